@@ -1,0 +1,14 @@
+// Everything a host compiles against: the framework types, the exported
+// facades and records, and the outside-service interfaces.
+#ifndef REPORTDATA_REPORTDATA_H_
+#define REPORTDATA_REPORTDATA_H_
+
+#include "reportdata/cloud_data.h"
+#include "reportdata/facades.h"
+#include "reportdata/framework.h"
+#include "reportdata/records.h"
+#include "reportdata/report_types.h"
+#include "reportdata/services.h"
+#include "reportdata/version.h"
+
+#endif  // REPORTDATA_REPORTDATA_H_
