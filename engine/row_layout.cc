@@ -1,0 +1,33 @@
+// Layout A header and row numbering.
+#include "engine/row_layout.h"
+
+#include <string>
+
+namespace reportdata {
+
+void AppendHeaderRow(int columns, std::wstring_view condition, CStringArray& rows) {
+  rows.Add(CString(L"1"));
+  rows.Add(CString(L"0"));
+  rows.Add(CString(condition));
+  for (int i = 3; i < columns; ++i) rows.Add(CString());
+}
+
+RowWriter::RowWriter(int columns, std::wstring_view condition, CStringArray& rows)
+    : columns_(columns), rows_(rows) {
+  AppendHeaderRow(columns, condition, rows);
+}
+
+int RowWriter::AddRow(int parent, std::initializer_list<std::wstring_view> cells) {
+  const int id = next_id_++;
+  rows_.Add(CString(std::to_wstring(id)));
+  rows_.Add(CString(std::to_wstring(parent)));
+  int written = 2;
+  for (std::wstring_view cell : cells) {
+    rows_.Add(CString(cell));
+    ++written;
+  }
+  for (; written < columns_; ++written) rows_.Add(CString());
+  return id;
+}
+
+}  // namespace reportdata

@@ -1,0 +1,42 @@
+// Layout A, the tree grid the host's report viewer reads: rows of a fixed
+// number of cells, the first two being the row id and the parent row id. The
+// first row is always the header row. RowWriter hands out ids in writing
+// order so that every table's row writer numbers rows the same way.
+#ifndef REPORTDATA_ENGINE_ROW_LAYOUT_H_
+#define REPORTDATA_ENGINE_ROW_LAYOUT_H_
+
+#include <initializer_list>
+#include <string_view>
+
+#include "reportdata/framework.h"
+
+namespace reportdata {
+
+// Appends the header row: "1", "0", the condition text, then empty cells up
+// to `columns` cells.
+void AppendHeaderRow(int columns, std::wstring_view condition, CStringArray& rows);
+
+// Writes the rows of one layout A answer into a caller-owned array. The array
+// must outlive the writer.
+class RowWriter {
+ public:
+  // Appends the header row to `rows` (which the caller has cleared or not, as
+  // the table requires); the next row written gets id 2.
+  RowWriter(int columns, std::wstring_view condition, CStringArray& rows);
+
+  // Appends one row below `parent` (0 for a top-level row) with the given
+  // table cells, padded with empty cells to the column count; returns its id.
+  // REQUIRES: cells.size() <= columns - 2.
+  int AddRow(int parent, std::initializer_list<std::wstring_view> cells);
+
+  int columns() const { return columns_; }
+
+ private:
+  int columns_;
+  int next_id_ = 2;
+  CStringArray& rows_;
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_ENGINE_ROW_LAYOUT_H_
