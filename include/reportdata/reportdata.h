@@ -6,6 +6,7 @@
 #include "reportdata/cloud_data.h"
 #include "reportdata/facades.h"
 #include "reportdata/framework.h"
+#include "reportdata/message_box.h"
 #include "reportdata/records.h"
 #include "reportdata/report_types.h"
 #include "reportdata/services.h"

@@ -1,0 +1,93 @@
+// UTF-8 encoding and decoding of wide text.
+#include "platform/text.h"
+
+#include <cstdint>
+#include <type_traits>
+
+namespace reportdata {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsHighSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDBFF; }
+bool IsLowSurrogate(char32_t cp) { return cp >= 0xDC00 && cp <= 0xDFFF; }
+
+void AppendUtf8(char32_t cp, std::string& out) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string ToUtf8(std::wstring_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    char32_t cp = static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(text[i]));
+    if (IsHighSurrogate(cp) && i + 1 < text.size()) {
+      const auto next = static_cast<char32_t>(text[i + 1]);
+      if (IsLowSurrogate(next)) {
+        cp = 0x10000 + ((cp - 0xD800) << 10) + (next - 0xDC00);
+        ++i;
+      }
+    }
+    if (IsHighSurrogate(cp) || IsLowSurrogate(cp) || cp > 0x10FFFF) cp = kReplacement;
+    AppendUtf8(cp, out);
+  }
+  return out;
+}
+
+std::wstring FromUtf8(std::string_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<uint8_t>(text[i]);
+    size_t length = 0;
+    char32_t cp = 0;
+    char32_t min_value = 0;
+    if (lead < 0x80) {
+      out += static_cast<wchar_t>(lead);
+      ++i;
+      continue;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2, cp = lead & 0x1F, min_value = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3, cp = lead & 0x0F, min_value = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4, cp = lead & 0x07, min_value = 0x10000;
+    }
+    bool valid = length != 0 && i + length <= text.size();
+    for (size_t k = 1; valid && k < length; ++k) {
+      const auto next = static_cast<uint8_t>(text[i + k]);
+      valid = (next & 0xC0) == 0x80;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    valid =
+        valid && cp >= min_value && cp <= 0x10FFFF && !IsHighSurrogate(cp) && !IsLowSurrogate(cp);
+    if (valid) {
+      out += static_cast<wchar_t>(cp);
+      i += length;
+    } else {
+      out += static_cast<wchar_t>(kReplacement);
+      ++i;
+    }
+  }
+  return out;
+}
+
+}  // namespace reportdata

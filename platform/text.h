@@ -1,0 +1,25 @@
+// Conversion between the module's wide text and the UTF-8 of files, paths and
+// the standard streams. Both directions are total: text that cannot be
+// represented is replaced by U+FFFD rather than reported, because names in a
+// damaged project file must still reach the report viewer.
+#ifndef REPORTDATA_PLATFORM_TEXT_H_
+#define REPORTDATA_PLATFORM_TEXT_H_
+
+#include <string>
+#include <string_view>
+
+namespace reportdata {
+
+// Encodes wide text as UTF-8. A well-formed UTF-16 surrogate pair held in two
+// wide characters is joined; a lone surrogate or a value above U+10FFFF
+// becomes U+FFFD.
+std::string ToUtf8(std::wstring_view text);
+
+// Decodes UTF-8. Each byte that does not start or continue a well-formed
+// sequence (overlong forms, surrogates and values above U+10FFFF included)
+// becomes one U+FFFD.
+std::wstring FromUtf8(std::string_view text);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_PLATFORM_TEXT_H_

@@ -1,0 +1,38 @@
+#include "platform/code_page.h"
+
+#include <gtest/gtest.h>
+
+namespace reportdata {
+namespace {
+
+TEST(CodePageTest, ConvertsToGbkBytes) {
+  EXPECT_EQ(AnsiBytes(L'a'), "a");
+  EXPECT_EQ(AnsiBytes(L' '), " ");
+  EXPECT_EQ(AnsiBytes(L'一'), "\xD2\xBB");
+  EXPECT_EQ(AnsiBytes(L'二'), "\xB6\xFE");
+  EXPECT_EQ(AnsiBytes(L'层'), "\xB2\xE3");
+  EXPECT_EQ(AnsiBytes(L'￥'), "\xA3\xA4");
+  EXPECT_EQ(AnsiBytes(L'\0'), std::string_view("\0", 1));
+}
+
+TEST(CodePageTest, UnrepresentableCharactersBecomeTheDefaultCharacter) {
+  EXPECT_EQ(AnsiBytes(L'\u0E01'), "?");  // Thai
+  EXPECT_EQ(AnsiBytes(wchar_t(0xD800)), "?");
+  EXPECT_EQ(AnsiBytes(wchar_t(0x1F600)), "?");
+  EXPECT_EQ(AnsiBytes(wchar_t(-1)), "?");
+}
+
+TEST(CodePageTest, ComparesBytesUnsigned) {
+  // In code point order 一 (U+4E00) precedes 二 (U+4E8C); in GBK it follows.
+  EXPECT_GT(CompareAnsi(L'一', L'二'), 0);
+  EXPECT_LT(CompareAnsi(L'二', L'一'), 0);
+  EXPECT_EQ(CompareAnsi(L'层', L'层'), 0);
+  // Lead bytes above 0x7F sort after ASCII.
+  EXPECT_LT(CompareAnsi(L'z', L'一'), 0);
+  // Two characters without a code-page form both read "?".
+  EXPECT_EQ(CompareAnsi(L'\u0E01', L'\u0E02'), 0);
+  EXPECT_EQ(CompareAnsi(L'\u0E01', L'?'), 0);
+}
+
+}  // namespace
+}  // namespace reportdata

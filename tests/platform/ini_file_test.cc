@@ -1,0 +1,94 @@
+#include "platform/ini_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/temp_dir.h"
+
+namespace reportdata {
+namespace {
+
+using testing::TempDir;
+
+TEST(IniFileTest, MissingFileOrKeyGivesDefault) {
+  TempDir dir;
+  const std::string path = dir.File("ProjInfo.ini");
+  EXPECT_EQ(ReadIniInt(path, L"ReportDisPlayUnit", L"DeUnit", 1), 1);
+  EXPECT_EQ(ReadIniString(path, L"S", L"K", L"fallback"), L"fallback");
+  dir.Write("ProjInfo.ini", "[ReportDisPlayUnit]\nOther=5\n");
+  EXPECT_EQ(ReadIniInt(path, L"ReportDisPlayUnit", L"DeUnit", 7), 7);
+  EXPECT_EQ(ReadIniInt(path, L"NoSection", L"Other", -3), -3);
+  EXPECT_EQ(ReadIniString(path, L"ReportDisPlayUnit", L"DeUnit", L""), L"");
+}
+
+TEST(IniFileTest, IntegerIsTheLeadingNumberOfTheValue) {
+  TempDir dir;
+  const std::string path = dir.File("a.ini");
+  dir.Write("a.ini",
+            "[S]\nplain=12\nsuffix=12abc\ntext=abc\nnegative=-4x\nblank= \t 8\nempty=\n"
+            "huge=99999999999\nsigned=+6\n");
+  EXPECT_EQ(ReadIniInt(path, L"S", L"plain", 1), 12);
+  EXPECT_EQ(ReadIniInt(path, L"S", L"suffix", 1), 12);
+  EXPECT_EQ(ReadIniInt(path, L"S", L"text", 1), 0);
+  EXPECT_EQ(ReadIniInt(path, L"S", L"negative", 1), -4);
+  EXPECT_EQ(ReadIniInt(path, L"S", L"blank", 1), 8);
+  EXPECT_EQ(ReadIniInt(path, L"S", L"empty", 5), 5);
+  EXPECT_EQ(ReadIniInt(path, L"S", L"signed", 1), 6);
+  // 99999999999 mod 2^32, as a 32-bit conversion wraps.
+  EXPECT_EQ(ReadIniInt(path, L"S", L"huge", 1), 1215752191);
+}
+
+TEST(IniFileTest, ReadsStringsByCaseInsensitiveNames) {
+  TempDir dir;
+  const std::string path = dir.File("a.ini");
+  dir.Write("a.ini", "; settings\n[NewReport]\nReportHandle = 00001a2b\nName=\"楼层 1\"\n");
+  EXPECT_EQ(ReadIniString(path, L"NewReport", L"ReportHandle", L""), L"00001a2b");
+  EXPECT_EQ(ReadIniString(path, L"newreport", L"REPORTHANDLE", L""), L"00001a2b");
+  EXPECT_EQ(ReadIniString(path, L"NewReport", L"Name", L""), L"楼层 1");
+}
+
+TEST(IniFileTest, WriteCreatesFileAndKeepsOtherEntries) {
+  TempDir dir;
+  const std::string path = dir.File("ReportHandle.ini");
+  ASSERT_TRUE(WriteIniString(path, L"NewReport", L"ReportHandle", L"00001a2b"));
+  EXPECT_EQ(dir.Read("ReportHandle.ini"), "[NewReport]\nReportHandle=00001a2b\n");
+
+  ASSERT_TRUE(WriteIniString(path, L"NewReport", L"ReportPID", L"000004d2"));
+  ASSERT_TRUE(WriteIniString(path, L"OldReport", L"ReportHandle", L"00000001"));
+  ASSERT_TRUE(WriteIniString(path, L"NewReport", L"ReportHandle", L"0000ffff"));
+  const std::string written = dir.Read("ReportHandle.ini");
+  EXPECT_EQ(written,
+            "[NewReport]\nReportHandle=0000ffff\nReportPID=000004d2\n\n\n"
+            "[OldReport]\nReportHandle=00000001\n");
+  EXPECT_EQ(ReadIniString(path, L"NewReport", L"ReportPID", L""), L"000004d2");
+  // Rewriting a value must not make the file grow.
+  ASSERT_TRUE(WriteIniString(path, L"NewReport", L"ReportHandle", L"0000ffff"));
+  EXPECT_EQ(dir.Read("ReportHandle.ini"), written);
+}
+
+TEST(IniFileTest, WriteKeepsForeignSectionsCommentsAndChineseValues) {
+  TempDir dir;
+  const std::string path = dir.File("ProjInfo.ini");
+  dir.Write("ProjInfo.ini",
+            "; project settings\n[工程]\n名称=办公楼\n[QdMergeConfig]\nOwnerDeSame=1\n");
+  ASSERT_TRUE(WriteIniString(path, L"ReportDisPlayUnit", L"DeUnit", L"0"));
+  const std::string written = dir.Read("ProjInfo.ini");
+  EXPECT_NE(written.find("; project settings"), std::string::npos) << written;
+  EXPECT_EQ(ReadIniString(path, L"工程", L"名称", L""), L"办公楼");
+  EXPECT_EQ(ReadIniInt(path, L"QdMergeConfig", L"OwnerDeSame", 0), 1);
+  EXPECT_EQ(ReadIniInt(path, L"ReportDisPlayUnit", L"DeUnit", 1), 0);
+}
+
+TEST(IniFileTest, WriteFailsWithoutDirectoryAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  EXPECT_FALSE(WriteIniString(dir.File("missing/a.ini"), L"S", L"K", L"V"));
+  ASSERT_TRUE(WriteIniString(dir.File("a.ini"), L"S", L"K", L"V"));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+}
+
+}  // namespace
+}  // namespace reportdata

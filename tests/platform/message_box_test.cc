@@ -1,0 +1,59 @@
+#include "platform/message_box.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <vector>
+
+namespace reportdata {
+namespace {
+
+struct Shown {
+  CString text;
+  CString caption;
+  MessageBoxIcon icon;
+};
+
+TEST(MessageBoxTest, InstalledHandlerReceivesTheMessage) {
+  std::vector<Shown> shown;
+  const MessageBoxHandler before = SetMessageBoxHandler(
+      [&shown](const CString& text, const CString& caption, MessageBoxIcon icon) {
+        shown.push_back({text, caption, icon});
+      });
+  EXPECT_FALSE(before);
+  ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kWarning);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, L"初始化工程设置数据出错!");
+  EXPECT_EQ(shown[0].caption, L"青禾土建报表");
+  EXPECT_EQ(shown[0].icon, MessageBoxIcon::kWarning);
+
+  const MessageBoxHandler mine = SetMessageBoxHandler(nullptr);
+  EXPECT_TRUE(mine);
+  mine(L"x", L"y", MessageBoxIcon::kInformation);
+  EXPECT_EQ(shown.size(), 2u);
+}
+
+TEST(MessageBoxTest, DefaultHandlerWritesUtf8ToStandardError) {
+  const char* quiet = getenv("REPORTDATA_QUIET");
+  const std::string saved = quiet != nullptr ? quiet : "";
+  unsetenv("REPORTDATA_QUIET");
+  ::testing::internal::CaptureStderr();
+  ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "\xE9\x9D\x92\xE7\xA6\xBE\xE5\x9C\x9F\xE5\xBB\xBA\xE6\x8A\xA5\xE8\xA1\xA8 [!]: "
+            "\xE5\x88\x9D\xE5\xA7\x8B\xE5\x8C\x96\xE5\xB7\xA5\xE7\xA8\x8B\xE8\xAE\xBE\xE7\xBD\xAE"
+            "\xE6\x95\xB0\xE6\x8D\xAE\xE5\x87\xBA\xE9\x94\x99!\n");
+
+  setenv("REPORTDATA_QUIET", "1", 1);
+  ::testing::internal::CaptureStderr();
+  ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  if (quiet == nullptr) {
+    unsetenv("REPORTDATA_QUIET");
+  } else {
+    setenv("REPORTDATA_QUIET", saved.c_str(), 1);
+  }
+}
+
+}  // namespace
+}  // namespace reportdata

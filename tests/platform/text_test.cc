@@ -1,0 +1,44 @@
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+namespace reportdata {
+namespace {
+
+TEST(TextTest, RoundTripsChineseAndAstralText) {
+  const std::wstring text = L"墙\\砼外墙 KL1(2) \U0001F600";
+  const std::string bytes = ToUtf8(text);
+  EXPECT_EQ(bytes, "\xE5\xA2\x99\\\xE7\xA0\xBC\xE5\xA4\x96\xE5\xA2\x99 KL1(2) \xF0\x9F\x98\x80");
+  EXPECT_EQ(FromUtf8(bytes), text);
+  EXPECT_EQ(ToUtf8(L""), "");
+  EXPECT_EQ(FromUtf8(""), L"");
+}
+
+TEST(TextTest, EncodesSurrogatesLikeUtf16Text) {
+  // A pair carried in two wide characters is one character; a lone half is
+  // not text.
+  EXPECT_EQ(ToUtf8(std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}), "\xF0\x9F\x98\x80");
+  EXPECT_EQ(ToUtf8(std::wstring{L'a', wchar_t(0xD800), L'b'}),
+            "a\xEF\xBF\xBD"
+            "b");
+  EXPECT_EQ(ToUtf8(std::wstring{wchar_t(0xDC00)}), "\xEF\xBF\xBD");
+  EXPECT_EQ(ToUtf8(std::wstring{wchar_t(0x110000)}), "\xEF\xBF\xBD");
+}
+
+TEST(TextTest, ReplacesEveryInvalidByte) {
+  const std::wstring r(1, wchar_t(0xFFFD));
+  EXPECT_EQ(FromUtf8("a\xFF"
+                     "b"),
+            L"a" + r + L"b");
+  EXPECT_EQ(FromUtf8("\xC0\xAF"), r + r);                  // overlong "/"
+  EXPECT_EQ(FromUtf8("\xED\xA0\x80"), r + r + r);          // encoded surrogate
+  EXPECT_EQ(FromUtf8("\xF4\x90\x80\x80"), r + r + r + r);  // above U+10FFFF
+  EXPECT_EQ(FromUtf8("\xE5\xA2"), r + r);                  // cut off at the end
+  EXPECT_EQ(FromUtf8("\xE5"
+                     "A"),
+            r + L"A");  // continuation missing
+  EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
+}
+
+}  // namespace
+}  // namespace reportdata

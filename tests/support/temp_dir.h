@@ -1,0 +1,54 @@
+// A fresh directory under the system temporary directory for tests that read
+// and write project files; removed with everything in it when the object goes
+// out of scope.
+#ifndef REPORTDATA_TESTS_SUPPORT_TEMP_DIR_H_
+#define REPORTDATA_TESTS_SUPPORT_TEMP_DIR_H_
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace reportdata::testing {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "reportdata-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  // The directory as native UTF-8 text and as the wide text a host passes.
+  const std::string& path() const { return path_; }
+  std::wstring wpath() const { return std::filesystem::path(path_).wstring(); }
+
+  // Full path of a file in the directory.
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(File(name), std::ios::binary) << bytes;
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace reportdata::testing
+
+#endif  // REPORTDATA_TESTS_SUPPORT_TEMP_DIR_H_
