@@ -1,0 +1,125 @@
+#include "engine/project_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "support/temp_dir.h"
+
+namespace reportdata {
+namespace {
+
+using testing::TempDir;
+
+void* Handle(uintptr_t bits) { return reinterpret_cast<void*>(bits); }
+
+TEST(ProjectSettingsTest, DisplayUnitDefaultsToTrueAndRoundTrips) {
+  TempDir dir;
+  EXPECT_TRUE(IsUserDeUnitFromFile(dir.wpath()));
+  SetUserDeUnitToFile(dir.wpath(), false);
+  EXPECT_EQ(dir.Read("ProjInfo.ini"), "[ReportDisPlayUnit]\nDeUnit=0\n");
+  EXPECT_FALSE(IsUserDeUnitFromFile(dir.wpath()));
+  SetUserDeUnitToFile(dir.wpath(), true);
+  EXPECT_EQ(dir.Read("ProjInfo.ini"), "[ReportDisPlayUnit]\nDeUnit=1\n");
+  EXPECT_TRUE(IsUserDeUnitFromFile(dir.wpath()));
+
+  dir.Write("ProjInfo.ini", "[ReportDisPlayUnit]\nDeUnit=2\n");
+  EXPECT_FALSE(IsUserDeUnitFromFile(dir.wpath()));
+  dir.Write("ProjInfo.ini", "[ReportDisPlayUnit]\nDeUnit=yes\n");
+  EXPECT_FALSE(IsUserDeUnitFromFile(dir.wpath()));
+  dir.Write("ProjInfo.ini", "[ReportDisPlayUnit]\nDeUnit=1x\n");
+  EXPECT_TRUE(IsUserDeUnitFromFile(dir.wpath()));
+}
+
+TEST(ProjectSettingsTest, OwnQuotaMergeFlagIsTrueOnlyForZeroOrAbsent) {
+  TempDir dir;
+  EXPECT_TRUE(OwnQuotaMergeFlag(dir.wpath()));
+  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=0\n");
+  EXPECT_TRUE(OwnQuotaMergeFlag(dir.wpath()));
+  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=1\n");
+  EXPECT_FALSE(OwnQuotaMergeFlag(dir.wpath()));
+  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=-1\n");
+  EXPECT_FALSE(OwnQuotaMergeFlag(dir.wpath()));
+  // Text without digits reads as 0.
+  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=no\n");
+  EXPECT_TRUE(OwnQuotaMergeFlag(dir.wpath()));
+  // The display-unit write keeps the merge setting.
+  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=1\n");
+  SetUserDeUnitToFile(dir.wpath(), true);
+  EXPECT_FALSE(OwnQuotaMergeFlag(dir.wpath()));
+}
+
+TEST(ProjectSettingsTest, WritesHandlesAsEightLowerCaseHexDigitsPerKind) {
+  TempDir dir;
+  WriteReportHandle(dir.wpath(), 1, Handle(0x1A2B), 0x4D2);
+  EXPECT_EQ(dir.Read("ReportHandle.ini"),
+            "[NewReport]\nReportHandle=00001a2b\nReportPID=000004d2\n");
+
+  TempDir other;
+  WriteReportHandle(other.wpath(), 0, Handle(0xABCDEF12345678), 7);
+  EXPECT_EQ(other.Read("ReportHandle.ini"),
+            "[OldReport]\nReportHandle=12345678\nReportPID=00000007\n");
+  WriteReportHandle(other.wpath(), 2, Handle(0xFFFFFFFF), 0xFFFFFFFF);
+  EXPECT_EQ(other.Read("ReportHandle.ini"),
+            "[OldReport]\nReportHandle=ffffffff\nReportPID=ffffffff\n");
+  EXPECT_STREQ(ReportHandleSection(1), L"NewReport");
+  EXPECT_STREQ(ReportHandleSection(-1), L"OldReport");
+}
+
+TEST(ProjectSettingsTest, ReadsHandlesBackIntoTheLowBits) {
+  TempDir dir;
+  WriteReportHandle(dir.wpath(), 1, Handle(0x1A2B), 0x4D2);
+  WriteReportHandle(dir.wpath(), 0, Handle(0xBEEF), 99);
+
+  void* handle = nullptr;
+  unsigned long pid = 0;
+  ReadReportHandle(dir.wpath(), 1, handle, pid);
+  EXPECT_EQ(handle, Handle(0x1A2B));
+  EXPECT_EQ(pid, 0x4D2u);
+  ReadReportHandle(dir.wpath(), 3, handle, pid);
+  EXPECT_EQ(handle, Handle(0xBEEF));
+  EXPECT_EQ(pid, 99u);
+
+  // Only the low 32 bits are replaced.
+  handle = Handle(0x7F0000000000FFFF);
+  ReadReportHandle(dir.wpath(), 1, handle, pid);
+  EXPECT_EQ(handle, Handle(0x7F00000000001A2B));
+}
+
+TEST(ProjectSettingsTest, AbsentOrNonHexKeysLeaveTheCallersValues) {
+  TempDir dir;
+  void* handle = Handle(0x55);
+  unsigned long pid = 66;
+  ReadReportHandle(dir.wpath(), 1, handle, pid);  // no file
+  EXPECT_EQ(handle, Handle(0x55));
+  EXPECT_EQ(pid, 66u);
+
+  dir.Write("ReportHandle.ini", "[NewReport]\nReportHandle=xyz\n[OldReport]\nReportPID=12\n");
+  ReadReportHandle(dir.wpath(), 1, handle, pid);
+  EXPECT_EQ(handle, Handle(0x55));
+  EXPECT_EQ(pid, 66u);
+  ReadReportHandle(dir.wpath(), 0, handle, pid);
+  EXPECT_EQ(handle, Handle(0x55));
+  EXPECT_EQ(pid, 0x12u);
+
+  // "%x" reads the leading hexadecimal number, with an optional "0x".
+  dir.Write("ReportHandle.ini",
+            "[NewReport]\nReportHandle= 0x1fZZ\nReportPID=ABCg\n"
+            "[OldReport]\nReportHandle=123456789\nReportPID=0x\n");
+  ReadReportHandle(dir.wpath(), 1, handle, pid);
+  EXPECT_EQ(handle, Handle(0x1F));
+  EXPECT_EQ(pid, 0xABCu);
+  handle = nullptr;
+  ReadReportHandle(dir.wpath(), 0, handle, pid);
+  EXPECT_EQ(handle, Handle(0x23456789));  // wraps to 32 bits
+  EXPECT_EQ(pid, 0u);                     // "0" before the "x"
+
+  // Characters past the 255th are not read.
+  dir.Write("ReportHandle.ini", "[NewReport]\nReportHandle=" + std::string(255, '0') + "7\n");
+  handle = Handle(0x55);
+  ReadReportHandle(dir.wpath(), 1, handle, pid);
+  EXPECT_EQ(handle, Handle(0));
+}
+
+}  // namespace
+}  // namespace reportdata
