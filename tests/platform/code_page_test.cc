@@ -1,6 +1,7 @@
 #include "platform/code_page.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 namespace reportdata {
 namespace {
@@ -32,6 +33,20 @@ TEST(CodePageTest, ComparesBytesUnsigned) {
   // Two characters without a code-page form both read "?".
   EXPECT_EQ(CompareAnsi(L'\u0E01', L'\u0E02'), 0);
   EXPECT_EQ(CompareAnsi(L'\u0E01', L'?'), 0);
+}
+
+TEST(CodePageTest, EnvironmentChoosesAnotherCodePage) {
+  // The table is built once per process, so the check runs in a fresh one.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  setenv("REPORTDATA_CODEPAGE", "GB18030", 1);
+  EXPECT_EXIT(
+      {
+        const bool four_byte_thai = AnsiBytes(L'\u0E01') == "\x81\x32\xCE\x39";
+        const bool gbk_kept = AnsiBytes(L'一') == "\xD2\xBB";
+        std::exit(four_byte_thai && gbk_kept ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  unsetenv("REPORTDATA_CODEPAGE");
 }
 
 }  // namespace
