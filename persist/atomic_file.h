@@ -1,0 +1,59 @@
+// Saving a file of the report data directory so that a failed or interrupted
+// save never costs the table it replaces: the bytes go to a temporary file in
+// the same directory, which is flushed to disk and then renamed over the old
+// file in one step. A reader therefore sees either the old file or the whole
+// new one, never a truncated table.
+#ifndef REPORTDATA_PERSIST_ATOMIC_FILE_H_
+#define REPORTDATA_PERSIST_ATOMIC_FILE_H_
+
+#include <string>
+#include <string_view>
+
+namespace reportdata {
+
+// Where serialized bytes go. The XML writer talks to this narrow interface so
+// that tests can write into memory.
+class ByteSink {
+ public:
+  virtual ~ByteSink() = default;
+  virtual void Write(std::string_view bytes) = 0;
+};
+
+// Collects everything in memory.
+class StringSink : public ByteSink {
+ public:
+  void Write(std::string_view bytes) override { bytes_.append(bytes); }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+// A file being saved. Every failure throws TableFileError naming the target
+// path. Until Commit() succeeds the target is untouched; the destructor
+// removes the temporary file of a save that did not commit, so no temporary
+// file is left behind by a failure the process survives.
+class AtomicFile : public ByteSink {
+ public:
+  // Creates the temporary file beside path (native UTF-8).
+  explicit AtomicFile(std::string path);
+  ~AtomicFile() override;
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  void Write(std::string_view bytes) override;
+  // Flushes the file to disk, closes it and renames it over the target.
+  void Commit();
+
+ private:
+  [[noreturn]] void Fail(const std::string& what, int error);
+  void Discard();
+
+  std::string path_;       // the file being replaced
+  std::string temp_path_;  // the temporary file beside it; empty once renamed or removed
+  int fd_ = -1;            // open descriptor of the temporary file
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_PERSIST_ATOMIC_FILE_H_

@@ -1,0 +1,130 @@
+// Loading with limits, and the leading-number rules.
+#include "persist/xml_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <climits>
+#include <cstdlib>
+
+#include "platform/text.h"
+#include "reportdata/errors.h"
+
+namespace reportdata {
+namespace {
+
+// Whitespace-only text between elements is dropped, as an indented file
+// written by another tool would need; comments and processing instructions
+// are kept so that they count as children that are not elements. Without
+// parse_doctype a document type, and every entity it declares, is skipped.
+constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_comments | pugi::parse_pi;
+
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+const char* SkipBlanks(const char* text) {
+  while (IsBlank(*text)) ++text;
+  return text;
+}
+
+// Reads the whole file into memory that pugixml then owns; null when the
+// file cannot be read.
+char* ReadWhole(const std::string& path, size_t* size) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return nullptr;
+  }
+  if (static_cast<uint64_t>(info.st_size) > kMaxXmlFileBytes) {
+    close(fd);
+    throw TableFileError(path, "file of " + std::to_string(info.st_size) +
+                                   " bytes is larger than a table file can be");
+  }
+  const size_t capacity = static_cast<size_t>(info.st_size);
+  char* data = static_cast<char*>(pugi::get_memory_allocation_function()(capacity + 1));
+  if (data == nullptr) {
+    close(fd);
+    throw TableFileError(path, "not enough memory to load the file");
+  }
+  size_t filled = 0;
+  while (filled < capacity) {
+    const ssize_t got = read(fd, data + filled, capacity - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    filled += static_cast<size_t>(got);
+  }
+  close(fd);
+  *size = filled;
+  return data;
+}
+
+}  // namespace
+
+bool LoadXmlFile(const std::string& path, pugi::xml_document& doc) {
+  doc.reset();
+  size_t size = 0;
+  char* data = ReadWhole(path, &size);
+  if (data == nullptr) return false;
+  // pugixml takes ownership of data, also when parsing fails.
+  const pugi::xml_parse_result result =
+      doc.load_buffer_inplace_own(data, size, kParseFlags, pugi::encoding_auto);
+  if (!result) {
+    doc.reset();
+    return false;
+  }
+  return true;
+}
+
+pugi::xml_node RequireRoot(const pugi::xml_document& doc, const char* root_name,
+                           const std::string& path) {
+  const pugi::xml_node root = doc.document_element();
+  if (!root || std::strcmp(root.name(), root_name) != 0) {
+    throw TableFileError(path, std::string("the root element is not <") + root_name + ">");
+  }
+  return root;
+}
+
+pugi::xml_node FindGroup(pugi::xml_node parent, const char* name) {
+  for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+    if (child.type() == pugi::node_element && std::strcmp(child.name(), name) == 0) return child;
+  }
+  return pugi::xml_node();
+}
+
+std::wstring WideValue(const pugi::xml_attribute& attribute) { return FromUtf8(attribute.value()); }
+
+int LeadingInt(const char* text) {
+  text = SkipBlanks(text);
+  bool negative = false;
+  if (*text == '+' || *text == '-') negative = *text++ == '-';
+  long long value = 0;
+  for (; *text >= '0' && *text <= '9'; ++text) {
+    if (value <= static_cast<long long>(INT_MAX) + 1) value = value * 10 + (*text - '0');
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+double LeadingReal(const char* text) {
+  text = SkipBlanks(text);
+  bool negative = false;
+  const char* number = text;
+  if (*number == '+' || *number == '-') negative = *number++ == '-';
+  if (*number == '+' || *number == '-') return 0.0;
+  double value = 0.0;
+  const char* end = number + std::strlen(number);
+  const auto result = std::from_chars(number, end, value, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    value = std::strtod(number, nullptr);
+  } else if (result.ec != std::errc()) {
+    return 0.0;
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace reportdata

@@ -1,0 +1,77 @@
+// Reading the module's XML files. A file is never trusted: it is loaded only
+// up to a size limit, entities are not expanded (no document type is read),
+// and the node readers walk a fixed number of levels, so deep nesting,
+// garbage and oversized values give a skip or a TableFileError, never a crash
+// or unbounded memory. The helpers here also hold the reading rules shared by
+// every file: children in document order, names not examined, attributes
+// matched by exact name, numbers taken as their leading integer or real.
+#ifndef REPORTDATA_PERSIST_XML_READER_H_
+#define REPORTDATA_PERSIST_XML_READER_H_
+
+#include <pugixml.hpp>
+
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace reportdata {
+
+// Files above this size are not loaded: the table file of a project with a
+// million measurement records stays well below it, and the parsed document
+// needs about as much memory again.
+constexpr uint64_t kMaxXmlFileBytes = uint64_t{1} << 30;
+
+// A document structure that no table file has (a child that is not an
+// element). Thrown by node readers, which do not know the file; the file
+// reader turns it into a TableFileError naming the file.
+class MalformedTable : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Loads path into doc. Returns false, leaving doc empty, when the file is
+// missing, unreadable or not well-formed XML: such a file is skipped.
+// Throws TableFileError for a file larger than kMaxXmlFileBytes.
+bool LoadXmlFile(const std::string& path, pugi::xml_document& doc);
+
+// The document's root element when it is named root_name; otherwise throws
+// TableFileError naming path.
+pugi::xml_node RequireRoot(const pugi::xml_document& doc, const char* root_name,
+                           const std::string& path);
+
+// Calls visit(child) for every child of parent in document order. Throws
+// MalformedTable at the first child that is not an element (text, CDATA, a
+// comment or a processing instruction), after the children before it.
+template <typename Visit>
+void ForEachChildElement(pugi::xml_node parent, Visit&& visit) {
+  for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+    if (child.type() != pugi::node_element) {
+      throw MalformedTable(std::string("element <") + parent.name() +
+                           "> has a child that is not an element");
+    }
+    visit(child);
+  }
+}
+
+// The first child element named name, or an empty node.
+pugi::xml_node FindGroup(pugi::xml_node parent, const char* name);
+
+inline bool NameIs(const pugi::xml_attribute& attribute, const char* name) {
+  return std::strcmp(attribute.name(), name) == 0;
+}
+
+// Wide text of a UTF-8 attribute value.
+std::wstring WideValue(const pugi::xml_attribute& attribute);
+
+// The leading decimal integer of text after blanks, as the C runtime's _wtoi
+// takes it: 0 when there is none, clamped to the int range.
+int LeadingInt(const char* text);
+// The leading decimal real of text after blanks, as _wtof takes it: 0 when
+// there is none.
+double LeadingReal(const char* text);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_PERSIST_XML_READER_H_

@@ -1,0 +1,60 @@
+// A streaming XML writer for the module's files. It writes exactly what a
+// DOM saved without declaration and without indentation gives (pugixml's raw
+// format): attributes in the order they are added, `/>` closing an element
+// without children, `&amp; &lt; &quot;` and `&#NN;` for control characters in
+// values. Streaming keeps a write of a million measurement records linear and
+// its memory flat: no document is built.
+#ifndef REPORTDATA_PERSIST_XML_WRITER_H_
+#define REPORTDATA_PERSIST_XML_WRITER_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "persist/atomic_file.h"
+
+namespace reportdata {
+
+class XmlWriter {
+ public:
+  // The sink must outlive the writer.
+  explicit XmlWriter(ByteSink& sink);
+  XmlWriter(const XmlWriter&) = delete;
+  XmlWriter& operator=(const XmlWriter&) = delete;
+
+  // Opens a child of the current element (or the root). Names are UTF-8.
+  void StartElement(std::string_view name);
+  // Opens prefix + number ("Qd0", "Chapter1").
+  void StartElement(std::string_view prefix, long long number);
+  // Attributes belong to the element opened last and must come before its
+  // first child.
+  void Attribute(std::string_view name, std::wstring_view value);
+  void Attribute(std::string_view name, std::string_view utf8_value);
+  // "%d".
+  void IntAttribute(std::string_view name, long long value);
+  // "%f": six decimals.
+  void RealAttribute(std::string_view name, double value);
+  void EndElement();
+  // Hands everything still buffered to the sink. REQUIRES: every element closed.
+  void Finish();
+
+ private:
+  void CloseStartTag();
+  void AppendEscaped(std::wstring_view value);
+  void AppendEscaped(std::string_view value);
+  void FlushIfFull();
+
+  ByteSink& sink_;
+  std::string buffer_;             // bytes not yet handed to the sink
+  std::vector<std::string> open_;  // names of the open elements, outermost first
+  size_t depth_ = 0;               // number of open elements; open_ keeps spare entries
+  bool start_tag_open_ = false;    // the last start tag still takes attributes
+};
+
+// Formats like printf's "%f" and "%d", into a caller's buffer; returns the
+// text. Used by writers that build texts outside an attribute too.
+std::string_view FormatReal(double value, char (&buffer)[512]);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_PERSIST_XML_WRITER_H_

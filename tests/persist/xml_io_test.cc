@@ -1,0 +1,228 @@
+// The streaming writer against pugixml's own raw output, the leading-number
+// rules, untrusted input, and saves that fail without costing the old file.
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <pugixml.hpp>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "persist/global_files.h"
+#include "persist/table_file.h"
+#include "platform/text.h"
+#include "reportdata/errors.h"
+#include "support/temp_dir.h"
+
+namespace reportdata {
+namespace {
+
+using testing::TempDir;
+
+TEST(XmlWriterTest, WritesWhatADomSavedRawWouldWrite) {
+  const std::wstring values[] = {
+      L"",
+      L"plain",
+      L"a&b<c>d\"e'f",
+      L"tab\tline\nret\r\x01\x1f",
+      L"中文 墙 ±½",
+      std::wstring(L"pair ") + wchar_t(0xD83D) + wchar_t(0xDE00) + L" astral \U0001F600",
+  };
+  pugi::xml_document doc;
+  pugi::xml_node root = doc.append_child("工程数据");
+  StringSink sink;
+  XmlWriter writer(sink);
+  writer.StartElement("工程数据");
+  int index = 0;
+  for (const std::wstring& value : values) {
+    pugi::xml_node node = root.append_child(("Rec" + std::to_string(index)).c_str());
+    node.append_attribute("Formula").set_value(ToUtf8(value).c_str());
+    node.append_attribute("Quantity").set_value("2.500000");
+    node.append_child("分区信息");
+    writer.StartElement("Rec", index++);
+    writer.Attribute("Formula", value);
+    writer.RealAttribute("Quantity", 2.5);
+    writer.StartElement("分区信息");
+    writer.EndElement();
+    writer.EndElement();
+  }
+  writer.EndElement();
+  writer.Finish();
+  std::ostringstream expected;
+  doc.save(expected, "", pugi::format_raw | pugi::format_no_declaration);
+  EXPECT_EQ(sink.bytes(), expected.str());
+
+  // And what is written reads back as the same text.
+  pugi::xml_document back;
+  ASSERT_TRUE(back.load_string(sink.bytes().c_str()));
+  index = 0;
+  for (pugi::xml_node node : back.document_element().children()) {
+    // The writer drops nothing but NUL; every other character survives.
+    EXPECT_EQ(FromUtf8(node.attribute("Formula").value()), FromUtf8(ToUtf8(values[index])));
+    ++index;
+  }
+}
+
+TEST(XmlWriterTest, FormatsNumbersLikePrintf) {
+  StringSink sink;
+  XmlWriter writer(sink);
+  writer.StartElement("R");
+  writer.RealAttribute("a", 12.5);
+  writer.RealAttribute("b", -0.0000004);
+  writer.RealAttribute("c", 1e20);
+  writer.RealAttribute("d", 2.0000005);
+  writer.IntAttribute("e", -42);
+  writer.EndElement();
+  writer.Finish();
+  char expected[256];
+  std::snprintf(expected, sizeof expected, "<R a=\"%f\" b=\"%f\" c=\"%f\" d=\"%f\" e=\"%d\"/>",
+                12.5, -0.0000004, 1e20, 2.0000005, -42);
+  EXPECT_EQ(sink.bytes(), expected);
+  EXPECT_EQ(sink.bytes(),
+            "<R a=\"12.500000\" b=\"-0.000000\" c=\"100000000000000000000.000000\" "
+            "d=\"2.000001\" e=\"-42\"/>");
+}
+
+TEST(XmlReaderTest, TakesLeadingNumbersAsTheRuntimeDoes) {
+  EXPECT_EQ(LeadingInt("42"), 42);
+  EXPECT_EQ(LeadingInt("  -7层"), -7);
+  EXPECT_EQ(LeadingInt("+3.9"), 3);
+  EXPECT_EQ(LeadingInt("abc"), 0);
+  EXPECT_EQ(LeadingInt(""), 0);
+  EXPECT_EQ(LeadingInt("99999999999999999999"), 2147483647);
+  EXPECT_EQ(LeadingInt("-99999999999999999999"), -2147483647 - 1);
+  EXPECT_EQ(LeadingReal("2.500000"), 2.5);
+  EXPECT_EQ(LeadingReal(" -1.25e2x"), -125.0);
+  EXPECT_EQ(LeadingReal("+.5"), 0.5);
+  EXPECT_EQ(LeadingReal("12,5"), 12.0);
+  EXPECT_EQ(LeadingReal("--1"), 0.0);
+  EXPECT_EQ(LeadingReal("x1"), 0.0);
+  EXPECT_EQ(LeadingReal("1e999"), HUGE_VAL);
+}
+
+TEST(XmlReaderTest, UntrustedFilesGiveASkipOrAClearError) {
+  TempDir dir;
+  std::vector<CString> floors;
+  // Garbage of every kind is skipped silently.
+  std::mt19937 random(7);
+  for (int round = 0; round < 50; ++round) {
+    std::string garbage(1 + random() % 4096, '\0');
+    for (char& c : garbage) c = static_cast<char>(random());
+    if (round % 2 == 0) garbage = "<工程数据>" + garbage;
+    dir.Write("CalFloor.xml", garbage);
+    try {
+      ReadCalFloor(dir.wpath(), floors);
+    } catch (const TableFileError&) {
+      // Garbage that happens to parse with a foreign shape is an error, not a crash.
+    }
+  }
+  floors.clear();
+
+  // Entities are never expanded: a document type is skipped with everything it declares.
+  dir.Write("CalFloor.xml",
+            "<!DOCTYPE a [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
+            "<!ENTITY ext SYSTEM \"file:///etc/passwd\">]>"
+            "<工程数据><Floor0 FloorName=\"&b;&ext;&lt;\"/></工程数据>");
+  ReadCalFloor(dir.wpath(), floors);
+  ASSERT_EQ(floors.size(), 1u);
+  EXPECT_EQ(floors[0], L"&b;&ext;<");
+
+  // Nesting far below what any table has is parsed and ignored.
+  std::string deep;
+  for (int i = 0; i < 200000; ++i) deep += "<d>";
+  for (int i = 0; i < 200000; ++i) deep += "</d>";
+  dir.Write("CalFloor.xml", "<工程数据><Floor0 FloorName=\"9\">" + deep + "</Floor0></工程数据>");
+  floors.clear();
+  ReadCalFloor(dir.wpath(), floors);
+  EXPECT_EQ(floors, (std::vector<CString>{CString(L"9")}));
+
+  // A huge attribute value is read like any other.
+  dir.Write("CalFloor.xml",
+            "<工程数据><Floor0 FloorName=\"" + std::string(8 << 20, 'x') + "\"/></工程数据>");
+  floors.clear();
+  ReadCalFloor(dir.wpath(), floors);
+  ASSERT_EQ(floors.size(), 1u);
+  EXPECT_EQ(floors[0].GetLength(), 8 << 20);
+
+  // A file beyond the size limit is refused before anything is loaded.
+  std::filesystem::resize_file(dir.File("CalFloor.xml"), kMaxXmlFileBytes + 1);
+  try {
+    ReadCalFloor(dir.wpath(), floors);
+    FAIL() << "an oversized file was loaded";
+  } catch (const TableFileError& error) {
+    EXPECT_EQ(error.reason(), "file of 1073741825 bytes is larger than a table file can be");
+  }
+
+  // A directory where the file should be is as good as no file.
+  std::filesystem::remove(dir.File("CalFloor.xml"));
+  std::filesystem::create_directory(dir.File("CalFloor.xml"));
+  ReadCalFloor(dir.wpath(), floors);
+}
+
+// Names of the entries of a directory, to see that no temporary file stays.
+std::vector<std::string> Entries(const std::string& path) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(AtomicFileTest, FailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  WriteCalFloor(dir.wpath(), {CString(L"1")});
+  const std::string old_bytes = dir.Read("CalFloor.xml");
+
+  // A producer that fails halfway leaves the old file whole.
+  EXPECT_THROW(SaveXmlFile(dir.File("CalFloor.xml"),
+                           [](XmlWriter& writer) {
+                             writer.StartElement("工程数据");
+                             writer.Finish();
+                             throw TableFileError("x", "interrupted");
+                           }),
+               TableFileError);
+  EXPECT_EQ(dir.Read("CalFloor.xml"), old_bytes);
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"CalFloor.xml"});
+
+  // A directory in the way of the file name: the rename fails.
+  std::filesystem::create_directory(dir.File("GlobalParas.xml"));
+  try {
+    WriteGlobalParas(dir.wpath(), {L"一区"});
+    FAIL() << "a save over a directory succeeded";
+  } catch (const TableFileError& error) {
+    EXPECT_EQ(error.path(), dir.File("GlobalParas.xml"));
+    EXPECT_EQ(error.reason(), "cannot replace the file (Is a directory)");
+  }
+  EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml"}));
+
+  // A report data directory that is a regular file: nothing can be created.
+  dir.Write("plain", "not a directory");
+  try {
+    WriteCalFloor(dir.wpath() + L"/plain", {});
+    FAIL() << "a save below a regular file succeeded";
+  } catch (const TableFileError& error) {
+    EXPECT_EQ(std::string(error.what()), dir.File("plain") +
+                                             "/CalFloor.xml: cannot create a "
+                                             "temporary file beside it (Not a directory)");
+  }
+  EXPECT_EQ(dir.Read("plain"), "not a directory");
+  EXPECT_EQ(Entries(dir.path()),
+            (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml", "plain"}));
+}
+
+TEST(AtomicFileTest, SaveReplacesTheFileWhateverItsLetterCase) {
+  TempDir dir;
+  dir.Write("CALFLOOR.XML", "old");
+  WriteCalFloor(dir.wpath(), {CString(L"2")});
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"CALFLOOR.XML"});
+  EXPECT_EQ(dir.Read("CALFLOOR.XML"),
+            "<工程数据 Version=\"1\"><Floor0 FloorName=\"2\"/></工程数据>");
+  std::vector<CString> floors;
+  ReadCalFloor(dir.wpath(), floors);
+  EXPECT_EQ(floors, (std::vector<CString>{CString(L"2")}));
+}
+
+}  // namespace
+}  // namespace reportdata
