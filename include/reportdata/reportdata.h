@@ -4,6 +4,7 @@
 #define REPORTDATA_REPORTDATA_H_
 
 #include "reportdata/cloud_data.h"
+#include "reportdata/errors.h"
 #include "reportdata/facades.h"
 #include "reportdata/framework.h"
 #include "reportdata/message_box.h"
