@@ -1,12 +1,27 @@
-// reportdata: the command-line face of the report data module.
+// reportdata: the command-line face of the report data module. It reaches
+// the module only through the exported facades, as a host application does.
+// Exit status: 0 on success, 1 on bad input, 2 on bad usage.
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <exception>
 
-#include "reportdata/reportdata.h"
+#include "cli/commands.h"
+#include "reportdata/version.h"
 
 int main(int argc, char** argv) {
+  namespace cli = reportdata::cli;
   CLI::App app{"reportdata: report tables of a building-quantity takeoff project"};
   app.set_version_flag("--version", std::string("reportdata ") + reportdata::LibraryVersion());
-  CLI11_PARSE(app, argc, argv);
+  app.require_subcommand(1);
+  cli::AddSampleCommand(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? 0 : 2;
+  } catch (const std::exception& error) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "reportdata: %s\n", error.what());
+    return 1;
+  }
   return 0;
 }

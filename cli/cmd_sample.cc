@@ -1,0 +1,79 @@
+// reportdata sample OUT.json [--floors N] [--scale K] [--seed S] [--compact]
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/input_error.h"
+#include "cli/sample_project.h"
+
+namespace reportdata::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Writes the project to path through a temporary file beside it, so that a
+// failed run leaves an existing file as it was.
+SampleCounts WriteToFile(const SampleOptions& sample, bool pretty, const std::string& path) {
+  const std::string temp = path + ".part-" + std::to_string(getpid());
+  std::FILE* out = std::fopen(temp.c_str(), "wb");
+  if (!out) throw InputError("cannot write " + path + ": " + std::strerror(errno));
+  SampleCounts counts;
+  const bool written = WriteSampleProject(sample, pretty, out, counts);
+  const bool closed = std::fclose(out) == 0;
+  std::error_code error;
+  if (!written || !closed) {
+    fs::remove(temp, error);
+    throw InputError("cannot write " + path + ": " + std::strerror(errno));
+  }
+  fs::rename(temp, path, error);
+  if (error) {
+    fs::remove(temp, error);
+    throw InputError("cannot write " + path + ": " + error.message());
+  }
+  return counts;
+}
+
+}  // namespace
+
+void AddSampleCommand(CLI::App& app) {
+  struct Options {
+    std::string out;
+    SampleOptions sample;
+    bool compact = false;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App* command = app.add_subcommand(
+      "sample",
+      "Write a generated project in the JSON interchange form: a residential building with "
+      "basements, standard floors, rooms, facade, earthworks and partitions. The same seed gives "
+      "the same bytes.");
+  command->add_option("OUT", options->out, "output file; - for standard output")->required();
+  command->add_option("--floors", options->sample.floors, "storeys above ground (default: 10)")
+      ->check(CLI::Range(1, 200));
+  command
+      ->add_option("--scale", options->sample.scale,
+                   "multiplies the instances on every storey (default: 1, a few hundred records; "
+                   "about 1800 gives a million)")
+      ->check(CLI::Range(1, 1000000));
+  command->add_option("--seed", options->sample.seed, "seed of the generator (default: 1)");
+  command->add_flag("--compact", options->compact, "no indentation (for large projects)");
+  command->callback([options] {
+    const bool pretty = !options->compact;
+    if (options->out == "-") {
+      SampleCounts counts;
+      if (!WriteSampleProject(options->sample, pretty, stdout, counts))
+        throw InputError(std::string("cannot write standard output: ") + std::strerror(errno));
+      return;
+    }
+    const SampleCounts counts = WriteToFile(options->sample, pretty, options->out);
+    std::printf("wrote %lld calculation records (%lld classified entries) to %s\n", counts.records,
+                counts.entries, options->out.c_str());
+  });
+}
+
+}  // namespace reportdata::cli

@@ -1,0 +1,15 @@
+// The commands of the reportdata tool. Each adds its subcommand, with its
+// options and the callback that runs it, to the application. A callback
+// throws InputError for bad input; the parser's own errors are bad usage.
+#ifndef CLI_COMMANDS_H_
+#define CLI_COMMANDS_H_
+
+#include <CLI/CLI.hpp>
+
+namespace reportdata::cli {
+
+void AddSampleCommand(CLI::App& app);
+
+}  // namespace reportdata::cli
+
+#endif  // CLI_COMMANDS_H_

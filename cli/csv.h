@@ -1,0 +1,24 @@
+// Comma-separated values as spreadsheet programs read them: fields quoted by
+// the rules of RFC 4180, lines ended by CR LF, the file opened by a UTF-8 byte
+// order mark so that Chinese names are not taken for the local code page.
+#ifndef CLI_CSV_H_
+#define CLI_CSV_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace reportdata::cli {
+
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// The field as it stands in a line: quoted, with inner quotes doubled, when
+// it holds a comma, a quote, a line break or blanks at either end.
+std::string CsvField(std::string_view text);
+
+// The fields joined by commas, ended by CR LF.
+std::string CsvLine(const std::vector<std::string>& fields);
+
+}  // namespace reportdata::cli
+
+#endif  // CLI_CSV_H_

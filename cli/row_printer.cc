@@ -1,0 +1,255 @@
+#include "cli/row_printer.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <string_view>
+#include <unordered_map>
+
+#include "cli/csv.h"
+#include "cli/display_width.h"
+
+namespace reportdata::cli {
+namespace {
+
+constexpr int kTreeCap = 72;  // widest tree text shown before cutting
+constexpr int kCellCap = 48;  // widest other cell shown before cutting
+
+std::string Indent(int depth) { return std::string(static_cast<size_t>(depth) * 2, ' '); }
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find('\n', start);
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string TrimLeft(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+}
+
+std::string TrimRight(std::string text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+// A cell as it is drawn: its lines, continuation lines stripped of the
+// blanks that the facade puts there to line them up in its own grid.
+std::vector<std::string> CellLines(std::string_view text, const std::string& indent,
+                                   const std::string& continuation, int cap) {
+  std::vector<std::string> lines = SplitLines(text);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string prefix = i == 0 ? indent : continuation;
+    lines[i] = Truncate(prefix + (i == 0 ? lines[i] : TrimLeft(lines[i])), cap);
+  }
+  return lines;
+}
+
+bool IsFlag(const std::string& text) {
+  return text.size() > 6 && text.front() == '#' && text.ends_with("Flag#");
+}
+
+struct StreamRecord {
+  int depth = 0;
+  std::string flag;
+  std::vector<std::string> cells;
+};
+
+std::vector<StreamRecord> SplitStream(const std::vector<std::string>& stream) {
+  std::vector<StreamRecord> records;
+  std::vector<std::string> open;  // flags from the top level down to the current record
+  for (const std::string& text : stream) {
+    if (!IsFlag(text) && !records.empty()) {
+      records.back().cells.push_back(text);
+      continue;
+    }
+    StreamRecord record;
+    if (IsFlag(text)) {
+      const auto seen = std::find(open.begin(), open.end(), text);
+      open.erase(seen, open.end());
+      record.depth = static_cast<int>(open.size());
+      open.push_back(text);
+      record.flag = text;
+    } else {
+      record.cells.push_back(text);
+    }
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+std::string OneLine(std::string_view text) {
+  std::string out;
+  for (const std::string& line : SplitLines(text)) {
+    if (!out.empty()) out += " / ";
+    out += TrimLeft(line);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSpec& spec,
+                              int max_depth) {
+  std::vector<TreeRow> rows;
+  if (spec.width <= 0) return rows;
+  const size_t width = static_cast<size_t>(spec.width);
+  const size_t count = flat.size() / width;
+  // Row id → (row index, depth) of the rows met so far.
+  std::unordered_map<std::string_view, std::pair<size_t, int>> by_id;
+  for (size_t r = 1; r < count; ++r) {
+    const std::string* row = &flat[r * width];
+    const auto parent = by_id.find(row[1]);
+    const std::string* parent_row =
+        parent == by_id.end() ? nullptr : &flat[parent->second.first * width];
+    const int depth = parent == by_id.end() ? 0 : parent->second.second + 1;
+    by_id[row[0]] = {r, depth};
+    if (max_depth >= 0 && depth > max_depth) continue;
+    const auto cell_text = [&](int cell) -> std::string {
+      if (cell < 0 || static_cast<size_t>(cell) >= width) return {};
+      return row[cell];
+    };
+    TreeRow out;
+    out.depth = depth;
+    for (int cell = spec.label_first; cell <= spec.label_last; ++cell) {
+      std::string text = cell_text(cell);
+      if (text.empty() || (parent_row && parent_row[cell] == text)) continue;
+      if (!out.tree.empty()) out.tree += "  ";
+      out.tree += text;
+    }
+    for (const ColumnSpec& column : spec.columns) out.cells.push_back(cell_text(column.cell));
+    rows.push_back(std::move(out));
+  }
+  return rows;
+}
+
+std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec) {
+  std::vector<size_t> visible;
+  for (size_t c = 0; c < spec.columns.size(); ++c) {
+    if (std::any_of(rows.begin(), rows.end(),
+                    [&](const TreeRow& r) { return !r.cells[c].empty(); }))
+      visible.push_back(c);
+  }
+  // Lines of every drawn cell: tree column first, then the visible columns.
+  std::vector<std::vector<std::vector<std::string>>> drawn;
+  std::vector<int> widths(visible.size() + 1, 0);
+  widths[0] = DisplayWidth(spec.tree_title);
+  for (size_t v = 0; v < visible.size(); ++v)
+    widths[v + 1] = DisplayWidth(spec.columns[visible[v]].title);
+  for (const TreeRow& row : rows) {
+    std::vector<std::vector<std::string>> cells;
+    const std::string indent = Indent(row.depth);
+    cells.push_back(CellLines(row.tree, indent, indent + "    ", kTreeCap));
+    for (size_t v : visible) cells.push_back(CellLines(row.cells[v], "", "", kCellCap));
+    for (size_t c = 0; c < cells.size(); ++c) {
+      for (const std::string& line : cells[c]) widths[c] = std::max(widths[c], DisplayWidth(line));
+    }
+    drawn.push_back(std::move(cells));
+  }
+  const auto align = [&](size_t c) {
+    return c == 0 ? Align::kLeft : spec.columns[visible[c - 1]].align;
+  };
+  const auto draw_line = [&](const std::vector<std::string>& texts) {
+    std::string line;
+    for (size_t c = 0; c < texts.size(); ++c) {
+      if (c > 0) line += "  ";
+      line +=
+          align(c) == Align::kRight ? PadLeft(texts[c], widths[c]) : PadRight(texts[c], widths[c]);
+    }
+    return TrimRight(std::move(line)) + "\n";
+  };
+  std::vector<std::string> titles = {spec.tree_title};
+  for (size_t v : visible) titles.emplace_back(spec.columns[v].title);
+  std::string out = draw_line(titles);
+  int total = 0;
+  for (int w : widths) total += w;
+  total += 2 * static_cast<int>(widths.size() - 1);
+  out += std::string(static_cast<size_t>(total), '-') + "\n";
+  for (const auto& cells : drawn) {
+    size_t height = 0;
+    for (const auto& lines : cells) height = std::max(height, lines.size());
+    for (size_t i = 0; i < height; ++i) {
+      std::vector<std::string> texts;
+      for (const auto& lines : cells) texts.push_back(i < lines.size() ? lines[i] : std::string());
+      out += draw_line(texts);
+    }
+  }
+  return out;
+}
+
+std::string RenderCsv(const std::vector<TreeRow>& rows, const GridSpec& spec) {
+  std::string out(kUtf8Bom);
+  std::vector<std::string> header = {spec.tree_title};
+  for (const ColumnSpec& column : spec.columns) header.emplace_back(column.title);
+  out += CsvLine(header);
+  for (const TreeRow& row : rows) {
+    std::vector<std::string> fields = {Indent(row.depth) + row.tree};
+    fields.insert(fields.end(), row.cells.begin(), row.cells.end());
+    out += CsvLine(fields);
+  }
+  return out;
+}
+
+std::string RenderRowsJson(const std::vector<std::string>& flat, int width) {
+  std::string out = "[";
+  const size_t w = width > 0 ? static_cast<size_t>(width) : 1;
+  for (size_t r = 0; r * w < flat.size(); ++r) {
+    out += r == 0 ? "\n  [" : ",\n  [";
+    for (size_t c = 0; c < w && r * w + c < flat.size(); ++c) {
+      if (c > 0) out += ", ";
+      out += nlohmann::json(flat[r * w + c]).dump();
+    }
+    out += "]";
+  }
+  out += flat.empty() ? "]\n" : "\n]\n";
+  return out;
+}
+
+std::string RenderStreamJson(const std::vector<std::string>& stream) {
+  std::string out = "[";
+  for (size_t i = 0; i < stream.size(); ++i) {
+    out += i == 0 ? "\n  " : (IsFlag(stream[i]) ? ",\n  " : ", ");
+    out += nlohmann::json(stream[i]).dump();
+  }
+  out += stream.empty() ? "]\n" : "\n]\n";
+  return out;
+}
+
+std::string RenderStreamText(const std::vector<std::string>& stream) {
+  std::string out;
+  for (const StreamRecord& record : SplitStream(stream)) {
+    std::string line = Indent(record.depth) + record.flag;
+    for (const std::string& cell : record.cells)
+      line += (line.empty() ? "" : " | ") + OneLine(cell);
+    out += TrimRight(std::move(line)) + "\n";
+  }
+  return out;
+}
+
+std::string RenderStreamCsv(const std::vector<std::string>& stream) {
+  const std::vector<StreamRecord> records = SplitStream(stream);
+  size_t most = 0;
+  for (const StreamRecord& record : records) most = std::max(most, record.cells.size());
+  std::string out(kUtf8Bom);
+  std::vector<std::string> header = {"flag"};
+  for (size_t i = 1; i <= most; ++i) header.push_back("cell" + std::to_string(i));
+  out += CsvLine(header);
+  for (const StreamRecord& record : records) {
+    std::vector<std::string> fields = {record.flag};
+    for (size_t i = 0; i < most; ++i) {
+      std::string cell = i < record.cells.size() ? record.cells[i] : std::string();
+      fields.push_back(i == 0 ? Indent(record.depth) + cell : cell);
+    }
+    out += CsvLine(fields);
+  }
+  return out;
+}
+
+}  // namespace reportdata::cli

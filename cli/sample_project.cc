@@ -1,0 +1,232 @@
+#include "cli/sample_project.h"
+
+#include "cli/json_writer.h"
+#include "cli/sample_geometry.h"
+
+namespace reportdata::cli {
+namespace {
+
+void WriteCategories(JsonWriter& json, std::string_view grade) {
+  json.BeginArray(true);
+  if (!grade.empty()) {
+    json.BeginObject(true);
+    json.Field("var", "TQD");
+    json.Field("name", "混凝土强度等级");
+    json.Field("value", grade);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+// Members left out read as empty, which keeps a million records small.
+void Optional(JsonWriter& json, std::string_view key, std::string_view text) {
+  if (!text.empty()) json.Field(key, text);
+}
+
+void WriteRecord(JsonWriter& json, const SampleRecord& r) {
+  json.BeginObject();
+  json.Key("id");
+  json.Int(r.id);
+  Optional(json, "billCode", r.bill_code);
+  Optional(json, "billName", r.bill_name);
+  Optional(json, "billUnit", r.bill_unit);
+  Optional(json, "description", r.description);
+  json.Field("quantity", r.quantity);
+  Optional(json, "subType", r.sub_type);
+  json.Field("typePath", r.type_path);
+  json.Field("componentName", r.component_name);
+  Optional(json, "position", r.position);
+  Optional(json, "handle", r.handle);
+  Optional(json, "grade", r.grade);
+  json.Field("floor", r.floor);
+  json.Field("kind", r.kind);
+  Optional(json, "subCode", r.sub_code);
+  Optional(json, "quotaCode", r.quota_code);
+  Optional(json, "quotaName", r.quota_name);
+  Optional(json, "quotaUnit", r.quota_unit);
+  Optional(json, "room", r.room);
+  Optional(json, "place", r.place);
+  Optional(json, "place2", r.place2);
+  json.Key("partitions");
+  json.BeginArray();
+  for (const SampleShare& share : r.partitions) {
+    json.BeginObject(true);
+    json.Field("name", share.name);
+    json.Field("formula", share.quantity);
+    json.Key("quantity");
+    json.Number(share.quantity);
+    json.EndObject();
+  }
+  json.EndArray();
+  Optional(json, "feature", r.feature);
+  if (!r.category_grade.empty()) {
+    json.Key("categories");
+    WriteCategories(json, r.category_grade);
+  }
+  if (!r.quota_features.empty()) {
+    json.Key("quotaFeatures");
+    json.BeginArray();
+    for (const SampleQuota& quota : r.quota_features) {
+      json.BeginObject(true);
+      json.Field("code", quota.code);
+      json.Field("name", quota.name);
+      json.Field("unit", quota.unit);
+      json.Key("categories");
+      WriteCategories(json, quota.graded ? r.features_grade : std::string_view());
+      json.EndObject();
+    }
+    json.EndArray();
+  }
+  Optional(json, "calcItem", r.calc_item);
+  json.EndObject();
+}
+
+void WriteLibrary(JsonWriter& json, std::string_view key, std::string_view name,
+                  std::string_view region, std::string_view version) {
+  json.BeginObject(true);
+  json.Field("name", name);
+  json.Field("key", key);
+  json.Field("region", region);
+  json.Field("version", version);
+  json.EndObject();
+}
+
+void WriteProject(JsonWriter& json, const SampleBuilding& building) {
+  long long area = 0;
+  for (const SampleFloor& floor : building.floors()) area += building.MainArea(floor) * floor.count;
+  int below = 0;
+  for (const SampleFloor& floor : building.floors()) below += floor.number < 0 ? 1 : 0;
+  const int above = building.above_ground();
+  json.Key("project");
+  json.BeginObject();
+  json.Field("name", "滨河花园3#住宅楼");
+  json.Key("floors");
+  json.BeginArray(true);
+  for (const SampleFloor& floor : building.floors()) json.String(floor.label);
+  json.EndArray();
+  json.Key("billLibrary");
+  WriteLibrary(json, "GB50854-2013", "房屋建筑与装饰工程工程量计算规范", "全国", "2013");
+  json.Key("quotaLibrary");
+  WriteLibrary(json, "DE-TJ-2024", "土建工程消耗量定额(示例)", "示例", "2024");
+  json.Key("summary");
+  json.BeginArray();
+  const std::pair<std::string_view, std::string> summary[] = {
+      {"工程名称", "滨河花园3#住宅楼"},    {"结构类型", "框架-剪力墙结构"},
+      {"建筑面积", QuantityText(area)},    {"地上层数", std::to_string(above)},
+      {"地下层数", std::to_string(below)}, {"檐口高度", M(4500 + 3000 * (above - 1) + 450)},
+  };
+  for (const auto& [name, value] : summary) {
+    json.BeginObject(true);
+    json.Field("name", name);
+    json.Field("value", value);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Field("outdoorDesignLevel", "-0.450");
+  json.Key("floorBase");
+  json.BeginArray();
+  for (const SampleFloor& floor : building.floors()) {
+    json.BeginObject(true);
+    json.Field("name", floor.label);
+    json.Field("label", floor.label);
+    json.Key("number");
+    json.Int(floor.number);
+    json.Field("kind", floor.kind);
+    json.Field("remark", floor.count > 1 ? std::to_string(floor.count) + "个标准层" : "");
+    json.Field("height", M(floor.height));
+    json.Field("bottomElevation", M(floor.bottom));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+}
+
+}  // namespace
+
+bool WriteSampleProject(const SampleOptions& options, bool pretty, std::FILE* out,
+                        SampleCounts& counts) {
+  SampleBuilding building(options);
+  JsonWriter json(out, pretty);
+  json.BeginObject();
+  WriteProject(json, building);
+  json.Key("partitions");
+  json.BeginArray(true);
+  for (const std::string& name : building.partitions()) json.String(name);
+  json.EndArray();
+  json.Key("floors");
+  json.BeginArray(true);
+  for (const SampleFloor& floor : building.floors()) json.String(floor.label);
+  json.EndArray();
+
+  const auto write_entry = [&](const SampleRecord& bill, std::span<const SampleRecord> quotas) {
+    json.BeginObject();
+    json.Key("bill");
+    WriteRecord(json, bill);
+    json.Key("quotas");
+    json.BeginArray();
+    for (const SampleRecord& quota : quotas) WriteRecord(json, quota);
+    json.EndArray();
+    json.EndObject();
+    ++counts.entries;
+    counts.records += 1 + static_cast<long long>(quotas.size());
+  };
+  json.Key("classified");
+  json.BeginArray();
+  building.WalkClassified(write_entry);
+  json.EndArray();
+  json.Key("looseQuotas");
+  json.BeginArray();
+  building.WalkLooseQuotas([&](const SampleRecord& record) {
+    WriteRecord(json, record);
+    ++counts.records;
+  });
+  json.EndArray();
+  json.Key("otherItems");
+  json.BeginArray();
+  building.WalkOtherItems(write_entry);
+  json.EndArray();
+
+  json.Key("doorsWindows");
+  json.BeginArray();
+  for (const SampleDoorWindow& dw : building.doors_windows()) {
+    json.BeginObject(true);
+    json.Key("type");
+    json.Int(dw.type);
+    json.Field("floor", dw.floor);
+    json.Field("typeName", dw.type_name);
+    json.Field("position", dw.position);
+    json.Field("key", dw.key);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("floorAreas");
+  json.BeginArray();
+  for (const SampleFloor& floor : building.floors()) {
+    const std::pair<std::string_view, long long> areas[] = {
+        {"FL_MainArea", building.MainArea(floor)}, {"FL_YTArea", building.BalconyArea(floor)}};
+    for (const auto& [kind, value] : areas) {
+      if (value == 0) continue;
+      json.BeginObject(true);
+      json.Field("floor", floor.label);
+      json.Field("kind", kind);
+      json.Key("value");
+      json.Number(QuantityText(value));
+      json.EndObject();
+    }
+  }
+  json.EndArray();
+  json.Key("componentIndex");
+  json.BeginArray();
+  for (const SampleIndexEntry& entry : SampleComponentIndex()) {
+    json.BeginObject(true);
+    json.Field("compDir", entry.comp_dir);
+    json.Field("index", entry.index);
+    json.Field("category", entry.category);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  return json.Flush();
+}
+
+}  // namespace reportdata::cli

@@ -1,0 +1,26 @@
+#include "cli/csv.h"
+
+#include <gtest/gtest.h>
+
+namespace reportdata::cli {
+namespace {
+
+TEST(CsvTest, QuotesOnlyWhatNeedsIt) {
+  EXPECT_EQ(CsvField("010502001"), "010502001");
+  EXPECT_EQ(CsvField(""), "");
+  EXPECT_EQ(CsvField("现浇混凝土 矩形柱"), "现浇混凝土 矩形柱");
+  EXPECT_EQ(CsvField("2,5层"), "\"2,5层\"");
+  EXPECT_EQ(CsvField("12\"板"), "\"12\"\"板\"");
+  EXPECT_EQ(CsvField("1.混凝土种类\n2.强度"), "\"1.混凝土种类\n2.强度\"");
+  EXPECT_EQ(CsvField("  KZ1"), "\"  KZ1\"");
+  EXPECT_EQ(CsvField("a\rb"), "\"a\rb\"");
+}
+
+TEST(CsvTest, JoinsFieldsAndEndsLinesWithCrLf) {
+  EXPECT_EQ(CsvLine({"项目", "单位", "工程量"}), "项目,单位,工程量\r\n");
+  EXPECT_EQ(CsvLine({"6/8层", "", "1,234.5"}), "6/8层,,\"1,234.5\"\r\n");
+  EXPECT_EQ(CsvLine({}), "\r\n");
+}
+
+}  // namespace
+}  // namespace reportdata::cli

@@ -1,0 +1,46 @@
+#include "cli/display_width.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/utf8.h"
+
+namespace reportdata::cli {
+namespace {
+
+TEST(DisplayWidthTest, CountsWideAndFullwidthCharactersAsTwoCells) {
+  EXPECT_EQ(DisplayWidth("KZ1"), 3);
+  EXPECT_EQ(DisplayWidth("矩形柱"), 6);
+  EXPECT_EQ(DisplayWidth("2,5层"), 5);
+  // Full-width comma, yen sign and ideographic space are wide; the Latin
+  // letter with a combining acute accent takes one cell.
+  EXPECT_EQ(DisplayWidth("2，5"), 4);
+  EXPECT_EQ(DisplayWidth("￥"), 2);
+  EXPECT_EQ(DisplayWidth("\u3000"), 2);
+  EXPECT_EQ(DisplayWidth("e\u0301"), 1);
+  EXPECT_EQ(DisplayWidth("×"), 1);
+  EXPECT_EQ(DisplayWidth("한글"), 4);
+  EXPECT_EQ(DisplayWidth("\U00020000"), 2);
+  // A malformed byte counts as one replacement character.
+  EXPECT_EQ(DisplayWidth("a\xFF"), 2);
+}
+
+TEST(DisplayWidthTest, PadsAndCutsByCells) {
+  EXPECT_EQ(PadRight("墙", 5), "墙   ");
+  EXPECT_EQ(PadLeft("12.5", 6), "  12.5");
+  EXPECT_EQ(PadRight("混凝土", 4), "混凝土");
+  EXPECT_EQ(Truncate("现浇混凝土 矩形柱", 9), "现浇混凝…");
+  EXPECT_EQ(Truncate("现浇混凝土", 10), "现浇混凝土");
+  // A wide character that would straddle the limit is left out whole.
+  EXPECT_EQ(Truncate("a现浇", 4), "a现…");
+}
+
+TEST(Utf8Test, RoundTripsWideTextAndReplacesBadBytes) {
+  EXPECT_EQ(FromUtf8("清单A1"), std::wstring(L"清单A1"));
+  EXPECT_EQ(ToUtf8(L"分区\U0001F600"), "分区\U0001F600");
+  EXPECT_EQ(FromUtf8("a\xC3"), std::wstring(L"a\uFFFD"));
+  EXPECT_EQ(FromUtf8("\xE0\x80\x80"), std::wstring(L"\uFFFD\uFFFD\uFFFD"));  // overlong
+  EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\uFFFD");
+}
+
+}  // namespace
+}  // namespace reportdata::cli

@@ -1,0 +1,127 @@
+#include "cli/row_printer.h"
+
+#include <gtest/gtest.h>
+
+namespace reportdata::cli {
+namespace {
+
+// A bill summary answer: header, a chapter with one bill item on two floors,
+// a component under the first floor, and a second, empty chapter.
+std::vector<std::string> BillRows() {
+  const std::string item = "010502001  矩形柱\n                 1.混凝土强度等级:C30";
+  const std::vector<std::vector<std::string>> rows = {
+      {"1", "0", "", "", "", "", "", "", "", "", "", ""},
+      {"2", "0", "混凝土及钢筋混凝土工程", "", "", "", "", "", "", "", "", ""},
+      {"3", "2", "", item, "", "", "", "m3", "3.500000", "", "", ""},
+      {"4", "3", "", item, "2,5层", "", "", "m3", "2.000000", "", "0.50*4层", ""},
+      {"5", "4", "", "", "", "KZ1", "", "m3", "2.000000", "", "", "$$3A8"},
+      {"6", "3", "", item, "1层", "", "", "m3", "1.500000", "", "", ""},
+      {"7", "0", "其他章", "", "", "", "", "", "", "", "", ""},
+  };
+  std::vector<std::string> flat;
+  for (const auto& row : rows) flat.insert(flat.end(), row.begin(), row.end());
+  return flat;
+}
+
+GridSpec BillGrid() {
+  GridSpec grid;
+  grid.width = 12;
+  grid.label_first = 2;
+  grid.label_last = 6;
+  grid.tree_title = "项目";
+  grid.columns = {{7, "单位", Align::kLeft},
+                  {8, "工程量", Align::kRight},
+                  {9, "说明", Align::kLeft},
+                  {10, "计算式", Align::kLeft}};
+  return grid;
+}
+
+TEST(RowPrinterTest, FoldsLayoutARowsIntoATree) {
+  const std::vector<TreeRow> rows = FoldRows(BillRows(), BillGrid());
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_EQ(rows[0].depth, 0);
+  EXPECT_EQ(rows[0].tree, "混凝土及钢筋混凝土工程");
+  EXPECT_EQ(rows[1].depth, 1);
+  EXPECT_EQ(rows[2].depth, 2);
+  // The floor row repeats the item text; only its floor names it.
+  EXPECT_EQ(rows[2].tree, "2,5层");
+  EXPECT_EQ(rows[2].cells, (std::vector<std::string>{"m3", "2.000000", "", "0.50*4层"}));
+  EXPECT_EQ(rows[3].depth, 3);
+  EXPECT_EQ(rows[3].tree, "KZ1");
+  // Values equal to the parent's stay: the component has the floor's quantity.
+  EXPECT_EQ(rows[3].cells[1], "2.000000");
+  EXPECT_EQ(rows[4].depth, 2);
+  EXPECT_EQ(rows[5].depth, 0);
+
+  const std::vector<TreeRow> shallow = FoldRows(BillRows(), BillGrid(), 1);
+  ASSERT_EQ(shallow.size(), 3u);
+  EXPECT_EQ(shallow[2].tree, "其他章");
+  // A trailing incomplete row is not a row.
+  std::vector<std::string> cut = BillRows();
+  cut.resize(cut.size() - 1);
+  EXPECT_EQ(FoldRows(cut, BillGrid()).size(), 5u);
+}
+
+TEST(RowPrinterTest, AlignsColumnsCountingChineseAsTwoCells) {
+  const std::string text = RenderText(FoldRows(BillRows(), BillGrid()), BillGrid());
+  // The empty 说明 column is left out; 工程量 is right-aligned.
+  const std::string expected =
+      "项目                        单位    工程量  计算式\n"
+      "----------------------------------------------------\n"
+      "混凝土及钢筋混凝土工程\n"
+      "  010502001  矩形柱         m3    3.500000\n"
+      "      1.混凝土强度等级:C30\n"
+      "    2,5层                   m3    2.000000  0.50*4层\n"
+      "      KZ1                   m3    2.000000\n"
+      "    1层                     m3    1.500000\n"
+      "其他章\n";
+  EXPECT_EQ(text, expected);
+}
+
+TEST(RowPrinterTest, WritesCsvWithBomHeaderAndIndentedTree) {
+  const std::string csv = RenderCsv(FoldRows(BillRows(), BillGrid(), 2), BillGrid());
+  const std::string expected =
+      "\xEF\xBB\xBF"
+      "项目,单位,工程量,说明,计算式\r\n"
+      "混凝土及钢筋混凝土工程,,,,\r\n"
+      "\"  010502001  矩形柱\n                 1.混凝土强度等级:C30\",m3,3.500000,,\r\n"
+      "\"    2,5层\",m3,2.000000,,0.50*4层\r\n"
+      "\"    1层\",m3,1.500000,,\r\n"
+      "其他章,,,,\r\n";
+  EXPECT_EQ(csv, expected);
+}
+
+TEST(RowPrinterTest, WritesJsonExactlyAsAnswered) {
+  const std::vector<std::string> flat = {"1", "0", "条件\"A\"", "2", "0", "章\n节"};
+  EXPECT_EQ(RenderRowsJson(flat, 3),
+            "[\n  [\"1\", \"0\", \"条件\\\"A\\\"\"],\n  [\"2\", \"0\", \"章\\n节\"]\n]\n");
+  EXPECT_EQ(RenderRowsJson({}, 3), "[]\n");
+  EXPECT_EQ(RenderStreamJson({"#ZhangFlag#", "土石方工程", "#QDItemFlag#", "010101002"}),
+            "[\n  \"#ZhangFlag#\", \"土石方工程\",\n  \"#QDItemFlag#\", \"010101002\"\n]\n");
+}
+
+TEST(RowPrinterTest, IndentsStreamRecordsByTheFlagsOpenAboveThem) {
+  const std::vector<std::string> stream = {
+      "#ZhangFlag#",  "土石方工程",  "#QDItemFlag#",
+      "010101002",    "挖一般土方",  "1.土壤类别:三类土\n2.深度",
+      "#FloorFlag#",  "0层",         "#AttNameFlag#",
+      "大开挖土方",   "#FloorFlag#", "-1层",
+      "#QDItemFlag#", "010103001",   "#ZhangFlag#",
+      "其他章"};
+  EXPECT_EQ(RenderStreamText(stream),
+            "#ZhangFlag# | 土石方工程\n"
+            "  #QDItemFlag# | 010101002 | 挖一般土方 | 1.土壤类别:三类土 / 2.深度\n"
+            "    #FloorFlag# | 0层\n"
+            "      #AttNameFlag# | 大开挖土方\n"
+            "    #FloorFlag# | -1层\n"
+            "  #QDItemFlag# | 010103001\n"
+            "#ZhangFlag# | 其他章\n");
+  EXPECT_EQ(RenderStreamCsv({"#ZhangFlag#", "建筑面积", "#FloorFlag#", "2,5层", "1.0"}),
+            "\xEF\xBB\xBF"
+            "flag,cell1,cell2\r\n"
+            "#ZhangFlag#,建筑面积,\r\n"
+            "#FloorFlag#,\"  2,5层\",1.0\r\n");
+}
+
+}  // namespace
+}  // namespace reportdata::cli

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "cli/sample_building.h"
+#include "cli/sample_geometry.h"
+
+namespace reportdata::cli {
+namespace {
+
+// The digits of a quantity text without its decimal point: texts with the
+// same number of decimals add up as these numbers do.
+long long Digits(const std::string& text) {
+  const size_t dot = text.find('.');
+  return std::stoll(text.substr(0, dot) + text.substr(dot + 1));
+}
+
+std::vector<std::string> Labels(int floors) {
+  SampleOptions options;
+  options.floors = floors;
+  const SampleBuilding building(options);
+  std::vector<std::string> labels;
+  for (const SampleFloor& floor : building.floors()) labels.push_back(floor.label);
+  return labels;
+}
+
+TEST(SampleTest, FormatsQuantitiesExactly) {
+  EXPECT_EQ(QuantityText(12345), "12.345");
+  EXPECT_EQ(QuantityText(12345, 10), "1.2345");
+  EXPECT_EQ(QuantityText(5, 1000), "0.000005");
+  EXPECT_EQ(QuantityText(0, 100), "0.00000");
+  EXPECT_EQ(QuantityText(-8700), "-8.700");
+  EXPECT_EQ(QuantityText(-5), "-0.005");
+}
+
+TEST(SampleTest, LaysOutRangesListsAndSingleFloors) {
+  EXPECT_EQ(Labels(10),
+            (std::vector<std::string>{"0", "-2", "-1", "1", "2,5", "6/8", "7", "9", "10"}));
+  EXPECT_EQ(Labels(18),
+            (std::vector<std::string>{"0", "-2", "-1", "1", "2,13", "14/16", "15", "17", "18"}));
+  EXPECT_EQ(Labels(5), (std::vector<std::string>{"0", "-2", "-1", "1", "2,4", "5"}));
+  EXPECT_EQ(Labels(3), (std::vector<std::string>{"0", "-2", "-1", "1", "2", "3"}));
+  EXPECT_EQ(Labels(1), (std::vector<std::string>{"0", "-2", "-1", "1"}));
+  SampleOptions options;
+  const SampleBuilding building(options);
+  EXPECT_EQ(building.floors()[4].count, 4);
+  EXPECT_EQ(building.floors()[5].count, 2);
+  EXPECT_EQ(building.floors()[8].kind, "顶层");
+}
+
+// Walks a default project and checks what every consumer of the records
+// relies on.
+TEST(SampleTest, RecordsAreConsistent) {
+  SampleOptions options;
+  options.seed = 4;
+  SampleBuilding building(options);
+  EXPECT_EQ(building.partitions(), (std::vector<std::string>{"1区", "2区", "未分区"}));
+  std::map<long long, std::string> handle_of;
+  std::set<std::string> handles;
+  std::set<std::string> kinds;
+  std::set<std::string> facade_floors;
+  long long records = 0;
+  bool has_rest = false;
+  const auto check = [&](const SampleRecord& r) {
+    ++records;
+    kinds.insert(std::string(r.type_path));
+    // Partition quantities add up to the record's quantity, digit for digit.
+    long long sum = 0;
+    for (const SampleShare& share : r.partitions) {
+      sum += Digits(share.quantity);
+      has_rest = has_rest || share.name == "未分区";
+    }
+    EXPECT_EQ(sum, Digits(r.quantity)) << r.type_path << " " << r.position;
+    if (r.handle.empty()) return;
+    // One handle per instance, shared by all records of that instance.
+    const auto [at, fresh] = handle_of.emplace(r.id, r.handle);
+    EXPECT_EQ(at->second, r.handle);
+    if (fresh) {
+      EXPECT_TRUE(handles.insert(r.handle).second) << r.handle;
+    }
+  };
+  building.WalkClassified([&](const SampleRecord& bill, std::span<const SampleRecord> quotas) {
+    EXPECT_EQ(bill.kind, "1");
+    check(bill);
+    EXPECT_EQ(bill.quota_features.size(), quotas.size());
+    for (size_t q = 0; q < quotas.size(); ++q) {
+      EXPECT_EQ(quotas[q].kind, "2");
+      EXPECT_EQ(quotas[q].quota_code, bill.quota_features[q].code);
+      check(quotas[q]);
+    }
+    if (bill.type_path == "ZS\\LMZS") facade_floors.insert(std::string(bill.floor));
+    EXPECT_EQ(bill.grade.empty(), bill.feature.find("混凝土强度等级") == std::string::npos)
+        << bill.bill_code;
+  });
+  building.WalkLooseQuotas([&](const SampleRecord& r) { check(r); });
+  EXPECT_TRUE(has_rest);
+  EXPECT_TRUE(facade_floors.contains("2,5"));
+  EXPECT_TRUE(facade_floors.contains("6/8"));
+  for (const char* kind : {"Q\\TWQ", "Q\\TNQ", "Q\\TCQ", "Z\\KZ", "Z\\GZ", "L\\KL", "L\\CL",
+                           "B\\XB", "B\\LTB", "MCD\\M", "MCD\\C", "ZS\\DMS", "ZS\\TPS", "ZS\\NQS",
+                           "ZS\\LMZS", "ZS\\LMDK", "J\\TF", "LX\\HJD", "LX\\JZMJ"}) {
+    EXPECT_TRUE(kinds.contains(kind)) << kind;
+  }
+  EXPECT_GT(records, 300);
+  EXPECT_LT(records, 1000);
+  // Every door and window instance is listed once with its handle as key.
+  size_t openings = 0;
+  for (const SampleDoorWindow& dw : building.doors_windows()) {
+    EXPECT_TRUE(dw.type == 51 || dw.type == 52);
+    EXPECT_TRUE(handles.contains(dw.key));
+    ++openings;
+  }
+  EXPECT_GT(openings, 10u);
+}
+
+}  // namespace
+}  // namespace reportdata::cli

@@ -1,0 +1,58 @@
+// The tool as a user runs it: exit statuses, messages, and files left alone
+// on failure.
+#include <gtest/gtest.h>
+
+#include "tool_runner.h"
+
+namespace reportdata::testing {
+namespace {
+
+TEST(ToolTest, SampleIsTheSameForTheSameSeed) {
+  TempDir dir;
+  ASSERT_EQ(RunTool({"sample", dir.File("a.json"), "--seed", "7", "--floors", "12"}).status, 0);
+  ASSERT_EQ(RunTool({"sample", dir.File("b.json"), "--seed", "7", "--floors", "12"}).status, 0);
+  const ToolRun other = RunTool({"sample", dir.File("c.json"), "--seed", "8", "--floors", "12"});
+  ASSERT_EQ(other.status, 0);
+  EXPECT_EQ(other.out.find("wrote "), 0u) << other.out;
+  const std::string a = dir.Read("a.json");
+  EXPECT_GT(a.size(), 10000u);
+  EXPECT_EQ(a, dir.Read("b.json"));
+  EXPECT_NE(a, dir.Read("c.json"));
+  // Standard output gets the same bytes as a file.
+  EXPECT_EQ(RunTool({"sample", "-", "--seed", "7", "--floors", "12"}).out, a);
+  // Compact output has no line breaks at all.
+  const ToolRun compact = RunTool({"sample", "-", "--compact"});
+  EXPECT_EQ(compact.out.find('\n'), std::string::npos);
+}
+
+TEST(ToolTest, ShippedSampleIsWhatTheGeneratorWrites) {
+  const ToolRun run = RunTool({"sample", "-"});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            ReadFile(std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json"))
+      << "regenerate with: reportdata sample data/samples/sample-project.json";
+}
+
+TEST(ToolTest, BadUsageExitsWithTwo) {
+  EXPECT_EQ(RunTool({}).status, 2);
+  EXPECT_EQ(RunTool({"frobnicate"}).status, 2);
+  EXPECT_EQ(RunTool({"sample"}).status, 2);
+  EXPECT_EQ(RunTool({"sample", "x.json", "--floors", "0"}).status, 2);
+  EXPECT_EQ(RunTool({"sample", "x.json", "--scale", "many"}).status, 2);
+  EXPECT_EQ(RunTool({"sample", "x.json", "--colour"}).status, 2);
+  const ToolRun help = RunTool({"sample", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--seed"), std::string::npos);
+}
+
+TEST(ToolTest, UnwritableOutputExitsWithOne) {
+  TempDir dir;
+  const ToolRun run = RunTool({"sample", dir.File("missing/out.json")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "reportdata: cannot write " + dir.File("missing/out.json") +
+                         ": No such file or directory\n");
+  EXPECT_TRUE(run.out.empty());
+}
+
+}  // namespace
+}  // namespace reportdata::testing
