@@ -5,6 +5,9 @@
 #ifndef REPORTDATA_CLOUD_DATA_H_
 #define REPORTDATA_CLOUD_DATA_H_
 
+#include <cstddef>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "reportdata/export.h"
@@ -95,6 +98,12 @@ class REPORTDATA_API CCloudDataMng {
   std::vector<CCloudDataArea> areas_;
   std::vector<CString> calFloors_;
   CString version_;
+  // Where AddData filed each component: positions of its unit, floor and
+  // member, by category, floor, component name and type path.
+  struct MemberPos {
+    std::size_t unit, floor, member;
+  };
+  std::unordered_map<std::wstring, MemberPos> memberIndex_;
 };
 
 #endif  // REPORTDATA_CLOUD_DATA_H_

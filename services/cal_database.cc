@@ -1,0 +1,232 @@
+#include "services/cal_database.h"
+
+#include <string>
+
+#include "platform/text.h"
+#include "services/record_row.h"
+
+namespace reportdata {
+namespace {
+
+std::string SelectRecords(RecordTable table, bool with_role) {
+  std::string sql = "SELECT ";
+  if (with_role) sql += "role, ";
+  sql += kRecordColumns;
+  sql += " FROM ";
+  sql += RecordTableName(table);
+  sql += " ORDER BY rowid";
+  return sql;
+}
+
+std::wstring Wide(std::string_view text) { return FromUtf8(text); }
+
+}  // namespace
+
+std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
+  std::unique_ptr<SqliteDb> db = SqliteDb::Open(path, SQLITE_OPEN_READWRITE);
+  if (!db) db = SqliteDb::Open(path, SQLITE_OPEN_READONLY);
+  if (!db) return nullptr;
+  if (db->QueryInt("PRAGMA application_id", -1) != kCalApplicationId ||
+      db->QueryInt("PRAGMA user_version", -1) != kCalSchemaVersion) {
+    return nullptr;
+  }
+  return std::unique_ptr<CalDatabase>(new CalDatabase(std::move(db)));
+}
+
+bool CalDatabase::HasCalResult(const std::wstring& /*dir*/, bool /*flag*/) {
+  return db_->QueryInt(
+             "SELECT EXISTS(SELECT 1 FROM classified) OR EXISTS(SELECT 1 FROM loose_quota) OR "
+             "EXISTS(SELECT 1 FROM other_item) OR EXISTS(SELECT 1 FROM quota_result) OR "
+             "EXISTS(SELECT 1 FROM other_quota_result)",
+             0) != 0;
+}
+
+bool CalDatabase::GetFloorAreas(std::vector<SNYFloorAreaRecord>& out) {
+  SqliteStatement rows = db_->Prepare("SELECT floor, kind, value FROM floor_area ORDER BY rowid");
+  if (!rows.Ok()) return false;
+  while (rows.Step()) {
+    SNYFloorAreaRecord& record = out.emplace_back();
+    record.floor = Wide(rows.Text(0));
+    record.kind = Wide(rows.Text(1));
+    record.value = rows.Double(2);
+  }
+  return true;
+}
+
+bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
+  SqliteStatement rows =
+      db_->Prepare("SELECT type, floor, type_name, position, key FROM door_window ORDER BY rowid");
+  if (!rows.Ok()) return false;
+  while (rows.Step()) {
+    SNYDoorWindowRecord& record = out.emplace_back();
+    record.type = static_cast<int>(rows.Int(0));
+    record.floor = Wide(rows.Text(1));
+    record.typeName = Wide(rows.Text(2));
+    record.position = Wide(rows.Text(3));
+    record.key = Wide(rows.Text(4));
+  }
+  return true;
+}
+
+bool CalDatabase::ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassResult>& out) {
+  SqliteStatement rows = db_->Prepare(SelectRecords(table, true));
+  if (!rows.Ok()) return false;
+  while (rows.Step()) {
+    if (rows.Int(0) == kRoleBill) {
+      ReadRecordRow(rows, 1, out.emplace_back().bill);
+    } else if (!out.empty()) {
+      ReadRecordRow(rows, 1, out.back().quotas.emplace_back());
+    }
+  }
+  return true;
+}
+
+bool CalDatabase::ReadRecords(RecordTable table, std::vector<TJQd>& out) {
+  const std::string count_sql = std::string("SELECT count(*) FROM ") + RecordTableName(table);
+  const long long count = db_->QueryInt(count_sql.c_str(), 0);
+  out.reserve(out.size() + static_cast<std::size_t>(count));
+  SqliteStatement rows = db_->Prepare(SelectRecords(table, false));
+  if (!rows.Ok()) return false;
+  while (rows.Step()) ReadRecordRow(rows, 0, out.emplace_back());
+  return true;
+}
+
+bool CalDatabase::ReadQuotaRowsOfClassified(RecordTable table, std::vector<TJQd>& out) {
+  std::string sql = std::string("SELECT ") + kRecordColumns + " FROM " + RecordTableName(table) +
+                    " WHERE role = 1 ORDER BY rowid";
+  SqliteStatement rows = db_->Prepare(sql);
+  if (!rows.Ok()) return false;
+  while (rows.Step()) ReadRecordRow(rows, 0, out.emplace_back());
+  return true;
+}
+
+bool CalDatabase::ReadQuotaResults(std::vector<TJQd>& out) {
+  if (Meta(kMetaQuotaResults) == kSourceClassified) {
+    return ReadQuotaRowsOfClassified(RecordTable::kClassified, out) &&
+           ReadRecords(RecordTable::kLooseQuota, out);
+  }
+  return ReadRecords(RecordTable::kQuotaResult, out);
+}
+
+bool CalDatabase::ReadOtherQuotaResults(std::vector<TJQd>& out) {
+  if (Meta(kMetaOtherQuotaResults) == kSourceOtherItems) {
+    return ReadQuotaRowsOfClassified(RecordTable::kOtherItem, out);
+  }
+  return ReadRecords(RecordTable::kOtherQuotaResult, out);
+}
+
+bool CalDatabase::ReadPartitions(std::set<CString>& out) {
+  SqliteStatement rows = db_->Prepare("SELECT name FROM partition_name ORDER BY rowid");
+  if (!rows.Ok()) return false;
+  while (rows.Step()) out.insert(CString(Wide(rows.Text(0))));
+  return true;
+}
+
+bool CalDatabase::ReadFloors(std::vector<CString>& out) {
+  SqliteStatement rows = db_->Prepare("SELECT name FROM calc_floor ORDER BY rowid");
+  if (!rows.Ok()) return false;
+  while (rows.Step()) out.emplace_back(Wide(rows.Text(0)));
+  return true;
+}
+
+bool CalDatabase::LoadCompIndex() {
+  if (comp_index_loaded_) return true;
+  SqliteStatement rows = db_->Prepare("SELECT comp_dir, idx, category FROM comp_index");
+  if (!rows.Ok()) return false;
+  while (rows.Step()) {
+    comp_index_.emplace(Wide(rows.Text(0)), std::make_pair(Wide(rows.Text(1)), Wide(rows.Text(2))));
+  }
+  comp_index_loaded_ = true;
+  return true;
+}
+
+bool CalDatabase::FindCompIndex(const std::wstring& compDir, std::wstring& index) {
+  if (!LoadCompIndex()) return false;
+  const auto found = comp_index_.find(compDir);
+  if (found == comp_index_.end()) return false;
+  index = found->second.first;
+  return true;
+}
+
+bool CalDatabase::FindCompCategory(const std::wstring& compDir, std::wstring& category) {
+  if (!LoadCompIndex()) return false;
+  const auto found = comp_index_.find(compDir);
+  if (found == comp_index_.end()) return false;
+  category = found->second.second;
+  return true;
+}
+
+bool CalDatabase::ReadPrices(const std::wstring& library, std::vector<SNYDePriceEntry>& out) {
+  SqliteStatement rows = db_->Prepare(
+      "SELECT code, name, unit, library, price FROM quota_price WHERE library = ?1 "
+      "ORDER BY rowid");
+  if (!rows.Ok()) return false;
+  const std::string key = ToUtf8(library);
+  rows.BindText(1, key);
+  while (rows.Step()) {
+    SNYDePriceEntry& entry = out.emplace_back();
+    entry.id.code = Wide(rows.Text(0));
+    entry.id.name = Wide(rows.Text(1));
+    entry.id.unit = Wide(rows.Text(2));
+    entry.id.library = Wide(rows.Text(3));
+    entry.price = Wide(rows.Text(4));
+  }
+  return true;
+}
+
+bool CalDatabase::ReadChapters(bool bill, std::vector<ChapterRow>& out) {
+  SqliteStatement rows = db_->Prepare(bill ? "SELECT prefix, name, order_id FROM bill_chapter"
+                                           : "SELECT prefix, name, order_id FROM quota_chapter");
+  if (!rows.Ok()) return false;
+  while (rows.Step()) {
+    out.push_back({Wide(rows.Text(0)), Wide(rows.Text(1)), Wide(rows.Text(2))});
+  }
+  return true;
+}
+
+bool CalDatabase::WriteCategoryConfig(const IDMProjectAccess::CategoryConfig& config) {
+  if (!db_->Exec("BEGIN")) return false;
+  SqliteStatement insert = db_->Prepare("INSERT INTO category_show(category, name) VALUES(?1, ?2)");
+  SqliteStatement mark =
+      db_->Prepare("INSERT OR REPLACE INTO meta(key, value) VALUES('category_show', 'set')");
+  bool ok = insert.Ok() && mark.Ok() && db_->Exec("DELETE FROM category_show") && mark.Run();
+  for (const auto& [category, names] : config) {
+    if (!ok) break;
+    const std::string category_text = ToUtf8(category);
+    insert.BindText(1, category_text);
+    if (names.empty()) {
+      ok = insert.Run();  // a category with an empty set: name stays NULL
+      continue;
+    }
+    for (const std::wstring& name : names) {
+      const std::string name_text = ToUtf8(name);
+      insert.BindText(1, category_text);
+      insert.BindText(2, name_text);
+      if (!(ok = insert.Run())) break;
+    }
+  }
+  if (!ok) {
+    db_->Exec("ROLLBACK");
+    return false;
+  }
+  return db_->Exec("COMMIT");
+}
+
+bool CalDatabase::ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config) {
+  if (Meta(kMetaCategoryShow).empty()) return false;
+  SqliteStatement rows = db_->Prepare("SELECT category, name FROM category_show ORDER BY rowid");
+  if (!rows.Ok()) return false;
+  while (rows.Step()) {
+    std::set<std::wstring>& names = config[Wide(rows.Text(0))];
+    if (!rows.IsNull(1)) names.insert(Wide(rows.Text(1)));
+  }
+  return true;
+}
+
+std::string CalDatabase::Meta(const char* key) {
+  SqliteStatement row = db_->Prepare("SELECT value FROM meta WHERE key = ?1");
+  row.BindText(1, key);
+  return row.Ok() && row.Step() ? std::string(row.Text(0)) : std::string();
+}
+
+}  // namespace reportdata

@@ -1,0 +1,77 @@
+// One project's calculation database, opened read-write when the file
+// allows it and read-only otherwise. Besides the questions of IDMDatabase it
+// reads the stored calculation results for the calculation-result service,
+// the component index, prices, the project's chapter tables, and keeps the
+// quota category display settings. Owned by the director that opened it.
+#ifndef REPORTDATA_SERVICES_CAL_DATABASE_H_
+#define REPORTDATA_SERVICES_CAL_DATABASE_H_
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "reportdata/services.h"
+#include "services/cal_schema.h"
+#include "services/sqlite_db.h"
+
+namespace reportdata {
+
+// A chapter row of a bill or quota chapter table.
+struct ChapterRow {
+  std::wstring prefix;
+  std::wstring name;
+  std::wstring orderId;
+};
+
+class CalDatabase : public IDMDatabase {
+ public:
+  // Null when path is missing, is not a calculation database, or has a
+  // layout version this module does not read.
+  static std::unique_ptr<CalDatabase> Open(const std::string& path);
+
+  bool HasCalResult(const std::wstring& dir, bool flag) override;
+  bool GetFloorAreas(std::vector<SNYFloorAreaRecord>& out) override;
+  bool GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) override;
+
+  // Stored results, appended to out in stored order.
+  bool ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassResult>& out);
+  bool ReadRecords(RecordTable table, std::vector<TJQd>& out);
+  // The quota results: stored, or the quota records of the classified
+  // entries followed by the loose quotas.
+  bool ReadQuotaResults(std::vector<TJQd>& out);
+  // The other-items quota results: stored, or the quota records of the
+  // other items.
+  bool ReadOtherQuotaResults(std::vector<TJQd>& out);
+  bool ReadPartitions(std::set<CString>& out);
+  bool ReadFloors(std::vector<CString>& out);
+
+  // Component index table look-ups; false when compDir is not listed.
+  bool FindCompIndex(const std::wstring& compDir, std::wstring& index);
+  bool FindCompCategory(const std::wstring& compDir, std::wstring& category);
+
+  bool ReadPrices(const std::wstring& library, std::vector<SNYDePriceEntry>& out);
+  bool ReadChapters(bool bill, std::vector<ChapterRow>& out);
+
+  bool WriteCategoryConfig(const IDMProjectAccess::CategoryConfig& config);
+  // False when no configuration was ever written.
+  bool ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config);
+
+ private:
+  explicit CalDatabase(std::unique_ptr<SqliteDb> db) : db_(std::move(db)) {}
+  bool ReadQuotaRowsOfClassified(RecordTable table, std::vector<TJQd>& out);
+  std::string Meta(const char* key);
+  bool LoadCompIndex();
+
+  std::unique_ptr<SqliteDb> db_;
+  // The component index table by component directory: index and category
+  // path. Read on the first look-up.
+  std::unordered_map<std::wstring, std::pair<std::wstring, std::wstring>> comp_index_;
+  bool comp_index_loaded_ = false;
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_SERVICES_CAL_DATABASE_H_

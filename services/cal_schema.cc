@@ -1,0 +1,73 @@
+#include "services/cal_schema.h"
+
+namespace reportdata {
+
+const char* RecordTableName(RecordTable table) {
+  switch (table) {
+    case RecordTable::kClassified:
+      return "classified";
+    case RecordTable::kLooseQuota:
+      return "loose_quota";
+    case RecordTable::kOtherItem:
+      return "other_item";
+    case RecordTable::kQuotaResult:
+      return "quota_result";
+    case RecordTable::kOtherQuotaResult:
+      return "other_quota_result";
+  }
+  return "";
+}
+
+const char kRecordColumns[] =
+    "id, bill_code, bill_name, bill_unit, description, quantity, sub_type, type_path, "
+    "component_name, position, handle, grade, floor, kind, sub_code, quota_code, quota_name, "
+    "quota_unit, room, place, place2, partitions, feature, categories, quota_features, extra, "
+    "calc_item";
+
+#define REPORTDATA_RECORD_COLUMNS                                                            \
+  "id INTEGER NOT NULL, bill_code TEXT NOT NULL, bill_name TEXT NOT NULL, "                  \
+  "bill_unit TEXT NOT NULL, description TEXT NOT NULL, quantity TEXT NOT NULL, "             \
+  "sub_type TEXT NOT NULL, type_path TEXT NOT NULL, component_name TEXT NOT NULL, "          \
+  "position TEXT NOT NULL, handle TEXT NOT NULL, grade TEXT NOT NULL, floor TEXT NOT NULL, " \
+  "kind TEXT NOT NULL, sub_code TEXT NOT NULL, quota_code TEXT NOT NULL, "                   \
+  "quota_name TEXT NOT NULL, quota_unit TEXT NOT NULL, room TEXT NOT NULL, "                 \
+  "place TEXT NOT NULL, place2 TEXT NOT NULL, partitions TEXT NOT NULL, "                    \
+  "feature TEXT NOT NULL, categories TEXT NOT NULL, quota_features TEXT NOT NULL, "          \
+  "extra TEXT NOT NULL, calc_item TEXT NOT NULL"
+
+const char kCreateSchema[] =
+    "PRAGMA application_id = 1380205394;"
+    "PRAGMA user_version = 1;"
+    "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);"
+    "CREATE TABLE classified(role INTEGER NOT NULL, " REPORTDATA_RECORD_COLUMNS
+    ");"
+    "CREATE TABLE other_item(role INTEGER NOT NULL, " REPORTDATA_RECORD_COLUMNS
+    ");"
+    "CREATE TABLE loose_quota(" REPORTDATA_RECORD_COLUMNS
+    ");"
+    "CREATE TABLE quota_result(" REPORTDATA_RECORD_COLUMNS
+    ");"
+    "CREATE TABLE other_quota_result(" REPORTDATA_RECORD_COLUMNS
+    ");"
+    "CREATE TABLE partition_name(name TEXT NOT NULL);"
+    "CREATE TABLE calc_floor(name TEXT NOT NULL);"
+    "CREATE TABLE door_window(type INTEGER NOT NULL, floor TEXT NOT NULL, "
+    "type_name TEXT NOT NULL, position TEXT NOT NULL, key TEXT NOT NULL);"
+    "CREATE TABLE floor_area(floor TEXT NOT NULL, kind TEXT NOT NULL, value REAL NOT NULL);"
+    "CREATE TABLE comp_index(comp_dir TEXT PRIMARY KEY, idx TEXT NOT NULL, "
+    "category TEXT NOT NULL);"
+    "CREATE TABLE quota_price(library TEXT NOT NULL, code TEXT NOT NULL, name TEXT NOT NULL, "
+    "unit TEXT NOT NULL, price TEXT NOT NULL);"
+    "CREATE INDEX quota_price_library ON quota_price(library);"
+    "CREATE TABLE category_show(category TEXT NOT NULL, name TEXT);"
+    "CREATE TABLE bill_chapter(prefix TEXT PRIMARY KEY, name TEXT NOT NULL, "
+    "order_id TEXT NOT NULL);"
+    "CREATE TABLE quota_chapter(prefix TEXT PRIMARY KEY, name TEXT NOT NULL, "
+    "order_id TEXT NOT NULL);";
+
+#undef REPORTDATA_RECORD_COLUMNS
+
+static_assert(kCalApplicationId == 1380205394, "application id in kCreateSchema");
+static_assert(kCalSchemaVersion == 1, "user version in kCreateSchema");
+
+}  // namespace reportdata

@@ -1,0 +1,57 @@
+// The layout of a project's calculation database ("\CalResult.mdb"), an
+// SQLite file: which tables hold the calculation results, the floor and
+// door/window records, the component index, quota prices, category display
+// settings and the project's own chapter tables. docs/database.md describes
+// every table; the version below changes whenever the layout does.
+#ifndef REPORTDATA_SERVICES_CAL_SCHEMA_H_
+#define REPORTDATA_SERVICES_CAL_SCHEMA_H_
+
+namespace reportdata {
+
+// PRAGMA application_id of the file: "RDCR" marks a calculation database of
+// this module, so that an unrelated SQLite file is not mistaken for one.
+inline constexpr long long kCalApplicationId = 0x52444352;
+// PRAGMA user_version of the layout this module reads and writes.
+inline constexpr long long kCalSchemaVersion = 1;
+
+// The record tables. Each holds whole calculation-result records, one per
+// row, in the order of their rowids.
+enum class RecordTable {
+  kClassified,        // bill records, each followed by its quota records
+  kLooseQuota,        // quota records classified under no bill
+  kOtherItem,         // other items (其他项目), in the form of kClassified
+  kQuotaResult,       // quota results, when stored
+  kOtherQuotaResult,  // quota results of the other items, when stored
+};
+
+const char* RecordTableName(RecordTable table);
+
+// The column list shared by every record table, in TJQd field order, after
+// the role column of the classified tables.
+extern const char kRecordColumns[];
+// Number of columns in kRecordColumns.
+inline constexpr int kRecordColumnCount = 27;
+
+// Role of a row of the classified tables: a bill starts an entry, the quota
+// rows after it belong to it.
+inline constexpr int kRoleBill = 0;
+inline constexpr int kRoleQuota = 1;
+
+// Meta keys and values that say where the quota results come from.
+inline constexpr char kMetaQuotaResults[] = "quota_results";
+inline constexpr char kMetaOtherQuotaResults[] = "other_quota_results";
+inline constexpr char kSourceStored[] = "stored";
+// Derived: the quota rows of the classified table, then the loose quotas.
+inline constexpr char kSourceClassified[] = "classified";
+// Derived: the quota rows of the other-items table.
+inline constexpr char kSourceOtherItems[] = "other_items";
+// Present once a category display configuration was written.
+inline constexpr char kMetaCategoryShow[] = "category_show";
+
+// Statements that create every table of an empty database and stamp the
+// application id and version.
+extern const char kCreateSchema[];
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_SERVICES_CAL_SCHEMA_H_

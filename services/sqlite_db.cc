@@ -1,0 +1,76 @@
+#include "services/sqlite_db.h"
+
+namespace reportdata {
+
+std::unique_ptr<SqliteDb> SqliteDb::Open(const std::string& path, int flags) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    sqlite3_close(db);
+    return nullptr;
+  }
+  return std::unique_ptr<SqliteDb>(new SqliteDb(db));
+}
+
+SqliteDb::~SqliteDb() { sqlite3_close(db_); }
+
+bool SqliteDb::Exec(const char* sql) {
+  return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+SqliteStatement SqliteDb::Prepare(std::string_view sql) { return SqliteStatement(db_, sql); }
+
+long long SqliteDb::QueryInt(const char* sql, long long fallback) {
+  SqliteStatement statement(db_, sql);
+  if (!statement.Ok() || !statement.Step()) return fallback;
+  return statement.Int(0);
+}
+
+std::string SqliteDb::ErrorMessage() const { return sqlite3_errmsg(db_); }
+
+SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) {
+  if (sqlite3_prepare_v3(db, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                         &stmt_, nullptr) != SQLITE_OK) {
+    sqlite3_finalize(stmt_);
+    stmt_ = nullptr;
+  }
+}
+
+SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
+
+void SqliteStatement::BindText(int index, std::string_view text) {
+  // An empty view may have no data pointer; bind "" rather than NULL.
+  sqlite3_bind_text(stmt_, index, text.empty() ? "" : text.data(), static_cast<int>(text.size()),
+                    SQLITE_STATIC);
+}
+
+void SqliteStatement::BindInt(int index, long long value) {
+  sqlite3_bind_int64(stmt_, index, value);
+}
+
+void SqliteStatement::BindDouble(int index, double value) {
+  sqlite3_bind_double(stmt_, index, value);
+}
+
+bool SqliteStatement::Step() { return stmt_ && sqlite3_step(stmt_) == SQLITE_ROW; }
+
+bool SqliteStatement::Run() {
+  if (!stmt_) return false;
+  const int status = sqlite3_step(stmt_);
+  sqlite3_reset(stmt_);
+  sqlite3_clear_bindings(stmt_);
+  return status == SQLITE_DONE;
+}
+
+void SqliteStatement::Reset() {
+  if (!stmt_) return;
+  sqlite3_reset(stmt_);
+  sqlite3_clear_bindings(stmt_);
+}
+
+std::string_view SqliteStatement::Text(int column) const {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+  if (!text) return {};
+  return {text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column))};
+}
+
+}  // namespace reportdata

@@ -1,0 +1,246 @@
+// The built-in calculation-result and calculation-database services answer
+// exactly what an interchange file put into a project, in stored order.
+#include <gtest/gtest.h>
+
+#include "reportdata/services.h"
+#include "service_fixture.h"
+#include "services/cal_director.h"
+#include "services/registry.h"
+
+namespace reportdata {
+namespace {
+
+using testing::ImportedProject;
+
+TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
+  ImportedProject project("small_project.json");
+  EXPECT_EQ(project.result().records, 8u);
+
+  SNYRAQdDeClassResultInfo result;
+  result.items.resize(5);  // a filled result is replaced, not appended to
+  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(project.wdir(), {}, result, true));
+  ASSERT_EQ(result.items.size(), 2u);
+
+  const TJQd& bill = result.items[0].bill;
+  EXPECT_EQ(bill.id, 101);
+  EXPECT_EQ(bill.billCode, L"010502001");
+  EXPECT_EQ(bill.billName, L"矩形柱");
+  EXPECT_EQ(bill.billUnit, L"m3");
+  EXPECT_EQ(bill.description, L"KZ1");
+  EXPECT_EQ(bill.quantity, L"1.25");
+  EXPECT_EQ(bill.typePath, L"Z\\KZ");
+  EXPECT_EQ(bill.componentName, L"KZ1");
+  EXPECT_EQ(bill.position, L"1/A");
+  EXPECT_EQ(bill.handle, L"$$1A2");
+  EXPECT_EQ(bill.grade, L"C30");
+  EXPECT_EQ(bill.floor, L"1");
+  EXPECT_EQ(bill.kind, L"1");
+  EXPECT_EQ(bill.subCode, L"1");
+  EXPECT_EQ(bill.feature, L"混凝土强度等级:C30");
+  EXPECT_EQ(bill.extra, L"附加");
+  EXPECT_EQ(bill.calcItem, L"体积");
+  EXPECT_EQ(bill.subType, L"");
+  ASSERT_EQ(bill.partitions.size(), 1u);
+  EXPECT_EQ(bill.partitions[0].name, L"1区");
+  EXPECT_EQ(bill.partitions[0].formula, L"0.5*2.5");
+  EXPECT_EQ(bill.partitions[0].quantity, 1.25);
+  ASSERT_EQ(bill.quotaFeatures.size(), 2u);
+  EXPECT_EQ(bill.quotaFeatures[0].code, L"A5-5");
+  EXPECT_EQ(bill.quotaFeatures[0].name, L"现浇混凝土 矩形柱");
+  EXPECT_EQ(bill.quotaFeatures[0].unit, L"10m3");
+  ASSERT_EQ(bill.quotaFeatures[0].categories.size(), 1u);
+  EXPECT_EQ(bill.quotaFeatures[0].categories[0].var, L"TLX");
+  EXPECT_EQ(bill.quotaFeatures[0].categories[0].name, L"砼类型");
+  EXPECT_EQ(bill.quotaFeatures[0].categories[0].value, L"商品砼");
+  EXPECT_EQ(bill.quotaFeatures[1].code, L"A16-6");
+  EXPECT_TRUE(bill.quotaFeatures[1].categories.empty());
+
+  ASSERT_EQ(result.items[0].quotas.size(), 2u);
+  const TJQd& quota = result.items[0].quotas[0];
+  EXPECT_EQ(quota.quotaCode, L"A5-5");
+  EXPECT_EQ(quota.quotaUnit, L"10m3");
+  EXPECT_EQ(quota.room, L"办公室");
+  EXPECT_EQ(quota.place, L"北");
+  EXPECT_EQ(quota.place2, L"东");
+  // An entry whose texts are all empty is kept as an entry.
+  ASSERT_EQ(quota.categories.size(), 2u);
+  EXPECT_EQ(quota.categories[1].var, L"");
+  EXPECT_EQ(quota.categories[1].value, L"");
+  EXPECT_EQ(result.items[0].quotas[1].quotaCode, L"A16-6");
+
+  // Control characters of the packing survive inside texts.
+  EXPECT_EQ(result.items[1].bill.description, std::wstring(L"a\x1f"
+                                                           L"b\x1b"
+                                                           L"c"));
+  EXPECT_TRUE(result.items[1].quotas.empty());
+
+  ASSERT_EQ(result.looseQuotas.size(), 2u);
+  EXPECT_EQ(result.looseQuotas[0].quotaCode, L"A1-1");
+  EXPECT_EQ(result.looseQuotas[1].quotaName, L"主体建筑面积");
+  EXPECT_EQ(result.partitions, (std::set<CString>{L"1区", L"2区"}));
+  EXPECT_EQ(result.floors, (std::vector<CString>{L"1", L"2"}));
+
+  SNYRAQdDeClassResultInfo other;
+  ASSERT_TRUE(CNYRADealCalResult::GetQTXMQdDeClassResult(project.wdir(), {}, other));
+  ASSERT_EQ(other.items.size(), 1u);
+  EXPECT_EQ(other.items[0].bill.billName, L"综合脚手架");
+  ASSERT_EQ(other.items[0].quotas.size(), 1u);
+  EXPECT_TRUE(other.looseQuotas.empty());
+  EXPECT_EQ(other.floors.size(), 2u);
+}
+
+TEST(CalResultService, QuotaResultsDefaultToClassifiedThenLooseQuotas) {
+  ImportedProject project("small_project.json");
+  SNYRADeResultInfo quotas;
+  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(project.wdir(), {}, quotas, true));
+  std::vector<std::wstring> codes;
+  for (const TJQd& record : quotas.quotas) codes.push_back(record.quotaCode.str());
+  EXPECT_EQ(codes, (std::vector<std::wstring>{L"A5-5", L"A16-6", L"A1-1", L""}));
+  EXPECT_EQ(quotas.partitions.size(), 2u);
+
+  SNYRADeResultInfo other;
+  ASSERT_TRUE(CNYRADealCalResult::GetQTXMDeResult(project.wdir(), {}, other));
+  ASSERT_EQ(other.quotas.size(), 1u);
+  EXPECT_EQ(other.quotas[0].quotaCode, L"A16-1");
+}
+
+TEST(CalResultService, StoredQuotaResultsAreUsedEvenWhenEmpty) {
+  ImportedProject project("stored_results.json");
+  SNYRADeResultInfo quotas;
+  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(project.wdir(), {}, quotas, true));
+  ASSERT_EQ(quotas.quotas.size(), 1u);
+  EXPECT_EQ(quotas.quotas[0].quotaCode, L"A4-2");
+  SNYRADeResultInfo other;
+  ASSERT_TRUE(CNYRADealCalResult::GetQTXMDeResult(project.wdir(), {}, other));
+  EXPECT_TRUE(other.quotas.empty());
+}
+
+TEST(CalResultService, MissingProjectAndDialogs) {
+  testing::TempDir empty;
+  SNYRAQdDeClassResultInfo result;
+  EXPECT_FALSE(CNYRADealCalResult::GetQdDeClassResultData(empty.wpath(), {}, result, true));
+  SNYRADeResultInfo quotas;
+  EXPECT_FALSE(CNYRADealCalResult::GetDeResultData(empty.wpath(), {}, quotas, true));
+
+  std::vector<SNYTJQdDeClassResult> items(1), other;
+  items[0].bill.billCode = L"010101001";
+  EXPECT_TRUE(CNYRADealCalResult::ShowQdListDialog(empty.wpath(), L"k", L"q", items, other));
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(items[0].bill.billCode, L"010101001");
+  EXPECT_FALSE(CNYRADealCalResult::ShowDeListPriceDialog(empty.wpath(), L"DE-TJ-2024"));
+}
+
+TEST(CalDatabaseService, DirectorAnswersFromTheProjectDatabase) {
+  ImportedProject project("small_project.json");
+  IDMDirector* director = GetIDMDirector();
+  const std::wstring db_path = project.wdir() + L"\\CalResult.mdb";
+
+  IDMDatabase* db = director->Open(db_path, true);
+  ASSERT_NE(db, nullptr);
+  EXPECT_EQ(director->Open(db_path, false), db);  // kept and handed out again
+  EXPECT_TRUE(db->HasCalResult(project.wdir(), true));
+
+  std::vector<SNYFloorAreaRecord> areas;
+  ASSERT_TRUE(db->GetFloorAreas(areas));
+  ASSERT_EQ(areas.size(), 2u);
+  EXPECT_EQ(areas[0].floor, L"1");
+  EXPECT_EQ(areas[0].kind, L"FL_MainArea");
+  EXPECT_EQ(areas[0].value, 120.5);
+  EXPECT_EQ(areas[1].kind, L"FL_YTArea");
+
+  std::vector<SNYDoorWindowRecord> doors;
+  ASSERT_TRUE(db->GetDoorWindows(doors));
+  ASSERT_EQ(doors.size(), 2u);
+  EXPECT_EQ(doors[0].type, 101);
+  EXPECT_EQ(doors[0].floor, L"1");
+  EXPECT_EQ(doors[0].typeName, L"M1021");
+  EXPECT_EQ(doors[0].position, L"1/A-B");
+  EXPECT_EQ(doors[0].key, L"h1");
+  EXPECT_EQ(doors[1].position, L"");
+
+  IDMCompDictionary* dictionary = director->GetCompDictionary();
+  EXPECT_TRUE(dictionary->CanOpen(db_path, L"/nonexistent\\CalResult.mdb"));
+  EXPECT_FALSE(dictionary->CanOpen(project.wdir() + L"\\project.ld", L""));
+  std::wstring text = L"unchanged";
+  EXPECT_TRUE(dictionary->GetCompIndex(L"Q\\TWQ", text));
+  EXPECT_EQ(text, L"22");
+  EXPECT_TRUE(dictionary->GetCompName(L"Z\\KZ", text));
+  EXPECT_EQ(text, L"柱\\砼柱");
+  text = L"unchanged";
+  EXPECT_FALSE(dictionary->GetCompIndex(L"B\\XB", text));
+  EXPECT_EQ(text, L"unchanged");
+
+  std::vector<SNYDePriceEntry> prices;
+  ASSERT_TRUE(director->GetPriceAccess(project.wdir())->GetDePrices(L"DE-TJ-2024", prices));
+  ASSERT_EQ(prices.size(), 2u);
+  EXPECT_EQ(prices[0].id.code, L"A5-5");
+  EXPECT_EQ(prices[0].id.name, L"现浇混凝土 矩形柱");
+  EXPECT_EQ(prices[0].id.unit, L"10m3");
+  EXPECT_EQ(prices[0].id.library, L"DE-TJ-2024");
+  EXPECT_EQ(prices[0].price, L"4512.30");
+  EXPECT_EQ(prices[1].id.code, L"A1-1");
+  EXPECT_EQ(director->GetPriceAccess(project.wdir()), director->GetPriceAccess(project.wdir()));
+}
+
+TEST(CalDatabaseService, OpenRefusesWhatIsNotACalculationDatabase) {
+  testing::TempDir dir;
+  IDMDirector* director = GetIDMDirector();
+  EXPECT_EQ(director->Open(dir.wpath() + L"\\CalResult.mdb", true), nullptr);
+  dir.Write("CalResult.mdb", "not a database at all, just some text of sufficient length");
+  EXPECT_EQ(director->Open(dir.wpath() + L"\\CalResult.mdb", true), nullptr);
+  EXPECT_FALSE(director->GetCompDictionary()->CanOpen(dir.wpath() + L"\\CalResult.mdb", L""));
+
+  // An SQLite file of another layout version is not read.
+  ImportedProject project("small_project.json");
+  {
+    auto db = SqliteDb::Open(project.dir().File("CalResult.mdb"), SQLITE_OPEN_READWRITE);
+    ASSERT_TRUE(db && db->Exec("PRAGMA user_version = 2"));
+  }
+  EXPECT_EQ(director->Open(project.wdir() + L"\\CalResult.mdb", true), nullptr);
+}
+
+TEST(CalDatabaseService, CategorySettingsAreKeptPerProject) {
+  ImportedProject first("small_project.json");
+  ImportedProject second("small_project.json");
+  IDMProjectAccess* access = GetIDMDirector()->GetProjectAccess();
+  IDMProjectAccess::CategoryConfig config{{L"砼类型", {L"商品砼", L"现拌砼"}}, {L"空", {}}};
+  IDMProjectAccess::CategoryConfig read{{L"stale", {L"x"}}};
+
+  EXPECT_FALSE(access->ReadDeCategoryShowConfig(first.wdir(), read));
+  ASSERT_TRUE(access->WriteDeCategoryShowConfig(first.wdir(), config));
+  read.clear();
+  ASSERT_TRUE(access->ReadDeCategoryShowConfig(first.wdir(), read));
+  EXPECT_EQ(read, config);
+  read.clear();
+  EXPECT_FALSE(access->ReadDeCategoryShowConfig(second.wdir(), read));
+
+  // An empty configuration is a configuration.
+  ASSERT_TRUE(access->WriteDeCategoryShowConfig(second.wdir(), {}));
+  EXPECT_TRUE(access->ReadDeCategoryShowConfig(second.wdir(), read));
+  EXPECT_TRUE(read.empty());
+
+  testing::TempDir none;
+  EXPECT_FALSE(access->WriteDeCategoryShowConfig(none.wpath(), config));
+  EXPECT_FALSE(access->AttachProject(none.wpath()));
+  EXPECT_TRUE(access->AttachProject(first.wdir()));
+}
+
+TEST(CalDatabaseService, ReimportedProjectIsReadAfresh) {
+  testing::TempDir dir;
+  ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), dir.path()).ok);
+  IDMDatabase* before = GetIDMDirector()->Open(dir.wpath() + L"\\CalResult.mdb", true);
+  ASSERT_NE(before, nullptr);
+  ASSERT_TRUE(ImportProject(testing::FixturePath("stored_results.json"), dir.path()).ok);
+  IDMDatabase* after = GetIDMDirector()->Open(dir.wpath() + L"\\CalResult.mdb", true);
+  ASSERT_NE(after, nullptr);
+  EXPECT_NE(after, before);
+  std::vector<SNYDoorWindowRecord> doors;
+  EXPECT_TRUE(before->GetDoorWindows(doors));  // the old object stays usable
+  EXPECT_EQ(doors.size(), 2u);
+  doors.clear();
+  EXPECT_TRUE(after->GetDoorWindows(doors));
+  EXPECT_TRUE(doors.empty());
+}
+
+}  // namespace
+}  // namespace reportdata

@@ -1,0 +1,145 @@
+// ImportProject accepts a well-formed interchange file, refuses every kind of
+// bad one with a one-line message naming the place, and never leaves a
+// half-written project behind.
+#include "reportdata/importer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "service_fixture.h"
+
+namespace reportdata {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+// Every file of a directory with its bytes.
+std::map<std::string, std::string> Snapshot(const TempDir& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    files[entry.path().filename().string()] = dir.Read(entry.path().filename().string());
+  }
+  return files;
+}
+
+struct BadFile {
+  std::string json;
+  std::string message;  // after "<file>: "
+};
+
+TEST(Importer, RefusesBadFilesNamingThePlace) {
+  const std::string minimal = R"("project": {"name": "p"}, )";
+  const std::vector<BadFile> cases = {
+      {"",
+       "syntax error at line 1, column 1 (byte 0): syntax error while parsing value - "
+       "unexpected end of input; expected '[', '{', or a literal"},
+      {"{\n  \"project\": {\"name\": \"p\"},\n  \"classified\": tru\n}",
+       "syntax error at line 3, column 20 (byte 49): syntax error while parsing value - invalid "
+       "literal; last read: '\"classified\": tru<U+000A>'"},
+      {"[]", "/: expected an object, found an array"},
+      {"{" + minimal + R"("classified": {}})", "/classified: expected an array, found an object"},
+      {R"({"classified": []})", "/project: required but missing"},
+      {R"({"project": {"name": "p"}})", "/classified: required but missing"},
+      {"{" + minimal + R"("classified": [], "classified": []})", "/classified: duplicate key"},
+      {"{" + minimal + R"("classified": [], "extras": 1})", "/extras: unknown key"},
+      {R"({"version": 2, "project": {}, "classified": []})",
+       "/version: unsupported version 2, expected 1"},
+      {"{" + minimal + R"("classified": [{"bill": {}}, {"bill": {"quantity": 1.5}}]})",
+       "/classified/1/bill/quantity: expected a text, found a number"},
+      {"{" + minimal + R"("classified": [{"quotas": []}]})",
+       "/classified/0/bill: required but missing"},
+      {"{" + minimal + R"("classified": [{"bill": {"billcode": "x"}}]})",
+       "/classified/0/bill/billcode: unknown key"},
+      {"{" + minimal + R"("classified": [{"bill": {"id": 1, "id": 2}}]})",
+       "/classified/0/bill/id: duplicate key"},
+      {"{" + minimal +
+           R"("classified": [{"bill": {}, "quotas": [{}, {"categories": [{"name": 3}]}]}]})",
+       "/classified/0/quotas/1/categories/0/name: expected a text, found a number"},
+      {"{" + minimal +
+           R"("classified": [{"bill": {"quotaFeatures": [{"categories": [{}, {"v": ""}]}]}}]})",
+       "/classified/0/bill/quotaFeatures/0/categories/1/v: unknown key"},
+      {"{" + minimal + R"("classified": [], "looseQuotas": [{"id": 2147483648}]})",
+       "/looseQuotas/0/id: expected a whole number from -2147483648 to 2147483647"},
+      {"{" + minimal + R"("classified": [], "looseQuotas": [{"id": "7"}]})",
+       "/looseQuotas/0/id: expected a whole number, found a text"},
+      {"{" + minimal + R"("classified": [], "partitions": ["1区", null]})",
+       "/partitions/1: expected a text, found null"},
+      {"{" + minimal + R"("classified": [], "floorAreas": [{"value": "12"}]})",
+       "/floorAreas/0/value: expected a number, found a text"},
+      {"{" + minimal +
+           R"("classified": [], "componentIndex": [{"compDir": "Q\\TWQ"}, {"compDir": "Q\\TWQ"}]})",
+       "/componentIndex/1/compDir: listed twice"},
+      {R"({"project": {"billLibrary": ["a", "b", "c"]}, "classified": []})",
+       "/project/billLibrary: expected 4 texts (name, key, region, version), found 3"},
+      {R"({"project": {"floorBase": [{"height": 3.3}]}, "classified": []})",
+       "/project/floorBase/0/height: expected a text, found a number"},
+      {R"({"project": {"a/b~c": 1}, "classified": []})", "/project/a~1b~0c: unknown key"},
+  };
+  for (const BadFile& bad : cases) {
+    TempDir input;
+    input.Write("bad.json", bad.json);
+    TempDir parent;
+    const std::string target = parent.File("project");
+    const ImportResult result = ImportProject(input.File("bad.json"), target);
+    EXPECT_FALSE(result.ok) << bad.json;
+    EXPECT_EQ(result.message, input.File("bad.json") + ": " + bad.message) << bad.json;
+    EXPECT_EQ(result.records, 0u);
+    EXPECT_FALSE(fs::exists(target)) << "a refused import leaves no project directory";
+  }
+}
+
+TEST(Importer, RefusalKeepsAnExistingProjectIntact) {
+  TempDir project;
+  ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), project.path()).ok);
+  project.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=1\n");
+  const auto before = Snapshot(project);
+
+  TempDir input;
+  // The error comes late, after many rows were written to the new database.
+  std::string json = R"({"project": {"name": "new"}, "classified": [)";
+  for (int i = 0; i < 500; ++i) json += R"({"bill": {"billCode": "010101001"}},)";
+  json += R"({"bill": {"quantity": 3}}]})";
+  input.Write("late.json", json);
+  const ImportResult result = ImportProject(input.File("late.json"), project.path());
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message, input.File("late.json") +
+                                ": /classified/500/bill/quantity: expected a text, found a number");
+  EXPECT_EQ(Snapshot(project), before);
+
+  const ImportResult missing = ImportProject(input.File("absent.json"), project.path());
+  EXPECT_EQ(missing.message,
+            input.File("absent.json") + ": cannot read: No such file or directory");
+  EXPECT_EQ(Snapshot(project), before);
+}
+
+TEST(Importer, WritesTheProjectFilesAndCountsRecords) {
+  TempDir parent;
+  const std::string target = parent.File("a/b");  // made with its parents
+  std::vector<std::uint64_t> progress;
+  const ImportResult result =
+      ImportProject(testing::FixturePath("small_project.json"), target,
+                    [&](std::uint64_t read, std::uint64_t total) {
+                      progress.push_back(read);
+                      EXPECT_EQ(total, fs::file_size(testing::FixturePath("small_project.json")));
+                    });
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(result.message, "");
+  EXPECT_EQ(result.records, 8u);  // classified 2 + 2, loose 2, other items 1 + 1
+  ASSERT_FALSE(progress.empty());
+  EXPECT_EQ(progress.back(), fs::file_size(testing::FixturePath("small_project.json")));
+
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(target)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"CalResult.mdb", "project.ld"}));
+}
+
+}  // namespace
+}  // namespace reportdata

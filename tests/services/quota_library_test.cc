@@ -1,0 +1,120 @@
+// Chapters of the shipped bill and quota libraries, the effect of the
+// project's library keys, and the project's own chapter tables.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "reportdata/services.h"
+#include "service_fixture.h"
+
+namespace reportdata {
+namespace {
+
+NS_NYProject::SBillQuotaLibInfo Library(const wchar_t* key) { return {L"", key, L"", L""}; }
+
+SNYTJChapterInfo BillChapter(const wchar_t* code) {
+  SNYTJChapterInfo chapter;
+  EXPECT_TRUE(IQdChinaDekInfo::GetZhangNameByUserQdIndex(code, chapter)) << code;
+  return chapter;
+}
+
+SNYTJChapterInfo QuotaChapter(const wchar_t* code) {
+  SNYTJChapterInfo chapter;
+  EXPECT_TRUE(IDekDbInfo::GetZhangJ(code, chapter, kSearchQuotaByCode)) << code;
+  return chapter;
+}
+
+TEST(QuotaLibrary, ShippedLibrariesGiveChaptersByLongestPrefix) {
+  testing::TempDir no_project;
+  GetIDMDirector()->GetProjectAccess()->AttachProject(no_project.wpath());
+  ASSERT_TRUE(IQdChinaDekInfo::InitQdChinaDek(Library(L"GB50854-2013")));
+  ASSERT_TRUE(IDekDbInfo::InitDekDb(Library(L"DE-TJ-2024"), false));
+
+  SNYTJChapterInfo chapter = BillChapter(L"010505001");
+  EXPECT_EQ(chapter.name, L"混凝土及钢筋混凝土工程");
+  EXPECT_EQ(chapter.orderId, L"0105");
+  chapter = BillChapter(L"011701001");
+  EXPECT_EQ(chapter.name, L"措施项目");
+  EXPECT_EQ(chapter.orderId, L"0117");
+  EXPECT_EQ(BillChapter(L"0110").name, L"保温、隔热、防腐工程");
+
+  chapter = QuotaChapter(L"A1-3");
+  EXPECT_EQ(chapter.name, L"土石方工程");
+  EXPECT_EQ(chapter.orderId, L"01");
+  chapter = QuotaChapter(L"A10-3");  // "A10-" is longer than "A1-", which does not start it
+  EXPECT_EQ(chapter.name, L"保温、隔热、防腐工程");
+  EXPECT_EQ(chapter.orderId, L"10");
+  EXPECT_EQ(QuotaChapter(L"A16-1").orderId, L"16");
+
+  SNYTJChapterInfo untouched{L"old", L"00"};
+  EXPECT_FALSE(IQdChinaDekInfo::GetZhangNameByUserQdIndex(L"020101001", untouched));
+  EXPECT_FALSE(IDekDbInfo::GetZhangJ(L"B1-1", untouched, kSearchQuotaByCode));
+  EXPECT_FALSE(IDekDbInfo::GetZhangJ(L"A1", untouched, kSearchQuotaByCode));
+  EXPECT_EQ(untouched.name, L"old");
+}
+
+TEST(QuotaLibrary, UnknownKeyMakesEveryLookUpFail) {
+  testing::TempDir no_project;
+  GetIDMDirector()->GetProjectAccess()->AttachProject(no_project.wpath());
+  for (const wchar_t* key : {L"NO-SUCH-LIB", L"", L"../libraries/DE-TJ-2024", L"-1"}) {
+    EXPECT_FALSE(IQdChinaDekInfo::InitQdChinaDek(Library(key))) << key;
+    EXPECT_FALSE(IDekDbInfo::InitDekDb(Library(key), false)) << key;
+    SNYTJChapterInfo chapter;
+    EXPECT_FALSE(IQdChinaDekInfo::GetZhangNameByUserQdIndex(L"010505001", chapter));
+    EXPECT_FALSE(IDekDbInfo::GetZhangJ(L"A5-1", chapter, kSearchQuotaByCode));
+  }
+}
+
+TEST(QuotaLibrary, ProjectChapterTablesTakePrecedence) {
+  testing::ImportedProject project("small_project.json");
+  ASSERT_TRUE(IDekDbInfo::InitDekDb(Library(L"DE-TJ-2024"), false));
+  ASSERT_TRUE(GetIDMDirector()->GetProjectAccess()->AttachProject(project.wdir()));
+  SNYTJChapterInfo chapter = QuotaChapter(L"A5-5");
+  EXPECT_EQ(chapter.name, L"本工程混凝土");
+  EXPECT_EQ(chapter.orderId, L"99");
+  EXPECT_EQ(QuotaChapter(L"A4-1").name, L"砌筑工程");  // not in the project's table
+
+  // Without a library the project's own chapters still answer.
+  EXPECT_FALSE(IDekDbInfo::InitDekDb(Library(L"NO-SUCH-LIB"), false));
+  EXPECT_EQ(QuotaChapter(L"A5-1").name, L"本工程混凝土");
+  SNYTJChapterInfo none;
+  EXPECT_FALSE(IDekDbInfo::GetZhangJ(L"A4-1", none, kSearchQuotaByCode));
+
+  testing::TempDir other;
+  GetIDMDirector()->GetProjectAccess()->AttachProject(other.wpath());
+  ASSERT_TRUE(IDekDbInfo::InitDekDb(Library(L"DE-TJ-2024"), false));
+  EXPECT_EQ(QuotaChapter(L"A5-5").name, L"混凝土及钢筋混凝土工程");
+}
+
+TEST(QuotaLibrary, ShippedFilesHaveTheirChaptersAndItems) {
+  const std::string dir = std::string(REPORTDATA_SOURCE_DIR) + "/data/system/libraries/";
+  std::ifstream bill_file(dir + "GB50854-2013.json");
+  const nlohmann::json bill = nlohmann::json::parse(bill_file);
+  EXPECT_EQ(bill["kind"], "bill");
+  ASSERT_EQ(bill["chapters"].size(), 17u);
+  EXPECT_EQ(bill["chapters"][16]["prefix"], "0117");
+  EXPECT_EQ(bill["chapters"][16]["orderId"], "0117");
+  for (const auto& item : bill["items"]) {
+    const std::string code = item["code"];
+    ASSERT_EQ(code.size(), 9u) << code;
+    SNYTJChapterInfo chapter;
+    ASSERT_TRUE(IQdChinaDekInfo::InitQdChinaDek(Library(L"GB50854-2013")));
+    EXPECT_TRUE(IQdChinaDekInfo::GetZhangNameByUserQdIndex(
+        CString(std::wstring(code.begin(), code.end())), chapter))
+        << code;
+  }
+  EXPECT_GE(bill["items"].size(), 80u);
+
+  std::ifstream quota_file(dir + "DE-TJ-2024.json");
+  const nlohmann::json quota = nlohmann::json::parse(quota_file);
+  EXPECT_EQ(quota["kind"], "quota");
+  ASSERT_EQ(quota["chapters"].size(), 16u);
+  EXPECT_EQ(quota["chapters"][9]["prefix"], "A10-");
+  EXPECT_EQ(quota["chapters"][9]["orderId"], "10");
+  EXPECT_GE(quota["items"].size(), 100u);
+  EXPECT_LE(quota["items"].size(), 150u);
+}
+
+}  // namespace
+}  // namespace reportdata

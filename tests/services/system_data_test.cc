@@ -1,0 +1,64 @@
+// Where the system data comes from, and the category order read from it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "reportdata/services.h"
+#include "services/attr_template.h"
+#include "support/temp_dir.h"
+
+namespace reportdata {
+namespace {
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) saved_ = old, had_ = true;
+    setenv(name, value, 1);
+  }
+  ~ScopedEnv() {
+    if (had_) {
+      setenv(name_, saved_.c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::string saved_;
+  bool had_ = false;
+};
+
+TEST(SystemData, EnvironmentThenSourceTree) {
+  {
+    ScopedEnv env("REPORTDATA_SYSDIR", "/srv/reportdata/system//");
+    EXPECT_EQ(ISysCache::GetNYSysDir(), L"/srv/reportdata/system");
+  }
+  unsetenv("REPORTDATA_SYSDIR");
+  const std::string source = std::string(REPORTDATA_SOURCE_DIR) + "/data/system";
+  EXPECT_EQ(ISysCache::GetNYSysDir(), CString(std::wstring(source.begin(), source.end())));
+}
+
+TEST(SystemData, CategoryOrderFromTheSystemDirectory) {
+  IAttrTemplate* categories = GetAttrTempDirector()->GetTemplate();
+  EXPECT_EQ(categories->GetCategoryOrder(L"墙"), 1);
+  EXPECT_EQ(categories->GetCategoryOrder(L"梁"), 2);
+  EXPECT_EQ(categories->GetCategoryOrder(L"板.楼梯"), 3);
+  EXPECT_EQ(categories->GetCategoryOrder(L"门.窗.洞"), 5);
+  EXPECT_EQ(categories->GetCategoryOrder(L"其他项目"), 11);
+  EXPECT_EQ(categories->GetCategoryOrder(L"不存在"), kUnlistedCategoryOrder);
+
+  testing::TempDir other;
+  other.Write("category_order.json", R"({"categories": ["梁", 5, "墙"]})");
+  ScopedEnv env("REPORTDATA_SYSDIR", other.path().c_str());
+  EXPECT_EQ(categories->GetCategoryOrder(L"墙"), 3);  // read again for the new directory
+  EXPECT_EQ(categories->GetCategoryOrder(L"梁"), 1);
+  other.Write("category_order.json", "broken");
+  EXPECT_EQ(CategoryOrderTable::Load(other.wpath()).Order(L"梁"), kUnlistedCategoryOrder);
+}
+
+}  // namespace
+}  // namespace reportdata
