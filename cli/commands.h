@@ -8,6 +8,7 @@
 
 namespace reportdata::cli {
 
+void AddImportCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 
 }  // namespace reportdata::cli

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   CLI::App app{"reportdata: report tables of a building-quantity takeoff project"};
   app.set_version_flag("--version", std::string("reportdata ") + reportdata::LibraryVersion());
   app.require_subcommand(1);
+  cli::AddImportCommand(app);
   cli::AddSampleCommand(app);
   try {
     app.parse(argc, argv);

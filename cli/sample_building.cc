@@ -177,8 +177,13 @@ void SampleBuilding::Emit(const Instance& instance, std::string_view type_path,
       record.quota_code = quota.code;
       record.quota_name = quota.name;
       record.quota_unit = quota.unit;
-      record.quantity = QuantityText(milli, quota.factor);
-      record.partitions = Shares(instance.first_axis, instance.last_axis, milli, quota.factor);
+      // A quota may count another measure of the instance than its bill item.
+      const size_t qm = quota.measure == Measure::kAsItem ? m : static_cast<size_t>(quota.measure);
+      const long long quota_milli = instance.quantity[qm];
+      record.description = instance.formula[qm];
+      record.quantity = QuantityText(quota_milli, quota.factor);
+      record.partitions =
+          Shares(instance.first_axis, instance.last_axis, quota_milli, quota.factor);
       record.feature.clear();
       record.category_grade = quota.graded ? grade : std::string_view();
       record.quota_features = {};

@@ -121,8 +121,8 @@ class SampleBuilding {
     std::string_view room;
     std::string_view place;
     // Quantities in thousandths by Measure, with the formula each comes from.
-    std::array<long long, 5> quantity{};
-    std::array<std::string, 5> formula;
+    std::array<long long, kMeasures> quantity{};
+    std::array<std::string, kMeasures> formula;
 
     void Set(Measure measure, long long value, std::string text) {
       quantity[static_cast<size_t>(measure)] = value;

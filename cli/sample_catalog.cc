@@ -7,50 +7,49 @@ constexpr char kConcreteFeature[] = "1.混凝土种类:商品混凝土\n2.混凝
 
 // Quota items, by the chapter of DE-TJ-2024 they belong to.
 constexpr SampleQuota kExcavate[] = {
-    {"A1-8", "挖掘机挖一般土方 三类土", "1000m3", 1000, false},
-    {"A1-52", "自卸汽车运土方 运距5km以内", "1000m3", 1000, false},
+    {"A1-8", "挖掘机挖土 自卸汽车运土 运距1km以内", "1000m3", 1000, false},
+    {"A1-11", "余土外运 运距每增加1km", "1000m3", 1000, false},
 };
-constexpr SampleQuota kBackfill[] = {{"A1-95", "机械夯填土", "100m3", 100, false}};
-constexpr SampleQuota kBlock200[] = {
-    {"A4-38", "蒸压加气混凝土砌块墙 墙厚200mm", "10m3", 10, false}};
-constexpr SampleQuota kBlock100[] = {
-    {"A4-36", "蒸压加气混凝土砌块墙 墙厚100mm", "10m3", 10, false}};
+constexpr SampleQuota kBackfill[] = {{"A1-10", "回填土 机械夯实", "100m3", 100, false}};
+constexpr SampleQuota kBlock[] = {{"A4-6", "加气混凝土砌块墙", "10m3", 10, false}};
 constexpr SampleQuota kCushion[] = {{"A5-1", "现浇混凝土 垫层", "10m3", 10, true}};
-constexpr SampleQuota kRaft[] = {{"A5-7", "现浇混凝土 满堂基础 有梁式", "10m3", 10, true}};
-constexpr SampleQuota kColumn[] = {{"A5-14", "现浇混凝土 矩形柱", "10m3", 10, true}};
-constexpr SampleQuota kTieColumn[] = {{"A5-17", "现浇混凝土 构造柱", "10m3", 10, true}};
-constexpr SampleQuota kBeam[] = {{"A5-20", "现浇混凝土 矩形梁", "10m3", 10, true}};
-constexpr SampleQuota kWall[] = {{"A5-31", "现浇混凝土 直形墙", "10m3", 10, true}};
-constexpr SampleQuota kSlab[] = {{"A5-40", "现浇混凝土 有梁板", "10m3", 10, true}};
-constexpr SampleQuota kStair[] = {{"A5-56", "现浇混凝土 整体楼梯 直形", "10m2", 10, true}};
-constexpr SampleQuota kStrip[] = {{"A5-64", "现浇混凝土 后浇带 板", "10m3", 10, true}};
-constexpr SampleQuota kWoodDoor[] = {{"A8-3", "成品木门安装", "100m2", 100, false}};
-constexpr SampleQuota kFireDoor[] = {{"A8-12", "钢质防火门安装", "100m2", 100, false}};
-constexpr SampleQuota kWindow[] = {{"A8-70", "断桥铝合金窗安装 平开", "100m2", 100, false}};
+constexpr SampleQuota kRaft[] = {{"A5-4", "现浇混凝土 满堂基础 有梁式", "10m3", 10, true}};
+constexpr SampleQuota kColumn[] = {{"A5-5", "现浇混凝土 矩形柱", "10m3", 10, true}};
+constexpr SampleQuota kTieColumn[] = {{"A5-6", "现浇混凝土 构造柱", "10m3", 10, true}};
+constexpr SampleQuota kBeam[] = {{"A5-9", "现浇混凝土 矩形梁", "10m3", 10, true}};
+constexpr SampleQuota kWall[] = {{"A5-12", "现浇混凝土 直形墙", "10m3", 10, true}};
+constexpr SampleQuota kSlab[] = {{"A5-13", "现浇混凝土 有梁板", "10m3", 10, true}};
+constexpr SampleQuota kStair[] = {{"A5-17", "现浇混凝土 直形楼梯", "10m2", 10, true}};
+constexpr SampleQuota kStrip[] = {{"A5-21", "现浇混凝土 后浇带 板", "10m3", 10, true}};
+constexpr SampleQuota kWoodDoor[] = {{"A8-2", "成品套装木门安装", "10樘", 10, false}};
+constexpr SampleQuota kFireDoor[] = {
+    {"A8-3", "钢质防火门安装", "100m2", 100, false, Measure::kArea}};
+constexpr SampleQuota kWindow[] = {
+    {"A8-7", "铝合金窗安装 平开", "100m2", 100, false, Measure::kArea}};
 constexpr SampleQuota kDryFloor[] = {
-    {"A11-1", "水泥砂浆找平层 厚20mm", "100m2", 100, false},
-    {"A11-38", "地砖楼地面 周长3200mm以内", "100m2", 100, false},
+    {"A11-4", "平面砂浆找平层 厚度20mm", "100m2", 100, false},
+    {"A11-6", "陶瓷地砖楼地面", "100m2", 100, false},
 };
 constexpr SampleQuota kWetFloor[] = {
-    {"A11-1", "水泥砂浆找平层 厚20mm", "100m2", 100, false},
-    {"A11-36", "地砖楼地面 周长1200mm以内", "100m2", 100, false},
+    {"A11-4", "平面砂浆找平层 厚度20mm", "100m2", 100, false},
+    {"A9-8", "楼地面聚合物水泥防水涂料", "100m2", 100, false},
+    {"A11-6", "陶瓷地砖楼地面", "100m2", 100, false},
 };
-constexpr SampleQuota kPlaster[] = {{"A12-1", "内墙面 混合砂浆", "100m2", 100, false}};
-constexpr SampleQuota kGlazedTile[] = {{"A12-60", "墙面 粘贴釉面砖", "100m2", 100, false}};
-constexpr SampleQuota kFacadeTile[] = {{"A12-72", "外墙面砖 灰缝5mm以内", "100m2", 100, false}};
-constexpr SampleQuota kRevealTile[] = {{"A12-80", "零星项目 面砖", "100m2", 100, false}};
-constexpr SampleQuota kCeiling[] = {{"A13-1", "混凝土天棚 混合砂浆", "100m2", 100, false}};
-constexpr SampleQuota kStonePaint[] = {{"A14-180", "真石漆 墙面", "100m2", 100, false}};
-constexpr SampleQuota kScaffold[] = {{"A17-1", "综合脚手架", "100m2", 100, false}};
-constexpr SampleQuota kRaftForm[] = {{"A17-12", "满堂基础 复合木模板", "100m2", 100, false}};
-constexpr SampleQuota kColumnForm[] = {{"A17-30", "矩形柱 复合木模板", "100m2", 100, false}};
-constexpr SampleQuota kTieColumnForm[] = {{"A17-33", "构造柱 复合木模板", "100m2", 100, false}};
-constexpr SampleQuota kBeamForm[] = {{"A17-38", "矩形梁 复合木模板", "100m2", 100, false}};
-constexpr SampleQuota kWallForm[] = {{"A17-46", "直形墙 复合木模板", "100m2", 100, false}};
-constexpr SampleQuota kSlabForm[] = {{"A17-56", "有梁板 复合木模板", "100m2", 100, false}};
-constexpr SampleQuota kStairForm[] = {{"A17-70", "楼梯 复合木模板", "10m2", 10, false}};
-constexpr SampleQuota kStripForm[] = {{"A17-80", "后浇带 板 复合木模板", "100m2", 100, false}};
-constexpr SampleQuota kTransport[] = {{"A17-110", "垂直运输 檐高50m以内", "100m2", 100, false}};
+constexpr SampleQuota kPlaster[] = {{"A12-1", "内墙面一般抹灰 混合砂浆", "100m2", 100, false}};
+constexpr SampleQuota kTile[] = {{"A12-7", "瓷砖墙面", "100m2", 100, false}};
+constexpr SampleQuota kRevealPlaster[] = {{"A12-5", "零星项目一般抹灰", "100m2", 100, false}};
+constexpr SampleQuota kCeiling[] = {{"A13-1", "天棚抹灰 混合砂浆", "100m2", 100, false}};
+constexpr SampleQuota kStonePaint[] = {{"A14-6", "外墙涂料", "100m2", 100, false}};
+constexpr SampleQuota kScaffold[] = {{"A16-1", "综合脚手架 檐高20m以内", "100m2", 100, false}};
+constexpr SampleQuota kRaftForm[] = {{"A16-5", "基础模板 复合木模板", "100m2", 100, false}};
+constexpr SampleQuota kColumnForm[] = {{"A16-6", "矩形柱模板", "100m2", 100, false}};
+constexpr SampleQuota kTieColumnForm[] = {{"A16-7", "构造柱模板", "100m2", 100, false}};
+constexpr SampleQuota kBeamForm[] = {{"A16-8", "矩形梁模板", "100m2", 100, false}};
+constexpr SampleQuota kWallForm[] = {{"A16-10", "直形墙模板", "100m2", 100, false}};
+constexpr SampleQuota kSlabForm[] = {{"A16-11", "有梁板模板", "100m2", 100, false}};
+constexpr SampleQuota kStairForm[] = {{"A16-12", "楼梯模板", "10m2", 10, false}};
+
+constexpr SampleQuota kTransport[] = {{"A16-13", "垂直运输 檐高20m以内", "100m2", 100, false}};
 
 constexpr SampleItem kExcavationItems[] = {
     {"22", "挖土方", "010101002", "挖一般土方", "m3",
@@ -76,13 +75,13 @@ constexpr SampleItem kBlockItems[] = {
     {"1", "实体", "010402001", "砌块墙", "m3",
      "1.砌块品种、规格、强度等级:蒸压加气混凝土砌块 A5.0\n2.墙体类型:填充墙 {thick}厚\n"
      "3.砂浆强度等级:M5.0混合砂浆",
-     Measure::kVolume, kBlock200},
+     Measure::kVolume, kBlock},
 };
 constexpr SampleItem kThinBlockItems[] = {
     {"1", "实体", "010402001", "砌块墙", "m3",
      "1.砌块品种、规格、强度等级:蒸压加气混凝土砌块 A5.0\n2.墙体类型:填充墙 {thick}厚\n"
      "3.砂浆强度等级:M5.0混合砂浆",
-     Measure::kVolume, kBlock100},
+     Measure::kVolume, kBlock},
 };
 constexpr SampleItem kColumnItems[] = {
     {"1", "实体", "010502001", "矩形柱", "m3", kConcreteFeature, Measure::kVolume, kColumn},
@@ -112,35 +111,34 @@ constexpr SampleItem kStripItems[] = {
     {"95", "板后浇带实体", "010508001", "后浇带", "m3",
      "1.混凝土种类:补偿收缩混凝土\n2.混凝土强度等级:{grade}\n3.部位:楼板", Measure::kVolume,
      kStrip},
-    {"96", "板后浇带模板", "011702030", "后浇带", "m2", "1.后浇带部位:楼板", Measure::kFormwork,
-     kStripForm},
+    {"96", "板后浇带模板", "011702014", "有梁板", "m2", "1.部位:板后浇带", Measure::kFormwork,
+     kSlabForm},
 };
 constexpr SampleItem kWoodDoorItems[] = {
-    {"1", "实体", "010801001", "木质门", "m2",
-     "1.门代号及洞口尺寸:{name} {size}\n2.门框、扇材质:实木复合", Measure::kArea, kWoodDoor},
+    {"1", "实体", "010801001", "木质门", "樘",
+     "1.门代号及洞口尺寸:{name} {size}\n2.门框、扇材质:实木复合", Measure::kCount, kWoodDoor},
 };
 constexpr SampleItem kFireDoorItems[] = {
-    {"1", "实体", "010802003", "钢质防火门", "m2",
-     "1.门代号及洞口尺寸:{name} {size}\n2.防火等级:乙级", Measure::kArea, kFireDoor},
+    {"1", "实体", "010802003", "钢质防火门", "樘",
+     "1.门代号及洞口尺寸:{name} {size}\n2.防火等级:乙级", Measure::kCount, kFireDoor},
 };
 constexpr SampleItem kWindowItems[] = {
-    {"1", "实体", "010807001", "金属（塑钢、断桥）窗", "m2",
+    {"1", "实体", "010807001", "金属(塑钢、断桥)窗", "樘",
      "1.窗代号及洞口尺寸:{name} {size}\n2.框、扇材质:断桥铝合金\n3.玻璃品种、厚度:中空玻璃6+12A+6",
-     Measure::kArea, kWindow},
+     Measure::kCount, kWindow},
 };
 constexpr SampleItem kFacadeTileItems[] = {
     {"28", "面层", "011204003", "块料墙面", "m2",
      "1.墙体类型:外墙\n2.面层材料品种、规格:45×95外墙面砖\n3.粘结材料:聚合物水泥砂浆",
-     Measure::kArea, kFacadeTile},
+     Measure::kArea, kTile},
 };
 constexpr SampleItem kStonePaintItems[] = {
     {"28", "面层", "011407001", "墙面喷刷涂料", "m2", "1.基层类型:抹灰面\n2.涂料品种:真石漆",
      Measure::kArea, kStonePaint},
 };
 constexpr SampleItem kRevealItems[] = {
-    {"28", "面层", "011206002", "块料零星项目", "m2",
-     "1.基层类型、部位:窗洞口侧壁\n2.面层材料品种、规格:45×95外墙面砖", Measure::kArea,
-     kRevealTile},
+    {"28", "面层", "011203001", "零星项目一般抹灰", "m2",
+     "1.基层类型、部位:窗洞口侧壁\n2.砂浆配合比:1:2.5水泥砂浆", Measure::kArea, kRevealPlaster},
 };
 constexpr SampleItem kDryFloorItems[] = {
     {"28", "面层", "011102003", "块料楼地面", "m2",
@@ -164,7 +162,7 @@ constexpr SampleItem kPlasterItems[] = {
 };
 constexpr SampleItem kGlazedTileItems[] = {
     {"28", "面层", "011204003", "块料墙面", "m2",
-     "1.墙体类型:内墙\n2.面层材料品种、规格:300×600釉面砖", Measure::kArea, kGlazedTile},
+     "1.墙体类型:内墙\n2.面层材料品种、规格:300×600釉面砖", Measure::kArea, kTile},
 };
 constexpr SampleItem kOtherItems[] = {
     {"1", "实体", "011701001", "综合脚手架", "m2", "1.建筑结构形式:框架-剪力墙\n2.檐口高度:{size}",

@@ -17,7 +17,12 @@ enum class Measure {
   kArea,      // m2 of the face (finishes, doors, windows, stairs, scaffolding)
   kCushion,   // m3 of the cushion under a foundation
   kBackfill,  // m3 filled back around the basement after excavation
+  kCount,     // pieces (樘 of doors and windows)
+  kAsItem,    // a quota's measure: the same as its bill item's
 };
+
+// Measures an instance records, kCount included.
+inline constexpr int kMeasures = 6;
 
 // How an instance is shaped, which decides its dimensions and position text.
 enum class Shape {
@@ -54,6 +59,7 @@ struct SampleQuota {
   std::string_view unit;
   int factor;   // the unit's multiple of the base unit: "10m3" is 10
   bool graded;  // carries the concrete grade as a classification variable
+  Measure measure = Measure::kAsItem;
 };
 
 // One calculation item of a component with the bill item it is classified

@@ -135,6 +135,7 @@ void SampleBuilding::PlaceComponent(const SampleComponent& component, const Samp
                       "/" + bay;
         in.size = Size(variant.a, variant.b);
         in.Set(Measure::kArea, Area(variant.a, variant.b), M(variant.a) + "*" + M(variant.b));
+        in.Set(Measure::kCount, 1000, "1");
         doors_windows_.push_back(
             {component.door_window_type, floor.label, in.name, in.position, in.handle});
         break;

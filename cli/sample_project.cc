@@ -81,14 +81,15 @@ void WriteRecord(JsonWriter& json, const SampleRecord& r) {
   json.EndObject();
 }
 
-void WriteLibrary(JsonWriter& json, std::string_view key, std::string_view name,
+// A library as its four texts: name, key, region, version.
+void WriteLibrary(JsonWriter& json, std::string_view name, std::string_view key,
                   std::string_view region, std::string_view version) {
-  json.BeginObject(true);
-  json.Field("name", name);
-  json.Field("key", key);
-  json.Field("region", region);
-  json.Field("version", version);
-  json.EndObject();
+  json.BeginArray(true);
+  json.String(name);
+  json.String(key);
+  json.String(region);
+  json.String(version);
+  json.EndArray();
 }
 
 void WriteProject(JsonWriter& json, const SampleBuilding& building) {
@@ -105,9 +106,9 @@ void WriteProject(JsonWriter& json, const SampleBuilding& building) {
   for (const SampleFloor& floor : building.floors()) json.String(floor.label);
   json.EndArray();
   json.Key("billLibrary");
-  WriteLibrary(json, "GB50854-2013", "房屋建筑与装饰工程工程量计算规范", "全国", "2013");
+  WriteLibrary(json, "房屋建筑与装饰工程工程量计算规范", "GB50854-2013", "全国", "2013");
   json.Key("quotaLibrary");
-  WriteLibrary(json, "DE-TJ-2024", "土建工程消耗量定额(示例)", "示例", "2024");
+  WriteLibrary(json, "土建工程消耗量定额(示例)", "DE-TJ-2024", "示例", "2024");
   json.Key("summary");
   json.BeginArray();
   const std::pair<std::string_view, std::string> summary[] = {

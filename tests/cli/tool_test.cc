@@ -2,6 +2,9 @@
 // on failure.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
 #include "tool_runner.h"
 
 namespace reportdata::testing {
@@ -52,6 +55,35 @@ TEST(ToolTest, UnwritableOutputExitsWithOne) {
   EXPECT_EQ(run.err, "reportdata: cannot write " + dir.File("missing/out.json") +
                          ": No such file or directory\n");
   EXPECT_TRUE(run.out.empty());
+}
+
+TEST(ToolTest, ImportsTheSampleAndRefusesBrokenFilesLeavingTheProjectAlone) {
+  TempDir dir;
+  const std::string sample =
+      std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json";
+  const ToolRun good = RunTool({"import", sample, dir.File("good")});
+  EXPECT_EQ(good.status, 0) << good.err;
+  EXPECT_EQ(good.out, "imported 651 calculation records into " + dir.File("good") + "\n");
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("good/CalResult.mdb")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("good/project.ld")));
+
+  dir.Write("bad.json", "{\"project\": {\"name\": \"x\"},\n \"classified\": [\n}");
+  std::filesystem::create_directory(dir.File("proj"));
+  dir.Write("proj/CalResult.mdb", "old results");
+  const ToolRun bad = RunTool({"import", dir.File("bad.json"), dir.File("proj")});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err.rfind("reportdata: " + dir.File("bad.json") + ": syntax error at line 3", 0),
+            0u)
+      << bad.err;
+  EXPECT_EQ(dir.Read("proj/CalResult.mdb"), "old results");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("proj")),
+                          std::filesystem::directory_iterator()),
+            1);
+
+  const ToolRun missing_file = RunTool({"import", dir.File("none.json"), dir.File("proj")});
+  EXPECT_EQ(missing_file.status, 1);
+  EXPECT_EQ(missing_file.err,
+            "reportdata: " + dir.File("none.json") + ": cannot read: No such file or directory\n");
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+// reportdata import RESULTS.json PROJECT_DIR
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/input_error.h"
+#include "cli/project_import.h"
+
+namespace reportdata::cli {
+
+void AddImportCommand(CLI::App& app) {
+  struct Options {
+    std::string json;
+    std::string project;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App* command = app.add_subcommand(
+      "import",
+      "Import calculation results in the JSON interchange form into a project directory "
+      "(CalResult.mdb and project.ld). A refused file leaves the directory as it was.");
+  command->add_option("RESULTS", options->json, "JSON interchange file")->required();
+  command->add_option("PROJECT_DIR", options->project, "project directory, created when missing")
+      ->required();
+  command->callback([options] {
+    const std::size_t records = ImportResults(options->json, options->project);
+    std::printf("imported %zu calculation records into %s\n", records, options->project.c_str());
+  });
+}
+
+}  // namespace reportdata::cli
