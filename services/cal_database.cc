@@ -69,6 +69,9 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
 }
 
 bool CalDatabase::ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassResult>& out) {
+  const std::string count_sql =
+      std::string("SELECT count(*) FROM ") + RecordTableName(table) + " WHERE role = 0";
+  out.reserve(out.size() + static_cast<std::size_t>(db_->QueryInt(count_sql.c_str(), 0)));
   SqliteStatement rows = db_->Prepare(SelectRecords(table, true));
   if (!rows.Ok()) return false;
   while (rows.Step()) {

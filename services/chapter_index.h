@@ -25,8 +25,6 @@ class ChapterIndex {
   void Add(std::wstring prefix, Chapter chapter);
   // The chapter of code; null when no prefix starts it.
   const Chapter* Find(std::wstring_view code) const;
-  bool empty() const { return by_prefix_.empty(); }
-  std::size_t size() const { return by_prefix_.size(); }
 
  private:
   struct Hash {

@@ -11,13 +11,24 @@ CString Wide(std::string_view text) { return CString(FromUtf8(text)); }
 
 std::string Utf8(const CString& text) { return ToUtf8(text.str()); }
 
+// A library record: four texts in order, or an object naming them.
 NS_NYProject::SBillQuotaLibInfo ParseLibrary(const Json& value, const Place& place) {
-  CheckArray(value, place);
+  NS_NYProject::SBillQuotaLibInfo library;
+  if (value.is_object()) {
+    CheckObject(value, place, {"name", "key", "region", "version"});
+    library.name = Wide(TextMember(value, "name", place));
+    library.key = Wide(TextMember(value, "key", place));
+    library.region = Wide(TextMember(value, "region", place));
+    library.version = Wide(TextMember(value, "version", place));
+    return library;
+  }
+  if (!value.is_array()) {
+    Refuse(place, std::string("expected an array or an object, found ") + KindName(value));
+  }
   if (value.size() != 4) {
     Refuse(place,
            "expected 4 texts (name, key, region, version), found " + std::to_string(value.size()));
   }
-  NS_NYProject::SBillQuotaLibInfo library;
   library.name = Wide(TextValue(value[0], place.Index(0)));
   library.key = Wide(TextValue(value[1], place.Index(1)));
   library.region = Wide(TextValue(value[2], place.Index(2)));

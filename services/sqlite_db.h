@@ -55,7 +55,6 @@ class SqliteStatement {
   bool Step();
   // Runs a statement without results and resets it; false on error.
   bool Run();
-  void Reset();
 
   // Columns are numbered from 0.
   std::string_view Text(int column) const;

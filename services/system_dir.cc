@@ -1,7 +1,8 @@
 // The built-in system-data service: where the shipped system data (quota
 // libraries, category orders) lies. In order of preference: the directory
 // named by REPORTDATA_SYSDIR; the installed share directory beside the
-// library (<libdir>/../share/reportdata/system); the source tree's
+// library (<prefix>/share/reportdata/system for a library in <prefix>/lib or
+// <prefix>/lib/<multiarch>); the source tree's
 // data/system, for builds run in place.
 #include <dlfcn.h>
 
@@ -30,9 +31,14 @@ std::string InstalledSystemDir() {
   std::error_code error;
   const std::filesystem::path library = std::filesystem::canonical(info.dli_fname, error);
   if (error) return {};
-  const std::filesystem::path dir =
-      library.parent_path().parent_path() / "share" / "reportdata" / "system";
-  return std::filesystem::is_directory(dir, error) ? dir.string() : std::string();
+  // <prefix>/lib/libreportdata.so or <prefix>/lib/<multiarch>/libreportdata.so
+  std::filesystem::path prefix = library.parent_path();
+  for (int up = 0; up < 2 && prefix.has_parent_path(); ++up) {
+    prefix = prefix.parent_path();
+    const std::filesystem::path dir = prefix / "share" / "reportdata" / "system";
+    if (std::filesystem::is_directory(dir, error)) return dir.string();
+  }
+  return {};
 }
 
 class BuiltinSystemDataService : public SystemDataService {

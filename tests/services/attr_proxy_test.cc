@@ -77,6 +77,26 @@ TEST(AttrProxy, ProjectWithoutLibrariesGetsTheShippedOnes) {
   EXPECT_EQ(level, L"unchanged");
 }
 
+TEST(AttrProxy, LibraryRecordsMayBeObjects) {
+  testing::TempDir input;
+  input.Write("in.json", R"({"project": {"billLibrary": {"name": "规范", "key": "GB50854-2013",
+      "region": "全国", "version": "2013"}, "quotaLibrary": {"key": "DE-TJ-2024"}},
+      "classified": []})");
+  testing::TempDir project;
+  const ImportResult result = ImportProject(input.File("in.json"), project.path());
+  ASSERT_TRUE(result.ok) << result.message;
+  const std::unique_ptr<IEAPObject> object = OpenProject(project.wpath());
+  ASSERT_NE(object, nullptr);
+  NS_NYProject::SBillQuotaLibInfo library;
+  ASSERT_TRUE(object->GetBillLibInfo(library));
+  EXPECT_EQ(library.name, L"规范");
+  EXPECT_EQ(library.region, L"全国");
+  EXPECT_EQ(library.version, L"2013");
+  ASSERT_TRUE(object->GetQuotaLibInfo(library, true));
+  EXPECT_EQ(library.name, L"");
+  EXPECT_EQ(library.key, L"DE-TJ-2024");
+}
+
 TEST(AttrProxy, MissingOrForeignDescriptionGivesNoObject) {
   testing::TempDir dir;
   EXPECT_EQ(OpenProject(dir.wpath()), nullptr);

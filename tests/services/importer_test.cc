@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "reportdata/services.h"
 #include "service_fixture.h"
 
 namespace reportdata {
@@ -76,6 +77,10 @@ TEST(Importer, RefusesBadFilesNamingThePlace) {
        "/componentIndex/1/compDir: listed twice"},
       {R"({"project": {"billLibrary": ["a", "b", "c"]}, "classified": []})",
        "/project/billLibrary: expected 4 texts (name, key, region, version), found 3"},
+      {R"({"project": {"quotaLibrary": {"name": "定额", "key": 1}}, "classified": []})",
+       "/project/quotaLibrary/key: expected a text, found a number"},
+      {R"({"project": {"quotaLibrary": "DE-TJ-2024"}, "classified": []})",
+       "/project/quotaLibrary: expected an array or an object, found a text"},
       {R"({"project": {"floorBase": [{"height": 3.3}]}, "classified": []})",
        "/project/floorBase/0/height: expected a text, found a number"},
       {R"({"project": {"a/b~c": 1}, "classified": []})", "/project/a~1b~0c: unknown key"},
@@ -139,6 +144,40 @@ TEST(Importer, WritesTheProjectFilesAndCountsRecords) {
   }
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"CalResult.mdb", "project.ld"}));
+}
+
+TEST(Importer, LargeListsKeepTheirOrder) {
+  // Enough entries to cross the reader's block size and the database's
+  // page cache, with the record fields spread over the file.
+  constexpr int kEntries = 20000;
+  std::string json = R"({"project": {}, "classified": [)";
+  for (int i = 0; i < kEntries; ++i) {
+    if (i > 0) json += ',';
+    json += R"({"bill": {"id": )" + std::to_string(i) + R"(, "billCode": "B)" + std::to_string(i) +
+            R"("}, "quotas": [{"quotaCode": "Q)" + std::to_string(i) + R"("}]})";
+  }
+  json += "]}";
+  TempDir input;
+  input.Write("large.json", json);
+  TempDir project;
+  const ImportResult result = ImportProject(input.File("large.json"), project.path());
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(result.records, 2u * kEntries);
+
+  SNYRAQdDeClassResultInfo classified;
+  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(project.wpath(), {}, classified, true));
+  ASSERT_EQ(classified.items.size(), static_cast<std::size_t>(kEntries));
+  for (int i = 0; i < kEntries; ++i) {
+    const SNYTJQdDeClassResult& entry = classified.items[i];
+    ASSERT_EQ(entry.bill.id, i);
+    ASSERT_EQ(entry.bill.billCode, CString(L"B" + std::to_wstring(i)));
+    ASSERT_EQ(entry.quotas.size(), 1u);
+    ASSERT_EQ(entry.quotas[0].quotaCode, CString(L"Q" + std::to_wstring(i)));
+  }
+  SNYRADeResultInfo quotas;
+  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(project.wpath(), {}, quotas, true));
+  ASSERT_EQ(quotas.quotas.size(), static_cast<std::size_t>(kEntries));
+  EXPECT_EQ(quotas.quotas.back().quotaCode, CString(L"Q" + std::to_wstring(kEntries - 1)));
 }
 
 }  // namespace
