@@ -1,6 +1,7 @@
 // Native paths of the services' files. Callers name a project's files with a
 // backslash ("<dir>\CalResult.mdb") whatever the platform; here every
-// backslash becomes "/" and the wide text becomes UTF-8.
+// backslash becomes "/", repeated separators become one, and the wide text
+// becomes UTF-8.
 #ifndef REPORTDATA_SERVICES_PATHS_H_
 #define REPORTDATA_SERVICES_PATHS_H_
 

@@ -138,6 +138,8 @@ TEST(CalDatabaseService, DirectorAnswersFromTheProjectDatabase) {
   IDMDatabase* db = director->Open(db_path, true);
   ASSERT_NE(db, nullptr);
   EXPECT_EQ(director->Open(db_path, false), db);  // kept and handed out again
+  EXPECT_EQ(director->Open(project.wdir() + L"\\\\CalResult.mdb", true), db);
+  EXPECT_EQ(director->Open(project.wdir() + L"//CalResult.mdb", true), db);
   EXPECT_TRUE(db->HasCalResult(project.wdir(), true));
 
   std::vector<SNYFloorAreaRecord> areas;
