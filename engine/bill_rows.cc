@@ -1,0 +1,308 @@
+// Chapter-based tables: chapters, bill items and quota items above the
+// shared floor rows.
+#include "engine/bill_rows.h"
+
+#include "model/number_format.h"
+#include "model/tree_order.h"
+#include "model/tree_quantity.h"
+
+namespace reportdata {
+namespace {
+
+bool Contains(std::wstring_view text, std::wstring_view part) {
+  return text.find(part) != std::wstring_view::npos;
+}
+
+// The condition keeps a bill item whose name or feature description holds it.
+bool BillItemChosen(const SQdItemNode& item, std::wstring_view condition) {
+  return condition.empty() || Contains(item.name, condition) || Contains(item.feature, condition);
+}
+
+// The condition keeps a quota item whose name or classification text holds it.
+bool QuotaItemChosen(const SDeItemNode& item, std::wstring_view condition) {
+  return condition.empty() || Contains(item.name, condition) ||
+         Contains(CategoryText(item.categories), condition);
+}
+
+bool ChapterChosen(std::wstring_view chapter, const ChapterChoice& choice) {
+  return choice.name.empty() || chapter == choice.name;
+}
+
+// Bill consumption: a bill item shows when its own floors or one of its
+// quota items has something visible.
+struct XhlItemSums {
+  ItemSum bill;
+  std::vector<ItemSum> quotas;
+  bool visible = false;
+};
+
+XhlItemSums SumXhlItem(const SQdXhlItemNode& item, const RowFilter& filter) {
+  XhlItemSums sums;
+  sums.bill = SumFloors(item.bill.floors, filter);
+  sums.visible = sums.bill.visible;
+  sums.quotas.reserve(item.quotas.size());
+  for (const SDeItemNode& quota : item.quotas) {
+    sums.quotas.push_back(SumFloors(quota.floors, filter));
+    sums.visible = sums.visible || sums.quotas.back().visible;
+  }
+  return sums;
+}
+
+template <typename Item, typename SumOf>
+std::vector<ItemSum> SumItems(const std::vector<Item>& items, SumOf&& sum_of, bool& any) {
+  std::vector<ItemSum> sums;
+  sums.reserve(items.size());
+  any = false;
+  for (const Item& item : items) {
+    sums.push_back(sum_of(item));
+    any = any || sums.back().visible;
+  }
+  return sums;
+}
+
+void PutQuotaItem(CStringArray& out, const SDeItemNode& item, double quantity) {
+  Put(out, L"#DEItemFlag#");
+  Put(out, item.code);
+  Put(out, item.name);
+  Put(out, item.unit);
+  Put(out, FormatQuantity(quantity));
+  Put(out, CategoryText(item.categories));
+}
+
+void PutBillItem(CStringArray& out, const SQdItemNode& item, double quantity) {
+  Put(out, L"#QDItemFlag#");
+  Put(out, item.code);
+  Put(out, item.name);
+  Put(out, item.unit);
+  Put(out, FormatQuantity(quantity));
+  Put(out, item.feature);
+  Put(out, item.extra);
+}
+
+}  // namespace
+
+void WriteBillSummaryRows(std::vector<SQdChapterNode>& chapters, HashIndex& index,
+                          const ChapterChoice& choice, const RowOptions& options,
+                          RowWriter& writer) {
+  SortChapters(chapters, index);
+  for (SQdChapterNode& chapter : chapters) {
+    if (!ChapterChosen(chapter.name, choice)) continue;
+    SortBillItems(chapter);
+    bool any = false;
+    const std::vector<ItemSum> sums = SumItems(
+        chapter.items,
+        [&](const SQdItemNode& item) { return SumFloors(item.floors, options.filter); }, any);
+    if (!any) continue;
+    const int chapter_row = writer.AddRow(0, {chapter.name});
+    for (size_t i = 0; i < chapter.items.size(); ++i) {
+      if (!sums[i].visible) continue;
+      SQdItemNode& item = chapter.items[i];
+      const std::wstring text = BillItemText(item);
+      const int row = writer.AddRow(
+          chapter_row, {L"", text, L"", L"", L"", item.unit, FormatQuantity(sums[i].quantity)});
+      WriteFloorRows(writer, row, text, item.floors, item.floor_index, options);
+    }
+  }
+}
+
+void WriteBillConsumptionRows(std::vector<SQdXhlChapterNode>& chapters, HashIndex& index,
+                              const ChapterChoice& choice, const RowOptions& options,
+                              RowWriter& writer) {
+  SortChapters(chapters, index);
+  for (SQdXhlChapterNode& chapter : chapters) {
+    if (!ChapterChosen(chapter.name, choice)) continue;
+    SortBillItems(chapter);
+    std::vector<XhlItemSums> sums;
+    sums.reserve(chapter.items.size());
+    bool any = false;
+    for (const SQdXhlItemNode& item : chapter.items) {
+      sums.push_back(SumXhlItem(item, options.filter));
+      any = any || sums.back().visible;
+    }
+    if (!any) continue;
+    const int chapter_row = writer.AddRow(0, {chapter.name});
+    for (size_t i = 0; i < chapter.items.size(); ++i) {
+      if (!sums[i].visible) continue;
+      SQdXhlItemNode& item = chapter.items[i];
+      const int bill_row =
+          writer.AddRow(chapter_row, {L"", BillItemText(item.bill), L"", L"", L"", L"",
+                                      item.bill.unit, FormatQuantity(sums[i].bill.quantity)});
+      // Sorting the quotas reorders them; their sums are taken again after it.
+      SortQuotaItems(item);
+      for (SDeItemNode& quota : item.quotas) {
+        const ItemSum sum = SumFloors(quota.floors, options.filter);
+        if (!sum.visible) continue;
+        const std::wstring text = QuotaItemText(quota.code, quota.name, quota.categories);
+        const int quota_row = writer.AddRow(
+            bill_row, {L"", L"", text, L"", L"", L"", quota.unit, FormatQuantity(sum.quantity)});
+        WriteFloorRows(writer, quota_row, text, quota.floors, quota.floor_index, options);
+      }
+    }
+  }
+}
+
+void WriteQuotaChapterRows(std::vector<SDeChapterNode>& chapters, HashIndex& index,
+                           const ChapterChoice& choice, const RowOptions& options,
+                           RowWriter& writer) {
+  SortChapters(chapters, index);
+  for (SDeChapterNode& chapter : chapters) {
+    if (!ChapterChosen(chapter.name, choice)) continue;
+    SortQuotaItems(chapter);
+    bool any = false;
+    const std::vector<ItemSum> sums = SumItems(
+        chapter.items,
+        [&](const SDeItemNode& item) { return SumFloors(item.floors, options.filter); }, any);
+    if (!any) continue;
+    const int chapter_row = writer.AddRow(0, {chapter.name});
+    for (size_t i = 0; i < chapter.items.size(); ++i) {
+      if (!sums[i].visible) continue;
+      SDeItemNode& item = chapter.items[i];
+      const std::wstring text = QuotaItemText(item.code, item.name, item.categories);
+      const int row = writer.AddRow(
+          chapter_row, {L"", text, L"", L"", L"", item.unit, FormatQuantity(sums[i].quantity)});
+      WriteFloorRows(writer, row, text, item.floors, item.floor_index, options);
+    }
+  }
+}
+
+void StreamBillSummary(CStringArray& out, std::vector<SQdChapterNode>& chapters, HashIndex& index,
+                       const ChapterChoice& choice, const StreamOptions& options) {
+  SortChapters(chapters, index);
+  for (SQdChapterNode& chapter : chapters) {
+    if (!ChapterChosen(chapter.name, choice)) continue;
+    SortBillItems(chapter);
+    bool any = false;
+    const std::vector<ItemSum> sums = SumItems(
+        chapter.items,
+        [&](const SQdItemNode& item) {
+          return BillItemChosen(item, choice.condition) ? SumFloors(item.floors, options.filter)
+                                                        : ItemSum{};
+        },
+        any);
+    if (!any) continue;
+    Put(out, L"#ZhangFlag#");
+    Put(out, chapter.name);
+    for (size_t i = 0; i < chapter.items.size(); ++i) {
+      if (!sums[i].visible) continue;
+      SQdItemNode& item = chapter.items[i];
+      PutBillItem(out, item, sums[i].quantity);
+      StreamFloors(out, item.floors, item.floor_index, options);
+    }
+  }
+}
+
+void StreamBillConsumption(CStringArray& out, std::vector<SQdXhlChapterNode>& chapters,
+                           HashIndex& index, const ChapterChoice& choice,
+                           const StreamOptions& options) {
+  SortChapters(chapters, index);
+  for (SQdXhlChapterNode& chapter : chapters) {
+    if (!ChapterChosen(chapter.name, choice)) continue;
+    SortBillItems(chapter);
+    std::vector<XhlItemSums> sums;
+    sums.reserve(chapter.items.size());
+    bool any = false;
+    for (const SQdXhlItemNode& item : chapter.items) {
+      sums.push_back(BillItemChosen(item.bill, choice.condition) ? SumXhlItem(item, options.filter)
+                                                                 : XhlItemSums{});
+      any = any || sums.back().visible;
+    }
+    if (!any) continue;
+    Put(out, L"#ZhangFlag#");
+    Put(out, chapter.name);
+    Put(out, chapter.code_prefix);
+    for (size_t i = 0; i < chapter.items.size(); ++i) {
+      if (!sums[i].visible) continue;
+      SQdXhlItemNode& item = chapter.items[i];
+      PutBillItem(out, item.bill, sums[i].bill.quantity);
+      SortQuotaItems(item);
+      for (SDeItemNode& quota : item.quotas) {
+        const ItemSum sum = SumFloors(quota.floors, options.filter);
+        if (!sum.visible) continue;
+        PutQuotaItem(out, quota, sum.quantity);
+        StreamFloors(out, quota.floors, quota.floor_index, options);
+      }
+    }
+  }
+}
+
+void StreamQuotaChapters(CStringArray& out, std::vector<SDeChapterNode>& chapters, HashIndex& index,
+                         const ChapterChoice& choice, const StreamOptions& options) {
+  SortChapters(chapters, index);
+  for (SDeChapterNode& chapter : chapters) {
+    if (!ChapterChosen(chapter.name, choice)) continue;
+    SortQuotaItems(chapter);
+    bool any = false;
+    const std::vector<ItemSum> sums = SumItems(
+        chapter.items,
+        [&](const SDeItemNode& item) {
+          return QuotaItemChosen(item, choice.condition) ? SumFloors(item.floors, options.filter)
+                                                         : ItemSum{};
+        },
+        any);
+    if (!any) continue;
+    Put(out, L"#ZhangFlag#");
+    Put(out, chapter.name);
+    for (size_t i = 0; i < chapter.items.size(); ++i) {
+      if (!sums[i].visible) continue;
+      SDeItemNode& item = chapter.items[i];
+      PutQuotaItem(out, item, sums[i].quantity);
+      StreamFloors(out, item.floors, item.floor_index, options);
+    }
+  }
+}
+
+void StreamPrices(CStringArray& out, std::vector<SQdChapterNode>& chapters, HashIndex& index,
+                  std::wstring_view name, std::wstring_view partition) {
+  SortChapters(chapters, index);
+  const RowFilter filter{partition, nullptr};
+  for (SQdChapterNode& chapter : chapters) {
+    if (!name.empty() && chapter.name != name) continue;
+    SortBillItems(chapter);
+    Put(out, L"#ZhangFlag#");
+    Put(out, chapter.name);
+    for (const SQdItemNode& item : chapter.items) {
+      PutBillItem(out, item, SumFloors(item.floors, filter).quantity);
+    }
+  }
+}
+
+namespace {
+
+template <typename Chapter, typename Visible>
+void ListVisible(std::vector<Chapter>& chapters, HashIndex& index, CStringArray& items,
+                 Visible&& visible) {
+  SortChapters(chapters, index);
+  for (const Chapter& chapter : chapters) {
+    for (const auto& item : chapter.items) {
+      if (visible(item)) {
+        Put(items, chapter.name);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void ListChapters(std::vector<SQdChapterNode>& chapters, HashIndex& index,
+                  std::wstring_view partition, CStringArray& items) {
+  const RowFilter filter{partition, nullptr};
+  ListVisible(chapters, index, items,
+              [&](const SQdItemNode& item) { return SumFloors(item.floors, filter).visible; });
+}
+
+void ListChapters(std::vector<SQdXhlChapterNode>& chapters, HashIndex& index,
+                  std::wstring_view partition, CStringArray& items) {
+  const RowFilter filter{partition, nullptr};
+  ListVisible(chapters, index, items,
+              [&](const SQdXhlItemNode& item) { return SumXhlItem(item, filter).visible; });
+}
+
+void ListChapters(std::vector<SDeChapterNode>& chapters, HashIndex& index,
+                  std::wstring_view partition, CStringArray& items) {
+  const RowFilter filter{partition, nullptr};
+  ListVisible(chapters, index, items,
+              [&](const SDeItemNode& item) { return SumFloors(item.floors, filter).visible; });
+}
+
+}  // namespace reportdata

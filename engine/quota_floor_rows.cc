@@ -1,0 +1,239 @@
+// Floor-group tables of the quota side.
+#include "engine/quota_floor_rows.h"
+
+#include "model/catalogues.h"
+#include "model/floor_spec.h"
+#include "model/number_format.h"
+#include "model/tree_order.h"
+#include "model/tree_quantity.h"
+
+namespace reportdata {
+namespace {
+
+FloorSum SumQuotaItem(const SDeFloorItemNode& item, const FloorMatch& match,
+                      std::wstring_view partition) {
+  return SumComponents(item.components, match, partition);
+}
+
+// A quota item of the floor-and-component table: its records on one floor
+// count once per floor of the group unless the component is facade work.
+struct CalcQuotaSum {
+  double per_floor = 0.0;
+  bool visible = false;
+};
+
+CalcQuotaSum SumCalcQuota(const SDeCalcQuotaNode& quota, std::wstring_view partition) {
+  CalcQuotaSum sum;
+  for (const SQdRecordNode& record : quota.records) {
+    if (!RecordVisible(record, partition)) continue;
+    sum.visible = true;
+    sum.per_floor += RecordQuantity(record, partition);
+  }
+  return sum;
+}
+
+bool CalcItemVisible(const SDeCalcItemNode& calc_item, std::wstring_view partition) {
+  for (const SDeCalcQuotaNode& quota : calc_item.quotas) {
+    if (SumCalcQuota(quota, partition).visible) return true;
+  }
+  return false;
+}
+
+bool ComponentVisible(const SDeCompGroupNode& component, std::wstring_view partition) {
+  for (const SDeCalcItemNode& calc_item : component.calc_items) {
+    if (CalcItemVisible(calc_item, partition)) return true;
+  }
+  return false;
+}
+
+bool ChapterVisible(const SDeFloorChapterNode& chapter, const FloorMatch& match,
+                    std::wstring_view partition) {
+  for (const SDeFloorItemNode& item : chapter.items) {
+    if (SumQuotaItem(item, match, partition).visible) return true;
+  }
+  return false;
+}
+
+bool GroupVisible(const SDeFloorGroupNode& group, const FloorMatch& match,
+                  std::wstring_view partition) {
+  for (const SDeFloorChapterNode& chapter : group.chapters) {
+    if (ChapterVisible(chapter, match, partition)) return true;
+  }
+  return false;
+}
+
+bool GroupVisible(const SDeFloorCompGroupNode& group, const FloorMatch& match,
+                  std::wstring_view partition) {
+  for (const SDeCompGroupNode& component : group.components) {
+    if (match.Keeps(component.name, component.type_path) &&
+        ComponentVisible(component, partition)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Quantity and formula of a floor-and-component quota item.
+struct CalcQuotaRow {
+  double quantity;
+  std::wstring formula;
+};
+
+CalcQuotaRow CalcQuotaFigures(const CalcQuotaSum& sum, int floor_count, bool facade) {
+  if (facade) return {sum.per_floor, std::wstring()};
+  return {sum.per_floor * floor_count, PerFloorFormula(floor_count, sum.per_floor)};
+}
+
+void PutQuotaItem(CStringArray& out, const std::wstring& code, const std::wstring& name,
+                  const std::wstring& unit, const std::vector<SNYTJFenLeiVarDescInfo>& categories,
+                  double quantity, std::wstring&& formula) {
+  Put(out, L"#DEItemFlag#");
+  Put(out, code);
+  Put(out, name);
+  Put(out, unit);
+  Put(out, FormatQuantity(quantity));
+  Put(out, CategoryText(categories));
+  Put(out, std::move(formula));
+}
+
+}  // namespace
+
+bool GroupChosen(std::wstring_view spec, std::wstring_view name) {
+  if (name.empty() || name == spec) return true;
+  return name.size() == spec.size() + 1 && name.substr(0, spec.size()) == spec &&
+         name.back() == L'层';
+}
+
+void WriteQuotaByFloorRows(std::vector<SDeFloorGroupNode>& groups, FloorIndex& index,
+                           std::wstring_view name, const RowOptions& options, RowWriter& writer) {
+  const std::wstring_view partition = options.filter.partition;
+  SortFloors(groups, index);
+  for (SDeFloorGroupNode& group : groups) {
+    if (!GroupChosen(group.spec, name)) continue;
+    const FloorMatch match(options.filter, group.spec);
+    if (!GroupVisible(group, match, partition)) continue;
+    const std::wstring floor_text = FloorText(group.spec);
+    const int group_row = writer.AddRow(0, {floor_text});
+    SortChapters(group.chapters, group.chapter_index);
+    for (SDeFloorChapterNode& chapter : group.chapters) {
+      if (!ChapterVisible(chapter, match, partition)) continue;
+      const int chapter_row = writer.AddRow(group_row, {chapter.name});
+      SortQuotaItems(chapter);
+      for (SDeFloorItemNode& item : chapter.items) {
+        const FloorSum sum = SumQuotaItem(item, match, partition);
+        if (!sum.visible) continue;
+        const int item_row = WriteFloorLevelRow(
+            writer, chapter_row, false, QuotaItemText(item.code, item.name, item.categories),
+            floor_text, item.unit, sum.Total(group.count), QuotaByFloorFormula(group.count, sum));
+        WriteComponentRows(writer, item_row, item.components, item.component_index, match,
+                           item.unit, options);
+      }
+    }
+  }
+}
+
+void WriteQuotaByFloorComponentRows(std::vector<SDeFloorCompGroupNode>& groups, FloorIndex& index,
+                                    std::wstring_view name, const RowOptions& options,
+                                    RowWriter& writer) {
+  const std::wstring_view partition = options.filter.partition;
+  SortFloors(groups, index);
+  for (SDeFloorCompGroupNode& group : groups) {
+    if (!GroupChosen(group.spec, name)) continue;
+    const FloorMatch match(options.filter, group.spec);
+    if (!GroupVisible(group, match, partition)) continue;
+    const std::wstring floor_text = FloorText(group.spec);
+    const int group_row = writer.AddRow(0, {floor_text});
+    SortComponents(group);
+    for (SDeCompGroupNode& component : group.components) {
+      if (!match.Keeps(component.name, component.type_path) ||
+          !ComponentVisible(component, partition)) {
+        continue;
+      }
+      const bool facade = IsFacadeTypePath(component.type_path);
+      const int component_row = writer.AddRow(group_row, {component.name});
+      SortCalcItems(component);
+      for (SDeCalcItemNode& calc_item : component.calc_items) {
+        if (!CalcItemVisible(calc_item, partition)) continue;
+        const int calc_row = writer.AddRow(component_row, {L"", CalcItemName(calc_item.sub_code)});
+        SortQuotaItems(calc_item);
+        for (SDeCalcQuotaNode& quota : calc_item.quotas) {
+          const CalcQuotaSum sum = SumCalcQuota(quota, partition);
+          if (!sum.visible) continue;
+          const CalcQuotaRow figures = CalcQuotaFigures(sum, group.count, facade);
+          const int quota_row = WriteFloorLevelRow(
+              writer, calc_row, false, QuotaItemText(quota.code, quota.name, quota.categories),
+              floor_text, quota.unit, figures.quantity, figures.formula);
+          if (options.records) {
+            WriteRecordRows(writer, quota_row, quota.records, quota.record_index, quota.unit,
+                            options);
+          }
+        }
+      }
+    }
+  }
+}
+
+void StreamQuotaByFloor(CStringArray& out, std::vector<SDeFloorGroupNode>& groups,
+                        FloorIndex& index, std::wstring_view name, const StreamOptions& options) {
+  const std::wstring_view partition = options.filter.partition;
+  SortFloors(groups, index);
+  for (SDeFloorGroupNode& group : groups) {
+    if (!GroupChosen(group.spec, name)) continue;
+    const FloorMatch match(options.filter, group.spec);
+    if (!GroupVisible(group, match, partition)) continue;
+    Put(out, L"#ZhangFlag#");
+    Put(out, FloorText(group.spec));
+    SortChapters(group.chapters, group.chapter_index);
+    for (SDeFloorChapterNode& chapter : group.chapters) {
+      SortQuotaItems(chapter);
+      for (SDeFloorItemNode& item : chapter.items) {
+        const FloorSum sum = SumQuotaItem(item, match, partition);
+        if (!sum.visible) continue;
+        PutQuotaItem(out, item.code, item.name, item.unit, item.categories, sum.Total(group.count),
+                     QuotaByFloorFormula(group.count, sum));
+        StreamComponents(out, item.components, item.component_index, match, options);
+      }
+    }
+  }
+}
+
+void StreamQuotaByFloorComponent(CStringArray& out, std::vector<SDeFloorCompGroupNode>& groups,
+                                 FloorIndex& index, std::wstring_view name,
+                                 const StreamOptions& options) {
+  const std::wstring_view partition = options.filter.partition;
+  SortFloors(groups, index);
+  for (SDeFloorCompGroupNode& group : groups) {
+    if (!GroupChosen(group.spec, name)) continue;
+    const FloorMatch match(options.filter, group.spec);
+    if (!GroupVisible(group, match, partition)) continue;
+    Put(out, L"#ZhangFlag#");
+    Put(out, FloorText(group.spec));
+    SortComponents(group);
+    for (SDeCompGroupNode& component : group.components) {
+      if (!match.Keeps(component.name, component.type_path) ||
+          !ComponentVisible(component, partition)) {
+        continue;
+      }
+      const bool facade = IsFacadeTypePath(component.type_path);
+      Put(out, L"#MemFlag#");
+      Put(out, component.name);
+      SortCalcItems(component);
+      for (SDeCalcItemNode& calc_item : component.calc_items) {
+        if (!CalcItemVisible(calc_item, partition)) continue;
+        Put(out, L"#CalItemFlag#");
+        Put(out, CalcItemName(calc_item.sub_code));
+        SortQuotaItems(calc_item);
+        for (SDeCalcQuotaNode& quota : calc_item.quotas) {
+          const CalcQuotaSum sum = SumCalcQuota(quota, partition);
+          if (!sum.visible) continue;
+          CalcQuotaRow figures = CalcQuotaFigures(sum, group.count, facade);
+          PutQuotaItem(out, quota.code, quota.name, quota.unit, quota.categories, figures.quantity,
+                       std::move(figures.formula));
+          StreamRecords(out, quota.records, quota.record_index, options);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace reportdata

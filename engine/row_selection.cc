@@ -1,0 +1,93 @@
+// Narrowing of a row query by partition, floor list and component names.
+#include "engine/row_selection.h"
+
+#include "model/floor_spec.h"
+
+namespace reportdata {
+namespace {
+
+std::wstring FloorTag(std::wstring_view floor) {
+  std::wstring tag = L"[";
+  tag.append(floor).append(L"层]");
+  return tag;
+}
+
+}  // namespace
+
+FloorSelection::FloorSelection(const CStringArray& floors, const CStringArray& names) {
+  for (const CString& floor : floors) {
+    Requested& requested = requested_.emplace_back();
+    requested.floor = floor.str();
+    ExpandFloors(requested.floor, requested.expansion);
+    requested.tags.push_back(FloorTag(requested.floor));
+    for (const std::wstring& single : requested.expansion)
+      requested.tags.push_back(FloorTag(single));
+  }
+  for (const CString& name : names) names_.insert(name.str());
+}
+
+void FloorSelection::Match(std::wstring_view spec, std::vector<int>& hits) const {
+  for (size_t i = 0; i < requested_.size(); ++i) {
+    const Requested& requested = requested_[i];
+    bool stays = requested.floor == spec;
+    for (size_t j = 0; !stays && j < requested.expansion.size(); ++j) {
+      stays = requested.expansion[j] == spec;
+    }
+    if (stays) hits.push_back(static_cast<int>(i));
+  }
+}
+
+bool FloorSelection::KeepsComponent(std::wstring_view spec, const std::vector<int>& hits,
+                                    std::wstring_view name, bool facade) const {
+  if (!HasName(name)) return false;
+  for (int hit : hits) {
+    const Requested& requested = requested_[hit];
+    if (requested.floor == spec || !facade) return true;
+    for (const std::wstring& tag : requested.tags) {
+      if (name.find(tag) != std::wstring_view::npos) return true;
+    }
+  }
+  return false;
+}
+
+FloorMatch::FloorMatch(const RowFilter& filter, std::wstring_view spec)
+    : filter_(filter), spec_(spec) {
+  if (filter.selection == nullptr) return;
+  filter.selection->Match(spec, hits_);
+  stays_ = !hits_.empty();
+}
+
+bool FloorMatch::Keeps(std::wstring_view component_name, std::wstring_view type_path) const {
+  if (filter_.selection == nullptr) return true;
+  return stays_ && filter_.selection->KeepsComponent(spec_, hits_, component_name,
+                                                     IsFacadeTypePath(type_path));
+}
+
+FloorSum SumFloor(const SQdFloorNode& floor, const FloorMatch& match, std::wstring_view partition) {
+  return SumComponents(floor.components, match, partition);
+}
+
+FloorSum SumComponents(const std::vector<SQdCompNode>& components, const FloorMatch& match,
+                       std::wstring_view partition) {
+  FloorSum sum;
+  if (!match.stays()) return sum;
+  for (const SQdCompNode& component : components) {
+    if (!match.Keeps(component.name, component.type_path)) continue;
+    sum.Add(component, SumComponent(component, partition));
+  }
+  return sum;
+}
+
+ItemSum SumFloors(const std::vector<SQdFloorNode>& floors, const RowFilter& filter) {
+  ItemSum sum;
+  for (const SQdFloorNode& floor : floors) {
+    const FloorMatch match(filter, floor.spec);
+    const FloorSum floor_sum = SumFloor(floor, match, filter.partition);
+    if (!floor_sum.visible) continue;
+    sum.visible = true;
+    sum.quantity += floor_sum.Total(floor.count);
+  }
+  return sum;
+}
+
+}  // namespace reportdata

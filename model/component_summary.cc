@@ -1,0 +1,148 @@
+// The component summary (codes 14 and 15): every component instance of the
+// bill summary or of the quota summary counted by component category, floor
+// and component. Instances of equal component name, type path, type text and
+// third text are kept as one entry with their count and handle lists.
+#include <optional>
+#include <unordered_map>
+
+#include "model/floor_spec.h"
+#include "model/record_instances.h"
+#include "model/report_tables.h"
+#include "model/tree_insert.h"
+#include "reportdata/services.h"
+
+namespace reportdata {
+namespace {
+
+constexpr std::wstring_view kOtherItems = L"其他项目";
+
+// The other-item naming rule, asked once per component type path.
+class CategoryNamer {
+ public:
+  std::optional<std::wstring> Category(const std::wstring& type_path) {
+    auto found = cache_.find(type_path);
+    if (found != cache_.end()) return found->second;
+    return cache_.emplace(type_path, Lookup(type_path)).first->second;
+  }
+
+ private:
+  static std::optional<std::wstring> Lookup(const std::wstring& type_path) {
+    if (type_path == L"QTXM" || type_path == L"QTRESULT") return std::wstring(kOtherItems);
+    if (type_path.find(L'\\') == std::wstring::npos) return std::nullopt;
+    IDMDirector* director = GetIDMDirector();
+    IDMCompDictionary* dictionary = director ? director->GetCompDictionary() : nullptr;
+    std::wstring category_path;
+    if (dictionary == nullptr || !dictionary->GetCompName(type_path, category_path)) {
+      return std::nullopt;
+    }
+    return category_path.substr(0, category_path.find(L'\\'));
+  }
+
+  std::unordered_map<std::wstring, std::optional<std::wstring>> cache_;
+};
+
+int CategoryOrder(std::wstring_view category) {
+  IAttrTempDirector* director = GetAttrTempDirector();
+  IAttrTemplate* templ = director ? director->GetTemplate() : nullptr;
+  return templ ? templ->GetCategoryOrder(CString(category)) : 0;
+}
+
+GjhzGroupNode& FindOrAddGroup(std::vector<GjhzGroupNode>& groups, HashIndex& index,
+                              std::wstring_view name) {
+  const int found = FindFirst(
+      groups, index, TextHash(name), [](const GjhzGroupNode& g) { return TextHash(g.name); },
+      [&](const GjhzGroupNode& g) { return g.name == name; });
+  if (found >= 0) return groups[found];
+  GjhzGroupNode& group = groups.emplace_back();
+  group.name = name;
+  group.order = CategoryOrder(name);
+  return group;
+}
+
+GjhzFloorNode& FindOrAddFloor(GjhzGroupNode& group, std::wstring_view spec) {
+  const int found = FindFirst(
+      group.floors, group.floor_index, TextHash(spec),
+      [](const GjhzFloorNode& f) { return TextHash(f.spec); },
+      [&](const GjhzFloorNode& f) { return f.spec == spec; });
+  if (found >= 0) return group.floors[found];
+  GjhzFloorNode& floor = group.floors.emplace_back();
+  floor.spec = spec;
+  floor.order_key = ParseFloorSpec(spec).order_key;
+  return floor;
+}
+
+uint32_t EntryHash(std::wstring_view third, std::wstring_view name, std::wstring_view type_path,
+                   std::wstring_view type_text) {
+  return HashFold(HashMix(HashMix(HashMix(HashText(third), HashText(name)), HashText(type_path)),
+                          HashText(type_text)));
+}
+
+void AddInstance(GjhzFloorNode& floor, std::wstring_view third, const SQdCompNode& component,
+                 const SQdRecordNode& instance) {
+  // The sub-type is the component's type text.
+  const std::wstring_view type_text = component.sub_type;
+  const int found = FindFirst(
+      floor.records, floor.record_index,
+      EntryHash(third, component.name, component.type_path, type_text),
+      [](const GjhzRecord& r) { return EntryHash(r.third, r.name, r.type_path, r.type_text); },
+      [&](const GjhzRecord& r) {
+        return r.third == third && r.name == component.name && r.type_path == component.type_path &&
+               r.type_text == type_text;
+      });
+  GjhzRecord* entry = found >= 0 ? &floor.records[found] : nullptr;
+  if (entry == nullptr) {
+    entry = &floor.records.emplace_back();
+    entry->third = third;
+    entry->name = component.name;
+    entry->type_path = component.type_path;
+    entry->type_text = type_text;
+  }
+  entry->count += instance.count;
+  entry->handles += instance.handles;
+}
+
+void AddComponent(std::vector<GjhzGroupNode>& groups, HashIndex& index, CategoryNamer& namer,
+                  const SQdCompNode& component, std::wstring_view floor_spec,
+                  std::wstring_view third) {
+  const std::optional<std::wstring> category = namer.Category(component.type_path);
+  const std::wstring_view name = category ? std::wstring_view(*category) : std::wstring_view();
+  if (name == kOtherItems) return;
+  GjhzFloorNode& floor = FindOrAddFloor(FindOrAddGroup(groups, index, name), floor_spec);
+  for (const SQdRecordNode& record : component.records) {
+    ForEachRecordRow(record, false, [&](const SQdRecordNode& instance) {
+      AddInstance(floor, third, component, instance);
+    });
+  }
+}
+
+}  // namespace
+
+void ReportTables::BuildComponentSummaryFromBills() {
+  CategoryNamer namer;
+  for (const SQdChapterNode& chapter : bill_summary_) {
+    for (const SQdItemNode& item : chapter.items) {
+      for (const SQdFloorNode& floor : item.floors) {
+        for (const SQdCompNode& component : floor.components) {
+          AddComponent(component_summary_, component_summary_index_, namer, component, floor.spec,
+                       std::wstring_view());
+        }
+      }
+    }
+  }
+}
+
+void ReportTables::BuildComponentSummaryFromQuotas() {
+  CategoryNamer namer;
+  for (const SDeChapterNode& chapter : quota_summary_) {
+    for (const SDeItemNode& item : chapter.items) {
+      for (const SQdFloorNode& floor : item.floors) {
+        for (const SQdCompNode& component : floor.components) {
+          AddComponent(component_summary_, component_summary_index_, namer, component, floor.spec,
+                       item.code);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace reportdata

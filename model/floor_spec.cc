@@ -1,0 +1,210 @@
+// Floor specification parsing and expansion.
+#include "model/floor_spec.h"
+
+#include <climits>
+#include <cmath>
+#include <cwchar>
+#include <cwctype>
+
+#include "model/number_format.h"
+
+namespace reportdata {
+namespace {
+
+bool IsComma(wchar_t ch) { return ch == L',' || ch == L'\xFF0C'; }
+bool IsSlash(wchar_t ch) { return ch == L'/' || ch == L'\xFF0F'; }
+
+size_t FindComma(std::wstring_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (IsComma(text[i])) return i;
+  }
+  return std::wstring_view::npos;
+}
+
+size_t FindSlash(std::wstring_view text, size_t from = 0) {
+  for (size_t i = from; i < text.size(); ++i) {
+    if (IsSlash(text[i])) return i;
+  }
+  return std::wstring_view::npos;
+}
+
+// Expansion of a range: a and b as written, the integers between them.
+struct Range {
+  std::wstring_view first;
+  std::wstring_view last;
+};
+
+// The written text with the full-width separators replaced, as a part of an
+// expansion is handed out.
+std::wstring Normalized(std::wstring_view text) {
+  std::wstring out(text);
+  for (wchar_t& ch : out) {
+    if (IsComma(ch)) ch = L',';
+    if (IsSlash(ch)) ch = L'/';
+  }
+  return out;
+}
+
+bool EqualsNormalized(std::wstring_view written, std::wstring_view floor) {
+  if (written.size() != floor.size()) return false;
+  for (size_t i = 0; i < written.size(); ++i) {
+    wchar_t ch = written[i];
+    if (IsComma(ch)) ch = L',';
+    if (IsSlash(ch)) ch = L'/';
+    if (ch != floor[i]) return false;
+  }
+  return true;
+}
+
+// Whether `floor` is exactly the "%d" text of some integer in [low, high].
+bool IsIntegerTextBetween(std::wstring_view floor, long long low, long long high) {
+  if (low > high || floor.empty()) return false;
+  size_t i = 0;
+  bool negative = false;
+  if (floor[0] == L'-') {
+    negative = true;
+    i = 1;
+  }
+  if (i >= floor.size() || floor.size() - i > 11) return false;
+  if (floor[i] == L'0' && floor.size() - i > 1) return false;  // "%d" writes no leading zero
+  long long value = 0;
+  for (; i < floor.size(); ++i) {
+    if (floor[i] < L'0' || floor[i] > L'9') return false;
+    value = value * 10 + (floor[i] - L'0');
+  }
+  if (negative) {
+    if (value == 0) return false;  // "%d" never writes "-0"
+    value = -value;
+  }
+  return value >= low && value <= high;
+}
+
+}  // namespace
+
+int LeadingInt(std::wstring_view text) {
+  size_t i = 0;
+  while (i < text.size() && std::iswspace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+  long long value = 0;
+  for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+    value = value * 10 + (text[i] - L'0');
+    if (value > static_cast<long long>(INT_MAX) + 1) break;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+double LeadingDouble(std::wstring_view text) {
+  const std::wstring copy(text);
+  return std::wcstod(copy.c_str(), nullptr);
+}
+
+FloorSpec ParseFloorSpec(std::wstring_view spec) {
+  FloorSpec result;
+  std::wstring_view first = spec;
+  if (const size_t comma = FindComma(spec); comma != std::wstring_view::npos) {
+    first = spec.substr(0, comma);
+    const long long count =
+        static_cast<long long>(LeadingInt(spec.substr(comma + 1))) + 1 - LeadingInt(first);
+    result.count = static_cast<int>(count < INT_MIN ? INT_MIN : count > INT_MAX ? INT_MAX : count);
+  } else if (const size_t slash = FindSlash(spec); slash != std::wstring_view::npos) {
+    first = spec.substr(0, slash);
+    int parts = 1;
+    for (wchar_t ch : spec) parts += IsSlash(ch) ? 1 : 0;
+    result.count = parts;
+  }
+  const double scaled = std::trunc(LeadingDouble(first) * 10.0);
+  int key = 0;
+  if (scaled >= INT_MAX) {
+    key = INT_MAX;
+  } else if (scaled <= INT_MIN) {
+    key = INT_MIN;
+  } else if (!std::isnan(scaled)) {
+    key = static_cast<int>(scaled);
+  }
+  result.order_key = key == 0 ? -1000 : key;
+  return result;
+}
+
+namespace {
+
+// The range a specification stands for, when its first "," comes after its
+// first character.
+bool AsRange(std::wstring_view spec, Range& range) {
+  const size_t comma = FindComma(spec);
+  if (comma == std::wstring_view::npos || comma < 1) return false;
+  range.first = spec.substr(0, comma);
+  range.last = spec.substr(comma + 1);
+  return true;
+}
+
+bool IsList(std::wstring_view spec) {
+  const size_t slash = FindSlash(spec);
+  return slash != std::wstring_view::npos && slash >= 1;
+}
+
+}  // namespace
+
+bool ExpandFloors(std::wstring_view spec, std::vector<std::wstring>& floors) {
+  if (spec.empty()) return false;
+  if (Range range; AsRange(spec, range)) {
+    const long long low = LeadingInt(range.first);
+    const long long high = LeadingInt(range.last);
+    floors.push_back(Normalized(range.first));
+    if (high - 1 != low) {
+      for (long long floor = low + 1; floor <= high - 1; ++floor)
+        floors.push_back(FormatInt(floor));
+    }
+    floors.push_back(Normalized(range.last));
+    return true;
+  }
+  if (!IsList(spec)) return false;
+  size_t start = 0;
+  while (start <= spec.size()) {
+    size_t end = FindSlash(spec, start);
+    if (end == std::wstring_view::npos) end = spec.size();
+    if (end > start) floors.push_back(Normalized(spec.substr(start, end - start)));
+    start = end + 1;
+  }
+  return true;
+}
+
+bool IsSingleFloor(std::wstring_view spec) {
+  if (spec.empty()) return true;
+  Range range;
+  return !AsRange(spec, range) && !IsList(spec);
+}
+
+bool CoversFloor(std::wstring_view spec, std::wstring_view floor) {
+  if (Range range; AsRange(spec, range)) {
+    if (EqualsNormalized(range.first, floor) || EqualsNormalized(range.last, floor)) return true;
+    const long long low = LeadingInt(range.first);
+    const long long high = LeadingInt(range.last);
+    return IsIntegerTextBetween(floor, low + 1, high - 1);
+  }
+  if (!IsList(spec)) return false;
+  size_t start = 0;
+  while (start <= spec.size()) {
+    size_t end = FindSlash(spec, start);
+    if (end == std::wstring_view::npos) end = spec.size();
+    if (end > start && EqualsNormalized(spec.substr(start, end - start), floor)) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+bool IsFacadeTypePath(std::wstring_view type_path) {
+  return type_path == L"ZS\\LMZS" || type_path == L"ZS\\LMDK";
+}
+
+std::wstring FacadeComponentName(std::wstring_view name, std::wstring_view floor) {
+  std::wstring out;
+  out.reserve(name.size() + floor.size() + 3);
+  out.append(name).append(L"[").append(floor).append(L"层]");
+  return out;
+}
+
+}  // namespace reportdata

@@ -1,0 +1,52 @@
+// Floor specifications: the floor text of a record names one floor ("3"), a
+// range of floors ("2,5") or a list of floors ("2/4/6"). This module turns a
+// specification into its floor count and order key, expands it into the
+// single floors it stands for, and answers whether one specification covers a
+// single floor, which is how facade decoration counted once per floor group
+// finds its group. Full-width "，" and "／" count as "," and "/" everywhere.
+#ifndef REPORTDATA_MODEL_FLOOR_SPEC_H_
+#define REPORTDATA_MODEL_FLOOR_SPEC_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace reportdata {
+
+struct FloorSpec {
+  int count = 1;          // floors the specification stands for
+  int order_key = -1000;  // floors sort by this key; floor "0" sorts first of all
+};
+
+// Floor count and order key of a specification.
+FloorSpec ParseFloorSpec(std::wstring_view spec);
+
+// Appends the single floors that `spec` stands for to `floors` and returns
+// true; a specification without a separator after its first character (a
+// single floor) appends nothing and returns false.
+bool ExpandFloors(std::wstring_view spec, std::vector<std::wstring>& floors);
+
+// True when `spec` is a single floor, that is ExpandFloors would return false.
+bool IsSingleFloor(std::wstring_view spec);
+
+// True when `floor` is one of the floors that ExpandFloors gives for `spec`.
+// Does not allocate for ranges.
+bool CoversFloor(std::wstring_view spec, std::wstring_view floor);
+
+// The leading integer of a text the way the C runtime's _wtoi reads it (0
+// when there is none, clamped to the int range).
+int LeadingInt(std::wstring_view text);
+
+// The leading real number of a text the way _wtof reads it (0 when none).
+double LeadingDouble(std::wstring_view text);
+
+// Facade decoration ("ZS\LMZS", "ZS\LMDK") is counted once per floor group
+// rather than once per floor.
+bool IsFacadeTypePath(std::wstring_view type_path);
+
+// Component name of a facade record: name + "[" + floor + "层]".
+std::wstring FacadeComponentName(std::wstring_view name, std::wstring_view floor);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_FLOOR_SPEC_H_

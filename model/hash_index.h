@@ -1,0 +1,117 @@
+// The lookup every tree level keeps beside its list of children, so that a
+// record finds the node it merges into without scanning the list. A list of
+// at most kScanLimit entries is scanned (a handful of floors or chapters is
+// cheaper to compare than to hash); above that the index holds the list
+// positions by key hash in an open-addressing table.
+//
+// The index follows its list lazily: entries appended to the list (by the
+// intake or by a table file reader) are indexed on the next lookup, and a
+// sort of the list must call Reset(), after which the next lookup rebuilds
+// it. An index is a plain value: copying a node copies its index, which stays
+// valid for the copied list.
+#ifndef REPORTDATA_MODEL_HASH_INDEX_H_
+#define REPORTDATA_MODEL_HASH_INDEX_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace reportdata {
+
+class HashIndex {
+ public:
+  // Lists up to this many entries are scanned instead of indexed.
+  static constexpr size_t kScanLimit = 8;
+
+  // Forgets every position; the next Sync indexes the list from its start.
+  void Reset() {
+    slots_.clear();
+    used_ = 0;
+    indexed_ = 0;
+  }
+
+  // Indexes the entries [indexed, count) of the list; hash_of(i) gives the
+  // key hash of entry i. A list that shrank is indexed anew.
+  template <typename HashOf>
+  void Sync(size_t count, HashOf&& hash_of) {
+    if (count < indexed_) Reset();
+    for (; indexed_ < count; ++indexed_) {
+      Add(static_cast<uint32_t>(hash_of(indexed_)), static_cast<uint32_t>(indexed_));
+    }
+  }
+
+  // Adds one more key for a position (for lists where an entry has several
+  // keys, such as a floor range under each floor it covers).
+  void Add(uint32_t hash, uint32_t position);
+
+  // Calls visit(position) for every indexed position stored under `hash`.
+  template <typename Visit>
+  void ForEach(uint32_t hash, Visit&& visit) const {
+    if (slots_.empty()) return;
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+      const Slot& slot = slots_[i];
+      if (slot.position == kEmpty) return;
+      if (slot.hash == hash) visit(static_cast<size_t>(slot.position));
+    }
+  }
+
+  size_t indexed() const { return indexed_; }
+  void set_indexed(size_t count) { indexed_ = count; }
+
+ private:
+  static constexpr uint32_t kEmpty = UINT32_MAX;
+  struct Slot {
+    uint32_t hash = 0;
+    uint32_t position = kEmpty;
+  };
+  void Grow();
+
+  std::vector<Slot> slots_;  // power-of-two size, at most half used
+  size_t used_ = 0;
+  size_t indexed_ = 0;  // list entries [0, indexed_) are in the table
+};
+
+// 64-bit text hash folded to the index's 32 bits by the callers' mixing.
+uint64_t HashText(std::wstring_view text);
+
+// Mixes a value into a running hash.
+inline uint64_t HashMix(uint64_t seed, uint64_t value) {
+  value *= 0x9E3779B97F4A7C15ULL;
+  value ^= value >> 32;
+  seed ^= value + 0x9E3779B97F4A7C15ULL + (seed << 6) + (seed >> 2);
+  return seed;
+}
+
+inline uint32_t HashFold(uint64_t hash) {
+  hash ^= hash >> 33;
+  hash *= 0xFF51AFD7ED558CCDULL;
+  hash ^= hash >> 33;
+  return static_cast<uint32_t>(hash);
+}
+
+// The first position (in list order) whose entry satisfies `equal`: a scan of
+// a short list, otherwise the entries stored under `hash`. hash_of(entry)
+// gives the key hash of a list entry.
+template <typename List, typename HashOf, typename Equal>
+int FindFirst(const List& list, HashIndex& index, uint32_t hash, HashOf&& hash_of, Equal&& equal) {
+  if (list.size() <= HashIndex::kScanLimit) {
+    for (size_t i = 0; i < list.size(); ++i) {
+      if (equal(list[i])) return static_cast<int>(i);
+    }
+    return -1;
+  }
+  index.Sync(list.size(), [&](size_t i) { return hash_of(list[i]); });
+  int best = -1;
+  index.ForEach(hash, [&](size_t position) {
+    if ((best < 0 || static_cast<int>(position) < best) && equal(list[position])) {
+      best = static_cast<int>(position);
+    }
+  });
+  return best;
+}
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_HASH_INDEX_H_

@@ -1,0 +1,99 @@
+// Filing the quota result into the quota summary, the quota summary by floor
+// and the quota summary by floor and component.
+#include <string>
+
+#include "model/floor_spec.h"
+#include "model/report_tables.h"
+#include "model/tree_insert.h"
+
+namespace reportdata {
+namespace {
+
+// Floor group a record joins by the floor match, appended when none matches.
+template <typename Group>
+Group& FindOrAddGroup(std::vector<Group>& groups, FloorIndex& index, const TJQd& record,
+                      bool facade) {
+  const std::wstring& spec = record.floor.str();
+  const int found = FindFloor(groups, index, spec, facade);
+  if (found >= 0) return groups[found];
+  Group& group = groups.emplace_back();
+  group.spec = spec;
+  const FloorSpec parsed = ParseFloorSpec(spec);
+  group.count = parsed.count;
+  group.order_key = parsed.order_key;
+  return group;
+}
+
+SDeCompGroupNode& FindOrAddComponentGroup(SDeFloorCompGroupNode& group, std::wstring_view name,
+                                          std::wstring_view type_path) {
+  auto hash_of = [](std::wstring_view n, std::wstring_view t) {
+    return HashFold(HashMix(HashText(n), HashText(t)));
+  };
+  const int found = FindFirst(
+      group.components, group.component_index, hash_of(name, type_path),
+      [&](const SDeCompGroupNode& c) { return hash_of(c.name, c.type_path); },
+      [&](const SDeCompGroupNode& c) { return c.name == name && c.type_path == type_path; });
+  if (found >= 0) return group.components[found];
+  SDeCompGroupNode& component = group.components.emplace_back();
+  component.name = name;
+  component.type_path = type_path;
+  return component;
+}
+
+SDeCalcItemNode& FindOrAddCalcItem(SDeCompGroupNode& component, std::wstring_view sub_code) {
+  const int found = FindFirst(
+      component.calc_items, component.calc_item_index, TextHash(sub_code),
+      [](const SDeCalcItemNode& c) { return TextHash(c.sub_code); },
+      [&](const SDeCalcItemNode& c) { return c.sub_code == sub_code; });
+  if (found >= 0) return component.calc_items[found];
+  SDeCalcItemNode& calc_item = component.calc_items.emplace_back();
+  calc_item.sub_code = sub_code;
+  return calc_item;
+}
+
+}  // namespace
+
+void ReportTables::AddQuotaRecord(const TJQd& record) {
+  const bool facade = IsFacadeTypePath(record.typePath.str());
+  std::wstring tagged;
+  if (facade) tagged = FacadeComponentName(record.componentName.str(), record.floor.str());
+  const std::wstring_view component_name =
+      facade ? std::wstring_view(tagged) : std::wstring_view(record.componentName.str());
+  const double quantity = ParseQuantity(record.quantity);
+  bool created = false;
+
+  // Quota summary, chapters as in the consumption summary.
+  const Chapter& chapter = QuotaChapter(record);
+  SDeChapterNode& summary_chapter =
+      FindOrAddChapter(quota_summary_, quota_summary_index_, chapter.name, chapter.order_id);
+  SDeItemNode& item =
+      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, created);
+  if (created) item.bill_code = record.billCode.str();
+  InsertIntoFloors(item.floors, item.floor_index, record, component_name, record.quotaUnit.str(),
+                   quantity);
+
+  // Quota by floor: the library chapter without the common parameter rule.
+  const Chapter& library_chapter = QuotaLibraryChapter(record.quotaCode);
+  SDeFloorGroupNode& group = FindOrAddGroup(quota_by_floor_, quota_by_floor_index_, record, facade);
+  SDeFloorChapterNode& group_chapter = FindOrAddChapter(
+      group.chapters, group.chapter_index, library_chapter.name, library_chapter.order_id);
+  SDeFloorItemNode& group_item =
+      FindOrAddQuotaItem(group_chapter.items, group_chapter.item_index, record, created);
+  SQdCompNode& component =
+      FindOrAddComponent(group_item.components, group_item.component_index, component_name,
+                         record.typePath.str(), record.subType.str());
+  InsertRecord(component.records, component.record_index, record, quantity);
+
+  // Quota by floor and component: floor group, component, sub-code, quota.
+  SDeFloorCompGroupNode& comp_group =
+      FindOrAddGroup(quota_by_floor_component_, quota_by_floor_component_index_, record, facade);
+  SDeCompGroupNode& comp =
+      FindOrAddComponentGroup(comp_group, component_name, record.typePath.str());
+  SDeCalcItemNode& calc_item = FindOrAddCalcItem(comp, record.subCode.str());
+  SDeCalcQuotaNode& quota =
+      FindOrAddQuotaItem(calc_item.quotas, calc_item.quota_index, record, created);
+  if (created) quota.num = comp_group.count;
+  InsertRecord(quota.records, quota.record_index, record, quantity);
+}
+
+}  // namespace reportdata

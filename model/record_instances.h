@@ -1,0 +1,55 @@
+// The per-instance view of a merged measurement record, used when merging is
+// switched off and by the component summary: the position list splits at
+// every "$" and the handle list at every "$$$"; when both give the same
+// number of parts, part i of each is one instance of piece count 1 (its
+// handle list starting with "$$" unless the part already starts with "$").
+// When the parts do not pair up the record is listed as stored.
+#ifndef REPORTDATA_MODEL_RECORD_INSTANCES_H_
+#define REPORTDATA_MODEL_RECORD_INSTANCES_H_
+
+#include <string_view>
+#include <vector>
+
+#include "model/report_tree.h"
+
+namespace reportdata {
+
+// Splits `text` at every occurrence of `separator` (n separators give n + 1
+// parts); the parts view into `text`.
+void SplitText(std::wstring_view text, std::wstring_view separator,
+               std::vector<std::wstring_view>& parts);
+
+// Calls visit(const SQdRecordNode&) once for the record when `merge` is on or
+// it stands for one piece, otherwise once per instance (see above). The
+// instance passed is a scratch node valid only during the call.
+template <typename Visit>
+void ForEachRecordRow(const SQdRecordNode& record, bool merge, Visit&& visit) {
+  if (merge || record.count <= 1) {
+    visit(record);
+    return;
+  }
+  std::vector<std::wstring_view> positions;
+  std::vector<std::wstring_view> handles;
+  SplitText(record.positions, L"$", positions);
+  SplitText(record.handles, L"$$$", handles);
+  if (positions.size() != handles.size()) {
+    visit(record);
+    return;
+  }
+  SQdRecordNode instance;
+  instance.description = record.description;
+  instance.quantity = record.quantity;
+  instance.formula = record.formula;
+  instance.partitions = record.partitions;
+  for (size_t i = 0; i < positions.size(); ++i) {
+    instance.positions.assign(positions[i]);
+    instance.handles.clear();
+    if (handles[i].empty() || handles[i].front() != L'$') instance.handles = L"$$";
+    instance.handles.append(handles[i]);
+    visit(static_cast<const SQdRecordNode&>(instance));
+  }
+}
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_RECORD_INSTANCES_H_

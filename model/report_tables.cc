@@ -1,0 +1,76 @@
+// ReportTables: construction, clearing and the chapter look-ups of the
+// quota-library service shared by the bill and quota intakes.
+#include "model/report_tables.h"
+
+#include "model/hash_index.h"
+#include "model/tree_order.h"
+#include "reportdata/services.h"
+
+namespace reportdata {
+
+ReportTables::ReportTables(std::vector<std::wstring> common_parameter_names)
+    : common_parameter_names_(std::move(common_parameter_names)) {}
+
+size_t ReportTables::TextHash::operator()(std::wstring_view text) const { return HashText(text); }
+
+void ReportTables::ClearBillSide() {
+  bill_summary_.clear();
+  bill_summary_index_.Reset();
+  bill_consumption_.clear();
+  bill_consumption_index_.Reset();
+  consumption_summary_.clear();
+  consumption_summary_index_.Reset();
+  // A new build may run against another bill or quota library.
+  bill_chapter_cache_.clear();
+  quota_chapter_cache_.clear();
+}
+
+void ReportTables::ClearQuotaSide() {
+  quota_summary_.clear();
+  quota_summary_index_.Reset();
+  quota_by_floor_.clear();
+  quota_by_floor_index_.Reset();
+  quota_by_floor_component_.clear();
+  quota_by_floor_component_index_.Reset();
+  quota_chapter_cache_.clear();
+}
+
+void ReportTables::ClearComponentSummary() {
+  component_summary_.clear();
+  component_summary_index_.Reset();
+}
+
+const ReportTables::Chapter& ReportTables::BillChapter(const CString& bill_code) {
+  auto found = bill_chapter_cache_.find(std::wstring_view(bill_code.str()));
+  if (found != bill_chapter_cache_.end()) return found->second;
+  SNYTJChapterInfo info;
+  Chapter chapter{std::wstring(kOtherChapter), std::wstring()};
+  if (IQdChinaDekInfo::GetZhangNameByUserQdIndex(bill_code, info) && !info.name.IsEmpty()) {
+    chapter = Chapter{info.name.str(), info.orderId.str()};
+  }
+  return bill_chapter_cache_.emplace(bill_code.str(), std::move(chapter)).first->second;
+}
+
+const ReportTables::Chapter& ReportTables::QuotaLibraryChapter(const CString& quota_code) {
+  auto found = quota_chapter_cache_.find(std::wstring_view(quota_code.str()));
+  if (found != quota_chapter_cache_.end()) return found->second;
+  SNYTJChapterInfo info;
+  Chapter chapter{std::wstring(kOtherChapter), std::wstring()};
+  if (IDekDbInfo::GetZhangJ(quota_code, info, kSearchQuotaByCode) && !info.name.IsEmpty()) {
+    chapter = Chapter{info.name.str(), info.orderId.str()};
+  }
+  return quota_chapter_cache_.emplace(quota_code.str(), std::move(chapter)).first->second;
+}
+
+const ReportTables::Chapter& ReportTables::QuotaChapter(const TJQd& record) {
+  static const Chapter kCommonParameters{std::wstring(kCommonParameterChapter), std::wstring()};
+  const Chapter& chapter = QuotaLibraryChapter(record.quotaCode);
+  if (chapter.name == kOtherChapter) {
+    for (const std::wstring& name : common_parameter_names_) {
+      if (name == record.quotaName.str()) return kCommonParameters;
+    }
+  }
+  return chapter;
+}
+
+}  // namespace reportdata

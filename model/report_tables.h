@@ -1,0 +1,154 @@
+// The bill and quota tables of a project and the row queries they answer.
+// ReportTables owns, by value, the trees of the bill summary (code 1), the
+// bill consumption table (2), the consumption summary (3), the quota summary
+// (11), the quota summary by floor (12), by floor and component (13) and the
+// component summary (14, 15). The engine owns one ReportTables, files the
+// calculation-result records into it during a build, and forwards the row
+// queries of these codes to it; a table file reader fills the trees through
+// the accessors. Intake lives in model/, the row writers in engine/.
+#ifndef REPORTDATA_MODEL_REPORT_TABLES_H_
+#define REPORTDATA_MODEL_REPORT_TABLES_H_
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "model/report_tree.h"
+#include "reportdata/framework.h"
+#include "reportdata/records.h"
+#include "reportdata/report_types.h"
+
+namespace reportdata {
+
+class FloorSelection;
+class RowWriter;
+struct ChapterChoice;
+struct RowOptions;
+struct StreamOptions;
+
+// Engine state that the row writers read.
+struct QueryState {
+  std::wstring_view condition;  // the engine's condition: header row cell 2, and nothing else
+  std::wstring_view partition;  // current partition, empty for the whole project
+  bool merge = true;            // the engine's merge flag
+};
+
+class ReportTables {
+ public:
+  // The common calculation parameter names: a quota item of chapter "其他章"
+  // with one of these names is filed under "常用计算参数".
+  explicit ReportTables(std::vector<std::wstring> common_parameter_names);
+
+  // Bill side. Facade entries are copied with "[floor层]" appended to the
+  // component names inside.
+  void AddClassifiedEntry(
+      const SNYTJQdDeClassResult& entry);                // bill consumption, summary, consumption
+  void AddLooseQuota(const TJQd& record);                // consumption summary; kind "1" skipped
+  void AddOtherItem(const SNYTJQdDeClassResult& entry);  // other items (其他项目)
+  void BuildComponentSummaryFromBills();                 // code 14
+
+  // Quota side: quota summary, quota by floor, quota by floor and component.
+  void AddQuotaRecord(const TJQd& record);
+  void BuildComponentSummaryFromQuotas();  // code 15
+
+  void ClearBillSide();   // codes 1, 2, 3
+  void ClearQuotaSide();  // codes 11, 12, 13
+  void ClearComponentSummary();
+
+  // Row queries. Each returns false, leaving its arrays alone, when it does
+  // not serve `code`.
+  // Codes 1, 2, 3, 11, 12, 13, 14; clears `items` first.
+  bool GetTreeItem(int code, const QueryState& state, CStringArray& items);
+  // Layout A of codes 1, 2, 3, 11, 12, 13: clears `rows`, writes the header.
+  bool GetItemData(int code, std::wstring_view name, const QueryState& state, CStringArray& rows);
+  // Layout A narrowed by a floor list and a second (component name) list.
+  bool GetSelectedData(int code, const CStringArray& floors, const CStringArray& second,
+                       const QueryState& state, CStringArray& rows);
+  // Layout B, appended: codes 1, 21, 2, 22, 3, 23, 11, 31, 12, 32, 13, 33, 14, 15, 50.
+  bool GetNewItemData(int code, std::wstring_view name, const QueryState& state,
+                      CStringArray& rows);
+  // Layout B narrowed by lists and condition: codes 1, 21, 2, 22, 3, 23, 11, 31
+  // (output a, floors b, names c) and 12, 32, 13, 33, 14 (floors a, names b,
+  // output c; the condition is not used).
+  bool GetDataByCondition(int code, CStringArray& a, CStringArray& b, CStringArray& c,
+                          std::wstring_view condition, const QueryState& state);
+  // Partition summaries: from_bills picks the bill consumption tree, else the
+  // consumption summary. `out` is cleared first.
+  void GetAllQdInfoForFenQu(const std::set<CString>& partitions, bool from_bills,
+                            CArray<FenQuQdHZInfo>& out);
+  void GetAllDeInfoForFenQu(const std::set<CString>& partitions, CArray<FenQuQdHZInfo>& out);
+
+  // The trees, for the table files. Readers append to these lists.
+  std::vector<SQdChapterNode>& bill_summary() { return bill_summary_; }
+  std::vector<SQdXhlChapterNode>& bill_consumption() { return bill_consumption_; }
+  std::vector<SDeChapterNode>& consumption_summary() { return consumption_summary_; }
+  std::vector<SDeChapterNode>& quota_summary() { return quota_summary_; }
+  std::vector<SDeFloorGroupNode>& quota_by_floor() { return quota_by_floor_; }
+  std::vector<SDeFloorCompGroupNode>& quota_by_floor_component() {
+    return quota_by_floor_component_;
+  }
+  std::vector<GjhzGroupNode>& component_summary() { return component_summary_; }
+  const std::vector<SQdChapterNode>& bill_summary() const { return bill_summary_; }
+  const std::vector<SQdXhlChapterNode>& bill_consumption() const { return bill_consumption_; }
+  const std::vector<SDeChapterNode>& consumption_summary() const { return consumption_summary_; }
+  const std::vector<SDeChapterNode>& quota_summary() const { return quota_summary_; }
+  const std::vector<SDeFloorGroupNode>& quota_by_floor() const { return quota_by_floor_; }
+  const std::vector<SDeFloorCompGroupNode>& quota_by_floor_component() const {
+    return quota_by_floor_component_;
+  }
+  const std::vector<GjhzGroupNode>& component_summary() const { return component_summary_; }
+
+ private:
+  struct Chapter {
+    std::wstring name;
+    std::wstring order_id;
+  };
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::wstring_view text) const;
+  };
+  using ChapterCache = std::unordered_map<std::wstring, Chapter, TextHash, std::equal_to<>>;
+
+  // Chapter look-ups of the quota-library service, asked once per code.
+  const Chapter& BillChapter(const CString& bill_code);
+  const Chapter& QuotaLibraryChapter(const CString& quota_code);
+  // Quota chapter with the common calculation parameter rule.
+  const Chapter& QuotaChapter(const TJQd& record);
+
+  // Layout A rows of one code (GetItemData, GetSelectedData).
+  void WriteRows(int code, std::wstring_view name, const RowOptions& options, RowWriter& writer);
+  // Layout B of one code (GetNewItemData, GetDataByCondition).
+  bool Stream(int code, const ChapterChoice& choice, const StreamOptions& options,
+              const FloorSelection* selection, CStringArray& out);
+
+  void AddBillEntry(const SNYTJQdDeClassResult& entry);
+  void AddToConsumptionSummary(const TJQd& record, std::wstring_view component_name,
+                               std::wstring_view bill_code);
+
+  std::vector<std::wstring> common_parameter_names_;
+  ChapterCache bill_chapter_cache_;
+  ChapterCache quota_chapter_cache_;
+
+  std::vector<SQdChapterNode> bill_summary_;
+  HashIndex bill_summary_index_;
+  std::vector<SQdXhlChapterNode> bill_consumption_;
+  HashIndex bill_consumption_index_;
+  std::vector<SDeChapterNode> consumption_summary_;
+  HashIndex consumption_summary_index_;
+
+  std::vector<SDeChapterNode> quota_summary_;
+  HashIndex quota_summary_index_;
+  std::vector<SDeFloorGroupNode> quota_by_floor_;
+  FloorIndex quota_by_floor_index_;
+  std::vector<SDeFloorCompGroupNode> quota_by_floor_component_;
+  FloorIndex quota_by_floor_component_index_;
+
+  std::vector<GjhzGroupNode> component_summary_;
+  HashIndex component_summary_index_;
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_REPORT_TABLES_H_

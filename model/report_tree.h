@@ -1,0 +1,205 @@
+// The report trees of the bill and quota tables: plain value nodes held by
+// value in the lists of their parents. The engine owns the top-level lists
+// (through ReportTables); a table file reader fills the same nodes. Besides
+// its children a node keeps the lookup index of each child list (see
+// hash_index.h); the index is not table data, a reader that only appends
+// children leaves it alone.
+#ifndef REPORTDATA_MODEL_REPORT_TREE_H_
+#define REPORTDATA_MODEL_REPORT_TREE_H_
+
+#include <string>
+#include <vector>
+
+#include "model/hash_index.h"
+#include "reportdata/records.h"
+
+namespace reportdata {
+
+// A record's quantity within one partition of the project.
+struct PartitionShare {
+  std::wstring name;     // partition name
+  std::wstring formula;  // the second text of the entry (formula within the partition)
+  double quantity = 0.0;
+};
+
+// Instances that merged into one measurement: equal description (before
+// "||"), equal partition entries and quantities within 1e-7.
+struct SQdRecordNode {
+  std::wstring positions;    // first position, then "$" + position per merged instance
+  std::wstring description;  // description of the first instance
+  double quantity = 0.0;     // quantity of one piece
+  int count = 1;             // piece count, at least 1
+  std::wstring formula;      // empty unless read back from a table file
+  std::wstring handles;      // "$" + handle, then "$$" + handle per merged instance
+  std::vector<PartitionShare> partitions;
+};
+
+struct SQdCompNode {
+  std::wstring name;  // facade components carry "[floor层]" at the end
+  std::wstring type_path;
+  std::wstring sub_type;
+  std::vector<SQdRecordNode> records;
+  HashIndex record_index;
+};
+
+// Lookups of a list of floors: by specification, and for facade records by
+// the single floors that the range and list specifications cover.
+struct FloorIndex {
+  HashIndex by_spec;
+  HashIndex by_covered_floor;
+  void Reset() {
+    by_spec.Reset();
+    by_covered_floor.Reset();
+  }
+};
+
+struct SQdFloorNode {
+  std::wstring spec;      // floor specification as the first record wrote it
+  int count = 1;          // floor count of the specification
+  int order_key = -1000;  // floor order key of the specification
+  std::wstring unit;      // unit of the first record
+  std::vector<SQdCompNode> components;
+  HashIndex component_index;
+};
+
+// A bill item of the bill summary and of the bill consumption table.
+struct SQdItemNode {
+  std::wstring code;
+  std::wstring name;
+  std::wstring unit;
+  std::wstring feature;                              // feature description (项目特征)
+  std::vector<SNYTJReportDEFeature> quota_features;  // the bill item's own quotas
+  std::wstring extra;
+  std::vector<SQdFloorNode> floors;
+  FloorIndex floor_index;
+};
+
+struct SQdChapterNode {
+  std::wstring name;
+  std::wstring order_id;
+  std::vector<SQdItemNode> items;
+  HashIndex item_index;
+};
+
+// A quota item of the consumption summary, the quota summary and the quotas
+// under a bill item of the bill consumption table.
+struct SDeItemNode {
+  std::wstring code;
+  std::wstring name;
+  std::wstring unit;
+  std::vector<SNYTJFenLeiVarDescInfo> categories;  // classification variables
+  std::wstring bill_code;                          // code of the bill it came with
+  std::vector<SQdFloorNode> floors;
+  FloorIndex floor_index;
+};
+
+// Bill consumption: a bill item with the quota items consumed by it.
+struct SQdXhlItemNode {
+  SQdItemNode bill;
+  std::vector<SDeItemNode> quotas;
+  HashIndex quota_index;
+};
+
+struct SQdXhlChapterNode {
+  std::wstring name;
+  std::wstring order_id;
+  std::wstring code_prefix;  // first four characters of the first long bill code
+  std::vector<SQdXhlItemNode> items;
+  HashIndex item_index;
+};
+
+// Chapter of quota items (consumption summary and quota summary).
+struct SDeChapterNode {
+  std::wstring name;
+  std::wstring order_id;
+  std::vector<SDeItemNode> items;
+  HashIndex item_index;
+};
+
+// Quota by floor: a quota item within one floor group, its components
+// holding only the records of that group.
+struct SDeFloorItemNode {
+  std::wstring code;
+  std::wstring name;
+  std::wstring unit;
+  std::vector<SNYTJFenLeiVarDescInfo> categories;
+  std::vector<SQdCompNode> components;
+  HashIndex component_index;
+};
+
+struct SDeFloorChapterNode {
+  std::wstring name;
+  std::wstring order_id;
+  std::vector<SDeFloorItemNode> items;
+  HashIndex item_index;
+};
+
+struct SDeFloorGroupNode {
+  std::wstring spec;
+  int count = 1;
+  int order_key = -1000;
+  std::vector<SDeFloorChapterNode> chapters;
+  HashIndex chapter_index;
+};
+
+// Quota by floor and component: a quota item under a calculation item.
+struct SDeCalcQuotaNode {
+  std::wstring code;
+  std::wstring name;
+  std::wstring unit;
+  int num = 1;  // floor count of the group the item was filed in
+  std::vector<SNYTJFenLeiVarDescInfo> categories;
+  std::vector<SQdRecordNode> records;
+  HashIndex record_index;
+};
+
+// Records of one sub-code (calculation item) of a component.
+struct SDeCalcItemNode {
+  std::wstring sub_code;
+  std::vector<SDeCalcQuotaNode> quotas;
+  HashIndex quota_index;
+};
+
+struct SDeCompGroupNode {
+  std::wstring name;
+  std::wstring type_path;
+  std::vector<SDeCalcItemNode> calc_items;
+  HashIndex calc_item_index;
+};
+
+struct SDeFloorCompGroupNode {
+  std::wstring spec;
+  int count = 1;
+  int order_key = -1000;
+  std::vector<SDeCompGroupNode> components;
+  HashIndex component_index;
+};
+
+// Component summary (codes 14 and 15): component instances counted by
+// category and floor.
+struct GjhzRecord {
+  std::wstring third;      // empty from the bill summary, quota code from the quota summary
+  std::wstring name;       // component name
+  std::wstring type_path;  // component kind code
+  std::wstring type_text;  // type text of the component sub-type
+  std::wstring handles;    // handle lists of the instances, concatenated
+  int count = 0;           // instances
+};
+
+struct GjhzFloorNode {
+  std::wstring spec;
+  int order_key = -1000;
+  std::vector<GjhzRecord> records;
+  HashIndex record_index;
+};
+
+struct GjhzGroupNode {
+  std::wstring name;  // component category
+  int order = 0;      // display order of the category from the attribute templates
+  std::vector<GjhzFloorNode> floors;
+  HashIndex floor_index;
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_REPORT_TREE_H_

@@ -1,0 +1,237 @@
+// Merge rules of the report tree levels.
+#include "model/tree_insert.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace reportdata {
+namespace {
+
+constexpr double kSameQuantity = 1e-7;
+
+uint64_t QuantityBits(double value) {
+  if (value == 0.0) value = 0.0;  // -0 and 0 are the same quantity
+  uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+uint64_t ShareHash(std::wstring_view name, std::wstring_view formula, double quantity) {
+  return HashMix(HashMix(HashText(name), HashText(formula)), QuantityBits(quantity));
+}
+
+// Order-independent: partition entries match as sets.
+template <typename Share, typename NameOf, typename FormulaOf>
+uint64_t PartitionHash(const std::vector<Share>& shares, NameOf name_of, FormulaOf formula_of) {
+  uint64_t sum = shares.size();
+  for (const Share& share : shares) {
+    sum += ShareHash(name_of(share), formula_of(share), share.quantity);
+  }
+  return sum;
+}
+
+uint64_t NodePartitionHash(const std::vector<PartitionShare>& shares) {
+  return PartitionHash(
+      shares, [](const PartitionShare& s) -> std::wstring_view { return s.name; },
+      [](const PartitionShare& s) -> std::wstring_view { return s.formula; });
+}
+
+uint64_t RecordPartitionHash(const std::vector<SNYTJFenQuInfo>& shares) {
+  return PartitionHash(
+      shares, [](const SNYTJFenQuInfo& s) -> std::wstring_view { return s.name.str(); },
+      [](const SNYTJFenQuInfo& s) -> std::wstring_view { return s.formula.str(); });
+}
+
+bool SameShare(const PartitionShare& a, const SNYTJFenQuInfo& b) {
+  return a.quantity == b.quantity && a.name == b.name.str() && a.formula == b.formula.str();
+}
+
+bool SamePartitions(const std::vector<PartitionShare>& node,
+                    const std::vector<SNYTJFenQuInfo>& record) {
+  if (node.size() != record.size()) return false;
+  // A record carries one entry per partition of the project, a handful.
+  for (const PartitionShare& share : node) {
+    bool found = false;
+    for (const SNYTJFenQuInfo& other : record) found = found || SameShare(share, other);
+    if (!found) return false;
+  }
+  for (const SNYTJFenQuInfo& other : record) {
+    bool found = false;
+    for (const PartitionShare& share : node) found = found || SameShare(share, other);
+    if (!found) return false;
+  }
+  return true;
+}
+
+// Quantity buckets of width 1e-7: two quantities closer than 1e-7 lie in the
+// same or neighbouring buckets.
+int64_t Bucket(double quantity) {
+  const double scaled = std::floor(quantity / kSameQuantity);
+  if (std::isnan(scaled)) return 0;
+  if (scaled >= 9.0e18) return INT64_MAX;
+  if (scaled <= -9.0e18) return INT64_MIN;
+  return static_cast<int64_t>(scaled);
+}
+
+uint32_t RecordKeyHash(uint64_t description_hash, uint64_t partition_hash, int64_t bucket) {
+  return HashFold(
+      HashMix(HashMix(description_hash, partition_hash), static_cast<uint64_t>(bucket)));
+}
+
+uint32_t NodeKeyHash(const SQdRecordNode& node) {
+  return RecordKeyHash(HashText(CutAtBars(node.description)), NodePartitionHash(node.partitions),
+                       Bucket(node.quantity));
+}
+
+bool SameFeature(const SNYTJReportDEFeature& a, const SNYTJReportDEFeature& b) {
+  return a.code == b.code && a.name == b.name && a.unit == b.unit &&
+         SameCategories(a.categories, b.categories);
+}
+
+void AppendInstance(SQdRecordNode& node, const TJQd& record) {
+  ++node.count;
+  if (record.handle.IsEmpty()) return;
+  node.handles.append(L"$$").append(record.handle.str());
+  node.positions.append(L"$").append(record.position.str());
+}
+
+}  // namespace
+
+uint32_t TextHash(std::wstring_view text) { return HashFold(HashText(text)); }
+
+std::wstring_view CutAtBars(std::wstring_view description) {
+  return description.substr(0, description.find(L"||"));
+}
+
+double ParseQuantity(const CString& text) { return LeadingDouble(text.str()); }
+
+bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
+                    const std::vector<SNYTJFenLeiVarDescInfo>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i].var != b[i].var || a[i].name != b[i].name || a[i].value != b[i].value) return false;
+  }
+  return true;
+}
+
+void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const TJQd& record,
+                  double quantity) {
+  const std::wstring_view description = CutAtBars(record.description.str());
+  auto matches = [&](const SQdRecordNode& node) {
+    return std::fabs(node.quantity - quantity) < kSameQuantity &&
+           CutAtBars(node.description) == description &&
+           SamePartitions(node.partitions, record.partitions);
+  };
+  int found = -1;
+  if (records.size() <= HashIndex::kScanLimit) {
+    for (size_t i = 0; i < records.size() && found < 0; ++i) {
+      if (matches(records[i])) found = static_cast<int>(i);
+    }
+  } else {
+    index.Sync(records.size(), [&](size_t i) { return NodeKeyHash(records[i]); });
+    const uint64_t description_hash = HashText(description);
+    const uint64_t partition_hash = RecordPartitionHash(record.partitions);
+    // Rounding is monotone, so every quantity within 1e-7 falls in [low, high].
+    const int64_t low = Bucket(quantity - kSameQuantity);
+    const int64_t high = Bucket(quantity + kSameQuantity);
+    for (int64_t bucket = low;; ++bucket) {
+      index.ForEach(RecordKeyHash(description_hash, partition_hash, bucket), [&](size_t position) {
+        if ((found < 0 || static_cast<int>(position) < found) && matches(records[position])) {
+          found = static_cast<int>(position);
+        }
+      });
+      if (bucket >= high || bucket - low >= 4) break;
+    }
+  }
+  if (found >= 0) {
+    AppendInstance(records[found], record);
+    return;
+  }
+  SQdRecordNode& node = records.emplace_back();
+  node.positions = record.position.str();
+  node.description = record.description.str();
+  node.quantity = quantity;
+  if (!record.handle.IsEmpty()) node.handles.append(L"$").append(record.handle.str());
+  node.partitions.reserve(record.partitions.size());
+  for (const SNYTJFenQuInfo& share : record.partitions) {
+    node.partitions.push_back(
+        PartitionShare{share.name.str(), share.formula.str(), share.quantity});
+  }
+}
+
+SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex& index,
+                                std::wstring_view name, std::wstring_view type_path,
+                                std::wstring_view sub_type) {
+  auto hash_of = [](std::wstring_view n, std::wstring_view t, std::wstring_view s) {
+    return HashFold(HashMix(HashMix(HashText(n), HashText(t)), HashText(s)));
+  };
+  const int found = FindFirst(
+      components, index, hash_of(name, type_path, sub_type),
+      [&](const SQdCompNode& c) { return hash_of(c.name, c.type_path, c.sub_type); },
+      [&](const SQdCompNode& c) {
+        return c.name == name && c.type_path == type_path && c.sub_type == sub_type;
+      });
+  if (found >= 0) return components[found];
+  SQdCompNode& component = components.emplace_back();
+  component.name = name;
+  component.type_path = type_path;
+  component.sub_type = sub_type;
+  return component;
+}
+
+void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const TJQd& record,
+                      std::wstring_view component_name, std::wstring_view unit, double quantity) {
+  const std::wstring& spec = record.floor.str();
+  const bool facade = IsFacadeTypePath(record.typePath.str());
+  const int found = FindFloor(floors, index, spec, facade);
+  SQdFloorNode* floor = found >= 0 ? &floors[found] : nullptr;
+  if (floor == nullptr) {
+    floor = &floors.emplace_back();
+    floor->spec = spec;
+    const FloorSpec parsed = ParseFloorSpec(spec);
+    floor->count = parsed.count;
+    floor->order_key = parsed.order_key;
+    floor->unit = unit;
+  }
+  SQdCompNode& component =
+      FindOrAddComponent(floor->components, floor->component_index, component_name,
+                         record.typePath.str(), record.subType.str());
+  InsertRecord(component.records, component.record_index, record, quantity);
+}
+
+bool SameBillItem(const SQdItemNode& item, const TJQd& record) {
+  if (item.code != record.billCode.str() || item.name != record.billName.str() ||
+      item.unit != record.billUnit.str() || item.feature != record.feature.str() ||
+      item.quota_features.size() != record.quotaFeatures.size()) {
+    return false;
+  }
+  for (size_t i = 0; i < item.quota_features.size(); ++i) {
+    if (!SameFeature(item.quota_features[i], record.quotaFeatures[i])) return false;
+  }
+  return true;
+}
+
+uint32_t BillItemHash(std::wstring_view code, std::wstring_view name, std::wstring_view unit,
+                      std::wstring_view feature, size_t features) {
+  uint64_t hash = HashMix(HashText(code), HashText(name));
+  hash = HashMix(HashMix(hash, HashText(unit)), HashText(feature));
+  return HashFold(HashMix(hash, features));
+}
+
+void FillBillItem(SQdItemNode& item, const TJQd& record) {
+  item.code = record.billCode.str();
+  item.name = record.billName.str();
+  item.unit = record.billUnit.str();
+  item.feature = record.feature.str();
+  item.quota_features = record.quotaFeatures;
+  item.extra = record.extra.str();
+}
+
+uint32_t QuotaItemHash(std::wstring_view code, std::wstring_view name, std::wstring_view unit,
+                       size_t categories) {
+  return HashFold(
+      HashMix(HashMix(HashMix(HashText(code), HashText(name)), HashText(unit)), categories));
+}
+
+}  // namespace reportdata

@@ -1,0 +1,168 @@
+// Filing one calculation-result record into a report tree: the merge rules of
+// every level (bill item, quota item, floor, component, measurement record)
+// and the lookups that find the merge partner through the index kept beside
+// each list. Every function appends a new node when nothing matches and
+// returns the node the record now belongs to. The trees are owned by the
+// caller; the record is only read.
+#ifndef REPORTDATA_MODEL_TREE_INSERT_H_
+#define REPORTDATA_MODEL_TREE_INSERT_H_
+
+#include <string_view>
+#include <vector>
+
+#include "model/floor_spec.h"
+#include "model/report_tree.h"
+#include "reportdata/records.h"
+
+namespace reportdata {
+
+// The record description as records are compared: cut at its first "||".
+std::wstring_view CutAtBars(std::wstring_view description);
+
+// A record's quantity text as a number (0 when it is not one).
+double ParseQuantity(const CString& text);
+
+// Measurement record: joins the record with equal partition entries, equal
+// description before "||" and a quantity within 1e-7 (the earliest in list
+// order), or is appended with piece count 1.
+void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const TJQd& record,
+                  double quantity);
+
+// Component with equal name, type path and sub-type.
+SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex& index,
+                                std::wstring_view name, std::wstring_view type_path,
+                                std::wstring_view sub_type);
+
+// Position of the floor that a record on floor `spec` joins, -1 for none: the
+// first floor in list order whose specification equals `spec` or, for a
+// facade record, where one specification is a single floor that the other
+// one's range or list covers.
+template <typename Floor>
+int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view spec,
+              bool facade);
+
+// Floor, component and record of a record under an item's floor list. The
+// floor's unit is `unit` when the floor is new; `component_name` replaces the
+// record's component name (facade copies carry their floor tag).
+void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const TJQd& record,
+                      std::wstring_view component_name, std::wstring_view unit, double quantity);
+
+// Chapter of that name, appended with the order id when missing.
+template <typename Chapter>
+Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, std::wstring_view name,
+                          std::wstring_view order_id);
+
+// Bill item match: equal code, name, unit, feature description and equal own
+// quota lists. `bill_of(item)` gives the SQdItemNode of a list entry.
+bool SameBillItem(const SQdItemNode& item, const TJQd& record);
+uint32_t BillItemHash(std::wstring_view code, std::wstring_view name, std::wstring_view unit,
+                      std::wstring_view feature, size_t features);
+void FillBillItem(SQdItemNode& item, const TJQd& record);
+
+// Quota item match: equal code, name, unit and classification variables.
+template <typename QuotaItem>
+bool SameQuotaItem(const QuotaItem& item, const TJQd& record);
+uint32_t QuotaItemHash(std::wstring_view code, std::wstring_view name, std::wstring_view unit,
+                       size_t categories);
+
+template <typename QuotaItem>
+QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index, const TJQd& record,
+                              bool& created);
+
+uint32_t TextHash(std::wstring_view text);
+
+// ---------------------------------------------------------------------------
+// Template definitions.
+
+template <typename Floor>
+int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view spec,
+              bool facade) {
+  const bool single = IsSingleFloor(spec);
+  if (floors.size() <= HashIndex::kScanLimit) {
+    for (size_t i = 0; i < floors.size(); ++i) {
+      const std::wstring& other = floors[i].spec;
+      if (other == spec) return static_cast<int>(i);
+      if (!facade) continue;
+      if (single && CoversFloor(other, spec)) return static_cast<int>(i);
+      if (!single && IsSingleFloor(other) && CoversFloor(spec, other)) return static_cast<int>(i);
+    }
+    return -1;
+  }
+  int best = FindFirst(
+      floors, index.by_spec, TextHash(spec), [](const Floor& f) { return TextHash(f.spec); },
+      [&](const Floor& f) { return f.spec == spec; });
+  if (!facade) return best;
+  auto better = [&best](int candidate) {
+    if (candidate >= 0 && (best < 0 || candidate < best)) best = candidate;
+  };
+  if (single) {
+    // Ranges and lists are indexed under every single floor they cover.
+    HashIndex& covered = index.by_covered_floor;
+    if (covered.indexed() > floors.size()) covered.Reset();
+    std::vector<std::wstring> expansion;
+    for (size_t i = covered.indexed(); i < floors.size(); ++i) {
+      expansion.clear();
+      if (!ExpandFloors(floors[i].spec, expansion)) continue;
+      for (const std::wstring& floor : expansion)
+        covered.Add(TextHash(floor), static_cast<uint32_t>(i));
+    }
+    covered.set_indexed(floors.size());
+    covered.ForEach(TextHash(spec), [&](size_t position) {
+      if (CoversFloor(floors[position].spec, spec)) better(static_cast<int>(position));
+    });
+  } else {
+    std::vector<std::wstring> expansion;
+    ExpandFloors(spec, expansion);
+    for (const std::wstring& floor : expansion) {
+      better(FindFirst(
+          floors, index.by_spec, TextHash(floor), [](const Floor& f) { return TextHash(f.spec); },
+          [&](const Floor& f) { return f.spec == floor && IsSingleFloor(f.spec); }));
+    }
+  }
+  return best;
+}
+
+template <typename Chapter>
+Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, std::wstring_view name,
+                          std::wstring_view order_id) {
+  const int found = FindFirst(
+      chapters, index, TextHash(name), [](const Chapter& c) { return TextHash(c.name); },
+      [&](const Chapter& c) { return c.name == name; });
+  if (found >= 0) return chapters[found];
+  Chapter& chapter = chapters.emplace_back();
+  chapter.name = name;
+  chapter.order_id = order_id;
+  return chapter;
+}
+
+bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
+                    const std::vector<SNYTJFenLeiVarDescInfo>& b);
+
+template <typename QuotaItem>
+bool SameQuotaItem(const QuotaItem& item, const TJQd& record) {
+  return item.code == record.quotaCode.str() && item.name == record.quotaName.str() &&
+         item.unit == record.quotaUnit.str() && SameCategories(item.categories, record.categories);
+}
+
+template <typename QuotaItem>
+QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index, const TJQd& record,
+                              bool& created) {
+  const uint32_t hash = QuotaItemHash(record.quotaCode.str(), record.quotaName.str(),
+                                      record.quotaUnit.str(), record.categories.size());
+  const int found = FindFirst(
+      items, index, hash,
+      [](const QuotaItem& q) { return QuotaItemHash(q.code, q.name, q.unit, q.categories.size()); },
+      [&](const QuotaItem& q) { return SameQuotaItem(q, record); });
+  created = found < 0;
+  if (found >= 0) return items[found];
+  QuotaItem& item = items.emplace_back();
+  item.code = record.quotaCode.str();
+  item.name = record.quotaName.str();
+  item.unit = record.quotaUnit.str();
+  item.categories = record.categories;
+  return item;
+}
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_TREE_INSERT_H_

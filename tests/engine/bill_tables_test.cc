@@ -1,0 +1,148 @@
+// Bill consumption (codes 2, 22), consumption summary (3, 23) and the chapter
+// rules of the bill-side intake.
+#include <gtest/gtest.h>
+
+#include "support/table_fixture.h"
+
+namespace reportdata::testing {
+namespace {
+
+class BillTablesTest : public TableFixture {};
+
+TEST_F(BillTablesTest, ChaptersListOtherChapterLastAndCommonParametersBeforeIt) {
+  Rec rec{.floor = L"1", .quantity = L"1"};
+  services.library->quota_chapters[L"A2"] = {L"土方", L"2"};
+  AddEntry(rec.Bill(L"9999", L"无章清单"),
+           {rec.Quota(L"X1", L"主体建筑面积", L"m2"), rec.Quota(L"X2", L"其他定额"),
+            rec.Quota(L"A10-1", L"抹灰"), rec.Quota(L"A2-1", L"挖土")});
+  AddEntry(rec.Bill(L"010401001001", L"砖墙"));
+  AddEntry(rec.Bill(L"011201001001", L"墙面抹灰"));
+  // Chapter order ids compare naturally: 2 before 10.
+  EXPECT_EQ(TreeItems(3),
+            (std::vector<std::wstring>{L"土方", L"装饰", L"常用计算参数", L"其他章"}));
+  EXPECT_EQ(TreeItems(1), (std::vector<std::wstring>{L"砌筑工程", L"装饰工程", L"其他章"}));
+  // The listing reorders the stored chapters.
+  EXPECT_EQ(tables.consumption_summary().back().name, L"其他章");
+  // The parameter quota went to its own chapter, listed before "其他章".
+  EXPECT_EQ(tables.consumption_summary()[2].items[0].name, L"主体建筑面积");
+}
+
+TEST_F(BillTablesTest, BillItemsSplitByOwnQuotaFeatures) {
+  Rec rec{.floor = L"1", .quantity = L"1"};
+  TJQd a = rec.Bill(L"010401001001", L"砖墙");
+  TJQd b = a;
+  SNYTJReportDEFeature feature;
+  feature.code = L"A4-1";
+  b.quotaFeatures.push_back(feature);
+  AddEntry(a);
+  AddEntry(b);
+  AddEntry(b);
+  ASSERT_EQ(tables.bill_summary().size(), 1u);
+  ASSERT_EQ(tables.bill_summary()[0].items.size(), 2u);
+  EXPECT_EQ(tables.bill_summary()[0].items[1].floors[0].components[0].records[0].count, 2);
+  // A bill record without a name is listed only in the bill consumption table.
+  AddEntry(rec.Bill(L"010402001001", L""));
+  EXPECT_EQ(tables.bill_summary()[0].items.size(), 2u);
+  EXPECT_EQ(tables.bill_consumption()[0].items.size(), 3u);
+}
+
+TEST_F(BillTablesTest, CodePrefixComesFromTheFirstLongCode) {
+  Rec rec{.floor = L"1", .quantity = L"1"};
+  services.library->bill_chapters[L"01"] = {L"短码章", L"1"};
+  AddEntry(rec.Bill(L"0101", L"四位编码"));
+  ASSERT_EQ(tables.bill_consumption().size(), 1u);
+  EXPECT_EQ(tables.bill_consumption()[0].code_prefix, L"");
+  AddEntry(rec.Bill(L"0101", L"四位编码"));  // joins, sets nothing
+  AddEntry(rec.Bill(L"010199", L"长编码"));
+  AddEntry(rec.Bill(L"017788", L"更长编码"));
+  EXPECT_EQ(tables.bill_consumption()[0].code_prefix, L"0101");
+}
+
+TEST_F(BillTablesTest, ConsumptionTableRowsAndStream) {
+  Rec rec{.floor = L"1,2", .component = L"Q1", .quantity = L"2", .handle = L"h1"};
+  TJQd bill = rec.Bill(L"010401001001", L"砖墙");
+  TJQd quota = rec.Quota(L"A4-1", L"砌砖", L"10m3");
+  quota.quantity = L"0.2";
+  SNYTJFenLeiVarDescInfo category;
+  category.var = L"V1";
+  category.name = L"砂浆";
+  category.value = L"M5";
+  quota.categories.push_back(category);
+  AddEntry(bill, {quota});
+  const std::wstring bill_text = ItemText(L"010401001001", L"砖墙", L"");
+  const std::wstring quota_text = ItemText(L"A4-1", L"砌砖", L"砂浆:M5");
+  EXPECT_EQ(ItemRows(2, L"砌筑工程", 13),
+            (std::vector<std::wstring>{
+                L"1|0|||||||||||",
+                L"2|0|砌筑工程||||||||||",
+                L"3|2||" + bill_text + L"|||||m3|4.000000|||",
+                L"4|3|||" + quota_text + L"||||10m3|0.400000|||",
+                L"5|4|||" + quota_text + L"|1,2层|||10m3|0.400000||0.20*2层|",
+                L"6|5|||||Q1||10m3|0.200000|||$h1",
+                L"7|6||||||A/1|10m3|0.200000|||$h1",
+            }));
+  EXPECT_EQ(Stream(22), (std::vector<std::wstring>{L"#ZhangFlag#",
+                                                   L"砌筑工程",
+                                                   L"0104",
+                                                   L"#QDItemFlag#",
+                                                   L"010401001001",
+                                                   L"砖墙",
+                                                   L"m3",
+                                                   L"4.000000",
+                                                   L"",
+                                                   L"",
+                                                   L"#DEItemFlag#",
+                                                   L"A4-1",
+                                                   L"砌砖",
+                                                   L"10m3",
+                                                   L"0.400000",
+                                                   L"砂浆:M5",
+                                                   L"#FloorFlag#",
+                                                   L"1,2层",
+                                                   L"0.400000",
+                                                   L"0.20*2层",
+                                                   L"#AttNameFlag#",
+                                                   L"Q1",
+                                                   L"0.200000",
+                                                   L"$h1",
+                                                   L"#RecordFlag#",
+                                                   L"A/1",
+                                                   L"0.200000",
+                                                   L"",
+                                                   L"",
+                                                   L"$h1"}));
+  EXPECT_EQ(Stream(3), (std::vector<std::wstring>{
+                           L"#ZhangFlag#", L"砌筑", L"#DEItemFlag#", L"A4-1", L"砌砖", L"10m3",
+                           L"0.400000", L"砂浆:M5", L"#FloorFlag#", L"1,2层", L"0.400000",
+                           L"0.20*2层", L"#AttNameFlag#", L"Q1", L"0.200000", L"$h1"}));
+  EXPECT_EQ(tables.consumption_summary()[0].items[0].bill_code, L"010401001001");
+}
+
+TEST_F(BillTablesTest, LooseQuotasSkipBillKindAndTagFacades) {
+  Rec rec{.floor = L"2,3", .component = L"WQM", .type_path = L"ZS\\LMZS", .quantity = L"1"};
+  TJQd skipped = rec.Quota(L"A10-1", L"抹灰");
+  skipped.kind = L"1";
+  tables.AddLooseQuota(skipped);
+  EXPECT_TRUE(tables.consumption_summary().empty());
+  tables.AddLooseQuota(rec.Quota(L"A10-1", L"抹灰"));
+  ASSERT_EQ(tables.consumption_summary().size(), 1u);
+  EXPECT_EQ(tables.consumption_summary()[0].items[0].floors[0].components[0].name, L"WQM[2,3层]");
+  // A facade entry tags its quota records with their floors too.
+  AddEntry(rec.Bill(L"011201001001", L"墙面抹灰"), {rec.Quota(L"A10-2", L"涂料")});
+  EXPECT_EQ(tables.bill_consumption()[0].items[0].quotas[0].floors[0].components[0].name,
+            L"WQM[2,3层]");
+  EXPECT_EQ(tables.bill_summary()[0].items[0].floors[0].components[0].name, L"WQM[2,3层]");
+}
+
+TEST_F(BillTablesTest, ChapterLookupsAreAskedOncePerCode) {
+  Rec rec{.floor = L"1", .quantity = L"1"};
+  for (int i = 0; i < 5; ++i) AddEntry(rec.Bill(L"010401001001", L"砖墙"));
+  EXPECT_EQ(services.library->bill_lookups, 1);
+  tables.ClearBillSide();
+  EXPECT_TRUE(tables.bill_summary().empty());
+  AddEntry(rec.Bill(L"010401001001", L"砖墙"));
+  EXPECT_EQ(services.library->bill_lookups, 2);
+}
+
+}  // namespace
+}  // namespace reportdata::testing

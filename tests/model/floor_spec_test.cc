@@ -1,0 +1,79 @@
+#include "model/floor_spec.h"
+
+#include <gtest/gtest.h>
+
+namespace reportdata {
+namespace {
+
+TEST(FloorSpecTest, CountsAndOrderKeys) {
+  EXPECT_EQ(ParseFloorSpec(L"2,5").count, 4);
+  EXPECT_EQ(ParseFloorSpec(L"2，5").count, 4);  // full-width comma
+  EXPECT_EQ(ParseFloorSpec(L"1/3/5").count, 3);
+  EXPECT_EQ(ParseFloorSpec(L"1／3／5").count, 3);  // full-width slash
+  EXPECT_EQ(ParseFloorSpec(L"3").count, 1);
+  EXPECT_EQ(ParseFloorSpec(L"2,5").order_key, 20);
+  EXPECT_EQ(ParseFloorSpec(L"1.5").order_key, 15);
+  EXPECT_EQ(ParseFloorSpec(L"-1").order_key, -10);
+  EXPECT_EQ(ParseFloorSpec(L"-2/-1").order_key, -20);
+  // Floor 0 sorts before every other floor, basement floors included, and so
+  // does a floor whose first part is no number.
+  EXPECT_EQ(ParseFloorSpec(L"0").order_key, -1000);
+  EXPECT_EQ(ParseFloorSpec(L"基础").order_key, -1000);
+  EXPECT_LT(ParseFloorSpec(L"0").order_key, ParseFloorSpec(L"-1").order_key);
+  // A range written backwards counts what its numbers say.
+  EXPECT_EQ(ParseFloorSpec(L"5,2").count, -2);
+}
+
+TEST(FloorSpecTest, ExpandsRangesAndLists) {
+  std::vector<std::wstring> floors;
+  EXPECT_TRUE(ExpandFloors(L"2,5", floors));
+  EXPECT_EQ(floors, (std::vector<std::wstring>{L"2", L"3", L"4", L"5"}));
+  floors.clear();
+  EXPECT_TRUE(ExpandFloors(L"2，5", floors));
+  EXPECT_EQ(floors, (std::vector<std::wstring>{L"2", L"3", L"4", L"5"}));
+  floors.clear();
+  EXPECT_TRUE(ExpandFloors(L"3,4", floors));  // neighbours: nothing between
+  EXPECT_EQ(floors, (std::vector<std::wstring>{L"3", L"4"}));
+  floors.clear();
+  EXPECT_TRUE(ExpandFloors(L"-2,1", floors));
+  EXPECT_EQ(floors, (std::vector<std::wstring>{L"-2", L"-1", L"0", L"1"}));
+  floors.clear();
+  EXPECT_TRUE(ExpandFloors(L"2//4／6", floors));  // empty parts skipped
+  EXPECT_EQ(floors, (std::vector<std::wstring>{L"2", L"4", L"6"}));
+  floors.clear();
+  EXPECT_FALSE(ExpandFloors(L"3", floors));
+  EXPECT_FALSE(ExpandFloors(L",3", floors));  // separator at the first position
+  EXPECT_FALSE(ExpandFloors(L"/3", floors));
+  EXPECT_FALSE(ExpandFloors(L"", floors));
+  EXPECT_TRUE(floors.empty());
+}
+
+TEST(FloorSpecTest, CoverageMatchesExpansion) {
+  const std::vector<std::wstring> specs = {L"2,5", L"-2,1", L"2/4/6", L"2，3", L"7", L"1,1"};
+  const std::vector<std::wstring> floors = {L"1",  L"2", L"3",  L"4",  L"5",  L"6",   L"0",  L"-1",
+                                            L"-2", L"7", L"03", L"+3", L"-0", L"3.0", L"2,5"};
+  for (const std::wstring& spec : specs) {
+    std::vector<std::wstring> expansion;
+    ExpandFloors(spec, expansion);
+    for (const std::wstring& floor : floors) {
+      const bool expected = std::find(expansion.begin(), expansion.end(), floor) != expansion.end();
+      EXPECT_EQ(CoversFloor(spec, floor), expected) << spec.size() << " " << floor.size();
+    }
+  }
+}
+
+TEST(FloorSpecTest, LeadingNumbersAndFacadeNames) {
+  EXPECT_EQ(LeadingInt(L"  12层"), 12);
+  EXPECT_EQ(LeadingInt(L"-3"), -3);
+  EXPECT_EQ(LeadingInt(L"x"), 0);
+  EXPECT_EQ(LeadingInt(L"99999999999"), 2147483647);
+  EXPECT_DOUBLE_EQ(LeadingDouble(L"2.5abc"), 2.5);
+  EXPECT_DOUBLE_EQ(LeadingDouble(L"abc"), 0.0);
+  EXPECT_TRUE(IsFacadeTypePath(L"ZS\\LMZS"));
+  EXPECT_TRUE(IsFacadeTypePath(L"ZS\\LMDK"));
+  EXPECT_FALSE(IsFacadeTypePath(L"ZS\\NQM"));
+  EXPECT_EQ(FacadeComponentName(L"外墙面", L"2,5"), L"外墙面[2,5层]");
+}
+
+}  // namespace
+}  // namespace reportdata

@@ -1,0 +1,154 @@
+// Merge rules of the report tree levels, checked on the nodes they build.
+#include "model/tree_insert.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/tree_quantity.h"
+#include "support/records.h"
+
+namespace reportdata::testing {
+namespace {
+
+SQdCompNode Build(const std::vector<TJQd>& records) {
+  SQdCompNode component;
+  for (const TJQd& record : records) {
+    InsertRecord(component.records, component.record_index, record, ParseQuantity(record.quantity));
+  }
+  return component;
+}
+
+TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
+  Rec rec{.quantity = L"2.5", .handle = L"h1", .description = L"a*b||1"};
+  Rec same = rec;
+  same.handle = L"h2";
+  same.position = L"B/2";
+  same.description = L"a*b||2";  // differs only after "||"
+  Rec near = rec;
+  near.quantity = L"2.50000005";
+  Rec far = rec;
+  far.quantity = L"2.500001";
+  const SQdCompNode component = Build(
+      {rec.Bill(L"1", L"x"), same.Bill(L"1", L"x"), near.Bill(L"1", L"x"), far.Bill(L"1", L"x")});
+  ASSERT_EQ(component.records.size(), 2u);
+  const SQdRecordNode& merged = component.records[0];
+  EXPECT_EQ(merged.count, 3);
+  EXPECT_EQ(merged.positions, L"A/1$B/2$A/1");
+  EXPECT_EQ(merged.handles, L"$h1$$h2$$h1");
+  EXPECT_EQ(merged.description, L"a*b||1");
+  EXPECT_DOUBLE_EQ(merged.quantity, 2.5);
+  EXPECT_EQ(RecordFormula(merged, L""), L"2.50*3件");
+  EXPECT_EQ(component.records[1].count, 1);
+  // Two pieces of 2.5: quantity 5 and formula 2.50*2件.
+  const SQdCompNode pair = Build({rec.Bill(L"1", L"x"), same.Bill(L"1", L"x")});
+  EXPECT_DOUBLE_EQ(RecordQuantity(pair.records[0], L""), 5.0);
+  EXPECT_EQ(RecordFormula(pair.records[0], L""), L"2.50*2件");
+  // Partition entries compare as sets, texts and quantities exactly.
+  TJQd a = rec.Bill(L"1", L"x");
+  a.partitions = {Share(L"1区", 1.0, L"f"), Share(L"2区", 1.5, L"g")};
+  TJQd b = a;
+  b.partitions = {Share(L"2区", 1.5, L"g"), Share(L"1区", 1.0, L"f")};
+  TJQd c = a;
+  c.partitions = {Share(L"2区", 1.5, L"g"), Share(L"1区", 1.0, L"other")};
+  TJQd d = a;
+  d.partitions = {Share(L"2区", 1.5, L"g")};
+  EXPECT_EQ(Build({a, b, c, d}).records.size(), 3u);
+}
+
+// The indexed lookup of long record lists agrees with the rule applied by a
+// scan: earliest matching record in list order, at the edges of 1e-7.
+TEST(TreeInsertTest, IndexedLookupAgreesWithScanAtTheEdges) {
+  std::vector<TJQd> records;
+  const double offsets[] = {0.0, 0.99e-7, -0.99e-7, 1.01e-7, -1.01e-7, 0.5e-7, 2.0e-7, 0.0};
+  for (int base = 0; base < 40; ++base) {
+    for (double offset : offsets) {
+      Rec rec;
+      TJQd record = rec.Bill(L"1", L"x");
+      wchar_t text[64];
+      std::swprintf(text, 64, L"%.12f", base * 0.3 + offset);
+      record.quantity = text;
+      record.description = (base % 3 == 0) ? L"d||x" : L"e";
+      records.push_back(record);
+    }
+  }
+  const SQdCompNode component = Build(records);
+  // Reference: the same rule by brute force.
+  struct Ref {
+    double quantity;
+    std::wstring description;
+    int count;
+  };
+  std::vector<Ref> reference;
+  for (const TJQd& record : records) {
+    const double quantity = ParseQuantity(record.quantity);
+    const std::wstring description(CutAtBars(record.description.str()));
+    auto match = std::find_if(reference.begin(), reference.end(), [&](const Ref& ref) {
+      return std::fabs(ref.quantity - quantity) < 1e-7 && ref.description == description;
+    });
+    if (match == reference.end()) {
+      reference.push_back({quantity, description, 1});
+    } else {
+      ++match->count;
+    }
+  }
+  ASSERT_EQ(component.records.size(), reference.size());
+  for (size_t i = 0; i < reference.size(); ++i) {
+    EXPECT_EQ(component.records[i].count, reference[i].count) << i;
+    EXPECT_EQ(component.records[i].quantity, reference[i].quantity) << i;
+  }
+}
+
+TEST(TreeInsertTest, FacadeFloorsMatchCoveredSingleFloorsFirstInListOrder) {
+  for (int filler : {0, 20}) {  // a short list is scanned, a long one indexed
+    std::vector<SQdFloorNode> floors;
+    FloorIndex index;
+    for (int i = 0; i < filler; ++i) floors.emplace_back().spec = L"B" + std::to_wstring(i);
+    const int base = filler;
+    floors.emplace_back().spec = L"4";
+    floors.emplace_back().spec = L"2,5";
+    floors.emplace_back().spec = L"1/3/5";
+    floors.emplace_back().spec = L"3";
+    EXPECT_EQ(FindFloor(floors, index, L"3", true), base + 1);  // range before equal spec
+    EXPECT_EQ(FindFloor(floors, index, L"3", false), base + 3);
+    EXPECT_EQ(FindFloor(floors, index, L"5", true), base + 1);
+    EXPECT_EQ(FindFloor(floors, index, L"6", true), -1);
+    EXPECT_EQ(FindFloor(floors, index, L"3,4", true), base + 0);  // single floor 4 covered
+    EXPECT_EQ(FindFloor(floors, index, L"2/3", true), base + 3);
+    EXPECT_EQ(FindFloor(floors, index, L"1,5", true), base + 0);
+    EXPECT_EQ(FindFloor(floors, index, L"2,5", true), base + 0);  // covers floor 4
+    // Two different ranges or lists never match.
+    EXPECT_EQ(FindFloor(floors, index, L"5/7", true), -1);
+    EXPECT_EQ(FindFloor(floors, index, L"1,3", false), -1);
+    // Appended floors are found after earlier lookups.
+    floors.emplace_back().spec = L"6,7";
+    EXPECT_EQ(FindFloor(floors, index, L"6", true), base + 4);
+  }
+}
+
+TEST(TreeInsertTest, QuotaItemsMatchOnCodeNameUnitAndCategories) {
+  std::vector<SDeItemNode> items;
+  HashIndex index;
+  Rec rec;
+  TJQd a = rec.Quota(L"A1", L"n");
+  TJQd b = a;
+  SNYTJFenLeiVarDescInfo category;
+  category.name = L"砂浆";
+  category.value = L"M5";
+  b.categories.push_back(category);
+  TJQd c = a;
+  c.quotaUnit = L"10m3";
+  bool created = false;
+  for (int round = 0; round < 12; ++round) {
+    TJQd filler = rec.Quota(L"F" + std::to_wstring(round), L"n");
+    FindOrAddQuotaItem(items, index, filler, created);
+    EXPECT_TRUE(created);
+  }
+  for (const TJQd* record : {&a, &b, &c, &a, &b})
+    FindOrAddQuotaItem(items, index, *record, created);
+  EXPECT_FALSE(created);
+  EXPECT_EQ(items.size(), 15u);
+}
+
+}  // namespace
+}  // namespace reportdata::testing

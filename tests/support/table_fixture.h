@@ -1,0 +1,65 @@
+// A ReportTables with test services and a few bill and quota chapters, for
+// the table tests of the model and engine folders.
+#ifndef REPORTDATA_TESTS_SUPPORT_TABLE_FIXTURE_H_
+#define REPORTDATA_TESTS_SUPPORT_TABLE_FIXTURE_H_
+
+#include <gtest/gtest.h>
+
+#include "model/report_tables.h"
+#include "support/records.h"
+#include "support/table_services.h"
+
+namespace reportdata::testing {
+
+class TableFixture : public ::testing::Test {
+ public:
+  TableFixture() : tables({L"主体建筑面积", L"余土"}) {
+    services.library->bill_chapters[L"0104"] = {L"砌筑工程", L"4"};
+    services.library->bill_chapters[L"0105"] = {L"混凝土工程", L"5"};
+    services.library->bill_chapters[L"0112"] = {L"装饰工程", L"12"};
+    services.library->quota_chapters[L"A4"] = {L"砌筑", L"4"};
+    services.library->quota_chapters[L"A5"] = {L"混凝土", L"5"};
+    services.library->quota_chapters[L"A10"] = {L"装饰", L"10"};
+  }
+
+  void AddEntry(const TJQd& bill, std::vector<TJQd> quotas = {}) {
+    SNYTJQdDeClassResult entry;
+    entry.bill = bill;
+    entry.quotas = std::move(quotas);
+    tables.AddClassifiedEntry(entry);
+  }
+
+  std::vector<std::wstring> ItemRows(int code, std::wstring_view name, int columns = 12) {
+    CStringArray rows;
+    EXPECT_TRUE(tables.GetItemData(code, name, state, rows));
+    return Rows(rows, columns);
+  }
+
+  std::vector<std::wstring> Stream(int code, std::wstring_view name = {}) {
+    CStringArray rows;
+    EXPECT_TRUE(tables.GetNewItemData(code, name, state, rows));
+    return Texts(rows);
+  }
+
+  std::vector<std::wstring> TreeItems(int code) {
+    CStringArray items;
+    EXPECT_TRUE(tables.GetTreeItem(code, state, items));
+    return Texts(items);
+  }
+
+  TestServices services;
+  ReportTables tables;
+  QueryState state;
+};
+
+// Display text of a bill or quota item: code, name and the indented second line.
+inline std::wstring ItemText(std::wstring_view code, std::wstring_view name,
+                             std::wstring_view second) {
+  std::wstring text(code);
+  text.append(L"  ").append(name).append(L"\n                 ").append(second);
+  return text;
+}
+
+}  // namespace reportdata::testing
+
+#endif  // REPORTDATA_TESTS_SUPPORT_TABLE_FIXTURE_H_

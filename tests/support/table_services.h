@@ -1,0 +1,141 @@
+// Test stand-ins for the outside services the bill and quota tables ask:
+// chapter look-ups of the quota libraries, unit and feature orders, the
+// component dictionary and the attribute templates. Installing a TestServices
+// puts them in place; destroying it restores what was there before.
+#ifndef REPORTDATA_TESTS_SUPPORT_TABLE_SERVICES_H_
+#define REPORTDATA_TESTS_SUPPORT_TABLE_SERVICES_H_
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "reportdata/services.h"
+
+namespace reportdata::testing {
+
+// Chapters by code prefix: the longest prefix of a code found in the map
+// names its chapter; codes without one have no chapter.
+class TestQuotaLibrary : public QuotaLibraryService {
+ public:
+  std::map<std::wstring, SNYTJChapterInfo> bill_chapters;
+  std::map<std::wstring, SNYTJChapterInfo> quota_chapters;
+  int bill_lookups = 0;
+
+  bool InitBillLibrary(const NS_NYProject::SBillQuotaLibInfo&) override { return true; }
+  bool InitQuotaLibrary(const NS_NYProject::SBillQuotaLibInfo&, bool) override { return true; }
+  bool BillChapter(const CString& code, SNYTJChapterInfo& chapter) override {
+    ++bill_lookups;
+    return Find(bill_chapters, code.str(), chapter);
+  }
+  bool QuotaChapter(const CString& code, SNYTJChapterInfo& chapter, SearchQuotaMode) override {
+    return Find(quota_chapters, code.str(), chapter);
+  }
+
+ private:
+  static bool Find(const std::map<std::wstring, SNYTJChapterInfo>& chapters,
+                   const std::wstring& code, SNYTJChapterInfo& chapter) {
+    for (size_t length = code.size(); length > 0; --length) {
+      auto found = chapters.find(code.substr(0, length));
+      if (found != chapters.end()) {
+        chapter = found->second;
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+// Units and features as plain text; category lists by their values.
+class TestCompare : public CompareService {
+ public:
+  int CompareTwoUnits(const CString& a, const CString& b) override {
+    return a.str().compare(b.str());
+  }
+  int CompareFeatures(const SNYTJReportDEFeature& a, const SNYTJReportDEFeature& b) override {
+    return a.code.str().compare(b.code.str());
+  }
+  int CompareCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
+                        const std::vector<SNYTJFenLeiVarDescInfo>& b) override {
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+      if (const int order = a[i].value.str().compare(b[i].value.str()); order != 0) return order;
+    }
+    return static_cast<int>(a.size()) - static_cast<int>(b.size());
+  }
+};
+
+// Component dictionary: category paths by component directory.
+class TestDictionary : public IDMCompDictionary {
+ public:
+  std::map<std::wstring, std::wstring> names;
+  bool CanOpen(const std::wstring&, const std::wstring&) override { return true; }
+  bool GetCompIndex(const std::wstring&, std::wstring&) override { return false; }
+  bool GetCompName(const std::wstring& dir, std::wstring& name) override {
+    auto found = names.find(dir);
+    if (found == names.end()) return false;
+    name = found->second;
+    return true;
+  }
+};
+
+class TestDirector : public IDMDirector {
+ public:
+  TestDictionary dictionary;
+  IDMDatabase* Open(const std::wstring&, bool) override { return nullptr; }
+  IDMCompDictionary* GetCompDictionary() override { return &dictionary; }
+  IDMPriceAccess* GetPriceAccess(const std::wstring&) override { return nullptr; }
+  IDMProjectAccess* GetProjectAccess() override { return nullptr; }
+};
+
+class TestTemplate : public IAttrTemplate {
+ public:
+  std::map<std::wstring, int> orders;
+  int GetCategoryOrder(const CString& category) override {
+    auto found = orders.find(category.str());
+    return found == orders.end() ? 100 : found->second;
+  }
+};
+
+class TestTemplateDirector : public IAttrTempDirector {
+ public:
+  TestTemplate templ;
+  IAttrTemplate* GetTemplate() override { return &templ; }
+};
+
+// Installs all of the above for the lifetime of the object.
+class TestServices {
+ public:
+  TestServices()
+      : library(std::make_shared<TestQuotaLibrary>()),
+        compare(std::make_shared<TestCompare>()),
+        director(std::make_shared<TestDirector>()),
+        templates(std::make_shared<TestTemplateDirector>()) {
+    old_library_ = InstallService(std::shared_ptr<QuotaLibraryService>(library));
+    old_compare_ = InstallService(std::shared_ptr<CompareService>(compare));
+    old_director_ = InstallService(std::shared_ptr<IDMDirector>(director));
+    old_templates_ = InstallService(std::shared_ptr<IAttrTempDirector>(templates));
+  }
+  ~TestServices() {
+    InstallService(old_library_);
+    InstallService(old_compare_);
+    InstallService(old_director_);
+    InstallService(old_templates_);
+  }
+  TestServices(const TestServices&) = delete;
+  TestServices& operator=(const TestServices&) = delete;
+
+  std::shared_ptr<TestQuotaLibrary> library;
+  std::shared_ptr<TestCompare> compare;
+  std::shared_ptr<TestDirector> director;
+  std::shared_ptr<TestTemplateDirector> templates;
+
+ private:
+  std::shared_ptr<QuotaLibraryService> old_library_;
+  std::shared_ptr<CompareService> old_compare_;
+  std::shared_ptr<IDMDirector> old_director_;
+  std::shared_ptr<IAttrTempDirector> old_templates_;
+};
+
+}  // namespace reportdata::testing
+
+#endif  // REPORTDATA_TESTS_SUPPORT_TABLE_SERVICES_H_
