@@ -1,10 +1,12 @@
 // Floor specification parsing and expansion.
 #include "model/floor_spec.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cwchar>
 #include <cwctype>
+#include <iterator>
 
 #include "model/number_format.h"
 
@@ -98,6 +100,13 @@ int LeadingInt(std::wstring_view text) {
 }
 
 double LeadingDouble(std::wstring_view text) {
+  // wcstod needs a terminated text; quantity texts fit the stack buffer.
+  wchar_t buffer[64];
+  if (text.size() < std::size(buffer)) {
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = L'\0';
+    return std::wcstod(buffer, nullptr);
+  }
   const std::wstring copy(text);
   return std::wcstod(copy.c_str(), nullptr);
 }
