@@ -58,7 +58,7 @@ void AddSampleCommand(CLI::App& app) {
   command
       ->add_option("--scale", options->sample.scale,
                    "multiplies the instances on every storey (default: 1, a few hundred records; "
-                   "about 1800 gives a million)")
+                   "1700 gives just over a million)")
       ->check(CLI::Range(1, 1000000));
   command->add_option("--seed", options->sample.seed, "seed of the generator (default: 1)");
   command->add_flag("--compact", options->compact, "no indentation (for large projects)");

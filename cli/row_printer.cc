@@ -35,9 +35,11 @@ std::string TrimLeft(std::string_view text) {
   return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
 }
 
-std::string TrimRight(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
+// The text without the blanks and line breaks that end it.
+std::string TrimRight(std::string_view text) {
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\n' || text.back() == '\r'))
+    text.remove_suffix(1);
+  return std::string(text);
 }
 
 // A cell as it is drawn: its lines, continuation lines stripped of the
@@ -104,27 +106,38 @@ std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSp
   const size_t count = flat.size() / width;
   // Row id → (row index, depth) of the rows met so far.
   std::unordered_map<std::string_view, std::pair<size_t, int>> by_id;
+  // Whether a label text already names one of the row's ancestors.
+  const auto named_above = [&](const std::string* row, std::string_view text) {
+    for (auto up = by_id.find(row[1]); up != by_id.end(); up = by_id.find(row[1])) {
+      row = &flat[up->second.first * width];
+      for (int cell = spec.label_first; cell <= spec.label_last; ++cell) {
+        if (static_cast<size_t>(cell) < width && row[cell] == text) return true;
+      }
+    }
+    return false;
+  };
   for (size_t r = 1; r < count; ++r) {
     const std::string* row = &flat[r * width];
     const auto parent = by_id.find(row[1]);
-    const std::string* parent_row =
-        parent == by_id.end() ? nullptr : &flat[parent->second.first * width];
     const int depth = parent == by_id.end() ? 0 : parent->second.second + 1;
-    by_id[row[0]] = {r, depth};
-    if (max_depth >= 0 && depth > max_depth) continue;
-    const auto cell_text = [&](int cell) -> std::string {
-      if (cell < 0 || static_cast<size_t>(cell) >= width) return {};
-      return row[cell];
-    };
+    if (max_depth >= 0 && depth > max_depth) {
+      by_id[row[0]] = {r, depth};
+      continue;
+    }
     TreeRow out;
     out.depth = depth;
     for (int cell = spec.label_first; cell <= spec.label_last; ++cell) {
-      std::string text = cell_text(cell);
-      if (text.empty() || (parent_row && parent_row[cell] == text)) continue;
+      if (cell < 0 || static_cast<size_t>(cell) >= width) continue;
+      const std::string& text = row[cell];
+      if (text.empty() || named_above(row, text)) continue;
       if (!out.tree.empty()) out.tree += "  ";
-      out.tree += text;
+      out.tree += TrimRight(text);
     }
-    for (const ColumnSpec& column : spec.columns) out.cells.push_back(cell_text(column.cell));
+    for (const ColumnSpec& column : spec.columns) {
+      const bool inside = column.cell >= 0 && static_cast<size_t>(column.cell) < width;
+      out.cells.push_back(inside ? row[column.cell] : std::string());
+    }
+    by_id[row[0]] = {r, depth};
     rows.push_back(std::move(out));
   }
   return rows;
@@ -163,7 +176,7 @@ std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec) {
       line +=
           align(c) == Align::kRight ? PadLeft(texts[c], widths[c]) : PadRight(texts[c], widths[c]);
     }
-    return TrimRight(std::move(line)) + "\n";
+    return TrimRight(line) + "\n";
   };
   std::vector<std::string> titles = {spec.tree_title};
   for (size_t v : visible) titles.emplace_back(spec.columns[v].title);
@@ -228,7 +241,7 @@ std::string RenderStreamText(const std::vector<std::string>& stream) {
     std::string line = Indent(record.depth) + record.flag;
     for (const std::string& cell : record.cells)
       line += (line.empty() ? "" : " | ") + OneLine(cell);
-    out += TrimRight(std::move(line)) + "\n";
+    out += TrimRight(line) + "\n";
   }
   return out;
 }

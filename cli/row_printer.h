@@ -43,9 +43,10 @@ struct TreeRow {
 
 // Reads a layout A answer: skips the header row, finds each row's depth from
 // its parent id, leaves out rows deeper than max_depth (negative: none), and
-// leaves out of the tree text a label cell that repeats the same cell of the
-// parent row (the bill summary repeats the item text on every floor row). A
-// trailing incomplete row is ignored.
+// leaves out of the tree text a label that already names an ancestor (the
+// bill summary repeats the item text on every floor row, the quota tables by
+// floor repeat the floor on every item). A trailing incomplete row is
+// ignored.
 std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSpec& spec,
                               int max_depth = -1);
 

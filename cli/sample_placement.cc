@@ -51,17 +51,33 @@ void SampleBuilding::PlaceComponent(const SampleComponent& component, const Samp
   // A larger building has more component names of each kind.
   const int names = std::min(30, 1 + (options_.scale - 1) / 8);
   const int height = floor.height;
+  // Columns, doors and windows come in pairs of one type on one axis, as
+  // they stand in a building; a pair in one partition merges into one record.
+  const bool paired = component.shape == Shape::kColumn || component.shape == Shape::kDoor ||
+                      component.shape == Shape::kWindow;
+  const SampleVariant* pair_variant = nullptr;
+  std::string pair_name;
+  int pair_x = 1;
+  int pair_axis = 1;
   for (int i = 0; i < count; ++i) {
-    const SampleVariant& variant = component.variants[static_cast<size_t>(
-        random_.Below(static_cast<int>(component.variants.size())))];
+    const bool second = paired && i % 2 == 1;
+    if (!second) {
+      pair_variant = &component.variants[static_cast<size_t>(
+          random_.Below(static_cast<int>(component.variants.size())))];
+      const int suffix = random_.Below(names);
+      pair_name =
+          std::string(pair_variant->name) + (suffix == 0 ? "" : "-" + std::to_string(suffix + 1));
+      pair_x = 1 + random_.Below(11);
+      pair_axis = 1 + random_.Below(12);
+    }
+    const SampleVariant& variant = *pair_variant;
     Instance in;
     in.id = next_id_;
     in.handle = NextHandle();
     ++next_id_;
-    const int suffix = random_.Below(names);
-    in.name = std::string(variant.name) + (suffix == 0 ? "" : "-" + std::to_string(suffix + 1));
+    in.name = pair_name;
     in.grade = component.concrete ? Grade(component, floor) : std::string_view();
-    const int x = 1 + random_.Below(11);
+    const int x = pair_x;
     in.first_axis = x;
     in.last_axis = x + 1;
     const std::string bay = std::to_string(x) + "-" + std::to_string(x + 1);
@@ -80,7 +96,7 @@ void SampleBuilding::PlaceComponent(const SampleComponent& component, const Samp
         break;
       }
       case Shape::kColumn: {
-        const int axis = 1 + random_.Below(12);
+        const int axis = pair_axis;
         in.first_axis = in.last_axis = axis;
         in.position = Row(random_.Below(6)) + "/" + std::to_string(axis);
         in.size = Size(variant.a, variant.b);

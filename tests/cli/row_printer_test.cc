@@ -62,6 +62,27 @@ TEST(RowPrinterTest, FoldsLayoutARowsIntoATree) {
   EXPECT_EQ(FoldRows(cut, BillGrid()).size(), 5u);
 }
 
+TEST(RowPrinterTest, LeavesOutLabelsThatNameAnAncestor) {
+  // Quota summary by floor: the floor group's name comes back on each item,
+  // and a quota item without classification variables ends in a bare break.
+  const std::vector<std::string> flat = {
+      "1",     "0",         "",  "",     "",
+      "",      "",          "",  "",     "",
+      "",      "",          "2", "0",    "2,5层",
+      "",      "",          "",  "",     "",
+      "",      "",          "",  "",     "3",
+      "2",     "砌筑工程",  "",  "",     "",
+      "",      "",          "",  "",     "",
+      "",      "4",         "3", "",     "A4-6  加气混凝土砌块墙\n                 ",
+      "2,5层", "",          "",  "10m3", "1.958400",
+      "",      "0.490*4层", ""};
+  const std::vector<TreeRow> rows = FoldRows(flat, BillGrid());
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[2].depth, 2);
+  EXPECT_EQ(rows[2].tree, "A4-6  加气混凝土砌块墙");
+  EXPECT_EQ(rows[2].cells[3], "0.490*4层");
+}
+
 TEST(RowPrinterTest, AlignsColumnsCountingChineseAsTwoCells) {
   const std::string text = RenderText(FoldRows(BillRows(), BillGrid()), BillGrid());
   // The empty 说明 column is left out; 工程量 is right-aligned.
