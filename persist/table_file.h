@@ -10,6 +10,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "persist/atomic_file.h"
 #include "persist/xml_reader.h"
@@ -89,6 +91,18 @@ template <typename ReadChild>
 void ReadTableFile(std::wstring_view dir, std::wstring_view file_name, ReadChild&& read_child) {
   ReadXmlFile(dir, file_name, kTableRoot,
               [&](pugi::xml_node root) { ForEachChildElement(root, read_child); });
+}
+
+// Reads a table file into list: each child of the root is read by
+// read(element, node) into a fresh node, which is appended once complete.
+template <typename Node, typename Read>
+void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::vector<Node>& list,
+                       Read&& read) {
+  ReadTableFile(dir, file_name, [&](pugi::xml_node element) {
+    Node node;
+    read(element, node);
+    list.push_back(std::move(node));
+  });
 }
 
 }  // namespace reportdata
