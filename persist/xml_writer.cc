@@ -3,53 +3,56 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace reportdata {
 namespace {
 
-constexpr size_t kFlushSize = 1 << 20;
+constexpr size_t kBufferSize = 1 << 20;
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
+// The most bytes one wide character can take in an attribute value: "&quot;".
+constexpr size_t kMaxEscapedChar = 6;
+
+char* PutUtf8(char* out, char32_t code) {
+  if (code < 0x800) {
+    *out++ = static_cast<char>(0xC0 | (code >> 6));
   } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
+    *out++ = static_cast<char>(0xE0 | (code >> 12));
+    *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
   } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
+    *out++ = static_cast<char>(0xF0 | (code >> 18));
+    *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
   }
+  *out++ = static_cast<char>(0x80 | (code & 0x3F));
+  return out;
 }
 
-// One ASCII character of an attribute value; false when it needs no escape.
-bool AppendEscape(std::string& out, unsigned ch) {
+char* PutLiteral(char* out, std::string_view text) {
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+// One ASCII character of an attribute value, escaped where XML needs it.
+char* PutAscii(char* out, unsigned ch) {
   switch (ch) {
     case '&':
-      out += "&amp;";
-      return true;
+      return PutLiteral(out, "&amp;");
     case '<':
-      out += "&lt;";
-      return true;
+      return PutLiteral(out, "&lt;");
     case '"':
-      out += "&quot;";
-      return true;
+      return PutLiteral(out, "&quot;");
     default:
       break;
   }
-  if (ch >= 32) return false;
-  // A NUL cannot stand in an XML document at all; it is dropped.
-  if (ch != 0) {
+  if (ch >= 32) {
+    *out++ = static_cast<char>(ch);
+  } else if (ch != 0) {  // a NUL cannot stand in an XML document at all; it is dropped
     const char ref[] = {'&', '#', static_cast<char>('0' + ch / 10),
                         static_cast<char>('0' + ch % 10), ';'};
-    out.append(ref, sizeof ref);
+    out = PutLiteral(out, std::string_view(ref, sizeof ref));
   }
-  return true;
+  return out;
 }
 
 }  // namespace
@@ -62,11 +65,35 @@ std::string_view FormatReal(double value, char (&buffer)[512]) {
   return std::string_view(buffer, static_cast<size_t>(result.ptr - buffer));
 }
 
-XmlWriter::XmlWriter(ByteSink& sink) : sink_(sink) { buffer_.reserve(kFlushSize + 4096); }
+XmlWriter::XmlWriter(ByteSink& sink)
+    : sink_(sink), buffer_(new char[kBufferSize]), capacity_(kBufferSize) {}
+
+char* XmlWriter::Reserve(size_t n) {
+  if (size_ + n > capacity_) {
+    Flush();
+    // Only a value larger than the whole buffer gets a larger one.
+    if (n > capacity_) {
+      buffer_.reset(new char[n]);
+      capacity_ = n;
+    }
+  }
+  return buffer_.get() + size_;
+}
+
+void XmlWriter::Append(std::string_view bytes) {
+  char* out = Reserve(bytes.size());
+  std::memcpy(out, bytes.data(), bytes.size());
+  size_ += bytes.size();
+}
+
+void XmlWriter::Flush() {
+  if (size_ > 0) sink_.Write(std::string_view(buffer_.get(), size_));
+  size_ = 0;
+}
 
 void XmlWriter::CloseStartTag() {
   if (start_tag_open_) {
-    buffer_ += '>';
+    Append(">");
     start_tag_open_ = false;
   }
 }
@@ -76,8 +103,8 @@ void XmlWriter::StartElement(std::string_view name) {
   if (depth_ == open_.size()) open_.emplace_back();
   open_[depth_].assign(name);
   ++depth_;
-  buffer_ += '<';
-  buffer_ += name;
+  Append("<");
+  Append(name);
   start_tag_open_ = true;
 }
 
@@ -90,75 +117,76 @@ void XmlWriter::StartElement(std::string_view prefix, long long number) {
   const auto result = std::to_chars(digits, digits + sizeof digits, number);
   name.append(digits, result.ptr);
   ++depth_;
-  buffer_ += '<';
-  buffer_ += name;
+  Append("<");
+  Append(name);
   start_tag_open_ = true;
 }
 
 void XmlWriter::Attribute(std::string_view name, std::wstring_view value) {
-  buffer_ += ' ';
-  buffer_ += name;
-  buffer_ += "=\"";
+  char* out = Reserve(name.size() + 4);
+  *out++ = ' ';
+  out = PutLiteral(out, name);
+  out = PutLiteral(out, "=\"");
+  size_ = static_cast<size_t>(out - buffer_.get());
   AppendEscaped(value);
-  buffer_ += '"';
+  Append("\"");
 }
 
 void XmlWriter::Attribute(std::string_view name, std::string_view utf8_value) {
-  buffer_ += ' ';
-  buffer_ += name;
-  buffer_ += "=\"";
+  char* out = Reserve(name.size() + 4);
+  *out++ = ' ';
+  out = PutLiteral(out, name);
+  out = PutLiteral(out, "=\"");
+  size_ = static_cast<size_t>(out - buffer_.get());
   AppendEscaped(utf8_value);
-  buffer_ += '"';
+  Append("\"");
 }
 
 void XmlWriter::IntAttribute(std::string_view name, long long value) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  buffer_ += ' ';
-  buffer_ += name;
-  buffer_ += "=\"";
-  buffer_.append(digits, result.ptr);
-  buffer_ += '"';
+  char* out = Reserve(name.size() + 4 + 24);
+  *out++ = ' ';
+  out = PutLiteral(out, name);
+  out = PutLiteral(out, "=\"");
+  out = std::to_chars(out, out + 24, value).ptr;
+  *out++ = '"';
+  size_ = static_cast<size_t>(out - buffer_.get());
 }
 
 void XmlWriter::RealAttribute(std::string_view name, double value) {
   char digits[512];
-  buffer_ += ' ';
-  buffer_ += name;
-  buffer_ += "=\"";
-  buffer_ += FormatReal(value, digits);
-  buffer_ += '"';
+  const std::string_view text = FormatReal(value, digits);
+  char* out = Reserve(name.size() + 4 + text.size());
+  *out++ = ' ';
+  out = PutLiteral(out, name);
+  out = PutLiteral(out, "=\"");
+  out = PutLiteral(out, text);
+  *out++ = '"';
+  size_ = static_cast<size_t>(out - buffer_.get());
 }
 
 void XmlWriter::EndElement() {
   --depth_;
   if (start_tag_open_) {
-    buffer_ += "/>";
+    Append("/>");
     start_tag_open_ = false;
   } else {
-    buffer_ += "</";
-    buffer_ += open_[depth_];
-    buffer_ += '>';
+    const std::string& name = open_[depth_];
+    char* out = Reserve(name.size() + 3);
+    out = PutLiteral(out, "</");
+    out = PutLiteral(out, name);
+    *out++ = '>';
+    size_ = static_cast<size_t>(out - buffer_.get());
   }
-  FlushIfFull();
 }
 
-void XmlWriter::Finish() {
-  if (!buffer_.empty()) sink_.Write(buffer_);
-  buffer_.clear();
-}
-
-void XmlWriter::FlushIfFull() {
-  if (buffer_.size() < kFlushSize) return;
-  sink_.Write(buffer_);
-  buffer_.clear();
-}
+void XmlWriter::Finish() { Flush(); }
 
 void XmlWriter::AppendEscaped(std::wstring_view value) {
+  char* out = Reserve(value.size() * kMaxEscapedChar);
   for (size_t i = 0; i < value.size(); ++i) {
     const uint32_t ch = static_cast<uint32_t>(value[i]);
     if (ch < 0x80) {
-      if (!AppendEscape(buffer_, ch)) buffer_ += static_cast<char>(ch);
+      out = PutAscii(out, ch);
       continue;
     }
     char32_t code = ch;
@@ -173,15 +201,22 @@ void XmlWriter::AppendEscaped(std::wstring_view value) {
     } else if ((ch >= 0xD800 && ch <= 0xDFFF) || ch > 0x10FFFF) {
       code = 0xFFFD;
     }
-    AppendUtf8(buffer_, code);
+    out = PutUtf8(out, code);
   }
+  size_ = static_cast<size_t>(out - buffer_.get());
 }
 
 void XmlWriter::AppendEscaped(std::string_view value) {
+  char* out = Reserve(value.size() * kMaxEscapedChar);
   for (const char c : value) {
     const unsigned ch = static_cast<unsigned char>(c);
-    if (!AppendEscape(buffer_, ch)) buffer_ += c;
+    if (ch < 0x80) {
+      out = PutAscii(out, ch);
+    } else {
+      *out++ = c;
+    }
   }
+  size_ = static_cast<size_t>(out - buffer_.get());
 }
 
 }  // namespace reportdata

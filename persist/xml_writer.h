@@ -7,6 +7,7 @@
 #ifndef REPORTDATA_PERSIST_XML_WRITER_H_
 #define REPORTDATA_PERSIST_XML_WRITER_H_
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,15 +41,21 @@ class XmlWriter {
 
  private:
   void CloseStartTag();
+  // Room for n more bytes at the end of the buffer, handing what it holds to
+  // the sink first when they do not fit.
+  char* Reserve(size_t n);
+  void Append(std::string_view bytes);
   void AppendEscaped(std::wstring_view value);
   void AppendEscaped(std::string_view value);
-  void FlushIfFull();
+  void Flush();
 
   ByteSink& sink_;
-  std::string buffer_;             // bytes not yet handed to the sink
-  std::vector<std::string> open_;  // names of the open elements, outermost first
-  size_t depth_ = 0;               // number of open elements; open_ keeps spare entries
-  bool start_tag_open_ = false;    // the last start tag still takes attributes
+  std::unique_ptr<char[]> buffer_;  // bytes not yet handed to the sink
+  size_t size_ = 0;                 // bytes used in buffer_
+  size_t capacity_;                 // bytes allocated for buffer_
+  std::vector<std::string> open_;   // names of the open elements, outermost first
+  size_t depth_ = 0;                // number of open elements; open_ keeps spare entries
+  bool start_tag_open_ = false;     // the last start tag still takes attributes
 };
 
 // Formats like printf's "%f" and "%d", into a caller's buffer; returns the
