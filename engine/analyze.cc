@@ -1,0 +1,151 @@
+// Engine creation, state and the dispatch of row queries by table type code.
+// The bill and quota trees answer for their own codes; the tables that are
+// not built yet (building area, doors and windows, rooms, index analysis)
+// answer as empty tables.
+#include "engine/analyze.h"
+
+#include <algorithm>
+
+#include "engine/handle_text.h"
+#include "engine/row_layout.h"
+#include "model/natural_order.h"
+
+namespace reportdata {
+namespace {
+
+constexpr wchar_t kUnpartitioned[] = L"未分区";
+constexpr wchar_t kAreaTableName[] = L"建筑面积";
+
+std::vector<std::wstring> CommonParameterNames() {
+  return {L"主体建筑面积", L"阳台建筑面积", L"平整场地(外扩2米)", L"平整场地(*1.4)",
+          L"总挖土方",     L"总基础回填土", L"总房心回填土",       L"余土",
+          L"外墙外包长度", L"外墙中线长度", L"内墙中线长度",       L"外墙窗的面积",
+          L"外墙窗的周长", L"外墙门的面积", L"外墙门侧长度",       L"内墙窗的面积",
+          L"内墙窗的周长", L"内墙门的面积", L"内墙门侧长度",       L"填充墙的周长"};
+}
+
+// Columns of the layout A rows of the tables the engine answers itself.
+int ColumnsOf(int code) {
+  switch (code) {
+    case 4:
+    case 10:
+      return 10;
+    case 5:
+      return 11;
+    default:
+      return 12;
+  }
+}
+
+}  // namespace
+
+CAnalyze::CAnalyze() : common_params_(CommonParameterNames()), tables_(common_params_) {}
+
+CAnalyze::~CAnalyze() = default;
+
+CAnalyze* GetEngine() {
+  static CAnalyze* engine = new CAnalyze();  // lives until the process ends
+  return engine;
+}
+
+QueryState CAnalyze::State() const {
+  QueryState state;
+  state.condition = condition_;
+  state.partition = partition_;
+  state.merge = merge_;
+  return state;
+}
+
+void CAnalyze::GetEngPatitions(std::vector<CString>& partitions) const {
+  partitions.clear();
+  for (const std::wstring& name : partitions_) {
+    if (name != kUnpartitioned) partitions.emplace_back(name);
+  }
+  std::stable_sort(partitions.begin(), partitions.end(), [](const CString& a, const CString& b) {
+    return CompareNatural(a.str(), b.str()) < 0;
+  });
+  partitions.emplace_back(kUnpartitioned);
+}
+
+void CAnalyze::GetCalFloorMsg(CArray<CString>& floors) const {
+  for (const CString& floor : cal_floors_) floors.Add(floor);
+}
+
+void CAnalyze::ReleaseAll() {
+  tables_.ClearBillSide();
+  tables_.ClearQuotaSide();
+  tables_.ClearComponentSummary();
+  cal_floors_.clear();
+  cloud_.Clear();
+}
+
+void CAnalyze::GetTreeItem(CStringArray& items, int code) {
+  items.RemoveAll();
+  if (tables_.GetTreeItem(code, State(), items)) return;
+  // The building-area record is always listed by its name.
+  if (code == 4) items.Add(CString(kAreaTableName));
+}
+
+void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
+  if (tables_.GetItemData(code, name.str(), State(), rows)) return;
+  switch (code) {
+    case 4:
+    case 5:  // these two append to what the array holds
+      AppendHeaderRow(ColumnsOf(code), condition_, rows);
+      return;
+    case 6:
+    case 7:
+    case 10:
+      rows.RemoveAll();
+      AppendHeaderRow(ColumnsOf(code), condition_, rows);
+      return;
+    default:
+      return;
+  }
+}
+
+void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(), rows, code); }
+
+void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows,
+                           int code) {
+  if (tables_.GetSelectedData(code, floors, second, State(), rows)) return;
+  switch (code) {
+    case 4:
+    case 5:
+      AppendHeaderRow(ColumnsOf(code), condition_, rows);
+      return;
+    case 6:
+    case 7:
+      rows.RemoveAll();
+      AppendHeaderRow(ColumnsOf(code), condition_, rows);
+      return;
+    default:
+      return;
+  }
+}
+
+void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code) {
+  tables_.GetNewItemData(code, name.str(), State(), rows);
+}
+
+void CAnalyze::GetDataByCondition(CStringArray& a, CStringArray& b, CStringArray& c, int code,
+                                  const CString& condition) {
+  tables_.GetDataByCondition(code, a, b, c, condition.str(), State());
+}
+
+void CAnalyze::GetHandles(CStringArray& row_cells, CString& handles, CString& floor,
+                          CStringArray& out, CStringArray& /*unused*/, int code) {
+  ParseHandles(code, row_cells, handles, floor, out);
+}
+
+void CAnalyze::GetAllQdInfoForFenQu(CArray<FenQuQdHZInfo>& out, bool from_bills) {
+  std::set<CString> partitions(partitions_.begin(), partitions_.end());
+  tables_.GetAllQdInfoForFenQu(partitions, from_bills, out);
+}
+
+void CAnalyze::GetAllDeInfoForFenQu(CArray<FenQuQdHZInfo>& out) {
+  std::set<CString> partitions(partitions_.begin(), partitions_.end());
+  tables_.GetAllDeInfoForFenQu(partitions, out);
+}
+
+}  // namespace reportdata

@@ -1,0 +1,150 @@
+// The engine: the one object that holds everything the module knows about
+// the open project — every report tree, the project and system directories,
+// the current partition and condition, the merge flag, and the outside
+// objects the builds and queries use. Every exported facade obtains it
+// through GetEngine() and calls one of its operations with the facade's table
+// type code. The engine is created on first use and lives until the process
+// ends; it is used from one thread.
+#ifndef REPORTDATA_ENGINE_ANALYZE_H_
+#define REPORTDATA_ENGINE_ANALYZE_H_
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/report_tables.h"
+#include "reportdata/cloud_data.h"
+#include "reportdata/framework.h"
+#include "reportdata/records.h"
+#include "reportdata/report_types.h"
+#include "reportdata/services.h"
+
+namespace reportdata {
+
+class CAnalyze : public CObject {
+ public:
+  CAnalyze();
+  ~CAnalyze() override;
+  CAnalyze(const CAnalyze&) = delete;
+  CAnalyze& operator=(const CAnalyze&) = delete;
+
+  // Engine state.
+  void SetHebing(bool merge) { merge_ = merge; }
+  bool merge() const { return merge_; }
+  void SetCondition(const CString& condition) { condition_ = condition.str(); }
+  const std::wstring& condition() const { return condition_; }
+  void SetCurrentPartition(const CString& partition) { partition_ = partition.str(); }
+  CString GetCurrentPartitionName() const { return partition_; }
+  // The partition names sorted in natural order, then "未分区".
+  void GetEngPatitions(std::vector<CString>& partitions) const;
+  const std::set<std::wstring>& partitions() const { return partitions_; }
+  std::set<std::wstring>& mutable_partitions() { return partitions_; }
+  CCloudDataMng* GetCloudDataMnd() { return &cloud_; }
+  // Appends the calculated-floor names; does not clear the array.
+  void GetCalFloorMsg(CArray<CString>& floors) const;
+  std::vector<CString>& cal_floors() { return cal_floors_; }
+  const std::vector<std::wstring>& common_parameter_names() const { return common_params_; }
+  ReportTables& tables() { return tables_; }
+  const std::wstring& project_dir() const { return project_dir_; }
+  const std::wstring& system_dir() const { return system_dir_; }
+
+  // Empties every table; keeps the project, the partitions and the settings.
+  void ReleaseAll();
+
+  // Row queries by table type code.
+  void GetTreeItem(CStringArray& items, int code);
+  void GetItemData(const CString& name, CStringArray& rows, int code);
+  void GetTotalData(CStringArray& rows, int code);
+  void GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows, int code);
+  void GetNewItemData(const CString& name, CStringArray& rows, int code);
+  void GetDataByCondition(CStringArray& a, CStringArray& b, CStringArray& c, int code,
+                          const CString& condition);
+  void GetHandles(CStringArray& row_cells, CString& handles, CString& floor, CStringArray& out,
+                  CStringArray& unused, int code);
+  void GetAllQdInfoForFenQu(CArray<FenQuQdHZInfo>& out, bool from_bills);
+  void GetAllDeInfoForFenQu(CArray<FenQuQdHZInfo>& out);
+
+  // Build and reload pipelines.
+  void InitQdData(const CString& report_dir);
+  bool ShowQdListDialog();
+  bool InitialTable(const CString& report_dir);
+  void InitDataFromXml(const CString& report_dir);
+  bool InitialTableFromXml(const CString& report_dir);
+
+  // Table files (the bill family, the quota family, the export file) and the
+  // settings files kept beside them.
+  void Write_xml(const CString& report_dir);
+  void WriteXML(const CString& report_dir);
+  void ExportToXML(const CString& path);
+  void ReadNormXml(const CString& report_dir);
+  void WriteReportCompColumn(const SReportColunm& root, const CString& dir);
+  void ReadReportCompColumn(SReportColunm& root, const CString& dir);
+
+  // Answers of the area tables.
+  void GetProjectArea(CString& total, CString& above_ground, CString& below_ground,
+                      CString& first_floor);
+  // Floors of the door and window table, by floor order, each followed by "层".
+  void GetDoorWindowFloors(CStringArray& floors);
+
+  // Services reached through the engine's open objects.
+  bool GetIsPriatedCalResult(const CString& dir, bool flag);
+  bool GetCompIndexByCompDir(const CString& comp_dir, CString& index);
+  bool ShowDePriceDialog();
+  bool ReadDePrice(std::map<STJReportDePriceId, CString>& prices);
+  bool ReadDeCategoryShowConfig(std::map<CString, std::set<CString>>& config);
+  bool WriteDeCategoryShowConfig(const std::map<CString, std::set<CString>>& config);
+  bool GetFloorBaseInfo(const CString& floor, STJReportFloorBaseInfo& info);
+  bool GetAllFloorNames(CStringArray& names);
+  bool GetProjectSummary(std::vector<SNYPair>& pairs);
+  bool GetOutDesignLevel(double& level);
+
+ private:
+  QueryState State() const;
+  // Sets the project directory from a report data directory (the text before
+  // its last separator); false when it has none and the directory is kept.
+  bool SetProjectDirFromReportDir(const CString& report_dir);
+  // Sets the project directory from a report data directory for a reload (the
+  // whole text when it has no separator) and makes the project current for
+  // the calculation-database service.
+  void SetProjectDirForReload(const CString& report_dir);
+  void FillSystemDir();
+  bool OpenCalDatabase(bool flag);
+  bool OpenAttrProxy();
+  // The library step: fills the bill and quota library keys; flag 1 reads
+  // only the project's own quota library.
+  void InitLibraries(int flag);
+  // The quota library key as the price operations find it.
+  CString QuotaKeyForPrices();
+  SNYRAGetResultParam BillResultParam() const;
+  // The rebuild reset of the build pipeline.
+  void ResetForRebuild();
+  void BuildBillTables(const SNYRAQdDeClassResultInfo& result,
+                       const SNYRAQdDeClassResultInfo& other_items);
+  void AddCalculatedFloors(const std::vector<std::wstring>& floors);
+  // Reads the table files of one family after the project directory is set.
+  void ReadBillFamily(const CString& report_dir);
+  void ReadQuotaFamily(const CString& report_dir);
+
+  bool merge_ = true;
+  std::wstring condition_;
+  std::vector<std::wstring> common_params_;  // the 20 common calculation parameter names
+  std::vector<CString> cal_floors_;          // calculated-floor names, in build order
+  ReportTables tables_;                      // bill and quota trees, component summary
+  CCloudDataMng cloud_;
+  std::wstring system_dir_;   // with a trailing separator once filled
+  std::wstring project_dir_;  // without a trailing separator
+  IDMDatabase* database_ = nullptr;  // owned by the calculation-database service
+  std::wstring partition_;           // current partition; empty for the whole project
+  std::set<std::wstring> partitions_;
+  std::unique_ptr<IEAPObject> attr_proxy_;
+  CString bill_key_ = L"-1";   // bill library key of the last library step
+  CString quota_key_ = L"-1";  // quota library key of the last library step
+};
+
+// The engine, created on first call.
+CAnalyze* GetEngine();
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_ENGINE_ANALYZE_H_

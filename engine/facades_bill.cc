@@ -1,0 +1,163 @@
+// The bill-side facades: bill summary (1, JSS 21), bill consumption (2, JSS
+// 22) and consumption summary (3, JSS 23). Each operation forwards to the
+// engine with its table type code.
+#include <algorithm>
+
+#include "engine/analyze.h"
+#include "engine/condition_floor.h"
+#include "reportdata/facades.h"
+
+using reportdata::GetEngine;
+
+int CInterQingDan::GetparaNum() { return 12; }
+void CInterQingDan::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 1); }
+void CInterQingDan::GetItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetItemData(name, rows, 1);
+}
+void CInterQingDan::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 1); }
+void CInterQingDan::GetItemData(CStringArray& floors, CStringArray& components,
+                                CStringArray& rows) {
+  GetEngine()->GetItemData(floors, components, rows, 1);
+}
+void CInterQingDan::GetNewQdHz(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 1);
+}
+void CInterQingDan::GetDataByCondition(CStringArray& rows, CStringArray& floors,
+                                       CStringArray& components, const CString& condition) {
+  GetEngine()->GetDataByCondition(rows, floors, components, 1, condition);
+}
+void CInterQingDan::GetNewQdHzJSS(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 21);
+}
+void CInterQingDan::GetJSSDataByCondition(CStringArray& rows, CStringArray& floors,
+                                          CStringArray& components, const CString& condition) {
+  GetEngine()->GetDataByCondition(rows, floors, components, 21, condition);
+}
+void CInterQingDan::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
+                               CStringArray& out, CStringArray& unused) {
+  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 1);
+}
+void CInterQingDan::GetGJHZ(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 14);
+}
+void CInterQingDan::GetGJHZ(CStringArray& floors, CStringArray& components, CStringArray& rows) {
+  GetEngine()->GetDataByCondition(floors, components, rows, 14, CString());
+}
+void CInterQingDan::GetMemTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 14); }
+void CInterQingDan::GetQdPriceData(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 50);
+}
+
+void CInterQingDan::InitQdData(CString reportDir, CString& /*unused*/) {
+  GetEngine()->InitQdData(reportDir);
+}
+bool CInterQingDan::ShowQdListDialog() { return GetEngine()->ShowQdListDialog(); }
+void CInterQingDan::InitDataFromXml(CString reportDir) { GetEngine()->InitDataFromXml(reportDir); }
+
+bool CInterQingDan::ShowDePriceDialog() { return GetEngine()->ShowDePriceDialog(); }
+bool CInterQingDan::ReadDePrice(std::map<STJReportDePriceId, CString>& prices) {
+  return GetEngine()->ReadDePrice(prices);
+}
+bool CInterQingDan::ReadDeCategoryShowConfig(std::map<CString, std::set<CString>>& config) {
+  return GetEngine()->ReadDeCategoryShowConfig(config);
+}
+bool CInterQingDan::WriteDeCategoryShowConfig(
+    const std::map<CString, std::set<CString>>& config) {
+  return GetEngine()->WriteDeCategoryShowConfig(config);
+}
+bool CInterQingDan::GetIsPriatedCalResult(CString dir, bool flag) {
+  return GetEngine()->GetIsPriatedCalResult(dir, flag);
+}
+
+void CInterQingDan::SetCurrentPartition(const CString& partition) {
+  GetEngine()->SetCurrentPartition(partition);
+}
+CString CInterQingDan::GetCurrentPartitionName() {
+  return GetEngine()->GetCurrentPartitionName();
+}
+void CInterQingDan::GetEngPatitions(std::vector<CString>& partitions) {
+  GetEngine()->GetEngPatitions(partitions);
+}
+
+bool CInterQingDan::GetFloorBaseInfo(CString floorName, STJReportFloorBaseInfo& info) {
+  return GetEngine()->GetFloorBaseInfo(floorName, info);
+}
+bool CInterQingDan::GetAllFloorNames(CStringArray& names) {
+  return GetEngine()->GetAllFloorNames(names);
+}
+bool CInterQingDan::GetProjectSummary(std::vector<SNYPair>& pairs) {
+  return GetEngine()->GetProjectSummary(pairs);
+}
+bool CInterQingDan::GetOutDesignLevel(double& level) {
+  return GetEngine()->GetOutDesignLevel(level);
+}
+
+void CInterQingDan::GetAllQdInfoForFenQu(CArray<FenQuQdHZInfo>& out, bool fromBills) {
+  GetEngine()->GetAllQdInfoForFenQu(out, fromBills);
+}
+
+void CInterQingDan::SortConditionFloor(CStringArray& floors) {
+  reportdata::SortConditionFloor(floors);
+}
+bool CInterQingDan::GetCompIndexByCompDir(const CString& compDir, CString& index) {
+  return GetEngine()->GetCompIndexByCompDir(compDir, index);
+}
+
+int CInterQingDan2::GetparaNum() { return 13; }
+void CInterQingDan2::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 2); }
+void CInterQingDan2::GetItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetItemData(name, rows, 2);
+}
+void CInterQingDan2::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 2); }
+void CInterQingDan2::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
+  GetEngine()->GetItemData(floors, second, rows, 2);
+}
+void CInterQingDan2::GetNewItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 2);
+}
+void CInterQingDan2::GetDataByCondition(CStringArray& rows, CStringArray& floors,
+                                        CStringArray& second, const CString& condition) {
+  GetEngine()->GetDataByCondition(rows, floors, second, 2, condition);
+}
+void CInterQingDan2::GetNewItemDataJSS(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 22);
+}
+void CInterQingDan2::GetJSSDataByCondition(CStringArray& rows, CStringArray& floors,
+                                           CStringArray& second, const CString& condition) {
+  GetEngine()->GetDataByCondition(rows, floors, second, 22, condition);
+}
+void CInterQingDan2::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
+                                CStringArray& out, CStringArray& unused) {
+  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 2);
+}
+
+int CInterHuiZong::GetparaNum() { return 12; }
+void CInterHuiZong::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 3); }
+void CInterHuiZong::GetItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetItemData(name, rows, 3);
+}
+void CInterHuiZong::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 3); }
+void CInterHuiZong::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
+  GetEngine()->GetItemData(floors, second, rows, 3);
+}
+void CInterHuiZong::GetNewItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 3);
+}
+void CInterHuiZong::GetXHLConditionData(CStringArray& rows, CStringArray& floors,
+                                        CStringArray& second, const CString& condition) {
+  GetEngine()->GetDataByCondition(rows, floors, second, 3, condition);
+}
+void CInterHuiZong::GetNewItemDataJSS(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 23);
+}
+void CInterHuiZong::GetXHLJSSConditionData(CStringArray& rows, CStringArray& floors,
+                                           CStringArray& second, const CString& condition) {
+  GetEngine()->GetDataByCondition(rows, floors, second, 23, condition);
+}
+void CInterHuiZong::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
+                               CStringArray& out, CStringArray& unused) {
+  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 3);
+}
+
+void CInterQingDan::Write_xml(CString reportDir) { GetEngine()->Write_xml(reportDir); }
+void CInterQingDan2::ExportToXML(CString path) { GetEngine()->ExportToXML(path); }

@@ -1,0 +1,211 @@
+// The build pipelines: the silent bill build, the interactive bill rebuild
+// and the silent quota build. Each asks the outside services for the
+// project's calculation results and files every record into the engine's
+// trees, in the order the host's reports rely on.
+#include <algorithm>
+
+#include "engine/analyze.h"
+#include "engine/project_settings.h"
+#include "model/floor_spec.h"
+#include "platform/message_box.h"
+
+namespace reportdata {
+namespace {
+
+constexpr wchar_t kSettingsErrorText[] = L"初始化工程设置数据出错!";
+constexpr wchar_t kReportCaption[] = L"青禾土建报表";
+
+bool IsFacade(const TJQd& record) {
+  return record.typePath == L"ZS\\LMZS" || record.typePath == L"ZS\\LMDK";
+}
+
+// The facade decoration's component name carries its floor group.
+void TagWithFloor(TJQd& record) {
+  record.componentName += L"[";
+  record.componentName += record.floor;
+  record.componentName += L"层]";
+}
+
+void AddOnce(std::vector<std::wstring>& list, const std::wstring& value) {
+  if (std::find(list.begin(), list.end(), value) == list.end()) list.push_back(value);
+}
+
+}  // namespace
+
+void CAnalyze::ResetForRebuild() {
+  partitions_.clear();
+  tables_.ClearBillSide();
+  cloud_.Clear();
+}
+
+SNYRAGetResultParam CAnalyze::BillResultParam() const {
+  SNYRAGetResultParam param;
+  param.billLibKey = bill_key_;
+  param.quotaLibKey = quota_key_;
+  param.b0 = true;
+  param.b2 = true;
+  param.b3 = true;
+  param.b4 = true;
+  param.b5 = true;
+  param.b7 = OwnQuotaMergeFlag(project_dir_);
+  return param;
+}
+
+void CAnalyze::InitQdData(const CString& report_dir) {
+  SetProjectDirFromReportDir(report_dir);
+  FillSystemDir();
+  if (!OpenCalDatabase(true) || !OpenAttrProxy()) return;
+  partitions_.clear();
+  InitLibraries(0);
+
+  SNYRAGetResultParam param = BillResultParam();
+  SNYRAQdDeClassResultInfo result;
+  CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
+  param.b4 = false;
+  SNYRAQdDeClassResultInfo other_items;
+  CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+
+  ResetForRebuild();
+  BuildBillTables(result, other_items);
+}
+
+bool CAnalyze::ShowQdListDialog() {
+  SNYRAQdDeClassResultInfo result;
+  SNYRAQdDeClassResultInfo other_items;
+  {
+    NyProInterface progress;
+    progress.ShowProgressDialog(L"处理清单编码中...", nullptr);
+    if (attr_proxy_) {
+      NS_NYProject::SBillQuotaLibInfo library;
+      bill_key_ = attr_proxy_->GetBillLibInfo(library) ? library.key : CString();
+      quota_key_ = attr_proxy_->GetQuotaLibInfo(library, false) ? library.key : CString();
+    } else {
+      progress.SetShowInformation(L"正在初始化工程设置信息!");
+      if (!OpenAttrProxy()) {
+        ShowMessageBox(kSettingsErrorText, kReportCaption, MessageBoxIcon::kExclamation);
+      }
+      InitLibraries(0);
+    }
+    SNYRAGetResultParam param = BillResultParam();
+    progress.SetShowInformation(L"正在初始化编码数据!");
+    if (!CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true)) {
+      progress.CloseProgressDialog();
+      return false;
+    }
+    param.b4 = false;
+    CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+    progress.CloseProgressDialog();
+  }
+  if (!CNYRADealCalResult::ShowQdListDialog(project_dir_, bill_key_, quota_key_, result.items,
+                                            other_items.items)) {
+    return false;
+  }
+  NyProInterface progress;
+  progress.ShowProgressDialog(L"处理报表数据中...", nullptr);
+  progress.SetShowInformation(L"正在重新加载报表数据!");
+  ResetForRebuild();
+  BuildBillTables(result, other_items);
+  progress.CloseProgressDialog();
+  return true;
+}
+
+void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
+                               const SNYRAQdDeClassResultInfo& other_items) {
+  partitions_.clear();
+  for (const CString& name : result.partitions) partitions_.insert(name.str());
+  std::vector<std::wstring> floor_names;
+  for (const CString& floor : result.floors) AddOnce(floor_names, floor.str());
+  std::vector<std::wstring> decoration_floors;
+
+  for (const SNYTJQdDeClassResult& entry : result.items) {
+    tables_.AddClassifiedEntry(entry);
+    if (entry.bill.billName.IsEmpty()) continue;
+    TJQd bill = entry.bill;
+    if (IsFacade(bill)) {
+      AddOnce(decoration_floors, bill.floor.str());
+      TagWithFloor(bill);
+    }
+    cloud_.AddData(bill);
+  }
+  for (const TJQd& record : result.looseQuotas) {
+    if (record.kind == L"1") continue;
+    if (IsFacade(record)) AddOnce(decoration_floors, record.floor.str());
+    tables_.AddLooseQuota(record);
+  }
+  for (const SNYTJQdDeClassResult& entry : other_items.items) tables_.AddOtherItem(entry);
+
+  // A decoration floor stands on its own only when no floor name already
+  // stands for it.
+  for (const std::wstring& floor : decoration_floors) {
+    bool covered = false;
+    for (const std::wstring& name : floor_names) {
+      if (name == floor || FloorSpecCovers(name, floor)) {
+        covered = true;
+        break;
+      }
+    }
+    if (!covered) floor_names.push_back(floor);
+  }
+  AddCalculatedFloors(floor_names);
+
+  tables_.ClearComponentSummary();
+  tables_.BuildComponentSummaryFromBills();
+}
+
+void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
+  for (const std::wstring& floor : floors) {
+    if (std::find(cal_floors_.begin(), cal_floors_.end(), CString(floor)) == cal_floors_.end()) {
+      cal_floors_.emplace_back(floor);
+    }
+  }
+  cloud_.InitDifCalArea(cal_floors_);
+}
+
+bool CAnalyze::InitialTable(const CString& report_dir) {
+  SetProjectDirFromReportDir(report_dir);
+  FillSystemDir();
+  if (!OpenCalDatabase(false)) return false;
+  if (!OpenAttrProxy()) return false;
+  partitions_.clear();
+  InitLibraries(1);
+  // A second build of the same project replaces the quota tables rather than
+  // adding every quantity twice.
+  tables_.ClearQuotaSide();
+
+  SNYRAGetResultParam param;
+  param.billLibKey = L"-1";
+  param.quotaLibKey = quota_key_;
+  param.b2 = true;
+  param.b3 = true;
+  param.b4 = true;
+  SNYRADeResultInfo result;
+  CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true);
+  for (const CString& name : result.partitions) partitions_.insert(name.str());
+  std::vector<std::wstring> floor_names;
+  for (const CString& floor : result.floors) AddOnce(floor_names, floor.str());
+
+  for (const TJQd& record : result.quotas) {
+    TJQd copy = record;
+    if (IsFacade(record)) {
+      TagWithFloor(copy);
+    } else {
+      AddOnce(floor_names, record.floor.str());
+    }
+    tables_.AddQuotaRecord(record);
+    cloud_.AddData(copy);
+  }
+  SNYRADeResultInfo other_items;
+  CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
+  for (const TJQd& record : other_items.quotas) {
+    tables_.AddQuotaRecord(record);
+    AddOnce(floor_names, record.floor.str());
+    cloud_.AddData(record);
+  }
+
+  AddCalculatedFloors(floor_names);
+  tables_.ClearComponentSummary();
+  tables_.BuildComponentSummaryFromQuotas();
+  return true;
+}
+
+}  // namespace reportdata
