@@ -15,15 +15,11 @@ namespace {
 constexpr wchar_t kSettingsErrorText[] = L"初始化工程设置数据出错!";
 constexpr wchar_t kReportCaption[] = L"青禾土建报表";
 
-bool IsFacade(const TJQd& record) {
-  return record.typePath == L"ZS\\LMZS" || record.typePath == L"ZS\\LMDK";
-}
+bool IsFacade(const TJQd& record) { return IsFacadeTypePath(record.typePath.str()); }
 
 // The facade decoration's component name carries its floor group.
 void TagWithFloor(TJQd& record) {
-  record.componentName += L"[";
-  record.componentName += record.floor;
-  record.componentName += L"层]";
+  record.componentName = FacadeComponentName(record.componentName.str(), record.floor.str());
 }
 
 void AddOnce(std::vector<std::wstring>& list, const std::wstring& value) {
@@ -139,7 +135,7 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
   for (const std::wstring& floor : decoration_floors) {
     bool covered = false;
     for (const std::wstring& name : floor_names) {
-      if (name == floor || FloorSpecCovers(name, floor)) {
+      if (name == floor || CoversFloor(name, floor)) {
         covered = true;
         break;
       }

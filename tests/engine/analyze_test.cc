@@ -1,0 +1,270 @@
+// The engine's state, its pipelines' use of the outside services, and the
+// answers it gives through them, with the services replaced by fakes.
+#include "engine/analyze.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/fake_services.h"
+#include "reportdata/message_box.h"
+
+namespace reportdata {
+namespace {
+
+using testing::FakeProject;
+using testing::FakeServices;
+using testing::Record;
+
+std::vector<std::wstring> Strings(const std::vector<CString>& texts) {
+  std::vector<std::wstring> out;
+  for (const CString& text : texts) out.push_back(text.str());
+  return out;
+}
+
+SNYTJQdDeClassResult Entry(TJQd bill) {
+  SNYTJQdDeClassResult entry;
+  entry.bill = bill;
+  TJQd quota = bill;
+  quota.kind = L"2";
+  entry.quotas.push_back(quota);
+  return entry;
+}
+
+TEST(AnalyzeTest, PartitionsComeInNaturalOrderFollowedByTheUnpartitionedRest) {
+  CAnalyze engine;
+  std::vector<CString> partitions;
+  engine.GetEngPatitions(partitions);
+  EXPECT_EQ(Strings(partitions), std::vector<std::wstring>{L"未分区"});
+
+  engine.mutable_partitions() = {L"10区", L"2区", L"未分区", L"1区"};
+  engine.GetEngPatitions(partitions);
+  EXPECT_EQ(Strings(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"10区", L"未分区"}));
+
+  // Neither ReleaseAll nor the current partition touches the partition set.
+  engine.SetCurrentPartition(L"2区");
+  engine.ReleaseAll();
+  engine.GetEngPatitions(partitions);
+  EXPECT_EQ(partitions.size(), 4u);
+  EXPECT_EQ(engine.GetCurrentPartitionName().str(), L"2区");
+}
+
+TEST(AnalyzeTest, CalculatedFloorsAreAppendedToTheCallersArray) {
+  FakeProject project;
+  project.classified.floors = {L"1", L"2,5"};
+  project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
+  FakeServices services(project);
+  CAnalyze engine;
+  engine.InitQdData(L"/proj/report");
+
+  CArray<CString> floors;
+  engine.GetCalFloorMsg(floors);
+  engine.GetCalFloorMsg(floors);
+  ASSERT_EQ(floors.GetSize(), 4);
+  EXPECT_EQ(floors[0].str(), L"1");
+  EXPECT_EQ(floors[1].str(), L"2,5");
+  EXPECT_EQ(floors[2].str(), L"1");
+}
+
+TEST(AnalyzeTest, BillBuildAsksTheServicesInOrder) {
+  FakeProject project;
+  project.classified.partitions = {L"1区", L"2区"};
+  project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
+  FakeServices services(project);
+  CAnalyze engine;
+  engine.InitQdData(L"/proj/report");
+
+  EXPECT_EQ(engine.project_dir(), L"/proj");
+  ASSERT_EQ(project.attached.size(), 1u);
+  EXPECT_EQ(project.attached[0], L"/proj");
+  EXPECT_EQ(project.opened_paths[0], L"/proj/CalResult.mdb");
+  EXPECT_EQ(project.opened_paths[1], L"/proj/project.ld");
+
+  // The classification request, then the other-items request without b4.
+  ASSERT_EQ(project.params.size(), 2u);
+  const SNYRAGetResultParam& bill = project.params[0];
+  EXPECT_EQ(bill.billLibKey.str(), L"GB50854-2013");
+  EXPECT_EQ(bill.quotaLibKey.str(), L"DE-TJ-2024");
+  EXPECT_TRUE(bill.b0 && !bill.b1 && bill.b2 && bill.b3 && bill.b4 && bill.b5 && !bill.b6);
+  EXPECT_TRUE(bill.b7);  // no project settings file: own quotas merge
+  EXPECT_FALSE(project.params[1].b4);
+  EXPECT_TRUE(project.params[1].b0);
+
+  std::vector<CString> partitions;
+  engine.GetEngPatitions(partitions);
+  EXPECT_EQ(Strings(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"未分区"}));
+}
+
+TEST(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
+  FakeProject project;
+  project.classified.partitions = {L"1区"};
+  FakeServices services(project);
+  CAnalyze engine;
+  engine.mutable_partitions() = {L"旧分区"};
+
+  project.database_opens = false;
+  engine.InitQdData(L"/proj/report");
+  EXPECT_TRUE(project.params.empty());
+  EXPECT_EQ(engine.partitions().count(L"旧分区"), 1u);
+  EXPECT_FALSE(engine.InitialTable(L"/proj/report"));
+
+  project.database_opens = true;
+  project.project_description_opens = false;
+  EXPECT_FALSE(engine.InitialTable(L"/proj/report"));
+  EXPECT_TRUE(project.params.empty());
+
+  // A report directory without a separator keeps the previous project.
+  EXPECT_EQ(engine.project_dir(), L"/proj");
+  project.project_description_opens = true;
+  engine.InitQdData(L"report");
+  EXPECT_EQ(engine.project_dir(), L"/proj");
+}
+
+TEST(AnalyzeTest, InteractiveRebuildCancelledOrRefusedKeepsTheTables) {
+  FakeProject project;
+  project.classified.partitions = {L"1区"};
+  project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
+  FakeServices services(project);
+  CAnalyze engine;
+  engine.InitQdData(L"/proj/report");
+  CStringArray before;
+  engine.GetTotalData(before, 1);
+
+  project.classified.items.push_back(Entry(Record(L"1", L"2", L"7")));
+  project.dialog_answer = false;
+  EXPECT_FALSE(engine.ShowQdListDialog());
+  project.dialog_answer = true;
+  project.classification_answer = false;
+  EXPECT_FALSE(engine.ShowQdListDialog());
+  CStringArray after;
+  engine.GetTotalData(after, 1);
+  EXPECT_EQ(Strings(before.items()), Strings(after.items()));
+  EXPECT_EQ(project.dialogs, 1);
+
+  project.classification_answer = true;
+  EXPECT_TRUE(engine.ShowQdListDialog());
+  engine.GetTotalData(after, 1);
+  EXPECT_NE(Strings(before.items()), Strings(after.items()));
+}
+
+TEST(AnalyzeTest, InteractiveRebuildReportsAFailedProjectDescription) {
+  FakeProject project;
+  project.project_description_opens = false;
+  FakeServices services(project);
+  std::vector<std::wstring> shown;
+  MessageBoxHandler previous = SetMessageBoxHandler(
+      [&](const CString& text, const CString& caption, MessageBoxIcon) {
+        shown.push_back(caption.str() + L": " + text.str());
+      });
+  CAnalyze engine;
+  EXPECT_TRUE(engine.ShowQdListDialog());
+  SetMessageBoxHandler(previous);
+  EXPECT_EQ(shown, std::vector<std::wstring>{L"青禾土建报表: 初始化工程设置数据出错!"});
+  // Without a project description the library keys are empty.
+  EXPECT_TRUE(project.params.at(0).billLibKey.IsEmpty());
+}
+
+TEST(AnalyzeTest, QuotaBuildRequestsAndFloors) {
+  FakeProject project;
+  project.quotas.partitions = {L"2区"};
+  project.quotas.floors = {L"1"};
+  TJQd facade = Record(L"2", L"3", L"2", L"ZS\\LMZS", L"立面");
+  project.quotas.quotas = {Record(L"2", L"2,5", L"1"), facade, Record(L"2", L"1", L"1")};
+  project.other_quotas.quotas = {Record(L"2", L"-1", L"1", L"QTXM", L"其他")};
+  FakeServices services(project);
+  CAnalyze engine;
+  ASSERT_TRUE(engine.InitialTable(L"/proj/report"));
+
+  ASSERT_EQ(project.params.size(), 2u);
+  const SNYRAGetResultParam& quota = project.params[0];
+  EXPECT_EQ(quota.billLibKey.str(), L"-1");
+  EXPECT_EQ(quota.quotaLibKey.str(), L"DE-TJ-2024");
+  EXPECT_TRUE(!quota.b0 && !quota.b1 && quota.b2 && quota.b3 && quota.b4 && !quota.b5 &&
+              !quota.b6 && !quota.b7);
+
+  // The facade record's floor is not a calculated floor of its own.
+  CArray<CString> floors;
+  engine.GetCalFloorMsg(floors);
+  std::vector<std::wstring> names;
+  for (const CString& floor : floors) names.push_back(floor.str());
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"1", L"2,5", L"-1"}));
+
+  // Building twice does not count the quantities twice.
+  CStringArray first, second;
+  engine.GetTotalData(first, 11);
+  ASSERT_TRUE(engine.InitialTable(L"/proj/report"));
+  engine.GetTotalData(second, 11);
+  EXPECT_EQ(Strings(first.items()), Strings(second.items()));
+}
+
+TEST(AnalyzeTest, ProjectDescriptionQueries) {
+  FakeProject project;
+  project.floor_names = {L"1", L"2"};
+  project.summary = {{L"工程名称", L"示例楼"}};
+  project.outdoor_level = L"-0.45m";
+  FakeServices services(project);
+  CAnalyze engine;
+
+  STJReportFloorBaseInfo info;
+  EXPECT_TRUE(engine.GetFloorBaseInfo(L"1", info));
+  EXPECT_EQ(info.label.str(), L"首层");
+  EXPECT_DOUBLE_EQ(info.height, 3.3);
+  EXPECT_DOUBLE_EQ(info.bottomElevation, -0.05);
+  EXPECT_FALSE(engine.GetFloorBaseInfo(L"9", info));
+
+  CStringArray names;
+  EXPECT_FALSE(engine.GetAllFloorNames(names));  // false even when filled
+  EXPECT_EQ(names.GetSize(), 2);
+
+  std::vector<SNYPair> pairs = {{L"stale", L"x"}};
+  EXPECT_TRUE(engine.GetProjectSummary(pairs));
+  ASSERT_EQ(pairs.size(), 1u);
+  EXPECT_EQ(pairs[0].value.str(), L"示例楼");
+
+  double level = 0;
+  EXPECT_TRUE(engine.GetOutDesignLevel(level));
+  EXPECT_DOUBLE_EQ(level, -0.45);
+
+  project.project_description_opens = false;
+  CAnalyze closed;
+  EXPECT_FALSE(closed.GetProjectSummary(pairs));
+  EXPECT_TRUE(pairs.empty());
+}
+
+TEST(AnalyzeTest, PricesCategoriesAndComponentIndex) {
+  FakeProject project;
+  SNYDePriceEntry entry;
+  entry.id = {L"A4-1", L"砖墙", L"10m3", L"DE-TJ-2024"};
+  entry.price = L"3520.00";
+  project.prices = {entry, entry};
+  project.prices[1].price = L"9999";
+  project.comp_index = {{L"Q\\TWQ", L"TWQ"}};
+  FakeServices services(project);
+  CAnalyze engine;
+
+  std::map<STJReportDePriceId, CString> prices;
+  prices[entry.id] = L"kept";
+  EXPECT_TRUE(engine.ReadDePrice(prices));
+  EXPECT_EQ(prices.size(), 1u);
+  EXPECT_EQ(prices[entry.id].str(), L"kept");  // present keys are not replaced
+  EXPECT_EQ(project.price_key, L"DE-TJ-2024");
+
+  std::map<CString, std::set<CString>> config = {{L"stale", {}}};
+  EXPECT_FALSE(engine.ReadDeCategoryShowConfig(config));
+  EXPECT_TRUE(config.empty());
+  EXPECT_TRUE(engine.WriteDeCategoryShowConfig({{L"砂浆", {L"M5", L"M7.5"}}, {L"空", {}}}));
+  EXPECT_TRUE(engine.ReadDeCategoryShowConfig(config));
+  EXPECT_EQ(config.size(), 2u);
+  EXPECT_EQ(config[L"砂浆"].size(), 2u);
+  EXPECT_TRUE(config[L"空"].empty());
+
+  CString index = L"unchanged";
+  EXPECT_TRUE(engine.GetCompIndexByCompDir(L"Q\\TNQ", index));
+  EXPECT_EQ(index.str(), L"unchanged");
+  EXPECT_TRUE(engine.GetCompIndexByCompDir(L"Q\\TWQ", index));
+  EXPECT_EQ(index.str(), L"TWQ");
+
+  EXPECT_FALSE(engine.GetIsPriatedCalResult(L"/proj", false));
+  EXPECT_TRUE(engine.GetIsPriatedCalResult(L"/proj", true));
+}
+
+}  // namespace
+}  // namespace reportdata

@@ -1,0 +1,225 @@
+// In-memory stand-ins for the outside services.
+#include "engine/fake_services.h"
+
+namespace reportdata::testing {
+namespace {
+
+class Results : public CalResultService {
+ public:
+  explicit Results(FakeProject& project) : project_(project) {}
+  bool GetQdDeClassResultData(const CString&, const SNYRAGetResultParam& param,
+                              SNYRAQdDeClassResultInfo& result, bool) override {
+    project_.params.push_back(param);
+    result = project_.classified;
+    return project_.classification_answer;
+  }
+  bool GetQTXMQdDeClassResult(const CString&, const SNYRAGetResultParam& param,
+                              SNYRAQdDeClassResultInfo& result) override {
+    project_.params.push_back(param);
+    result = project_.other_items;
+    return true;
+  }
+  bool GetDeResultData(const CString&, const SNYRAGetResultParam& param, SNYRADeResultInfo& result,
+                       bool) override {
+    project_.params.push_back(param);
+    result = project_.quotas;
+    return true;
+  }
+  bool GetQTXMDeResult(const CString&, const SNYRAGetResultParam& param,
+                       SNYRADeResultInfo& result) override {
+    project_.params.push_back(param);
+    result = project_.other_quotas;
+    return true;
+  }
+  bool ShowQdListDialog(const CString&, const CString&, const CString&,
+                        std::vector<SNYTJQdDeClassResult>&,
+                        std::vector<SNYTJQdDeClassResult>&) override {
+    ++project_.dialogs;
+    return project_.dialog_answer;
+  }
+  bool ShowDeListPriceDialog(const CString&, const CString& key) override {
+    project_.price_key = key.str();
+    return true;
+  }
+
+ private:
+  FakeProject& project_;
+};
+
+class Database : public IDMDatabase {
+ public:
+  bool HasCalResult(const std::wstring&, bool flag) override { return flag; }
+  bool GetFloorAreas(std::vector<SNYFloorAreaRecord>&) override { return false; }
+  bool GetDoorWindows(std::vector<SNYDoorWindowRecord>&) override { return false; }
+};
+
+class Director : public IDMDirector, IDMCompDictionary, IDMPriceAccess, IDMProjectAccess {
+ public:
+  explicit Director(FakeProject& project) : project_(project) {}
+  IDMDatabase* Open(const std::wstring& path, bool) override {
+    project_.opened_paths.push_back(path);
+    return project_.database_opens ? &database_ : nullptr;
+  }
+  IDMCompDictionary* GetCompDictionary() override { return this; }
+  IDMPriceAccess* GetPriceAccess(const std::wstring&) override { return this; }
+  IDMProjectAccess* GetProjectAccess() override { return this; }
+
+  bool CanOpen(const std::wstring&, const std::wstring&) override {
+    return project_.database_opens;
+  }
+  bool GetCompIndex(const std::wstring& dir, std::wstring& index) override {
+    auto it = project_.comp_index.find(dir);
+    if (it == project_.comp_index.end()) return false;
+    index = it->second;
+    return true;
+  }
+  bool GetCompName(const std::wstring&, std::wstring&) override { return false; }
+  bool GetDePrices(const std::wstring& key, std::vector<SNYDePriceEntry>& out) override {
+    project_.price_key = key;
+    out = project_.prices;
+    return true;
+  }
+  bool WriteDeCategoryShowConfig(const std::wstring&, const CategoryConfig& config) override {
+    project_.category_config = config;
+    project_.has_category_config = true;
+    return true;
+  }
+  bool ReadDeCategoryShowConfig(const std::wstring&, CategoryConfig& config) override {
+    if (!project_.has_category_config) return false;
+    config = project_.category_config;
+    return true;
+  }
+  bool AttachProject(const std::wstring& dir) override {
+    project_.attached.push_back(dir);
+    return true;
+  }
+
+ private:
+  FakeProject& project_;
+  Database database_;
+};
+
+class Proxy : public IEAPObject {
+ public:
+  explicit Proxy(FakeProject& project) : project_(project) {}
+  bool GetBillLibInfo(NS_NYProject::SBillQuotaLibInfo& library) override {
+    library = project_.bill_library;
+    return true;
+  }
+  bool GetQuotaLibInfo(NS_NYProject::SBillQuotaLibInfo& library, bool) override {
+    library = project_.quota_library;
+    return true;
+  }
+  bool GetFloorNames(std::vector<CString>& names) override {
+    names = project_.floor_names;
+    return true;
+  }
+  bool GetFloorBaseInfo(const CString& floor, CString& name, CString& label, int& number,
+                        CString& kind, CString& remark, CString& height,
+                        CString& elevation) override {
+    if (floor != L"1") return false;
+    name = L"1";
+    label = L"首层";
+    number = 1;
+    kind = L"地上";
+    remark = L"";
+    height = L"3.3";
+    elevation = L"-0.05";
+    return true;
+  }
+  bool GetProjectSummary(std::vector<SNYPair>& pairs) override {
+    pairs.insert(pairs.end(), project_.summary.begin(), project_.summary.end());
+    return true;
+  }
+  bool GetOutDesignLevel(CString& level) override {
+    level = project_.outdoor_level;
+    return true;
+  }
+
+ private:
+  FakeProject& project_;
+};
+
+class ProxyService : public AttrProxyService {
+ public:
+  explicit ProxyService(FakeProject& project) : project_(project) {}
+  std::unique_ptr<IEAPObject> Open(const CString& path, const CString&, int, int) override {
+    project_.opened_paths.push_back(path.str());
+    if (!project_.project_description_opens) return nullptr;
+    return std::make_unique<Proxy>(project_);
+  }
+
+ private:
+  FakeProject& project_;
+};
+
+class Library : public QuotaLibraryService {
+ public:
+  explicit Library(FakeProject& project) : project_(project) {}
+  bool InitBillLibrary(const NS_NYProject::SBillQuotaLibInfo&) override { return true; }
+  bool InitQuotaLibrary(const NS_NYProject::SBillQuotaLibInfo&, bool) override { return true; }
+  bool BillChapter(const CString& code, SNYTJChapterInfo& chapter) override {
+    return Find(code, chapter);
+  }
+  bool QuotaChapter(const CString& code, SNYTJChapterInfo& chapter, SearchQuotaMode) override {
+    return Find(code, chapter);
+  }
+
+ private:
+  bool Find(const CString& code, SNYTJChapterInfo& chapter) {
+    for (const auto& [prefix, name] : project_.chapters) {
+      if (code.str().rfind(prefix, 0) == 0) {
+        chapter.name = name;
+        chapter.orderId = prefix;
+        return true;
+      }
+    }
+    return false;
+  }
+  FakeProject& project_;
+};
+
+class SilentProgress : public ProgressSink {
+ public:
+  void Open(const std::wstring&) override {}
+  void Message(const std::wstring&) override {}
+  void Close() override {}
+};
+
+}  // namespace
+
+FakeServices::FakeServices(FakeProject& project)
+    : previous_results_(InstallService(std::make_shared<Results>(project))),
+      previous_director_(InstallService(std::shared_ptr<IDMDirector>(std::make_shared<Director>(project)))),
+      previous_proxy_(InstallService(std::make_shared<ProxyService>(project))),
+      previous_library_(InstallService(std::make_shared<Library>(project))),
+      previous_progress_(InstallService(std::make_shared<SilentProgress>())) {}
+
+FakeServices::~FakeServices() {
+  InstallService(previous_results_);
+  InstallService(previous_director_);
+  InstallService(previous_proxy_);
+  InstallService(previous_library_);
+  InstallService(previous_progress_);
+}
+
+TJQd Record(const wchar_t* kind, const wchar_t* floor, const wchar_t* quantity,
+            const wchar_t* type_path, const wchar_t* component) {
+  TJQd record;
+  record.kind = kind;
+  record.floor = floor;
+  record.quantity = quantity;
+  record.typePath = type_path;
+  record.componentName = component;
+  record.billCode = L"010401003001";
+  record.billName = L"实心砖墙";
+  record.billUnit = L"m3";
+  record.quotaCode = L"A4-1";
+  record.quotaName = L"砖墙";
+  record.quotaUnit = L"10m3";
+  record.handle = L"1F";
+  record.position = L"A/1-2";
+  return record;
+}
+
+}  // namespace reportdata::testing
