@@ -12,9 +12,6 @@
 namespace reportdata {
 namespace {
 
-constexpr wchar_t kSettingsErrorText[] = L"初始化工程设置数据出错!";
-constexpr wchar_t kReportCaption[] = L"青禾土建报表";
-
 bool IsFacade(const TJQd& record) { return IsFacadeTypePath(record.typePath.str()); }
 
 // The facade decoration's component name carries its floor group.
@@ -78,7 +75,7 @@ bool CAnalyze::ShowQdListDialog() {
     } else {
       progress.SetShowInformation(L"正在初始化工程设置信息!");
       if (!OpenAttrProxy()) {
-        ShowMessageBox(kSettingsErrorText, kReportCaption, MessageBoxIcon::kExclamation);
+        ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
       }
       InitLibraries(0);
     }

@@ -87,7 +87,7 @@ CString CAnalyze::QuotaKeyForPrices() {
     return key;
   }
   if (!OpenAttrProxy()) {
-    ShowMessageBox(L"初始化工程设置数据出错!", L"青禾土建报表", MessageBoxIcon::kExclamation);
+    ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
   }
   InitLibraries(0);
   return quota_key_;
