@@ -1,17 +1,86 @@
 // The engine's table-file operations: the write sequences of the bill and
-// quota families, their reload sequences, the export file, the cloud-index
-// file and the comparison-report columns.
+// quota families, their reload sequences, the export file and the
+// comparison-report columns. Every step is its own file, saved whole or not
+// at all; a step that throws TableFileError ends the sequence, and the files
+// and tables of the steps before it stay as they are.
 #include "engine/analyze.h"
+#include "persist/global_files.h"
+#include "persist/report_comp_file.h"
+#include "persist/report_table_files.h"
+#include "platform/text.h"
 
 namespace reportdata {
+namespace {
 
-void CAnalyze::Write_xml(const CString& /*report_dir*/) {}
-void CAnalyze::WriteXML(const CString& /*report_dir*/) {}
-void CAnalyze::ExportToXML(const CString& /*path*/) {}
+// Tables of both families whose data the engine does not build yet: their
+// files hold the envelope alone.
+void WriteSharedTables(std::wstring_view dir) {
+  WriteEmptyTable(dir, kBuildingAreaFile);
+  WriteEmptyTable(dir, kDoorWindowFile);
+  WriteEmptyTable(dir, kRoomTable1File);
+  WriteEmptyTable(dir, kRoomTable2File);
+  WriteEmptyTable(dir, kIndexAnalysisFile);
+}
+
+}  // namespace
+
+void CAnalyze::Write_xml(const CString& report_dir) {
+  const std::wstring& dir = report_dir.str();
+  WriteGlobalParas(dir, partitions_);
+  WriteBillSummary(dir, tables_.bill_summary(), partition_);
+  WriteBillConsumption(dir, tables_.bill_consumption(), partition_);
+  WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_);
+  WriteSharedTables(dir);
+  WriteCalFloor(dir, cal_floors_);
+  WriteEmptyTable(dir, kComponentTableFile);
+  WriteEmptyTable(dir, kBillQuantityFile);
+  WriteEmptyTable(dir, kQuotaQuantityFile);
+}
+
+void CAnalyze::WriteXML(const CString& report_dir) {
+  const std::wstring& dir = report_dir.str();
+  WriteGlobalParas(dir, partitions_);
+  WriteQuotaSummary(dir, tables_.quota_summary(), partition_);
+  WriteQuotaByFloor(dir, tables_.quota_by_floor());
+  WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_);
+  WriteSharedTables(dir);
+  WriteCalFloor(dir, cal_floors_);
+  WriteEmptyTable(dir, kComponentTableFile);
+  WriteEmptyTable(dir, kQuotaQuantityFile);
+}
+
+void CAnalyze::ExportToXML(const CString& path) {
+  ExportBillConsumption(ToUtf8(path.str()), tables_.bill_consumption(), partition_);
+}
+
+// The cloud-index data file and the building-area file hold nothing the
+// engine keeps yet.
 void CAnalyze::ReadNormXml(const CString& /*report_dir*/) {}
-void CAnalyze::WriteReportCompColumn(const SReportColunm& /*root*/, const CString& /*dir*/) {}
-void CAnalyze::ReadReportCompColumn(SReportColunm& /*root*/, const CString& /*dir*/) {}
-void CAnalyze::ReadBillFamily(const CString& /*report_dir*/) {}
-void CAnalyze::ReadQuotaFamily(const CString& /*report_dir*/) {}
+
+void CAnalyze::WriteReportCompColumn(const SReportColunm& root, const CString& dir) {
+  WriteReportComp(dir.str(), root);
+}
+
+void CAnalyze::ReadReportCompColumn(SReportColunm& root, const CString& dir) {
+  ReadReportComp(dir.str(), root);
+}
+
+void CAnalyze::ReadBillFamily(const CString& report_dir) {
+  const std::wstring& dir = report_dir.str();
+  ReadGlobalParas(dir, partitions_);
+  ReadBillSummary(dir, tables_.bill_summary());
+  ReadBillConsumption(dir, tables_.bill_consumption());
+  ReadConsumptionSummary(dir, tables_.consumption_summary());
+  ReadCalFloor(dir, cal_floors_);
+}
+
+void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
+  const std::wstring& dir = report_dir.str();
+  ReadGlobalParas(dir, partitions_);
+  ReadQuotaSummary(dir, tables_.quota_summary());
+  ReadQuotaByFloor(dir, tables_.quota_by_floor());
+  ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
+  ReadCalFloor(dir, cal_floors_);
+}
 
 }  // namespace reportdata

@@ -1,0 +1,165 @@
+// The engine's write and read sequences of the two table families: which
+// files each writes, what a reload restores, and what a failure in the
+// middle of a sequence leaves behind.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/analyze.h"
+#include "reportdata/errors.h"
+#include "support/table_services.h"
+#include "support/temp_dir.h"
+#include "tests/persist/generated_project.h"
+
+namespace reportdata {
+namespace {
+
+using testing::TempDir;
+
+std::vector<std::string> Entries(const std::string& path) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class TableSequencesTest : public ::testing::Test {
+ protected:
+  TableSequencesTest() {
+    for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(200)) {
+      engine_.tables().AddClassifiedEntry(entry);
+      for (const TJQd& quota : entry.quotas) engine_.tables().AddQuotaRecord(quota);
+    }
+    engine_.mutable_partitions() = {L"一区", L"二区"};
+    engine_.cal_floors() = {CString(L"1"), CString(L"2,5")};
+  }
+
+  testing::TestServices services_;
+  CAnalyze engine_;
+  TempDir dir_;
+};
+
+TEST_F(TableSequencesTest, EachFamilyWritesItsOwnFiles) {
+  engine_.Write_xml(dir_.wpath());
+  EXPECT_EQ(
+      Entries(dir_.path()),
+      (std::vector<std::string>{"CalFloor.xml", "CompTable.xml", "GlobalParas.xml",
+                                "TongTablede.xml", "TongTableqd.xml", "de.xml", "mc.xml", "mj.xml",
+                                "qd.xml", "qdxhl.xml", "room1.xml", "room2.xml", "zbfx.xml"}));
+  EXPECT_EQ(dir_.Read("mj.xml"), "<工程数据 Version=\"10\" Table_Name=\"建筑面积汇总表\"/>");
+  EXPECT_EQ(dir_.Read("room1.xml"), "<工程数据 Version=\"10\" Table_Name=\"门窗汇总表\"/>");
+  EXPECT_EQ(dir_.Read("zbfx.xml"), "<工程数据 Version=\"10\" Table_Name=\"指标分析表\"/>");
+  EXPECT_EQ(dir_.Read("CompTable.xml"), "<工程数据 Version=\"10\" Table_Name=\"构件表\"/>");
+  EXPECT_EQ(dir_.Read("TongTableqd.xml"), "<工程数据 Version=\"10\" Table_Name=\"实物量表\"/>");
+
+  TempDir quota_dir;
+  engine_.WriteXML(quota_dir.wpath());
+  EXPECT_EQ(Entries(quota_dir.path()),
+            (std::vector<std::string>{"CalFloor.xml", "CompTable.xml", "GlobalParas.xml",
+                                      "TongTablede.xml", "de1.xml", "de2.xml", "de3.xml", "mc.xml",
+                                      "mj.xml", "room1.xml", "room2.xml", "zbfx.xml"}));
+}
+
+TEST_F(TableSequencesTest, ReloadRestoresPartitionsFloorsAndTablesAndAppends) {
+  engine_.Write_xml(dir_.wpath());
+  engine_.WriteXML(dir_.wpath());
+
+  CAnalyze bill;
+  bill.InitDataFromXml(dir_.wpath());
+  EXPECT_EQ(bill.partitions(), engine_.partitions());
+  EXPECT_EQ(bill.cal_floors(), engine_.cal_floors());
+  EXPECT_EQ(bill.project_dir(), std::filesystem::path(dir_.path()).parent_path().wstring());
+  EXPECT_EQ(bill.tables().bill_summary().size(), engine_.tables().bill_summary().size());
+  EXPECT_EQ(bill.tables().bill_consumption().size(), engine_.tables().bill_consumption().size());
+  EXPECT_EQ(bill.tables().consumption_summary().size(),
+            engine_.tables().consumption_summary().size());
+  EXPECT_TRUE(bill.tables().quota_summary().empty());
+
+  // A second reload without emptying the engine lists everything twice;
+  // the partition set is replaced, not added to.
+  bill.InitDataFromXml(dir_.wpath());
+  EXPECT_EQ(bill.tables().bill_summary().size(), 2 * engine_.tables().bill_summary().size());
+  EXPECT_EQ(bill.cal_floors().size(), 4u);
+  EXPECT_EQ(bill.partitions().size(), 2u);
+
+  CAnalyze quota;
+  EXPECT_TRUE(quota.InitialTableFromXml(dir_.wpath()));
+  EXPECT_EQ(quota.tables().quota_summary().size(), engine_.tables().quota_summary().size());
+  EXPECT_EQ(quota.tables().quota_by_floor().size(), engine_.tables().quota_by_floor().size());
+  EXPECT_EQ(quota.tables().quota_by_floor_component().size(),
+            engine_.tables().quota_by_floor_component().size());
+  EXPECT_TRUE(quota.tables().bill_summary().empty());
+
+  TempDir empty;
+  CAnalyze nothing;
+  EXPECT_TRUE(nothing.InitialTableFromXml(empty.wpath()));
+  EXPECT_TRUE(nothing.tables().quota_summary().empty());
+}
+
+TEST_F(TableSequencesTest, FailedSaveStopsTheSequenceAndKeepsTheOldFiles) {
+  dir_.Write("qd.xml", "old bill summary");
+  dir_.Write("de.xml", "old consumption summary");
+  std::filesystem::create_directory(dir_.File("qdxhl.xml"));
+  try {
+    engine_.Write_xml(dir_.wpath());
+    FAIL() << "the save over a directory succeeded";
+  } catch (const TableFileError& error) {
+    EXPECT_EQ(error.path(), dir_.File("qdxhl.xml"));
+    EXPECT_EQ(std::string(error.what()),
+              dir_.File("qdxhl.xml") + ": cannot replace the file (Is a directory)");
+  }
+  // The steps before the failure are written, the ones after it untouched,
+  // and no temporary file is left.
+  EXPECT_EQ(Entries(dir_.path()),
+            (std::vector<std::string>{"GlobalParas.xml", "de.xml", "qd.xml", "qdxhl.xml"}));
+  EXPECT_NE(dir_.Read("qd.xml"), "old bill summary");
+  EXPECT_EQ(dir_.Read("de.xml"), "old consumption summary");
+
+  // A report data directory below a regular file cannot take any file.
+  dir_.Write("plain", "x");
+  EXPECT_THROW(engine_.WriteXML(dir_.wpath() + L"/plain"), TableFileError);
+  EXPECT_EQ(dir_.Read("plain"), "x");
+}
+
+TEST_F(TableSequencesTest, DamagedFileStopsTheReloadAfterWhatWasRead) {
+  engine_.Write_xml(dir_.wpath());
+  dir_.Write("de.xml", "<报表/>");
+  CAnalyze reader;
+  EXPECT_THROW(reader.InitDataFromXml(dir_.wpath()), TableFileError);
+  EXPECT_EQ(reader.tables().bill_summary().size(), engine_.tables().bill_summary().size());
+  EXPECT_EQ(reader.tables().bill_consumption().size(), engine_.tables().bill_consumption().size());
+  EXPECT_TRUE(reader.tables().consumption_summary().empty());
+  EXPECT_TRUE(reader.cal_floors().empty());  // read after the damaged file
+
+  // An unparsable file is skipped and the sequence goes on.
+  dir_.Write("de.xml", "<工程数据><Chapter1");
+  CAnalyze skipping;
+  skipping.InitDataFromXml(dir_.wpath());
+  EXPECT_TRUE(skipping.tables().consumption_summary().empty());
+  EXPECT_EQ(skipping.cal_floors(), engine_.cal_floors());
+}
+
+TEST_F(TableSequencesTest, ExportAndComparisonColumnsGoThroughTheEngine) {
+  engine_.ExportToXML(dir_.wpath() + L"/导出.xml");
+  const std::string bytes = dir_.Read("导出.xml");
+  EXPECT_EQ(
+      bytes.rfind("<工程数据 Type=\"R\" Version=\"6.0\" Table_Name=\"清单定额\"><Chapter0 ", 0),
+      0u);
+
+  SReportColunm root;
+  root.columnId = L"root";
+  root.children.resize(2);
+  engine_.WriteReportCompColumn(root, dir_.wpath());
+  SReportColunm read;
+  engine_.ReadReportCompColumn(read, dir_.wpath());
+  EXPECT_EQ(read.columnId, L"root");
+  EXPECT_EQ(read.children.size(), 2u);
+}
+
+}  // namespace
+}  // namespace reportdata
