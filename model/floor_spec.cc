@@ -150,6 +150,9 @@ bool AsRange(std::wstring_view spec, Range& range) {
   return true;
 }
 
+// Ranges beyond kMaxRangeFloors floors are not filled in between their ends.
+bool IsTooWide(long long low, long long high) { return high - low + 1 > kMaxRangeFloors; }
+
 bool IsList(std::wstring_view spec) {
   const size_t slash = FindSlash(spec);
   return slash != std::wstring_view::npos && slash >= 1;
@@ -163,7 +166,7 @@ bool ExpandFloors(std::wstring_view spec, std::vector<std::wstring>& floors) {
     const long long low = LeadingInt(range.first);
     const long long high = LeadingInt(range.last);
     floors.push_back(Normalized(range.first));
-    if (high - 1 != low) {
+    if (!IsTooWide(low, high)) {
       for (long long floor = low + 1; floor <= high - 1; ++floor)
         floors.push_back(FormatInt(floor));
     }
@@ -192,7 +195,7 @@ bool CoversFloor(std::wstring_view spec, std::wstring_view floor) {
     if (EqualsNormalized(range.first, floor) || EqualsNormalized(range.last, floor)) return true;
     const long long low = LeadingInt(range.first);
     const long long high = LeadingInt(range.last);
-    return IsIntegerTextBetween(floor, low + 1, high - 1);
+    return !IsTooWide(low, high) && IsIntegerTextBetween(floor, low + 1, high - 1);
   }
   if (!IsList(spec)) return false;
   size_t start = 0;

@@ -13,6 +13,11 @@
 
 namespace reportdata {
 
+// A range of more floors than this (no building has them; a slip such as
+// "1,1000000000") stands for its two ends only when it is expanded or asked
+// whether it covers a floor. Its floor count is what its numbers say.
+inline constexpr long long kMaxRangeFloors = 1000;
+
 struct FloorSpec {
   int count = 1;          // floors the specification stands for
   int order_key = -1000;  // floors sort by this key; floor "0" sorts first of all

@@ -47,19 +47,20 @@ bool SameShare(const PartitionShare& a, const SNYTJFenQuInfo& b) {
   return a.quantity == b.quantity && a.name == b.name.str() && a.formula == b.formula.str();
 }
 
+// Equal as multisets: each entry occurs as often in one list as in the other.
 bool SamePartitions(const std::vector<PartitionShare>& node,
                     const std::vector<SNYTJFenQuInfo>& record) {
   if (node.size() != record.size()) return false;
   // A record carries one entry per partition of the project, a handful.
   for (const PartitionShare& share : node) {
-    bool found = false;
-    for (const SNYTJFenQuInfo& other : record) found = found || SameShare(share, other);
-    if (!found) return false;
-  }
-  for (const SNYTJFenQuInfo& other : record) {
-    bool found = false;
-    for (const PartitionShare& share : node) found = found || SameShare(share, other);
-    if (!found) return false;
+    size_t in_node = 0;
+    for (const PartitionShare& other : node) {
+      in_node += other.quantity == share.quantity && other.name == share.name &&
+                 other.formula == share.formula;
+    }
+    size_t in_record = 0;
+    for (const SNYTJFenQuInfo& other : record) in_record += SameShare(share, other);
+    if (in_node != in_record) return false;
   }
   return true;
 }

@@ -60,12 +60,13 @@ int CompareQuotaItems(const QuotaItem& a, const QuotaItem& b) {
 
 // Stable, so entries that tie keep their order of arrival, and safe with an
 // outside comparison that is not a strict order. A list already in order is
-// left alone and keeps its index.
+// left alone and keeps its index. Returns whether the list was reordered.
 template <typename List, typename Less>
-void SortList(List& list, HashIndex& index, Less&& less) {
-  if (list.size() < 2 || std::is_sorted(list.begin(), list.end(), less)) return;
+bool SortList(List& list, HashIndex& index, Less&& less) {
+  if (list.size() < 2 || std::is_sorted(list.begin(), list.end(), less)) return false;
   std::stable_sort(list.begin(), list.end(), less);
   index.Reset();
+  return true;
 }
 
 template <typename Chapter>
@@ -77,9 +78,10 @@ void SortChapters(std::vector<Chapter>& chapters, HashIndex& index) {
 
 template <typename Floor>
 void SortFloors(std::vector<Floor>& floors, FloorIndex& index) {
-  SortList(floors, index.by_spec,
-           [](const Floor& a, const Floor& b) { return a.order_key < b.order_key; });
-  index.by_covered_floor.Reset();
+  if (SortList(floors, index.by_spec,
+               [](const Floor& a, const Floor& b) { return a.order_key < b.order_key; })) {
+    index.by_covered_floor.Reset();
+  }
 }
 
 }  // namespace reportdata

@@ -144,5 +144,56 @@ TEST_F(BillTablesTest, ChapterLookupsAreAskedOncePerCode) {
   EXPECT_EQ(services.library->bill_lookups, 2);
 }
 
+// Listing sorts the stored lists in place; records filed afterwards still
+// find the items, floors, components and records they merge into, for lists
+// long enough to be looked up by key.
+TEST_F(BillTablesTest, RecordsFiledAfterAListingStillMerge) {
+  auto file_all = [&](const wchar_t* tag) {
+    for (int item = 11; item >= 0; --item) {
+      for (int floor = 10; floor >= 1; --floor) {
+        for (int piece = 9; piece >= 0; --piece) {
+          Rec rec{.floor = std::to_wstring(floor),
+                  .component = L"Q" + std::to_wstring(piece % 2),
+                  .quantity = std::to_wstring(piece + 1),
+                  .position = L"P" + std::to_wstring(piece),
+                  .handle = tag};
+          AddEntry(rec.Bill(L"0104010010" + std::to_wstring(10 + item), L"砖墙"),
+                   {rec.Quota(L"A4-" + std::to_wstring(item), L"砌砖")});
+        }
+      }
+      Rec facade{.floor = L"12", .component = L"WQM", .type_path = L"ZS\\LMZS", .handle = tag};
+      Rec range{.floor = L"11,12", .component = L"Q0", .handle = tag};
+      AddEntry(range.Bill(L"0104010010" + std::to_wstring(10 + item), L"砖墙"));
+      AddEntry(facade.Bill(L"0104010010" + std::to_wstring(10 + item), L"砖墙"));
+    }
+  };
+  file_all(L"a");
+  EXPECT_EQ(TreeItems(1), (std::vector<std::wstring>{L"砌筑工程"}));
+  EXPECT_EQ(TreeItems(3), (std::vector<std::wstring>{L"砌筑"}));
+  Stream(21);
+  Stream(23);
+  ASSERT_EQ(tables.bill_summary()[0].items[0].code, L"010401001010");  // sorted in place
+  file_all(L"b");
+  ASSERT_EQ(tables.bill_summary().size(), 1u);
+  const SQdChapterNode& chapter = tables.bill_summary()[0];
+  ASSERT_EQ(chapter.items.size(), 12u);
+  for (const SQdItemNode& item : chapter.items) {
+    ASSERT_EQ(item.floors.size(), 11u) << item.code;
+    EXPECT_EQ(item.floors[0].spec, L"1");
+    EXPECT_EQ(item.floors[10].spec, L"11,12");
+    EXPECT_EQ(item.floors[10].components.size(), 2u);  // the facade joined the range
+    for (const SQdFloorNode& floor : item.floors) {
+      for (const SQdCompNode& component : floor.components) {
+        for (const SQdRecordNode& record : component.records) {
+          EXPECT_EQ(record.count, 2) << item.code << " " << floor.spec << " " << component.name;
+        }
+      }
+    }
+  }
+  ASSERT_EQ(tables.consumption_summary()[0].items.size(), 12u);
+  EXPECT_EQ(tables.consumption_summary()[0].items[0].floors.size(), 10u);
+  EXPECT_EQ(tables.bill_consumption()[0].items.size(), 12u);
+}
+
 }  // namespace
 }  // namespace reportdata::testing

@@ -49,9 +49,11 @@ TEST(FloorSpecTest, ExpandsRangesAndLists) {
 }
 
 TEST(FloorSpecTest, CoverageMatchesExpansion) {
-  const std::vector<std::wstring> specs = {L"2,5", L"-2,1", L"2/4/6", L"2，3", L"7", L"1,1"};
-  const std::vector<std::wstring> floors = {L"1",  L"2", L"3",  L"4",  L"5",  L"6",   L"0",  L"-1",
-                                            L"-2", L"7", L"03", L"+3", L"-0", L"3.0", L"2,5"};
+  const std::vector<std::wstring> specs = {L"2,5", L"-2,1", L"2/4/6", L"2，3",
+                                           L"7",   L"1,1",  L"1,3000"};
+  const std::vector<std::wstring> floors = {L"1",  L"2",   L"3",   L"4",   L"5",  L"6",
+                                            L"0",  L"-1",  L"-2",  L"7",   L"03", L"+3",
+                                            L"-0", L"3.0", L"2,5", L"3000"};
   for (const std::wstring& spec : specs) {
     std::vector<std::wstring> expansion;
     ExpandFloors(spec, expansion);
@@ -60,6 +62,38 @@ TEST(FloorSpecTest, CoverageMatchesExpansion) {
       EXPECT_EQ(CoversFloor(spec, floor), expected) << spec.size() << " " << floor.size();
     }
   }
+}
+
+// A range of more floors than any building has (a slip such as
+// "1,1000000000") stands for its two ends only, in expansion and coverage
+// alike, and still counts every floor.
+TEST(FloorSpecTest, ImplausiblyWideRangesStandForTheirEnds) {
+  std::vector<std::wstring> floors;
+  EXPECT_TRUE(ExpandFloors(L"1,1000000000", floors));
+  EXPECT_EQ(floors, (std::vector<std::wstring>{L"1", L"1000000000"}));
+  EXPECT_TRUE(CoversFloor(L"1,1000000000", L"1000000000"));
+  EXPECT_FALSE(CoversFloor(L"1,1000000000", L"2"));
+  EXPECT_EQ(ParseFloorSpec(L"1,1000000000").count, 1000000000);
+  floors.clear();
+  EXPECT_TRUE(ExpandFloors(L"-2147483648,2147483647", floors));
+  EXPECT_EQ(floors.size(), 2u);
+  // The widest range still expanded in full.
+  floors.clear();
+  EXPECT_TRUE(ExpandFloors(L"1,1000", floors));
+  EXPECT_EQ(floors.size(), 1000u);
+  EXPECT_EQ(floors[998], L"999");
+  EXPECT_TRUE(CoversFloor(L"1,1000", L"999"));
+  floors.clear();
+  EXPECT_TRUE(ExpandFloors(L"1,1001", floors));
+  EXPECT_EQ(floors, (std::vector<std::wstring>{L"1", L"1001"}));
+  // Odd texts: no separator after the first character, or nothing at all.
+  floors.clear();
+  EXPECT_FALSE(ExpandFloors(L",", floors));
+  EXPECT_TRUE(floors.empty());
+  EXPECT_EQ(ParseFloorSpec(L",").count, 1);
+  EXPECT_EQ(ParseFloorSpec(L",").order_key, -1000);
+  EXPECT_EQ(ParseFloorSpec(L"").count, 1);
+  EXPECT_EQ(ParseFloorSpec(L"").order_key, -1000);
 }
 
 TEST(FloorSpecTest, LeadingNumbersAndFacadeNames) {

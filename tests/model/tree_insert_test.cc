@@ -56,6 +56,33 @@ TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
   EXPECT_EQ(Build({a, b, c, d}).records.size(), 3u);
 }
 
+// Partition entries compare as multisets: a record listing one entry twice
+// does not match a record listing another entry twice, whether the record
+// list is short (scanned) or long (looked up by key).
+TEST(TreeInsertTest, PartitionEntriesMatchAsMultisets) {
+  for (int filler : {0, 12}) {
+    std::vector<TJQd> records;
+    for (int i = 0; i < filler; ++i) {
+      Rec rec{.quantity = std::to_wstring(100 + i)};
+      records.push_back(rec.Bill(L"1", L"x"));
+    }
+    Rec rec{.quantity = L"3", .handle = L"h1"};
+    TJQd aab = rec.Bill(L"1", L"x");
+    aab.partitions = {Share(L"1区", 1.0), Share(L"1区", 1.0), Share(L"2区", 1.0)};
+    TJQd abb = aab;
+    abb.handle = L"h2";
+    abb.partitions = {Share(L"1区", 1.0), Share(L"2区", 1.0), Share(L"2区", 1.0)};
+    TJQd aba = aab;
+    aba.handle = L"h3";
+    aba.partitions = {Share(L"1区", 1.0), Share(L"2区", 1.0), Share(L"1区", 1.0)};
+    records.insert(records.end(), {aab, abb, aba});
+    const SQdCompNode component = Build(records);
+    ASSERT_EQ(component.records.size(), filler + 2u) << filler;
+    EXPECT_EQ(component.records[filler].handles, L"$h1$$h3") << filler;
+    EXPECT_EQ(component.records[filler + 1].handles, L"$h2") << filler;
+  }
+}
+
 // The indexed lookup of long record lists agrees with the rule applied by a
 // scan: earliest matching record in list order, at the edges of 1e-7.
 TEST(TreeInsertTest, IndexedLookupAgreesWithScanAtTheEdges) {
@@ -123,6 +150,23 @@ TEST(TreeInsertTest, FacadeFloorsMatchCoveredSingleFloorsFirstInListOrder) {
     // Appended floors are found after earlier lookups.
     floors.emplace_back().spec = L"6,7";
     EXPECT_EQ(FindFloor(floors, index, L"6", true), base + 4);
+  }
+}
+
+// A facade floor lookup against a range of a billion floors neither expands
+// it nor finds floors that the range only stands for by its ends.
+TEST(TreeInsertTest, FacadeLookupsCopeWithImplausiblyWideRanges) {
+  for (int filler : {0, 20}) {
+    std::vector<SQdFloorNode> floors;
+    FloorIndex index;
+    for (int i = 0; i < filler; ++i) floors.emplace_back().spec = L"B" + std::to_wstring(i);
+    floors.emplace_back().spec = L"1,1000000000";
+    floors.emplace_back().spec = L"7";
+    EXPECT_EQ(FindFloor(floors, index, L"1000000000", true), filler);
+    EXPECT_EQ(FindFloor(floors, index, L"5", true), -1);
+    EXPECT_EQ(FindFloor(floors, index, L"7", true), filler + 1);
+    EXPECT_EQ(FindFloor(floors, index, L"2,1000000000", true), -1);
+    EXPECT_EQ(FindFloor(floors, index, L"7,1000000000", true), filler + 1);
   }
 }
 
