@@ -3,6 +3,7 @@
 // project's calculation results and files every record into the engine's
 // trees, in the order the host's reports rely on.
 #include <algorithm>
+#include <unordered_set>
 
 #include "engine/analyze.h"
 #include "engine/project_settings.h"
@@ -19,9 +20,19 @@ void TagWithFloor(TJQd& record) {
   record.componentName = FacadeComponentName(record.componentName.str(), record.floor.str());
 }
 
-void AddOnce(std::vector<std::wstring>& list, const std::wstring& value) {
-  if (std::find(list.begin(), list.end(), value) == list.end()) list.push_back(value);
-}
+// Floor names in order of first arrival, each once; asked once per record,
+// so membership is looked up rather than scanned.
+class FloorNames {
+ public:
+  void Add(const std::wstring& floor) {
+    if (seen_.insert(floor).second) names_.push_back(floor);
+  }
+  const std::vector<std::wstring>& names() const { return names_; }
+
+ private:
+  std::vector<std::wstring> names_;
+  std::unordered_set<std::wstring> seen_;
+};
 
 }  // namespace
 
@@ -106,40 +117,45 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
                                const SNYRAQdDeClassResultInfo& other_items) {
   partitions_.clear();
   for (const CString& name : result.partitions) partitions_.insert(name.str());
-  std::vector<std::wstring> floor_names;
-  for (const CString& floor : result.floors) AddOnce(floor_names, floor.str());
-  std::vector<std::wstring> decoration_floors;
+  FloorNames floor_names;
+  for (const CString& floor : result.floors) floor_names.Add(floor.str());
+  FloorNames decoration_floors;
 
   for (const SNYTJQdDeClassResult& entry : result.items) {
     tables_.AddClassifiedEntry(entry);
-    if (entry.bill.billName.IsEmpty()) continue;
-    TJQd bill = entry.bill;
-    if (IsFacade(bill)) {
-      AddOnce(decoration_floors, bill.floor.str());
-      TagWithFloor(bill);
+    const TJQd& bill = entry.bill;
+    const bool facade = IsFacade(bill);
+    if (facade) decoration_floors.Add(bill.floor.str());
+    if (bill.billName.IsEmpty()) continue;
+    if (facade) {
+      TJQd tagged = bill;
+      TagWithFloor(tagged);
+      cloud_.AddData(tagged);
+    } else {
+      cloud_.AddData(bill);
     }
-    cloud_.AddData(bill);
   }
   for (const TJQd& record : result.looseQuotas) {
     if (record.kind == L"1") continue;
-    if (IsFacade(record)) AddOnce(decoration_floors, record.floor.str());
+    if (IsFacade(record)) decoration_floors.Add(record.floor.str());
     tables_.AddLooseQuota(record);
   }
   for (const SNYTJQdDeClassResult& entry : other_items.items) tables_.AddOtherItem(entry);
 
-  // A decoration floor stands on its own only when no floor name already
-  // stands for it.
-  for (const std::wstring& floor : decoration_floors) {
+  // A decoration floor stands on its own only when no floor name (those of
+  // the result and the decoration floors added before it) stands for it.
+  std::vector<std::wstring> calculated = floor_names.names();
+  for (const std::wstring& floor : decoration_floors.names()) {
     bool covered = false;
-    for (const std::wstring& name : floor_names) {
+    for (const std::wstring& name : calculated) {
       if (name == floor || CoversFloor(name, floor)) {
         covered = true;
         break;
       }
     }
-    if (!covered) floor_names.push_back(floor);
+    if (!covered) calculated.push_back(floor);
   }
-  AddCalculatedFloors(floor_names);
+  AddCalculatedFloors(calculated);
 
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromBills();
@@ -174,28 +190,29 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   SNYRADeResultInfo result;
   CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true);
   for (const CString& name : result.partitions) partitions_.insert(name.str());
-  std::vector<std::wstring> floor_names;
-  for (const CString& floor : result.floors) AddOnce(floor_names, floor.str());
+  FloorNames floor_names;
+  for (const CString& floor : result.floors) floor_names.Add(floor.str());
 
   for (const TJQd& record : result.quotas) {
-    TJQd copy = record;
-    if (IsFacade(record)) {
-      TagWithFloor(copy);
-    } else {
-      AddOnce(floor_names, record.floor.str());
-    }
     tables_.AddQuotaRecord(record);
-    cloud_.AddData(copy);
+    if (IsFacade(record)) {
+      TJQd tagged = record;
+      TagWithFloor(tagged);
+      cloud_.AddData(tagged);
+    } else {
+      floor_names.Add(record.floor.str());
+      cloud_.AddData(record);
+    }
   }
   SNYRADeResultInfo other_items;
   CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
   for (const TJQd& record : other_items.quotas) {
     tables_.AddQuotaRecord(record);
-    AddOnce(floor_names, record.floor.str());
+    floor_names.Add(record.floor.str());
     cloud_.AddData(record);
   }
 
-  AddCalculatedFloors(floor_names);
+  AddCalculatedFloors(floor_names.names());
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();
   return true;

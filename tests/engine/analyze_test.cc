@@ -64,6 +64,30 @@ TEST(AnalyzeTest, CalculatedFloorsAreAppendedToTheCallersArray) {
   EXPECT_EQ(floors[2].str(), L"1");
 }
 
+// Facade decoration floors become calculated floors unless a floor name
+// already stands for them; a facade bill item without a name counts as well,
+// and so does a loose facade quota.
+TEST(AnalyzeTest, DecorationFloorsJoinTheCalculatedFloors) {
+  FakeProject project;
+  project.classified.floors = {L"1", L"2,5"};
+  TJQd covered = Record(L"1", L"3", L"2", L"ZS\\LMZS", L"立面");
+  TJQd unnamed = Record(L"1", L"7", L"2", L"ZS\\LMDK", L"洞口");
+  unnamed.billName = L"";
+  TJQd loose = Record(L"2", L"8", L"1", L"ZS\\LMZS", L"立面");
+  TJQd loose_bill_kind = Record(L"1", L"9", L"1", L"ZS\\LMZS", L"立面");
+  project.classified.items = {Entry(covered), Entry(unnamed), Entry(Record(L"1", L"6", L"1")),
+                              Entry(covered)};
+  project.classified.looseQuotas = {loose, loose_bill_kind};
+  FakeServices services(project);
+  CAnalyze engine;
+  engine.InitQdData(L"/proj/report");
+  CArray<CString> floors;
+  engine.GetCalFloorMsg(floors);
+  std::vector<std::wstring> names;
+  for (const CString& floor : floors) names.push_back(floor.str());
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"1", L"2,5", L"7", L"8"}));
+}
+
 TEST(AnalyzeTest, BillBuildAsksTheServicesInOrder) {
   FakeProject project;
   project.classified.partitions = {L"1区", L"2区"};
@@ -150,8 +174,8 @@ TEST(AnalyzeTest, InteractiveRebuildReportsAFailedProjectDescription) {
   project.project_description_opens = false;
   FakeServices services(project);
   std::vector<std::wstring> shown;
-  MessageBoxHandler previous = SetMessageBoxHandler(
-      [&](const CString& text, const CString& caption, MessageBoxIcon) {
+  MessageBoxHandler previous =
+      SetMessageBoxHandler([&](const CString& text, const CString& caption, MessageBoxIcon) {
         shown.push_back(caption.str() + L": " + text.str());
       });
   CAnalyze engine;
