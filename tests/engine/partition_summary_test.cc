@@ -36,6 +36,10 @@ TEST_F(PartitionSummaryTest, QuotaSummaryByPartition) {
   concrete.floor = L"1";
   concrete.partitions = {Share(L"2区", 3.0)};
   for (const TJQd& record : {concrete, tiny, brick}) tables.AddQuotaRecord(record);
+  // A chapter read back without items still gets its record.
+  SDeChapterNode empty;
+  empty.name = L"其他章";
+  tables.quota_summary().push_back(empty);
   const std::set<CString> partitions = {L"1区", L"2区", L"3区"};
   CArray<FenQuQdHZInfo> out;
   out.Add(FenQuQdHZInfo{});  // the answer replaces what the array held
@@ -46,6 +50,7 @@ TEST_F(PartitionSummaryTest, QuotaSummaryByPartition) {
                                L"2 A4-2 勾缝 m3 [] total= 1区=0.000004 2区= 3区=",
                                L"chapter 混凝土",
                                L"3 A5-1 浇筑 m3 [] total=3.000000 1区= 2区=3.000000 3区=",
+                               L"chapter 其他章",
                            }));
 }
 
