@@ -9,20 +9,6 @@
 namespace reportdata {
 namespace {
 
-// Component name a record is filed under: facade copies carry their floor.
-class ComponentName {
- public:
-  ComponentName(const TJQd& record, bool facade) {
-    if (facade) tagged_ = FacadeComponentName(record.componentName.str(), record.floor.str());
-    name_ = facade ? std::wstring_view(tagged_) : std::wstring_view(record.componentName.str());
-  }
-  std::wstring_view get() const { return name_; }
-
- private:
-  std::wstring tagged_;
-  std::wstring_view name_;
-};
-
 template <typename Item, typename BillOf>
 Item& FindOrAddBillItem(std::vector<Item>& items, HashIndex& index, const TJQd& record,
                         BillOf&& bill_of, bool& created) {

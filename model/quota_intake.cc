@@ -55,10 +55,8 @@ SDeCalcItemNode& FindOrAddCalcItem(SDeCompGroupNode& component, std::wstring_vie
 
 void ReportTables::AddQuotaRecord(const TJQd& record) {
   const bool facade = IsFacadeTypePath(record.typePath.str());
-  std::wstring tagged;
-  if (facade) tagged = FacadeComponentName(record.componentName.str(), record.floor.str());
-  const std::wstring_view component_name =
-      facade ? std::wstring_view(tagged) : std::wstring_view(record.componentName.str());
+  const ComponentName filed_name(record, facade);
+  const std::wstring_view component_name = filed_name.get();
   const double quantity = ParseQuantity(record.quantity);
   bool created = false;
 

@@ -40,26 +40,32 @@ void ReportTables::ClearComponentSummary() {
   component_summary_index_.Reset();
 }
 
-const ReportTables::Chapter& ReportTables::BillChapter(const CString& bill_code) {
-  auto found = bill_chapter_cache_.find(std::wstring_view(bill_code.str()));
-  if (found != bill_chapter_cache_.end()) return found->second;
+namespace {
+
+// The cached chapter of a code, asking `look_up` the first time; a failed
+// look-up or an empty name files the code under "其他章".
+template <typename Cache, typename LookUp>
+const auto& CachedChapter(Cache& cache, const CString& code, LookUp&& look_up) {
+  auto found = cache.find(std::wstring_view(code.str()));
+  if (found != cache.end()) return found->second;
   SNYTJChapterInfo info;
-  Chapter chapter{std::wstring(kOtherChapter), std::wstring()};
-  if (IQdChinaDekInfo::GetZhangNameByUserQdIndex(bill_code, info) && !info.name.IsEmpty()) {
-    chapter = Chapter{info.name.str(), info.orderId.str()};
-  }
-  return bill_chapter_cache_.emplace(bill_code.str(), std::move(chapter)).first->second;
+  typename Cache::mapped_type chapter{std::wstring(kOtherChapter), std::wstring()};
+  if (look_up(info) && !info.name.IsEmpty()) chapter = {info.name.str(), info.orderId.str()};
+  return cache.emplace(code.str(), std::move(chapter)).first->second;
+}
+
+}  // namespace
+
+const ReportTables::Chapter& ReportTables::BillChapter(const CString& bill_code) {
+  return CachedChapter(bill_chapter_cache_, bill_code, [&](SNYTJChapterInfo& info) {
+    return IQdChinaDekInfo::GetZhangNameByUserQdIndex(bill_code, info);
+  });
 }
 
 const ReportTables::Chapter& ReportTables::QuotaLibraryChapter(const CString& quota_code) {
-  auto found = quota_chapter_cache_.find(std::wstring_view(quota_code.str()));
-  if (found != quota_chapter_cache_.end()) return found->second;
-  SNYTJChapterInfo info;
-  Chapter chapter{std::wstring(kOtherChapter), std::wstring()};
-  if (IDekDbInfo::GetZhangJ(quota_code, info, kSearchQuotaByCode) && !info.name.IsEmpty()) {
-    chapter = Chapter{info.name.str(), info.orderId.str()};
-  }
-  return quota_chapter_cache_.emplace(quota_code.str(), std::move(chapter)).first->second;
+  return CachedChapter(quota_chapter_cache_, quota_code, [&](SNYTJChapterInfo& info) {
+    return IDekDbInfo::GetZhangJ(quota_code, info, kSearchQuotaByCode);
+  });
 }
 
 const ReportTables::Chapter& ReportTables::QuotaChapter(const TJQd& record) {

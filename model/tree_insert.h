@@ -7,6 +7,7 @@
 #ifndef REPORTDATA_MODEL_TREE_INSERT_H_
 #define REPORTDATA_MODEL_TREE_INSERT_H_
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -46,6 +47,23 @@ int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_
 // record's component name (facade copies carry their floor tag).
 void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const TJQd& record,
                       std::wstring_view component_name, std::wstring_view unit, double quantity);
+
+// Component name a record is filed under: facade records (or the quota
+// records of a facade bill entry) carry their floor, "name[floor层]".
+class ComponentName {
+ public:
+  ComponentName(const TJQd& record, bool facade) {
+    if (facade) tagged_ = FacadeComponentName(record.componentName.str(), record.floor.str());
+    name_ = facade ? std::wstring_view(tagged_) : std::wstring_view(record.componentName.str());
+  }
+  ComponentName(const ComponentName&) = delete;
+  ComponentName& operator=(const ComponentName&) = delete;
+  std::wstring_view get() const { return name_; }
+
+ private:
+  std::wstring tagged_;
+  std::wstring_view name_;
+};
 
 // Chapter of that name, appended with the order id when missing.
 template <typename Chapter>

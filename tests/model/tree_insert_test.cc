@@ -54,6 +54,17 @@ TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
   TJQd d = a;
   d.partitions = {Share(L"2区", 1.5, L"g")};
   EXPECT_EQ(Build({a, b, c, d}).records.size(), 3u);
+  // Instances without a handle add to the piece count only; a record begun
+  // by one has empty handles and keeps its position.
+  Rec bare = rec;
+  bare.handle = L"";
+  bare.position = L"C/3";
+  const SQdCompNode mixed =
+      Build({bare.Bill(L"1", L"x"), rec.Bill(L"1", L"x"), bare.Bill(L"1", L"x")});
+  ASSERT_EQ(mixed.records.size(), 1u);
+  EXPECT_EQ(mixed.records[0].count, 3);
+  EXPECT_EQ(mixed.records[0].handles, L"$$h1");
+  EXPECT_EQ(mixed.records[0].positions, L"C/3$A/1");
 }
 
 // Partition entries compare as multisets: a record listing one entry twice
