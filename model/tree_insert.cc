@@ -60,7 +60,8 @@ bool SamePartitions(const std::vector<PartitionShare>& node,
     }
     size_t in_record = 0;
     for (const SNYTJFenQuInfo& other : record) in_record += SameShare(share, other);
-    if (in_node != in_record) return false;
+    // A quantity that is not a number equals nothing, not even itself.
+    if (in_node == 0 || in_node != in_record) return false;
   }
   return true;
 }

@@ -91,6 +91,11 @@ TEST(TreeInsertTest, PartitionEntriesMatchAsMultisets) {
     ASSERT_EQ(component.records.size(), filler + 2u) << filler;
     EXPECT_EQ(component.records[filler].handles, L"$h1$$h3") << filler;
     EXPECT_EQ(component.records[filler + 1].handles, L"$h2") << filler;
+    // A partition quantity that is no number matches nothing.
+    TJQd odd = aab;
+    odd.partitions = {Share(L"1区", std::nan(""))};
+    records = {odd, odd};
+    EXPECT_EQ(Build(records).records.size(), 2u);
   }
 }
 
