@@ -9,7 +9,10 @@
 namespace reportdata::cli {
 
 void AddImportCommand(CLI::App& app);
+void AddBuildCommand(CLI::App& app);
+void AddShowCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
+void AddDemoCommand(CLI::App& app);
 
 }  // namespace reportdata::cli
 

@@ -14,7 +14,10 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("reportdata ") + reportdata::LibraryVersion());
   app.require_subcommand(1);
   cli::AddImportCommand(app);
+  cli::AddBuildCommand(app);
+  cli::AddShowCommand(app);
   cli::AddSampleCommand(app);
+  cli::AddDemoCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

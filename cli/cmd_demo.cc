@@ -1,0 +1,119 @@
+// reportdata demo [--dir DIR]: the whole path of a project through the module
+// on the shipped sample: import, build, write, reopen, show.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/input_error.h"
+#include "cli/project_build.h"
+#include "cli/project_import.h"
+#include "cli/sample_project.h"
+#include "cli/table_view.h"
+#include "cli/utf8.h"
+
+namespace reportdata::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kSampleName[] = "sample-project.json";
+
+// The shipped sample: beside the installed data, then in the source tree.
+fs::path FindSample() {
+  std::error_code error;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+  std::vector<fs::path> places;
+  if (!error) places.push_back(exe.parent_path().parent_path() / "share/reportdata/samples");
+  places.push_back(fs::path(REPORTDATA_SOURCE_DIR) / "data/samples");
+  for (const fs::path& place : places) {
+    if (fs::is_regular_file(place / kSampleName, error)) return place / kSampleName;
+  }
+  return {};
+}
+
+// The first tree item whose name holds the wanted text, else the first one.
+std::string PickItem(const TableSpec& table, const std::string& wanted) {
+  CStringArray items;
+  table.tree_items(items);
+  if (items.IsEmpty()) return {};
+  for (const CString& item : items) {
+    const std::string name = ToUtf8(item.str());
+    if (name.find(wanted) != std::string::npos) return name;
+  }
+  return ToUtf8(items[0].str());
+}
+
+void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+// Shows one chapter of a table down to the floor level.
+void ShowChapter(const ProjectDir& dir, std::string_view table_name, const std::string& wanted) {
+  const TableSpec& table = *FindTable(table_name);
+  ReloadTables(dir, table);
+  ShowRequest request;
+  request.item = PickItem(table, wanted);
+  request.depth = 2;
+  Print("\n" + ShowTable(table, request));
+}
+
+// Removes the work directory at the end unless it was asked for.
+class WorkDir {
+ public:
+  explicit WorkDir(const std::string& wanted) : keep_(!wanted.empty()) {
+    path_ = keep_ ? fs::path(wanted)
+                  : fs::temp_directory_path() / ("reportdata-demo-" + std::to_string(getpid()));
+    std::error_code error;
+    fs::create_directories(path_, error);
+    if (error) throw InputError("cannot create " + path_.string() + ": " + error.message());
+  }
+  ~WorkDir() {
+    std::error_code ignored;
+    if (!keep_) fs::remove_all(path_, ignored);
+  }
+  WorkDir(const WorkDir&) = delete;
+  WorkDir& operator=(const WorkDir&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+  bool keep_;
+};
+
+}  // namespace
+
+void AddDemoCommand(CLI::App& app) {
+  auto wanted = std::make_shared<std::string>();
+  CLI::App* command = app.add_subcommand(
+      "demo",
+      "Run the main job on the shipped sample project: import it, build and write the report "
+      "tables, reopen them from their files and print the bill summary and the quota summary of "
+      "one chapter.");
+  command->add_option("--dir", *wanted,
+                      "work in this directory and keep it (default: a temporary directory that "
+                      "is removed afterwards)");
+  command->callback([wanted] {
+    const WorkDir work(*wanted);
+    fs::path sample = FindSample();
+    if (sample.empty()) {
+      sample = work.path() / kSampleName;
+      std::FILE* out = std::fopen(sample.c_str(), "wb");
+      SampleCounts counts;
+      const bool written = out && WriteSampleProject(SampleOptions{}, true, out, counts);
+      if (out) std::fclose(out);
+      if (!written) throw InputError("cannot write " + sample.string());
+    }
+    const fs::path project = work.path() / "project";
+    std::printf("sample project %s\n", sample.c_str());
+    const std::size_t records = ImportResults(sample.string(), project.string());
+    std::printf("imported %zu calculation records into %s\n\n", records, project.c_str());
+    const ProjectDir dir = ResolveProjectDir(project.string(), "");
+    Print(FormatBuildSummary(dir, BuildProject(dir, BuildOptions{})));
+    ShowChapter(dir, "清单汇总表", "混凝土");
+    ShowChapter(dir, "定额汇总表", "混凝土");
+    std::fflush(stdout);
+  });
+}
+
+}  // namespace reportdata::cli

@@ -1,0 +1,96 @@
+#include "cli/project_build.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+#include "cli/display_width.h"
+#include "cli/input_error.h"
+#include "reportdata/facades.h"
+
+namespace reportdata::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t CountRows(const TableSpec& table) {
+  CStringArray rows;
+  table.total_rows(rows);
+  const std::size_t width = static_cast<std::size_t>(std::max(table.para_num(), 1));
+  const std::size_t count = static_cast<std::size_t>(rows.GetSize()) / width;
+  return count > 0 ? count - 1 : 0;
+}
+
+// Counts the tables that the side just built, the shared ones last so that
+// they show what the later build wrote.
+void CountSide(Side side, bool shared, BuildSummary& summary) {
+  for (const TableSpec& table : AllTables()) {
+    if (table.side == side || (shared && table.side == Side::kEither))
+      summary.tables.push_back({&table, CountRows(table)});
+  }
+}
+
+std::string Size(std::uintmax_t bytes) {
+  char text[32];
+  if (bytes >= 1024 * 1024)
+    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
+  else
+    std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024.0);
+  return text;
+}
+
+}  // namespace
+
+BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
+  std::error_code error;
+  fs::create_directory(dir.report, error);
+  if (error) throw InputError("cannot create " + dir.report.string() + ": " + error.message());
+  BuildSummary summary;
+  const auto start = std::chrono::steady_clock::now();
+  const CString report = dir.ReportArgument();
+  if (options.bill) {
+    CString unused;
+    CReportComMethod::ReleaseAll();
+    CInterQingDan::InitQdData(report, unused);
+    CInterQingDan::Write_xml(report);
+    CountSide(Side::kBill, !options.quota, summary);
+  }
+  if (options.quota) {
+    CString unused;
+    // The bill build filled room table 2 and the shared tables; the quota
+    // build adds to them, so it starts from an empty engine.
+    CReportComMethod::ReleaseAll();
+    if (!DeTable1::InitialTable(report, unused)) {
+      throw InputError("quota build failed: cannot open the calculation results of " +
+                       dir.project.string());
+    }
+    DeTable1::WriteXML(report);
+    CountSide(Side::kQuota, true, summary);
+  }
+  summary.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir.report, error)) {
+    if (!entry.is_regular_file(error)) continue;
+    ++summary.files;
+    summary.bytes += entry.file_size(error);
+  }
+  return summary;
+}
+
+std::string FormatBuildSummary(const ProjectDir& dir, const BuildSummary& summary) {
+  std::string out = "report tables written to " + dir.report.string() + "\n";
+  int name_width = 0;
+  for (const BuildSummary::Table& t : summary.tables)
+    name_width = std::max(name_width, DisplayWidth(t.table->name));
+  for (const BuildSummary::Table& t : summary.tables) {
+    out += "  " + PadRight(t.table->name, name_width) + "  " +
+           PadRight(std::string(t.table->stem) + ".xml", 10) + "  " +
+           PadLeft(std::to_string(t.rows), 8) + " rows\n";
+  }
+  char tail[96];
+  std::snprintf(tail, sizeof tail, "%zu files, %s, %.2f s\n", summary.files,
+                Size(summary.bytes).c_str(), summary.seconds);
+  return out + tail;
+}
+
+}  // namespace reportdata::cli

@@ -1,0 +1,37 @@
+#include "cli/project_dir.h"
+
+#include "cli/input_error.h"
+#include "cli/utf8.h"
+
+namespace reportdata::cli {
+
+namespace fs = std::filesystem;
+
+CString ProjectDir::ReportArgument() const { return CString(FromUtf8(report.string())); }
+
+fs::path ProjectDir::ReportFile(const std::string& file) const { return report / file; }
+
+ProjectDir ResolveProjectDir(const std::string& project_dir, const std::string& report_dir) {
+  std::error_code error;
+  if (!fs::is_directory(project_dir, error))
+    throw InputError("project directory not found: " + project_dir);
+  ProjectDir dir;
+  dir.project = fs::weakly_canonical(fs::absolute(project_dir));
+  const fs::path wanted = report_dir.empty() ? fs::path("report") : fs::path(report_dir);
+  dir.report = fs::weakly_canonical(wanted.is_absolute() ? wanted : dir.project / wanted);
+  if (dir.report.parent_path() != dir.project || dir.report.filename().empty()) {
+    throw InputError("report directory " + dir.report.string() +
+                     " is not a direct child of the project directory " + dir.project.string());
+  }
+  return dir;
+}
+
+void RequireCalculationResults(const ProjectDir& dir) {
+  std::error_code error;
+  if (!fs::is_regular_file(dir.project / "CalResult.mdb", error)) {
+    throw InputError("no calculation results in " + dir.project.string() +
+                     ": CalResult.mdb is missing (run `reportdata import` first)");
+  }
+}
+
+}  // namespace reportdata::cli

@@ -1,0 +1,207 @@
+// The tool on the shipped sample project, end to end through the module:
+// import, build, show in every format, and what bad input leaves behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "tool_runner.h"
+
+namespace reportdata::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSample =
+    std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json";
+
+// Every file under dir with its bytes.
+std::map<std::string, std::string> Snapshot(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
+  }
+  return files;
+}
+
+size_t Count(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+// One imported and built sample project shared by the tests of this suite.
+class ProjectTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    work_ = std::make_unique<TempDir>();
+    project_ = work_->File("project");
+    const ToolRun import = RunTool({"import", kSample, project_});
+    ASSERT_EQ(import.status, 0) << import.err;
+    EXPECT_EQ(import.out, "imported 651 calculation records into " + project_ + "\n");
+    const ToolRun build = RunTool({"build", project_});
+    ASSERT_EQ(build.status, 0) << build.err;
+    build_out_ = build.out;
+  }
+  static void TearDownTestSuite() { work_.reset(); }
+
+  static ToolRun Show(std::vector<std::string> args) {
+    args.insert(args.begin(), {"show", project_});
+    return RunTool(args);
+  }
+
+  static std::unique_ptr<TempDir> work_;
+  static std::string project_;
+  static std::string build_out_;
+};
+
+std::unique_ptr<TempDir> ProjectTest::work_;
+std::string ProjectTest::project_;
+std::string ProjectTest::build_out_;
+
+TEST_F(ProjectTest, BuildWritesBothFamiliesAndSaysSo) {
+  EXPECT_EQ(build_out_.find("report tables written to " + project_ + "/report\n"), 0u)
+      << build_out_;
+  for (const char* file : {"qd.xml", "qdxhl.xml", "de.xml", "de1.xml", "de2.xml", "de3.xml",
+                           "mj.xml", "mc.xml", "room1.xml", "room2.xml", "zbfx.xml"}) {
+    EXPECT_TRUE(fs::is_regular_file(project_ + "/report/" + file)) << file;
+  }
+  EXPECT_NE(build_out_.find("清单汇总表"), std::string::npos);
+  EXPECT_NE(build_out_.find("分层分构件汇总定额表"), std::string::npos);
+  EXPECT_NE(build_out_.find(" files, "), std::string::npos);
+}
+
+TEST_F(ProjectTest, ShowsTheBillSummaryInEveryFormat) {
+  const ToolRun json = Show({"qd", "--format", "json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const nlohmann::json rows = nlohmann::json::parse(json.out);
+  ASSERT_GT(rows.size(), 10u);
+  EXPECT_EQ(rows[0], nlohmann::json({"1", "0", "", "", "", "", "", "", "", "", "", ""}));
+  std::set<std::string> chapters;
+  for (const auto& row : rows) {
+    ASSERT_EQ(row.size(), 12u);
+    if (row[1] == "0" && row[0] != "1") chapters.insert(row[2].get<std::string>());
+  }
+  EXPECT_TRUE(chapters.contains("混凝土及钢筋混凝土工程")) << json.out.substr(0, 2000);
+
+  // CSV: one line per row but the header row, and the same quantities.
+  const ToolRun csv = Show({"qd", "--format", "csv"});
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  EXPECT_EQ(csv.out.rfind("\xEF\xBB\xBF项目,单位,工程量,说明,计算式\r\n", 0), 0u);
+  size_t quantities = 0;
+  for (const auto& row : rows) {
+    if (row[0] != "1" && !row[8].get<std::string>().empty()) {
+      ++quantities;
+      EXPECT_NE(csv.out.find("," + row[8].get<std::string>() + ","), std::string::npos) << row;
+    }
+  }
+  EXPECT_GT(quantities, 10u);
+  // Header line and one line per row; features break lines with LF only.
+  EXPECT_EQ(Count(csv.out, "\r\n"), rows.size());
+
+  const ToolRun text = Show({"qd"});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.rfind("清单汇总表  全部", 0), 0u) << text.out.substr(0, 200);
+  for (const std::string& chapter : chapters) {
+    EXPECT_NE(text.out.find("\n" + chapter + "\n"), std::string::npos) << chapter;
+  }
+}
+
+TEST_F(ProjectTest, ShowsOneItemAndTheStreamLayout) {
+  const ToolRun item = Show({"定额汇总表", "混凝土及钢筋混凝土工程", "--format", "json"});
+  ASSERT_EQ(item.status, 0) << item.err;
+  const nlohmann::json rows = nlohmann::json::parse(item.out);
+  ASSERT_GT(rows.size(), 2u);
+  EXPECT_EQ(rows[1][2], "混凝土及钢筋混凝土工程");
+  for (size_t i = 2; i < rows.size(); ++i) EXPECT_NE(rows[i][1], "0") << rows[i];
+
+  const ToolRun stream = Show({"de1", "--layout", "b", "--format", "json"});
+  ASSERT_EQ(stream.status, 0) << stream.err;
+  const nlohmann::json flat = nlohmann::json::parse(stream.out);
+  ASSERT_FALSE(flat.empty());
+  EXPECT_EQ(flat[0], "#ZhangFlag#");
+  EXPECT_GT(Count(stream.out, "\"#DEItemFlag#\""), 5u);
+
+  const ToolRun floor = Show({"de2", "2,5层", "--depth", "1"});
+  EXPECT_EQ(floor.status, 0) << floor.err;
+  // The floor named without its "层" gives the same rows; only the title
+  // echoes the name as given.
+  const ToolRun bare = Show({"de2", "2,5", "--depth", "1"});
+  EXPECT_EQ(bare.out.substr(bare.out.find('\n')), floor.out.substr(floor.out.find('\n')));
+  EXPECT_NE(floor.out.find("\n2,5层\n  砌筑工程\n  混凝土及钢筋混凝土工程\n"), std::string::npos)
+      << floor.out;
+}
+
+TEST_F(ProjectTest, PartitionsNarrowTheQuantities) {
+  const ToolRun whole = Show({"qd", "--format", "json"});
+  const ToolRun first = Show({"qd", "--format", "json", "--partition", "1区"});
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_NE(whole.out, first.out);
+  const ToolRun unknown = Show({"qd", "--partition", "9区"});
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_EQ(unknown.err,
+            "reportdata: unknown partition '9区'; the project has: 1区, 2区, 3区, 未分区\n");
+}
+
+TEST_F(ProjectTest, BadTablesItemsAndDirectoriesExitWithOneAndChangeNothing) {
+  const auto before = Snapshot(project_);
+  const ToolRun table = Show({"qd2"});
+  EXPECT_EQ(table.status, 1);
+  EXPECT_EQ(
+      table.err.rfind("reportdata: unknown table 'qd2'; the tables are: 清单汇总表 (qd), ", 0), 0u)
+      << table.err;
+  const ToolRun item = Show({"qd", "钢结构工程"});
+  EXPECT_EQ(item.status, 1);
+  EXPECT_EQ(item.err.rfind("reportdata: no item '钢结构工程' in 清单汇总表; its items are: ", 0),
+            0u)
+      << item.err;
+  const ToolRun outside = RunTool({"build", project_, "--report-dir", work_->File("elsewhere")});
+  EXPECT_EQ(outside.status, 1);
+  EXPECT_EQ(outside.err, "reportdata: report directory " + work_->File("elsewhere") +
+                             " is not a direct child of the project directory " + project_ + "\n");
+  const ToolRun unbuilt = Show({"qd", "--report-dir", "other"});
+  EXPECT_EQ(unbuilt.status, 1);
+  EXPECT_EQ(unbuilt.err, "reportdata: no 清单汇总表 in " + project_ +
+                             "/other: qd.xml is missing (run `reportdata build` first)\n");
+  EXPECT_EQ(Snapshot(project_), before);
+  EXPECT_FALSE(fs::exists(work_->File("elsewhere")));
+}
+
+TEST_F(ProjectTest, ShowUsageErrorsExitWithTwo) {
+  EXPECT_EQ(Show({}).status, 2);
+  EXPECT_EQ(Show({"qd", "--layout", "c"}).status, 2);
+  EXPECT_EQ(Show({"qd", "--format", "xml"}).status, 2);
+  EXPECT_EQ(Show({"qd", "--depth", "-1"}).status, 2);
+}
+
+TEST(ProjectInputTest, MissingProjectsExitWithOneAndCreateNothing) {
+  TempDir dir;
+  const ToolRun no_project = RunTool({"build", dir.File("nowhere")});
+  EXPECT_EQ(no_project.status, 1);
+  EXPECT_EQ(no_project.err,
+            "reportdata: project directory not found: " + dir.File("nowhere") + "\n");
+  EXPECT_FALSE(fs::exists(dir.File("nowhere")));
+
+  fs::create_directory(dir.File("empty"));
+  const ToolRun no_results = RunTool({"build", dir.File("empty")});
+  EXPECT_EQ(no_results.status, 1);
+  EXPECT_EQ(no_results.err, "reportdata: no calculation results in " + dir.File("empty") +
+                                ": CalResult.mdb is missing (run `reportdata import` first)\n");
+  EXPECT_TRUE(fs::is_empty(dir.File("empty")));
+}
+
+TEST(DemoTest, RunsTheMainJob) {
+  TempDir dir;
+  const ToolRun demo = RunTool({"demo", "--dir", dir.File("work")});
+  ASSERT_EQ(demo.status, 0) << demo.err;
+  EXPECT_NE(demo.out.find("imported 651 calculation records"), std::string::npos);
+  EXPECT_NE(demo.out.find("\n清单汇总表  混凝土及钢筋混凝土工程"), std::string::npos) << demo.out;
+  EXPECT_NE(demo.out.find("\n定额汇总表  "), std::string::npos) << demo.out;
+  EXPECT_TRUE(fs::is_regular_file(dir.File("work/project/report/qd.xml")));
+}
+
+}  // namespace
+}  // namespace reportdata::testing
