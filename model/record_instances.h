@@ -3,7 +3,10 @@
 // every "$" and the handle list at every "$$$"; when both give the same
 // number of parts, part i of each is one instance of piece count 1 (its
 // handle list starting with "$$" unless the part already starts with "$").
-// When the parts do not pair up the record is listed as stored.
+// Handles that do not begin with "$" merge as "$h1$$h2$$h3", which holds no
+// "$$$": such a list splits at "$$" after its leading "$", and is used when
+// it gives one part per piece. When neither split pairs up the record is
+// listed as stored.
 #ifndef REPORTDATA_MODEL_RECORD_INSTANCES_H_
 #define REPORTDATA_MODEL_RECORD_INSTANCES_H_
 
@@ -33,8 +36,13 @@ void ForEachRecordRow(const SQdRecordNode& record, bool merge, Visit&& visit) {
   SplitText(record.positions, L"$", positions);
   SplitText(record.handles, L"$$$", handles);
   if (positions.size() != handles.size()) {
-    visit(record);
-    return;
+    std::wstring_view plain = record.handles;
+    if (!plain.empty() && plain.front() == L'$') plain.remove_prefix(1);
+    SplitText(plain, L"$$", handles);
+    if (positions.size() != handles.size() || handles.size() != static_cast<size_t>(record.count)) {
+      visit(record);
+      return;
+    }
   }
   SQdRecordNode instance;
   instance.description = record.description;
