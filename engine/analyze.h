@@ -121,6 +121,8 @@ class CAnalyze : public CObject {
   void ResetForRebuild();
   void BuildBillTables(const SNYRAQdDeClassResultInfo& result,
                        const SNYRAQdDeClassResultInfo& other_items);
+  // Hands a bill record that enters the bill summary to the cloud-index data.
+  void AddBillToCloudData(const TJQd& bill);
   void AddCalculatedFloors(const std::vector<std::wstring>& floors);
   // Reads the table files of one family after the project directory is set.
   void ReadBillFamily(const CString& report_dir);
@@ -132,8 +134,8 @@ class CAnalyze : public CObject {
   std::vector<CString> cal_floors_;          // calculated-floor names, in build order
   ReportTables tables_;                      // bill and quota trees, component summary
   CCloudDataMng cloud_;
-  std::wstring system_dir_;   // with a trailing separator once filled
-  std::wstring project_dir_;  // without a trailing separator
+  std::wstring system_dir_;          // with a trailing separator once filled
+  std::wstring project_dir_;         // without a trailing separator
   IDMDatabase* database_ = nullptr;  // owned by the calculation-database service
   std::wstring partition_;           // current partition; empty for the whole project
   std::set<std::wstring> partitions_;

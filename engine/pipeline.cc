@@ -113,6 +113,19 @@ bool CAnalyze::ShowQdListDialog() {
   return true;
 }
 
+void CAnalyze::AddBillToCloudData(const TJQd& bill) {
+  // Bill records without a name stay out of the bill summary and so out of
+  // the cloud-index data.
+  if (bill.billName.IsEmpty()) return;
+  if (!IsFacade(bill)) {
+    cloud_.AddData(bill);
+    return;
+  }
+  TJQd tagged = bill;
+  TagWithFloor(tagged);
+  cloud_.AddData(tagged);
+}
+
 void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
                                const SNYRAQdDeClassResultInfo& other_items) {
   partitions_.clear();
@@ -123,24 +136,19 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
 
   for (const SNYTJQdDeClassResult& entry : result.items) {
     tables_.AddClassifiedEntry(entry);
-    const TJQd& bill = entry.bill;
-    const bool facade = IsFacade(bill);
-    if (facade) decoration_floors.Add(bill.floor.str());
-    if (bill.billName.IsEmpty()) continue;
-    if (facade) {
-      TJQd tagged = bill;
-      TagWithFloor(tagged);
-      cloud_.AddData(tagged);
-    } else {
-      cloud_.AddData(bill);
-    }
+    if (IsFacade(entry.bill)) decoration_floors.Add(entry.bill.floor.str());
+    AddBillToCloudData(entry.bill);
   }
   for (const TJQd& record : result.looseQuotas) {
     if (record.kind == L"1") continue;
     if (IsFacade(record)) decoration_floors.Add(record.floor.str());
     tables_.AddLooseQuota(record);
   }
-  for (const SNYTJQdDeClassResult& entry : other_items.items) tables_.AddOtherItem(entry);
+  // Other items are filed like classified entries, the cloud-index data included.
+  for (const SNYTJQdDeClassResult& entry : other_items.items) {
+    tables_.AddOtherItem(entry);
+    AddBillToCloudData(entry.bill);
+  }
 
   // A decoration floor stands on its own only when no floor name (those of
   // the result and the decoration floors added before it) stands for it.

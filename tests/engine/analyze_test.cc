@@ -117,6 +117,24 @@ TEST(AnalyzeTest, BillBuildAsksTheServicesInOrder) {
   EXPECT_EQ(Strings(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"未分区"}));
 }
 
+TEST(AnalyzeTest, NamedBillsAndOtherItemsReachTheCloudIndexData) {
+  FakeProject project;
+  project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
+  TJQd unnamed = Record(L"1", L"2", L"3", L"L\\KL", L"KL1");
+  unnamed.billName = L"";
+  project.classified.items.push_back(Entry(unnamed));
+  project.other_items.items.push_back(Entry(Record(L"1", L"1", L"5", L"QTXM", L"其他")));
+  FakeServices services(project);
+  CAnalyze engine;
+  engine.InitQdData(L"/proj/report");
+
+  std::vector<std::wstring> units;
+  for (const CCloudDataUnit& unit : engine.GetCloudDataMnd()->GetUnits()) {
+    units.push_back(unit.name.str());
+  }
+  EXPECT_EQ(units, (std::vector<std::wstring>{L"Q", L"QTXM"}));
+}
+
 TEST(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
   FakeProject project;
   project.classified.partitions = {L"1区"};
