@@ -17,8 +17,10 @@ ProjectDir ResolveProjectDir(const std::string& project_dir, const std::string& 
     throw InputError("project directory not found: " + project_dir);
   ProjectDir dir;
   dir.project = fs::weakly_canonical(fs::absolute(project_dir));
+  if (!dir.project.has_filename()) dir.project = dir.project.parent_path();
   const fs::path wanted = report_dir.empty() ? fs::path("report") : fs::path(report_dir);
   dir.report = fs::weakly_canonical(wanted.is_absolute() ? wanted : dir.project / wanted);
+  if (!dir.report.has_filename()) dir.report = dir.report.parent_path();  // "tables/"
   if (dir.report.parent_path() != dir.project || dir.report.filename().empty()) {
     throw InputError("report directory " + dir.report.string() +
                      " is not a direct child of the project directory " + dir.project.string());

@@ -135,6 +135,52 @@ TEST_F(ProjectTest, ShowsOneItemAndTheStreamLayout) {
       << floor.out;
 }
 
+TEST_F(ProjectTest, EveryTableAnswersRowsOfItsWidthAndNamesItsColumns) {
+  const std::map<std::string, std::pair<size_t, std::string>> tables = {
+      {"qd", {12, "项目,单位,工程量,说明,计算式"}},
+      {"qdxhl", {13, "项目,单位,工程量,说明,计算式"}},
+      {"de", {12, "项目,单位,工程量,说明,计算式"}},
+      {"de1", {12, "项目,单位,工程量,说明,计算式"}},
+      {"de2", {12, "项目,单位,工程量,说明,计算式"}},
+      {"de3", {12, "项目,单位,工程量,说明,计算式"}},
+      {"mj", {10, "项目,单位,面积,计算式,说明"}},
+      {"mc", {11, "项目,单位,数量,编号,计算式"}},
+      {"room1", {12, "项目,单位,工程量,说明,计算式"}},
+      {"room2", {12, "项目,单位,工程量,说明,计算式"}},
+      {"zbfx", {10, "项目,单位,指标,计算式,说明"}},
+  };
+  for (const auto& [stem, expected] : tables) {
+    const ToolRun json = Show({stem, "--format", "json"});
+    ASSERT_EQ(json.status, 0) << stem << ": " << json.err;
+    const nlohmann::json rows = nlohmann::json::parse(json.out);
+    ASSERT_FALSE(rows.empty()) << stem;
+    for (const auto& row : rows) EXPECT_EQ(row.size(), expected.first) << stem;
+    const ToolRun csv = Show({stem, "--format", "csv"});
+    EXPECT_EQ(csv.out.substr(0, csv.out.find("\r\n")), "\xEF\xBB\xBF" + expected.second) << stem;
+  }
+}
+
+TEST_F(ProjectTest, MergeFlagAndConditionReachTheFacade) {
+  const auto records = [](const nlohmann::json& rows, const std::string& mark) {
+    size_t n = 0;
+    for (const auto& row : rows) {
+      if (row[10].get<std::string>().find(mark) != std::string::npos) ++n;
+    }
+    return n;
+  };
+  const nlohmann::json merged =
+      nlohmann::json::parse(Show({"qd", "门窗工程", "--format", "json"}).out);
+  const nlohmann::json apart = nlohmann::json::parse(
+      Show({"qd", "门窗工程", "--format", "json", "--no-merge", "--condition", "一期"}).out);
+  // Pairs of doors and windows merge into records of two pieces; with
+  // merging off each piece is a row of its own.
+  EXPECT_GT(records(merged, "*2件"), 3u);
+  EXPECT_EQ(records(apart, "件"), 0u);
+  EXPECT_EQ(apart.size(), merged.size() + records(merged, "*2件"));
+  EXPECT_EQ(merged[0][2], "");
+  EXPECT_EQ(apart[0][2], "一期");
+}
+
 TEST_F(ProjectTest, PartitionsNarrowTheQuantities) {
   const ToolRun whole = Show({"qd", "--format", "json"});
   const ToolRun first = Show({"qd", "--format", "json", "--partition", "1区"});
