@@ -34,7 +34,7 @@ struct GridSpec {
 };
 
 // One row of a layout A answer, as shown: its depth in the tree (0 for a
-// top-level item), the tree text and the cells of the spec's columns.
+// top-level item), the tree text and the cells of the table's readable columns.
 struct TreeRow {
   int depth = 0;
   std::string tree;

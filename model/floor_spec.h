@@ -19,7 +19,7 @@ namespace reportdata {
 inline constexpr long long kMaxRangeFloors = 1000;
 
 struct FloorSpec {
-  int count = 1;          // floors the specification stands for
+  int count = 1;          // floors the floor text stands for
   int order_key = -1000;  // floors sort by this key; floor "0" sorts first of all
 };
 

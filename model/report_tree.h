@@ -55,8 +55,8 @@ struct FloorIndex {
 
 struct SQdFloorNode {
   std::wstring spec;      // floor specification as the first record wrote it
-  int count = 1;          // floor count of the specification
-  int order_key = -1000;  // floor order key of the specification
+  int count = 1;          // floor count of the floor text
+  int order_key = -1000;  // floor order key of the floor text
   std::wstring unit;      // unit of the first record
   std::vector<SQdCompNode> components;
   HashIndex component_index;

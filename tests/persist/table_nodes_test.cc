@@ -100,7 +100,7 @@ TEST(BillTableFilesTest, WritesTheBillSummaryExactly) {
   EXPECT_EQ(item.quota_features[0].categories.at(0).value, L"M5");
   const SQdFloorNode& floor = item.floors.at(0);
   EXPECT_EQ(floor.spec, L"2,5");
-  EXPECT_EQ(floor.count, 4);  // from the specification
+  EXPECT_EQ(floor.count, 4);  // from the floor text "2,5"
   EXPECT_EQ(floor.order_key, 20);
   EXPECT_EQ(floor.unit, L"m3");  // the item's unit
   const SQdRecordNode& record = floor.components.at(0).records.at(0);
