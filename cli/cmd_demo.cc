@@ -12,7 +12,7 @@
 #include "cli/project_import.h"
 #include "cli/sample_project.h"
 #include "cli/table_view.h"
-#include "cli/utf8.h"
+#include "platform/text.h"
 
 namespace reportdata::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "cli/utf8.h"
+#include "platform/text.h"
 
 namespace reportdata::cli {
 namespace {
@@ -67,7 +67,7 @@ int CodePointWidth(char32_t cp) {
 
 int DisplayWidth(std::string_view text) {
   int width = 0;
-  for (size_t pos = 0; pos < text.size();) width += CodePointWidth(NextCodePoint(text, pos));
+  for (wchar_t ch : FromUtf8(text)) width += CodePointWidth(static_cast<char32_t>(ch));
   return width;
 }
 
@@ -88,16 +88,15 @@ std::string PadLeft(std::string_view text, int width) {
 std::string Truncate(std::string_view text, int width) {
   if (DisplayWidth(text) <= width) return std::string(text);
   const int room = width - 1;  // one cell for the ellipsis
+  const std::wstring wide = FromUtf8(text);
   int used = 0;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t next = pos;
-    const int w = CodePointWidth(NextCodePoint(text, next));
+  size_t kept = 0;
+  for (; kept < wide.size(); ++kept) {
+    const int w = CodePointWidth(static_cast<char32_t>(wide[kept]));
     if (used + w > room) break;
     used += w;
-    pos = next;
   }
-  std::string out(text.substr(0, pos));
+  std::string out = ToUtf8(std::wstring_view(wide).substr(0, kept));
   if (width > 0) out += "…";
   return out;
 }

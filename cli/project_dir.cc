@@ -1,7 +1,7 @@
 #include "cli/project_dir.h"
 
 #include "cli/input_error.h"
-#include "cli/utf8.h"
+#include "platform/text.h"
 
 namespace reportdata::cli {
 

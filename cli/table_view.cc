@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/input_error.h"
-#include "cli/utf8.h"
+#include "platform/text.h"
 #include "reportdata/facades.h"
 
 namespace reportdata::cli {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/utf8.h"
-
 namespace reportdata::cli {
 namespace {
 
@@ -32,14 +30,6 @@ TEST(DisplayWidthTest, PadsAndCutsByCells) {
   EXPECT_EQ(Truncate("现浇混凝土", 10), "现浇混凝土");
   // A wide character that would straddle the limit is left out whole.
   EXPECT_EQ(Truncate("a现浇", 4), "a现…");
-}
-
-TEST(Utf8Test, RoundTripsWideTextAndReplacesBadBytes) {
-  EXPECT_EQ(FromUtf8("清单A1"), std::wstring(L"清单A1"));
-  EXPECT_EQ(ToUtf8(L"分区\U0001F600"), "分区\U0001F600");
-  EXPECT_EQ(FromUtf8("a\xC3"), std::wstring(L"a\uFFFD"));
-  EXPECT_EQ(FromUtf8("\xE0\x80\x80"), std::wstring(L"\uFFFD\uFFFD\uFFFD"));  // overlong
-  EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\uFFFD");
 }
 
 }  // namespace
