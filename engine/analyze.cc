@@ -18,10 +18,10 @@ constexpr wchar_t kAreaTableName[] = L"建筑面积";
 
 std::vector<std::wstring> CommonParameterNames() {
   return {L"主体建筑面积", L"阳台建筑面积", L"平整场地(外扩2米)", L"平整场地(*1.4)",
-          L"总挖土方",     L"总基础回填土", L"总房心回填土",       L"余土",
-          L"外墙外包长度", L"外墙中线长度", L"内墙中线长度",       L"外墙窗的面积",
-          L"外墙窗的周长", L"外墙门的面积", L"外墙门侧长度",       L"内墙窗的面积",
-          L"内墙窗的周长", L"内墙门的面积", L"内墙门侧长度",       L"填充墙的周长"};
+          L"总挖土方",     L"总基础回填土", L"总房心回填土",      L"余土",
+          L"外墙外包长度", L"外墙中线长度", L"内墙中线长度",      L"外墙窗的面积",
+          L"外墙窗的周长", L"外墙门的面积", L"外墙门侧长度",      L"内墙窗的面积",
+          L"内墙窗的周长", L"内墙门的面积", L"内墙门侧长度",      L"填充墙的周长"};
 }
 
 // Columns of the layout A rows of the tables the engine answers itself.

@@ -14,8 +14,7 @@ void CAARInterHuiZong::GetItemData(CString /*name*/, CStringArray& rows) {
   GetEngine()->GetTotalData(rows, 4);
 }
 void CAARInterHuiZong::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 4); }
-void CAARInterHuiZong::GetItemData(CStringArray& floors, CStringArray& second,
-                                   CStringArray& rows) {
+void CAARInterHuiZong::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
   GetEngine()->GetItemData(floors, second, rows, 4);
 }
 void CAARInterHuiZong::GetNewItemData(CString name, CStringArray& rows) {
@@ -33,8 +32,7 @@ void CInterDoorWindow::GetItemData(CString name, CStringArray& rows) {
   GetEngine()->GetItemData(name, rows, 5);
 }
 void CInterDoorWindow::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 5); }
-void CInterDoorWindow::GetItemData(CStringArray& floors, CStringArray& codes,
-                                   CStringArray& rows) {
+void CInterDoorWindow::GetItemData(CStringArray& floors, CStringArray& codes, CStringArray& rows) {
   GetEngine()->GetItemData(floors, codes, rows, 5);
 }
 void CInterDoorWindow::GetNewItemData(CString name, CStringArray& rows) {

@@ -61,8 +61,7 @@ bool CInterQingDan::ReadDePrice(std::map<STJReportDePriceId, CString>& prices) {
 bool CInterQingDan::ReadDeCategoryShowConfig(std::map<CString, std::set<CString>>& config) {
   return GetEngine()->ReadDeCategoryShowConfig(config);
 }
-bool CInterQingDan::WriteDeCategoryShowConfig(
-    const std::map<CString, std::set<CString>>& config) {
+bool CInterQingDan::WriteDeCategoryShowConfig(const std::map<CString, std::set<CString>>& config) {
   return GetEngine()->WriteDeCategoryShowConfig(config);
 }
 bool CInterQingDan::GetIsPriatedCalResult(CString dir, bool flag) {
@@ -72,9 +71,7 @@ bool CInterQingDan::GetIsPriatedCalResult(CString dir, bool flag) {
 void CInterQingDan::SetCurrentPartition(const CString& partition) {
   GetEngine()->SetCurrentPartition(partition);
 }
-CString CInterQingDan::GetCurrentPartitionName() {
-  return GetEngine()->GetCurrentPartitionName();
-}
+CString CInterQingDan::GetCurrentPartitionName() { return GetEngine()->GetCurrentPartitionName(); }
 void CInterQingDan::GetEngPatitions(std::vector<CString>& partitions) {
   GetEngine()->GetEngPatitions(partitions);
 }

@@ -33,8 +33,8 @@ CReportExpComMethod* CReportExpComMethod::GetSingle() {
   return instance;
 }
 
-bool CReportExpComMethod::WriteHandleAndPIdByType(void*& handle, unsigned long& processId,
-                                                  int kind, CString& dir) {
+bool CReportExpComMethod::WriteHandleAndPIdByType(void*& handle, unsigned long& processId, int kind,
+                                                  CString& dir) {
   reportdata::WriteReportHandle(dir.str(), kind, handle, processId);
   return true;
 }

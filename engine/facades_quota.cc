@@ -25,8 +25,8 @@ void DeTable1::GetDataByCondition(CStringArray& rows, CStringArray& floors, CStr
 void DeTable1::GetNewItemDataJSS(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 31);
 }
-void DeTable1::GetJSSDataByCondition(CStringArray& rows, CStringArray& floors,
-                                     CStringArray& second, const CString& condition) {
+void DeTable1::GetJSSDataByCondition(CStringArray& rows, CStringArray& floors, CStringArray& second,
+                                     const CString& condition) {
   GetEngine()->GetDataByCondition(rows, floors, second, 31, condition);
 }
 void DeTable1::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,

@@ -24,8 +24,8 @@ class REPORTDATA_API CInterQingDan {
   static void GetTotalData(CStringArray& rows);
   static void GetItemData(CStringArray& floors, CStringArray& components, CStringArray& rows);
   static void GetNewQdHz(CString name, CStringArray& rows);
-  static void GetDataByCondition(CStringArray& rows, CStringArray& floors,
-                                 CStringArray& components, const CString& condition);
+  static void GetDataByCondition(CStringArray& rows, CStringArray& floors, CStringArray& components,
+                                 const CString& condition);
   static void GetNewQdHzJSS(CString name, CStringArray& rows);
   static void GetJSSDataByCondition(CStringArray& rows, CStringArray& floors,
                                     CStringArray& components, const CString& condition);
@@ -92,8 +92,8 @@ class REPORTDATA_API CInterQingDan2 {
   static void GetDataByCondition(CStringArray& rows, CStringArray& floors, CStringArray& second,
                                  const CString& condition);
   static void GetNewItemDataJSS(CString name, CStringArray& rows);
-  static void GetJSSDataByCondition(CStringArray& rows, CStringArray& floors,
-                                    CStringArray& second, const CString& condition);
+  static void GetJSSDataByCondition(CStringArray& rows, CStringArray& floors, CStringArray& second,
+                                    const CString& condition);
   static void GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
                          CStringArray& out, CStringArray& unused);
   // Writes the bill consumption table as a bill/quota export file.
@@ -112,8 +112,8 @@ class REPORTDATA_API CInterHuiZong {
   static void GetXHLConditionData(CStringArray& rows, CStringArray& floors, CStringArray& second,
                                   const CString& condition);
   static void GetNewItemDataJSS(CString name, CStringArray& rows);
-  static void GetXHLJSSConditionData(CStringArray& rows, CStringArray& floors,
-                                     CStringArray& second, const CString& condition);
+  static void GetXHLJSSConditionData(CStringArray& rows, CStringArray& floors, CStringArray& second,
+                                     const CString& condition);
   static void GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
                          CStringArray& out, CStringArray& unused);
 };
@@ -200,8 +200,8 @@ class REPORTDATA_API DeTable1 {
   static void GetDataByCondition(CStringArray& rows, CStringArray& floors, CStringArray& second,
                                  const CString& condition);
   static void GetNewItemDataJSS(CString name, CStringArray& rows);
-  static void GetJSSDataByCondition(CStringArray& rows, CStringArray& floors,
-                                    CStringArray& second, const CString& condition);
+  static void GetJSSDataByCondition(CStringArray& rows, CStringArray& floors, CStringArray& second,
+                                    const CString& condition);
   static void GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
                          CStringArray& out, CStringArray& unused);
   // Component summary built from the quota summary (code 15 by name; the

@@ -36,33 +36,33 @@ struct SNYTJReportDEFeature {
 // Calculation-result record: one per bill or quota item and per floor,
 // component and instance.
 struct TJQd {
-  int id = 0;              // identity of the instance; with the handle the instance key
-  CString billCode;        // bill item code, the bill item's identity
+  int id = 0;        // identity of the instance; with the handle the instance key
+  CString billCode;  // bill item code, the bill item's identity
   CString billName;
   CString billUnit;
-  CString description;     // describes the instance; text after "||" is not compared
-  CString quantity;        // decimal quantity of one instance
-  CString subType;         // component sub-type
-  CString typePath;        // component kind code such as "Q\TWQ" or "ZS\LMZS"
+  CString description;  // describes the instance; text after "||" is not compared
+  CString quantity;     // decimal quantity of one instance
+  CString subType;      // component sub-type
+  CString typePath;     // component kind code such as "Q\TWQ" or "ZS\LMZS"
   CString componentName;
-  CString position;        // axis text of the instance
-  CString handle;          // drawing handle of the instance
-  CString grade;           // concrete grade, empty for other work
-  CString floor;           // floor specification: "3", "2,5" or "2/4/6"
-  CString kind;            // "1" for a bill record, anything else a quota record
-  CString subCode;         // calculation-item id of the component's sub-part
+  CString position;  // axis text of the instance
+  CString handle;    // drawing handle of the instance
+  CString grade;     // concrete grade, empty for other work
+  CString floor;     // floor specification: "3", "2,5" or "2/4/6"
+  CString kind;      // "1" for a bill record, anything else a quota record
+  CString subCode;   // calculation-item id of the component's sub-part
   CString quotaCode;
   CString quotaName;
   CString quotaUnit;
-  CString room;            // room of the instance, empty when it belongs to none
-  CString place;           // first place text under the room (room table 2)
-  CString place2;          // second place text under the room
+  CString room;    // room of the instance, empty when it belongs to none
+  CString place;   // first place text under the room (room table 2)
+  CString place2;  // second place text under the room
   std::vector<SNYTJFenQuInfo> partitions;
-  CString feature;         // bill item feature description (项目特征)
+  CString feature;  // bill item feature description (项目特征)
   std::vector<SNYTJFenLeiVarDescInfo> categories;
   std::vector<SNYTJReportDEFeature> quotaFeatures;
-  CString extra;           // carried into the bill item unchanged
-  CString calcItem;        // calculation-item name, matched by index analysis
+  CString extra;     // carried into the bill item unchanged
+  CString calcItem;  // calculation-item name, matched by index analysis
 };
 
 // One bill record with the quota records classified under it.

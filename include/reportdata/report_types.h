@@ -51,7 +51,7 @@ struct SWLReportEntryInfo {
   CString name;
   CString quantity;  // "%f"
   int order = 0;
-  std::vector<SWLReportEntryInfo> items;  // items of a group
+  std::vector<SWLReportEntryInfo> items;   // items of a group
   std::vector<SWLReportGradeInfo> grades;  // grades of an item
 };
 
@@ -75,7 +75,7 @@ struct SWLReportFenQuFloorInfo {
 
 // One row of the decoration report.
 struct SWLReportDecSmallInfo {
-  CString kind;      // decoration kind name
+  CString kind;  // decoration kind name
   CString floor;
   CString room;      // room name, "无房间" or empty
   CString quantity;  // "%f"

@@ -226,8 +226,8 @@ class CalResultService {
                                SNYRADeResultInfo& result, bool all) = 0;
   virtual bool GetQTXMDeResult(const CString& dir, const SNYRAGetResultParam& param,
                                SNYRADeResultInfo& result) = 0;
-  virtual bool ShowQdListDialog(const CString& dir, const CString& billKey,
-                                const CString& quotaKey, std::vector<SNYTJQdDeClassResult>& items,
+  virtual bool ShowQdListDialog(const CString& dir, const CString& billKey, const CString& quotaKey,
+                                std::vector<SNYTJQdDeClassResult>& items,
                                 std::vector<SNYTJQdDeClassResult>& otherItems) = 0;
   virtual bool ShowDeListPriceDialog(const CString& dir, const CString& quotaKey) = 0;
 };

@@ -190,7 +190,8 @@ class SilentProgress : public ProgressSink {
 
 FakeServices::FakeServices(FakeProject& project)
     : previous_results_(InstallService(std::make_shared<Results>(project))),
-      previous_director_(InstallService(std::shared_ptr<IDMDirector>(std::make_shared<Director>(project)))),
+      previous_director_(
+          InstallService(std::shared_ptr<IDMDirector>(std::make_shared<Director>(project)))),
       previous_proxy_(InstallService(std::make_shared<ProxyService>(project))),
       previous_library_(InstallService(std::make_shared<Library>(project))),
       previous_progress_(InstallService(std::make_shared<SilentProgress>())) {}

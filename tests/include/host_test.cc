@@ -51,11 +51,11 @@ TEST_F(HostTest, EmptyTablesAnswerTheHeaderRowOnly) {
   CReportComMethod::SetCondition(L"外墙");
   using TotalFn = void (*)(CStringArray&);
   const std::vector<std::pair<TotalFn, int>> totals = {
-      {&CInterQingDan::GetTotalData, 12}, {&CInterQingDan2::GetTotalData, 13},
-      {&CInterHuiZong::GetTotalData, 12}, {&CAARInterHuiZong::GetTotalData, 10},
+      {&CInterQingDan::GetTotalData, 12},    {&CInterQingDan2::GetTotalData, 13},
+      {&CInterHuiZong::GetTotalData, 12},    {&CAARInterHuiZong::GetTotalData, 10},
       {&CInterDoorWindow::GetTotalData, 11}, {&RoomTable1::GetTotalData, 12},
-      {&RoomTable2::GetTotalData, 12},    {&CIZBfFenXi::GetTotalData, 10},
-      {&DeTable1::GetTotalData, 12},      {&DeTable2::GetTotalData, 12},
+      {&RoomTable2::GetTotalData, 12},       {&CIZBfFenXi::GetTotalData, 10},
+      {&DeTable1::GetTotalData, 12},         {&DeTable2::GetTotalData, 12},
       {&DeTable3::GetTotalData, 12}};
   for (const auto& [total, columns] : totals) {
     CStringArray rows;
@@ -125,8 +125,8 @@ TEST_F(HostTest, HandleQueriesParseTheHandleText) {
   CStringArray out, unused;
   CInterQingDan::GetHandles(cells, handles, floor, out, unused);
   EXPECT_EQ(floor.str(), L"3");
-  EXPECT_EQ(Strings(out), (std::vector<std::wstring>{L"A", L"x", L"y", L"B", L"x", L"y", L"C",
-                                                      L"u", L"v"}));
+  EXPECT_EQ(Strings(out),
+            (std::vector<std::wstring>{L"A", L"x", L"y", L"B", L"x", L"y", L"C", L"u", L"v"}));
 
   // Both floor-based quota tables read the floor from cell 0.
   CStringArray from_table2, from_table3;
