@@ -53,6 +53,12 @@ std::string ToUtf8(std::wstring_view text) {
 
 std::wstring FromUtf8(std::string_view text) {
   std::wstring out;
+  AssignFromUtf8(text, out);
+  return out;
+}
+
+void AssignFromUtf8(std::string_view text, std::wstring& out) {
+  out.clear();
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
@@ -87,7 +93,6 @@ std::wstring FromUtf8(std::string_view text) {
       ++i;
     }
   }
-  return out;
 }
 
 }  // namespace reportdata

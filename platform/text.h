@@ -20,6 +20,10 @@ std::string ToUtf8(std::wstring_view text);
 // becomes one U+FFFD.
 std::wstring FromUtf8(std::string_view text);
 
+// FromUtf8 into `out`, replacing its contents and keeping its capacity, so
+// that a reader decoding many fields through one buffer allocates once.
+void AssignFromUtf8(std::string_view text, std::wstring& out);
+
 }  // namespace reportdata
 
 #endif  // REPORTDATA_PLATFORM_TEXT_H_

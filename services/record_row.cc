@@ -6,42 +6,48 @@
 namespace reportdata {
 namespace {
 
-void ReadText(const SqliteStatement& row, int column, CString& out) {
+// Decodes through `scratch` so that the field gets a string of its exact
+// length: a UTF-8 length reserved as wide characters is up to four times too
+// much, and short Chinese names fit the string's own buffer.
+void ReadText(const SqliteStatement& row, int column, std::wstring& scratch, CString& out) {
   const std::string_view text = row.Text(column);
-  if (!text.empty()) out.str() = FromUtf8(text);
+  if (text.empty()) return;
+  AssignFromUtf8(text, scratch);
+  out.str().assign(scratch);
 }
 
 }  // namespace
 
 void ReadRecordRow(const SqliteStatement& row, int first, TJQd& record) {
   int c = first;
+  std::wstring scratch;
   record.id = static_cast<int>(row.Int(c++));
-  ReadText(row, c++, record.billCode);
-  ReadText(row, c++, record.billName);
-  ReadText(row, c++, record.billUnit);
-  ReadText(row, c++, record.description);
-  ReadText(row, c++, record.quantity);
-  ReadText(row, c++, record.subType);
-  ReadText(row, c++, record.typePath);
-  ReadText(row, c++, record.componentName);
-  ReadText(row, c++, record.position);
-  ReadText(row, c++, record.handle);
-  ReadText(row, c++, record.grade);
-  ReadText(row, c++, record.floor);
-  ReadText(row, c++, record.kind);
-  ReadText(row, c++, record.subCode);
-  ReadText(row, c++, record.quotaCode);
-  ReadText(row, c++, record.quotaName);
-  ReadText(row, c++, record.quotaUnit);
-  ReadText(row, c++, record.room);
-  ReadText(row, c++, record.place);
-  ReadText(row, c++, record.place2);
+  ReadText(row, c++, scratch, record.billCode);
+  ReadText(row, c++, scratch, record.billName);
+  ReadText(row, c++, scratch, record.billUnit);
+  ReadText(row, c++, scratch, record.description);
+  ReadText(row, c++, scratch, record.quantity);
+  ReadText(row, c++, scratch, record.subType);
+  ReadText(row, c++, scratch, record.typePath);
+  ReadText(row, c++, scratch, record.componentName);
+  ReadText(row, c++, scratch, record.position);
+  ReadText(row, c++, scratch, record.handle);
+  ReadText(row, c++, scratch, record.grade);
+  ReadText(row, c++, scratch, record.floor);
+  ReadText(row, c++, scratch, record.kind);
+  ReadText(row, c++, scratch, record.subCode);
+  ReadText(row, c++, scratch, record.quotaCode);
+  ReadText(row, c++, scratch, record.quotaName);
+  ReadText(row, c++, scratch, record.quotaUnit);
+  ReadText(row, c++, scratch, record.room);
+  ReadText(row, c++, scratch, record.place);
+  ReadText(row, c++, scratch, record.place2);
   UnpackPartitions(row.Text(c++), record.partitions);
-  ReadText(row, c++, record.feature);
+  ReadText(row, c++, scratch, record.feature);
   UnpackCategories(row.Text(c++), record.categories);
   UnpackQuotaFeatures(row.Text(c++), record.quotaFeatures);
-  ReadText(row, c++, record.extra);
-  ReadText(row, c++, record.calcItem);
+  ReadText(row, c++, scratch, record.extra);
+  ReadText(row, c++, scratch, record.calcItem);
 }
 
 }  // namespace reportdata

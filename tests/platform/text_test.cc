@@ -40,5 +40,17 @@ TEST(TextTest, ReplacesEveryInvalidByte) {
   EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
 }
 
+TEST(TextTest, DecodesIntoAReusedBufferReplacingItsText) {
+  // A record reader decodes every field through one buffer: what the longer
+  // field before left must not show through a shorter one.
+  std::wstring buffer;
+  AssignFromUtf8("\xE5\xA2\x99\\\xE7\xA0\xBC\xE5\xA4\x96\xE5\xA2\x99 KL1(2)", buffer);
+  EXPECT_EQ(buffer, L"墙\\砼外墙 KL1(2)");
+  AssignFromUtf8("3\xFF", buffer);
+  EXPECT_EQ(buffer, L"3\xFFFD");
+  AssignFromUtf8("", buffer);
+  EXPECT_EQ(buffer, L"");
+}
+
 }  // namespace
 }  // namespace reportdata
