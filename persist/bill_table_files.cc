@@ -46,14 +46,7 @@ void WriteConsumedQuota(XmlWriter& writer, const SDeItemNode& quota, std::wstrin
     writer.IntAttribute("Num", floor.count);
     writer.IntAttribute("G", floor.order_key);
     writer.Attribute("Unit", floor.unit);
-    long long component_number = 0;
-    for (const SQdCompNode& component : floor.components) {
-      writer.StartElement("O", component_number++);
-      WriteComponent(writer, component, "N", "T", "R", [&](const SQdRecordNode& record) {
-        WriteFullRecord(writer, record, kBillRecordNames, partition);
-      });
-      writer.EndElement();
-    }
+    WriteBillComponents(writer, floor, partition);
     writer.EndElement();
   }
 }

@@ -153,6 +153,18 @@ void ReadCategories(pugi::xml_node group, std::vector<SNYTJFenLeiVarDescInfo>& c
   });
 }
 
+void WriteBillComponents(XmlWriter& writer, const SQdFloorNode& floor,
+                         std::wstring_view partition) {
+  long long component_number = 0;
+  for (const SQdCompNode& component : floor.components) {
+    writer.StartElement("O", component_number++);
+    WriteComponent(writer, component, "N", "T", "R", [&](const SQdRecordNode& record) {
+      WriteFullRecord(writer, record, kBillRecordNames, partition);
+    });
+    writer.EndElement();
+  }
+}
+
 void WriteBillItem(XmlWriter& writer, const SQdItemNode& item, std::wstring_view partition) {
   writer.Attribute("D", item.code);
   writer.Attribute("N", item.name);
@@ -164,14 +176,7 @@ void WriteBillItem(XmlWriter& writer, const SQdItemNode& item, std::wstring_view
   for (const SQdFloorNode& floor : item.floors) {
     writer.StartElement("F", floor_number++);
     writer.Attribute("N", floor.spec);
-    long long component_number = 0;
-    for (const SQdCompNode& component : floor.components) {
-      writer.StartElement("O", component_number++);
-      WriteComponent(writer, component, "N", "T", "R", [&](const SQdRecordNode& record) {
-        WriteFullRecord(writer, record, kBillRecordNames, partition);
-      });
-      writer.EndElement();
-    }
+    WriteBillComponents(writer, floor, partition);
     writer.EndElement();
   }
 }

@@ -74,6 +74,11 @@ void ReadCategories(pugi::xml_node group, std::vector<SNYTJFenLeiVarDescInfo>& c
 // A bill item as "\qd.xml" writes it ("D", "N", "U", "NI" feature, "P" extra,
 // "OwnDe", "F%d" floors), also the "清单节点" of "\qdxhl.xml".
 void WriteBillItem(XmlWriter& writer, const SQdItemNode& item, std::wstring_view partition);
+
+// Writes the "O%d" components of a bill-family floor, with their "R%d" records,
+// into the floor's element.
+void WriteBillComponents(XmlWriter& writer, const SQdFloorNode& floor, std::wstring_view partition);
+
 // Floors read here have only their specification: count and order key come
 // from it again, the unit is the item's (the unit every record of the item
 // shares).
