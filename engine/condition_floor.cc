@@ -3,9 +3,10 @@
 
 #include <climits>
 #include <cmath>
-#include <cwchar>
 #include <map>
 #include <string>
+
+#include "model/floor_spec.h"
 
 namespace reportdata {
 
@@ -18,7 +19,7 @@ int ConditionFloorKey(std::wstring_view name) {
   size_t end = text.find(L',');
   if (end == std::wstring::npos) end = text.find(L'/');
   if (end != std::wstring::npos) text.resize(end);
-  const double scaled = std::trunc(std::wcstod(text.c_str(), nullptr) * 10);
+  const double scaled = std::trunc(LeadingDouble(text) * 10);
   if (!(scaled >= INT_MIN && scaled <= INT_MAX)) return INT_MIN;
   return static_cast<int>(scaled);
 }

@@ -1,9 +1,8 @@
 // The engine's use of the project's outside objects: the calculation
 // database, the attribute proxy made from "\project.ld", the bill and quota
 // libraries, quota prices and the quota category display settings.
-#include <cwchar>
-
 #include "engine/analyze.h"
+#include "model/floor_spec.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -19,8 +18,6 @@ constexpr wchar_t kProjectFile[] = L"\\project.ld";
 std::wstring FileIn(std::wstring_view dir, std::wstring_view name) {
   return FromUtf8(JoinPath(dir, name));
 }
-
-double ToDouble(const CString& text) { return std::wcstod(text.GetString(), nullptr); }
 
 }  // namespace
 
@@ -162,8 +159,8 @@ bool CAnalyze::GetFloorBaseInfo(const CString& floor, STJReportFloorBaseInfo& in
                                      info.remark, height, elevation)) {
     return false;
   }
-  info.height = ToDouble(height);
-  info.bottomElevation = ToDouble(elevation);
+  info.height = LeadingDouble(height.str());
+  info.bottomElevation = LeadingDouble(elevation.str());
   return true;
 }
 
@@ -185,7 +182,7 @@ bool CAnalyze::GetOutDesignLevel(double& level) {
   if (!attr_proxy_ && !OpenAttrProxy()) return false;
   CString text;
   if (!attr_proxy_->GetOutDesignLevel(text)) return false;
-  level = ToDouble(text);
+  level = LeadingDouble(text.str());
   return true;
 }
 
