@@ -40,6 +40,7 @@ void CAnalyze::ResetForRebuild() {
   partitions_.clear();
   tables_.ClearBillSide();
   cloud_.Clear();
+  areas_.building_area.Clear();
 }
 
 SNYRAGetResultParam CAnalyze::BillResultParam() const {
@@ -169,12 +170,16 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
   tables_.BuildComponentSummaryFromBills();
 }
 
-void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
+void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
   for (const std::wstring& floor : floors) {
     if (std::find(cal_floors_.begin(), cal_floors_.end(), CString(floor)) == cal_floors_.end()) {
       cal_floors_.emplace_back(floor);
     }
   }
+}
+
+void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
+  AppendCalculatedFloors(floors);
   cloud_.InitDifCalArea(cal_floors_);
 }
 
@@ -220,7 +225,13 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     cloud_.AddData(record);
   }
 
-  AddCalculatedFloors(floor_names.names());
+  // The building area lands on the project's floors, so they are known
+  // before its records are resolved; floors it adds reach the cloud-index
+  // data with the others.
+  AppendCalculatedFloors(floor_names.names());
+  areas_.building_area.Clear();
+  BuildBuildingArea();
+  cloud_.InitDifCalArea(cal_floors_);
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();
   return true;
