@@ -133,8 +133,9 @@ class CAnalyze : public CObject {
   SNYRAGetResultParam BillResultParam() const;
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
+  // progress shows how many records are filed.
   void BuildBillTables(const SNYRAQdDeClassResultInfo& result,
-                       const SNYRAQdDeClassResultInfo& other_items);
+                       const SNYRAQdDeClassResultInfo& other_items, NyProInterface& progress);
   // Hands a bill record that enters the bill summary to the cloud-index data.
   void AddBillToCloudData(const TJQd& bill);
   void AppendCalculatedFloors(const std::vector<std::wstring>& floors);
