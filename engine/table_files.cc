@@ -31,6 +31,7 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   WriteBillConsumption(dir, tables_.bill_consumption(), partition_);
   WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_);
   WriteSharedTables(dir);
+  cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
   WriteEmptyTable(dir, kBillQuantityFile);
@@ -44,6 +45,7 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   WriteQuotaByFloor(dir, tables_.quota_by_floor());
   WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_);
   WriteSharedTables(dir);
+  cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
   WriteEmptyTable(dir, kQuotaQuantityFile);
@@ -53,9 +55,8 @@ void CAnalyze::ExportToXML(const CString& path) {
   ExportBillConsumption(ToUtf8(path.str()), tables_.bill_consumption(), partition_);
 }
 
-// The cloud-index data file and the building-area file hold nothing the
-// engine keeps yet.
-void CAnalyze::ReadNormXml(const CString& /*report_dir*/) {}
+// The building-area file holds nothing the engine keeps yet.
+void CAnalyze::ReadNormXml(const CString& report_dir) { cloud_.ReadFromXmlFile(report_dir); }
 
 void CAnalyze::WriteReportCompColumn(const SReportColunm& root, const CString& dir) {
   WriteReportComp(dir.str(), root);
@@ -71,6 +72,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadBillSummary(dir, tables_.bill_summary());
   ReadBillConsumption(dir, tables_.bill_consumption());
   ReadConsumptionSummary(dir, tables_.consumption_summary());
+  cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
 
@@ -80,6 +82,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaSummary(dir, tables_.quota_summary());
   ReadQuotaByFloor(dir, tables_.quota_by_floor());
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
+  cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
 
