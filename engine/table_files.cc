@@ -32,6 +32,7 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   WriteBillConsumption(dir, tables_.bill_consumption(), partition_);
   WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_);
   WriteSharedTables(dir, areas_);
+  cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
   WriteEmptyTable(dir, kBillQuantityFile);
@@ -45,6 +46,7 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   WriteQuotaByFloor(dir, tables_.quota_by_floor());
   WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_);
   WriteSharedTables(dir, areas_);
+  cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
   WriteEmptyTable(dir, kQuotaQuantityFile);
@@ -54,9 +56,8 @@ void CAnalyze::ExportToXML(const CString& path) {
   ExportBillConsumption(ToUtf8(path.str()), tables_.bill_consumption(), partition_);
 }
 
-// The cloud-index data file and the building-area file hold nothing the
-// engine keeps yet.
-void CAnalyze::ReadNormXml(const CString& /*report_dir*/) {}
+// The building-area file holds nothing the engine keeps yet.
+void CAnalyze::ReadNormXml(const CString& report_dir) { cloud_.ReadFromXmlFile(report_dir); }
 
 void CAnalyze::WriteReportCompColumn(const SReportColunm& root, const CString& dir) {
   WriteReportComp(dir.str(), root);
@@ -73,6 +74,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadBillConsumption(dir, tables_.bill_consumption());
   ReadConsumptionSummary(dir, tables_.consumption_summary());
   ReadBuildingArea(dir, areas_.building_area);
+  cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
 
@@ -83,6 +85,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaByFloor(dir, tables_.quota_by_floor());
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
   ReadBuildingArea(dir, areas_.building_area);
+  cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
 

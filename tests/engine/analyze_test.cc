@@ -128,11 +128,14 @@ TEST(AnalyzeTest, NamedBillsAndOtherItemsReachTheCloudIndexData) {
   CAnalyze engine;
   engine.InitQdData(L"/proj/report");
 
-  std::vector<std::wstring> units;
+  std::vector<std::wstring> type_paths;
   for (const CCloudDataUnit& unit : engine.GetCloudDataMnd()->GetUnits()) {
-    units.push_back(unit.name.str());
+    for (const CCloudDataFloor& floor : unit.floors) {
+      for (const CCloudDataSMem& member : floor.members)
+        type_paths.push_back(member.typePath.str());
+    }
   }
-  EXPECT_EQ(units, (std::vector<std::wstring>{L"Q", L"QTXM"}));
+  EXPECT_EQ(type_paths, (std::vector<std::wstring>{L"Q\\TWQ", L"QTXM"}));
 }
 
 TEST(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
