@@ -7,6 +7,7 @@
 
 #include "cli/display_width.h"
 #include "cli/input_error.h"
+#include "platform/text.h"
 #include "reportdata/facades.h"
 
 namespace reportdata::cli {
@@ -50,20 +51,20 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
   const auto start = std::chrono::steady_clock::now();
   const CString report = dir.ReportArgument();
   if (options.bill) {
-    CString unused;
+    CString failure;
     CReportComMethod::ReleaseAll();
-    CInterQingDan::InitQdData(report, unused);
+    CInterQingDan::InitQdData(report, failure);
+    if (!failure.IsEmpty()) throw InputError("bill build failed: " + ToUtf8(failure.str()));
     CInterQingDan::Write_xml(report);
     CountSide(Side::kBill, !options.quota, summary);
   }
   if (options.quota) {
-    CString unused;
+    CString failure;
     // The bill build filled room table 2 and the shared tables; the quota
     // build adds to them, so it starts from an empty engine.
     CReportComMethod::ReleaseAll();
-    if (!DeTable1::InitialTable(report, unused)) {
-      throw InputError("quota build failed: cannot open the calculation results of " +
-                       dir.project.string());
+    if (!DeTable1::InitialTable(report, failure)) {
+      throw InputError("quota build failed: " + ToUtf8(failure.str()));
     }
     DeTable1::WriteXML(report);
     CountSide(Side::kQuota, true, summary);
