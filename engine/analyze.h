@@ -72,6 +72,12 @@ class CAnalyze : public CObject {
   void InitQdData(const CString& report_dir);
   bool ShowQdListDialog();
   bool InitialTable(const CString& report_dir);
+  // Why the last build of the bill (quota) side could not read its inputs;
+  // empty when it could, or after a reload of that side. A failed build
+  // keeps the tables as they were, and the write sequence of its side then
+  // writes nothing, so the files of the last good build stay.
+  const std::wstring& bill_build_failure() const { return bill_failure_; }
+  const std::wstring& quota_build_failure() const { return quota_failure_; }
   void InitDataFromXml(const CString& report_dir);
   bool InitialTableFromXml(const CString& report_dir);
 
@@ -125,6 +131,10 @@ class CAnalyze : public CObject {
   void FillSystemDir();
   bool OpenCalDatabase(bool flag);
   bool OpenAttrProxy();
+  // Opens both for a build; on failure records the reason in failure.
+  bool OpenBuildInputs(bool flag, std::wstring& failure);
+  // Records why a build failed and shows the settings error message.
+  void FailBuild(std::wstring& failure, std::wstring reason);
   // The library step: fills the bill and quota library keys; flag 1 reads
   // only the project's own quota library.
   void InitLibraries(int flag);
@@ -158,8 +168,10 @@ class CAnalyze : public CObject {
   std::wstring partition_;           // current partition; empty for the whole project
   std::set<std::wstring> partitions_;
   std::unique_ptr<IEAPObject> attr_proxy_;
-  CString bill_key_ = L"-1";   // bill library key of the last library step
-  CString quota_key_ = L"-1";  // quota library key of the last library step
+  CString bill_key_ = L"-1";    // bill library key of the last library step
+  CString quota_key_ = L"-1";   // quota library key of the last library step
+  std::wstring bill_failure_;   // see bill_build_failure()
+  std::wstring quota_failure_;  // see quota_build_failure()
 };
 
 // The engine, created on first call.

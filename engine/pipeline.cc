@@ -44,7 +44,39 @@ void ShowFilingCount(NyProInterface& progress, size_t done, size_t total) {
                               L" 条计算结果");
 }
 
+// Ends the read of the calculation database that a build began, on every
+// way out of the build.
+class EndReadOnExit {
+ public:
+  explicit EndReadOnExit(IDMDatabase& database) : database_(database) {}
+  ~EndReadOnExit() { database_.EndRead(); }
+  EndReadOnExit(const EndReadOnExit&) = delete;
+  EndReadOnExit& operator=(const EndReadOnExit&) = delete;
+
+ private:
+  IDMDatabase& database_;
+};
+
 }  // namespace
+
+void CAnalyze::FailBuild(std::wstring& failure, std::wstring reason) {
+  failure = std::move(reason);
+  ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
+}
+
+bool CAnalyze::OpenBuildInputs(bool flag, std::wstring& failure) {
+  if (!OpenCalDatabase(flag) || !database_->BeginRead()) {
+    FailBuild(failure, L"cannot read the calculation database in " + project_dir_ +
+                           L" (missing, damaged, or written by a newer version)");
+    return false;
+  }
+  if (!OpenAttrProxy()) {
+    database_->EndRead();
+    FailBuild(failure, L"cannot read the project description project.ld in " + project_dir_);
+    return false;
+  }
+  return true;
+}
 
 void CAnalyze::ResetForRebuild() {
   partitions_.clear();
@@ -67,9 +99,12 @@ SNYRAGetResultParam CAnalyze::BillResultParam() const {
 }
 
 void CAnalyze::InitQdData(const CString& report_dir) {
+  bill_failure_.clear();
   SetProjectDirFromReportDir(report_dir);
   FillSystemDir();
-  if (!OpenCalDatabase(true) || !OpenAttrProxy()) return;
+  if (!OpenBuildInputs(true, bill_failure_)) return;
+  const EndReadOnExit end_read(*database_);
+  const std::set<std::wstring> old_partitions = partitions_;
   partitions_.clear();
   InitLibraries(0);
 
@@ -78,10 +113,14 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   progress.SetShowInformation(L"正在读取计算结果!");
   SNYRAGetResultParam param = BillResultParam();
   SNYRAQdDeClassResultInfo result;
-  CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
+  const bool read = CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
   param.b4 = false;
   SNYRAQdDeClassResultInfo other_items;
-  CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+  if (!read || !CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items)) {
+    partitions_ = old_partitions;
+    FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
+    return;
+  }
 
   ResetForRebuild();
   BuildBillTables(result, other_items, progress);
@@ -111,8 +150,9 @@ bool CAnalyze::ShowQdListDialog() {
       return false;
     }
     param.b4 = false;
-    CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+    const bool read = CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
     progress.CloseProgressDialog();
+    if (!read) return false;
   }
   if (!CNYRADealCalResult::ShowQdListDialog(project_dir_, bill_key_, quota_key_, result.items,
                                             other_items.items)) {
@@ -201,18 +241,17 @@ void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
 }
 
 bool CAnalyze::InitialTable(const CString& report_dir) {
+  quota_failure_.clear();
   SetProjectDirFromReportDir(report_dir);
   FillSystemDir();
-  if (!OpenCalDatabase(false)) return false;
-  if (!OpenAttrProxy()) return false;
+  if (!OpenBuildInputs(false, quota_failure_)) return false;
+  const EndReadOnExit end_read(*database_);
+  const std::set<std::wstring> old_partitions = partitions_;
   partitions_.clear();
   InitLibraries(1);
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
-  // A second build of the same project replaces the quota tables rather than
-  // adding every quantity twice.
-  tables_.ClearQuotaSide();
 
   SNYRAGetResultParam param;
   param.billLibKey = L"-1";
@@ -221,7 +260,16 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   param.b3 = true;
   param.b4 = true;
   SNYRADeResultInfo result;
-  CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true);
+  SNYRADeResultInfo other_items;
+  if (!CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true) ||
+      !CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items)) {
+    partitions_ = old_partitions;
+    FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
+    return false;
+  }
+  // A second build of the same project replaces the quota tables rather than
+  // adding every quantity twice.
+  tables_.ClearQuotaSide();
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
@@ -240,8 +288,6 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
       cloud_.AddData(record);
     }
   }
-  SNYRADeResultInfo other_items;
-  CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
   for (const TJQd& record : other_items.quotas) {
     tables_.AddQuotaRecord(record);
     floor_names.Add(record.floor.str());

@@ -26,6 +26,7 @@ void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
 }  // namespace
 
 void CAnalyze::Write_xml(const CString& report_dir) {
+  if (!bill_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
   WriteGlobalParas(dir, partitions_);
   WriteBillSummary(dir, tables_.bill_summary(), partition_);
@@ -40,6 +41,7 @@ void CAnalyze::Write_xml(const CString& report_dir) {
 }
 
 void CAnalyze::WriteXML(const CString& report_dir) {
+  if (!quota_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
   WriteGlobalParas(dir, partitions_);
   WriteQuotaSummary(dir, tables_.quota_summary(), partition_);
@@ -68,6 +70,7 @@ void CAnalyze::ReadReportCompColumn(SReportColunm& root, const CString& dir) {
 }
 
 void CAnalyze::ReadBillFamily(const CString& report_dir) {
+  bill_failure_.clear();
   const std::wstring& dir = report_dir.str();
   ReadGlobalParas(dir, partitions_);
   ReadBillSummary(dir, tables_.bill_summary());
@@ -79,6 +82,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
 }
 
 void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
+  quota_failure_.clear();
   const std::wstring& dir = report_dir.str();
   ReadGlobalParas(dir, partitions_);
   ReadQuotaSummary(dir, tables_.quota_summary());

@@ -9,7 +9,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -86,6 +88,15 @@ inline ToolRun RunToolOnTerminal(const std::vector<std::string>& args) {
   waitpid(pid, &wait_status, 0);
   if (WIFEXITED(wait_status)) run.status = WEXITSTATUS(wait_status);
   return run;
+}
+
+// Every file under dir with its bytes.
+inline std::map<std::string, std::string> Snapshot(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
+  }
+  return files;
 }
 
 }  // namespace reportdata::testing
