@@ -62,6 +62,7 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   if (!OpenCalDatabase(true) || !OpenAttrProxy()) return;
   partitions_.clear();
   InitLibraries(0);
+  BuildDoorWindows();
 
   SNYRAGetResultParam param = BillResultParam();
   SNYRAQdDeClassResultInfo result;
@@ -205,6 +206,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
+  BuildDoorWindows();
 
   for (const TJQd& record : result.quotas) {
     tables_.AddQuotaRecord(record);
