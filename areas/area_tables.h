@@ -1,18 +1,24 @@
 // The tables the engine builds from areas, openings and rooms rather than
-// from bill and quota items: the building-area summary (code 4). The engine
+// from bill and quota items: the building-area summary (code 4) and the door
+// and window summary (code 5, regrouped as codes 40 and 15). The engine
 // owns one AreaTables by value; the builds fill it, the table files restore
 // it, and ReleaseAll empties it.
 #ifndef REPORTDATA_AREAS_AREA_TABLES_H_
 #define REPORTDATA_AREAS_AREA_TABLES_H_
 
 #include "areas/building_area.h"
+#include "areas/door_window.h"
 
 namespace reportdata {
 
 struct AreaTables {
   CAreaSummaryTable building_area;
+  DoorWindowTable doors_windows;
 
-  void Clear() { building_area.Clear(); }
+  void Clear() {
+    building_area.Clear();
+    doors_windows.Clear();
+  }
 };
 
 }  // namespace reportdata

@@ -1,8 +1,7 @@
 // The building-area table: floor entries, their areas and the floor selection.
 #include "areas/building_area.h"
 
-#include <algorithm>
-
+#include "areas/sorted_view.h"
 #include "model/floor_spec.h"
 
 namespace reportdata {
@@ -31,6 +30,10 @@ SAreaFloorItem MakeAreaFloor(std::wstring_view label) {
   floor.num = spec.count;
   floor.grade = spec.order_key;
   return floor;
+}
+
+bool SelectsFloor(std::wstring_view label, std::wstring_view wanted) {
+  return label == wanted || (IsSingleFloor(wanted) && CoversFloor(label, wanted));
 }
 
 bool IsBelowGround(std::wstring_view label) { return LeadingInt(label) < 1; }
@@ -75,9 +78,7 @@ CAreaSummaryTable CAreaSummaryTable::SelectFloors(const std::vector<std::wstring
   copy.name_ = name_;
   for (const SAreaFloorItem& floor : floors_) {
     for (const std::wstring& label : labels) {
-      const bool matches =
-          floor.label == label || (IsSingleFloor(label) && CoversFloor(floor.label, label));
-      if (!matches) continue;
+      if (!SelectsFloor(floor.label, label)) continue;
       SAreaFloorItem selected = MakeAreaFloor(label);
       selected.mainItems = floor.mainItems;
       selected.balconyItems = floor.balconyItems;
@@ -88,13 +89,7 @@ CAreaSummaryTable CAreaSummaryTable::SelectFloors(const std::vector<std::wstring
 }
 
 std::vector<const SAreaFloorItem*> CAreaSummaryTable::SortedFloors() const {
-  std::vector<const SAreaFloorItem*> sorted;
-  sorted.reserve(floors_.size());
-  for (const SAreaFloorItem& floor : floors_) sorted.push_back(&floor);
-  std::stable_sort(
-      sorted.begin(), sorted.end(),
-      [](const SAreaFloorItem* a, const SAreaFloorItem* b) { return a->grade < b->grade; });
-  return sorted;
+  return ByGrade(floors_);
 }
 
 }  // namespace reportdata

@@ -41,6 +41,10 @@ struct SAreaFloorItem {
 // Floor entry of a label, with num and grade parsed from it.
 SAreaFloorItem MakeAreaFloor(std::wstring_view label);
 
+// Whether a selection of the floor `wanted` keeps the entry of `label`: the
+// same label, or a single floor that the label stands for.
+bool SelectsFloor(std::wstring_view label, std::wstring_view wanted);
+
 // Whether a floor label counts below ground: its leading integer is below 1.
 bool IsBelowGround(std::wstring_view label);
 

@@ -24,17 +24,7 @@ std::vector<std::wstring> CommonParameterNames() {
 }
 
 // Columns of the layout A rows of the tables the engine answers itself.
-int ColumnsOf(int code) {
-  switch (code) {
-    case 4:
-    case 10:
-      return 10;
-    case 5:
-      return 11;
-    default:
-      return 12;
-  }
-}
+int ColumnsOf(int code) { return code == 10 ? 10 : 12; }
 
 }  // namespace
 
@@ -89,9 +79,6 @@ void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
   if (tables_.GetItemData(code, name.str(), State(), rows)) return;
   if (AreaItemData(code, name.str(), rows)) return;
   switch (code) {
-    case 5:  // appends to what the array holds
-      AppendHeaderRow(ColumnsOf(code), condition_, rows);
-      return;
     case 6:
     case 7:
     case 10:
@@ -110,9 +97,6 @@ void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringAr
   if (tables_.GetSelectedData(code, floors, second, State(), rows)) return;
   if (AreaSelectedData(code, floors, second, rows)) return;
   switch (code) {
-    case 5:
-      AppendHeaderRow(ColumnsOf(code), condition_, rows);
-      return;
     case 6:
     case 7:
       rows.RemoveAll();

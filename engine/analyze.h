@@ -121,6 +121,8 @@ class CAnalyze : public CObject {
   // Intake of the building-area table from the calculation database, and the
   // hand-over of its floor areas to the cloud-index data.
   void BuildBuildingArea();
+  // Replaces the door and window table with the calculation database's records.
+  void BuildDoorWindows();
   // Sets the project directory from a report data directory (the text before
   // its last separator); false when it has none and the directory is kept.
   bool SetProjectDirFromReportDir(const CString& report_dir);

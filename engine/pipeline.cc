@@ -107,6 +107,7 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   const std::set<std::wstring> old_partitions = partitions_;
   partitions_.clear();
   InitLibraries(0);
+  BuildDoorWindows();
 
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
@@ -273,6 +274,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
+  BuildDoorWindows();
 
   const size_t total = result.quotas.size();
   for (size_t i = 0; i < total; ++i) {

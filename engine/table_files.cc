@@ -17,7 +17,7 @@ namespace {
 // does not build yet hold the envelope alone.
 void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
   WriteBuildingArea(dir, areas.building_area);
-  WriteEmptyTable(dir, kDoorWindowFile);
+  WriteDoorWindows(dir, areas.doors_windows);
   WriteEmptyTable(dir, kRoomTable1File);
   WriteEmptyTable(dir, kRoomTable2File);
   WriteEmptyTable(dir, kIndexAnalysisFile);
@@ -77,6 +77,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadBillConsumption(dir, tables_.bill_consumption());
   ReadConsumptionSummary(dir, tables_.consumption_summary());
   ReadBuildingArea(dir, areas_.building_area);
+  ReadDoorWindows(dir, areas_.doors_windows);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
@@ -89,6 +90,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaByFloor(dir, tables_.quota_by_floor());
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
   ReadBuildingArea(dir, areas_.building_area);
+  ReadDoorWindows(dir, areas_.doors_windows);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "areas/building_area.h"
+#include "areas/door_window.h"
 
 namespace reportdata {
 
@@ -18,6 +19,14 @@ void WriteBuildingArea(std::wstring_view dir, const CAreaSummaryTable& table);
 // Read as "\MJ.xml"; acts only when the root has exactly one child. Num and
 // Grade come from the file, not from the labels.
 void ReadBuildingArea(std::wstring_view dir, CAreaSummaryTable& table);
+
+// "\mc.xml": kind "Chapter%d", type "Obj%d", floor "Floor%d" and one record
+// "Floor%d" per occurrence (its position and its key as "Formula"). The
+// reader files each record into both occurrence lists again, so the merged
+// list and the counts come back as built; floors take num and grade from
+// their labels.
+void WriteDoorWindows(std::wstring_view dir, const DoorWindowTable& table);
+void ReadDoorWindows(std::wstring_view dir, DoorWindowTable& table);
 
 }  // namespace reportdata
 
