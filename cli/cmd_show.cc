@@ -44,7 +44,7 @@ void AddShowCommand(CLI::App& app) {
   command
       ->add_option("--depth", options->request.depth,
                    "deepest tree level printed as text or csv (0: top-level items)")
-      ->check(CLI::NonNegativeNumber);
+      ->check(CLI::Range(0, 99));
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command->callback([options] {

@@ -8,6 +8,7 @@
 #include "cli/display_width.h"
 #include "cli/input_error.h"
 #include "reportdata/facades.h"
+#include "reportdata/services.h"
 
 namespace reportdata::cli {
 namespace {
@@ -53,6 +54,9 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
     CString unused;
     CReportComMethod::ReleaseAll();
     CInterQingDan::InitQdData(report, unused);
+    NyProInterface progress;
+    progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
+    progress.SetShowInformation(L"正在写入报表文件!");
     CInterQingDan::Write_xml(report);
     CountSide(Side::kBill, !options.quota, summary);
   }
@@ -65,6 +69,9 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
       throw InputError("quota build failed: cannot open the calculation results of " +
                        dir.project.string());
     }
+    NyProInterface progress;
+    progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
+    progress.SetShowInformation(L"正在写入报表文件!");
     DeTable1::WriteXML(report);
     CountSide(Side::kQuota, true, summary);
   }

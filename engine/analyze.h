@@ -11,8 +11,10 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "areas/area_tables.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
 #include "reportdata/framework.h"
@@ -46,6 +48,7 @@ class CAnalyze : public CObject {
   std::vector<CString>& cal_floors() { return cal_floors_; }
   const std::vector<std::wstring>& common_parameter_names() const { return common_params_; }
   ReportTables& tables() { return tables_; }
+  AreaTables& area_tables() { return areas_; }
   const std::wstring& project_dir() const { return project_dir_; }
   const std::wstring& system_dir() const { return system_dir_; }
 
@@ -101,6 +104,17 @@ class CAnalyze : public CObject {
 
  private:
   QueryState State() const;
+  // Row queries of the area, door and window and room tables; false, leaving
+  // the arrays alone, for a code they do not serve.
+  bool AreaTreeItem(int code, CStringArray& items);
+  bool AreaItemData(int code, std::wstring_view name, CStringArray& rows);
+  bool AreaSelectedData(int code, const CStringArray& floors, const CStringArray& second,
+                        CStringArray& rows);
+  bool AreaNewItemData(int code, std::wstring_view name, CStringArray& rows);
+  bool AreaDataByCondition(int code, CStringArray& a, CStringArray& b, CStringArray& c);
+  // Intake of the building-area table from the calculation database, and the
+  // hand-over of its floor areas to the cloud-index data.
+  void BuildBuildingArea();
   // Sets the project directory from a report data directory (the text before
   // its last separator); false when it has none and the directory is kept.
   bool SetProjectDirFromReportDir(const CString& report_dir);
@@ -119,10 +133,13 @@ class CAnalyze : public CObject {
   SNYRAGetResultParam BillResultParam() const;
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
+  // progress shows how many records are filed.
   void BuildBillTables(const SNYRAQdDeClassResultInfo& result,
-                       const SNYRAQdDeClassResultInfo& other_items);
+                       const SNYRAQdDeClassResultInfo& other_items, NyProInterface& progress);
   // Hands a bill record that enters the bill summary to the cloud-index data.
   void AddBillToCloudData(const TJQd& bill);
+  void AppendCalculatedFloors(const std::vector<std::wstring>& floors);
+  // Appends the floors and hands the calculated floors to the cloud-index data.
   void AddCalculatedFloors(const std::vector<std::wstring>& floors);
   // Reads the table files of one family after the project directory is set.
   void ReadBillFamily(const CString& report_dir);
@@ -133,6 +150,7 @@ class CAnalyze : public CObject {
   std::vector<std::wstring> common_params_;  // the 20 common calculation parameter names
   std::vector<CString> cal_floors_;          // calculated-floor names, in build order
   ReportTables tables_;                      // bill and quota trees, component summary
+  AreaTables areas_;                         // building area, doors and windows, rooms
   CCloudDataMng cloud_;
   std::wstring system_dir_;          // with a trailing separator once filled
   std::wstring project_dir_;         // without a trailing separator

@@ -3,6 +3,7 @@
 // project's calculation results and files every record into the engine's
 // trees, in the order the host's reports rely on.
 #include <algorithm>
+#include <string>
 #include <unordered_set>
 
 #include "engine/analyze.h"
@@ -34,12 +35,22 @@ class FloorNames {
   std::unordered_set<std::wstring> seen_;
 };
 
+// The silent builds report through the progress-dialog service too: a build
+// of a million records takes minutes. The count is shown every few thousand
+// records so that a terminal display costs nothing measurable.
+void ShowFilingCount(NyProInterface& progress, size_t done, size_t total) {
+  if (done % 4096 != 0 && done != total) return;
+  progress.SetShowInformation(L"正在汇总 " + std::to_wstring(done) + L"/" + std::to_wstring(total) +
+                              L" 条计算结果");
+}
+
 }  // namespace
 
 void CAnalyze::ResetForRebuild() {
   partitions_.clear();
   tables_.ClearBillSide();
   cloud_.Clear();
+  areas_.building_area.Clear();
 }
 
 SNYRAGetResultParam CAnalyze::BillResultParam() const {
@@ -62,6 +73,9 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   partitions_.clear();
   InitLibraries(0);
 
+  NyProInterface progress;
+  progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
+  progress.SetShowInformation(L"正在读取计算结果!");
   SNYRAGetResultParam param = BillResultParam();
   SNYRAQdDeClassResultInfo result;
   CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
@@ -70,7 +84,7 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
 
   ResetForRebuild();
-  BuildBillTables(result, other_items);
+  BuildBillTables(result, other_items, progress);
 }
 
 bool CAnalyze::ShowQdListDialog() {
@@ -108,7 +122,7 @@ bool CAnalyze::ShowQdListDialog() {
   progress.ShowProgressDialog(L"处理报表数据中...", nullptr);
   progress.SetShowInformation(L"正在重新加载报表数据!");
   ResetForRebuild();
-  BuildBillTables(result, other_items);
+  BuildBillTables(result, other_items, progress);
   progress.CloseProgressDialog();
   return true;
 }
@@ -127,14 +141,18 @@ void CAnalyze::AddBillToCloudData(const TJQd& bill) {
 }
 
 void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
-                               const SNYRAQdDeClassResultInfo& other_items) {
+                               const SNYRAQdDeClassResultInfo& other_items,
+                               NyProInterface& progress) {
   partitions_.clear();
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
   FloorNames decoration_floors;
 
-  for (const SNYTJQdDeClassResult& entry : result.items) {
+  const size_t total = result.items.size();
+  for (size_t i = 0; i < total; ++i) {
+    const SNYTJQdDeClassResult& entry = result.items[i];
+    ShowFilingCount(progress, i + 1, total);
     tables_.AddClassifiedEntry(entry);
     if (IsFacade(entry.bill)) decoration_floors.Add(entry.bill.floor.str());
     AddBillToCloudData(entry.bill);
@@ -169,12 +187,16 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
   tables_.BuildComponentSummaryFromBills();
 }
 
-void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
+void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
   for (const std::wstring& floor : floors) {
     if (std::find(cal_floors_.begin(), cal_floors_.end(), CString(floor)) == cal_floors_.end()) {
       cal_floors_.emplace_back(floor);
     }
   }
+}
+
+void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
+  AppendCalculatedFloors(floors);
   cloud_.InitDifCalArea(cal_floors_);
 }
 
@@ -185,6 +207,9 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   if (!OpenAttrProxy()) return false;
   partitions_.clear();
   InitLibraries(1);
+  NyProInterface progress;
+  progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
+  progress.SetShowInformation(L"正在读取计算结果!");
   // A second build of the same project replaces the quota tables rather than
   // adding every quantity twice.
   tables_.ClearQuotaSide();
@@ -201,7 +226,10 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
 
-  for (const TJQd& record : result.quotas) {
+  const size_t total = result.quotas.size();
+  for (size_t i = 0; i < total; ++i) {
+    const TJQd& record = result.quotas[i];
+    ShowFilingCount(progress, i + 1, total);
     tables_.AddQuotaRecord(record);
     if (IsFacade(record)) {
       TJQd tagged = record;
@@ -220,7 +248,13 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     cloud_.AddData(record);
   }
 
-  AddCalculatedFloors(floor_names.names());
+  // The building area lands on the project's floors, so they are known
+  // before its records are resolved; floors it adds reach the cloud-index
+  // data with the others.
+  AppendCalculatedFloors(floor_names.names());
+  areas_.building_area.Clear();
+  BuildBuildingArea();
+  cloud_.InitDifCalArea(cal_floors_);
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();
   return true;

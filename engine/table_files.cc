@@ -4,6 +4,7 @@
 // at all; a step that throws TableFileError ends the sequence, and the files
 // and tables of the steps before it stay as they are.
 #include "engine/analyze.h"
+#include "persist/area_table_files.h"
 #include "persist/global_files.h"
 #include "persist/report_comp_file.h"
 #include "persist/report_table_files.h"
@@ -12,10 +13,10 @@
 namespace reportdata {
 namespace {
 
-// Tables of both families whose data the engine does not build yet: their
-// files hold the envelope alone.
-void WriteSharedTables(std::wstring_view dir) {
-  WriteEmptyTable(dir, kBuildingAreaFile);
+// Tables both families write after their own; those whose data the engine
+// does not build yet hold the envelope alone.
+void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
+  WriteBuildingArea(dir, areas.building_area);
   WriteEmptyTable(dir, kDoorWindowFile);
   WriteEmptyTable(dir, kRoomTable1File);
   WriteEmptyTable(dir, kRoomTable2File);
@@ -30,7 +31,7 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   WriteBillSummary(dir, tables_.bill_summary(), partition_);
   WriteBillConsumption(dir, tables_.bill_consumption(), partition_);
   WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_);
-  WriteSharedTables(dir);
+  WriteSharedTables(dir, areas_);
   cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
@@ -44,7 +45,7 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   WriteQuotaSummary(dir, tables_.quota_summary(), partition_);
   WriteQuotaByFloor(dir, tables_.quota_by_floor());
   WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_);
-  WriteSharedTables(dir);
+  WriteSharedTables(dir, areas_);
   cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
@@ -72,6 +73,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadBillSummary(dir, tables_.bill_summary());
   ReadBillConsumption(dir, tables_.bill_consumption());
   ReadConsumptionSummary(dir, tables_.consumption_summary());
+  ReadBuildingArea(dir, areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
@@ -82,6 +84,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaSummary(dir, tables_.quota_summary());
   ReadQuotaByFloor(dir, tables_.quota_by_floor());
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
+  ReadBuildingArea(dir, areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }

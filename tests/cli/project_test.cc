@@ -74,6 +74,21 @@ TEST_F(ProjectTest, BuildWritesBothFamiliesAndSaysSo) {
   EXPECT_NE(build_out_.find(" files, "), std::string::npos);
 }
 
+TEST_F(ProjectTest, BuildShowsProgressOnATerminalOnly) {
+  EXPECT_EQ(build_out_.find('\r'), std::string::npos);
+  const ToolRun terminal = RunToolOnTerminal({"build", project_});
+  EXPECT_EQ(terminal.status, 0);
+  EXPECT_NE(terminal.out.find("处理清单报表中... 正在汇总 "), std::string::npos) << terminal.out;
+  EXPECT_NE(terminal.out.find("处理定额报表中... 正在写入报表文件!"), std::string::npos);
+  EXPECT_NE(terminal.out.find("report tables written to "), std::string::npos);
+}
+
+TEST_F(ProjectTest, ExitsWithOneWhenItsOutputIsLost) {
+  const ToolRun full = RunTool({"show", project_, "qd"}, "/dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.err, "reportdata: cannot write standard output: No space left on device\n");
+}
+
 TEST_F(ProjectTest, ShowsTheBillSummaryInEveryFormat) {
   const ToolRun json = Show({"qd", "--format", "json"});
   ASSERT_EQ(json.status, 0) << json.err;

@@ -1,0 +1,20 @@
+// The tables the engine builds from areas, openings and rooms rather than
+// from bill and quota items: the building-area summary (code 4). The engine
+// owns one AreaTables by value; the builds fill it, the table files restore
+// it, and ReleaseAll empties it.
+#ifndef REPORTDATA_AREAS_AREA_TABLES_H_
+#define REPORTDATA_AREAS_AREA_TABLES_H_
+
+#include "areas/building_area.h"
+
+namespace reportdata {
+
+struct AreaTables {
+  CAreaSummaryTable building_area;
+
+  void Clear() { building_area.Clear(); }
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_AREAS_AREA_TABLES_H_
