@@ -6,6 +6,7 @@
 #include "engine/analyze.h"
 #include "persist/area_table_files.h"
 #include "persist/global_files.h"
+#include "persist/index_table_files.h"
 #include "persist/report_comp_file.h"
 #include "persist/report_table_files.h"
 #include "platform/text.h"
@@ -20,7 +21,7 @@ void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
   WriteEmptyTable(dir, kDoorWindowFile);
   WriteEmptyTable(dir, kRoomTable1File);
   WriteEmptyTable(dir, kRoomTable2File);
-  WriteEmptyTable(dir, kIndexAnalysisFile);
+  WriteIndexAnalysis(dir, areas.index_analysis);
 }
 
 }  // namespace
@@ -56,8 +57,10 @@ void CAnalyze::ExportToXML(const CString& path) {
   ExportBillConsumption(ToUtf8(path.str()), tables_.bill_consumption(), partition_);
 }
 
-// The building-area file holds nothing the engine keeps yet.
-void CAnalyze::ReadNormXml(const CString& report_dir) { cloud_.ReadFromXmlFile(report_dir); }
+void CAnalyze::ReadNormXml(const CString& report_dir) {
+  cloud_.ReadFromXmlFile(report_dir);
+  ReadBuildingArea(report_dir.str(), areas_.building_area);
+}
 
 void CAnalyze::WriteReportCompColumn(const SReportColunm& root, const CString& dir) {
   WriteReportComp(dir.str(), root);
@@ -74,6 +77,8 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadBillConsumption(dir, tables_.bill_consumption());
   ReadConsumptionSummary(dir, tables_.consumption_summary());
   ReadBuildingArea(dir, areas_.building_area);
+  ReadIndexAnalysis(dir, areas_.index_analysis);
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
@@ -85,6 +90,8 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaByFloor(dir, tables_.quota_by_floor());
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
   ReadBuildingArea(dir, areas_.building_area);
+  ReadIndexAnalysis(dir, areas_.index_analysis);
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
