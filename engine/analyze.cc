@@ -72,16 +72,17 @@ void CAnalyze::ReleaseAll() {
 void CAnalyze::GetTreeItem(CStringArray& items, int code) {
   items.RemoveAll();
   if (tables_.GetTreeItem(code, State(), items)) return;
+  if (IndexTreeItem(code, items)) return;
   AreaTreeItem(code, items);
 }
 
 void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
   if (tables_.GetItemData(code, name.str(), State(), rows)) return;
   if (AreaItemData(code, name.str(), rows)) return;
+  if (IndexItemData(code, name.str(), rows)) return;
   switch (code) {
     case 6:
     case 7:
-    case 10:
       rows.RemoveAll();
       AppendHeaderRow(ColumnsOf(code), condition_, rows);
       return;
@@ -109,6 +110,7 @@ void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringAr
 
 void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code) {
   if (tables_.GetNewItemData(code, name.str(), State(), rows)) return;
+  if (IndexNewItemData(code, name.str(), rows)) return;
   AreaNewItemData(code, name.str(), rows);
 }
 

@@ -148,11 +148,17 @@ class CAnalyze : public CObject {
   // progress shows how many records are filed.
   void BuildBillTables(const SNYRAQdDeClassResultInfo& result,
                        const SNYRAQdDeClassResultInfo& other_items, NyProInterface& progress);
-  // Hands a bill record that enters the bill summary to the cloud-index data.
+  // Hands a bill record that enters the bill summary to the index analysis
+  // and the cloud-index data.
   void AddBillToCloudData(const TJQd& bill);
   void AppendCalculatedFloors(const std::vector<std::wstring>& floors);
-  // Appends the floors and hands the calculated floors to the cloud-index data.
-  void AddCalculatedFloors(const std::vector<std::wstring>& floors);
+  // Replaces the index groups with those of "\AnalyzeComponent.xml" beside
+  // the system directory; none when it is missing or unreadable.
+  void ReadIndexSettingsFile();
+  // Answers of the index analysis (code 10); false for other codes.
+  bool IndexTreeItem(int code, CStringArray& items);
+  bool IndexItemData(int code, std::wstring_view name, CStringArray& rows);
+  bool IndexNewItemData(int code, std::wstring_view name, CStringArray& rows);
   // Reads the table files of one family after the project directory is set.
   void ReadBillFamily(const CString& report_dir);
   void ReadQuotaFamily(const CString& report_dir);

@@ -124,6 +124,7 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   }
 
   ResetForRebuild();
+  ReadIndexSettingsFile();
   BuildBillTables(result, other_items, progress);
 }
 
@@ -163,6 +164,7 @@ bool CAnalyze::ShowQdListDialog() {
   progress.ShowProgressDialog(L"处理报表数据中...", nullptr);
   progress.SetShowInformation(L"正在重新加载报表数据!");
   ResetForRebuild();
+  ReadIndexSettingsFile();
   BuildBillTables(result, other_items, progress);
   progress.CloseProgressDialog();
   return true;
@@ -172,6 +174,7 @@ void CAnalyze::AddBillToCloudData(const TJQd& bill) {
   // Bill records without a name stay out of the bill summary and so out of
   // the cloud-index data.
   if (bill.billName.IsEmpty()) return;
+  areas_.index_analysis.Offer(bill);
   if (!IsFacade(bill)) {
     cloud_.AddData(bill);
     return;
@@ -222,7 +225,10 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
     }
     if (!covered) calculated.push_back(floor);
   }
-  AddCalculatedFloors(calculated);
+  AppendCalculatedFloors(calculated);
+  BuildBuildingArea();
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
+  cloud_.InitDifCalArea(cal_floors_);
 
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromBills();
@@ -234,11 +240,6 @@ void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
       cal_floors_.emplace_back(floor);
     }
   }
-}
-
-void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
-  AppendCalculatedFloors(floors);
-  cloud_.InitDifCalArea(cal_floors_);
 }
 
 bool CAnalyze::InitialTable(const CString& report_dir) {
@@ -271,6 +272,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   // A second build of the same project replaces the quota tables rather than
   // adding every quantity twice.
   tables_.ClearQuotaSide();
+  ReadIndexSettingsFile();
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
@@ -281,6 +283,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     const TJQd& record = result.quotas[i];
     ShowFilingCount(progress, i + 1, total);
     tables_.AddQuotaRecord(record);
+    areas_.index_analysis.Offer(record);
     if (IsFacade(record)) {
       TJQd tagged = record;
       TagWithFloor(tagged);
@@ -292,6 +295,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   }
   for (const TJQd& record : other_items.quotas) {
     tables_.AddQuotaRecord(record);
+    areas_.index_analysis.Offer(record);
     floor_names.Add(record.floor.str());
     cloud_.AddData(record);
   }
@@ -302,6 +306,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   AppendCalculatedFloors(floor_names.names());
   areas_.building_area.Clear();
   BuildBuildingArea();
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();

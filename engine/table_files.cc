@@ -6,6 +6,7 @@
 #include "engine/analyze.h"
 #include "persist/area_table_files.h"
 #include "persist/global_files.h"
+#include "persist/index_table_files.h"
 #include "persist/report_comp_file.h"
 #include "persist/report_table_files.h"
 #include "platform/text.h"
@@ -20,7 +21,7 @@ void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
   WriteDoorWindows(dir, areas.doors_windows);
   WriteEmptyTable(dir, kRoomTable1File);
   WriteEmptyTable(dir, kRoomTable2File);
-  WriteEmptyTable(dir, kIndexAnalysisFile);
+  WriteIndexAnalysis(dir, areas.index_analysis);
 }
 
 }  // namespace
@@ -58,8 +59,10 @@ void CAnalyze::ExportToXML(const CString& path) {
   ExportBillConsumption(ToUtf8(path.str()), tables_.bill_consumption(), partition_);
 }
 
-// The building-area file holds nothing the engine keeps yet.
-void CAnalyze::ReadNormXml(const CString& report_dir) { cloud_.ReadFromXmlFile(report_dir); }
+void CAnalyze::ReadNormXml(const CString& report_dir) {
+  cloud_.ReadFromXmlFile(report_dir);
+  ReadBuildingArea(report_dir.str(), areas_.building_area);
+}
 
 void CAnalyze::WriteReportCompColumn(const SReportColunm& root, const CString& dir) {
   WriteReportComp(dir.str(), root);
@@ -78,6 +81,8 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadConsumptionSummary(dir, tables_.consumption_summary());
   ReadBuildingArea(dir, areas_.building_area);
   ReadDoorWindows(dir, areas_.doors_windows);
+  ReadIndexAnalysis(dir, areas_.index_analysis);
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }
@@ -91,6 +96,8 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
   ReadBuildingArea(dir, areas_.building_area);
   ReadDoorWindows(dir, areas_.doors_windows);
+  ReadIndexAnalysis(dir, areas_.index_analysis);
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
 }

@@ -18,7 +18,7 @@
 #include "reportdata/records.h"
 
 // Which floors a template node covers.
-enum ECloudFloorType {
+enum ECloudFloorType : int {
   eCloudFloorAll = 0,    // every calculated floor of the project
   eCloudFloorFirst = 1,  // the first floor (the label that reads as 1)
   eCloudFloorUnder = 2,  // floors below ground (label reads below 1)
@@ -26,7 +26,7 @@ enum ECloudFloorType {
 };
 
 // Which building area a template node divides by.
-enum ECloudAreaType {
+enum ECloudAreaType : int {
   eCloudAreaAll = 0,     // the whole project
   eCloudAreaUnder = 1,   // floors below ground
   eCloudAreaAbove = 2,   // floors above ground
