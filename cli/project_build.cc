@@ -16,20 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::size_t CountRows(const TableSpec& table) {
-  CStringArray rows;
-  table.total_rows(rows);
-  const std::size_t width = static_cast<std::size_t>(std::max(table.para_num(), 1));
-  const std::size_t count = static_cast<std::size_t>(rows.GetSize()) / width;
-  return count > 0 ? count - 1 : 0;
-}
-
 // Counts the tables that the side just built, the shared ones last so that
 // they show what the later build wrote.
 void CountSide(Side side, bool shared, BuildSummary& summary) {
   for (const TableSpec& table : AllTables()) {
     if (table.side == side || (shared && table.side == Side::kEither))
-      summary.tables.push_back({&table, CountRows(table)});
+      summary.tables.push_back({&table, CountTotalRows(table)});
   }
 }
 
