@@ -1,10 +1,12 @@
 // reportdata show PROJECT_DIR TABLE [ITEM] [--partition P] [--condition C]
 //   [--no-merge] [--layout a|b] [--format text|json|csv] [--depth N]
+//   [--side bill|quota] [--floor F]... [--type-path P]...
 #include <cstdio>
 #include <memory>
 
 #include "cli/commands.h"
 #include "cli/input_error.h"
+#include "cli/physical_view.h"
 #include "cli/table_view.h"
 
 namespace reportdata::cli {
@@ -18,6 +20,8 @@ void AddShowCommand(CLI::App& app) {
     std::string layout = "a";
     std::string format = "text";
     ShowRequest request;
+    std::string side = "bill";
+    PhysicalRequest physical;
   };
   auto options = std::make_shared<Options>();
   CLI::App* command = app.add_subcommand(
@@ -26,7 +30,8 @@ void AddShowCommand(CLI::App& app) {
   command
       ->add_option(
           "TABLE", options->table,
-          "table by name or file stem: " + std::string("清单汇总表 (qd), 定额汇总表 (de1), …"))
+          "table by name or file stem: " + std::string("清单汇总表 (qd), 定额汇总表 (de1), …") +
+              "; or a physical-quantity view: " + PhysicalViewNames())
       ->required();
   command->add_option("ITEM", options->request.item,
                       "one tree item (chapter, floor, room…); all items when left out");
@@ -47,11 +52,36 @@ void AddShowCommand(CLI::App& app) {
       ->check(CLI::NonNegativeNumber);
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
+  command
+      ->add_option("--side", options->side,
+                   "physical-quantity views: bill or quota records (default: bill)")
+      ->check(CLI::IsMember({"bill", "quota"}));
+  command
+      ->add_option("--floor", options->physical.floors,
+                   "physical-quantity views: only this floor (repeatable)")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  command
+      ->add_option("--type-path", options->physical.type_paths,
+                   "concrete views: only components of this type path, e.g. Q\\TWQ "
+                   "(repeatable)")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
+    if (const PhysicalView* view = FindPhysicalView(options->table)) {
+      options->physical.bill_side = options->side == "bill";
+      options->physical.format = options->format == "json"  ? Format::kJson
+                                 : options->format == "csv" ? Format::kCsv
+                                                            : Format::kText;
+      const std::string text = ShowPhysicalView(dir, *view, options->physical);
+      std::fwrite(text.data(), 1, text.size(), stdout);
+      return;
+    }
     const TableSpec* table = FindTable(options->table);
     if (!table) {
-      throw InputError("unknown table '" + options->table + "'; the tables are: " + TableNames());
+      throw InputError("unknown table '" + options->table + "'; the tables are: " + TableNames() +
+                       "; the physical-quantity views: " + PhysicalViewNames());
     }
     ReloadTables(dir, *table);
     options->request.merge = !options->no_merge;

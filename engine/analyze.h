@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "areas/physical_tables.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
 #include "reportdata/framework.h"
@@ -46,6 +47,7 @@ class CAnalyze : public CObject {
   std::vector<CString>& cal_floors() { return cal_floors_; }
   const std::vector<std::wstring>& common_parameter_names() const { return common_params_; }
   ReportTables& tables() { return tables_; }
+  PhysicalTables& physical() { return physical_; }
   const std::wstring& project_dir() const { return project_dir_; }
   const std::wstring& system_dir() const { return system_dir_; }
 
@@ -133,6 +135,7 @@ class CAnalyze : public CObject {
   std::vector<std::wstring> common_params_;  // the 20 common calculation parameter names
   std::vector<CString> cal_floors_;          // calculated-floor names, in build order
   ReportTables tables_;                      // bill and quota trees, component summary
+  PhysicalTables physical_;                  // concrete and decoration tables of both sides
   CCloudDataMng cloud_;
   std::wstring system_dir_;          // with a trailing separator once filled
   std::wstring project_dir_;         // without a trailing separator

@@ -133,12 +133,19 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
   FloorNames decoration_floors;
+  physical_.Clear();
 
   for (const SNYTJQdDeClassResult& entry : result.items) {
     tables_.AddClassifiedEntry(entry);
-    if (IsFacade(entry.bill)) decoration_floors.Add(entry.bill.floor.str());
+    if (IsFacade(entry.bill)) {
+      decoration_floors.Add(entry.bill.floor.str());
+    } else {
+      physical_.Add(entry.bill);
+      for (const TJQd& quota : entry.quotas) physical_.Add(quota);
+    }
     AddBillToCloudData(entry.bill);
   }
+  physical_.FinishDecoration();
   for (const TJQd& record : result.looseQuotas) {
     if (record.kind == L"1") continue;
     if (IsFacade(record)) decoration_floors.Add(record.floor.str());
@@ -167,6 +174,7 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
 
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromBills();
+  physical_.Sort();
 }
 
 void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
@@ -188,6 +196,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   // A second build of the same project replaces the quota tables rather than
   // adding every quantity twice.
   tables_.ClearQuotaSide();
+  physical_.ClearQuotaSide();
 
   SNYRAGetResultParam param;
   param.billLibKey = L"-1";
@@ -210,8 +219,10 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     } else {
       floor_names.Add(record.floor.str());
       cloud_.AddData(record);
+      physical_.Add(record);
     }
   }
+  physical_.FinishDecoration();
   SNYRADeResultInfo other_items;
   CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
   for (const TJQd& record : other_items.quotas) {
@@ -223,6 +234,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   AddCalculatedFloors(floor_names.names());
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();
+  physical_.Sort();
   return true;
 }
 

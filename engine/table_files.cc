@@ -5,8 +5,10 @@
 // and tables of the steps before it stay as they are.
 #include "engine/analyze.h"
 #include "persist/global_files.h"
+#include "persist/physical_table_files.h"
 #include "persist/report_comp_file.h"
 #include "persist/report_table_files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace reportdata {
@@ -22,6 +24,13 @@ void WriteSharedTables(std::wstring_view dir) {
   WriteEmptyTable(dir, kIndexAnalysisFile);
 }
 
+// The decoration tables lie in the project directory, the parent of the
+// report data directory (the directory itself when it has no parent).
+std::wstring DecorationDir(std::wstring_view report_dir) {
+  std::wstring parent;
+  return CutBeforeLastSeparator(report_dir, parent) ? parent : std::wstring(report_dir);
+}
+
 }  // namespace
 
 void CAnalyze::Write_xml(const CString& report_dir) {
@@ -33,8 +42,10 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   WriteSharedTables(dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
-  WriteEmptyTable(dir, kBillQuantityFile);
-  WriteEmptyTable(dir, kQuotaQuantityFile);
+  WriteConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
+  WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
+  WriteDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
+  WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
 }
 
 void CAnalyze::WriteXML(const CString& report_dir) {
@@ -46,7 +57,8 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   WriteSharedTables(dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
-  WriteEmptyTable(dir, kQuotaQuantityFile);
+  WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
+  WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
 }
 
 void CAnalyze::ExportToXML(const CString& path) {
@@ -72,6 +84,11 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadBillConsumption(dir, tables_.bill_consumption());
   ReadConsumptionSummary(dir, tables_.consumption_summary());
   ReadCalFloor(dir, cal_floors_);
+  ReadConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
+  ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
+  ReadDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
+  ReadDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+  physical_.Sort();
 }
 
 void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
@@ -81,6 +98,9 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaByFloor(dir, tables_.quota_by_floor());
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
   ReadCalFloor(dir, cal_floors_);
+  ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
+  ReadDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+  physical_.Sort();
 }
 
 }  // namespace reportdata
