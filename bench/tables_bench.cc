@@ -9,9 +9,11 @@
 // record. One record object is refilled for each record, so generation costs no allocation once the
 // strings have grown.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <string>
 
+#include "areas/physical_tables.h"
 #include "model/report_tables.h"
 #include "support/table_services.h"
 
@@ -45,6 +47,23 @@ class RecordGenerator {
       Number(quota.subCode.str(), L"", 1 + (i % 12), 0);
       quota.kind = L"2";
     }
+    return entry_;
+  }
+
+  // The same entry as concrete of three grades (one written "c30"), every
+  // fifth record a floor finish in a room instead, every tenth a base layer.
+  const SNYTJQdDeClassResult& MakePhysical(long i) {
+    Make(i);
+    static const wchar_t* const kGrades[] = {L"C30", L"c30", L"C35"};
+    const bool finish = i % 5 == 0;
+    for (TJQd* record : {&entry_.bill, &entry_.quotas[0], &entry_.quotas[1]}) {
+      record->grade = finish ? L"" : kGrades[i % 3];
+      record->typePath = finish ? L"ZS\\DMS" : L"Q\\TWQ";
+      record->subCode = finish ? (i % 10 == 0 ? L"27" : L"28") : L"1";
+      Number(record->room.str(), L"房间", i % 40, 0);
+    }
+    entry_.bill.billUnit = finish ? L"m2" : L"m3";
+    for (TJQd& quota : entry_.quotas) quota.quotaUnit = finish ? L"100m2" : L"10m3";
     return entry_;
   }
 
@@ -107,10 +126,13 @@ void BM_BillBuild(benchmark::State& state) {
   AddChapters(services);
   const long records = state.range(0);
   for (auto _ : state) {
+    const size_t heap_before = mallinfo2().uordblks;
     ReportTables tables({L"主体建筑面积"});
     RecordGenerator generator;
     for (long i = 0; i < records; ++i) tables.AddClassifiedEntry(generator.Make(i));
     tables.BuildComponentSummaryFromBills();
+    state.counters["heap_mb"] =
+        static_cast<double>(mallinfo2().uordblks - heap_before) / (1024.0 * 1024.0);
     benchmark::DoNotOptimize(tables.bill_summary().data());
     state.PauseTiming();
     { ReportTables discard = std::move(tables); }
@@ -145,8 +167,39 @@ void BM_QuotaBuild(benchmark::State& state) {
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// The physical-quantity intake alone over the records of a bill build, and
+// the heap it holds once filled (glibc's count of bytes in use).
+void BM_PhysicalBuild(benchmark::State& state) {
+  const long records = state.range(0);
+  for (auto _ : state) {
+    const size_t heap_before = mallinfo2().uordblks;
+    PhysicalTables tables;
+    RecordGenerator generator;
+    for (long i = 0; i < records; ++i) {
+      const SNYTJQdDeClassResult& entry = generator.MakePhysical(i);
+      tables.Add(entry.bill);
+      for (const TJQd& quota : entry.quotas) tables.Add(quota);
+    }
+    tables.FinishDecoration();
+    tables.Sort();
+    state.counters["heap_mb"] =
+        static_cast<double>(mallinfo2().uordblks - heap_before) / (1024.0 * 1024.0);
+    benchmark::DoNotOptimize(tables.concrete(true).floors().data());
+    state.PauseTiming();
+    { PhysicalTables discard = std::move(tables); }
+    state.ResumeTiming();
+  }
+  state.counters["records_per_second"] = benchmark::Counter(
+      static_cast<double>(records) * 3 * state.iterations(), benchmark::Counter::kIsRate);
+}
+
 BENCHMARK(BM_BillBuild)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QuotaBuild)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PhysicalBuild)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace reportdata

@@ -1,11 +1,14 @@
 // reportdata show PROJECT_DIR TABLE [ITEM] [--partition P] [--condition C]
 //   [--no-merge] [--layout a|b] [--format text|json|cells|csv] [--depth N]
-//   [--floor F] [--decimals N]
+//   [--floor F]... [--decimals N] [--side bill|quota] [--type-path P]...
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/input_error.h"
+#include "cli/physical_view.h"
 #include "cli/table_view.h"
 
 namespace reportdata::cli {
@@ -19,6 +22,9 @@ void AddShowCommand(CLI::App& app) {
     std::string layout = "a";
     std::string format = "text";
     ShowRequest request;
+    std::string side = "bill";
+    std::vector<std::string> floors;
+    PhysicalRequest physical;
   };
   auto options = std::make_shared<Options>();
   CLI::App* command = app.add_subcommand(
@@ -27,7 +33,8 @@ void AddShowCommand(CLI::App& app) {
   command
       ->add_option(
           "TABLE", options->table,
-          "table by name or file stem: " + std::string("清单汇总表 (qd), 定额汇总表 (de1), …"))
+          "table by name or file stem: " + std::string("清单汇总表 (qd), 定额汇总表 (de1), …") +
+              "; or a physical-quantity view: " + PhysicalViewNames())
       ->required();
   command->add_option("ITEM", options->request.item,
                       "one tree item (chapter, floor, room…); all items when left out");
@@ -49,20 +56,47 @@ void AddShowCommand(CLI::App& app) {
       ->add_option("--depth", options->request.depth,
                    "deepest tree level printed (0: top-level items)")
       ->check(CLI::Range(0, 99));
-  command->add_option("--floor", options->request.floor,
-                      "only this floor, as 3, 2,5 or 2,5层; a range also gives its single floors");
+  command
+      ->add_option("--floor", options->floors,
+                   "only this floor, as 3, 2,5 or 2,5层; a range also gives its single floors "
+                   "(repeatable in the physical-quantity views)")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   command
       ->add_option("--decimals", options->request.decimals,
                    "decimals of quantities in text and csv")
       ->check(CLI::Range(0, 9));
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
+  command
+      ->add_option("--side", options->side,
+                   "physical-quantity views: bill or quota records (default: bill)")
+      ->check(CLI::IsMember({"bill", "quota"}));
+  command
+      ->add_option("--type-path", options->physical.type_paths,
+                   "concrete views: only components of this type path, e.g. Q\\TWQ "
+                   "(repeatable)")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
+    if (const PhysicalView* view = FindPhysicalView(options->table)) {
+      options->physical.floors = options->floors;
+      options->physical.bill_side = options->side == "bill";
+      options->physical.format = options->format == "json"  ? Format::kJson
+                                 : options->format == "csv" ? Format::kCsv
+                                                            : Format::kText;
+      const std::string text = ShowPhysicalView(dir, *view, options->physical);
+      std::fwrite(text.data(), 1, text.size(), stdout);
+      return;
+    }
     const TableSpec* table = FindTable(options->table);
     if (!table) {
-      throw InputError("unknown table '" + options->table + "'; the tables are: " + TableNames());
+      throw InputError("unknown table '" + options->table + "'; the tables are: " + TableNames() +
+                       "; the physical-quantity views: " + PhysicalViewNames());
     }
+    if (options->floors.size() > 1) throw InputError("--floor takes one floor for a report table");
+    if (!options->floors.empty()) options->request.floor = options->floors.front();
     ReloadTables(dir, *table);
     options->request.merge = !options->no_merge;
     options->request.layout = options->layout == "b" ? Layout::kB : Layout::kA;

@@ -30,8 +30,8 @@ constexpr SampleQuota kDryFloor[] = {
     {"A11-4", "平面砂浆找平层 厚度20mm", "100m2", 100, false},
     {"A11-6", "陶瓷地砖楼地面", "100m2", 100, false},
 };
+constexpr SampleQuota kScreed[] = {{"A11-4", "平面砂浆找平层 厚度20mm", "100m2", 100, false}};
 constexpr SampleQuota kWetFloor[] = {
-    {"A11-4", "平面砂浆找平层 厚度20mm", "100m2", 100, false},
     {"A9-8", "楼地面聚合物水泥防水涂料", "100m2", 100, false},
     {"A11-6", "陶瓷地砖楼地面", "100m2", 100, false},
 };
@@ -145,7 +145,10 @@ constexpr SampleItem kDryFloorItems[] = {
      "1.找平层厚度、砂浆配合比:20厚1:3水泥砂浆\n2.面层材料品种、规格:800×800抛光砖", Measure::kArea,
      kDryFloor},
 };
+// Wet rooms list their screed as a base layer of its own under the tiles.
 constexpr SampleItem kWetFloorItems[] = {
+    {"27", "找平层", "011101006", "平面砂浆找平层", "m2",
+     "1.找平层厚度、砂浆配合比:20厚1:3水泥砂浆", Measure::kArea, kScreed},
     {"28", "面层", "011102003", "块料楼地面", "m2",
      "1.找平层厚度、砂浆配合比:20厚1:3水泥砂浆\n2.面层材料品种、规格:300×300防滑地砖",
      Measure::kArea, kWetFloor},

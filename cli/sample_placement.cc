@@ -38,6 +38,9 @@ std::string_view Grade(const SampleComponent& component, const SampleFloor& floo
     case Shape::kColumn:
       if (component.type_path == "Z\\GZ") return "C25";
       return floor.number <= 5 ? "C35" : "C30";
+    case Shape::kBeam:
+      // The secondary beams' drawings write the grade in lower case.
+      return component.type_path == "L\\CL" ? "c30" : "C30";
     default:
       return "C30";
   }
@@ -247,6 +250,18 @@ void SampleBuilding::PlaceRooms(const SampleFloor& floor, const EntrySink& sink)
         Emit(in, finish.type_path, "", items, floor, sink);
       }
     }
+    // The corridor floor of each unit belongs to no room.
+    Instance corridor;
+    corridor.id = next_id_;
+    corridor.handle = NextHandle();
+    ++next_id_;
+    corridor.name = "楼地面1";
+    corridor.position = "C-D/1-12";
+    corridor.first_axis = 1;
+    corridor.last_axis = 12;
+    corridor.place = "楼地面";
+    corridor.Set(Measure::kArea, Area(kLength - 600, 1800), M(kLength - 600) + "*" + M(1800));
+    Emit(corridor, "ZS\\DMS", "", FloorFinishItems(false), floor, sink);
   }
 }
 

@@ -65,6 +65,7 @@ void CAnalyze::ReleaseAll() {
   tables_.ClearBillSide();
   tables_.ClearQuotaSide();
   tables_.ClearComponentSummary();
+  physical_.Clear();
   cal_floors_.clear();
   cloud_.Clear();
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "areas/area_tables.h"
+#include "areas/physical_tables.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
 #include "reportdata/framework.h"
@@ -49,6 +50,7 @@ class CAnalyze : public CObject {
   const std::vector<std::wstring>& common_parameter_names() const { return common_params_; }
   ReportTables& tables() { return tables_; }
   AreaTables& area_tables() { return areas_; }
+  PhysicalTables& physical() { return physical_; }
   const std::wstring& project_dir() const { return project_dir_; }
   const std::wstring& system_dir() const { return system_dir_; }
 
@@ -169,6 +171,7 @@ class CAnalyze : public CObject {
   std::vector<CString> cal_floors_;          // calculated-floor names, in build order
   ReportTables tables_;                      // bill and quota trees, component summary
   AreaTables areas_;                         // building area, doors and windows, rooms
+  PhysicalTables physical_;                  // concrete and decoration tables of both sides
   CCloudDataMng cloud_;
   std::wstring system_dir_;          // with a trailing separator once filled
   std::wstring project_dir_;         // without a trailing separator

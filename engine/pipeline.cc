@@ -192,15 +192,22 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
   FloorNames decoration_floors;
+  physical_.Clear();
 
   const size_t total = result.items.size();
   for (size_t i = 0; i < total; ++i) {
     const SNYTJQdDeClassResult& entry = result.items[i];
     ShowFilingCount(progress, i + 1, total);
     tables_.AddClassifiedEntry(entry);
-    if (IsFacade(entry.bill)) decoration_floors.Add(entry.bill.floor.str());
+    if (IsFacade(entry.bill)) {
+      decoration_floors.Add(entry.bill.floor.str());
+    } else {
+      physical_.Add(entry.bill);
+      for (const TJQd& quota : entry.quotas) physical_.Add(quota);
+    }
     AddBillToCloudData(entry.bill);
   }
+  physical_.FinishDecoration();
   for (const TJQd& record : result.looseQuotas) {
     if (record.kind == L"1") continue;
     if (IsFacade(record)) decoration_floors.Add(record.floor.str());
@@ -232,6 +239,7 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
 
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromBills();
+  physical_.Sort();
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
@@ -272,6 +280,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   // A second build of the same project replaces the quota tables rather than
   // adding every quantity twice.
   tables_.ClearQuotaSide();
+  physical_.ClearQuotaSide();
   ReadIndexSettingsFile();
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
@@ -291,8 +300,10 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     } else {
       floor_names.Add(record.floor.str());
       cloud_.AddData(record);
+      physical_.Add(record);
     }
   }
+  physical_.FinishDecoration();
   for (const TJQd& record : other_items.quotas) {
     tables_.AddQuotaRecord(record);
     areas_.index_analysis.Offer(record);
@@ -310,6 +321,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   cloud_.InitDifCalArea(cal_floors_);
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();
+  physical_.Sort();
   return true;
 }
 

@@ -7,8 +7,10 @@
 #include "persist/area_table_files.h"
 #include "persist/global_files.h"
 #include "persist/index_table_files.h"
+#include "persist/physical_table_files.h"
 #include "persist/report_comp_file.h"
 #include "persist/report_table_files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace reportdata {
@@ -24,6 +26,13 @@ void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
   WriteIndexAnalysis(dir, areas.index_analysis);
 }
 
+// The decoration tables lie in the project directory, the parent of the
+// report data directory (the directory itself when it has no parent).
+std::wstring DecorationDir(std::wstring_view report_dir) {
+  std::wstring parent;
+  return CutBeforeLastSeparator(report_dir, parent) ? parent : std::wstring(report_dir);
+}
+
 }  // namespace
 
 void CAnalyze::Write_xml(const CString& report_dir) {
@@ -37,8 +46,10 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
-  WriteEmptyTable(dir, kBillQuantityFile);
-  WriteEmptyTable(dir, kQuotaQuantityFile);
+  WriteConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
+  WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
+  WriteDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
+  WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
 }
 
 void CAnalyze::WriteXML(const CString& report_dir) {
@@ -52,7 +63,8 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
   WriteEmptyTable(dir, kComponentTableFile);
-  WriteEmptyTable(dir, kQuotaQuantityFile);
+  WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
+  WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
 }
 
 void CAnalyze::ExportToXML(const CString& path) {
@@ -85,6 +97,11 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
+  ReadConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
+  ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
+  ReadDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
+  ReadDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+  physical_.Sort();
 }
 
 void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
@@ -100,6 +117,9 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
+  ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
+  ReadDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+  physical_.Sort();
 }
 
 }  // namespace reportdata

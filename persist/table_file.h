@@ -66,15 +66,16 @@ void ReadXmlFile(std::wstring_view dir, std::wstring_view name, const char* root
 }
 
 // Writes a table file: write_node(writer, node) fills the top-level element
-// of each node of nodes, numbered from 1 in list order.
+// of each node of nodes, numbered from first_number (1 unless a file says
+// otherwise) in list order.
 template <typename List, typename WriteNode>
 void WriteTableFile(std::wstring_view dir, const TableFileSpec& spec, const List& nodes,
-                    WriteNode&& write_node) {
+                    WriteNode&& write_node, long long first_number = 1) {
   SaveXmlFile(ResolveFilePath(dir, spec.file_name), [&](XmlWriter& writer) {
     writer.StartElement(kTableRoot);
     writer.Attribute("Version", std::string_view("10"));
     writer.Attribute("Table_Name", std::string_view(spec.table_name));
-    long long number = 1;
+    long long number = first_number;
     for (const auto& node : nodes) {
       writer.StartElement(spec.child_prefix, number++);
       write_node(writer, node);

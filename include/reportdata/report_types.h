@@ -75,10 +75,11 @@ struct SWLReportFenQuFloorInfo {
 
 // One row of the decoration report.
 struct SWLReportDecSmallInfo {
-  CString kind;  // decoration kind name
-  CString floor;
-  CString room;      // room name, "无房间" or empty
-  CString quantity;  // "%f"
+  CString kind;       // decoration kind name
+  CString floor;      // floor label as the records carry it ("3", "2,5")
+  CString attribute;  // component name of the finish; empty on "楼层小计(m2)"
+  CString room;       // room name, "无房间", "楼层小计(m2)" or empty
+  CString quantity;   // "%f"
 };
 
 // One column of the host's comparison report, with its sub-columns.

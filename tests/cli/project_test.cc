@@ -33,7 +33,7 @@ class ProjectTest : public ::testing::Test {
     project_ = work_->File("project");
     const ToolRun import = RunTool({"import", kSample, project_});
     ASSERT_EQ(import.status, 0) << import.err;
-    EXPECT_EQ(import.out, "imported 651 calculation records into " + project_ + "\n");
+    EXPECT_EQ(import.out, "imported 681 calculation records into " + project_ + "\n");
     const ToolRun build = RunTool({"build", project_});
     ASSERT_EQ(build.status, 0) << build.err;
     build_out_ = build.out;
@@ -320,7 +320,7 @@ TEST(DemoTest, RunsTheMainJob) {
   TempDir dir;
   const ToolRun demo = RunTool({"demo", "--dir", dir.File("work")});
   ASSERT_EQ(demo.status, 0) << demo.err;
-  EXPECT_NE(demo.out.find("imported 651 calculation records"), std::string::npos);
+  EXPECT_NE(demo.out.find("imported 681 calculation records"), std::string::npos);
   EXPECT_NE(demo.out.find("\n清单汇总表  混凝土及钢筋混凝土工程"), std::string::npos) << demo.out;
   EXPECT_NE(demo.out.find("\n定额汇总表  "), std::string::npos) << demo.out;
   EXPECT_TRUE(fs::is_regular_file(dir.File("work/project/report/qd.xml")));

@@ -41,7 +41,7 @@ class TableSequencesTest : public ::testing::Test {
 
   testing::TestServices services_;
   CAnalyze engine_;
-  TempDir dir_;
+  TempDir dir_{"report"};
 };
 
 TEST_F(TableSequencesTest, EachFamilyWritesItsOwnFiles) {
@@ -59,7 +59,7 @@ TEST_F(TableSequencesTest, EachFamilyWritesItsOwnFiles) {
   EXPECT_EQ(dir_.Read("CompTable.xml"), "<工程数据 Version=\"10\" Table_Name=\"构件表\"/>");
   EXPECT_EQ(dir_.Read("TongTableqd.xml"), "<工程数据 Version=\"10\" Table_Name=\"实物量表\"/>");
 
-  TempDir quota_dir;
+  TempDir quota_dir{"report"};
   engine_.WriteXML(quota_dir.wpath());
   EXPECT_EQ(
       Entries(quota_dir.path()),
@@ -98,7 +98,7 @@ TEST_F(TableSequencesTest, ReloadRestoresPartitionsFloorsAndTablesAndAppends) {
             engine_.tables().quota_by_floor_component().size());
   EXPECT_TRUE(quota.tables().bill_summary().empty());
 
-  TempDir empty;
+  TempDir empty{"report"};
   CAnalyze nothing;
   EXPECT_TRUE(nothing.InitialTableFromXml(empty.wpath()));
   EXPECT_TRUE(nothing.tables().quota_summary().empty());

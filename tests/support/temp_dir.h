@@ -19,15 +19,24 @@ class TempDir {
   TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "reportdata-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    root_ = path_ = pattern;
+  }
+  // A directory named child inside a fresh one, as a report data directory
+  // inside its project directory: what the engine writes beside the report
+  // data directory stays in the temporary tree.
+  explicit TempDir(const char* child) : TempDir() {
+    path_ = root_ + "/" + child;
+    std::filesystem::create_directory(path_);
   }
   ~TempDir() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(root_, ignored);
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
+  // The parent of a child directory; the directory itself otherwise.
+  const std::string& root() const { return root_; }
   // The directory as native UTF-8 text and as the wide text a host passes.
   const std::string& path() const { return path_; }
   std::wstring wpath() const { return std::filesystem::path(path_).wstring(); }
@@ -46,6 +55,7 @@ class TempDir {
   }
 
  private:
+  std::string root_;
   std::string path_;
 };
 

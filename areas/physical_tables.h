@@ -1,0 +1,58 @@
+// The physical-quantity tables (实物量表) of a project: the concrete tables
+// and the decoration tables of the bill side (fed by bill records) and of the
+// quota side (fed by quota records), and the base layers waiting for the
+// finishing step of the decoration tables. The engine owns one
+// PhysicalTables; the builds offer it every non-facade record, the table
+// files write and read its four tables.
+#ifndef REPORTDATA_AREAS_PHYSICAL_TABLES_H_
+#define REPORTDATA_AREAS_PHYSICAL_TABLES_H_
+
+#include <vector>
+
+#include "areas/decoration_table.h"
+#include "model/concrete_table.h"
+
+namespace reportdata {
+
+class PhysicalTables {
+ public:
+  // Offers a record to the concrete and decoration tables of its side (bill
+  // records: kind "1"). Records that are neither concrete nor a finish are
+  // skipped; a base layer waits for FinishDecoration.
+  void Add(const TJQd& record);
+
+  // Files the waiting base layers, in arrival order, under the kind of their
+  // surface, then forgets them.
+  void FinishDecoration();
+
+  // Sorts every table for its reports and files: floors by floor order,
+  // groups, items and decoration kinds by their order.
+  void Sort();
+
+  // Empties both sides' tables and the waiting base layers.
+  void Clear();
+  // Empties the quota side only.
+  void ClearQuotaSide();
+
+  STongTable& concrete(bool bill_side) { return bill_side ? bill_concrete_ : quota_concrete_; }
+  const STongTable& concrete(bool bill_side) const {
+    return bill_side ? bill_concrete_ : quota_concrete_;
+  }
+  SDecTable& decoration(bool bill_side) { return bill_side ? bill_decoration_ : quota_decoration_; }
+  const SDecTable& decoration(bool bill_side) const {
+    return bill_side ? bill_decoration_ : quota_decoration_;
+  }
+
+ private:
+  void AddDecoration(const TJQd& record);
+
+  STongTable bill_concrete_;
+  STongTable quota_concrete_;
+  SDecTable bill_decoration_;
+  SDecTable quota_decoration_;
+  std::vector<TJQd> pending_base_layers_;  // copies with the surface's sub-code "28"
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_AREAS_PHYSICAL_TABLES_H_

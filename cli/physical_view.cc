@@ -1,0 +1,250 @@
+#include "cli/physical_view.h"
+
+#include <cstdio>
+#include <map>
+
+#include "cli/csv.h"
+#include "cli/display_width.h"
+#include "cli/input_error.h"
+#include "cli/json_writer.h"
+#include "platform/text.h"
+#include "reportdata/facades.h"
+
+namespace reportdata::cli {
+namespace {
+
+constexpr PhysicalView kViews[] = {
+    {"混凝土按楼层", "concrete-floor", PhysicalKind::kByFloor},
+    {"混凝土按楼层分区", "concrete-floor-partition", PhysicalKind::kByFloorPartition},
+    {"混凝土按分区楼层", "concrete-partition-floor", PhysicalKind::kByPartitionFloor},
+    {"装饰按类别", "decoration", PhysicalKind::kDecoration},
+};
+
+// One summary row: its name, the floor or partition it belongs to, entries.
+struct SummaryRow {
+  std::string name;
+  std::string scope;
+  const std::vector<SWLReportEntryInfo>* entries;
+};
+
+std::string U8(const CString& text) { return ToUtf8(text.str()); }
+
+using Table = std::vector<std::vector<std::string>>;  // header first
+
+std::string RenderText(const std::string& title, const Table& table) {
+  std::vector<int> widths(table[0].size(), 0);
+  for (const auto& line : table) {
+    for (size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], DisplayWidth(line[i]));
+  }
+  std::string out = title + "  (" + std::to_string(table.size() - 1) + " rows)\n\n";
+  for (const auto& line : table) {
+    std::string text;
+    for (size_t i = 0; i < line.size(); ++i) {
+      const bool number = i + 1 == line.size();
+      text +=
+          (i ? "  " : "") + (number ? PadLeft(line[i], widths[i]) : PadRight(line[i], widths[i]));
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    out += text + "\n";
+  }
+  return out;
+}
+
+std::string RenderCsv(const Table& table) {
+  std::string out(kUtf8Bom);
+  for (const auto& line : table) out += CsvLine(line);
+  return out;
+}
+
+// Text and CSV list a group, its items and their grades one per line.
+Table FlattenSummary(const std::vector<SummaryRow>& rows, const char* scope_title) {
+  Table table = {{"行", scope_title, "构件类别", "构件", "砼标号", "工程量(m3)"}};
+  for (const SummaryRow& row : rows) {
+    if (row.entries->empty()) table.push_back({row.name, row.scope, "", "", "", ""});
+    for (const SWLReportEntryInfo& group : *row.entries) {
+      table.push_back({row.name, row.scope, U8(group.name), "", "", U8(group.quantity)});
+      for (const SWLReportEntryInfo& item : group.items) {
+        table.push_back(
+            {row.name, row.scope, U8(group.name), U8(item.name), "", U8(item.quantity)});
+        for (const SWLReportGradeInfo& grade : item.grades) {
+          table.push_back({row.name, row.scope, U8(group.name), U8(item.name), U8(grade.grade),
+                           U8(grade.quantity)});
+        }
+      }
+    }
+  }
+  return table;
+}
+
+void WriteEntries(JsonWriter& json, const std::vector<SWLReportEntryInfo>& entries) {
+  json.BeginArray();
+  for (const SWLReportEntryInfo& entry : entries) {
+    json.BeginObject();
+    json.Field("name", U8(entry.name));
+    json.Key("quantity");
+    json.Number(U8(entry.quantity));
+    json.Key("order");
+    json.Int(entry.order);
+    if (!entry.items.empty()) {
+      json.Key("items");
+      WriteEntries(json, entry.items);
+    }
+    if (!entry.grades.empty()) {
+      json.Key("grades");
+      json.BeginArray();
+      for (const SWLReportGradeInfo& grade : entry.grades) {
+        json.BeginObject(true);
+        json.Field("grade", U8(grade.grade));
+        json.Key("quantity");
+        json.Number(U8(grade.quantity));
+        json.EndObject();
+      }
+      json.EndArray();
+    }
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+// JSON is written straight to standard output; the returned text is empty.
+std::string RenderSummary(const PhysicalView& view, const std::vector<SummaryRow>& rows,
+                          const std::map<CString, CString>& grades, const char* scope_key,
+                          const char* scope_title, Format format) {
+  if (format == Format::kJson) {
+    JsonWriter json(stdout, true);
+    json.BeginObject();
+    json.Field("view", view.stem);
+    json.Key("grades");
+    json.BeginArray(true);
+    for (const auto& grade : grades) json.String(U8(grade.first));
+    json.EndArray();
+    json.Key("rows");
+    json.BeginArray();
+    for (const SummaryRow& row : rows) {
+      json.BeginObject();
+      json.Field("name", row.name);
+      json.Field(scope_key, row.scope);
+      json.Key("entries");
+      WriteEntries(json, *row.entries);
+      json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+    json.Flush();
+    std::fputs("\n", stdout);
+    return "";
+  }
+  const Table table = FlattenSummary(rows, scope_title);
+  if (format == Format::kCsv) return RenderCsv(table);
+  return RenderText(std::string(view.name), table);
+}
+
+std::string RenderDecoration(const PhysicalView& view, const CArray<SWLReportDecSmallInfo>& rows,
+                             Format format) {
+  Table table = {{"类别", "楼层", "做法", "房间", "工程量(m2)"}};
+  for (const SWLReportDecSmallInfo& row : rows) {
+    table.push_back(
+        {U8(row.kind), U8(row.floor), U8(row.attribute), U8(row.room), U8(row.quantity)});
+  }
+  if (format == Format::kCsv) return RenderCsv(table);
+  if (format == Format::kText) return RenderText(std::string(view.name), table);
+  JsonWriter json(stdout, true);
+  json.BeginObject();
+  json.Field("view", view.stem);
+  json.Key("rows");
+  json.BeginArray();
+  for (const SWLReportDecSmallInfo& row : rows) {
+    json.BeginObject(true);
+    json.Field("kind", U8(row.kind));
+    json.Field("floor", U8(row.floor));
+    json.Field("attribute", U8(row.attribute));
+    json.Field("room", U8(row.room));
+    json.Key("quantity");
+    json.Number(U8(row.quantity));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  json.Flush();
+  std::fputs("\n", stdout);
+  return "";
+}
+
+SWLReportInputInfo InputOf(const PhysicalRequest& request) {
+  SWLReportInputInfo input;
+  input.fromBill = request.bill_side;
+  for (const std::string& floor : request.floors) input.floors.Add(CString(FromUtf8(floor)));
+  for (const std::string& path : request.type_paths) {
+    input.typePaths.Add(CString(FromUtf8(path)));
+  }
+  return input;
+}
+
+}  // namespace
+
+const PhysicalView* FindPhysicalView(std::string_view name) {
+  for (const PhysicalView& view : kViews) {
+    if (view.name == name || view.stem == name) return &view;
+  }
+  return nullptr;
+}
+
+std::string PhysicalViewNames() {
+  std::string names;
+  for (const PhysicalView& view : kViews) {
+    if (!names.empty()) names += ", ";
+    names += std::string(view.name) + " (" + std::string(view.stem) + ")";
+  }
+  return names;
+}
+
+std::string ShowPhysicalView(const ProjectDir& dir, const PhysicalView& view,
+                             const PhysicalRequest& request) {
+  const char* file = request.bill_side ? "TongTableqd.xml" : "TongTablede.xml";
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(dir.report / file, error)) {
+    throw InputError("no physical-quantity tables in " + dir.report.string() + ": " + file +
+                     " is missing (run `reportdata build` first)");
+  }
+  CReportComMethod::ReleaseAll();
+  if (request.bill_side) {
+    CInterQingDan::InitDataFromXml(dir.ReportArgument());
+  } else {
+    DeTable1::InitialTableFromXml(dir.ReportArgument());
+  }
+  const SWLReportInputInfo input = InputOf(request);
+  std::map<CString, CString> grades;
+  std::vector<SummaryRow> rows;
+  switch (view.kind) {
+    case PhysicalKind::kByFloor: {
+      CArray<SWLReportFloorInfo> answer;
+      CInterQingDan::GetSWLInfoByFloor(answer, grades, input);
+      for (const auto& row : answer)
+        rows.push_back({U8(row.name), U8(row.floorText), &row.entries});
+      return RenderSummary(view, rows, grades, "floor", "楼层", request.format);
+    }
+    case PhysicalKind::kByFloorPartition: {
+      CArray<SWLReportFloorFenQuInfo> answer;
+      CInterQingDan::GetSWLInfoByFloorFenQu(answer, grades, input);
+      for (const auto& row : answer)
+        rows.push_back({U8(row.name), U8(row.floorText), &row.entries});
+      return RenderSummary(view, rows, grades, "floor", "楼层", request.format);
+    }
+    case PhysicalKind::kByPartitionFloor: {
+      CArray<SWLReportFenQuFloorInfo> answer;
+      CInterQingDan::GetSWLInfoByFenQufloor(answer, grades, input);
+      for (const auto& row : answer)
+        rows.push_back({U8(row.name), U8(row.partition), &row.entries});
+      return RenderSummary(view, rows, grades, "partition", "分区", request.format);
+    }
+    case PhysicalKind::kDecoration: {
+      CArray<SWLReportDecSmallInfo> answer;
+      std::map<int, CString> kinds;
+      CInterQingDan::GetSWLInfoByDec(answer, kinds, input);
+      return RenderDecoration(view, answer, request.format);
+    }
+  }
+  return "";
+}
+
+}  // namespace reportdata::cli

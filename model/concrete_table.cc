@@ -1,0 +1,140 @@
+// Filing concrete records into the concrete table.
+#include "model/concrete_table.h"
+
+#include <algorithm>
+
+#include "model/concrete_catalogue.h"
+#include "model/find_or_append.h"
+#include "model/floor_spec.h"
+#include "model/number_format.h"
+#include "model/tree_insert.h"
+
+namespace reportdata {
+namespace {
+
+// Post-pour strips are poured once per strip section, and the service hands
+// each section as its own record under one identity: every one counts.
+bool IsPostPourStrip(std::wstring_view type_path) {
+  return type_path == L"LX\\HJD" || type_path == L"LX\\JCHJD";
+}
+
+ConcreteComponent& FindOrAddComponent(ConcreteItem& item, const TJQd& record) {
+  const std::wstring_view name = record.componentName.str();
+  const std::wstring_view type_path = record.typePath.str();
+  auto hash_of = [](std::wstring_view n, std::wstring_view t) {
+    return HashFold(HashMix(HashText(n), HashText(t)));
+  };
+  const int found = FindFirst(
+      item.components, item.component_index, hash_of(name, type_path),
+      [&](const ConcreteComponent& c) { return hash_of(c.name, c.type_path); },
+      [&](const ConcreteComponent& c) { return c.name == name && c.type_path == type_path; });
+  if (found >= 0) return item.components[found];
+  ConcreteComponent& component = item.components.emplace_back();
+  component.name = name;
+  component.type_path = type_path;
+  return component;
+}
+
+// Adds the shares of one record, scaled to cubic metres, to a grade.
+void AddShares(ConcreteGrade& grade, const std::vector<SNYTJFenQuInfo>& partitions, int factor) {
+  for (const SNYTJFenQuInfo& partition : partitions) {
+    ConcreteShare& share = FindOrAppend(
+        grade.shares, grade.share_index, partition.name.str(),
+        [](const ConcreteShare& s) -> std::wstring_view { return s.partition; },
+        [&] {
+          return ConcreteShare{partition.name.str(), 0.0};
+        });
+    share.quantity += factor == 1 ? partition.quantity : partition.quantity * factor;
+  }
+}
+
+}  // namespace
+
+void STongTable::Add(const TJQd& record) {
+  if (record.grade.IsEmpty()) return;
+  std::wstring code = record.typePath.str();
+  code += record.subCode.str();
+  const ConcreteComponentEntry* entry = FindConcreteComponent(code);
+  if (!entry) return;
+  const int factor =
+      VolumeUnitFactor(record.kind == L"1" ? record.billUnit.str() : record.quotaUnit.str());
+  if (factor == 0) return;
+
+  ConcreteFloor& floor = FindOrAppend(
+      floors_, floor_index_, record.floor.str(),
+      [](const ConcreteFloor& f) -> std::wstring_view { return f.spec; },
+      [&] {
+        ConcreteFloor made;
+        made.spec = record.floor.str();
+        const FloorSpec parsed = ParseFloorSpec(made.spec);
+        made.count = parsed.count;
+        made.order_key = parsed.order_key;
+        return made;
+      });
+  ConcreteGroup& group = FindOrAppend(
+      floor.groups, floor.group_index, entry->group,
+      [](const ConcreteGroup& g) -> std::wstring_view { return g.name; },
+      [&] {
+        return ConcreteGroup{std::wstring(entry->group), entry->group_order, {}, {}};
+      });
+  ConcreteItem& item = FindOrAppend(
+      group.items, group.item_index, entry->item,
+      [](const ConcreteItem& i) -> std::wstring_view { return i.name; },
+      [&] {
+        return ConcreteItem{std::wstring(entry->item), entry->item_order, {}, {}};
+      });
+  ConcreteComponent& component = FindOrAddComponent(item, record);
+  ConcretePosition& position = FindOrAppend(
+      component.positions, component.position_index, record.position.str(),
+      [](const ConcretePosition& p) -> std::wstring_view { return p.position; },
+      [&] {
+        ConcretePosition made;
+        made.position = record.position.str();
+        return made;
+      });
+
+  if (!IsPostPourStrip(component.type_path)) {
+    std::wstring key = record.handle.str();
+    AppendInt(key, record.id);
+    if (!position.counted.insert(std::move(key)).second) return;
+  }
+  if (!record.handle.IsEmpty()) {
+    position.handles += L"$$";
+    position.handles += record.handle.str();
+  }
+
+  std::wstring grade_name = record.grade.str();
+  std::replace(grade_name.begin(), grade_name.end(), L'c', L'C');
+  ConcreteGrade& grade = FindOrAppend(
+      position.grades, position.grade_index, grade_name,
+      [](const ConcreteGrade& g) -> std::wstring_view { return g.name; },
+      [&] {
+        ConcreteGrade made;
+        made.name = grade_name;
+        return made;
+      });
+  AddShares(grade, record.partitions, factor);
+}
+
+void STongTable::Sort() {
+  std::stable_sort(
+      floors_.begin(), floors_.end(),
+      [](const ConcreteFloor& a, const ConcreteFloor& b) { return a.order_key < b.order_key; });
+  floor_index_.Reset();
+  auto by_order = [](const auto& a, const auto& b) { return a.order < b.order; };
+  for (ConcreteFloor& floor : floors_) {
+    std::stable_sort(floor.groups.begin(), floor.groups.end(), by_order);
+    floor.group_index.Reset();
+    for (ConcreteGroup& group : floor.groups) {
+      std::stable_sort(group.items.begin(), group.items.end(), by_order);
+      group.item_index.Reset();
+    }
+  }
+}
+
+void STongTable::Clear() {
+  floors_.clear();
+  floor_index_.Reset();
+}
+
+}  // namespace reportdata

@@ -1,0 +1,98 @@
+// The concrete table (STongTable): concrete volumes in cubic metres by floor,
+// component group, item, component, position, concrete grade and partition.
+// The engine owns one per side (fed by bill records and by quota records);
+// the classification and quota intakes file every concrete record into it,
+// the table files write and read it, and the physical-quantity summaries
+// (concrete_summary.h) read it. Nodes are plain values held by value in
+// their parents' lists; each list keeps a lookup index (hash_index.h) so that
+// a record finds its node without scanning a list that can grow.
+#ifndef REPORTDATA_MODEL_CONCRETE_TABLE_H_
+#define REPORTDATA_MODEL_CONCRETE_TABLE_H_
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "model/hash_index.h"
+#include "reportdata/records.h"
+
+namespace reportdata {
+
+// Cubic metres of one grade within one partition.
+struct ConcreteShare {
+  std::wstring partition;
+  double quantity = 0.0;
+};
+
+struct ConcreteGrade {
+  std::wstring name;  // upper-case "C": "C30"
+  std::vector<ConcreteShare> shares;
+  HashIndex share_index;
+};
+
+struct ConcretePosition {
+  std::wstring position;  // axis text of the instances
+  std::wstring handles;   // "$$" + handle per counted instance
+  std::vector<ConcreteGrade> grades;
+  HashIndex grade_index;
+  // Handle + identity of the instances counted here, so that an instance the
+  // service delivers twice is counted once. Not kept in the table file.
+  std::unordered_set<std::wstring> counted;
+};
+
+// A component of an item: the attribute entry of the table file.
+struct ConcreteComponent {
+  std::wstring name;
+  std::wstring type_path;
+  std::vector<ConcretePosition> positions;
+  HashIndex position_index;
+};
+
+struct ConcreteItem {
+  std::wstring name;
+  int order = 0;
+  std::vector<ConcreteComponent> components;
+  HashIndex component_index;
+};
+
+struct ConcreteGroup {
+  std::wstring name;
+  int order = 0;
+  std::vector<ConcreteItem> items;
+  HashIndex item_index;
+};
+
+// A floor bucket: every record of one floor specification.
+struct ConcreteFloor {
+  std::wstring spec;      // "3", "2,5", "2/4/6"
+  int count = 1;          // floors the specification stands for
+  int order_key = -1000;  // floor order key
+  std::vector<ConcreteGroup> groups;
+  HashIndex group_index;
+};
+
+class STongTable {
+ public:
+  // Files one calculation-result record: records without a grade, with a
+  // component code outside the catalogue or with a unit other than the
+  // twelve volume texts are skipped. Quantities are taken from the record's
+  // partition entries, converted to cubic metres.
+  void Add(const TJQd& record);
+
+  // Sorts floors by floor order, groups and items by their catalogue order
+  // (stable, so equal keys keep their arrival order).
+  void Sort();
+  void Clear();
+
+  // The floor buckets; a table file reader appends to them.
+  std::vector<ConcreteFloor>& floors() { return floors_; }
+  const std::vector<ConcreteFloor>& floors() const { return floors_; }
+
+ private:
+  std::vector<ConcreteFloor> floors_;
+  HashIndex floor_index_;
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_CONCRETE_TABLE_H_

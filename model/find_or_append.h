@@ -1,0 +1,28 @@
+// The merge step of the physical-quantity trees: find the entry of a list
+// whose text key equals a record's, or append a new one, through the list's
+// lookup index.
+#ifndef REPORTDATA_MODEL_FIND_OR_APPEND_H_
+#define REPORTDATA_MODEL_FIND_OR_APPEND_H_
+
+#include <string_view>
+
+#include "model/hash_index.h"
+#include "model/tree_insert.h"
+
+namespace reportdata {
+
+// The first entry of `list` whose key_of(entry) equals `key`; when there is
+// none, make() is appended and returned.
+template <typename List, typename KeyOf, typename Make>
+auto& FindOrAppend(List& list, HashIndex& index, std::wstring_view key, KeyOf&& key_of,
+                   Make&& make) {
+  const int found = FindFirst(
+      list, index, TextHash(key), [&](const auto& entry) { return TextHash(key_of(entry)); },
+      [&](const auto& entry) { return key_of(entry) == key; });
+  if (found >= 0) return list[found];
+  return list.emplace_back(make());
+}
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_FIND_OR_APPEND_H_

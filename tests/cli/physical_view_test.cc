@@ -1,0 +1,53 @@
+// The physical-quantity views of `reportdata show` on the shipped sample.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "tool_runner.h"
+
+namespace reportdata::testing {
+namespace {
+
+TEST(PhysicalViewTest, SampleAnswersEveryViewOnBothSides) {
+  TempDir work;
+  const std::string project = work.File("project");
+  ASSERT_EQ(
+      RunTool({"import", std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json",
+               project})
+          .status,
+      0);
+  ASSERT_EQ(RunTool({"build", project}).status, 0);
+
+  for (const char* side : {"bill", "quota"}) {
+    const ToolRun run =
+        RunTool({"show", project, "concrete-floor", "--side", side, "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json view = nlohmann::json::parse(run.out);
+    // The secondary beams' "c30" is the grade C30.
+    EXPECT_EQ(view["grades"], nlohmann::json({"C25", "C30", "C35", "C40"})) << side;
+    const nlohmann::json& total = view["rows"].back();
+    EXPECT_EQ(total["name"], "合计");
+    EXPECT_EQ(total["entries"].back()["name"], "构件合计");
+    EXPECT_GT(total["entries"].back()["quantity"].get<double>(), 100.0);
+    EXPECT_GT(view["rows"].size(), 5u);
+
+    for (const char* other : {"concrete-floor-partition", "concrete-partition-floor"}) {
+      const ToolRun csv = RunTool({"show", project, other, "--side", side, "--format", "csv"});
+      EXPECT_NE(csv.out.find("\r\n合计,,构件合计,,,"), std::string::npos) << other;
+    }
+    const ToolRun decoration = RunTool({"show", project, "decoration", "--side", side});
+    EXPECT_NE(decoration.out.find("无房间"), std::string::npos) << side;
+    EXPECT_NE(decoration.out.find("楼层小计(m2)"), std::string::npos) << side;
+  }
+  // One floor of the range "2,5" shows a quarter of the range's row.
+  const nlohmann::json range = nlohmann::json::parse(
+      RunTool({"show", project, "concrete-floor", "--floor", "2,5", "--format", "json"}).out);
+  const nlohmann::json single = nlohmann::json::parse(
+      RunTool({"show", project, "concrete-floor", "--floor", "3", "--format", "json"}).out);
+  EXPECT_NEAR(range["rows"][0]["entries"].back()["quantity"].get<double>(),
+              4 * single["rows"][0]["entries"].back()["quantity"].get<double>(), 1e-5);
+  EXPECT_EQ(RunTool({"show", project, "concrete-floor", "--side", "both"}).status, 2);
+}
+
+}  // namespace
+}  // namespace reportdata::testing
