@@ -1,13 +1,30 @@
 // reportdata show PROJECT_DIR TABLE [ITEM] [--partition P] [--condition C]
 //   [--no-merge] [--layout a|b] [--format text|json|csv] [--depth N]
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "cli/commands.h"
 #include "cli/input_error.h"
 #include "cli/table_view.h"
+#include "platform/text.h"
+#include "reportdata/table_check.h"
 
 namespace reportdata::cli {
+namespace {
+
+// The reload skips a damaged table file and shows its table as empty; say
+// instead what is wrong with the file. A missing file is left to the reload,
+// which says how to make it.
+void RequireIntactTableFile(const ProjectDir& dir, const TableSpec& table) {
+  const std::string file = std::string(table.stem) + ".xml";
+  std::error_code error;
+  if (!std::filesystem::exists(dir.ReportFile(file), error)) return;
+  const std::string damage = CheckTableFile(dir.ReportArgument().str(), L"\\" + FromUtf8(file));
+  if (!damage.empty()) throw InputError(dir.ReportFile(file).string() + ": " + damage);
+}
+
+}  // namespace
 
 void AddShowCommand(CLI::App& app) {
   struct Options {
@@ -53,6 +70,7 @@ void AddShowCommand(CLI::App& app) {
     if (!table) {
       throw InputError("unknown table '" + options->table + "'; the tables are: " + TableNames());
     }
+    RequireIntactTableFile(dir, *table);
     ReloadTables(dir, *table);
     options->request.merge = !options->no_merge;
     options->request.layout = options->layout == "b" ? Layout::kB : Layout::kA;

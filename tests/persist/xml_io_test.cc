@@ -1,6 +1,8 @@
 // The streaming writer against pugixml's own raw output, the leading-number
 // rules, untrusted input, and saves that fail without costing the old file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <pugixml.hpp>
 
@@ -13,6 +15,7 @@
 #include "persist/table_file.h"
 #include "platform/text.h"
 #include "reportdata/errors.h"
+#include "reportdata/table_check.h"
 #include "support/temp_dir.h"
 
 namespace reportdata {
@@ -210,6 +213,53 @@ TEST(AtomicFileTest, FailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(dir.Read("plain"), "not a directory");
   EXPECT_EQ(Entries(dir.path()),
             (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml", "plain"}));
+}
+
+// Temporary files of saves whose process was killed go with the next save of
+// their file; those of a running process, or of another file, stay.
+TEST(AtomicFileTest, NextSaveRemovesTemporariesOfKilledSavesAndKeepsTheMode) {
+  TempDir dir;
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  const std::string dead = std::to_string(child);
+  const std::string live = std::to_string(getpid());
+  for (const std::string& name :
+       {"CalFloor.xml.tmp" + dead + "-1", "CalFloor.xml.tmp" + live + "-999",
+        "GlobalParas.xml.tmp" + dead + "-1"}) {
+    dir.Write(name, "partial");
+  }
+  dir.Write("CalFloor.xml", "old");
+  chmod(dir.File("CalFloor.xml").c_str(), 0640);
+  WriteCalFloor(dir.wpath(), {CString(L"1")});
+  EXPECT_EQ(Entries(dir.path()),
+            (std::vector<std::string>{"CalFloor.xml", "CalFloor.xml.tmp" + live + "-999",
+                                      "GlobalParas.xml.tmp" + dead + "-1"}));
+  EXPECT_EQ(std::filesystem::status(dir.File("CalFloor.xml")).permissions(),
+            std::filesystem::perms(0640));
+}
+
+TEST(XmlReaderTest, DescribesWhatIsWrongWithATableFile) {
+  TempDir dir;
+  const std::string good =
+      "<工程数据 Version=\"10\" Table_Name=\"清单汇总表\"><Chapter1/></工程数据>";
+  const std::pair<std::string, std::string> cases[] = {
+      {good, ""},
+      {"<工程数据 Version=\"10\" Table_Name=\"清单汇总表\"></工程数据>", ""},
+      {"", "the file is empty"},
+      {good.substr(0, 40), "the file is damaged: Error parsing element attribute at byte 39"},
+      {"<工程数据 Table_Name=\"定额汇总表\"/>",
+       "the file holds the table \"定额汇总表\", not \"清单汇总表\""},
+      {"<工程数据 Table_Name=\"清单汇总表\">text</工程数据>",
+       "the root element holds text or other non-elements"},
+      {"<CalFloor/>", "the root element is <CalFloor>, not <工程数据>"},
+  };
+  for (const auto& [bytes, reason] : cases) {
+    dir.Write("qd.xml", bytes);
+    EXPECT_EQ(CheckTableFile(dir.wpath(), L"\\qd.xml"), reason) << bytes;
+  }
+  EXPECT_EQ(CheckTableFile(dir.wpath(), L"\\de1.xml"),
+            "cannot read the file (No such file or directory)");
 }
 
 TEST(AtomicFileTest, SaveReplacesTheFileWhateverItsLetterCase) {
