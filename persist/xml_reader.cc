@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/text.h"
@@ -159,6 +160,7 @@ double LeadingReal(const char* text) {
   } else if (result.ec != std::errc()) {
     return 0.0;
   }
+  if (!std::isfinite(value)) return 0.0;  // "nan", "inf", "1e400": no number a table holds
   return negative ? -value : value;
 }
 

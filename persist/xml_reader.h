@@ -77,7 +77,7 @@ std::wstring WideValue(const pugi::xml_attribute& attribute);
 // takes it: 0 when there is none, clamped to the int range.
 int LeadingInt(const char* text);
 // The leading decimal real of text after blanks, as _wtof takes it: 0 when
-// there is none.
+// there is none or it is not finite.
 double LeadingReal(const char* text);
 
 }  // namespace reportdata
