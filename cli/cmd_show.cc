@@ -2,6 +2,7 @@
 //   [--no-merge] [--layout a|b] [--format text|json|cells|csv] [--depth N]
 //   [--floor F]... [--decimals N] [--side bill|quota] [--type-path P]...
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,8 +11,24 @@
 #include "cli/input_error.h"
 #include "cli/physical_view.h"
 #include "cli/table_view.h"
+#include "platform/text.h"
+#include "reportdata/table_check.h"
 
 namespace reportdata::cli {
+namespace {
+
+// The reload skips a damaged table file and shows its table as empty; say
+// instead what is wrong with the file. A missing file is left to the reload,
+// which says how to make it.
+void RequireIntactTableFile(const ProjectDir& dir, const TableSpec& table) {
+  const std::string file = std::string(table.stem) + ".xml";
+  std::error_code error;
+  if (!std::filesystem::exists(dir.ReportFile(file), error)) return;
+  const std::string damage = CheckTableFile(dir.ReportArgument().str(), L"\\" + FromUtf8(file));
+  if (!damage.empty()) throw InputError(dir.ReportFile(file).string() + ": " + damage);
+}
+
+}  // namespace
 
 void AddShowCommand(CLI::App& app) {
   struct Options {
@@ -97,6 +114,7 @@ void AddShowCommand(CLI::App& app) {
     }
     if (options->floors.size() > 1) throw InputError("--floor takes one floor for a report table");
     if (!options->floors.empty()) options->request.floor = options->floors.front();
+    RequireIntactTableFile(dir, *table);
     ReloadTables(dir, *table);
     options->request.merge = !options->no_merge;
     options->request.layout = options->layout == "b" ? Layout::kB : Layout::kA;

@@ -1,11 +1,15 @@
 // Temporary file, fsync and rename.
 #include "persist/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -30,9 +34,31 @@ void SyncDirectory(const std::string& dir) {
   close(fd);
 }
 
+// Removes the temporary files "<name>.tmp<pid>-<n>" that saves of path left
+// when their process was killed. A file of a process that still runs may be
+// a save in progress and is left alone.
+void RemoveStaleTemporaries(const std::string& path) {
+  const std::string dir = DirectoryOf(path);
+  const size_t slash = path.rfind('/');
+  const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp";
+  DIR* listing = opendir(dir.c_str());
+  if (listing == nullptr) return;
+  while (const dirent* entry = readdir(listing)) {
+    const char* name = entry->d_name;
+    if (std::strncmp(name, prefix.c_str(), prefix.size()) != 0) continue;
+    char* end = nullptr;
+    const long pid = std::strtol(name + prefix.size(), &end, 10);
+    if (pid <= 0 || *end != '-') continue;
+    if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    unlink((dir + "/" + name).c_str());
+  }
+  closedir(listing);
+}
+
 }  // namespace
 
 AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
+  RemoveStaleTemporaries(path_);
   // The process id and a counter keep two saves of the same file, from this
   // process or another, off each other's temporary file.
   static unsigned counter = 0;
@@ -42,6 +68,7 @@ AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
     fd_ = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ >= 0) {
       temp_path_ = std::move(candidate);
+      KeepMode();
       return;
     }
     if (errno != EEXIST) Fail("cannot create a temporary file beside it", errno);
@@ -50,6 +77,12 @@ AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
 }
 
 AtomicFile::~AtomicFile() { Discard(); }
+
+void AtomicFile::KeepMode() {
+  struct stat old_file;
+  if (stat(path_.c_str(), &old_file) != 0) return;  // a new file gets the usual mode
+  if (fchmod(fd_, old_file.st_mode & 07777) != 0) Fail("cannot keep the file's mode", errno);
+}
 
 void AtomicFile::Discard() {
   if (fd_ >= 0) {

@@ -32,7 +32,9 @@ class StringSink : public ByteSink {
 // A file being saved. Every failure throws TableFileError naming the target
 // path. Until Commit() succeeds the target is untouched; the destructor
 // removes the temporary file of a save that did not commit, so no temporary
-// file is left behind by a failure the process survives.
+// file is left behind by a failure the process survives, and the next save
+// of a file removes those that killed processes left. The saved file keeps
+// the permission bits of the file it replaces.
 class AtomicFile : public ByteSink {
  public:
   // Creates the temporary file beside path (native UTF-8).
@@ -48,6 +50,7 @@ class AtomicFile : public ByteSink {
  private:
   [[noreturn]] void Fail(const std::string& what, int error);
   void Discard();
+  void KeepMode();
 
   std::string path_;       // the file being replaced
   std::string temp_path_;  // the temporary file beside it; empty once renamed or removed

@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/text.h"
@@ -78,6 +80,40 @@ bool LoadXmlFile(const std::string& path, pugi::xml_document& doc) {
   return true;
 }
 
+std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0)
+    return "cannot read the file (" + std::string(std::strerror(errno)) + ")";
+  if (!S_ISREG(info.st_mode)) return "not a file";
+  if (info.st_size == 0) return "the file is empty";
+  if (static_cast<uint64_t>(info.st_size) > kMaxXmlFileBytes)
+    return "the file is larger than a table file can be";
+  pugi::xml_document doc;
+  const pugi::xml_parse_result parsed =
+      doc.load_file(path.c_str(), kParseFlags, pugi::encoding_auto);
+  if (!parsed) {
+    return "the file is damaged: " + std::string(parsed.description()) + " at byte " +
+           std::to_string(parsed.offset);
+  }
+  const pugi::xml_node root = doc.document_element();
+  if (!root) return "the file holds no element";
+  if (std::strcmp(root.name(), root_name) != 0) {
+    return "the root element is <" + ToUtf8(FromUtf8(root.name())) + ">, not <" + root_name + ">";
+  }
+  if (table_name != nullptr) {
+    const char* found = root.attribute("Table_Name").value();
+    if (std::strcmp(found, table_name) != 0) {
+      return "the file holds the table \"" + ToUtf8(FromUtf8(found)) + "\", not \"" + table_name +
+             "\"";
+    }
+  }
+  for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
+    if (child.type() != pugi::node_element)
+      return "the root element holds text or other non-elements";
+  }
+  return {};
+}
+
 pugi::xml_node RequireRoot(const pugi::xml_document& doc, const char* root_name,
                            const std::string& path) {
   const pugi::xml_node root = doc.document_element();
@@ -124,6 +160,7 @@ double LeadingReal(const char* text) {
   } else if (result.ec != std::errc()) {
     return 0.0;
   }
+  if (!std::isfinite(value)) return 0.0;  // "nan", "inf", "1e400": no number a table holds
   return negative ? -value : value;
 }
 

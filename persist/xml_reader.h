@@ -36,6 +36,14 @@ class MalformedTable : public std::runtime_error {
 // Throws TableFileError for a file larger than kMaxXmlFileBytes.
 bool LoadXmlFile(const std::string& path, pugi::xml_document& doc);
 
+// Why path cannot be read as a file with root element root_name and, when
+// table_name is not null, "Table_Name" = table_name: missing, empty, not
+// well-formed XML (truncated, or not XML at all), another root element,
+// another table, or a child of the root that is not an element. Empty when
+// none of these holds. The readers skip such a file silently, so a tool that
+// shows a table asks here to tell a damaged file from an empty table.
+std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name);
+
 // The document's root element when it is named root_name; otherwise throws
 // TableFileError naming path.
 pugi::xml_node RequireRoot(const pugi::xml_document& doc, const char* root_name,
@@ -69,7 +77,7 @@ std::wstring WideValue(const pugi::xml_attribute& attribute);
 // takes it: 0 when there is none, clamped to the int range.
 int LeadingInt(const char* text);
 // The leading decimal real of text after blanks, as _wtof takes it: 0 when
-// there is none.
+// there is none or it is not finite.
 double LeadingReal(const char* text);
 
 }  // namespace reportdata

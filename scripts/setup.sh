@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libpugixml-dev libsqlite3-dev libsimpleini-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds with warnings as errors, and runs every test; then runs the
-# tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# tests once more under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# every fuzz harness for a short time (scripts/fuzz.sh runs them longer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -15,3 +16,6 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DREPORTDATA_WERR
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+# The seed project is made with the tool built above.
+REPORTDATA_TOOL=build-ci/cli/reportdata scripts/fuzz.sh 15

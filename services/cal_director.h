@@ -2,7 +2,10 @@
 // "\CalResult.mdb" once and keeps the database object for the life of the
 // service, so pointers it hands out stay valid: when a file is replaced on
 // disk (a project imported again), the next Open makes a new object and the
-// old one is kept, unused, rather than destroyed under a caller.
+// old one is kept, unused, rather than destroyed under a caller. While a
+// build reads a database (CalDatabase::BeginRead to EndRead), that object
+// answers for its path whatever has become of the file, so the build sees
+// one snapshot.
 //
 // The director also remembers the current project: the one last attached
 // through project access, else the last one opened. The component

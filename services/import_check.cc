@@ -1,5 +1,7 @@
 #include "services/import_check.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace reportdata {
@@ -117,7 +119,18 @@ double NumberMember(const Json& object, const char* key, const Place& place) {
   const auto found = object.find(key);
   if (found == object.end()) return 0.0;
   if (!found->is_number()) RefuseKind(*found, place.Key(key), "a number");
-  return found->get<double>();
+  const double value = found->get<double>();
+  if (!std::isfinite(value)) Refuse(place.Key(key), "expected a finite number");
+  return value;
+}
+
+std::string_view QuantityValue(const Json& value, const Place& place) {
+  const std::string_view text = TextValue(value, place);
+  const std::string terminated(text);
+  if (!std::isfinite(std::strtod(terminated.c_str(), nullptr))) {
+    Refuse(place, "expected a finite quantity");
+  }
+  return text;
 }
 
 const Json* ArrayMember(const Json& object, const char* key, const Place& place) {

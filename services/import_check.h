@@ -67,8 +67,11 @@ std::string_view TextMember(const Json& object, const char* key, const Place& pl
 std::string_view TextValue(const Json& value, const Place& place);
 // A whole number in the 32-bit range, fallback when absent.
 long long IntMember(const Json& object, const char* key, const Place& place, long long fallback);
-// A number, 0 when absent.
+// A finite number, 0 when absent.
 double NumberMember(const Json& object, const char* key, const Place& place);
+// A quantity text: a text whose leading number, as the tables read it, is
+// finite ("NaN", "Infinity" and "1e400" are refused).
+std::string_view QuantityValue(const Json& value, const Place& place);
 // The array of a member, null when absent; refuses any other kind.
 const Json* ArrayMember(const Json& object, const char* key, const Place& place);
 

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 
+#include "platform/text.h"
 #include "services/cal_writer.h"
 #include "services/import_reader.h"
 #include "services/import_sink.h"
@@ -44,7 +45,9 @@ std::string SyntaxMessage(const std::string& json_path, const SyntaxError& error
     }
   }
   return json_path + ": syntax error at line " + std::to_string(line) + ", column " +
-         std::to_string(column) + " (byte " + std::to_string(offset) + "): " + error.reason;
+         std::to_string(column) + " (byte " + std::to_string(offset) +
+         // Bad bytes of the file show as U+FFFD, so the message is valid text.
+         "): " + ToUtf8(FromUtf8(error.reason));
 }
 
 // Removes the temporary files, and the directory when the import made it.
@@ -98,6 +101,10 @@ ImportResult ImportProject(const std::string& json_path, const std::string& proj
     return result;
   }
   std::error_code error;
+  if (fs::is_directory(json_path, error)) {
+    result.message = json_path + ": cannot read: " + std::strerror(EISDIR);
+    return result;
+  }
   const std::uint64_t total = fs::file_size(json_path, error);
 
   const fs::path dir(project_dir);

@@ -18,6 +18,7 @@ constexpr std::array<std::string_view, kRecordColumnCount> kMembers = {
     "extra",     "calcItem"};
 
 constexpr int kIdColumn = 0;
+constexpr int kQuantityColumn = 5;
 constexpr int kPartitionsColumn = 21;
 constexpr int kCategoriesColumn = 23;
 constexpr int kQuotaFeaturesColumn = 24;
@@ -39,6 +40,9 @@ void RecordBinder::Bind(const Json& record, const Place& place, SqliteStatement&
     switch (column) {
       case kIdColumn:
         statement.BindInt(first + column, IntMember(record, "id", place, 0));
+        break;
+      case kQuantityColumn:
+        statement.BindText(first + column, QuantityValue(value, member));
         break;
       case kPartitionsColumn:
         CheckArray(value, member);

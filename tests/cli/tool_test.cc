@@ -97,6 +97,9 @@ TEST(ToolTest, ImportsTheSampleAndRefusesBrokenFilesLeavingTheProjectAlone) {
   EXPECT_EQ(missing_file.status, 1);
   EXPECT_EQ(missing_file.err,
             "reportdata: " + dir.File("none.json") + ": cannot read: No such file or directory\n");
+  const ToolRun directory = RunTool({"import", dir.File("proj"), dir.File("other")});
+  EXPECT_EQ(directory.status, 1);
+  EXPECT_EQ(directory.err, "reportdata: " + dir.File("proj") + ": cannot read: Is a directory\n");
 }
 
 }  // namespace

@@ -110,8 +110,6 @@ TEST(FloorSpecTest, NumbersOutOfRangeClamp) {
   const Case cases[] = {
       {L"-1e400", 1, -1000},  // not finite: no number
       {L"1e10", 1, INT_MAX},
-      {L"-1e10", 1, INT_MIN},
-      {L"nan", 1, -1000},
       {L"-9999999999999999999,9999999999999999999", INT_MAX, INT_MIN},
       {L"9999999999999999999,-9999999999999999999", INT_MIN, INT_MAX},
       {L"1e308/2", 2, INT_MAX},  // ten times the floor passes the double range
@@ -122,9 +120,6 @@ TEST(FloorSpecTest, NumbersOutOfRangeClamp) {
     EXPECT_EQ(spec.order_key, c.order_key) << c.floor;
   }
   EXPECT_EQ(ClampToInt(std::nan("")), 0);
-  EXPECT_EQ(ClampToInt(-2.9), -2);
-  EXPECT_EQ(RangeFloorCount(INT_MIN, INT_MAX), INT_MAX);
-  EXPECT_DOUBLE_EQ(LeadingDouble(L"Infinity"), 0.0);
 }
 
 TEST(FloorSpecTest, LeadingNumbersAndFacadeNames) {

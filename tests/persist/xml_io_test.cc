@@ -1,6 +1,8 @@
 // The streaming writer against pugixml's own raw output, the leading-number
 // rules, untrusted input, and saves that fail without costing the old file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <pugixml.hpp>
 
@@ -98,7 +100,8 @@ TEST(XmlReaderTest, TakesLeadingNumbersAsTheRuntimeDoes) {
   EXPECT_EQ(LeadingReal("12,5"), 12.0);
   EXPECT_EQ(LeadingReal("--1"), 0.0);
   EXPECT_EQ(LeadingReal("x1"), 0.0);
-  EXPECT_EQ(LeadingReal("1e999"), HUGE_VAL);
+  EXPECT_EQ(LeadingReal("1e999"), 0.0);  // not finite: no number
+  EXPECT_EQ(LeadingReal("nan"), 0.0);
 }
 
 TEST(XmlReaderTest, UntrustedFilesGiveASkipOrAClearError) {
@@ -210,6 +213,30 @@ TEST(AtomicFileTest, FailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(dir.Read("plain"), "not a directory");
   EXPECT_EQ(Entries(dir.path()),
             (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml", "plain"}));
+}
+
+// Temporary files of saves whose process was killed go with the next save of
+// their file; those of a running process, or of another file, stay.
+TEST(AtomicFileTest, NextSaveRemovesTemporariesOfKilledSavesAndKeepsTheMode) {
+  TempDir dir;
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  const std::string dead = std::to_string(child);
+  const std::string live = std::to_string(getpid());
+  for (const std::string& name :
+       {"CalFloor.xml.tmp" + dead + "-1", "CalFloor.xml.tmp" + live + "-999",
+        "GlobalParas.xml.tmp" + dead + "-1"}) {
+    dir.Write(name, "partial");
+  }
+  dir.Write("CalFloor.xml", "old");
+  chmod(dir.File("CalFloor.xml").c_str(), 0640);
+  WriteCalFloor(dir.wpath(), {CString(L"1")});
+  EXPECT_EQ(Entries(dir.path()),
+            (std::vector<std::string>{"CalFloor.xml", "CalFloor.xml.tmp" + live + "-999",
+                                      "GlobalParas.xml.tmp" + dead + "-1"}));
+  EXPECT_EQ(std::filesystem::status(dir.File("CalFloor.xml")).permissions(),
+            std::filesystem::perms(0640));
 }
 
 TEST(AtomicFileTest, SaveReplacesTheFileWhateverItsLetterCase) {

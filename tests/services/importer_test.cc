@@ -84,6 +84,16 @@ TEST(Importer, RefusesBadFilesNamingThePlace) {
       {R"({"project": {"floorBase": [{"height": 3.3}]}, "classified": []})",
        "/project/floorBase/0/height: expected a text, found a number"},
       {R"({"project": {"a/b~c": 1}, "classified": []})", "/project/a~1b~0c: unknown key"},
+      {"{" + minimal + R"("classified": [{"bill": {"quantity": "NaN"}}]})",
+       "/classified/0/bill/quantity: expected a finite quantity"},
+      {"{" + minimal + R"("classified": [], "looseQuotas": [{}, {"quantity": "-Infinity"}]})",
+       "/looseQuotas/1/quantity: expected a finite quantity"},
+      {"{" + minimal + R"("classified": [{"bill": {}, "quotas": [{"quantity": "1e400"}]}]})",
+       "/classified/0/quotas/0/quantity: expected a finite quantity"},
+      {"{\"a\xff\": 1}",
+       "syntax error at line 1, column 4 (byte 3): syntax error while parsing object key - "
+       "invalid string: ill-formed UTF-8 byte; last read: '\"a\xEF\xBF\xBD'; expected string "
+       "literal"},
   };
   for (const BadFile& bad : cases) {
     TempDir input;

@@ -1,6 +1,7 @@
-// A build that cannot read its calculation results writes nothing: the tool
-// exits with 1 and the reason, and the report directory keeps every file of
-// the last good build byte for byte.
+// Damaged inputs: a build that cannot read its calculation results writes
+// nothing (the tool exits with 1 and the reason, and the report directory
+// keeps every file of the last good build byte for byte), and show names a
+// damaged table file instead of showing an empty table.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,7 +11,7 @@
 namespace reportdata::testing {
 namespace {
 
-TEST(BuildFailureTest, DamagedCalculationDatabaseLeavesTheReportFilesAlone) {
+TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamagedTables) {
   TempDir dir;
   const std::string project = dir.File("project");
   const std::string sample =
@@ -42,6 +43,22 @@ TEST(BuildFailureTest, DamagedCalculationDatabaseLeavesTheReportFilesAlone) {
       EXPECT_NE(run.err.find("build failed: cannot read"), std::string::npos) << run.err;
       EXPECT_EQ(Snapshot(project + "/report"), before) << damage << " " << args.size();
     }
+  }
+
+  const std::string table = project + "/report/qd.xml";
+  const std::string bill_summary = ReadFile(table);
+  const std::pair<std::string, std::string> damaged_tables[] = {
+      {bill_summary.substr(0, bill_summary.size() / 2), "the file is damaged: "},
+      {"", "the file is empty"},
+      {"<GlobalParas/>", "the root element is <GlobalParas>, not <工程数据>"},
+      {ReadFile(project + "/report/de1.xml"),
+       "the file holds the table \"定额汇总表\", not \"清单汇总表\""},
+  };
+  for (const auto& [bytes, reason] : damaged_tables) {
+    std::ofstream(table, std::ios::binary | std::ios::trunc) << bytes;
+    const ToolRun run = RunTool({"show", project, "qd"});
+    EXPECT_EQ(run.status, 1) << reason;
+    EXPECT_EQ(run.err.rfind("reportdata: " + table + ": " + reason, 0), 0u) << run.err;
   }
 }
 

@@ -1,0 +1,22 @@
+// Checking a table file before it is shown. The reloads skip a file they
+// cannot parse and leave its table empty, as a host expects; a viewer that
+// must tell an empty table from a damaged file asks here first.
+#ifndef REPORTDATA_TABLE_CHECK_H_
+#define REPORTDATA_TABLE_CHECK_H_
+
+#include <string>
+
+#include "reportdata/export.h"
+
+namespace reportdata {
+
+// Why the table file fileName (such as "\qd.xml") of the report data
+// directory reportDir cannot be read back as its table: missing, empty,
+// damaged (truncated, or not XML), of another root element, or holding
+// another table. Empty when it reads as its table. The reason is UTF-8.
+REPORTDATA_API std::string CheckTableFile(const std::wstring& reportDir,
+                                          const std::wstring& fileName);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_TABLE_CHECK_H_

@@ -1,0 +1,44 @@
+// The text parsers: floor texts (counts, order keys, expansion, coverage),
+// condition floor keys and order, handle texts, units and quantity texts.
+// Each line of the input is one text; any crash, hang or sanitizer report
+// is a finding.
+#include <cstdint>
+
+#include "engine/condition_floor.h"
+#include "engine/handle_text.h"
+#include "fuzz_input.h"
+#include "model/floor_spec.h"
+#include "model/units.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace reportdata;
+  const std::vector<std::wstring> lines = fuzz::WideLines(data, size);
+  CStringArray condition_floors;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::wstring& text = lines[i];
+    const std::wstring& other = lines[(i + 1) % lines.size()];
+    ParseFloorSpec(text);
+    std::vector<std::wstring> floors;
+    ExpandFloors(text, floors);
+    CoversFloor(text, other);
+    IsSingleFloor(text);
+    ConditionFloorKey(text);
+    condition_floors.Add(CString(text));
+    std::wstring base;
+    int factor = 1;
+    if (ParseUnit(text, &base, &factor)) ScaleQuantityText(other, factor);
+    ScaleQuantityText(text, 1000);
+    LeadingInt(text);
+    LeadingDouble(text);
+
+    CStringArray cells;
+    for (const std::wstring& cell : lines) cells.Add(CString(cell));
+    for (int code : {0, 1, 2, 3, 6, 7, 11, 12}) {
+      CString floor;
+      CStringArray out;
+      ParseHandles(code, cells, CString(text), floor, out);
+    }
+  }
+  SortConditionFloor(condition_floors);
+  return 0;
+}
