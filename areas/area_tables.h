@@ -1,6 +1,7 @@
 // The tables the engine builds from areas, openings and rooms rather than
 // from bill and quota items: the building-area summary (code 4) and the door
-// and window summary (code 5, regrouped as codes 40 and 15). The engine
+// and window summary (code 5, regrouped as codes 40 and 15) and the two room
+// tables (codes 6 and 7). The engine
 // owns one AreaTables by value; the builds fill it, the table files restore
 // it, and ReleaseAll empties it.
 #ifndef REPORTDATA_AREAS_AREA_TABLES_H_
@@ -8,16 +9,19 @@
 
 #include "areas/building_area.h"
 #include "areas/door_window.h"
+#include "areas/room_tables.h"
 
 namespace reportdata {
 
 struct AreaTables {
   CAreaSummaryTable building_area;
   DoorWindowTable doors_windows;
+  RoomTables rooms;
 
   void Clear() {
     building_area.Clear();
     doors_windows.Clear();
+    rooms.Clear();
   }
 };
 

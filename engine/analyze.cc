@@ -23,8 +23,8 @@ std::vector<std::wstring> CommonParameterNames() {
           L"内墙窗的周长", L"内墙门的面积", L"内墙门侧长度",      L"填充墙的周长"};
 }
 
-// Columns of the layout A rows of the tables the engine answers itself.
-int ColumnsOf(int code) { return code == 10 ? 10 : 12; }
+// Columns of the layout A rows of the index analysis, not built yet.
+constexpr int kIndexAnalysisColumns = 10;
 
 }  // namespace
 
@@ -78,15 +78,9 @@ void CAnalyze::GetTreeItem(CStringArray& items, int code) {
 void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
   if (tables_.GetItemData(code, name.str(), State(), rows)) return;
   if (AreaItemData(code, name.str(), rows)) return;
-  switch (code) {
-    case 6:
-    case 7:
-    case 10:
-      rows.RemoveAll();
-      AppendHeaderRow(ColumnsOf(code), condition_, rows);
-      return;
-    default:
-      return;
+  if (code == 10) {
+    rows.RemoveAll();
+    AppendHeaderRow(kIndexAnalysisColumns, condition_, rows);
   }
 }
 
@@ -95,16 +89,7 @@ void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(
 void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows,
                            int code) {
   if (tables_.GetSelectedData(code, floors, second, State(), rows)) return;
-  if (AreaSelectedData(code, floors, second, rows)) return;
-  switch (code) {
-    case 6:
-    case 7:
-      rows.RemoveAll();
-      AppendHeaderRow(ColumnsOf(code), condition_, rows);
-      return;
-    default:
-      return;
-  }
+  AreaSelectedData(code, floors, second, rows);
 }
 
 void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code) {

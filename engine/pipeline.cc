@@ -40,6 +40,7 @@ void CAnalyze::ResetForRebuild() {
   partitions_.clear();
   tables_.ClearBillSide();
   cloud_.Clear();
+  areas_.rooms.Clear();
   areas_.building_area.Clear();
 }
 
@@ -138,12 +139,20 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
 
   for (const SNYTJQdDeClassResult& entry : result.items) {
     tables_.AddClassifiedEntry(entry);
-    if (IsFacade(entry.bill)) decoration_floors.Add(entry.bill.floor.str());
+    if (IsFacade(entry.bill)) {
+      decoration_floors.Add(entry.bill.floor.str());
+    } else {
+      for (const TJQd& quota : entry.quotas) areas_.rooms.Add(quota);
+    }
     AddBillToCloudData(entry.bill);
   }
   for (const TJQd& record : result.looseQuotas) {
     if (record.kind == L"1") continue;
-    if (IsFacade(record)) decoration_floors.Add(record.floor.str());
+    if (IsFacade(record)) {
+      decoration_floors.Add(record.floor.str());
+    } else {
+      areas_.rooms.Add(record);
+    }
     tables_.AddLooseQuota(record);
   }
   // Other items are filed like classified entries, the cloud-index data included.
@@ -207,6 +216,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
   BuildDoorWindows();
+  areas_.rooms.Clear();
 
   for (const TJQd& record : result.quotas) {
     tables_.AddQuotaRecord(record);
@@ -217,6 +227,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     } else {
       floor_names.Add(record.floor.str());
       cloud_.AddData(record);
+      areas_.rooms.Add(record);
     }
   }
   SNYRADeResultInfo other_items;

@@ -18,9 +18,17 @@ namespace {
 void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
   WriteBuildingArea(dir, areas.building_area);
   WriteDoorWindows(dir, areas.doors_windows);
-  WriteEmptyTable(dir, kRoomTable1File);
-  WriteEmptyTable(dir, kRoomTable2File);
+  WriteRoomTable1(dir, areas.rooms);
+  WriteRoomTable2(dir, areas.rooms);
   WriteEmptyTable(dir, kIndexAnalysisFile);
+}
+
+// The files of the shared tables, in the order they are written.
+void ReadSharedTables(std::wstring_view dir, AreaTables& areas) {
+  ReadBuildingArea(dir, areas.building_area);
+  ReadDoorWindows(dir, areas.doors_windows);
+  ReadRoomTable1(dir, areas.rooms);
+  ReadRoomTable2(dir, areas.rooms);
 }
 
 }  // namespace
@@ -72,8 +80,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadBillSummary(dir, tables_.bill_summary());
   ReadBillConsumption(dir, tables_.bill_consumption());
   ReadConsumptionSummary(dir, tables_.consumption_summary());
-  ReadBuildingArea(dir, areas_.building_area);
-  ReadDoorWindows(dir, areas_.doors_windows);
+  ReadSharedTables(dir, areas_);
   ReadCalFloor(dir, cal_floors_);
 }
 
@@ -83,8 +90,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaSummary(dir, tables_.quota_summary());
   ReadQuotaByFloor(dir, tables_.quota_by_floor());
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
-  ReadBuildingArea(dir, areas_.building_area);
-  ReadDoorWindows(dir, areas_.doors_windows);
+  ReadSharedTables(dir, areas_);
   ReadCalFloor(dir, cal_floors_);
 }
 
