@@ -59,11 +59,13 @@ void CAnalyze::GetProjectArea(CString& total, CString& above_ground, CString& be
 
 void CAnalyze::GetDoorWindowFloors(CStringArray& floors) {
   floors.RemoveAll();
-  std::vector<SAreaFloorItem> labelled;
+  std::vector<SDoorWindowFloor> labelled;
   for (const std::wstring& label : areas_.doors_windows.FloorLabels()) {
-    labelled.push_back(MakeAreaFloor(label));
+    labelled.push_back(MakeDoorWindowFloor(label));
   }
-  for (const SAreaFloorItem* floor : ByGrade(labelled)) floors.Add(CString(floor->label + L"层"));
+  for (const SDoorWindowFloor* floor : ByGrade(labelled)) {
+    floors.Add(CString(floor->label + L"层"));
+  }
 }
 
 void CAnalyze::BuildDoorWindows() {
