@@ -89,7 +89,7 @@ void AddDemoCommand(CLI::App& app) {
       "demo",
       "Run the main job on the shipped sample project: import it, build and write the report "
       "tables, reopen them from their files and print the bill summary and the quota summary of "
-      "one chapter.");
+      "one chapter and the building area floor by floor.");
   command->add_option("--dir", *wanted,
                       "work in this directory and keep it (default: a temporary directory that "
                       "is removed afterwards)");
@@ -112,6 +112,7 @@ void AddDemoCommand(CLI::App& app) {
     Print(FormatBuildSummary(dir, BuildProject(dir, BuildOptions{})));
     ShowChapter(dir, "清单汇总表", "混凝土");
     ShowChapter(dir, "定额汇总表", "混凝土");
+    ShowChapter(dir, "建筑面积汇总表", "");
     std::fflush(stdout);
   });
 }

@@ -23,9 +23,6 @@ std::vector<std::wstring> CommonParameterNames() {
           L"内墙窗的周长", L"内墙门的面积", L"内墙门侧长度",      L"填充墙的周长"};
 }
 
-// Columns of the layout A rows of the tables the engine answers itself.
-int ColumnsOf(int code) { return code == 10 ? 10 : 12; }
-
 }  // namespace
 
 CAnalyze::CAnalyze() : common_params_(CommonParameterNames()), tables_(common_params_) {}
@@ -80,16 +77,7 @@ void CAnalyze::GetTreeItem(CStringArray& items, int code) {
 void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
   if (tables_.GetItemData(code, name.str(), State(), rows)) return;
   if (AreaItemData(code, name.str(), rows)) return;
-  if (IndexItemData(code, name.str(), rows)) return;
-  switch (code) {
-    case 6:
-    case 7:
-      rows.RemoveAll();
-      AppendHeaderRow(ColumnsOf(code), condition_, rows);
-      return;
-    default:
-      return;
-  }
+  IndexItemData(code, name.str(), rows);
 }
 
 void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(), rows, code); }
@@ -97,16 +85,7 @@ void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(
 void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows,
                            int code) {
   if (tables_.GetSelectedData(code, floors, second, State(), rows)) return;
-  if (AreaSelectedData(code, floors, second, rows)) return;
-  switch (code) {
-    case 6:
-    case 7:
-      rows.RemoveAll();
-      AppendHeaderRow(ColumnsOf(code), condition_, rows);
-      return;
-    default:
-      return;
-  }
+  AreaSelectedData(code, floors, second, rows);
 }
 
 void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code) {

@@ -16,6 +16,7 @@
 
 #include "areas/area_tables.h"
 #include "areas/physical_tables.h"
+#include "engine/row_selection.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
 #include "reportdata/framework.h"
@@ -120,6 +121,10 @@ class CAnalyze : public CObject {
                         CStringArray& rows);
   bool AreaNewItemData(int code, std::wstring_view name, CStringArray& rows);
   bool AreaDataByCondition(int code, CStringArray& a, CStringArray& b, CStringArray& c);
+  // Layout A (cleared first) and layout B of room table 1 (code 6) or 2 (7).
+  void WriteRoomRows(int code, std::wstring_view name, const RowFilter& filter, bool records,
+                     CStringArray& rows);
+  void StreamRooms(int code, std::wstring_view name, const RowFilter& filter, CStringArray& out);
   // Intake of the building-area table from the calculation database, and the
   // hand-over of its floor areas to the cloud-index data.
   void BuildBuildingArea();

@@ -1,13 +1,16 @@
 // The engine's answers from the area tables: tree items and rows of the
-// building-area summary (code 4) and of the door and window summary (5, with
-// its regrouped view 40 and 15), the project areas, the floors of the door
-// and window table, and the intake of both tables during a build.
+// building-area summary (code 4), of the door and window summary (5, with
+// its regrouped view 40 and 15) and of the room tables (6, 7), the project
+// areas, the floors of the door and window table, and the intake of the
+// building area and the doors and windows during a build.
 #include "areas/area_intake.h"
 #include "areas/building_area_rows.h"
 #include "areas/door_window_regroup.h"
 #include "areas/door_window_rows.h"
+#include "areas/room_rows.h"
 #include "areas/sorted_view.h"
 #include "engine/analyze.h"
+#include "engine/bill_rows.h"
 #include "model/number_format.h"
 
 namespace reportdata {
@@ -28,6 +31,21 @@ CString AreaText(double area) {
   return CString(text);
 }
 
+constexpr int kRoomColumns = 12;
+
+RowOptions RoomRowOptions(const RowFilter& filter, bool records) {
+  RowOptions options;
+  options.filter = filter;
+  options.records = records;
+  return options;
+}
+
+StreamOptions RoomStreamOptions(const RowFilter& filter) {
+  StreamOptions options;
+  options.filter = filter;
+  return options;
+}
+
 }  // namespace
 
 void CAnalyze::GetProjectArea(CString& total, CString& above_ground, CString& below_ground,
@@ -41,11 +59,13 @@ void CAnalyze::GetProjectArea(CString& total, CString& above_ground, CString& be
 
 void CAnalyze::GetDoorWindowFloors(CStringArray& floors) {
   floors.RemoveAll();
-  std::vector<SAreaFloorItem> labelled;
+  std::vector<SDoorWindowFloor> labelled;
   for (const std::wstring& label : areas_.doors_windows.FloorLabels()) {
-    labelled.push_back(MakeAreaFloor(label));
+    labelled.push_back(MakeDoorWindowFloor(label));
   }
-  for (const SAreaFloorItem* floor : ByGrade(labelled)) floors.Add(CString(floor->label + L"层"));
+  for (const SDoorWindowFloor* floor : ByGrade(labelled)) {
+    floors.Add(CString(floor->label + L"层"));
+  }
 }
 
 void CAnalyze::BuildDoorWindows() {
@@ -78,8 +98,38 @@ bool CAnalyze::AreaTreeItem(int code, CStringArray& items) {
         items.Add(CString(kind.kind));
       }
       return true;
+    case 6:
+      ListChapters(areas_.rooms.by_room(), areas_.rooms.by_room_index(), partition_, items);
+      return true;
+    case 7:
+      ListRoomFloors(areas_.rooms.by_floor(), items);
+      return true;
     default:
       return false;
+  }
+}
+
+void CAnalyze::WriteRoomRows(int code, std::wstring_view name, const RowFilter& filter,
+                             bool records, CStringArray& rows) {
+  rows.RemoveAll();
+  RowWriter writer(kRoomColumns, condition_, rows);
+  const RowOptions options = RoomRowOptions(filter, records);
+  if (code == 6) {
+    WriteQuotaChapterRows(areas_.rooms.by_room(), areas_.rooms.by_room_index(),
+                          ChapterChoice{name, {}}, options, writer);
+  } else {
+    WriteRoomFloorRows(areas_.rooms.by_floor(), name, options, writer);
+  }
+}
+
+void CAnalyze::StreamRooms(int code, std::wstring_view name, const RowFilter& filter,
+                           CStringArray& out) {
+  const StreamOptions options = RoomStreamOptions(filter);
+  if (code == 6) {
+    StreamQuotaChapters(out, areas_.rooms.by_room(), areas_.rooms.by_room_index(),
+                        ChapterChoice{name, {}}, options);
+  } else {
+    StreamRoomFloors(out, areas_.rooms.by_floor(), name, options);
   }
 }
 
@@ -97,6 +147,10 @@ bool CAnalyze::AreaItemData(int code, std::wstring_view name, CStringArray& rows
       WriteDoorWindowRows(areas_.doors_windows.kinds(), options, condition_, rows);
       return true;
     }
+    case 6:
+    case 7:
+      WriteRoomRows(code, name, RowFilter{partition_, nullptr}, !name.empty(), rows);
+      return true;
     default:
       return false;
   }
@@ -116,6 +170,12 @@ bool CAnalyze::AreaSelectedData(int code, const CStringArray& floors, const CStr
                           condition_, rows);
       return true;
     }
+    case 6:
+    case 7: {
+      const FloorSelection selection(floors, second);
+      WriteRoomRows(code, {}, RowFilter{partition_, &selection}, true, rows);
+      return true;
+    }
     default:
       return false;
   }
@@ -128,6 +188,10 @@ bool CAnalyze::AreaNewItemData(int code, std::wstring_view name, CStringArray& r
       return true;
     case 40:
       StreamDoorWindows(Regroup(areas_.doors_windows.kinds()), name, rows);
+      return true;
+    case 6:
+    case 7:
+      StreamRooms(code, name, RowFilter{partition_, nullptr}, rows);
       return true;
     default:
       return false;
@@ -142,6 +206,11 @@ bool CAnalyze::AreaDataByCondition(int code, CStringArray& a, CStringArray& b, C
     case 40:
       StreamDoorWindows(Regroup(areas_.doors_windows.Select(Labels(a), Labels(b))), {}, c);
       return true;
+    case 6: {
+      const FloorSelection selection(a, b);
+      StreamRooms(code, {}, RowFilter{partition_, &selection}, c);
+      return true;
+    }
     default:
       return false;
   }

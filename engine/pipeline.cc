@@ -82,6 +82,7 @@ void CAnalyze::ResetForRebuild() {
   partitions_.clear();
   tables_.ClearBillSide();
   cloud_.Clear();
+  areas_.rooms.Clear();
   areas_.building_area.Clear();
 }
 
@@ -203,14 +204,21 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
       decoration_floors.Add(entry.bill.floor.str());
     } else {
       physical_.Add(entry.bill);
-      for (const TJQd& quota : entry.quotas) physical_.Add(quota);
+      for (const TJQd& quota : entry.quotas) {
+        physical_.Add(quota);
+        areas_.rooms.Add(quota);
+      }
     }
     AddBillToCloudData(entry.bill);
   }
   physical_.FinishDecoration();
   for (const TJQd& record : result.looseQuotas) {
     if (record.kind == L"1") continue;
-    if (IsFacade(record)) decoration_floors.Add(record.floor.str());
+    if (IsFacade(record)) {
+      decoration_floors.Add(record.floor.str());
+    } else {
+      areas_.rooms.Add(record);
+    }
     tables_.AddLooseQuota(record);
   }
   // Other items are filed like classified entries, the cloud-index data included.
@@ -286,6 +294,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
   BuildDoorWindows();
+  areas_.rooms.Clear();
 
   const size_t total = result.quotas.size();
   for (size_t i = 0; i < total; ++i) {
@@ -301,6 +310,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
       floor_names.Add(record.floor.str());
       cloud_.AddData(record);
       physical_.Add(record);
+      areas_.rooms.Add(record);
     }
   }
   physical_.FinishDecoration();

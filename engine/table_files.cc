@@ -16,13 +16,12 @@
 namespace reportdata {
 namespace {
 
-// Tables both families write after their own; those whose data the engine
-// does not build yet hold the envelope alone.
+// Tables both families write after their own.
 void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
   WriteBuildingArea(dir, areas.building_area);
   WriteDoorWindows(dir, areas.doors_windows);
-  WriteEmptyTable(dir, kRoomTable1File);
-  WriteEmptyTable(dir, kRoomTable2File);
+  WriteRoomTable1(dir, areas.rooms);
+  WriteRoomTable2(dir, areas.rooms);
   WriteIndexAnalysis(dir, areas.index_analysis);
 }
 
@@ -31,6 +30,16 @@ void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
 std::wstring DecorationDir(std::wstring_view report_dir) {
   std::wstring parent;
   return CutBeforeLastSeparator(report_dir, parent) ? parent : std::wstring(report_dir);
+}
+
+// The files of the shared tables, in the order they are written.
+void ReadSharedTables(std::wstring_view dir, AreaTables& areas) {
+  ReadBuildingArea(dir, areas.building_area);
+  ReadDoorWindows(dir, areas.doors_windows);
+  ReadRoomTable1(dir, areas.rooms);
+  ReadRoomTable2(dir, areas.rooms);
+  ReadIndexAnalysis(dir, areas.index_analysis);
+  areas.index_analysis.SetBuildingArea(areas.building_area);
 }
 
 }  // namespace
@@ -91,10 +100,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadBillSummary(dir, tables_.bill_summary());
   ReadBillConsumption(dir, tables_.bill_consumption());
   ReadConsumptionSummary(dir, tables_.consumption_summary());
-  ReadBuildingArea(dir, areas_.building_area);
-  ReadDoorWindows(dir, areas_.doors_windows);
-  ReadIndexAnalysis(dir, areas_.index_analysis);
-  areas_.index_analysis.SetBuildingArea(areas_.building_area);
+  ReadSharedTables(dir, areas_);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
   ReadConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
@@ -111,10 +117,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadQuotaSummary(dir, tables_.quota_summary());
   ReadQuotaByFloor(dir, tables_.quota_by_floor());
   ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
-  ReadBuildingArea(dir, areas_.building_area);
-  ReadDoorWindows(dir, areas_.doors_windows);
-  ReadIndexAnalysis(dir, areas_.index_analysis);
-  areas_.index_analysis.SetBuildingArea(areas_.building_area);
+  ReadSharedTables(dir, areas_);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
   ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));

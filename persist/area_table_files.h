@@ -11,6 +11,7 @@
 
 #include "areas/building_area.h"
 #include "areas/door_window.h"
+#include "areas/room_tables.h"
 
 namespace reportdata {
 
@@ -27,6 +28,17 @@ void ReadBuildingArea(std::wstring_view dir, CAreaSummaryTable& table);
 // their labels.
 void WriteDoorWindows(std::wstring_view dir, const DoorWindowTable& table);
 void ReadDoorWindows(std::wstring_view dir, DoorWindowTable& table);
+
+// "\room1.xml": room "Chapter%d", quota "Type%d", floor "Floor%d",
+// component "Floor%d" ("Pos" its sub-type), record "Rec%d". "\room2.xml":
+// floor "Chapter%d", room "Floor%d", place "Pos%d", quota "De%d", record
+// "Floor%d". Records keep their counted quantity (count × one piece) and
+// their text cut at "||"; the count comes back from the "$"-joined positions
+// of the merged instances.
+void WriteRoomTable1(std::wstring_view dir, const RoomTables& rooms);
+void ReadRoomTable1(std::wstring_view dir, RoomTables& rooms);
+void WriteRoomTable2(std::wstring_view dir, const RoomTables& rooms);
+void ReadRoomTable2(std::wstring_view dir, RoomTables& rooms);
 
 }  // namespace reportdata
 

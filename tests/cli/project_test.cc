@@ -323,6 +323,9 @@ TEST(DemoTest, RunsTheMainJob) {
   EXPECT_NE(demo.out.find("imported 681 calculation records"), std::string::npos);
   EXPECT_NE(demo.out.find("\n清单汇总表  混凝土及钢筋混凝土工程"), std::string::npos) << demo.out;
   EXPECT_NE(demo.out.find("\n定额汇总表  "), std::string::npos) << demo.out;
+  // The building area of the storeys 2 to 5: 4 × (594 + 12.96) m².
+  EXPECT_NE(demo.out.find("\n建筑面积汇总表  "), std::string::npos) << demo.out;
+  EXPECT_NE(demo.out.find("2427.840000"), std::string::npos) << demo.out;
   EXPECT_TRUE(fs::is_regular_file(dir.File("work/project/report/qd.xml")));
 }
 

@@ -1,0 +1,68 @@
+// Filing quota records into the two room tables.
+#include "areas/room_tables.h"
+
+#include "areas/keyed_list.h"
+#include "model/floor_spec.h"
+#include "model/tree_insert.h"
+
+namespace reportdata {
+
+RoomFloor MakeRoomFloor(std::wstring_view label) {
+  RoomFloor floor;
+  floor.label = label;
+  const FloorSpec spec = ParseFloorSpec(label);
+  floor.num = spec.count;
+  floor.grade = spec.order_key;
+  return floor;
+}
+
+void RoomTables::Add(const TJQd& record) {
+  const std::wstring& room = record.room.str();
+  if (room.empty()) return;
+  const double quantity = ParseQuantity(record.quantity);
+  bool created = false;
+
+  SDeChapterNode& chapter = FindOrAddChapter(by_room_, by_room_index_, room, room);
+  SDeItemNode& item = FindOrAddQuotaItem(chapter.items, chapter.item_index, record, created);
+  if (created) item.bill_code = record.billCode.str();
+  InsertIntoFloors(item.floors, item.floor_index, record, record.componentName.str(),
+                   record.quotaUnit.str(), quantity);
+
+  RoomFloor& floor = FindOrAppend(
+      by_floor_, by_floor_index_, record.floor.str(),
+      [](const RoomFloor& f) -> const std::wstring& { return f.label; },
+      [&] { return MakeRoomFloor(record.floor.str()); });
+  RoomGroup& group = FindOrAppend(
+      floor.rooms, floor.room_index, room,
+      [](const RoomGroup& g) -> const std::wstring& { return g.room; },
+      [&] {
+        return RoomGroup{room, {}, {}};
+      });
+  std::wstring lookup = record.place.str();
+  lookup += L'\x1F';
+  lookup += record.place2.str();
+  RoomPlace& place = FindOrAppend(
+      group.places, group.place_index, lookup,
+      [](const RoomPlace& p) -> const std::wstring& { return p.lookup; },
+      [&] {
+        RoomPlace made;
+        made.name = record.place.IsEmpty() ? kCustomPlace : record.place.str();
+        made.room = room;
+        made.type_path = record.typePath.str();
+        made.second = record.place2.str();
+        made.lookup = lookup;
+        return made;
+      });
+  SDeCalcQuotaNode& quota = FindOrAddQuotaItem(place.quotas, place.quota_index, record, created);
+  if (created) quota.num = floor.num;
+  InsertRecord(quota.records, quota.record_index, record, quantity);
+}
+
+void RoomTables::Clear() {
+  by_room_.clear();
+  by_room_index_.Reset();
+  by_floor_.clear();
+  by_floor_index_.Reset();
+}
+
+}  // namespace reportdata

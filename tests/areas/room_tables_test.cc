@@ -1,0 +1,59 @@
+// Filing quota records into the two room tables.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "areas/room_tables.h"
+#include "support/records.h"
+
+namespace reportdata {
+namespace {
+
+using testing::Rec;
+
+TEST(RoomTablesTest, RecordsFileByRoomAndByFloorRoomAndPlace) {
+  struct Input {
+    Rec rec;
+    const wchar_t* room;
+    const wchar_t* place;
+    const wchar_t* place2;
+  };
+  const Input inputs[] = {
+      {{.floor = L"2,4"}, L"客厅", L"楼地面", L""},
+      {{.floor = L"2,4", .quantity = L"2"}, L"客厅", L"楼地面", L""},
+      {{.floor = L"2，4"}, L"客厅", L"", L""},  // another label, another floor
+      {{.floor = L"2,4"}, L"卧室", L"", L"东"},
+      {{.floor = L"2,4"}, L"", L"楼地面", L""},  // no room: left out
+  };
+  RoomTables rooms;
+  for (const Input& input : inputs) {
+    TJQd record = input.rec.Quota(L"A11-6", L"陶瓷地砖楼地面", L"100m2");
+    record.room = input.room;
+    record.place = input.place;
+    record.place2 = input.place2;
+    rooms.Add(record);
+  }
+  // Room table 1: one chapter per room, the records below as in the quota summary.
+  ASSERT_EQ(rooms.by_room().size(), 2u);
+  EXPECT_EQ(rooms.by_room()[0].name, L"客厅");
+  EXPECT_EQ(rooms.by_room()[0].items[0].floors.size(), 2u);
+  EXPECT_EQ(rooms.by_room()[1].name, L"卧室");
+
+  // Room table 2: floors by exact label; places by both place texts.
+  ASSERT_EQ(rooms.by_floor().size(), 2u);
+  const RoomFloor& range = rooms.by_floor()[0];
+  EXPECT_EQ(range.label, L"2,4");
+  EXPECT_EQ(range.num, 3);
+  ASSERT_EQ(range.rooms.size(), 2u);
+  ASSERT_EQ(range.rooms[0].places.size(), 1u);
+  const SDeCalcQuotaNode& quota = range.rooms[0].places[0].quotas[0];
+  EXPECT_EQ(quota.num, 3);
+  EXPECT_EQ(quota.records.size(), 2u);  // quantities 1 and 2 stay apart
+  const RoomPlace& custom = range.rooms[1].places[0];
+  EXPECT_EQ(custom.name, L"自定义位置");
+  EXPECT_EQ(custom.second, L"东");
+  EXPECT_EQ(rooms.by_floor()[1].rooms[0].places[0].name, L"自定义位置");
+}
+
+}  // namespace
+}  // namespace reportdata
