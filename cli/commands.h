@@ -13,6 +13,7 @@ void AddBuildCommand(CLI::App& app);
 void AddShowCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 void AddDemoCommand(CLI::App& app);
+void AddCloudCommand(CLI::App& app);
 
 }  // namespace reportdata::cli
 

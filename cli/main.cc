@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
   cli::AddImportCommand(app);
   cli::AddBuildCommand(app);
   cli::AddShowCommand(app);
+  cli::AddCloudCommand(app);
   cli::AddSampleCommand(app);
   cli::AddDemoCommand(app);
   if (const char* unknown = UnknownCommand(app, argc, argv)) {
