@@ -191,6 +191,8 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
 
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromBills();
+  areas_.component_table.Clear();
+  areas_.component_table.AddSummary(tables_.component_summary());
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
@@ -262,6 +264,8 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   cloud_.InitDifCalArea(cal_floors_);
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();
+  areas_.component_table.Clear();
+  areas_.component_table.AddSummary(tables_.component_summary());
   return true;
 }
 

@@ -5,6 +5,7 @@
 // and tables of the steps before it stay as they are.
 #include "engine/analyze.h"
 #include "persist/area_table_files.h"
+#include "persist/component_table_file.h"
 #include "persist/global_files.h"
 #include "persist/index_table_files.h"
 #include "persist/report_comp_file.h"
@@ -35,7 +36,7 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   WriteSharedTables(dir, areas_);
   cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
-  WriteEmptyTable(dir, kComponentTableFile);
+  WriteComponentTable(dir, areas_.component_table);
   WriteEmptyTable(dir, kBillQuantityFile);
   WriteEmptyTable(dir, kQuotaQuantityFile);
 }
@@ -49,7 +50,7 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   WriteSharedTables(dir, areas_);
   cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
-  WriteEmptyTable(dir, kComponentTableFile);
+  WriteComponentTable(dir, areas_.component_table);
   WriteEmptyTable(dir, kQuotaQuantityFile);
 }
 
@@ -81,6 +82,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
+  ReadComponentTable(dir, areas_.component_table);
 }
 
 void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
@@ -94,6 +96,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
+  ReadComponentTable(dir, areas_.component_table);
 }
 
 }  // namespace reportdata
