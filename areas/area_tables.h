@@ -9,6 +9,7 @@
 
 #include "areas/building_area.h"
 #include "areas/door_window.h"
+#include "areas/component_table.h"
 #include "areas/index_analysis.h"
 #include "areas/room_tables.h"
 
@@ -19,12 +20,14 @@ struct AreaTables {
   DoorWindowTable doors_windows;
   RoomTables rooms;
   IndexAnalysisTable index_analysis;
+  ComponentTable component_table;
 
   void Clear() {
     building_area.Clear();
     doors_windows.Clear();
     rooms.Clear();
     index_analysis.Clear();
+    component_table.Clear();
   }
 };
 

@@ -10,11 +10,10 @@
 namespace reportdata {
 namespace {
 
-std::wstring SourceKey(std::wstring_view type_path, std::wstring_view item) {
-  std::wstring key(type_path);
+void SetSourceKey(std::wstring& key, std::wstring_view type_path, std::wstring_view item) {
+  key.assign(type_path);
   key += L'\x1F';
   key += item;
-  return key;
 }
 
 }  // namespace
@@ -66,7 +65,8 @@ void IndexAnalysisTable::IndexSources() {
   for (size_t g = 0; g < groups_.size(); ++g) {
     for (size_t i = 0; i < groups_[g].items.size(); ++i) {
       for (const SIndexSource& source : groups_[g].items[i].sources) {
-        auto& candidates = source_index_[SourceKey(source.type_path, source.item)];
+        SetSourceKey(scratch_, source.type_path, source.item);
+        auto& candidates = source_index_[scratch_];
         // An item listing the same source twice is one candidate.
         if (candidates.empty() || candidates.back() != std::pair(g, i))
           candidates.emplace_back(g, i);
@@ -76,7 +76,8 @@ void IndexAnalysisTable::IndexSources() {
 }
 
 bool IndexAnalysisTable::Offer(const TJQd& record) {
-  auto found = source_index_.find(SourceKey(record.typePath.str(), record.calcItem.str()));
+  SetSourceKey(scratch_, record.typePath.str(), record.calcItem.str());
+  auto found = source_index_.find(scratch_);
   if (found == source_index_.end()) return false;
   const CString& unit = record.kind == L"1" ? record.billUnit : record.quotaUnit;
   std::wstring base;

@@ -81,6 +81,7 @@ class IndexAnalysisTable {
   // (group, item) positions of the sources, by type path and calculation
   // item, in group and item order: a record finds its candidates at once.
   std::unordered_map<std::wstring, std::vector<std::pair<size_t, size_t>>> source_index_;
+  std::wstring scratch_;  // the key being looked up, its buffer reused from record to record
 };
 
 }  // namespace reportdata

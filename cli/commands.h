@@ -14,6 +14,7 @@ void AddShowCommand(CLI::App& app);
 void AddTablesCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 void AddDemoCommand(CLI::App& app);
+void AddCloudCommand(CLI::App& app);
 
 }  // namespace reportdata::cli
 

@@ -247,6 +247,8 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
 
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromBills();
+  areas_.component_table.Clear();
+  areas_.component_table.AddSummary(tables_.component_summary());
   physical_.Sort();
 }
 
@@ -331,6 +333,8 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   cloud_.InitDifCalArea(cal_floors_);
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();
+  areas_.component_table.Clear();
+  areas_.component_table.AddSummary(tables_.component_summary());
   physical_.Sort();
   return true;
 }

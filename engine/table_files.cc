@@ -5,6 +5,7 @@
 // and tables of the steps before it stay as they are.
 #include "engine/analyze.h"
 #include "persist/area_table_files.h"
+#include "persist/component_table_file.h"
 #include "persist/global_files.h"
 #include "persist/index_table_files.h"
 #include "persist/physical_table_files.h"
@@ -54,7 +55,7 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   WriteSharedTables(dir, areas_);
   cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
-  WriteEmptyTable(dir, kComponentTableFile);
+  WriteComponentTable(dir, areas_.component_table);
   WriteConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
   WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
   WriteDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
@@ -71,7 +72,7 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   WriteSharedTables(dir, areas_);
   cloud_.WriteToXmlFile(report_dir);
   WriteCalFloor(dir, cal_floors_);
-  WriteEmptyTable(dir, kComponentTableFile);
+  WriteComponentTable(dir, areas_.component_table);
   WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
   WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
 }
@@ -103,6 +104,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   ReadSharedTables(dir, areas_);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
+  ReadComponentTable(dir, areas_.component_table);
   ReadConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
   ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
   ReadDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
@@ -120,6 +122,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   ReadSharedTables(dir, areas_);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
+  ReadComponentTable(dir, areas_.component_table);
   ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
   ReadDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
   physical_.Sort();

@@ -29,15 +29,16 @@ void AppendKeyPart(std::wstring& key, std::wstring_view part) {
   key += kSeparator;
 }
 
-std::wstring MemberKey(const CString& unit, const CString& floor, int family,
-                       const CString& type_path, const CString& code) {
-  std::wstring key;
+// Fills key (kept by the caller, so that filing a record allocates nothing
+// once its buffer has grown).
+void SetMemberKey(std::wstring& key, const CString& unit, const CString& floor, int family,
+                  const CString& type_path, const CString& code) {
+  key.clear();
   AppendKeyPart(key, unit.str());
   AppendKeyPart(key, floor.str());
   key += static_cast<wchar_t>(L'0' + family);
   AppendKeyPart(key, type_path.str());
   key += code.str();
-  return key;
 }
 
 // Position of the first element of list that equal accepts; appends make()
@@ -74,8 +75,8 @@ void CCloudDataMng::Clear() {
 
 CCloudDataSMem& CCloudDataMng::FindOrAddMember(const CString& unit, const CString& floor, int key,
                                                const CString& typePath, const CString& code) {
-  std::wstring index_key = MemberKey(unit, floor, key, typePath, code);
-  if (auto found = memberIndex_.find(index_key); found != memberIndex_.end()) {
+  SetMemberKey(scratch_, unit, floor, key, typePath, code);
+  if (auto found = memberIndex_.find(scratch_); found != memberIndex_.end()) {
     const MemberPos& pos = found->second;
     return units_[pos.unit].floors[pos.floor].members[pos.member];
   }
@@ -105,7 +106,7 @@ CCloudDataSMem& CCloudDataMng::FindOrAddMember(const CString& unit, const CStrin
   member.key = key;
   member.typePath = typePath;
   member.code = code;
-  memberIndex_.emplace(std::move(index_key), pos);
+  memberIndex_.emplace(scratch_, pos);
   return member;
 }
 
@@ -127,10 +128,11 @@ void CCloudDataMng::AddData(const TJQd& record) {
   member.items[item].AddQuantity(quantity);
 
   if (!record.componentName.IsEmpty()) {
-    std::wstring name_key = MemberKey(unit, record.floor, family, record.typePath, code);
-    name_key += kSeparator;
-    name_key += record.componentName.str();
-    if (nameIndex_.insert(std::move(name_key)).second) {
+    // scratch_ still holds the member's key.
+    scratch_ += kSeparator;
+    scratch_ += record.componentName.str();
+    if (!nameIndex_.contains(scratch_)) {
+      nameIndex_.insert(scratch_);
       member.componentNames.push_back(record.componentName);
     }
   }
@@ -149,12 +151,12 @@ void CCloudDataMng::Reindex() {
       const CCloudDataFloor& floor = units_[u].floors[f];
       for (std::size_t m = 0; m < floor.members.size(); ++m) {
         const CCloudDataSMem& member = floor.members[m];
-        std::wstring key =
-            MemberKey(units_[u].name, floor.floorName, member.key, member.typePath, member.code);
+        SetMemberKey(scratch_, units_[u].name, floor.floorName, member.key, member.typePath,
+                     member.code);
+        memberIndex_.emplace(scratch_, MemberPos{u, f, m});
         for (const CString& name : member.componentNames) {
-          nameIndex_.insert(key + kSeparator + name.str());
+          nameIndex_.insert(scratch_ + kSeparator + name.str());
         }
-        memberIndex_.emplace(std::move(key), MemberPos{u, f, m});
       }
     }
   }

@@ -170,6 +170,8 @@ class REPORTDATA_API CCloudDataMng {
   std::unordered_map<std::wstring, MemberPos> memberIndex_;
   // Component names already listed, by member and name.
   std::unordered_set<std::wstring> nameIndex_;
+  // The key being looked up; its buffer is reused from record to record.
+  std::wstring scratch_;
 };
 
 #endif  // REPORTDATA_CLOUD_DATA_H_

@@ -1,0 +1,146 @@
+// Component table intake and rows.
+#include "areas/component_table.h"
+
+#include <algorithm>
+
+#include "model/floor_spec.h"
+#include "model/natural_order.h"
+#include "model/number_format.h"
+
+namespace reportdata {
+namespace {
+
+std::wstring SectionKey(std::wstring_view name, std::wstring_view type_path,
+                        std::wstring_view type_text) {
+  std::wstring key(name);
+  key += L'\x1F';
+  key += type_path;
+  key += L'\x1F';
+  key += type_text;
+  return key;
+}
+
+SCompFloor NewFloor(std::wstring_view label) {
+  const FloorSpec spec = ParseFloorSpec(label);
+  return {std::wstring(label), spec.count, spec.order_key, {}, {}};
+}
+
+// "%d×%d".
+std::wstring TimesText(int pieces, int storeys) {
+  std::wstring text = FormatInt(pieces);
+  text += L'×';
+  AppendInt(text, storeys);
+  return text;
+}
+
+void Put(CStringArray& out, std::wstring_view text) { out.Add(CString(text)); }
+
+}  // namespace
+
+SCompSection& SCompFloor::AppendSection(SCompSection section) {
+  section_index.try_emplace(SectionKey(section.name, section.type_path, section.type_text),
+                            sections.size());
+  return sections.emplace_back(std::move(section));
+}
+
+SCompFloor& SCompGroup::AppendFloor(SCompFloor floor) {
+  floor_index.try_emplace(floor.label, floors.size());
+  return floors.emplace_back(std::move(floor));
+}
+
+void ComponentTable::Add(const CompRecord& record) {
+  auto [group_at, new_group] =
+      group_index_.try_emplace(std::wstring(record.category), groups_.size());
+  if (new_group) groups_.push_back({std::wstring(record.category), record.order, {}, {}});
+  SCompGroup& group = groups_[group_at->second];
+
+  const auto floor_at = group.floor_index.find(std::wstring(record.floor));
+  SCompFloor& floor = floor_at != group.floor_index.end()
+                          ? group.floors[floor_at->second]
+                          : group.AppendFloor(NewFloor(record.floor));
+  const auto section_at =
+      floor.section_index.find(SectionKey(record.name, record.type_path, record.type_text));
+  SCompSection& section = section_at != floor.section_index.end()
+                              ? floor.sections[section_at->second]
+                              : floor.AppendSection({0,
+                                                     std::wstring(record.name),
+                                                     std::wstring(record.type_path),
+                                                     std::wstring(record.type_text),
+                                                     {},
+                                                     {}});
+  if (!section.counted.insert(std::wstring(record.handle)).second) return;
+  section.handles.emplace_back(record.handle);
+  section.count += record.count;
+}
+
+void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
+  for (const GjhzGroupNode& group : summary) {
+    for (const GjhzFloorNode& floor : group.floors) {
+      for (const GjhzRecord& entry : floor.records) {
+        CompRecord record{group.name,      group.order,     floor.spec, entry.name,
+                          entry.type_path, entry.type_text, {},         1};
+        // The handle lists of the instances run together with "$" between
+        // and inside them ("$$3DB$$$$3DC"); every run of other characters is
+        // one drawing handle. Instances without handles count once.
+        std::wstring_view handles = entry.handles;
+        bool any = false;
+        while (!handles.empty()) {
+          const size_t start = handles.find_first_not_of(L'$');
+          if (start == std::wstring_view::npos) break;
+          handles.remove_prefix(start);
+          const size_t end = std::min(handles.find(L'$'), handles.size());
+          record.handle = handles.substr(0, end);
+          Add(record);
+          any = true;
+          handles.remove_prefix(end);
+        }
+        if (!any) {
+          record.count = entry.count;
+          Add(record);
+        }
+      }
+    }
+  }
+}
+
+void ComponentTable::AppendGroup(SCompGroup group) {
+  group_index_.try_emplace(group.name, groups_.size());
+  groups_.push_back(std::move(group));
+}
+
+void ComponentTable::Clear() {
+  groups_.clear();
+  group_index_.clear();
+}
+
+void ComponentTable::StreamGroup(const SCompGroup& group, CStringArray& out) const {
+  std::vector<const SCompFloor*> floors;
+  for (const SCompFloor& floor : group.floors) floors.push_back(&floor);
+  std::stable_sort(floors.begin(), floors.end(),
+                   [](const SCompFloor* a, const SCompFloor* b) { return a->grade < b->grade; });
+  for (const SCompFloor* floor : floors) {
+    int pieces = 0;
+    std::vector<const SCompSection*> sections;
+    for (const SCompSection& section : floor->sections) {
+      pieces += section.count;
+      sections.push_back(&section);
+    }
+    std::stable_sort(sections.begin(), sections.end(),
+                     [](const SCompSection* a, const SCompSection* b) {
+                       return CompareNatural(a->name, b->name) < 0;
+                     });
+    Put(out, L"#FloorFlag#");
+    Put(out, floor->label);
+    Put(out, FormatInt(pieces));
+    Put(out, floor->num > 1 ? TimesText(pieces, floor->num) : std::wstring());
+    for (const SCompSection* section : sections) {
+      Put(out, L"#RecordFlag#");
+      Put(out, section->name);
+      Put(out, FormatInt(static_cast<long long>(section->count) * floor->num));
+      Put(out, section->type_text == L"异形" ? std::wstring_view() : section->type_text);
+      Put(out, floor->num >= 2 ? TimesText(section->count, floor->num) : std::wstring());
+    }
+  }
+}
+
+}  // namespace reportdata

@@ -1,0 +1,88 @@
+// The component table (构件表): components counted by category, floor,
+// component name, type path and type text, once per drawing handle, so that
+// a wall listed under three quota items counts as one wall. It is filled
+// from the component summary after each build and kept in "\CompTable.xml".
+// The engine owns one table.
+#ifndef REPORTDATA_AREAS_COMPONENT_TABLE_H_
+#define REPORTDATA_AREAS_COMPONENT_TABLE_H_
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "model/report_tree.h"
+#include "reportdata/framework.h"
+
+namespace reportdata {
+
+struct SCompSection {
+  int count = 0;  // pieces: distinct drawing handles
+  std::wstring name;
+  std::wstring type_path;
+  std::wstring type_text;
+  std::vector<std::wstring> handles;         // in order of arrival
+  std::unordered_set<std::wstring> counted;  // the same handles, for look-up
+};
+
+struct SCompFloor {
+  std::wstring label;
+  int num = 1;
+  int grade = -1000;
+  std::vector<SCompSection> sections;
+  std::unordered_map<std::wstring, size_t> section_index;  // by name, type path, type text
+
+  // Appends a section and indexes it; returns it.
+  SCompSection& AppendSection(SCompSection section);
+};
+
+struct SCompGroup {
+  std::wstring name;  // component category
+  int order = 0;      // from the attribute-template service
+  std::vector<SCompFloor> floors;
+  std::unordered_map<std::wstring, size_t> floor_index;  // by label
+
+  // Appends a floor and indexes it; returns it.
+  SCompFloor& AppendFloor(SCompFloor floor);
+};
+
+// The record a section entry is keyed by, with one drawing handle.
+struct CompRecord {
+  std::wstring_view category;
+  int order = 0;  // used when the category starts a group
+  std::wstring_view floor;
+  std::wstring_view name;
+  std::wstring_view type_path;
+  std::wstring_view type_text;
+  std::wstring_view handle;
+  int count = 1;
+};
+
+class ComponentTable {
+ public:
+  const std::vector<SCompGroup>& groups() const { return groups_; }
+
+  // Adds a record: its count joins the section unless the section already
+  // lists its handle.
+  void Add(const CompRecord& record);
+  // Adds every instance of the component summary.
+  void AddSummary(const std::vector<GjhzGroupNode>& summary);
+  // Appends a group as the table file holds it.
+  void AppendGroup(SCompGroup group);
+  void Clear();
+
+  // The rows below the category line of a group: per floor (sorted by grade)
+  // "#FloorFlag#", label, pieces, "%d×%d" when the floor stands for several
+  // storeys; per section (by name) "#RecordFlag#", name, pieces × storeys,
+  // type text ("" for "异形"), "%d×%d" for several storeys.
+  void StreamGroup(const SCompGroup& group, CStringArray& out) const;
+
+ private:
+  std::vector<SCompGroup> groups_;
+  std::unordered_map<std::wstring, size_t> group_index_;  // by category
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_AREAS_COMPONENT_TABLE_H_

@@ -1,0 +1,79 @@
+// The index analysis and the cloud index report of the built sample project,
+// through the tool: non-zero ratios for every group the sample feeds, rows by
+// scope and floor, the saved document, and a clear error for a bad template.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "tool_runner.h"
+
+namespace reportdata::testing {
+namespace {
+
+class CloudCommandTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    work_ = std::make_unique<TempDir>();
+    project_ = work_->File("project");
+    const std::string sample =
+        std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json";
+    ASSERT_EQ(RunTool({"import", sample, project_}).status, 0);
+    ASSERT_EQ(RunTool({"build", project_}).status, 0);
+  }
+  static void TearDownTestSuite() { work_.reset(); }
+
+  static std::unique_ptr<TempDir> work_;
+  static std::string project_;
+};
+
+std::unique_ptr<TempDir> CloudCommandTest::work_;
+std::string CloudCommandTest::project_;
+
+TEST_F(CloudCommandTest, IndexAnalysisShowsRatiosOfEveryFedGroup) {
+  const ToolRun run = RunTool({"show", project_, "zbfx", "--format", "json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::set<std::string> fed;
+  for (const auto& row : nlohmann::json::parse(run.out)) {
+    if (row[1] != "0" || row[0] == "1") continue;  // group rows only
+    if (row[6] != "0" && row[6] != "0.000000") fed.insert(row[2]);
+  }
+  EXPECT_EQ(fed,
+            (std::set<std::string>{"土方工程", "混凝土工程", "砌体工程", "模板工程", "装饰工程"}));
+}
+
+TEST_F(CloudCommandTest, PrintsTheReportByScopeAndFloor) {
+  const std::string xml = work_->File("report.xml");
+  const ToolRun run = RunTool({"cloud", project_, "--format", "json", "--xml", xml});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json rows = nlohmann::json::parse(run.out)["rows"];
+  EXPECT_EQ(rows[0]["name"], "混凝土");
+  EXPECT_EQ(rows[0]["scope"], "工程");
+  EXPECT_NE(rows[0]["perArea"], "0");
+  EXPECT_EQ(rows[3]["id"], "1.2.1");
+  EXPECT_EQ(rows[3]["name"], "1层");
+  EXPECT_EQ(rows[3]["scope"], "本层");
+  EXPECT_EQ(ReadFile(xml).rfind("<工程数据 Version=\"1\" Name=\"云指标模板\" MTRateColumn=\"1\">"
+                                "<Root1 Name=\"混凝土\"",
+                                0),
+            0u);
+
+  const ToolRun top = RunTool({"cloud", project_, "--max-level", "1", "--format", "csv"});
+  EXPECT_EQ(top.out.find("1.1 "), std::string::npos);
+  EXPECT_NE(top.out.find("2 模板"), std::string::npos);
+}
+
+TEST_F(CloudCommandTest, BadTemplatesAndUnbuiltProjectsExitWithOne) {
+  work_->Write("bad.xml", "<其他/>");
+  ToolRun run = RunTool({"cloud", project_, "--template", work_->File("bad.xml")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("cannot read the cloud index template"), std::string::npos);
+  TempDir empty;
+  run = RunTool({"cloud", empty.path()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("no cloud-index data"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace reportdata::testing
