@@ -27,7 +27,7 @@ void AddShares(ConcreteGrade& grade, const std::vector<SNYTJFenQuInfo>& partitio
         [&] {
           return ConcreteShare{partition.name.str(), 0.0};
         });
-    share.quantity += factor == 1 ? partition.quantity : partition.quantity * factor;
+    share.quantity += partition.quantity * factor;
   }
 }
 
