@@ -91,8 +91,9 @@ int ChapterRows(const DecorationChapter& chapter, const std::wstring& floor, boo
   int count = 0;
   double floor_total = 0.0;
   for (const DecorationAttribute& attribute : chapter.attributes) {
-    if (!input.typePaths.IsEmpty() && std::find(input.typePaths.begin(), input.typePaths.end(),
-                                                CString(attribute.type)) == input.typePaths.end()) {
+    if (!input.typePaths.IsEmpty() &&
+        std::find(input.typePaths.begin(), input.typePaths.end(), CString(attribute.type_path)) ==
+            input.typePaths.end()) {
       continue;
     }
     double attribute_total = 0.0;
@@ -145,19 +146,9 @@ void SDecTable::Add(const TJQd& record, const DecorationKind& kind, double quant
         made.room_flag = kind.room_flag;
         return made;
       });
-  const std::wstring_view name = record.componentName.str();
-  const std::wstring_view type = record.typePath.str();
-  auto hash_of = [](std::wstring_view n, std::wstring_view t) {
-    return HashFold(HashMix(HashText(n), HashText(t)));
-  };
-  const int found = FindFirst(
-      chapter.attributes, chapter.attribute_index, hash_of(name, type),
-      [&](const DecorationAttribute& a) { return hash_of(a.name, a.type); },
-      [&](const DecorationAttribute& a) { return a.name == name && a.type == type; });
-  DecorationAttribute& attribute = found >= 0
-                                       ? chapter.attributes[found]
-                                       : chapter.attributes.emplace_back(DecorationAttribute{
-                                             std::wstring(name), std::wstring(type), {}, {}});
+  DecorationAttribute& attribute =
+      FindOrAppendComponent(chapter.attributes, chapter.attribute_index, record.componentName.str(),
+                            record.typePath.str());
   DecorationRoom& room = FindOrAppend(
       attribute.rooms, attribute.room_index, record.room.str(),
       [](const DecorationRoom& r) -> std::wstring_view { return r.name; },

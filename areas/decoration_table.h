@@ -45,8 +45,8 @@ struct DecorationRoom {
 };
 
 struct DecorationAttribute {
-  std::wstring name;  // component name
-  std::wstring type;  // component type path
+  std::wstring name;       // component name
+  std::wstring type_path;  // component type path
   std::vector<DecorationRoom> rooms;
   HashIndex room_index;
 };

@@ -170,6 +170,21 @@ std::string RenderDecoration(const PhysicalView& view, const CArray<SWLReportDec
   return "";
 }
 
+// Asks one concrete summary and renders its rows; Scope is the field that
+// names the floor or partition a row belongs to.
+template <typename Row, CString Row::*Scope>
+std::string ShowSummary(void (*query)(CArray<Row>&, std::map<CString, CString>&,
+                                      const SWLReportInputInfo&),
+                        const PhysicalView& view, const SWLReportInputInfo& input,
+                        const char* scope_key, const char* scope_title, Format format) {
+  CArray<Row> answer;
+  std::map<CString, CString> grades;
+  query(answer, grades, input);
+  std::vector<SummaryRow> rows;
+  for (const Row& row : answer) rows.push_back({U8(row.name), U8(row.*Scope), &row.entries});
+  return RenderSummary(view, rows, grades, scope_key, scope_title, format);
+}
+
 SWLReportInputInfo InputOf(const PhysicalRequest& request) {
   SWLReportInputInfo input;
   input.fromBill = request.bill_side;
@@ -213,30 +228,16 @@ std::string ShowPhysicalView(const ProjectDir& dir, const PhysicalView& view,
     DeTable1::InitialTableFromXml(dir.ReportArgument());
   }
   const SWLReportInputInfo input = InputOf(request);
-  std::map<CString, CString> grades;
-  std::vector<SummaryRow> rows;
   switch (view.kind) {
-    case PhysicalKind::kByFloor: {
-      CArray<SWLReportFloorInfo> answer;
-      CInterQingDan::GetSWLInfoByFloor(answer, grades, input);
-      for (const auto& row : answer)
-        rows.push_back({U8(row.name), U8(row.floorText), &row.entries});
-      return RenderSummary(view, rows, grades, "floor", "楼层", request.format);
-    }
-    case PhysicalKind::kByFloorPartition: {
-      CArray<SWLReportFloorFenQuInfo> answer;
-      CInterQingDan::GetSWLInfoByFloorFenQu(answer, grades, input);
-      for (const auto& row : answer)
-        rows.push_back({U8(row.name), U8(row.floorText), &row.entries});
-      return RenderSummary(view, rows, grades, "floor", "楼层", request.format);
-    }
-    case PhysicalKind::kByPartitionFloor: {
-      CArray<SWLReportFenQuFloorInfo> answer;
-      CInterQingDan::GetSWLInfoByFenQufloor(answer, grades, input);
-      for (const auto& row : answer)
-        rows.push_back({U8(row.name), U8(row.partition), &row.entries});
-      return RenderSummary(view, rows, grades, "partition", "分区", request.format);
-    }
+    case PhysicalKind::kByFloor:
+      return ShowSummary<SWLReportFloorInfo, &SWLReportFloorInfo::floorText>(
+          &CInterQingDan::GetSWLInfoByFloor, view, input, "floor", "楼层", request.format);
+    case PhysicalKind::kByFloorPartition:
+      return ShowSummary<SWLReportFloorFenQuInfo, &SWLReportFloorFenQuInfo::floorText>(
+          &CInterQingDan::GetSWLInfoByFloorFenQu, view, input, "floor", "楼层", request.format);
+    case PhysicalKind::kByPartitionFloor:
+      return ShowSummary<SWLReportFenQuFloorInfo, &SWLReportFenQuFloorInfo::partition>(
+          &CInterQingDan::GetSWLInfoByFenQufloor, view, input, "partition", "分区", request.format);
     case PhysicalKind::kDecoration: {
       CArray<SWLReportDecSmallInfo> answer;
       std::map<int, CString> kinds;

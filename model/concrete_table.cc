@@ -18,23 +18,6 @@ bool IsPostPourStrip(std::wstring_view type_path) {
   return type_path == L"LX\\HJD" || type_path == L"LX\\JCHJD";
 }
 
-ConcreteComponent& FindOrAddComponent(ConcreteItem& item, const TJQd& record) {
-  const std::wstring_view name = record.componentName.str();
-  const std::wstring_view type_path = record.typePath.str();
-  auto hash_of = [](std::wstring_view n, std::wstring_view t) {
-    return HashFold(HashMix(HashText(n), HashText(t)));
-  };
-  const int found = FindFirst(
-      item.components, item.component_index, hash_of(name, type_path),
-      [&](const ConcreteComponent& c) { return hash_of(c.name, c.type_path); },
-      [&](const ConcreteComponent& c) { return c.name == name && c.type_path == type_path; });
-  if (found >= 0) return item.components[found];
-  ConcreteComponent& component = item.components.emplace_back();
-  component.name = name;
-  component.type_path = type_path;
-  return component;
-}
-
 // Adds the shares of one record, scaled to cubic metres, to a grade.
 void AddShares(ConcreteGrade& grade, const std::vector<SNYTJFenQuInfo>& partitions, int factor) {
   for (const SNYTJFenQuInfo& partition : partitions) {
@@ -44,7 +27,7 @@ void AddShares(ConcreteGrade& grade, const std::vector<SNYTJFenQuInfo>& partitio
         [&] {
           return ConcreteShare{partition.name.str(), 0.0};
         });
-    share.quantity += factor == 1 ? partition.quantity : partition.quantity * factor;
+    share.quantity += partition.quantity * factor;
   }
 }
 
@@ -83,7 +66,8 @@ void STongTable::Add(const TJQd& record) {
       [&] {
         return ConcreteItem{std::wstring(entry->item), entry->item_order, {}, {}};
       });
-  ConcreteComponent& component = FindOrAddComponent(item, record);
+  ConcreteComponent& component = FindOrAppendComponent(
+      item.components, item.component_index, record.componentName.str(), record.typePath.str());
   ConcretePosition& position = FindOrAppend(
       component.positions, component.position_index, record.position.str(),
       [](const ConcretePosition& p) -> std::wstring_view { return p.position; },

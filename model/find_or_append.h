@@ -23,6 +23,25 @@ auto& FindOrAppend(List& list, HashIndex& index, std::wstring_view key, KeyOf&& 
   return list.emplace_back(make());
 }
 
+// The entry of `list` with this name and type_path (a component of an item
+// or a finish of a decoration kind); appended, with both set, when none has.
+template <typename List>
+auto& FindOrAppendComponent(List& list, HashIndex& index, std::wstring_view name,
+                            std::wstring_view type_path) {
+  auto hash_of = [](std::wstring_view n, std::wstring_view t) {
+    return HashFold(HashMix(HashText(n), HashText(t)));
+  };
+  const int found = FindFirst(
+      list, index, hash_of(name, type_path),
+      [&](const auto& entry) { return hash_of(entry.name, entry.type_path); },
+      [&](const auto& entry) { return entry.name == name && entry.type_path == type_path; });
+  if (found >= 0) return list[found];
+  auto& entry = list.emplace_back();
+  entry.name = name;
+  entry.type_path = type_path;
+  return entry;
+}
+
 }  // namespace reportdata
 
 #endif  // REPORTDATA_MODEL_FIND_OR_APPEND_H_

@@ -1,6 +1,8 @@
 // Writing and reading the concrete and decoration table files.
 #include "persist/physical_table_files.h"
 
+#include "persist/floor_attributes.h"
+
 namespace reportdata {
 namespace {
 
@@ -23,9 +25,7 @@ void ReadNameAndOrder(pugi::xml_node element, Node& node) {
 }
 
 void WriteConcreteFloor(XmlWriter& writer, const ConcreteFloor& floor) {
-  writer.Attribute("Name", floor.spec);
-  writer.IntAttribute("Num", floor.count);
-  writer.IntAttribute("Grade", floor.order_key);
+  WriteFloorGroupAttributes(writer, floor);
   long long group_number = 0;
   for (const ConcreteGroup& group : floor.groups) {
     writer.StartElement("Big", group_number++);
@@ -108,15 +108,7 @@ void ReadConcreteComponent(pugi::xml_node element, ConcreteComponent& component)
 }
 
 void ReadConcreteFloor(pugi::xml_node element, ConcreteFloor& floor) {
-  ForEachAttribute(element, [&](const pugi::xml_attribute& attribute) {
-    if (NameIs(attribute, "Name")) {
-      floor.spec = WideValue(attribute);
-    } else if (NameIs(attribute, "Num")) {
-      floor.count = LeadingInt(attribute.value());
-    } else if (NameIs(attribute, "Grade")) {
-      floor.order_key = LeadingInt(attribute.value());
-    }
-  });
+  ReadFloorGroupAttributes(element, floor);
   ForEachChildElement(element, [&](pugi::xml_node group_element) {
     ConcreteGroup& group = floor.groups.emplace_back();
     ReadNameAndOrder(group_element, group);
@@ -138,7 +130,7 @@ void WriteDecorationChapter(XmlWriter& writer, const DecorationChapter& chapter)
   for (const DecorationAttribute& attribute : chapter.attributes) {
     writer.StartElement("Att", attribute_number++);
     writer.Attribute("AttName", attribute.name);
-    writer.Attribute("AttType", attribute.type);
+    writer.Attribute("AttType", attribute.type_path);
     long long room_number = 0;
     for (const DecorationRoom& room : attribute.rooms) {
       writer.StartElement("R", room_number++);
@@ -188,7 +180,7 @@ void ReadDecorationChapter(pugi::xml_node element, DecorationChapter& chapter) {
       if (NameIs(xml_attribute, "AttName")) {
         attribute.name = WideValue(xml_attribute);
       } else if (NameIs(xml_attribute, "AttType")) {
-        attribute.type = WideValue(xml_attribute);
+        attribute.type_path = WideValue(xml_attribute);
       }
     });
     ForEachChildElement(attribute_element, [&](pugi::xml_node room_element) {

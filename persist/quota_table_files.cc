@@ -4,32 +4,13 @@
 // "\de3.xml" the first position and the counted quantity of each record.
 #include "model/tree_insert.h"
 #include "model/tree_quantity.h"
+#include "persist/floor_attributes.h"
 #include "persist/quota_nodes.h"
 #include "persist/report_table_files.h"
 #include "persist/tree_nodes.h"
 
 namespace reportdata {
 namespace {
-
-template <typename FloorGroup>
-void WriteFloorGroupAttributes(XmlWriter& writer, const FloorGroup& floor) {
-  writer.Attribute("Name", floor.spec);
-  writer.IntAttribute("Num", floor.count);
-  writer.IntAttribute("Grade", floor.order_key);
-}
-
-template <typename FloorGroup>
-void ReadFloorGroupAttributes(pugi::xml_node element, FloorGroup& floor) {
-  for (const pugi::xml_attribute attribute : element.attributes()) {
-    if (NameIs(attribute, "Name")) {
-      floor.spec = WideValue(attribute);
-    } else if (NameIs(attribute, "Num")) {
-      floor.count = LeadingInt(attribute.value());
-    } else if (NameIs(attribute, "Grade")) {
-      floor.order_key = LeadingInt(attribute.value());
-    }
-  }
-}
 
 // Code, name and unit of a quota of the per-floor files.
 template <typename Quota>
