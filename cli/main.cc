@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
   cli::AddBuildCommand(app);
   cli::AddShowCommand(app);
   cli::AddTablesCommand(app);
+  cli::AddExportCommand(app);
   cli::AddSampleCommand(app);
   cli::AddDemoCommand(app);
   if (const char* unknown = UnknownCommand(app, argc, argv)) {

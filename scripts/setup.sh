@@ -6,7 +6,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libpugixml-dev libsqlite3-dev libsimpleini-dev libcli11-dev nlohmann-json3-dev
+  libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # tests only: the workbook read back, the report page rendered
+  python3-openpyxl chromium
 )
 
 missing=()
