@@ -3,6 +3,9 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <map>
 
 #include "cli/display_width.h"
@@ -55,8 +58,18 @@ Workbook::Workbook(fs::path path) : state_(std::make_unique<State>()) {
   state_->path = std::move(path);
   state_->partial = state_->path;
   state_->partial += ".partial";
+  // Found out here, so that the message is ours and comes before the work.
+  if (std::FILE* probe = std::fopen(state_->partial.c_str(), "wb")) {
+    std::fclose(probe);
+  } else {
+    throw InputError("cannot write " + state_->path.string() + ": " + std::strerror(errno));
+  }
   state_->book = workbook_new(state_->partial.c_str());
-  if (!state_->book) throw InputError("cannot write " + state_->path.string());
+  if (!state_->book) {
+    std::error_code ignored;
+    fs::remove(state_->partial, ignored);
+    throw InputError("cannot write " + state_->path.string());
+  }
   state_->header = workbook_add_format(state_->book);
   format_set_bold(state_->header);
   format_set_bottom(state_->header, LXW_BORDER_THIN);
