@@ -6,6 +6,8 @@
 #include "cli/input_error.h"
 #include "cli/table_view.h"
 #include "cli/workbook.h"
+#include "platform/text.h"
+#include "reportdata/services.h"
 
 namespace reportdata::cli {
 
@@ -40,9 +42,12 @@ void AddExportCommand(CLI::App& app) {
       for (const TableSpec& table : AllTables()) chosen.push_back(&table);
     }
     TableReloader reloader(dir);
+    NyProInterface progress;
+    progress.ShowProgressDialog(L"导出工作簿中...", nullptr);
     Workbook book(options->out);
     size_t sheets = 0;
     for (const TableSpec* table : chosen) {
+      progress.SetShowInformation(L"正在导出 " + FromUtf8(table->name));
       try {
         reloader.Load(*table);
       } catch (const InputError&) {
@@ -57,6 +62,7 @@ void AddExportCommand(CLI::App& app) {
                        " (run `reportdata build` first)");
     }
     book.Close();
+    progress.CloseProgressDialog();
     std::printf("wrote %zu sheets to %s\n", sheets, options->out.c_str());
   });
 }

@@ -8,6 +8,8 @@
 #include "cli/input_error.h"
 #include "cli/report_page.h"
 #include "cli/table_view.h"
+#include "platform/text.h"
+#include "reportdata/services.h"
 
 namespace reportdata::cli {
 namespace {
@@ -54,9 +56,12 @@ void AddHtmlCommand(CLI::App& app) {
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
     TableReloader reloader(dir);
+    NyProInterface progress;
+    progress.ShowProgressDialog(L"生成报表页面中...", nullptr);
     std::vector<PageTable> tables;
     bool any = false;
     for (const TableSpec& table : AllTables()) {
+      progress.SetShowInformation(L"正在读取 " + FromUtf8(table.name));
       PageTable page{table.name, table.stem, table.columns, false, {}};
       try {
         reloader.Load(table);
@@ -72,6 +77,7 @@ void AddHtmlCommand(CLI::App& app) {
                        " (run `reportdata build` first)");
     }
     WriteFile(options->out, RenderReportPage(dir.project.filename().string(), tables));
+    progress.CloseProgressDialog();
     std::printf("wrote %zu tables to %s\n", tables.size(), options->out.c_str());
   });
 }
