@@ -7,6 +7,7 @@
 
 #include "cli/display_width.h"
 #include "cli/input_error.h"
+#include "platform/text.h"
 #include "reportdata/facades.h"
 #include "reportdata/services.h"
 
@@ -43,9 +44,10 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
   const auto start = std::chrono::steady_clock::now();
   const CString report = dir.ReportArgument();
   if (options.bill) {
-    CString unused;
+    CString failure;
     CReportComMethod::ReleaseAll();
-    CInterQingDan::InitQdData(report, unused);
+    CInterQingDan::InitQdData(report, failure);
+    if (!failure.IsEmpty()) throw InputError("bill build failed: " + ToUtf8(failure.str()));
     NyProInterface progress;
     progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
     progress.SetShowInformation(L"正在写入报表文件!");
@@ -53,13 +55,12 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
     CountSide(Side::kBill, !options.quota, summary);
   }
   if (options.quota) {
-    CString unused;
+    CString failure;
     // The bill build filled room table 2 and the shared tables; the quota
     // build adds to them, so it starts from an empty engine.
     CReportComMethod::ReleaseAll();
-    if (!DeTable1::InitialTable(report, unused)) {
-      throw InputError("quota build failed: cannot open the calculation results of " +
-                       dir.project.string());
+    if (!DeTable1::InitialTable(report, failure)) {
+      throw InputError("quota build failed: " + ToUtf8(failure.str()));
     }
     NyProInterface progress;
     progress.ShowProgressDialog(L"处理定额报表中...", nullptr);

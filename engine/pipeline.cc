@@ -44,12 +44,45 @@ void ShowFilingCount(NyProInterface& progress, size_t done, size_t total) {
                               L" 条计算结果");
 }
 
+// Ends the read of the calculation database that a build began, on every
+// way out of the build.
+class EndReadOnExit {
+ public:
+  explicit EndReadOnExit(IDMDatabase& database) : database_(database) {}
+  ~EndReadOnExit() { database_.EndRead(); }
+  EndReadOnExit(const EndReadOnExit&) = delete;
+  EndReadOnExit& operator=(const EndReadOnExit&) = delete;
+
+ private:
+  IDMDatabase& database_;
+};
+
 }  // namespace
+
+void CAnalyze::FailBuild(std::wstring& failure, std::wstring reason) {
+  failure = std::move(reason);
+  ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
+}
+
+bool CAnalyze::OpenBuildInputs(bool flag, std::wstring& failure) {
+  if (!OpenCalDatabase(flag) || !database_->BeginRead()) {
+    FailBuild(failure, L"cannot read the calculation database in " + project_dir_ +
+                           L" (missing, damaged, or written by a newer version)");
+    return false;
+  }
+  if (!OpenAttrProxy()) {
+    database_->EndRead();
+    FailBuild(failure, L"cannot read the project description project.ld in " + project_dir_);
+    return false;
+  }
+  return true;
+}
 
 void CAnalyze::ResetForRebuild() {
   partitions_.clear();
   tables_.ClearBillSide();
   cloud_.Clear();
+  areas_.building_area.Clear();
 }
 
 SNYRAGetResultParam CAnalyze::BillResultParam() const {
@@ -66,23 +99,32 @@ SNYRAGetResultParam CAnalyze::BillResultParam() const {
 }
 
 void CAnalyze::InitQdData(const CString& report_dir) {
+  bill_failure_.clear();
   SetProjectDirFromReportDir(report_dir);
   FillSystemDir();
-  if (!OpenCalDatabase(true) || !OpenAttrProxy()) return;
+  if (!OpenBuildInputs(true, bill_failure_)) return;
+  const EndReadOnExit end_read(*database_);
+  const std::set<std::wstring> old_partitions = partitions_;
   partitions_.clear();
   InitLibraries(0);
+  BuildDoorWindows();
 
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
   SNYRAGetResultParam param = BillResultParam();
   SNYRAQdDeClassResultInfo result;
-  CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
+  const bool read = CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
   param.b4 = false;
   SNYRAQdDeClassResultInfo other_items;
-  CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+  if (!read || !CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items)) {
+    partitions_ = old_partitions;
+    FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
+    return;
+  }
 
   ResetForRebuild();
+  ReadIndexSettingsFile();
   BuildBillTables(result, other_items, progress);
 }
 
@@ -110,8 +152,9 @@ bool CAnalyze::ShowQdListDialog() {
       return false;
     }
     param.b4 = false;
-    CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+    const bool read = CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
     progress.CloseProgressDialog();
+    if (!read) return false;
   }
   if (!CNYRADealCalResult::ShowQdListDialog(project_dir_, bill_key_, quota_key_, result.items,
                                             other_items.items)) {
@@ -121,6 +164,7 @@ bool CAnalyze::ShowQdListDialog() {
   progress.ShowProgressDialog(L"处理报表数据中...", nullptr);
   progress.SetShowInformation(L"正在重新加载报表数据!");
   ResetForRebuild();
+  ReadIndexSettingsFile();
   BuildBillTables(result, other_items, progress);
   progress.CloseProgressDialog();
   return true;
@@ -130,6 +174,7 @@ void CAnalyze::AddBillToCloudData(const TJQd& bill) {
   // Bill records without a name stay out of the bill summary and so out of
   // the cloud-index data.
   if (bill.billName.IsEmpty()) return;
+  areas_.index_analysis.Offer(bill);
   if (!IsFacade(bill)) {
     cloud_.AddData(bill);
     return;
@@ -180,34 +225,35 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
     }
     if (!covered) calculated.push_back(floor);
   }
-  AddCalculatedFloors(calculated);
+  AppendCalculatedFloors(calculated);
+  BuildBuildingArea();
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
+  cloud_.InitDifCalArea(cal_floors_);
 
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromBills();
 }
 
-void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
+void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
   for (const std::wstring& floor : floors) {
     if (std::find(cal_floors_.begin(), cal_floors_.end(), CString(floor)) == cal_floors_.end()) {
       cal_floors_.emplace_back(floor);
     }
   }
-  cloud_.InitDifCalArea(cal_floors_);
 }
 
 bool CAnalyze::InitialTable(const CString& report_dir) {
+  quota_failure_.clear();
   SetProjectDirFromReportDir(report_dir);
   FillSystemDir();
-  if (!OpenCalDatabase(false)) return false;
-  if (!OpenAttrProxy()) return false;
+  if (!OpenBuildInputs(false, quota_failure_)) return false;
+  const EndReadOnExit end_read(*database_);
+  const std::set<std::wstring> old_partitions = partitions_;
   partitions_.clear();
   InitLibraries(1);
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
-  // A second build of the same project replaces the quota tables rather than
-  // adding every quantity twice.
-  tables_.ClearQuotaSide();
 
   SNYRAGetResultParam param;
   param.billLibKey = L"-1";
@@ -216,16 +262,28 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   param.b3 = true;
   param.b4 = true;
   SNYRADeResultInfo result;
-  CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true);
+  SNYRADeResultInfo other_items;
+  if (!CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true) ||
+      !CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items)) {
+    partitions_ = old_partitions;
+    FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
+    return false;
+  }
+  // A second build of the same project replaces the quota tables rather than
+  // adding every quantity twice.
+  tables_.ClearQuotaSide();
+  ReadIndexSettingsFile();
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
+  BuildDoorWindows();
 
   const size_t total = result.quotas.size();
   for (size_t i = 0; i < total; ++i) {
     const TJQd& record = result.quotas[i];
     ShowFilingCount(progress, i + 1, total);
     tables_.AddQuotaRecord(record);
+    areas_.index_analysis.Offer(record);
     if (IsFacade(record)) {
       TJQd tagged = record;
       TagWithFloor(tagged);
@@ -235,15 +293,21 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
       cloud_.AddData(record);
     }
   }
-  SNYRADeResultInfo other_items;
-  CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
   for (const TJQd& record : other_items.quotas) {
     tables_.AddQuotaRecord(record);
+    areas_.index_analysis.Offer(record);
     floor_names.Add(record.floor.str());
     cloud_.AddData(record);
   }
 
-  AddCalculatedFloors(floor_names.names());
+  // The building area lands on the project's floors, so they are known
+  // before its records are resolved; floors it adds reach the cloud-index
+  // data with the others.
+  AppendCalculatedFloors(floor_names.names());
+  areas_.building_area.Clear();
+  BuildBuildingArea();
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
+  cloud_.InitDifCalArea(cal_floors_);
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();
   return true;

@@ -19,15 +19,6 @@ namespace fs = std::filesystem;
 const std::string kSample =
     std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json";
 
-// Every file under dir with its bytes.
-std::map<std::string, std::string> Snapshot(const std::string& dir) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
-  }
-  return files;
-}
-
 size_t Count(const std::string& text, const std::string& what) {
   size_t n = 0;
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;

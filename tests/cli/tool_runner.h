@@ -7,7 +7,9 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,6 +60,15 @@ inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& 
   if (out_file.empty()) run.out = ReadFile(out_path);
   run.err = ReadFile(err_path);
   return run;
+}
+
+// Every file under dir with its bytes.
+inline std::map<std::string, std::string> Snapshot(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
+  }
+  return files;
 }
 
 }  // namespace reportdata::testing
