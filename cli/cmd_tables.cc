@@ -16,19 +16,14 @@ namespace {
 // table whose file is missing. Each side's files are read back once.
 std::vector<std::optional<std::size_t>> CountRows(const ProjectDir& dir) {
   std::vector<std::optional<std::size_t>> counts;
-  std::optional<Side> loaded;
+  TableReloader reloader(dir);
   for (const TableSpec& table : AllTables()) {
-    const bool covered = loaded && (*loaded == table.side || table.side == Side::kEither);
-    if (!covered) {
-      try {
-        ReloadTables(dir, table);
-        loaded = table.side;
-      } catch (const InputError&) {
-        counts.emplace_back();
-        continue;
-      }
+    try {
+      reloader.Load(table);
+      counts.emplace_back(CountTotalRows(table));
+    } catch (const InputError&) {
+      counts.emplace_back();
     }
-    counts.emplace_back(CountTotalRows(table));
   }
   return counts;
 }

@@ -12,6 +12,8 @@ void AddImportCommand(CLI::App& app);
 void AddBuildCommand(CLI::App& app);
 void AddShowCommand(CLI::App& app);
 void AddTablesCommand(CLI::App& app);
+void AddExportCommand(CLI::App& app);
+void AddHtmlCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 void AddDemoCommand(CLI::App& app);
 void AddCloudCommand(CLI::App& app);

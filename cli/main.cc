@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
   cli::AddShowCommand(app);
   cli::AddTablesCommand(app);
   cli::AddCloudCommand(app);
+  cli::AddExportCommand(app);
+  cli::AddHtmlCommand(app);
   cli::AddSampleCommand(app);
   cli::AddDemoCommand(app);
   if (const char* unknown = UnknownCommand(app, argc, argv)) {

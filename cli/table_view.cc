@@ -152,6 +152,14 @@ void ReloadTables(const ProjectDir& dir, const TableSpec& table) {
     DeTable1::InitialTableFromXml(dir.ReportArgument());
 }
 
+void TableReloader::Load(const TableSpec& table) {
+  if (loaded_ && (side_ == table.side || table.side == Side::kEither)) return;
+  loaded_ = false;
+  ReloadTables(dir_, table);
+  loaded_ = true;
+  side_ = table.side;
+}
+
 std::string ShowTable(const TableSpec& table, const ShowRequest& request) {
   CheckPartition(request.partition);
   CInterQingDan::SetCurrentPartition(CString(FromUtf8(request.partition)));

@@ -32,6 +32,20 @@ struct ShowRequest {
 // the table. Throws InputError when the table's file is missing.
 void ReloadTables(const ProjectDir& dir, const TableSpec& table);
 
+// Reads tables back one after another for commands that show several:
+// each side's files are read once while its tables follow each other.
+class TableReloader {
+ public:
+  explicit TableReloader(ProjectDir dir) : dir_(std::move(dir)) {}
+  // Throws InputError when the table's file is missing.
+  void Load(const TableSpec& table);
+
+ private:
+  ProjectDir dir_;
+  bool loaded_ = false;
+  Side side_ = Side::kEither;
+};
+
 // Queries the reloaded table and prints it in the requested form. Throws
 // InputError for an unknown partition, an item the table does not have, or a
 // floor for a table that answers no floor selection.

@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libpugixml-dev libsqlite3-dev libsimpleini-dev libcli11-dev nlohmann-json3-dev
+  libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  # tests only: the fuzzers, the workbook read back, the report page rendered
+  clang libclang-rt-14-dev python3-openpyxl chromium
 )
 
 missing=()

@@ -1,0 +1,70 @@
+// reportdata export PROJECT_DIR OUT.xlsx [TABLE…] [--report-dir DIR]
+#include <cstdio>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/input_error.h"
+#include "cli/table_view.h"
+#include "cli/workbook.h"
+#include "platform/text.h"
+#include "reportdata/services.h"
+
+namespace reportdata::cli {
+
+void AddExportCommand(CLI::App& app) {
+  struct Options {
+    std::string project;
+    std::string out;
+    std::vector<std::string> tables;
+    std::string report_dir;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App* command = app.add_subcommand(
+      "export",
+      "Write the report tables of a built project to a workbook (.xlsx): one sheet per table, "
+      "rows grouped by the levels of the tree.");
+  command->add_option("PROJECT_DIR", options->project, "project directory")->required();
+  command->add_option("OUT", options->out, "the workbook to write (.xlsx)")->required();
+  command->add_option("TABLE", options->tables,
+                      "tables by name or file stem (default: every table that was built)");
+  command->add_option("--report-dir", options->report_dir,
+                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  command->callback([options] {
+    const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
+    std::vector<const TableSpec*> chosen;
+    for (const std::string& name : options->tables) {
+      const TableSpec* table = FindTable(name);
+      if (!table) throw InputError("unknown table '" + name + "'; the tables are: " + TableNames());
+      chosen.push_back(table);
+    }
+    const bool every = chosen.empty();
+    if (every) {
+      for (const TableSpec& table : AllTables()) chosen.push_back(&table);
+    }
+    TableReloader reloader(dir);
+    NyProInterface progress;
+    progress.ShowProgressDialog(L"导出工作簿中...", nullptr);
+    Workbook book(options->out);
+    size_t sheets = 0;
+    for (const TableSpec* table : chosen) {
+      progress.SetShowInformation(L"正在导出 " + FromUtf8(table->name));
+      try {
+        reloader.Load(*table);
+      } catch (const InputError&) {
+        if (every) continue;  // not built: left out of the whole-project workbook
+        throw;
+      }
+      book.AddSheet(table->name, table->columns, AllRows(*table));
+      ++sheets;
+    }
+    if (sheets == 0) {
+      throw InputError("no report tables in " + dir.report.string() +
+                       " (run `reportdata build` first)");
+    }
+    book.Close();
+    progress.CloseProgressDialog();
+    std::printf("wrote %zu sheets to %s\n", sheets, options->out.c_str());
+  });
+}
+
+}  // namespace reportdata::cli

@@ -1,0 +1,247 @@
+#include "cli/report_page.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+#include "cli/quantity_format.h"
+
+namespace reportdata::cli {
+namespace {
+
+constexpr std::string_view kStyle = R"(
+body{font-family:"Noto Sans CJK SC","Microsoft YaHei",sans-serif;margin:1.5em;color:#222}
+h1{font-size:1.5em}h2{font-size:1.2em;margin-top:1.6em}
+nav ol{columns:2}
+table{border-collapse:collapse;width:100%;font-size:.85em}
+th,td{border:1px solid #ccc;padding:2px 6px;vertical-align:top}
+th{background:#eef;position:sticky;top:0}
+td.n{text-align:right;white-space:nowrap}
+td.tree{padding-left:calc(var(--l)*1.4em + 6px)}
+tr[data-l="0"]{font-weight:bold;background:#f6f6f6}
+.f{color:#555;font-size:.9em;white-space:pre-line}
+button.t{border:none;background:none;cursor:pointer;width:1.4em;padding:0}
+button.t::before{content:"\25B8"}
+tr.open>td>button.t::before{content:"\25BE"}
+.empty{color:#888}
+figure{margin:1em 0}svg text{font-size:12px}
+@media print{nav,button{display:none}thead{display:table-header-group}
+section.table{break-before:page}tr{break-inside:avoid}th{position:static}}
+)";
+
+// Opens and closes levels: a click on a row's button shows its children (and
+// below them what was left open) or hides everything below it.
+constexpr std::string_view kScript = R"(
+function toggle(tr, open) {
+  const level = +tr.dataset.l;
+  tr.classList.toggle('open', open);
+  let limit = level + 1;
+  for (let r = tr.nextElementSibling; r && +r.dataset.l > level; r = r.nextElementSibling) {
+    const l = +r.dataset.l;
+    if (!open || l > limit) { r.hidden = true; continue; }
+    r.hidden = false;
+    limit = r.classList.contains('open') ? l + 1 : l;
+  }
+}
+document.addEventListener('click', e => {
+  const b = e.target.closest('button');
+  if (!b) return;
+  if (b.classList.contains('t')) {
+    const tr = b.closest('tr');
+    toggle(tr, !tr.classList.contains('open'));
+    return;
+  }
+  const rows = b.closest('section').querySelectorAll('tbody tr');
+  const open = b.dataset.act === 'open';
+  rows.forEach(r => { if (r.querySelector('button.t')) r.classList.toggle('open', open); });
+  rows.forEach(r => { r.hidden = !open && +r.dataset.l > 0; });
+});
+)";
+
+std::string Escape(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string Number(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+// A horizontal bar chart; a note instead when there is nothing to draw.
+std::string BarChart(std::string_view id, std::string_view title, std::string_view unit,
+                     const std::vector<std::pair<std::string, double>>& bars,
+                     std::string_view nothing) {
+  std::string out = "<figure id=\"" + std::string(id) + "\"><figcaption>" + Escape(title) + " (" +
+                    Escape(unit) + ")</figcaption>\n";
+  double most = 0;
+  for (const auto& bar : bars) most = std::max(most, bar.second);
+  if (bars.empty() || most <= 0)
+    return out + "<p class=\"empty\">" + Escape(nothing) + "</p></figure>\n";
+  constexpr int kLabel = 190, kBar = 420, kHeight = 20;
+  out += "<svg width=\"" + std::to_string(kLabel + kBar + 110) + "\" height=\"" +
+         std::to_string(bars.size() * kHeight + 4) + "\" role=\"img\">\n";
+  for (size_t i = 0; i < bars.size(); ++i) {
+    const int y = static_cast<int>(i) * kHeight;
+    const int length = static_cast<int>(bars[i].second / most * kBar);
+    out += "<text x=\"" + std::to_string(kLabel - 6) + "\" y=\"" + std::to_string(y + 14) +
+           "\" text-anchor=\"end\">" + Escape(bars[i].first) + "</text><rect x=\"" +
+           std::to_string(kLabel) + "\" y=\"" + std::to_string(y + 3) + "\" width=\"" +
+           std::to_string(std::max(length, 1)) + "\" height=\"" + std::to_string(kHeight - 6) +
+           "\" fill=\"#4a7bb7\"><title>" + Escape(bars[i].first) + ": " +
+           Number(bars[i].second, 2) + "</title></rect><text x=\"" +
+           std::to_string(kLabel + length + 6) + "\" y=\"" + std::to_string(y + 14) + "\">" +
+           Number(bars[i].second, 2) + "</text>\n";
+  }
+  return out + "</svg></figure>\n";
+}
+
+const PageTable* Find(const std::vector<PageTable>& tables, std::string_view stem) {
+  for (const PageTable& table : tables) {
+    if (table.stem == stem && table.built) return &table;
+  }
+  return nullptr;
+}
+
+// The floors of the building-area table with their areas.
+std::vector<std::pair<std::string, double>> FloorAreas(const PageTable* area) {
+  std::vector<std::pair<std::string, double>> bars;
+  if (!area) return bars;
+  for (const NamedRow& row : area->rows) {
+    const std::string floor = ValueOf(area->columns, row, "floor");
+    const auto value = ParseQuantity(ValueOf(area->columns, row, "quantity"));
+    if (!floor.empty() && value) bars.emplace_back(floor, *value);
+  }
+  return bars;
+}
+
+// Quantities of the table's quota items in the base unit (10m3 counts ten
+// m3), summed per top-level item (a chapter or a floor group).
+std::vector<std::pair<std::string, double>> QuantitiesByTop(const PageTable* table,
+                                                            std::string_view top_key,
+                                                            std::string_view base) {
+  std::vector<std::pair<std::string, double>> bars;
+  if (!table) return bars;
+  std::map<std::string, size_t> index;
+  std::string top;
+  for (const NamedRow& row : table->rows) {
+    if (row.depth == 0) top = ValueOf(table->columns, row, top_key);
+    if (ValueOf(table->columns, row, "code").empty()) continue;
+    const std::string unit = ValueOf(table->columns, row, "unit");
+    const size_t digits = std::min(unit.find_first_not_of("0123456789"), unit.size());
+    if (unit.substr(digits) != base) continue;
+    const double factor = digits > 0 ? std::stod(unit.substr(0, digits)) : 1.0;
+    const auto value = ParseQuantity(ValueOf(table->columns, row, "quantity"));
+    if (!value) continue;
+    const auto [at, added] = index.emplace(top, bars.size());
+    if (added) bars.emplace_back(top, 0.0);
+    bars[at->second].second += *value * factor;
+  }
+  return bars;
+}
+
+std::string Charts(const std::vector<PageTable>& tables) {
+  std::string out = "<section id=\"charts\"><h2>建筑面积与工程量</h2>\n";
+  out += BarChart("chart-area", "建筑面积", "m2", FloorAreas(Find(tables, "mj")), "无建筑面积数据");
+  const PageTable* by_floor = Find(tables, "de2");
+  const PageTable* by_chapter = Find(tables, "de1");
+  for (std::string_view base : {"m3", "m2"}) {
+    out += BarChart("chart-floor-" + std::string(base), "定额工程量按楼层", base,
+                    QuantitiesByTop(by_floor, "floor", base), "无分层汇总定额表数据");
+    out += BarChart("chart-chapter-" + std::string(base), "定额工程量按章节", base,
+                    QuantitiesByTop(by_chapter, "chapter", base), "无定额汇总表数据");
+  }
+  return out + "</section>\n";
+}
+
+std::string TreeCell(std::span<const NamedColumn> columns, const NamedRow& row, bool parent) {
+  std::string head;
+  std::string features;
+  for (size_t c = 0; c < columns.size(); ++c) {
+    if (columns[c].use != ColumnUse::kLabel || row.values[c].empty()) continue;
+    if (columns[c].key == "features")
+      features = "<div class=\"f\">" + Escape(row.values[c]) + "</div>";
+    else
+      head += (head.empty() ? "" : "  ") + Escape(row.values[c]);
+  }
+  return "<td class=\"tree\" style=\"--l:" + std::to_string(row.depth) + "\">" +
+         (parent ? "<button class=\"t\" aria-label=\"展开\"></button>" : "") + head + features +
+         "</td>";
+}
+
+std::string TableSection(const PageTable& table) {
+  std::string out = "<section class=\"table\" id=\"t-" + std::string(table.stem) +
+                    "\" data-rows=\"" + std::to_string(table.rows.size()) + "\"><h2>" +
+                    Escape(table.name) + "</h2>\n";
+  if (!table.built) return out + "<p class=\"empty\">未生成</p></section>\n";
+  if (table.rows.empty()) return out + "<p class=\"empty\">无数据</p></section>\n";
+  out +=
+      "<p><button data-act=\"open\">全部展开</button> <button "
+      "data-act=\"close\">全部折叠</button></p>\n";
+  out += "<table><thead><tr><th>项目</th>";
+  std::vector<size_t> values;
+  for (size_t c = 0; c < table.columns.size(); ++c) {
+    if (table.columns[c].use != ColumnUse::kValue) continue;
+    values.push_back(c);
+    out += "<th>" + Escape(table.columns[c].title) + "</th>";
+  }
+  out += "</tr></thead>\n<tbody>\n";
+  for (size_t r = 0; r < table.rows.size(); ++r) {
+    const NamedRow& row = table.rows[r];
+    const bool parent = r + 1 < table.rows.size() && table.rows[r + 1].depth > row.depth;
+    // The top level starts open, so chapters and their items show; deeper
+    // levels start closed.
+    const bool open = parent && row.depth == 0;
+    out += "<tr data-l=\"" + std::to_string(row.depth) + "\"" + (open ? " class=\"open\"" : "") +
+           (row.depth > 1 ? " hidden" : "") + ">" + TreeCell(table.columns, row, parent);
+    const std::string unit = ValueOf(table.columns, row, "unit");
+    for (size_t c : values) {
+      if (table.columns[c].kind == ColumnKind::kNumber)
+        out += "<td class=\"n\">" + Escape(FormatQuantity(row.values[c], UnitDecimals(unit))) +
+               "</td>";
+      else
+        out += "<td>" + Escape(row.values[c]) + "</td>";
+    }
+    out += "</tr>\n";
+  }
+  return out + "</tbody></table></section>\n";
+}
+
+}  // namespace
+
+std::string RenderReportPage(std::string_view project, const std::vector<PageTable>& tables) {
+  std::string out =
+      "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n<title>" +
+      Escape(project) + " 报表</title>\n<style>" + std::string(kStyle) +
+      "</style></head>\n<body>\n<h1>" + Escape(project) + " 报表</h1>\n";
+  out += "<nav id=\"toc\"><h2>目录</h2><ol>\n<li><a href=\"#charts\">建筑面积与工程量</a></li>\n";
+  for (const PageTable& table : tables) {
+    out += "<li><a href=\"#t-" + std::string(table.stem) + "\">" + Escape(table.name) + "</a> (" +
+           (table.built ? std::to_string(table.rows.size()) + " 行" : std::string("未生成")) +
+           ")</li>\n";
+  }
+  out += "</ol></nav>\n" + Charts(tables);
+  for (const PageTable& table : tables) out += TableSection(table);
+  return out + "<script>" + std::string(kScript) + "</script>\n</body></html>\n";
+}
+
+}  // namespace reportdata::cli
