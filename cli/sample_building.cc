@@ -199,6 +199,7 @@ void SampleBuilding::WalkClassified(const EntrySink& sink) {
       if (OnFloor(component.levels, floor)) PlaceComponent(component, floor, sink);
     }
     if (floor.number >= 1) PlaceRooms(floor, sink);
+    PlaceBayWindows(floor);
   }
 }
 

@@ -134,6 +134,8 @@ class SampleBuilding {
   void PlaceComponent(const SampleComponent& component, const SampleFloor& floor,
                       const EntrySink& sink);
   void PlaceRooms(const SampleFloor& floor, const EntrySink& sink);
+  // Bay and corner bay windows: door and window occurrences only.
+  void PlaceBayWindows(const SampleFloor& floor);
   void Emit(const Instance& instance, std::string_view type_path, std::string_view sub_type,
             std::span<const SampleItem> items, const SampleFloor& floor, const EntrySink& sink);
   std::vector<SampleShare> Shares(int first_axis, int last_axis, long long milli, int factor) const;

@@ -1,7 +1,7 @@
 // Engine creation, state and the dispatch of row queries by table type code.
-// The bill and quota trees answer for their own codes; the tables that are
-// not built yet (building area, doors and windows, rooms, index analysis)
-// answer as empty tables.
+// The bill and quota trees answer for their own codes, the area tables
+// (area_queries.cc) for theirs; the tables that are not built yet answer as
+// empty tables.
 #include "engine/analyze.h"
 
 #include <algorithm>
@@ -14,7 +14,6 @@ namespace reportdata {
 namespace {
 
 constexpr wchar_t kUnpartitioned[] = L"未分区";
-constexpr wchar_t kAreaTableName[] = L"建筑面积";
 
 std::vector<std::wstring> CommonParameterNames() {
   return {L"主体建筑面积", L"阳台建筑面积", L"平整场地(外扩2米)", L"平整场地(*1.4)",
@@ -25,17 +24,7 @@ std::vector<std::wstring> CommonParameterNames() {
 }
 
 // Columns of the layout A rows of the tables the engine answers itself.
-int ColumnsOf(int code) {
-  switch (code) {
-    case 4:
-    case 10:
-      return 10;
-    case 5:
-      return 11;
-    default:
-      return 12;
-  }
-}
+int ColumnsOf(int code) { return code == 10 ? 10 : 12; }
 
 }  // namespace
 
@@ -72,6 +61,7 @@ void CAnalyze::GetCalFloorMsg(CArray<CString>& floors) const {
 }
 
 void CAnalyze::ReleaseAll() {
+  areas_.Clear();
   tables_.ClearBillSide();
   tables_.ClearQuotaSide();
   tables_.ClearComponentSummary();
@@ -82,20 +72,17 @@ void CAnalyze::ReleaseAll() {
 void CAnalyze::GetTreeItem(CStringArray& items, int code) {
   items.RemoveAll();
   if (tables_.GetTreeItem(code, State(), items)) return;
-  // The building-area record is always listed by its name.
-  if (code == 4) items.Add(CString(kAreaTableName));
+  if (IndexTreeItem(code, items)) return;
+  AreaTreeItem(code, items);
 }
 
 void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
   if (tables_.GetItemData(code, name.str(), State(), rows)) return;
+  if (AreaItemData(code, name.str(), rows)) return;
+  if (IndexItemData(code, name.str(), rows)) return;
   switch (code) {
-    case 4:
-    case 5:  // these two append to what the array holds
-      AppendHeaderRow(ColumnsOf(code), condition_, rows);
-      return;
     case 6:
     case 7:
-    case 10:
       rows.RemoveAll();
       AppendHeaderRow(ColumnsOf(code), condition_, rows);
       return;
@@ -109,11 +96,8 @@ void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(
 void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows,
                            int code) {
   if (tables_.GetSelectedData(code, floors, second, State(), rows)) return;
+  if (AreaSelectedData(code, floors, second, rows)) return;
   switch (code) {
-    case 4:
-    case 5:
-      AppendHeaderRow(ColumnsOf(code), condition_, rows);
-      return;
     case 6:
     case 7:
       rows.RemoveAll();
@@ -125,12 +109,15 @@ void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringAr
 }
 
 void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code) {
-  tables_.GetNewItemData(code, name.str(), State(), rows);
+  if (tables_.GetNewItemData(code, name.str(), State(), rows)) return;
+  if (IndexNewItemData(code, name.str(), rows)) return;
+  AreaNewItemData(code, name.str(), rows);
 }
 
 void CAnalyze::GetDataByCondition(CStringArray& a, CStringArray& b, CStringArray& c, int code,
                                   const CString& condition) {
-  tables_.GetDataByCondition(code, a, b, c, condition.str(), State());
+  if (tables_.GetDataByCondition(code, a, b, c, condition.str(), State())) return;
+  AreaDataByCondition(code, a, b, c);
 }
 
 void CAnalyze::GetHandles(CStringArray& row_cells, CString& handles, CString& floor,

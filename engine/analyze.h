@@ -11,8 +11,10 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "areas/area_tables.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
 #include "reportdata/framework.h"
@@ -46,6 +48,7 @@ class CAnalyze : public CObject {
   std::vector<CString>& cal_floors() { return cal_floors_; }
   const std::vector<std::wstring>& common_parameter_names() const { return common_params_; }
   ReportTables& tables() { return tables_; }
+  AreaTables& area_tables() { return areas_; }
   const std::wstring& project_dir() const { return project_dir_; }
   const std::wstring& system_dir() const { return system_dir_; }
 
@@ -69,6 +72,12 @@ class CAnalyze : public CObject {
   void InitQdData(const CString& report_dir);
   bool ShowQdListDialog();
   bool InitialTable(const CString& report_dir);
+  // Why the last build of the bill (quota) side could not read its inputs;
+  // empty when it could, or after a reload of that side. A failed build
+  // keeps the tables as they were, and the write sequence of its side then
+  // writes nothing, so the files of the last good build stay.
+  const std::wstring& bill_build_failure() const { return bill_failure_; }
+  const std::wstring& quota_build_failure() const { return quota_failure_; }
   void InitDataFromXml(const CString& report_dir);
   bool InitialTableFromXml(const CString& report_dir);
 
@@ -101,6 +110,19 @@ class CAnalyze : public CObject {
 
  private:
   QueryState State() const;
+  // Row queries of the area, door and window and room tables; false, leaving
+  // the arrays alone, for a code they do not serve.
+  bool AreaTreeItem(int code, CStringArray& items);
+  bool AreaItemData(int code, std::wstring_view name, CStringArray& rows);
+  bool AreaSelectedData(int code, const CStringArray& floors, const CStringArray& second,
+                        CStringArray& rows);
+  bool AreaNewItemData(int code, std::wstring_view name, CStringArray& rows);
+  bool AreaDataByCondition(int code, CStringArray& a, CStringArray& b, CStringArray& c);
+  // Intake of the building-area table from the calculation database, and the
+  // hand-over of its floor areas to the cloud-index data.
+  void BuildBuildingArea();
+  // Replaces the door and window table with the calculation database's records.
+  void BuildDoorWindows();
   // Sets the project directory from a report data directory (the text before
   // its last separator); false when it has none and the directory is kept.
   bool SetProjectDirFromReportDir(const CString& report_dir);
@@ -111,6 +133,10 @@ class CAnalyze : public CObject {
   void FillSystemDir();
   bool OpenCalDatabase(bool flag);
   bool OpenAttrProxy();
+  // Opens both for a build; on failure records the reason in failure.
+  bool OpenBuildInputs(bool flag, std::wstring& failure);
+  // Records why a build failed and shows the settings error message.
+  void FailBuild(std::wstring& failure, std::wstring reason);
   // The library step: fills the bill and quota library keys; flag 1 reads
   // only the project's own quota library.
   void InitLibraries(int flag);
@@ -119,11 +145,20 @@ class CAnalyze : public CObject {
   SNYRAGetResultParam BillResultParam() const;
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
+  // progress shows how many records are filed.
   void BuildBillTables(const SNYRAQdDeClassResultInfo& result,
-                       const SNYRAQdDeClassResultInfo& other_items);
-  // Hands a bill record that enters the bill summary to the cloud-index data.
+                       const SNYRAQdDeClassResultInfo& other_items, NyProInterface& progress);
+  // Hands a bill record that enters the bill summary to the index analysis
+  // and the cloud-index data.
   void AddBillToCloudData(const TJQd& bill);
-  void AddCalculatedFloors(const std::vector<std::wstring>& floors);
+  void AppendCalculatedFloors(const std::vector<std::wstring>& floors);
+  // Replaces the index groups with those of "\AnalyzeComponent.xml" beside
+  // the system directory; none when it is missing or unreadable.
+  void ReadIndexSettingsFile();
+  // Answers of the index analysis (code 10); false for other codes.
+  bool IndexTreeItem(int code, CStringArray& items);
+  bool IndexItemData(int code, std::wstring_view name, CStringArray& rows);
+  bool IndexNewItemData(int code, std::wstring_view name, CStringArray& rows);
   // Reads the table files of one family after the project directory is set.
   void ReadBillFamily(const CString& report_dir);
   void ReadQuotaFamily(const CString& report_dir);
@@ -133,6 +168,7 @@ class CAnalyze : public CObject {
   std::vector<std::wstring> common_params_;  // the 20 common calculation parameter names
   std::vector<CString> cal_floors_;          // calculated-floor names, in build order
   ReportTables tables_;                      // bill and quota trees, component summary
+  AreaTables areas_;                         // building area, doors and windows, rooms
   CCloudDataMng cloud_;
   std::wstring system_dir_;          // with a trailing separator once filled
   std::wstring project_dir_;         // without a trailing separator
@@ -140,8 +176,10 @@ class CAnalyze : public CObject {
   std::wstring partition_;           // current partition; empty for the whole project
   std::set<std::wstring> partitions_;
   std::unique_ptr<IEAPObject> attr_proxy_;
-  CString bill_key_ = L"-1";   // bill library key of the last library step
-  CString quota_key_ = L"-1";  // quota library key of the last library step
+  CString bill_key_ = L"-1";    // bill library key of the last library step
+  CString quota_key_ = L"-1";   // quota library key of the last library step
+  std::wstring bill_failure_;   // see bill_build_failure()
+  std::wstring quota_failure_;  // see quota_build_failure()
 };
 
 // The engine, created on first call.

@@ -85,10 +85,10 @@ class REPORTDATA_API CInterQingDan {
   static void GetQdPriceData(CString name, CStringArray& rows);
 
   // Silent bill build from the project's calculation results: the report
-  // directory's parent is the project. Stops quietly, tables kept, when the
-  // calculation database or project description cannot be opened. The second
-  // argument is not written.
-  static void InitQdData(CString reportDir, CString& unused);
+  // directory's parent is the project. failure receives why the build could
+  // not read its inputs, and is emptied when it could; after a failed build
+  // Write_xml writes nothing.
+  static void InitQdData(CString reportDir, CString& failure);
   // Interactive rebuild: false when the dialog or the classification is
   // cancelled, the tables then stay as they were.
   static bool ShowQdListDialog();
@@ -344,9 +344,10 @@ class REPORTDATA_API DeTable1 {
   // Category names of the code 14 component summary; cleared first.
   static void GetMemTreeItem(CStringArray& items);
 
-  // Silent quota build; false, tables kept, when the calculation database or
-  // the project description cannot be opened. The second argument is not written.
-  static bool InitialTable(CString reportDir, CString& unused);
+  // Silent quota build; false when it could not read its inputs, with the
+  // reason in failure (emptied otherwise). After a failed build WriteXML
+  // writes nothing.
+  static bool InitialTable(CString reportDir, CString& failure);
   // Reloads the quota-side tables from their files; returns true.
   static bool InitialTableFromXml(CString reportDir);
   // Writes the quota-side table files; throws TableFileError as Write_xml does.

@@ -51,12 +51,11 @@ TEST_F(HostTest, EmptyTablesAnswerTheHeaderRowOnly) {
   CReportComMethod::SetCondition(L"外墙");
   using TotalFn = void (*)(CStringArray&);
   const std::vector<std::pair<TotalFn, int>> totals = {
-      {&CInterQingDan::GetTotalData, 12},    {&CInterQingDan2::GetTotalData, 13},
-      {&CInterHuiZong::GetTotalData, 12},    {&CAARInterHuiZong::GetTotalData, 10},
-      {&CInterDoorWindow::GetTotalData, 11}, {&RoomTable1::GetTotalData, 12},
-      {&RoomTable2::GetTotalData, 12},       {&CIZBfFenXi::GetTotalData, 10},
-      {&DeTable1::GetTotalData, 12},         {&DeTable2::GetTotalData, 12},
-      {&DeTable3::GetTotalData, 12}};
+      {&CInterQingDan::GetTotalData, 12}, {&CInterQingDan2::GetTotalData, 13},
+      {&CInterHuiZong::GetTotalData, 12}, {&CInterDoorWindow::GetTotalData, 11},
+      {&RoomTable1::GetTotalData, 12},    {&RoomTable2::GetTotalData, 12},
+      {&CIZBfFenXi::GetTotalData, 10},    {&DeTable1::GetTotalData, 12},
+      {&DeTable2::GetTotalData, 12},      {&DeTable3::GetTotalData, 12}};
   for (const auto& [total, columns] : totals) {
     CStringArray rows;
     total(rows);
@@ -71,14 +70,16 @@ TEST_F(HostTest, EmptyTablesAnswerTheHeaderRowOnly) {
   DeTable2::GetItemData(L"3层", rows);
   EXPECT_EQ(Strings(rows), Header(12, L"外墙"));
 
-  // The building-area and door-window answers are appended to what the array holds.
+  // The building-area and door-window answers are appended to what the array
+  // holds; an empty building area still has its total row.
   CStringArray appended;
   appended.Add(L"kept");
   CAARInterHuiZong::GetItemData(L"any name", appended);
-  ASSERT_EQ(appended.GetSize(), 11);
+  ASSERT_EQ(appended.GetSize(), 21);
   EXPECT_EQ(appended[0].str(), L"kept");
+  EXPECT_EQ(appended[17].str(), L"0.000000");
   CInterDoorWindow::GetTotalData(appended);
-  EXPECT_EQ(appended.GetSize(), 22);
+  EXPECT_EQ(appended.GetSize(), 32);
 }
 
 TEST_F(HostTest, TreeItemsOfAnEmptyEngine) {

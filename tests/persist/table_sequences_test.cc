@@ -48,10 +48,12 @@ TEST_F(TableSequencesTest, EachFamilyWritesItsOwnFiles) {
   engine_.Write_xml(dir_.wpath());
   EXPECT_EQ(
       Entries(dir_.path()),
-      (std::vector<std::string>{"CalFloor.xml", "CompTable.xml", "GlobalParas.xml",
+      (std::vector<std::string>{"CalFloor.xml", "CloudData.xml", "CompTable.xml", "GlobalParas.xml",
                                 "TongTablede.xml", "TongTableqd.xml", "de.xml", "mc.xml", "mj.xml",
                                 "qd.xml", "qdxhl.xml", "room1.xml", "room2.xml", "zbfx.xml"}));
-  EXPECT_EQ(dir_.Read("mj.xml"), "<工程数据 Version=\"10\" Table_Name=\"建筑面积汇总表\"/>");
+  EXPECT_EQ(dir_.Read("mj.xml"),
+            "<工程数据 Version=\"10\" Table_Name=\"建筑面积汇总表\"><Chapter "
+            "Name=\"建筑面积\"/></工程数据>");
   EXPECT_EQ(dir_.Read("room1.xml"), "<工程数据 Version=\"10\" Table_Name=\"门窗汇总表\"/>");
   EXPECT_EQ(dir_.Read("zbfx.xml"), "<工程数据 Version=\"10\" Table_Name=\"指标分析表\"/>");
   EXPECT_EQ(dir_.Read("CompTable.xml"), "<工程数据 Version=\"10\" Table_Name=\"构件表\"/>");
@@ -59,10 +61,11 @@ TEST_F(TableSequencesTest, EachFamilyWritesItsOwnFiles) {
 
   TempDir quota_dir;
   engine_.WriteXML(quota_dir.wpath());
-  EXPECT_EQ(Entries(quota_dir.path()),
-            (std::vector<std::string>{"CalFloor.xml", "CompTable.xml", "GlobalParas.xml",
-                                      "TongTablede.xml", "de1.xml", "de2.xml", "de3.xml", "mc.xml",
-                                      "mj.xml", "room1.xml", "room2.xml", "zbfx.xml"}));
+  EXPECT_EQ(
+      Entries(quota_dir.path()),
+      (std::vector<std::string>{"CalFloor.xml", "CloudData.xml", "CompTable.xml", "GlobalParas.xml",
+                                "TongTablede.xml", "de1.xml", "de2.xml", "de3.xml", "mc.xml",
+                                "mj.xml", "room1.xml", "room2.xml", "zbfx.xml"}));
 }
 
 TEST_F(TableSequencesTest, ReloadRestoresPartitionsFloorsAndTablesAndAppends) {

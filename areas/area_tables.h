@@ -1,0 +1,29 @@
+// The tables the engine builds from areas, openings and rooms rather than
+// from bill and quota items: the building-area summary (code 4), the door
+// and window summary (code 5, regrouped as codes 40 and 15) and the index
+// analysis (code 10). The engine owns one AreaTables by value; the builds
+// fill it, the table files restore it, and ReleaseAll empties it.
+#ifndef REPORTDATA_AREAS_AREA_TABLES_H_
+#define REPORTDATA_AREAS_AREA_TABLES_H_
+
+#include "areas/building_area.h"
+#include "areas/door_window.h"
+#include "areas/index_analysis.h"
+
+namespace reportdata {
+
+struct AreaTables {
+  CAreaSummaryTable building_area;
+  DoorWindowTable doors_windows;
+  IndexAnalysisTable index_analysis;
+
+  void Clear() {
+    building_area.Clear();
+    doors_windows.Clear();
+    index_analysis.Clear();
+  }
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_AREAS_AREA_TABLES_H_

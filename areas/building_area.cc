@@ -1,0 +1,95 @@
+// The building-area table: floor entries, their areas and the floor selection.
+#include "areas/building_area.h"
+
+#include "areas/sorted_view.h"
+#include "model/floor_spec.h"
+
+namespace reportdata {
+namespace {
+
+double SumQuantities(const std::vector<SAreaItem>& items) {
+  double sum = 0.0;
+  for (const SAreaItem& item : items) sum += LeadingDouble(item.quantity);
+  return sum;
+}
+
+}  // namespace
+
+double SAreaFloorItem::MainArea() const { return SumQuantities(mainItems) * num; }
+
+double SAreaFloorItem::BalconyArea() const { return SumQuantities(balconyItems) * num; }
+
+double SAreaFloorItem::StoreyArea() const {
+  return SumQuantities(mainItems) + SumQuantities(balconyItems);
+}
+
+SAreaFloorItem MakeAreaFloor(std::wstring_view label) {
+  SAreaFloorItem floor;
+  floor.label = label;
+  const FloorSpec spec = ParseFloorSpec(label);
+  floor.num = spec.count;
+  floor.grade = spec.order_key;
+  return floor;
+}
+
+bool SelectsFloor(std::wstring_view label, std::wstring_view wanted) {
+  return label == wanted || (IsSingleFloor(wanted) && CoversFloor(label, wanted));
+}
+
+bool IsBelowGround(std::wstring_view label) { return LeadingInt(label) < 1; }
+
+void CAreaSummaryTable::AddItem(std::wstring_view label, AreaKind kind, SAreaItem item) {
+  const std::wstring key(label);
+  auto [slot, added] = by_label_.try_emplace(key, floors_.size());
+  if (added) floors_.push_back(MakeAreaFloor(label));
+  SAreaFloorItem& floor = floors_[slot->second];
+  (kind == AreaKind::kMain ? floor.mainItems : floor.balconyItems).push_back(std::move(item));
+}
+
+void CAreaSummaryTable::AppendFloor(SAreaFloorItem floor) {
+  by_label_.try_emplace(floor.label, floors_.size());
+  floors_.push_back(std::move(floor));
+}
+
+void CAreaSummaryTable::Clear() {
+  floors_.clear();
+  by_label_.clear();
+}
+
+double CAreaSummaryTable::Area() const {
+  double area = 0.0;
+  for (const SAreaFloorItem& floor : floors_) area += floor.Area();
+  return area;
+}
+
+ProjectAreas CAreaSummaryTable::Areas() const {
+  ProjectAreas areas;
+  for (const SAreaFloorItem& floor : floors_) {
+    const double area = floor.Area();
+    areas.total += area;
+    (IsBelowGround(floor.label) ? areas.below_ground : areas.above_ground) += area;
+    if (LeadingInt(floor.label) == 1) areas.first_floor = area;
+  }
+  return areas;
+}
+
+CAreaSummaryTable CAreaSummaryTable::SelectFloors(const std::vector<std::wstring>& labels) const {
+  CAreaSummaryTable copy;
+  copy.name_ = name_;
+  for (const SAreaFloorItem& floor : floors_) {
+    for (const std::wstring& label : labels) {
+      if (!SelectsFloor(floor.label, label)) continue;
+      SAreaFloorItem selected = MakeAreaFloor(label);
+      selected.mainItems = floor.mainItems;
+      selected.balconyItems = floor.balconyItems;
+      copy.AppendFloor(std::move(selected));
+    }
+  }
+  return copy;
+}
+
+std::vector<const SAreaFloorItem*> CAreaSummaryTable::SortedFloors() const {
+  return ByGrade(floors_);
+}
+
+}  // namespace reportdata

@@ -1,0 +1,152 @@
+// The door and window table: filing occurrences, counts and the selection.
+#include "areas/door_window.h"
+
+#include <unordered_set>
+
+#include "areas/building_area.h"
+#include "areas/keyed_list.h"
+#include "model/catalogues.h"
+#include "model/floor_spec.h"
+
+namespace reportdata {
+namespace {
+
+template <typename Node>
+const std::wstring& LabelOf(const Node& node) {
+  return node.label;
+}
+
+}  // namespace
+
+int SDoorWindowFloor::Count() const {
+  int pieces = 0;
+  for (const SDoorWindowPos& entry : merged) pieces += entry.count;
+  return num * pieces;
+}
+
+void SDoorWindowFloor::AddOccurrence(std::wstring_view position, std::wstring_view key) {
+  all.push_back({std::wstring(position), std::wstring(key), 1});
+  SDoorWindowPos& entry = FindOrAppend(
+      merged, merged_index, key,
+      [](const SDoorWindowPos& pos) -> const std::wstring& { return pos.key; },
+      [&] {
+        return SDoorWindowPos{std::wstring(position), std::wstring(key), 0};
+      });
+  ++entry.count;
+}
+
+int SDoorWindowType::Count() const {
+  int pieces = 0;
+  for (const SDoorWindowFloor& floor : floors) pieces += floor.Count();
+  return pieces;
+}
+
+int SDoorWindowKind::Count() const {
+  int pieces = 0;
+  for (const SDoorWindowType& type : types) pieces += type.Count();
+  return pieces;
+}
+
+std::wstring_view DoorWindowKindText(std::wstring_view code) {
+  struct Kind {
+    std::wstring_view code;
+    std::wstring_view text;
+  };
+  static constexpr Kind kKinds[] = {
+      {L"MCD\\M", L"门"},       {L"MCD\\C", L"窗"},         {L"MCD\\PC", L"飘窗"},
+      {L"MCD\\QD", L"墙洞"},    {L"MCD\\ZPC", L"转角飘窗"}, {L"MCD\\LHC", L"老虎窗"},
+      {L"MCD\\DXC", L"带形窗"},
+  };
+  for (const Kind& kind : kKinds) {
+    if (kind.code == code) return kind.text;
+  }
+  return {};
+}
+
+SDoorWindowFloor MakeDoorWindowFloor(std::wstring_view label) {
+  SDoorWindowFloor floor;
+  floor.label = label;
+  const FloorSpec spec = ParseFloorSpec(label);
+  floor.num = spec.count;
+  floor.grade = spec.order_key;
+  return floor;
+}
+
+void DoorWindowTable::Add(const SDoorWindowRecord& record) {
+  const std::wstring_view kind_text = DoorWindowKindText(record.code);
+  SDoorWindowKind& kind = FindOrAppend(
+      kinds_, kind_index_, kind_text,
+      [](const SDoorWindowKind& k) -> const std::wstring& { return k.kind; },
+      [&] {
+        return SDoorWindowKind{std::wstring(kind_text), {}, {}};
+      });
+  SDoorWindowType& type = FindOrAppend(
+      kind.types, kind.type_index, record.type_name,
+      [](const SDoorWindowType& t) -> const std::wstring& { return t.name; },
+      [&] {
+        return SDoorWindowType{record.type_name, {}, {}};
+      });
+  SDoorWindowFloor& floor =
+      FindOrAppend(type.floors, type.floor_index, record.floor, LabelOf<SDoorWindowFloor>,
+                   [&] { return MakeDoorWindowFloor(record.floor); });
+  floor.AddOccurrence(record.position, record.key);
+}
+
+void DoorWindowTable::Clear() {
+  kinds_.clear();
+  kind_index_.Reset();
+}
+
+std::vector<std::wstring> DoorWindowTable::FloorLabels() const {
+  std::vector<std::wstring> labels;
+  std::unordered_set<std::wstring> seen;
+  for (const SDoorWindowKind& kind : kinds_) {
+    for (const SDoorWindowType& type : kind.types) {
+      for (const SDoorWindowFloor& floor : type.floors) {
+        if (seen.insert(floor.label).second) labels.push_back(floor.label);
+      }
+    }
+  }
+  return labels;
+}
+
+std::vector<SDoorWindowKind> DoorWindowTable::Select(const std::vector<std::wstring>& floors,
+                                                     const std::vector<std::wstring>& codes) const {
+  std::vector<SDoorWindowKind> selected;
+  for (const SDoorWindowKind& kind : kinds_) {
+    for (const std::wstring& code : codes) {
+      if (DoorWindowKindText(code) != kind.kind) continue;
+      SDoorWindowKind copy{kind.kind, {}, {}};
+      for (const SDoorWindowType& type : kind.types) {
+        SDoorWindowType kept{type.name, {}, {}};
+        for (const SDoorWindowFloor& floor : type.floors) {
+          for (const std::wstring& wanted : floors) {
+            if (!SelectsFloor(floor.label, wanted)) continue;
+            SDoorWindowFloor relabelled = MakeDoorWindowFloor(wanted);
+            relabelled.all = floor.all;
+            relabelled.merged = floor.merged;
+            kept.floors.push_back(std::move(relabelled));
+          }
+        }
+        if (!kept.floors.empty()) copy.types.push_back(std::move(kept));
+      }
+      if (!copy.types.empty()) selected.push_back(std::move(copy));
+    }
+  }
+  return selected;
+}
+
+void AddDoorWindows(const std::vector<SNYDoorWindowRecord>& records, DoorWindowTable& table) {
+  SDoorWindowRecord occurrence;
+  for (const SNYDoorWindowRecord& record : records) {
+    const ComponentKind* kind = FindComponentKind(record.type);
+    occurrence.code = kind != nullptr ? std::wstring(kind->code) : std::wstring();
+    occurrence.floor = record.floor.str();
+    occurrence.position = record.position.IsEmpty() ? L"其他位置" : record.position.str();
+    occurrence.type_name = record.typeName.str();
+    occurrence.key = record.key.str();
+    table.Add(occurrence);
+  }
+}
+
+}  // namespace reportdata

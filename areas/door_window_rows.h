@@ -1,0 +1,33 @@
+// The rows of the door and window table: layout A of the kinds (code 5), and
+// the flagged stream of the regrouped view (code 40).
+#ifndef REPORTDATA_AREAS_DOOR_WINDOW_ROWS_H_
+#define REPORTDATA_AREAS_DOOR_WINDOW_ROWS_H_
+
+#include <string_view>
+#include <vector>
+
+#include "areas/door_window.h"
+#include "areas/door_window_regroup.h"
+#include "reportdata/framework.h"
+
+namespace reportdata {
+
+struct DoorWindowRowOptions {
+  const std::wstring* kind = nullptr;  // only the kind of this text; every kind when null
+  bool occurrences = false;            // occurrence rows below each floor row
+  bool merge = true;                   // occurrence rows of the merged list, else of all
+};
+
+// Appends the header row and the rows of eleven cells of `kinds`.
+void WriteDoorWindowRows(const std::vector<SDoorWindowKind>& kinds,
+                         const DoorWindowRowOptions& options, std::wstring_view condition,
+                         CStringArray& rows);
+
+// Appends the stream of the regrouped kinds whose text equals `name` (every
+// kind when it is empty).
+void StreamDoorWindows(const std::vector<RegroupedKind>& kinds, std::wstring_view name,
+                       CStringArray& out);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_AREAS_DOOR_WINDOW_ROWS_H_

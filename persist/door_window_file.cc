@@ -1,0 +1,73 @@
+// "\mc.xml": the door and window table, kind by kind.
+#include "persist/area_table_files.h"
+#include "persist/report_table_files.h"
+
+namespace reportdata {
+namespace {
+
+// The text of the attribute `name` of element, empty when absent.
+std::wstring Text(pugi::xml_node element, const char* name) {
+  for (const pugi::xml_attribute attribute : element.attributes()) {
+    if (NameIs(attribute, name)) return WideValue(attribute);
+  }
+  return {};
+}
+
+SDoorWindowFloor ReadFloor(pugi::xml_node element) {
+  SDoorWindowFloor floor = MakeDoorWindowFloor(Text(element, "Name"));
+  ForEachChildElement(element, [&](pugi::xml_node record) {
+    floor.AddOccurrence(Text(record, "Position"), Text(record, "Formula"));
+  });
+  return floor;
+}
+
+SDoorWindowType ReadType(pugi::xml_node element) {
+  SDoorWindowType type{Text(element, "Name"), {}, {}};
+  ForEachChildElement(element,
+                      [&](pugi::xml_node floor) { type.floors.push_back(ReadFloor(floor)); });
+  return type;
+}
+
+void ReadKind(pugi::xml_node element, SDoorWindowKind& kind) {
+  kind.kind = Text(element, "ChapterName");
+  ForEachChildElement(element, [&](pugi::xml_node type) { kind.types.push_back(ReadType(type)); });
+}
+
+void WriteKind(XmlWriter& writer, const SDoorWindowKind& kind) {
+  writer.Attribute("ChapterName", kind.kind);
+  long long type_number = 0;
+  for (const SDoorWindowType& type : kind.types) {
+    writer.StartElement("Obj", type_number++);
+    writer.Attribute("Name", type.name);
+    long long floor_number = 0;
+    for (const SDoorWindowFloor& floor : type.floors) {
+      writer.StartElement("Floor", floor_number++);
+      writer.Attribute("Name", floor.label);
+      writer.IntAttribute("Num", floor.num);
+      writer.IntAttribute("Grade", floor.grade);
+      long long record_number = 0;
+      for (const SDoorWindowPos& occurrence : floor.all) {
+        writer.StartElement("Floor", record_number++);
+        writer.Attribute("Position", occurrence.position);
+        writer.Attribute("Formula", occurrence.key);
+        writer.EndElement();
+      }
+      writer.EndElement();
+    }
+    writer.EndElement();
+  }
+}
+
+}  // namespace
+
+void WriteDoorWindows(std::wstring_view dir, const DoorWindowTable& table) {
+  WriteTableFile(dir, kDoorWindowFile, table.kinds(), WriteKind);
+}
+
+void ReadDoorWindows(std::wstring_view dir, DoorWindowTable& table) {
+  std::vector<SDoorWindowKind> kinds;
+  ReadTopLevelNodes(dir, kDoorWindowFile.file_name, kinds, ReadKind);
+  for (SDoorWindowKind& kind : kinds) table.kinds().push_back(std::move(kind));
+}
+
+}  // namespace reportdata

@@ -1,0 +1,196 @@
+// Building-area intake, floor selection, rows, project areas and "\mj.xml".
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "areas/area_intake.h"
+#include "areas/building_area_rows.h"
+#include "persist/area_table_files.h"
+#include "reportdata/errors.h"
+#include "support/temp_dir.h"
+
+namespace reportdata {
+namespace {
+
+// "label n<num> g<grade> M[quantities] B[quantities]" per entry, "; "-joined.
+std::wstring Describe(const CAreaSummaryTable& table) {
+  std::wstring text;
+  for (const SAreaFloorItem& floor : table.floors()) {
+    if (!text.empty()) text += L"; ";
+    text += floor.label + L" n" + std::to_wstring(floor.num) + L" g" + std::to_wstring(floor.grade);
+    for (const auto* items : {&floor.mainItems, &floor.balconyItems}) {
+      text += items == &floor.mainItems ? L" M[" : L" B[";
+      for (const SAreaItem& item : *items) text += item.quantity + L",";
+      text += L"]";
+    }
+  }
+  return text;
+}
+
+std::vector<std::wstring> Texts(const CStringArray& array) {
+  std::vector<std::wstring> texts;
+  for (INT_PTR i = 0; i < array.GetSize(); ++i) texts.push_back(array[i].str());
+  return texts;
+}
+
+CAreaSummaryTable Intake(const std::vector<SNYFloorAreaRecord>& records,
+                         std::vector<CString>& project) {
+  CAreaSummaryTable table;
+  AddFloorAreas(records, project, table);
+  return table;
+}
+
+TEST(BuildingAreaTest, IntakeFilesRecordsOnProjectFloors) {
+  struct Case {
+    const char* what;
+    std::vector<CString> project;
+    std::vector<SNYFloorAreaRecord> records;
+    std::wstring table;
+  };
+  const Case cases[] = {
+      {"below 0.001 dropped, 0.001 kept",
+       {L"1"},
+       {{L"1", L"FL_MainArea", 0.0005}, {L"1", L"FL_MainArea", 0.001}},
+       L"1 n1 g10 M[0.001,] B[]"},
+      {"two main items on one label, other kinds skipped",
+       {L"2"},
+       {{L"2", L"FL_MainArea", 5},
+        {L"2", L"FL_Other", 9},
+        {L"2", L"FL_MainArea", 6.25},
+        {L"2", L"FL_YTArea", 1.5}},
+       L"2 n1 g20 M[5.000,6.250,] B[1.500,]"},
+      {"a single floor lands on the range standing for it",
+       {L"1", L"3,5"},
+       {{L"4", L"FL_MainArea", 100}},
+       L"3,5 n3 g30 M[100.000,] B[]"},
+      {"a range lands on each single project floor",
+       {L"3", L"4", L"5"},
+       {{L"3,5", L"FL_YTArea", 2}},
+       L"3 n1 g30 M[] B[2.000,]; 4 n1 g40 M[] B[2.000,]; 5 n1 g50 M[] B[2.000,]"},
+      {"list, basement, label 0 and full-width range",
+       {L"3/5/7", L"0", L"-1", L"8，9"},
+       {{L"3/5/7", L"FL_MainArea", 1},
+        {L"0", L"FL_MainArea", 1},
+        {L"-1", L"FL_MainArea", 1},
+        {L"8,9", L"FL_MainArea", 1}},
+       L"3/5/7 n3 g30 M[1.000,] B[]; 0 n1 g-1000 M[1.000,] B[]; -1 n1 g-10 M[1.000,] B[]; "
+       L"8，9 n2 g80 M[1.000,] B[]"},
+  };
+  for (const Case& c : cases) {
+    std::vector<CString> project = c.project;
+    EXPECT_EQ(Describe(Intake(c.records, project)), c.table) << c.what;
+    EXPECT_EQ(project.size(), c.project.size()) << c.what;
+  }
+}
+
+TEST(BuildingAreaTest, UnknownFloorsAreAppendedToTheProject) {
+  std::vector<CString> project = {L"1"};
+  const CAreaSummaryTable table =
+      Intake({{L"2,3", L"FL_MainArea", 10}, {L"3", L"FL_MainArea", 1}}, project);
+  EXPECT_EQ(Describe(table), L"2 n1 g20 M[10.000,] B[]; 3 n1 g30 M[10.000,1.000,] B[]");
+  EXPECT_EQ(project, (std::vector<CString>{L"1", L"2", L"3"}));
+}
+
+TEST(BuildingAreaTest, RowsOfAMultiStoreyFloor) {
+  std::vector<CString> project = {L"3,5", L"1"};
+  const CAreaSummaryTable table =
+      Intake({{L"3,5", L"FL_MainArea", 100}, {L"1", L"FL_YTArea", 20}}, project);
+  CStringArray rows;
+  rows.Add(CString(L"kept"));
+  WriteBuildingAreaRows(table, L"条件", rows);
+  const std::vector<std::wstring> cells = Texts(rows);
+  ASSERT_EQ(cells.size(), 1u + 6 * 10);
+  EXPECT_EQ(cells[0], L"kept");
+  EXPECT_EQ(cells[3], L"条件");
+  const std::vector<std::wstring> total(cells.begin() + 11, cells.begin() + 21);
+  EXPECT_EQ(total, (std::vector<std::wstring>{L"2", L"0", L"建筑面积", L"", L"", L"m2",
+                                              L"320.000000", L"", L"", L""}));
+  // Floor 1 sorts before 3,5; its balcony row, then floor 3,5 and its main row.
+  EXPECT_EQ(cells[21 + 3], L"1层");
+  EXPECT_EQ(cells[31 + 4], L"阳台建筑面积");
+  EXPECT_EQ(cells[41 + 3], L"3,5层");
+  EXPECT_EQ(cells[41 + 6], L"300.000000");
+  const std::vector<std::wstring> item(cells.begin() + 51, cells.end());
+  EXPECT_EQ(item, (std::vector<std::wstring>{L"6", L"5", L"", L"", L"主体建筑面积", L"m2",
+                                             L"300.000000", L"", L"100.000000*3层", L""}));
+
+  CStringArray stream;
+  StreamBuildingArea(table, stream);
+  const std::vector<std::wstring> flat = Texts(stream);
+  ASSERT_EQ(flat.size(), 2u + 9 + 2 * 7);
+  EXPECT_EQ(flat[2], L"320.000000");
+  EXPECT_EQ(flat[8], L"320.000000");  // above ground
+  EXPECT_EQ(flat[10], L"20.000000");  // above-ground balcony
+  EXPECT_EQ(flat[17], L"");           // floor 1 is one storey
+  EXPECT_EQ(flat.back(), L"100.00×3层");
+}
+
+TEST(BuildingAreaTest, ProjectAreasAndFloorSelection) {
+  std::vector<CString> project = {L"0", L"-1", L"1", L"3,5"};
+  const CAreaSummaryTable table = Intake({{L"0", L"FL_MainArea", 7},
+                                          {L"-1", L"FL_MainArea", 3},
+                                          {L"1", L"FL_MainArea", 5},
+                                          {L"3,5", L"FL_MainArea", 2}},
+                                         project);
+  const ProjectAreas areas = table.Areas();
+  EXPECT_DOUBLE_EQ(areas.total, 21);
+  EXPECT_DOUBLE_EQ(areas.below_ground, 10);
+  EXPECT_DOUBLE_EQ(areas.above_ground, 11);
+  EXPECT_DOUBLE_EQ(areas.first_floor, 5);
+  EXPECT_DOUBLE_EQ(CAreaSummaryTable().Areas().total, 0);
+
+  EXPECT_EQ(Describe(table.SelectFloors({L"3", L"4", L"1"})),
+            L"1 n1 g10 M[5.000,] B[]; 3 n1 g30 M[2.000,] B[]; 4 n1 g40 M[2.000,] B[]");
+  EXPECT_EQ(Describe(table.SelectFloors({L"3,5", L"2"})), L"3,5 n3 g30 M[2.000,] B[]");
+}
+
+TEST(BuildingAreaTest, FileKeepsNumAndGradeAndSkipsForeignShapes) {
+  testing::TempDir dir;
+  CAreaSummaryTable table;
+  table.AddItem(L"3,5", AreaKind::kMain, {L"100.000", L"a+b"});
+  table.AddItem(L"3,5", AreaKind::kBalcony, {L"2.500", L""});
+  SAreaFloorItem odd = MakeAreaFloor(L"7");
+  odd.num = 4;  // written by another build: the file's count wins over the label's
+  odd.mainItems.push_back({L"1.000", L""});
+  table.AppendFloor(odd);
+  WriteBuildingArea(dir.wpath(), table);
+
+  CAreaSummaryTable read;
+  ReadBuildingArea(dir.wpath(), read);
+  EXPECT_EQ(Describe(read), Describe(table));
+  EXPECT_EQ(read.floors()[0].mainItems[0].formula, L"a+b");
+
+  const std::string two_chapters =
+      "<工程数据><Chapter Name=\"建筑面积\"/><Chapter Name=\"建筑面积\"/></工程数据>";
+  const std::string foreign_node =
+      "<工程数据><Chapter><Chapter0 Name=\"1\" Num=\"1\" Grade=\"10\"><Node Type=\"Other\" "
+      "Quantity=\"1\"/><Node Type=\"Main\" Quantity=\"2\"/></Chapter0></Chapter></工程数据>";
+  struct Case {
+    std::string bytes;
+    std::wstring table;
+    bool throws;
+  };
+  const Case cases[] = {
+      {two_chapters, L"", false},
+      {"<工程数据><Chapter>", L"", false},
+      {foreign_node, L"1 n1 g10 M[2,] B[]", false},
+      {"<其他/>", L"", true},
+      {"<工程数据><Chapter><Chapter0 Name=\"1\"/>text</Chapter></工程数据>", L"", true},
+  };
+  for (const Case& c : cases) {
+    dir.Write("mj.xml", c.bytes);
+    CAreaSummaryTable hostile;
+    bool thrown = false;
+    try {
+      ReadBuildingArea(dir.wpath(), hostile);
+    } catch (const TableFileError&) {
+      thrown = true;
+    }
+    EXPECT_EQ(thrown, c.throws) << c.bytes;
+    EXPECT_EQ(Describe(hostile), c.table) << c.bytes;
+  }
+}
+
+}  // namespace
+}  // namespace reportdata
