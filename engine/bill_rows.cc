@@ -14,12 +14,12 @@ bool Contains(std::wstring_view text, std::wstring_view part) {
 }
 
 // The condition keeps a bill item whose name or feature description holds it.
-bool BillItemChosen(const SQdItemNode& item, std::wstring_view condition) {
+bool ItemChosen(const SQdItemNode& item, std::wstring_view condition) {
   return condition.empty() || Contains(item.name, condition) || Contains(item.feature, condition);
 }
 
 // The condition keeps a quota item whose name or classification text holds it.
-bool QuotaItemChosen(const SDeItemNode& item, std::wstring_view condition) {
+bool ItemChosen(const SDeItemNode& item, std::wstring_view condition) {
   return condition.empty() || Contains(item.name, condition) ||
          Contains(CategoryText(item.categories), condition);
 }
@@ -60,7 +60,7 @@ std::vector<ItemSum> SumItems(const std::vector<Item>& items, SumOf&& sum_of, bo
   return sums;
 }
 
-void PutQuotaItem(CStringArray& out, const SDeItemNode& item, double quantity) {
+void PutItem(CStringArray& out, const SDeItemNode& item, double quantity) {
   Put(out, L"#DEItemFlag#");
   Put(out, item.code);
   Put(out, item.name);
@@ -69,7 +69,7 @@ void PutQuotaItem(CStringArray& out, const SDeItemNode& item, double quantity) {
   Put(out, CategoryText(item.categories));
 }
 
-void PutBillItem(CStringArray& out, const SQdItemNode& item, double quantity) {
+void PutItem(CStringArray& out, const SQdItemNode& item, double quantity) {
   Put(out, L"#QDItemFlag#");
   Put(out, item.code);
   Put(out, item.name);
@@ -79,30 +79,76 @@ void PutBillItem(CStringArray& out, const SQdItemNode& item, double quantity) {
   Put(out, item.extra);
 }
 
+// The chapter tables whose items hold their floors directly: the bill
+// summary (bill items) and the consumption and quota summaries (quota items).
+void SortItems(SQdChapterNode& chapter) { SortBillItems(chapter); }
+void SortItems(SDeChapterNode& chapter) { SortQuotaItems(chapter); }
+std::wstring ItemText(const SQdItemNode& item) { return BillItemText(item); }
+std::wstring ItemText(const SDeItemNode& item) {
+  return QuotaItemText(item.code, item.name, item.categories);
+}
+
+// Walks the chosen chapters in chapter order, their items sorted: a chapter
+// with a visible item is opened, then each visible item is visited with its
+// quantity.
+template <typename Chapter, typename SumOf, typename Open, typename Visit>
+void WalkChapters(std::vector<Chapter>& chapters, HashIndex& index, const ChapterChoice& choice,
+                  SumOf&& sum_of, Open&& open, Visit&& visit) {
+  SortChapters(chapters, index);
+  for (Chapter& chapter : chapters) {
+    if (!ChapterChosen(chapter.name, choice)) continue;
+    SortItems(chapter);
+    bool any = false;
+    const std::vector<ItemSum> sums = SumItems(chapter.items, sum_of, any);
+    if (!any) continue;
+    open(chapter);
+    for (size_t i = 0; i < chapter.items.size(); ++i) {
+      if (sums[i].visible) visit(chapter.items[i], sums[i].quantity);
+    }
+  }
+}
+
+template <typename Chapter>
+void WriteChapterRows(std::vector<Chapter>& chapters, HashIndex& index, const ChapterChoice& choice,
+                      const RowOptions& options, RowWriter& writer) {
+  int chapter_row = 0;
+  WalkChapters(
+      chapters, index, choice,
+      [&](const auto& item) { return SumFloors(item.floors, options.filter); },
+      [&](const Chapter& chapter) { chapter_row = writer.AddRow(0, {chapter.name}); },
+      [&](auto& item, double quantity) {
+        const std::wstring text = ItemText(item);
+        const int row = writer.AddRow(
+            chapter_row, {L"", text, L"", L"", L"", item.unit, FormatQuantity(quantity)});
+        WriteFloorRows(writer, row, text, item.floors, item.floor_index, options);
+      });
+}
+
+template <typename Chapter>
+void StreamChapters(CStringArray& out, std::vector<Chapter>& chapters, HashIndex& index,
+                    const ChapterChoice& choice, const StreamOptions& options) {
+  WalkChapters(
+      chapters, index, choice,
+      [&](const auto& item) {
+        return ItemChosen(item, choice.condition) ? SumFloors(item.floors, options.filter)
+                                                  : ItemSum{};
+      },
+      [&](const Chapter& chapter) {
+        Put(out, L"#ZhangFlag#");
+        Put(out, chapter.name);
+      },
+      [&](auto& item, double quantity) {
+        PutItem(out, item, quantity);
+        StreamFloors(out, item.floors, item.floor_index, options);
+      });
+}
+
 }  // namespace
 
 void WriteBillSummaryRows(std::vector<SQdChapterNode>& chapters, HashIndex& index,
                           const ChapterChoice& choice, const RowOptions& options,
                           RowWriter& writer) {
-  SortChapters(chapters, index);
-  for (SQdChapterNode& chapter : chapters) {
-    if (!ChapterChosen(chapter.name, choice)) continue;
-    SortBillItems(chapter);
-    bool any = false;
-    const std::vector<ItemSum> sums = SumItems(
-        chapter.items,
-        [&](const SQdItemNode& item) { return SumFloors(item.floors, options.filter); }, any);
-    if (!any) continue;
-    const int chapter_row = writer.AddRow(0, {chapter.name});
-    for (size_t i = 0; i < chapter.items.size(); ++i) {
-      if (!sums[i].visible) continue;
-      SQdItemNode& item = chapter.items[i];
-      const std::wstring text = BillItemText(item);
-      const int row = writer.AddRow(
-          chapter_row, {L"", text, L"", L"", L"", item.unit, FormatQuantity(sums[i].quantity)});
-      WriteFloorRows(writer, row, text, item.floors, item.floor_index, options);
-    }
-  }
+  WriteChapterRows(chapters, index, choice, options, writer);
 }
 
 void WriteBillConsumptionRows(std::vector<SQdXhlChapterNode>& chapters, HashIndex& index,
@@ -132,7 +178,7 @@ void WriteBillConsumptionRows(std::vector<SQdXhlChapterNode>& chapters, HashInde
       for (SDeItemNode& quota : item.quotas) {
         const ItemSum sum = SumFloors(quota.floors, options.filter);
         if (!sum.visible) continue;
-        const std::wstring text = QuotaItemText(quota.code, quota.name, quota.categories);
+        const std::wstring text = ItemText(quota);
         const int quota_row = writer.AddRow(
             bill_row, {L"", L"", text, L"", L"", L"", quota.unit, FormatQuantity(sum.quantity)});
         WriteFloorRows(writer, quota_row, text, quota.floors, quota.floor_index, options);
@@ -144,51 +190,12 @@ void WriteBillConsumptionRows(std::vector<SQdXhlChapterNode>& chapters, HashInde
 void WriteQuotaChapterRows(std::vector<SDeChapterNode>& chapters, HashIndex& index,
                            const ChapterChoice& choice, const RowOptions& options,
                            RowWriter& writer) {
-  SortChapters(chapters, index);
-  for (SDeChapterNode& chapter : chapters) {
-    if (!ChapterChosen(chapter.name, choice)) continue;
-    SortQuotaItems(chapter);
-    bool any = false;
-    const std::vector<ItemSum> sums = SumItems(
-        chapter.items,
-        [&](const SDeItemNode& item) { return SumFloors(item.floors, options.filter); }, any);
-    if (!any) continue;
-    const int chapter_row = writer.AddRow(0, {chapter.name});
-    for (size_t i = 0; i < chapter.items.size(); ++i) {
-      if (!sums[i].visible) continue;
-      SDeItemNode& item = chapter.items[i];
-      const std::wstring text = QuotaItemText(item.code, item.name, item.categories);
-      const int row = writer.AddRow(
-          chapter_row, {L"", text, L"", L"", L"", item.unit, FormatQuantity(sums[i].quantity)});
-      WriteFloorRows(writer, row, text, item.floors, item.floor_index, options);
-    }
-  }
+  WriteChapterRows(chapters, index, choice, options, writer);
 }
 
 void StreamBillSummary(CStringArray& out, std::vector<SQdChapterNode>& chapters, HashIndex& index,
                        const ChapterChoice& choice, const StreamOptions& options) {
-  SortChapters(chapters, index);
-  for (SQdChapterNode& chapter : chapters) {
-    if (!ChapterChosen(chapter.name, choice)) continue;
-    SortBillItems(chapter);
-    bool any = false;
-    const std::vector<ItemSum> sums = SumItems(
-        chapter.items,
-        [&](const SQdItemNode& item) {
-          return BillItemChosen(item, choice.condition) ? SumFloors(item.floors, options.filter)
-                                                        : ItemSum{};
-        },
-        any);
-    if (!any) continue;
-    Put(out, L"#ZhangFlag#");
-    Put(out, chapter.name);
-    for (size_t i = 0; i < chapter.items.size(); ++i) {
-      if (!sums[i].visible) continue;
-      SQdItemNode& item = chapter.items[i];
-      PutBillItem(out, item, sums[i].quantity);
-      StreamFloors(out, item.floors, item.floor_index, options);
-    }
-  }
+  StreamChapters(out, chapters, index, choice, options);
 }
 
 void StreamBillConsumption(CStringArray& out, std::vector<SQdXhlChapterNode>& chapters,
@@ -202,8 +209,8 @@ void StreamBillConsumption(CStringArray& out, std::vector<SQdXhlChapterNode>& ch
     sums.reserve(chapter.items.size());
     bool any = false;
     for (const SQdXhlItemNode& item : chapter.items) {
-      sums.push_back(BillItemChosen(item.bill, choice.condition) ? SumXhlItem(item, options.filter)
-                                                                 : XhlItemSums{});
+      sums.push_back(ItemChosen(item.bill, choice.condition) ? SumXhlItem(item, options.filter)
+                                                             : XhlItemSums{});
       any = any || sums.back().visible;
     }
     if (!any) continue;
@@ -213,12 +220,12 @@ void StreamBillConsumption(CStringArray& out, std::vector<SQdXhlChapterNode>& ch
     for (size_t i = 0; i < chapter.items.size(); ++i) {
       if (!sums[i].visible) continue;
       SQdXhlItemNode& item = chapter.items[i];
-      PutBillItem(out, item.bill, sums[i].bill.quantity);
+      PutItem(out, item.bill, sums[i].bill.quantity);
       SortQuotaItems(item);
       for (SDeItemNode& quota : item.quotas) {
         const ItemSum sum = SumFloors(quota.floors, options.filter);
         if (!sum.visible) continue;
-        PutQuotaItem(out, quota, sum.quantity);
+        PutItem(out, quota, sum.quantity);
         StreamFloors(out, quota.floors, quota.floor_index, options);
       }
     }
@@ -227,28 +234,7 @@ void StreamBillConsumption(CStringArray& out, std::vector<SQdXhlChapterNode>& ch
 
 void StreamQuotaChapters(CStringArray& out, std::vector<SDeChapterNode>& chapters, HashIndex& index,
                          const ChapterChoice& choice, const StreamOptions& options) {
-  SortChapters(chapters, index);
-  for (SDeChapterNode& chapter : chapters) {
-    if (!ChapterChosen(chapter.name, choice)) continue;
-    SortQuotaItems(chapter);
-    bool any = false;
-    const std::vector<ItemSum> sums = SumItems(
-        chapter.items,
-        [&](const SDeItemNode& item) {
-          return QuotaItemChosen(item, choice.condition) ? SumFloors(item.floors, options.filter)
-                                                         : ItemSum{};
-        },
-        any);
-    if (!any) continue;
-    Put(out, L"#ZhangFlag#");
-    Put(out, chapter.name);
-    for (size_t i = 0; i < chapter.items.size(); ++i) {
-      if (!sums[i].visible) continue;
-      SDeItemNode& item = chapter.items[i];
-      PutQuotaItem(out, item, sums[i].quantity);
-      StreamFloors(out, item.floors, item.floor_index, options);
-    }
-  }
+  StreamChapters(out, chapters, index, choice, options);
 }
 
 void StreamPrices(CStringArray& out, std::vector<SQdChapterNode>& chapters, HashIndex& index,
@@ -261,7 +247,7 @@ void StreamPrices(CStringArray& out, std::vector<SQdChapterNode>& chapters, Hash
     Put(out, L"#ZhangFlag#");
     Put(out, chapter.name);
     for (const SQdItemNode& item : chapter.items) {
-      PutBillItem(out, item, SumFloors(item.floors, filter).quantity);
+      PutItem(out, item, SumFloors(item.floors, filter).quantity);
     }
   }
 }

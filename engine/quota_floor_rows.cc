@@ -104,136 +104,158 @@ bool GroupChosen(std::wstring_view spec, std::wstring_view name) {
          name.back() == L'层';
 }
 
-void WriteQuotaByFloorRows(std::vector<SDeFloorGroupNode>& groups, FloorIndex& index,
-                           std::wstring_view name, const RowOptions& options, RowWriter& writer) {
-  const std::wstring_view partition = options.filter.partition;
+namespace {
+
+// The chosen floor groups with something visible, in floor order.
+template <typename Group, typename Visit>
+void WalkGroups(std::vector<Group>& groups, FloorIndex& index, std::wstring_view name,
+                const RowFilter& filter, Visit&& visit) {
   SortFloors(groups, index);
-  for (SDeFloorGroupNode& group : groups) {
+  for (Group& group : groups) {
     if (!GroupChosen(group.spec, name)) continue;
-    const FloorMatch match(options.filter, group.spec);
-    if (!GroupVisible(group, match, partition)) continue;
-    const std::wstring floor_text = FloorText(group.spec);
-    const int group_row = writer.AddRow(0, {floor_text});
-    SortChapters(group.chapters, group.chapter_index);
-    for (SDeFloorChapterNode& chapter : group.chapters) {
-      if (!ChapterVisible(chapter, match, partition)) continue;
-      const int chapter_row = writer.AddRow(group_row, {chapter.name});
-      SortQuotaItems(chapter);
-      for (SDeFloorItemNode& item : chapter.items) {
-        const FloorSum sum = SumQuotaItem(item, match, partition);
-        if (!sum.visible) continue;
-        const int item_row = WriteFloorLevelRow(
-            writer, chapter_row, false, QuotaItemText(item.code, item.name, item.categories),
-            floor_text, item.unit, sum.Total(group.count), QuotaByFloorFormula(group.count, sum));
-        WriteComponentRows(writer, item_row, item.components, item.component_index, match,
-                           item.unit, options);
+    const FloorMatch match(filter, group.spec);
+    if (GroupVisible(group, match, filter.partition)) visit(group, match);
+  }
+}
+
+// The visible quota items of a by-floor group, chapter by chapter; each
+// chapter with one is opened first.
+template <typename OpenChapter, typename Visit>
+void WalkFloorItems(SDeFloorGroupNode& group, const FloorMatch& match, std::wstring_view partition,
+                    OpenChapter&& open_chapter, Visit&& visit) {
+  SortChapters(group.chapters, group.chapter_index);
+  for (SDeFloorChapterNode& chapter : group.chapters) {
+    if (!ChapterVisible(chapter, match, partition)) continue;
+    open_chapter(chapter);
+    SortQuotaItems(chapter);
+    for (SDeFloorItemNode& item : chapter.items) {
+      const FloorSum sum = SumQuotaItem(item, match, partition);
+      if (sum.visible) visit(item, sum);
+    }
+  }
+}
+
+// The visible quota items of a by-floor-and-component group below their
+// components and calculation items, each of which is opened first.
+template <typename OpenComponent, typename OpenCalcItem, typename Visit>
+void WalkCalcQuotas(SDeFloorCompGroupNode& group, const FloorMatch& match,
+                    std::wstring_view partition, OpenComponent&& open_component,
+                    OpenCalcItem&& open_calc_item, Visit&& visit) {
+  SortComponents(group);
+  for (SDeCompGroupNode& component : group.components) {
+    if (!match.Keeps(component.name, component.type_path) ||
+        !ComponentVisible(component, partition)) {
+      continue;
+    }
+    const bool facade = IsFacadeTypePath(component.type_path);
+    open_component(component);
+    SortCalcItems(component);
+    for (SDeCalcItemNode& calc_item : component.calc_items) {
+      if (!CalcItemVisible(calc_item, partition)) continue;
+      open_calc_item(calc_item);
+      SortQuotaItems(calc_item);
+      for (SDeCalcQuotaNode& quota : calc_item.quotas) {
+        const CalcQuotaSum sum = SumCalcQuota(quota, partition);
+        if (sum.visible) visit(quota, CalcQuotaFigures(sum, group.count, facade));
       }
     }
   }
+}
+
+}  // namespace
+
+void WriteQuotaByFloorRows(std::vector<SDeFloorGroupNode>& groups, FloorIndex& index,
+                           std::wstring_view name, const RowOptions& options, RowWriter& writer) {
+  WalkGroups(groups, index, name, options.filter,
+             [&](SDeFloorGroupNode& group, const FloorMatch& match) {
+               const std::wstring floor_text = FloorText(group.spec);
+               const int group_row = writer.AddRow(0, {floor_text});
+               int chapter_row = 0;
+               WalkFloorItems(
+                   group, match, options.filter.partition,
+                   [&](const SDeFloorChapterNode& chapter) {
+                     chapter_row = writer.AddRow(group_row, {chapter.name});
+                   },
+                   [&](SDeFloorItemNode& item, const FloorSum& sum) {
+                     const int item_row = WriteFloorLevelRow(
+                         writer, chapter_row, false,
+                         QuotaItemText(item.code, item.name, item.categories), floor_text,
+                         item.unit, sum.Total(group.count), QuotaByFloorFormula(group.count, sum));
+                     WriteComponentRows(writer, item_row, item.components, item.component_index,
+                                        match, item.unit, options);
+                   });
+             });
 }
 
 void WriteQuotaByFloorComponentRows(std::vector<SDeFloorCompGroupNode>& groups, FloorIndex& index,
                                     std::wstring_view name, const RowOptions& options,
                                     RowWriter& writer) {
-  const std::wstring_view partition = options.filter.partition;
-  SortFloors(groups, index);
-  for (SDeFloorCompGroupNode& group : groups) {
-    if (!GroupChosen(group.spec, name)) continue;
-    const FloorMatch match(options.filter, group.spec);
-    if (!GroupVisible(group, match, partition)) continue;
-    const std::wstring floor_text = FloorText(group.spec);
-    const int group_row = writer.AddRow(0, {floor_text});
-    SortComponents(group);
-    for (SDeCompGroupNode& component : group.components) {
-      if (!match.Keeps(component.name, component.type_path) ||
-          !ComponentVisible(component, partition)) {
-        continue;
-      }
-      const bool facade = IsFacadeTypePath(component.type_path);
-      const int component_row = writer.AddRow(group_row, {component.name});
-      SortCalcItems(component);
-      for (SDeCalcItemNode& calc_item : component.calc_items) {
-        if (!CalcItemVisible(calc_item, partition)) continue;
-        const int calc_row = writer.AddRow(component_row, {L"", CalcItemName(calc_item.sub_code)});
-        SortQuotaItems(calc_item);
-        for (SDeCalcQuotaNode& quota : calc_item.quotas) {
-          const CalcQuotaSum sum = SumCalcQuota(quota, partition);
-          if (!sum.visible) continue;
-          const CalcQuotaRow figures = CalcQuotaFigures(sum, group.count, facade);
-          const int quota_row = WriteFloorLevelRow(
-              writer, calc_row, false, QuotaItemText(quota.code, quota.name, quota.categories),
-              floor_text, quota.unit, figures.quantity, figures.formula);
-          if (options.records) {
-            WriteRecordRows(writer, quota_row, quota.records, quota.record_index, quota.unit,
-                            options);
-          }
-        }
-      }
-    }
-  }
+  WalkGroups(
+      groups, index, name, options.filter,
+      [&](SDeFloorCompGroupNode& group, const FloorMatch& match) {
+        const std::wstring floor_text = FloorText(group.spec);
+        const int group_row = writer.AddRow(0, {floor_text});
+        int component_row = 0;
+        int calc_row = 0;
+        WalkCalcQuotas(
+            group, match, options.filter.partition,
+            [&](const SDeCompGroupNode& component) {
+              component_row = writer.AddRow(group_row, {component.name});
+            },
+            [&](const SDeCalcItemNode& calc_item) {
+              calc_row = writer.AddRow(component_row, {L"", CalcItemName(calc_item.sub_code)});
+            },
+            [&](SDeCalcQuotaNode& quota, const CalcQuotaRow& figures) {
+              const int quota_row = WriteFloorLevelRow(
+                  writer, calc_row, false, QuotaItemText(quota.code, quota.name, quota.categories),
+                  floor_text, quota.unit, figures.quantity, figures.formula);
+              if (options.records) {
+                WriteRecordRows(writer, quota_row, quota.records, quota.record_index, quota.unit,
+                                options);
+              }
+            });
+      });
 }
 
 void StreamQuotaByFloor(CStringArray& out, std::vector<SDeFloorGroupNode>& groups,
                         FloorIndex& index, std::wstring_view name, const StreamOptions& options) {
-  const std::wstring_view partition = options.filter.partition;
-  SortFloors(groups, index);
-  for (SDeFloorGroupNode& group : groups) {
-    if (!GroupChosen(group.spec, name)) continue;
-    const FloorMatch match(options.filter, group.spec);
-    if (!GroupVisible(group, match, partition)) continue;
-    Put(out, L"#ZhangFlag#");
-    Put(out, FloorText(group.spec));
-    SortChapters(group.chapters, group.chapter_index);
-    for (SDeFloorChapterNode& chapter : group.chapters) {
-      SortQuotaItems(chapter);
-      for (SDeFloorItemNode& item : chapter.items) {
-        const FloorSum sum = SumQuotaItem(item, match, partition);
-        if (!sum.visible) continue;
-        PutQuotaItem(out, item.code, item.name, item.unit, item.categories, sum.Total(group.count),
-                     QuotaByFloorFormula(group.count, sum));
-        StreamComponents(out, item.components, item.component_index, match, options);
-      }
-    }
-  }
+  WalkGroups(groups, index, name, options.filter,
+             [&](SDeFloorGroupNode& group, const FloorMatch& match) {
+               Put(out, L"#ZhangFlag#");
+               Put(out, FloorText(group.spec));
+               WalkFloorItems(
+                   group, match, options.filter.partition, [](const SDeFloorChapterNode&) {},
+                   [&](SDeFloorItemNode& item, const FloorSum& sum) {
+                     PutQuotaItem(out, item.code, item.name, item.unit, item.categories,
+                                  sum.Total(group.count), QuotaByFloorFormula(group.count, sum));
+                     StreamComponents(out, item.components, item.component_index, match, options);
+                   });
+             });
 }
 
 void StreamQuotaByFloorComponent(CStringArray& out, std::vector<SDeFloorCompGroupNode>& groups,
                                  FloorIndex& index, std::wstring_view name,
                                  const StreamOptions& options) {
-  const std::wstring_view partition = options.filter.partition;
-  SortFloors(groups, index);
-  for (SDeFloorCompGroupNode& group : groups) {
-    if (!GroupChosen(group.spec, name)) continue;
-    const FloorMatch match(options.filter, group.spec);
-    if (!GroupVisible(group, match, partition)) continue;
-    Put(out, L"#ZhangFlag#");
-    Put(out, FloorText(group.spec));
-    SortComponents(group);
-    for (SDeCompGroupNode& component : group.components) {
-      if (!match.Keeps(component.name, component.type_path) ||
-          !ComponentVisible(component, partition)) {
-        continue;
-      }
-      const bool facade = IsFacadeTypePath(component.type_path);
-      Put(out, L"#MemFlag#");
-      Put(out, component.name);
-      SortCalcItems(component);
-      for (SDeCalcItemNode& calc_item : component.calc_items) {
-        if (!CalcItemVisible(calc_item, partition)) continue;
-        Put(out, L"#CalItemFlag#");
-        Put(out, CalcItemName(calc_item.sub_code));
-        SortQuotaItems(calc_item);
-        for (SDeCalcQuotaNode& quota : calc_item.quotas) {
-          const CalcQuotaSum sum = SumCalcQuota(quota, partition);
-          if (!sum.visible) continue;
-          CalcQuotaRow figures = CalcQuotaFigures(sum, group.count, facade);
-          PutQuotaItem(out, quota.code, quota.name, quota.unit, quota.categories, figures.quantity,
-                       std::move(figures.formula));
-          StreamRecords(out, quota.records, quota.record_index, options);
-        }
-      }
-    }
-  }
+  WalkGroups(groups, index, name, options.filter,
+             [&](SDeFloorCompGroupNode& group, const FloorMatch& match) {
+               Put(out, L"#ZhangFlag#");
+               Put(out, FloorText(group.spec));
+               WalkCalcQuotas(
+                   group, match, options.filter.partition,
+                   [&](const SDeCompGroupNode& component) {
+                     Put(out, L"#MemFlag#");
+                     Put(out, component.name);
+                   },
+                   [&](const SDeCalcItemNode& calc_item) {
+                     Put(out, L"#CalItemFlag#");
+                     Put(out, CalcItemName(calc_item.sub_code));
+                   },
+                   [&](SDeCalcQuotaNode& quota, const CalcQuotaRow& figures) {
+                     PutQuotaItem(out, quota.code, quota.name, quota.unit, quota.categories,
+                                  figures.quantity, std::wstring(figures.formula));
+                     StreamRecords(out, quota.records, quota.record_index, options);
+                   });
+             });
 }
 
 }  // namespace reportdata

@@ -6,32 +6,40 @@
 namespace reportdata::testing {
 namespace {
 
-class BillSummaryRowsTest : public TableFixture {};
+class BillSummaryRowsTest : public TableFixture {
+ public:
+  // A brick wall bill record of the given floor, component and quantity.
+  void AddWall(Rec rec, const wchar_t* feature = L"M5混合砂浆") {
+    TJQd bill = rec.Bill(L"010401001001", L"砖墙");
+    bill.feature = feature;
+    AddEntry(bill);
+  }
+  // A wall of 10 per floor on floors 2 to 5 and facade plaster of 3 for the
+  // whole group: 4 × 10 + 3.
+  void AddFacadeGroup() {
+    AddWall({.floor = L"2,5", .component = L"Q1", .quantity = L"10", .handle = L"h1"});
+    AddWall({.floor = L"2,5",
+             .component = L"WQM",
+             .type_path = L"ZS\\LMZS",
+             .quantity = L"3",
+             .position = L"B/1",
+             .handle = L"h2"});
+  }
+  // Two pieces of 2 at P1 and P2 with the given handles.
+  void AddPair(const wchar_t* first, const wchar_t* second) {
+    Rec rec{.quantity = L"2", .position = L"P1", .handle = first};
+    AddWall(rec, L"");
+    rec.position = L"P2";
+    rec.handle = second;
+    AddWall(rec, L"");
+  }
+};
 
 const std::wstring kBrick = ItemText(L"010401001001", L"砖墙", L"M5混合砂浆");
-
-// A wall of 10 per floor on floors 2 to 5 and facade plaster of 3 for the
-// whole group: 4 × 10 + 3.
-void AddFacadeGroup(TableFixture& fixture) {
-  Rec wall{
-      .floor = L"2,5", .component = L"Q1", .quantity = L"10", .position = L"A/1", .handle = L"h1"};
-  TJQd bill = wall.Bill(L"010401001001", L"砖墙");
-  bill.feature = L"M5混合砂浆";
-  TJQd facade = bill;
-  facade.componentName = L"WQM";
-  facade.typePath = L"ZS\\LMZS";
-  facade.quantity = L"3";
-  facade.position = L"B/1";
-  facade.handle = L"h2";
-  SNYTJQdDeClassResult entry;
-  entry.bill = bill;
-  fixture.tables.AddClassifiedEntry(entry);
-  entry.bill = facade;
-  fixture.tables.AddClassifiedEntry(entry);
-}
+const std::wstring kPlain = ItemText(L"010401001001", L"砖墙", L"");
 
 TEST_F(BillSummaryRowsTest, FacadeCountsOncePerFloorGroup) {
-  AddFacadeGroup(*this);
+  AddFacadeGroup();
   state.condition = L"条件";
   EXPECT_EQ(ItemRows(1, L"砌筑工程"),
             (std::vector<std::wstring>{
@@ -45,273 +53,152 @@ TEST_F(BillSummaryRowsTest, FacadeCountsOncePerFloorGroup) {
                 L"8|7|||||B/1|m3|3.000000|||$h2",
             }));
   // Without a name every chapter is written, without record rows.
-  EXPECT_EQ(ItemRows(1, L""), (std::vector<std::wstring>{
-                                  L"1|0|条件|||||||||",
-                                  L"2|0|砌筑工程|||||||||",
-                                  L"3|2||" + kBrick + L"||||m3|43.000000|||",
-                                  L"4|3||" + kBrick + L"|2,5层|||m3|43.000000||10.00*4层+3.00|",
-                                  L"5|4||||Q1||m3|10.000000|||$h1",
-                                  L"6|4||||WQM[2,5层]||m3|3.000000|||$h2",
-                              }));
+  const std::vector<std::wstring> all = ItemRows(1, L"");
+  ASSERT_EQ(all.size(), 6u);
+  EXPECT_EQ(all[5], L"6|4||||WQM[2,5层]||m3|3.000000|||$h2");
   EXPECT_EQ(ItemRows(1, L"没有这章"), (std::vector<std::wstring>{L"1|0|条件|||||||||"}));
-  EXPECT_EQ(Stream(1),
-            (std::vector<std::wstring>{L"#ZhangFlag#",    L"砌筑工程",      L"#QDItemFlag#",
-                                       L"010401001001",   L"砖墙",          L"m3",
-                                       L"43.000000",      L"M5混合砂浆",    L"",
-                                       L"#FloorFlag#",    L"2,5层",         L"43.000000",
-                                       L"10.00*4层+3.00", L"#AttNameFlag#", L"Q1",
-                                       L"10.000000",      L"$h1",           L"#AttNameFlag#",
-                                       L"WQM[2,5层]",     L"3.000000",      L"$h2"}));
+  EXPECT_EQ(StreamText(1),
+            L"#ZhangFlag#|砌筑工程|#QDItemFlag#|010401001001|砖墙|m3|43.000000|M5混合砂浆||"
+            L"#FloorFlag#|2,5层|43.000000|10.00*4层+3.00|#AttNameFlag#|Q1|10.000000|$h1|"
+            L"#AttNameFlag#|WQM[2,5层]|3.000000|$h2");
 }
 
 TEST_F(BillSummaryRowsTest, FacadeOnSingleFloorJoinsTheRangeItCovers) {
-  AddFacadeGroup(*this);
-  Rec facade{.floor = L"3",
-             .component = L"WQM",
-             .type_path = L"ZS\\LMDK",
-             .quantity = L"2",
-             .position = L"C/1",
-             .handle = L"h3"};
-  TJQd bill = facade.Bill(L"010401001001", L"砖墙");
-  bill.feature = L"M5混合砂浆";
-  AddEntry(bill);
+  AddFacadeGroup();
+  AddWall({.floor = L"3",
+           .component = L"WQM",
+           .type_path = L"ZS\\LMDK",
+           .quantity = L"2",
+           .handle = L"h3"});
   // An ordinary component on floor 3 opens a floor of its own.
-  Rec wall{.floor = L"3", .component = L"Q1", .quantity = L"1", .handle = L"h4"};
-  TJQd plain = wall.Bill(L"010401001001", L"砖墙");
-  plain.feature = L"M5混合砂浆";
-  AddEntry(plain);
-  EXPECT_EQ(Stream(1), (std::vector<std::wstring>{L"#ZhangFlag#",
-                                                  L"砌筑工程",
-                                                  L"#QDItemFlag#",
-                                                  L"010401001001",
-                                                  L"砖墙",
-                                                  L"m3",
-                                                  L"46.000000",
-                                                  L"M5混合砂浆",
-                                                  L"",
-                                                  L"#FloorFlag#",
-                                                  L"2,5层",
-                                                  L"45.000000",
-                                                  L"10.00*4层+5.00",
-                                                  L"#AttNameFlag#",
-                                                  L"Q1",
-                                                  L"10.000000",
-                                                  L"$h1",
-                                                  L"#AttNameFlag#",
-                                                  L"WQM[2,5层]",
-                                                  L"3.000000",
-                                                  L"$h2",
-                                                  L"#AttNameFlag#",
-                                                  L"WQM[3层]",
-                                                  L"2.000000",
-                                                  L"$h3",
-                                                  L"#FloorFlag#",
-                                                  L"3层",
-                                                  L"1.000000",
-                                                  L"",
-                                                  L"#AttNameFlag#",
-                                                  L"Q1",
-                                                  L"1.000000",
-                                                  L"$h4"}));
+  AddWall({.floor = L"3", .component = L"Q1", .quantity = L"1", .handle = L"h4"});
+  EXPECT_EQ(StreamText(1),
+            L"#ZhangFlag#|砌筑工程|#QDItemFlag#|010401001001|砖墙|m3|46.000000|M5混合砂浆||"
+            L"#FloorFlag#|2,5层|45.000000|10.00*4层+5.00|#AttNameFlag#|Q1|10.000000|$h1|"
+            L"#AttNameFlag#|WQM[2,5层]|3.000000|$h2|#AttNameFlag#|WQM[3层]|2.000000|$h3|"
+            L"#FloorFlag#|3层|1.000000||#AttNameFlag#|Q1|1.000000|$h4");
 }
 
 TEST_F(BillSummaryRowsTest, JssStreamWritesRecordLines) {
-  Rec first{.floor = L"1",
-            .component = L"Q1",
-            .quantity = L"2.5",
-            .position = L"A/1",
-            .handle = L"h1",
-            .description = L"长*高||备注1"};
-  Rec second = first;
-  second.position = L"A/2";
-  second.handle = L"h2";
-  second.description = L"长*高||备注2";
-  TJQd a = first.Bill(L"010401001001", L"砖墙");
-  TJQd b = second.Bill(L"010401001001", L"砖墙");
+  Rec rec{.quantity = L"2.5", .handle = L"h1", .description = L"长*高||备注1"};
+  TJQd a = rec.Bill(L"010401001001", L"砖墙");
   a.partitions = {Share(L"1区", 1.5, L"1.5"), Share(L"2区", 1.0, L"1.0")};
-  b.partitions = a.partitions;
+  TJQd b = a;
+  b.position = L"A/2";
+  b.handle = L"h2";
+  b.description = L"长*高||备注2";
   AddEntry(a);
   AddEntry(b);
-  const std::vector<std::wstring> head = {L"#ZhangFlag#",
-                                          L"砌筑工程",
-                                          L"#QDItemFlag#",
-                                          L"010401001001",
-                                          L"砖墙",
-                                          L"m3",
-                                          L"5.000000",
-                                          L"",
-                                          L"",
-                                          L"#FloorFlag#",
-                                          L"1层",
-                                          L"5.000000",
-                                          L"",
-                                          L"#AttNameFlag#",
-                                          L"Q1",
-                                          L"5.000000",
-                                          L"$h1$$h2"};
-  std::vector<std::wstring> expected = head;
-  for (const wchar_t* text :
-       {L"#RecordFlag#", L"A/1", L"5.000000", L"长*高||备注1", L"2.50*2件", L"$h1$$h2"}) {
-    expected.push_back(text);
-  }
-  EXPECT_EQ(Stream(21), expected);
-  EXPECT_EQ(Stream(1), head);
+  const std::wstring head =
+      L"#ZhangFlag#|砌筑工程|#QDItemFlag#|010401001001|砖墙|m3|5.000000|||#FloorFlag#|1层|"
+      L"5.000000||#AttNameFlag#|墙1|5.000000|$h1$$h2";
+  EXPECT_EQ(StreamText(21), head + L"|#RecordFlag#|A/1|5.000000|长*高||备注1|2.50*2件|$h1$$h2");
+  EXPECT_EQ(StreamText(1), head);
   // In a partition: the partition's quantities and its text as description.
   state.partition = L"1区";
-  EXPECT_EQ(Stream(21), (std::vector<std::wstring>{L"#ZhangFlag#",
-                                                   L"砌筑工程",
-                                                   L"#QDItemFlag#",
-                                                   L"010401001001",
-                                                   L"砖墙",
-                                                   L"m3",
-                                                   L"3.000000",
-                                                   L"",
-                                                   L"",
-                                                   L"#FloorFlag#",
-                                                   L"1层",
-                                                   L"3.000000",
-                                                   L"",
-                                                   L"#AttNameFlag#",
-                                                   L"Q1",
-                                                   L"3.000000",
-                                                   L"$h1$$h2",
-                                                   L"#RecordFlag#",
-                                                   L"A/1",
-                                                   L"3.000000",
-                                                   L"1.5",
-                                                   L"1.50*2件",
-                                                   L"$h1$$h2"}));
+  EXPECT_EQ(StreamText(21),
+            L"#ZhangFlag#|砌筑工程|#QDItemFlag#|010401001001|砖墙|m3|3.000000|||#FloorFlag#|1层|"
+            L"3.000000||#AttNameFlag#|墙1|3.000000|$h1$$h2|#RecordFlag#|A/1|3.000000|1.5|"
+            L"1.50*2件|$h1$$h2");
   state.partition = L"3区";
   EXPECT_TRUE(Stream(21).empty());
   EXPECT_TRUE(TreeItems(1).empty());
   // Price rows list every item whatever the partition shows.
-  EXPECT_EQ(Stream(50),
-            (std::vector<std::wstring>{L"#ZhangFlag#", L"砌筑工程", L"#QDItemFlag#",
-                                       L"010401001001", L"砖墙", L"m3", L"0.000000", L"", L""}));
+  EXPECT_EQ(StreamText(50), L"#ZhangFlag#|砌筑工程|#QDItemFlag#|010401001001|砖墙|m3|0.000000||");
 }
 
+// With merging off a merged record is listed once per instance: handles
+// that begin with "$" leave "$$$" between the instances, plain ones "$$".
 TEST_F(BillSummaryRowsTest, MergeOffListsOneRowPerInstance) {
-  // Handles that begin with "$" leave "$$$" between the merged instances.
-  Rec first{.floor = L"1",
-            .component = L"Q1",
-            .quantity = L"2",
-            .position = L"P1",
-            .handle = L"$h1￥a￥b"};
-  Rec second = first;
-  second.position = L"P2";
-  second.handle = L"$h2￥a￥b";
-  AddEntry(first.Bill(L"010401001001", L"砖墙"));
-  AddEntry(second.Bill(L"010401001001", L"砖墙"));
-  const std::wstring text = ItemText(L"010401001001", L"砖墙", L"");
-  const std::vector<std::wstring> common = {L"1|0||||||||||", L"2|0|砌筑工程|||||||||",
-                                            L"3|2||" + text + L"||||m3|4.000000|||",
-                                            L"4|3||" + text + L"|1层|||m3|4.000000|||",
-                                            L"5|4||||Q1||m3|4.000000|||$$h1￥a￥b$$$h2￥a￥b"};
-  std::vector<std::wstring> merged = common;
-  merged.push_back(L"6|5|||||P1|m3|4.000000||2.00*2件|$$h1￥a￥b$$$h2￥a￥b");
-  EXPECT_EQ(ItemRows(1, L"砌筑工程"), merged);
-  state.merge = false;
-  std::vector<std::wstring> split = common;
-  split.push_back(L"6|5|||||P1|m3|2.000000|||$$h1￥a￥b");
-  split.push_back(L"7|5|||||P2|m3|2.000000|||$$h2￥a￥b");
-  EXPECT_EQ(ItemRows(1, L"砌筑工程"), split);
-  // The consumption summary does not follow the merge flag.
-  CStringArray rows;
-  EXPECT_TRUE(tables.GetNewItemData(23, L"", state, rows));
-  EXPECT_TRUE(rows.IsEmpty());
-}
-
-TEST_F(BillSummaryRowsTest, MergeOffSplitsPlainHandlesAndKeepsRecordsThatDoNotPairUp) {
-  Rec first{
-      .floor = L"1", .component = L"Q1", .quantity = L"2", .position = L"P1", .handle = L"h1"};
-  Rec second = first;
-  second.position = L"P2";
-  second.handle = L"h2";
-  AddEntry(first.Bill(L"010401001001", L"砖墙"));
-  AddEntry(second.Bill(L"010401001001", L"砖墙"));
-  state.merge = false;
-  std::vector<std::wstring> rows = ItemRows(1, L"砌筑工程");
-  ASSERT_EQ(rows.size(), 7u);
-  EXPECT_EQ(rows[5], L"6|5|||||P1|m3|2.000000|||$$h1");
-  EXPECT_EQ(rows[6], L"7|5|||||P2|m3|2.000000|||$$h2");
+  struct Case {
+    const wchar_t* first;
+    const wchar_t* second;
+    std::wstring merged_row;
+    std::wstring split_first;
+    std::wstring split_second;
+  };
+  const Case cases[] = {
+      {L"$h1￥a￥b", L"$h2￥a￥b", L"6|5|||||P1|m3|4.000000||2.00*2件|$$h1￥a￥b$$$h2￥a￥b",
+       L"6|5|||||P1|m3|2.000000|||$$h1￥a￥b", L"7|5|||||P2|m3|2.000000|||$$h2￥a￥b"},
+      {L"h1", L"h2", L"6|5|||||P1|m3|4.000000||2.00*2件|$h1$$h2", L"6|5|||||P1|m3|2.000000|||$$h1",
+       L"7|5|||||P2|m3|2.000000|||$$h2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.first);
+    tables.ClearBillSide();
+    state.merge = true;
+    AddPair(c.first, c.second);
+    std::vector<std::wstring> rows = ItemRows(1, L"砌筑工程");
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[3], L"4|3||" + kPlain + L"|1层|||m3|4.000000|||");
+    EXPECT_EQ(rows[5], c.merged_row);
+    state.merge = false;
+    rows = ItemRows(1, L"砌筑工程");
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_EQ(rows[5], c.split_first);
+    EXPECT_EQ(rows[6], c.split_second);
+  }
   // An instance without a handle adds a piece but no position: the parts no
   // longer stand for every piece, so the record is listed as stored.
-  Rec third = first;
-  third.handle = L"";
-  third.position = L"P3";
-  AddEntry(third.Bill(L"010401001001", L"砖墙"));
-  rows = ItemRows(1, L"砌筑工程");
+  AddWall({.quantity = L"2", .position = L"P3", .handle = L""}, L"");
+  const std::vector<std::wstring> rows = ItemRows(1, L"砌筑工程");
   ASSERT_EQ(rows.size(), 6u);
   EXPECT_EQ(rows[5], L"6|5|||||P1|m3|6.000000||2.00*3件|$h1$$h2");
+  // The consumption summary does not follow the merge flag.
+  CStringArray summary;
+  EXPECT_TRUE(tables.GetNewItemData(23, L"", state, summary));
+  EXPECT_TRUE(summary.IsEmpty());
 }
 
 TEST_F(BillSummaryRowsTest, SelectionNarrowsFloorsAndComponents) {
-  AddFacadeGroup(*this);
-  for (const wchar_t* component : {L"Q1", L"Z1"}) {
-    Rec rec{.floor = L"6", .component = component, .quantity = L"7", .handle = L"h6"};
-    TJQd bill = rec.Bill(L"010401001001", L"砖墙");
-    bill.feature = L"M5混合砂浆";
-    AddEntry(bill);
-  }
+  AddFacadeGroup();
+  AddWall({.floor = L"6", .component = L"Q1", .quantity = L"7", .handle = L"h6"});
+  AddWall({.floor = L"6", .component = L"Z1", .quantity = L"7", .handle = L"h6"});
   CStringArray rows;
   EXPECT_TRUE(
       tables.GetSelectedData(1, Array({L"2,5", L"6"}), Array({L"Q1", L"WQM[2,5层]"}), state, rows));
-  EXPECT_EQ(Rows(rows, 12), (std::vector<std::wstring>{
-                                L"1|0||||||||||",
-                                L"2|0|砌筑工程|||||||||",
-                                L"3|2||" + kBrick + L"||||m3|50.000000|||",
-                                L"4|3||" + kBrick + L"|2,5层|||m3|43.000000||10.00*4层+3.00|",
-                                L"5|4||||Q1||m3|10.000000|||$h1",
-                                L"6|5|||||A/1|m3|10.000000|||$h1",
-                                L"7|4||||WQM[2,5层]||m3|3.000000|||$h2",
-                                L"8|7|||||B/1|m3|3.000000|||$h2",
-                                L"9|3||" + kBrick + L"|6层|||m3|7.000000|||",
-                                L"10|9||||Q1||m3|7.000000|||$h6",
-                                L"11|10|||||A/1|m3|7.000000|||$h6",
-                            }));
+  std::vector<std::wstring> got = Rows(rows, 12);
+  ASSERT_EQ(got.size(), 11u);
+  EXPECT_EQ(got[2], L"3|2||" + kBrick + L"||||m3|50.000000|||");
+  EXPECT_EQ(got[6], L"7|4||||WQM[2,5层]||m3|3.000000|||$h2");
+  EXPECT_EQ(got[8], L"9|3||" + kBrick + L"|6层|||m3|7.000000|||");
+  EXPECT_EQ(got[10], L"11|10|||||A/1|m3|7.000000|||$h6");
   // A requested floor that a range stands for selects single floors only; a
   // floor 3 request does not select the range 2,5.
   EXPECT_TRUE(tables.GetSelectedData(1, Array({L"3"}), Array({L"Q1"}), state, rows));
   EXPECT_EQ(Rows(rows, 12), (std::vector<std::wstring>{L"1|0||||||||||"}));
-}
-
-TEST_F(BillSummaryRowsTest, SelectionKeepsFacadeOfCoveredFloorsByTag) {
-  Rec plaster{.floor = L"3",
-              .component = L"WQM",
-              .type_path = L"ZS\\LMZS",
-              .quantity = L"2",
-              .handle = L"h3"};
-  Rec wall{.floor = L"3", .component = L"Q1", .quantity = L"1", .handle = L"h4"};
-  AddEntry(wall.Bill(L"010401001001", L"砖墙"));
-  AddEntry(plaster.Bill(L"010401001001", L"砖墙"));
-  CStringArray rows;
   // Floor 3 stays for the request 2,5; its facade component carries [3层].
+  tables.ClearBillSide();
+  AddWall({.floor = L"3", .component = L"Q1", .quantity = L"1", .handle = L"h4"}, L"");
+  AddWall({.floor = L"3",
+           .component = L"WQM",
+           .type_path = L"ZS\\LMZS",
+           .quantity = L"2",
+           .handle = L"h3"},
+          L"");
   EXPECT_TRUE(tables.GetSelectedData(1, Array({L"2,5"}), Array({L"Q1", L"WQM[3层]"}), state, rows));
-  const std::vector<std::wstring> got = Rows(rows, 12);
+  got = Rows(rows, 12);
   ASSERT_EQ(got.size(), 8u);
-  EXPECT_EQ(got[3], L"4|3||" + ItemText(L"010401001001", L"砖墙", L"") + L"|3层|||m3|3.000000|||");
+  EXPECT_EQ(got[3], L"4|3||" + kPlain + L"|3层|||m3|3.000000|||");
   EXPECT_EQ(got[6], L"7|4||||WQM[3层]||m3|2.000000|||$h3");
 }
 
 TEST_F(BillSummaryRowsTest, ConditionQueryNarrowsItemsByText) {
-  Rec rec{.floor = L"1", .component = L"Q1", .quantity = L"1", .handle = L"h1"};
+  Rec rec{.component = L"Q1", .handle = L"h1"};
   AddEntry(rec.Bill(L"010401001001", L"砖墙"));
   TJQd column = rec.Bill(L"010502001001", L"矩形柱");
   column.feature = L"C30";
   AddEntry(column);
   CStringArray out;
-  const CStringArray floors = Array({L"1"});
-  const CStringArray names = Array({L"Q1"});
-  CStringArray floors_copy = floors;
-  CStringArray names_copy = names;
-  EXPECT_TRUE(tables.GetDataByCondition(1, out, floors_copy, names_copy, L"C3", state));
-  EXPECT_EQ(Texts(out), (std::vector<std::wstring>{
-                            L"#ZhangFlag#", L"混凝土工程", L"#QDItemFlag#", L"010502001001",
-                            L"矩形柱", L"m3", L"1.000000", L"C30", L"", L"#FloorFlag#", L"1层",
-                            L"1.000000", L"", L"#AttNameFlag#", L"Q1", L"1.000000", L"$h1"}));
-  EXPECT_EQ(Texts(floors_copy), Texts(floors));
+  CStringArray floors = Array({L"1"});
+  CStringArray names = Array({L"Q1"});
+  EXPECT_TRUE(tables.GetDataByCondition(1, out, floors, names, L"C3", state));
+  EXPECT_EQ(Joined(Texts(out)),
+            L"#ZhangFlag#|混凝土工程|#QDItemFlag#|010502001001|矩形柱|m3|1.000000|C30||"
+            L"#FloorFlag#|1层|1.000000||#AttNameFlag#|Q1|1.000000|$h1");
+  EXPECT_EQ(Texts(floors), (std::vector<std::wstring>{L"1"}));
   // An empty condition keeps every item; the stream is appended.
-  EXPECT_TRUE(tables.GetDataByCondition(1, out, floors_copy, names_copy, L"", state));
+  EXPECT_TRUE(tables.GetDataByCondition(1, out, floors, names, L"", state));
   EXPECT_EQ(out.GetSize(), 17 + 34);
 }
 
@@ -325,7 +212,7 @@ TEST_F(BillSummaryRowsTest, CodesNotServedLeaveArraysAlone) {
   // GetTotalData of an empty table: the header row alone.
   EXPECT_EQ(ItemRows(2, L"", 13), (std::vector<std::wstring>{L"1|0|||||||||||"}));
   // Layout B appends: asking twice doubles the answer.
-  AddFacadeGroup(*this);
+  AddFacadeGroup();
   CStringArray stream;
   tables.GetNewItemData(1, L"", state, stream);
   const INT_PTR once = stream.GetSize();

@@ -81,40 +81,13 @@ TEST_F(BillTablesTest, ConsumptionTableRowsAndStream) {
                 L"6|5|||||Q1||10m3|0.200000|||$h1",
                 L"7|6||||||A/1|10m3|0.200000|||$h1",
             }));
-  EXPECT_EQ(Stream(22), (std::vector<std::wstring>{L"#ZhangFlag#",
-                                                   L"砌筑工程",
-                                                   L"0104",
-                                                   L"#QDItemFlag#",
-                                                   L"010401001001",
-                                                   L"砖墙",
-                                                   L"m3",
-                                                   L"4.000000",
-                                                   L"",
-                                                   L"",
-                                                   L"#DEItemFlag#",
-                                                   L"A4-1",
-                                                   L"砌砖",
-                                                   L"10m3",
-                                                   L"0.400000",
-                                                   L"砂浆:M5",
-                                                   L"#FloorFlag#",
-                                                   L"1,2层",
-                                                   L"0.400000",
-                                                   L"0.20*2层",
-                                                   L"#AttNameFlag#",
-                                                   L"Q1",
-                                                   L"0.200000",
-                                                   L"$h1",
-                                                   L"#RecordFlag#",
-                                                   L"A/1",
-                                                   L"0.200000",
-                                                   L"",
-                                                   L"",
-                                                   L"$h1"}));
-  EXPECT_EQ(Stream(3), (std::vector<std::wstring>{
-                           L"#ZhangFlag#", L"砌筑", L"#DEItemFlag#", L"A4-1", L"砌砖", L"10m3",
-                           L"0.400000", L"砂浆:M5", L"#FloorFlag#", L"1,2层", L"0.400000",
-                           L"0.20*2层", L"#AttNameFlag#", L"Q1", L"0.200000", L"$h1"}));
+  EXPECT_EQ(StreamText(22),
+            L"#ZhangFlag#|砌筑工程|0104|#QDItemFlag#|010401001001|砖墙|m3|4.000000|||"
+            L"#DEItemFlag#|A4-1|砌砖|10m3|0.400000|砂浆:M5|#FloorFlag#|1,2层|0.400000|0.20*2层|"
+            L"#AttNameFlag#|Q1|0.200000|$h1|#RecordFlag#|A/1|0.200000|||$h1");
+  EXPECT_EQ(StreamText(3),
+            L"#ZhangFlag#|砌筑|#DEItemFlag#|A4-1|砌砖|10m3|0.400000|砂浆:M5|#FloorFlag#|1,2层|"
+            L"0.400000|0.20*2层|#AttNameFlag#|Q1|0.200000|$h1");
   EXPECT_EQ(tables.consumption_summary()[0].items[0].bill_code, L"010401001001");
 }
 

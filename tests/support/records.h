@@ -70,6 +70,12 @@ inline std::vector<std::wstring> Texts(const CStringArray& array) {
   return out;
 }
 
+inline std::wstring Joined(const std::vector<std::wstring>& texts) {
+  std::wstring out;
+  for (size_t i = 0; i < texts.size(); ++i) out.append(i == 0 ? L"" : L"|").append(texts[i]);
+  return out;
+}
+
 // The rows of a layout A answer, each row's cells joined by "|".
 inline std::vector<std::wstring> Rows(const CStringArray& array, int columns) {
   std::vector<std::wstring> out;

@@ -41,6 +41,11 @@ class TableFixture : public ::testing::Test {
     return Texts(rows);
   }
 
+  // The stream's texts joined by "|", to compare a whole answer in one line.
+  std::wstring StreamText(int code, std::wstring_view name = {}) {
+    return Joined(Stream(code, name));
+  }
+
   std::vector<std::wstring> TreeItems(int code) {
     CStringArray items;
     EXPECT_TRUE(tables.GetTreeItem(code, state, items));
