@@ -62,6 +62,21 @@ std::vector<TreeRow> TreeRows(const CArray<SCloudNormDispData>& rows) {
   return tree;
 }
 
+// CSV for a spreadsheet: the level first, then id and name apart, then the
+// columns of the text form.
+std::string RenderCsv(const CArray<SCloudNormDispData>& rows) {
+  std::vector<std::string> titles = {"层级", "编号", "指标"};
+  for (const ColumnSpec& column : ReportGrid().columns) titles.emplace_back(column.title);
+  std::string csv = std::string(kUtf8Bom) + CsvLine(titles);
+  for (const SCloudNormDispData& row : rows) {
+    const std::string id = Utf8(row.id);
+    csv += CsvLine({std::to_string(std::count(id.begin(), id.end(), '.')), id, Utf8(row.name),
+                    Utf8(row.unit), Utf8(row.quantity), Utf8(row.perArea), Utf8(row.rate),
+                    Utf8(row.scope), Utf8(row.area)});
+  }
+  return csv;
+}
+
 std::string RenderJson(const CString& name, const CArray<SCloudNormDispData>& rows) {
   nlohmann::ordered_json out;
   out["template"] = Utf8(name);
@@ -136,7 +151,7 @@ void AddCloudCommand(CLI::App& app) {
     if (options->format == "json") {
       text = RenderJson(templates.name, rows);
     } else if (options->format == "csv") {
-      text = RenderCsv(TreeRows(rows), ReportGrid());
+      text = RenderCsv(rows);
     } else {
       text = Utf8(templates.name) + "\n\n" + RenderText(TreeRows(rows), ReportGrid());
     }
