@@ -1,14 +1,15 @@
 // The tables the engine builds from areas, openings and rooms rather than
-// from bill and quota items: the building-area summary (code 4) and the door
-// and window summary (code 5, regrouped as codes 40 and 15) and the two room
-// tables (codes 6 and 7). The engine
-// owns one AreaTables by value; the builds fill it, the table files restore
-// it, and ReleaseAll empties it.
+// from bill and quota items: the building-area summary (code 4), the door
+// and window summary (code 5, regrouped as codes 40 and 15), the two room
+// tables (codes 6 and 7) and the index analysis (code 10). The engine owns one
+// AreaTables by value; the builds fill it, the table files restore it, and
+// ReleaseAll empties it.
 #ifndef REPORTDATA_AREAS_AREA_TABLES_H_
 #define REPORTDATA_AREAS_AREA_TABLES_H_
 
 #include "areas/building_area.h"
 #include "areas/door_window.h"
+#include "areas/index_analysis.h"
 #include "areas/room_tables.h"
 
 namespace reportdata {
@@ -17,11 +18,13 @@ struct AreaTables {
   CAreaSummaryTable building_area;
   DoorWindowTable doors_windows;
   RoomTables rooms;
+  IndexAnalysisTable index_analysis;
 
   void Clear() {
     building_area.Clear();
     doors_windows.Clear();
     rooms.Clear();
+    index_analysis.Clear();
   }
 };
 

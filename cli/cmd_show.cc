@@ -1,5 +1,6 @@
 // reportdata show PROJECT_DIR TABLE [ITEM] [--partition P] [--condition C]
-//   [--no-merge] [--layout a|b] [--format text|json|csv] [--depth N]
+//   [--no-merge] [--layout a|b] [--format text|json|cells|csv] [--depth N]
+//   [--floor F] [--decimals N]
 #include <cstdio>
 #include <memory>
 
@@ -39,12 +40,21 @@ void AddShowCommand(CLI::App& app) {
       ->add_option("--layout", options->layout,
                    "a: tree grid rows; b: flagged record stream (default: a)")
       ->check(CLI::IsMember({"a", "b"}));
-  command->add_option("--format", options->format, "text, json or csv (default: text)")
-      ->check(CLI::IsMember({"text", "json", "csv"}));
+  command
+      ->add_option("--format", options->format,
+                   "text, json (named columns), cells (the facade's strings) or csv "
+                   "(default: text)")
+      ->check(CLI::IsMember({"text", "json", "cells", "csv"}));
   command
       ->add_option("--depth", options->request.depth,
-                   "deepest tree level printed as text or csv (0: top-level items)")
-      ->check(CLI::NonNegativeNumber);
+                   "deepest tree level printed (0: top-level items)")
+      ->check(CLI::Range(0, 99));
+  command->add_option("--floor", options->request.floor,
+                      "only this floor, as 3, 2,5 or 2,5层; a range also gives its single floors");
+  command
+      ->add_option("--decimals", options->request.decimals,
+                   "decimals of quantities in text and csv")
+      ->check(CLI::Range(0, 9));
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command->callback([options] {
@@ -56,9 +66,10 @@ void AddShowCommand(CLI::App& app) {
     ReloadTables(dir, *table);
     options->request.merge = !options->no_merge;
     options->request.layout = options->layout == "b" ? Layout::kB : Layout::kA;
-    options->request.format = options->format == "json"  ? Format::kJson
-                              : options->format == "csv" ? Format::kCsv
-                                                         : Format::kText;
+    options->request.format = options->format == "json"    ? Format::kJson
+                              : options->format == "cells" ? Format::kCells
+                              : options->format == "csv"   ? Format::kCsv
+                                                           : Format::kText;
     const std::string text = ShowTable(*table, options->request);
     std::fwrite(text.data(), 1, text.size(), stdout);
   });

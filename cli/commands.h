@@ -11,6 +11,7 @@ namespace reportdata::cli {
 void AddImportCommand(CLI::App& app);
 void AddBuildCommand(CLI::App& app);
 void AddShowCommand(CLI::App& app);
+void AddTablesCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 void AddDemoCommand(CLI::App& app);
 

@@ -7,27 +7,21 @@
 
 #include "cli/display_width.h"
 #include "cli/input_error.h"
+#include "platform/text.h"
 #include "reportdata/facades.h"
+#include "reportdata/services.h"
 
 namespace reportdata::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::size_t CountRows(const TableSpec& table) {
-  CStringArray rows;
-  table.total_rows(rows);
-  const std::size_t width = static_cast<std::size_t>(std::max(table.para_num(), 1));
-  const std::size_t count = static_cast<std::size_t>(rows.GetSize()) / width;
-  return count > 0 ? count - 1 : 0;
-}
-
 // Counts the tables that the side just built, the shared ones last so that
 // they show what the later build wrote.
 void CountSide(Side side, bool shared, BuildSummary& summary) {
   for (const TableSpec& table : AllTables()) {
     if (table.side == side || (shared && table.side == Side::kEither))
-      summary.tables.push_back({&table, CountRows(table)});
+      summary.tables.push_back({&table, CountTotalRows(table)});
   }
 }
 
@@ -50,21 +44,27 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
   const auto start = std::chrono::steady_clock::now();
   const CString report = dir.ReportArgument();
   if (options.bill) {
-    CString unused;
+    CString failure;
     CReportComMethod::ReleaseAll();
-    CInterQingDan::InitQdData(report, unused);
+    CInterQingDan::InitQdData(report, failure);
+    if (!failure.IsEmpty()) throw InputError("bill build failed: " + ToUtf8(failure.str()));
+    NyProInterface progress;
+    progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
+    progress.SetShowInformation(L"正在写入报表文件!");
     CInterQingDan::Write_xml(report);
     CountSide(Side::kBill, !options.quota, summary);
   }
   if (options.quota) {
-    CString unused;
+    CString failure;
     // The bill build filled room table 2 and the shared tables; the quota
     // build adds to them, so it starts from an empty engine.
     CReportComMethod::ReleaseAll();
-    if (!DeTable1::InitialTable(report, unused)) {
-      throw InputError("quota build failed: cannot open the calculation results of " +
-                       dir.project.string());
+    if (!DeTable1::InitialTable(report, failure)) {
+      throw InputError("quota build failed: " + ToUtf8(failure.str()));
     }
+    NyProInterface progress;
+    progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
+    progress.SetShowInformation(L"正在写入报表文件!");
     DeTable1::WriteXML(report);
     CountSide(Side::kQuota, true, summary);
   }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <string_view>
-#include <unordered_map>
 
+#include "cli/column_schema.h"
 #include "cli/csv.h"
 #include "cli/display_width.h"
 
@@ -102,42 +102,26 @@ std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSp
                               int max_depth) {
   std::vector<TreeRow> rows;
   if (spec.width <= 0) return rows;
-  const size_t width = static_cast<size_t>(spec.width);
-  const size_t count = flat.size() / width;
-  // Row id → (row index, depth) of the rows met so far.
-  std::unordered_map<std::string_view, std::pair<size_t, int>> by_id;
-  // Whether a label text already names one of the row's ancestors.
-  const auto named_above = [&](const std::string* row, std::string_view text) {
-    for (auto up = by_id.find(row[1]); up != by_id.end(); up = by_id.find(row[1])) {
-      row = &flat[up->second.first * width];
-      for (int cell = spec.label_first; cell <= spec.label_last; ++cell) {
-        if (static_cast<size_t>(cell) < width && row[cell] == text) return true;
-      }
-    }
-    return false;
-  };
-  for (size_t r = 1; r < count; ++r) {
-    const std::string* row = &flat[r * width];
-    const auto parent = by_id.find(row[1]);
-    const int depth = parent == by_id.end() ? 0 : parent->second.second + 1;
-    if (max_depth >= 0 && depth > max_depth) {
-      by_id[row[0]] = {r, depth};
-      continue;
-    }
+  const GridShape shape = ShapeOf(flat, spec.width);
+  std::vector<int> label_cells;
+  for (int cell = std::max(spec.label_first, 0); cell <= spec.label_last; ++cell)
+    label_cells.push_back(cell);
+  for (size_t r = 1; r < shape.rows(); ++r) {
+    if (max_depth >= 0 && shape.depth[r] > max_depth) continue;
+    const std::string* row = &flat[r * shape.width];
     TreeRow out;
-    out.depth = depth;
-    for (int cell = spec.label_first; cell <= spec.label_last; ++cell) {
-      if (cell < 0 || static_cast<size_t>(cell) >= width) continue;
+    out.depth = shape.depth[r];
+    for (int cell : label_cells) {
+      if (static_cast<size_t>(cell) >= shape.width) continue;
       const std::string& text = row[cell];
-      if (text.empty() || named_above(row, text)) continue;
+      if (text.empty() || NamesAncestor(flat, shape, r, text, label_cells)) continue;
       if (!out.tree.empty()) out.tree += "  ";
       out.tree += TrimRight(text);
     }
     for (const ColumnSpec& column : spec.columns) {
-      const bool inside = column.cell >= 0 && static_cast<size_t>(column.cell) < width;
+      const bool inside = column.cell >= 0 && static_cast<size_t>(column.cell) < shape.width;
       out.cells.push_back(inside ? row[column.cell] : std::string());
     }
-    by_id[row[0]] = {r, depth};
     rows.push_back(std::move(out));
   }
   return rows;
@@ -193,19 +177,6 @@ std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec) {
       for (const auto& lines : cells) texts.push_back(i < lines.size() ? lines[i] : std::string());
       out += draw_line(texts);
     }
-  }
-  return out;
-}
-
-std::string RenderCsv(const std::vector<TreeRow>& rows, const GridSpec& spec) {
-  std::string out(kUtf8Bom);
-  std::vector<std::string> header = {spec.tree_title};
-  for (const ColumnSpec& column : spec.columns) header.emplace_back(column.title);
-  out += CsvLine(header);
-  for (const TreeRow& row : rows) {
-    std::vector<std::string> fields = {Indent(row.depth) + row.tree};
-    fields.insert(fields.end(), row.cells.begin(), row.cells.end());
-    out += CsvLine(fields);
   }
   return out;
 }

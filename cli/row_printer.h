@@ -1,6 +1,6 @@
 // Turns the string arrays that the table facades answer into what a person
 // or a program reads: layout A (a tree grid of fixed-width rows, the first
-// one the header) as an indented, column-aligned text or as CSV, and either
+// one the header) as an indented, column-aligned text, and either
 // layout as JSON; layout B (a stream of flagged records) as text or CSV.
 // Everything here works on UTF-8 strings and holds no state.
 #ifndef CLI_ROW_PRINTER_H_
@@ -54,10 +54,6 @@ std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSp
 // holds line breaks). The tree text is indented two blanks per level; columns
 // that are empty in every row are left out.
 std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec);
-
-// CSV with the byte order mark and a header line; the tree text is indented
-// two blanks per level.
-std::string RenderCsv(const std::vector<TreeRow>& rows, const GridSpec& spec);
 
 // The answer exactly as returned: an array of rows of width strings.
 std::string RenderRowsJson(const std::vector<std::string>& flat, int width);

@@ -1,9 +1,12 @@
 #include "cli/table_view.h"
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
+#include "cli/column_printer.h"
 #include "cli/input_error.h"
+#include "cli/quantity_format.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
 
@@ -34,17 +37,29 @@ bool HasFile(const fs::path& dir, const std::string& name) {
   return fs::is_regular_file(dir / upper, error);
 }
 
-// The answer for the item: the name as given, else with "层" added or
-// removed, as the floor-named tables list their items with it.
+const std::string kFloorMark = "层";
+
+std::string WithoutFloorMark(const std::string& name) {
+  return name.ends_with(kFloorMark) ? name.substr(0, name.size() - kFloorMark.size()) : name;
+}
+
+// The item name as given, else with "层" added or removed, as the
+// floor-named tables list their items with it.
+std::vector<std::string> ItemNames(const std::string& item) {
+  const std::string bare = WithoutFloorMark(item);
+  return {item, bare == item ? item + kFloorMark : bare};
+}
+
+std::string NoItem(const TableSpec& table, const std::string& item) {
+  CStringArray items;
+  table.tree_items(items);
+  return "no item '" + item + "' in " + std::string(table.name) +
+         "; its items are: " + JoinNames(ToStrings(items));
+}
+
 std::vector<std::string> QueryItem(const TableSpec& table, const ShowRequest& request,
                                    size_t width) {
-  const std::string floor_mark = "层";
-  std::vector<std::string> names = {request.item};
-  if (request.item.ends_with(floor_mark))
-    names.push_back(request.item.substr(0, request.item.size() - floor_mark.size()));
-  else
-    names.push_back(request.item + floor_mark);
-  for (const std::string& name : names) {
+  for (const std::string& name : ItemNames(request.item)) {
     CStringArray rows;
     if (request.layout == Layout::kA) {
       table.item_rows(CString(FromUtf8(name)), rows);
@@ -54,10 +69,50 @@ std::vector<std::string> QueryItem(const TableSpec& table, const ShowRequest& re
       if (rows.GetSize() > 0) return ToStrings(rows);
     }
   }
-  CStringArray items;
-  table.tree_items(items);
-  throw InputError("no item '" + request.item + "' in " + std::string(table.name) +
-                   "; its items are: " + JoinNames(ToStrings(items)));
+  throw InputError(NoItem(table, request.item));
+}
+
+// The second list of the table's selection: every value of its second
+// column in the whole table, or its fixed texts.
+void SecondList(const TableSpec& table, CStringArray& second) {
+  for (std::string_view text : table.second_texts) second.Add(CString(FromUtf8(std::string(text))));
+  if (table.second_column.empty()) return;
+  CStringArray rows;
+  table.total_rows(rows);
+  std::set<std::string> seen;
+  for (const NamedRow& row : ReadNamedRows(ToStrings(rows), table.para_num(), table.columns)) {
+    const std::string value = ValueOf(table.columns, row, table.second_column);
+    if (!value.empty() && seen.insert(value).second) second.Add(CString(FromUtf8(value)));
+  }
+}
+
+// The rows of one floor, matched as the three-array query matches floors;
+// with an item named, only that item's rows.
+std::vector<std::string> QueryFloor(const TableSpec& table, const ShowRequest& request,
+                                    size_t width) {
+  if (!table.select_rows)
+    throw InputError(std::string(table.name) + " answers no selection by floor");
+  CStringArray floors;
+  floors.Add(CString(FromUtf8(WithoutFloorMark(request.floor))));
+  CStringArray second;
+  SecondList(table, second);
+  CStringArray rows;
+  table.select_rows(floors, second, rows);
+  std::vector<std::string> answer = ToStrings(rows);
+  if (request.item.empty()) return answer;
+  // Keep the header row and the subtrees of the top-level rows of that name.
+  const std::vector<std::string> names = ItemNames(request.item);
+  const GridShape shape = ShapeOf(answer, static_cast<int>(width));
+  std::vector<std::string> kept(answer.begin(), answer.begin() + std::min(width, answer.size()));
+  bool keeping = false;
+  for (size_t r = 1; r < shape.rows(); ++r) {
+    const auto row = answer.begin() + static_cast<std::ptrdiff_t>(r * width);
+    if (shape.depth[r] == 0)
+      keeping = width > 2 && std::find(names.begin(), names.end(), row[2]) != names.end();
+    if (keeping) kept.insert(kept.end(), row, row + static_cast<std::ptrdiff_t>(width));
+  }
+  if (kept.size() == width) throw InputError(NoItem(table, request.item));
+  return kept;
 }
 
 void CheckPartition(const std::string& partition) {
@@ -74,6 +129,7 @@ std::string Title(const TableSpec& table, const ShowRequest& request, size_t row
   std::string title(table.name);
   title += "  " + (request.item.empty() ? std::string("全部") : request.item);
   if (!request.partition.empty()) title += "  [分区: " + request.partition + "]";
+  if (!request.floor.empty()) title += "  [楼层: " + request.floor + "]";
   if (!request.condition.empty()) title += "  [条件: " + request.condition + "]";
   if (!request.merge) title += "  [不合并]";
   return title + "  (" + std::to_string(rows) + " rows)\n\n";
@@ -105,7 +161,10 @@ std::string ShowTable(const TableSpec& table, const ShowRequest& request) {
   const size_t width = static_cast<size_t>(std::max(grid.width, 1));
 
   std::vector<std::string> answer;
-  if (!request.item.empty()) {
+  if (!request.floor.empty()) {
+    if (request.layout == Layout::kB) throw InputError("--floor selects rows of layout a only");
+    answer = QueryFloor(table, request, width);
+  } else if (!request.item.empty()) {
     answer = QueryItem(table, request, width);
   } else {
     CStringArray rows;
@@ -119,6 +178,7 @@ std::string ShowTable(const TableSpec& table, const ShowRequest& request) {
   if (request.layout == Layout::kB) {
     switch (request.format) {
       case Format::kJson:
+      case Format::kCells:
         return RenderStreamJson(answer);
       case Format::kCsv:
         return RenderStreamCsv(answer);
@@ -126,10 +186,43 @@ std::string ShowTable(const TableSpec& table, const ShowRequest& request) {
         return RenderStreamText(answer);
     }
   }
-  if (request.format == Format::kJson) return RenderRowsJson(answer, grid.width);
-  const std::vector<TreeRow> rows = FoldRows(answer, grid, request.depth);
-  if (request.format == Format::kCsv) return RenderCsv(rows, grid);
+  switch (request.format) {
+    case Format::kCells:
+      return RenderRowsJson(answer, grid.width);
+    case Format::kJson:
+      return RenderNamedJson(table.name, table.columns,
+                             ReadNamedRows(answer, grid.width, table.columns, request.depth));
+    case Format::kCsv:
+      return RenderNamedCsv(table.columns,
+                            ReadNamedRows(answer, grid.width, table.columns, request.depth),
+                            request.decimals);
+    case Format::kText:
+      break;
+  }
+  std::vector<TreeRow> rows = FoldRows(answer, grid, request.depth);
+  for (TreeRow& row : rows) {
+    for (size_t c = 0; c < grid.columns.size(); ++c) {
+      if (grid.columns[c].align == Align::kRight)
+        row.cells[c] = FormatQuantity(row.cells[c], request.decimals);
+    }
+  }
   return Title(table, request, rows.size()) + RenderText(rows, grid);
+}
+
+std::vector<NamedRow> AllRows(const TableSpec& table) {
+  CStringArray items;
+  table.tree_items(items);
+  std::set<std::string> seen;
+  std::vector<NamedRow> all;
+  for (const std::string& item : ToStrings(items)) {
+    if (!seen.insert(item).second) continue;
+    CStringArray rows;
+    table.item_rows(CString(FromUtf8(item)), rows);
+    std::vector<NamedRow> named = ReadNamedRows(ToStrings(rows), table.para_num(), table.columns);
+    all.insert(all.end(), std::make_move_iterator(named.begin()),
+               std::make_move_iterator(named.end()));
+  }
+  return all;
 }
 
 }  // namespace reportdata::cli

@@ -5,13 +5,15 @@
 #define CLI_TABLE_VIEW_H_
 
 #include <string>
+#include <vector>
 
 #include "cli/project_dir.h"
 #include "cli/tables.h"
 
 namespace reportdata::cli {
 
-enum class Format { kText, kJson, kCsv };
+// kJson and kCsv give the named columns; kCells the facade's strings as they are.
+enum class Format { kText, kJson, kCells, kCsv };
 enum class Layout { kA, kB };
 
 struct ShowRequest {
@@ -21,7 +23,9 @@ struct ShowRequest {
   bool merge = true;      // off lists merged records once per instance
   Layout layout = Layout::kA;
   Format format = Format::kText;
-  int depth = -1;  // deepest tree level printed as text or CSV; negative for all
+  int depth = -1;     // deepest tree level printed; negative for all
+  std::string floor;  // only this floor (the three-array query); empty for all
+  int decimals = -1;  // decimals of quantities in text and CSV; negative: as written
 };
 
 // Empties the engine and reads back the table files of the side that holds
@@ -29,8 +33,13 @@ struct ShowRequest {
 void ReloadTables(const ProjectDir& dir, const TableSpec& table);
 
 // Queries the reloaded table and prints it in the requested form. Throws
-// InputError for an unknown partition or an item the table does not have.
+// InputError for an unknown partition, an item the table does not have, or a
+// floor for a table that answers no floor selection.
 std::string ShowTable(const TableSpec& table, const ShowRequest& request);
+
+// Every row of the reloaded table down to the records: the rows of each of
+// its items in turn, as the viewer shows them when each item is opened.
+std::vector<NamedRow> AllRows(const TableSpec& table);
 
 }  // namespace reportdata::cli
 

@@ -1,69 +1,204 @@
 #include "cli/tables.h"
 
+#include <algorithm>
+
 #include "reportdata/facades.h"
 
 namespace reportdata::cli {
 namespace {
 
-constexpr Align L = Align::kLeft;
-constexpr Align R = Align::kRight;
+constexpr ColumnKind N = ColumnKind::kNumber;
+constexpr ColumnKind T = ColumnKind::kText;
+constexpr ColumnUse kLabel = ColumnUse::kLabel;
+constexpr ColumnUse kValue = ColumnUse::kValue;
+constexpr CellPart kCode = CellPart::kCode;
+constexpr CellPart kName = CellPart::kName;
+constexpr CellPart kFeatures = CellPart::kFeatures;
+constexpr CellPart kWhole = CellPart::kWhole;
 
-// Bill and quota tables: chapter (or floor), item, floor, component and
-// position fold into the tree; then unit, quantity, the record description
-// and the formula. The last cell holds drawing handles.
-constexpr ColumnSpec kTreeColumns[] = {
-    {7, "单位", L}, {8, "工程量", R}, {9, "说明", L}, {10, "计算式", L}};
-// The bill consumption table has one cell more before the unit.
-constexpr ColumnSpec kConsumptionColumns[] = {
-    {8, "单位", L}, {9, "工程量", R}, {10, "说明", L}, {11, "计算式", L}};
-constexpr ColumnSpec kAreaColumns[] = {
-    {5, "单位", L}, {6, "面积", R}, {7, "计算式", L}, {8, "说明", L}};
-constexpr ColumnSpec kDoorWindowColumns[] = {
-    {6, "单位", L}, {7, "数量", R}, {8, "编号", L}, {9, "计算式", L}};
-constexpr ColumnSpec kIndexColumns[] = {
-    {5, "单位", L}, {6, "指标", R}, {7, "计算式", L}, {8, "说明", L}};
+// The named columns of each table: key, title, kind, use, then the cells
+// that feed the column (cell, part of an item text, tree level or -1 for
+// any). Cells are those of the layout A rows described in docs/tables.md.
+
+// Bill summary, consumption summary, quota summary: chapter → item → floor
+// → component → record.
+constexpr NamedColumn kBillColumns[] = {
+    {"chapter", "章节", T, kLabel, {{2}}},
+    {"code", "编码", T, kLabel, {{3, kCode}}},
+    {"name", "名称", T, kLabel, {{3, kName}}},
+    {"features", "项目特征", T, kLabel, {{3, kFeatures}}},
+    {"floor", "楼层", T, kLabel, {{4}}},
+    {"component", "构件", T, kLabel, {{5}}},
+    {"position", "位置", T, kLabel, {{6}}},
+    {"unit", "单位", T, kValue, {{7}}},
+    {"quantity", "工程量", N, kValue, {{8}}},
+    {"description", "说明", T, kValue, {{9}}},
+    {"formula", "计算式", T, kValue, {{10}}},
+    {"handles", "图元", T, ColumnUse::kProgram, {{11}}},
+};
+// Bill consumption: the bill item's text in cell 3, its quota items' in 4.
+constexpr NamedColumn kConsumptionColumns[] = {
+    {"chapter", "章节", T, kLabel, {{2}}},
+    {"code", "编码", T, kLabel, {{3, kCode}, {4, kCode}}},
+    {"name", "名称", T, kLabel, {{3, kName}, {4, kName}}},
+    {"features", "项目特征", T, kLabel, {{3, kFeatures}, {4, kFeatures}}},
+    {"floor", "楼层", T, kLabel, {{5}}},
+    {"component", "构件", T, kLabel, {{6}}},
+    {"position", "位置", T, kLabel, {{7}}},
+    {"unit", "单位", T, kValue, {{8}}},
+    {"quantity", "工程量", N, kValue, {{9}}},
+    {"description", "说明", T, kValue, {{10}}},
+    {"formula", "计算式", T, kValue, {{11}}},
+    {"handles", "图元", T, ColumnUse::kProgram, {{12}}},
+};
+// Quota summary by floor: floor group → chapter → quota item → component →
+// record.
+constexpr NamedColumn kFloorQuotaColumns[] = {
+    {"floor", "楼层", T, kLabel, {{2, kWhole, 0}, {4}}},
+    {"chapter", "章节", T, kLabel, {{2, kWhole, 1}}},
+    {"code", "编码", T, kLabel, {{3, kCode}}},
+    {"name", "名称", T, kLabel, {{3, kName}}},
+    {"features", "项目特征", T, kLabel, {{3, kFeatures}}},
+    {"component", "构件", T, kLabel, {{5}}},
+    {"position", "位置", T, kLabel, {{6}}},
+    {"unit", "单位", T, kValue, {{7}}},
+    {"quantity", "工程量", N, kValue, {{8}}},
+    {"description", "说明", T, kValue, {{9}}},
+    {"formula", "计算式", T, kValue, {{10}}},
+    {"handles", "图元", T, ColumnUse::kProgram, {{11}}},
+};
+// Quota summary by floor and component: floor group → component →
+// calculation item → quota item → record.
+constexpr NamedColumn kFloorComponentQuotaColumns[] = {
+    {"floor", "楼层", T, kLabel, {{2, kWhole, 0}, {4}}},
+    {"component", "构件", T, kLabel, {{2, kWhole, 1}}},
+    {"calculation", "计算项目", T, kLabel, {{3, kWhole, 2}}},
+    {"code", "编码", T, kLabel, {{3, kCode, 3}}},
+    {"name", "名称", T, kLabel, {{3, kName, 3}}},
+    {"features", "项目特征", T, kLabel, {{3, kFeatures, 3}}},
+    {"position", "位置", T, kLabel, {{6}}},
+    {"unit", "单位", T, kValue, {{7}}},
+    {"quantity", "工程量", N, kValue, {{8}}},
+    {"description", "说明", T, kValue, {{9}}},
+    {"formula", "计算式", T, kValue, {{10}}},
+    {"handles", "图元", T, ColumnUse::kProgram, {{11}}},
+};
+// Building area: total → floor → main-body and balcony items.
+constexpr NamedColumn kAreaColumns[] = {
+    {"name", "名称", T, kLabel, {{2}, {4}}}, {"floor", "楼层", T, kLabel, {{3}}},
+    {"unit", "单位", T, kValue, {{5}}},      {"quantity", "面积", N, kValue, {{6}}},
+    {"formula", "计算式", T, kValue, {{7}}}, {"description", "说明", T, kValue, {{8}}},
+};
+// Doors and windows: kind → type → floor → occurrence.
+constexpr NamedColumn kDoorWindowColumns[] = {
+    {"kind", "类别", T, kLabel, {{2}}},  {"type", "类型", T, kLabel, {{3}}},
+    {"floor", "楼层", T, kLabel, {{4}}}, {"position", "位置", T, kLabel, {{5}}},
+    {"unit", "单位", T, kValue, {{6}}},  {"quantity", "数量", N, kValue, {{7}}},
+    {"key", "编号", T, kValue, {{8}}},   {"formula", "计算式", T, kValue, {{9}}},
+};
+// Room table 1: room → quota item → floor → component → record.
+constexpr NamedColumn kRoomColumns[] = {
+    {"room", "房间", T, kLabel, {{2}}},
+    {"code", "编码", T, kLabel, {{3, kCode}}},
+    {"name", "名称", T, kLabel, {{3, kName}}},
+    {"features", "项目特征", T, kLabel, {{3, kFeatures}}},
+    {"floor", "楼层", T, kLabel, {{4}}},
+    {"component", "构件", T, kLabel, {{5}}},
+    {"position", "位置", T, kLabel, {{6}}},
+    {"unit", "单位", T, kValue, {{7}}},
+    {"quantity", "工程量", N, kValue, {{8}}},
+    {"description", "说明", T, kValue, {{9}}},
+    {"formula", "计算式", T, kValue, {{10}}},
+    {"handles", "图元", T, ColumnUse::kProgram, {{11}}},
+};
+// Room table 2: floor → room → place → quota item → floor → component →
+// record.
+constexpr NamedColumn kFloorRoomColumns[] = {
+    {"floor", "楼层", T, kLabel, {{2, kWhole, 0}, {4}}},
+    {"room", "房间", T, kLabel, {{2, kWhole, 1}}},
+    {"place", "位置类别", T, kLabel, {{2, kWhole, 2}}},
+    {"code", "编码", T, kLabel, {{3, kCode}}},
+    {"name", "名称", T, kLabel, {{3, kName}}},
+    {"features", "项目特征", T, kLabel, {{3, kFeatures}}},
+    {"component", "构件", T, kLabel, {{5}}},
+    {"position", "位置", T, kLabel, {{6}}},
+    {"unit", "单位", T, kValue, {{7}}},
+    {"quantity", "工程量", N, kValue, {{8}}},
+    {"description", "说明", T, kValue, {{9}}},
+    {"formula", "计算式", T, kValue, {{10}}},
+    {"handles", "图元", T, ColumnUse::kProgram, {{11}}},
+};
+// Index analysis: group → item → floor.
+constexpr NamedColumn kIndexColumns[] = {
+    {"group", "指标组", T, kLabel, {{2}}},     {"item", "指标项", T, kLabel, {{3}}},
+    {"floor", "楼层", T, kLabel, {{4}}},       {"unit", "单位", T, kValue, {{5}}},
+    {"quantity", "指标", N, kValue, {{6}}},    {"formula", "计算式", T, kValue, {{7}}},
+    {"description", "说明", T, kValue, {{8}}},
+};
+
+// The component codes that the door and window table's selection maps to
+// its kinds.
+constexpr std::string_view kDoorWindowCodes[] = {"MCD\\M",   "MCD\\C",   "MCD\\PC", "MCD\\QD",
+                                                 "MCD\\ZPC", "MCD\\LHC", "MCD\\DXC"};
+
+template <class Facade>
+constexpr auto kItemRows = +[](CString name, CStringArray& rows) {
+  Facade::GetItemData(name, rows);
+};
+template <class Facade>
+constexpr auto kSelectRows = +[](CStringArray& floors, CStringArray& second, CStringArray& rows) {
+  Facade::GetItemData(floors, second, rows);
+};
+template <class Facade>
+constexpr auto kStream = +[](CString name, CStringArray& rows) {
+  Facade::GetNewItemData(name, rows);
+};
+
+template <class Facade>
+constexpr TableSpec Table(std::string_view name, std::string_view stem, Side side,
+                          std::span<const NamedColumn> columns,
+                          void (*stream)(CString, CStringArray&) = kStream<Facade>) {
+  return {name,
+          stem,
+          side,
+          &Facade::GetparaNum,
+          &Facade::GetTreeItem,
+          &Facade::GetTotalData,
+          kItemRows<Facade>,
+          stream,
+          kSelectRows<Facade>,
+          "component",
+          {},
+          columns};
+}
+
+constexpr TableSpec WithSecondList(TableSpec table, std::string_view column,
+                                   std::span<const std::string_view> texts) {
+  table.second_column = column;
+  table.second_texts = texts;
+  return table;
+}
 
 constexpr TableSpec kTables[] = {
-    {"清单汇总表", "qd", Side::kBill, &CInterQingDan::GetparaNum, &CInterQingDan::GetTreeItem,
-     &CInterQingDan::GetTotalData,
-     +[](CString n, CStringArray& r) { CInterQingDan::GetItemData(n, r); },
-     &CInterQingDan::GetNewQdHz, 2, 6, kTreeColumns},
-    {"清单消耗量表", "qdxhl", Side::kBill, &CInterQingDan2::GetparaNum,
-     &CInterQingDan2::GetTreeItem, &CInterQingDan2::GetTotalData,
-     +[](CString n, CStringArray& r) { CInterQingDan2::GetItemData(n, r); },
-     &CInterQingDan2::GetNewItemData, 2, 7, kConsumptionColumns},
-    {"消耗量汇总表", "de", Side::kBill, &CInterHuiZong::GetparaNum, &CInterHuiZong::GetTreeItem,
-     &CInterHuiZong::GetTotalData,
-     +[](CString n, CStringArray& r) { CInterHuiZong::GetItemData(n, r); },
-     &CInterHuiZong::GetNewItemData, 2, 6, kTreeColumns},
-    {"定额汇总表", "de1", Side::kQuota, &DeTable1::GetparaNum, &DeTable1::GetTreeItem,
-     &DeTable1::GetTotalData, +[](CString n, CStringArray& r) { DeTable1::GetItemData(n, r); },
-     &DeTable1::GetNewItemData, 2, 6, kTreeColumns},
-    {"分层汇总定额表", "de2", Side::kQuota, &DeTable2::GetparaNum, &DeTable2::GetTreeItem,
-     &DeTable2::GetTotalData, +[](CString n, CStringArray& r) { DeTable2::GetItemData(n, r); },
-     +[](CString n, CStringArray& r) { DeTable2::GetNewItemData(n, r); }, 2, 6, kTreeColumns},
-    {"分层分构件汇总定额表", "de3", Side::kQuota, &DeTable3::GetparaNum, &DeTable3::GetTreeItem,
-     &DeTable3::GetTotalData, +[](CString n, CStringArray& r) { DeTable3::GetItemData(n, r); },
-     +[](CString n, CStringArray& r) { DeTable3::GetNewItemData(n, r); }, 2, 6, kTreeColumns},
-    {"建筑面积汇总表", "mj", Side::kEither, &CAARInterHuiZong::GetparaNum,
-     &CAARInterHuiZong::GetTreeItem, &CAARInterHuiZong::GetTotalData,
-     +[](CString n, CStringArray& r) { CAARInterHuiZong::GetItemData(n, r); },
-     +[](CString n, CStringArray& r) { CAARInterHuiZong::GetNewItemData(n, r); }, 2, 4,
-     kAreaColumns},
-    {"门窗汇总表", "mc", Side::kEither, &CInterDoorWindow::GetparaNum,
-     &CInterDoorWindow::GetTreeItem, &CInterDoorWindow::GetTotalData,
-     +[](CString n, CStringArray& r) { CInterDoorWindow::GetItemData(n, r); },
-     +[](CString n, CStringArray& r) { CInterDoorWindow::GetNewItemData(n, r); }, 2, 5,
-     kDoorWindowColumns},
-    {"房间汇总表", "room1", Side::kEither, &RoomTable1::GetparaNum, &RoomTable1::GetTreeItem,
-     &RoomTable1::GetTotalData, +[](CString n, CStringArray& r) { RoomTable1::GetItemData(n, r); },
-     +[](CString n, CStringArray& r) { RoomTable1::GetNewItemData(n, r); }, 2, 6, kTreeColumns},
-    {"分层房间汇总表", "room2", Side::kEither, &RoomTable2::GetparaNum, &RoomTable2::GetTreeItem,
-     &RoomTable2::GetTotalData, +[](CString n, CStringArray& r) { RoomTable2::GetItemData(n, r); },
-     +[](CString n, CStringArray& r) { RoomTable2::GetNewItemData(n, r); }, 2, 6, kTreeColumns},
-    {"指标分析表", "zbfx", Side::kEither, &CIZBfFenXi::GetparaNum, &CIZBfFenXi::GetTreeItem,
-     &CIZBfFenXi::GetTotalData, +[](CString n, CStringArray& r) { CIZBfFenXi::GetItemData(n, r); },
-     &CIZBfFenXi::GetNewItemData, 2, 4, kIndexColumns},
+    Table<CInterQingDan>("清单汇总表", "qd", Side::kBill, kBillColumns, &CInterQingDan::GetNewQdHz),
+    Table<CInterQingDan2>("清单消耗量表", "qdxhl", Side::kBill, kConsumptionColumns),
+    Table<CInterHuiZong>("消耗量汇总表", "de", Side::kBill, kBillColumns),
+    Table<DeTable1>("定额汇总表", "de1", Side::kQuota, kBillColumns),
+    Table<DeTable2>("分层汇总定额表", "de2", Side::kQuota, kFloorQuotaColumns),
+    Table<DeTable3>("分层分构件汇总定额表", "de3", Side::kQuota, kFloorComponentQuotaColumns),
+    // The building area's selection reads the floors only.
+    WithSecondList(Table<CAARInterHuiZong>("建筑面积汇总表", "mj", Side::kEither, kAreaColumns), "",
+                   {}),
+    WithSecondList(Table<CInterDoorWindow>("门窗汇总表", "mc", Side::kEither, kDoorWindowColumns),
+                   "", kDoorWindowCodes),
+    Table<RoomTable1>("房间汇总表", "room1", Side::kEither, kRoomColumns),
+    Table<RoomTable2>("分层房间汇总表", "room2", Side::kEither, kFloorRoomColumns),
+    // The index analysis answers no floor selection.
+    [] {
+      TableSpec table = Table<CIZBfFenXi>("指标分析表", "zbfx", Side::kEither, kIndexColumns);
+      table.select_rows = nullptr;
+      return table;
+    }(),
 };
 
 }  // namespace
@@ -89,11 +224,38 @@ std::string TableNames() {
 GridSpec GridOf(const TableSpec& table) {
   GridSpec grid;
   grid.width = table.para_num();
-  grid.label_first = table.label_first;
-  grid.label_last = table.label_last;
+  const std::vector<int> labels = LabelCells(table.columns);
+  if (!labels.empty()) {
+    grid.label_first = labels.front();
+    grid.label_last = labels.back();
+  }
   grid.tree_title = "项目";
-  grid.columns.assign(table.columns.begin(), table.columns.end());
+  for (const NamedColumn& column : table.columns) {
+    if (column.use != ColumnUse::kValue) continue;
+    grid.columns.push_back({column.from[0].cell, column.title,
+                            column.kind == ColumnKind::kNumber ? Align::kRight : Align::kLeft});
+  }
   return grid;
+}
+
+std::size_t CountTotalRows(const TableSpec& table) {
+  CStringArray rows;
+  table.total_rows(rows);
+  const std::size_t width = static_cast<std::size_t>(std::max(table.para_num(), 1));
+  const std::size_t count = static_cast<std::size_t>(rows.GetSize()) / width;
+  return count > 0 ? count - 1 : 0;
+}
+
+std::string_view SideName(Side side) {
+  switch (side) {
+    case Side::kBill:
+      return "bill";
+    case Side::kQuota:
+      return "quota";
+    case Side::kEither:
+      break;
+  }
+  return "area";
 }
 
 }  // namespace reportdata::cli

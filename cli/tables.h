@@ -1,6 +1,7 @@
 // The report tables that the tool shows, by their Chinese name and by the
 // stem of their table file, with the facade operations that answer for each
-// and how a person reads its cells.
+// and the named columns of its rows. A table is added with one line in
+// kTables and, when its rows have a new shape, one column table.
 #ifndef CLI_TABLES_H_
 #define CLI_TABLES_H_
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/column_schema.h"
 #include "cli/row_printer.h"
 #include "reportdata/framework.h"
 
@@ -27,9 +29,14 @@ struct TableSpec {
   void (*total_rows)(CStringArray& rows);               // layout A, whole table
   void (*item_rows)(CString name, CStringArray& rows);  // layout A, one item
   void (*stream)(CString name, CStringArray& rows);     // layout B; "" for every item
-  int label_first;  // cells that name a row at its level of the tree
-  int label_last;
-  std::span<const ColumnSpec> columns;  // the other cells a person reads
+  // Layout A narrowed to floors (the three-array query); null when the table
+  // answers no selection.
+  void (*select_rows)(CStringArray& floors, CStringArray& second, CStringArray& rows);
+  // The selection's second list: every value of this column of the whole
+  // table, or else these texts.
+  std::string_view second_column;
+  std::span<const std::string_view> second_texts;
+  std::span<const NamedColumn> columns;  // the named columns of its rows
 };
 
 std::span<const TableSpec> AllTables();
@@ -40,8 +47,15 @@ const TableSpec* FindTable(std::string_view name);
 // "清单汇总表 (qd), 清单消耗量表 (qdxhl), …" for messages.
 std::string TableNames();
 
-// The reading of the table's rows for the printers.
+// The reading of the table's rows for the text printer: its label cells fold
+// into the tree, its value columns follow.
 GridSpec GridOf(const TableSpec& table);
+
+// Rows of the whole-table answer (GetTotalData), header not counted.
+std::size_t CountTotalRows(const TableSpec& table);
+
+// "bill", "quota", or "area" for the tables that either reload reads.
+std::string_view SideName(Side side);
 
 }  // namespace reportdata::cli
 

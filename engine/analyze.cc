@@ -23,9 +23,6 @@ std::vector<std::wstring> CommonParameterNames() {
           L"内墙窗的周长", L"内墙门的面积", L"内墙门侧长度",      L"填充墙的周长"};
 }
 
-// Columns of the layout A rows of the index analysis, not built yet.
-constexpr int kIndexAnalysisColumns = 10;
-
 }  // namespace
 
 CAnalyze::CAnalyze() : common_params_(CommonParameterNames()), tables_(common_params_) {}
@@ -72,16 +69,14 @@ void CAnalyze::ReleaseAll() {
 void CAnalyze::GetTreeItem(CStringArray& items, int code) {
   items.RemoveAll();
   if (tables_.GetTreeItem(code, State(), items)) return;
+  if (IndexTreeItem(code, items)) return;
   AreaTreeItem(code, items);
 }
 
 void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
   if (tables_.GetItemData(code, name.str(), State(), rows)) return;
   if (AreaItemData(code, name.str(), rows)) return;
-  if (code == 10) {
-    rows.RemoveAll();
-    AppendHeaderRow(kIndexAnalysisColumns, condition_, rows);
-  }
+  IndexItemData(code, name.str(), rows);
 }
 
 void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(), rows, code); }
@@ -94,6 +89,7 @@ void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringAr
 
 void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code) {
   if (tables_.GetNewItemData(code, name.str(), State(), rows)) return;
+  if (IndexNewItemData(code, name.str(), rows)) return;
   AreaNewItemData(code, name.str(), rows);
 }
 

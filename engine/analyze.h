@@ -73,6 +73,12 @@ class CAnalyze : public CObject {
   void InitQdData(const CString& report_dir);
   bool ShowQdListDialog();
   bool InitialTable(const CString& report_dir);
+  // Why the last build of the bill (quota) side could not read its inputs;
+  // empty when it could, or after a reload of that side. A failed build
+  // keeps the tables as they were, and the write sequence of its side then
+  // writes nothing, so the files of the last good build stay.
+  const std::wstring& bill_build_failure() const { return bill_failure_; }
+  const std::wstring& quota_build_failure() const { return quota_failure_; }
   void InitDataFromXml(const CString& report_dir);
   bool InitialTableFromXml(const CString& report_dir);
 
@@ -132,6 +138,10 @@ class CAnalyze : public CObject {
   void FillSystemDir();
   bool OpenCalDatabase(bool flag);
   bool OpenAttrProxy();
+  // Opens both for a build; on failure records the reason in failure.
+  bool OpenBuildInputs(bool flag, std::wstring& failure);
+  // Records why a build failed and shows the settings error message.
+  void FailBuild(std::wstring& failure, std::wstring reason);
   // The library step: fills the bill and quota library keys; flag 1 reads
   // only the project's own quota library.
   void InitLibraries(int flag);
@@ -140,13 +150,20 @@ class CAnalyze : public CObject {
   SNYRAGetResultParam BillResultParam() const;
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
+  // progress shows how many records are filed.
   void BuildBillTables(const SNYRAQdDeClassResultInfo& result,
-                       const SNYRAQdDeClassResultInfo& other_items);
-  // Hands a bill record that enters the bill summary to the cloud-index data.
+                       const SNYRAQdDeClassResultInfo& other_items, NyProInterface& progress);
+  // Hands a bill record that enters the bill summary to the index analysis
+  // and the cloud-index data.
   void AddBillToCloudData(const TJQd& bill);
   void AppendCalculatedFloors(const std::vector<std::wstring>& floors);
-  // Appends the floors and hands the calculated floors to the cloud-index data.
-  void AddCalculatedFloors(const std::vector<std::wstring>& floors);
+  // Replaces the index groups with those of "\AnalyzeComponent.xml" beside
+  // the system directory; none when it is missing or unreadable.
+  void ReadIndexSettingsFile();
+  // Answers of the index analysis (code 10); false for other codes.
+  bool IndexTreeItem(int code, CStringArray& items);
+  bool IndexItemData(int code, std::wstring_view name, CStringArray& rows);
+  bool IndexNewItemData(int code, std::wstring_view name, CStringArray& rows);
   // Reads the table files of one family after the project directory is set.
   void ReadBillFamily(const CString& report_dir);
   void ReadQuotaFamily(const CString& report_dir);
@@ -164,8 +181,10 @@ class CAnalyze : public CObject {
   std::wstring partition_;           // current partition; empty for the whole project
   std::set<std::wstring> partitions_;
   std::unique_ptr<IEAPObject> attr_proxy_;
-  CString bill_key_ = L"-1";   // bill library key of the last library step
-  CString quota_key_ = L"-1";  // quota library key of the last library step
+  CString bill_key_ = L"-1";    // bill library key of the last library step
+  CString quota_key_ = L"-1";   // quota library key of the last library step
+  std::wstring bill_failure_;   // see bill_build_failure()
+  std::wstring quota_failure_;  // see quota_build_failure()
 };
 
 // The engine, created on first call.

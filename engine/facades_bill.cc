@@ -48,8 +48,10 @@ void CInterQingDan::GetQdPriceData(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 50);
 }
 
-void CInterQingDan::InitQdData(CString reportDir, CString& /*unused*/) {
-  GetEngine()->InitQdData(reportDir);
+void CInterQingDan::InitQdData(CString reportDir, CString& failure) {
+  reportdata::CAnalyze* engine = reportdata::GetEngine();
+  engine->InitQdData(reportDir);
+  failure = engine->bill_build_failure();
 }
 bool CInterQingDan::ShowQdListDialog() { return GetEngine()->ShowQdListDialog(); }
 void CInterQingDan::InitDataFromXml(CString reportDir) { GetEngine()->InitDataFromXml(reportDir); }

@@ -40,8 +40,11 @@ void DeTable1::GetGJHZ(CStringArray& floors, CStringArray& components, CStringAr
   GetEngine()->GetDataByCondition(floors, components, rows, 14, CString());
 }
 void DeTable1::GetMemTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 14); }
-bool DeTable1::InitialTable(CString reportDir, CString& /*unused*/) {
-  return GetEngine()->InitialTable(reportDir);
+bool DeTable1::InitialTable(CString reportDir, CString& failure) {
+  reportdata::CAnalyze* engine = reportdata::GetEngine();
+  const bool built = engine->InitialTable(reportDir);
+  failure = engine->quota_build_failure();
+  return built;
 }
 bool DeTable1::InitialTableFromXml(CString reportDir) {
   return GetEngine()->InitialTableFromXml(reportDir);

@@ -3,6 +3,7 @@
 // project's calculation results and files every record into the engine's
 // trees, in the order the host's reports rely on.
 #include <algorithm>
+#include <string>
 #include <unordered_set>
 
 #include "engine/analyze.h"
@@ -34,7 +35,48 @@ class FloorNames {
   std::unordered_set<std::wstring> seen_;
 };
 
+// The silent builds report through the progress-dialog service too: a build
+// of a million records takes minutes. The count is shown every few thousand
+// records so that a terminal display costs nothing measurable.
+void ShowFilingCount(NyProInterface& progress, size_t done, size_t total) {
+  if (done % 4096 != 0 && done != total) return;
+  progress.SetShowInformation(L"正在汇总 " + std::to_wstring(done) + L"/" + std::to_wstring(total) +
+                              L" 条计算结果");
+}
+
+// Ends the read of the calculation database that a build began, on every
+// way out of the build.
+class EndReadOnExit {
+ public:
+  explicit EndReadOnExit(IDMDatabase& database) : database_(database) {}
+  ~EndReadOnExit() { database_.EndRead(); }
+  EndReadOnExit(const EndReadOnExit&) = delete;
+  EndReadOnExit& operator=(const EndReadOnExit&) = delete;
+
+ private:
+  IDMDatabase& database_;
+};
+
 }  // namespace
+
+void CAnalyze::FailBuild(std::wstring& failure, std::wstring reason) {
+  failure = std::move(reason);
+  ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
+}
+
+bool CAnalyze::OpenBuildInputs(bool flag, std::wstring& failure) {
+  if (!OpenCalDatabase(flag) || !database_->BeginRead()) {
+    FailBuild(failure, L"cannot read the calculation database in " + project_dir_ +
+                           L" (missing, damaged, or written by a newer version)");
+    return false;
+  }
+  if (!OpenAttrProxy()) {
+    database_->EndRead();
+    FailBuild(failure, L"cannot read the project description project.ld in " + project_dir_);
+    return false;
+  }
+  return true;
+}
 
 void CAnalyze::ResetForRebuild() {
   partitions_.clear();
@@ -58,22 +100,33 @@ SNYRAGetResultParam CAnalyze::BillResultParam() const {
 }
 
 void CAnalyze::InitQdData(const CString& report_dir) {
+  bill_failure_.clear();
   SetProjectDirFromReportDir(report_dir);
   FillSystemDir();
-  if (!OpenCalDatabase(true) || !OpenAttrProxy()) return;
+  if (!OpenBuildInputs(true, bill_failure_)) return;
+  const EndReadOnExit end_read(*database_);
+  const std::set<std::wstring> old_partitions = partitions_;
   partitions_.clear();
   InitLibraries(0);
   BuildDoorWindows();
 
+  NyProInterface progress;
+  progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
+  progress.SetShowInformation(L"正在读取计算结果!");
   SNYRAGetResultParam param = BillResultParam();
   SNYRAQdDeClassResultInfo result;
-  CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
+  const bool read = CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
   param.b4 = false;
   SNYRAQdDeClassResultInfo other_items;
-  CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+  if (!read || !CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items)) {
+    partitions_ = old_partitions;
+    FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
+    return;
+  }
 
   ResetForRebuild();
-  BuildBillTables(result, other_items);
+  ReadIndexSettingsFile();
+  BuildBillTables(result, other_items, progress);
 }
 
 bool CAnalyze::ShowQdListDialog() {
@@ -100,8 +153,9 @@ bool CAnalyze::ShowQdListDialog() {
       return false;
     }
     param.b4 = false;
-    CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+    const bool read = CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
     progress.CloseProgressDialog();
+    if (!read) return false;
   }
   if (!CNYRADealCalResult::ShowQdListDialog(project_dir_, bill_key_, quota_key_, result.items,
                                             other_items.items)) {
@@ -111,7 +165,8 @@ bool CAnalyze::ShowQdListDialog() {
   progress.ShowProgressDialog(L"处理报表数据中...", nullptr);
   progress.SetShowInformation(L"正在重新加载报表数据!");
   ResetForRebuild();
-  BuildBillTables(result, other_items);
+  ReadIndexSettingsFile();
+  BuildBillTables(result, other_items, progress);
   progress.CloseProgressDialog();
   return true;
 }
@@ -120,6 +175,7 @@ void CAnalyze::AddBillToCloudData(const TJQd& bill) {
   // Bill records without a name stay out of the bill summary and so out of
   // the cloud-index data.
   if (bill.billName.IsEmpty()) return;
+  areas_.index_analysis.Offer(bill);
   if (!IsFacade(bill)) {
     cloud_.AddData(bill);
     return;
@@ -130,14 +186,18 @@ void CAnalyze::AddBillToCloudData(const TJQd& bill) {
 }
 
 void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
-                               const SNYRAQdDeClassResultInfo& other_items) {
+                               const SNYRAQdDeClassResultInfo& other_items,
+                               NyProInterface& progress) {
   partitions_.clear();
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
   FloorNames decoration_floors;
 
-  for (const SNYTJQdDeClassResult& entry : result.items) {
+  const size_t total = result.items.size();
+  for (size_t i = 0; i < total; ++i) {
+    const SNYTJQdDeClassResult& entry = result.items[i];
+    ShowFilingCount(progress, i + 1, total);
     tables_.AddClassifiedEntry(entry);
     if (IsFacade(entry.bill)) {
       decoration_floors.Add(entry.bill.floor.str());
@@ -174,7 +234,10 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
     }
     if (!covered) calculated.push_back(floor);
   }
-  AddCalculatedFloors(calculated);
+  AppendCalculatedFloors(calculated);
+  BuildBuildingArea();
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
+  cloud_.InitDifCalArea(cal_floors_);
 
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromBills();
@@ -188,21 +251,18 @@ void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
   }
 }
 
-void CAnalyze::AddCalculatedFloors(const std::vector<std::wstring>& floors) {
-  AppendCalculatedFloors(floors);
-  cloud_.InitDifCalArea(cal_floors_);
-}
-
 bool CAnalyze::InitialTable(const CString& report_dir) {
+  quota_failure_.clear();
   SetProjectDirFromReportDir(report_dir);
   FillSystemDir();
-  if (!OpenCalDatabase(false)) return false;
-  if (!OpenAttrProxy()) return false;
+  if (!OpenBuildInputs(false, quota_failure_)) return false;
+  const EndReadOnExit end_read(*database_);
+  const std::set<std::wstring> old_partitions = partitions_;
   partitions_.clear();
   InitLibraries(1);
-  // A second build of the same project replaces the quota tables rather than
-  // adding every quantity twice.
-  tables_.ClearQuotaSide();
+  NyProInterface progress;
+  progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
+  progress.SetShowInformation(L"正在读取计算结果!");
 
   SNYRAGetResultParam param;
   param.billLibKey = L"-1";
@@ -211,15 +271,29 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   param.b3 = true;
   param.b4 = true;
   SNYRADeResultInfo result;
-  CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true);
+  SNYRADeResultInfo other_items;
+  if (!CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true) ||
+      !CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items)) {
+    partitions_ = old_partitions;
+    FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
+    return false;
+  }
+  // A second build of the same project replaces the quota tables rather than
+  // adding every quantity twice.
+  tables_.ClearQuotaSide();
+  ReadIndexSettingsFile();
   for (const CString& name : result.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : result.floors) floor_names.Add(floor.str());
   BuildDoorWindows();
   areas_.rooms.Clear();
 
-  for (const TJQd& record : result.quotas) {
+  const size_t total = result.quotas.size();
+  for (size_t i = 0; i < total; ++i) {
+    const TJQd& record = result.quotas[i];
+    ShowFilingCount(progress, i + 1, total);
     tables_.AddQuotaRecord(record);
+    areas_.index_analysis.Offer(record);
     if (IsFacade(record)) {
       TJQd tagged = record;
       TagWithFloor(tagged);
@@ -230,10 +304,9 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
       areas_.rooms.Add(record);
     }
   }
-  SNYRADeResultInfo other_items;
-  CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
   for (const TJQd& record : other_items.quotas) {
     tables_.AddQuotaRecord(record);
+    areas_.index_analysis.Offer(record);
     floor_names.Add(record.floor.str());
     cloud_.AddData(record);
   }
@@ -244,6 +317,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   AppendCalculatedFloors(floor_names.names());
   areas_.building_area.Clear();
   BuildBuildingArea();
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
   tables_.ClearComponentSummary();
   tables_.BuildComponentSummaryFromQuotas();

@@ -1,9 +1,9 @@
 // The component kind and calculation-item catalogues and their indexes.
 #include "model/catalogues.h"
 
-#include <climits>
-#include <cwctype>
 #include <unordered_map>
+
+#include "model/floor_spec.h"
 
 namespace reportdata {
 
@@ -296,23 +296,6 @@ std::unordered_map<int, const Row*> IndexById(std::span<const Row> rows) {
   return index;
 }
 
-// The C runtime's text-to-integer conversion: blanks, an optional sign and
-// decimal digits; saturates instead of overflowing.
-int LeadingInteger(std::wstring_view text) {
-  size_t i = 0;
-  while (i < text.size() && std::iswspace(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
-    value = value * 10 + (text[i] - L'0');
-    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-  }
-  if (negative) value = -value;
-  if (value > INT_MAX) return INT_MAX;
-  return static_cast<int>(value);
-}
-
 }  // namespace
 
 std::span<const ComponentKind> ComponentKinds() { return kComponentKinds; }
@@ -332,7 +315,7 @@ std::wstring_view CalcItemName(int id) {
 }
 
 std::wstring_view CalcItemName(std::wstring_view id_text) {
-  return CalcItemName(LeadingInteger(id_text));
+  return CalcItemName(LeadingInt(id_text));
 }
 
 }  // namespace reportdata

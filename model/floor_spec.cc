@@ -102,13 +102,28 @@ int LeadingInt(std::wstring_view text) {
 double LeadingDouble(std::wstring_view text) {
   // wcstod needs a terminated text; quantity texts fit the stack buffer.
   wchar_t buffer[64];
+  double value = 0.0;
   if (text.size() < std::size(buffer)) {
     std::copy(text.begin(), text.end(), buffer);
     buffer[text.size()] = L'\0';
-    return std::wcstod(buffer, nullptr);
+    value = std::wcstod(buffer, nullptr);
+  } else {
+    const std::wstring copy(text);
+    value = std::wcstod(copy.c_str(), nullptr);
   }
-  const std::wstring copy(text);
-  return std::wcstod(copy.c_str(), nullptr);
+  return std::isfinite(value) ? value : 0.0;
+}
+
+int ClampToInt(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+int RangeFloorCount(long long low, long long high) {
+  const long long count = high - low + 1;
+  return static_cast<int>(std::clamp<long long>(count, INT_MIN, INT_MAX));
 }
 
 FloorSpec ParseFloorSpec(std::wstring_view spec) {
@@ -116,24 +131,14 @@ FloorSpec ParseFloorSpec(std::wstring_view spec) {
   std::wstring_view first = spec;
   if (const size_t comma = FindComma(spec); comma != std::wstring_view::npos) {
     first = spec.substr(0, comma);
-    const long long count =
-        static_cast<long long>(LeadingInt(spec.substr(comma + 1))) + 1 - LeadingInt(first);
-    result.count = static_cast<int>(count < INT_MIN ? INT_MIN : count > INT_MAX ? INT_MAX : count);
+    result.count = RangeFloorCount(LeadingInt(first), LeadingInt(spec.substr(comma + 1)));
   } else if (const size_t slash = FindSlash(spec); slash != std::wstring_view::npos) {
     first = spec.substr(0, slash);
     int parts = 1;
     for (wchar_t ch : spec) parts += IsSlash(ch) ? 1 : 0;
     result.count = parts;
   }
-  const double scaled = std::trunc(LeadingDouble(first) * 10.0);
-  int key = 0;
-  if (scaled >= INT_MAX) {
-    key = INT_MAX;
-  } else if (scaled <= INT_MIN) {
-    key = INT_MIN;
-  } else if (!std::isnan(scaled)) {
-    key = static_cast<int>(scaled);
-  }
+  const int key = ClampToInt(LeadingDouble(first) * 10.0);
   result.order_key = key == 0 ? -1000 : key;
   return result;
 }

@@ -38,12 +38,25 @@ bool IsSingleFloor(std::wstring_view spec);
 // Does not allocate for ranges.
 bool CoversFloor(std::wstring_view spec, std::wstring_view floor);
 
+// Guarded numbers, shared by every reader of numbers in texts (floor
+// labels, quantities, ids, attributes): nothing out of range or not a number
+// reaches an int conversion or a signed subtraction.
+
 // The leading integer of a text the way the C runtime's _wtoi reads it (0
 // when there is none, clamped to the int range).
 int LeadingInt(std::wstring_view text);
 
-// The leading real number of a text the way _wtof reads it (0 when none).
+// The leading real number of a text the way _wtof reads it: 0 when there is
+// none, and 0 too when it is not finite ("nan", "inf", "1e400"), so that a
+// damaged text never turns a whole sum into nan or inf.
 double LeadingDouble(std::wstring_view text);
+
+// value truncated toward zero and clamped to the int range; NaN gives 0.
+int ClampToInt(double value);
+
+// Floors from low to high, both counted (high - low + 1), clamped to the int
+// range; low and high may be any ints.
+int RangeFloorCount(long long low, long long high);
 
 // Facade decoration ("ZS\LMZS", "ZS\LMDK") is counted once per floor group
 // rather than once per floor.

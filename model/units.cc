@@ -1,7 +1,10 @@
 // Unit table and quantity scaling.
 #include "model/units.h"
 
+#include <cmath>
 #include <cwchar>
+
+#include "model/floor_spec.h"
 
 namespace reportdata {
 
@@ -78,8 +81,8 @@ bool ParseUnit(std::wstring_view text, std::wstring* base, int* factor) {
 }
 
 std::wstring ScaleQuantityText(std::wstring_view quantity, int factor) {
-  const std::wstring terminated(quantity);
-  const double value = std::wcstod(terminated.c_str(), nullptr) * factor;
+  double value = LeadingDouble(quantity) * factor;
+  if (!std::isfinite(value)) value = 0.0;  // scaled past the largest double
   // "%f" of any double needs at most 317 characters (309 integer digits).
   wchar_t text[512];
   const int length = std::swprintf(text, sizeof(text) / sizeof(text[0]), L"%f", value);

@@ -41,6 +41,25 @@ bool CalDatabase::HasCalResult(const std::wstring& /*dir*/, bool /*flag*/) {
              0) != 0;
 }
 
+bool CalDatabase::BeginRead() {
+  if (reading_) return true;
+  // A deferred transaction takes its lock at the first read; reading the
+  // schema now fixes the state the whole build sees, and fails on a file
+  // that is damaged.
+  if (!db_->Exec("BEGIN") || db_->QueryInt("SELECT count(*) FROM sqlite_master", -1) < 0) {
+    db_->Exec("ROLLBACK");
+    return false;
+  }
+  reading_ = true;
+  return true;
+}
+
+void CalDatabase::EndRead() {
+  if (!reading_) return;
+  db_->Exec("COMMIT");
+  reading_ = false;
+}
+
 bool CalDatabase::GetFloorAreas(std::vector<SNYFloorAreaRecord>& out) {
   SqliteStatement rows = db_->Prepare("SELECT floor, kind, value FROM floor_area ORDER BY rowid");
   if (!rows.Ok()) return false;
@@ -50,7 +69,7 @@ bool CalDatabase::GetFloorAreas(std::vector<SNYFloorAreaRecord>& out) {
     record.kind = Wide(rows.Text(1));
     record.value = rows.Double(2);
   }
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
@@ -65,7 +84,7 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
     record.position = Wide(rows.Text(3));
     record.key = Wide(rows.Text(4));
   }
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassResult>& out) {
@@ -81,7 +100,7 @@ bool CalDatabase::ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassRe
       ReadRecordRow(rows, 1, out.back().quotas.emplace_back());
     }
   }
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::ReadRecords(RecordTable table, std::vector<TJQd>& out) {
@@ -91,7 +110,7 @@ bool CalDatabase::ReadRecords(RecordTable table, std::vector<TJQd>& out) {
   SqliteStatement rows = db_->Prepare(SelectRecords(table, false));
   if (!rows.Ok()) return false;
   while (rows.Step()) ReadRecordRow(rows, 0, out.emplace_back());
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::ReadQuotaRowsOfClassified(RecordTable table, std::vector<TJQd>& out) {
@@ -100,7 +119,7 @@ bool CalDatabase::ReadQuotaRowsOfClassified(RecordTable table, std::vector<TJQd>
   SqliteStatement rows = db_->Prepare(sql);
   if (!rows.Ok()) return false;
   while (rows.Step()) ReadRecordRow(rows, 0, out.emplace_back());
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::ReadQuotaResults(std::vector<TJQd>& out) {
@@ -122,14 +141,14 @@ bool CalDatabase::ReadPartitions(std::set<CString>& out) {
   SqliteStatement rows = db_->Prepare("SELECT name FROM partition_name ORDER BY rowid");
   if (!rows.Ok()) return false;
   while (rows.Step()) out.insert(CString(Wide(rows.Text(0))));
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::ReadFloors(std::vector<CString>& out) {
   SqliteStatement rows = db_->Prepare("SELECT name FROM calc_floor ORDER BY rowid");
   if (!rows.Ok()) return false;
   while (rows.Step()) out.emplace_back(Wide(rows.Text(0)));
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::LoadCompIndex() {
@@ -139,8 +158,8 @@ bool CalDatabase::LoadCompIndex() {
   while (rows.Step()) {
     comp_index_.emplace(Wide(rows.Text(0)), std::make_pair(Wide(rows.Text(1)), Wide(rows.Text(2))));
   }
-  comp_index_loaded_ = true;
-  return true;
+  comp_index_loaded_ = rows.Done();
+  return comp_index_loaded_;
 }
 
 bool CalDatabase::FindCompIndex(const std::wstring& compDir, std::wstring& index) {
@@ -174,7 +193,7 @@ bool CalDatabase::ReadPrices(const std::wstring& library, std::vector<SNYDePrice
     entry.id.library = Wide(rows.Text(3));
     entry.price = Wide(rows.Text(4));
   }
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::ReadChapters(bool bill, std::vector<ChapterRow>& out) {
@@ -184,7 +203,7 @@ bool CalDatabase::ReadChapters(bool bill, std::vector<ChapterRow>& out) {
   while (rows.Step()) {
     out.push_back({Wide(rows.Text(0)), Wide(rows.Text(1)), Wide(rows.Text(2))});
   }
-  return true;
+  return rows.Done();
 }
 
 bool CalDatabase::WriteCategoryConfig(const IDMProjectAccess::CategoryConfig& config) {
@@ -223,7 +242,7 @@ bool CalDatabase::ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config) {
     std::set<std::wstring>& names = config[Wide(rows.Text(0))];
     if (!rows.IsNull(1)) names.insert(Wide(rows.Text(1)));
   }
-  return true;
+  return rows.Done();
 }
 
 std::string CalDatabase::Meta(const char* key) {

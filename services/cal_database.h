@@ -35,6 +35,11 @@ class CalDatabase : public IDMDatabase {
   bool HasCalResult(const std::wstring& dir, bool flag) override;
   bool GetFloorAreas(std::vector<SNYFloorAreaRecord>& out) override;
   bool GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) override;
+  // One read transaction over the connection: the director hands this same
+  // object to every caller of its path until EndRead.
+  bool BeginRead() override;
+  void EndRead() override;
+  bool reading() const { return reading_; }
 
   // Stored results, appended to out in stored order.
   bool ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassResult>& out);
@@ -70,6 +75,7 @@ class CalDatabase : public IDMDatabase {
   // path. Read on the first look-up.
   std::unordered_map<std::wstring, std::pair<std::wstring, std::wstring>> comp_index_;
   bool comp_index_loaded_ = false;
+  bool reading_ = false;
 };
 
 }  // namespace reportdata

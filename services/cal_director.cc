@@ -106,11 +106,14 @@ CalDatabase* CalDirector::OpenPath(const std::wstring& path) {
 }
 
 CalDatabase* CalDirector::OpenNative(const std::string& native) {
+  auto found = open_.find(native);
+  // A database read by a build answers for its path until the build ends,
+  // whatever has become of the file meanwhile.
+  if (found != open_.end() && found->second.db->reading()) return found->second.db.get();
   struct stat info {};
   if (stat(native.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
   const long long modified_ns =
       static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-  auto found = open_.find(native);
   if (found != open_.end()) {
     Entry& entry = found->second;
     if (entry.device == info.st_dev && entry.inode == info.st_ino &&

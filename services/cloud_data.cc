@@ -1,44 +1,53 @@
 // The cloud-index data library's records and the gathering of calculation
-// results per component category and floor. A record's category is the
-// category letters of its component kind code (the text before the first
-// "\" of the type path, "Q" for "Q\TWQ"); its floor is its floor text; its
-// member is its component (name and type path), whose quantities add up per
-// calculation item.
+// results. A record is filed under its measurement unit (the base unit of
+// its bill or quota unit, its quantity scaled to it), its floor label, and
+// its member: the family (bill or quota), component type path and item code.
+// Within the member its quantity adds up per calculation item. Every level is
+// found through a hash index, so filing stays linear in the records.
 #include "reportdata/cloud_data.h"
 
-#include <cwchar>
+#include "model/floor_spec.h"
+#include "model/units.h"
 
 namespace {
 
-// Storey count and sort key of a floor label: "3" is one storey with key 30,
-// "2,5" four storeys from 2, "2/4/6" three storeys from 2; a label 0 sorts
-// first with key -1000.
-void ParseFloorLabel(const CString& label, int& count, int& sort_key) {
-  std::wstring text = label.str();
-  for (wchar_t& ch : text) {
-    if (ch == L'\xFF0C') ch = L',';
-    if (ch == L'\xFF0F') ch = L'/';
-  }
-  const std::size_t comma = text.find(L',');
-  const std::size_t slash = text.find(L'/');
-  std::wstring first = text;
-  count = 1;
-  if (comma != std::wstring::npos) {
-    first = text.substr(0, comma);
-    count = std::wcstol(text.c_str() + comma + 1, nullptr, 10) -
-            std::wcstol(first.c_str(), nullptr, 10) + 1;
-  } else if (slash != std::wstring::npos) {
-    first = text.substr(0, slash);
-    count = 1;
-    for (wchar_t ch : text) count += ch == L'/';
-  }
-  sort_key = static_cast<int>(std::wcstod(first.c_str(), nullptr) * 10);
-  if (sort_key == 0) sort_key = -1000;
+constexpr wchar_t kSeparator = L'\x1F';
+
+int FamilyOf(const TJQd& record) { return record.kind == L"1" ? 1 : 2; }
+
+// The unit a record is filed under and the factor its quantity is scaled by.
+CString UnitOf(const TJQd& record, int& factor) {
+  const CString& unit = record.kind == L"1" ? record.billUnit : record.quotaUnit;
+  std::wstring base;
+  factor = 1;
+  if (reportdata::ParseUnit(unit.str(), &base, &factor)) return CString(std::move(base));
+  return unit;
 }
 
-CString CategoryOf(const CString& type_path) {
-  const int slash = type_path.Find(L'\\');
-  return slash < 0 ? type_path : type_path.Left(slash);
+void AppendKeyPart(std::wstring& key, std::wstring_view part) {
+  key += part;
+  key += kSeparator;
+}
+
+std::wstring MemberKey(const CString& unit, const CString& floor, int family,
+                       const CString& type_path, const CString& code) {
+  std::wstring key;
+  AppendKeyPart(key, unit.str());
+  AppendKeyPart(key, floor.str());
+  key += static_cast<wchar_t>(L'0' + family);
+  AppendKeyPart(key, type_path.str());
+  key += code.str();
+  return key;
+}
+
+// Position of the first element of list that equal accepts; appends make()
+// when there is none.
+template <typename List, typename Equal, typename Make>
+std::size_t FindOrAppend(List& list, Equal&& equal, Make&& make) {
+  std::size_t at = 0;
+  while (at < list.size() && !equal(list[at])) ++at;
+  if (at == list.size()) list.push_back(make());
+  return at;
 }
 
 }  // namespace
@@ -60,62 +69,100 @@ void CCloudDataMng::Clear() {
   areas_.clear();
   calFloors_.clear();
   memberIndex_.clear();
+  nameIndex_.clear();
+}
+
+CCloudDataSMem& CCloudDataMng::FindOrAddMember(const CString& unit, const CString& floor, int key,
+                                               const CString& typePath, const CString& code) {
+  std::wstring index_key = MemberKey(unit, floor, key, typePath, code);
+  if (auto found = memberIndex_.find(index_key); found != memberIndex_.end()) {
+    const MemberPos& pos = found->second;
+    return units_[pos.unit].floors[pos.floor].members[pos.member];
+  }
+  // A new member: units and floors are few, so they are looked up in order.
+  MemberPos pos{};
+  pos.unit = FindOrAppend(
+      units_, [&](const CCloudDataUnit& u) { return u.name == unit; },
+      [&] {
+        CCloudDataUnit made;
+        made.name = unit;
+        return made;
+      });
+  std::vector<CCloudDataFloor>& floors = units_[pos.unit].floors;
+  pos.floor = FindOrAppend(
+      floors, [&](const CCloudDataFloor& f) { return f.floorName == floor; },
+      [&] {
+        const reportdata::FloorSpec spec = reportdata::ParseFloorSpec(floor.str());
+        CCloudDataFloor made;
+        made.floorName = floor;
+        made.floorNum = spec.count;
+        made.sortKey = spec.order_key;
+        return made;
+      });
+  CCloudDataFloor& floor_entry = floors[pos.floor];
+  pos.member = floor_entry.members.size();
+  CCloudDataSMem& member = floor_entry.members.emplace_back();
+  member.key = key;
+  member.typePath = typePath;
+  member.code = code;
+  memberIndex_.emplace(std::move(index_key), pos);
+  return member;
 }
 
 void CCloudDataMng::AddData(const TJQd& record) {
-  const CString category = CategoryOf(record.typePath);
-  std::wstring index_key = category.str();
-  for (const CString* part : {&record.floor, &record.componentName, &record.typePath}) {
-    index_key += L'\x1F';
-    index_key += part->str();
-  }
-  auto found = memberIndex_.find(index_key);
-  if (found == memberIndex_.end()) {
-    MemberPos pos{0, 0, 0};
-    while (pos.unit < units_.size() && units_[pos.unit].name != category) ++pos.unit;
-    if (pos.unit == units_.size()) units_.emplace_back().name = category;
-    std::vector<CCloudDataFloor>& floors = units_[pos.unit].floors;
-    while (pos.floor < floors.size() && floors[pos.floor].floorName != record.floor) ++pos.floor;
-    if (pos.floor == floors.size()) {
-      CCloudDataFloor& floor = floors.emplace_back();
-      floor.floorName = record.floor;
-      ParseFloorLabel(record.floor, floor.floorNum, floor.sortKey);
-    }
-    std::vector<CCloudDataSMem>& members = floors[pos.floor].members;
-    pos.member = members.size();
-    CCloudDataSMem& member = members.emplace_back();
-    member.key = record.id;
-    member.name = record.componentName;
-    member.typePath = record.typePath;
-    found = memberIndex_.emplace(std::move(index_key), pos).first;
-  }
-  const MemberPos& pos = found->second;
-  CCloudDataSMem& member = units_[pos.unit].floors[pos.floor].members[pos.member];
+  int factor = 1;
+  const CString unit = UnitOf(record, factor);
+  const int family = FamilyOf(record);
+  const CString& code = family == 1 ? record.billCode : record.quotaCode;
+  CCloudDataSMem& member = FindOrAddMember(unit, record.floor, family, record.typePath, code);
 
-  const int item_id = static_cast<int>(std::wcstol(record.subCode.GetString(), nullptr, 10));
-  const double quantity = std::wcstod(record.quantity.GetString(), nullptr);
-  bool added = false;
-  for (CCloudDataCalItem& item : member.items) {
-    if (item.GetId() == item_id && item.GetName() == record.calcItem) {
-      item.AddQuantity(quantity);
-      added = true;
-      break;
+  const int item_id = reportdata::LeadingInt(record.subCode.str());
+  const double quantity = reportdata::LeadingDouble(record.quantity.str()) * factor;
+  const std::size_t item = FindOrAppend(
+      member.items,
+      [&](const CCloudDataCalItem& i) {
+        return i.GetId() == item_id && i.GetName() == record.calcItem;
+      },
+      [&] { return CCloudDataCalItem(item_id, 0.0, record.calcItem); });
+  member.items[item].AddQuantity(quantity);
+
+  if (!record.componentName.IsEmpty()) {
+    std::wstring name_key = MemberKey(unit, record.floor, family, record.typePath, code);
+    name_key += kSeparator;
+    name_key += record.componentName.str();
+    if (nameIndex_.insert(std::move(name_key)).second) {
+      member.componentNames.push_back(record.componentName);
     }
   }
-  if (!added) member.items.emplace_back(item_id, quantity, record.calcItem);
-  if (!record.handle.IsEmpty()) member.handles.push_back(record.handle);
   for (const SNYTJFenQuInfo& partition : record.partitions) {
-    bool known = false;
-    for (const CString& name : member.partitions) known = known || name == partition.name;
-    if (!known) member.partitions.push_back(partition.name);
+    FindOrAppend(
+        member.partitions, [&](const CString& name) { return name == partition.name; },
+        [&] { return partition.name; });
+  }
+}
+
+void CCloudDataMng::Reindex() {
+  memberIndex_.clear();
+  nameIndex_.clear();
+  for (std::size_t u = 0; u < units_.size(); ++u) {
+    for (std::size_t f = 0; f < units_[u].floors.size(); ++f) {
+      const CCloudDataFloor& floor = units_[u].floors[f];
+      for (std::size_t m = 0; m < floor.members.size(); ++m) {
+        const CCloudDataSMem& member = floor.members[m];
+        std::wstring key =
+            MemberKey(units_[u].name, floor.floorName, member.key, member.typePath, member.code);
+        for (const CString& name : member.componentNames) {
+          nameIndex_.insert(key + kSeparator + name.str());
+        }
+        memberIndex_.emplace(std::move(key), MemberPos{u, f, m});
+      }
+    }
   }
 }
 
 void CCloudDataMng::AddArea(const CString& floorName, double area) {
-  int count = 0;
-  int sort_key = 0;
-  ParseFloorLabel(floorName, count, sort_key);
-  areas_.emplace_back(count, sort_key, floorName, area);
+  const reportdata::FloorSpec spec = reportdata::ParseFloorSpec(floorName.str());
+  areas_.emplace_back(spec.count, spec.order_key, floorName, area);
 }
 
 void CCloudDataMng::InitDifCalArea(const std::vector<CString>& floors) { calFloors_ = floors; }

@@ -53,7 +53,10 @@ void SqliteStatement::BindDouble(int index, double value) {
   sqlite3_bind_double(stmt_, index, value);
 }
 
-bool SqliteStatement::Step() { return stmt_ && sqlite3_step(stmt_) == SQLITE_ROW; }
+bool SqliteStatement::Step() {
+  status_ = stmt_ ? sqlite3_step(stmt_) : SQLITE_ERROR;
+  return status_ == SQLITE_ROW;
+}
 
 bool SqliteStatement::Run() {
   if (!stmt_) return false;

@@ -41,7 +41,9 @@ class SqliteStatement {
  public:
   SqliteStatement(sqlite3* db, std::string_view sql);
   ~SqliteStatement();
-  SqliteStatement(SqliteStatement&& other) noexcept : stmt_(other.stmt_) { other.stmt_ = nullptr; }
+  SqliteStatement(SqliteStatement&& other) noexcept : stmt_(other.stmt_), status_(other.status_) {
+    other.stmt_ = nullptr;
+  }
   SqliteStatement(const SqliteStatement&) = delete;
   SqliteStatement& operator=(const SqliteStatement&) = delete;
 
@@ -53,6 +55,9 @@ class SqliteStatement {
   void BindDouble(int index, double value);
   // True while a row is available.
   bool Step();
+  // Whether the last Step ran to the end of the rows; false after an error
+  // such as a damaged page, which also ends a row loop.
+  bool Done() const { return status_ == SQLITE_DONE; }
   // Runs a statement without results and resets it; false on error.
   bool Run();
 
@@ -64,6 +69,7 @@ class SqliteStatement {
 
  private:
   sqlite3_stmt* stmt_ = nullptr;
+  int status_ = SQLITE_OK;
 };
 
 }  // namespace reportdata

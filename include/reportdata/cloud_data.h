@@ -1,18 +1,53 @@
 // The cloud-index data library's records and its manager, which gathers the
-// calculation results per floor for the cloud index reports. The engine owns
-// one manager; a host reaches it through CReportComMethod::GetCloudDataMnd and
-// must not free it. Copies of every record are deep.
+// calculation results per measurement unit, floor and component for the cloud
+// index reports and answers their floor, area and quantity questions. The
+// engine owns one manager; a host reaches it through
+// CReportComMethod::GetCloudDataMnd and must not free it. Copies of every
+// record are deep.
 #ifndef REPORTDATA_CLOUD_DATA_H_
 #define REPORTDATA_CLOUD_DATA_H_
 
 #include <cstddef>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "reportdata/export.h"
 #include "reportdata/framework.h"
 #include "reportdata/records.h"
+
+// Which floors a template node covers.
+enum ECloudFloorType : int {
+  eCloudFloorAll = 0,    // every calculated floor of the project
+  eCloudFloorFirst = 1,  // the first floor (the label that reads as 1)
+  eCloudFloorUnder = 2,  // floors below ground (label reads below 1)
+  eCloudFloorAbove = 3,  // floors above ground
+};
+
+// Which building area a template node divides by.
+enum ECloudAreaType : int {
+  eCloudAreaAll = 0,     // the whole project
+  eCloudAreaUnder = 1,   // floors below ground
+  eCloudAreaAbove = 2,   // floors above ground
+  eCloudAreaFloors = 3,  // the sum over the node's own floors
+  eCloudAreaFirst = 4,   // the first floor
+};
+
+// What a template node asks the data for.
+struct SCloudNormCondition {
+  CString keyWords;               // ";"-separated keywords; a record matching any counts
+  CString unit;                   // unit of the answer; empty takes every unit as it is
+  std::vector<CString> floors;    // floor names the quantity is gathered over
+  std::vector<CString> excludes;  // keywords whose records never count
+};
+
+// The answer to a condition.
+struct SCloudNormQuantity {
+  double quantity = 0.0;
+  double rateNumerator = 0.0;    // the quantity over the condition's floors
+  double rateDenominator = 0.0;  // the same condition over every floor
+};
 
 class REPORTDATA_API CCloudDataCalItem {
  public:
@@ -27,31 +62,34 @@ class REPORTDATA_API CCloudDataCalItem {
   bool operator<(const CCloudDataCalItem& other) const;
 
  private:
-  int id_ = 0;
-  double quantity_ = 0.0;
-  CString name_;
+  int id_ = 0;             // the calculation-item id of the component's sub-part
+  double quantity_ = 0.0;  // one storey, in the unit's base unit
+  CString name_;           // the calculation item
 };
 
+// One component kind and bill or quota item on one floor.
 class REPORTDATA_API CCloudDataSMem {
  public:
-  int key = -1;
-  CString name;
-  CString typePath;
+  int key = -1;      // 1 for bill records, 2 for quota records
+  CString typePath;  // component type path such as "Q\TWQ"
+  CString code;      // the bill code, or the quota code of a quota record
   std::vector<CCloudDataCalItem> items;
-  std::vector<CString> handles;
-  std::vector<CString> partitions;
+  std::vector<CString> componentNames;  // distinct, in order of arrival
+  std::vector<CString> partitions;      // distinct partition names, in order of arrival
   // A member whose key is -1 is never less; otherwise the smaller key is less.
   bool operator<(const CCloudDataSMem& other) const;
 };
 
 class REPORTDATA_API CCloudDataFloor {
  public:
-  int floorNum = 0;
-  int sortKey = 0;
+  int floorNum = 0;  // storeys the floor label stands for
+  int sortKey = 0;   // order key of the label
   CString floorName;
   std::vector<CCloudDataSMem> members;
 };
 
+// The records of one measurement unit: a base unit ("m3", "m2", "m") or the
+// unit text itself when it is none of those.
 class REPORTDATA_API CCloudDataUnit {
  public:
   CString name;
@@ -67,6 +105,7 @@ class REPORTDATA_API CCloudDataArea {
   int GetFloorNum() const { return floorNum_; }
   int GetSortKey() const { return sortKey_; }
   const CString& GetFloorName() const { return floorName_; }
+  // The area of all storeys of the label.
   double GetFloorArea() const { return area_; }
   bool operator<(const CCloudDataArea& other) const { return sortKey_ < other.sortKey_; }
 
@@ -81,12 +120,32 @@ class REPORTDATA_API CCloudDataMng {
  public:
   CCloudDataMng();
   void Clear();
-  // A copy of a calculation-result record of the bill or quota build.
+  // A copy of a calculation-result record of the bill or quota build. A
+  // record in a unit of 10, 100 or 1000 base units is counted in base units.
   void AddData(const TJQd& record);
-  // The area of one floor entry of the building-area table.
+  // The area of one floor entry of the building-area table (all its storeys).
   void AddArea(const CString& floorName, double area);
   // The calculated floors, after every AddArea.
   void InitDifCalArea(const std::vector<CString>& floors);
+
+  // Fills floors (emptied first) with the floor names of a kind, by floor order.
+  void GetFloorAry(std::vector<CString>& floors, ECloudFloorType kind) const;
+  // The building area of a whole-project scope; 0 for eCloudAreaFloors.
+  double GetFloorArea(ECloudAreaType type) const;
+  // The building area of one floor name.
+  double GetFloorNameArea(const CString& floorName) const;
+  // Fills quantity with what the records matching condition hold over its
+  // floors; with rate set, also the rate parts. Returns whether any record
+  // matched.
+  bool GetQuantityByCondition(SCloudNormQuantity& quantity, const SCloudNormCondition& condition,
+                              bool rate) const;
+
+  // "\CloudData.xml" in the report data directory. Writing throws
+  // TableFileError when the save fails; reading replaces what the manager
+  // holds, leaves it empty for a missing or unparsable file and throws
+  // TableFileError for a file of foreign shape.
+  void WriteToXmlFile(const CString& reportDir) const;
+  void ReadFromXmlFile(const CString& reportDir);
 
   const CString& GetVertion() const { return version_; }
   const std::vector<CCloudDataUnit>& GetUnits() const { return units_; }
@@ -94,16 +153,23 @@ class REPORTDATA_API CCloudDataMng {
   const std::vector<CString>& GetCalFloors() const { return calFloors_; }
 
  private:
+  // Where a member of units_ is.
+  struct MemberPos {
+    std::size_t unit, floor, member;
+  };
+  CCloudDataSMem& FindOrAddMember(const CString& unit, const CString& floor, int key,
+                                  const CString& typePath, const CString& code);
+  // Rebuilds the indexes after the lists were filled from a file.
+  void Reindex();
+
   std::vector<CCloudDataUnit> units_;
   std::vector<CCloudDataArea> areas_;
   std::vector<CString> calFloors_;
   CString version_;
-  // Where AddData filed each component: positions of its unit, floor and
-  // member, by category, floor, component name and type path.
-  struct MemberPos {
-    std::size_t unit, floor, member;
-  };
+  // Members by unit, floor, key, type path and code.
   std::unordered_map<std::wstring, MemberPos> memberIndex_;
+  // Component names already listed, by member and name.
+  std::unordered_set<std::wstring> nameIndex_;
 };
 
 #endif  // REPORTDATA_CLOUD_DATA_H_

@@ -38,9 +38,10 @@ class REPORTDATA_API CInterQingDan {
   // Bill price rows (code 50).
   static void GetQdPriceData(CString name, CStringArray& rows);
 
-  // Silent bill build from the project's calculation results. The second
-  // argument is not written.
-  static void InitQdData(CString reportDir, CString& unused);
+  // Silent bill build from the project's calculation results. failure
+  // receives why the build could not read its inputs, and is emptied when it
+  // could; after a failed build Write_xml writes nothing.
+  static void InitQdData(CString reportDir, CString& failure);
   static bool ShowQdListDialog();
   static void InitDataFromXml(CString reportDir);
   static void Write_xml(CString reportDir);
@@ -210,8 +211,10 @@ class REPORTDATA_API DeTable1 {
   static void GetGJHZ(CStringArray& floors, CStringArray& components, CStringArray& rows);
   static void GetMemTreeItem(CStringArray& items);
 
-  // Silent quota build. The second argument is not written.
-  static bool InitialTable(CString reportDir, CString& unused);
+  // Silent quota build; false when it could not read its inputs, with the
+  // reason in failure (emptied otherwise). After a failed build WriteXML
+  // writes nothing.
+  static bool InitialTable(CString reportDir, CString& failure);
   static bool InitialTableFromXml(CString reportDir);
   static void WriteXML(CString reportDir);
   static void GetAllDeInfoForFenQu(CArray<FenQuQdHZInfo>& out);

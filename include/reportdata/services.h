@@ -60,6 +60,13 @@ class IDMDatabase {
   virtual bool GetFloorAreas(std::vector<SNYFloorAreaRecord>& out) = 0;
   // Door and window occurrences in stored order; false when they cannot be read.
   virtual bool GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) = 0;
+  // A build reads between these two calls: every answer about this database
+  // in between, the calculation-result service's included, comes from one
+  // state of it, even when the file is replaced meanwhile. BeginRead is false
+  // when the database cannot be read. A database that is never replaced
+  // while open needs neither.
+  virtual bool BeginRead() { return true; }
+  virtual void EndRead() {}
 };
 
 // Component dictionary of the calculation database. Owned by the director.

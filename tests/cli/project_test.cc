@@ -7,6 +7,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <sstream>
 
 #include "tool_runner.h"
 
@@ -17,15 +18,6 @@ namespace fs = std::filesystem;
 
 const std::string kSample =
     std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json";
-
-// Every file under dir with its bytes.
-std::map<std::string, std::string> Snapshot(const std::string& dir) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
-  }
-  return files;
-}
 
 size_t Count(const std::string& text, const std::string& what) {
   size_t n = 0;
@@ -74,8 +66,47 @@ TEST_F(ProjectTest, BuildWritesBothFamiliesAndSaysSo) {
   EXPECT_NE(build_out_.find(" files, "), std::string::npos);
 }
 
+TEST_F(ProjectTest, BuildShowsProgressOnATerminalOnly) {
+  EXPECT_EQ(build_out_.find('\r'), std::string::npos);
+  const ToolRun terminal = RunToolOnTerminal({"build", project_});
+  EXPECT_EQ(terminal.status, 0);
+  EXPECT_NE(terminal.out.find("处理清单报表中... 正在汇总 "), std::string::npos) << terminal.out;
+  EXPECT_NE(terminal.out.find("处理定额报表中... 正在写入报表文件!"), std::string::npos);
+  EXPECT_NE(terminal.out.find("report tables written to "), std::string::npos);
+}
+
+TEST_F(ProjectTest, TablesListsEveryTableWithTheRowsTheBuildCounted) {
+  const ToolRun tables = RunTool({"tables", project_});
+  ASSERT_EQ(tables.status, 0) << tables.err;
+  std::istringstream lines(tables.out);
+  std::string line;
+  std::getline(lines, line);
+  size_t listed = 0;
+  while (std::getline(lines, line)) {
+    std::istringstream fields(line);
+    std::string name, stem, file, side, rows;
+    fields >> name >> stem >> file >> side >> rows;
+    ++listed;
+    // The build summary says "name  file  rows rows".
+    EXPECT_NE(build_out_.find(file), std::string::npos) << line;
+    const std::string counted = build_out_.substr(build_out_.find(file) + file.size());
+    EXPECT_EQ(std::stoul(counted), std::stoul(rows)) << line;
+    EXPECT_EQ(side, stem == "qd" ? "bill" : stem == "de2" ? "quota" : stem == "mj" ? "area" : side);
+  }
+  EXPECT_EQ(listed, 11u);
+  const ToolRun unbuilt = RunTool({"tables", project_, "--report-dir", "none"});
+  EXPECT_EQ(unbuilt.status, 0);
+  EXPECT_NE(unbuilt.out.find("qd.xml      bill         -\n"), std::string::npos) << unbuilt.out;
+}
+
+TEST_F(ProjectTest, ExitsWithOneWhenItsOutputIsLost) {
+  const ToolRun full = RunTool({"show", project_, "qd"}, "/dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.err, "reportdata: cannot write standard output: No space left on device\n");
+}
+
 TEST_F(ProjectTest, ShowsTheBillSummaryInEveryFormat) {
-  const ToolRun json = Show({"qd", "--format", "json"});
+  const ToolRun json = Show({"qd", "--format", "cells"});
   ASSERT_EQ(json.status, 0) << json.err;
   const nlohmann::json rows = nlohmann::json::parse(json.out);
   ASSERT_GT(rows.size(), 10u);
@@ -90,7 +121,10 @@ TEST_F(ProjectTest, ShowsTheBillSummaryInEveryFormat) {
   // CSV: one line per row but the header row, and the same quantities.
   const ToolRun csv = Show({"qd", "--format", "csv"});
   ASSERT_EQ(csv.status, 0) << csv.err;
-  EXPECT_EQ(csv.out.rfind("\xEF\xBB\xBF项目,单位,工程量,说明,计算式\r\n", 0), 0u);
+  EXPECT_EQ(
+      csv.out.rfind(
+          "\xEF\xBB\xBF层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式\r\n", 0),
+      0u);
   size_t quantities = 0;
   for (const auto& row : rows) {
     if (row[0] != "1" && !row[8].get<std::string>().empty()) {
@@ -102,6 +136,24 @@ TEST_F(ProjectTest, ShowsTheBillSummaryInEveryFormat) {
   // Header line and one line per row; features break lines with LF only.
   EXPECT_EQ(Count(csv.out, "\r\n"), rows.size());
 
+  // Named columns: the same rows, the item text apart, quantities as numbers.
+  const nlohmann::json named = nlohmann::json::parse(Show({"qd", "--format", "json"}).out);
+  EXPECT_EQ(named["table"], "清单汇总表");
+  ASSERT_EQ(named["rows"].size(), rows.size() - 1);
+  for (size_t r = 1; r < rows.size(); ++r) {
+    const nlohmann::json& row = named["rows"][r - 1];
+    const std::string quantity = rows[r][8];
+    if (quantity.empty())
+      EXPECT_TRUE(row["quantity"].is_null());
+    else
+      EXPECT_DOUBLE_EQ(row["quantity"].get<double>(), std::stod(quantity));
+    const std::string item = rows[r][3];
+    if (!item.empty() && rows[r][4].empty()) {
+      EXPECT_EQ(row["code"], item.substr(0, item.find("  ")));
+      EXPECT_EQ(item.find(row["name"].get<std::string>()), item.find("  ") + 2);
+    }
+  }
+
   const ToolRun text = Show({"qd"});
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_EQ(text.out.rfind("清单汇总表  全部", 0), 0u) << text.out.substr(0, 200);
@@ -111,14 +163,14 @@ TEST_F(ProjectTest, ShowsTheBillSummaryInEveryFormat) {
 }
 
 TEST_F(ProjectTest, ShowsOneItemAndTheStreamLayout) {
-  const ToolRun item = Show({"定额汇总表", "混凝土及钢筋混凝土工程", "--format", "json"});
+  const ToolRun item = Show({"定额汇总表", "混凝土及钢筋混凝土工程", "--format", "cells"});
   ASSERT_EQ(item.status, 0) << item.err;
   const nlohmann::json rows = nlohmann::json::parse(item.out);
   ASSERT_GT(rows.size(), 2u);
   EXPECT_EQ(rows[1][2], "混凝土及钢筋混凝土工程");
   for (size_t i = 2; i < rows.size(); ++i) EXPECT_NE(rows[i][1], "0") << rows[i];
 
-  const ToolRun stream = Show({"de1", "--layout", "b", "--format", "json"});
+  const ToolRun stream = Show({"de1", "--layout", "b", "--format", "cells"});
   ASSERT_EQ(stream.status, 0) << stream.err;
   const nlohmann::json flat = nlohmann::json::parse(stream.out);
   ASSERT_FALSE(flat.empty());
@@ -137,20 +189,21 @@ TEST_F(ProjectTest, ShowsOneItemAndTheStreamLayout) {
 
 TEST_F(ProjectTest, EveryTableAnswersRowsOfItsWidthAndNamesItsColumns) {
   const std::map<std::string, std::pair<size_t, std::string>> tables = {
-      {"qd", {12, "项目,单位,工程量,说明,计算式"}},
-      {"qdxhl", {13, "项目,单位,工程量,说明,计算式"}},
-      {"de", {12, "项目,单位,工程量,说明,计算式"}},
-      {"de1", {12, "项目,单位,工程量,说明,计算式"}},
-      {"de2", {12, "项目,单位,工程量,说明,计算式"}},
-      {"de3", {12, "项目,单位,工程量,说明,计算式"}},
-      {"mj", {10, "项目,单位,面积,计算式,说明"}},
-      {"mc", {11, "项目,单位,数量,编号,计算式"}},
-      {"room1", {12, "项目,单位,工程量,说明,计算式"}},
-      {"room2", {12, "项目,单位,工程量,说明,计算式"}},
-      {"zbfx", {10, "项目,单位,指标,计算式,说明"}},
+      {"qd", {12, "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
+      {"qdxhl", {13, "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
+      {"de", {12, "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
+      {"de1", {12, "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
+      {"de2", {12, "层级,楼层,章节,编码,名称,项目特征,构件,位置,单位,工程量,说明,计算式"}},
+      {"de3", {12, "层级,楼层,构件,计算项目,编码,名称,项目特征,位置,单位,工程量,说明,计算式"}},
+      {"mj", {10, "层级,名称,楼层,单位,面积,计算式,说明"}},
+      {"mc", {11, "层级,类别,类型,楼层,位置,单位,数量,编号,计算式"}},
+      {"room1", {12, "层级,房间,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
+      {"room2",
+       {12, "层级,楼层,房间,位置类别,编码,名称,项目特征,构件,位置,单位,工程量,说明,计算式"}},
+      {"zbfx", {10, "层级,指标组,指标项,楼层,单位,指标,计算式,说明"}},
   };
   for (const auto& [stem, expected] : tables) {
-    const ToolRun json = Show({stem, "--format", "json"});
+    const ToolRun json = Show({stem, "--format", "cells"});
     ASSERT_EQ(json.status, 0) << stem << ": " << json.err;
     const nlohmann::json rows = nlohmann::json::parse(json.out);
     ASSERT_FALSE(rows.empty()) << stem;
@@ -158,6 +211,30 @@ TEST_F(ProjectTest, EveryTableAnswersRowsOfItsWidthAndNamesItsColumns) {
     const ToolRun csv = Show({stem, "--format", "csv"});
     EXPECT_EQ(csv.out.substr(0, csv.out.find("\r\n")), "\xEF\xBB\xBF" + expected.second) << stem;
   }
+}
+
+TEST_F(ProjectTest, FloorSelectsRowsAsTheThreeListQueryAndDecimalsRound) {
+  const std::set<std::string> floors = {"2,5层", "2层", "3层", "4层", "5层"};
+  for (const char* stem : {"qd", "de1", "de2", "de3"}) {
+    const ToolRun run = Show({stem, "--floor", "2,5", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << stem << ": " << run.err;
+    size_t seen = 0;
+    const nlohmann::json table = nlohmann::json::parse(run.out);
+    for (const auto& row : table["rows"]) {
+      const std::string floor = row["floor"];
+      if (floor.empty()) continue;
+      ++seen;
+      EXPECT_TRUE(floors.contains(floor)) << stem << ": " << floor;
+    }
+    EXPECT_GT(seen, 0u) << stem;
+  }
+  const ToolRun csv = Show({"de1", "--floor", "2,5层", "--format", "csv", "--decimals", "1"});
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  EXPECT_NE(csv.out.find(",10m3,0.3,"), std::string::npos) << csv.out.substr(0, 600);
+  EXPECT_EQ(csv.out.find("0000,"), std::string::npos) << csv.out.substr(0, 600);
+  const ToolRun index = Show({"zbfx", "--floor", "1"});
+  EXPECT_EQ(index.status, 1);
+  EXPECT_EQ(index.err, "reportdata: 指标分析表 answers no selection by floor\n");
 }
 
 TEST_F(ProjectTest, MergeFlagAndConditionReachTheFacade) {
@@ -169,9 +246,9 @@ TEST_F(ProjectTest, MergeFlagAndConditionReachTheFacade) {
     return n;
   };
   const nlohmann::json merged =
-      nlohmann::json::parse(Show({"qd", "门窗工程", "--format", "json"}).out);
+      nlohmann::json::parse(Show({"qd", "门窗工程", "--format", "cells"}).out);
   const nlohmann::json apart = nlohmann::json::parse(
-      Show({"qd", "门窗工程", "--format", "json", "--no-merge", "--condition", "一期"}).out);
+      Show({"qd", "门窗工程", "--format", "cells", "--no-merge", "--condition", "一期"}).out);
   // Pairs of doors and windows merge into records of two pieces; with
   // merging off each piece is a row of its own.
   EXPECT_GT(records(merged, "*2件"), 3u);
@@ -182,8 +259,8 @@ TEST_F(ProjectTest, MergeFlagAndConditionReachTheFacade) {
 }
 
 TEST_F(ProjectTest, PartitionsNarrowTheQuantities) {
-  const ToolRun whole = Show({"qd", "--format", "json"});
-  const ToolRun first = Show({"qd", "--format", "json", "--partition", "1区"});
+  const ToolRun whole = Show({"qd", "--format", "cells"});
+  const ToolRun first = Show({"qd", "--format", "cells", "--partition", "1区"});
   ASSERT_EQ(first.status, 0) << first.err;
   EXPECT_NE(whole.out, first.out);
   const ToolRun unknown = Show({"qd", "--partition", "9区"});

@@ -99,19 +99,6 @@ TEST(RowPrinterTest, AlignsColumnsCountingChineseAsTwoCells) {
   EXPECT_EQ(text, expected);
 }
 
-TEST(RowPrinterTest, WritesCsvWithBomHeaderAndIndentedTree) {
-  const std::string csv = RenderCsv(FoldRows(BillRows(), BillGrid(), 2), BillGrid());
-  const std::string expected =
-      "\xEF\xBB\xBF"
-      "项目,单位,工程量,说明,计算式\r\n"
-      "混凝土及钢筋混凝土工程,,,,\r\n"
-      "\"  010502001  矩形柱\n                 1.混凝土强度等级:C30\",m3,3.500000,,\r\n"
-      "\"    2,5层\",m3,2.000000,,0.50*4层\r\n"
-      "\"    1层\",m3,1.500000,,\r\n"
-      "其他章,,,,\r\n";
-  EXPECT_EQ(csv, expected);
-}
-
 TEST(RowPrinterTest, WritesJsonExactlyAsAnswered) {
   const std::vector<std::string> flat = {"1", "0", "条件\"A\"", "2", "0", "章\n节"};
   EXPECT_EQ(RenderRowsJson(flat, 3),

@@ -36,13 +36,26 @@ TEST(ToolTest, ShippedSampleIsWhatTheGeneratorWrites) {
       << "regenerate with: reportdata sample data/samples/sample-project.json";
 }
 
-TEST(ToolTest, BadUsageExitsWithTwo) {
-  EXPECT_EQ(RunTool({}).status, 2);
-  EXPECT_EQ(RunTool({"frobnicate"}).status, 2);
-  EXPECT_EQ(RunTool({"sample"}).status, 2);
-  EXPECT_EQ(RunTool({"sample", "x.json", "--floors", "0"}).status, 2);
-  EXPECT_EQ(RunTool({"sample", "x.json", "--scale", "many"}).status, 2);
-  EXPECT_EQ(RunTool({"sample", "x.json", "--colour"}).status, 2);
+TEST(ToolTest, BadUsageExitsWithTwoAndOneShortLine) {
+  const struct {
+    std::vector<std::string> args;
+    std::string message_start;
+  } cases[] = {
+      {{}, "reportdata: a command is required; the commands are: import, build, show, "},
+      {{"frobnicate"}, "reportdata: unknown command 'frobnicate'; the commands are: import, "},
+      {{"sample"}, "reportdata: OUT is required"},
+      {{"sample", "x.json", "--floors", "0"}, "reportdata: --floors: "},
+      {{"sample", "x.json", "--scale", "many"}, "reportdata: --scale: "},
+      {{"sample", "x.json", "--colour"}, "reportdata: "},
+      {{"show", "p", "qd", "--depth", "-1"}, "reportdata: --depth: Value -1 not in range 0 to 99"},
+  };
+  for (const auto& c : cases) {
+    const ToolRun run = RunTool(c.args);
+    EXPECT_EQ(run.status, 2) << c.message_start;
+    EXPECT_EQ(run.err.rfind(c.message_start, 0), 0u) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_LT(run.err.size(), 160u) << run.err;
+  }
   const ToolRun help = RunTool({"sample", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--seed"), std::string::npos);

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine/fake_services.h"
 #include "reportdata/message_box.h"
+#include "support/temp_dir.h"
 
 namespace reportdata {
 namespace {
@@ -13,6 +16,7 @@ namespace {
 using testing::FakeProject;
 using testing::FakeServices;
 using testing::Record;
+using testing::TempDir;
 
 std::vector<std::wstring> Strings(const std::vector<CString>& texts) {
   std::vector<std::wstring> out;
@@ -128,11 +132,14 @@ TEST(AnalyzeTest, NamedBillsAndOtherItemsReachTheCloudIndexData) {
   CAnalyze engine;
   engine.InitQdData(L"/proj/report");
 
-  std::vector<std::wstring> units;
+  std::vector<std::wstring> type_paths;
   for (const CCloudDataUnit& unit : engine.GetCloudDataMnd()->GetUnits()) {
-    units.push_back(unit.name.str());
+    for (const CCloudDataFloor& floor : unit.floors) {
+      for (const CCloudDataSMem& member : floor.members)
+        type_paths.push_back(member.typePath.str());
+    }
   }
-  EXPECT_EQ(units, (std::vector<std::wstring>{L"Q", L"QTXM"}));
+  EXPECT_EQ(type_paths, (std::vector<std::wstring>{L"Q\\TWQ", L"QTXM"}));
 }
 
 TEST(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
@@ -185,6 +192,41 @@ TEST(AnalyzeTest, InteractiveRebuildCancelledOrRefusedKeepsTheTables) {
   EXPECT_TRUE(engine.ShowQdListDialog());
   engine.GetTotalData(after, 1);
   EXPECT_NE(Strings(before.items()), Strings(after.items()));
+}
+
+// A build that cannot read its results says so, keeps the tables it had,
+// and its side's write sequence then leaves the files of the last good build.
+TEST(AnalyzeTest, BuildThatCannotReadItsResultsKeepsTablesAndWritesNothing) {
+  FakeProject project;
+  project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
+  FakeServices services(project);
+  int shown = 0;
+  MessageBoxHandler previous =
+      SetMessageBoxHandler([&](const CString&, const CString&, MessageBoxIcon) { ++shown; });
+  CAnalyze engine;
+  engine.InitQdData(L"/proj/report");
+  ASSERT_TRUE(engine.bill_build_failure().empty());
+  CStringArray before;
+  engine.GetTotalData(before, 1);
+
+  project.classified.items.push_back(Entry(Record(L"1", L"2", L"7")));
+  project.classification_answer = false;
+  engine.InitQdData(L"/proj/report");
+  EXPECT_FALSE(engine.bill_build_failure().empty());
+  CStringArray after;
+  engine.GetTotalData(after, 1);
+  EXPECT_EQ(Strings(before.items()), Strings(after.items()));
+
+  project.database_opens = false;
+  EXPECT_FALSE(engine.InitialTable(L"/proj/report"));
+  EXPECT_FALSE(engine.quota_build_failure().empty());
+  SetMessageBoxHandler(previous);
+  EXPECT_EQ(shown, 2);
+
+  TempDir dir;
+  engine.Write_xml(dir.wpath());
+  engine.WriteXML(dir.wpath());
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(AnalyzeTest, InteractiveRebuildReportsAFailedProjectDescription) {

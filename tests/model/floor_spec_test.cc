@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+
 namespace reportdata {
 namespace {
 
@@ -94,6 +97,34 @@ TEST(FloorSpecTest, ImplausiblyWideRangesStandForTheirEnds) {
   EXPECT_EQ(ParseFloorSpec(L",").order_key, -1000);
   EXPECT_EQ(ParseFloorSpec(L"").count, 1);
   EXPECT_EQ(ParseFloorSpec(L"").order_key, -1000);
+}
+
+// Floor texts whose numbers overflow an int, or are not finite, clamp
+// instead of reaching an undefined conversion or subtraction.
+TEST(FloorSpecTest, NumbersOutOfRangeClamp) {
+  struct Case {
+    const wchar_t* floor;
+    int count;
+    int order_key;
+  };
+  const Case cases[] = {
+      {L"-1e400", 1, -1000},  // not finite: no number
+      {L"1e10", 1, INT_MAX},
+      {L"-1e10", 1, INT_MIN},
+      {L"nan", 1, -1000},
+      {L"-9999999999999999999,9999999999999999999", INT_MAX, INT_MIN},
+      {L"9999999999999999999,-9999999999999999999", INT_MIN, INT_MAX},
+      {L"1e308/2", 2, INT_MAX},  // ten times the floor passes the double range
+  };
+  for (const Case& c : cases) {
+    const FloorSpec spec = ParseFloorSpec(c.floor);
+    EXPECT_EQ(spec.count, c.count) << c.floor;
+    EXPECT_EQ(spec.order_key, c.order_key) << c.floor;
+  }
+  EXPECT_EQ(ClampToInt(std::nan("")), 0);
+  EXPECT_EQ(ClampToInt(-2.9), -2);
+  EXPECT_EQ(RangeFloorCount(INT_MIN, INT_MAX), INT_MAX);
+  EXPECT_DOUBLE_EQ(LeadingDouble(L"Infinity"), 0.0);
 }
 
 TEST(FloorSpecTest, LeadingNumbersAndFacadeNames) {

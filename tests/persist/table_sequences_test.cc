@@ -48,7 +48,7 @@ TEST_F(TableSequencesTest, EachFamilyWritesItsOwnFiles) {
   engine_.Write_xml(dir_.wpath());
   EXPECT_EQ(
       Entries(dir_.path()),
-      (std::vector<std::string>{"CalFloor.xml", "CompTable.xml", "GlobalParas.xml",
+      (std::vector<std::string>{"CalFloor.xml", "CloudData.xml", "CompTable.xml", "GlobalParas.xml",
                                 "TongTablede.xml", "TongTableqd.xml", "de.xml", "mc.xml", "mj.xml",
                                 "qd.xml", "qdxhl.xml", "room1.xml", "room2.xml", "zbfx.xml"}));
   EXPECT_EQ(dir_.Read("mj.xml"),
@@ -61,10 +61,11 @@ TEST_F(TableSequencesTest, EachFamilyWritesItsOwnFiles) {
 
   TempDir quota_dir;
   engine_.WriteXML(quota_dir.wpath());
-  EXPECT_EQ(Entries(quota_dir.path()),
-            (std::vector<std::string>{"CalFloor.xml", "CompTable.xml", "GlobalParas.xml",
-                                      "TongTablede.xml", "de1.xml", "de2.xml", "de3.xml", "mc.xml",
-                                      "mj.xml", "room1.xml", "room2.xml", "zbfx.xml"}));
+  EXPECT_EQ(
+      Entries(quota_dir.path()),
+      (std::vector<std::string>{"CalFloor.xml", "CloudData.xml", "CompTable.xml", "GlobalParas.xml",
+                                "TongTablede.xml", "de1.xml", "de2.xml", "de3.xml", "mc.xml",
+                                "mj.xml", "room1.xml", "room2.xml", "zbfx.xml"}));
 }
 
 TEST_F(TableSequencesTest, ReloadRestoresPartitionsFloorsAndTablesAndAppends) {

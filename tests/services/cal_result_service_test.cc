@@ -244,5 +244,26 @@ TEST(CalDatabaseService, ReimportedProjectIsReadAfresh) {
   EXPECT_TRUE(doors.empty());
 }
 
+// A build reads one state of the database: a project imported again
+// meanwhile (the file replaced by rename) is seen only by the next build.
+TEST(CalDatabaseService, BuildReadsOneSnapshotWhileTheProjectIsReimported) {
+  testing::TempDir dir;
+  ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), dir.path()).ok);
+  IDMDatabase* db = GetIDMDirector()->Open(dir.wpath() + L"\\CalResult.mdb", true);
+  ASSERT_NE(db, nullptr);
+  ASSERT_TRUE(db->BeginRead());
+  ASSERT_TRUE(ImportProject(testing::FixturePath("stored_results.json"), dir.path()).ok);
+  SNYRAQdDeClassResultInfo during;
+  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(dir.wpath(), {}, during, true));
+  std::vector<SNYDoorWindowRecord> doors;
+  EXPECT_TRUE(db->GetDoorWindows(doors));
+  db->EndRead();
+  SNYRAQdDeClassResultInfo after;
+  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(dir.wpath(), {}, after, true));
+  EXPECT_EQ(during.items.size(), 2u);
+  EXPECT_EQ(doors.size(), 2u);
+  EXPECT_NE(after.items.size(), during.items.size());
+}
+
 }  // namespace
 }  // namespace reportdata

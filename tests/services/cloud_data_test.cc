@@ -1,82 +1,174 @@
-// The cloud-index data manager gathers records by category, floor and
-// component, and its records order as the cloud reports expect.
+// The cloud-index data manager: gathering by unit, floor and member, the
+// floor, area and quantity questions of the templates, and its file.
 #include "reportdata/cloud_data.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
+#include "reportdata/errors.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
+
 namespace reportdata {
 namespace {
 
-TJQd Record(int id, const wchar_t* type_path, const wchar_t* floor, const wchar_t* name,
-            const wchar_t* sub_code, const wchar_t* calc_item, const wchar_t* quantity) {
-  TJQd record;
-  record.id = id;
-  record.typePath = type_path;
-  record.floor = floor;
-  record.componentName = name;
+using testing::Rec;
+
+TJQd Calc(TJQd record, const wchar_t* item, const wchar_t* sub_code = L"1") {
+  record.calcItem = item;
   record.subCode = sub_code;
-  record.calcItem = calc_item;
-  record.quantity = quantity;
   return record;
 }
 
-TEST(CloudData, GathersByCategoryFloorAndComponent) {
+// Walls on floor 1 (2 m3) and on the range 2,3 (1 m3 a storey), a slab's
+// formwork on floor 1, and a quota record of the wall in "10m3".
+CCloudDataMng SampleData() {
   CCloudDataMng data;
-  EXPECT_EQ(data.GetVertion(), L"1.0.0");
-  TJQd first = Record(5, L"Q\\TWQ", L"1", L"Q1", L"1", L"体积", L"2.5");
-  first.handle = L"$$A";
-  first.partitions = {{L"1区", L"", 1.0}, {L"2区", L"", 1.5}};
-  data.AddData(first);
-  TJQd again = Record(6, L"Q\\TWQ", L"1", L"Q1", L"1", L"体积", L"0.5");
-  again.partitions = {{L"1区", L"", 0.5}};
-  data.AddData(again);
-  data.AddData(Record(7, L"Q\\TWQ", L"1", L"Q1", L"3", L"模板", L"4"));
-  data.AddData(Record(8, L"Q\\TNQ", L"2,5", L"Q2", L"1", L"体积", L"1"));
-  data.AddData(Record(9, L"L\\KL", L"0", L"KL1", L"1", L"体积", L"1"));
+  data.AddData(Calc(Rec{.quantity = L"1.5"}.Bill(L"010401001", L"墙"), L"体积"));
+  data.AddData(
+      Calc(Rec{.component = L"墙2", .quantity = L"0.5"}.Bill(L"010401001", L"墙"), L"体积"));
+  data.AddData(Calc(Rec{.floor = L"2,3"}.Bill(L"010401001", L"墙"), L"体积"));
+  data.AddData(Calc(Rec{.type_path = L"B\\XB", .quantity = L"8"}.Bill(L"011702", L"模板", L"m2"),
+                    L"模板面积", L"4"));
+  data.AddData(Calc(Rec{.quantity = L"0.2"}.Quota(L"A4-1", L"墙", L"10m3"), L"体积"));
+  data.AddArea(L"-1", 80.0);
+  data.AddArea(L"1", 100.0);
+  data.AddArea(L"2,3", 240.0);
+  return data;
+}
 
+TEST(CloudData, GathersByUnitFloorAndMember) {
+  const CCloudDataMng data = SampleData();
+  EXPECT_EQ(data.GetVertion(), L"1.0.0");
   const auto& units = data.GetUnits();
   ASSERT_EQ(units.size(), 2u);
-  EXPECT_EQ(units[0].name, L"Q");
-  EXPECT_EQ(units[1].name, L"L");
+  EXPECT_EQ(units[0].name, L"m3");
+  EXPECT_EQ(units[1].name, L"m2");
   ASSERT_EQ(units[0].floors.size(), 2u);
-  const CCloudDataFloor& floor1 = units[0].floors[0];
-  EXPECT_EQ(floor1.floorName, L"1");
-  EXPECT_EQ(floor1.floorNum, 1);
-  EXPECT_EQ(floor1.sortKey, 10);
-  ASSERT_EQ(floor1.members.size(), 1u);
-  const CCloudDataSMem& wall = floor1.members[0];
-  EXPECT_EQ(wall.key, 5);
-  EXPECT_EQ(wall.name, L"Q1");
-  EXPECT_EQ(wall.typePath, L"Q\\TWQ");
-  ASSERT_EQ(wall.items.size(), 2u);
-  EXPECT_EQ(wall.items[0].GetId(), 1);
-  EXPECT_EQ(wall.items[0].GetName(), L"体积");
-  EXPECT_DOUBLE_EQ(wall.items[0].GetQuantity(), 3.0);
-  EXPECT_DOUBLE_EQ(wall.items[1].GetQuantity(), 4.0);
-  EXPECT_EQ(wall.handles, (std::vector<CString>{L"$$A"}));
-  EXPECT_EQ(wall.partitions, (std::vector<CString>{L"1区", L"2区"}));
-  EXPECT_EQ(units[0].floors[1].floorNum, 4);
+  EXPECT_EQ(units[0].floors[1].floorNum, 2);
   EXPECT_EQ(units[0].floors[1].sortKey, 20);
-  EXPECT_EQ(units[1].floors[0].sortKey, -1000);
+  const auto& members = units[0].floors[0].members;
+  ASSERT_EQ(members.size(), 2u);  // the bill item and the quota item
+  EXPECT_EQ(members[0].key, 1);
+  EXPECT_EQ(members[0].code, L"010401001");
+  EXPECT_EQ(members[0].componentNames, (std::vector<CString>{L"墙1", L"墙2"}));
+  ASSERT_EQ(members[0].items.size(), 1u);
+  EXPECT_DOUBLE_EQ(members[0].items[0].GetQuantity(), 2.0);
+  EXPECT_EQ(members[1].key, 2);
+  EXPECT_DOUBLE_EQ(members[1].items[0].GetQuantity(), 2.0);  // 0.2 of 10m3
+}
 
-  data.AddArea(L"1", 100.0);
-  data.AddArea(L"-1", 80.0);
-  data.InitDifCalArea({L"-1", L"1"});
-  ASSERT_EQ(data.GetAreas().size(), 2u);
-  EXPECT_EQ(data.GetAreas()[1].GetFloorName(), L"-1");
-  EXPECT_EQ(data.GetAreas()[1].GetSortKey(), -10);
-  EXPECT_DOUBLE_EQ(data.GetAreas()[1].GetFloorArea(), 80.0);
-  EXPECT_TRUE(data.GetAreas()[1] < data.GetAreas()[0]);
-  EXPECT_EQ(data.GetCalFloors().size(), 2u);
+// Floor texts whose numbers do not fit an int: storey count and order key
+// clamp as the report trees clamp them, for records and for areas alike.
+TEST(CloudData, ClampsFloorTextsBeyondTheIntRange) {
+  struct Case {
+    const wchar_t* floor;
+    int count;
+    int order_key;
+  };
+  const Case cases[] = {
+      {L"-1e400", 1, INT_MIN},
+      {L"1e10", 1, INT_MAX},
+      {L"-9999999999999999999,9999999999999999999", INT_MAX, INT_MIN},
+  };
+  for (const Case& c : cases) {
+    CCloudDataMng data;
+    data.AddData(Calc(Rec{.floor = c.floor}.Bill(L"1", L"墙"), L"体积"));
+    data.AddArea(c.floor, 10.0);
+    const CCloudDataFloor& floor = data.GetUnits().at(0).floors.at(0);
+    EXPECT_EQ(floor.floorNum, c.count) << c.floor;
+    EXPECT_EQ(floor.sortKey, c.order_key) << c.floor;
+    EXPECT_EQ(data.GetAreas().at(0).GetFloorNum(), c.count) << c.floor;
+    EXPECT_EQ(data.GetAreas().at(0).GetSortKey(), c.order_key) << c.floor;
+  }
+}
 
-  CCloudDataMng copy = data;
-  data.Clear();
-  EXPECT_TRUE(data.GetUnits().empty());
-  EXPECT_TRUE(data.GetAreas().empty());
-  EXPECT_EQ(data.GetVertion(), L"1.0.0");
-  EXPECT_EQ(copy.GetUnits().size(), 2u);
-  copy.AddData(Record(10, L"Q\\TWQ", L"1", L"Q1", L"1", L"体积", L"1"));  // the copy's index works
-  EXPECT_DOUBLE_EQ(copy.GetUnits()[0].floors[0].members[0].items[0].GetQuantity(), 4.0);
+TEST(CloudData, AnswersConditions) {
+  const CCloudDataMng data = SampleData();
+  struct Case {
+    const wchar_t* keywords;
+    const wchar_t* unit;
+    std::vector<CString> floors;
+    bool found;
+    double quantity;
+    std::vector<CString> excludes = {};
+  };
+  const Case cases[] = {
+      {L"Q", L"m3", {L"1"}, true, 2.0},
+      {L"Q", L"m3", {L"2,3"}, true, 2.0},  // two storeys of 1
+      {L"Q", L"m3", {L"3"}, true, 1.0},
+      {L"Q\\TWQ:体积", L"10m3", {L"1", L"2,3"}, true, 0.4},
+      {L"Q\\TW", L"m3", {L"1"}, false, 0.0},  // a path matches whole segments only
+      {L"#0104；B\\XB", L"", {L"1"}, true, 10.0},
+      {L"#A4", L"m3", {L"1"}, true, 2.0},  // no bill matches: the quota record answers
+      {L"*", L"m2", {L"1"}, true, 8.0},
+      {L"Q:模板面积", L"m2", {L"1"}, false, 0.0},
+      {L"Q", L"m3", {L"-1"}, false, 0.0},
+      {L"*", L"m3", {L"1"}, false, 0.0, {L"#0104", L"#A4"}},
+  };
+  for (const Case& c : cases) {
+    SCloudNormQuantity answer;
+    const SCloudNormCondition condition{c.keywords, c.unit, c.floors, c.excludes};
+    EXPECT_EQ(data.GetQuantityByCondition(answer, condition, true), c.found) << c.keywords;
+    EXPECT_DOUBLE_EQ(answer.quantity, c.quantity) << c.keywords;
+  }
+  SCloudNormQuantity share;
+  data.GetQuantityByCondition(share, {L"Q", L"m3", {L"1"}, {}}, true);
+  EXPECT_DOUBLE_EQ(share.rateNumerator, 2.0);
+  EXPECT_DOUBLE_EQ(share.rateDenominator, 4.0);
+}
+
+TEST(CloudData, FloorsAndAreasByKind) {
+  CCloudDataMng data = SampleData();
+  std::vector<CString> floors;
+  const std::pair<ECloudFloorType, std::vector<CString>> kinds[] = {
+      {eCloudFloorAll, {L"-1", L"1", L"2,3"}},
+      {eCloudFloorFirst, {L"1"}},
+      {eCloudFloorUnder, {L"-1"}},
+      {eCloudFloorAbove, {L"1", L"2,3"}},
+  };
+  for (const auto& [kind, expected] : kinds) {
+    data.GetFloorAry(floors, kind);
+    EXPECT_EQ(floors, expected) << kind;
+  }
+  EXPECT_DOUBLE_EQ(data.GetFloorArea(eCloudAreaAll), 420.0);
+  EXPECT_DOUBLE_EQ(data.GetFloorArea(eCloudAreaUnder), 80.0);
+  EXPECT_DOUBLE_EQ(data.GetFloorArea(eCloudAreaAbove), 340.0);
+  EXPECT_DOUBLE_EQ(data.GetFloorArea(eCloudAreaFirst), 100.0);
+  EXPECT_DOUBLE_EQ(data.GetFloorNameArea(L"3"), 120.0);
+  EXPECT_DOUBLE_EQ(data.GetFloorNameArea(L"2,3"), 240.0);
+  EXPECT_DOUBLE_EQ(data.GetFloorNameArea(L"1,3"), 100.0 + 240.0);
+
+  data.InitDifCalArea({L"3", L"-1"});  // the calculated floors win over the areas
+  data.GetFloorAry(floors, eCloudFloorAll);
+  EXPECT_EQ(floors, (std::vector<CString>{L"-1", L"3"}));
+}
+
+TEST(CloudData, FileRoundTrip) {
+  testing::TempDir dir;
+  CCloudDataMng data = SampleData();
+  data.InitDifCalArea({L"-1", L"1", L"2,3"});
+  data.WriteToXmlFile(dir.wpath());
+
+  CCloudDataMng read;
+  read.AddArea(L"9", 1.0);  // replaced by the file
+  read.ReadFromXmlFile(dir.wpath());
+  EXPECT_EQ(read.GetAreas().size(), 3u);
+  EXPECT_EQ(read.GetCalFloors().size(), 3u);
+  EXPECT_DOUBLE_EQ(read.GetFloorNameArea(L"2,3"), 240.0);
+  read.AddData(Calc(Rec{.component = L"墙3"}.Bill(L"010401001", L"墙"), L"体积"));
+  SCloudNormQuantity answer;
+  EXPECT_TRUE(read.GetQuantityByCondition(answer, {L"Q", L"m3", {L"1"}, {}}, false));
+  EXPECT_DOUBLE_EQ(answer.quantity, 3.0);  // the new record joins the member read back
+  EXPECT_EQ(read.GetUnits()[0].floors[0].members[0].componentNames.size(), 3u);
+
+  dir.Write("CloudData.xml", "<云指标数据><Area Name=\"1\" Area=\"5\"/>text</云指标数据>");
+  EXPECT_THROW(read.ReadFromXmlFile(dir.wpath()), TableFileError);
+  EXPECT_TRUE(read.GetAreas().empty());
+  dir.Write("CloudData.xml", "not xml");
+  read.ReadFromXmlFile(dir.wpath());
+  EXPECT_TRUE(read.GetUnits().empty());
 }
 
 TEST(CloudData, RecordOrders) {
@@ -89,7 +181,6 @@ TEST(CloudData, RecordOrders) {
   EXPECT_TRUE(three < five);
   EXPECT_FALSE(five < three);
   EXPECT_FALSE(none < three);
-  EXPECT_FALSE(none < none);
   CCloudDataUnit a, b;
   a.name = L"L";
   b.name = L"Q";

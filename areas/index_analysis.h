@@ -1,0 +1,88 @@
+// The index analysis table (指标分析表, code 10): chosen quantities of the
+// project per square metre of building area, by index group and item, for
+// the whole project and floor by floor. The groups, their items and each
+// item's sources (component type path and calculation item) come from the
+// settings file; the builds offer every record to the groups; the building
+// area comes from the area table. The engine owns one table.
+#ifndef REPORTDATA_AREAS_INDEX_ANALYSIS_H_
+#define REPORTDATA_AREAS_INDEX_ANALYSIS_H_
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "areas/building_area.h"
+#include "reportdata/records.h"
+
+namespace reportdata {
+
+inline constexpr wchar_t kEarthworkGroup[] = L"土方工程";
+inline constexpr wchar_t kRoofGroup[] = L"屋面工程";
+
+struct SIndexFloorQty {
+  std::wstring label;
+  int num = 1;
+  int grade = -1000;
+  double quantity = 0.0;  // one storey of the label
+};
+
+struct SIndexSource {
+  std::wstring type_path;  // "GJType", such as "J\TF"
+  std::wstring item;       // "Item", a calculation item name
+};
+
+struct SIndexItem {
+  std::wstring name;
+  std::vector<SIndexSource> sources;
+  std::vector<SIndexFloorQty> floors;
+  std::unordered_map<std::wstring, size_t> floor_index;  // position of each label in floors
+
+  // Σ quantity × num of the floor entries.
+  double Quantity() const;
+  // Adds to the entry of the label, appending it when there is none.
+  void AddQuantity(const std::wstring& label, double quantity);
+  // Appends an entry as a table file holds it.
+  void AppendFloor(SIndexFloorQty floor);
+};
+
+struct SIndexGroup {
+  std::wstring name;
+  std::wstring unit;  // base unit of the group's quantities: "m3", "m2", "m"
+  std::vector<SIndexItem> items;
+  std::vector<SAreaFloorItem> floors;  // the area table's floor entries
+  double building_area = 0.0;
+
+  // The quantity the group row divides: the item "挖土" alone for
+  // "土方工程", "防水卷材" alone for "屋面工程", else every item.
+  double RatioQuantity() const;
+};
+
+class IndexAnalysisTable {
+ public:
+  const std::vector<SIndexGroup>& groups() const { return groups_; }
+
+  // Replaces the groups (their sources as read from the settings file).
+  void SetGroups(std::vector<SIndexGroup> groups);
+  // Appends a group as a table file holds it (no sources).
+  void AppendGroup(SIndexGroup group);
+  // Offers a calculation-result record to the groups in order until one
+  // takes it; false when none does.
+  bool Offer(const TJQd& record);
+  // Gives every group the area table's floor entries and total area.
+  void SetBuildingArea(const CAreaSummaryTable& area);
+  void Clear();
+
+ private:
+  void IndexSources();
+
+  std::vector<SIndexGroup> groups_;
+  // (group, item) positions of the sources, by type path and calculation
+  // item, in group and item order: a record finds its candidates at once.
+  std::unordered_map<std::wstring, std::vector<std::pair<size_t, size_t>>> source_index_;
+};
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_AREAS_INDEX_ANALYSIS_H_

@@ -1,0 +1,169 @@
+// Index analysis rows of layouts A and B.
+#include "areas/index_analysis_rows.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/row_layout.h"
+#include "model/number_format.h"
+
+namespace reportdata {
+namespace {
+
+constexpr int kColumns = 10;
+
+// The ratio of a quantity to an area, or the text said instead of it.
+struct Ratio {
+  bool divided = false;
+  double value = 0.0;
+  const wchar_t* message = L"";
+};
+
+Ratio Divide(double quantity, double area) {
+  if (area > 1.0) return {true, quantity / area, L""};
+  return {false, 0.0, area > 0.0 ? L"建筑面积小于等于1" : L"无建筑面积"};
+}
+
+bool IsSpecial(const SIndexGroup& group) {
+  return group.name == kEarthworkGroup || group.name == kRoofGroup;
+}
+
+// Whether the group shows its row only: an ordinary group without more than
+// 1 m² of building area, or a special one with less than 1 m².
+bool EndsAtGroupRow(const SIndexGroup& group) {
+  return IsSpecial(group) ? group.building_area < 1.0 : group.building_area <= 1.0;
+}
+
+// Items of the whole site or the foundations have no floor breakdown.
+bool HasFloorRows(const SIndexItem& item) {
+  return item.name != L"挖土" && item.name != L"回填" && item.name != L"基础";
+}
+
+// "%.2f/%.2f".
+std::wstring OverText(double quantity, double area) {
+  std::wstring text;
+  AppendFixed(text, quantity, 2);
+  text += L'/';
+  AppendFixed(text, area, 2);
+  return text;
+}
+
+std::wstring Fixed(double value, int decimals) {
+  std::wstring text;
+  AppendFixed(text, value, decimals);
+  return text;
+}
+
+// One storey's building area of a floor label: the whole area for label 0,
+// none when the area table has no such floor.
+std::optional<double> StoreyArea(const SIndexGroup& group, const std::wstring& label) {
+  if (label == L"0") return group.building_area;
+  for (const SAreaFloorItem& floor : group.floors) {
+    if (floor.label == label) return floor.StoreyArea();
+  }
+  return std::nullopt;
+}
+
+std::vector<const SIndexFloorQty*> SortedFloors(const SIndexItem& item) {
+  std::vector<const SIndexFloorQty*> floors;
+  for (const SIndexFloorQty& floor : item.floors) floors.push_back(&floor);
+  std::stable_sort(
+      floors.begin(), floors.end(),
+      [](const SIndexFloorQty* a, const SIndexFloorQty* b) { return a->grade < b->grade; });
+  return floors;
+}
+
+const wchar_t* SingleStorey(const SIndexFloorQty& floor) { return floor.num != 1 ? L"单层" : L""; }
+
+void Put(CStringArray& out, std::wstring_view text) { out.Add(CString(text)); }
+
+// Layout B: the quantity and its "%.9f" ratio, or "0" and the message.
+void PutRatio(CStringArray& out, double quantity, double area) {
+  const Ratio ratio = Divide(quantity, area);
+  if (!ratio.divided) {
+    Put(out, L"0");
+    Put(out, ratio.message);
+    return;
+  }
+  Put(out, FormatQuantity(quantity));
+  Put(out, Fixed(ratio.value, 9));
+}
+
+}  // namespace
+
+void WriteIndexAnalysisRows(const IndexAnalysisTable& table, std::wstring_view name,
+                            std::wstring_view condition, CStringArray& rows) {
+  RowWriter writer(kColumns, condition, rows);
+  for (const SIndexGroup& group : table.groups()) {
+    if (!name.empty() && group.name != name) continue;
+    const double area = group.building_area;
+    const std::wstring unit = group.unit + L"/m2";
+    auto ratio_cells = [&](double quantity) {
+      const Ratio ratio = Divide(quantity, area);
+      return ratio.divided ? std::pair(FormatQuantity(ratio.value), OverText(quantity, area))
+                           : std::pair(std::wstring(L"0"), std::wstring(ratio.message));
+    };
+    const auto [group_ratio, group_text] = ratio_cells(group.RatioQuantity());
+    const int group_row = writer.AddRow(0, {group.name, L"", L"", unit, group_ratio, group_text});
+    if (EndsAtGroupRow(group)) continue;
+    for (const SIndexItem& item : group.items) {
+      const auto [item_ratio, item_text] = ratio_cells(item.Quantity());
+      const int item_row =
+          writer.AddRow(group_row, {L"", item.name, L"", unit, item_ratio, item_text});
+      if (!HasFloorRows(item)) continue;
+      for (const SIndexFloorQty* floor : SortedFloors(item)) {
+        const std::optional<double> storey = StoreyArea(group, floor->label);
+        const std::wstring label = floor->label + L"层";
+        if (storey && *storey > 1.0) {
+          writer.AddRow(item_row, {L"", L"", label, unit, FormatQuantity(floor->quantity / *storey),
+                                   OverText(floor->quantity, *storey), SingleStorey(*floor)});
+        } else if (!storey || *storey > 0.0) {
+          writer.AddRow(item_row, {L"", L"", label, unit, L"0", L"0.0", SingleStorey(*floor)});
+        }
+      }
+    }
+  }
+}
+
+void StreamIndexAnalysis(const IndexAnalysisTable& table, std::wstring_view name,
+                         CStringArray& out) {
+  for (const SIndexGroup& group : table.groups()) {
+    if (!name.empty() && group.name != name) continue;
+    const double area = group.building_area;
+    const std::wstring unit = group.unit + L"/m2";
+    Put(out, L"#ZhangFlag#");
+    Put(out, group.name);
+    Put(out, unit);
+    PutRatio(out, group.RatioQuantity(), area);
+    if (EndsAtGroupRow(group)) continue;
+    for (const SIndexItem& item : group.items) {
+      Put(out, L"#AttNameFlag#");
+      Put(out, item.name);
+      PutRatio(out, item.Quantity(), area);
+      Put(out, unit);
+      if (!HasFloorRows(item)) {
+        const Ratio ratio = Divide(item.Quantity(), area);
+        Put(out, L"#FloorFlag#");
+        Put(out, L"0层");
+        Put(out, FormatQuantity(item.Quantity()));
+        Put(out, ratio.divided ? Fixed(ratio.value, 9) : std::wstring(L"0"));
+        Put(out, L"");
+        continue;
+      }
+      for (const SIndexFloorQty* floor : SortedFloors(item)) {
+        const std::optional<double> storey = StoreyArea(group, floor->label);
+        if (storey && *storey <= 0.0) continue;
+        Put(out, L"#FloorFlag#");
+        Put(out, floor->label + L"层");
+        Put(out, FormatQuantity(floor->quantity));
+        Put(out,
+            storey && *storey > 1.0 ? Fixed(floor->quantity / *storey, 9) : std::wstring(L"0.0"));
+        Put(out, SingleStorey(*floor));
+      }
+    }
+  }
+}
+
+}  // namespace reportdata

@@ -1,0 +1,72 @@
+// reportdata tables [PROJECT_DIR] [--report-dir DIR]: every report table with
+// its Chinese name, short name, file and side, and with a project its rows.
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/display_width.h"
+#include "cli/input_error.h"
+#include "cli/table_view.h"
+
+namespace reportdata::cli {
+namespace {
+
+// The whole-table row count of every table of the project; nothing for a
+// table whose file is missing. Each side's files are read back once.
+std::vector<std::optional<std::size_t>> CountRows(const ProjectDir& dir) {
+  std::vector<std::optional<std::size_t>> counts;
+  std::optional<Side> loaded;
+  for (const TableSpec& table : AllTables()) {
+    const bool covered = loaded && (*loaded == table.side || table.side == Side::kEither);
+    if (!covered) {
+      try {
+        ReloadTables(dir, table);
+        loaded = table.side;
+      } catch (const InputError&) {
+        counts.emplace_back();
+        continue;
+      }
+    }
+    counts.emplace_back(CountTotalRows(table));
+  }
+  return counts;
+}
+
+}  // namespace
+
+void AddTablesCommand(CLI::App& app) {
+  struct Options {
+    std::string project;
+    std::string report_dir;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App* command = app.add_subcommand(
+      "tables", "List the report tables; with a project, the rows each holds (- when not built).");
+  command->add_option("PROJECT_DIR", options->project, "a built project directory");
+  command->add_option("--report-dir", options->report_dir,
+                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  command->callback([options] {
+    std::vector<std::optional<std::size_t>> counts;
+    if (!options->project.empty())
+      counts = CountRows(ResolveProjectDir(options->project, options->report_dir));
+    std::string out = PadRight("名称", 22) + PadRight("简称", 8) + PadRight("文件", 12) +
+                      (counts.empty() ? "方" : PadRight("方", 7) + "   行数") + "\n";
+    const std::span<const TableSpec> tables = AllTables();
+    for (size_t t = 0; t < tables.size(); ++t) {
+      const TableSpec& table = tables[t];
+      std::string line = PadRight(table.name, 22) + PadRight(table.stem, 8) +
+                         PadRight(std::string(table.stem) + ".xml", 12);
+      if (counts.empty()) {
+        line += SideName(table.side);
+      } else {
+        line += PadRight(SideName(table.side), 7) +
+                PadLeft(counts[t] ? std::to_string(*counts[t]) : "-", 7);
+      }
+      out += line + "\n";
+    }
+    std::fputs(out.c_str(), stdout);
+  });
+}
+
+}  // namespace reportdata::cli

@@ -1,0 +1,27 @@
+// How quantities are shown: the decimals a unit calls for in the workbook and
+// the report page, and quantities re-formatted to a chosen number of decimals
+// (`--decimals`). The facades write every quantity with six decimals.
+#ifndef CLI_QUANTITY_FORMAT_H_
+#define CLI_QUANTITY_FORMAT_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace reportdata::cli {
+
+// Decimals shown for quantities in the unit: none for pieces (个, 樘, 根…),
+// three for tonnes and for units with a multiplier (10m3, 100m2), four for
+// ratios (m3/m2), two for everything else (m, m2, m3, kg…).
+int UnitDecimals(std::string_view unit);
+
+// The quantity text as a number; nothing when it is empty or not a number.
+std::optional<double> ParseQuantity(std::string_view text);
+
+// The quantity with that many decimals; the text unchanged when decimals is
+// negative or the text is not a number.
+std::string FormatQuantity(const std::string& text, int decimals);
+
+}  // namespace reportdata::cli
+
+#endif  // CLI_QUANTITY_FORMAT_H_

@@ -1,0 +1,105 @@
+// "\AnalyzeComponent.xml" and "\zbfx.xml".
+#include "persist/index_table_files.h"
+
+#include <cstring>
+
+#include "persist/report_table_files.h"
+#include "persist/table_file.h"
+
+namespace reportdata {
+namespace {
+
+constexpr char kSettingsRoot[] = "指标分析表";
+
+std::wstring Text(pugi::xml_node node, const char* name) {
+  const pugi::xml_attribute attribute = node.attribute(name);
+  return attribute ? WideValue(attribute) : std::wstring();
+}
+
+// Calls visit for each element child; a hand-edited settings file may hold
+// comments between them.
+template <typename Visit>
+void ForEachElement(pugi::xml_node parent, Visit&& visit) {
+  for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+    if (child.type() == pugi::node_element) visit(child);
+  }
+}
+
+}  // namespace
+
+bool ReadIndexSettings(std::wstring_view dir, std::vector<SIndexGroup>& groups) {
+  groups.clear();
+  pugi::xml_document doc;
+  try {
+    if (!LoadXmlFile(ResolveFilePath(dir, kIndexSettingsFile), doc)) return false;
+  } catch (const TableFileError&) {
+    return false;
+  }
+  const pugi::xml_node root = doc.document_element();
+  if (std::strcmp(root.name(), kSettingsRoot) != 0) return false;
+  ForEachElement(root, [&](pugi::xml_node group_node) {
+    SIndexGroup& group = groups.emplace_back();
+    group.name = Text(group_node, "Name");
+    group.unit = Text(group_node, "Unit");
+    ForEachElement(group_node, [&](pugi::xml_node item_node) {
+      SIndexItem& item = group.items.emplace_back();
+      item.name = Text(item_node, "Name");
+      ForEachElement(item_node, [&](pugi::xml_node source) {
+        item.sources.push_back({Text(source, "GJType"), Text(source, "Item")});
+      });
+    });
+  });
+  return true;
+}
+
+void WriteIndexAnalysis(std::wstring_view dir, const IndexAnalysisTable& table) {
+  WriteTableFile(dir, kIndexAnalysisFile, table.groups(),
+                 [](XmlWriter& writer, const SIndexGroup& group) {
+                   writer.Attribute("Name", group.name);
+                   writer.Attribute("Unit", group.unit);
+                   long long section = 0;
+                   for (const SIndexItem& item : group.items) {
+                     writer.StartElement("Section", section++);
+                     writer.Attribute("Name", item.name);
+                     long long number = 0;
+                     for (const SIndexFloorQty& floor : item.floors) {
+                       writer.StartElement("Floor", number++);
+                       writer.Attribute("Name", floor.label);
+                       writer.IntAttribute("N", floor.num);
+                       writer.IntAttribute("G", floor.grade);
+                       writer.RealAttribute("Q", floor.quantity);
+                       writer.EndElement();
+                     }
+                     writer.EndElement();
+                   }
+                 });
+}
+
+void ReadIndexAnalysis(std::wstring_view dir, IndexAnalysisTable& table) {
+  ReadTableFile(dir, kIndexAnalysisFile.file_name, [&](pugi::xml_node chapter) {
+    SIndexGroup group;
+    for (const pugi::xml_attribute attribute : chapter.attributes()) {
+      if (NameIs(attribute, "Name")) group.name = WideValue(attribute);
+      if (NameIs(attribute, "Unit")) group.unit = WideValue(attribute);
+    }
+    ForEachChildElement(chapter, [&](pugi::xml_node section) {
+      SIndexItem& item = group.items.emplace_back();
+      for (const pugi::xml_attribute attribute : section.attributes()) {
+        if (NameIs(attribute, "Name")) item.name = WideValue(attribute);
+      }
+      ForEachChildElement(section, [&](pugi::xml_node floor_node) {
+        SIndexFloorQty floor{L"", 0, 0, 0.0};
+        for (const pugi::xml_attribute attribute : floor_node.attributes()) {
+          if (NameIs(attribute, "Name")) floor.label = WideValue(attribute);
+          if (NameIs(attribute, "N")) floor.num = LeadingInt(attribute.value());
+          if (NameIs(attribute, "G")) floor.grade = LeadingInt(attribute.value());
+          if (NameIs(attribute, "Q")) floor.quantity = LeadingReal(attribute.value());
+        }
+        item.AppendFloor(std::move(floor));
+      });
+    });
+    table.AppendGroup(std::move(group));
+  });
+}
+
+}  // namespace reportdata
