@@ -4,6 +4,8 @@
 // base unit.
 #include "areas/index_analysis.h"
 
+#include <charconv>
+
 #include "model/floor_spec.h"
 #include "model/units.h"
 
@@ -14,6 +16,19 @@ void SetSourceKey(std::wstring& key, std::wstring_view type_path, std::wstring_v
   key.assign(type_path);
   key += L'\x1F';
   key += item;
+}
+
+// The quantity in base units as the record's text rewritten with "%f" reads
+// back: rounded to six decimals.
+double ScaledQuantity(std::wstring_view text, int factor) {
+  const double value = LeadingDouble(text) * factor;
+  if (factor == 1) return value;
+  char digits[400];  // "%f" of any double fits
+  const auto written =
+      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
+  double rounded = 0.0;
+  std::from_chars(digits, written.ptr, rounded);
+  return rounded;
 }
 
 }  // namespace
@@ -86,12 +101,8 @@ bool IndexAnalysisTable::Offer(const TJQd& record) {
   for (const auto& [g, i] : found->second) {
     SIndexGroup& group = groups_[g];
     if (group.unit != base) continue;
-    // The group's own copy of the quantity, scaled to its base unit as the
-    // record's text would be rewritten.
-    const double quantity = factor == 1
-                                ? LeadingDouble(record.quantity.str())
-                                : LeadingDouble(ScaleQuantityText(record.quantity.str(), factor));
-    group.items[i].AddQuantity(record.floor.str(), quantity);
+    // The group's own copy of the quantity, scaled to its base unit.
+    group.items[i].AddQuantity(record.floor.str(), ScaledQuantity(record.quantity.str(), factor));
     return true;
   }
   return false;
