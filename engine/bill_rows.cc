@@ -2,6 +2,8 @@
 // shared floor rows.
 #include "engine/bill_rows.h"
 
+#include <type_traits>
+
 #include "model/number_format.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
@@ -49,8 +51,8 @@ XhlItemSums SumXhlItem(const SQdXhlItemNode& item, const RowFilter& filter) {
 }
 
 template <typename Item, typename SumOf>
-std::vector<ItemSum> SumItems(const std::vector<Item>& items, SumOf&& sum_of, bool& any) {
-  std::vector<ItemSum> sums;
+auto SumItems(const std::vector<Item>& items, SumOf&& sum_of, bool& any) {
+  std::vector<std::invoke_result_t<SumOf&, const Item&>> sums;
   sums.reserve(items.size());
   any = false;
   for (const Item& item : items) {
@@ -83,6 +85,7 @@ void PutItem(CStringArray& out, const SQdItemNode& item, double quantity) {
 // summary (bill items) and the consumption and quota summaries (quota items).
 void SortItems(SQdChapterNode& chapter) { SortBillItems(chapter); }
 void SortItems(SDeChapterNode& chapter) { SortQuotaItems(chapter); }
+void SortItems(SQdXhlChapterNode& chapter) { SortBillItems(chapter); }
 std::wstring ItemText(const SQdItemNode& item) { return BillItemText(item); }
 std::wstring ItemText(const SDeItemNode& item) {
   return QuotaItemText(item.code, item.name, item.categories);
@@ -90,7 +93,7 @@ std::wstring ItemText(const SDeItemNode& item) {
 
 // Walks the chosen chapters in chapter order, their items sorted: a chapter
 // with a visible item is opened, then each visible item is visited with its
-// quantity.
+// sum.
 template <typename Chapter, typename SumOf, typename Open, typename Visit>
 void WalkChapters(std::vector<Chapter>& chapters, HashIndex& index, const ChapterChoice& choice,
                   SumOf&& sum_of, Open&& open, Visit&& visit) {
@@ -99,11 +102,11 @@ void WalkChapters(std::vector<Chapter>& chapters, HashIndex& index, const Chapte
     if (!ChapterChosen(chapter.name, choice)) continue;
     SortItems(chapter);
     bool any = false;
-    const std::vector<ItemSum> sums = SumItems(chapter.items, sum_of, any);
+    const auto sums = SumItems(chapter.items, sum_of, any);
     if (!any) continue;
     open(chapter);
     for (size_t i = 0; i < chapter.items.size(); ++i) {
-      if (sums[i].visible) visit(chapter.items[i], sums[i].quantity);
+      if (sums[i].visible) visit(chapter.items[i], sums[i]);
     }
   }
 }
@@ -116,10 +119,10 @@ void WriteChapterRows(std::vector<Chapter>& chapters, HashIndex& index, const Ch
       chapters, index, choice,
       [&](const auto& item) { return SumFloors(item.floors, options.filter); },
       [&](const Chapter& chapter) { chapter_row = writer.AddRow(0, {chapter.name}); },
-      [&](auto& item, double quantity) {
+      [&](auto& item, const ItemSum& sum) {
         const std::wstring text = ItemText(item);
         const int row = writer.AddRow(
-            chapter_row, {L"", text, L"", L"", L"", item.unit, FormatQuantity(quantity)});
+            chapter_row, {L"", text, L"", L"", L"", item.unit, FormatQuantity(sum.quantity)});
         WriteFloorRows(writer, row, text, item.floors, item.floor_index, options);
       });
 }
@@ -137,10 +140,21 @@ void StreamChapters(CStringArray& out, std::vector<Chapter>& chapters, HashIndex
         Put(out, L"#ZhangFlag#");
         Put(out, chapter.name);
       },
-      [&](auto& item, double quantity) {
-        PutItem(out, item, quantity);
+      [&](auto& item, const ItemSum& sum) {
+        PutItem(out, item, sum.quantity);
         StreamFloors(out, item.floors, item.floor_index, options);
       });
+}
+
+// The visible quota items of a bill consumption item with their quantities.
+// Sorting the quotas reorders them; their sums are taken after it.
+template <typename Visit>
+void VisitQuotas(SQdXhlItemNode& item, const RowFilter& filter, Visit&& visit) {
+  SortQuotaItems(item);
+  for (SDeItemNode& quota : item.quotas) {
+    const ItemSum sum = SumFloors(quota.floors, filter);
+    if (sum.visible) visit(quota, sum.quantity);
+  }
 }
 
 }  // namespace
@@ -154,37 +168,22 @@ void WriteBillSummaryRows(std::vector<SQdChapterNode>& chapters, HashIndex& inde
 void WriteBillConsumptionRows(std::vector<SQdXhlChapterNode>& chapters, HashIndex& index,
                               const ChapterChoice& choice, const RowOptions& options,
                               RowWriter& writer) {
-  SortChapters(chapters, index);
-  for (SQdXhlChapterNode& chapter : chapters) {
-    if (!ChapterChosen(chapter.name, choice)) continue;
-    SortBillItems(chapter);
-    std::vector<XhlItemSums> sums;
-    sums.reserve(chapter.items.size());
-    bool any = false;
-    for (const SQdXhlItemNode& item : chapter.items) {
-      sums.push_back(SumXhlItem(item, options.filter));
-      any = any || sums.back().visible;
-    }
-    if (!any) continue;
-    const int chapter_row = writer.AddRow(0, {chapter.name});
-    for (size_t i = 0; i < chapter.items.size(); ++i) {
-      if (!sums[i].visible) continue;
-      SQdXhlItemNode& item = chapter.items[i];
-      const int bill_row =
-          writer.AddRow(chapter_row, {L"", BillItemText(item.bill), L"", L"", L"", L"",
-                                      item.bill.unit, FormatQuantity(sums[i].bill.quantity)});
-      // Sorting the quotas reorders them; their sums are taken again after it.
-      SortQuotaItems(item);
-      for (SDeItemNode& quota : item.quotas) {
-        const ItemSum sum = SumFloors(quota.floors, options.filter);
-        if (!sum.visible) continue;
-        const std::wstring text = ItemText(quota);
-        const int quota_row = writer.AddRow(
-            bill_row, {L"", L"", text, L"", L"", L"", quota.unit, FormatQuantity(sum.quantity)});
-        WriteFloorRows(writer, quota_row, text, quota.floors, quota.floor_index, options);
-      }
-    }
-  }
+  int chapter_row = 0;
+  WalkChapters(
+      chapters, index, choice,
+      [&](const SQdXhlItemNode& item) { return SumXhlItem(item, options.filter); },
+      [&](const SQdXhlChapterNode& chapter) { chapter_row = writer.AddRow(0, {chapter.name}); },
+      [&](SQdXhlItemNode& item, const XhlItemSums& sums) {
+        const int bill_row =
+            writer.AddRow(chapter_row, {L"", BillItemText(item.bill), L"", L"", L"", L"",
+                                        item.bill.unit, FormatQuantity(sums.bill.quantity)});
+        VisitQuotas(item, options.filter, [&](SDeItemNode& quota, double quantity) {
+          const std::wstring text = ItemText(quota);
+          const int quota_row = writer.AddRow(
+              bill_row, {L"", L"", text, L"", L"", L"", quota.unit, FormatQuantity(quantity)});
+          WriteFloorRows(writer, quota_row, text, quota.floors, quota.floor_index, options);
+        });
+      });
 }
 
 void WriteQuotaChapterRows(std::vector<SDeChapterNode>& chapters, HashIndex& index,
@@ -201,35 +200,24 @@ void StreamBillSummary(CStringArray& out, std::vector<SQdChapterNode>& chapters,
 void StreamBillConsumption(CStringArray& out, std::vector<SQdXhlChapterNode>& chapters,
                            HashIndex& index, const ChapterChoice& choice,
                            const StreamOptions& options) {
-  SortChapters(chapters, index);
-  for (SQdXhlChapterNode& chapter : chapters) {
-    if (!ChapterChosen(chapter.name, choice)) continue;
-    SortBillItems(chapter);
-    std::vector<XhlItemSums> sums;
-    sums.reserve(chapter.items.size());
-    bool any = false;
-    for (const SQdXhlItemNode& item : chapter.items) {
-      sums.push_back(ItemChosen(item.bill, choice.condition) ? SumXhlItem(item, options.filter)
-                                                             : XhlItemSums{});
-      any = any || sums.back().visible;
-    }
-    if (!any) continue;
-    Put(out, L"#ZhangFlag#");
-    Put(out, chapter.name);
-    Put(out, chapter.code_prefix);
-    for (size_t i = 0; i < chapter.items.size(); ++i) {
-      if (!sums[i].visible) continue;
-      SQdXhlItemNode& item = chapter.items[i];
-      PutItem(out, item.bill, sums[i].bill.quantity);
-      SortQuotaItems(item);
-      for (SDeItemNode& quota : item.quotas) {
-        const ItemSum sum = SumFloors(quota.floors, options.filter);
-        if (!sum.visible) continue;
-        PutItem(out, quota, sum.quantity);
-        StreamFloors(out, quota.floors, quota.floor_index, options);
-      }
-    }
-  }
+  WalkChapters(
+      chapters, index, choice,
+      [&](const SQdXhlItemNode& item) {
+        return ItemChosen(item.bill, choice.condition) ? SumXhlItem(item, options.filter)
+                                                       : XhlItemSums{};
+      },
+      [&](const SQdXhlChapterNode& chapter) {
+        Put(out, L"#ZhangFlag#");
+        Put(out, chapter.name);
+        Put(out, chapter.code_prefix);
+      },
+      [&](SQdXhlItemNode& item, const XhlItemSums& sums) {
+        PutItem(out, item.bill, sums.bill.quantity);
+        VisitQuotas(item, options.filter, [&](SDeItemNode& quota, double quantity) {
+          PutItem(out, quota, quantity);
+          StreamFloors(out, quota.floors, quota.floor_index, options);
+        });
+      });
 }
 
 void StreamQuotaChapters(CStringArray& out, std::vector<SDeChapterNode>& chapters, HashIndex& index,

@@ -1,5 +1,7 @@
 #include "services/cal_writer.h"
 
+#include <algorithm>
+
 namespace reportdata {
 namespace {
 
@@ -74,62 +76,74 @@ void CalWriter::AddFloor(std::string_view name, const Place& place) {
 }
 
 void CalWriter::AddDoorWindow(const Json& value, const Place& place) {
-  CheckObject(value, place, {"type", "floor", "typeName", "position", "key"});
-  SqliteStatement& insert = Statement(
-      door_window_,
-      "INSERT INTO door_window(type, floor, type_name, position, key) VALUES(?1, ?2, ?3, ?4, ?5)");
-  insert.BindInt(1, IntMember(value, "type", place, 0));
-  insert.BindText(2, TextMember(value, "floor", place));
-  insert.BindText(3, TextMember(value, "typeName", place));
-  insert.BindText(4, TextMember(value, "position", place));
-  insert.BindText(5, TextMember(value, "key", place));
-  Run(insert, place, "cannot be stored");
+  AddObject(door_window_, "door_window",
+            {{"type", "type", ColumnKind::kInt},
+             {"floor", "floor"},
+             {"typeName", "type_name"},
+             {"position", "position"},
+             {"key", "key"}},
+            value, place, place, "cannot be stored");
 }
 
 void CalWriter::AddFloorArea(const Json& value, const Place& place) {
-  CheckObject(value, place, {"floor", "kind", "value"});
-  SqliteStatement& insert =
-      Statement(floor_area_, "INSERT INTO floor_area(floor, kind, value) VALUES(?1, ?2, ?3)");
-  insert.BindText(1, TextMember(value, "floor", place));
-  insert.BindText(2, TextMember(value, "kind", place));
-  insert.BindDouble(3, NumberMember(value, "value", place));
-  Run(insert, place, "cannot be stored");
+  AddObject(floor_area_, "floor_area",
+            {{"floor", "floor"}, {"kind", "kind"}, {"value", "value", ColumnKind::kNumber}}, value,
+            place, place, "cannot be stored");
 }
 
 void CalWriter::AddCompIndex(const Json& value, const Place& place) {
-  CheckObject(value, place, {"compDir", "index", "category"});
-  SqliteStatement& insert =
-      Statement(comp_index_, "INSERT INTO comp_index(comp_dir, idx, category) VALUES(?1, ?2, ?3)");
-  insert.BindText(1, TextMember(value, "compDir", place));
-  insert.BindText(2, TextMember(value, "index", place));
-  insert.BindText(3, TextMember(value, "category", place));
-  Run(insert, place.Key("compDir"), "listed twice");
+  AddObject(comp_index_, "comp_index",
+            {{"compDir", "comp_dir"}, {"index", "idx"}, {"category", "category"}}, value, place,
+            place.Key("compDir"), "listed twice");
 }
 
 void CalWriter::AddPrice(const Json& value, const Place& place) {
-  CheckObject(value, place, {"library", "code", "name", "unit", "price"});
-  SqliteStatement& insert = Statement(
-      price_,
-      "INSERT INTO quota_price(library, code, name, unit, price) VALUES(?1, ?2, ?3, ?4, ?5)");
-  insert.BindText(1, TextMember(value, "library", place));
-  insert.BindText(2, TextMember(value, "code", place));
-  insert.BindText(3, TextMember(value, "name", place));
-  insert.BindText(4, TextMember(value, "unit", place));
-  insert.BindText(5, TextMember(value, "price", place));
-  Run(insert, place, "cannot be stored");
+  AddObject(price_, "quota_price",
+            {{"library", "library"},
+             {"code", "code"},
+             {"name", "name"},
+             {"unit", "unit"},
+             {"price", "price"}},
+            value, place, place, "cannot be stored");
 }
 
 void CalWriter::AddChapter(bool bill, const Json& value, const Place& place) {
-  CheckObject(value, place, {"prefix", "name", "orderId"});
-  SqliteStatement& insert =
-      bill ? Statement(bill_chapter_,
-                       "INSERT INTO bill_chapter(prefix, name, order_id) VALUES(?1, ?2, ?3)")
-           : Statement(quota_chapter_,
-                       "INSERT INTO quota_chapter(prefix, name, order_id) VALUES(?1, ?2, ?3)");
-  insert.BindText(1, TextMember(value, "prefix", place));
-  insert.BindText(2, TextMember(value, "name", place));
-  insert.BindText(3, TextMember(value, "orderId", place));
-  Run(insert, place.Key("prefix"), "listed twice");
+  AddObject(bill ? bill_chapter_ : quota_chapter_, bill ? "bill_chapter" : "quota_chapter",
+            {{"prefix", "prefix"}, {"name", "name"}, {"orderId", "order_id"}}, value, place,
+            place.Key("prefix"), "listed twice");
+}
+
+void CalWriter::AddObject(std::unique_ptr<SqliteStatement>& slot, const char* table,
+                          std::initializer_list<ObjectColumn> columns, const Json& value,
+                          const Place& place, const Place& conflict,
+                          std::string_view conflict_reason) {
+  CheckIsObject(value, place);
+  for (const auto& [key, member] : value.items()) {
+    const bool known = std::any_of(columns.begin(), columns.end(),
+                                   [&](const ObjectColumn& column) { return key == column.key; });
+    if (!known) Refuse(place.Key(key), "unknown key");
+  }
+  std::string sql;
+  if (!slot) {
+    std::string names, values;
+    for (const ObjectColumn& column : columns) {
+      names += (names.empty() ? "" : ", ") + std::string(column.column);
+      values += (values.empty() ? "?" : ", ?") + std::to_string(&column - columns.begin() + 1);
+    }
+    sql = std::string("INSERT INTO ") + table + "(" + names + ") VALUES(" + values + ")";
+  }
+  SqliteStatement& insert = Statement(slot, sql);
+  int index = 1;
+  for (const ObjectColumn& column : columns) {
+    if (column.kind == ColumnKind::kInt) {
+      insert.BindInt(index++, IntMember(value, column.key, place, 0));
+    } else if (column.kind == ColumnKind::kNumber) {
+      insert.BindDouble(index++, NumberMember(value, column.key, place));
+    } else {
+      insert.BindText(index++, TextMember(value, column.key, place));
+    }
+  }
+  Run(insert, conflict, conflict_reason);
 }
 
 void CalWriter::SetMeta(std::string_view key, std::string_view value) {

@@ -4,6 +4,7 @@
 #ifndef REPORTDATA_SERVICES_CAL_WRITER_H_
 #define REPORTDATA_SERVICES_CAL_WRITER_H_
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,6 +39,20 @@ class CalWriter {
   void Commit();
 
  private:
+  // A member of an interchange object and the column it is stored in.
+  enum class ColumnKind { kText, kInt, kNumber };
+  struct ObjectColumn {
+    const char* key;
+    const char* column;
+    ColumnKind kind = ColumnKind::kText;
+  };
+  // Checks that value is an object of the listed members, each optional,
+  // and inserts it as one row of table through the statement in slot; a
+  // uniqueness conflict refuses `conflict` with conflict_reason.
+  void AddObject(std::unique_ptr<SqliteStatement>& slot, const char* table,
+                 std::initializer_list<ObjectColumn> columns, const Json& value, const Place& place,
+                 const Place& conflict, std::string_view conflict_reason);
+
   SqliteStatement& Statement(std::unique_ptr<SqliteStatement>& slot, const std::string& sql);
   // Runs statement; refuses place with duplicate_reason on a uniqueness
   // conflict and with the database's message on any other failure.

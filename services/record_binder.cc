@@ -1,6 +1,8 @@
 #include "services/record_binder.h"
 
 #include <array>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "services/cal_schema.h"
@@ -22,6 +24,31 @@ constexpr int kQuantityColumn = 5;
 constexpr int kPartitionsColumn = 21;
 constexpr int kCategoriesColumn = 23;
 constexpr int kQuotaFeaturesColumn = 24;
+
+// Packs a list of objects entry by entry: the entries' keys in field order,
+// `entry` between entries and `field` between fields; every key but the last
+// holds a text, and pack_last packs the last one.
+template <typename PackLast>
+void PackList(const Json& list, const Place& place, std::initializer_list<std::string_view> keys,
+              char entry, char field, PackWriter& out, PackLast&& pack_last) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const Place at = place.Index(i);
+    CheckObject(list[i], at, keys);
+    if (i > 0) out.Separator(entry);
+    for (auto key = keys.begin(); key + 1 != keys.end(); ++key) {
+      out.Text(TextMember(list[i], key->data(), at));
+      out.Separator(field);
+    }
+    pack_last(list[i], at, keys.end()[-1].data());
+  }
+}
+
+void PackCategories(const Json& list, const Place& place, PackWriter& out) {
+  PackList(list, place, {"var", "name", "value"}, kPackEntry, kPackField, out,
+           [&](const Json& value, const Place& at, const char* key) {
+             out.Text(TextMember(value, key, at));
+           });
+}
 
 }  // namespace
 
@@ -45,20 +72,10 @@ void RecordBinder::Bind(const Json& record, const Place& place, SqliteStatement&
         statement.BindText(first + column, QuantityValue(value, member));
         break;
       case kPartitionsColumn:
-        CheckArray(value, member);
-        PackPartitions(value, member);
-        statement.BindText(first + column, partitions_.str());
-        break;
       case kCategoriesColumn:
-        CheckArray(value, member);
-        categories_.Clear();
-        PackCategories(value, member, categories_);
-        statement.BindText(first + column, categories_.str());
-        break;
       case kQuotaFeaturesColumn:
         CheckArray(value, member);
-        PackQuotaFeatures(value, member);
-        statement.BindText(first + column, features_.str());
+        statement.BindText(first + column, PackColumn(column, value, member));
         break;
       default:
         statement.BindText(first + column, TextValue(value, member));
@@ -67,51 +84,30 @@ void RecordBinder::Bind(const Json& record, const Place& place, SqliteStatement&
   }
 }
 
-void RecordBinder::PackPartitions(const Json& list, const Place& place) {
-  partitions_.Clear();
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const Place entry = place.Index(i);
-    CheckObject(list[i], entry, {"name", "formula", "quantity"});
-    if (i > 0) partitions_.Separator(kPackEntry);
-    partitions_.Text(TextMember(list[i], "name", entry));
-    partitions_.Separator(kPackField);
-    partitions_.Text(TextMember(list[i], "formula", entry));
-    partitions_.Separator(kPackField);
-    partitions_.Number(NumberMember(list[i], "quantity", entry));
+const std::string& RecordBinder::PackColumn(int column, const Json& list, const Place& place) {
+  if (column == kCategoriesColumn) {
+    categories_.Clear();
+    PackCategories(list, place, categories_);
+    return categories_.str();
   }
-}
-
-void RecordBinder::PackCategories(const Json& list, const Place& place, PackWriter& out) {
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const Place entry = place.Index(i);
-    CheckObject(list[i], entry, {"var", "name", "value"});
-    if (i > 0) out.Separator(kPackEntry);
-    out.Text(TextMember(list[i], "var", entry));
-    out.Separator(kPackField);
-    out.Text(TextMember(list[i], "name", entry));
-    out.Separator(kPackField);
-    out.Text(TextMember(list[i], "value", entry));
+  if (column == kPartitionsColumn) {
+    partitions_.Clear();
+    PackList(list, place, {"name", "formula", "quantity"}, kPackEntry, kPackField, partitions_,
+             [&](const Json& value, const Place& at, const char* key) {
+               partitions_.Number(NumberMember(value, key, at));
+             });
+    return partitions_.str();
   }
-}
-
-void RecordBinder::PackQuotaFeatures(const Json& list, const Place& place) {
+  // The feature's categories are its last field; their separators lie below
+  // the feature's, so they go in unescaped.
   features_.Clear();
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const Place entry = place.Index(i);
-    CheckObject(list[i], entry, {"code", "name", "unit", "categories"});
-    if (i > 0) features_.Separator(kPackFeature);
-    features_.Text(TextMember(list[i], "code", entry));
-    features_.Separator(kPackFeatureField);
-    features_.Text(TextMember(list[i], "name", entry));
-    features_.Separator(kPackFeatureField);
-    features_.Text(TextMember(list[i], "unit", entry));
-    features_.Separator(kPackFeatureField);
-    // The feature's categories are its last field; their separators lie
-    // below the feature's, so they go in unescaped.
-    if (const Json* categories = ArrayMember(list[i], "categories", entry)) {
-      PackCategories(*categories, entry.Key("categories"), features_);
-    }
-  }
+  PackList(list, place, {"code", "name", "unit", "categories"}, kPackFeature, kPackFeatureField,
+           features_, [&](const Json& value, const Place& at, const char* key) {
+             if (const Json* categories = ArrayMember(value, key, at)) {
+               PackCategories(*categories, at.Key(key), features_);
+             }
+           });
+  return features_.str();
 }
 
 }  // namespace reportdata

@@ -5,6 +5,8 @@
 #ifndef REPORTDATA_SERVICES_RECORD_BINDER_H_
 #define REPORTDATA_SERVICES_RECORD_BINDER_H_
 
+#include <string>
+
 #include "services/import_check.h"
 #include "services/record_pack.h"
 #include "services/sqlite_db.h"
@@ -19,9 +21,9 @@ class RecordBinder {
   void Bind(const Json& record, const Place& place, SqliteStatement& statement, int first);
 
  private:
-  void PackPartitions(const Json& list, const Place& place);
-  void PackCategories(const Json& list, const Place& place, PackWriter& out);
-  void PackQuotaFeatures(const Json& list, const Place& place);
+  // The packed text of a list column (partitions, categories, quota
+  // features), kept in this binder.
+  const std::string& PackColumn(int column, const Json& list, const Place& place);
 
   PackWriter partitions_;
   PackWriter categories_;

@@ -160,6 +160,7 @@ TEST_F(BillSummaryRowsTest, SelectionNarrowsFloorsAndComponents) {
   std::vector<std::wstring> got = Rows(rows, 12);
   ASSERT_EQ(got.size(), 11u);
   EXPECT_EQ(got[2], L"3|2||" + kBrick + L"||||m3|50.000000|||");
+  EXPECT_EQ(got[3], L"4|3||" + kBrick + L"|2,5层|||m3|43.000000||10.00*4层+3.00|");
   EXPECT_EQ(got[6], L"7|4||||WQM[2,5层]||m3|3.000000|||$h2");
   EXPECT_EQ(got[8], L"9|3||" + kBrick + L"|6层|||m3|7.000000|||");
   EXPECT_EQ(got[10], L"11|10|||||A/1|m3|7.000000|||$h6");
