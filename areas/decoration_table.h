@@ -34,7 +34,7 @@ const DecorationKind* FindDecorationKind(std::wstring_view code);
 bool IsBaseLayerCode(std::wstring_view code);
 
 struct DecorationFloor {
-  std::wstring label;  // floor specification of the records
+  std::wstring label;  // floor text of the records
   double quantity = 0.0;
 };
 

@@ -29,7 +29,7 @@ struct SampleOptions {
 // One floor entry of the project: a single storey ("7"), a range ("2,5") or
 // a list ("6/8") of identical storeys, the foundation floor "0" or a basement.
 struct SampleFloor {
-  std::string label;  // floor specification as records carry it
+  std::string label;  // floor text as records carry it
   std::string kind;   // 基础层, 地下室, 首层, 标准层 or 顶层
   int number = 0;     // first storey it stands for
   int count = 1;      // storeys it stands for

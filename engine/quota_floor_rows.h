@@ -17,11 +17,11 @@
 
 namespace reportdata {
 
-// A floor group is named by its specification; hosts pass it back either
+// A floor group is named by its floor text; hosts pass it back either
 // plain or as listed, followed by "层". An empty name chooses every group.
 bool GroupChosen(std::wstring_view spec, std::wstring_view name);
 
-// Floor groups sorted by floor, each listed as specification + "层".
+// Floor groups sorted by floor, each listed as floor text + "层".
 template <typename Group>
 void ListGroups(std::vector<Group>& groups, FloorIndex& index, CStringArray& items);
 

@@ -22,7 +22,7 @@ class FloorSelection {
   FloorSelection(const CStringArray& floors, const CStringArray& names);
 
   // Appends to `hits` the requested floors for which a floor entry of `spec`
-  // stays: the entry's specification is the requested floor itself or one of
+  // stays: the entry's floor text is the requested floor itself or one of
   // the floors it expands to.
   void Match(std::wstring_view spec, std::vector<int>& hits) const;
 

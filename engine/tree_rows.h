@@ -77,7 +77,7 @@ void Put(CStringArray& out, std::wstring_view text);
 void Put(CStringArray& out, std::wstring&& text);
 void Put(CStringArray& out, const wchar_t* text);
 
-// Floor specification followed by "层".
+// Floor text followed by "层".
 std::wstring FloorText(std::wstring_view spec);
 
 }  // namespace reportdata

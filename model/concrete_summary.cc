@@ -26,7 +26,7 @@ using RowSum = std::map<std::pair<int, std::wstring>, GroupSum>;
 
 // The floor buckets that make up one floor row and the multiplier of each.
 struct FloorScope {
-  std::wstring floor;  // the bucket's specification or the requested floor
+  std::wstring floor;  // the bucket's floor text or the requested floor
   std::vector<std::pair<const ConcreteFloor*, int>> buckets;
 };
 
@@ -45,7 +45,7 @@ Filter MakeFilter(const SWLReportInputInfo& input) {
 }
 
 // With no requested floor, one scope per bucket multiplied by its floor
-// count. A requested floor takes the bucket of its own specification (floor
+// count. A requested floor takes the bucket of its own floor text (floor
 // count) and every range or list bucket that covers it (one floor).
 std::vector<FloorScope> FloorScopes(const STongTable& table, const SWLReportInputInfo& input) {
   std::vector<FloorScope> scopes;

@@ -1,4 +1,4 @@
-// Floor specification parsing and expansion.
+// Floor text parsing and expansion.
 #include "model/floor_spec.h"
 
 #include <algorithm>
@@ -145,7 +145,7 @@ FloorSpec ParseFloorSpec(std::wstring_view spec) {
 
 namespace {
 
-// The range a specification stands for, when its first "," comes after its
+// The range a floor text stands for, when its first "," comes after its
 // first character.
 bool AsRange(std::wstring_view spec, Range& range) {
   const size_t comma = FindComma(spec);

@@ -1,7 +1,7 @@
-// Floor specifications: the floor text of a record names one floor ("3"), a
+// Floor texts: the floor text of a record names one floor ("3"), a
 // range of floors ("2,5") or a list of floors ("2/4/6"). This module turns a
-// specification into its floor count and order key, expands it into the
-// single floors it stands for, and answers whether one specification covers a
+// floor text into its floor count and order key, expands it into the
+// single floors it stands for, and answers whether one floor text covers a
 // single floor, which is how facade decoration counted once per floor group
 // finds its group. Full-width "，" and "／" count as "," and "/" everywhere.
 #ifndef REPORTDATA_MODEL_FLOOR_SPEC_H_
@@ -23,11 +23,11 @@ struct FloorSpec {
   int order_key = -1000;  // floors sort by this key; floor "0" sorts first of all
 };
 
-// Floor count and order key of a specification.
+// Floor count and order key of a floor text.
 FloorSpec ParseFloorSpec(std::wstring_view spec);
 
 // Appends the single floors that `spec` stands for to `floors` and returns
-// true; a specification without a separator after its first character (a
+// true; a floor text without a separator after its first character (a
 // single floor) appends nothing and returns false.
 bool ExpandFloors(std::wstring_view spec, std::vector<std::wstring>& floors);
 

@@ -42,8 +42,8 @@ struct SQdCompNode {
   HashIndex record_index;
 };
 
-// Lookups of a list of floors: by specification, and for facade records by
-// the single floors that the range and list specifications cover.
+// Lookups of a list of floors: by floor text, and for facade records by
+// the single floors that the range and list floor texts cover.
 struct FloorIndex {
   HashIndex by_spec;
   HashIndex by_covered_floor;
@@ -54,7 +54,7 @@ struct FloorIndex {
 };
 
 struct SQdFloorNode {
-  std::wstring spec;      // floor specification as the first record wrote it
+  std::wstring spec;      // floor text as the first record wrote it
   int count = 1;          // floor count of the floor text
   int order_key = -1000;  // floor order key of the floor text
   std::wstring unit;      // unit of the first record

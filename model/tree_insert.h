@@ -35,8 +35,8 @@ SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex&
                                 std::wstring_view sub_type);
 
 // Position of the floor that a record on floor `spec` joins, -1 for none: the
-// first floor in list order whose specification equals `spec` or, for a
-// facade record, where one specification is a single floor that the other
+// first floor in list order whose floor text equals `spec` or, for a
+// facade record, where one floor text is a single floor that the other
 // one's range or list covers.
 template <typename Floor>
 int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view spec,

@@ -1,4 +1,4 @@
-// The attributes of a floor element ("Name" floor specification, "Num" floor
+// The attributes of a floor element ("Name" floor text, "Num" floor
 // count, "Grade" floor order key), shared by every file that lists floors of
 // any node type with the fields spec, count and order_key.
 #ifndef REPORTDATA_PERSIST_FLOOR_ATTRIBUTES_H_

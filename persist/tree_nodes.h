@@ -79,7 +79,7 @@ void WriteBillItem(XmlWriter& writer, const SQdItemNode& item, std::wstring_view
 // into the floor's element.
 void WriteBillComponents(XmlWriter& writer, const SQdFloorNode& floor, std::wstring_view partition);
 
-// Floors read here have only their specification: count and order key come
+// Floors read here have only their floor text: count and order key come
 // from it again, the unit is the item's (the unit every record of the item
 // shares).
 void ReadBillItem(pugi::xml_node element, SQdItemNode& item);

@@ -48,7 +48,7 @@ struct TJQd {
   CString position;  // axis text of the instance
   CString handle;    // drawing handle of the instance
   CString grade;     // concrete grade, empty for other work
-  CString floor;     // floor specification: "3", "2,5" or "2/4/6"
+  CString floor;     // floor text: "3", "2,5" or "2/4/6"
   CString kind;      // "1" for a bill record, anything else a quota record
   CString subCode;   // calculation-item id of the component's sub-part
   CString quotaCode;
