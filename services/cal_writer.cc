@@ -118,7 +118,8 @@ void CalWriter::AddObject(std::unique_ptr<SqliteStatement>& slot, const char* ta
                           const Place& place, const Place& conflict,
                           std::string_view conflict_reason) {
   CheckIsObject(value, place);
-  for (const auto& [key, member] : value.items()) {
+  for (const auto& member : value.items()) {
+    const std::string& key = member.key();
     const bool known = std::any_of(columns.begin(), columns.end(),
                                    [&](const ObjectColumn& column) { return key == column.key; });
     if (!known) Refuse(place.Key(key), "unknown key");
