@@ -4,7 +4,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/number_format.h"
 
 namespace reportdata {

@@ -2,7 +2,7 @@
 #include "areas/building_area.h"
 
 #include "areas/sorted_view.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 
 namespace reportdata {
 namespace {
@@ -26,9 +26,9 @@ double SAreaFloorItem::StoreyArea() const {
 SAreaFloorItem MakeAreaFloor(std::wstring_view label) {
   SAreaFloorItem floor;
   floor.label = label;
-  const FloorSpec spec = ParseFloorSpec(label);
-  floor.num = spec.count;
-  floor.grade = spec.order_key;
+  const FloorKey key = ParseFloorKey(label);
+  floor.num = key.count;
+  floor.grade = key.order_key;
   return floor;
 }
 

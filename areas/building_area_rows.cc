@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/row_layout.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/number_format.h"
 
 namespace reportdata {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/natural_order.h"
 #include "model/number_format.h"
 
@@ -21,8 +21,8 @@ std::wstring SectionKey(std::wstring_view name, std::wstring_view type_path,
 }
 
 SCompFloor NewFloor(std::wstring_view label) {
-  const FloorSpec spec = ParseFloorSpec(label);
-  return {std::wstring(label), spec.count, spec.order_key, {}, {}};
+  const FloorKey key = ParseFloorKey(label);
+  return {std::wstring(label), key.count, key.order_key, {}, {}};
 }
 
 // "%d×%d".
@@ -77,8 +77,14 @@ void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
   for (const GjhzGroupNode& group : summary) {
     for (const GjhzFloorNode& floor : group.floors) {
       for (const GjhzRecord& entry : floor.records) {
-        CompRecord record{group.name,      group.order,     floor.spec, entry.name,
-                          entry.type_path, entry.type_text, {},         1};
+        CompRecord record{group.name,
+                          group.order,
+                          floor.floor_text,
+                          entry.name,
+                          entry.type_path,
+                          entry.type_text,
+                          {},
+                          1};
         // The handle lists of the instances run together with "$" between
         // and inside them ("$$3DB$$$$3DC"); every run of other characters is
         // one drawing handle. Instances without handles count once.

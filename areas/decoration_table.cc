@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "model/find_or_append.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/natural_order.h"
 #include "model/number_format.h"
 
@@ -34,7 +34,7 @@ double RoomQuantity(const DecorationRoom& room, const std::wstring& floor, bool 
   double quantity = 0.0;
   for (const DecorationFloor& entry : room.floors) {
     if (entry.label == floor) {
-      quantity += entry.quantity * ParseFloorSpec(entry.label).count;
+      quantity += entry.quantity * ParseFloorKey(entry.label).count;
     } else if (requested && CoversFloor(entry.label, floor)) {
       quantity += entry.quantity;
     }
@@ -50,7 +50,7 @@ std::vector<std::wstring> TableFloors(const SDecTable& table) {
     for (const DecorationAttribute& attribute : chapter.attributes) {
       for (const DecorationRoom& room : attribute.rooms) {
         for (const DecorationFloor& floor : room.floors) {
-          if (seen.emplace(floor.label, ParseFloorSpec(floor.label).order_key).second) {
+          if (seen.emplace(floor.label, ParseFloorKey(floor.label).order_key).second) {
             floors.push_back(floor.label);
           }
         }

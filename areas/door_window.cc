@@ -6,7 +6,7 @@
 #include "areas/building_area.h"
 #include "areas/keyed_list.h"
 #include "model/catalogues.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 
 namespace reportdata {
 namespace {
@@ -66,9 +66,9 @@ std::wstring_view DoorWindowKindText(std::wstring_view code) {
 SDoorWindowFloor MakeDoorWindowFloor(std::wstring_view label) {
   SDoorWindowFloor floor;
   floor.label = label;
-  const FloorSpec spec = ParseFloorSpec(label);
-  floor.num = spec.count;
-  floor.grade = spec.order_key;
+  const FloorKey key = ParseFloorKey(label);
+  floor.num = key.count;
+  floor.grade = key.order_key;
   return floor;
 }
 

@@ -6,7 +6,7 @@
 
 #include <charconv>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/units.h"
 
 namespace reportdata {
@@ -44,8 +44,8 @@ void SIndexItem::AddQuantity(const std::wstring& label, double quantity) {
     floors[found->second].quantity += quantity;
     return;
   }
-  const FloorSpec spec = ParseFloorSpec(label);
-  AppendFloor({label, spec.count, spec.order_key, quantity});
+  const FloorKey key = ParseFloorKey(label);
+  AppendFloor({label, key.count, key.order_key, quantity});
 }
 
 void SIndexItem::AppendFloor(SIndexFloorQty floor) {

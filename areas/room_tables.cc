@@ -2,7 +2,7 @@
 #include "areas/room_tables.h"
 
 #include "areas/keyed_list.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/tree_insert.h"
 
 namespace reportdata {
@@ -10,9 +10,9 @@ namespace reportdata {
 RoomFloor MakeRoomFloor(std::wstring_view label) {
   RoomFloor floor;
   floor.label = label;
-  const FloorSpec spec = ParseFloorSpec(label);
-  floor.num = spec.count;
-  floor.grade = spec.order_key;
+  const FloorKey key = ParseFloorKey(label);
+  floor.num = key.count;
+  floor.grade = key.order_key;
   return floor;
 }
 

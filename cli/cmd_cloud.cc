@@ -35,18 +35,18 @@ std::string DefaultTemplate() {
 }
 
 // The cells after id and name, as the columns show them.
-const GridSpec& ReportGrid() {
-  static const GridSpec spec{0,
-                             0,
-                             0,
-                             "指标",
-                             {{0, "单位"},
-                              {0, "工程量", Align::kRight},
-                              {0, "单方指标", Align::kRight},
-                              {0, "占比", Align::kRight},
-                              {0, "范围"},
-                              {0, "建筑面积", Align::kRight}}};
-  return spec;
+const GridLayout& ReportGrid() {
+  static const GridLayout grid{0,
+                               0,
+                               0,
+                               "指标",
+                               {{0, "单位"},
+                                {0, "工程量", Align::kRight},
+                                {0, "单方指标", Align::kRight},
+                                {0, "占比", Align::kRight},
+                                {0, "范围"},
+                                {0, "建筑面积", Align::kRight}}};
+  return grid;
 }
 
 std::vector<TreeRow> TreeRows(const CArray<SCloudNormDispData>& rows) {
@@ -66,7 +66,7 @@ std::vector<TreeRow> TreeRows(const CArray<SCloudNormDispData>& rows) {
 // columns of the text form.
 std::string RenderCsv(const CArray<SCloudNormDispData>& rows) {
   std::vector<std::string> titles = {"层级", "编号", "指标"};
-  for (const ColumnSpec& column : ReportGrid().columns) titles.emplace_back(column.title);
+  for (const ColumnLayout& column : ReportGrid().columns) titles.emplace_back(column.title);
   std::string csv = std::string(kUtf8Bom) + CsvLine(titles);
   for (const SCloudNormDispData& row : rows) {
     const std::string id = Utf8(row.id);

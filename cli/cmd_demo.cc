@@ -35,7 +35,7 @@ fs::path FindSample() {
 }
 
 // The first tree item whose name holds the wanted text, else the first one.
-std::string PickItem(const TableSpec& table, const std::string& wanted) {
+std::string PickItem(const TableDef& table, const std::string& wanted) {
   CStringArray items;
   table.tree_items(items);
   if (items.IsEmpty()) return {};
@@ -50,7 +50,7 @@ void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), s
 
 // Shows one chapter of a table down to the floor level.
 void ShowChapter(const ProjectDir& dir, std::string_view table_name, const std::string& wanted) {
-  const TableSpec& table = *FindTable(table_name);
+  const TableDef& table = *FindTable(table_name);
   ReloadTables(dir, table);
   ShowRequest request;
   request.item = PickItem(table, wanted);

@@ -31,22 +31,22 @@ void AddExportCommand(CLI::App& app) {
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
-    std::vector<const TableSpec*> chosen;
+    std::vector<const TableDef*> chosen;
     for (const std::string& name : options->tables) {
-      const TableSpec* table = FindTable(name);
+      const TableDef* table = FindTable(name);
       if (!table) throw InputError("unknown table '" + name + "'; the tables are: " + TableNames());
       chosen.push_back(table);
     }
     const bool every = chosen.empty();
     if (every) {
-      for (const TableSpec& table : AllTables()) chosen.push_back(&table);
+      for (const TableDef& table : AllTables()) chosen.push_back(&table);
     }
     TableReloader reloader(dir);
     NyProInterface progress;
     progress.ShowProgressDialog(L"导出工作簿中...", nullptr);
     Workbook book(options->out);
     size_t sheets = 0;
-    for (const TableSpec* table : chosen) {
+    for (const TableDef* table : chosen) {
       progress.SetShowInformation(L"正在导出 " + FromUtf8(table->name));
       try {
         reloader.Load(*table);

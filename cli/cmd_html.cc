@@ -60,7 +60,7 @@ void AddHtmlCommand(CLI::App& app) {
     progress.ShowProgressDialog(L"生成报表页面中...", nullptr);
     std::vector<PageTable> tables;
     bool any = false;
-    for (const TableSpec& table : AllTables()) {
+    for (const TableDef& table : AllTables()) {
       progress.SetShowInformation(L"正在读取 " + FromUtf8(table.name));
       PageTable page{table.name, table.stem, table.columns, false, {}};
       try {

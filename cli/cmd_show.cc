@@ -20,7 +20,7 @@ namespace {
 // The reload skips a damaged table file and shows its table as empty; say
 // instead what is wrong with the file. A missing file is left to the reload,
 // which says how to make it.
-void RequireIntactTableFile(const ProjectDir& dir, const TableSpec& table) {
+void RequireIntactTableFile(const ProjectDir& dir, const TableDef& table) {
   const std::string file = std::string(table.stem) + ".xml";
   std::error_code error;
   if (!std::filesystem::exists(dir.ReportFile(file), error)) return;
@@ -107,7 +107,7 @@ void AddShowCommand(CLI::App& app) {
       std::fwrite(text.data(), 1, text.size(), stdout);
       return;
     }
-    const TableSpec* table = FindTable(options->table);
+    const TableDef* table = FindTable(options->table);
     if (!table) {
       throw InputError("unknown table '" + options->table + "'; the tables are: " + TableNames() +
                        "; the physical-quantity views: " + PhysicalViewNames());

@@ -17,7 +17,7 @@ namespace {
 std::vector<std::optional<std::size_t>> CountRows(const ProjectDir& dir) {
   std::vector<std::optional<std::size_t>> counts;
   TableReloader reloader(dir);
-  for (const TableSpec& table : AllTables()) {
+  for (const TableDef& table : AllTables()) {
     try {
       reloader.Load(table);
       counts.emplace_back(CountTotalRows(table));
@@ -47,9 +47,9 @@ void AddTablesCommand(CLI::App& app) {
       counts = CountRows(ResolveProjectDir(options->project, options->report_dir));
     std::string out = PadRight("名称", 22) + PadRight("简称", 8) + PadRight("文件", 12) +
                       (counts.empty() ? "方" : PadRight("方", 7) + "   行数") + "\n";
-    const std::span<const TableSpec> tables = AllTables();
+    const std::span<const TableDef> tables = AllTables();
     for (size_t t = 0; t < tables.size(); ++t) {
-      const TableSpec& table = tables[t];
+      const TableDef& table = tables[t];
       std::string line = PadRight(table.name, 22) + PadRight(table.stem, 8) +
                          PadRight(std::string(table.stem) + ".xml", 12);
       if (counts.empty()) {

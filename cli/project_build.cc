@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 // Counts the tables that the side just built, the shared ones last so that
 // they show what the later build wrote.
 void CountSide(Side side, bool shared, BuildSummary& summary) {
-  for (const TableSpec& table : AllTables()) {
+  for (const TableDef& table : AllTables()) {
     if (table.side == side || (shared && table.side == Side::kEither))
       summary.tables.push_back({&table, CountTotalRows(table)});
   }

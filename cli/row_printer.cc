@@ -98,13 +98,13 @@ std::string OneLine(std::string_view text) {
 
 }  // namespace
 
-std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSpec& spec,
+std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridLayout& grid,
                               int max_depth) {
   std::vector<TreeRow> rows;
-  if (spec.width <= 0) return rows;
-  const GridShape shape = ShapeOf(flat, spec.width);
+  if (grid.width <= 0) return rows;
+  const GridShape shape = ShapeOf(flat, grid.width);
   std::vector<int> label_cells;
-  for (int cell = std::max(spec.label_first, 0); cell <= spec.label_last; ++cell)
+  for (int cell = std::max(grid.label_first, 0); cell <= grid.label_last; ++cell)
     label_cells.push_back(cell);
   for (size_t r = 1; r < shape.rows(); ++r) {
     if (max_depth >= 0 && shape.depth[r] > max_depth) continue;
@@ -118,7 +118,7 @@ std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSp
       if (!out.tree.empty()) out.tree += "  ";
       out.tree += TrimRight(text);
     }
-    for (const ColumnSpec& column : spec.columns) {
+    for (const ColumnLayout& column : grid.columns) {
       const bool inside = column.cell >= 0 && static_cast<size_t>(column.cell) < shape.width;
       out.cells.push_back(inside ? row[column.cell] : std::string());
     }
@@ -127,9 +127,9 @@ std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSp
   return rows;
 }
 
-std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec) {
+std::string RenderText(const std::vector<TreeRow>& rows, const GridLayout& grid) {
   std::vector<size_t> visible;
-  for (size_t c = 0; c < spec.columns.size(); ++c) {
+  for (size_t c = 0; c < grid.columns.size(); ++c) {
     if (std::any_of(rows.begin(), rows.end(),
                     [&](const TreeRow& r) { return !r.cells[c].empty(); }))
       visible.push_back(c);
@@ -137,9 +137,9 @@ std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec) {
   // Lines of every drawn cell: tree column first, then the visible columns.
   std::vector<std::vector<std::vector<std::string>>> drawn;
   std::vector<int> widths(visible.size() + 1, 0);
-  widths[0] = DisplayWidth(spec.tree_title);
+  widths[0] = DisplayWidth(grid.tree_title);
   for (size_t v = 0; v < visible.size(); ++v)
-    widths[v + 1] = DisplayWidth(spec.columns[visible[v]].title);
+    widths[v + 1] = DisplayWidth(grid.columns[visible[v]].title);
   for (const TreeRow& row : rows) {
     std::vector<std::vector<std::string>> cells;
     const std::string indent = Indent(row.depth);
@@ -151,7 +151,7 @@ std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec) {
     drawn.push_back(std::move(cells));
   }
   const auto align = [&](size_t c) {
-    return c == 0 ? Align::kLeft : spec.columns[visible[c - 1]].align;
+    return c == 0 ? Align::kLeft : grid.columns[visible[c - 1]].align;
   };
   const auto draw_line = [&](const std::vector<std::string>& texts) {
     std::string line;
@@ -162,8 +162,8 @@ std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec) {
     }
     return TrimRight(line) + "\n";
   };
-  std::vector<std::string> titles = {spec.tree_title};
-  for (size_t v : visible) titles.emplace_back(spec.columns[v].title);
+  std::vector<std::string> titles = {grid.tree_title};
+  for (size_t v : visible) titles.emplace_back(grid.columns[v].title);
   std::string out = draw_line(titles);
   int total = 0;
   for (int w : widths) total += w;

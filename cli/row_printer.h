@@ -16,7 +16,7 @@ enum class Align { kLeft, kRight };
 
 // A column that a person reads: which cell of the row it shows, its title and
 // how its values line up.
-struct ColumnSpec {
+struct ColumnLayout {
   int cell = 0;
   std::string_view title;
   Align align = Align::kLeft;
@@ -25,12 +25,12 @@ struct ColumnSpec {
 // How the rows of one table are read. The cells from label_first to
 // label_last name the row at its level of the tree (chapter, item, floor,
 // component, position…); they fold into one tree column.
-struct GridSpec {
+struct GridLayout {
   int width = 0;  // strings per row, the facade's GetparaNum
   int label_first = 2;
   int label_last = 2;
   std::string tree_title;
-  std::vector<ColumnSpec> columns;  // the other readable cells, in order
+  std::vector<ColumnLayout> columns;  // the other readable cells, in order
 };
 
 // One row of a layout A answer, as shown: its depth in the tree (0 for a
@@ -47,13 +47,13 @@ struct TreeRow {
 // bill summary repeats the item text on every floor row, the quota tables by
 // floor repeat the floor on every item). A trailing incomplete row is
 // ignored.
-std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridSpec& spec,
+std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridLayout& grid,
                               int max_depth = -1);
 
 // Aligned text: a title line, a rule, then one line per row (more when a cell
 // holds line breaks). The tree text is indented two blanks per level; columns
 // that are empty in every row are left out.
-std::string RenderText(const std::vector<TreeRow>& rows, const GridSpec& spec);
+std::string RenderText(const std::vector<TreeRow>& rows, const GridLayout& grid);
 
 // The answer exactly as returned: an array of rows of width strings.
 std::string RenderRowsJson(const std::vector<std::string>& flat, int width);

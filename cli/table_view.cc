@@ -50,14 +50,14 @@ std::vector<std::string> ItemNames(const std::string& item) {
   return {item, bare == item ? item + kFloorMark : bare};
 }
 
-std::string NoItem(const TableSpec& table, const std::string& item) {
+std::string NoItem(const TableDef& table, const std::string& item) {
   CStringArray items;
   table.tree_items(items);
   return "no item '" + item + "' in " + std::string(table.name) +
          "; its items are: " + JoinNames(ToStrings(items));
 }
 
-std::vector<std::string> QueryItem(const TableSpec& table, const ShowRequest& request,
+std::vector<std::string> QueryItem(const TableDef& table, const ShowRequest& request,
                                    size_t width) {
   for (const std::string& name : ItemNames(request.item)) {
     CStringArray rows;
@@ -74,7 +74,7 @@ std::vector<std::string> QueryItem(const TableSpec& table, const ShowRequest& re
 
 // The second list of the table's selection: every value of its second
 // column in the whole table, or its fixed texts.
-void SecondList(const TableSpec& table, CStringArray& second) {
+void SecondList(const TableDef& table, CStringArray& second) {
   for (std::string_view text : table.second_texts) second.Add(CString(FromUtf8(std::string(text))));
   if (table.second_column.empty()) return;
   CStringArray rows;
@@ -88,7 +88,7 @@ void SecondList(const TableSpec& table, CStringArray& second) {
 
 // The rows of one floor, matched as the three-array query matches floors;
 // with an item named, only that item's rows.
-std::vector<std::string> QueryFloor(const TableSpec& table, const ShowRequest& request,
+std::vector<std::string> QueryFloor(const TableDef& table, const ShowRequest& request,
                                     size_t width) {
   if (!table.select_rows)
     throw InputError(std::string(table.name) + " answers no selection by floor");
@@ -125,7 +125,7 @@ void CheckPartition(const std::string& partition) {
     throw InputError("unknown partition '" + partition + "'; the project has: " + JoinNames(names));
 }
 
-std::string Title(const TableSpec& table, const ShowRequest& request, size_t rows) {
+std::string Title(const TableDef& table, const ShowRequest& request, size_t rows) {
   std::string title(table.name);
   title += "  " + (request.item.empty() ? std::string("全部") : request.item);
   if (!request.partition.empty()) title += "  [分区: " + request.partition + "]";
@@ -137,7 +137,7 @@ std::string Title(const TableSpec& table, const ShowRequest& request, size_t row
 
 }  // namespace
 
-void ReloadTables(const ProjectDir& dir, const TableSpec& table) {
+void ReloadTables(const ProjectDir& dir, const TableDef& table) {
   const std::string file = std::string(table.stem) + ".xml";
   if (!HasFile(dir.report, file)) {
     throw InputError("no " + std::string(table.name) + " in " + dir.report.string() + ": " + file +
@@ -152,7 +152,7 @@ void ReloadTables(const ProjectDir& dir, const TableSpec& table) {
     DeTable1::InitialTableFromXml(dir.ReportArgument());
 }
 
-void TableReloader::Load(const TableSpec& table) {
+void TableReloader::Load(const TableDef& table) {
   if (loaded_ && (side_ == table.side || table.side == Side::kEither)) return;
   loaded_ = false;
   ReloadTables(dir_, table);
@@ -160,12 +160,12 @@ void TableReloader::Load(const TableSpec& table) {
   side_ = table.side;
 }
 
-std::string ShowTable(const TableSpec& table, const ShowRequest& request) {
+std::string ShowTable(const TableDef& table, const ShowRequest& request) {
   CheckPartition(request.partition);
   CInterQingDan::SetCurrentPartition(CString(FromUtf8(request.partition)));
   CReportComMethod::SetCondition(CString(FromUtf8(request.condition)));
   CReportComMethod::SetHebing(request.merge);
-  const GridSpec grid = GridOf(table);
+  const GridLayout grid = GridOf(table);
   const size_t width = static_cast<size_t>(std::max(grid.width, 1));
 
   std::vector<std::string> answer;
@@ -217,7 +217,7 @@ std::string ShowTable(const TableSpec& table, const ShowRequest& request) {
   return Title(table, request, rows.size()) + RenderText(rows, grid);
 }
 
-std::vector<NamedRow> AllRows(const TableSpec& table) {
+std::vector<NamedRow> AllRows(const TableDef& table) {
   CStringArray items;
   table.tree_items(items);
   std::set<std::string> seen;

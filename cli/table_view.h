@@ -30,7 +30,7 @@ struct ShowRequest {
 
 // Empties the engine and reads back the table files of the side that holds
 // the table. Throws InputError when the table's file is missing.
-void ReloadTables(const ProjectDir& dir, const TableSpec& table);
+void ReloadTables(const ProjectDir& dir, const TableDef& table);
 
 // Reads tables back one after another for commands that show several:
 // each side's files are read once while its tables follow each other.
@@ -38,7 +38,7 @@ class TableReloader {
  public:
   explicit TableReloader(ProjectDir dir) : dir_(std::move(dir)) {}
   // Throws InputError when the table's file is missing.
-  void Load(const TableSpec& table);
+  void Load(const TableDef& table);
 
  private:
   ProjectDir dir_;
@@ -49,11 +49,11 @@ class TableReloader {
 // Queries the reloaded table and prints it in the requested form. Throws
 // InputError for an unknown partition, an item the table does not have, or a
 // floor for a table that answers no floor selection.
-std::string ShowTable(const TableSpec& table, const ShowRequest& request);
+std::string ShowTable(const TableDef& table, const ShowRequest& request);
 
 // Every row of the reloaded table down to the records: the rows of each of
 // its items in turn, as the viewer shows them when each item is opened.
-std::vector<NamedRow> AllRows(const TableSpec& table);
+std::vector<NamedRow> AllRows(const TableDef& table);
 
 }  // namespace reportdata::cli
 

@@ -155,9 +155,9 @@ constexpr auto kStream = +[](CString name, CStringArray& rows) {
 };
 
 template <class Facade>
-constexpr TableSpec Table(std::string_view name, std::string_view stem, Side side,
-                          std::span<const NamedColumn> columns,
-                          void (*stream)(CString, CStringArray&) = kStream<Facade>) {
+constexpr TableDef Table(std::string_view name, std::string_view stem, Side side,
+                         std::span<const NamedColumn> columns,
+                         void (*stream)(CString, CStringArray&) = kStream<Facade>) {
   return {name,
           stem,
           side,
@@ -172,14 +172,14 @@ constexpr TableSpec Table(std::string_view name, std::string_view stem, Side sid
           columns};
 }
 
-constexpr TableSpec WithSecondList(TableSpec table, std::string_view column,
-                                   std::span<const std::string_view> texts) {
+constexpr TableDef WithSecondList(TableDef table, std::string_view column,
+                                  std::span<const std::string_view> texts) {
   table.second_column = column;
   table.second_texts = texts;
   return table;
 }
 
-constexpr TableSpec kTables[] = {
+constexpr TableDef kTables[] = {
     Table<CInterQingDan>("清单汇总表", "qd", Side::kBill, kBillColumns, &CInterQingDan::GetNewQdHz),
     Table<CInterQingDan2>("清单消耗量表", "qdxhl", Side::kBill, kConsumptionColumns),
     Table<CInterHuiZong>("消耗量汇总表", "de", Side::kBill, kBillColumns),
@@ -195,7 +195,7 @@ constexpr TableSpec kTables[] = {
     Table<RoomTable2>("分层房间汇总表", "room2", Side::kEither, kFloorRoomColumns),
     // The index analysis answers no floor selection.
     [] {
-      TableSpec table = Table<CIZBfFenXi>("指标分析表", "zbfx", Side::kEither, kIndexColumns);
+      TableDef table = Table<CIZBfFenXi>("指标分析表", "zbfx", Side::kEither, kIndexColumns);
       table.select_rows = nullptr;
       return table;
     }(),
@@ -203,10 +203,10 @@ constexpr TableSpec kTables[] = {
 
 }  // namespace
 
-std::span<const TableSpec> AllTables() { return kTables; }
+std::span<const TableDef> AllTables() { return kTables; }
 
-const TableSpec* FindTable(std::string_view name) {
-  for (const TableSpec& table : kTables) {
+const TableDef* FindTable(std::string_view name) {
+  for (const TableDef& table : kTables) {
     if (table.name == name || table.stem == name) return &table;
   }
   return nullptr;
@@ -214,15 +214,15 @@ const TableSpec* FindTable(std::string_view name) {
 
 std::string TableNames() {
   std::string names;
-  for (const TableSpec& table : kTables) {
+  for (const TableDef& table : kTables) {
     if (!names.empty()) names += ", ";
     names += std::string(table.name) + " (" + std::string(table.stem) + ")";
   }
   return names;
 }
 
-GridSpec GridOf(const TableSpec& table) {
-  GridSpec grid;
+GridLayout GridOf(const TableDef& table) {
+  GridLayout grid;
   grid.width = table.para_num();
   const std::vector<int> labels = LabelCells(table.columns);
   if (!labels.empty()) {
@@ -238,7 +238,7 @@ GridSpec GridOf(const TableSpec& table) {
   return grid;
 }
 
-std::size_t CountTotalRows(const TableSpec& table) {
+std::size_t CountTotalRows(const TableDef& table) {
   CStringArray rows;
   table.total_rows(rows);
   const std::size_t width = static_cast<std::size_t>(std::max(table.para_num(), 1));

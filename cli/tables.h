@@ -20,7 +20,7 @@ namespace reportdata::cli {
 // read by both).
 enum class Side { kBill, kQuota, kEither };
 
-struct TableSpec {
+struct TableDef {
   std::string_view name;  // 清单汇总表 …
   std::string_view stem;  // qd …; the file is stem + ".xml"
   Side side;
@@ -39,20 +39,20 @@ struct TableSpec {
   std::span<const NamedColumn> columns;  // the named columns of its rows
 };
 
-std::span<const TableSpec> AllTables();
+std::span<const TableDef> AllTables();
 
 // The table of that Chinese name or file stem; null when there is none.
-const TableSpec* FindTable(std::string_view name);
+const TableDef* FindTable(std::string_view name);
 
 // "清单汇总表 (qd), 清单消耗量表 (qdxhl), …" for messages.
 std::string TableNames();
 
 // The reading of the table's rows for the text printer: its label cells fold
 // into the tree, its value columns follow.
-GridSpec GridOf(const TableSpec& table);
+GridLayout GridOf(const TableDef& table);
 
 // Rows of the whole-table answer (GetTotalData), header not counted.
-std::size_t CountTotalRows(const TableSpec& table);
+std::size_t CountTotalRows(const TableDef& table);
 
 // "bill", "quota", or "area" for the tables that either reload reads.
 std::string_view SideName(Side side);

@@ -2,7 +2,7 @@
 #include "engine/component_summary_rows.h"
 
 #include "engine/tree_rows.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/natural_order.h"
 #include "model/number_format.h"
 #include "model/tree_order.h"
@@ -49,11 +49,11 @@ void StreamComponentSummary(CStringArray& out, std::vector<GjhzGroupNode>& group
     for (GjhzFloorNode& floor : group.floors) {
       kept.clear();
       hits.clear();
-      if (selection != nullptr) selection->Match(floor.spec, hits);
+      if (selection != nullptr) selection->Match(floor.floor_text, hits);
       SortEntries(floor);
       int count = 0;
       for (const GjhzRecord& entry : floor.records) {
-        if (selection != nullptr && !selection->KeepsComponent(floor.spec, hits, entry.name,
+        if (selection != nullptr && !selection->KeepsComponent(floor.floor_text, hits, entry.name,
                                                                IsFacadeTypePath(entry.type_path))) {
           continue;
         }
@@ -67,7 +67,7 @@ void StreamComponentSummary(CStringArray& out, std::vector<GjhzGroupNode>& group
         opened = true;
       }
       Put(out, L"#FloorFlag#");
-      Put(out, FloorText(floor.spec));
+      Put(out, FloorText(floor.floor_text));
       Put(out, FormatInt(count));
       for (const GjhzRecord* entry : kept) {
         Put(out, L"#MemFlag#");

@@ -8,7 +8,7 @@
 
 #include "engine/analyze.h"
 #include "engine/project_settings.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "platform/message_box.h"
 
 namespace reportdata {

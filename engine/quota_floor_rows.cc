@@ -2,7 +2,7 @@
 #include "engine/quota_floor_rows.h"
 
 #include "model/catalogues.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/number_format.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
@@ -98,9 +98,9 @@ void PutQuotaItem(CStringArray& out, const std::wstring& code, const std::wstrin
 
 }  // namespace
 
-bool GroupChosen(std::wstring_view spec, std::wstring_view name) {
-  if (name.empty() || name == spec) return true;
-  return name.size() == spec.size() + 1 && name.substr(0, spec.size()) == spec &&
+bool GroupChosen(std::wstring_view floor_text, std::wstring_view name) {
+  if (name.empty() || name == floor_text) return true;
+  return name.size() == floor_text.size() + 1 && name.substr(0, floor_text.size()) == floor_text &&
          name.back() == L'层';
 }
 
@@ -112,8 +112,8 @@ void WalkGroups(std::vector<Group>& groups, FloorIndex& index, std::wstring_view
                 const RowFilter& filter, Visit&& visit) {
   SortFloors(groups, index);
   for (Group& group : groups) {
-    if (!GroupChosen(group.spec, name)) continue;
-    const FloorMatch match(filter, group.spec);
+    if (!GroupChosen(group.floor_text, name)) continue;
+    const FloorMatch match(filter, group.floor_text);
     if (GroupVisible(group, match, filter.partition)) visit(group, match);
   }
 }
@@ -168,7 +168,7 @@ void WriteQuotaByFloorRows(std::vector<SDeFloorGroupNode>& groups, FloorIndex& i
                            std::wstring_view name, const RowOptions& options, RowWriter& writer) {
   WalkGroups(groups, index, name, options.filter,
              [&](SDeFloorGroupNode& group, const FloorMatch& match) {
-               const std::wstring floor_text = FloorText(group.spec);
+               const std::wstring floor_text = FloorText(group.floor_text);
                const int group_row = writer.AddRow(0, {floor_text});
                int chapter_row = 0;
                WalkFloorItems(
@@ -193,7 +193,7 @@ void WriteQuotaByFloorComponentRows(std::vector<SDeFloorCompGroupNode>& groups, 
   WalkGroups(
       groups, index, name, options.filter,
       [&](SDeFloorCompGroupNode& group, const FloorMatch& match) {
-        const std::wstring floor_text = FloorText(group.spec);
+        const std::wstring floor_text = FloorText(group.floor_text);
         const int group_row = writer.AddRow(0, {floor_text});
         int component_row = 0;
         int calc_row = 0;
@@ -222,7 +222,7 @@ void StreamQuotaByFloor(CStringArray& out, std::vector<SDeFloorGroupNode>& group
   WalkGroups(groups, index, name, options.filter,
              [&](SDeFloorGroupNode& group, const FloorMatch& match) {
                Put(out, L"#ZhangFlag#");
-               Put(out, FloorText(group.spec));
+               Put(out, FloorText(group.floor_text));
                WalkFloorItems(
                    group, match, options.filter.partition, [](const SDeFloorChapterNode&) {},
                    [&](SDeFloorItemNode& item, const FloorSum& sum) {
@@ -239,7 +239,7 @@ void StreamQuotaByFloorComponent(CStringArray& out, std::vector<SDeFloorCompGrou
   WalkGroups(groups, index, name, options.filter,
              [&](SDeFloorCompGroupNode& group, const FloorMatch& match) {
                Put(out, L"#ZhangFlag#");
-               Put(out, FloorText(group.spec));
+               Put(out, FloorText(group.floor_text));
                WalkCalcQuotas(
                    group, match, options.filter.partition,
                    [&](const SDeCompGroupNode& component) {

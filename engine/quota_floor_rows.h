@@ -19,7 +19,7 @@ namespace reportdata {
 
 // A floor group is named by its floor text; hosts pass it back either
 // plain or as listed, followed by "层". An empty name chooses every group.
-bool GroupChosen(std::wstring_view spec, std::wstring_view name);
+bool GroupChosen(std::wstring_view floor_text, std::wstring_view name);
 
 // Floor groups sorted by floor, each listed as floor text + "层".
 template <typename Group>
@@ -42,7 +42,7 @@ void StreamQuotaByFloorComponent(CStringArray& out, std::vector<SDeFloorCompGrou
 template <typename Group>
 void ListGroups(std::vector<Group>& groups, FloorIndex& index, CStringArray& items) {
   SortFloors(groups, index);
-  for (const Group& group : groups) Put(items, FloorText(group.spec));
+  for (const Group& group : groups) Put(items, FloorText(group.floor_text));
 }
 
 }  // namespace reportdata

@@ -1,7 +1,7 @@
 // Narrowing of a row query by partition, floor list and component names.
 #include "engine/row_selection.h"
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 
 namespace reportdata {
 namespace {
@@ -26,23 +26,23 @@ FloorSelection::FloorSelection(const CStringArray& floors, const CStringArray& n
   for (const CString& name : names) names_.insert(name.str());
 }
 
-void FloorSelection::Match(std::wstring_view spec, std::vector<int>& hits) const {
+void FloorSelection::Match(std::wstring_view floor_text, std::vector<int>& hits) const {
   for (size_t i = 0; i < requested_.size(); ++i) {
     const Requested& requested = requested_[i];
-    bool stays = requested.floor == spec;
+    bool stays = requested.floor == floor_text;
     for (size_t j = 0; !stays && j < requested.expansion.size(); ++j) {
-      stays = requested.expansion[j] == spec;
+      stays = requested.expansion[j] == floor_text;
     }
     if (stays) hits.push_back(static_cast<int>(i));
   }
 }
 
-bool FloorSelection::KeepsComponent(std::wstring_view spec, const std::vector<int>& hits,
+bool FloorSelection::KeepsComponent(std::wstring_view floor_text, const std::vector<int>& hits,
                                     std::wstring_view name, bool facade) const {
   if (!HasName(name)) return false;
   for (int hit : hits) {
     const Requested& requested = requested_[hit];
-    if (requested.floor == spec || !facade) return true;
+    if (requested.floor == floor_text || !facade) return true;
     for (const std::wstring& tag : requested.tags) {
       if (name.find(tag) != std::wstring_view::npos) return true;
     }
@@ -50,16 +50,16 @@ bool FloorSelection::KeepsComponent(std::wstring_view spec, const std::vector<in
   return false;
 }
 
-FloorMatch::FloorMatch(const RowFilter& filter, std::wstring_view spec)
-    : filter_(filter), spec_(spec) {
+FloorMatch::FloorMatch(const RowFilter& filter, std::wstring_view floor_text)
+    : filter_(filter), floor_text_(floor_text) {
   if (filter.selection == nullptr) return;
-  filter.selection->Match(spec, hits_);
+  filter.selection->Match(floor_text, hits_);
   stays_ = !hits_.empty();
 }
 
 bool FloorMatch::Keeps(std::wstring_view component_name, std::wstring_view type_path) const {
   if (filter_.selection == nullptr) return true;
-  return stays_ && filter_.selection->KeepsComponent(spec_, hits_, component_name,
+  return stays_ && filter_.selection->KeepsComponent(floor_text_, hits_, component_name,
                                                      IsFacadeTypePath(type_path));
 }
 
@@ -81,7 +81,7 @@ FloorSum SumComponents(const std::vector<SQdCompNode>& components, const FloorMa
 ItemSum SumFloors(const std::vector<SQdFloorNode>& floors, const RowFilter& filter) {
   ItemSum sum;
   for (const SQdFloorNode& floor : floors) {
-    const FloorMatch match(filter, floor.spec);
+    const FloorMatch match(filter, floor.floor_text);
     const FloorSum floor_sum = SumFloor(floor, match, filter.partition);
     if (!floor_sum.visible) continue;
     sum.visible = true;

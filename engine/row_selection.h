@@ -21,17 +21,17 @@ class FloorSelection {
  public:
   FloorSelection(const CStringArray& floors, const CStringArray& names);
 
-  // Appends to `hits` the requested floors for which a floor entry of `spec`
+  // Appends to `hits` the requested floors for which a floor entry of `floor_text`
   // stays: the entry's floor text is the requested floor itself or one of
   // the floors it expands to.
-  void Match(std::wstring_view spec, std::vector<int>& hits) const;
+  void Match(std::wstring_view floor_text, std::vector<int>& hits) const;
 
   // Whether a component of a floor entry stays for one of the requested
   // floors in `hits`: its name is asked for, and the entry is that floor, or
   // the component is not facade decoration, or its name carries the floor tag
   // "[g层]" of the requested floor or of a floor that it expands to.
-  bool KeepsComponent(std::wstring_view spec, const std::vector<int>& hits, std::wstring_view name,
-                      bool facade) const;
+  bool KeepsComponent(std::wstring_view floor_text, const std::vector<int>& hits,
+                      std::wstring_view name, bool facade) const;
 
   // Whether `name` is in the second list.
   bool HasName(std::wstring_view name) const { return names_.find(name) != names_.end(); }
@@ -54,14 +54,14 @@ struct RowFilter {
 // One floor entry seen through a filter.
 class FloorMatch {
  public:
-  FloorMatch(const RowFilter& filter, std::wstring_view spec);
+  FloorMatch(const RowFilter& filter, std::wstring_view floor_text);
   bool stays() const { return stays_; }
   // The selection rule for a component of this floor entry (visibility aside).
   bool Keeps(std::wstring_view component_name, std::wstring_view type_path) const;
 
  private:
   const RowFilter& filter_;
-  std::wstring_view spec_;
+  std::wstring_view floor_text_;
   std::vector<int> hits_;
   bool stays_ = true;
 };

@@ -13,8 +13,8 @@ void Put(CStringArray& out, std::wstring_view text) { out.items().emplace_back(t
 void Put(CStringArray& out, std::wstring&& text) { out.items().emplace_back(std::move(text)); }
 void Put(CStringArray& out, const wchar_t* text) { out.items().emplace_back(text); }
 
-std::wstring FloorText(std::wstring_view spec) {
-  std::wstring text(spec);
+std::wstring FloorText(std::wstring_view floor_text) {
+  std::wstring text(floor_text);
   text += L'层';
   return text;
 }
@@ -95,11 +95,11 @@ void WriteFloorRows(RowWriter& writer, int item_row, std::wstring_view item_text
                     const RowOptions& options) {
   SortFloors(floors, index);
   for (SQdFloorNode& floor : floors) {
-    const FloorMatch match(options.filter, floor.spec);
+    const FloorMatch match(options.filter, floor.floor_text);
     const FloorSum sum = SumFloor(floor, match, options.filter.partition);
     if (!sum.visible) continue;
     const int row =
-        WriteFloorLevelRow(writer, item_row, options.wide, item_text, FloorText(floor.spec),
+        WriteFloorLevelRow(writer, item_row, options.wide, item_text, FloorText(floor.floor_text),
                            floor.unit, sum.Total(floor.count), BillFloorFormula(floor.count, sum));
     WriteComponentRows(writer, row, floor.components, floor.component_index, match, floor.unit,
                        options);
@@ -151,11 +151,11 @@ void StreamFloors(CStringArray& out, std::vector<SQdFloorNode>& floors, FloorInd
                   const StreamOptions& options) {
   SortFloors(floors, index);
   for (SQdFloorNode& floor : floors) {
-    const FloorMatch match(options.filter, floor.spec);
+    const FloorMatch match(options.filter, floor.floor_text);
     const FloorSum sum = SumFloor(floor, match, options.filter.partition);
     if (!sum.visible) continue;
     Put(out, L"#FloorFlag#");
-    Put(out, FloorText(floor.spec));
+    Put(out, FloorText(floor.floor_text));
     Put(out, FormatQuantity(sum.Total(floor.count)));
     Put(out, BillFloorFormula(floor.count, sum));
     StreamComponents(out, floor.components, floor.component_index, match, options);

@@ -78,7 +78,7 @@ void Put(CStringArray& out, std::wstring&& text);
 void Put(CStringArray& out, const wchar_t* text);
 
 // Floor text followed by "层".
-std::wstring FloorText(std::wstring_view spec);
+std::wstring FloorText(std::wstring_view floor_text);
 
 }  // namespace reportdata
 

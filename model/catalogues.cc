@@ -3,7 +3,7 @@
 
 #include <unordered_map>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 
 namespace reportdata {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/record_instances.h"
 #include "model/report_tables.h"
 #include "model/tree_insert.h"
@@ -59,15 +59,15 @@ GjhzGroupNode& FindOrAddGroup(std::vector<GjhzGroupNode>& groups, HashIndex& ind
   return group;
 }
 
-GjhzFloorNode& FindOrAddFloor(GjhzGroupNode& group, std::wstring_view spec) {
+GjhzFloorNode& FindOrAddFloor(GjhzGroupNode& group, std::wstring_view floor_text) {
   const int found = FindFirst(
-      group.floors, group.floor_index, TextHash(spec),
-      [](const GjhzFloorNode& f) { return TextHash(f.spec); },
-      [&](const GjhzFloorNode& f) { return f.spec == spec; });
+      group.floors, group.floor_index, TextHash(floor_text),
+      [](const GjhzFloorNode& f) { return TextHash(f.floor_text); },
+      [&](const GjhzFloorNode& f) { return f.floor_text == floor_text; });
   if (found >= 0) return group.floors[found];
   GjhzFloorNode& floor = group.floors.emplace_back();
-  floor.spec = spec;
-  floor.order_key = ParseFloorSpec(spec).order_key;
+  floor.floor_text = floor_text;
+  floor.order_key = ParseFloorKey(floor_text).order_key;
   return floor;
 }
 
@@ -102,12 +102,12 @@ void AddInstance(GjhzFloorNode& floor, std::wstring_view third, const SQdCompNod
 }
 
 void AddComponent(std::vector<GjhzGroupNode>& groups, HashIndex& index, CategoryNamer& namer,
-                  const SQdCompNode& component, std::wstring_view floor_spec,
+                  const SQdCompNode& component, std::wstring_view floor_text,
                   std::wstring_view third) {
   const std::optional<std::wstring> category = namer.Category(component.type_path);
   const std::wstring_view name = category ? std::wstring_view(*category) : std::wstring_view();
   if (name == kOtherItems) return;
-  GjhzFloorNode& floor = FindOrAddFloor(FindOrAddGroup(groups, index, name), floor_spec);
+  GjhzFloorNode& floor = FindOrAddFloor(FindOrAddGroup(groups, index, name), floor_text);
   for (const SQdRecordNode& record : component.records) {
     ForEachRecordRow(record, false, [&](const SQdRecordNode& instance) {
       AddInstance(floor, third, component, instance);
@@ -123,8 +123,8 @@ void ReportTables::BuildComponentSummaryFromBills() {
     for (const SQdItemNode& item : chapter.items) {
       for (const SQdFloorNode& floor : item.floors) {
         for (const SQdCompNode& component : floor.components) {
-          AddComponent(component_summary_, component_summary_index_, namer, component, floor.spec,
-                       std::wstring_view());
+          AddComponent(component_summary_, component_summary_index_, namer, component,
+                       floor.floor_text, std::wstring_view());
         }
       }
     }
@@ -137,8 +137,8 @@ void ReportTables::BuildComponentSummaryFromQuotas() {
     for (const SDeItemNode& item : chapter.items) {
       for (const SQdFloorNode& floor : item.floors) {
         for (const SQdCompNode& component : floor.components) {
-          AddComponent(component_summary_, component_summary_index_, namer, component, floor.spec,
-                       item.code);
+          AddComponent(component_summary_, component_summary_index_, namer, component,
+                       floor.floor_text, item.code);
         }
       }
     }

@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <utility>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/number_format.h"
 
 namespace reportdata {
@@ -51,7 +51,7 @@ std::vector<FloorScope> FloorScopes(const STongTable& table, const SWLReportInpu
   std::vector<FloorScope> scopes;
   if (input.floors.IsEmpty()) {
     for (const ConcreteFloor& bucket : table.floors()) {
-      scopes.push_back({bucket.spec, {{&bucket, bucket.count}}});
+      scopes.push_back({bucket.floor_text, {{&bucket, bucket.count}}});
     }
     return scopes;
   }
@@ -59,9 +59,9 @@ std::vector<FloorScope> FloorScopes(const STongTable& table, const SWLReportInpu
     FloorScope& scope = scopes.emplace_back();
     scope.floor = requested.str();
     for (const ConcreteFloor& bucket : table.floors()) {
-      if (bucket.spec == scope.floor) {
+      if (bucket.floor_text == scope.floor) {
         scope.buckets.emplace_back(&bucket, bucket.count);
-      } else if (CoversFloor(bucket.spec, scope.floor)) {
+      } else if (CoversFloor(bucket.floor_text, scope.floor)) {
         scope.buckets.emplace_back(&bucket, 1);
       }
     }

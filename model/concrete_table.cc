@@ -5,7 +5,7 @@
 
 #include "model/concrete_catalogue.h"
 #include "model/find_or_append.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/number_format.h"
 #include "model/tree_insert.h"
 
@@ -45,11 +45,11 @@ void STongTable::Add(const TJQd& record) {
 
   ConcreteFloor& floor = FindOrAppend(
       floors_, floor_index_, record.floor.str(),
-      [](const ConcreteFloor& f) -> std::wstring_view { return f.spec; },
+      [](const ConcreteFloor& f) -> std::wstring_view { return f.floor_text; },
       [&] {
         ConcreteFloor made;
-        made.spec = record.floor.str();
-        const FloorSpec parsed = ParseFloorSpec(made.spec);
+        made.floor_text = record.floor.str();
+        const FloorKey parsed = ParseFloorKey(made.floor_text);
         made.count = parsed.count;
         made.order_key = parsed.order_key;
         return made;

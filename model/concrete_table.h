@@ -64,9 +64,9 @@ struct ConcreteGroup {
 
 // A floor bucket: every record of one floor text.
 struct ConcreteFloor {
-  std::wstring spec;      // "3", "2,5", "2/4/6"
-  int count = 1;          // floors the floor text stands for
-  int order_key = -1000;  // floor order key
+  std::wstring floor_text;  // "3", "2,5", "2/4/6"
+  int count = 1;            // floors the floor text stands for
+  int order_key = -1000;    // floor order key
   std::vector<ConcreteGroup> groups;
   HashIndex group_index;
 };

@@ -2,7 +2,7 @@
 // and the quota summary by floor and component.
 #include <string>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/report_tables.h"
 #include "model/tree_insert.h"
 
@@ -13,12 +13,12 @@ namespace {
 template <typename Group>
 Group& FindOrAddGroup(std::vector<Group>& groups, FloorIndex& index, const TJQd& record,
                       bool facade) {
-  const std::wstring& spec = record.floor.str();
-  const int found = FindFloor(groups, index, spec, facade);
+  const std::wstring& floor_text = record.floor.str();
+  const int found = FindFloor(groups, index, floor_text, facade);
   if (found >= 0) return groups[found];
   Group& group = groups.emplace_back();
-  group.spec = spec;
-  const FloorSpec parsed = ParseFloorSpec(spec);
+  group.floor_text = floor_text;
+  const FloorKey parsed = ParseFloorKey(floor_text);
   group.count = parsed.count;
   group.order_key = parsed.order_key;
   return group;

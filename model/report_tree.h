@@ -45,19 +45,19 @@ struct SQdCompNode {
 // Lookups of a list of floors: by floor text, and for facade records by
 // the single floors that the range and list floor texts cover.
 struct FloorIndex {
-  HashIndex by_spec;
+  HashIndex by_text;
   HashIndex by_covered_floor;
   void Reset() {
-    by_spec.Reset();
+    by_text.Reset();
     by_covered_floor.Reset();
   }
 };
 
 struct SQdFloorNode {
-  std::wstring spec;      // floor text as the first record wrote it
-  int count = 1;          // floor count of the floor text
-  int order_key = -1000;  // floor order key of the floor text
-  std::wstring unit;      // unit of the first record
+  std::wstring floor_text;  // floor text as the first record wrote it
+  int count = 1;            // floor count of the floor text
+  int order_key = -1000;    // floor order key of the floor text
+  std::wstring unit;        // unit of the first record
   std::vector<SQdCompNode> components;
   HashIndex component_index;
 };
@@ -135,7 +135,7 @@ struct SDeFloorChapterNode {
 };
 
 struct SDeFloorGroupNode {
-  std::wstring spec;
+  std::wstring floor_text;
   int count = 1;
   int order_key = -1000;
   std::vector<SDeFloorChapterNode> chapters;
@@ -168,7 +168,7 @@ struct SDeCompGroupNode {
 };
 
 struct SDeFloorCompGroupNode {
-  std::wstring spec;
+  std::wstring floor_text;
   int count = 1;
   int order_key = -1000;
   std::vector<SDeCompGroupNode> components;
@@ -187,7 +187,7 @@ struct GjhzRecord {
 };
 
 struct GjhzFloorNode {
-  std::wstring spec;
+  std::wstring floor_text;
   int order_key = -1000;
   std::vector<GjhzRecord> records;
   HashIndex record_index;

@@ -184,14 +184,14 @@ SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex&
 
 void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const TJQd& record,
                       std::wstring_view component_name, std::wstring_view unit, double quantity) {
-  const std::wstring& spec = record.floor.str();
+  const std::wstring& floor_text = record.floor.str();
   const bool facade = IsFacadeTypePath(record.typePath.str());
-  const int found = FindFloor(floors, index, spec, facade);
+  const int found = FindFloor(floors, index, floor_text, facade);
   SQdFloorNode* floor = found >= 0 ? &floors[found] : nullptr;
   if (floor == nullptr) {
     floor = &floors.emplace_back();
-    floor->spec = spec;
-    const FloorSpec parsed = ParseFloorSpec(spec);
+    floor->floor_text = floor_text;
+    const FloorKey parsed = ParseFloorKey(floor_text);
     floor->count = parsed.count;
     floor->order_key = parsed.order_key;
     floor->unit = unit;

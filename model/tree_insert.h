@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/report_tree.h"
 #include "reportdata/records.h"
 
@@ -34,12 +34,12 @@ SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex&
                                 std::wstring_view name, std::wstring_view type_path,
                                 std::wstring_view sub_type);
 
-// Position of the floor that a record on floor `spec` joins, -1 for none: the
-// first floor in list order whose floor text equals `spec` or, for a
+// Position of the floor that a record on floor `floor_text` joins, -1 for none: the
+// first floor in list order whose floor text equals `floor_text` or, for a
 // facade record, where one floor text is a single floor that the other
 // one's range or list covers.
 template <typename Floor>
-int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view spec,
+int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view floor_text,
               bool facade);
 
 // Floor, component and record of a record under an item's floor list. The
@@ -93,22 +93,24 @@ uint32_t TextHash(std::wstring_view text);
 // Template definitions.
 
 template <typename Floor>
-int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view spec,
+int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view floor_text,
               bool facade) {
-  const bool single = IsSingleFloor(spec);
+  const bool single = IsSingleFloor(floor_text);
   if (floors.size() <= HashIndex::kScanLimit) {
     for (size_t i = 0; i < floors.size(); ++i) {
-      const std::wstring& other = floors[i].spec;
-      if (other == spec) return static_cast<int>(i);
+      const std::wstring& other = floors[i].floor_text;
+      if (other == floor_text) return static_cast<int>(i);
       if (!facade) continue;
-      if (single && CoversFloor(other, spec)) return static_cast<int>(i);
-      if (!single && IsSingleFloor(other) && CoversFloor(spec, other)) return static_cast<int>(i);
+      if (single && CoversFloor(other, floor_text)) return static_cast<int>(i);
+      if (!single && IsSingleFloor(other) && CoversFloor(floor_text, other))
+        return static_cast<int>(i);
     }
     return -1;
   }
   int best = FindFirst(
-      floors, index.by_spec, TextHash(spec), [](const Floor& f) { return TextHash(f.spec); },
-      [&](const Floor& f) { return f.spec == spec; });
+      floors, index.by_text, TextHash(floor_text),
+      [](const Floor& f) { return TextHash(f.floor_text); },
+      [&](const Floor& f) { return f.floor_text == floor_text; });
   if (!facade) return best;
   auto better = [&best](int candidate) {
     if (candidate >= 0 && (best < 0 || candidate < best)) best = candidate;
@@ -120,21 +122,22 @@ int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_
     std::vector<std::wstring> expansion;
     for (size_t i = covered.indexed(); i < floors.size(); ++i) {
       expansion.clear();
-      if (!ExpandFloors(floors[i].spec, expansion)) continue;
+      if (!ExpandFloors(floors[i].floor_text, expansion)) continue;
       for (const std::wstring& floor : expansion)
         covered.Add(TextHash(floor), static_cast<uint32_t>(i));
     }
     covered.set_indexed(floors.size());
-    covered.ForEach(TextHash(spec), [&](size_t position) {
-      if (CoversFloor(floors[position].spec, spec)) better(static_cast<int>(position));
+    covered.ForEach(TextHash(floor_text), [&](size_t position) {
+      if (CoversFloor(floors[position].floor_text, floor_text)) better(static_cast<int>(position));
     });
   } else {
     std::vector<std::wstring> expansion;
-    ExpandFloors(spec, expansion);
+    ExpandFloors(floor_text, expansion);
     for (const std::wstring& floor : expansion) {
       better(FindFirst(
-          floors, index.by_spec, TextHash(floor), [](const Floor& f) { return TextHash(f.spec); },
-          [&](const Floor& f) { return f.spec == floor && IsSingleFloor(f.spec); }));
+          floors, index.by_text, TextHash(floor),
+          [](const Floor& f) { return TextHash(f.floor_text); },
+          [&](const Floor& f) { return f.floor_text == floor && IsSingleFloor(f.floor_text); }));
     }
   }
   return best;

@@ -78,7 +78,7 @@ void SortChapters(std::vector<Chapter>& chapters, HashIndex& index) {
 
 template <typename Floor>
 void SortFloors(std::vector<Floor>& floors, FloorIndex& index) {
-  if (SortList(floors, index.by_spec,
+  if (SortList(floors, index.by_text,
                [](const Floor& a, const Floor& b) { return a.order_key < b.order_key; })) {
     index.by_covered_floor.Reset();
   }

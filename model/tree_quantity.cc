@@ -1,7 +1,7 @@
 // Quantities and texts of report tree nodes.
 #include "model/tree_quantity.h"
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/number_format.h"
 
 namespace reportdata {

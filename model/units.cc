@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cwchar>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 
 namespace reportdata {
 

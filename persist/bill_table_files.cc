@@ -42,7 +42,7 @@ void WriteConsumedQuota(XmlWriter& writer, const SDeItemNode& quota, std::wstrin
   long long floor_number = 0;
   for (const SQdFloorNode& floor : quota.floors) {
     writer.StartElement("F", floor_number++);
-    writer.Attribute("N", floor.spec);
+    writer.Attribute("N", floor.floor_text);
     writer.IntAttribute("Num", floor.count);
     writer.IntAttribute("G", floor.order_key);
     writer.Attribute("Unit", floor.unit);
@@ -69,7 +69,7 @@ void ReadConsumedQuota(pugi::xml_node element, SDeItemNode& quota) {
         SQdFloorNode& floor = quota.floors.emplace_back();
         for (const pugi::xml_attribute attribute : floor_element.attributes()) {
           if (NameIs(attribute, "N")) {
-            floor.spec = WideValue(attribute);
+            floor.floor_text = WideValue(attribute);
           } else if (NameIs(attribute, "Num")) {
             floor.count = LeadingInt(attribute.value());
           } else if (NameIs(attribute, "G")) {
@@ -165,8 +165,8 @@ void ReadConsumptionSummary(std::wstring_view dir, std::vector<SDeChapterNode>& 
                     });
 }
 
-void WriteEmptyTable(std::wstring_view dir, const TableFileSpec& spec) {
-  WriteTableFile(dir, spec, std::vector<int>(), [](XmlWriter&, int) {});
+void WriteEmptyTable(std::wstring_view dir, const TableFileLayout& layout) {
+  WriteTableFile(dir, layout, std::vector<int>(), [](XmlWriter&, int) {});
 }
 
 }  // namespace reportdata

@@ -191,21 +191,22 @@ void ReadDecorationChapter(pugi::xml_node element, DecorationChapter& chapter) {
 
 }  // namespace
 
-void WriteConcreteTable(std::wstring_view dir, const TableFileSpec& spec, const STongTable& table) {
-  WriteTableFile(dir, spec, table.floors(), WriteConcreteFloor);
+void WriteConcreteTable(std::wstring_view dir, const TableFileLayout& layout,
+                        const STongTable& table) {
+  WriteTableFile(dir, layout, table.floors(), WriteConcreteFloor);
 }
 
-void ReadConcreteTable(std::wstring_view dir, const TableFileSpec& spec, STongTable& table) {
-  ReadTopLevelNodes(dir, spec.file_name, table.floors(), ReadConcreteFloor);
+void ReadConcreteTable(std::wstring_view dir, const TableFileLayout& layout, STongTable& table) {
+  ReadTopLevelNodes(dir, layout.file_name, table.floors(), ReadConcreteFloor);
 }
 
-void WriteDecorationTable(std::wstring_view dir, const TableFileSpec& spec,
+void WriteDecorationTable(std::wstring_view dir, const TableFileLayout& layout,
                           const SDecTable& table) {
-  WriteTableFile(dir, spec, table.chapters(), WriteDecorationChapter, 0);
+  WriteTableFile(dir, layout, table.chapters(), WriteDecorationChapter, 0);
 }
 
-void ReadDecorationTable(std::wstring_view dir, const TableFileSpec& spec, SDecTable& table) {
-  ReadTopLevelNodes(dir, spec.file_name, table.chapters(), ReadDecorationChapter);
+void ReadDecorationTable(std::wstring_view dir, const TableFileLayout& layout, SDecTable& table) {
+  ReadTopLevelNodes(dir, layout.file_name, table.chapters(), ReadDecorationChapter);
 }
 
 }  // namespace reportdata

@@ -16,18 +16,20 @@
 
 namespace reportdata {
 
-inline constexpr TableFileSpec kBillDecorationFile{L"\\DecTableqd.xml", "实物量表", "Chapter"};
-inline constexpr TableFileSpec kQuotaDecorationFile{L"\\DecTablede.xml", "实物量表", "Chapter"};
+inline constexpr TableFileLayout kBillDecorationFile{L"\\DecTableqd.xml", "实物量表", "Chapter"};
+inline constexpr TableFileLayout kQuotaDecorationFile{L"\\DecTablede.xml", "实物量表", "Chapter"};
 
 // Floors as "Chapter%d" from 1, each with its groups, items, components,
 // positions, grades and partition quantities.
-void WriteConcreteTable(std::wstring_view dir, const TableFileSpec& spec, const STongTable& table);
-void ReadConcreteTable(std::wstring_view dir, const TableFileSpec& spec, STongTable& table);
+void WriteConcreteTable(std::wstring_view dir, const TableFileLayout& layout,
+                        const STongTable& table);
+void ReadConcreteTable(std::wstring_view dir, const TableFileLayout& layout, STongTable& table);
 
 // Kinds as "Chapter%d" from 0, each with its attribute entries, rooms and
 // floor quantities.
-void WriteDecorationTable(std::wstring_view dir, const TableFileSpec& spec, const SDecTable& table);
-void ReadDecorationTable(std::wstring_view dir, const TableFileSpec& spec, SDecTable& table);
+void WriteDecorationTable(std::wstring_view dir, const TableFileLayout& layout,
+                          const SDecTable& table);
+void ReadDecorationTable(std::wstring_view dir, const TableFileLayout& layout, SDecTable& table);
 
 }  // namespace reportdata
 

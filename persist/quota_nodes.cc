@@ -16,7 +16,7 @@ void WriteQuota(XmlWriter& writer, const SDeItemNode& quota, QuotaChapterKind ki
   long long floor_number = 0;
   for (const SQdFloorNode& floor : quota.floors) {
     writer.StartElement("Floor", floor_number++);
-    writer.Attribute("Name", floor.spec);
+    writer.Attribute("Name", floor.floor_text);
     writer.IntAttribute("Num", floor.count);
     writer.IntAttribute("Grade", floor.order_key);
     long long component_number = 0;
@@ -50,7 +50,7 @@ void ReadQuota(pugi::xml_node element, QuotaChapterKind kind, SDeItemNode& quota
         SQdFloorNode& floor = quota.floors.emplace_back();
         for (const pugi::xml_attribute attribute : floor_element.attributes()) {
           if (NameIs(attribute, "Name")) {
-            floor.spec = WideValue(attribute);
+            floor.floor_text = WideValue(attribute);
           } else if (NameIs(attribute, "Num")) {
             floor.count = LeadingInt(attribute.value());
           } else if (NameIs(attribute, "Grade")) {

@@ -17,21 +17,21 @@
 namespace reportdata {
 
 // Every table file of the report data directory.
-inline constexpr TableFileSpec kBillSummaryFile{L"\\qd.xml", "清单汇总表", "Chapter"};
-inline constexpr TableFileSpec kBillConsumptionFile{L"\\qdxhl.xml", "清单消耗量表", "Chapter"};
-inline constexpr TableFileSpec kConsumptionSummaryFile{L"\\de.xml", "消耗量汇总表", "Chapter"};
-inline constexpr TableFileSpec kBuildingAreaFile{L"\\mj.xml", "建筑面积汇总表", "Chapter"};
-inline constexpr TableFileSpec kDoorWindowFile{L"\\mc.xml", "门窗汇总表", "Chapter"};
-inline constexpr TableFileSpec kRoomTable1File{L"\\room1.xml", "门窗汇总表", "Chapter"};
-inline constexpr TableFileSpec kRoomTable2File{L"\\room2.xml", "门窗汇总表", "Chapter"};
-inline constexpr TableFileSpec kIndexAnalysisFile{L"\\zbfx.xml", "指标分析表", "Chapter"};
-inline constexpr TableFileSpec kQuotaSummaryFile{L"\\de1.xml", "定额汇总表", "Chapter"};
-inline constexpr TableFileSpec kQuotaByFloorFile{L"\\de2.xml", "分层汇总定额表", "Floor"};
-inline constexpr TableFileSpec kQuotaByFloorComponentFile{L"\\de3.xml", "分层分构件汇总定额表",
-                                                          "Floor"};
-inline constexpr TableFileSpec kComponentTableFile{L"\\CompTable.xml", "构件表", "Chapter"};
-inline constexpr TableFileSpec kBillQuantityFile{L"\\TongTableqd.xml", "实物量表", "Chapter"};
-inline constexpr TableFileSpec kQuotaQuantityFile{L"\\TongTablede.xml", "实物量表", "Chapter"};
+inline constexpr TableFileLayout kBillSummaryFile{L"\\qd.xml", "清单汇总表", "Chapter"};
+inline constexpr TableFileLayout kBillConsumptionFile{L"\\qdxhl.xml", "清单消耗量表", "Chapter"};
+inline constexpr TableFileLayout kConsumptionSummaryFile{L"\\de.xml", "消耗量汇总表", "Chapter"};
+inline constexpr TableFileLayout kBuildingAreaFile{L"\\mj.xml", "建筑面积汇总表", "Chapter"};
+inline constexpr TableFileLayout kDoorWindowFile{L"\\mc.xml", "门窗汇总表", "Chapter"};
+inline constexpr TableFileLayout kRoomTable1File{L"\\room1.xml", "门窗汇总表", "Chapter"};
+inline constexpr TableFileLayout kRoomTable2File{L"\\room2.xml", "门窗汇总表", "Chapter"};
+inline constexpr TableFileLayout kIndexAnalysisFile{L"\\zbfx.xml", "指标分析表", "Chapter"};
+inline constexpr TableFileLayout kQuotaSummaryFile{L"\\de1.xml", "定额汇总表", "Chapter"};
+inline constexpr TableFileLayout kQuotaByFloorFile{L"\\de2.xml", "分层汇总定额表", "Floor"};
+inline constexpr TableFileLayout kQuotaByFloorComponentFile{L"\\de3.xml", "分层分构件汇总定额表",
+                                                            "Floor"};
+inline constexpr TableFileLayout kComponentTableFile{L"\\CompTable.xml", "构件表", "Chapter"};
+inline constexpr TableFileLayout kBillQuantityFile{L"\\TongTableqd.xml", "实物量表", "Chapter"};
+inline constexpr TableFileLayout kQuotaQuantityFile{L"\\TongTablede.xml", "实物量表", "Chapter"};
 // The building-area file is read under this spelling.
 inline constexpr wchar_t kBuildingAreaReadName[] = L"\\MJ.xml";
 
@@ -58,7 +58,7 @@ void WriteQuotaByFloorComponent(std::wstring_view dir,
 void ReadQuotaByFloorComponent(std::wstring_view dir, std::vector<SDeFloorCompGroupNode>& floors);
 
 // A table without data yet: the envelope alone.
-void WriteEmptyTable(std::wstring_view dir, const TableFileSpec& spec);
+void WriteEmptyTable(std::wstring_view dir, const TableFileLayout& layout);
 
 // The export file of the bill consumption table at path (native UTF-8):
 // root "工程数据" with "Type", "Version" = "6.0", "Table_Name" = "清单定额",

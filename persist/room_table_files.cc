@@ -67,7 +67,7 @@ void WriteRoomQuota(XmlWriter& writer, const SDeItemNode& quota) {
   long long floor_number = 0;
   for (const SQdFloorNode& floor : quota.floors) {
     writer.StartElement("Floor", floor_number++);
-    writer.Attribute("Name", floor.spec);
+    writer.Attribute("Name", floor.floor_text);
     writer.Attribute("Unit", floor.unit);
     writer.IntAttribute("Num", floor.count);
     writer.IntAttribute("Grade", floor.order_key);
@@ -113,7 +113,7 @@ SQdFloorNode ReadRoomFloor(pugi::xml_node element) {
   SQdFloorNode floor;
   ForEachAttribute(element, [&](const pugi::xml_attribute& attribute) {
     if (NameIs(attribute, "Name")) {
-      floor.spec = WideValue(attribute);
+      floor.floor_text = WideValue(attribute);
     } else if (NameIs(attribute, "Unit")) {
       floor.unit = WideValue(attribute);
     } else if (NameIs(attribute, "Num")) {

@@ -7,27 +7,27 @@
 namespace reportdata {
 namespace {
 
-constexpr const TableFileSpec* kTableFiles[] = {&kBillSummaryFile,
-                                                &kBillConsumptionFile,
-                                                &kConsumptionSummaryFile,
-                                                &kBuildingAreaFile,
-                                                &kDoorWindowFile,
-                                                &kRoomTable1File,
-                                                &kRoomTable2File,
-                                                &kIndexAnalysisFile,
-                                                &kQuotaSummaryFile,
-                                                &kQuotaByFloorFile,
-                                                &kQuotaByFloorComponentFile,
-                                                &kComponentTableFile,
-                                                &kBillQuantityFile,
-                                                &kQuotaQuantityFile};
+constexpr const TableFileLayout* kTableFiles[] = {&kBillSummaryFile,
+                                                  &kBillConsumptionFile,
+                                                  &kConsumptionSummaryFile,
+                                                  &kBuildingAreaFile,
+                                                  &kDoorWindowFile,
+                                                  &kRoomTable1File,
+                                                  &kRoomTable2File,
+                                                  &kIndexAnalysisFile,
+                                                  &kQuotaSummaryFile,
+                                                  &kQuotaByFloorFile,
+                                                  &kQuotaByFloorComponentFile,
+                                                  &kComponentTableFile,
+                                                  &kBillQuantityFile,
+                                                  &kQuotaQuantityFile};
 
 }  // namespace
 
 std::string CheckTableFile(const std::wstring& reportDir, const std::wstring& fileName) {
   const char* table_name = nullptr;
-  for (const TableFileSpec* spec : kTableFiles) {
-    if (fileName == spec->file_name) table_name = spec->table_name;
+  for (const TableFileLayout* layout : kTableFiles) {
+    if (fileName == layout->file_name) table_name = layout->table_name;
   }
   return DescribeDamage(ResolveFilePath(reportDir, fileName), kTableRoot, table_name);
 }

@@ -25,7 +25,7 @@ inline constexpr char kTableRoot[] = "工程数据";
 // One table file: its name in the report data directory (with the leading
 // backslash), the "Table_Name" written into it and the name prefix of its
 // top-level children.
-struct TableFileSpec {
+struct TableFileLayout {
   const wchar_t* file_name;
   const char* table_name;
   const char* child_prefix;
@@ -69,15 +69,15 @@ void ReadXmlFile(std::wstring_view dir, std::wstring_view name, const char* root
 // of each node of nodes, numbered from first_number (1 unless a file says
 // otherwise) in list order.
 template <typename List, typename WriteNode>
-void WriteTableFile(std::wstring_view dir, const TableFileSpec& spec, const List& nodes,
+void WriteTableFile(std::wstring_view dir, const TableFileLayout& layout, const List& nodes,
                     WriteNode&& write_node, long long first_number = 1) {
-  SaveXmlFile(ResolveFilePath(dir, spec.file_name), [&](XmlWriter& writer) {
+  SaveXmlFile(ResolveFilePath(dir, layout.file_name), [&](XmlWriter& writer) {
     writer.StartElement(kTableRoot);
     writer.Attribute("Version", std::string_view("10"));
-    writer.Attribute("Table_Name", std::string_view(spec.table_name));
+    writer.Attribute("Table_Name", std::string_view(layout.table_name));
     long long number = first_number;
     for (const auto& node : nodes) {
-      writer.StartElement(spec.child_prefix, number++);
+      writer.StartElement(layout.child_prefix, number++);
       write_node(writer, node);
       writer.EndElement();
     }

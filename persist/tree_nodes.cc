@@ -1,7 +1,7 @@
 // Shared levels of the report trees.
 #include "persist/tree_nodes.h"
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/tree_quantity.h"
 
 namespace reportdata {
@@ -175,7 +175,7 @@ void WriteBillItem(XmlWriter& writer, const SQdItemNode& item, std::wstring_view
   long long floor_number = 0;
   for (const SQdFloorNode& floor : item.floors) {
     writer.StartElement("F", floor_number++);
-    writer.Attribute("N", floor.spec);
+    writer.Attribute("N", floor.floor_text);
     WriteBillComponents(writer, floor, partition);
     writer.EndElement();
   }
@@ -200,9 +200,9 @@ void ReadBillItem(pugi::xml_node element, SQdItemNode& item) {
       [&](pugi::xml_node floor_element) {
         SQdFloorNode& floor = item.floors.emplace_back();
         for (const pugi::xml_attribute attribute : floor_element.attributes()) {
-          if (NameIs(attribute, "N")) floor.spec = WideValue(attribute);
+          if (NameIs(attribute, "N")) floor.floor_text = WideValue(attribute);
         }
-        const FloorSpec parsed = ParseFloorSpec(floor.spec);
+        const FloorKey parsed = ParseFloorKey(floor.floor_text);
         floor.count = parsed.count;
         floor.order_key = parsed.order_key;
         floor.unit = item.unit;

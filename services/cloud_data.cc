@@ -6,7 +6,7 @@
 // found through a hash index, so filing stays linear in the records.
 #include "reportdata/cloud_data.h"
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/units.h"
 
 namespace {
@@ -93,11 +93,11 @@ CCloudDataSMem& CCloudDataMng::FindOrAddMember(const CString& unit, const CStrin
   pos.floor = FindOrAppend(
       floors, [&](const CCloudDataFloor& f) { return f.floorName == floor; },
       [&] {
-        const reportdata::FloorSpec spec = reportdata::ParseFloorSpec(floor.str());
+        const reportdata::FloorKey key = reportdata::ParseFloorKey(floor.str());
         CCloudDataFloor made;
         made.floorName = floor;
-        made.floorNum = spec.count;
-        made.sortKey = spec.order_key;
+        made.floorNum = key.count;
+        made.sortKey = key.order_key;
         return made;
       });
   CCloudDataFloor& floor_entry = floors[pos.floor];
@@ -163,8 +163,8 @@ void CCloudDataMng::Reindex() {
 }
 
 void CCloudDataMng::AddArea(const CString& floorName, double area) {
-  const reportdata::FloorSpec spec = reportdata::ParseFloorSpec(floorName.str());
-  areas_.emplace_back(spec.count, spec.order_key, floorName, area);
+  const reportdata::FloorKey key = reportdata::ParseFloorKey(floorName.str());
+  areas_.emplace_back(key.count, key.order_key, floorName, area);
 }
 
 void CCloudDataMng::InitDifCalArea(const std::vector<CString>& floors) { calFloors_ = floors; }

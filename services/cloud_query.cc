@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/units.h"
 #include "reportdata/cloud_data.h"
 
@@ -130,8 +130,8 @@ void CCloudDataMng::GetFloorAry(std::vector<CString>& floors, ECloudFloorType ki
     if (keep) floors.push_back(floor);
   }
   std::stable_sort(floors.begin(), floors.end(), [](const CString& a, const CString& b) {
-    return reportdata::ParseFloorSpec(a.str()).order_key <
-           reportdata::ParseFloorSpec(b.str()).order_key;
+    return reportdata::ParseFloorKey(a.str()).order_key <
+           reportdata::ParseFloorKey(b.str()).order_key;
   });
 }
 

@@ -248,23 +248,23 @@ inline CString& CString::MakeLower() {
 inline void CString::FormatV(const wchar_t* format, va_list args) {
   // The framework's wide printf reads %s and %c as wide; the C library reads
   // them as narrow unless marked with 'l'. Add the mark where it is missing.
-  std::wstring spec;
+  std::wstring conversion;
   for (const wchar_t* p = format ? format : L""; *p; ++p) {
-    spec += *p;
+    conversion += *p;
     if (*p != L'%') continue;
     if (p[1] == L'%') {
-      spec += *++p;
+      conversion += *++p;
       continue;
     }
-    while (p[1] && std::wcschr(L"-+ #0123456789.*", p[1])) spec += *++p;
+    while (p[1] && std::wcschr(L"-+ #0123456789.*", p[1])) conversion += *++p;
     const bool has_length = p[1] && std::wcschr(L"hlLqjzt", p[1]);
-    if (!has_length && (p[1] == L's' || p[1] == L'c')) spec += L'l';
+    if (!has_length && (p[1] == L's' || p[1] == L'c')) conversion += L'l';
   }
   std::vector<wchar_t> buffer(256);
   for (;;) {
     va_list copy;
     va_copy(copy, args);
-    const int written = std::vswprintf(buffer.data(), buffer.size(), spec.c_str(), copy);
+    const int written = std::vswprintf(buffer.data(), buffer.size(), conversion.c_str(), copy);
     va_end(copy);
     if (written >= 0 && static_cast<size_t>(written) < buffer.size()) {
       text_.assign(buffer.data(), static_cast<size_t>(written));

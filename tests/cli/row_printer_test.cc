@@ -23,8 +23,8 @@ std::vector<std::string> BillRows() {
   return flat;
 }
 
-GridSpec BillGrid() {
-  GridSpec grid;
+GridLayout BillGrid() {
+  GridLayout grid;
   grid.width = 12;
   grid.label_first = 2;
   grid.label_last = 6;

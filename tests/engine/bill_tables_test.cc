@@ -152,13 +152,14 @@ TEST_F(BillTablesTest, RecordsFiledAfterAListingStillMerge) {
   ASSERT_EQ(chapter.items.size(), 12u);
   for (const SQdItemNode& item : chapter.items) {
     ASSERT_EQ(item.floors.size(), 11u) << item.code;
-    EXPECT_EQ(item.floors[0].spec, L"1");
-    EXPECT_EQ(item.floors[10].spec, L"11,12");
+    EXPECT_EQ(item.floors[0].floor_text, L"1");
+    EXPECT_EQ(item.floors[10].floor_text, L"11,12");
     EXPECT_EQ(item.floors[10].components.size(), 2u);  // the facade joined the range
     for (const SQdFloorNode& floor : item.floors) {
       for (const SQdCompNode& component : floor.components) {
         for (const SQdRecordNode& record : component.records) {
-          EXPECT_EQ(record.count, 2) << item.code << " " << floor.spec << " " << component.name;
+          EXPECT_EQ(record.count, 2)
+              << item.code << " " << floor.floor_text << " " << component.name;
         }
       }
     }

@@ -7,7 +7,7 @@
 #include "engine/condition_floor.h"
 #include "engine/handle_text.h"
 #include "fuzz_input.h"
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 #include "model/units.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::wstring& text = lines[i];
     const std::wstring& other = lines[(i + 1) % lines.size()];
-    ParseFloorSpec(text);
+    ParseFloorKey(text);
     std::vector<std::wstring> floors;
     ExpandFloors(text, floors);
     CoversFloor(text, other);

@@ -146,13 +146,13 @@ TEST(TreeInsertTest, FacadeFloorsMatchCoveredSingleFloorsFirstInListOrder) {
   for (int filler : {0, 20}) {  // a short list is scanned, a long one indexed
     std::vector<SQdFloorNode> floors;
     FloorIndex index;
-    for (int i = 0; i < filler; ++i) floors.emplace_back().spec = L"B" + std::to_wstring(i);
+    for (int i = 0; i < filler; ++i) floors.emplace_back().floor_text = L"B" + std::to_wstring(i);
     const int base = filler;
-    floors.emplace_back().spec = L"4";
-    floors.emplace_back().spec = L"2,5";
-    floors.emplace_back().spec = L"1/3/5";
-    floors.emplace_back().spec = L"3";
-    EXPECT_EQ(FindFloor(floors, index, L"3", true), base + 1);  // range before equal spec
+    floors.emplace_back().floor_text = L"4";
+    floors.emplace_back().floor_text = L"2,5";
+    floors.emplace_back().floor_text = L"1/3/5";
+    floors.emplace_back().floor_text = L"3";
+    EXPECT_EQ(FindFloor(floors, index, L"3", true), base + 1);  // range before equal floor_text
     EXPECT_EQ(FindFloor(floors, index, L"3", false), base + 3);
     EXPECT_EQ(FindFloor(floors, index, L"5", true), base + 1);
     EXPECT_EQ(FindFloor(floors, index, L"6", true), -1);
@@ -164,7 +164,7 @@ TEST(TreeInsertTest, FacadeFloorsMatchCoveredSingleFloorsFirstInListOrder) {
     EXPECT_EQ(FindFloor(floors, index, L"5/7", true), -1);
     EXPECT_EQ(FindFloor(floors, index, L"1,3", false), -1);
     // Appended floors are found after earlier lookups.
-    floors.emplace_back().spec = L"6,7";
+    floors.emplace_back().floor_text = L"6,7";
     EXPECT_EQ(FindFloor(floors, index, L"6", true), base + 4);
   }
 }
@@ -175,9 +175,9 @@ TEST(TreeInsertTest, FacadeLookupsCopeWithImplausiblyWideRanges) {
   for (int filler : {0, 20}) {
     std::vector<SQdFloorNode> floors;
     FloorIndex index;
-    for (int i = 0; i < filler; ++i) floors.emplace_back().spec = L"B" + std::to_wstring(i);
-    floors.emplace_back().spec = L"1,1000000000";
-    floors.emplace_back().spec = L"7";
+    for (int i = 0; i < filler; ++i) floors.emplace_back().floor_text = L"B" + std::to_wstring(i);
+    floors.emplace_back().floor_text = L"1,1000000000";
+    floors.emplace_back().floor_text = L"7";
     EXPECT_EQ(FindFloor(floors, index, L"1000000000", true), filler);
     EXPECT_EQ(FindFloor(floors, index, L"5", true), -1);
     EXPECT_EQ(FindFloor(floors, index, L"7", true), filler + 1);

@@ -40,7 +40,7 @@ SQdChapterNode BillChapter() {
   SQdCompNode wall = Component(L"墙", L"Q\\TWQ");
   wall.records.push_back(record);
   SQdFloorNode floor;
-  floor.spec = L"2,5";
+  floor.floor_text = L"2,5";
   floor.count = 4;
   floor.order_key = 20;
   floor.unit = L"m3";
@@ -99,7 +99,7 @@ TEST(BillTableFilesTest, WritesTheBillSummaryExactly) {
   ASSERT_EQ(item.quota_features.size(), 1u);
   EXPECT_EQ(item.quota_features[0].categories.at(0).value, L"M5");
   const SQdFloorNode& floor = item.floors.at(0);
-  EXPECT_EQ(floor.spec, L"2,5");
+  EXPECT_EQ(floor.floor_text, L"2,5");
   EXPECT_EQ(floor.count, 4);  // from the floor text "2,5"
   EXPECT_EQ(floor.order_key, 20);
   EXPECT_EQ(floor.unit, L"m3");  // the item's unit
@@ -232,7 +232,7 @@ TEST(QuotaTableFilesTest, PerFloorFilesKeepWhatTheirRowsShow) {
   floor_quota.unit = L"m3";
   floor_quota.components.push_back(wall);
   SDeFloorGroupNode floor;
-  floor.spec = L"3";
+  floor.floor_text = L"3";
   floor.count = 1;
   floor.order_key = 30;
   floor.chapters.push_back({L"定额章A", L"A", {floor_quota}, {}});
@@ -259,7 +259,7 @@ TEST(QuotaTableFilesTest, PerFloorFilesKeepWhatTheirRowsShow) {
   group.type_path = L"Q\\TWQ";
   group.calc_items.push_back(calc_item);
   SDeFloorCompGroupNode component_floor;
-  component_floor.spec = L"2,5";
+  component_floor.floor_text = L"2,5";
   component_floor.count = 4;
   component_floor.order_key = 20;
   component_floor.components.push_back(group);
@@ -319,7 +319,7 @@ TEST(TableFileReadingTest, ReadsByNameAndDocumentOrderAndAppends) {
   EXPECT_EQ(quota.categories[0].var, L"1");
   EXPECT_EQ(quota.categories[1].name, L"2");
   ASSERT_EQ(quota.floors.size(), 2u);
-  EXPECT_EQ(quota.floors[0].spec, L"-1");
+  EXPECT_EQ(quota.floors[0].floor_text, L"-1");
   EXPECT_EQ(quota.floors[0].order_key, -5);
   EXPECT_EQ(quota.floors[0].count, 0);
   const SQdRecordNode& record = quota.floors[1].components.at(0).records.at(0);

@@ -1,4 +1,4 @@
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,26 +8,26 @@
 namespace reportdata {
 namespace {
 
-TEST(FloorSpecTest, CountsAndOrderKeys) {
-  EXPECT_EQ(ParseFloorSpec(L"2,5").count, 4);
-  EXPECT_EQ(ParseFloorSpec(L"2，5").count, 4);  // full-width comma
-  EXPECT_EQ(ParseFloorSpec(L"1/3/5").count, 3);
-  EXPECT_EQ(ParseFloorSpec(L"1／3／5").count, 3);  // full-width slash
-  EXPECT_EQ(ParseFloorSpec(L"3").count, 1);
-  EXPECT_EQ(ParseFloorSpec(L"2,5").order_key, 20);
-  EXPECT_EQ(ParseFloorSpec(L"1.5").order_key, 15);
-  EXPECT_EQ(ParseFloorSpec(L"-1").order_key, -10);
-  EXPECT_EQ(ParseFloorSpec(L"-2/-1").order_key, -20);
+TEST(FloorTextTest, CountsAndOrderKeys) {
+  EXPECT_EQ(ParseFloorKey(L"2,5").count, 4);
+  EXPECT_EQ(ParseFloorKey(L"2，5").count, 4);  // full-width comma
+  EXPECT_EQ(ParseFloorKey(L"1/3/5").count, 3);
+  EXPECT_EQ(ParseFloorKey(L"1／3／5").count, 3);  // full-width slash
+  EXPECT_EQ(ParseFloorKey(L"3").count, 1);
+  EXPECT_EQ(ParseFloorKey(L"2,5").order_key, 20);
+  EXPECT_EQ(ParseFloorKey(L"1.5").order_key, 15);
+  EXPECT_EQ(ParseFloorKey(L"-1").order_key, -10);
+  EXPECT_EQ(ParseFloorKey(L"-2/-1").order_key, -20);
   // Floor 0 sorts before every other floor, basement floors included, and so
   // does a floor whose first part is no number.
-  EXPECT_EQ(ParseFloorSpec(L"0").order_key, -1000);
-  EXPECT_EQ(ParseFloorSpec(L"基础").order_key, -1000);
-  EXPECT_LT(ParseFloorSpec(L"0").order_key, ParseFloorSpec(L"-1").order_key);
+  EXPECT_EQ(ParseFloorKey(L"0").order_key, -1000);
+  EXPECT_EQ(ParseFloorKey(L"基础").order_key, -1000);
+  EXPECT_LT(ParseFloorKey(L"0").order_key, ParseFloorKey(L"-1").order_key);
   // A range written backwards counts what its numbers say.
-  EXPECT_EQ(ParseFloorSpec(L"5,2").count, -2);
+  EXPECT_EQ(ParseFloorKey(L"5,2").count, -2);
 }
 
-TEST(FloorSpecTest, ExpandsRangesAndLists) {
+TEST(FloorTextTest, ExpandsRangesAndLists) {
   std::vector<std::wstring> floors;
   EXPECT_TRUE(ExpandFloors(L"2,5", floors));
   EXPECT_EQ(floors, (std::vector<std::wstring>{L"2", L"3", L"4", L"5"}));
@@ -51,18 +51,19 @@ TEST(FloorSpecTest, ExpandsRangesAndLists) {
   EXPECT_TRUE(floors.empty());
 }
 
-TEST(FloorSpecTest, CoverageMatchesExpansion) {
-  const std::vector<std::wstring> specs = {L"2,5", L"-2,1", L"2/4/6", L"2，3",
-                                           L"7",   L"1,1",  L"1,3000"};
+TEST(FloorTextTest, CoverageMatchesExpansion) {
+  const std::vector<std::wstring> floor_texts = {L"2,5", L"-2,1", L"2/4/6", L"2，3",
+                                                 L"7",   L"1,1",  L"1,3000"};
   const std::vector<std::wstring> floors = {L"1",  L"2",   L"3",   L"4",   L"5",  L"6",
                                             L"0",  L"-1",  L"-2",  L"7",   L"03", L"+3",
                                             L"-0", L"3.0", L"2,5", L"3000"};
-  for (const std::wstring& spec : specs) {
+  for (const std::wstring& floor_text : floor_texts) {
     std::vector<std::wstring> expansion;
-    ExpandFloors(spec, expansion);
+    ExpandFloors(floor_text, expansion);
     for (const std::wstring& floor : floors) {
       const bool expected = std::find(expansion.begin(), expansion.end(), floor) != expansion.end();
-      EXPECT_EQ(CoversFloor(spec, floor), expected) << spec.size() << " " << floor.size();
+      EXPECT_EQ(CoversFloor(floor_text, floor), expected)
+          << floor_text.size() << " " << floor.size();
     }
   }
 }
@@ -70,13 +71,13 @@ TEST(FloorSpecTest, CoverageMatchesExpansion) {
 // A range of more floors than any building has (a slip such as
 // "1,1000000000") stands for its two ends only, in expansion and coverage
 // alike, and still counts every floor.
-TEST(FloorSpecTest, ImplausiblyWideRangesStandForTheirEnds) {
+TEST(FloorTextTest, ImplausiblyWideRangesStandForTheirEnds) {
   std::vector<std::wstring> floors;
   EXPECT_TRUE(ExpandFloors(L"1,1000000000", floors));
   EXPECT_EQ(floors, (std::vector<std::wstring>{L"1", L"1000000000"}));
   EXPECT_TRUE(CoversFloor(L"1,1000000000", L"1000000000"));
   EXPECT_FALSE(CoversFloor(L"1,1000000000", L"2"));
-  EXPECT_EQ(ParseFloorSpec(L"1,1000000000").count, 1000000000);
+  EXPECT_EQ(ParseFloorKey(L"1,1000000000").count, 1000000000);
   floors.clear();
   EXPECT_TRUE(ExpandFloors(L"-2147483648,2147483647", floors));
   EXPECT_EQ(floors.size(), 2u);
@@ -93,15 +94,15 @@ TEST(FloorSpecTest, ImplausiblyWideRangesStandForTheirEnds) {
   floors.clear();
   EXPECT_FALSE(ExpandFloors(L",", floors));
   EXPECT_TRUE(floors.empty());
-  EXPECT_EQ(ParseFloorSpec(L",").count, 1);
-  EXPECT_EQ(ParseFloorSpec(L",").order_key, -1000);
-  EXPECT_EQ(ParseFloorSpec(L"").count, 1);
-  EXPECT_EQ(ParseFloorSpec(L"").order_key, -1000);
+  EXPECT_EQ(ParseFloorKey(L",").count, 1);
+  EXPECT_EQ(ParseFloorKey(L",").order_key, -1000);
+  EXPECT_EQ(ParseFloorKey(L"").count, 1);
+  EXPECT_EQ(ParseFloorKey(L"").order_key, -1000);
 }
 
 // Floor texts whose numbers overflow an int, or are not finite, clamp
 // instead of reaching an undefined conversion or subtraction.
-TEST(FloorSpecTest, NumbersOutOfRangeClamp) {
+TEST(FloorTextTest, NumbersOutOfRangeClamp) {
   struct Case {
     const wchar_t* floor;
     int count;
@@ -115,14 +116,14 @@ TEST(FloorSpecTest, NumbersOutOfRangeClamp) {
       {L"1e308/2", 2, INT_MAX},  // ten times the floor passes the double range
   };
   for (const Case& c : cases) {
-    const FloorSpec spec = ParseFloorSpec(c.floor);
-    EXPECT_EQ(spec.count, c.count) << c.floor;
-    EXPECT_EQ(spec.order_key, c.order_key) << c.floor;
+    const FloorKey key = ParseFloorKey(c.floor);
+    EXPECT_EQ(key.count, c.count) << c.floor;
+    EXPECT_EQ(key.order_key, c.order_key) << c.floor;
   }
   EXPECT_EQ(ClampToInt(std::nan("")), 0);
 }
 
-TEST(FloorSpecTest, LeadingNumbersAndFacadeNames) {
+TEST(FloorTextTest, LeadingNumbersAndFacadeNames) {
   EXPECT_EQ(LeadingInt(L"  12层"), 12);
   EXPECT_EQ(LeadingInt(L"-3"), -3);
   EXPECT_EQ(LeadingInt(L"x"), 0);

@@ -1,5 +1,5 @@
 // Floor text parsing and expansion.
-#include "model/floor_spec.h"
+#include "model/floor_text.h"
 
 #include <algorithm>
 #include <climits>
@@ -126,16 +126,16 @@ int RangeFloorCount(long long low, long long high) {
   return static_cast<int>(std::clamp<long long>(count, INT_MIN, INT_MAX));
 }
 
-FloorSpec ParseFloorSpec(std::wstring_view spec) {
-  FloorSpec result;
-  std::wstring_view first = spec;
-  if (const size_t comma = FindComma(spec); comma != std::wstring_view::npos) {
-    first = spec.substr(0, comma);
-    result.count = RangeFloorCount(LeadingInt(first), LeadingInt(spec.substr(comma + 1)));
-  } else if (const size_t slash = FindSlash(spec); slash != std::wstring_view::npos) {
-    first = spec.substr(0, slash);
+FloorKey ParseFloorKey(std::wstring_view floor_text) {
+  FloorKey result;
+  std::wstring_view first = floor_text;
+  if (const size_t comma = FindComma(floor_text); comma != std::wstring_view::npos) {
+    first = floor_text.substr(0, comma);
+    result.count = RangeFloorCount(LeadingInt(first), LeadingInt(floor_text.substr(comma + 1)));
+  } else if (const size_t slash = FindSlash(floor_text); slash != std::wstring_view::npos) {
+    first = floor_text.substr(0, slash);
     int parts = 1;
-    for (wchar_t ch : spec) parts += IsSlash(ch) ? 1 : 0;
+    for (wchar_t ch : floor_text) parts += IsSlash(ch) ? 1 : 0;
     result.count = parts;
   }
   const int key = ClampToInt(LeadingDouble(first) * 10.0);
@@ -147,27 +147,27 @@ namespace {
 
 // The range a floor text stands for, when its first "," comes after its
 // first character.
-bool AsRange(std::wstring_view spec, Range& range) {
-  const size_t comma = FindComma(spec);
+bool AsRange(std::wstring_view floor_text, Range& range) {
+  const size_t comma = FindComma(floor_text);
   if (comma == std::wstring_view::npos || comma < 1) return false;
-  range.first = spec.substr(0, comma);
-  range.last = spec.substr(comma + 1);
+  range.first = floor_text.substr(0, comma);
+  range.last = floor_text.substr(comma + 1);
   return true;
 }
 
 // Ranges beyond kMaxRangeFloors floors are not filled in between their ends.
 bool IsTooWide(long long low, long long high) { return high - low + 1 > kMaxRangeFloors; }
 
-bool IsList(std::wstring_view spec) {
-  const size_t slash = FindSlash(spec);
+bool IsList(std::wstring_view floor_text) {
+  const size_t slash = FindSlash(floor_text);
   return slash != std::wstring_view::npos && slash >= 1;
 }
 
 }  // namespace
 
-bool ExpandFloors(std::wstring_view spec, std::vector<std::wstring>& floors) {
-  if (spec.empty()) return false;
-  if (Range range; AsRange(spec, range)) {
+bool ExpandFloors(std::wstring_view floor_text, std::vector<std::wstring>& floors) {
+  if (floor_text.empty()) return false;
+  if (Range range; AsRange(floor_text, range)) {
     const long long low = LeadingInt(range.first);
     const long long high = LeadingInt(range.last);
     floors.push_back(Normalized(range.first));
@@ -178,36 +178,36 @@ bool ExpandFloors(std::wstring_view spec, std::vector<std::wstring>& floors) {
     floors.push_back(Normalized(range.last));
     return true;
   }
-  if (!IsList(spec)) return false;
+  if (!IsList(floor_text)) return false;
   size_t start = 0;
-  while (start <= spec.size()) {
-    size_t end = FindSlash(spec, start);
-    if (end == std::wstring_view::npos) end = spec.size();
-    if (end > start) floors.push_back(Normalized(spec.substr(start, end - start)));
+  while (start <= floor_text.size()) {
+    size_t end = FindSlash(floor_text, start);
+    if (end == std::wstring_view::npos) end = floor_text.size();
+    if (end > start) floors.push_back(Normalized(floor_text.substr(start, end - start)));
     start = end + 1;
   }
   return true;
 }
 
-bool IsSingleFloor(std::wstring_view spec) {
-  if (spec.empty()) return true;
+bool IsSingleFloor(std::wstring_view floor_text) {
+  if (floor_text.empty()) return true;
   Range range;
-  return !AsRange(spec, range) && !IsList(spec);
+  return !AsRange(floor_text, range) && !IsList(floor_text);
 }
 
-bool CoversFloor(std::wstring_view spec, std::wstring_view floor) {
-  if (Range range; AsRange(spec, range)) {
+bool CoversFloor(std::wstring_view floor_text, std::wstring_view floor) {
+  if (Range range; AsRange(floor_text, range)) {
     if (EqualsNormalized(range.first, floor) || EqualsNormalized(range.last, floor)) return true;
     const long long low = LeadingInt(range.first);
     const long long high = LeadingInt(range.last);
     return !IsTooWide(low, high) && IsIntegerTextBetween(floor, low + 1, high - 1);
   }
-  if (!IsList(spec)) return false;
+  if (!IsList(floor_text)) return false;
   size_t start = 0;
-  while (start <= spec.size()) {
-    size_t end = FindSlash(spec, start);
-    if (end == std::wstring_view::npos) end = spec.size();
-    if (end > start && EqualsNormalized(spec.substr(start, end - start), floor)) return true;
+  while (start <= floor_text.size()) {
+    size_t end = FindSlash(floor_text, start);
+    if (end == std::wstring_view::npos) end = floor_text.size();
+    if (end > start && EqualsNormalized(floor_text.substr(start, end - start), floor)) return true;
     start = end + 1;
   }
   return false;

@@ -4,8 +4,8 @@
 // single floors it stands for, and answers whether one floor text covers a
 // single floor, which is how facade decoration counted once per floor group
 // finds its group. Full-width "，" and "／" count as "," and "/" everywhere.
-#ifndef REPORTDATA_MODEL_FLOOR_SPEC_H_
-#define REPORTDATA_MODEL_FLOOR_SPEC_H_
+#ifndef REPORTDATA_MODEL_FLOOR_TEXT_H_
+#define REPORTDATA_MODEL_FLOOR_TEXT_H_
 
 #include <string>
 #include <string_view>
@@ -18,25 +18,25 @@ namespace reportdata {
 // whether it covers a floor. Its floor count is what its numbers say.
 inline constexpr long long kMaxRangeFloors = 1000;
 
-struct FloorSpec {
+struct FloorKey {
   int count = 1;          // floors the floor text stands for
   int order_key = -1000;  // floors sort by this key; floor "0" sorts first of all
 };
 
 // Floor count and order key of a floor text.
-FloorSpec ParseFloorSpec(std::wstring_view spec);
+FloorKey ParseFloorKey(std::wstring_view floor_text);
 
-// Appends the single floors that `spec` stands for to `floors` and returns
+// Appends the single floors that `floor_text` stands for to `floors` and returns
 // true; a floor text without a separator after its first character (a
 // single floor) appends nothing and returns false.
-bool ExpandFloors(std::wstring_view spec, std::vector<std::wstring>& floors);
+bool ExpandFloors(std::wstring_view floor_text, std::vector<std::wstring>& floors);
 
-// True when `spec` is a single floor, that is ExpandFloors would return false.
-bool IsSingleFloor(std::wstring_view spec);
+// True when `floor_text` is a single floor, that is ExpandFloors would return false.
+bool IsSingleFloor(std::wstring_view floor_text);
 
-// True when `floor` is one of the floors that ExpandFloors gives for `spec`.
+// True when `floor` is one of the floors that ExpandFloors gives for `floor_text`.
 // Does not allocate for ranges.
-bool CoversFloor(std::wstring_view spec, std::wstring_view floor);
+bool CoversFloor(std::wstring_view floor_text, std::wstring_view floor);
 
 // Guarded numbers, shared by every reader of numbers in texts (floor
 // labels, quantities, ids, attributes): nothing out of range or not a number
@@ -67,4 +67,4 @@ std::wstring FacadeComponentName(std::wstring_view name, std::wstring_view floor
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_FLOOR_SPEC_H_
+#endif  // REPORTDATA_MODEL_FLOOR_TEXT_H_
