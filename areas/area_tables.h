@@ -8,8 +8,8 @@
 #define REPORTDATA_AREAS_AREA_TABLES_H_
 
 #include "areas/building_area.h"
-#include "areas/door_window.h"
 #include "areas/component_table.h"
+#include "areas/door_window.h"
 #include "areas/index_analysis.h"
 #include "areas/room_tables.h"
 
