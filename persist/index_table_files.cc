@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "persist/node_io.h"
 #include "persist/report_table_files.h"
 #include "persist/table_file.h"
 
@@ -57,44 +58,31 @@ void WriteIndexAnalysis(std::wstring_view dir, const IndexAnalysisTable& table) 
                  [](XmlWriter& writer, const SIndexGroup& group) {
                    writer.Attribute("Name", group.name);
                    writer.Attribute("Unit", group.unit);
-                   long long section = 0;
-                   for (const SIndexItem& item : group.items) {
-                     writer.StartElement("Section", section++);
+                   WriteNumbered(writer, "Section", group.items, [&](const SIndexItem& item) {
                      writer.Attribute("Name", item.name);
-                     long long number = 0;
-                     for (const SIndexFloorQty& floor : item.floors) {
-                       writer.StartElement("Floor", number++);
+                     WriteNumbered(writer, "Floor", item.floors, [&](const SIndexFloorQty& floor) {
                        writer.Attribute("Name", floor.label);
                        writer.IntAttribute("N", floor.num);
                        writer.IntAttribute("G", floor.grade);
                        writer.RealAttribute("Q", floor.quantity);
-                       writer.EndElement();
-                     }
-                     writer.EndElement();
-                   }
+                     });
+                   });
                  });
 }
 
 void ReadIndexAnalysis(std::wstring_view dir, IndexAnalysisTable& table) {
   ReadTableFile(dir, kIndexAnalysisFile.file_name, [&](pugi::xml_node chapter) {
     SIndexGroup group;
-    for (const pugi::xml_attribute attribute : chapter.attributes()) {
-      if (NameIs(attribute, "Name")) group.name = WideValue(attribute);
-      if (NameIs(attribute, "Unit")) group.unit = WideValue(attribute);
-    }
+    ReadAttributes(chapter, {{"Name", &group.name}, {"Unit", &group.unit}});
     ForEachChildElement(chapter, [&](pugi::xml_node section) {
       SIndexItem& item = group.items.emplace_back();
-      for (const pugi::xml_attribute attribute : section.attributes()) {
-        if (NameIs(attribute, "Name")) item.name = WideValue(attribute);
-      }
+      ReadAttributes(section, {{"Name", &item.name}});
       ForEachChildElement(section, [&](pugi::xml_node floor_node) {
         SIndexFloorQty floor{L"", 0, 0, 0.0};
-        for (const pugi::xml_attribute attribute : floor_node.attributes()) {
-          if (NameIs(attribute, "Name")) floor.label = WideValue(attribute);
-          if (NameIs(attribute, "N")) floor.num = LeadingInt(attribute.value());
-          if (NameIs(attribute, "G")) floor.grade = LeadingInt(attribute.value());
-          if (NameIs(attribute, "Q")) floor.quantity = LeadingReal(attribute.value());
-        }
+        ReadAttributes(floor_node, {{"Name", &floor.label},
+                                    {"N", &floor.num},
+                                    {"G", &floor.grade},
+                                    {"Q", &floor.quantity}});
         item.AppendFloor(std::move(floor));
       });
     });

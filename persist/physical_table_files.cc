@@ -1,106 +1,67 @@
 // Writing and reading the concrete and decoration table files.
 #include "persist/physical_table_files.h"
 
-#include "persist/floor_attributes.h"
+#include "persist/node_io.h"
 
 namespace reportdata {
 namespace {
 
-// Calls read(name, attribute) for every attribute of element.
-template <typename Read>
-void ForEachAttribute(pugi::xml_node element, Read&& read) {
-  for (const pugi::xml_attribute attribute : element.attributes()) read(attribute);
+// Writes and reads the two attributes that name a node and give its order.
+template <typename Node>
+void WriteNameAndOrder(XmlWriter& writer, const Node& node) {
+  writer.Attribute("Name", node.name);
+  writer.IntAttribute("Grade", node.order);
 }
 
-// Reads the two attributes that name a node and give its order.
 template <typename Node>
 void ReadNameAndOrder(pugi::xml_node element, Node& node) {
-  ForEachAttribute(element, [&](const pugi::xml_attribute& attribute) {
-    if (NameIs(attribute, "Name")) {
-      node.name = WideValue(attribute);
-    } else if (NameIs(attribute, "Grade")) {
-      node.order = LeadingInt(attribute.value());
-    }
-  });
+  ReadAttributes(element, {{"Name", &node.name}, {"Grade", &node.order}});
 }
 
-void WriteConcreteFloor(XmlWriter& writer, const ConcreteFloor& floor) {
-  WriteFloorGroupAttributes(writer, floor);
-  long long group_number = 0;
-  for (const ConcreteGroup& group : floor.groups) {
-    writer.StartElement("Big", group_number++);
-    writer.Attribute("Name", group.name);
-    writer.IntAttribute("Grade", group.order);
-    long long item_number = 0;
-    for (const ConcreteItem& item : group.items) {
-      writer.StartElement("Small", item_number++);
-      writer.Attribute("Name", item.name);
-      writer.IntAttribute("Grade", item.order);
-      long long component_number = 0;
-      for (const ConcreteComponent& component : item.components) {
-        writer.StartElement("Att", component_number++);
-        writer.Attribute("AttName", component.name);
-        writer.Attribute("AttType", component.type_path);
-        long long position_number = 0;
-        for (const ConcretePosition& position : component.positions) {
-          writer.StartElement("Pos", position_number++);
-          writer.Attribute("Pos", position.position);
-          writer.Attribute("Handle", position.handles);
-          for (const ConcreteGrade& grade : position.grades) {
-            writer.StartElement("Tong");
-            writer.Attribute("TongName", grade.name);
-            long long share_number = 0;
-            for (const ConcreteShare& share : grade.shares) {
-              writer.StartElement("P", share_number++);
-              writer.Attribute("PName", share.partition);
-              writer.RealAttribute("PQ", share.quantity);
-              writer.EndElement();
-            }
-            writer.EndElement();
-          }
-          writer.EndElement();
-        }
-        writer.EndElement();
-      }
-      writer.EndElement();
-    }
+void WriteConcretePosition(XmlWriter& writer, const ConcretePosition& position) {
+  writer.Attribute("Pos", position.position);
+  writer.Attribute("Handle", position.handles);
+  for (const ConcreteGrade& grade : position.grades) {
+    writer.StartElement("Tong");
+    writer.Attribute("TongName", grade.name);
+    WriteNumbered(writer, "P", grade.shares, [&](const ConcreteShare& share) {
+      writer.Attribute("PName", share.partition);
+      writer.RealAttribute("PQ", share.quantity);
+    });
     writer.EndElement();
   }
 }
 
-void ReadConcreteGrade(pugi::xml_node element, ConcreteGrade& grade) {
-  ForEachAttribute(element, [&](const pugi::xml_attribute& attribute) {
-    if (NameIs(attribute, "TongName")) grade.name = WideValue(attribute);
-  });
-  ForEachChildElement(element, [&](pugi::xml_node share_element) {
-    ConcreteShare& share = grade.shares.emplace_back();
-    ForEachAttribute(share_element, [&](const pugi::xml_attribute& attribute) {
-      if (NameIs(attribute, "PName")) {
-        share.partition = WideValue(attribute);
-      } else if (NameIs(attribute, "PQ")) {
-        share.quantity = LeadingReal(attribute.value());
-      }
+void WriteConcreteFloor(XmlWriter& writer, const ConcreteFloor& floor) {
+  WriteFloorGroupAttributes(writer, floor);
+  WriteNumbered(writer, "Big", floor.groups, [&](const ConcreteGroup& group) {
+    WriteNameAndOrder(writer, group);
+    WriteNumbered(writer, "Small", group.items, [&](const ConcreteItem& item) {
+      WriteNameAndOrder(writer, item);
+      WriteNumbered(writer, "Att", item.components, [&](const ConcreteComponent& component) {
+        writer.Attribute("AttName", component.name);
+        writer.Attribute("AttType", component.type_path);
+        WriteNumbered(writer, "Pos", component.positions, [&](const ConcretePosition& position) {
+          WriteConcretePosition(writer, position);
+        });
+      });
     });
   });
 }
 
-void ReadConcreteComponent(pugi::xml_node element, ConcreteComponent& component) {
-  ForEachAttribute(element, [&](const pugi::xml_attribute& attribute) {
-    if (NameIs(attribute, "AttName")) {
-      component.name = WideValue(attribute);
-    } else if (NameIs(attribute, "AttType")) {
-      component.type_path = WideValue(attribute);
-    }
+void ReadConcreteGrade(pugi::xml_node element, ConcreteGrade& grade) {
+  ReadAttributes(element, {{"TongName", &grade.name}});
+  ForEachChildElement(element, [&](pugi::xml_node share_element) {
+    ConcreteShare& share = grade.shares.emplace_back();
+    ReadAttributes(share_element, {{"PName", &share.partition}, {"PQ", &share.quantity}});
   });
+}
+
+void ReadConcreteComponent(pugi::xml_node element, ConcreteComponent& component) {
+  ReadAttributes(element, {{"AttName", &component.name}, {"AttType", &component.type_path}});
   ForEachChildElement(element, [&](pugi::xml_node position_element) {
     ConcretePosition& position = component.positions.emplace_back();
-    ForEachAttribute(position_element, [&](const pugi::xml_attribute& attribute) {
-      if (NameIs(attribute, "Pos")) {
-        position.position = WideValue(attribute);
-      } else if (NameIs(attribute, "Handle")) {
-        position.handles = WideValue(attribute);
-      }
-    });
+    ReadAttributes(position_element, {{"Pos", &position.position}, {"Handle", &position.handles}});
     ForEachChildElement(position_element, [&](pugi::xml_node grade_element) {
       ReadConcreteGrade(grade_element, position.grades.emplace_back());
     });
@@ -126,63 +87,36 @@ void WriteDecorationChapter(XmlWriter& writer, const DecorationChapter& chapter)
   writer.Attribute("Name", chapter.kind);
   writer.IntAttribute("Grade", chapter.order);
   writer.IntAttribute("RoomFlag", chapter.room_flag ? 1 : 0);
-  long long attribute_number = 0;
-  for (const DecorationAttribute& attribute : chapter.attributes) {
-    writer.StartElement("Att", attribute_number++);
+  WriteNumbered(writer, "Att", chapter.attributes, [&](const DecorationAttribute& attribute) {
     writer.Attribute("AttName", attribute.name);
     writer.Attribute("AttType", attribute.type_path);
-    long long room_number = 0;
-    for (const DecorationRoom& room : attribute.rooms) {
-      writer.StartElement("R", room_number++);
+    WriteNumbered(writer, "R", attribute.rooms, [&](const DecorationRoom& room) {
       writer.Attribute("Name", room.name);
-      long long floor_number = 0;
-      for (const DecorationFloor& floor : room.floors) {
-        writer.StartElement("Floor", floor_number++);
+      WriteNumbered(writer, "Floor", room.floors, [&](const DecorationFloor& floor) {
         writer.Attribute("Name", floor.label);
         writer.RealAttribute("Quant", floor.quantity);
-        writer.EndElement();
-      }
-      writer.EndElement();
-    }
-    writer.EndElement();
-  }
+      });
+    });
+  });
 }
 
 void ReadDecorationRoom(pugi::xml_node element, DecorationRoom& room) {
-  ForEachAttribute(element, [&](const pugi::xml_attribute& attribute) {
-    if (NameIs(attribute, "Name")) room.name = WideValue(attribute);
-  });
+  ReadAttributes(element, {{"Name", &room.name}});
   ForEachChildElement(element, [&](pugi::xml_node floor_element) {
     DecorationFloor& floor = room.floors.emplace_back();
-    ForEachAttribute(floor_element, [&](const pugi::xml_attribute& attribute) {
-      if (NameIs(attribute, "Name")) {
-        floor.label = WideValue(attribute);
-      } else if (NameIs(attribute, "Quant")) {
-        floor.quantity = LeadingReal(attribute.value());
-      }
-    });
+    ReadAttributes(floor_element, {{"Name", &floor.label}, {"Quant", &floor.quantity}});
   });
 }
 
 void ReadDecorationChapter(pugi::xml_node element, DecorationChapter& chapter) {
-  ForEachAttribute(element, [&](const pugi::xml_attribute& attribute) {
-    if (NameIs(attribute, "Name")) {
-      chapter.kind = WideValue(attribute);
-    } else if (NameIs(attribute, "Grade")) {
-      chapter.order = LeadingInt(attribute.value());
-    } else if (NameIs(attribute, "RoomFlag")) {
-      chapter.room_flag = LeadingInt(attribute.value()) != 0;
-    }
-  });
+  int room_flag = chapter.room_flag ? 1 : 0;
+  ReadAttributes(element,
+                 {{"Name", &chapter.kind}, {"Grade", &chapter.order}, {"RoomFlag", &room_flag}});
+  chapter.room_flag = room_flag != 0;
   ForEachChildElement(element, [&](pugi::xml_node attribute_element) {
     DecorationAttribute& attribute = chapter.attributes.emplace_back();
-    ForEachAttribute(attribute_element, [&](const pugi::xml_attribute& xml_attribute) {
-      if (NameIs(xml_attribute, "AttName")) {
-        attribute.name = WideValue(xml_attribute);
-      } else if (NameIs(xml_attribute, "AttType")) {
-        attribute.type_path = WideValue(xml_attribute);
-      }
-    });
+    ReadAttributes(attribute_element,
+                   {{"AttName", &attribute.name}, {"AttType", &attribute.type_path}});
     ForEachChildElement(attribute_element, [&](pugi::xml_node room_element) {
       ReadDecorationRoom(room_element, attribute.rooms.emplace_back());
     });

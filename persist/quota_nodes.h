@@ -1,7 +1,11 @@
-// The quota chapter of "\de.xml" (consumption summary) and "\de1.xml" (quota
-// summary): "ChapterName", "ChapterOrderId", then "De%d" quotas ("ID",
-// "Name", "Unit", in "\de.xml" also "QdID", then "DeCategory") with
-// "Floor%d" floors, "Obj%d" components and "Rec%d" records.
+// A quota with its floors, components and records, as three files write it:
+// "\qdxhl.xml" (bill consumption, under a bill item: "D", "N", "U", "QD",
+// then "F%d" floors with "N", "Num", "G" and "Unit", "O%d" components and
+// "R%d" records), "\de.xml" (consumption summary) and "\de1.xml" (quota
+// summary): "ID", "Name", "Unit", in "\de.xml" also "QdID", then "Floor%d"
+// floors with "Name", "Num", "Grade", "Obj%d" components and "Rec%d"
+// records. Each quota may carry a "DeCategory" group. The two summaries put
+// their quotas in chapters ("ChapterName", "ChapterOrderId", "De%d").
 #ifndef REPORTDATA_PERSIST_QUOTA_NODES_H_
 #define REPORTDATA_PERSIST_QUOTA_NODES_H_
 
@@ -10,19 +14,43 @@
 #include <string_view>
 
 #include "model/report_tree.h"
+#include "persist/tree_nodes.h"
 #include "persist/xml_writer.h"
 
 namespace reportdata {
 
-enum class QuotaChapterKind {
-  kWithBillCode,     // consumption summary: quotas carry the code of their bill
-  kWithoutBillCode,  // quota summary
+// The names one file gives a quota and the levels below it.
+struct QuotaNames {
+  const char* code;
+  const char* name;
+  const char* unit;
+  const char* bill_code;  // nullptr: the file does not keep it
+  const char* floor;
+  const char* floor_text;
+  const char* floor_order_key;
+  const char* floor_unit;  // nullptr: floors take the quota's unit on reading
+  const char* component;
+  const char* component_name;
+  const char* component_type;
+  const char* record;
+  RecordNames record_names;
 };
+inline constexpr QuotaNames kConsumedQuotaNames{
+    "D", "N", "U", "QD", "F", "N", "G", "Unit", "O", "N", "T", "R", kBillRecordNames};
+inline constexpr QuotaNames kConsumptionSummaryQuotaNames{
+    "ID",    "Name", "Unit", "QdID", "Floor", "Name",           "Grade",
+    nullptr, "Obj",  "Name", "Type", "Rec",   kQuotaRecordNames};
+inline constexpr QuotaNames kQuotaSummaryQuotaNames{
+    "ID",    "Name", "Unit", nullptr, "Floor", "Name",           "Grade",
+    nullptr, "Obj",  "Name", "Type",  "Rec",   kQuotaRecordNames};
 
-void WriteQuotaChapter(XmlWriter& writer, const SDeChapterNode& chapter, QuotaChapterKind kind,
+void WriteQuota(XmlWriter& writer, const SDeItemNode& quota, const QuotaNames& names,
+                std::wstring_view partition);
+void ReadQuota(pugi::xml_node element, const QuotaNames& names, SDeItemNode& quota);
+
+void WriteQuotaChapter(XmlWriter& writer, const SDeChapterNode& chapter, const QuotaNames& names,
                        std::wstring_view partition);
-// Floors get the quota's unit, the unit every record of the quota shares.
-void ReadQuotaChapter(pugi::xml_node element, QuotaChapterKind kind, SDeChapterNode& chapter);
+void ReadQuotaChapter(pugi::xml_node element, const QuotaNames& names, SDeChapterNode& chapter);
 
 }  // namespace reportdata
 

@@ -29,9 +29,12 @@ TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
   near.quantity = L"2.50000005";
   Rec far = rec;
   far.quantity = L"2.500001";
-  const SQdCompNode component = Build(
-      {rec.Bill(L"1", L"x"), same.Bill(L"1", L"x"), near.Bill(L"1", L"x"), far.Bill(L"1", L"x")});
-  ASSERT_EQ(component.records.size(), 2u);
+  Rec other = rec;
+  other.description = L"c*d||1";
+  const SQdCompNode component =
+      Build({rec.Bill(L"1", L"x"), same.Bill(L"1", L"x"), near.Bill(L"1", L"x"),
+             far.Bill(L"1", L"x"), other.Bill(L"1", L"x")});
+  ASSERT_EQ(component.records.size(), 3u);
   const SQdRecordNode& merged = component.records[0];
   EXPECT_EQ(merged.count, 3);
   EXPECT_EQ(merged.positions, L"A/1$B/2$A/1");
