@@ -108,32 +108,11 @@ TEST(DoorWindowTest, RegroupedStreamCountsEachKeyPerFloor) {
   AddDoorWindows({{kDoor, L"3,5", L"M1", L"B/2", L"k1"}}, table);
   CStringArray out;
   StreamDoorWindows(Regroup(table.kinds()), L"门", out);
-  EXPECT_EQ(Texts(out), (std::vector<std::wstring>{L"#ZhangFlag#",
-                                                   L"门",
-                                                   L"#AttNameFlag#",
-                                                   L"M1",
-                                                   L"k1",
-                                                   L"5",
-                                                   L"#FloorFlag#",
-                                                   L"2层",
-                                                   L"2",
-                                                   L"#FloorFlag#",
-                                                   L"3,5层",
-                                                   L"3",
-                                                   L"#AttNameFlag#",
-                                                   L"M1",
-                                                   L"k2",
-                                                   L"1",
-                                                   L"#FloorFlag#",
-                                                   L"2层",
-                                                   L"1",
-                                                   L"#AttNameFlag#",
-                                                   L"M1",
-                                                   L"k3",
-                                                   L"3",
-                                                   L"#FloorFlag#",
-                                                   L"3,5层",
-                                                   L"3"}));
+  std::wstring joined;
+  for (const std::wstring& text : Texts(out)) joined += text + L"|";
+  EXPECT_EQ(joined,
+            L"#ZhangFlag#|门|#AttNameFlag#|M1|k1|5|#FloorFlag#|2层|2|#FloorFlag#|3,5层|3|"
+            L"#AttNameFlag#|M1|k2|1|#FloorFlag#|2层|1|#AttNameFlag#|M1|k3|3|#FloorFlag#|3,5层|3|");
 }
 
 TEST(DoorWindowTest, FileGivesBackTheSameRows) {

@@ -33,33 +33,32 @@ class HostTest : public ::testing::Test {
   }
 };
 
-TEST_F(HostTest, ColumnCountsOfEveryFacade) {
-  EXPECT_EQ(CInterQingDan::GetparaNum(), 12);
-  EXPECT_EQ(CInterQingDan2::GetparaNum(), 13);
-  EXPECT_EQ(CInterHuiZong::GetparaNum(), 12);
-  EXPECT_EQ(CAARInterHuiZong::GetparaNum(), 10);
-  EXPECT_EQ(CInterDoorWindow::GetparaNum(), 11);
-  EXPECT_EQ(RoomTable1::GetparaNum(), 12);
-  EXPECT_EQ(RoomTable2::GetparaNum(), 12);
-  EXPECT_EQ(CIZBfFenXi::GetparaNum(), 10);
-  EXPECT_EQ(DeTable1::GetparaNum(), 12);
-  EXPECT_EQ(DeTable2::GetparaNum(), 12);
-  EXPECT_EQ(DeTable3::GetparaNum(), 12);
-}
-
 TEST_F(HostTest, EmptyTablesAnswerTheHeaderRowOnly) {
   CReportComMethod::SetCondition(L"外墙");
-  using TotalFn = void (*)(CStringArray&);
-  const std::vector<std::pair<TotalFn, int>> totals = {
-      {&CInterQingDan::GetTotalData, 12}, {&CInterQingDan2::GetTotalData, 13},
-      {&CInterHuiZong::GetTotalData, 12}, {&CInterDoorWindow::GetTotalData, 11},
-      {&RoomTable1::GetTotalData, 12},    {&RoomTable2::GetTotalData, 12},
-      {&CIZBfFenXi::GetTotalData, 10},    {&DeTable1::GetTotalData, 12},
-      {&DeTable2::GetTotalData, 12},      {&DeTable3::GetTotalData, 12}};
-  for (const auto& [total, columns] : totals) {
+  // Every table of rows answers its header row, as wide as its column count.
+  const struct {
+    int (*columns)();
+    void (*total)(CStringArray&);
+    int width;
+  } tables[] = {
+      {&CInterQingDan::GetparaNum, &CInterQingDan::GetTotalData, 12},
+      {&CInterQingDan2::GetparaNum, &CInterQingDan2::GetTotalData, 13},
+      {&CInterHuiZong::GetparaNum, &CInterHuiZong::GetTotalData, 12},
+      {&CInterDoorWindow::GetparaNum, &CInterDoorWindow::GetTotalData, 11},
+      {&RoomTable1::GetparaNum, &RoomTable1::GetTotalData, 12},
+      {&RoomTable2::GetparaNum, &RoomTable2::GetTotalData, 12},
+      {&CIZBfFenXi::GetparaNum, &CIZBfFenXi::GetTotalData, 10},
+      {&DeTable1::GetparaNum, &DeTable1::GetTotalData, 12},
+      {&DeTable2::GetparaNum, &DeTable2::GetTotalData, 12},
+      {&DeTable3::GetparaNum, &DeTable3::GetTotalData, 12},
+      {&CAARInterHuiZong::GetparaNum, nullptr, 10},
+  };
+  for (const auto& table : tables) {
+    EXPECT_EQ(table.columns(), table.width);
+    if (!table.total) continue;
     CStringArray rows;
-    total(rows);
-    EXPECT_EQ(Strings(rows), Header(columns, L"外墙"));
+    table.total(rows);
+    EXPECT_EQ(Strings(rows), Header(table.width, L"外墙"));
   }
 
   // A name that matches no item gives the header row; layout A clears first.
