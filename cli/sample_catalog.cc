@@ -77,12 +77,6 @@ constexpr SampleItem kBlockItems[] = {
      "3.砂浆强度等级:M5.0混合砂浆",
      Measure::kVolume, kBlock},
 };
-constexpr SampleItem kThinBlockItems[] = {
-    {"1", "实体", "010402001", "砌块墙", "m3",
-     "1.砌块品种、规格、强度等级:蒸压加气混凝土砌块 A5.0\n2.墙体类型:填充墙 {thick}厚\n"
-     "3.砂浆强度等级:M5.0混合砂浆",
-     Measure::kVolume, kBlock},
-};
 constexpr SampleItem kColumnItems[] = {
     {"1", "实体", "010502001", "矩形柱", "m3", kConcreteFeature, Measure::kVolume, kColumn},
     {"2", "实体模板", "011702002", "矩形柱", "m2", "1.截面尺寸:{size}", Measure::kFormwork,
@@ -202,8 +196,7 @@ constexpr SampleComponent kComponents[] = {
     {"Q\\TWQ", "直形墙", Shape::kWall, Levels::kBuilding, 1, true, kOuterWalls, kWallItems, 0},
     {"Q\\TNQ", "直形墙", Shape::kWall, Levels::kBuilding, 1, true, kInnerWalls, kWallItems, 0},
     {"Q\\TCQ", "砌块墙", Shape::kWall, Levels::kAboveGround, 2, false, kBlockWalls, kBlockItems, 0},
-    {"Q\\TCQ", "砌块墙", Shape::kWall, Levels::kUpper, 1, false, kThinBlockWalls, kThinBlockItems,
-     0},
+    {"Q\\TCQ", "砌块墙", Shape::kWall, Levels::kUpper, 1, false, kThinBlockWalls, kBlockItems, 0},
     {"Z\\KZ", "矩形柱", Shape::kColumn, Levels::kBuilding, 2, true, kColumns, kColumnItems, 0},
     {"Z\\GZ", "构造柱", Shape::kColumn, Levels::kAboveGround, 1, true, kTieColumns, kTieColumnItems,
      0},

@@ -5,20 +5,12 @@
 
 #include "engine/analyze.h"
 #include "engine/condition_floor.h"
+#include "engine/facade_forwarders.h"
 #include "reportdata/facades.h"
 
 using reportdata::GetEngine;
 
-int CInterQingDan::GetparaNum() { return 12; }
-void CInterQingDan::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 1); }
-void CInterQingDan::GetItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetItemData(name, rows, 1);
-}
-void CInterQingDan::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 1); }
-void CInterQingDan::GetItemData(CStringArray& floors, CStringArray& components,
-                                CStringArray& rows) {
-  GetEngine()->GetItemData(floors, components, rows, 1);
-}
+REPORTDATA_TREE_TABLE_FORWARDERS(CInterQingDan, 12, 1)
 void CInterQingDan::GetNewQdHz(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 1);
 }
@@ -33,10 +25,7 @@ void CInterQingDan::GetJSSDataByCondition(CStringArray& rows, CStringArray& floo
                                           CStringArray& components, const CString& condition) {
   GetEngine()->GetDataByCondition(rows, floors, components, 21, condition);
 }
-void CInterQingDan::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
-                               CStringArray& out, CStringArray& unused) {
-  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 1);
-}
+REPORTDATA_HANDLE_FORWARDER(CInterQingDan, 1)
 void CInterQingDan::GetGJHZ(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 14);
 }
@@ -102,15 +91,7 @@ bool CInterQingDan::GetCompIndexByCompDir(const CString& compDir, CString& index
   return GetEngine()->GetCompIndexByCompDir(compDir, index);
 }
 
-int CInterQingDan2::GetparaNum() { return 13; }
-void CInterQingDan2::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 2); }
-void CInterQingDan2::GetItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetItemData(name, rows, 2);
-}
-void CInterQingDan2::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 2); }
-void CInterQingDan2::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetItemData(floors, second, rows, 2);
-}
+REPORTDATA_TREE_TABLE_FORWARDERS(CInterQingDan2, 13, 2)
 void CInterQingDan2::GetNewItemData(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 2);
 }
@@ -125,20 +106,9 @@ void CInterQingDan2::GetJSSDataByCondition(CStringArray& rows, CStringArray& flo
                                            CStringArray& second, const CString& condition) {
   GetEngine()->GetDataByCondition(rows, floors, second, 22, condition);
 }
-void CInterQingDan2::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
-                                CStringArray& out, CStringArray& unused) {
-  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 2);
-}
+REPORTDATA_HANDLE_FORWARDER(CInterQingDan2, 2)
 
-int CInterHuiZong::GetparaNum() { return 12; }
-void CInterHuiZong::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 3); }
-void CInterHuiZong::GetItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetItemData(name, rows, 3);
-}
-void CInterHuiZong::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 3); }
-void CInterHuiZong::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetItemData(floors, second, rows, 3);
-}
+REPORTDATA_TREE_TABLE_FORWARDERS(CInterHuiZong, 12, 3)
 void CInterHuiZong::GetNewItemData(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 3);
 }
@@ -153,10 +123,7 @@ void CInterHuiZong::GetXHLJSSConditionData(CStringArray& rows, CStringArray& flo
                                            CStringArray& second, const CString& condition) {
   GetEngine()->GetDataByCondition(rows, floors, second, 23, condition);
 }
-void CInterHuiZong::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
-                               CStringArray& out, CStringArray& unused) {
-  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 3);
-}
+REPORTDATA_HANDLE_FORWARDER(CInterHuiZong, 3)
 
 void CInterQingDan::Write_xml(CString reportDir) { GetEngine()->Write_xml(reportDir); }
 void CInterQingDan2::ExportToXML(CString path) { GetEngine()->ExportToXML(path); }

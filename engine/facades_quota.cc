@@ -2,19 +2,12 @@
 // JSS 32) and quota by floor and component (13, JSS 33). The handle query of
 // both floor-based tables is that of code 12.
 #include "engine/analyze.h"
+#include "engine/facade_forwarders.h"
 #include "reportdata/facades.h"
 
 using reportdata::GetEngine;
 
-int DeTable1::GetparaNum() { return 12; }
-void DeTable1::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 11); }
-void DeTable1::GetItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetItemData(name, rows, 11);
-}
-void DeTable1::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 11); }
-void DeTable1::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetItemData(floors, second, rows, 11);
-}
+REPORTDATA_TREE_TABLE_FORWARDERS(DeTable1, 12, 11)
 void DeTable1::GetNewItemData(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 11);
 }
@@ -29,10 +22,7 @@ void DeTable1::GetJSSDataByCondition(CStringArray& rows, CStringArray& floors, C
                                      const CString& condition) {
   GetEngine()->GetDataByCondition(rows, floors, second, 31, condition);
 }
-void DeTable1::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
-                          CStringArray& out, CStringArray& unused) {
-  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 11);
-}
+REPORTDATA_HANDLE_FORWARDER(DeTable1, 11)
 void DeTable1::GetGJHZ(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 15);
 }
@@ -53,15 +43,7 @@ void DeTable1::GetAllDeInfoForFenQu(CArray<FenQuQdHZInfo>& out) {
   GetEngine()->GetAllDeInfoForFenQu(out);
 }
 
-int DeTable2::GetparaNum() { return 12; }
-void DeTable2::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 12); }
-void DeTable2::GetItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetItemData(name, rows, 12);
-}
-void DeTable2::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 12); }
-void DeTable2::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetItemData(floors, second, rows, 12);
-}
+REPORTDATA_TREE_TABLE_FORWARDERS(DeTable2, 12, 12)
 void DeTable2::GetNewItemData(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 12);
 }
@@ -74,20 +56,9 @@ void DeTable2::GetNewItemDataJSS(CString name, CStringArray& rows) {
 void DeTable2::GetNewItemDataJSS(CStringArray& floors, CStringArray& second, CStringArray& rows) {
   GetEngine()->GetDataByCondition(floors, second, rows, 32, CString());
 }
-void DeTable2::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
-                          CStringArray& out, CStringArray& unused) {
-  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 12);
-}
+REPORTDATA_HANDLE_FORWARDER(DeTable2, 12)
 
-int DeTable3::GetparaNum() { return 12; }
-void DeTable3::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 13); }
-void DeTable3::GetItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetItemData(name, rows, 13);
-}
-void DeTable3::GetTotalData(CStringArray& rows) { GetEngine()->GetTotalData(rows, 13); }
-void DeTable3::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetItemData(floors, second, rows, 13);
-}
+REPORTDATA_TREE_TABLE_FORWARDERS(DeTable3, 12, 13)
 void DeTable3::GetNewItemData(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 13);
 }
@@ -100,8 +71,5 @@ void DeTable3::GetNewItemDataJSS(CString name, CStringArray& rows) {
 void DeTable3::GetNewItemDataJSS(CStringArray& floors, CStringArray& second, CStringArray& rows) {
   GetEngine()->GetDataByCondition(floors, second, rows, 33, CString());
 }
-void DeTable3::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
-                          CStringArray& out, CStringArray& unused) {
-  GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 12);
-}
+REPORTDATA_HANDLE_FORWARDER(DeTable3, 12)
 void DeTable1::WriteXML(CString reportDir) { GetEngine()->WriteXML(reportDir); }

@@ -1,0 +1,33 @@
+// The operations that the facades of the tree tables answer alike, each
+// forwarded to the one engine with the table's type code. A facade's own
+// operations (its layout B and condition queries, whose names differ from
+// class to class) are written out beside these.
+#ifndef REPORTDATA_ENGINE_FACADE_FORWARDERS_H_
+#define REPORTDATA_ENGINE_FACADE_FORWARDERS_H_
+
+#include "engine/analyze.h"
+
+// GetparaNum, GetTreeItem, both GetItemData and GetTotalData of Facade.
+#define REPORTDATA_TREE_TABLE_FORWARDERS(Facade, columns, code)                              \
+  int Facade::GetparaNum() { return columns; }                                               \
+  void Facade::GetTreeItem(CStringArray& items) {                                            \
+    reportdata::GetEngine()->GetTreeItem(items, code);                                       \
+  }                                                                                          \
+  void Facade::GetItemData(CString name, CStringArray& rows) {                               \
+    reportdata::GetEngine()->GetItemData(name, rows, code);                                  \
+  }                                                                                          \
+  void Facade::GetTotalData(CStringArray& rows) {                                            \
+    reportdata::GetEngine()->GetTotalData(rows, code);                                       \
+  }                                                                                          \
+  void Facade::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) { \
+    reportdata::GetEngine()->GetItemData(floors, second, rows, code);                        \
+  }
+
+// GetHandles of Facade, reading the row as the table of handle_code lays it out.
+#define REPORTDATA_HANDLE_FORWARDER(Facade, handle_code)                                     \
+  void Facade::GetHandles(CStringArray& rowCells, CString& handles, CString& floor,          \
+                          CStringArray& out, CStringArray& unused) {                         \
+    reportdata::GetEngine()->GetHandles(rowCells, handles, floor, out, unused, handle_code); \
+  }
+
+#endif  // REPORTDATA_ENGINE_FACADE_FORWARDERS_H_
