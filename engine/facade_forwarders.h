@@ -30,4 +30,39 @@
     reportdata::GetEngine()->GetHandles(rowCells, handles, floor, out, unused, handle_code); \
   }
 
+// The layout B rows of one item and of a selection of Facade, then their
+// calculation-sheet forms, under the names the class gives them.
+#define REPORTDATA_STREAM_FORWARDERS(Facade, Stream, Selection, StreamJss, SelectionJss, code, \
+                                     jss_code)                                                 \
+  void Facade::Stream(CString name, CStringArray& rows) {                                      \
+    reportdata::GetEngine()->GetNewItemData(name, rows, code);                                 \
+  }                                                                                            \
+  void Facade::Selection(CStringArray& rows, CStringArray& floors, CStringArray& second,       \
+                         const CString& condition) {                                           \
+    reportdata::GetEngine()->GetDataByCondition(rows, floors, second, code, condition);        \
+  }                                                                                            \
+  void Facade::StreamJss(CString name, CStringArray& rows) {                                   \
+    reportdata::GetEngine()->GetNewItemData(name, rows, jss_code);                             \
+  }                                                                                            \
+  void Facade::SelectionJss(CStringArray& rows, CStringArray& floors, CStringArray& second,    \
+                            const CString& condition) {                                        \
+    reportdata::GetEngine()->GetDataByCondition(rows, floors, second, jss_code, condition);    \
+  }
+
+// The same for the floor-based quota tables, whose selections take no
+// condition and answer through overloads of the stream operations.
+#define REPORTDATA_FLOOR_STREAM_FORWARDERS(Facade, code, jss_code)                                 \
+  void Facade::GetNewItemData(CString name, CStringArray& rows) {                                  \
+    reportdata::GetEngine()->GetNewItemData(name, rows, code);                                     \
+  }                                                                                                \
+  void Facade::GetNewItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {    \
+    reportdata::GetEngine()->GetDataByCondition(floors, second, rows, code, CString());            \
+  }                                                                                                \
+  void Facade::GetNewItemDataJSS(CString name, CStringArray& rows) {                               \
+    reportdata::GetEngine()->GetNewItemData(name, rows, jss_code);                                 \
+  }                                                                                                \
+  void Facade::GetNewItemDataJSS(CStringArray& floors, CStringArray& second, CStringArray& rows) { \
+    reportdata::GetEngine()->GetDataByCondition(floors, second, rows, jss_code, CString());        \
+  }
+
 #endif  // REPORTDATA_ENGINE_FACADE_FORWARDERS_H_

@@ -11,20 +11,8 @@
 using reportdata::GetEngine;
 
 REPORTDATA_TREE_TABLE_FORWARDERS(CInterQingDan, 12, 1)
-void CInterQingDan::GetNewQdHz(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 1);
-}
-void CInterQingDan::GetDataByCondition(CStringArray& rows, CStringArray& floors,
-                                       CStringArray& components, const CString& condition) {
-  GetEngine()->GetDataByCondition(rows, floors, components, 1, condition);
-}
-void CInterQingDan::GetNewQdHzJSS(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 21);
-}
-void CInterQingDan::GetJSSDataByCondition(CStringArray& rows, CStringArray& floors,
-                                          CStringArray& components, const CString& condition) {
-  GetEngine()->GetDataByCondition(rows, floors, components, 21, condition);
-}
+REPORTDATA_STREAM_FORWARDERS(CInterQingDan, GetNewQdHz, GetDataByCondition, GetNewQdHzJSS,
+                             GetJSSDataByCondition, 1, 21)
 REPORTDATA_HANDLE_FORWARDER(CInterQingDan, 1)
 void CInterQingDan::GetGJHZ(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 14);
@@ -92,37 +80,13 @@ bool CInterQingDan::GetCompIndexByCompDir(const CString& compDir, CString& index
 }
 
 REPORTDATA_TREE_TABLE_FORWARDERS(CInterQingDan2, 13, 2)
-void CInterQingDan2::GetNewItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 2);
-}
-void CInterQingDan2::GetDataByCondition(CStringArray& rows, CStringArray& floors,
-                                        CStringArray& second, const CString& condition) {
-  GetEngine()->GetDataByCondition(rows, floors, second, 2, condition);
-}
-void CInterQingDan2::GetNewItemDataJSS(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 22);
-}
-void CInterQingDan2::GetJSSDataByCondition(CStringArray& rows, CStringArray& floors,
-                                           CStringArray& second, const CString& condition) {
-  GetEngine()->GetDataByCondition(rows, floors, second, 22, condition);
-}
+REPORTDATA_STREAM_FORWARDERS(CInterQingDan2, GetNewItemData, GetDataByCondition, GetNewItemDataJSS,
+                             GetJSSDataByCondition, 2, 22)
 REPORTDATA_HANDLE_FORWARDER(CInterQingDan2, 2)
 
 REPORTDATA_TREE_TABLE_FORWARDERS(CInterHuiZong, 12, 3)
-void CInterHuiZong::GetNewItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 3);
-}
-void CInterHuiZong::GetXHLConditionData(CStringArray& rows, CStringArray& floors,
-                                        CStringArray& second, const CString& condition) {
-  GetEngine()->GetDataByCondition(rows, floors, second, 3, condition);
-}
-void CInterHuiZong::GetNewItemDataJSS(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 23);
-}
-void CInterHuiZong::GetXHLJSSConditionData(CStringArray& rows, CStringArray& floors,
-                                           CStringArray& second, const CString& condition) {
-  GetEngine()->GetDataByCondition(rows, floors, second, 23, condition);
-}
+REPORTDATA_STREAM_FORWARDERS(CInterHuiZong, GetNewItemData, GetXHLConditionData, GetNewItemDataJSS,
+                             GetXHLJSSConditionData, 3, 23)
 REPORTDATA_HANDLE_FORWARDER(CInterHuiZong, 3)
 
 void CInterQingDan::Write_xml(CString reportDir) { GetEngine()->Write_xml(reportDir); }

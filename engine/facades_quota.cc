@@ -8,20 +8,8 @@
 using reportdata::GetEngine;
 
 REPORTDATA_TREE_TABLE_FORWARDERS(DeTable1, 12, 11)
-void DeTable1::GetNewItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 11);
-}
-void DeTable1::GetDataByCondition(CStringArray& rows, CStringArray& floors, CStringArray& second,
-                                  const CString& condition) {
-  GetEngine()->GetDataByCondition(rows, floors, second, 11, condition);
-}
-void DeTable1::GetNewItemDataJSS(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 31);
-}
-void DeTable1::GetJSSDataByCondition(CStringArray& rows, CStringArray& floors, CStringArray& second,
-                                     const CString& condition) {
-  GetEngine()->GetDataByCondition(rows, floors, second, 31, condition);
-}
+REPORTDATA_STREAM_FORWARDERS(DeTable1, GetNewItemData, GetDataByCondition, GetNewItemDataJSS,
+                             GetJSSDataByCondition, 11, 31)
 REPORTDATA_HANDLE_FORWARDER(DeTable1, 11)
 void DeTable1::GetGJHZ(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 15);
@@ -44,32 +32,10 @@ void DeTable1::GetAllDeInfoForFenQu(CArray<FenQuQdHZInfo>& out) {
 }
 
 REPORTDATA_TREE_TABLE_FORWARDERS(DeTable2, 12, 12)
-void DeTable2::GetNewItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 12);
-}
-void DeTable2::GetNewItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetDataByCondition(floors, second, rows, 12, CString());
-}
-void DeTable2::GetNewItemDataJSS(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 32);
-}
-void DeTable2::GetNewItemDataJSS(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetDataByCondition(floors, second, rows, 32, CString());
-}
+REPORTDATA_FLOOR_STREAM_FORWARDERS(DeTable2, 12, 32)
 REPORTDATA_HANDLE_FORWARDER(DeTable2, 12)
 
 REPORTDATA_TREE_TABLE_FORWARDERS(DeTable3, 12, 13)
-void DeTable3::GetNewItemData(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 13);
-}
-void DeTable3::GetNewItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetDataByCondition(floors, second, rows, 13, CString());
-}
-void DeTable3::GetNewItemDataJSS(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 33);
-}
-void DeTable3::GetNewItemDataJSS(CStringArray& floors, CStringArray& second, CStringArray& rows) {
-  GetEngine()->GetDataByCondition(floors, second, rows, 33, CString());
-}
+REPORTDATA_FLOOR_STREAM_FORWARDERS(DeTable3, 13, 33)
 REPORTDATA_HANDLE_FORWARDER(DeTable3, 12)
 void DeTable1::WriteXML(CString reportDir) { GetEngine()->WriteXML(reportDir); }

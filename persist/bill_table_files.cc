@@ -79,17 +79,12 @@ void ReadBillConsumption(std::wstring_view dir, std::vector<SQdXhlChapterNode>& 
 
 void WriteConsumptionSummary(std::wstring_view dir, const std::vector<SDeChapterNode>& chapters,
                              std::wstring_view partition) {
-  WriteTableFile(dir, kConsumptionSummaryFile, chapters,
-                 [&](XmlWriter& writer, const SDeChapterNode& chapter) {
-                   WriteQuotaChapter(writer, chapter, kConsumptionSummaryQuotaNames, partition);
-                 });
+  WriteQuotaSummaryFile(dir, kConsumptionSummaryFile, kConsumptionSummaryQuotaNames, chapters,
+                        partition);
 }
 
 void ReadConsumptionSummary(std::wstring_view dir, std::vector<SDeChapterNode>& chapters) {
-  ReadTopLevelNodes(dir, kConsumptionSummaryFile.file_name, chapters,
-                    [](pugi::xml_node element, SDeChapterNode& chapter) {
-                      ReadQuotaChapter(element, kConsumptionSummaryQuotaNames, chapter);
-                    });
+  ReadQuotaSummaryFile(dir, kConsumptionSummaryFile, kConsumptionSummaryQuotaNames, chapters);
 }
 
 void WriteEmptyTable(std::wstring_view dir, const TableFileLayout& layout) {

@@ -1,5 +1,6 @@
 // "\mc.xml": the door and window table, kind by kind.
 #include "persist/area_table_files.h"
+#include "persist/node_io.h"
 #include "persist/report_table_files.h"
 
 namespace reportdata {
@@ -35,27 +36,18 @@ void ReadKind(pugi::xml_node element, SDoorWindowKind& kind) {
 
 void WriteKind(XmlWriter& writer, const SDoorWindowKind& kind) {
   writer.Attribute("ChapterName", kind.kind);
-  long long type_number = 0;
-  for (const SDoorWindowType& type : kind.types) {
-    writer.StartElement("Obj", type_number++);
+  WriteNumbered(writer, "Obj", kind.types, [&](const SDoorWindowType& type) {
     writer.Attribute("Name", type.name);
-    long long floor_number = 0;
-    for (const SDoorWindowFloor& floor : type.floors) {
-      writer.StartElement("Floor", floor_number++);
+    WriteNumbered(writer, "Floor", type.floors, [&](const SDoorWindowFloor& floor) {
       writer.Attribute("Name", floor.label);
       writer.IntAttribute("Num", floor.num);
       writer.IntAttribute("Grade", floor.grade);
-      long long record_number = 0;
-      for (const SDoorWindowPos& occurrence : floor.all) {
-        writer.StartElement("Floor", record_number++);
+      WriteNumbered(writer, "Floor", floor.all, [&](const SDoorWindowPos& occurrence) {
         writer.Attribute("Position", occurrence.position);
         writer.Attribute("Formula", occurrence.key);
-        writer.EndElement();
-      }
-      writer.EndElement();
-    }
-    writer.EndElement();
-  }
+      });
+    });
+  });
 }
 
 }  // namespace

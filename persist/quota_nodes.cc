@@ -48,6 +48,8 @@ void ReadQuota(pugi::xml_node element, const QuotaNames& names, SDeItemNode& quo
       });
 }
 
+namespace {
+
 void WriteQuotaChapter(XmlWriter& writer, const SDeChapterNode& chapter, const QuotaNames& names,
                        std::wstring_view partition) {
   writer.Attribute("ChapterName", chapter.name);
@@ -61,6 +63,24 @@ void ReadQuotaChapter(pugi::xml_node element, const QuotaNames& names, SDeChapte
   ForEachChildElement(element, [&](pugi::xml_node quota) {
     ReadQuota(quota, names, chapter.items.emplace_back());
   });
+}
+
+}  // namespace
+
+void WriteQuotaSummaryFile(std::wstring_view dir, const TableFileLayout& layout,
+                           const QuotaNames& names, const std::vector<SDeChapterNode>& chapters,
+                           std::wstring_view partition) {
+  WriteTableFile(dir, layout, chapters, [&](XmlWriter& writer, const SDeChapterNode& chapter) {
+    WriteQuotaChapter(writer, chapter, names, partition);
+  });
+}
+
+void ReadQuotaSummaryFile(std::wstring_view dir, const TableFileLayout& layout,
+                          const QuotaNames& names, std::vector<SDeChapterNode>& chapters) {
+  ReadTopLevelNodes(dir, layout.file_name, chapters,
+                    [&](pugi::xml_node element, SDeChapterNode& chapter) {
+                      ReadQuotaChapter(element, names, chapter);
+                    });
 }
 
 }  // namespace reportdata

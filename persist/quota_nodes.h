@@ -12,8 +12,10 @@
 #include <pugixml.hpp>
 
 #include <string_view>
+#include <vector>
 
 #include "model/report_tree.h"
+#include "persist/table_file.h"
 #include "persist/tree_nodes.h"
 #include "persist/xml_writer.h"
 
@@ -48,9 +50,13 @@ void WriteQuota(XmlWriter& writer, const SDeItemNode& quota, const QuotaNames& n
                 std::wstring_view partition);
 void ReadQuota(pugi::xml_node element, const QuotaNames& names, SDeItemNode& quota);
 
-void WriteQuotaChapter(XmlWriter& writer, const SDeChapterNode& chapter, const QuotaNames& names,
-                       std::wstring_view partition);
-void ReadQuotaChapter(pugi::xml_node element, const QuotaNames& names, SDeChapterNode& chapter);
+// A whole quota-side summary file ("\de.xml" or "\de1.xml"): its chapters
+// under the envelope of layout, spelt with names. Reading appends.
+void WriteQuotaSummaryFile(std::wstring_view dir, const TableFileLayout& layout,
+                           const QuotaNames& names, const std::vector<SDeChapterNode>& chapters,
+                           std::wstring_view partition);
+void ReadQuotaSummaryFile(std::wstring_view dir, const TableFileLayout& layout,
+                          const QuotaNames& names, std::vector<SDeChapterNode>& chapters);
 
 }  // namespace reportdata
 

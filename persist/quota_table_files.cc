@@ -125,17 +125,11 @@ void ReadComponentGroup(pugi::xml_node element, SDeFloorCompGroupNode& floor) {
 
 void WriteQuotaSummary(std::wstring_view dir, const std::vector<SDeChapterNode>& chapters,
                        std::wstring_view partition) {
-  WriteTableFile(dir, kQuotaSummaryFile, chapters,
-                 [&](XmlWriter& writer, const SDeChapterNode& chapter) {
-                   WriteQuotaChapter(writer, chapter, kQuotaSummaryQuotaNames, partition);
-                 });
+  WriteQuotaSummaryFile(dir, kQuotaSummaryFile, kQuotaSummaryQuotaNames, chapters, partition);
 }
 
 void ReadQuotaSummary(std::wstring_view dir, std::vector<SDeChapterNode>& chapters) {
-  ReadTopLevelNodes(dir, kQuotaSummaryFile.file_name, chapters,
-                    [](pugi::xml_node element, SDeChapterNode& chapter) {
-                      ReadQuotaChapter(element, kQuotaSummaryQuotaNames, chapter);
-                    });
+  ReadQuotaSummaryFile(dir, kQuotaSummaryFile, kQuotaSummaryQuotaNames, chapters);
 }
 
 void WriteQuotaByFloor(std::wstring_view dir, const std::vector<SDeFloorGroupNode>& floors) {
