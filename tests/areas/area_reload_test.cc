@@ -10,22 +10,14 @@
 
 #include "reportdata/facades.h"
 #include "reportdata/importer.h"
+#include "support/records.h"
 #include "support/temp_dir.h"
 
 namespace reportdata {
 namespace {
 
-std::vector<std::wstring> Texts(const CStringArray& array) {
-  std::vector<std::wstring> texts;
-  for (INT_PTR i = 0; i < array.GetSize(); ++i) texts.push_back(array[i].str());
-  return texts;
-}
-
-CStringArray Array(std::vector<std::wstring> texts) {
-  CStringArray array;
-  for (const std::wstring& text : texts) array.Add(CString(text));
-  return array;
-}
+using testing::Array;
+using testing::Texts;
 
 bool Contains(const std::vector<std::wstring>& texts, std::wstring_view text) {
   for (const std::wstring& t : texts) {

@@ -8,10 +8,13 @@
 #include "areas/building_area_rows.h"
 #include "persist/area_table_files.h"
 #include "reportdata/errors.h"
+#include "support/records.h"
 #include "support/temp_dir.h"
 
 namespace reportdata {
 namespace {
+
+using testing::Texts;
 
 // "label n<num> g<grade> M[quantities] B[quantities]" per entry, "; "-joined.
 std::wstring Describe(const CAreaSummaryTable& table) {
@@ -26,12 +29,6 @@ std::wstring Describe(const CAreaSummaryTable& table) {
     }
   }
   return text;
-}
-
-std::vector<std::wstring> Texts(const CStringArray& array) {
-  std::vector<std::wstring> texts;
-  for (INT_PTR i = 0; i < array.GetSize(); ++i) texts.push_back(array[i].str());
-  return texts;
 }
 
 CAreaSummaryTable Intake(const std::vector<SNYFloorAreaRecord>& records,

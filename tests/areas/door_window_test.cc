@@ -8,18 +8,15 @@
 #include "areas/door_window_regroup.h"
 #include "areas/door_window_rows.h"
 #include "persist/area_table_files.h"
+#include "support/records.h"
 #include "support/temp_dir.h"
 
 namespace reportdata {
 namespace {
 
-constexpr int kDoor = 52, kWindow = 51, kCornerBay = 54;
+using testing::Texts;
 
-std::vector<std::wstring> Texts(const CStringArray& array) {
-  std::vector<std::wstring> texts;
-  for (INT_PTR i = 0; i < array.GetSize(); ++i) texts.push_back(array[i].str());
-  return texts;
-}
+constexpr int kDoor = 52, kWindow = 51, kCornerBay = 54;
 
 // Rows of eleven cells, "|"-joined from cell 2 on, without the header row.
 std::vector<std::wstring> Rows(const std::vector<SDoorWindowKind>& kinds,
@@ -108,11 +105,9 @@ TEST(DoorWindowTest, RegroupedStreamCountsEachKeyPerFloor) {
   AddDoorWindows({{kDoor, L"3,5", L"M1", L"B/2", L"k1"}}, table);
   CStringArray out;
   StreamDoorWindows(Regroup(table.kinds()), L"门", out);
-  std::wstring joined;
-  for (const std::wstring& text : Texts(out)) joined += text + L"|";
-  EXPECT_EQ(joined,
+  EXPECT_EQ(testing::Joined(Texts(out)),
             L"#ZhangFlag#|门|#AttNameFlag#|M1|k1|5|#FloorFlag#|2层|2|#FloorFlag#|3,5层|3|"
-            L"#AttNameFlag#|M1|k2|1|#FloorFlag#|2层|1|#AttNameFlag#|M1|k3|3|#FloorFlag#|3,5层|3|");
+            L"#AttNameFlag#|M1|k2|1|#FloorFlag#|2层|1|#AttNameFlag#|M1|k3|3|#FloorFlag#|3,5层|3");
 }
 
 TEST(DoorWindowTest, FileGivesBackTheSameRows) {
