@@ -54,6 +54,7 @@ double Number(std::string_view text) {
 }  // namespace
 
 void UnpackPartitions(std::string_view packed, std::vector<SNYTJFenQuInfo>& out) {
+  out.clear();
   while (!packed.empty()) {
     std::string_view entry = NextPart(packed, kPackEntry);
     SNYTJFenQuInfo& partition = out.emplace_back();
@@ -64,6 +65,7 @@ void UnpackPartitions(std::string_view packed, std::vector<SNYTJFenQuInfo>& out)
 }
 
 void UnpackCategories(std::string_view packed, std::vector<SNYTJFenLeiVarDescInfo>& out) {
+  out.clear();
   while (!packed.empty()) {
     std::string_view entry = NextPart(packed, kPackEntry);
     SNYTJFenLeiVarDescInfo& category = out.emplace_back();
@@ -74,6 +76,7 @@ void UnpackCategories(std::string_view packed, std::vector<SNYTJFenLeiVarDescInf
 }
 
 void UnpackQuotaFeatures(std::string_view packed, std::vector<SNYTJReportDEFeature>& out) {
+  out.clear();
   while (!packed.empty()) {
     std::string_view fields = NextPart(packed, kPackFeature);
     SNYTJReportDEFeature& feature = out.emplace_back();
