@@ -93,18 +93,26 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
   if (!rows.Ok()) return false;
   SNYTJQdDeClassResult entry;
   bool started = false;
+  // The quota records of the entry being read; those beyond it are kept
+  // from an earlier entry and refilled by its next quota rows.
+  std::size_t quotas = 0;
+  const auto hand_over = [&] {
+    entry.quotas.resize(quotas);
+    file(entry);
+  };
   while (rows.Step()) {
     if (rows.Int(0) == kRoleBill) {
-      if (started) file(entry);
+      if (started) hand_over();
       started = true;
-      entry.quotas.clear();
+      quotas = 0;
       ReadRecordRow(rows, 1, entry.bill);
     } else if (started) {
-      ReadRecordRow(rows, 1, entry.quotas.emplace_back());
+      if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
+      ReadRecordRow(rows, 1, entry.quotas[quotas++]);
     }
   }
   if (!rows.Done()) return false;
-  if (started) file(entry);
+  if (started) hand_over();
   return true;
 }
 
