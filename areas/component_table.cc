@@ -119,6 +119,22 @@ void ComponentTable::Clear() {
   group_index_.clear();
 }
 
+void ComponentTable::Stream(std::wstring_view category, CStringArray& out) const {
+  std::vector<const SCompGroup*> groups;
+  for (const SCompGroup& group : groups_) {
+    if (category.empty() || group.name == category) groups.push_back(&group);
+  }
+  std::stable_sort(groups.begin(), groups.end(), [](const SCompGroup* a, const SCompGroup* b) {
+    if (a->order != b->order) return a->order < b->order;
+    return CompareNatural(a->name, b->name) < 0;
+  });
+  for (const SCompGroup* group : groups) {
+    Put(out, L"#ZhangFlag#");
+    Put(out, group->name);
+    StreamGroup(*group, out);
+  }
+}
+
 void ComponentTable::StreamGroup(const SCompGroup& group, CStringArray& out) const {
   std::vector<const SCompFloor*> floors;
   for (const SCompFloor& floor : group.floors) floors.push_back(&floor);

@@ -72,13 +72,18 @@ class ComponentTable {
   void AppendGroup(SCompGroup group);
   void Clear();
 
+  // Appends, for the group of that category (every group when `category` is
+  // empty) in the order of the attribute templates, then by name: the
+  // category line "#ZhangFlag#", category, then the group's rows.
+  void Stream(std::wstring_view category, CStringArray& out) const;
+
+ private:
   // The rows below the category line of a group: per floor (sorted by grade)
   // "#FloorFlag#", label, pieces, "%d×%d" when the floor stands for several
   // storeys; per section (by name) "#RecordFlag#", name, pieces × storeys,
   // type text ("" for "异形"), "%d×%d" for several storeys.
   void StreamGroup(const SCompGroup& group, CStringArray& out) const;
 
- private:
   std::vector<SCompGroup> groups_;
   std::unordered_map<std::wstring, size_t> group_index_;  // by category
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/component_view.h"
 #include "cli/input_error.h"
 #include "cli/physical_view.h"
 #include "cli/table_view.h"
@@ -26,6 +27,14 @@ void RequireIntactTableFile(const ProjectDir& dir, const TableDef& table) {
   if (!std::filesystem::exists(dir.ReportFile(file), error)) return;
   const std::string damage = CheckTableFile(dir.ReportArgument().str(), L"\\" + FromUtf8(file));
   if (!damage.empty()) throw InputError(dir.ReportFile(file).string() + ": " + damage);
+}
+
+// The views without facade cells print "cells" as text.
+Format FormatOf(const std::string& name) {
+  if (name == "json") return Format::kJson;
+  if (name == "cells") return Format::kCells;
+  if (name == "csv") return Format::kCsv;
+  return Format::kText;
 }
 
 }  // namespace
@@ -51,7 +60,8 @@ void AddShowCommand(CLI::App& app) {
       ->add_option(
           "TABLE", options->table,
           "table by name or file stem: " + std::string("清单汇总表 (qd), 定额汇总表 (de1), …") +
-              "; or a physical-quantity view: " + PhysicalViewNames())
+              "; or a physical-quantity view: " + PhysicalViewNames() + "; or " +
+              std::string(kComponentViewNames))
       ->required();
   command->add_option("ITEM", options->request.item,
                       "one tree item (chapter, floor, room…); all items when left out");
@@ -87,7 +97,7 @@ void AddShowCommand(CLI::App& app) {
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command
       ->add_option("--side", options->side,
-                   "physical-quantity views: bill or quota records (default: bill)")
+                   "physical-quantity views and 构件表: bill or quota side (default: bill)")
       ->check(CLI::IsMember({"bill", "quota"}));
   command
       ->add_option("--type-path", options->physical.type_paths,
@@ -100,17 +110,22 @@ void AddShowCommand(CLI::App& app) {
     if (const PhysicalView* view = FindPhysicalView(options->table)) {
       options->physical.floors = options->floors;
       options->physical.bill_side = options->side == "bill";
-      options->physical.format = options->format == "json"  ? Format::kJson
-                                 : options->format == "csv" ? Format::kCsv
-                                                            : Format::kText;
+      options->physical.format = FormatOf(options->format);
       const std::string text = ShowPhysicalView(dir, *view, options->physical);
+      std::fwrite(text.data(), 1, text.size(), stdout);
+      return;
+    }
+    if (IsComponentView(options->table)) {
+      const std::string text = ShowComponentTable(dir, options->side == "bill",
+                                                  options->request.item, FormatOf(options->format));
       std::fwrite(text.data(), 1, text.size(), stdout);
       return;
     }
     const TableDef* table = FindTable(options->table);
     if (!table) {
       throw InputError("unknown table '" + options->table + "'; the tables are: " + TableNames() +
-                       "; the physical-quantity views: " + PhysicalViewNames());
+                       "; the physical-quantity views: " + PhysicalViewNames() + "; and " +
+                       std::string(kComponentViewNames));
     }
     if (options->floors.size() > 1) throw InputError("--floor takes one floor for a report table");
     if (!options->floors.empty()) options->request.floor = options->floors.front();
@@ -118,10 +133,7 @@ void AddShowCommand(CLI::App& app) {
     ReloadTables(dir, *table);
     options->request.merge = !options->no_merge;
     options->request.layout = options->layout == "b" ? Layout::kB : Layout::kA;
-    options->request.format = options->format == "json"    ? Format::kJson
-                              : options->format == "cells" ? Format::kCells
-                              : options->format == "csv"   ? Format::kCsv
-                                                           : Format::kText;
+    options->request.format = FormatOf(options->format);
     const std::string text = ShowTable(*table, options->request);
     std::fwrite(text.data(), 1, text.size(), stdout);
   });

@@ -3,8 +3,7 @@
 #include <cstdio>
 #include <map>
 
-#include "cli/csv.h"
-#include "cli/display_width.h"
+#include "cli/flat_table.h"
 #include "cli/input_error.h"
 #include "cli/json_writer.h"
 #include "platform/text.h"
@@ -29,36 +28,9 @@ struct SummaryRow {
 
 std::string U8(const CString& text) { return ToUtf8(text.str()); }
 
-using Table = std::vector<std::vector<std::string>>;  // header first
-
-std::string RenderText(const std::string& title, const Table& table) {
-  std::vector<int> widths(table[0].size(), 0);
-  for (const auto& line : table) {
-    for (size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], DisplayWidth(line[i]));
-  }
-  std::string out = title + "  (" + std::to_string(table.size() - 1) + " rows)\n\n";
-  for (const auto& line : table) {
-    std::string text;
-    for (size_t i = 0; i < line.size(); ++i) {
-      const bool number = i + 1 == line.size();
-      text +=
-          (i ? "  " : "") + (number ? PadLeft(line[i], widths[i]) : PadRight(line[i], widths[i]));
-    }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    out += text + "\n";
-  }
-  return out;
-}
-
-std::string RenderCsv(const Table& table) {
-  std::string out(kUtf8Bom);
-  for (const auto& line : table) out += CsvLine(line);
-  return out;
-}
-
 // Text and CSV list a group, its items and their grades one per line.
-Table FlattenSummary(const std::vector<SummaryRow>& rows, const char* scope_title) {
-  Table table = {{"行", scope_title, "构件类别", "构件", "砼标号", "工程量(m3)"}};
+FlatTable FlattenSummary(const std::vector<SummaryRow>& rows, const char* scope_title) {
+  FlatTable table = {{"行", scope_title, "构件类别", "构件", "砼标号", "工程量(m3)"}};
   for (const SummaryRow& row : rows) {
     if (row.entries->empty()) table.push_back({row.name, row.scope, "", "", "", ""});
     for (const SWLReportEntryInfo& group : *row.entries) {
@@ -134,20 +106,20 @@ std::string RenderSummary(const PhysicalView& view, const std::vector<SummaryRow
     std::fputs("\n", stdout);
     return "";
   }
-  const Table table = FlattenSummary(rows, scope_title);
-  if (format == Format::kCsv) return RenderCsv(table);
-  return RenderText(std::string(view.name), table);
+  const FlatTable table = FlattenSummary(rows, scope_title);
+  if (format == Format::kCsv) return RenderFlatCsv(table);
+  return RenderFlatText(std::string(view.name), table);
 }
 
 std::string RenderDecoration(const PhysicalView& view, const CArray<SWLReportDecSmallInfo>& rows,
                              Format format) {
-  Table table = {{"类别", "楼层", "做法", "房间", "工程量(m2)"}};
+  FlatTable table = {{"类别", "楼层", "做法", "房间", "工程量(m2)"}};
   for (const SWLReportDecSmallInfo& row : rows) {
     table.push_back(
         {U8(row.kind), U8(row.floor), U8(row.attribute), U8(row.room), U8(row.quantity)});
   }
-  if (format == Format::kCsv) return RenderCsv(table);
-  if (format == Format::kText) return RenderText(std::string(view.name), table);
+  if (format == Format::kCsv) return RenderFlatCsv(table);
+  if (format == Format::kText) return RenderFlatText(std::string(view.name), table);
   JsonWriter json(stdout, true);
   json.BeginObject();
   json.Field("view", view.stem);

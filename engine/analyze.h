@@ -128,6 +128,9 @@ class CAnalyze : public CObject {
   void WriteRoomRows(int code, std::wstring_view name, const RowFilter& filter, bool records,
                      CStringArray& rows);
   void StreamRooms(int code, std::wstring_view name, const RowFilter& filter, CStringArray& out);
+  // Codes 14 and 15 in the new-style stream: the component table's category
+  // lines and rows.
+  void StreamComponentTable(int code, std::wstring_view category, CStringArray& out);
   // Intake of the building-area table from the calculation database, and the
   // hand-over of its floor areas to the cloud-index data.
   void BuildBuildingArea();

@@ -193,9 +193,30 @@ bool CAnalyze::AreaNewItemData(int code, std::wstring_view name, CStringArray& r
     case 7:
       StreamRooms(code, name, RowFilter{partition_, nullptr}, rows);
       return true;
+    case 14:
+    case 15:
+      StreamComponentTable(code, name, rows);
+      return true;
     default:
       return false;
   }
+}
+
+void CAnalyze::StreamComponentTable(int code, std::wstring_view category, CStringArray& out) {
+  ComponentTable& table = areas_.component_table;
+  // A project whose report directory has no component table file fills the
+  // table from the component summary of the side asked for.
+  if (table.groups().empty()) {
+    if (tables_.component_summary().empty()) {
+      if (code == 14) {
+        tables_.BuildComponentSummaryFromBills();
+      } else {
+        tables_.BuildComponentSummaryFromQuotas();
+      }
+    }
+    table.AddSummary(tables_.component_summary());
+  }
+  table.Stream(category, out);
 }
 
 bool CAnalyze::AreaDataByCondition(int code, CStringArray& a, CStringArray& b, CStringArray& c) {

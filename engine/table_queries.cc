@@ -141,6 +141,9 @@ void ReportTables::WriteRows(int code, std::wstring_view name, const RowOptions&
 
 bool ReportTables::GetNewItemData(int code, std::wstring_view name, const QueryState& state,
                                   CStringArray& rows) {
+  // The new-style component rows count each drawing once: the engine answers
+  // them from its component table.
+  if (code == 14) return false;
   StreamOptions options;
   options.filter = RowFilter{state.partition, nullptr};
   options.merge = MergeFor(code, state);
@@ -209,14 +212,7 @@ bool ReportTables::Stream(int code, const ChapterChoice& choice, const StreamOpt
                                   choice.name, options);
       return true;
     case 14:
-    case 15:
-      if (component_summary_.empty()) {
-        if (code == 14) {
-          BuildComponentSummaryFromBills();
-        } else {
-          BuildComponentSummaryFromQuotas();
-        }
-      }
+      if (component_summary_.empty()) BuildComponentSummaryFromBills();
       StreamComponentSummary(out, component_summary_, component_summary_index_, choice.name,
                              selection);
       return true;

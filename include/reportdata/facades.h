@@ -72,11 +72,15 @@ class REPORTDATA_API CInterQingDan {
   // Handle triples of a layout A row; the floor comes from cell 2.
   static void GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
                          CStringArray& out, CStringArray& unused);
-  // Component summary built from the bill summary (code 14), filled on first use.
-  // Layout B: "#ZhangFlag#" category; "#FloorFlag#" floor, instances; "#MemFlag#"
-  // component, type text, instances, handles.
+  // The component table (each drawing counted once), appended to `rows`: per
+  // category ("" for all) "#ZhangFlag#" category; "#FloorFlag#" floor, pieces,
+  // "%d×%d" or ""; "#RecordFlag#" component, pieces × storeys, type text,
+  // "%d×%d" or "".
   static void GetGJHZ(CString name, CStringArray& rows);
-  // Code 14 stream narrowed by floors and component names, appended to `rows`.
+  // The component summary built from the bill summary (code 14), narrowed by
+  // floors and component names, appended to `rows`: "#ZhangFlag#" category;
+  // "#FloorFlag#" floor, instances; "#MemFlag#" component, type text,
+  // instances, handles.
   static void GetGJHZ(CStringArray& floors, CStringArray& components, CStringArray& rows);
   // Category names of the component summary (code 14); cleared first.
   static void GetMemTreeItem(CStringArray& items);
@@ -336,8 +340,8 @@ class REPORTDATA_API DeTable1 {
   // Handle triples of a layout A row; the floor comes from cell 2.
   static void GetHandles(CStringArray& rowCells, CString& handles, CString& floor,
                          CStringArray& out, CStringArray& unused);
-  // Component summary built from the quota summary (code 15), layout B as
-  // CInterQingDan::GetGJHZ; filled on first use.
+  // The component table, as CInterQingDan::GetGJHZ; a report directory
+  // without a component table file fills it from the quota summary.
   static void GetGJHZ(CString name, CStringArray& rows);
   // The code 14 condition stream, as CInterQingDan::GetGJHZ with three arrays.
   static void GetGJHZ(CStringArray& floors, CStringArray& components, CStringArray& rows);

@@ -83,6 +83,7 @@ std::vector<std::wstring> Answers() {
   for (const std::wstring& floor : room_floors) RoomTable2::GetItemData(floor, out), take();
   RoomTable2::GetItemData(floors, names, out), take();
   RoomTable2::GetNewItemData(CString(), out), take();
+  DeTable1::GetGJHZ(CString(), out), take();
   return all;
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 std::vector<std::wstring> Stream(const ComponentTable& table) {
   CStringArray out;
-  table.StreamGroup(table.groups().at(0), out);
+  table.Stream(L"", out);
   return std::vector<std::wstring>(out.begin(), out.end());
 }
 
@@ -27,9 +27,10 @@ TEST(ComponentTable, CountsEachHandleOnceAndShowsStoreys) {
   walls.floors = {range};
   table.AddSummary({walls});
   EXPECT_EQ(table.groups()[0].order, 3);
-  EXPECT_EQ(Stream(table), (std::vector<std::wstring>{
-                               L"#FloorFlag#", L"2,4", L"3", L"3×3", L"#RecordFlag#", L"Q1", L"6",
-                               L"直形墙", L"2×3", L"#RecordFlag#", L"Q2", L"3", L"", L"1×3"}));
+  EXPECT_EQ(Stream(table),
+            (std::vector<std::wstring>{L"#ZhangFlag#", L"墙", L"#FloorFlag#", L"2,4", L"3", L"3×3",
+                                       L"#RecordFlag#", L"Q1", L"6", L"直形墙", L"2×3",
+                                       L"#RecordFlag#", L"Q2", L"3", L"", L"1×3"}));
 
   testing::TempDir dir;
   WriteComponentTable(dir.wpath(), table);

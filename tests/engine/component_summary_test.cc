@@ -1,6 +1,7 @@
-// Component summary (codes 14 and 15).
+// Component summary (codes 14 and 15) and the component table rows built from it.
 #include <gtest/gtest.h>
 
+#include "areas/component_table.h"
 #include "support/table_fixture.h"
 
 namespace reportdata::testing {
@@ -13,6 +14,15 @@ class ComponentSummaryTest : public TableFixture {
     services.director->dictionary.names[L"Z\\KZ"] = L"柱\\框架柱";
     services.templates->templ.orders[L"柱"] = 1;
     services.templates->templ.orders[L"墙"] = 2;
+  }
+
+  // The component table's rows of the summary built last.
+  std::vector<std::wstring> TableStream() {
+    ComponentTable table;
+    table.AddSummary(tables.component_summary());
+    CStringArray out;
+    table.Stream(L"", out);
+    return Texts(out);
   }
 };
 
@@ -40,15 +50,39 @@ TEST_F(ComponentSummaryTest, CountsInstancesByCategoryAndFloor) {
   // Groups in the templates' order; a kind the dictionary does not know
   // falls in a group without name.
   EXPECT_EQ(TreeItems(14), (std::vector<std::wstring>{L"柱", L"墙", L""}));
-  EXPECT_EQ(
-      Stream(14),
-      (std::vector<std::wstring>{
-          L"#ZhangFlag#", L"柱",        L"#FloorFlag#", L"2层",       L"1",           L"#MemFlag#",
-          L"Z1",          L"",          L"1",           L"$hz",       L"#ZhangFlag#", L"墙",
-          L"#FloorFlag#", L"1层",       L"2",           L"#MemFlag#", L"Q1",          L"240",
-          L"2",           L"$$h1$$h2",  L"#ZhangFlag#", L"",          L"#FloorFlag#", L"1层",
-          L"1",           L"#MemFlag#", L"X1",          L"",          L"1",           L"$hx"}));
-  EXPECT_EQ(Stream(14, L"柱").size(), 10u);
+  EXPECT_EQ(TableStream(), (std::vector<std::wstring>{L"#ZhangFlag#",
+                                                      L"柱",
+                                                      L"#FloorFlag#",
+                                                      L"2",
+                                                      L"1",
+                                                      L"",
+                                                      L"#RecordFlag#",
+                                                      L"Z1",
+                                                      L"1",
+                                                      L"",
+                                                      L"",
+                                                      L"#ZhangFlag#",
+                                                      L"墙",
+                                                      L"#FloorFlag#",
+                                                      L"1",
+                                                      L"2",
+                                                      L"",
+                                                      L"#RecordFlag#",
+                                                      L"Q1",
+                                                      L"2",
+                                                      L"240",
+                                                      L"",
+                                                      L"#ZhangFlag#",
+                                                      L"",
+                                                      L"#FloorFlag#",
+                                                      L"1",
+                                                      L"1",
+                                                      L"",
+                                                      L"#RecordFlag#",
+                                                      L"X1",
+                                                      L"1",
+                                                      L"",
+                                                      L""}));
   CStringArray floors = Array({L"1"});
   CStringArray names = Array({L"Q1"});
   CStringArray out;
@@ -58,15 +92,16 @@ TEST_F(ComponentSummaryTest, CountsInstancesByCategoryAndFloor) {
                                        L"#MemFlag#", L"Q1", L"240", L"2", L"$$h1$$h2"}));
 }
 
-TEST_F(ComponentSummaryTest, FillsItselfWhenEmpty) {
+TEST_F(ComponentSummaryTest, QuotaSideCountsEachDrawingOnce) {
   Rec column{
       .floor = L"2", .component = L"Z1", .type_path = L"Z\\KZ", .quantity = L"1", .handle = L"hz"};
   tables.AddQuotaRecord(column.Quota(L"A5-1", L"浇筑"));
   tables.AddQuotaRecord(column.Quota(L"A5-2", L"模板"));
-  // Code 15 fills from the quota summary: one entry per quota item.
-  EXPECT_EQ(Stream(15), (std::vector<std::wstring>{L"#ZhangFlag#", L"柱", L"#FloorFlag#", L"2层",
-                                                   L"2", L"#MemFlag#", L"Z1", L"", L"1", L"$hz",
-                                                   L"#MemFlag#", L"Z1", L"", L"1", L"$hz"}));
+  // The quota summary keeps one entry per quota item; the component table
+  // counts the column once by its drawing.
+  tables.BuildComponentSummaryFromQuotas();
+  EXPECT_EQ(tables.component_summary().at(0).floors.at(0).records.size(), 2u);
+  EXPECT_EQ(TableStream().at(4), L"1");
   tables.ClearComponentSummary();
   EXPECT_TRUE(TreeItems(14).empty());  // no bill records
   AddEntry(column.Bill(L"010502001001", L"矩形柱"));

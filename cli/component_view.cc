@@ -1,0 +1,107 @@
+#include "cli/component_view.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "cli/flat_table.h"
+#include "cli/input_error.h"
+#include "cli/json_writer.h"
+#include "platform/text.h"
+#include "reportdata/facades.h"
+
+namespace reportdata::cli {
+namespace {
+
+// One line of the component rows: a floor line (empty name) or a component.
+struct ComponentLine {
+  std::string category;
+  std::string floor;
+  std::string name;
+  std::string pieces;
+  std::string type;
+  std::string storeys;  // "%d×%d" when the floor stands for several storeys
+};
+
+// Folds the flagged stream: "#ZhangFlag#" category; "#FloorFlag#" floor,
+// pieces, storeys; "#RecordFlag#" name, pieces, type, storeys.
+std::vector<ComponentLine> FoldStream(const CStringArray& stream) {
+  std::vector<ComponentLine> lines;
+  std::string category;
+  std::string floor;
+  const INT_PTR size = stream.GetSize();
+  auto cell = [&](INT_PTR i) { return i < size ? ToUtf8(stream[i].str()) : std::string(); };
+  for (INT_PTR i = 0; i < size; ++i) {
+    const std::wstring_view flag = stream[i].str();
+    if (flag == L"#ZhangFlag#") {
+      category = cell(++i);
+    } else if (flag == L"#FloorFlag#") {
+      floor = cell(i + 1);
+      lines.push_back({category, floor, "", cell(i + 2), "", cell(i + 3)});
+      i += 3;
+    } else if (flag == L"#RecordFlag#") {
+      lines.push_back({category, floor, cell(i + 1), cell(i + 2), cell(i + 3), cell(i + 4)});
+      i += 4;
+    }
+  }
+  return lines;
+}
+
+void PrintJson(const std::vector<ComponentLine>& lines) {
+  JsonWriter json(stdout, true);
+  json.BeginObject();
+  json.Field("view", "CompTable");
+  json.Key("rows");
+  json.BeginArray();
+  for (const ComponentLine& line : lines) {
+    json.BeginObject(true);
+    json.Field("category", line.category);
+    json.Field("floor", line.floor);
+    json.Field("component", line.name);
+    json.Field("type", line.type);
+    json.Field("storeys", line.storeys);
+    json.Key("pieces");
+    json.Number(line.pieces);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  json.Flush();
+  std::fputs("\n", stdout);
+}
+
+}  // namespace
+
+bool IsComponentView(std::string_view name) { return name == "构件表" || name == "CompTable"; }
+
+std::string ShowComponentTable(const ProjectDir& dir, bool bill_side, const std::string& category,
+                               Format format) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(dir.ReportFile("CompTable.xml"), error)) {
+    throw InputError("no component table in " + dir.report.string() +
+                     ": CompTable.xml is missing (run `reportdata build` first)");
+  }
+  CReportComMethod::ReleaseAll();
+  CStringArray stream;
+  const CString wanted(FromUtf8(category));
+  if (bill_side) {
+    CInterQingDan::InitDataFromXml(dir.ReportArgument());
+    CInterQingDan::GetGJHZ(wanted, stream);
+  } else {
+    DeTable1::InitialTableFromXml(dir.ReportArgument());
+    DeTable1::GetGJHZ(wanted, stream);
+  }
+  const std::vector<ComponentLine> lines = FoldStream(stream);
+  if (format == Format::kJson) {
+    PrintJson(lines);
+    return "";
+  }
+  FlatTable table = {{"构件类别", "楼层", "构件", "规格", "计算式", "数量"}};
+  for (const ComponentLine& line : lines) {
+    table.push_back({line.category, line.floor, line.name, line.type, line.storeys, line.pieces});
+  }
+  if (format == Format::kCsv) return RenderFlatCsv(table);
+  return RenderFlatText("构件表", table);
+}
+
+}  // namespace reportdata::cli

@@ -1,0 +1,23 @@
+// Flat tables of the tool's views that are not tree grids (the physical
+// quantities, the component table): a header line and its rows, printed as
+// aligned text or as CSV.
+#ifndef CLI_FLAT_TABLE_H_
+#define CLI_FLAT_TABLE_H_
+
+#include <string>
+#include <vector>
+
+namespace reportdata::cli {
+
+using FlatTable = std::vector<std::vector<std::string>>;  // header first
+
+// The title with the row count, a blank line, then the lines with columns
+// aligned by display width; the last column, a quantity, to the right.
+std::string RenderFlatText(const std::string& title, const FlatTable& table);
+
+// Excel-ready CSV: the UTF-8 byte order mark, then one line per row.
+std::string RenderFlatCsv(const FlatTable& table);
+
+}  // namespace reportdata::cli
+
+#endif  // CLI_FLAT_TABLE_H_

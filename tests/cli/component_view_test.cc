@@ -1,0 +1,46 @@
+// The component table view of `reportdata show` on the shipped sample.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "tool_runner.h"
+
+namespace reportdata::testing {
+namespace {
+
+TEST(ComponentViewTest, CountsEachDrawingOnceWithItsStoreys) {
+  TempDir work;
+  const std::string project = work.File("project");
+  EXPECT_EQ(RunTool({"show", project, "构件表"}).status, 1);  // no project yet
+  ASSERT_EQ(
+      RunTool({"import", std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json",
+               project})
+          .status,
+      0);
+  EXPECT_EQ(RunTool({"show", project, "构件表"}).status, 1);  // not built
+  ASSERT_EQ(RunTool({"build", project}).status, 0);
+
+  for (const char* side : {"bill", "quota"}) {
+    const ToolRun run =
+        RunTool({"show", project, "CompTable", "柱", "--side", side, "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json rows = nlohmann::json::parse(run.out)["rows"];
+    // Two framed columns on each storey of 2,5: 8 pieces, shown as 2×4,
+    // although each column carries several bill and quota items.
+    bool found = false;
+    for (const nlohmann::json& row : rows) {
+      EXPECT_EQ(row["category"], "柱");
+      if (row["floor"] == "2,5" && row["component"] == "KZ3") {
+        EXPECT_EQ(row["pieces"], 8) << side;
+        EXPECT_EQ(row["storeys"], "2×4") << side;
+        found = true;
+      }
+    }
+    EXPECT_TRUE(found) << side;
+  }
+  const ToolRun csv = RunTool({"show", project, "构件表", "--format", "csv"});
+  EXPECT_NE(csv.out.find("\r\n墙,\"2,5\",TQ1,砌块墙,2×4,8\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace reportdata::testing
