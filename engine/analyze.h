@@ -26,6 +26,9 @@
 
 namespace reportdata {
 
+struct BillInput;
+class StoredResults;
+
 class CAnalyze : public CObject {
  public:
   CAnalyze();
@@ -155,9 +158,13 @@ class CAnalyze : public CObject {
   SNYRAGetResultParam BillResultParam() const;
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
-  // progress shows how many records are filed.
-  void BuildBillTables(const SNYRAQdDeClassResultInfo& result,
-                       const SNYRAQdDeClassResultInfo& other_items, NyProInterface& progress);
+  // Files the records of input as they come; progress shows how many are
+  // filed. False when a read of input failed.
+  bool BuildBillTables(BillInput& input, NyProInterface& progress);
+  // The bill build from the stored results, filed while their rows are
+  // read; on failure the partitions are old_partitions again.
+  void FileStoredBillResults(StoredResults& stored, const std::set<std::wstring>& old_partitions,
+                             NyProInterface& progress);
   // Hands a bill record that enters the bill summary to the index analysis
   // and the cloud-index data.
   void AddBillToCloudData(const TJQd& bill);

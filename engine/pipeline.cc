@@ -3,6 +3,7 @@
 // project's calculation results and files every record into the engine's
 // trees, in the order the host's reports rely on.
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <unordered_set>
 
@@ -10,8 +11,23 @@
 #include "engine/project_settings.h"
 #include "model/floor_text.h"
 #include "platform/message_box.h"
+#include "services/stored_results.h"
 
 namespace reportdata {
+
+// The records of a bill build: the project's partitions and floors, then
+// the classified entries, the loose quota records and the other items, each
+// step handing its records to the filing one at a time; a step is false when
+// its read failed.
+struct BillInput {
+  std::set<CString> partitions;
+  std::vector<CString> floors;
+  size_t entries = 0;  // classified entries, for the progress count
+  std::function<bool(const EntryVisitor&)> each_entry;
+  std::function<bool(const RecordVisitor&)> each_loose_quota;
+  std::function<bool(const EntryVisitor&)> each_other_item;
+};
+
 namespace {
 
 bool IsFacade(const TJQd& record) { return IsFacadeTypePath(record.typePath.str()); }
@@ -56,6 +72,27 @@ class EndReadOnExit {
  private:
   IDMDatabase& database_;
 };
+
+// Hands out the answers of the calculation-result service, held whole.
+BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultInfo& other_items) {
+  BillInput input;
+  input.partitions = result.partitions;
+  input.floors = result.floors;
+  input.entries = result.items.size();
+  input.each_entry = [&result](const EntryVisitor& file) {
+    for (SNYTJQdDeClassResult& entry : result.items) file(entry);
+    return true;
+  };
+  input.each_loose_quota = [&result](const RecordVisitor& file) {
+    for (TJQd& record : result.looseQuotas) file(record);
+    return true;
+  };
+  input.each_other_item = [&other_items](const EntryVisitor& file) {
+    for (SNYTJQdDeClassResult& entry : other_items.items) file(entry);
+    return true;
+  };
+  return input;
+}
 
 }  // namespace
 
@@ -113,6 +150,10 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
+  if (std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_)) {
+    FileStoredBillResults(*stored, old_partitions, progress);
+    return;
+  }
   SNYRAGetResultParam param = BillResultParam();
   SNYRAQdDeClassResultInfo result;
   const bool read = CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
@@ -126,7 +167,36 @@ void CAnalyze::InitQdData(const CString& report_dir) {
 
   ResetForRebuild();
   ReadIndexSettingsFile();
-  BuildBillTables(result, other_items, progress);
+  BillInput input = HeldBillInput(result, other_items);
+  BuildBillTables(input, progress);
+}
+
+void CAnalyze::FileStoredBillResults(StoredResults& stored,
+                                     const std::set<std::wstring>& old_partitions,
+                                     NyProInterface& progress) {
+  BillInput input;
+  if (!stored.ReadPartitionsAndFloors(input.partitions, input.floors) ||
+      !stored.CountEntries(false, input.entries)) {
+    partitions_ = old_partitions;
+    FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
+    return;
+  }
+  input.each_entry = [&stored](const EntryVisitor& file) { return stored.EachEntry(false, file); };
+  input.each_loose_quota = [&stored](const RecordVisitor& file) {
+    return stored.EachLooseQuota(file);
+  };
+  input.each_other_item = [&stored](const EntryVisitor& file) {
+    return stored.EachEntry(true, file);
+  };
+  ResetForRebuild();
+  ReadIndexSettingsFile();
+  if (BuildBillTables(input, progress)) return;
+  // The tables are filed while the rows are read. The count read every row
+  // of the entries once, so only damage it could not see fails here, half
+  // way: no half-built bill tables are left behind.
+  ResetForRebuild();
+  physical_.Clear();
+  FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
 }
 
 bool CAnalyze::ShowQdListDialog() {
@@ -166,7 +236,8 @@ bool CAnalyze::ShowQdListDialog() {
   progress.SetShowInformation(L"正在重新加载报表数据!");
   ResetForRebuild();
   ReadIndexSettingsFile();
-  BuildBillTables(result, other_items, progress);
+  BillInput input = HeldBillInput(result, other_items);
+  BuildBillTables(input, progress);
   progress.CloseProgressDialog();
   return true;
 }
@@ -185,20 +256,17 @@ void CAnalyze::AddBillToCloudData(const TJQd& bill) {
   cloud_.AddData(tagged);
 }
 
-void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
-                               const SNYRAQdDeClassResultInfo& other_items,
-                               NyProInterface& progress) {
+bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   partitions_.clear();
-  for (const CString& name : result.partitions) partitions_.insert(name.str());
+  for (const CString& name : input.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
-  for (const CString& floor : result.floors) floor_names.Add(floor.str());
+  for (const CString& floor : input.floors) floor_names.Add(floor.str());
   FloorNames decoration_floors;
   physical_.Clear();
 
-  const size_t total = result.items.size();
-  for (size_t i = 0; i < total; ++i) {
-    const SNYTJQdDeClassResult& entry = result.items[i];
-    ShowFilingCount(progress, i + 1, total);
+  size_t done = 0;
+  const bool entries_read = input.each_entry([&](const SNYTJQdDeClassResult& entry) {
+    ShowFilingCount(progress, ++done, input.entries);
     tables_.AddClassifiedEntry(entry);
     if (IsFacade(entry.bill)) {
       decoration_floors.Add(entry.bill.floor.str());
@@ -210,22 +278,24 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
       }
     }
     AddBillToCloudData(entry.bill);
-  }
+  });
+  if (!entries_read) return false;
   physical_.FinishDecoration();
-  for (const TJQd& record : result.looseQuotas) {
-    if (record.kind == L"1") continue;
+  const bool read = input.each_loose_quota([&](const TJQd& record) {
+    if (record.kind == L"1") return;
     if (IsFacade(record)) {
       decoration_floors.Add(record.floor.str());
     } else {
       areas_.rooms.Add(record);
     }
     tables_.AddLooseQuota(record);
-  }
-  // Other items are filed like classified entries, the cloud-index data included.
-  for (const SNYTJQdDeClassResult& entry : other_items.items) {
-    tables_.AddOtherItem(entry);
-    AddBillToCloudData(entry.bill);
-  }
+  }) &&
+                    // Other items are filed like classified entries, the cloud-index data included.
+                    input.each_other_item([&](const SNYTJQdDeClassResult& entry) {
+                      tables_.AddOtherItem(entry);
+                      AddBillToCloudData(entry.bill);
+                    });
+  if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of
   // the result and the decoration floors added before it) stands for it.
@@ -250,6 +320,7 @@ void CAnalyze::BuildBillTables(const SNYRAQdDeClassResultInfo& result,
   areas_.component_table.Clear();
   areas_.component_table.AddSummary(tables_.component_summary());
   physical_.Sort();
+  return true;
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
@@ -273,16 +344,48 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
 
-  SNYRAGetResultParam param;
-  param.billLibKey = L"-1";
-  param.quotaLibKey = quota_key_;
-  param.b2 = true;
-  param.b3 = true;
-  param.b4 = true;
+  // The stored results are filed while their rows are read; a host's
+  // calculation-result service answers with its vectors, held whole.
+  std::set<CString> partitions;
+  std::vector<CString> floors;
+  size_t total = 0;
+  std::function<bool(const RecordVisitor&)> each_quota;
+  std::function<bool(const RecordVisitor&)> each_other_quota;
   SNYRADeResultInfo result;
   SNYRADeResultInfo other_items;
-  if (!CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true) ||
-      !CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items)) {
+  std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
+  bool read = false;
+  if (stored) {
+    read = stored->ReadPartitionsAndFloors(partitions, floors) &&
+           stored->CountQuotaResults(false, total);
+    each_quota = [&stored](const RecordVisitor& file) {
+      return stored->EachQuotaResult(false, file);
+    };
+    each_other_quota = [&stored](const RecordVisitor& file) {
+      return stored->EachQuotaResult(true, file);
+    };
+  } else {
+    SNYRAGetResultParam param;
+    param.billLibKey = L"-1";
+    param.quotaLibKey = quota_key_;
+    param.b2 = true;
+    param.b3 = true;
+    param.b4 = true;
+    read = CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true) &&
+           CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
+    partitions = result.partitions;
+    floors = result.floors;
+    total = result.quotas.size();
+    each_quota = [&result](const RecordVisitor& file) {
+      for (TJQd& record : result.quotas) file(record);
+      return true;
+    };
+    each_other_quota = [&other_items](const RecordVisitor& file) {
+      for (TJQd& record : other_items.quotas) file(record);
+      return true;
+    };
+  }
+  if (!read) {
     partitions_ = old_partitions;
     FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
     return false;
@@ -292,16 +395,15 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   tables_.ClearQuotaSide();
   physical_.ClearQuotaSide();
   ReadIndexSettingsFile();
-  for (const CString& name : result.partitions) partitions_.insert(name.str());
+  for (const CString& name : partitions) partitions_.insert(name.str());
   FloorNames floor_names;
-  for (const CString& floor : result.floors) floor_names.Add(floor.str());
+  for (const CString& floor : floors) floor_names.Add(floor.str());
   BuildDoorWindows();
   areas_.rooms.Clear();
 
-  const size_t total = result.quotas.size();
-  for (size_t i = 0; i < total; ++i) {
-    const TJQd& record = result.quotas[i];
-    ShowFilingCount(progress, i + 1, total);
+  size_t done = 0;
+  const bool quotas_read = each_quota([&](const TJQd& record) {
+    ShowFilingCount(progress, ++done, total);
     tables_.AddQuotaRecord(record);
     areas_.index_analysis.Offer(record);
     if (IsFacade(record)) {
@@ -314,13 +416,20 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
       physical_.Add(record);
       areas_.rooms.Add(record);
     }
-  }
-  physical_.FinishDecoration();
-  for (const TJQd& record : other_items.quotas) {
-    tables_.AddQuotaRecord(record);
-    areas_.index_analysis.Offer(record);
-    floor_names.Add(record.floor.str());
-    cloud_.AddData(record);
+  });
+  if (quotas_read) physical_.FinishDecoration();
+  if (!quotas_read || !each_other_quota([&](const TJQd& record) {
+        tables_.AddQuotaRecord(record);
+        areas_.index_analysis.Offer(record);
+        floor_names.Add(record.floor.str());
+        cloud_.AddData(record);
+      })) {
+    // A read that fails half way leaves no half-built quota tables behind.
+    tables_.ClearQuotaSide();
+    physical_.ClearQuotaSide();
+    areas_.rooms.Clear();
+    FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
+    return false;
   }
 
   // The building area lands on the project's floors, so they are known

@@ -58,8 +58,10 @@ std::wstring FromUtf8(std::string_view text) {
 }
 
 void AssignFromUtf8(std::string_view text, std::wstring& out) {
-  out.clear();
-  out.reserve(text.size());
+  // No text decodes to more wide characters than it has bytes: decode into
+  // a buffer of that size, then cut it to what was decoded.
+  out.resize(text.size());
+  wchar_t* put = out.data();
   size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<uint8_t>(text[i]);
@@ -67,7 +69,7 @@ void AssignFromUtf8(std::string_view text, std::wstring& out) {
     char32_t cp = 0;
     char32_t min_value = 0;
     if (lead < 0x80) {
-      out += static_cast<wchar_t>(lead);
+      *put++ = static_cast<wchar_t>(lead);
       ++i;
       continue;
     } else if (lead >= 0xC2 && lead <= 0xDF) {
@@ -86,13 +88,14 @@ void AssignFromUtf8(std::string_view text, std::wstring& out) {
     valid =
         valid && cp >= min_value && cp <= 0x10FFFF && !IsHighSurrogate(cp) && !IsLowSurrogate(cp);
     if (valid) {
-      out += static_cast<wchar_t>(cp);
+      *put++ = static_cast<wchar_t>(cp);
       i += length;
     } else {
-      out += static_cast<wchar_t>(kReplacement);
+      *put++ = static_cast<wchar_t>(kReplacement);
       ++i;
     }
   }
+  out.resize(static_cast<size_t>(put - out.data()));
 }
 
 }  // namespace reportdata

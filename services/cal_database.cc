@@ -1,6 +1,7 @@
 #include "services/cal_database.h"
 
 #include <string>
+#include <utility>
 
 #include "platform/text.h"
 #include "services/record_row.h"
@@ -87,54 +88,128 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
   return rows.Done();
 }
 
-bool CalDatabase::ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassResult>& out) {
-  const std::string count_sql =
-      std::string("SELECT count(*) FROM ") + RecordTableName(table) + " WHERE role = 0";
-  out.reserve(out.size() + static_cast<std::size_t>(db_->QueryInt(count_sql.c_str(), 0)));
+bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
   SqliteStatement rows = db_->Prepare(SelectRecords(table, true));
   if (!rows.Ok()) return false;
+  SNYTJQdDeClassResult entry;
+  bool started = false;
+  // The quota records of the entry being read; those beyond it are kept
+  // from an earlier entry and refilled by its next quota rows.
+  std::size_t quotas = 0;
+  const auto hand_over = [&] {
+    entry.quotas.resize(quotas);
+    file(entry);
+  };
   while (rows.Step()) {
     if (rows.Int(0) == kRoleBill) {
-      ReadRecordRow(rows, 1, out.emplace_back().bill);
-    } else if (!out.empty()) {
-      ReadRecordRow(rows, 1, out.back().quotas.emplace_back());
+      if (started) hand_over();
+      started = true;
+      quotas = 0;
+      ReadRecordRow(rows, 1, entry.bill);
+    } else if (started) {
+      if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
+      ReadRecordRow(rows, 1, entry.quotas[quotas++]);
     }
+  }
+  if (!rows.Done()) return false;
+  if (started) hand_over();
+  return true;
+}
+
+bool CalDatabase::EachRecord(RecordTable table, const RecordVisitor& file) {
+  SqliteStatement rows = db_->Prepare(SelectRecords(table, false));
+  if (!rows.Ok()) return false;
+  TJQd record;
+  while (rows.Step()) {
+    ReadRecordRow(rows, 0, record);
+    file(record);
   }
   return rows.Done();
 }
 
-bool CalDatabase::ReadRecords(RecordTable table, std::vector<TJQd>& out) {
-  const std::string count_sql = std::string("SELECT count(*) FROM ") + RecordTableName(table);
-  const long long count = db_->QueryInt(count_sql.c_str(), 0);
-  out.reserve(out.size() + static_cast<std::size_t>(count));
-  SqliteStatement rows = db_->Prepare(SelectRecords(table, false));
-  if (!rows.Ok()) return false;
-  while (rows.Step()) ReadRecordRow(rows, 0, out.emplace_back());
-  return rows.Done();
-}
-
-bool CalDatabase::ReadQuotaRowsOfClassified(RecordTable table, std::vector<TJQd>& out) {
+bool CalDatabase::EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file) {
   std::string sql = std::string("SELECT ") + kRecordColumns + " FROM " + RecordTableName(table) +
                     " WHERE role = 1 ORDER BY rowid";
   SqliteStatement rows = db_->Prepare(sql);
   if (!rows.Ok()) return false;
-  while (rows.Step()) ReadRecordRow(rows, 0, out.emplace_back());
+  TJQd record;
+  while (rows.Step()) {
+    ReadRecordRow(rows, 0, record);
+    file(record);
+  }
   return rows.Done();
 }
 
-bool CalDatabase::ReadQuotaResults(std::vector<TJQd>& out) {
-  if (Meta(kMetaQuotaResults) == kSourceClassified) {
-    return ReadQuotaRowsOfClassified(RecordTable::kClassified, out) &&
-           ReadRecords(RecordTable::kLooseQuota, out);
+bool CalDatabase::EachQuotaResult(bool other_items, const RecordVisitor& file) {
+  if (other_items) {
+    if (Meta(kMetaOtherQuotaResults) == kSourceOtherItems) {
+      return EachQuotaRowOfClassified(RecordTable::kOtherItem, file);
+    }
+    return EachRecord(RecordTable::kOtherQuotaResult, file);
   }
-  return ReadRecords(RecordTable::kQuotaResult, out);
+  if (Meta(kMetaQuotaResults) == kSourceClassified) {
+    return EachQuotaRowOfClassified(RecordTable::kClassified, file) &&
+           EachRecord(RecordTable::kLooseQuota, file);
+  }
+  return EachRecord(RecordTable::kQuotaResult, file);
+}
+
+bool CalDatabase::Count(const std::string& sql, std::size_t& count) {
+  const long long rows = db_->QueryInt(sql.c_str(), -1);
+  if (rows < 0) return false;
+  count = static_cast<std::size_t>(rows);
+  return true;
+}
+
+bool CalDatabase::CountEntries(RecordTable table, std::size_t& count) {
+  const std::string from = std::string("SELECT count(*) FROM ") + RecordTableName(table);
+  const bool classified = table == RecordTable::kClassified || table == RecordTable::kOtherItem;
+  return Count(classified ? from + " WHERE role = 0" : from, count);
+}
+
+bool CalDatabase::CountQuotaResults(bool other_items, std::size_t& count) {
+  const auto rows_of_classified = [&](RecordTable table, std::size_t& rows) {
+    return Count(std::string("SELECT count(*) FROM ") + RecordTableName(table) + " WHERE role = 1",
+                 rows);
+  };
+  if (other_items) {
+    return Meta(kMetaOtherQuotaResults) == kSourceOtherItems
+               ? rows_of_classified(RecordTable::kOtherItem, count)
+               : CountEntries(RecordTable::kOtherQuotaResult, count);
+  }
+  if (Meta(kMetaQuotaResults) == kSourceClassified) {
+    std::size_t loose = 0;
+    if (!rows_of_classified(RecordTable::kClassified, count) ||
+        !CountEntries(RecordTable::kLooseQuota, loose)) {
+      return false;
+    }
+    count += loose;
+    return true;
+  }
+  return CountEntries(RecordTable::kQuotaResult, count);
+}
+
+bool CalDatabase::ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassResult>& out) {
+  std::size_t count = 0;
+  if (!CountEntries(table, count)) return false;
+  out.reserve(out.size() + count);
+  return EachClassified(table,
+                        [&](SNYTJQdDeClassResult& entry) { out.push_back(std::move(entry)); });
+}
+
+bool CalDatabase::ReadRecords(RecordTable table, std::vector<TJQd>& out) {
+  std::size_t count = 0;
+  if (!CountEntries(table, count)) return false;
+  out.reserve(out.size() + count);
+  return EachRecord(table, [&](TJQd& record) { out.push_back(std::move(record)); });
+}
+
+bool CalDatabase::ReadQuotaResults(std::vector<TJQd>& out) {
+  return EachQuotaResult(false, [&](TJQd& record) { out.push_back(std::move(record)); });
 }
 
 bool CalDatabase::ReadOtherQuotaResults(std::vector<TJQd>& out) {
-  if (Meta(kMetaOtherQuotaResults) == kSourceOtherItems) {
-    return ReadQuotaRowsOfClassified(RecordTable::kOtherItem, out);
-  }
-  return ReadRecords(RecordTable::kOtherQuotaResult, out);
+  return EachQuotaResult(true, [&](TJQd& record) { out.push_back(std::move(record)); });
 }
 
 bool CalDatabase::ReadPartitions(std::set<CString>& out) {

@@ -16,6 +16,7 @@
 #include "reportdata/services.h"
 #include "services/cal_schema.h"
 #include "services/sqlite_db.h"
+#include "services/stored_results.h"
 
 namespace reportdata {
 
@@ -50,6 +51,17 @@ class CalDatabase : public IDMDatabase {
   // The other-items quota results: stored, or the quota records of the
   // other items.
   bool ReadOtherQuotaResults(std::vector<TJQd>& out);
+
+  // The same results handed to file as the rows are stepped: an entry once
+  // its quota rows are read too. One object is refilled for every row.
+  bool EachClassified(RecordTable table, const EntryVisitor& file);
+  bool EachRecord(RecordTable table, const RecordVisitor& file);
+  bool EachQuotaResult(bool other_items, const RecordVisitor& file);
+  // The number of entries of a classified table, of records of any other.
+  // Counting reads every row of the table once, so a damaged page is found
+  // before a build begins to file; false then.
+  bool CountEntries(RecordTable table, std::size_t& count);
+  bool CountQuotaResults(bool other_items, std::size_t& count);
   bool ReadPartitions(std::set<CString>& out);
   bool ReadFloors(std::vector<CString>& out);
 
@@ -66,7 +78,8 @@ class CalDatabase : public IDMDatabase {
 
  private:
   explicit CalDatabase(std::unique_ptr<SqliteDb> db) : db_(std::move(db)) {}
-  bool ReadQuotaRowsOfClassified(RecordTable table, std::vector<TJQd>& out);
+  bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);
+  bool Count(const std::string& sql, std::size_t& count);
   std::string Meta(const char* key);
   bool LoadCompIndex();
 

@@ -24,17 +24,25 @@ namespace {
 
 // Takes the text up to the next unescaped separator off the front of rest.
 std::string_view NextPart(std::string_view& rest, char separator) {
-  std::size_t i = 0;
-  while (i < rest.size() && rest[i] != separator) i += rest[i] == kPackEscape ? 2 : 1;
-  if (i > rest.size()) i = rest.size();
+  const std::size_t found = rest.find(separator);
+  std::size_t i = found == std::string_view::npos ? rest.size() : found;
+  // Only a text with an escape before the separator needs the walk that
+  // skips escaped bytes.
+  if (std::memchr(rest.data(), kPackEscape, i) != nullptr) {
+    i = 0;
+    while (i < rest.size() && rest[i] != separator) i += rest[i] == kPackEscape ? 2 : 1;
+    if (i > rest.size()) i = rest.size();
+  }
   const std::string_view part = rest.substr(0, i);
   rest.remove_prefix(i < rest.size() ? i + 1 : i);
   return part;
 }
 
-CString Unescaped(std::string_view text) {
+// Decodes text, its escapes taken out, into out, keeping out's buffer.
+void AssignUnescaped(std::string_view text, CString& out) {
   if (std::memchr(text.data(), kPackEscape, text.size()) == nullptr) {
-    return CString(FromUtf8(text));
+    AssignFromUtf8(text, out.str());
+    return;
   }
   std::string plain;
   plain.reserve(text.size());
@@ -42,7 +50,15 @@ CString Unescaped(std::string_view text) {
     if (text[i] == kPackEscape && i + 1 < text.size()) ++i;
     plain += text[i];
   }
-  return CString(FromUtf8(plain));
+  AssignFromUtf8(plain, out.str());
+}
+
+// The next entry of a list being refilled: the one already there when the
+// list held more before, so that a record read again keeps its buffers.
+template <typename Entry>
+Entry& NextEntry(std::vector<Entry>& list, std::size_t& used) {
+  if (used == list.size()) list.emplace_back();
+  return list[used++];
 }
 
 double Number(std::string_view text) {
@@ -54,34 +70,40 @@ double Number(std::string_view text) {
 }  // namespace
 
 void UnpackPartitions(std::string_view packed, std::vector<SNYTJFenQuInfo>& out) {
+  std::size_t used = 0;
   while (!packed.empty()) {
     std::string_view entry = NextPart(packed, kPackEntry);
-    SNYTJFenQuInfo& partition = out.emplace_back();
-    partition.name = Unescaped(NextPart(entry, kPackField));
-    partition.formula = Unescaped(NextPart(entry, kPackField));
+    SNYTJFenQuInfo& partition = NextEntry(out, used);
+    AssignUnescaped(NextPart(entry, kPackField), partition.name);
+    AssignUnescaped(NextPart(entry, kPackField), partition.formula);
     partition.quantity = Number(NextPart(entry, kPackField));
   }
+  out.resize(used);
 }
 
 void UnpackCategories(std::string_view packed, std::vector<SNYTJFenLeiVarDescInfo>& out) {
+  std::size_t used = 0;
   while (!packed.empty()) {
     std::string_view entry = NextPart(packed, kPackEntry);
-    SNYTJFenLeiVarDescInfo& category = out.emplace_back();
-    category.var = Unescaped(NextPart(entry, kPackField));
-    category.name = Unescaped(NextPart(entry, kPackField));
-    category.value = Unescaped(NextPart(entry, kPackField));
+    SNYTJFenLeiVarDescInfo& category = NextEntry(out, used);
+    AssignUnescaped(NextPart(entry, kPackField), category.var);
+    AssignUnescaped(NextPart(entry, kPackField), category.name);
+    AssignUnescaped(NextPart(entry, kPackField), category.value);
   }
+  out.resize(used);
 }
 
 void UnpackQuotaFeatures(std::string_view packed, std::vector<SNYTJReportDEFeature>& out) {
+  std::size_t used = 0;
   while (!packed.empty()) {
     std::string_view fields = NextPart(packed, kPackFeature);
-    SNYTJReportDEFeature& feature = out.emplace_back();
-    feature.code = Unescaped(NextPart(fields, kPackFeatureField));
-    feature.name = Unescaped(NextPart(fields, kPackFeatureField));
-    feature.unit = Unescaped(NextPart(fields, kPackFeatureField));
+    SNYTJReportDEFeature& feature = NextEntry(out, used);
+    AssignUnescaped(NextPart(fields, kPackFeatureField), feature.code);
+    AssignUnescaped(NextPart(fields, kPackFeatureField), feature.name);
+    AssignUnescaped(NextPart(fields, kPackFeatureField), feature.unit);
     UnpackCategories(NextPart(fields, kPackFeatureField), feature.categories);
   }
+  out.resize(used);
 }
 
 }  // namespace reportdata

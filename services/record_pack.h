@@ -44,7 +44,7 @@ class PackWriter {
   std::string out_;
 };
 
-// Appends the decoded lists to out (which the caller normally passes empty).
+// Replaces out with the decoded list.
 // Malformed packing yields what could be read; it never fails.
 void UnpackPartitions(std::string_view packed, std::vector<SNYTJFenQuInfo>& out);
 void UnpackCategories(std::string_view packed, std::vector<SNYTJFenLeiVarDescInfo>& out);

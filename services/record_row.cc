@@ -8,10 +8,14 @@ namespace {
 
 // Decodes through `scratch` so that the field gets a string of its exact
 // length: a UTF-8 length reserved as wide characters is up to four times too
-// much, and short Chinese names fit the string's own buffer.
+// much, and short Chinese names fit the string's own buffer. A record read
+// again for the next row keeps its buffers.
 void ReadText(const SqliteStatement& row, int column, std::wstring& scratch, CString& out) {
   const std::string_view text = row.Text(column);
-  if (text.empty()) return;
+  if (text.empty()) {
+    out.str().clear();
+    return;
+  }
   AssignFromUtf8(text, scratch);
   out.str().assign(scratch);
 }

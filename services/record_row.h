@@ -8,7 +8,8 @@
 
 namespace reportdata {
 
-// Fills record from the row's columns first .. first + kRecordColumnCount - 1.
+// Fills record from the row's columns first .. first + kRecordColumnCount - 1,
+// replacing what it held.
 void ReadRecordRow(const SqliteStatement& row, int first, TJQd& record);
 
 }  // namespace reportdata

@@ -17,6 +17,7 @@ class Slot {
   explicit Slot(Factory make) : make_(make) {}
 
   std::shared_ptr<Service> Current() { return installed_ ? installed_ : Builtin(); }
+  bool installed() const { return installed_ != nullptr; }
 
   std::shared_ptr<Impl> Builtin() {
     if (!builtin_) builtin_ = make_();
@@ -80,6 +81,7 @@ AttrProxyService& CurrentAttrProxyService() { return *AttrProxySlot().Current();
 SystemDataService& CurrentSystemDataService() { return *SystemDataSlot().Current(); }
 IAttrTempDirector& CurrentAttrTempDirector() { return *AttrTempSlot().Current(); }
 CalDirector& BuiltinDirector() { return *DirectorSlot().Builtin(); }
+bool BuiltinCalResultServiceStands() { return !CalResultSlot().installed(); }
 
 std::shared_ptr<CalResultService> InstallService(std::shared_ptr<CalResultService> service) {
   return CalResultSlot().Install(std::move(service));

@@ -29,6 +29,9 @@ IAttrTempDirector& CurrentAttrTempDirector();
 class CalDirector;
 CalDirector& BuiltinDirector();
 
+// True while no host has installed its own calculation-result service.
+bool BuiltinCalResultServiceStands();
+
 }  // namespace reportdata
 
 #endif  // REPORTDATA_SERVICES_REGISTRY_H_

@@ -1,0 +1,123 @@
+#!/bin/sh
+# Measures the bill build of a generated project side by side with what
+# SQLite and pugixml take for the same work, in one run, and prints the
+# ratios and the peak memory per input record:
+#   build      `reportdata build P --bill`, wall time and peak memory, against
+#              a record-level GROUP BY of the same bill records in SQLite on a
+#              flat table (item, floor, component, description, partition;
+#              count, sum, group_concat of handles);
+#   show       `reportdata show P qd` against pugixml parsing qd.xml;
+#   write      the write of the table files (CInterQingDan::Write_xml) against
+#              pugixml saving the same documents (bill_build_phases);
+#   scaling    build time per input record for each scale of SCALES.
+# The project is generated (`reportdata sample`, `reportdata import`) into
+# DATA_DIR on the first run and reused afterwards; the flat SQLite table too.
+# Every figure is the median of RUNS runs.
+#
+# Usage: bench/compare_bill_build.sh [BUILD_DIR [DATA_DIR [SCALE [RUNS]]]]
+#   defaults: build, /tmp/reportdata-bench, 1700 (about 1.1 M records), 3
+#   SCALES="15 153 1700" adds the per-record times at about 10 k, 100 k and 1 M.
+set -eu
+
+build=$(cd "${1:-build}" && pwd)
+data=${2:-/tmp/reportdata-bench}
+scale=${3:-1700}
+runs=${4:-3}
+rd=$build/cli/reportdata
+phases=$build/bench/bill_build_phases
+parse=$build/bench/xml_parse
+export REPORTDATA_QUIET=1
+mkdir -p "$data"
+times=$(mktemp)
+trap 'rm -f "$times" "$times.list"' EXIT
+
+# Generates and imports the project of a scale once; prints its directory.
+project() {
+  dir=$data/p$1
+  if [ ! -f "$dir/CalResult.mdb" ]; then
+    "$rd" sample "$data/p$1.json" --scale "$1" --compact >/dev/null
+    "$rd" import "$data/p$1.json" "$dir" >/dev/null
+    rm -f "$data/p$1.json"
+  fi
+  echo "$dir"
+}
+
+input_records() {
+  sqlite3 "$1/CalResult.mdb" "SELECT (SELECT count(*) FROM classified) +
+    (SELECT count(*) FROM loose_quota) + (SELECT count(*) FROM other_item)"
+}
+
+# The median of the numbers on standard input.
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# Runs a command RUNS times; sets wall (s) and peak (KB), the medians.
+measure() {
+  : >"$times.list"
+  i=0
+  while [ "$i" -lt "$runs" ]; do
+    /usr/bin/time -f '%e %M' -o "$times" "$@" >/dev/null
+    cat "$times" >>"$times.list"
+    i=$((i + 1))
+  done
+  wall=$(cut -d' ' -f1 "$times.list" | median)
+  peak=$(cut -d' ' -f2 "$times.list" | median)
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+
+p=$(project "$scale")
+records=$(input_records "$p")
+flat=$data/flat$scale.db
+if [ ! -f "$flat" ]; then
+  sqlite3 "$flat" "ATTACH '$p/CalResult.mdb' AS cal;
+    CREATE TABLE bill AS SELECT bill_code AS item, floor, component_name AS component,
+      description, partitions AS partition, CAST(quantity AS REAL) AS quantity, handle
+    FROM cal.classified WHERE role = 0;"
+fi
+bills=$(sqlite3 "$flat" "SELECT count(*) FROM bill")
+echo "project $p: $records input records, $bills bill records; median of $runs runs"
+
+measure "$rd" build "$p" --bill
+build_wall=$wall
+build_peak=$peak
+measure sqlite3 "$flat" "SELECT item, floor, component, description, partition, count(*),
+  sum(quantity), group_concat(handle) FROM bill
+  GROUP BY item, floor, component, description, partition"
+sqlite_wall=$wall
+measure "$rd" show "$p" qd
+show_wall=$wall
+show_peak=$peak
+measure "$parse" "$p/report/qd.xml"
+parse_wall=$wall
+
+: >"$times.list"
+i=0
+while [ "$i" -lt "$runs" ]; do
+  "$phases" "$p" >>"$times.list"
+  i=$((i + 1))
+done
+figure() { awk -v k="$1" '$1 == k { print $2 }' "$times.list" | median; }
+file_s=$(figure file_s)
+write_s=$(figure write_s)
+save_s=$(figure pugi_save_all_s)
+
+printf '%-34s %9s %9s %7s\n' "" "ours" "yardstick" "ratio"
+printf '%-34s %9s %9s %7s\n' "bill build s / SQLite GROUP BY s" "$build_wall" "$sqlite_wall" \
+  "$(ratio "$build_wall" "$sqlite_wall")"
+printf '%-34s %9s %9s %7s\n' "show qd s / pugixml parse s" "$show_wall" "$parse_wall" \
+  "$(ratio "$show_wall" "$parse_wall")"
+printf '%-34s %9s %9s %7s\n' "write s / pugixml save s" "$write_s" "$save_s" \
+  "$(ratio "$write_s" "$save_s")"
+printf '%-34s %9s\n' "filing s (InitQdData)" "$file_s"
+printf '%-34s %9s %9s\n' "bill build peak KB, KB/record" "$build_peak" \
+  "$(ratio "$build_peak" "$records")"
+printf '%-34s %9s %9s\n' "show qd peak KB, KB/record" "$show_peak" \
+  "$(ratio "$show_peak" "$records")"
+
+for s in ${SCALES:-}; do
+  q=$(project "$s")
+  n=$(input_records "$q")
+  measure "$rd" build "$q" --bill
+  printf 'scale %-6s %9s records %8s s %8s us/record\n' "$s" "$n" "$wall" \
+    "$(awk -v w="$wall" -v n="$n" 'BEGIN { printf "%.2f", w * 1e6 / n }')"
+done
