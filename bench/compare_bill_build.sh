@@ -19,6 +19,12 @@
 #   SCALES="15 153 1700" adds the per-record times at about 10 k, 100 k and 1 M.
 set -eu
 
+if ! command -v sqlite3 >/dev/null || [ ! -x /usr/bin/time ]; then
+  echo "compare_bill_build.sh needs the sqlite3 and /usr/bin/time commands" \
+    "(Debian packages sqlite3 and time)" >&2
+  exit 1
+fi
+
 build=$(cd "${1:-build}" && pwd)
 data=${2:-/tmp/reportdata-bench}
 scale=${3:-1700}
