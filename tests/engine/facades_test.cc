@@ -1,0 +1,97 @@
+// The host's tables reach the engine under their own table codes: on a built
+// sample, every forwarded operation of a facade answers what the engine
+// answers for the code of that table, so a facade wired to another table
+// shows up as a different answer.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/analyze.h"
+#include "reportdata/facades.h"
+#include "reportdata/importer.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
+
+namespace reportdata {
+namespace {
+
+using testing::Texts;
+
+struct Route {
+  int code;         // tree items, layout A rows
+  int stream_code;  // the stream of one item
+  void (*tree)(CStringArray&);
+  void (*total)(CStringArray&);
+  void (*item)(CString, CStringArray&);
+  void (*stream)(CString, CStringArray&);
+};
+
+template <class Facade>
+constexpr Route RouteOf(int code, int stream_code,
+                        void (*stream)(CString, CStringArray&) = &Facade::GetNewItemData) {
+  return {code,  stream_code, &Facade::GetTreeItem, &Facade::GetTotalData, &Facade::GetItemData,
+          stream};
+}
+
+constexpr Route kRoutes[] = {
+    RouteOf<CInterQingDan>(1, 1, &CInterQingDan::GetNewQdHz),
+    RouteOf<CInterQingDan>(1, 21, &CInterQingDan::GetNewQdHzJSS),
+    RouteOf<CInterQingDan2>(2, 2),
+    RouteOf<CInterQingDan2>(2, 22, &CInterQingDan2::GetNewItemDataJSS),
+    RouteOf<CInterHuiZong>(3, 3),
+    RouteOf<CInterHuiZong>(3, 23, &CInterHuiZong::GetNewItemDataJSS),
+    RouteOf<CAARInterHuiZong>(4, 4),
+    RouteOf<CInterDoorWindow>(5, 40),
+    RouteOf<RoomTable1>(6, 6),
+    RouteOf<RoomTable2>(7, 7),
+    RouteOf<CIZBfFenXi>(10, 10),
+    RouteOf<DeTable1>(11, 11),
+    RouteOf<DeTable1>(11, 31, &DeTable1::GetNewItemDataJSS),
+    RouteOf<DeTable2>(12, 12),
+    RouteOf<DeTable2>(12, 32, &DeTable2::GetNewItemDataJSS),
+    RouteOf<DeTable3>(13, 13),
+    RouteOf<DeTable3>(13, 33, &DeTable3::GetNewItemDataJSS),
+};
+
+TEST(FacadesTest, EveryTableAnswersUnderItsOwnCode) {
+  testing::TempDir dir;
+  const std::string project = dir.File("project");
+  ASSERT_TRUE(ImportProject(REPORTDATA_SOURCE_DIR "/data/samples/sample-project.json", project).ok);
+  std::filesystem::create_directories(project + "/report");
+  const CString report(std::filesystem::path(project + "/report").wstring());
+  CReportComMethod::ReleaseAll();
+  CString failure;
+  CInterQingDan::InitQdData(report, failure);
+  ASSERT_TRUE(DeTable1::InitialTable(report, failure)) << failure.str();
+
+  CAnalyze* engine = GetEngine();
+  for (const Route& route : kRoutes) {
+    SCOPED_TRACE(route.stream_code);
+    CStringArray expected;
+    CStringArray actual;
+    engine->GetTreeItem(expected, route.code);
+    route.tree(actual);
+    ASSERT_FALSE(Texts(actual).empty());
+    EXPECT_EQ(Texts(actual), Texts(expected));
+    const CString first = actual[0];
+
+    expected.RemoveAll(), actual.RemoveAll();
+    engine->GetTotalData(expected, route.code);
+    route.total(actual);
+    EXPECT_EQ(Texts(actual), Texts(expected));
+
+    expected.RemoveAll(), actual.RemoveAll();
+    engine->GetItemData(first, expected, route.code);
+    route.item(first, actual);
+    EXPECT_EQ(Texts(actual), Texts(expected));
+
+    expected.RemoveAll(), actual.RemoveAll();
+    engine->GetNewItemData(first, expected, route.stream_code);
+    route.stream(first, actual);
+    EXPECT_FALSE(Texts(actual).empty());
+    EXPECT_EQ(Texts(actual), Texts(expected));
+  }
+}
+
+}  // namespace
+}  // namespace reportdata
