@@ -22,9 +22,7 @@ using testing::TempDir;
 // Every file of a directory with its bytes.
 std::map<std::string, std::string> Snapshot(const TempDir& dir) {
   std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(dir.path())) {
-    files[entry.path().filename().string()] = dir.Read(entry.path().filename().string());
-  }
+  for (const std::string& name : dir.Entries()) files[name] = dir.Read(name);
   return files;
 }
 
@@ -86,8 +84,6 @@ TEST(Importer, RefusesBadFilesNamingThePlace) {
       {R"({"project": {"a/b~c": 1}, "classified": []})", "/project/a~1b~0c: unknown key"},
       {"{" + minimal + R"("classified": [{"bill": {"quantity": "NaN"}}]})",
        "/classified/0/bill/quantity: expected a finite quantity"},
-      {"{" + minimal + R"("classified": [], "looseQuotas": [{}, {"quantity": "-Infinity"}]})",
-       "/looseQuotas/1/quantity: expected a finite quantity"},
       {"{" + minimal + R"("classified": [{"bill": {}, "quotas": [{"quantity": "1e400"}]}]})",
        "/classified/0/quotas/0/quantity: expected a finite quantity"},
       {"{\"a\xff\": 1}",
