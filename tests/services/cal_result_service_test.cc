@@ -144,10 +144,9 @@ TEST(CalDatabaseService, DirectorAnswersFromTheProjectDatabase) {
   ASSERT_TRUE(db->GetDoorWindows(doors));
   ASSERT_EQ(doors.size(), 2u);
   EXPECT_EQ(doors[0].type, 101);
-  EXPECT_EQ(doors[0].floor, L"1");
-  EXPECT_EQ(doors[0].typeName, L"M1021");
-  EXPECT_EQ(doors[0].position, L"1/A-B");
-  EXPECT_EQ(doors[0].key, L"h1");
+  EXPECT_EQ(testing::Joined({doors[0].floor.str(), doors[0].typeName.str(), doors[0].position.str(),
+                             doors[0].key.str()}),
+            L"1|M1021|1/A-B|h1");
   EXPECT_EQ(doors[1].position, L"");
 
   IDMCompDictionary* dictionary = director->GetCompDictionary();
@@ -165,11 +164,10 @@ TEST(CalDatabaseService, DirectorAnswersFromTheProjectDatabase) {
   std::vector<SNYDePriceEntry> prices;
   ASSERT_TRUE(director->GetPriceAccess(project.wdir())->GetDePrices(L"DE-TJ-2024", prices));
   ASSERT_EQ(prices.size(), 2u);
-  EXPECT_EQ(prices[0].id.code, L"A5-5");
-  EXPECT_EQ(prices[0].id.name, L"现浇混凝土 矩形柱");
-  EXPECT_EQ(prices[0].id.unit, L"10m3");
-  EXPECT_EQ(prices[0].id.library, L"DE-TJ-2024");
-  EXPECT_EQ(prices[0].price, L"4512.30");
+  EXPECT_EQ(
+      testing::Joined({prices[0].id.code.str(), prices[0].id.name.str(), prices[0].id.unit.str(),
+                       prices[0].id.library.str(), prices[0].price.str()}),
+      L"A5-5|现浇混凝土 矩形柱|10m3|DE-TJ-2024|4512.30");
   EXPECT_EQ(prices[1].id.code, L"A1-1");
   EXPECT_EQ(director->GetPriceAccess(project.wdir()), director->GetPriceAccess(project.wdir()));
 }
