@@ -47,7 +47,6 @@ TEST_F(TableSequencesTest, EachFamilyWritesItsOwnFiles) {
   EXPECT_EQ(dir_.Read("room1.xml"), "<工程数据 Version=\"10\" Table_Name=\"门窗汇总表\"/>");
   EXPECT_EQ(dir_.Read("zbfx.xml"), "<工程数据 Version=\"10\" Table_Name=\"指标分析表\"/>");
   EXPECT_EQ(dir_.Read("CompTable.xml"), "<工程数据 Version=\"10\" Table_Name=\"构件表\"/>");
-  EXPECT_EQ(dir_.Read("TongTableqd.xml"), "<工程数据 Version=\"10\" Table_Name=\"实物量表\"/>");
 
   TempDir quota_dir{"report"};
   engine_.WriteXML(quota_dir.wpath());
