@@ -1,6 +1,8 @@
 // In-memory stand-ins for the outside services.
 #include "engine/fake_services.h"
 
+#include "support/table_services.h"
+
 namespace reportdata::testing {
 namespace {
 
@@ -153,32 +155,6 @@ class ProxyService : public AttrProxyService {
   FakeProject& project_;
 };
 
-class Library : public QuotaLibraryService {
- public:
-  explicit Library(FakeProject& project) : project_(project) {}
-  bool InitBillLibrary(const NS_NYProject::SBillQuotaLibInfo&) override { return true; }
-  bool InitQuotaLibrary(const NS_NYProject::SBillQuotaLibInfo&, bool) override { return true; }
-  bool BillChapter(const CString& code, SNYTJChapterInfo& chapter) override {
-    return Find(code, chapter);
-  }
-  bool QuotaChapter(const CString& code, SNYTJChapterInfo& chapter, SearchQuotaMode) override {
-    return Find(code, chapter);
-  }
-
- private:
-  bool Find(const CString& code, SNYTJChapterInfo& chapter) {
-    for (const auto& [prefix, name] : project_.chapters) {
-      if (code.str().rfind(prefix, 0) == 0) {
-        chapter.name = name;
-        chapter.orderId = prefix;
-        return true;
-      }
-    }
-    return false;
-  }
-  FakeProject& project_;
-};
-
 class SilentProgress : public ProgressSink {
  public:
   void Open(const std::wstring&) override {}
@@ -193,7 +169,7 @@ FakeServices::FakeServices(FakeProject& project)
       previous_director_(
           InstallService(std::shared_ptr<IDMDirector>(std::make_shared<Director>(project)))),
       previous_proxy_(InstallService(std::make_shared<ProxyService>(project))),
-      previous_library_(InstallService(std::make_shared<Library>(project))),
+      previous_library_(InstallService(std::make_shared<TestQuotaLibrary>())),
       previous_progress_(InstallService(std::make_shared<SilentProgress>())) {}
 
 FakeServices::~FakeServices() {

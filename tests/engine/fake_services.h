@@ -30,7 +30,6 @@ struct FakeProject {
   CString outdoor_level;
   std::vector<SNYDePriceEntry> prices;
   std::map<std::wstring, std::wstring> comp_index;
-  std::map<std::wstring, std::wstring> chapters;  // code prefix → chapter name
 
   // Requests seen.
   std::vector<SNYRAGetResultParam> params;

@@ -28,27 +28,22 @@ TEST(FloorTextTest, CountsAndOrderKeys) {
 }
 
 TEST(FloorTextTest, ExpandsRangesAndLists) {
-  std::vector<std::wstring> floors;
-  EXPECT_TRUE(ExpandFloors(L"2,5", floors));
-  EXPECT_EQ(floors, (std::vector<std::wstring>{L"2", L"3", L"4", L"5"}));
-  floors.clear();
-  EXPECT_TRUE(ExpandFloors(L"2，5", floors));
-  EXPECT_EQ(floors, (std::vector<std::wstring>{L"2", L"3", L"4", L"5"}));
-  floors.clear();
-  EXPECT_TRUE(ExpandFloors(L"3,4", floors));  // neighbours: nothing between
-  EXPECT_EQ(floors, (std::vector<std::wstring>{L"3", L"4"}));
-  floors.clear();
-  EXPECT_TRUE(ExpandFloors(L"-2,1", floors));
-  EXPECT_EQ(floors, (std::vector<std::wstring>{L"-2", L"-1", L"0", L"1"}));
-  floors.clear();
-  EXPECT_TRUE(ExpandFloors(L"2//4／6", floors));  // empty parts skipped
-  EXPECT_EQ(floors, (std::vector<std::wstring>{L"2", L"4", L"6"}));
-  floors.clear();
-  EXPECT_FALSE(ExpandFloors(L"3", floors));
-  EXPECT_FALSE(ExpandFloors(L",3", floors));  // separator at the first position
-  EXPECT_FALSE(ExpandFloors(L"/3", floors));
-  EXPECT_FALSE(ExpandFloors(L"", floors));
-  EXPECT_TRUE(floors.empty());
+  const std::pair<const wchar_t*, std::vector<std::wstring>> cases[] = {
+      {L"2,5", {L"2", L"3", L"4", L"5"}},
+      {L"2，5", {L"2", L"3", L"4", L"5"}},
+      {L"3,4", {L"3", L"4"}},  // neighbours: nothing between
+      {L"-2,1", {L"-2", L"-1", L"0", L"1"}},
+      {L"2//4／6", {L"2", L"4", L"6"}},  // empty parts skipped
+      {L"3", {}},
+      {L",3", {}},  // separator at the first position
+      {L"/3", {}},
+      {L"", {}},
+  };
+  for (const auto& [text, expected] : cases) {
+    std::vector<std::wstring> floors;
+    EXPECT_EQ(ExpandFloors(text, floors), !expected.empty()) << text;
+    EXPECT_EQ(floors, expected) << text;
+  }
 }
 
 TEST(FloorTextTest, CoverageMatchesExpansion) {

@@ -18,7 +18,6 @@ std::vector<std::wstring> Sorted(std::vector<std::wstring> names) {
 
 TEST(NaturalOrderTest, DigitRunsCompareAsNumbers) {
   EXPECT_LT(CompareNatural(L"2区", L"10区"), 0);
-  EXPECT_GT(CompareNatural(L"10区", L"2区"), 0);
   EXPECT_EQ(CompareNatural(L"10区", L"10区"), 0);
   EXPECT_EQ(Sorted({L"10区", L"2区", L"1区"}),
             (std::vector<std::wstring>{L"1区", L"2区", L"10区"}));
@@ -47,23 +46,15 @@ TEST(NaturalOrderTest, SpaceStartsAnEmptyRunWorthZero) {
 TEST(NaturalOrderTest, ChineseFollowsCodePageBytes) {
   // 二 is B6FE and 一 is D2BB in GBK, the reverse of their code points.
   EXPECT_LT(CompareNatural(L"二层", L"一层"), 0);
-  EXPECT_GT(CompareNatural(L"一", L"二"), 0);
   EXPECT_EQ(Sorted({L"墙", L"板", L"柱", L"梁"}),
             (std::vector<std::wstring>{L"板", L"梁", L"墙", L"柱"}));
   EXPECT_LT(CompareNatural(L"z", L"一"), 0);
   EXPECT_LT(CompareNatural(L"2区", L"二区"), 0);
   // Characters without a code-page form tie and the rest decides.
-  EXPECT_LT(CompareNatural(L"\u0E01"
-                           L"1",
-                           L"\u0E02"
-                           L"2"),
-            0);
-  EXPECT_GT(CompareNatural(L"\u0E01"
-                           L"3",
-                           L"\u0E02"
-                           L"2"),
-            0);
-  EXPECT_EQ(CompareNatural(L"\u0E01", L"\u0E02"), 0);
+  const std::wstring ko = L"\u0E01", kho = L"\u0E02";
+  EXPECT_LT(CompareNatural(ko + L"1", kho + L"2"), 0);
+  EXPECT_GT(CompareNatural(ko + L"3", kho + L"2"), 0);
+  EXPECT_EQ(CompareNatural(ko, kho), 0);
 }
 
 TEST(NaturalOrderTest, ShorterNameFirstWhenAllPositionsTie) {

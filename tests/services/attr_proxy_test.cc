@@ -6,6 +6,7 @@
 
 #include "reportdata/services.h"
 #include "service_fixture.h"
+#include "support/records.h"
 
 namespace reportdata {
 namespace {
@@ -21,10 +22,9 @@ TEST(AttrProxy, AnswersFromTheProjectDescription) {
 
   NS_NYProject::SBillQuotaLibInfo library;
   ASSERT_TRUE(object->GetBillLibInfo(library));
-  EXPECT_EQ(library.name, L"房屋建筑与装饰工程工程量计算规范");
-  EXPECT_EQ(library.key, L"GB50854-2013");
-  EXPECT_EQ(library.region, L"全国");
-  EXPECT_EQ(library.version, L"2013");
+  EXPECT_EQ(testing::Joined({library.name.str(), library.key.str(), library.region.str(),
+                             library.version.str()}),
+            L"房屋建筑与装饰工程工程量计算规范|GB50854-2013|全国|2013");
   ASSERT_TRUE(object->GetQuotaLibInfo(library, true));
   EXPECT_EQ(library.key, L"DE-TJ-2024");
 
@@ -36,23 +36,19 @@ TEST(AttrProxy, AnswersFromTheProjectDescription) {
   int number = -1;
   ASSERT_TRUE(
       object->GetFloorBaseInfo(L"第2层", name, label, number, kind, remark, height, bottom));
-  EXPECT_EQ(name, L"第2层");
-  EXPECT_EQ(label, L"2");
   EXPECT_EQ(number, 2);
-  EXPECT_EQ(kind, L"地上");
-  EXPECT_EQ(remark, L"标准层");
-  EXPECT_EQ(height, L"3.3");
-  EXPECT_EQ(bottom, L"3.6");
+  EXPECT_EQ(testing::Joined(
+                {name.str(), label.str(), kind.str(), remark.str(), height.str(), bottom.str()}),
+            L"第2层|2|地上|标准层|3.3|3.6");
   EXPECT_FALSE(
       object->GetFloorBaseInfo(L"基础层", name, label, number, kind, remark, height, bottom));
 
   std::vector<SNYPair> summary;
   ASSERT_TRUE(object->GetProjectSummary(summary));
   ASSERT_EQ(summary.size(), 2u);
-  EXPECT_EQ(summary[0].name, L"工程名称");
-  EXPECT_EQ(summary[0].value, L"示例办公楼");
-  EXPECT_EQ(summary[1].name, L"结构类型");
-  EXPECT_EQ(summary[1].value, L"框架结构");
+  EXPECT_EQ(testing::Joined({summary[0].name.str(), summary[0].value.str(), summary[1].name.str(),
+                             summary[1].value.str()}),
+            L"工程名称|示例办公楼|结构类型|框架结构");
 
   CString level;
   ASSERT_TRUE(object->GetOutDesignLevel(level));
@@ -89,9 +85,8 @@ TEST(AttrProxy, LibraryRecordsMayBeObjects) {
   ASSERT_NE(object, nullptr);
   NS_NYProject::SBillQuotaLibInfo library;
   ASSERT_TRUE(object->GetBillLibInfo(library));
-  EXPECT_EQ(library.name, L"规范");
-  EXPECT_EQ(library.region, L"全国");
-  EXPECT_EQ(library.version, L"2013");
+  EXPECT_EQ(testing::Joined({library.name.str(), library.region.str(), library.version.str()}),
+            L"规范|全国|2013");
   ASSERT_TRUE(object->GetQuotaLibInfo(library, true));
   EXPECT_EQ(library.name, L"");
   EXPECT_EQ(library.key, L"DE-TJ-2024");

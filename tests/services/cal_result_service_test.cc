@@ -6,6 +6,7 @@
 #include "service_fixture.h"
 #include "services/cal_director.h"
 #include "services/registry.h"
+#include "support/records.h"
 
 namespace reportdata {
 namespace {
@@ -21,47 +22,36 @@ TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
   ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(project.wdir(), {}, result, true));
   ASSERT_EQ(result.items.size(), 2u);
 
+  // Every text field in its own place: a column read into the wrong field
+  // shows up as a shifted cell.
   const TJQd& bill = result.items[0].bill;
   EXPECT_EQ(bill.id, 101);
-  EXPECT_EQ(bill.billCode, L"010502001");
-  EXPECT_EQ(bill.billName, L"矩形柱");
-  EXPECT_EQ(bill.billUnit, L"m3");
-  EXPECT_EQ(bill.description, L"KZ1");
-  EXPECT_EQ(bill.quantity, L"1.25");
-  EXPECT_EQ(bill.typePath, L"Z\\KZ");
-  EXPECT_EQ(bill.componentName, L"KZ1");
-  EXPECT_EQ(bill.position, L"1/A");
-  EXPECT_EQ(bill.handle, L"$$1A2");
-  EXPECT_EQ(bill.grade, L"C30");
-  EXPECT_EQ(bill.floor, L"1");
-  EXPECT_EQ(bill.kind, L"1");
-  EXPECT_EQ(bill.subCode, L"1");
-  EXPECT_EQ(bill.feature, L"混凝土强度等级:C30");
-  EXPECT_EQ(bill.extra, L"附加");
-  EXPECT_EQ(bill.calcItem, L"体积");
-  EXPECT_EQ(bill.subType, L"");
+  EXPECT_EQ(
+      testing::Joined({bill.billCode.str(), bill.billName.str(), bill.billUnit.str(),
+                       bill.description.str(), bill.quantity.str(), bill.typePath.str(),
+                       bill.componentName.str(), bill.position.str(), bill.handle.str(),
+                       bill.grade.str(), bill.floor.str(), bill.kind.str(), bill.subCode.str(),
+                       bill.feature.str(), bill.extra.str(), bill.calcItem.str(),
+                       bill.subType.str()}),
+      L"010502001|矩形柱|m3|KZ1|1.25|Z\\KZ|KZ1|1/A|$$1A2|C30|1|1|1|混凝土强度等级:C30|附加|体积|");
   ASSERT_EQ(bill.partitions.size(), 1u);
-  EXPECT_EQ(bill.partitions[0].name, L"1区");
-  EXPECT_EQ(bill.partitions[0].formula, L"0.5*2.5");
   EXPECT_EQ(bill.partitions[0].quantity, 1.25);
   ASSERT_EQ(bill.quotaFeatures.size(), 2u);
-  EXPECT_EQ(bill.quotaFeatures[0].code, L"A5-5");
-  EXPECT_EQ(bill.quotaFeatures[0].name, L"现浇混凝土 矩形柱");
-  EXPECT_EQ(bill.quotaFeatures[0].unit, L"10m3");
-  ASSERT_EQ(bill.quotaFeatures[0].categories.size(), 1u);
-  EXPECT_EQ(bill.quotaFeatures[0].categories[0].var, L"TLX");
-  EXPECT_EQ(bill.quotaFeatures[0].categories[0].name, L"砼类型");
-  EXPECT_EQ(bill.quotaFeatures[0].categories[0].value, L"商品砼");
+  const SNYTJReportDEFeature& feature = bill.quotaFeatures[0];
+  ASSERT_EQ(feature.categories.size(), 1u);
+  EXPECT_EQ(testing::Joined({bill.partitions[0].name.str(), bill.partitions[0].formula.str(),
+                             feature.code.str(), feature.name.str(), feature.unit.str(),
+                             feature.categories[0].var.str(), feature.categories[0].name.str(),
+                             feature.categories[0].value.str()}),
+            L"1区|0.5*2.5|A5-5|现浇混凝土 矩形柱|10m3|TLX|砼类型|商品砼");
   EXPECT_EQ(bill.quotaFeatures[1].code, L"A16-6");
   EXPECT_TRUE(bill.quotaFeatures[1].categories.empty());
 
   ASSERT_EQ(result.items[0].quotas.size(), 2u);
   const TJQd& quota = result.items[0].quotas[0];
-  EXPECT_EQ(quota.quotaCode, L"A5-5");
-  EXPECT_EQ(quota.quotaUnit, L"10m3");
-  EXPECT_EQ(quota.room, L"办公室");
-  EXPECT_EQ(quota.place, L"北");
-  EXPECT_EQ(quota.place2, L"东");
+  EXPECT_EQ(testing::Joined({quota.quotaCode.str(), quota.quotaUnit.str(), quota.room.str(),
+                             quota.place.str(), quota.place2.str()}),
+            L"A5-5|10m3|办公室|北|东");
   // An entry whose texts are all empty is kept as an entry.
   ASSERT_EQ(quota.categories.size(), 2u);
   EXPECT_EQ(quota.categories[1].var, L"");
@@ -154,10 +144,9 @@ TEST(CalDatabaseService, DirectorAnswersFromTheProjectDatabase) {
   ASSERT_TRUE(db->GetDoorWindows(doors));
   ASSERT_EQ(doors.size(), 2u);
   EXPECT_EQ(doors[0].type, 101);
-  EXPECT_EQ(doors[0].floor, L"1");
-  EXPECT_EQ(doors[0].typeName, L"M1021");
-  EXPECT_EQ(doors[0].position, L"1/A-B");
-  EXPECT_EQ(doors[0].key, L"h1");
+  EXPECT_EQ(testing::Joined({doors[0].floor.str(), doors[0].typeName.str(), doors[0].position.str(),
+                             doors[0].key.str()}),
+            L"1|M1021|1/A-B|h1");
   EXPECT_EQ(doors[1].position, L"");
 
   IDMCompDictionary* dictionary = director->GetCompDictionary();
@@ -175,11 +164,10 @@ TEST(CalDatabaseService, DirectorAnswersFromTheProjectDatabase) {
   std::vector<SNYDePriceEntry> prices;
   ASSERT_TRUE(director->GetPriceAccess(project.wdir())->GetDePrices(L"DE-TJ-2024", prices));
   ASSERT_EQ(prices.size(), 2u);
-  EXPECT_EQ(prices[0].id.code, L"A5-5");
-  EXPECT_EQ(prices[0].id.name, L"现浇混凝土 矩形柱");
-  EXPECT_EQ(prices[0].id.unit, L"10m3");
-  EXPECT_EQ(prices[0].id.library, L"DE-TJ-2024");
-  EXPECT_EQ(prices[0].price, L"4512.30");
+  EXPECT_EQ(
+      testing::Joined({prices[0].id.code.str(), prices[0].id.name.str(), prices[0].id.unit.str(),
+                       prices[0].id.library.str(), prices[0].price.str()}),
+      L"A5-5|现浇混凝土 矩形柱|10m3|DE-TJ-2024|4512.30");
   EXPECT_EQ(prices[1].id.code, L"A1-1");
   EXPECT_EQ(director->GetPriceAccess(project.wdir()), director->GetPriceAccess(project.wdir()));
 }

@@ -182,10 +182,6 @@ TEST(CloudData, RecordOrders) {
   EXPECT_TRUE(three < five);
   EXPECT_FALSE(five < three);
   EXPECT_FALSE(none < three);
-  CCloudDataUnit a, b;
-  a.name = L"L";
-  b.name = L"Q";
-  EXPECT_TRUE(a < b);
 }
 
 }  // namespace

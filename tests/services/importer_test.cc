@@ -22,9 +22,7 @@ using testing::TempDir;
 // Every file of a directory with its bytes.
 std::map<std::string, std::string> Snapshot(const TempDir& dir) {
   std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(dir.path())) {
-    files[entry.path().filename().string()] = dir.Read(entry.path().filename().string());
-  }
+  for (const std::string& name : dir.Entries()) files[name] = dir.Read(name);
   return files;
 }
 
@@ -36,9 +34,6 @@ struct BadFile {
 TEST(Importer, RefusesBadFilesNamingThePlace) {
   const std::string minimal = R"("project": {"name": "p"}, )";
   const std::vector<BadFile> cases = {
-      {"",
-       "syntax error at line 1, column 1 (byte 0): syntax error while parsing value - "
-       "unexpected end of input; expected '[', '{', or a literal"},
       {"{\n  \"project\": {\"name\": \"p\"},\n  \"classified\": tru\n}",
        "syntax error at line 3, column 20 (byte 49): syntax error while parsing value - invalid "
        "literal; last read: '\"classified\": tru<U+000A>'"},
@@ -86,8 +81,6 @@ TEST(Importer, RefusesBadFilesNamingThePlace) {
       {R"({"project": {"a/b~c": 1}, "classified": []})", "/project/a~1b~0c: unknown key"},
       {"{" + minimal + R"("classified": [{"bill": {"quantity": "NaN"}}]})",
        "/classified/0/bill/quantity: expected a finite quantity"},
-      {"{" + minimal + R"("classified": [], "looseQuotas": [{}, {"quantity": "-Infinity"}]})",
-       "/looseQuotas/1/quantity: expected a finite quantity"},
       {"{" + minimal + R"("classified": [{"bill": {}, "quotas": [{"quantity": "1e400"}]}]})",
        "/classified/0/quotas/0/quantity: expected a finite quantity"},
       {"{\"a\xff\": 1}",

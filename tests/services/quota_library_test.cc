@@ -93,8 +93,6 @@ TEST(QuotaLibrary, ShippedFilesHaveTheirChaptersAndItems) {
   const nlohmann::json bill = nlohmann::json::parse(bill_file);
   EXPECT_EQ(bill["kind"], "bill");
   ASSERT_EQ(bill["chapters"].size(), 17u);
-  EXPECT_EQ(bill["chapters"][16]["prefix"], "0117");
-  EXPECT_EQ(bill["chapters"][16]["orderId"], "0117");
   for (const auto& item : bill["items"]) {
     const std::string code = item["code"];
     ASSERT_EQ(code.size(), 9u) << code;
@@ -110,8 +108,6 @@ TEST(QuotaLibrary, ShippedFilesHaveTheirChaptersAndItems) {
   const nlohmann::json quota = nlohmann::json::parse(quota_file);
   EXPECT_EQ(quota["kind"], "quota");
   ASSERT_EQ(quota["chapters"].size(), 16u);
-  EXPECT_EQ(quota["chapters"][9]["prefix"], "A10-");
-  EXPECT_EQ(quota["chapters"][9]["orderId"], "10");
   EXPECT_GE(quota["items"].size(), 100u);
   EXPECT_LE(quota["items"].size(), 150u);
 }

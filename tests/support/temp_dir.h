@@ -6,11 +6,13 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace reportdata::testing {
 
@@ -52,6 +54,15 @@ class TempDir {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+  }
+  // Names of the directory's entries in byte order, to see what a save left.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
   }
 
  private:
