@@ -27,7 +27,6 @@
 namespace reportdata {
 
 struct BillInput;
-class StoredResults;
 
 class CAnalyze : public CObject {
  public:
@@ -161,10 +160,6 @@ class CAnalyze : public CObject {
   // Files the records of input as they come; progress shows how many are
   // filed. False when a read of input failed.
   bool BuildBillTables(BillInput& input, NyProInterface& progress);
-  // The bill build from the stored results, filed while their rows are
-  // read; on failure the partitions are old_partitions again.
-  void FileStoredBillResults(StoredResults& stored, const std::set<std::wstring>& old_partitions,
-                             NyProInterface& progress);
   // Hands a bill record that enters the bill summary to the index analysis
   // and the cloud-index data.
   void AddBillToCloudData(const TJQd& bill);

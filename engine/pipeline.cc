@@ -94,6 +94,57 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
   return input;
 }
 
+// Hands out the stored results row by row. False when the partitions,
+// floors or the count of the entries cannot be read: the count reads every
+// row once, so most damage is found before the tables change.
+bool StoredBillInput(StoredResults& stored, BillInput& input) {
+  input.each_entry = [&stored](const EntryVisitor& file) { return stored.EachEntry(false, file); };
+  input.each_loose_quota = [&stored](const RecordVisitor& file) {
+    return stored.EachLooseQuota(file);
+  };
+  input.each_other_item = [&stored](const EntryVisitor& file) {
+    return stored.EachEntry(true, file);
+  };
+  return stored.ReadPartitionsAndFloors(input.partitions, input.floors) &&
+         stored.CountEntries(false, input.entries);
+}
+
+// The records of a quota build, handed out as those of a bill build are.
+struct QuotaInput {
+  std::set<CString> partitions;
+  std::vector<CString> floors;
+  size_t quotas = 0;  // for the progress count
+  std::function<bool(const RecordVisitor&)> each_quota;
+  std::function<bool(const RecordVisitor&)> each_other_quota;
+};
+
+QuotaInput HeldQuotaInput(SNYRADeResultInfo& result, SNYRADeResultInfo& other_items) {
+  QuotaInput input;
+  input.partitions = result.partitions;
+  input.floors = result.floors;
+  input.quotas = result.quotas.size();
+  input.each_quota = [&result](const RecordVisitor& file) {
+    for (TJQd& record : result.quotas) file(record);
+    return true;
+  };
+  input.each_other_quota = [&other_items](const RecordVisitor& file) {
+    for (TJQd& record : other_items.quotas) file(record);
+    return true;
+  };
+  return input;
+}
+
+bool StoredQuotaInput(StoredResults& stored, QuotaInput& input) {
+  input.each_quota = [&stored](const RecordVisitor& file) {
+    return stored.EachQuotaResult(false, file);
+  };
+  input.each_other_quota = [&stored](const RecordVisitor& file) {
+    return stored.EachQuotaResult(true, file);
+  };
+  return stored.ReadPartitionsAndFloors(input.partitions, input.floors) &&
+         stored.CountQuotaResults(false, input.quotas);
+}
+
 }  // namespace
 
 void CAnalyze::FailBuild(std::wstring& failure, std::wstring reason) {
@@ -150,50 +201,33 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
-  if (std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_)) {
-    FileStoredBillResults(*stored, old_partitions, progress);
-    return;
-  }
-  SNYRAGetResultParam param = BillResultParam();
+  // The stored results are filed while their rows are read; a host's
+  // calculation-result service answers with its vectors, held whole.
+  const std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
   SNYRAQdDeClassResultInfo result;
-  const bool read = CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
-  param.b4 = false;
   SNYRAQdDeClassResultInfo other_items;
-  if (!read || !CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items)) {
-    partitions_ = old_partitions;
-    FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
-    return;
-  }
-
-  ResetForRebuild();
-  ReadIndexSettingsFile();
-  BillInput input = HeldBillInput(result, other_items);
-  BuildBillTables(input, progress);
-}
-
-void CAnalyze::FileStoredBillResults(StoredResults& stored,
-                                     const std::set<std::wstring>& old_partitions,
-                                     NyProInterface& progress) {
   BillInput input;
-  if (!stored.ReadPartitionsAndFloors(input.partitions, input.floors) ||
-      !stored.CountEntries(false, input.entries)) {
+  bool read = false;
+  if (stored) {
+    read = StoredBillInput(*stored, input);
+  } else {
+    SNYRAGetResultParam param = BillResultParam();
+    read = CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
+    param.b4 = false;
+    read = read && CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+    input = HeldBillInput(result, other_items);
+  }
+  if (!read) {
     partitions_ = old_partitions;
     FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
     return;
   }
-  input.each_entry = [&stored](const EntryVisitor& file) { return stored.EachEntry(false, file); };
-  input.each_loose_quota = [&stored](const RecordVisitor& file) {
-    return stored.EachLooseQuota(file);
-  };
-  input.each_other_item = [&stored](const EntryVisitor& file) {
-    return stored.EachEntry(true, file);
-  };
+
   ResetForRebuild();
   ReadIndexSettingsFile();
   if (BuildBillTables(input, progress)) return;
-  // The tables are filed while the rows are read. The count read every row
-  // of the entries once, so only damage it could not see fails here, half
-  // way: no half-built bill tables are left behind.
+  // Damage that the count could not see fails the filing half way: no
+  // half-built bill tables are left behind.
   ResetForRebuild();
   physical_.Clear();
   FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
@@ -344,26 +378,13 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
 
-  // The stored results are filed while their rows are read; a host's
-  // calculation-result service answers with its vectors, held whole.
-  std::set<CString> partitions;
-  std::vector<CString> floors;
-  size_t total = 0;
-  std::function<bool(const RecordVisitor&)> each_quota;
-  std::function<bool(const RecordVisitor&)> each_other_quota;
+  const std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
   SNYRADeResultInfo result;
   SNYRADeResultInfo other_items;
-  std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
+  QuotaInput input;
   bool read = false;
   if (stored) {
-    read = stored->ReadPartitionsAndFloors(partitions, floors) &&
-           stored->CountQuotaResults(false, total);
-    each_quota = [&stored](const RecordVisitor& file) {
-      return stored->EachQuotaResult(false, file);
-    };
-    each_other_quota = [&stored](const RecordVisitor& file) {
-      return stored->EachQuotaResult(true, file);
-    };
+    read = StoredQuotaInput(*stored, input);
   } else {
     SNYRAGetResultParam param;
     param.billLibKey = L"-1";
@@ -373,17 +394,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     param.b4 = true;
     read = CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true) &&
            CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
-    partitions = result.partitions;
-    floors = result.floors;
-    total = result.quotas.size();
-    each_quota = [&result](const RecordVisitor& file) {
-      for (TJQd& record : result.quotas) file(record);
-      return true;
-    };
-    each_other_quota = [&other_items](const RecordVisitor& file) {
-      for (TJQd& record : other_items.quotas) file(record);
-      return true;
-    };
+    input = HeldQuotaInput(result, other_items);
   }
   if (!read) {
     partitions_ = old_partitions;
@@ -395,15 +406,15 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   tables_.ClearQuotaSide();
   physical_.ClearQuotaSide();
   ReadIndexSettingsFile();
-  for (const CString& name : partitions) partitions_.insert(name.str());
+  for (const CString& name : input.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
-  for (const CString& floor : floors) floor_names.Add(floor.str());
+  for (const CString& floor : input.floors) floor_names.Add(floor.str());
   BuildDoorWindows();
   areas_.rooms.Clear();
 
   size_t done = 0;
-  const bool quotas_read = each_quota([&](const TJQd& record) {
-    ShowFilingCount(progress, ++done, total);
+  const bool quotas_read = input.each_quota([&](const TJQd& record) {
+    ShowFilingCount(progress, ++done, input.quotas);
     tables_.AddQuotaRecord(record);
     areas_.index_analysis.Offer(record);
     if (IsFacade(record)) {
@@ -418,7 +429,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     }
   });
   if (quotas_read) physical_.FinishDecoration();
-  if (!quotas_read || !each_other_quota([&](const TJQd& record) {
+  if (!quotas_read || !input.each_other_quota([&](const TJQd& record) {
         tables_.AddQuotaRecord(record);
         areas_.index_analysis.Offer(record);
         floor_names.Add(record.floor.str());
