@@ -116,8 +116,8 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
   return true;
 }
 
-bool CalDatabase::EachRecord(RecordTable table, const RecordVisitor& file) {
-  SqliteStatement rows = db_->Prepare(SelectRecords(table, false));
+bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& file) {
+  SqliteStatement rows = db_->Prepare(sql);
   if (!rows.Ok()) return false;
   TJQd record;
   while (rows.Step()) {
@@ -127,17 +127,14 @@ bool CalDatabase::EachRecord(RecordTable table, const RecordVisitor& file) {
   return rows.Done();
 }
 
+bool CalDatabase::EachRecord(RecordTable table, const RecordVisitor& file) {
+  return EachRecordRow(SelectRecords(table, false), file);
+}
+
 bool CalDatabase::EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file) {
-  std::string sql = std::string("SELECT ") + kRecordColumns + " FROM " + RecordTableName(table) +
-                    " WHERE role = 1 ORDER BY rowid";
-  SqliteStatement rows = db_->Prepare(sql);
-  if (!rows.Ok()) return false;
-  TJQd record;
-  while (rows.Step()) {
-    ReadRecordRow(rows, 0, record);
-    file(record);
-  }
-  return rows.Done();
+  return EachRecordRow(std::string("SELECT ") + kRecordColumns + " FROM " + RecordTableName(table) +
+                           " WHERE role = 1 ORDER BY rowid",
+                       file);
 }
 
 bool CalDatabase::EachQuotaResult(bool other_items, const RecordVisitor& file) {

@@ -78,6 +78,8 @@ class CalDatabase : public IDMDatabase {
 
  private:
   explicit CalDatabase(std::unique_ptr<SqliteDb> db) : db_(std::move(db)) {}
+  // Steps the rows of a query of the record columns, one record refilled.
+  bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
   bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);
   bool Count(const std::string& sql, std::size_t& count);
   std::string Meta(const char* key);
