@@ -1,11 +1,9 @@
 #include "cli/component_view.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 #include "cli/flat_table.h"
-#include "cli/input_error.h"
 #include "cli/json_writer.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
@@ -76,19 +74,12 @@ bool IsComponentView(std::string_view name) { return name == "构件表" || name
 
 std::string ShowComponentTable(const ProjectDir& dir, bool bill_side, const std::string& category,
                                Format format) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(dir.ReportFile("CompTable.xml"), error)) {
-    throw InputError("no component table in " + dir.report.string() +
-                     ": CompTable.xml is missing (run `reportdata build` first)");
-  }
-  CReportComMethod::ReleaseAll();
+  ReloadSide(dir, bill_side, "CompTable.xml", "component table");
   CStringArray stream;
   const CString wanted(FromUtf8(category));
   if (bill_side) {
-    CInterQingDan::InitDataFromXml(dir.ReportArgument());
     CInterQingDan::GetGJHZ(wanted, stream);
   } else {
-    DeTable1::InitialTableFromXml(dir.ReportArgument());
     DeTable1::GetGJHZ(wanted, stream);
   }
   const std::vector<ComponentLine> lines = FoldStream(stream);

@@ -4,7 +4,6 @@
 #include <map>
 
 #include "cli/flat_table.h"
-#include "cli/input_error.h"
 #include "cli/json_writer.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
@@ -187,18 +186,8 @@ std::string PhysicalViewNames() {
 
 std::string ShowPhysicalView(const ProjectDir& dir, const PhysicalView& view,
                              const PhysicalRequest& request) {
-  const char* file = request.bill_side ? "TongTableqd.xml" : "TongTablede.xml";
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(dir.report / file, error)) {
-    throw InputError("no physical-quantity tables in " + dir.report.string() + ": " + file +
-                     " is missing (run `reportdata build` first)");
-  }
-  CReportComMethod::ReleaseAll();
-  if (request.bill_side) {
-    CInterQingDan::InitDataFromXml(dir.ReportArgument());
-  } else {
-    DeTable1::InitialTableFromXml(dir.ReportArgument());
-  }
+  ReloadSide(dir, request.bill_side, request.bill_side ? "TongTableqd.xml" : "TongTablede.xml",
+             "physical-quantity tables");
   const SWLReportInputInfo input = InputOf(request);
   switch (view.kind) {
     case PhysicalKind::kByFloor:

@@ -137,19 +137,23 @@ std::string Title(const TableDef& table, const ShowRequest& request, size_t rows
 
 }  // namespace
 
-void ReloadTables(const ProjectDir& dir, const TableDef& table) {
-  const std::string file = std::string(table.stem) + ".xml";
+void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
+                const std::string& what) {
   if (!HasFile(dir.report, file)) {
-    throw InputError("no " + std::string(table.name) + " in " + dir.report.string() + ": " + file +
+    throw InputError("no " + what + " in " + dir.report.string() + ": " + file +
                      " is missing (run `reportdata build` first)");
   }
   CReportComMethod::ReleaseAll();
-  const bool bill =
-      table.side == Side::kBill || (table.side == Side::kEither && HasFile(dir.report, "qd.xml"));
-  if (bill)
+  if (bill_side)
     CInterQingDan::InitDataFromXml(dir.ReportArgument());
   else
     DeTable1::InitialTableFromXml(dir.ReportArgument());
+}
+
+void ReloadTables(const ProjectDir& dir, const TableDef& table) {
+  const bool bill =
+      table.side == Side::kBill || (table.side == Side::kEither && HasFile(dir.report, "qd.xml"));
+  ReloadSide(dir, bill, std::string(table.stem) + ".xml", std::string(table.name));
 }
 
 void TableReloader::Load(const TableDef& table) {

@@ -32,6 +32,12 @@ struct ShowRequest {
 // the table. Throws InputError when the table's file is missing.
 void ReloadTables(const ProjectDir& dir, const TableDef& table);
 
+// Empties the engine and reads back the table files by the bill reload or
+// the quota reload. Throws InputError, naming `what`, when `file` (the file
+// of what the caller shows) is missing.
+void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
+                const std::string& what);
+
 // Reads tables back one after another for commands that show several:
 // each side's files are read once while its tables follow each other.
 class TableReloader {
