@@ -6,6 +6,7 @@
 #include "model/floor_text.h"
 #include "model/natural_order.h"
 #include "model/number_format.h"
+#include "model/tree_order.h"
 
 namespace reportdata {
 namespace {
@@ -124,10 +125,8 @@ void ComponentTable::Stream(std::wstring_view category, CStringArray& out) const
   for (const SCompGroup& group : groups_) {
     if (category.empty() || group.name == category) groups.push_back(&group);
   }
-  std::stable_sort(groups.begin(), groups.end(), [](const SCompGroup* a, const SCompGroup* b) {
-    if (a->order != b->order) return a->order < b->order;
-    return CompareNatural(a->name, b->name) < 0;
-  });
+  std::stable_sort(groups.begin(), groups.end(),
+                   [](const SCompGroup* a, const SCompGroup* b) { return CategoryBefore(*a, *b); });
   for (const SCompGroup* group : groups) {
     Put(out, L"#ZhangFlag#");
     Put(out, group->name);

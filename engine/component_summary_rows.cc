@@ -11,10 +11,7 @@ namespace reportdata {
 namespace {
 
 void SortGroups(std::vector<GjhzGroupNode>& groups, HashIndex& index) {
-  SortList(groups, index, [](const GjhzGroupNode& a, const GjhzGroupNode& b) {
-    if (a.order != b.order) return a.order < b.order;
-    return CompareNatural(a.name, b.name) < 0;
-  });
+  SortList(groups, index, CategoryBefore<GjhzGroupNode>);
 }
 
 void SortGroupFloors(GjhzGroupNode& group) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/natural_order.h"
 #include "model/report_tree.h"
 
 namespace reportdata {
@@ -20,6 +21,14 @@ inline constexpr std::wstring_view kCommonParameterChapter = L"常用计算参�
 // True when chapter a is listed before chapter b.
 bool ChapterBefore(std::wstring_view a_name, std::wstring_view a_order, std::wstring_view b_name,
                    std::wstring_view b_order);
+
+// Component categories (the component summary's groups, the component
+// table's groups): the attribute templates' order, then name (natural).
+template <typename Group>
+bool CategoryBefore(const Group& a, const Group& b) {
+  if (a.order != b.order) return a.order < b.order;
+  return CompareNatural(a.name, b.name) < 0;
+}
 
 // Bill item order: code as plain text, name (natural), unit (unit order of
 // the calculation-result service), feature (natural), own quota lists.
