@@ -2,6 +2,7 @@
 #include "model/floor_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cwchar>
@@ -99,10 +100,64 @@ int LeadingInt(std::wstring_view text) {
   return static_cast<int>(value);
 }
 
+namespace {
+
+bool IsAsciiDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
+
+// The plain decimal number at the start of text ("12", "-0.5", "3.2e4"), as
+// wcstod reads it, without the locale machinery of wcstod: nearly every
+// quantity and floor text is one. False where wcstod must decide: no digit,
+// a hexadecimal number, "inf" or "nan", a number too long for the buffer or
+// outside the range of a double.
+bool LeadingDecimal(std::wstring_view text, double& value) {
+  char digits[64];
+  size_t size = 0;
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+  const auto take = [&](auto accepts) {
+    size_t taken = 0;
+    for (; i < text.size() && accepts(text[i]) && size < sizeof(digits); ++i, ++taken) {
+      digits[size++] = static_cast<char>(text[i]);
+    }
+    return taken;
+  };
+  size_t mantissa_digits = take(IsAsciiDigit);
+  if (i < text.size() && text[i] == L'.') {
+    if (size == sizeof(digits)) return false;
+    digits[size++] = '.';
+    ++i;
+    mantissa_digits += take(IsAsciiDigit);
+  }
+  if (mantissa_digits == 0 || size == sizeof(digits)) return false;
+  if (i < text.size() && (text[i] == L'x' || text[i] == L'X')) return false;
+  // An exponent counts only with a digit after its "e" and sign.
+  if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
+    size_t sign = i + 1 < text.size() && (text[i + 1] == L'+' || text[i + 1] == L'-') ? 1 : 0;
+    if (i + 1 + sign < text.size() && IsAsciiDigit(text[i + 1 + sign])) {
+      if (size + 1 + sign >= sizeof(digits)) return false;
+      digits[size++] = 'e';
+      if (sign) digits[size++] = static_cast<char>(text[i + 1]);
+      i += 1 + sign;
+      take(IsAsciiDigit);
+      if (size == sizeof(digits)) return false;
+    }
+  }
+  const auto parsed = std::from_chars(digits, digits + size, value, std::chars_format::general);
+  if (parsed.ec != std::errc()) return false;
+  if (negative) value = -value;
+  return true;
+}
+
+}  // namespace
+
 double LeadingDouble(std::wstring_view text) {
+  size_t start = 0;
+  while (start < text.size() && std::iswspace(static_cast<wint_t>(text[start]))) ++start;
+  double value = 0.0;
+  if (LeadingDecimal(text.substr(start), value)) return value;
   // wcstod needs a terminated text; quantity texts fit the stack buffer.
   wchar_t buffer[64];
-  double value = 0.0;
   if (text.size() < std::size(buffer)) {
     std::copy(text.begin(), text.end(), buffer);
     buffer[text.size()] = L'\0';

@@ -92,6 +92,8 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
   SqliteStatement rows = db_->Prepare(SelectRecords(table, true));
   if (!rows.Ok()) return false;
   SNYTJQdDeClassResult entry;
+  RecordRowReader bill_rows;
+  RecordRowReader quota_rows;
   bool started = false;
   // The quota records of the entry being read; those beyond it are kept
   // from an earlier entry and refilled by its next quota rows.
@@ -105,10 +107,10 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
       if (started) hand_over();
       started = true;
       quotas = 0;
-      ReadRecordRow(rows, 1, entry.bill);
+      bill_rows.Read(rows, 1, entry.bill);
     } else if (started) {
       if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
-      ReadRecordRow(rows, 1, entry.quotas[quotas++]);
+      quota_rows.Read(rows, 1, entry.quotas[quotas++]);
     }
   }
   if (!rows.Done()) return false;
@@ -120,8 +122,9 @@ bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& fil
   SqliteStatement rows = db_->Prepare(sql);
   if (!rows.Ok()) return false;
   TJQd record;
+  RecordRowReader reader;
   while (rows.Step()) {
-    ReadRecordRow(rows, 0, record);
+    reader.Read(rows, 0, record);
     file(record);
   }
   return rows.Done();

@@ -4,54 +4,52 @@
 #include "services/record_pack.h"
 
 namespace reportdata {
-namespace {
 
-// Decodes through `scratch` so that the field gets a string of its exact
-// length: a UTF-8 length reserved as wide characters is up to four times too
-// much, and short Chinese names fit the string's own buffer. A record read
-// again for the next row keeps its buffers.
-void ReadText(const SqliteStatement& row, int column, std::wstring& scratch, CString& out) {
+// The field gets a string of its exact length: a UTF-8 length reserved as
+// wide characters is up to four times too much, and short Chinese names fit
+// the string's own buffer. A record read again for the next row keeps its
+// buffers.
+void RecordRowReader::ReadText(const SqliteStatement& row, int column, LastText& last,
+                               CString& out) {
   const std::string_view text = row.Text(column);
-  if (text.empty()) {
-    out.str().clear();
-    return;
+  if (text != last.stored) {
+    last.stored.assign(text);
+    AssignFromUtf8(text, last.wide);
   }
-  AssignFromUtf8(text, scratch);
-  out.str().assign(scratch);
+  out.str().assign(last.wide);
 }
 
-}  // namespace
-
-void ReadRecordRow(const SqliteStatement& row, int first, TJQd& record) {
+void RecordRowReader::Read(const SqliteStatement& row, int first, TJQd& record) {
   int c = first;
-  std::wstring scratch;
+  auto last = last_.begin();
+  const auto text = [&](CString& out) { ReadText(row, c++, *last++, out); };
   record.id = static_cast<int>(row.Int(c++));
-  ReadText(row, c++, scratch, record.billCode);
-  ReadText(row, c++, scratch, record.billName);
-  ReadText(row, c++, scratch, record.billUnit);
-  ReadText(row, c++, scratch, record.description);
-  ReadText(row, c++, scratch, record.quantity);
-  ReadText(row, c++, scratch, record.subType);
-  ReadText(row, c++, scratch, record.typePath);
-  ReadText(row, c++, scratch, record.componentName);
-  ReadText(row, c++, scratch, record.position);
-  ReadText(row, c++, scratch, record.handle);
-  ReadText(row, c++, scratch, record.grade);
-  ReadText(row, c++, scratch, record.floor);
-  ReadText(row, c++, scratch, record.kind);
-  ReadText(row, c++, scratch, record.subCode);
-  ReadText(row, c++, scratch, record.quotaCode);
-  ReadText(row, c++, scratch, record.quotaName);
-  ReadText(row, c++, scratch, record.quotaUnit);
-  ReadText(row, c++, scratch, record.room);
-  ReadText(row, c++, scratch, record.place);
-  ReadText(row, c++, scratch, record.place2);
+  text(record.billCode);
+  text(record.billName);
+  text(record.billUnit);
+  text(record.description);
+  text(record.quantity);
+  text(record.subType);
+  text(record.typePath);
+  text(record.componentName);
+  text(record.position);
+  text(record.handle);
+  text(record.grade);
+  text(record.floor);
+  text(record.kind);
+  text(record.subCode);
+  text(record.quotaCode);
+  text(record.quotaName);
+  text(record.quotaUnit);
+  text(record.room);
+  text(record.place);
+  text(record.place2);
   UnpackPartitions(row.Text(c++), record.partitions);
-  ReadText(row, c++, scratch, record.feature);
+  text(record.feature);
   UnpackCategories(row.Text(c++), record.categories);
   UnpackQuotaFeatures(row.Text(c++), record.quotaFeatures);
-  ReadText(row, c++, scratch, record.extra);
-  ReadText(row, c++, scratch, record.calcItem);
+  text(record.extra);
+  text(record.calcItem);
 }
 
 }  // namespace reportdata

@@ -2,7 +2,9 @@
 // condition floor keys and order, handle texts, units and quantity texts.
 // Each line of the input is one text; any crash, hang or sanitizer report
 // is a finding.
+#include <cmath>
 #include <cstdint>
+#include <cwchar>
 
 #include "engine/condition_floor.h"
 #include "engine/handle_text.h"
@@ -29,7 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (ParseUnit(text, &base, &factor)) ScaleQuantityText(other, factor);
     ScaleQuantityText(text, 1000);
     LeadingInt(text);
-    LeadingDouble(text);
+    // The decimal fast path must read every text as wcstod does.
+    const double leading = LeadingDouble(text);
+    const double wide = std::wcstod(text.c_str(), nullptr);
+    if (leading != (std::isfinite(wide) ? wide : 0.0)) __builtin_trap();
 
     CStringArray cells;
     for (const std::wstring& cell : lines) cells.Add(CString(cell));

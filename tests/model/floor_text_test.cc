@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cwchar>
 
 namespace reportdata {
 namespace {
@@ -116,6 +117,22 @@ TEST(FloorTextTest, NumbersOutOfRangeClamp) {
     EXPECT_EQ(key.order_key, c.order_key) << c.floor;
   }
   EXPECT_EQ(ClampToInt(std::nan("")), 0);
+}
+
+// Quantity texts take the decimal fast path; the rest must read as wcstod
+// reads them, which is the oracle here.
+TEST(FloorTextTest, LeadingDoubleReadsAsWcstod) {
+  const std::wstring long_number(70, L'7');
+  for (const std::wstring& text :
+       {std::wstring(L" 1.5e3x"), std::wstring(L"1e"), std::wstring(L"2e+"), std::wstring(L".5"),
+        std::wstring(L"5."), std::wstring(L"-.5e-2"), std::wstring(L"0x1A"), std::wstring(L"+7"),
+        std::wstring(L"\t-3.25层"), std::wstring(L"1e-320"), std::wstring(L"0.1"),
+        std::wstring(L"1E5"), long_number, long_number + L".5", std::wstring(L"-"),
+        std::wstring(L"."), std::wstring(L"+.e1")}) {
+    EXPECT_EQ(LeadingDouble(text), std::wcstod(text.c_str(), nullptr)) << text;
+  }
+  EXPECT_EQ(LeadingDouble(L"1e400"), 0.0);
+  EXPECT_EQ(LeadingDouble(L"nan"), 0.0);
 }
 
 TEST(FloorTextTest, LeadingNumbersAndFacadeNames) {
