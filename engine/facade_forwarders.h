@@ -30,6 +30,20 @@
     reportdata::GetEngine()->GetHandles(rowCells, handles, floor, out, unused, handle_code); \
   }
 
+// The component summary as the tree facades of both sides show it: the
+// layout B rows of summary_code and, for a floor and name selection and the
+// group list, those of code 14 (the selection does not depend on the side).
+#define REPORTDATA_COMPONENT_SUMMARY_FORWARDERS(Facade, summary_code)                        \
+  void Facade::GetGJHZ(CString name, CStringArray& rows) {                                   \
+    reportdata::GetEngine()->GetNewItemData(name, rows, summary_code);                       \
+  }                                                                                          \
+  void Facade::GetGJHZ(CStringArray& floors, CStringArray& components, CStringArray& rows) { \
+    reportdata::GetEngine()->GetDataByCondition(floors, components, rows, 14, CString());    \
+  }                                                                                          \
+  void Facade::GetMemTreeItem(CStringArray& items) {                                         \
+    reportdata::GetEngine()->GetTreeItem(items, 14);                                         \
+  }
+
 // The layout B rows of one item and of a selection of Facade, then their
 // calculation-sheet forms, under the names the class gives them.
 #define REPORTDATA_STREAM_FORWARDERS(Facade, Stream, Selection, StreamJss, SelectionJss, code, \
