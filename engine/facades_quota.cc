@@ -7,11 +7,7 @@
 
 using reportdata::GetEngine;
 
-REPORTDATA_TREE_TABLE_FORWARDERS(DeTable1, 12, 11)
-REPORTDATA_STREAM_FORWARDERS(DeTable1, GetNewItemData, GetDataByCondition, GetNewItemDataJSS,
-                             GetJSSDataByCondition, 11, 31)
-REPORTDATA_HANDLE_FORWARDER(DeTable1, 11)
-REPORTDATA_COMPONENT_SUMMARY_FORWARDERS(DeTable1, 15)
+REPORTDATA_CHAPTER_SUMMARY_FORWARDERS(DeTable1, GetNewItemData, GetNewItemDataJSS, 11, 31, 15)
 bool DeTable1::InitialTable(CString reportDir, CString& failure) {
   reportdata::CAnalyze* engine = reportdata::GetEngine();
   const bool built = engine->InitialTable(reportDir);
