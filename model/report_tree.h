@@ -3,7 +3,9 @@
 // (through ReportTables); a table file reader fills the same nodes. Besides
 // its children a node keeps the lookup index of each child list (see
 // hash_index.h); the index is not table data, a reader that only appends
-// children leaves it alone.
+// children leaves it alone. Levels that recur across the trees take their
+// leading fields from small head structs (chapters from one template), so
+// code that reads only those fields serves every tree.
 #ifndef REPORTDATA_MODEL_REPORT_TREE_H_
 #define REPORTDATA_MODEL_REPORT_TREE_H_
 
@@ -36,7 +38,7 @@ struct SQdRecordNode {
 
 // What a component is known by in a tree: its name and kind code.
 struct ComponentHead {
-  std::wstring name;  // facade components carry "[floor层]" at the end
+  std::wstring name;  // bill and quota facade components carry "[floor层]" at the end
   std::wstring type_path;
 };
 

@@ -17,13 +17,13 @@ void WriteQuota(XmlWriter& writer, const SDeItemNode& quota, const QuotaNames& n
     writer.IntAttribute("Num", floor.count);
     writer.IntAttribute(names.floor.order_key, floor.order_key);
     if (names.floor.unit) writer.Attribute(names.floor.unit, floor.unit);
-    WriteNumbered(
-        writer, names.component.element, floor.components, [&](const SQdCompNode& component) {
-          WriteComponent(writer, component, names.component.name, names.component.type,
-                         names.component.record, [&](const SQdRecordNode& record) {
-                           WriteFullRecord(writer, record, names.component.record_names, partition);
-                         });
-        });
+    const QuotaNames::Component& level = names.component;
+    WriteNumbered(writer, level.element, floor.components, [&](const SQdCompNode& component) {
+      WriteComponent(writer, component, level.name, level.type, level.record,
+                     [&](const SQdRecordNode& record) {
+                       WriteFullRecord(writer, record, level.record_names, partition);
+                     });
+    });
   });
 }
 
