@@ -63,13 +63,6 @@ std::vector<RoomFloor*> ByGradeMutable(std::vector<RoomFloor>& floors) {
   return view;
 }
 
-void SortQuotas(RoomPlace& place) {
-  SortList(place.quotas, place.quota_index,
-           [](const SDeCalcQuotaNode& a, const SDeCalcQuotaNode& b) {
-             return CompareQuotaItems(a, b) < 0;
-           });
-}
-
 }  // namespace
 
 void ListRoomFloors(const std::vector<RoomFloor>& floors, CStringArray& items) {
@@ -88,7 +81,7 @@ void WriteRoomFloorRows(std::vector<RoomFloor>& floors, std::wstring_view name,
       for (RoomPlace& place : room.places) {
         if (!PlaceVisible(place, partition)) continue;
         const int place_row = writer.AddRow(room_row, {L"", L"", place.name});
-        SortQuotas(place);
+        SortQuotaItems(place);
         for (SDeCalcQuotaNode& quota : place.quotas) {
           const QuotaSum sum = SumQuota(quota, floor->num, partition);
           if (!sum.visible) continue;
@@ -120,7 +113,7 @@ void StreamRoomFloors(CStringArray& out, std::vector<RoomFloor>& floors, std::ws
         if (!PlaceVisible(place, partition)) continue;
         Put(out, L"#PositionFlag#");
         Put(out, place.name);
-        SortQuotas(place);
+        SortQuotaItems(place);
         for (SDeCalcQuotaNode& quota : place.quotas) {
           const QuotaSum sum = SumQuota(quota, floor->num, partition);
           if (!sum.visible) continue;

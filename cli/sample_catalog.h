@@ -1,7 +1,8 @@
 // What the sample generator builds with: the kinds of component it places on
 // the floors of a building, and for each the calculation items it yields, each
 // classified under a bill item of GB50854-2013 with its quota items of
-// DE-TJ-2024. Plain constant data; sample_building.cc walks it.
+// DE-TJ-2024. The rows live in data/samples/sample-catalog.json, which the
+// build compiles in; sample_building.cc walks them.
 #ifndef CLI_SAMPLE_CATALOG_H_
 #define CLI_SAMPLE_CATALOG_H_
 

@@ -62,21 +62,22 @@ auto SumItems(const std::vector<Item>& items, SumOf&& sum_of, bool& any) {
   return sums;
 }
 
-void PutItem(CStringArray& out, const SDeItemNode& item, double quantity) {
-  Put(out, L"#DEItemFlag#");
+// An item row opens with its flag, code, name, unit and quantity.
+void PutItemHead(CStringArray& out, const wchar_t* flag, const ItemHead& item, double quantity) {
+  Put(out, flag);
   Put(out, item.code);
   Put(out, item.name);
   Put(out, item.unit);
   Put(out, FormatQuantity(quantity));
+}
+
+void PutItem(CStringArray& out, const SDeItemNode& item, double quantity) {
+  PutItemHead(out, L"#DEItemFlag#", item, quantity);
   Put(out, CategoryText(item.categories));
 }
 
 void PutItem(CStringArray& out, const SQdItemNode& item, double quantity) {
-  Put(out, L"#QDItemFlag#");
-  Put(out, item.code);
-  Put(out, item.name);
-  Put(out, item.unit);
-  Put(out, FormatQuantity(quantity));
+  PutItemHead(out, L"#QDItemFlag#", item, quantity);
   Put(out, item.feature);
   Put(out, item.extra);
 }

@@ -65,4 +65,25 @@
     reportdata::GetEngine()->GetDataByCondition(floors, second, rows, jss_code, CString());        \
   }
 
+// All that the chapter summaries of both sides (bill summary, quota summary)
+// forward: the tree table operations, the streams under the names Facade
+// gives them, the handles, and the component summary of the side
+// (summary_code; a floor and name selection and the group list are those of
+// code 14 on both sides).
+#define REPORTDATA_CHAPTER_SUMMARY_FORWARDERS(Facade, Stream, StreamJss, code, jss_code,     \
+                                              summary_code)                                  \
+  REPORTDATA_TREE_TABLE_FORWARDERS(Facade, 12, code)                                         \
+  REPORTDATA_STREAM_FORWARDERS(Facade, Stream, GetDataByCondition, StreamJss,                \
+                               GetJSSDataByCondition, code, jss_code)                        \
+  REPORTDATA_HANDLE_FORWARDER(Facade, code)                                                  \
+  void Facade::GetGJHZ(CString name, CStringArray& rows) {                                   \
+    reportdata::GetEngine()->GetNewItemData(name, rows, summary_code);                       \
+  }                                                                                          \
+  void Facade::GetGJHZ(CStringArray& floors, CStringArray& components, CStringArray& rows) { \
+    reportdata::GetEngine()->GetDataByCondition(floors, components, rows, 14, CString());    \
+  }                                                                                          \
+  void Facade::GetMemTreeItem(CStringArray& items) {                                         \
+    reportdata::GetEngine()->GetTreeItem(items, 14);                                         \
+  }
+
 #endif  // REPORTDATA_ENGINE_FACADE_FORWARDERS_H_

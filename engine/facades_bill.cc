@@ -10,17 +10,7 @@
 
 using reportdata::GetEngine;
 
-REPORTDATA_TREE_TABLE_FORWARDERS(CInterQingDan, 12, 1)
-REPORTDATA_STREAM_FORWARDERS(CInterQingDan, GetNewQdHz, GetDataByCondition, GetNewQdHzJSS,
-                             GetJSSDataByCondition, 1, 21)
-REPORTDATA_HANDLE_FORWARDER(CInterQingDan, 1)
-void CInterQingDan::GetGJHZ(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 14);
-}
-void CInterQingDan::GetGJHZ(CStringArray& floors, CStringArray& components, CStringArray& rows) {
-  GetEngine()->GetDataByCondition(floors, components, rows, 14, CString());
-}
-void CInterQingDan::GetMemTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 14); }
+REPORTDATA_CHAPTER_SUMMARY_FORWARDERS(CInterQingDan, GetNewQdHz, GetNewQdHzJSS, 1, 21, 14)
 void CInterQingDan::GetQdPriceData(CString name, CStringArray& rows) {
   GetEngine()->GetNewItemData(name, rows, 50);
 }

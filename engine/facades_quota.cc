@@ -7,17 +7,7 @@
 
 using reportdata::GetEngine;
 
-REPORTDATA_TREE_TABLE_FORWARDERS(DeTable1, 12, 11)
-REPORTDATA_STREAM_FORWARDERS(DeTable1, GetNewItemData, GetDataByCondition, GetNewItemDataJSS,
-                             GetJSSDataByCondition, 11, 31)
-REPORTDATA_HANDLE_FORWARDER(DeTable1, 11)
-void DeTable1::GetGJHZ(CString name, CStringArray& rows) {
-  GetEngine()->GetNewItemData(name, rows, 15);
-}
-void DeTable1::GetGJHZ(CStringArray& floors, CStringArray& components, CStringArray& rows) {
-  GetEngine()->GetDataByCondition(floors, components, rows, 14, CString());
-}
-void DeTable1::GetMemTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 14); }
+REPORTDATA_CHAPTER_SUMMARY_FORWARDERS(DeTable1, GetNewItemData, GetNewItemDataJSS, 11, 31, 15)
 bool DeTable1::InitialTable(CString reportDir, CString& failure) {
   reportdata::CAnalyze* engine = reportdata::GetEngine();
   const bool built = engine->InitialTable(reportDir);

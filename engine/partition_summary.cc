@@ -70,11 +70,11 @@ void ReportTables::GetAllQdInfoForFenQu(const std::set<CString>& partitions, boo
                                         CArray<FenQuQdHZInfo>& out) {
   PartitionSummary summary(partitions, out);
   if (!from_bills) {
-    SummariseQuotaChapters(consumption_summary_, consumption_summary_index_, summary);
+    SummariseQuotaChapters(consumption_summary_.nodes, consumption_summary_.index, summary);
     return;
   }
-  SortChapters(bill_consumption_, bill_consumption_index_);
-  for (SQdXhlChapterNode& chapter : bill_consumption_) {
+  SortChapters(bill_consumption_.nodes, bill_consumption_.index);
+  for (SQdXhlChapterNode& chapter : bill_consumption_.nodes) {
     FenQuQdHZInfo& info = summary.StartChapter(chapter.name);
     SortBillItems(chapter);
     for (const SQdXhlItemNode& item : chapter.items) {
@@ -88,7 +88,7 @@ void ReportTables::GetAllQdInfoForFenQu(const std::set<CString>& partitions, boo
 void ReportTables::GetAllDeInfoForFenQu(const std::set<CString>& partitions,
                                         CArray<FenQuQdHZInfo>& out) {
   PartitionSummary summary(partitions, out);
-  SummariseQuotaChapters(quota_summary_, quota_summary_index_, summary);
+  SummariseQuotaChapters(quota_summary_.nodes, quota_summary_.index, summary);
 }
 
 }  // namespace reportdata

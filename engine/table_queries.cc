@@ -58,26 +58,26 @@ bool ReportTables::GetTreeItem(int code, const QueryState& state, CStringArray& 
   items.RemoveAll();
   switch (code) {
     case 1:
-      ListChapters(bill_summary_, bill_summary_index_, state.partition, items);
+      ListChapters(bill_summary_.nodes, bill_summary_.index, state.partition, items);
       break;
     case 2:
-      ListChapters(bill_consumption_, bill_consumption_index_, state.partition, items);
+      ListChapters(bill_consumption_.nodes, bill_consumption_.index, state.partition, items);
       break;
     case 3:
-      ListChapters(consumption_summary_, consumption_summary_index_, state.partition, items);
+      ListChapters(consumption_summary_.nodes, consumption_summary_.index, state.partition, items);
       break;
     case 11:
-      ListChapters(quota_summary_, quota_summary_index_, state.partition, items);
+      ListChapters(quota_summary_.nodes, quota_summary_.index, state.partition, items);
       break;
     case 12:
-      ListGroups(quota_by_floor_, quota_by_floor_index_, items);
+      ListGroups(quota_by_floor_.nodes, quota_by_floor_.index, items);
       break;
     case 13:
-      ListGroups(quota_by_floor_component_, quota_by_floor_component_index_, items);
+      ListGroups(quota_by_floor_component_.nodes, quota_by_floor_component_.index, items);
       break;
     default:
-      if (component_summary_.empty()) BuildComponentSummaryFromBills();
-      ListComponentGroups(component_summary_, component_summary_index_, items);
+      if (component_summary_.nodes.empty()) BuildComponentSummaryFromBills();
+      ListComponentGroups(component_summary_.nodes, component_summary_.index, items);
       break;
   }
   return true;
@@ -117,24 +117,25 @@ void ReportTables::WriteRows(int code, std::wstring_view name, const RowOptions&
   const ChapterChoice choice{name, std::wstring_view()};
   switch (code) {
     case 1:
-      WriteBillSummaryRows(bill_summary_, bill_summary_index_, choice, options, writer);
+      WriteBillSummaryRows(bill_summary_.nodes, bill_summary_.index, choice, options, writer);
       break;
     case 2:
-      WriteBillConsumptionRows(bill_consumption_, bill_consumption_index_, choice, options, writer);
+      WriteBillConsumptionRows(bill_consumption_.nodes, bill_consumption_.index, choice, options,
+                               writer);
       break;
     case 3:
-      WriteQuotaChapterRows(consumption_summary_, consumption_summary_index_, choice, options,
+      WriteQuotaChapterRows(consumption_summary_.nodes, consumption_summary_.index, choice, options,
                             writer);
       break;
     case 11:
-      WriteQuotaChapterRows(quota_summary_, quota_summary_index_, choice, options, writer);
+      WriteQuotaChapterRows(quota_summary_.nodes, quota_summary_.index, choice, options, writer);
       break;
     case 12:
-      WriteQuotaByFloorRows(quota_by_floor_, quota_by_floor_index_, name, options, writer);
+      WriteQuotaByFloorRows(quota_by_floor_.nodes, quota_by_floor_.index, name, options, writer);
       break;
     default:
-      WriteQuotaByFloorComponentRows(quota_by_floor_component_, quota_by_floor_component_index_,
-                                     name, options, writer);
+      WriteQuotaByFloorComponentRows(quota_by_floor_component_.nodes,
+                                     quota_by_floor_component_.index, name, options, writer);
       break;
   }
 }
@@ -188,36 +189,38 @@ bool ReportTables::Stream(int code, const ChapterChoice& choice, const StreamOpt
   switch (code) {
     case 1:
     case 21:
-      StreamBillSummary(out, bill_summary_, bill_summary_index_, choice, options);
+      StreamBillSummary(out, bill_summary_.nodes, bill_summary_.index, choice, options);
       return true;
     case 2:
     case 22:
-      StreamBillConsumption(out, bill_consumption_, bill_consumption_index_, choice, options);
+      StreamBillConsumption(out, bill_consumption_.nodes, bill_consumption_.index, choice, options);
       return true;
     case 3:
     case 23:
-      StreamQuotaChapters(out, consumption_summary_, consumption_summary_index_, choice, options);
+      StreamQuotaChapters(out, consumption_summary_.nodes, consumption_summary_.index, choice,
+                          options);
       return true;
     case 11:
     case 31:
-      StreamQuotaChapters(out, quota_summary_, quota_summary_index_, choice, options);
+      StreamQuotaChapters(out, quota_summary_.nodes, quota_summary_.index, choice, options);
       return true;
     case 12:
     case 32:
-      StreamQuotaByFloor(out, quota_by_floor_, quota_by_floor_index_, choice.name, options);
+      StreamQuotaByFloor(out, quota_by_floor_.nodes, quota_by_floor_.index, choice.name, options);
       return true;
     case 13:
     case 33:
-      StreamQuotaByFloorComponent(out, quota_by_floor_component_, quota_by_floor_component_index_,
-                                  choice.name, options);
+      StreamQuotaByFloorComponent(out, quota_by_floor_component_.nodes,
+                                  quota_by_floor_component_.index, choice.name, options);
       return true;
     case 14:
-      if (component_summary_.empty()) BuildComponentSummaryFromBills();
-      StreamComponentSummary(out, component_summary_, component_summary_index_, choice.name,
+      if (component_summary_.nodes.empty()) BuildComponentSummaryFromBills();
+      StreamComponentSummary(out, component_summary_.nodes, component_summary_.index, choice.name,
                              selection);
       return true;
     case 50:
-      StreamPrices(out, bill_summary_, bill_summary_index_, choice.name, options.filter.partition);
+      StreamPrices(out, bill_summary_.nodes, bill_summary_.index, choice.name,
+                   options.filter.partition);
       return true;
     default:
       return false;

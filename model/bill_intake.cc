@@ -46,8 +46,8 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry) {
   const Chapter& chapter = BillChapter(bill.billCode);
 
   // Bill consumption: the bill item with the quota items it consumes.
-  SQdXhlChapterNode& xhl_chapter =
-      FindOrAddChapter(bill_consumption_, bill_consumption_index_, chapter.name, chapter.order_id);
+  SQdXhlChapterNode& xhl_chapter = FindOrAddChapter(
+      bill_consumption_.nodes, bill_consumption_.index, chapter.name, chapter.order_id);
   bool created = false;
   SQdXhlItemNode& xhl_item = FindOrAddBillItem(
       xhl_chapter.items, xhl_chapter.item_index, bill,
@@ -71,7 +71,7 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry) {
   // Bill summary: bill records without a name stay out of it.
   if (!bill.billName.IsEmpty()) {
     SQdChapterNode& summary_chapter =
-        FindOrAddChapter(bill_summary_, bill_summary_index_, chapter.name, chapter.order_id);
+        FindOrAddChapter(bill_summary_.nodes, bill_summary_.index, chapter.name, chapter.order_id);
     SQdItemNode& item = FindOrAddBillItem(
         summary_chapter.items, summary_chapter.item_index, bill,
         [](auto& node) -> auto& { return node; }, created);
@@ -96,7 +96,7 @@ void ReportTables::AddToConsumptionSummary(const TJQd& record, std::wstring_view
                                            std::wstring_view bill_code) {
   const Chapter& chapter = QuotaChapter(record);
   SDeChapterNode& summary_chapter = FindOrAddChapter(
-      consumption_summary_, consumption_summary_index_, chapter.name, chapter.order_id);
+      consumption_summary_.nodes, consumption_summary_.index, chapter.name, chapter.order_id);
   bool created = false;
   SDeItemNode& item =
       FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, created);

@@ -119,11 +119,11 @@ void AddComponent(std::vector<GjhzGroupNode>& groups, HashIndex& index, Category
 
 void ReportTables::BuildComponentSummaryFromBills() {
   CategoryNamer namer;
-  for (const SQdChapterNode& chapter : bill_summary_) {
+  for (const SQdChapterNode& chapter : bill_summary_.nodes) {
     for (const SQdItemNode& item : chapter.items) {
       for (const SQdFloorNode& floor : item.floors) {
         for (const SQdCompNode& component : floor.components) {
-          AddComponent(component_summary_, component_summary_index_, namer, component,
+          AddComponent(component_summary_.nodes, component_summary_.index, namer, component,
                        floor.floor_text, std::wstring_view());
         }
       }
@@ -133,11 +133,11 @@ void ReportTables::BuildComponentSummaryFromBills() {
 
 void ReportTables::BuildComponentSummaryFromQuotas() {
   CategoryNamer namer;
-  for (const SDeChapterNode& chapter : quota_summary_) {
+  for (const SDeChapterNode& chapter : quota_summary_.nodes) {
     for (const SDeItemNode& item : chapter.items) {
       for (const SQdFloorNode& floor : item.floors) {
         for (const SQdCompNode& component : floor.components) {
-          AddComponent(component_summary_, component_summary_index_, namer, component,
+          AddComponent(component_summary_.nodes, component_summary_.index, namer, component,
                        floor.floor_text, item.code);
         }
       }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/hash_index.h"
+#include "model/report_tree.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -41,9 +42,7 @@ struct ConcretePosition {
 };
 
 // A component of an item: the attribute entry of the table file.
-struct ConcreteComponent {
-  std::wstring name;
-  std::wstring type_path;
+struct ConcreteComponent : ComponentHead {
   std::vector<ConcretePosition> positions;
   HashIndex position_index;
 };
@@ -62,11 +61,8 @@ struct ConcreteGroup {
   HashIndex item_index;
 };
 
-// A floor bucket: every record of one floor text.
-struct ConcreteFloor {
-  std::wstring floor_text;  // "3", "2,5", "2/4/6"
-  int count = 1;            // floors the floor text stands for
-  int order_key = -1000;    // floor order key
+// A floor bucket: every record of one floor text ("3", "2,5", "2/4/6").
+struct ConcreteFloor : FloorHead {
   std::vector<ConcreteGroup> groups;
   HashIndex group_index;
 };

@@ -63,7 +63,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record) {
   // Quota summary, chapters as in the consumption summary.
   const Chapter& chapter = QuotaChapter(record);
   SDeChapterNode& summary_chapter =
-      FindOrAddChapter(quota_summary_, quota_summary_index_, chapter.name, chapter.order_id);
+      FindOrAddChapter(quota_summary_.nodes, quota_summary_.index, chapter.name, chapter.order_id);
   SDeItemNode& item =
       FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, created);
   if (created) item.bill_code = record.billCode.str();
@@ -72,7 +72,8 @@ void ReportTables::AddQuotaRecord(const TJQd& record) {
 
   // Quota by floor: the library chapter without the common parameter rule.
   const Chapter& library_chapter = QuotaLibraryChapter(record.quotaCode);
-  SDeFloorGroupNode& group = FindOrAddGroup(quota_by_floor_, quota_by_floor_index_, record, facade);
+  SDeFloorGroupNode& group =
+      FindOrAddGroup(quota_by_floor_.nodes, quota_by_floor_.index, record, facade);
   SDeFloorChapterNode& group_chapter = FindOrAddChapter(
       group.chapters, group.chapter_index, library_chapter.name, library_chapter.order_id);
   SDeFloorItemNode& group_item =
@@ -83,8 +84,8 @@ void ReportTables::AddQuotaRecord(const TJQd& record) {
   InsertRecord(component.records, component.record_index, record, quantity);
 
   // Quota by floor and component: floor group, component, sub-code, quota.
-  SDeFloorCompGroupNode& comp_group =
-      FindOrAddGroup(quota_by_floor_component_, quota_by_floor_component_index_, record, facade);
+  SDeFloorCompGroupNode& comp_group = FindOrAddGroup(
+      quota_by_floor_component_.nodes, quota_by_floor_component_.index, record, facade);
   SDeCompGroupNode& comp =
       FindOrAddComponentGroup(comp_group, component_name, record.typePath.str());
   SDeCalcItemNode& calc_item = FindOrAddCalcItem(comp, record.subCode.str());

@@ -14,31 +14,22 @@ ReportTables::ReportTables(std::vector<std::wstring> common_parameter_names)
 size_t ReportTables::TextHash::operator()(std::wstring_view text) const { return HashText(text); }
 
 void ReportTables::ClearBillSide() {
-  bill_summary_.clear();
-  bill_summary_index_.Reset();
-  bill_consumption_.clear();
-  bill_consumption_index_.Reset();
-  consumption_summary_.clear();
-  consumption_summary_index_.Reset();
+  bill_summary_.Clear();
+  bill_consumption_.Clear();
+  consumption_summary_.Clear();
   // A new build may run against another bill or quota library.
   bill_chapter_cache_.clear();
   quota_chapter_cache_.clear();
 }
 
 void ReportTables::ClearQuotaSide() {
-  quota_summary_.clear();
-  quota_summary_index_.Reset();
-  quota_by_floor_.clear();
-  quota_by_floor_index_.Reset();
-  quota_by_floor_component_.clear();
-  quota_by_floor_component_index_.Reset();
+  quota_summary_.Clear();
+  quota_by_floor_.Clear();
+  quota_by_floor_component_.Clear();
   quota_chapter_cache_.clear();
 }
 
-void ReportTables::ClearComponentSummary() {
-  component_summary_.clear();
-  component_summary_index_.Reset();
-}
+void ReportTables::ClearComponentSummary() { component_summary_.Clear(); }
 
 namespace {
 

@@ -35,6 +35,17 @@ struct QueryState {
   bool merge = true;            // the engine's merge flag
 };
 
+// A top-level list of a tree with the lookup index over it.
+template <typename Node, typename Index = HashIndex>
+struct IndexedList {
+  std::vector<Node> nodes;
+  Index index;
+  void Clear() {
+    nodes.clear();
+    index.Reset();
+  }
+};
+
 class ReportTables {
  public:
   // The common calculation parameter names: a quota item of chapter "其他章"
@@ -81,24 +92,26 @@ class ReportTables {
   void GetAllDeInfoForFenQu(const std::set<CString>& partitions, CArray<FenQuQdHZInfo>& out);
 
   // The trees, for the table files. Readers append to these lists.
-  std::vector<SQdChapterNode>& bill_summary() { return bill_summary_; }
-  std::vector<SQdXhlChapterNode>& bill_consumption() { return bill_consumption_; }
-  std::vector<SDeChapterNode>& consumption_summary() { return consumption_summary_; }
-  std::vector<SDeChapterNode>& quota_summary() { return quota_summary_; }
-  std::vector<SDeFloorGroupNode>& quota_by_floor() { return quota_by_floor_; }
+  std::vector<SQdChapterNode>& bill_summary() { return bill_summary_.nodes; }
+  std::vector<SQdXhlChapterNode>& bill_consumption() { return bill_consumption_.nodes; }
+  std::vector<SDeChapterNode>& consumption_summary() { return consumption_summary_.nodes; }
+  std::vector<SDeChapterNode>& quota_summary() { return quota_summary_.nodes; }
+  std::vector<SDeFloorGroupNode>& quota_by_floor() { return quota_by_floor_.nodes; }
   std::vector<SDeFloorCompGroupNode>& quota_by_floor_component() {
-    return quota_by_floor_component_;
+    return quota_by_floor_component_.nodes;
   }
-  std::vector<GjhzGroupNode>& component_summary() { return component_summary_; }
-  const std::vector<SQdChapterNode>& bill_summary() const { return bill_summary_; }
-  const std::vector<SQdXhlChapterNode>& bill_consumption() const { return bill_consumption_; }
-  const std::vector<SDeChapterNode>& consumption_summary() const { return consumption_summary_; }
-  const std::vector<SDeChapterNode>& quota_summary() const { return quota_summary_; }
-  const std::vector<SDeFloorGroupNode>& quota_by_floor() const { return quota_by_floor_; }
+  std::vector<GjhzGroupNode>& component_summary() { return component_summary_.nodes; }
+  const std::vector<SQdChapterNode>& bill_summary() const { return bill_summary_.nodes; }
+  const std::vector<SQdXhlChapterNode>& bill_consumption() const { return bill_consumption_.nodes; }
+  const std::vector<SDeChapterNode>& consumption_summary() const {
+    return consumption_summary_.nodes;
+  }
+  const std::vector<SDeChapterNode>& quota_summary() const { return quota_summary_.nodes; }
+  const std::vector<SDeFloorGroupNode>& quota_by_floor() const { return quota_by_floor_.nodes; }
   const std::vector<SDeFloorCompGroupNode>& quota_by_floor_component() const {
-    return quota_by_floor_component_;
+    return quota_by_floor_component_.nodes;
   }
-  const std::vector<GjhzGroupNode>& component_summary() const { return component_summary_; }
+  const std::vector<GjhzGroupNode>& component_summary() const { return component_summary_.nodes; }
 
  private:
   struct Chapter {
@@ -131,22 +144,15 @@ class ReportTables {
   ChapterCache bill_chapter_cache_;
   ChapterCache quota_chapter_cache_;
 
-  std::vector<SQdChapterNode> bill_summary_;
-  HashIndex bill_summary_index_;
-  std::vector<SQdXhlChapterNode> bill_consumption_;
-  HashIndex bill_consumption_index_;
-  std::vector<SDeChapterNode> consumption_summary_;
-  HashIndex consumption_summary_index_;
+  IndexedList<SQdChapterNode> bill_summary_;
+  IndexedList<SQdXhlChapterNode> bill_consumption_;
+  IndexedList<SDeChapterNode> consumption_summary_;
 
-  std::vector<SDeChapterNode> quota_summary_;
-  HashIndex quota_summary_index_;
-  std::vector<SDeFloorGroupNode> quota_by_floor_;
-  FloorIndex quota_by_floor_index_;
-  std::vector<SDeFloorCompGroupNode> quota_by_floor_component_;
-  FloorIndex quota_by_floor_component_index_;
+  IndexedList<SDeChapterNode> quota_summary_;
+  IndexedList<SDeFloorGroupNode, FloorIndex> quota_by_floor_;
+  IndexedList<SDeFloorCompGroupNode, FloorIndex> quota_by_floor_component_;
 
-  std::vector<GjhzGroupNode> component_summary_;
-  HashIndex component_summary_index_;
+  IndexedList<GjhzGroupNode> component_summary_;
 };
 
 }  // namespace reportdata

@@ -3,7 +3,9 @@
 // (through ReportTables); a table file reader fills the same nodes. Besides
 // its children a node keeps the lookup index of each child list (see
 // hash_index.h); the index is not table data, a reader that only appends
-// children leaves it alone.
+// children leaves it alone. Levels that recur across the trees take their
+// leading fields from small head structs (chapters from one template), so
+// code that reads only those fields serves every tree.
 #ifndef REPORTDATA_MODEL_REPORT_TREE_H_
 #define REPORTDATA_MODEL_REPORT_TREE_H_
 
@@ -34,9 +36,13 @@ struct SQdRecordNode {
   std::vector<PartitionShare> partitions;
 };
 
-struct SQdCompNode {
-  std::wstring name;  // facade components carry "[floor层]" at the end
+// What a component is known by in a tree: its name and kind code.
+struct ComponentHead {
+  std::wstring name;  // bill and quota facade components carry "[floor层]" at the end
   std::wstring type_path;
+};
+
+struct SQdCompNode : ComponentHead {
   std::wstring sub_type;
   std::vector<SQdRecordNode> records;
   HashIndex record_index;
@@ -53,20 +59,44 @@ struct FloorIndex {
   }
 };
 
-struct SQdFloorNode {
-  std::wstring floor_text;  // floor text as the first record wrote it
-  int count = 1;            // floor count of the floor text
-  int order_key = -1000;    // floor order key of the floor text
-  std::wstring unit;        // unit of the first record
+// What a floor level is known by: the floor text as the first record wrote
+// it, the floor count it stands for and its floor order key.
+struct FloorHead {
+  std::wstring floor_text;
+  int count = 1;
+  int order_key = -1000;
+};
+
+struct SQdFloorNode : FloorHead {
+  std::wstring unit;  // unit of the first record
   std::vector<SQdCompNode> components;
   HashIndex component_index;
 };
 
-// A bill item of the bill summary and of the bill consumption table.
-struct SQdItemNode {
+// What a bill or quota item is known by: code, name and unit.
+struct ItemHead {
   std::wstring code;
   std::wstring name;
   std::wstring unit;
+};
+
+// A quota item is told apart by its classification variables too.
+struct QuotaHead : ItemHead {
+  std::vector<SNYTJFenLeiVarDescInfo> categories;
+};
+
+// The chapter level of the bill and quota trees: chapter name, the id the
+// chapters are ordered by, and the chapter's items.
+template <typename Item>
+struct ChapterOf {
+  std::wstring name;
+  std::wstring order_id;
+  std::vector<Item> items;
+  HashIndex item_index;
+};
+
+// A bill item of the bill summary and of the bill consumption table.
+struct SQdItemNode : ItemHead {
   std::wstring feature;                              // feature description (项目特征)
   std::vector<SNYTJReportDEFeature> quota_features;  // the bill item's own quotas
   std::wstring extra;
@@ -74,21 +104,12 @@ struct SQdItemNode {
   FloorIndex floor_index;
 };
 
-struct SQdChapterNode {
-  std::wstring name;
-  std::wstring order_id;
-  std::vector<SQdItemNode> items;
-  HashIndex item_index;
-};
+using SQdChapterNode = ChapterOf<SQdItemNode>;
 
 // A quota item of the consumption summary, the quota summary and the quotas
 // under a bill item of the bill consumption table.
-struct SDeItemNode {
-  std::wstring code;
-  std::wstring name;
-  std::wstring unit;
-  std::vector<SNYTJFenLeiVarDescInfo> categories;  // classification variables
-  std::wstring bill_code;                          // code of the bill it came with
+struct SDeItemNode : QuotaHead {
+  std::wstring bill_code;  // code of the bill it came with
   std::vector<SQdFloorNode> floors;
   FloorIndex floor_index;
 };
@@ -100,77 +121,51 @@ struct SQdXhlItemNode {
   HashIndex quota_index;
 };
 
-struct SQdXhlChapterNode {
-  std::wstring name;
-  std::wstring order_id;
+struct SQdXhlChapterNode : ChapterOf<SQdXhlItemNode> {
   std::wstring code_prefix;  // first four characters of the first long bill code
-  std::vector<SQdXhlItemNode> items;
-  HashIndex item_index;
 };
 
 // Chapter of quota items (consumption summary and quota summary).
-struct SDeChapterNode {
-  std::wstring name;
-  std::wstring order_id;
-  std::vector<SDeItemNode> items;
-  HashIndex item_index;
-};
+using SDeChapterNode = ChapterOf<SDeItemNode>;
 
 // Quota by floor: a quota item within one floor group, its components
 // holding only the records of that group.
-struct SDeFloorItemNode {
-  std::wstring code;
-  std::wstring name;
-  std::wstring unit;
-  std::vector<SNYTJFenLeiVarDescInfo> categories;
+struct SDeFloorItemNode : QuotaHead {
   std::vector<SQdCompNode> components;
   HashIndex component_index;
 };
 
-struct SDeFloorChapterNode {
-  std::wstring name;
-  std::wstring order_id;
-  std::vector<SDeFloorItemNode> items;
-  HashIndex item_index;
-};
+using SDeFloorChapterNode = ChapterOf<SDeFloorItemNode>;
 
-struct SDeFloorGroupNode {
-  std::wstring floor_text;
-  int count = 1;
-  int order_key = -1000;
+struct SDeFloorGroupNode : FloorHead {
   std::vector<SDeFloorChapterNode> chapters;
   HashIndex chapter_index;
 };
 
 // Quota by floor and component: a quota item under a calculation item.
-struct SDeCalcQuotaNode {
-  std::wstring code;
-  std::wstring name;
-  std::wstring unit;
+struct SDeCalcQuotaNode : QuotaHead {
   int num = 1;  // floor count of the group the item was filed in
-  std::vector<SNYTJFenLeiVarDescInfo> categories;
   std::vector<SQdRecordNode> records;
   HashIndex record_index;
 };
 
-// Records of one sub-code (calculation item) of a component.
-struct SDeCalcItemNode {
-  std::wstring sub_code;
+// The quota items of a calculation item, and of a place in room table 2.
+struct CalcQuotaList {
   std::vector<SDeCalcQuotaNode> quotas;
   HashIndex quota_index;
 };
 
-struct SDeCompGroupNode {
-  std::wstring name;
-  std::wstring type_path;
+// Records of one sub-code (calculation item) of a component.
+struct SDeCalcItemNode : CalcQuotaList {
+  std::wstring sub_code;
+};
+
+struct SDeCompGroupNode : ComponentHead {
   std::vector<SDeCalcItemNode> calc_items;
   HashIndex calc_item_index;
 };
 
-struct SDeFloorCompGroupNode {
-  std::wstring floor_text;
-  int count = 1;
-  int order_key = -1000;
+struct SDeFloorCompGroupNode : FloorHead {
   std::vector<SDeCompGroupNode> components;
   HashIndex component_index;
 };

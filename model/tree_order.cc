@@ -76,9 +76,7 @@ void SortQuotaItems(SDeChapterNode& chapter) { SortQuotaList(chapter.items, chap
 void SortQuotaItems(SDeFloorChapterNode& chapter) {
   SortQuotaList(chapter.items, chapter.item_index);
 }
-void SortQuotaItems(SDeCalcItemNode& calc_item) {
-  SortQuotaList(calc_item.quotas, calc_item.quota_index);
-}
+void SortQuotaItems(CalcQuotaList& list) { SortQuotaList(list.quotas, list.quota_index); }
 void SortQuotaItems(SQdXhlItemNode& item) { SortQuotaList(item.quotas, item.quota_index); }
 
 void SortComponents(std::vector<SQdCompNode>& components, HashIndex& index) {

@@ -48,7 +48,7 @@ void SortBillItems(SQdChapterNode& chapter);
 void SortBillItems(SQdXhlChapterNode& chapter);
 void SortQuotaItems(SDeChapterNode& chapter);
 void SortQuotaItems(SDeFloorChapterNode& chapter);
-void SortQuotaItems(SDeCalcItemNode& calc_item);
+void SortQuotaItems(CalcQuotaList& list);  // a calculation item or a room place
 void SortQuotaItems(SQdXhlItemNode& item);
 // Floors (and floor groups) by order key.
 template <typename Floor>

@@ -1,7 +1,6 @@
 // "\qd.xml" (bill summary), "\qdxhl.xml" (bill consumption) and "\de.xml"
 // (consumption summary); "\de1.xml" shares the consumption summary's shape.
 #include "persist/node_io.h"
-#include "persist/quota_nodes.h"
 #include "persist/report_table_files.h"
 #include "persist/tree_nodes.h"
 
@@ -55,10 +54,7 @@ void ReadConsumptionChapter(pugi::xml_node element, SQdXhlChapterNode& chapter) 
 
 void WriteBillSummary(std::wstring_view dir, const std::vector<SQdChapterNode>& chapters,
                       std::wstring_view partition) {
-  WriteTableFile(dir, kBillSummaryFile, chapters,
-                 [&](XmlWriter& writer, const SQdChapterNode& chapter) {
-                   WriteBillChapter(writer, chapter, partition);
-                 });
+  WritePartitionTable(dir, kBillSummaryFile, chapters, partition, WriteBillChapter);
 }
 
 void ReadBillSummary(std::wstring_view dir, std::vector<SQdChapterNode>& chapters) {
@@ -67,10 +63,7 @@ void ReadBillSummary(std::wstring_view dir, std::vector<SQdChapterNode>& chapter
 
 void WriteBillConsumption(std::wstring_view dir, const std::vector<SQdXhlChapterNode>& chapters,
                           std::wstring_view partition) {
-  WriteTableFile(dir, kBillConsumptionFile, chapters,
-                 [&](XmlWriter& writer, const SQdXhlChapterNode& chapter) {
-                   WriteConsumptionChapter(writer, chapter, partition);
-                 });
+  WritePartitionTable(dir, kBillConsumptionFile, chapters, partition, WriteConsumptionChapter);
 }
 
 void ReadBillConsumption(std::wstring_view dir, std::vector<SQdXhlChapterNode>& chapters) {

@@ -9,8 +9,11 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
+#include "persist/table_file.h"
 #include "persist/xml_reader.h"
 #include "persist/xml_writer.h"
 
@@ -26,6 +29,16 @@ void WriteNumbered(XmlWriter& writer, const char* prefix, const List& list, Writ
     write(entry);
     writer.EndElement();
   }
+}
+
+// A table file whose nodes are written with the current partition:
+// write_node(writer, node, partition) puts in each top-level node.
+template <typename Node, typename WriteNode>
+void WritePartitionTable(std::wstring_view dir, const TableFileLayout& layout,
+                         const std::vector<Node>& nodes, std::wstring_view partition,
+                         WriteNode&& write_node) {
+  WriteTableFile(dir, layout, nodes,
+                 [&](XmlWriter& writer, const Node& node) { write_node(writer, node, partition); });
 }
 
 // One attribute a reader takes and the field its value goes to: a text, a

@@ -1,8 +1,7 @@
 // Quotas and quota chapters of the bill consumption table and the two
-// quota-side summaries.
-#include "persist/quota_nodes.h"
-
+// quota-side summaries (declared in tree_nodes.h).
 #include "persist/node_io.h"
+#include "persist/tree_nodes.h"
 
 namespace reportdata {
 
@@ -13,15 +12,16 @@ void WriteQuota(XmlWriter& writer, const SDeItemNode& quota, const QuotaNames& n
   writer.Attribute(names.unit, quota.unit);
   if (names.bill_code) writer.Attribute(names.bill_code, quota.bill_code);
   WriteCategories(writer, quota.categories);
-  WriteNumbered(writer, names.floor, quota.floors, [&](const SQdFloorNode& floor) {
-    writer.Attribute(names.floor_text, floor.floor_text);
+  WriteNumbered(writer, names.floor.element, quota.floors, [&](const SQdFloorNode& floor) {
+    writer.Attribute(names.floor.text, floor.floor_text);
     writer.IntAttribute("Num", floor.count);
-    writer.IntAttribute(names.floor_order_key, floor.order_key);
-    if (names.floor_unit) writer.Attribute(names.floor_unit, floor.unit);
-    WriteNumbered(writer, names.component, floor.components, [&](const SQdCompNode& component) {
-      WriteComponent(writer, component, names.component_name, names.component_type, names.record,
+    writer.IntAttribute(names.floor.order_key, floor.order_key);
+    if (names.floor.unit) writer.Attribute(names.floor.unit, floor.unit);
+    const QuotaNames::Component& level = names.component;
+    WriteNumbered(writer, level.element, floor.components, [&](const SQdCompNode& component) {
+      WriteComponent(writer, component, level.name, level.type, level.record,
                      [&](const SQdRecordNode& record) {
-                       WriteFullRecord(writer, record, names.record_names, partition);
+                       WriteFullRecord(writer, record, level.record_names, partition);
                      });
     });
   });
@@ -36,14 +36,14 @@ void ReadQuota(pugi::xml_node element, const QuotaNames& names, SDeItemNode& quo
       element, "DeCategory", [&](pugi::xml_node group) { ReadCategories(group, quota.categories); },
       [&](pugi::xml_node floor_element) {
         SQdFloorNode& floor = quota.floors.emplace_back();
-        if (!names.floor_unit) floor.unit = quota.unit;
-        ReadAttributes(floor_element, {{names.floor_text, &floor.floor_text},
+        if (!names.floor.unit) floor.unit = quota.unit;
+        ReadAttributes(floor_element, {{names.floor.text, &floor.floor_text},
                                        {"Num", &floor.count},
-                                       {names.floor_order_key, &floor.order_key},
-                                       {names.floor_unit, &floor.unit}});
+                                       {names.floor.order_key, &floor.order_key},
+                                       {names.floor.unit, &floor.unit}});
         ForEachChildElement(floor_element, [&](pugi::xml_node component) {
-          ReadComponent(component, names.component_name, names.component_type, names.record_names,
-                        true, floor.components.emplace_back());
+          ReadComponent(component, names.component.name, names.component.type,
+                        names.component.record_names, true, floor.components.emplace_back());
         });
       });
 }

@@ -5,7 +5,6 @@
 #include "model/tree_insert.h"
 #include "model/tree_quantity.h"
 #include "persist/node_io.h"
-#include "persist/quota_nodes.h"
 #include "persist/report_table_files.h"
 #include "persist/tree_nodes.h"
 
@@ -143,10 +142,7 @@ void ReadQuotaByFloor(std::wstring_view dir, std::vector<SDeFloorGroupNode>& flo
 void WriteQuotaByFloorComponent(std::wstring_view dir,
                                 const std::vector<SDeFloorCompGroupNode>& floors,
                                 std::wstring_view partition) {
-  WriteTableFile(dir, kQuotaByFloorComponentFile, floors,
-                 [&](XmlWriter& writer, const SDeFloorCompGroupNode& floor) {
-                   WriteComponentGroup(writer, floor, partition);
-                 });
+  WritePartitionTable(dir, kQuotaByFloorComponentFile, floors, partition, WriteComponentGroup);
 }
 
 void ReadQuotaByFloorComponent(std::wstring_view dir, std::vector<SDeFloorCompGroupNode>& floors) {

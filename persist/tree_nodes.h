@@ -1,11 +1,10 @@
 // The levels of the report trees that several table files share: measurement
 // records with their partition shares, components, floors, quota categories
-// ("DeCategory"), a bill item's own quotas ("OwnDe") and the bill item
-// itself. Each level has a writer, which puts the node's attributes in the
-// fixed order and its lists as numbered children, and a reader, which fills
-// a fresh node from an element: attributes by exact name in any order,
-// children in document order whatever their names, groups by name. Readers
-// throw MalformedTable at a child that is not an element.
+// ("DeCategory"), a bill item's own quotas ("OwnDe"), the bill item itself
+// and the quota item with its floors. Each level has a writer, which puts the node's attributes in
+// the fixed order and its lists as numbered children, and a reader, which fills a fresh node from
+// an element: attributes by exact name in any order, children in document order whatever their
+// names, groups by name. Readers throw MalformedTable at a child that is not an element.
 #ifndef REPORTDATA_PERSIST_TREE_NODES_H_
 #define REPORTDATA_PERSIST_TREE_NODES_H_
 
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "model/report_tree.h"
+#include "persist/table_file.h"
 #include "persist/xml_reader.h"
 #include "persist/xml_writer.h"
 
@@ -83,6 +83,56 @@ void WriteBillComponents(XmlWriter& writer, const SQdFloorNode& floor, std::wstr
 // from it again, the unit is the item's (the unit every record of the item
 // shares).
 void ReadBillItem(pugi::xml_node element, SQdItemNode& item);
+
+// A quota with its floors, components and records, as three files write it:
+// "\qdxhl.xml" (bill consumption, under a bill item: "D", "N", "U", "QD",
+// then "F%d" floors with "N", "Num", "G" and "Unit", "O%d" components and
+// "R%d" records), "\de.xml" (consumption summary) and "\de1.xml" (quota
+// summary): "ID", "Name", "Unit", in "\de.xml" also "QdID", then "Floor%d"
+// floors with "Name", "Num", "Grade", "Obj%d" components and "Rec%d"
+// records. Each quota may carry a "DeCategory" group. The two summaries put
+// their quotas in chapters ("ChapterName", "ChapterOrderId", "De%d").
+struct QuotaNames {
+  const char* code;
+  const char* name;
+  const char* unit;
+  const char* bill_code;  // nullptr: the file does not keep it
+  struct Floor {
+    const char* element;
+    const char* text;
+    const char* order_key;
+    const char* unit;  // nullptr: floors take the quota's unit on reading
+  } floor;
+  struct Component {
+    const char* element;
+    const char* name;
+    const char* type;
+    const char* record;  // element prefix of the component's records
+    RecordNames record_names;
+  } component;
+};
+// The floors and components of the two quota summaries.
+inline constexpr QuotaNames::Floor kSummaryFloorNames{"Floor", "Name", "Grade", nullptr};
+inline constexpr QuotaNames::Component kSummaryComponentNames{"Obj", "Name", "Type", "Rec",
+                                                              kQuotaRecordNames};
+inline constexpr QuotaNames kConsumedQuotaNames{
+    "D", "N", "U", "QD", {"F", "N", "G", "Unit"}, {"O", "N", "T", "R", kBillRecordNames}};
+inline constexpr QuotaNames kConsumptionSummaryQuotaNames{
+    "ID", "Name", "Unit", "QdID", kSummaryFloorNames, kSummaryComponentNames};
+inline constexpr QuotaNames kQuotaSummaryQuotaNames{
+    "ID", "Name", "Unit", nullptr, kSummaryFloorNames, kSummaryComponentNames};
+
+void WriteQuota(XmlWriter& writer, const SDeItemNode& quota, const QuotaNames& names,
+                std::wstring_view partition);
+void ReadQuota(pugi::xml_node element, const QuotaNames& names, SDeItemNode& quota);
+
+// A whole quota-side summary file ("\de.xml" or "\de1.xml"): its chapters
+// under the envelope of layout, spelt with names. Reading appends.
+void WriteQuotaSummaryFile(std::wstring_view dir, const TableFileLayout& layout,
+                           const QuotaNames& names, const std::vector<SDeChapterNode>& chapters,
+                           std::wstring_view partition);
+void ReadQuotaSummaryFile(std::wstring_view dir, const TableFileLayout& layout,
+                          const QuotaNames& names, std::vector<SDeChapterNode>& chapters);
 
 // Walks the children of element: the first child named group_name goes to
 // read_group, later ones of that name are passed over, every other child to
