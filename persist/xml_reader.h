@@ -12,9 +12,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace reportdata {
 
@@ -35,6 +37,46 @@ class MalformedTable : public std::runtime_error {
 // missing, unreadable or not well-formed XML: such a file is skipped.
 // Throws TableFileError for a file larger than kMaxXmlFileBytes.
 bool LoadXmlFile(const std::string& path, pugi::xml_document& doc);
+
+// A table file opened by a reload and read at the first query of its table.
+// Holding it open keeps its bytes as they were when it was opened: a save
+// replaces a file by renaming a new one over it and never changes a file in
+// place, so the open file stays the one the reload saw.
+class HeldFile {
+ public:
+  HeldFile(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  ~HeldFile();
+  const std::string& path() const { return path_; }
+  int fd() const { return fd_; }
+
+ private:
+  std::string path_;
+  int fd_;
+};
+
+// Opens path for a later read with root element root_name, and checks now
+// what would end a read at its start. Returns null for a file the read would
+// skip: missing, unreadable, or (when its first bytes do not open the element
+// root_name, so the whole file is parsed now) not well-formed. Throws
+// TableFileError for a file larger than kMaxXmlFileBytes and for a
+// well-formed file of another root element.
+std::unique_ptr<HeldFile> HoldXmlFile(const std::string& path, const char* root_name);
+
+// While it lives, LoadXmlFile in this thread reads the bytes of the held file
+// instead of the path it is given: a reader run inside it reads its file as
+// it was when held.
+class ReadingHeldFile {
+ public:
+  explicit ReadingHeldFile(const HeldFile& file);
+  ReadingHeldFile(const ReadingHeldFile&) = delete;
+  ReadingHeldFile& operator=(const ReadingHeldFile&) = delete;
+  ~ReadingHeldFile();
+
+ private:
+  const HeldFile* previous_;
+};
 
 // Why path cannot be read as a file with root element root_name and, when
 // table_name is not null, "Table_Name" = table_name: missing, empty, not
