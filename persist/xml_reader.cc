@@ -171,6 +171,11 @@ pugi::xml_node RequireRoot(const pugi::xml_document& doc, const char* root_name,
   return root;
 }
 
+MalformedTable HasNonElementChild(pugi::xml_node parent) {
+  return MalformedTable(std::string("element <") + parent.name() +
+                        "> has a child that is not an element");
+}
+
 pugi::xml_node FindGroup(pugi::xml_node parent, const char* name) {
   for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
     if (child.type() == pugi::node_element && std::strcmp(child.name(), name) == 0) return child;

@@ -91,16 +91,16 @@ std::string DescribeDamage(const std::string& path, const char* root_name, const
 pugi::xml_node RequireRoot(const pugi::xml_document& doc, const char* root_name,
                            const std::string& path);
 
+// The MalformedTable of parent holding a child that is not an element.
+MalformedTable HasNonElementChild(pugi::xml_node parent);
+
 // Calls visit(child) for every child of parent in document order. Throws
 // MalformedTable at the first child that is not an element (text, CDATA, a
 // comment or a processing instruction), after the children before it.
 template <typename Visit>
 void ForEachChildElement(pugi::xml_node parent, Visit&& visit) {
   for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
-    if (child.type() != pugi::node_element) {
-      throw MalformedTable(std::string("element <") + parent.name() +
-                           "> has a child that is not an element");
-    }
+    if (child.type() != pugi::node_element) throw HasNonElementChild(parent);
     visit(child);
   }
 }
