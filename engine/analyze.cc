@@ -1,7 +1,8 @@
 // Engine creation, state and the dispatch of row queries by table type code.
 // The bill and quota trees answer for their own codes, the area tables
 // (area_queries.cc) for theirs; the tables that are not built yet answer as
-// empty tables.
+// empty tables. Each query first reads the files a reload held for the tables
+// it answers from.
 #include "engine/analyze.h"
 
 #include <algorithm>
@@ -58,6 +59,7 @@ void CAnalyze::GetCalFloorMsg(CArray<CString>& floors) const {
 }
 
 void CAnalyze::ReleaseAll() {
+  deferred_.Clear();
   areas_.Clear();
   tables_.ClearBillSide();
   tables_.ClearQuotaSide();
@@ -69,12 +71,14 @@ void CAnalyze::ReleaseAll() {
 
 void CAnalyze::GetTreeItem(CStringArray& items, int code) {
   items.RemoveAll();
+  deferred_.LoadFor(code);
   if (tables_.GetTreeItem(code, State(), items)) return;
   if (IndexTreeItem(code, items)) return;
   AreaTreeItem(code, items);
 }
 
 void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
+  deferred_.LoadFor(code);
   if (tables_.GetItemData(code, name.str(), State(), rows)) return;
   if (AreaItemData(code, name.str(), rows)) return;
   IndexItemData(code, name.str(), rows);
@@ -84,11 +88,13 @@ void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(
 
 void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows,
                            int code) {
+  deferred_.LoadFor(code);
   if (tables_.GetSelectedData(code, floors, second, State(), rows)) return;
   AreaSelectedData(code, floors, second, rows);
 }
 
 void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code) {
+  deferred_.LoadFor(code);
   if (tables_.GetNewItemData(code, name.str(), State(), rows)) return;
   if (IndexNewItemData(code, name.str(), rows)) return;
   AreaNewItemData(code, name.str(), rows);
@@ -96,6 +102,7 @@ void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code)
 
 void CAnalyze::GetDataByCondition(CStringArray& a, CStringArray& b, CStringArray& c, int code,
                                   const CString& condition) {
+  deferred_.LoadFor(code);
   if (tables_.GetDataByCondition(code, a, b, c, condition.str(), State())) return;
   AreaDataByCondition(code, a, b, c);
 }
@@ -106,11 +113,13 @@ void CAnalyze::GetHandles(CStringArray& row_cells, CString& handles, CString& fl
 }
 
 void CAnalyze::GetAllQdInfoForFenQu(CArray<FenQuQdHZInfo>& out, bool from_bills) {
+  deferred_.LoadAll();
   std::set<CString> partitions(partitions_.begin(), partitions_.end());
   tables_.GetAllQdInfoForFenQu(partitions, from_bills, out);
 }
 
 void CAnalyze::GetAllDeInfoForFenQu(CArray<FenQuQdHZInfo>& out) {
+  deferred_.LoadAll();
   std::set<CString> partitions(partitions_.begin(), partitions_.end());
   tables_.GetAllDeInfoForFenQu(partitions, out);
 }

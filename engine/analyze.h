@@ -16,6 +16,7 @@
 
 #include "areas/area_tables.h"
 #include "areas/physical_tables.h"
+#include "engine/deferred_reads.h"
 #include "engine/row_selection.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
@@ -51,9 +52,19 @@ class CAnalyze : public CObject {
   void GetCalFloorMsg(CArray<CString>& floors) const;
   std::vector<CString>& cal_floors() { return cal_floors_; }
   const std::vector<std::wstring>& common_parameter_names() const { return common_params_; }
-  ReportTables& tables() { return tables_; }
-  AreaTables& area_tables() { return areas_; }
-  PhysicalTables& physical() { return physical_; }
+  // The tables, with every file a reload holds read first.
+  ReportTables& tables() {
+    deferred_.LoadAll();
+    return tables_;
+  }
+  AreaTables& area_tables() {
+    deferred_.LoadAll();
+    return areas_;
+  }
+  PhysicalTables& physical() {
+    deferred_.LoadAll();
+    return physical_;
+  }
   const std::wstring& project_dir() const { return project_dir_; }
   const std::wstring& system_dir() const { return system_dir_; }
 
@@ -171,9 +182,15 @@ class CAnalyze : public CObject {
   bool IndexTreeItem(int code, CStringArray& items);
   bool IndexItemData(int code, std::wstring_view name, CStringArray& rows);
   bool IndexNewItemData(int code, std::wstring_view name, CStringArray& rows);
-  // Reads the table files of one family after the project directory is set.
+  // Reads the table files of one family after the project directory is set:
+  // the small files at once, the others held for their first query.
   void ReadBillFamily(const CString& report_dir);
   void ReadQuotaFamily(const CString& report_dir);
+  void ReadSharedTables(std::wstring_view dir);
+  void HoldPhysicalTables(std::wstring_view dir, bool bill_side);
+  // Holds the table file name of dir for read(), a step of `table`.
+  void HoldTableFile(int table, std::wstring_view dir, std::wstring_view name,
+                     std::function<void()> read);
 
   bool merge_ = true;
   std::wstring condition_;
@@ -183,6 +200,7 @@ class CAnalyze : public CObject {
   AreaTables areas_;                         // building area, doors and windows, rooms
   PhysicalTables physical_;                  // concrete and decoration tables of both sides
   CCloudDataMng cloud_;
+  DeferredReads deferred_;           // files of the last reloads not read yet
   std::wstring system_dir_;          // with a trailing separator once filled
   std::wstring project_dir_;         // without a trailing separator
   IDMDatabase* database_ = nullptr;  // owned by the calculation-database service

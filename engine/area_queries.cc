@@ -50,6 +50,7 @@ StreamOptions RoomStreamOptions(const RowFilter& filter) {
 
 void CAnalyze::GetProjectArea(CString& total, CString& above_ground, CString& below_ground,
                               CString& first_floor) {
+  deferred_.LoadAll();
   const ProjectAreas areas = areas_.building_area.Areas();
   total = AreaText(areas.total);
   above_ground = AreaText(areas.above_ground);
@@ -58,6 +59,7 @@ void CAnalyze::GetProjectArea(CString& total, CString& above_ground, CString& be
 }
 
 void CAnalyze::GetDoorWindowFloors(CStringArray& floors) {
+  deferred_.LoadAll();
   floors.RemoveAll();
   std::vector<SDoorWindowFloor> labelled;
   for (const std::wstring& label : areas_.doors_windows.FloorLabels()) {

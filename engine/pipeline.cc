@@ -188,6 +188,7 @@ SNYRAGetResultParam CAnalyze::BillResultParam() const {
 }
 
 void CAnalyze::InitQdData(const CString& report_dir) {
+  deferred_.LoadAll();
   bill_failure_.clear();
   SetProjectDirFromReportDir(report_dir);
   FillSystemDir();
@@ -234,6 +235,7 @@ void CAnalyze::InitQdData(const CString& report_dir) {
 }
 
 bool CAnalyze::ShowQdListDialog() {
+  deferred_.LoadAll();
   SNYRAQdDeClassResultInfo result;
   SNYRAQdDeClassResultInfo other_items;
   {
@@ -366,6 +368,7 @@ void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
 }
 
 bool CAnalyze::InitialTable(const CString& report_dir) {
+  deferred_.LoadAll();
   quota_failure_.clear();
   SetProjectDirFromReportDir(report_dir);
   FillSystemDir();

@@ -33,19 +33,10 @@ std::wstring DecorationDir(std::wstring_view report_dir) {
   return CutBeforeLastSeparator(report_dir, parent) ? parent : std::wstring(report_dir);
 }
 
-// The files of the shared tables, in the order they are written.
-void ReadSharedTables(std::wstring_view dir, AreaTables& areas) {
-  ReadBuildingArea(dir, areas.building_area);
-  ReadDoorWindows(dir, areas.doors_windows);
-  ReadRoomTable1(dir, areas.rooms);
-  ReadRoomTable2(dir, areas.rooms);
-  ReadIndexAnalysis(dir, areas.index_analysis);
-  areas.index_analysis.SetBuildingArea(areas.building_area);
-}
-
 }  // namespace
 
 void CAnalyze::Write_xml(const CString& report_dir) {
+  deferred_.LoadAll();
   if (!bill_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
   WriteGlobalParas(dir, partitions_);
@@ -63,6 +54,7 @@ void CAnalyze::Write_xml(const CString& report_dir) {
 }
 
 void CAnalyze::WriteXML(const CString& report_dir) {
+  deferred_.LoadAll();
   if (!quota_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
   WriteGlobalParas(dir, partitions_);
@@ -78,10 +70,12 @@ void CAnalyze::WriteXML(const CString& report_dir) {
 }
 
 void CAnalyze::ExportToXML(const CString& path) {
+  deferred_.LoadAll();
   ExportBillConsumption(ToUtf8(path.str()), tables_.bill_consumption(), partition_);
 }
 
 void CAnalyze::ReadNormXml(const CString& report_dir) {
+  deferred_.LoadAll();
   cloud_.ReadFromXmlFile(report_dir);
   ReadBuildingArea(report_dir.str(), areas_.building_area);
 }
@@ -94,38 +88,85 @@ void CAnalyze::ReadReportCompColumn(SReportColunm& root, const CString& dir) {
   ReadReportComp(dir.str(), root);
 }
 
+void CAnalyze::HoldTableFile(int table, std::wstring_view dir, std::wstring_view name,
+                             std::function<void()> read) {
+  deferred_.Hold(table, ResolveFilePath(dir, name), kTableRoot, std::move(read));
+}
+
+// The sequence of the shared tables: the building-area and index files are
+// small and read at once, the others held.
+void CAnalyze::ReadSharedTables(std::wstring_view dir) {
+  const std::wstring held(dir);
+  ReadBuildingArea(dir, areas_.building_area);
+  HoldTableFile(DeferredReads::kOther, dir, kDoorWindowFile.file_name,
+                [this, held] { ReadDoorWindows(held, areas_.doors_windows); });
+  HoldTableFile(DeferredReads::kOther, dir, kRoomTable1File.file_name,
+                [this, held] { ReadRoomTable1(held, areas_.rooms); });
+  HoldTableFile(DeferredReads::kOther, dir, kRoomTable2File.file_name,
+                [this, held] { ReadRoomTable2(held, areas_.rooms); });
+  ReadIndexAnalysis(dir, areas_.index_analysis);
+  areas_.index_analysis.SetBuildingArea(areas_.building_area);
+}
+
+// The component, concrete and decoration tables that end both sequences;
+// bill_side adds the bill side's concrete and decoration tables.
+void CAnalyze::HoldPhysicalTables(std::wstring_view dir, bool bill_side) {
+  const std::wstring held(dir);
+  const std::wstring decoration = DecorationDir(dir);
+  HoldTableFile(DeferredReads::kOther, dir, kComponentTableFile.file_name,
+                [this, held] { ReadComponentTable(held, areas_.component_table); });
+  if (bill_side) {
+    HoldTableFile(DeferredReads::kOther, dir, kBillQuantityFile.file_name, [this, held] {
+      ReadConcreteTable(held, kBillQuantityFile, physical_.concrete(true));
+    });
+  }
+  HoldTableFile(DeferredReads::kOther, dir, kQuotaQuantityFile.file_name, [this, held] {
+    ReadConcreteTable(held, kQuotaQuantityFile, physical_.concrete(false));
+  });
+  if (bill_side) {
+    HoldTableFile(
+        DeferredReads::kOther, decoration, kBillDecorationFile.file_name, [this, decoration] {
+          ReadDecorationTable(decoration, kBillDecorationFile, physical_.decoration(true));
+        });
+  }
+  HoldTableFile(
+      DeferredReads::kOther, decoration, kQuotaDecorationFile.file_name, [this, decoration] {
+        ReadDecorationTable(decoration, kQuotaDecorationFile, physical_.decoration(false));
+      });
+  deferred_.Then(DeferredReads::kOther, [this] { physical_.Sort(); });
+}
+
 void CAnalyze::ReadBillFamily(const CString& report_dir) {
   bill_failure_.clear();
   const std::wstring& dir = report_dir.str();
   ReadGlobalParas(dir, partitions_);
-  ReadBillSummary(dir, tables_.bill_summary());
-  ReadBillConsumption(dir, tables_.bill_consumption());
-  ReadConsumptionSummary(dir, tables_.consumption_summary());
-  ReadSharedTables(dir, areas_);
+  HoldTableFile(1, dir, kBillSummaryFile.file_name,
+                [this, dir] { ReadBillSummary(dir, tables_.bill_summary()); });
+  HoldTableFile(2, dir, kBillConsumptionFile.file_name,
+                [this, dir] { ReadBillConsumption(dir, tables_.bill_consumption()); });
+  HoldTableFile(3, dir, kConsumptionSummaryFile.file_name,
+                [this, dir] { ReadConsumptionSummary(dir, tables_.consumption_summary()); });
+  ReadSharedTables(dir);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
-  ReadComponentTable(dir, areas_.component_table);
-  ReadConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
-  ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
-  ReadDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
-  ReadDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
-  physical_.Sort();
+  HoldPhysicalTables(dir, true);
 }
 
 void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   quota_failure_.clear();
   const std::wstring& dir = report_dir.str();
   ReadGlobalParas(dir, partitions_);
-  ReadQuotaSummary(dir, tables_.quota_summary());
-  ReadQuotaByFloor(dir, tables_.quota_by_floor());
-  ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
-  ReadSharedTables(dir, areas_);
+  HoldTableFile(11, dir, kQuotaSummaryFile.file_name,
+                [this, dir] { ReadQuotaSummary(dir, tables_.quota_summary()); });
+  HoldTableFile(12, dir, kQuotaByFloorFile.file_name,
+                [this, dir] { ReadQuotaByFloor(dir, tables_.quota_by_floor()); });
+  HoldTableFile(13, dir, kQuotaByFloorComponentFile.file_name, [this, dir] {
+    ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
+  });
+  ReadSharedTables(dir);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
-  ReadComponentTable(dir, areas_.component_table);
-  ReadConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
-  ReadDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
-  physical_.Sort();
+  HoldPhysicalTables(dir, false);
 }
 
 }  // namespace reportdata

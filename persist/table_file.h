@@ -8,8 +8,12 @@
 
 #include <pugixml.hpp>
 
+#include <atomic>
+#include <exception>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -96,13 +100,47 @@ void ReadTableFile(std::wstring_view dir, std::wstring_view file_name, ReadChild
 
 // Reads a table file into list: each child of the root is read by
 // read(element, node) into a fresh node, which is appended once complete.
+// The nodes are read on two threads, each taking the next unread child, and
+// appended in document order; read must therefore touch nothing but its
+// node. A fault ends the list where a reading in order would have.
 template <typename Node, typename Read>
 void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::vector<Node>& list,
                        Read&& read) {
-  ReadTableFile(dir, file_name, [&](pugi::xml_node element) {
-    Node node;
-    read(element, node);
-    list.push_back(std::move(node));
+  ReadXmlFile(dir, file_name, kTableRoot, [&](pugi::xml_node root) {
+    std::vector<pugi::xml_node> elements;
+    bool ends_in_non_element = false;
+    for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
+      ends_in_non_element = child.type() != pugi::node_element;
+      if (ends_in_non_element) break;
+      elements.push_back(child);
+    }
+    std::vector<Node> nodes(elements.size());
+    std::vector<std::exception_ptr> faults(elements.size());
+    std::atomic<size_t> next{0};
+    auto read_some = [&] {
+      for (size_t i = next++; i < elements.size(); i = next++) {
+        try {
+          read(elements[i], nodes[i]);
+        } catch (...) {
+          faults[i] = std::current_exception();
+        }
+      }
+    };
+    std::thread helper;
+    if (elements.size() > 1) {
+      try {
+        helper = std::thread(read_some);
+      } catch (const std::system_error&) {
+        // no second thread to be had: this one reads them all
+      }
+    }
+    read_some();
+    if (helper.joinable()) helper.join();
+    for (size_t i = 0; i < nodes.size(); ++i) {
+      if (faults[i]) std::rethrow_exception(faults[i]);
+      list.push_back(std::move(nodes[i]));
+    }
+    if (ends_in_non_element) throw HasNonElementChild(root);
   });
 }
 

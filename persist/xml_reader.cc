@@ -30,45 +30,48 @@ const char* SkipBlanks(const char* text) {
   return text;
 }
 
-// Reads the whole file into memory that pugixml then owns; null when the
-// file cannot be read.
-char* ReadWhole(const std::string& path, size_t* size) {
+// Opens path as a regular file of at most kMaxXmlFileBytes; -1 when it
+// cannot be opened or is not a regular file.
+int OpenTableBytes(const std::string& path) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return nullptr;
+  if (fd < 0) return -1;
   struct stat info;
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(fd);
-    return nullptr;
+    return -1;
   }
   if (static_cast<uint64_t>(info.st_size) > kMaxXmlFileBytes) {
     close(fd);
     throw TableFileError(path, "file of " + std::to_string(info.st_size) +
                                    " bytes is larger than a table file can be");
   }
+  return fd;
+}
+
+// Reads the whole of fd, from its start, into memory that pugixml then owns;
+// null when it cannot be read.
+char* ReadWhole(const std::string& path, int fd, size_t* size) {
+  struct stat info;
+  if (fstat(fd, &info) != 0) return nullptr;
   const size_t capacity = static_cast<size_t>(info.st_size);
   char* data = static_cast<char*>(pugi::get_memory_allocation_function()(capacity + 1));
-  if (data == nullptr) {
-    close(fd);
-    throw TableFileError(path, "not enough memory to load the file");
-  }
+  if (data == nullptr) throw TableFileError(path, "not enough memory to load the file");
   size_t filled = 0;
   while (filled < capacity) {
-    const ssize_t got = read(fd, data + filled, capacity - filled);
+    const ssize_t got = pread(fd, data + filled, capacity - filled, static_cast<off_t>(filled));
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) break;
     filled += static_cast<size_t>(got);
   }
-  close(fd);
   *size = filled;
   return data;
 }
 
-}  // namespace
-
-bool LoadXmlFile(const std::string& path, pugi::xml_document& doc) {
-  doc.reset();
+// Parses the whole of fd into doc; false, leaving doc empty, when the bytes
+// cannot be read or are not well-formed XML.
+bool ParseWhole(const std::string& path, int fd, pugi::xml_document& doc) {
   size_t size = 0;
-  char* data = ReadWhole(path, &size);
+  char* data = ReadWhole(path, fd, &size);
   if (data == nullptr) return false;
   // pugixml takes ownership of data, also when parsing fails.
   const pugi::xml_parse_result result =
@@ -78,6 +81,51 @@ bool LoadXmlFile(const std::string& path, pugi::xml_document& doc) {
     return false;
   }
   return true;
+}
+
+// True when the bytes of fd begin with the start tag of root_name: a
+// well-formed file that begins so has that root element.
+bool OpensWith(int fd, const char* root_name) {
+  const size_t length = std::strlen(root_name);
+  char head[64];
+  if (length + 2 > sizeof head) return false;
+  const ssize_t got = pread(fd, head, length + 2, 0);
+  if (got != static_cast<ssize_t>(length + 2)) return false;
+  const char after = head[length + 1];
+  return head[0] == '<' && std::memcmp(head + 1, root_name, length) == 0 &&
+         (IsBlank(after) || after == '/' || after == '>');
+}
+
+thread_local const HeldFile* reading_held = nullptr;
+
+}  // namespace
+
+HeldFile::~HeldFile() { close(fd_); }
+
+std::unique_ptr<HeldFile> HoldXmlFile(const std::string& path, const char* root_name) {
+  const int fd = OpenTableBytes(path);
+  if (fd < 0) return nullptr;
+  auto file = std::make_unique<HeldFile>(path, fd);
+  if (OpensWith(fd, root_name)) return file;
+  pugi::xml_document doc;
+  if (!ParseWhole(path, fd, doc)) return nullptr;
+  RequireRoot(doc, root_name, path);
+  return file;
+}
+
+ReadingHeldFile::ReadingHeldFile(const HeldFile& file) : previous_(reading_held) {
+  reading_held = &file;
+}
+
+ReadingHeldFile::~ReadingHeldFile() { reading_held = previous_; }
+
+bool LoadXmlFile(const std::string& path, pugi::xml_document& doc) {
+  doc.reset();
+  if (reading_held != nullptr) return ParseWhole(reading_held->path(), reading_held->fd(), doc);
+  const int fd = OpenTableBytes(path);
+  if (fd < 0) return false;
+  const HeldFile file(path, fd);
+  return ParseWhole(path, fd, doc);
 }
 
 std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name) {
@@ -121,6 +169,11 @@ pugi::xml_node RequireRoot(const pugi::xml_document& doc, const char* root_name,
     throw TableFileError(path, std::string("the root element is not <") + root_name + ">");
   }
   return root;
+}
+
+MalformedTable HasNonElementChild(pugi::xml_node parent) {
+  return MalformedTable(std::string("element <") + parent.name() +
+                        "> has a child that is not an element");
 }
 
 pugi::xml_node FindGroup(pugi::xml_node parent, const char* name) {

@@ -12,9 +12,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace reportdata {
 
@@ -36,6 +38,46 @@ class MalformedTable : public std::runtime_error {
 // Throws TableFileError for a file larger than kMaxXmlFileBytes.
 bool LoadXmlFile(const std::string& path, pugi::xml_document& doc);
 
+// A table file opened by a reload and read at the first query of its table.
+// Holding it open keeps its bytes as they were when it was opened: a save
+// replaces a file by renaming a new one over it and never changes a file in
+// place, so the open file stays the one the reload saw.
+class HeldFile {
+ public:
+  HeldFile(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  ~HeldFile();
+  const std::string& path() const { return path_; }
+  int fd() const { return fd_; }
+
+ private:
+  std::string path_;
+  int fd_;
+};
+
+// Opens path for a later read with root element root_name, and checks now
+// what would end a read at its start. Returns null for a file the read would
+// skip: missing, unreadable, or (when its first bytes do not open the element
+// root_name, so the whole file is parsed now) not well-formed. Throws
+// TableFileError for a file larger than kMaxXmlFileBytes and for a
+// well-formed file of another root element.
+std::unique_ptr<HeldFile> HoldXmlFile(const std::string& path, const char* root_name);
+
+// While it lives, LoadXmlFile in this thread reads the bytes of the held file
+// instead of the path it is given: a reader run inside it reads its file as
+// it was when held.
+class ReadingHeldFile {
+ public:
+  explicit ReadingHeldFile(const HeldFile& file);
+  ReadingHeldFile(const ReadingHeldFile&) = delete;
+  ReadingHeldFile& operator=(const ReadingHeldFile&) = delete;
+  ~ReadingHeldFile();
+
+ private:
+  const HeldFile* previous_;
+};
+
 // Why path cannot be read as a file with root element root_name and, when
 // table_name is not null, "Table_Name" = table_name: missing, empty, not
 // well-formed XML (truncated, or not XML at all), another root element,
@@ -49,16 +91,16 @@ std::string DescribeDamage(const std::string& path, const char* root_name, const
 pugi::xml_node RequireRoot(const pugi::xml_document& doc, const char* root_name,
                            const std::string& path);
 
+// The MalformedTable of parent holding a child that is not an element.
+MalformedTable HasNonElementChild(pugi::xml_node parent);
+
 // Calls visit(child) for every child of parent in document order. Throws
 // MalformedTable at the first child that is not an element (text, CDATA, a
 // comment or a processing instruction), after the children before it.
 template <typename Visit>
 void ForEachChildElement(pugi::xml_node parent, Visit&& visit) {
   for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
-    if (child.type() != pugi::node_element) {
-      throw MalformedTable(std::string("element <") + parent.name() +
-                           "> has a child that is not an element");
-    }
+    if (child.type() != pugi::node_element) throw HasNonElementChild(parent);
     visit(child);
   }
 }

@@ -51,6 +51,8 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamaged
       {bill_summary.substr(0, bill_summary.size() / 2), "the file is damaged: "},
       {"", "the file is empty"},
       {"<GlobalParas/>", "the root element is <GlobalParas>, not <工程数据>"},
+      {"<工程数据 Version=\"10\" Table_Name=\"清单汇总表\">text</工程数据>",
+       "the root element holds text or other non-elements"},
       {ReadFile(project + "/report/de1.xml"),
        "the file holds the table \"定额汇总表\", not \"清单汇总表\""},
   };

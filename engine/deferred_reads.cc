@@ -1,0 +1,84 @@
+// Holding table files for a read at first use.
+#include "engine/deferred_reads.h"
+
+#include "persist/xml_reader.h"
+
+namespace reportdata {
+namespace {
+
+// The tree a row query reads: its table type code for the bill and quota
+// trees (layout A, layout B with records, prices), else kOther.
+int TableOfCode(int code) {
+  switch (code) {
+    case 1:
+    case 21:
+    case 50:
+      return 1;
+    case 2:
+    case 22:
+      return 2;
+    case 3:
+    case 23:
+      return 3;
+    case 11:
+    case 31:
+      return 11;
+    case 12:
+    case 32:
+      return 12;
+    case 13:
+    case 33:
+      return 13;
+    default:
+      return DeferredReads::kOther;
+  }
+}
+
+}  // namespace
+
+struct DeferredReads::Step {
+  int table;
+  std::unique_ptr<HeldFile> file;  // null for a step without a file
+  std::function<void()> run;
+};
+
+DeferredReads::DeferredReads() = default;
+DeferredReads::~DeferredReads() = default;
+
+void DeferredReads::Hold(int table, const std::string& path, const char* root_name,
+                         std::function<void()> read) {
+  std::unique_ptr<HeldFile> file = HoldXmlFile(path, root_name);
+  if (file) steps_.push_back(Step{table, std::move(file), std::move(read)});
+}
+
+void DeferredReads::Then(int table, std::function<void()> step) {
+  steps_.push_back(Step{table, nullptr, std::move(step)});
+}
+
+void DeferredReads::LoadFor(int code) {
+  const int table = TableOfCode(code);
+  Load(table == kOther, table);
+}
+
+void DeferredReads::LoadAll() { Load(true, kOther); }
+
+void DeferredReads::Clear() { steps_.clear(); }
+
+void DeferredReads::Load(bool all, int table) {
+  for (size_t i = 0; i < steps_.size();) {
+    if (!all && steps_[i].table != table) {
+      ++i;
+      continue;
+    }
+    const Step step = std::move(steps_[i]);
+    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(i));
+    if (step.file) {
+      const ReadingHeldFile reading(*step.file);
+      step.run();
+    } else {
+      step.run();
+    }
+  }
+}
+
+}  // namespace reportdata
