@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "persist/report_table_files.h"
@@ -222,26 +223,22 @@ TEST(TableFileReadingTest, ReadsByNameAndDocumentOrderAndAppends) {
   ReadQuotaSummary(dir.wpath(), read);
   ReadQuotaSummary(dir.wpath(), read);
   ASSERT_EQ(read.size(), 4u);
-  EXPECT_EQ(read[0].name, L"第二");
-  EXPECT_EQ(read[1].name, L"第一");
-  EXPECT_EQ(read[3].name, L"第一");
+  EXPECT_EQ(testing::Joined({read[0].name, read[1].name, read[2].name, read[3].name}),
+            L"第二|第一|第二|第一");
   const SDeItemNode& quota = read[1].items.at(0);
-  EXPECT_EQ(quota.code, L"B");
-  EXPECT_EQ(quota.unit, L"m");
+  EXPECT_EQ(quota.code + L"|" + quota.unit, L"B|m");
   ASSERT_EQ(quota.categories.size(), 2u);  // from the first CategoryNode on
-  EXPECT_EQ(quota.categories[0].var, L"1");
-  EXPECT_EQ(quota.categories[1].name, L"2");
+  EXPECT_EQ(quota.categories[0].var.str() + L"|" + quota.categories[1].name.str(), L"1|2");
   ASSERT_EQ(quota.floors.size(), 2u);
-  EXPECT_EQ(quota.floors[0].floor_text, L"-1");
-  EXPECT_EQ(quota.floors[0].order_key, -5);
-  EXPECT_EQ(quota.floors[0].count, 0);
+  const SQdFloorNode& floor = quota.floors[0];
+  EXPECT_EQ(std::tuple(floor.floor_text, floor.order_key, floor.count),
+            std::tuple(std::wstring(L"-1"), -5, 0));
   const SQdRecordNode& record = quota.floors[1].components.at(0).records.at(0);
-  EXPECT_EQ(record.count, 3);
-  EXPECT_EQ(record.quantity, 15.0);
+  EXPECT_EQ(std::pair(record.count, record.quantity), std::pair(3, 15.0));
   ASSERT_EQ(record.partitions.size(), 1u);
-  EXPECT_EQ(record.partitions[0].name, L"f");
-  EXPECT_EQ(record.partitions[0].quantity, 2.0);
-  EXPECT_EQ(record.partitions[0].formula, L"一区");
+  const PartitionShare& share = record.partitions[0];
+  EXPECT_EQ(std::tuple(share.name, share.quantity, share.formula),
+            std::tuple(std::wstring(L"f"), 2.0, std::wstring(L"一区")));
 }
 
 TEST(TableFileReadingTest, ForeignShapesThrowAfterWhatWasRead) {

@@ -65,8 +65,9 @@ TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
   EXPECT_TRUE(result.items[1].quotas.empty());
 
   ASSERT_EQ(result.looseQuotas.size(), 2u);
-  EXPECT_EQ(result.looseQuotas[0].quotaCode, L"A1-1");
-  EXPECT_EQ(result.looseQuotas[1].quotaName, L"主体建筑面积");
+  EXPECT_EQ(testing::Joined(
+                {result.looseQuotas[0].quotaCode.str(), result.looseQuotas[1].quotaName.str()}),
+            L"A1-1|主体建筑面积");
   EXPECT_EQ(result.partitions, (std::set<CString>{L"1区", L"2区"}));
   EXPECT_EQ(result.floors, (std::vector<CString>{L"1", L"2"}));
 
