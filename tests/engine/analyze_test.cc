@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "engine/fake_services.h"
 #include "reportdata/message_box.h"
@@ -246,9 +247,8 @@ TEST(AnalyzeTest, ProjectQueries) {
 
   STJReportFloorBaseInfo info;
   EXPECT_TRUE(engine.GetFloorBaseInfo(L"1", info));
-  EXPECT_EQ(info.label.str(), L"首层");
-  EXPECT_DOUBLE_EQ(info.height, 3.3);
-  EXPECT_DOUBLE_EQ(info.bottomElevation, -0.05);
+  EXPECT_EQ(std::tuple(info.label.str(), info.height, info.bottomElevation),
+            std::tuple(std::wstring(L"首层"), 3.3, -0.05));
   EXPECT_FALSE(engine.GetFloorBaseInfo(L"9", info));
   CStringArray names;
   EXPECT_FALSE(engine.GetAllFloorNames(names));  // false even when filled
