@@ -131,10 +131,8 @@ TEST(BuildingAreaTest, ProjectAreasAndFloorSelection) {
                                           {L"3,5", L"FL_MainArea", 2}},
                                          project);
   const ProjectAreas areas = table.Areas();
-  EXPECT_DOUBLE_EQ(areas.total, 21);
-  EXPECT_DOUBLE_EQ(areas.below_ground, 10);
-  EXPECT_DOUBLE_EQ(areas.above_ground, 11);
-  EXPECT_DOUBLE_EQ(areas.first_floor, 5);
+  EXPECT_EQ(std::vector({areas.total, areas.below_ground, areas.above_ground, areas.first_floor}),
+            std::vector<double>({21, 10, 11, 5}));
   EXPECT_DOUBLE_EQ(CAreaSummaryTable().Areas().total, 0);
 
   EXPECT_EQ(Describe(table.SelectFloors({L"3", L"4", L"1"})),

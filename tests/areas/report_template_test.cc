@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/records.h"
 #include "support/temp_dir.h"
 
@@ -55,6 +57,11 @@ std::vector<std::wstring> Column(const CArray<SCloudNormDispData>& rows,
   return texts;
 }
 
+// Quantity, quantity per area, rate and area of a row.
+std::wstring Cells(const SCloudNormDispData& row) {
+  return testing::Joined({row.quantity.str(), row.perArea.str(), row.rate.str(), row.area.str()});
+}
+
 TEST(ReportTemplate, BuildsScopesFloorsAndRows) {
   CCloudDataMng data = WallData();
   const CReportTemplate report(Template(), &data, L"住宅");
@@ -72,13 +79,8 @@ TEST(ReportTemplate, BuildsScopesFloorsAndRows) {
             (std::vector<std::wstring>{L"墙", L"地下墙", L"地上墙", L"1层", L"2层", L"首层墙"}));
   EXPECT_EQ(Column(rows, &SCloudNormDispData::scope),
             (std::vector<std::wstring>{L"工程", L"地下", L"地上", L"本层", L"本层", L"本层"}));
-  const SCloudNormDispData& below = rows[1];
-  EXPECT_EQ(below.quantity, L"10");
-  EXPECT_EQ(below.perArea, L"0.1");
-  EXPECT_EQ(below.rate, L"0.333333");
-  EXPECT_EQ(below.area, L"100.00");
-  EXPECT_EQ(rows[0].quantity, L"30");
-  EXPECT_EQ(rows[0].area, L"300.00");
+  EXPECT_EQ(Cells(rows[1]), L"10|0.1|0.333333|100.00");
+  EXPECT_EQ(rows[0].quantity.str() + L"|" + rows[0].area.str(), L"30|300.00");
 
   rows.RemoveAll();
   report.GetRepData(rows, L"首层墙", 1);
@@ -105,9 +107,7 @@ TEST(ReportTemplate, ZeroAreasAndNoRateGiveZeroTexts) {
   CArray<SCloudNormDispData> rows;
   report.GetRepData(rows, L"墙", 1);
   ASSERT_EQ(rows.GetSize(), 1);
-  EXPECT_EQ(rows[0].perArea, L"0");
-  EXPECT_EQ(rows[0].area, L"0");
-  EXPECT_EQ(rows[0].rate, L"0");
+  EXPECT_EQ(Cells(rows[0]).substr(Cells(rows[0]).find(L'|')), L"|0|0|0");
   EXPECT_EQ(CReportTemplate().GetMaxLevel(), 0);
 }
 
@@ -123,10 +123,8 @@ TEST(ReportTemplate, ReadsTemplateFiles) {
   EXPECT_TRUE(templ.rate);
   ASSERT_EQ(templ.nodes.size(), 1u);
   const CCloudNormTempl& walls = templ.nodes[0];
-  EXPECT_EQ(walls.areaType, eCloudAreaFloors);
-  EXPECT_EQ(walls.floorKind, eCloudFloorAbove);
-  EXPECT_TRUE(walls.perFloor);
-  EXPECT_TRUE(walls.GetNodeType());
+  EXPECT_EQ(std::tuple(walls.areaType, walls.floorKind, walls.perFloor, walls.GetNodeType()),
+            std::tuple(eCloudAreaFloors, eCloudFloorAbove, true, true));
   EXPECT_EQ(walls.excludes, (std::vector<CString>{L"#01", L"Q\\TWQ"}));
   ASSERT_EQ(walls.children.size(), 1u);
   EXPECT_FALSE(walls.children[0].GetNodeType());

@@ -3,7 +3,6 @@
 // scope and floor, the saved document, and a clear error for a bad template.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <set>
 
@@ -14,22 +13,10 @@ namespace {
 
 class CloudCommandTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    work_ = std::make_unique<TempDir>();
-    project_ = work_->File("project");
-    const std::string sample =
-        std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json";
-    ASSERT_EQ(RunTool({"import", sample, project_}).status, 0);
-    ASSERT_EQ(RunTool({"build", project_}).status, 0);
-  }
-  static void TearDownTestSuite() { work_.reset(); }
-
-  static std::unique_ptr<TempDir> work_;
-  static std::string project_;
+  void SetUp() override { ASSERT_EQ(BuiltSample::Get().build.status, 0); }
+  const TempDir* work_ = &BuiltSample::Get().work;
+  const std::string& project_ = BuiltSample::Get().project;
 };
-
-std::unique_ptr<TempDir> CloudCommandTest::work_;
-std::string CloudCommandTest::project_;
 
 TEST_F(CloudCommandTest, IndexAnalysisShowsRatiosOfEveryFedGroup) {
   const ToolRun run = RunTool({"show", project_, "zbfx", "--format", "cells"});

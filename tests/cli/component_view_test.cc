@@ -12,11 +12,7 @@ TEST(ComponentViewTest, CountsEachDrawingOnceWithItsStoreys) {
   TempDir work;
   const std::string project = work.File("project");
   EXPECT_EQ(RunTool({"show", project, "构件表"}).status, 1);  // no project yet
-  ASSERT_EQ(
-      RunTool({"import", std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json",
-               project})
-          .status,
-      0);
+  ASSERT_EQ(RunTool({"import", kSampleJson, project}).status, 0);
   EXPECT_EQ(RunTool({"show", project, "构件表"}).status, 1);  // not built
   ASSERT_EQ(RunTool({"build", project}).status, 0);
 

@@ -9,14 +9,8 @@ namespace reportdata::testing {
 namespace {
 
 TEST(PhysicalViewTest, SampleAnswersEveryViewOnBothSides) {
-  TempDir work;
-  const std::string project = work.File("project");
-  ASSERT_EQ(
-      RunTool({"import", std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json",
-               project})
-          .status,
-      0);
-  ASSERT_EQ(RunTool({"build", project}).status, 0);
+  const std::string& project = BuiltSample::Get().project;
+  ASSERT_EQ(BuiltSample::Get().build.status, 0);
 
   for (const char* side : {"bill", "quota"}) {
     const ToolRun run =

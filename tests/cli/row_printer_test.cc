@@ -5,11 +5,17 @@
 namespace reportdata::cli {
 namespace {
 
+std::vector<std::string> Flat(const std::vector<std::vector<std::string>>& rows) {
+  std::vector<std::string> flat;
+  for (const auto& row : rows) flat.insert(flat.end(), row.begin(), row.end());
+  return flat;
+}
+
 // A bill summary answer: header, a chapter with one bill item on two floors,
 // a component under the first floor, and a second, empty chapter.
 std::vector<std::string> BillRows() {
   const std::string item = "010502001  矩形柱\n                 1.混凝土强度等级:C30";
-  const std::vector<std::vector<std::string>> rows = {
+  return Flat({
       {"1", "0", "", "", "", "", "", "", "", "", "", ""},
       {"2", "0", "混凝土及钢筋混凝土工程", "", "", "", "", "", "", "", "", ""},
       {"3", "2", "", item, "", "", "", "m3", "3.500000", "", "", ""},
@@ -17,10 +23,7 @@ std::vector<std::string> BillRows() {
       {"5", "4", "", "", "", "KZ1", "", "m3", "2.000000", "", "", "$$3A8"},
       {"6", "3", "", item, "1层", "", "", "m3", "1.500000", "", "", ""},
       {"7", "0", "其他章", "", "", "", "", "", "", "", "", ""},
-  };
-  std::vector<std::string> flat;
-  for (const auto& row : rows) flat.insert(flat.end(), row.begin(), row.end());
-  return flat;
+  });
 }
 
 GridLayout BillGrid() {
@@ -65,17 +68,13 @@ TEST(RowPrinterTest, FoldsLayoutARowsIntoATree) {
 TEST(RowPrinterTest, LeavesOutLabelsThatNameAnAncestor) {
   // Quota summary by floor: the floor group's name comes back on each item,
   // and a quota item without classification variables ends in a bare break.
-  const std::vector<std::string> flat = {
-      "1",     "0",         "",  "",     "",
-      "",      "",          "",  "",     "",
-      "",      "",          "2", "0",    "2,5层",
-      "",      "",          "",  "",     "",
-      "",      "",          "",  "",     "3",
-      "2",     "砌筑工程",  "",  "",     "",
-      "",      "",          "",  "",     "",
-      "",      "4",         "3", "",     "A4-6  加气混凝土砌块墙\n                 ",
-      "2,5层", "",          "",  "10m3", "1.958400",
-      "",      "0.490*4层", ""};
+  const std::vector<std::string> flat = Flat({
+      {"1", "0", "", "", "", "", "", "", "", "", "", ""},
+      {"2", "0", "2,5层", "", "", "", "", "", "", "", "", ""},
+      {"3", "2", "砌筑工程", "", "", "", "", "", "", "", "", ""},
+      {"4", "3", "", "A4-6  加气混凝土砌块墙\n                 ", "2,5层", "", "", "10m3",
+       "1.958400", "", "0.490*4层", ""},
+  });
   const std::vector<TreeRow> rows = FoldRows(flat, BillGrid());
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[2].depth, 2);

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "cli/sample_building.h"
 #include "cli/sample_geometry.h"
@@ -44,9 +45,9 @@ TEST(SampleTest, LaysOutRangesListsAndSingleFloors) {
   EXPECT_EQ(Labels(1), (std::vector<std::string>{"0", "-2", "-1", "1"}));
   SampleOptions options;
   const SampleBuilding building(options);
-  EXPECT_EQ(building.floors()[4].count, 4);
-  EXPECT_EQ(building.floors()[5].count, 2);
-  EXPECT_EQ(building.floors()[8].kind, "顶层");
+  EXPECT_EQ(
+      std::tuple(building.floors()[4].count, building.floors()[5].count, building.floors()[8].kind),
+      std::tuple(4, 2, std::string("顶层")));
 }
 
 // Walks a default project and checks what every consumer of the records

@@ -1,5 +1,6 @@
 // Runs the reportdata tool as a separate process, as a user does, and
-// collects its exit status and what it wrote to standard output and error.
+// collects its exit status and what it wrote to standard output and error;
+// and the sample project built by it that several tests share.
 #ifndef REPORTDATA_TESTS_CLI_TOOL_RUNNER_H_
 #define REPORTDATA_TESTS_CLI_TOOL_RUNNER_H_
 
@@ -8,9 +9,6 @@
 #include <sys/wait.h>
 
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,13 +23,6 @@ struct ToolRun {
   std::string out;
   std::string err;
 };
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 // out_file, when given, receives standard output instead of ToolRun::out.
 inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& out_file = "") {
@@ -62,14 +53,25 @@ inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& 
   return run;
 }
 
-// Every file under dir with its bytes.
-inline std::map<std::string, std::string> Snapshot(const std::string& dir) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
-    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
+inline const std::string kSampleJson =
+    std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json";
+
+// The shipped sample project, imported and built once for the test program;
+// the tests read it and leave it as it is, and may put files into `work`.
+class BuiltSample {
+ public:
+  static const BuiltSample& Get() {
+    static const BuiltSample sample;
+    return sample;
   }
-  return files;
-}
+  const TempDir work;
+  const std::string project = work.File("project");
+  const ToolRun import = RunTool({"import", kSampleJson, project});
+  const ToolRun build = RunTool({"build", project});
+
+ private:
+  BuiltSample() = default;
+};
 
 }  // namespace reportdata::testing
 

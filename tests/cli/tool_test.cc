@@ -31,8 +31,7 @@ TEST(ToolTest, SampleIsTheSameForTheSameSeed) {
 TEST(ToolTest, ShippedSampleIsWhatTheGeneratorWrites) {
   const ToolRun run = RunTool({"sample", "-"});
   ASSERT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            ReadFile(std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json"))
+  EXPECT_EQ(run.out, ReadFile(kSampleJson))
       << "regenerate with: reportdata sample data/samples/sample-project.json";
 }
 

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "engine/fake_services.h"
 #include "reportdata/message_box.h"
+#include "support/records.h"
 #include "support/temp_dir.h"
 
 namespace reportdata {
@@ -17,12 +19,7 @@ using testing::FakeProject;
 using testing::FakeServices;
 using testing::Record;
 using testing::TempDir;
-
-std::vector<std::wstring> Strings(const std::vector<CString>& texts) {
-  std::vector<std::wstring> out;
-  for (const CString& text : texts) out.push_back(text.str());
-  return out;
-}
+using testing::Texts;
 
 SNYTJQdDeClassResult Entry(TJQd bill) {
   SNYTJQdDeClassResult entry;
@@ -37,11 +34,11 @@ TEST(AnalyzeTest, PartitionsComeInNaturalOrderFollowedByTheUnpartitionedRest) {
   CAnalyze engine;
   std::vector<CString> partitions;
   engine.GetEngPatitions(partitions);
-  EXPECT_EQ(Strings(partitions), std::vector<std::wstring>{L"未分区"});
+  EXPECT_EQ(Texts(partitions), std::vector<std::wstring>{L"未分区"});
 
   engine.mutable_partitions() = {L"10区", L"2区", L"未分区", L"1区"};
   engine.GetEngPatitions(partitions);
-  EXPECT_EQ(Strings(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"10区", L"未分区"}));
+  EXPECT_EQ(Texts(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"10区", L"未分区"}));
 
   // Neither ReleaseAll nor the current partition touches the partition set.
   engine.SetCurrentPartition(L"2区");
@@ -72,42 +69,14 @@ TEST(AnalyzeTest, DecorationFloorsJoinTheCalculatedFloors) {
   CArray<CString> floors;
   engine.GetCalFloorMsg(floors);
   engine.GetCalFloorMsg(floors);
-  std::vector<std::wstring> names;
-  for (const CString& floor : floors) names.push_back(floor.str());
-  EXPECT_EQ(names, (std::vector<std::wstring>{L"1", L"2,5", L"7", L"8", L"1", L"2,5", L"7", L"8"}));
+  EXPECT_EQ(Texts(floors),
+            (std::vector<std::wstring>{L"1", L"2,5", L"7", L"8", L"1", L"2,5", L"7", L"8"}));
 }
 
+// Named bills and other items reach the cloud-index data as well.
 TEST(AnalyzeTest, BillBuildAsksTheServicesInOrder) {
   FakeProject project;
   project.classified.partitions = {L"1区", L"2区"};
-  project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
-  FakeServices services(project);
-  CAnalyze engine;
-  engine.InitQdData(L"/proj/report");
-
-  EXPECT_EQ(engine.project_dir(), L"/proj");
-  ASSERT_EQ(project.attached.size(), 1u);
-  EXPECT_EQ(project.attached[0], L"/proj");
-  EXPECT_EQ(project.opened_paths[0], L"/proj/CalResult.mdb");
-  EXPECT_EQ(project.opened_paths[1], L"/proj/project.ld");
-
-  // The classification request, then the other-items request without b4.
-  ASSERT_EQ(project.params.size(), 2u);
-  const SNYRAGetResultParam& bill = project.params[0];
-  EXPECT_EQ(bill.billLibKey.str(), L"GB50854-2013");
-  EXPECT_EQ(bill.quotaLibKey.str(), L"DE-TJ-2024");
-  EXPECT_TRUE(bill.b0 && !bill.b1 && bill.b2 && bill.b3 && bill.b4 && bill.b5 && !bill.b6);
-  EXPECT_TRUE(bill.b7);  // no project settings file: own quotas merge
-  EXPECT_FALSE(project.params[1].b4);
-  EXPECT_TRUE(project.params[1].b0);
-
-  std::vector<CString> partitions;
-  engine.GetEngPatitions(partitions);
-  EXPECT_EQ(Strings(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"未分区"}));
-}
-
-TEST(AnalyzeTest, NamedBillsAndOtherItemsReachTheCloudIndexData) {
-  FakeProject project;
   project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
   TJQd unnamed = Record(L"1", L"2", L"3", L"L\\KL", L"KL1");
   unnamed.billName = L"";
@@ -116,6 +85,24 @@ TEST(AnalyzeTest, NamedBillsAndOtherItemsReachTheCloudIndexData) {
   FakeServices services(project);
   CAnalyze engine;
   engine.InitQdData(L"/proj/report");
+  EXPECT_EQ(engine.project_dir(), L"/proj");
+  EXPECT_EQ(project.attached, std::vector<std::wstring>{L"/proj"});
+  EXPECT_EQ(project.opened_paths,
+            (std::vector<std::wstring>{L"/proj/CalResult.mdb", L"/proj/project.ld"}));
+
+  // The classification request, then the other-items request without b4.
+  ASSERT_EQ(project.params.size(), 2u);
+  const SNYRAGetResultParam& bill = project.params[0];
+  EXPECT_EQ(bill.billLibKey.str(), L"GB50854-2013");
+  EXPECT_EQ(bill.quotaLibKey.str(), L"DE-TJ-2024");
+  // b7: no project settings file, so own quotas merge.
+  EXPECT_TRUE(bill.b0 && !bill.b1 && bill.b2 && bill.b3 && bill.b4 && bill.b5 && !bill.b6 &&
+              bill.b7);
+  EXPECT_TRUE(project.params[1].b0 && !project.params[1].b4);
+
+  std::vector<CString> partitions;
+  engine.GetEngPatitions(partitions);
+  EXPECT_EQ(Texts(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"未分区"}));
 
   std::vector<std::wstring> type_paths;
   for (const CCloudDataUnit& unit : engine.GetCloudDataMnd()->GetUnits()) {
@@ -152,36 +139,10 @@ TEST(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
   EXPECT_EQ(engine.project_dir(), L"/proj");
 }
 
-TEST(AnalyzeTest, InteractiveRebuildCancelledOrRefusedKeepsTheTables) {
-  FakeProject project;
-  project.classified.partitions = {L"1区"};
-  project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
-  FakeServices services(project);
-  CAnalyze engine;
-  engine.InitQdData(L"/proj/report");
-  CStringArray before;
-  engine.GetTotalData(before, 1);
-
-  project.classified.items.push_back(Entry(Record(L"1", L"2", L"7")));
-  project.dialog_answer = false;
-  EXPECT_FALSE(engine.ShowQdListDialog());
-  project.dialog_answer = true;
-  project.classification_answer = false;
-  EXPECT_FALSE(engine.ShowQdListDialog());
-  CStringArray after;
-  engine.GetTotalData(after, 1);
-  EXPECT_EQ(Strings(before.items()), Strings(after.items()));
-  EXPECT_EQ(project.dialogs, 1);
-
-  project.classification_answer = true;
-  EXPECT_TRUE(engine.ShowQdListDialog());
-  engine.GetTotalData(after, 1);
-  EXPECT_NE(Strings(before.items()), Strings(after.items()));
-}
-
-// A build that cannot read its results says so, keeps the tables it had,
-// and its side's write sequence then leaves the files of the last good build.
-TEST(AnalyzeTest, BuildThatCannotReadItsResultsKeepsTablesAndWritesNothing) {
+// A rebuild cancelled, refused or unable to read its results keeps the
+// tables it had; a failed build says so, and its side's write sequence then
+// leaves the files of the last good build.
+TEST(AnalyzeTest, FailedRebuildsKeepTheTablesAndWriteNothing) {
   FakeProject project;
   project.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
   FakeServices services(project);
@@ -191,27 +152,35 @@ TEST(AnalyzeTest, BuildThatCannotReadItsResultsKeepsTablesAndWritesNothing) {
   CAnalyze engine;
   engine.InitQdData(L"/proj/report");
   ASSERT_TRUE(engine.bill_build_failure().empty());
-  CStringArray before;
+  CStringArray before, after;
   engine.GetTotalData(before, 1);
 
   project.classified.items.push_back(Entry(Record(L"1", L"2", L"7")));
+  project.dialog_answer = false;
+  EXPECT_FALSE(engine.ShowQdListDialog());
+  project.dialog_answer = true;
   project.classification_answer = false;
+  EXPECT_FALSE(engine.ShowQdListDialog());
+  EXPECT_EQ(project.dialogs, 1);
   engine.InitQdData(L"/proj/report");
   EXPECT_FALSE(engine.bill_build_failure().empty());
-  CStringArray after;
   engine.GetTotalData(after, 1);
-  EXPECT_EQ(Strings(before.items()), Strings(after.items()));
+  EXPECT_EQ(Texts(before), Texts(after));
 
   project.database_opens = false;
   EXPECT_FALSE(engine.InitialTable(L"/proj/report"));
   EXPECT_FALSE(engine.quota_build_failure().empty());
   SetMessageBoxHandler(previous);
   EXPECT_EQ(shown, 2);
-
   TempDir dir;
   engine.Write_xml(dir.wpath());
   engine.WriteXML(dir.wpath());
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+
+  project.classification_answer = true;
+  EXPECT_TRUE(engine.ShowQdListDialog());
+  engine.GetTotalData(after, 1);
+  EXPECT_NE(Texts(before), Texts(after));
 }
 
 TEST(AnalyzeTest, InteractiveRebuildReportsAFailedProjectDescription) {
@@ -252,54 +221,21 @@ TEST(AnalyzeTest, QuotaBuildRequestsAndFloors) {
   // The facade record's floor is not a calculated floor of its own.
   CArray<CString> floors;
   engine.GetCalFloorMsg(floors);
-  std::vector<std::wstring> names;
-  for (const CString& floor : floors) names.push_back(floor.str());
-  EXPECT_EQ(names, (std::vector<std::wstring>{L"1", L"2,5", L"-1"}));
+  EXPECT_EQ(Texts(floors), (std::vector<std::wstring>{L"1", L"2,5", L"-1"}));
 
   // Building twice does not count the quantities twice.
   CStringArray first, second;
   engine.GetTotalData(first, 11);
   ASSERT_TRUE(engine.InitialTable(L"/proj/report"));
   engine.GetTotalData(second, 11);
-  EXPECT_EQ(Strings(first.items()), Strings(second.items()));
+  EXPECT_EQ(Texts(first.items()), Texts(second.items()));
 }
 
-TEST(AnalyzeTest, ProjectDescriptionQueries) {
+TEST(AnalyzeTest, ProjectQueries) {
   FakeProject project;
   project.floor_names = {L"1", L"2"};
   project.summary = {{L"工程名称", L"示例楼"}};
   project.outdoor_level = L"-0.45m";
-  FakeServices services(project);
-  CAnalyze engine;
-
-  STJReportFloorBaseInfo info;
-  EXPECT_TRUE(engine.GetFloorBaseInfo(L"1", info));
-  EXPECT_EQ(info.label.str(), L"首层");
-  EXPECT_DOUBLE_EQ(info.height, 3.3);
-  EXPECT_DOUBLE_EQ(info.bottomElevation, -0.05);
-  EXPECT_FALSE(engine.GetFloorBaseInfo(L"9", info));
-
-  CStringArray names;
-  EXPECT_FALSE(engine.GetAllFloorNames(names));  // false even when filled
-  EXPECT_EQ(names.GetSize(), 2);
-
-  std::vector<SNYPair> pairs = {{L"stale", L"x"}};
-  EXPECT_TRUE(engine.GetProjectSummary(pairs));
-  ASSERT_EQ(pairs.size(), 1u);
-  EXPECT_EQ(pairs[0].value.str(), L"示例楼");
-
-  double level = 0;
-  EXPECT_TRUE(engine.GetOutDesignLevel(level));
-  EXPECT_DOUBLE_EQ(level, -0.45);
-
-  project.project_description_opens = false;
-  CAnalyze closed;
-  EXPECT_FALSE(closed.GetProjectSummary(pairs));
-  EXPECT_TRUE(pairs.empty());
-}
-
-TEST(AnalyzeTest, PricesCategoriesAndComponentIndex) {
-  FakeProject project;
   SNYDePriceEntry entry;
   entry.id = {L"A4-1", L"砖墙", L"10m3", L"DE-TJ-2024"};
   entry.price = L"3520.00";
@@ -308,6 +244,22 @@ TEST(AnalyzeTest, PricesCategoriesAndComponentIndex) {
   project.comp_index = {{L"Q\\TWQ", L"TWQ"}};
   FakeServices services(project);
   CAnalyze engine;
+
+  STJReportFloorBaseInfo info;
+  EXPECT_TRUE(engine.GetFloorBaseInfo(L"1", info));
+  EXPECT_EQ(std::tuple(info.label.str(), info.height, info.bottomElevation),
+            std::tuple(std::wstring(L"首层"), 3.3, -0.05));
+  EXPECT_FALSE(engine.GetFloorBaseInfo(L"9", info));
+  CStringArray names;
+  EXPECT_FALSE(engine.GetAllFloorNames(names));  // false even when filled
+  EXPECT_EQ(names.GetSize(), 2);
+  std::vector<SNYPair> pairs = {{L"stale", L"x"}};
+  EXPECT_TRUE(engine.GetProjectSummary(pairs));
+  ASSERT_EQ(pairs.size(), 1u);
+  EXPECT_EQ(pairs[0].value.str(), L"示例楼");
+  double level = 0;
+  EXPECT_TRUE(engine.GetOutDesignLevel(level));
+  EXPECT_DOUBLE_EQ(level, -0.45);
 
   std::map<STJReportDePriceId, CString> prices;
   prices[entry.id] = L"kept";
@@ -330,9 +282,13 @@ TEST(AnalyzeTest, PricesCategoriesAndComponentIndex) {
   EXPECT_EQ(index.str(), L"unchanged");
   EXPECT_TRUE(engine.GetCompIndexByCompDir(L"Q\\TWQ", index));
   EXPECT_EQ(index.str(), L"TWQ");
-
   EXPECT_FALSE(engine.GetIsPriatedCalResult(L"/proj", false));
   EXPECT_TRUE(engine.GetIsPriatedCalResult(L"/proj", true));
+
+  project.project_description_opens = false;
+  CAnalyze closed;
+  EXPECT_FALSE(closed.GetProjectSummary(pairs));
+  EXPECT_TRUE(pairs.empty());
 }
 
 }  // namespace

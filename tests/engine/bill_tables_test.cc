@@ -31,9 +31,7 @@ TEST_F(BillTablesTest, BillItemsSplitByOwnQuotaFeatures) {
   Rec rec{.floor = L"1", .quantity = L"1"};
   TJQd a = rec.Bill(L"010401001001", L"砖墙");
   TJQd b = a;
-  SNYTJReportDEFeature feature;
-  feature.code = L"A4-1";
-  b.quotaFeatures.push_back(feature);
+  b.quotaFeatures.push_back({CString(L"A4-1"), {}, {}, {}});
   AddEntry(a);
   AddEntry(b);
   AddEntry(b);
@@ -63,11 +61,7 @@ TEST_F(BillTablesTest, ConsumptionTableRowsAndStream) {
   TJQd bill = rec.Bill(L"010401001001", L"砖墙");
   TJQd quota = rec.Quota(L"A4-1", L"砌砖", L"10m3");
   quota.quantity = L"0.2";
-  SNYTJFenLeiVarDescInfo category;
-  category.var = L"V1";
-  category.name = L"砂浆";
-  category.value = L"M5";
-  quota.categories.push_back(category);
+  quota.categories.push_back({CString(L"V1"), CString(L"砂浆"), CString(L"M5")});
   AddEntry(bill, {quota});
   const std::wstring bill_text = ItemText(L"010401001001", L"砖墙", L"");
   const std::wstring quota_text = ItemText(L"A4-1", L"砌砖", L"砂浆:M5");

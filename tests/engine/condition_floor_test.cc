@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/records.h"
+
 namespace reportdata {
 namespace {
 
@@ -13,9 +15,7 @@ std::vector<std::wstring> Sorted(const std::vector<std::wstring>& names) {
   CStringArray floors;
   for (const std::wstring& name : names) floors.Add(CString(name));
   SortConditionFloor(floors);
-  std::vector<std::wstring> result;
-  for (const CString& name : floors) result.push_back(name.str());
-  return result;
+  return testing::Texts(floors);
 }
 
 TEST(ConditionFloorTest, KeysAreTenTimesTheLeadingFloorNumber) {

@@ -1,6 +1,9 @@
 // In-memory stand-ins for the outside services.
 #include "engine/fake_services.h"
 
+#include <tuple>
+
+#include "support/records.h"
 #include "support/table_services.h"
 
 namespace reportdata::testing {
@@ -120,13 +123,9 @@ class Proxy : public IEAPObject {
                         CString& kind, CString& remark, CString& height,
                         CString& elevation) override {
     if (floor != L"1") return false;
-    name = L"1";
-    label = L"首层";
-    number = 1;
-    kind = L"地上";
-    remark = L"";
-    height = L"3.3";
-    elevation = L"-0.05";
+    std::tie(name, label, number, kind, remark, height, elevation) =
+        std::tuple(CString(L"1"), CString(L"首层"), 1, CString(L"地上"), CString(), CString(L"3.3"),
+                   CString(L"-0.05"));
     return true;
   }
   bool GetProjectSummary(std::vector<SNYPair>& pairs) override {
@@ -182,20 +181,12 @@ FakeServices::~FakeServices() {
 
 TJQd Record(const wchar_t* kind, const wchar_t* floor, const wchar_t* quantity,
             const wchar_t* type_path, const wchar_t* component) {
-  TJQd record;
+  TJQd record = Rec{floor, component, type_path, quantity, L"A/1-2", L"1F"}.Bill(L"010401003001",
+                                                                                 L"实心砖墙");
   record.kind = kind;
-  record.floor = floor;
-  record.quantity = quantity;
-  record.typePath = type_path;
-  record.componentName = component;
-  record.billCode = L"010401003001";
-  record.billName = L"实心砖墙";
-  record.billUnit = L"m3";
   record.quotaCode = L"A4-1";
   record.quotaName = L"砖墙";
   record.quotaUnit = L"10m3";
-  record.handle = L"1F";
-  record.position = L"A/1-2";
   return record;
 }
 

@@ -5,20 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "support/records.h"
+
 namespace reportdata {
 namespace {
 
-CStringArray Array(const std::vector<std::wstring>& texts) {
-  CStringArray array;
-  for (const std::wstring& text : texts) array.Add(CString(text));
-  return array;
-}
-
-std::vector<std::wstring> Texts(const CStringArray& array) {
-  std::vector<std::wstring> texts;
-  for (const CString& text : array) texts.push_back(text.str());
-  return texts;
-}
+using testing::Array;
+using testing::Texts;
 
 std::vector<std::wstring> Parsed(const std::wstring& handles) {
   CStringArray out;

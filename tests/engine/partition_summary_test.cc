@@ -60,10 +60,7 @@ TEST_F(PartitionSummaryTest, BillSideSummaries) {
   bill.feature = L"M5";
   bill.partitions = {Share(L"1区", 2.0)};
   TJQd quota = rec.Quota(L"A4-1", L"砌砖");
-  SNYTJFenLeiVarDescInfo category;
-  category.name = L"砂浆";
-  category.value = L"M5";
-  quota.categories.push_back(category);
+  quota.categories.push_back({CString(), CString(L"砂浆"), CString(L"M5")});
   quota.partitions = {Share(L"1区", 0.5)};
   AddEntry(bill, {quota});
   // An item with nothing in the partition: empty quantity and total.

@@ -16,35 +16,27 @@ void* Handle(uintptr_t bits) { return reinterpret_cast<void*>(bits); }
 TEST(ProjectSettingsTest, DisplayUnitDefaultsToTrueAndRoundTrips) {
   TempDir dir;
   EXPECT_TRUE(IsUserDeUnitFromFile(dir.wpath()));
-  SetUserDeUnitToFile(dir.wpath(), false);
-  EXPECT_EQ(dir.Read("ProjInfo.ini"), "[ReportDisPlayUnit]\nDeUnit=0\n");
-  EXPECT_FALSE(IsUserDeUnitFromFile(dir.wpath()));
-  SetUserDeUnitToFile(dir.wpath(), true);
-  EXPECT_EQ(dir.Read("ProjInfo.ini"), "[ReportDisPlayUnit]\nDeUnit=1\n");
-  EXPECT_TRUE(IsUserDeUnitFromFile(dir.wpath()));
-
-  dir.Write("ProjInfo.ini", "[ReportDisPlayUnit]\nDeUnit=2\n");
-  EXPECT_FALSE(IsUserDeUnitFromFile(dir.wpath()));
-  dir.Write("ProjInfo.ini", "[ReportDisPlayUnit]\nDeUnit=yes\n");
-  EXPECT_FALSE(IsUserDeUnitFromFile(dir.wpath()));
-  dir.Write("ProjInfo.ini", "[ReportDisPlayUnit]\nDeUnit=1x\n");
-  EXPECT_TRUE(IsUserDeUnitFromFile(dir.wpath()));
+  for (const bool unit : {false, true}) {
+    SetUserDeUnitToFile(dir.wpath(), unit);
+    EXPECT_EQ(dir.Read("ProjInfo.ini"),
+              std::string("[ReportDisPlayUnit]\nDeUnit=") + (unit ? "1" : "0") + "\n");
+    EXPECT_EQ(IsUserDeUnitFromFile(dir.wpath()), unit);
+  }
+  for (const auto& [value, unit] : {std::pair{"2", false}, {"yes", false}, {"1x", true}}) {
+    dir.Write("ProjInfo.ini", std::string("[ReportDisPlayUnit]\nDeUnit=") + value + "\n");
+    EXPECT_EQ(IsUserDeUnitFromFile(dir.wpath()), unit) << value;
+  }
 }
 
+// Text without digits reads as 0; the display-unit write keeps the setting.
 TEST(ProjectSettingsTest, OwnQuotaMergeFlagIsTrueOnlyForZeroOrAbsent) {
   TempDir dir;
   EXPECT_TRUE(OwnQuotaMergeFlag(dir.wpath()));
-  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=0\n");
-  EXPECT_TRUE(OwnQuotaMergeFlag(dir.wpath()));
-  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=1\n");
-  EXPECT_FALSE(OwnQuotaMergeFlag(dir.wpath()));
-  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=-1\n");
-  EXPECT_FALSE(OwnQuotaMergeFlag(dir.wpath()));
-  // Text without digits reads as 0.
-  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=no\n");
-  EXPECT_TRUE(OwnQuotaMergeFlag(dir.wpath()));
-  // The display-unit write keeps the merge setting.
-  dir.Write("ProjInfo.ini", "[QdMergeConfig]\nOwnerDeSame=1\n");
+  for (const auto& [value, merge] :
+       {std::pair{"0", true}, {"-1", false}, {"no", true}, {"1", false}}) {
+    dir.Write("ProjInfo.ini", std::string("[QdMergeConfig]\nOwnerDeSame=") + value + "\n");
+    EXPECT_EQ(OwnQuotaMergeFlag(dir.wpath()), merge) << value;
+  }
   SetUserDeUnitToFile(dir.wpath(), true);
   EXPECT_FALSE(OwnQuotaMergeFlag(dir.wpath()));
 }

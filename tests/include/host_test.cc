@@ -83,15 +83,13 @@ TEST_F(HostTest, EmptyTablesAnswerTheHeaderRowOnly) {
 
 TEST_F(HostTest, TreeItemsOfAnEmptyEngine) {
   CStringArray items;
-  items.Add(L"stale");
-  CInterQingDan::GetTreeItem(items);
-  EXPECT_EQ(items.GetSize(), 0);
-  DeTable3::GetTreeItem(items);
-  EXPECT_EQ(items.GetSize(), 0);
-  CInterQingDan::GetMemTreeItem(items);
-  EXPECT_EQ(items.GetSize(), 0);
-  CInterDoorWindow::GetNewTreeItem(items);
-  EXPECT_EQ(items.GetSize(), 0);
+  for (void (*tree)(CStringArray&) :
+       {&CInterQingDan::GetTreeItem, &DeTable3::GetTreeItem, &CInterQingDan::GetMemTreeItem,
+        &CInterDoorWindow::GetNewTreeItem}) {
+    items.Add(L"stale");
+    tree(items);
+    EXPECT_EQ(items.GetSize(), 0);
+  }
   CAARInterHuiZong::GetTreeItem(items);
   EXPECT_EQ(Strings(items), std::vector<std::wstring>{L"建筑面积"});
 }
@@ -117,9 +115,7 @@ TEST_F(HostTest, OperationsWithoutABranchLeaveTheArraysAlone) {
 
 TEST_F(HostTest, HandleQueriesParseTheHandleText) {
   CStringArray cells;
-  cells.Add(L"5");
-  cells.Add(L"2");
-  cells.Add(L"3层");
+  for (const wchar_t* cell : {L"5", L"2", L"3层"}) cells.Add(cell);
   CString handles = L"A$B\uFFE5x\uFFE5y$C\uFFE5u\uFFE5v";
   CString floor;
   CStringArray out, unused;
@@ -166,10 +162,7 @@ TEST_F(HostTest, PartitionsAndEngineState) {
   EXPECT_TRUE(total.IsEmpty() && above.IsEmpty() && below.IsEmpty() && first.IsEmpty());
 
   CStringArray floors;
-  floors.Add(L"2");
-  floors.Add(L"-1");
-  floors.Add(L"1");
-  floors.Add(L"基础");
+  for (const wchar_t* floor : {L"2", L"-1", L"1", L"基础"}) floors.Add(floor);
   CInterQingDan::SortConditionFloor(floors);
   EXPECT_EQ(Strings(floors), (std::vector<std::wstring>{L"基础", L"-1", L"1", L"2"}));
 }

@@ -9,11 +9,6 @@
 namespace reportdata {
 namespace {
 
-std::wstring Code(int type_number) {
-  const ComponentKind* kind = FindComponentKind(type_number);
-  return kind ? std::wstring(kind->code) : L"<none>";
-}
-
 TEST(CataloguesTest, ComponentKindCatalogueHasItsRowsInOrder) {
   const auto kinds = ComponentKinds();
   ASSERT_EQ(kinds.size(), 108u);
@@ -39,48 +34,42 @@ TEST(CataloguesTest, ComponentKindCatalogueHasItsRowsInOrder) {
   }
 }
 
+// nullptr: not looked at. Sub-part rows have neither code nor path nor layers.
 TEST(CataloguesTest, FindsComponentKindsByTypeNumber) {
-  const ComponentKind* wall = FindComponentKind(251);
-  ASSERT_NE(wall, nullptr);
-  EXPECT_EQ(wall->code, L"Q\\0Q");
-  EXPECT_EQ(wall->path, L"墙\\0墙");
-  EXPECT_EQ(wall->layer_names, L"NY_0墙");
-
-  const ComponentKind* other = FindComponentKind(7777);
-  ASSERT_NE(other, nullptr);
-  EXPECT_EQ(other->code, L"QTXM");
-  EXPECT_EQ(other->path, L"其他项目");
-  EXPECT_EQ(other->layer_names, L"");
-
-  EXPECT_EQ(Code(22), L"Q\\TWQ");
-  EXPECT_EQ(Code(43), L"B\\LTB");
-  EXPECT_EQ(Code(313), L"J\\TF");
-  EXPECT_EQ(Code(1113), L"JH\\QTGJ");
-  EXPECT_EQ(FindComponentKind(52)->path, L"门.窗.洞\\门");
-  EXPECT_EQ(FindComponentKind(41)->path, L"板.楼梯\\现浇板");
-
+  const struct {
+    int id;
+    const wchar_t* code;
+    const wchar_t* path;
+    const wchar_t* layers;
+  } cases[] = {
+      {251, L"Q\\0Q", L"墙\\0墙", L"NY_0墙"},
+      {7777, L"QTXM", L"其他项目", L""},
+      {22, L"Q\\TWQ", nullptr, nullptr},
+      {43, L"B\\LTB", nullptr, nullptr},
+      {313, L"J\\TF", nullptr, nullptr},
+      {1113, L"JH\\QTGJ", nullptr, nullptr},
+      {52, nullptr, L"门.窗.洞\\门", nullptr},
+      {41, nullptr, L"板.楼梯\\现浇板", nullptr},
+      {1501, L"", nullptr, L"NY_天井"},
+      {75, nullptr, L"装饰\\墙裙", L"NY_内墙面,NY_外墙面"},
+      {84, L"ZS\\LMZS", nullptr, L"NY_立面墙装饰_3D,NY_立面柱装饰_3D,NY_立面梁装饰_3D"},
+      {85, L"ZS\\LMDK", nullptr, nullptr},
+  };
+  for (const auto& c : cases) {
+    const ComponentKind* kind = FindComponentKind(c.id);
+    ASSERT_NE(kind, nullptr) << c.id;
+    EXPECT_EQ(kind->code, c.code ? c.code : kind->code) << c.id;
+    EXPECT_EQ(kind->path, c.path ? c.path : kind->path) << c.id;
+    EXPECT_EQ(kind->layer_names, c.layers ? c.layers : kind->layer_names) << c.id;
+  }
   for (int sub_part : {1013, 1014, 1015, 310, 311, 312, 314, 315}) {
     const ComponentKind* kind = FindComponentKind(sub_part);
     ASSERT_NE(kind, nullptr) << sub_part;
-    EXPECT_EQ(kind->code, L"") << sub_part;
-    EXPECT_EQ(kind->path, L"") << sub_part;
-    EXPECT_EQ(kind->layer_names, L"") << sub_part;
+    EXPECT_EQ(std::wstring(kind->code) + std::wstring(kind->path) + std::wstring(kind->layer_names),
+              L"")
+        << sub_part;
   }
-  const ComponentKind* courtyard = FindComponentKind(1501);
-  ASSERT_NE(courtyard, nullptr);
-  EXPECT_EQ(courtyard->code, L"");
-  EXPECT_EQ(courtyard->layer_names, L"NY_天井");
-
-  EXPECT_EQ(FindComponentKind(75)->path, L"装饰\\墙裙");
-  EXPECT_EQ(FindComponentKind(75)->layer_names, L"NY_内墙面,NY_外墙面");
-  EXPECT_EQ(FindComponentKind(84)->code, L"ZS\\LMZS");
-  EXPECT_EQ(FindComponentKind(84)->layer_names,
-            L"NY_立面墙装饰_3D,NY_立面柱装饰_3D,NY_立面梁装饰_3D");
-  EXPECT_EQ(FindComponentKind(85)->code, L"ZS\\LMDK");
-
-  EXPECT_EQ(FindComponentKind(0), nullptr);
-  EXPECT_EQ(FindComponentKind(-22), nullptr);
-  EXPECT_EQ(FindComponentKind(316), nullptr);
+  for (int missing : {0, -22, 316}) EXPECT_EQ(FindComponentKind(missing), nullptr) << missing;
 }
 
 TEST(CataloguesTest, CalcItemCatalogueHasItsIdRanges) {

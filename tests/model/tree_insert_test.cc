@@ -145,47 +145,52 @@ TEST(TreeInsertTest, IndexedLookupAgreesWithScanAtTheEdges) {
   }
 }
 
+// Facade floors match the single floors they cover, ranges before equal
+// floor texts, in list order; two different ranges or lists never match. A
+// range of a billion floors is neither expanded nor stands for the floors
+// between its ends.
 TEST(TreeInsertTest, FacadeFloorsMatchCoveredSingleFloorsFirstInListOrder) {
+  struct Lookup {
+    const wchar_t* floor;
+    bool facade;
+    int at;  // -1: no match
+  };
+  const struct {
+    std::vector<std::wstring> floors;
+    std::vector<Lookup> lookups;
+  } cases[] = {
+      {{L"4", L"2,5", L"1/3/5", L"3"},
+       {{L"3", true, 1},
+        {L"3", false, 3},
+        {L"5", true, 1},
+        {L"6", true, -1},
+        {L"3,4", true, 0},
+        {L"2/3", true, 3},
+        {L"1,5", true, 0},
+        {L"2,5", true, 0},
+        {L"5/7", true, -1},
+        {L"1,3", false, -1}}},
+      {{L"1,1000000000", L"7"},
+       {{L"1000000000", true, 0},
+        {L"5", true, -1},
+        {L"7", true, 1},
+        {L"2,1000000000", true, -1},
+        {L"7,1000000000", true, 1}}},
+  };
   for (int filler : {0, 20}) {  // a short list is scanned, a long one indexed
-    std::vector<SQdFloorNode> floors;
-    FloorIndex index;
-    for (int i = 0; i < filler; ++i) floors.emplace_back().floor_text = L"B" + std::to_wstring(i);
-    const int base = filler;
-    floors.emplace_back().floor_text = L"4";
-    floors.emplace_back().floor_text = L"2,5";
-    floors.emplace_back().floor_text = L"1/3/5";
-    floors.emplace_back().floor_text = L"3";
-    EXPECT_EQ(FindFloor(floors, index, L"3", true), base + 1);  // range before equal floor_text
-    EXPECT_EQ(FindFloor(floors, index, L"3", false), base + 3);
-    EXPECT_EQ(FindFloor(floors, index, L"5", true), base + 1);
-    EXPECT_EQ(FindFloor(floors, index, L"6", true), -1);
-    EXPECT_EQ(FindFloor(floors, index, L"3,4", true), base + 0);  // single floor 4 covered
-    EXPECT_EQ(FindFloor(floors, index, L"2/3", true), base + 3);
-    EXPECT_EQ(FindFloor(floors, index, L"1,5", true), base + 0);
-    EXPECT_EQ(FindFloor(floors, index, L"2,5", true), base + 0);  // covers floor 4
-    // Two different ranges or lists never match.
-    EXPECT_EQ(FindFloor(floors, index, L"5/7", true), -1);
-    EXPECT_EQ(FindFloor(floors, index, L"1,3", false), -1);
-    // Appended floors are found after earlier lookups.
-    floors.emplace_back().floor_text = L"6,7";
-    EXPECT_EQ(FindFloor(floors, index, L"6", true), base + 4);
-  }
-}
-
-// A facade floor lookup against a range of a billion floors neither expands
-// it nor finds floors that the range only stands for by its ends.
-TEST(TreeInsertTest, FacadeLookupsCopeWithImplausiblyWideRanges) {
-  for (int filler : {0, 20}) {
-    std::vector<SQdFloorNode> floors;
-    FloorIndex index;
-    for (int i = 0; i < filler; ++i) floors.emplace_back().floor_text = L"B" + std::to_wstring(i);
-    floors.emplace_back().floor_text = L"1,1000000000";
-    floors.emplace_back().floor_text = L"7";
-    EXPECT_EQ(FindFloor(floors, index, L"1000000000", true), filler);
-    EXPECT_EQ(FindFloor(floors, index, L"5", true), -1);
-    EXPECT_EQ(FindFloor(floors, index, L"7", true), filler + 1);
-    EXPECT_EQ(FindFloor(floors, index, L"2,1000000000", true), -1);
-    EXPECT_EQ(FindFloor(floors, index, L"7,1000000000", true), filler + 1);
+    for (const auto& c : cases) {
+      std::vector<SQdFloorNode> floors;
+      FloorIndex index;
+      for (int i = 0; i < filler; ++i) floors.emplace_back().floor_text = L"B" + std::to_wstring(i);
+      for (const std::wstring& floor : c.floors) floors.emplace_back().floor_text = floor;
+      for (const Lookup& l : c.lookups) {
+        EXPECT_EQ(FindFloor(floors, index, l.floor, l.facade), l.at < 0 ? -1 : filler + l.at)
+            << l.floor << " after " << filler;
+      }
+      // Appended floors are found after earlier lookups.
+      floors.emplace_back().floor_text = L"6,7";
+      EXPECT_EQ(FindFloor(floors, index, L"6", true), filler + static_cast<int>(c.floors.size()));
+    }
   }
 }
 
@@ -195,10 +200,7 @@ TEST(TreeInsertTest, QuotaItemsMatchOnCodeNameUnitAndCategories) {
   Rec rec;
   TJQd a = rec.Quota(L"A1", L"n");
   TJQd b = a;
-  SNYTJFenLeiVarDescInfo category;
-  category.name = L"砂浆";
-  category.value = L"M5";
-  b.categories.push_back(category);
+  b.categories.push_back({CString(), CString(L"砂浆"), CString(L"M5")});
   TJQd c = a;
   c.quotaUnit = L"10m3";
   bool created = false;

@@ -5,16 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include "support/records.h"
+
 namespace reportdata {
 namespace {
 
 SQdRecordNode Pieces(double quantity, int count) {
-  SQdRecordNode record;
-  record.quantity = quantity;
-  record.count = count;
-  record.formula = L"2*1.25";
-  record.partitions = {PartitionShare{L"1区", L"0.5*3", 1.5}};
-  return record;
+  return {.quantity = quantity,
+          .count = count,
+          .formula = L"2*1.25",
+          .partitions = {PartitionShare{L"1区", L"0.5*3", 1.5}}};
 }
 
 TEST(TreeQuantityTest, RecordFormulasFollowThePartition) {
@@ -33,9 +33,7 @@ TEST(TreeQuantityTest, RecordFormulasFollowThePartition) {
 }
 
 TEST(TreeQuantityTest, FloorFormulasPerTableFamily) {
-  FloorSum sum;
-  sum.per_floor = 10.0;
-  sum.facade = 3.0;
+  FloorSum sum{.per_floor = 10.0, .facade = 3.0};
   EXPECT_DOUBLE_EQ(sum.Total(4), 43.0);
   EXPECT_EQ(BillFloorFormula(4, sum), L"10.00*4层+3.00");
   EXPECT_EQ(BillFloorFormula(1, sum), L"");
@@ -59,22 +57,15 @@ TEST(TreeQuantityTest, FloorFormulasPerTableFamily) {
 }
 
 TEST(TreeQuantityTest, ItemTextsIndentEveryLineBreak) {
-  SQdItemNode item;
-  item.code = L"010401001001";
-  item.name = L"砖墙";
-  item.feature = L"1.砂浆:M5\n2.厚度:240";
+  SQdItemNode item{.code = L"010401001001", .name = L"砖墙", .feature = L"1.砂浆:M5\n2.厚度:240"};
   const std::wstring indent = L"\n                 ";
   EXPECT_EQ(BillItemText(item),
             L"010401001001  砖墙" + indent + L"1.砂浆:M5" + indent + L"2.厚度:240");
   item.feature.clear();
   EXPECT_EQ(BillItemText(item), L"010401001001  砖墙" + indent);
-  SNYTJFenLeiVarDescInfo mortar;
-  mortar.name = L"砂浆";
-  mortar.value = L"M5";
-  SNYTJFenLeiVarDescInfo height;
-  height.name = L"高度";
-  height.value = L"3.6";
-  EXPECT_EQ(QuotaItemText(L"A4-1", L"砌砖", {mortar, height}),
+  EXPECT_EQ(QuotaItemText(L"A4-1", L"砌砖",
+                          {{CString(), CString(L"砂浆"), CString(L"M5")},
+                           {CString(), CString(L"高度"), CString(L"3.6")}}),
             L"A4-1  砌砖" + indent + L"砂浆:M5;高度:3.6");
   EXPECT_EQ(FirstPosition(L"A/1$B/2"), L"A/1");
   EXPECT_EQ(FirstPosition(L""), L"");

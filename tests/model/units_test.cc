@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/records.h"
+
 namespace reportdata {
 namespace {
 
@@ -50,11 +52,8 @@ TEST(UnitsTest, ScalesQuantityTextWithPercentF) {
 }
 
 TEST(UnitsTest, ConvertsRecordsForIndexItemsOfTheSameBaseUnit) {
-  TJQd quota;
-  quota.kind = L"2";
-  quota.quotaUnit = L"100立方米";
+  TJQd quota = testing::Rec{.quantity = L"2.5"}.Quota(L"A1", L"n", L"100立方米");
   quota.billUnit = L"m2";
-  quota.quantity = L"2.5";
   TJQd copy = quota;
   EXPECT_TRUE(ConvertRecordToBaseUnit(copy, L"m3"));
   EXPECT_EQ(copy.quantity, L"250.000000");

@@ -90,16 +90,15 @@ PhysicalTables Built() {
 TEST(PhysicalRoundTripTest, ReloadGivesTheAnswersOfTheBuild) {
   const PhysicalTables built = Built();
   TempDir dir;
-  WriteConcreteTable(dir.wpath(), kBillQuantityFile, built.concrete(true));
-  WriteConcreteTable(dir.wpath(), kQuotaQuantityFile, built.concrete(false));
-  WriteDecorationTable(dir.wpath(), kBillDecorationFile, built.decoration(true));
-  WriteDecorationTable(dir.wpath(), kQuotaDecorationFile, built.decoration(false));
-
   PhysicalTables read;
-  ReadConcreteTable(dir.wpath(), kBillQuantityFile, read.concrete(true));
-  ReadConcreteTable(dir.wpath(), kQuotaQuantityFile, read.concrete(false));
-  ReadDecorationTable(dir.wpath(), kBillDecorationFile, read.decoration(true));
-  ReadDecorationTable(dir.wpath(), kQuotaDecorationFile, read.decoration(false));
+  for (const bool bill : {true, false}) {
+    const auto concrete = bill ? kBillQuantityFile : kQuotaQuantityFile;
+    const auto decoration = bill ? kBillDecorationFile : kQuotaDecorationFile;
+    WriteConcreteTable(dir.wpath(), concrete, built.concrete(bill));
+    WriteDecorationTable(dir.wpath(), decoration, built.decoration(bill));
+    ReadConcreteTable(dir.wpath(), concrete, read.concrete(bill));
+    ReadDecorationTable(dir.wpath(), decoration, read.decoration(bill));
+  }
   read.Sort();
   EXPECT_FALSE(read.concrete(false).floors().empty());
   EXPECT_FALSE(read.decoration(true).chapters().empty());

@@ -117,27 +117,19 @@ TEST_F(RowRoundTripTest, EveryTableFileComesBackByteForByte) {
   const ReportTables& built = built_;
   // The project holds what the files must carry: merged records, facade
   // decoration, floor ranges, partition shares and own quotas.
-  int merged = 0, facades = 0, ranges = 0, shared = 0, own_quotas = 0;
-  for (const SQdChapterNode& chapter : built.bill_summary()) {
-    for (const SQdItemNode& item : chapter.items) {
-      own_quotas += !item.quota_features.empty();
-      for (const SQdFloorNode& floor : item.floors) {
-        ranges += floor.count > 1;
-        for (const SQdCompNode& component : floor.components) {
-          facades += component.type_path == L"ZS\\LMZS";
-          for (const SQdRecordNode& record : component.records) {
-            merged += record.count == 4;
-            shared += !record.partitions.empty();
-          }
-        }
-      }
-    }
+  TempDir probe;
+  WriteBillSummary(probe.wpath(), built.bill_summary(), L"");
+  const std::string bytes = probe.Read("qd.xml");
+  for (const auto& [feature, least] : {std::pair{"Num=\"4\" H=", 100},
+                                       {"T=\"ZS\\LMZS\"", 10},
+                                       {"N=\"2,5\"><O", 10},
+                                       {"<分区信息 ", 100},
+                                       {"<OwnDe>", 5}}) {
+    int found = 0;
+    for (size_t at = bytes.find(feature); at != std::string::npos; at = bytes.find(feature, at + 1))
+      ++found;
+    EXPECT_GT(found, least) << feature;
   }
-  EXPECT_GT(merged, 100);
-  EXPECT_GT(facades, 10);
-  EXPECT_GT(ranges, 10);
-  EXPECT_GT(shared, 100);
-  EXPECT_GT(own_quotas, 5);
 
   for (const std::wstring partition : {L"", L"一区"}) {
     auto in = [](auto write, std::wstring_view part) {

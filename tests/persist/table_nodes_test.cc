@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "persist/report_table_files.h"
 #include "platform/text.h"
+#include "support/records.h"
 #include "support/temp_dir.h"
 
 namespace reportdata {
@@ -14,53 +16,33 @@ namespace {
 
 using testing::TempDir;
 
-SQdRecordNode Record(const wchar_t* description, double quantity, int count) {
-  SQdRecordNode record;
-  record.positions = L"A-1$B-2";
-  record.description = description;
-  record.quantity = quantity;
-  record.count = count;
-  record.handles = L"$h1$$h2";
-  return record;
-}
+// Two pieces at A-1 and B-2, shared by two partitions.
+const SQdRecordNode kRecord{.positions = L"A-1$B-2",
+                            .description = L"2.5*2||x",
+                            .quantity = 2.5,
+                            .count = 2,
+                            .handles = L"$h1$$h2",
+                            .partitions = {{L"一区", L"1.5*2", 1.5}, {L"二区", L"1*2", 1.0}}};
 
-SQdCompNode Component(const wchar_t* name, const wchar_t* type_path) {
-  SQdCompNode component;
-  component.name = name;
-  component.type_path = type_path;
-  component.sub_type = L"sub";
-  return component;
+SQdCompNode Wall(SQdRecordNode record = kRecord) {
+  return {.name = L"墙", .type_path = L"Q\\TWQ", .sub_type = L"sub", .records = {record}};
 }
 
 // One chapter, one bill item with an own quota, floor 2,5, a wall with one
 // record shared by two partitions.
 SQdChapterNode BillChapter() {
-  SQdRecordNode record = Record(L"2.5*2||x", 2.5, 2);
-  record.partitions = {{L"一区", L"1.5*2", 1.5}, {L"二区", L"1*2", 1.0}};
-  SQdCompNode wall = Component(L"墙", L"Q\\TWQ");
-  wall.records.push_back(record);
-  SQdFloorNode floor;
-  floor.floor_text = L"2,5";
-  floor.count = 4;
-  floor.order_key = 20;
-  floor.unit = L"m3";
-  floor.components.push_back(wall);
-  SQdItemNode item;
-  item.code = L"010401";
-  item.name = L"砖墙";
-  item.unit = L"m3";
-  item.feature = L"M5 <砂浆>";
-  item.extra = L"附";
-  item.quota_features.push_back({CString(L"A1-1"),
-                                 CString(L"砌砖"),
-                                 CString(L"m3"),
-                                 {{CString(L"v"), CString(L"强度"), CString(L"M5")}}});
-  item.floors.push_back(floor);
-  SQdChapterNode chapter;
-  chapter.name = L"砌筑工程";
-  chapter.order_id = L"04";
-  chapter.items.push_back(item);
-  return chapter;
+  SQdItemNode item{.code = L"010401",
+                   .name = L"砖墙",
+                   .unit = L"m3",
+                   .feature = L"M5 <砂浆>",
+                   .quota_features = {{CString(L"A1-1"),
+                                       CString(L"砌砖"),
+                                       CString(L"m3"),
+                                       {{CString(L"v"), CString(L"强度"), CString(L"M5")}}}},
+                   .extra = L"附"};
+  item.floors.push_back(
+      {.floor_text = L"2,5", .count = 4, .order_key = 20, .unit = L"m3", .components = {Wall()}});
+  return {.name = L"砌筑工程", .order_id = L"04", .items = {item}};
 }
 
 constexpr char kBillItemBytes[] =
@@ -100,24 +82,14 @@ TEST(BillTableFilesTest, WritesTheBillSummaryExactly) {
 }
 
 SQdXhlChapterNode ConsumptionChapter() {
-  SQdXhlChapterNode chapter;
-  chapter.name = L"砌筑工程";
-  chapter.order_id = L"04";
-  chapter.code_prefix = L"0104";
-  SQdXhlItemNode item;
-  item.bill = BillChapter().items[0];
-  SDeItemNode quota;
-  quota.code = L"A1-1";
-  quota.name = L"砌砖";
-  quota.unit = L"10m3";
-  quota.bill_code = L"010401";
+  SQdXhlItemNode item{.bill = BillChapter().items[0]};
+  SDeItemNode quota{.code = L"A1-1", .name = L"砌砖", .unit = L"10m3", .bill_code = L"010401"};
   SQdFloorNode floor = item.bill.floors[0];
   floor.unit = L"10m3";
   floor.components[0].records[0].partitions.clear();
   quota.floors.push_back(floor);
   item.quotas.push_back(quota);
-  chapter.items.push_back(item);
-  return chapter;
+  return {.name = L"砌筑工程", .order_id = L"04", .code_prefix = L"0104", .items = {item}};
 }
 
 TEST(BillTableFilesTest, WritesTheBillConsumptionAndItsExportExactly) {
@@ -149,14 +121,10 @@ TEST(BillTableFilesTest, WritesTheBillConsumptionAndItsExportExactly) {
 }
 
 SDeChapterNode QuotaChapter() {
-  SDeChapterNode chapter;
-  chapter.name = L"定额章A";
-  chapter.order_id = L"A";
   SDeItemNode quota = ConsumptionChapter().items[0].quotas[0];
   quota.categories = {{CString(L"c"), CString(L"类别"), CString(L"甲")}};
   quota.floors[0].components[0].records[0].partitions = {{L"一区", L"f", 0.25}};
-  chapter.items.push_back(quota);
-  return chapter;
+  return {.name = L"定额章A", .order_id = L"A", .items = {quota}};
 }
 
 TEST(QuotaTableFilesTest, ConsumptionAndQuotaSummariesDifferOnlyByTheBillCode) {
@@ -195,19 +163,13 @@ TEST(QuotaTableFilesTest, ConsumptionAndQuotaSummariesDifferOnlyByTheBillCode) {
 
 TEST(QuotaTableFilesTest, PerFloorFilesKeepWhatTheirRowsShow) {
   TempDir dir;
-  SQdRecordNode record = Record(L"a+b||c", 2.5, 3);
+  SQdRecordNode record = kRecord;
+  record.description = L"a+b||c";
+  record.count = 3;
   record.partitions = {{L"一区", L"f", 0.5}};
-  SQdCompNode wall = Component(L"墙", L"Q\\TWQ");
-  wall.records.push_back(record);
-  SDeFloorItemNode floor_quota;
-  floor_quota.code = L"A1-1";
-  floor_quota.name = L"砌砖";
-  floor_quota.unit = L"m3";
-  floor_quota.components.push_back(wall);
-  SDeFloorGroupNode floor;
-  floor.floor_text = L"3";
-  floor.count = 1;
-  floor.order_key = 30;
+  SDeFloorItemNode floor_quota{
+      .code = L"A1-1", .name = L"砌砖", .unit = L"m3", .components = {Wall(record)}};
+  SDeFloorGroupNode floor{.floor_text = L"3", .count = 1, .order_key = 30};
   floor.chapters.push_back({L"定额章A", L"A", {floor_quota}, {}});
   WriteQuotaByFloor(dir.wpath(), {floor});
   EXPECT_EQ(dir.Read("de2.xml"),
@@ -218,24 +180,12 @@ TEST(QuotaTableFilesTest, PerFloorFilesKeepWhatTheirRowsShow) {
             "Quantity=\"2.500000\" Num=\"3\" Handle=\"$h1$$h2\"/></Att0></De0></Chapter0>"
             "</Floor1></工程数据>");
 
-  SDeCalcQuotaNode calc_quota;
-  calc_quota.code = L"A1-1";
-  calc_quota.name = L"砌砖";
-  calc_quota.unit = L"m3";
-  calc_quota.num = 4;
-  calc_quota.records.push_back(record);
-  SDeCalcItemNode calc_item;
-  calc_item.sub_code = L"12";
-  calc_item.quotas.push_back(calc_quota);
-  SDeCompGroupNode group;
-  group.name = L"墙";
-  group.type_path = L"Q\\TWQ";
-  group.calc_items.push_back(calc_item);
-  SDeFloorCompGroupNode component_floor;
-  component_floor.floor_text = L"2,5";
-  component_floor.count = 4;
-  component_floor.order_key = 20;
-  component_floor.components.push_back(group);
+  SDeCalcQuotaNode calc_quota{
+      .code = L"A1-1", .name = L"砌砖", .unit = L"m3", .num = 4, .records = {record}};
+  SDeCompGroupNode group{.name = L"墙", .type_path = L"Q\\TWQ"};
+  group.calc_items.push_back({.sub_code = L"12", .quotas = {calc_quota}});
+  SDeFloorCompGroupNode component_floor{
+      .floor_text = L"2,5", .count = 4, .order_key = 20, .components = {group}};
   WriteQuotaByFloorComponent(dir.wpath(), {component_floor}, L"一区");
   EXPECT_EQ(dir.Read("de3.xml"),
             "<工程数据 Version=\"10\" Table_Name=\"分层分构件汇总定额表\">"
@@ -273,26 +223,22 @@ TEST(TableFileReadingTest, ReadsByNameAndDocumentOrderAndAppends) {
   ReadQuotaSummary(dir.wpath(), read);
   ReadQuotaSummary(dir.wpath(), read);
   ASSERT_EQ(read.size(), 4u);
-  EXPECT_EQ(read[0].name, L"第二");
-  EXPECT_EQ(read[1].name, L"第一");
-  EXPECT_EQ(read[3].name, L"第一");
+  EXPECT_EQ(testing::Joined({read[0].name, read[1].name, read[2].name, read[3].name}),
+            L"第二|第一|第二|第一");
   const SDeItemNode& quota = read[1].items.at(0);
-  EXPECT_EQ(quota.code, L"B");
-  EXPECT_EQ(quota.unit, L"m");
+  EXPECT_EQ(quota.code + L"|" + quota.unit, L"B|m");
   ASSERT_EQ(quota.categories.size(), 2u);  // from the first CategoryNode on
-  EXPECT_EQ(quota.categories[0].var, L"1");
-  EXPECT_EQ(quota.categories[1].name, L"2");
+  EXPECT_EQ(quota.categories[0].var.str() + L"|" + quota.categories[1].name.str(), L"1|2");
   ASSERT_EQ(quota.floors.size(), 2u);
-  EXPECT_EQ(quota.floors[0].floor_text, L"-1");
-  EXPECT_EQ(quota.floors[0].order_key, -5);
-  EXPECT_EQ(quota.floors[0].count, 0);
+  const SQdFloorNode& floor = quota.floors[0];
+  EXPECT_EQ(std::tuple(floor.floor_text, floor.order_key, floor.count),
+            std::tuple(std::wstring(L"-1"), -5, 0));
   const SQdRecordNode& record = quota.floors[1].components.at(0).records.at(0);
-  EXPECT_EQ(record.count, 3);
-  EXPECT_EQ(record.quantity, 15.0);
+  EXPECT_EQ(std::pair(record.count, record.quantity), std::pair(3, 15.0));
   ASSERT_EQ(record.partitions.size(), 1u);
-  EXPECT_EQ(record.partitions[0].name, L"f");
-  EXPECT_EQ(record.partitions[0].quantity, 2.0);
-  EXPECT_EQ(record.partitions[0].formula, L"一区");
+  const PartitionShare& share = record.partitions[0];
+  EXPECT_EQ(std::tuple(share.name, share.quantity, share.formula),
+            std::tuple(std::wstring(L"f"), 2.0, std::wstring(L"一区")));
 }
 
 TEST(TableFileReadingTest, ForeignShapesThrowAfterWhatWasRead) {

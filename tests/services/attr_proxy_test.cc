@@ -95,12 +95,11 @@ TEST(AttrProxy, LibraryRecordsMayBeObjects) {
 TEST(AttrProxy, MissingOrForeignDescriptionGivesNoObject) {
   testing::TempDir dir;
   EXPECT_EQ(OpenProject(dir.wpath()), nullptr);
-  dir.Write("project.ld", "not json");
-  EXPECT_EQ(OpenProject(dir.wpath()), nullptr);
-  dir.Write("project.ld", R"({"format": "reportdata-project", "version": 2})");
-  EXPECT_EQ(OpenProject(dir.wpath()), nullptr);
-  dir.Write("project.ld", R"({"format": "reportdata-project", "version": 1, "floors": [1]})");
-  EXPECT_EQ(OpenProject(dir.wpath()), nullptr);
+  for (const char* foreign : {"not json", R"({"format": "reportdata-project", "version": 2})",
+                              R"({"format": "reportdata-project", "version": 1, "floors": [1]})"}) {
+    dir.Write("project.ld", foreign);
+    EXPECT_EQ(OpenProject(dir.wpath()), nullptr) << foreign;
+  }
   dir.Write("project.ld", R"({"format": "reportdata-project", "version": 1})");
   const std::unique_ptr<IEAPObject> bare = OpenProject(dir.wpath());
   ASSERT_NE(bare, nullptr);

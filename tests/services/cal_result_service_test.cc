@@ -65,8 +65,9 @@ TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
   EXPECT_TRUE(result.items[1].quotas.empty());
 
   ASSERT_EQ(result.looseQuotas.size(), 2u);
-  EXPECT_EQ(result.looseQuotas[0].quotaCode, L"A1-1");
-  EXPECT_EQ(result.looseQuotas[1].quotaName, L"主体建筑面积");
+  EXPECT_EQ(testing::Joined(
+                {result.looseQuotas[0].quotaCode.str(), result.looseQuotas[1].quotaName.str()}),
+            L"A1-1|主体建筑面积");
   EXPECT_EQ(result.partitions, (std::set<CString>{L"1区", L"2区"}));
   EXPECT_EQ(result.floors, (std::vector<CString>{L"1", L"2"}));
 
@@ -79,30 +80,29 @@ TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
   EXPECT_EQ(other.floors.size(), 2u);
 }
 
-TEST(CalResultService, QuotaResultsDefaultToClassifiedThenLooseQuotas) {
-  ImportedProject project("small_project.json");
-  SNYRADeResultInfo quotas;
-  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(project.wdir(), {}, quotas, true));
-  std::vector<std::wstring> codes;
-  for (const TJQd& record : quotas.quotas) codes.push_back(record.quotaCode.str());
-  EXPECT_EQ(codes, (std::vector<std::wstring>{L"A5-5", L"A16-6", L"A1-1", L""}));
-  EXPECT_EQ(quotas.partitions.size(), 2u);
-
-  SNYRADeResultInfo other;
-  ASSERT_TRUE(CNYRADealCalResult::GetQTXMDeResult(project.wdir(), {}, other));
-  ASSERT_EQ(other.quotas.size(), 1u);
-  EXPECT_EQ(other.quotas[0].quotaCode, L"A16-1");
-}
-
-TEST(CalResultService, StoredQuotaResultsAreUsedEvenWhenEmpty) {
-  ImportedProject project("stored_results.json");
-  SNYRADeResultInfo quotas;
-  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(project.wdir(), {}, quotas, true));
-  ASSERT_EQ(quotas.quotas.size(), 1u);
-  EXPECT_EQ(quotas.quotas[0].quotaCode, L"A4-2");
-  SNYRADeResultInfo other;
-  ASSERT_TRUE(CNYRADealCalResult::GetQTXMDeResult(project.wdir(), {}, other));
-  EXPECT_TRUE(other.quotas.empty());
+// Without stored quota results the classified quotas come first, then the
+// loose ones; stored quota results are used even when empty.
+TEST(CalResultService, QuotaResultsAreStoredOnesOrClassifiedThenLooseQuotas) {
+  const struct {
+    const char* fixture;
+    std::vector<std::wstring> codes, other_codes;
+    size_t partitions;
+  } cases[] = {{"small_project.json", {L"A5-5", L"A16-6", L"A1-1", L""}, {L"A16-1"}, 2},
+               {"stored_results.json", {L"A4-2"}, {}, 0}};
+  for (const auto& c : cases) {
+    ImportedProject project(c.fixture);
+    SNYRADeResultInfo quotas, other;
+    ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(project.wdir(), {}, quotas, true));
+    ASSERT_TRUE(CNYRADealCalResult::GetQTXMDeResult(project.wdir(), {}, other));
+    std::vector<std::wstring> codes, other_codes;
+    for (const TJQd& record : quotas.quotas) codes.push_back(record.quotaCode.str());
+    for (const TJQd& record : other.quotas) other_codes.push_back(record.quotaCode.str());
+    EXPECT_EQ(codes, c.codes) << c.fixture;
+    EXPECT_EQ(other_codes, c.other_codes) << c.fixture;
+    if (c.partitions) {
+      EXPECT_EQ(quotas.partitions.size(), c.partitions) << c.fixture;
+    }
+  }
 }
 
 TEST(CalResultService, MissingProjectAndDialogs) {
@@ -135,10 +135,9 @@ TEST(CalDatabaseService, DirectorAnswersFromTheProjectDatabase) {
   std::vector<SNYFloorAreaRecord> areas;
   ASSERT_TRUE(db->GetFloorAreas(areas));
   ASSERT_EQ(areas.size(), 2u);
-  EXPECT_EQ(areas[0].floor, L"1");
-  EXPECT_EQ(areas[0].kind, L"FL_MainArea");
+  EXPECT_EQ(testing::Joined({areas[0].floor.str(), areas[0].kind.str(), areas[1].kind.str()}),
+            L"1|FL_MainArea|FL_YTArea");
   EXPECT_EQ(areas[0].value, 120.5);
-  EXPECT_EQ(areas[1].kind, L"FL_YTArea");
 
   std::vector<SNYDoorWindowRecord> doors;
   ASSERT_TRUE(db->GetDoorWindows(doors));
@@ -215,42 +214,35 @@ TEST(CalDatabaseService, CategorySettingsAreKeptPerProject) {
   EXPECT_TRUE(access->AttachProject(first.wdir()));
 }
 
-TEST(CalDatabaseService, ReimportedProjectIsReadAfresh) {
+// A build reads one state of the database: a project imported again
+// meanwhile (the file replaced by rename) is seen only by the next build,
+// which opens it afresh while the old object stays usable.
+TEST(CalDatabaseService, BuildReadsOneSnapshotWhileTheProjectIsReimported) {
   testing::TempDir dir;
   ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), dir.path()).ok);
   IDMDatabase* before = GetIDMDirector()->Open(dir.wpath() + L"\\CalResult.mdb", true);
   ASSERT_NE(before, nullptr);
+  ASSERT_TRUE(before->BeginRead());
   ASSERT_TRUE(ImportProject(testing::FixturePath("stored_results.json"), dir.path()).ok);
-  IDMDatabase* after = GetIDMDirector()->Open(dir.wpath() + L"\\CalResult.mdb", true);
-  ASSERT_NE(after, nullptr);
-  EXPECT_NE(after, before);
-  std::vector<SNYDoorWindowRecord> doors;
-  EXPECT_TRUE(before->GetDoorWindows(doors));  // the old object stays usable
-  EXPECT_EQ(doors.size(), 2u);
-  doors.clear();
-  EXPECT_TRUE(after->GetDoorWindows(doors));
-  EXPECT_TRUE(doors.empty());
-}
-
-// A build reads one state of the database: a project imported again
-// meanwhile (the file replaced by rename) is seen only by the next build.
-TEST(CalDatabaseService, BuildReadsOneSnapshotWhileTheProjectIsReimported) {
-  testing::TempDir dir;
-  ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), dir.path()).ok);
-  IDMDatabase* db = GetIDMDirector()->Open(dir.wpath() + L"\\CalResult.mdb", true);
-  ASSERT_NE(db, nullptr);
-  ASSERT_TRUE(db->BeginRead());
-  ASSERT_TRUE(ImportProject(testing::FixturePath("stored_results.json"), dir.path()).ok);
-  SNYRAQdDeClassResultInfo during;
+  SNYRAQdDeClassResultInfo during, after;
   ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(dir.wpath(), {}, during, true));
   std::vector<SNYDoorWindowRecord> doors;
-  EXPECT_TRUE(db->GetDoorWindows(doors));
-  db->EndRead();
-  SNYRAQdDeClassResultInfo after;
+  EXPECT_TRUE(before->GetDoorWindows(doors));
+  before->EndRead();
   ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(dir.wpath(), {}, after, true));
   EXPECT_EQ(during.items.size(), 2u);
   EXPECT_EQ(doors.size(), 2u);
   EXPECT_NE(after.items.size(), during.items.size());
+
+  IDMDatabase* reopened = GetIDMDirector()->Open(dir.wpath() + L"\\CalResult.mdb", true);
+  ASSERT_NE(reopened, nullptr);
+  EXPECT_NE(reopened, before);
+  doors.clear();
+  EXPECT_TRUE(before->GetDoorWindows(doors));
+  EXPECT_EQ(doors.size(), 2u);
+  doors.clear();
+  EXPECT_TRUE(reopened->GetDoorWindows(doors));
+  EXPECT_TRUE(doors.empty());
 }
 
 }  // namespace

@@ -43,15 +43,12 @@ TEST(CloudData, GathersByUnitFloorAndMember) {
   EXPECT_EQ(data.GetVertion(), L"1.0.0");
   const auto& units = data.GetUnits();
   ASSERT_EQ(units.size(), 2u);
-  EXPECT_EQ(units[0].name, L"m3");
-  EXPECT_EQ(units[1].name, L"m2");
+  EXPECT_EQ(units[0].name.str() + units[1].name.str(), L"m3m2");
   ASSERT_EQ(units[0].floors.size(), 2u);
-  EXPECT_EQ(units[0].floors[1].floorNum, 2);
-  EXPECT_EQ(units[0].floors[1].sortKey, 20);
+  EXPECT_EQ(std::pair(units[0].floors[1].floorNum, units[0].floors[1].sortKey), std::pair(2, 20));
   const auto& members = units[0].floors[0].members;
   ASSERT_EQ(members.size(), 2u);  // the bill item and the quota item
-  EXPECT_EQ(members[0].key, 1);
-  EXPECT_EQ(members[0].code, L"010401001");
+  EXPECT_EQ(std::pair(members[0].key, members[0].code), std::pair(1, CString(L"010401001")));
   EXPECT_EQ(members[0].componentNames, (std::vector<CString>{L"墙1", L"墙2"}));
   ASSERT_EQ(members[0].items.size(), 1u);
   EXPECT_DOUBLE_EQ(members[0].items[0].GetQuantity(), 2.0);

@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
+
+#include "service_fixture.h"
 
 namespace reportdata {
 namespace {
@@ -33,15 +34,8 @@ TEST(Progress, TerminalLineAndQuietMode) {
             "\r\033[K| 处理报表数据中...\r\033[K/ 处理报表数据中... 正在重新加载报表数据!\r\033[K");
   EXPECT_EQ(Drawn(false), "");
 
-  const char* before = std::getenv("REPORTDATA_QUIET");
-  const std::string saved = before ? before : "";
-  setenv("REPORTDATA_QUIET", "1", 1);
+  const testing::ScopedEnv quiet("REPORTDATA_QUIET", "1");
   EXPECT_FALSE(ProgressShownOnStderr());
-  if (before) {
-    setenv("REPORTDATA_QUIET", saved.c_str(), 1);
-  } else {
-    unsetenv("REPORTDATA_QUIET");
-  }
 }
 
 }  // namespace

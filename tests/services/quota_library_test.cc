@@ -13,16 +13,17 @@ namespace {
 
 NS_NYProject::SBillQuotaLibInfo Library(const wchar_t* key) { return {L"", key, L"", L""}; }
 
-SNYTJChapterInfo BillChapter(const wchar_t* code) {
+// "name|order id" of the chapter a code falls in.
+std::wstring BillChapter(const wchar_t* code) {
   SNYTJChapterInfo chapter;
   EXPECT_TRUE(IQdChinaDekInfo::GetZhangNameByUserQdIndex(code, chapter)) << code;
-  return chapter;
+  return chapter.name.str() + L"|" + chapter.orderId.str();
 }
 
-SNYTJChapterInfo QuotaChapter(const wchar_t* code) {
+std::wstring QuotaChapter(const wchar_t* code) {
   SNYTJChapterInfo chapter;
   EXPECT_TRUE(IDekDbInfo::GetZhangJ(code, chapter, kSearchQuotaByCode)) << code;
-  return chapter;
+  return chapter.name.str() + L"|" + chapter.orderId.str();
 }
 
 TEST(QuotaLibrary, ShippedLibrariesGiveChaptersByLongestPrefix) {
@@ -31,21 +32,13 @@ TEST(QuotaLibrary, ShippedLibrariesGiveChaptersByLongestPrefix) {
   ASSERT_TRUE(IQdChinaDekInfo::InitQdChinaDek(Library(L"GB50854-2013")));
   ASSERT_TRUE(IDekDbInfo::InitDekDb(Library(L"DE-TJ-2024"), false));
 
-  SNYTJChapterInfo chapter = BillChapter(L"010505001");
-  EXPECT_EQ(chapter.name, L"混凝土及钢筋混凝土工程");
-  EXPECT_EQ(chapter.orderId, L"0105");
-  chapter = BillChapter(L"011701001");
-  EXPECT_EQ(chapter.name, L"措施项目");
-  EXPECT_EQ(chapter.orderId, L"0117");
-  EXPECT_EQ(BillChapter(L"0110").name, L"保温、隔热、防腐工程");
-
-  chapter = QuotaChapter(L"A1-3");
-  EXPECT_EQ(chapter.name, L"土石方工程");
-  EXPECT_EQ(chapter.orderId, L"01");
-  chapter = QuotaChapter(L"A10-3");  // "A10-" is longer than "A1-", which does not start it
-  EXPECT_EQ(chapter.name, L"保温、隔热、防腐工程");
-  EXPECT_EQ(chapter.orderId, L"10");
-  EXPECT_EQ(QuotaChapter(L"A16-1").orderId, L"16");
+  EXPECT_EQ(BillChapter(L"010505001"), L"混凝土及钢筋混凝土工程|0105");
+  EXPECT_EQ(BillChapter(L"011701001"), L"措施项目|0117");
+  EXPECT_EQ(BillChapter(L"0110").find(L"保温、隔热、防腐工程|"), 0u);
+  EXPECT_EQ(QuotaChapter(L"A1-3"), L"土石方工程|01");
+  // "A10-" is longer than "A1-", which does not start it.
+  EXPECT_EQ(QuotaChapter(L"A10-3"), L"保温、隔热、防腐工程|10");
+  EXPECT_TRUE(QuotaChapter(L"A16-1").ends_with(L"|16"));
 
   SNYTJChapterInfo untouched{L"old", L"00"};
   EXPECT_FALSE(IQdChinaDekInfo::GetZhangNameByUserQdIndex(L"020101001", untouched));
@@ -70,21 +63,19 @@ TEST(QuotaLibrary, ProjectChapterTablesTakePrecedence) {
   testing::ImportedProject project("small_project.json");
   ASSERT_TRUE(IDekDbInfo::InitDekDb(Library(L"DE-TJ-2024"), false));
   ASSERT_TRUE(GetIDMDirector()->GetProjectAccess()->AttachProject(project.wdir()));
-  SNYTJChapterInfo chapter = QuotaChapter(L"A5-5");
-  EXPECT_EQ(chapter.name, L"本工程混凝土");
-  EXPECT_EQ(chapter.orderId, L"99");
-  EXPECT_EQ(QuotaChapter(L"A4-1").name, L"砌筑工程");  // not in the project's table
+  EXPECT_EQ(QuotaChapter(L"A5-5"), L"本工程混凝土|99");
+  EXPECT_EQ(QuotaChapter(L"A4-1").find(L"砌筑工程|"), 0u);  // not in the project's table
 
   // Without a library the project's own chapters still answer.
   EXPECT_FALSE(IDekDbInfo::InitDekDb(Library(L"NO-SUCH-LIB"), false));
-  EXPECT_EQ(QuotaChapter(L"A5-1").name, L"本工程混凝土");
+  EXPECT_EQ(QuotaChapter(L"A5-1").find(L"本工程混凝土|"), 0u);
   SNYTJChapterInfo none;
   EXPECT_FALSE(IDekDbInfo::GetZhangJ(L"A4-1", none, kSearchQuotaByCode));
 
   testing::TempDir other;
   GetIDMDirector()->GetProjectAccess()->AttachProject(other.wpath());
   ASSERT_TRUE(IDekDbInfo::InitDekDb(Library(L"DE-TJ-2024"), false));
-  EXPECT_EQ(QuotaChapter(L"A5-5").name, L"混凝土及钢筋混凝土工程");
+  EXPECT_EQ(QuotaChapter(L"A5-5").find(L"混凝土及钢筋混凝土工程|"), 0u);
 }
 
 TEST(QuotaLibrary, ShippedFilesHaveTheirChaptersAndItems) {

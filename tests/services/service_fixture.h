@@ -1,10 +1,11 @@
-// Shared by the service tests: the fixture files of tests/services/data and
-// a project directory imported from one of them.
+// Shared by the service tests: the fixture files of tests/services/data, a
+// project directory imported from one of them, and a scoped environment.
 #ifndef REPORTDATA_TESTS_SERVICES_SERVICE_FIXTURE_H_
 #define REPORTDATA_TESTS_SERVICES_SERVICE_FIXTURE_H_
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "reportdata/importer.h"
@@ -30,6 +31,27 @@ class ImportedProject {
  private:
   TempDir dir_;
   ImportResult result_;
+};
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) saved_ = old, had_ = true;
+    setenv(name, value, 1);
+  }
+  ~ScopedEnv() {
+    if (had_) {
+      setenv(name_, saved_.c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::string saved_;
+  bool had_ = false;
 };
 
 }  // namespace reportdata::testing

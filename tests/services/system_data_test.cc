@@ -1,36 +1,17 @@
 // Where the system data comes from, and the category order read from it.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "reportdata/services.h"
+#include "service_fixture.h"
 #include "services/attr_template.h"
 #include "support/temp_dir.h"
 
 namespace reportdata {
 namespace {
 
-// Sets an environment variable for one scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old, had_ = true;
-    setenv(name, value, 1);
-  }
-  ~ScopedEnv() {
-    if (had_) {
-      setenv(name_, saved_.c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::string saved_;
-  bool had_ = false;
-};
+using testing::ScopedEnv;
 
 TEST(SystemData, EnvironmentThenSourceTree) {
   {

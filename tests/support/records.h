@@ -64,9 +64,11 @@ inline SNYTJFenQuInfo Share(std::wstring name, double quantity, std::wstring tex
   return share;
 }
 
-inline std::vector<std::wstring> Texts(const CStringArray& array) {
+// The texts of any list of CString (CStringArray, CArray, std::vector).
+template <typename List>
+std::vector<std::wstring> Texts(const List& list) {
   std::vector<std::wstring> out;
-  for (const CString& text : array) out.push_back(text.str());
+  for (const CString& text : list) out.push_back(text.str());
   return out;
 }
 

@@ -9,12 +9,29 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace reportdata::testing {
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Every file under dir with its bytes, to see that a failure changed nothing.
+inline std::map<std::string, std::string> Snapshot(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
+  }
+  return files;
+}
 
 class TempDir {
  public:
@@ -49,12 +66,7 @@ class TempDir {
   void Write(const std::string& name, const std::string& bytes) const {
     std::ofstream(File(name), std::ios::binary) << bytes;
   }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  std::string Read(const std::string& name) const { return ReadFile(File(name)); }
   // Names of the directory's entries in byte order, to see what a save left.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
