@@ -57,7 +57,7 @@ TEST(TreeQuantityTest, FloorFormulasPerTableFamily) {
 }
 
 TEST(TreeQuantityTest, ItemTextsIndentEveryLineBreak) {
-  SQdItemNode item{.code = L"010401001001", .name = L"砖墙", .feature = L"1.砂浆:M5\n2.厚度:240"};
+  SQdItemNode item{{L"010401001001", L"砖墙", L""}, L"1.砂浆:M5\n2.厚度:240", {}, {}, {}, {}};
   const std::wstring indent = L"\n                 ";
   EXPECT_EQ(BillItemText(item),
             L"010401001001  砖墙" + indent + L"1.砂浆:M5" + indent + L"2.厚度:240");

@@ -25,23 +25,22 @@ const SQdRecordNode kRecord{.positions = L"A-1$B-2",
                             .partitions = {{L"一区", L"1.5*2", 1.5}, {L"二区", L"1*2", 1.0}}};
 
 SQdCompNode Wall(SQdRecordNode record = kRecord) {
-  return {.name = L"墙", .type_path = L"Q\\TWQ", .sub_type = L"sub", .records = {record}};
+  return {{L"墙", L"Q\\TWQ"}, L"sub", {record}, {}};
 }
 
 // One chapter, one bill item with an own quota, floor 2,5, a wall with one
 // record shared by two partitions.
 SQdChapterNode BillChapter() {
-  SQdItemNode item{.code = L"010401",
-                   .name = L"砖墙",
-                   .unit = L"m3",
-                   .feature = L"M5 <砂浆>",
-                   .quota_features = {{CString(L"A1-1"),
-                                       CString(L"砌砖"),
-                                       CString(L"m3"),
-                                       {{CString(L"v"), CString(L"强度"), CString(L"M5")}}}},
-                   .extra = L"附"};
-  item.floors.push_back(
-      {.floor_text = L"2,5", .count = 4, .order_key = 20, .unit = L"m3", .components = {Wall()}});
+  SQdItemNode item{{L"010401", L"砖墙", L"m3"},
+                   L"M5 <砂浆>",
+                   {{CString(L"A1-1"),
+                     CString(L"砌砖"),
+                     CString(L"m3"),
+                     {{CString(L"v"), CString(L"强度"), CString(L"M5")}}}},
+                   L"附",
+                   {},
+                   {}};
+  item.floors.push_back({{L"2,5", 4, 20}, L"m3", {Wall()}, {}});
   return {.name = L"砌筑工程", .order_id = L"04", .items = {item}};
 }
 
@@ -83,13 +82,13 @@ TEST(BillTableFilesTest, WritesTheBillSummaryExactly) {
 
 SQdXhlChapterNode ConsumptionChapter() {
   SQdXhlItemNode item{.bill = BillChapter().items[0]};
-  SDeItemNode quota{.code = L"A1-1", .name = L"砌砖", .unit = L"10m3", .bill_code = L"010401"};
+  SDeItemNode quota{{{L"A1-1", L"砌砖", L"10m3"}, {}}, L"010401", {}, {}};
   SQdFloorNode floor = item.bill.floors[0];
   floor.unit = L"10m3";
   floor.components[0].records[0].partitions.clear();
   quota.floors.push_back(floor);
   item.quotas.push_back(quota);
-  return {.name = L"砌筑工程", .order_id = L"04", .code_prefix = L"0104", .items = {item}};
+  return {{L"砌筑工程", L"04", {item}, {}}, L"0104"};
 }
 
 TEST(BillTableFilesTest, WritesTheBillConsumptionAndItsExportExactly) {
@@ -167,9 +166,8 @@ TEST(QuotaTableFilesTest, PerFloorFilesKeepWhatTheirRowsShow) {
   record.description = L"a+b||c";
   record.count = 3;
   record.partitions = {{L"一区", L"f", 0.5}};
-  SDeFloorItemNode floor_quota{
-      .code = L"A1-1", .name = L"砌砖", .unit = L"m3", .components = {Wall(record)}};
-  SDeFloorGroupNode floor{.floor_text = L"3", .count = 1, .order_key = 30};
+  SDeFloorItemNode floor_quota{{{L"A1-1", L"砌砖", L"m3"}, {}}, {Wall(record)}, {}};
+  SDeFloorGroupNode floor{{L"3", 1, 30}, {}, {}};
   floor.chapters.push_back({L"定额章A", L"A", {floor_quota}, {}});
   WriteQuotaByFloor(dir.wpath(), {floor});
   EXPECT_EQ(dir.Read("de2.xml"),
@@ -180,12 +178,10 @@ TEST(QuotaTableFilesTest, PerFloorFilesKeepWhatTheirRowsShow) {
             "Quantity=\"2.500000\" Num=\"3\" Handle=\"$h1$$h2\"/></Att0></De0></Chapter0>"
             "</Floor1></工程数据>");
 
-  SDeCalcQuotaNode calc_quota{
-      .code = L"A1-1", .name = L"砌砖", .unit = L"m3", .num = 4, .records = {record}};
-  SDeCompGroupNode group{.name = L"墙", .type_path = L"Q\\TWQ"};
-  group.calc_items.push_back({.sub_code = L"12", .quotas = {calc_quota}});
-  SDeFloorCompGroupNode component_floor{
-      .floor_text = L"2,5", .count = 4, .order_key = 20, .components = {group}};
+  SDeCalcQuotaNode calc_quota{{{L"A1-1", L"砌砖", L"m3"}, {}}, 4, {record}, {}};
+  SDeCompGroupNode group{{L"墙", L"Q\\TWQ"}, {}, {}};
+  group.calc_items.push_back({{{calc_quota}, {}}, L"12"});
+  SDeFloorCompGroupNode component_floor{{L"2,5", 4, 20}, {group}, {}};
   WriteQuotaByFloorComponent(dir.wpath(), {component_floor}, L"一区");
   EXPECT_EQ(dir.Read("de3.xml"),
             "<工程数据 Version=\"10\" Table_Name=\"分层分构件汇总定额表\">"
