@@ -98,15 +98,6 @@ TEST(RowPrinterTest, AlignsColumnsCountingChineseAsTwoCells) {
   EXPECT_EQ(text, expected);
 }
 
-TEST(RowPrinterTest, WritesJsonExactlyAsAnswered) {
-  const std::vector<std::string> flat = {"1", "0", "条件\"A\"", "2", "0", "章\n节"};
-  EXPECT_EQ(RenderRowsJson(flat, 3),
-            "[\n  [\"1\", \"0\", \"条件\\\"A\\\"\"],\n  [\"2\", \"0\", \"章\\n节\"]\n]\n");
-  EXPECT_EQ(RenderRowsJson({}, 3), "[]\n");
-  EXPECT_EQ(RenderStreamJson({"#ZhangFlag#", "土石方工程", "#QDItemFlag#", "010101002"}),
-            "[\n  \"#ZhangFlag#\", \"土石方工程\",\n  \"#QDItemFlag#\", \"010101002\"\n]\n");
-}
-
 TEST(RowPrinterTest, IndentsStreamRecordsByTheFlagsOpenAboveThem) {
   const std::vector<std::string> stream = {
       "#ZhangFlag#",  "土石方工程",  "#QDItemFlag#",
