@@ -1,6 +1,8 @@
 // Holding table files for a read at first use.
 #include "engine/deferred_reads.h"
 
+#include <optional>
+
 #include "persist/xml_reader.h"
 
 namespace reportdata {
@@ -72,12 +74,9 @@ void DeferredReads::Load(bool all, int table) {
     }
     const Step step = std::move(steps_[i]);
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(i));
-    if (step.file) {
-      const ReadingHeldFile reading(*step.file);
-      step.run();
-    } else {
-      step.run();
-    }
+    std::optional<ReadingHeldFile> reading;
+    if (step.file) reading.emplace(*step.file);
+    step.run();
   }
 }
 
