@@ -1,8 +1,9 @@
 // The engine's table-file operations: the write sequences of the bill and
 // quota families, their reload sequences, the export file and the
-// comparison-report columns. Every step is its own file, saved whole or not
-// at all; a step that throws TableFileError ends the sequence, and the files
-// and tables of the steps before it stay as they are.
+// comparison-report columns. Every step is its own file. A write sequence
+// lands its files together (see save_batch.h): a step that throws
+// TableFileError ends the sequence and no file of it is replaced. In a
+// reload sequence the tables of the steps before a failed one stay read.
 #include "engine/analyze.h"
 #include "persist/area_table_files.h"
 #include "persist/component_table_file.h"
@@ -11,6 +12,7 @@
 #include "persist/physical_table_files.h"
 #include "persist/report_comp_file.h"
 #include "persist/report_table_files.h"
+#include "persist/save_batch.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -39,6 +41,7 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   deferred_.LoadAll();
   if (!bill_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
+  SaveBatch batch;
   WriteGlobalParas(dir, partitions_);
   WriteBillSummary(dir, tables_.bill_summary(), partition_);
   WriteBillConsumption(dir, tables_.bill_consumption(), partition_);
@@ -51,12 +54,14 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
   WriteDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
   WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+  batch.Commit();
 }
 
 void CAnalyze::WriteXML(const CString& report_dir) {
   deferred_.LoadAll();
   if (!quota_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
+  SaveBatch batch;
   WriteGlobalParas(dir, partitions_);
   WriteQuotaSummary(dir, tables_.quota_summary(), partition_);
   WriteQuotaByFloor(dir, tables_.quota_by_floor());
@@ -67,6 +72,7 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   WriteComponentTable(dir, areas_.component_table);
   WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
   WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+  batch.Commit();
 }
 
 void CAnalyze::ExportToXML(const CString& path) {

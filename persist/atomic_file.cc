@@ -25,20 +25,10 @@ std::string DirectoryOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// Makes the rename itself durable; a directory that cannot be opened or
-// synced (some file systems refuse) does not undo a save that has happened.
-void SyncDirectory(const std::string& dir) {
-  const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
 // Removes the temporary files "<name>.tmp<pid>-<n>" that saves of path left
 // when their process was killed. A file of a process that still runs may be
 // a save in progress and is left alone.
-void RemoveStaleTemporaries(const std::string& path) {
-  const std::string dir = DirectoryOf(path);
+void RemoveStaleTemporaries(const std::string& path, const std::string& dir) {
   const size_t slash = path.rfind('/');
   const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp";
   DIR* listing = opendir(dir.c_str());
@@ -57,8 +47,15 @@ void RemoveStaleTemporaries(const std::string& path) {
 
 }  // namespace
 
-AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
-  RemoveStaleTemporaries(path_);
+void SyncDirectory(const std::string& dir) {
+  const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+AtomicFile::AtomicFile(std::string path) : path_(std::move(path)), dir_(DirectoryOf(path_)) {
+  RemoveStaleTemporaries(path_, dir_);
   // The process id and a counter keep two saves of the same file, from this
   // process or another, off each other's temporary file.
   static unsigned counter = 0;
@@ -81,6 +78,9 @@ AtomicFile::~AtomicFile() { Discard(); }
 void AtomicFile::KeepMode() {
   struct stat old_file;
   if (stat(path_.c_str(), &old_file) != 0) return;  // a new file gets the usual mode
+  // Found now rather than at the rename, so that a batch fails before it
+  // has replaced any of its files.
+  if (S_ISDIR(old_file.st_mode)) Fail("cannot replace the file", EISDIR);
   if (fchmod(fd_, old_file.st_mode & 07777) != 0) Fail("cannot keep the file's mode", errno);
 }
 
@@ -113,13 +113,21 @@ void AtomicFile::Write(std::string_view bytes) {
 
 void AtomicFile::Commit() {
   if (fsync(fd_) != 0) Fail("cannot flush the file to disk", errno);
+  Close();
+  Replace();
+  SyncDirectory(dir_);
+}
+
+void AtomicFile::Close() {
   const int fd = std::exchange(fd_, -1);
   if (close(fd) != 0) Fail("cannot close the file", errno);
+}
+
+void AtomicFile::Replace() {
   if (std::rename(temp_path_.c_str(), path_.c_str()) != 0) {
     Fail("cannot replace the file", errno);
   }
   temp_path_.clear();
-  SyncDirectory(DirectoryOf(path_));
 }
 
 }  // namespace reportdata

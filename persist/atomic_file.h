@@ -2,7 +2,8 @@
 // save never costs the table it replaces: the bytes go to a temporary file in
 // the same directory, which is flushed to disk and then renamed over the old
 // file in one step. A reader therefore sees either the old file or the whole
-// new one, never a truncated table.
+// new one, never a truncated table. A SaveBatch lands the files of a whole
+// write sequence together.
 #ifndef REPORTDATA_PERSIST_ATOMIC_FILE_H_
 #define REPORTDATA_PERSIST_ATOMIC_FILE_H_
 
@@ -48,14 +49,25 @@ class AtomicFile : public ByteSink {
   void Commit();
 
  private:
+  friend class SaveBatch;
+
+  // Closes the temporary file; its bytes need not be on disk yet.
+  void Close();
+  // Renames the closed temporary file over the target.
+  void Replace();
   [[noreturn]] void Fail(const std::string& what, int error);
   void Discard();
   void KeepMode();
 
   std::string path_;       // the file being replaced
+  std::string dir_;        // the directory of path_
   std::string temp_path_;  // the temporary file beside it; empty once renamed or removed
   int fd_ = -1;            // open descriptor of the temporary file
 };
+
+// Makes the renames in dir durable; a directory that cannot be opened or
+// synced (some file systems refuse) does not undo a save that has happened.
+void SyncDirectory(const std::string& dir);
 
 }  // namespace reportdata
 

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <exception>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "persist/atomic_file.h"
+#include "persist/save_batch.h"
 #include "persist/xml_reader.h"
 #include "persist/xml_writer.h"
 #include "reportdata/errors.h"
@@ -42,14 +44,15 @@ struct TableFileLayout {
 std::string ResolveFilePath(std::wstring_view dir, std::wstring_view name);
 
 // Saves the document that produce(XmlWriter&) writes to path, replacing the
-// file only when the whole document is on disk. Throws TableFileError.
+// file only when the whole document is on disk: at once, or with the other
+// files of the save batch open on this thread. Throws TableFileError.
 template <typename Produce>
 void SaveXmlFile(const std::string& path, Produce&& produce) {
-  AtomicFile file(path);
-  XmlWriter writer(file);
+  auto file = std::make_unique<AtomicFile>(path);
+  XmlWriter writer(*file);
   produce(writer);
   writer.Finish();
-  file.Commit();
+  SaveBatch::Land(std::move(file));
 }
 
 // Loads name from dir and calls read(root, path) with the root element

@@ -31,6 +31,10 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
       db->QueryInt("PRAGMA user_version", -1) != kCalSchemaVersion) {
     return nullptr;
   }
+  // A build reads every page of the results once: mapped, a page costs a
+  // fault instead of a read call and a copy. A file larger than the map is
+  // read the usual way past its end.
+  db->Exec("PRAGMA mmap_size = 1073741824");
   return std::unique_ptr<CalDatabase>(new CalDatabase(std::move(db)));
 }
 

@@ -1,0 +1,55 @@
+// A write sequence lands its files together, or not at all.
+#include "persist/save_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "persist/global_files.h"
+#include "reportdata/errors.h"
+#include "support/temp_dir.h"
+
+namespace reportdata {
+namespace {
+
+using testing::TempDir;
+
+TEST(SaveBatchTest, FilesLandAtTheOutermostCommitOrNotAtAll) {
+  TempDir dir;
+  dir.Write("CalFloor.xml", "old floors");
+  dir.Write("GlobalParas.xml", "old partitions");
+  {
+    SaveBatch outer;
+    WriteCalFloor(dir.wpath(), {CString(L"1")});
+    {
+      SaveBatch inner;
+      WriteGlobalParas(dir.wpath(), {L"一区"});
+      inner.Commit();
+    }
+    // Written, but no target replaced until the outer batch lands.
+    EXPECT_EQ(dir.Read("CalFloor.xml"), "old floors");
+    EXPECT_EQ(dir.Read("GlobalParas.xml"), "old partitions");
+    EXPECT_EQ(dir.Entries().size(), 4u);
+    outer.Commit();
+  }
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml"}));
+  EXPECT_NE(dir.Read("CalFloor.xml"), "old floors");
+  EXPECT_NE(dir.Read("GlobalParas.xml"), "old partitions");
+
+  const std::string landed = dir.Read("CalFloor.xml");
+  {
+    SaveBatch abandoned;
+    WriteCalFloor(dir.wpath(), {CString(L"2")});
+    EXPECT_THROW(WriteGlobalParas(dir.wpath() + L"/missing", {}), TableFileError);
+  }
+  EXPECT_EQ(dir.Read("CalFloor.xml"), landed);
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml"}));
+
+  // Without a batch a save lands at once.
+  WriteCalFloor(dir.wpath(), {CString(L"3")});
+  EXPECT_NE(dir.Read("CalFloor.xml"), landed);
+}
+
+}  // namespace
+}  // namespace reportdata
