@@ -108,7 +108,23 @@ void AtomicFile::Write(std::string_view bytes) {
       Fail("cannot write the file", errno);
     }
     bytes.remove_prefix(static_cast<size_t>(written));
+    written_ += written;
   }
+  // A table file of a large project is hundreds of megabytes: the disk
+  // writes each stretch while the next is produced, instead of all of it
+  // at the flush.
+  constexpr off_t kWritebackStretch = off_t{8} << 20;
+  if (written_ - handed_over_ >= kWritebackStretch) StartWriteback();
+}
+
+void AtomicFile::StartWriteback() {
+#if defined(__linux__)
+  if (written_ > handed_over_) {
+    // Only a hint: a refusal leaves the bytes to the flush.
+    sync_file_range(fd_, handed_over_, written_ - handed_over_, SYNC_FILE_RANGE_WRITE);
+  }
+#endif
+  handed_over_ = written_;
 }
 
 void AtomicFile::Commit() {

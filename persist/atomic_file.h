@@ -7,6 +7,8 @@
 #ifndef REPORTDATA_PERSIST_ATOMIC_FILE_H_
 #define REPORTDATA_PERSIST_ATOMIC_FILE_H_
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
@@ -51,6 +53,9 @@ class AtomicFile : public ByteSink {
  private:
   friend class SaveBatch;
 
+  // Asks the system to start writing the bytes not yet handed to it to
+  // disk, without waiting, so that the flush at the end finds them written.
+  void StartWriteback();
   // Closes the temporary file; its bytes need not be on disk yet.
   void Close();
   // Renames the closed temporary file over the target.
@@ -63,6 +68,8 @@ class AtomicFile : public ByteSink {
   std::string dir_;        // the directory of path_
   std::string temp_path_;  // the temporary file beside it; empty once renamed or removed
   int fd_ = -1;            // open descriptor of the temporary file
+  off_t written_ = 0;      // bytes written to the temporary file
+  off_t handed_over_ = 0;  // bytes whose writeback StartWriteback has started
 };
 
 // Makes the renames in dir durable; a directory that cannot be opened or

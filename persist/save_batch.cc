@@ -1,8 +1,6 @@
-// One flush for many files: syncfs where the system has it, a flush per file
-// elsewhere.
+// Flushing, renaming and syncing the files of a batch.
 #include "persist/save_batch.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,26 +22,19 @@ void SaveBatch::Land(std::unique_ptr<AtomicFile> file) {
   if (open_batch == nullptr) {
     file->Commit();
   } else {
+    file->StartWriteback();
     open_batch->files_.push_back(std::move(file));
   }
 }
 
 void SaveBatch::FlushAll() {
-#if defined(__linux__)
-  // syncfs writes back every dirty page of a file system and waits once, so
-  // the files of one file system cost one wait whatever their number.
-  std::set<dev_t> synced;
+  // Every file's writeback is under way (see Land), so these waits overlap
+  // instead of each starting its own write. Each file is flushed for itself
+  // rather than the whole file system, so a build does not wait for what
+  // other programs have written.
   for (const std::unique_ptr<AtomicFile>& file : files_) {
-    struct stat status;
-    if (fstat(file->fd_, &status) != 0) file->Fail("cannot flush the file to disk", errno);
-    if (!synced.insert(status.st_dev).second) continue;
-    if (syncfs(file->fd_) != 0) file->Fail("cannot flush the file to disk", errno);
+    if (fdatasync(file->fd_) != 0) file->Fail("cannot flush the file to disk", errno);
   }
-#else
-  for (const std::unique_ptr<AtomicFile>& file : files_) {
-    if (fsync(file->fd_) != 0) file->Fail("cannot flush the file to disk", errno);
-  }
-#endif
 }
 
 void SaveBatch::Commit() {

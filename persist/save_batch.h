@@ -1,10 +1,11 @@
 // The files of a write sequence, landed together. While a batch is open on a
 // thread, every save of that thread writes its temporary file and hands it
-// to the batch instead of replacing its target at once. Commit() then
-// flushes them to disk in one go, renames them over their targets in the
-// order they were saved and syncs each directory once: two waits for the
-// disk instead of two per file, which is most of the time a small project
-// takes to build. A batch that ends without Commit (an exception on the way)
+// to the batch instead of replacing its target at once, its writeback
+// started. Commit() then flushes them to disk, renames them over their
+// targets in the order they were saved and syncs each directory once: the
+// disk writes the files side by side and the renames cost one directory
+// sync instead of one each, which was most of the time a small project
+// took to build. A batch that ends without Commit (an exception on the way)
 // removes its temporary files, so a failed sequence replaces none of its
 // files. The batch owns the temporary files handed to it.
 #ifndef REPORTDATA_PERSIST_SAVE_BATCH_H_
