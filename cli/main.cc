@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/huge_pages.h"
 #include "reportdata/version.h"
 
 namespace {
@@ -50,6 +51,7 @@ int CheckOutputWritten() {
 
 int main(int argc, char** argv) {
   namespace cli = reportdata::cli;
+  cli::StartAgainWithHugePages(argv);
   CLI::App app{"reportdata: report tables of a building-quantity takeoff project"};
   app.set_version_flag("--version", std::string("reportdata ") + reportdata::LibraryVersion());
   app.require_subcommand(1);
