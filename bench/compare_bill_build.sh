@@ -33,6 +33,9 @@ rd=$build/cli/reportdata
 phases=$build/bench/bill_build_phases
 parse=$build/bench/xml_parse
 export REPORTDATA_QUIET=1
+# The tool starts itself with a heap of transparent huge pages (see
+# cli/huge_pages.h); the bench programs and the yardsticks get the same heap.
+export GLIBC_TUNABLES="${GLIBC_TUNABLES:-glibc.malloc.hugetlb=1}"
 mkdir -p "$data"
 times=$(mktemp)
 trap 'rm -f "$times" "$times.list"' EXIT
