@@ -1,4 +1,5 @@
-// Door and window intake, counts, rows of both layouts, selection and "\mc.xml".
+// Door and window intake, counts, rows of both layouts and selection; the
+// reload of "\mc.xml" is checked with the other area tables.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,9 +8,7 @@
 #include "areas/door_window.h"
 #include "areas/door_window_regroup.h"
 #include "areas/door_window_rows.h"
-#include "persist/area_table_files.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
 
 namespace reportdata {
 namespace {
@@ -108,25 +107,6 @@ TEST(DoorWindowTest, RegroupedStreamCountsEachKeyPerFloor) {
   EXPECT_EQ(testing::Joined(Texts(out)),
             L"#ZhangFlag#|门|#AttNameFlag#|M1|k1|5|#FloorFlag#|2层|2|#FloorFlag#|3,5层|3|"
             L"#AttNameFlag#|M1|k2|1|#FloorFlag#|2层|1|#AttNameFlag#|M1|k3|3|#FloorFlag#|3,5层|3");
-}
-
-TEST(DoorWindowTest, FileGivesBackTheSameRows) {
-  testing::TempDir dir;
-  const DoorWindowTable table = Table();
-  WriteDoorWindows(dir.wpath(), table);
-  DoorWindowTable read;
-  ReadDoorWindows(dir.wpath(), read);
-  const std::wstring door = L"门";
-  for (const DoorWindowRowOptions& options :
-       {DoorWindowRowOptions{}, DoorWindowRowOptions{&door, true, true},
-        DoorWindowRowOptions{&door, true, false}}) {
-    EXPECT_EQ(Rows(read.kinds(), options), Rows(table.kinds(), options));
-  }
-  dir.Write("mc.xml",
-            "<工程数据><Chapter1 ChapterName=\"门\"><Obj0>x</Obj0></Chapter1></工程数据>");
-  DoorWindowTable hostile;
-  EXPECT_ANY_THROW(ReadDoorWindows(dir.wpath(), hostile));
-  EXPECT_TRUE(hostile.kinds().empty());
 }
 
 }  // namespace

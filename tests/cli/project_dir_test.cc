@@ -44,25 +44,8 @@ TEST(ProjectDirTest, TakesReportDirectoriesInsideTheProjectOnly) {
             "report directory " + (project / "a/b").string() + outside);
   EXPECT_EQ(RefusalOf(dir.File("proj"), "../elsewhere"),
             "report directory " + fs::weakly_canonical(dir.File("elsewhere")).string() + outside);
-  EXPECT_EQ(RefusalOf(dir.File("none"), ""), "project directory not found: " + dir.File("none"));
   dir.Write("file", "x");
   EXPECT_EQ(RefusalOf(dir.File("file"), ""), "project directory not found: " + dir.File("file"));
-}
-
-TEST(ProjectDirTest, BuildsOnlyFromCalculationResults) {
-  testing::TempDir dir;
-  fs::create_directory(dir.File("proj"));
-  const ProjectDir project = ResolveProjectDir(dir.File("proj"), "");
-  try {
-    RequireCalculationResults(project);
-    ADD_FAILURE() << "a project without CalResult.mdb was accepted";
-  } catch (const InputError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "no calculation results in " + project.project.string() +
-                  ": CalResult.mdb is missing (run `reportdata import` first)");
-  }
-  dir.Write("proj/CalResult.mdb", "");
-  EXPECT_NO_THROW(RequireCalculationResults(project));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // import, build, show in every format, and what bad input leaves behind.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -66,7 +65,7 @@ TEST_F(ProjectTest, TablesListsEveryTableWithTheRowsTheBuildCounted) {
   EXPECT_NE(unbuilt.out.find("qd.xml      bill         -\n"), std::string::npos) << unbuilt.out;
 }
 
-TEST_F(ProjectTest, ShowsTheBillSummaryInEveryFormat) {
+TEST_F(ProjectTest, ShowsTheBillSummaryAsCellsAndText) {
   const ToolRun json = Show({"qd", "--format", "cells"});
   ASSERT_EQ(json.status, 0) << json.err;
   const nlohmann::json rows = nlohmann::json::parse(json.out);
@@ -78,35 +77,6 @@ TEST_F(ProjectTest, ShowsTheBillSummaryInEveryFormat) {
     if (row[1] == "0" && row[0] != "1") chapters.insert(row[2].get<std::string>());
   }
   EXPECT_TRUE(chapters.contains("混凝土及钢筋混凝土工程")) << json.out.substr(0, 2000);
-
-  // CSV: one line per row but the header row, and the same quantities.
-  const ToolRun csv = Show({"qd", "--format", "csv"});
-  ASSERT_EQ(csv.status, 0) << csv.err;
-  const auto counted = std::find_if(rows.begin() + 1, rows.end(), [](const nlohmann::json& row) {
-    return !row[8].get<std::string>().empty();
-  });
-  ASSERT_NE(counted, rows.end());
-  EXPECT_NE(csv.out.find("," + (*counted)[8].get<std::string>() + ","), std::string::npos);
-  // Header line and one line per row; features break lines with LF only.
-  EXPECT_EQ(Count(csv.out, "\r\n"), rows.size());
-
-  // Named columns: the same rows, the item text apart, quantities as numbers.
-  const nlohmann::json named = nlohmann::json::parse(Show({"qd", "--format", "json"}).out);
-  EXPECT_EQ(named["table"], "清单汇总表");
-  ASSERT_EQ(named["rows"].size(), rows.size() - 1);
-  for (size_t r = 1; r < rows.size(); ++r) {
-    const nlohmann::json& row = named["rows"][r - 1];
-    const std::string quantity = rows[r][8];
-    if (quantity.empty())
-      EXPECT_TRUE(row["quantity"].is_null());
-    else
-      EXPECT_DOUBLE_EQ(row["quantity"].get<double>(), std::stod(quantity));
-    const std::string item = rows[r][3];
-    if (!item.empty() && rows[r][4].empty()) {
-      EXPECT_EQ(row["code"], item.substr(0, item.find("  ")));
-      EXPECT_EQ(item.find(row["name"].get<std::string>()), item.find("  ") + 2);
-    }
-  }
 
   const ToolRun text = Show({"qd"});
   ASSERT_EQ(text.status, 0) << text.err;
@@ -131,12 +101,8 @@ TEST_F(ProjectTest, ShowsOneItemAndTheStreamLayout) {
   EXPECT_EQ(flat[0], "#ZhangFlag#");
   EXPECT_GT(Count(stream.out, "\"#DEItemFlag#\""), 5u);
 
-  const ToolRun floor = Show({"de2", "2,5层", "--depth", "1"});
+  const ToolRun floor = Show({"de2", "2,5", "--depth", "1"});
   EXPECT_EQ(floor.status, 0) << floor.err;
-  // The floor named without its "层" gives the same rows; only the title
-  // echoes the name as given.
-  const ToolRun bare = Show({"de2", "2,5", "--depth", "1"});
-  EXPECT_EQ(bare.out.substr(bare.out.find('\n')), floor.out.substr(floor.out.find('\n')));
   EXPECT_NE(floor.out.find("\n2,5层\n  砌筑工程\n  混凝土及钢筋混凝土工程\n"), std::string::npos)
       << floor.out;
 }

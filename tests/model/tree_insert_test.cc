@@ -43,10 +43,6 @@ TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
   EXPECT_DOUBLE_EQ(merged.quantity, 2.5);
   EXPECT_EQ(RecordFormula(merged, L""), L"2.50*3件");
   EXPECT_EQ(component.records[1].count, 1);
-  // Two pieces of 2.5: quantity 5 and formula 2.50*2件.
-  const SQdCompNode pair = Build({rec.Bill(L"1", L"x"), same.Bill(L"1", L"x")});
-  EXPECT_DOUBLE_EQ(RecordQuantity(pair.records[0], L""), 5.0);
-  EXPECT_EQ(RecordFormula(pair.records[0], L""), L"2.50*2件");
   // Partition entries compare as sets, texts and quantities exactly.
   TJQd a = rec.Bill(L"1", L"x");
   a.partitions = {Share(L"1区", 1.0, L"f"), Share(L"2区", 1.5, L"g")};

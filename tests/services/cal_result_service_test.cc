@@ -4,8 +4,6 @@
 
 #include "reportdata/services.h"
 #include "service_fixture.h"
-#include "services/cal_director.h"
-#include "services/registry.h"
 #include "support/records.h"
 
 namespace reportdata {
@@ -169,23 +167,6 @@ TEST(CalDatabaseService, DirectorAnswersFromTheProjectDatabase) {
       L"A5-5|现浇混凝土 矩形柱|10m3|DE-TJ-2024|4512.30");
   EXPECT_EQ(prices[1].id.code, L"A1-1");
   EXPECT_EQ(director->GetPriceAccess(project.wdir()), director->GetPriceAccess(project.wdir()));
-}
-
-TEST(CalDatabaseService, OpenRefusesWhatIsNotACalculationDatabase) {
-  testing::TempDir dir;
-  IDMDirector* director = GetIDMDirector();
-  EXPECT_EQ(director->Open(dir.wpath() + L"\\CalResult.mdb", true), nullptr);
-  dir.Write("CalResult.mdb", "not a database at all, just some text of sufficient length");
-  EXPECT_EQ(director->Open(dir.wpath() + L"\\CalResult.mdb", true), nullptr);
-  EXPECT_FALSE(director->GetCompDictionary()->CanOpen(dir.wpath() + L"\\CalResult.mdb", L""));
-
-  // An SQLite file of another layout version is not read.
-  ImportedProject project("small_project.json");
-  {
-    auto db = SqliteDb::Open(project.dir().File("CalResult.mdb"), SQLITE_OPEN_READWRITE);
-    ASSERT_TRUE(db && db->Exec("PRAGMA user_version = 2"));
-  }
-  EXPECT_EQ(director->Open(project.wdir() + L"\\CalResult.mdb", true), nullptr);
 }
 
 TEST(CalDatabaseService, CategorySettingsAreKeptPerProject) {

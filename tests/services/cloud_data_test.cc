@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "reportdata/errors.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
@@ -46,6 +44,7 @@ TEST(CloudData, GathersByUnitFloorAndMember) {
   EXPECT_EQ(units[0].name.str() + units[1].name.str(), L"m3m2");
   ASSERT_EQ(units[0].floors.size(), 2u);
   EXPECT_EQ(std::pair(units[0].floors[1].floorNum, units[0].floors[1].sortKey), std::pair(2, 20));
+  EXPECT_EQ(data.GetAreas().at(2).GetSortKey(), 20);  // areas take the same order keys
   const auto& members = units[0].floors[0].members;
   ASSERT_EQ(members.size(), 2u);  // the bill item and the quota item
   EXPECT_EQ(std::pair(members[0].key, members[0].code), std::pair(1, CString(L"010401001")));
@@ -54,32 +53,6 @@ TEST(CloudData, GathersByUnitFloorAndMember) {
   EXPECT_DOUBLE_EQ(members[0].items[0].GetQuantity(), 2.0);
   EXPECT_EQ(members[1].key, 2);
   EXPECT_DOUBLE_EQ(members[1].items[0].GetQuantity(), 2.0);  // 0.2 of 10m3
-}
-
-// Floor texts whose numbers do not fit an int: storey count and order key
-// clamp as the report trees clamp them, for records and for areas alike; a
-// number beyond a double reads as no number, which is floor 0.
-TEST(CloudData, ClampsFloorTextsBeyondTheIntRange) {
-  struct Case {
-    const wchar_t* floor;
-    int count;
-    int order_key;
-  };
-  const Case cases[] = {
-      {L"-1e400", 1, -1000},
-      {L"1e10", 1, INT_MAX},
-      {L"-9999999999999999999,9999999999999999999", INT_MAX, INT_MIN},
-  };
-  for (const Case& c : cases) {
-    CCloudDataMng data;
-    data.AddData(Calc(Rec{.floor = c.floor}.Bill(L"1", L"墙"), L"体积"));
-    data.AddArea(c.floor, 10.0);
-    const CCloudDataFloor& floor = data.GetUnits().at(0).floors.at(0);
-    EXPECT_EQ(floor.floorNum, c.count) << c.floor;
-    EXPECT_EQ(floor.sortKey, c.order_key) << c.floor;
-    EXPECT_EQ(data.GetAreas().at(0).GetFloorNum(), c.count) << c.floor;
-    EXPECT_EQ(data.GetAreas().at(0).GetSortKey(), c.order_key) << c.floor;
-  }
 }
 
 TEST(CloudData, AnswersConditions) {
