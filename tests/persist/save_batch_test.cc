@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,18 @@ TEST(SaveBatchTest, FilesLandAtTheOutermostCommitOrNotAtAll) {
   }
   EXPECT_EQ(dir.Read("CalFloor.xml"), landed);
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml"}));
+
+  // A rename that fails at the landing leaves the files before it replaced
+  // and removes the temporary files of the rest.
+  TempDir fresh;
+  {
+    SaveBatch batch;
+    WriteCalFloor(fresh.wpath(), {CString(L"1")});
+    WriteGlobalParas(fresh.wpath(), {L"一区"});
+    std::filesystem::create_directory(fresh.File("GlobalParas.xml"));
+    EXPECT_THROW(batch.Commit(), TableFileError);
+  }
+  EXPECT_EQ(fresh.Entries(), (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml"}));
 
   // Without a batch a save lands at once.
   WriteCalFloor(dir.wpath(), {CString(L"3")});
