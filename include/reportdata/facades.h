@@ -99,8 +99,9 @@ class REPORTDATA_API CInterQingDan {
   // Reloads the bill-side tables from their files; missing or unreadable files
   // leave their table as it was, a foreign one throws TableFileError.
   static void InitDataFromXml(CString reportDir);
-  // Writes the bill-side table files, each whole or not at all; throws
-  // TableFileError at the first file that cannot be saved.
+  // Writes the bill-side table files, replacing the old ones only once all
+  // are written; throws TableFileError at the first file that cannot be
+  // saved, and then no file is replaced.
   static void Write_xml(CString reportDir);
 
   // Quota price dialog of the calculation-result service; its answer.
