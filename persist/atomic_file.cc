@@ -47,13 +47,6 @@ void RemoveStaleTemporaries(const std::string& path, const std::string& dir) {
 
 }  // namespace
 
-void SyncDirectory(const std::string& dir) {
-  const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
 AtomicFile::AtomicFile(std::string path) : path_(std::move(path)), dir_(DirectoryOf(path_)) {
   RemoveStaleTemporaries(path_, dir_);
   // The process id and a counter keep two saves of the same file, from this
@@ -125,13 +118,6 @@ void AtomicFile::StartWriteback() {
   }
 #endif
   handed_over_ = written_;
-}
-
-void AtomicFile::Commit() {
-  if (fsync(fd_) != 0) Fail("cannot flush the file to disk", errno);
-  Close();
-  Replace();
-  SyncDirectory(dir_);
 }
 
 void AtomicFile::Close() {

@@ -2,8 +2,8 @@
 // save never costs the table it replaces: the bytes go to a temporary file in
 // the same directory, which is flushed to disk and then renamed over the old
 // file in one step. A reader therefore sees either the old file or the whole
-// new one, never a truncated table. A SaveBatch lands the files of a whole
-// write sequence together.
+// new one, never a truncated table. SaveBatch (save_batch.h) does the
+// flushing and renaming, for one file or a whole write sequence at once.
 #ifndef REPORTDATA_PERSIST_ATOMIC_FILE_H_
 #define REPORTDATA_PERSIST_ATOMIC_FILE_H_
 
@@ -32,12 +32,12 @@ class StringSink : public ByteSink {
   std::string bytes_;
 };
 
-// A file being saved. Every failure throws TableFileError naming the target
-// path. Until Commit() succeeds the target is untouched; the destructor
-// removes the temporary file of a save that did not commit, so no temporary
-// file is left behind by a failure the process survives, and the next save
-// of a file removes those that killed processes left. The saved file keeps
-// the permission bits of the file it replaces.
+// A file being saved; SaveBatch lands it. Every failure throws
+// TableFileError naming the target path. Until it is renamed the target is
+// untouched; the destructor removes the temporary file of a save that did
+// not land, so no temporary file is left behind by a failure the process
+// survives, and the next save of a file removes those that killed processes
+// left. The saved file keeps the permission bits of the file it replaces.
 class AtomicFile : public ByteSink {
  public:
   // Creates the temporary file beside path (native UTF-8).
@@ -47,8 +47,6 @@ class AtomicFile : public ByteSink {
   AtomicFile& operator=(const AtomicFile&) = delete;
 
   void Write(std::string_view bytes) override;
-  // Flushes the file to disk, closes it and renames it over the target.
-  void Commit();
 
  private:
   friend class SaveBatch;
@@ -71,10 +69,6 @@ class AtomicFile : public ByteSink {
   off_t written_ = 0;      // bytes written to the temporary file
   off_t handed_over_ = 0;  // bytes whose writeback StartWriteback has started
 };
-
-// Makes the renames in dir durable; a directory that cannot be opened or
-// synced (some file systems refuse) does not undo a save that has happened.
-void SyncDirectory(const std::string& dir);
 
 }  // namespace reportdata
 

@@ -1,6 +1,7 @@
 // Flushing, renaming and syncing the files of a batch.
 #include "persist/save_batch.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,6 +13,15 @@ namespace {
 
 thread_local SaveBatch* open_batch = nullptr;
 
+// Makes the renames in dir durable; a directory that cannot be opened or
+// synced (some file systems refuse) does not undo a save that has happened.
+void SyncDirectory(const std::string& dir) {
+  const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
 }  // namespace
 
 SaveBatch::SaveBatch() : outer_(open_batch) { open_batch = this; }
@@ -19,22 +29,14 @@ SaveBatch::SaveBatch() : outer_(open_batch) { open_batch = this; }
 SaveBatch::~SaveBatch() { open_batch = outer_; }
 
 void SaveBatch::Land(std::unique_ptr<AtomicFile> file) {
-  if (open_batch == nullptr) {
-    file->Commit();
-  } else {
-    file->StartWriteback();
+  file->StartWriteback();
+  if (open_batch != nullptr) {
     open_batch->files_.push_back(std::move(file));
+    return;
   }
-}
-
-void SaveBatch::FlushAll() {
-  // Every file's writeback is under way (see Land), so these waits overlap
-  // instead of each starting its own write. Each file is flushed for itself
-  // rather than the whole file system, so a build does not wait for what
-  // other programs have written.
-  for (const std::unique_ptr<AtomicFile>& file : files_) {
-    if (fdatasync(file->fd_) != 0) file->Fail("cannot flush the file to disk", errno);
-  }
+  SaveBatch alone;
+  alone.files_.push_back(std::move(file));
+  alone.Commit();
 }
 
 void SaveBatch::Commit() {
@@ -43,8 +45,14 @@ void SaveBatch::Commit() {
     files_.clear();
     return;
   }
-  FlushAll();
-  for (const std::unique_ptr<AtomicFile>& file : files_) file->Close();
+  // Every file's writeback is under way (see Land), so these waits overlap
+  // instead of each starting its own write. Each file is flushed for itself
+  // rather than the whole file system, so a build does not wait for what
+  // other programs have written.
+  for (const std::unique_ptr<AtomicFile>& file : files_) {
+    if (fdatasync(file->fd_) != 0) file->Fail("cannot flush the file to disk", errno);
+    file->Close();
+  }
   std::set<std::string> dirs;
   for (const std::unique_ptr<AtomicFile>& file : files_) {
     file->Replace();

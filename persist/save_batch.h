@@ -33,13 +33,12 @@ class SaveBatch {
   // after it.
   void Commit();
 
-  // Replaces file's target now when no batch is open on this thread, else
-  // hands file to the open batch. REQUIRES: file holds the whole document.
+  // Replaces file's target now, as a batch of its own, when no batch is
+  // open on this thread, else hands file to the open batch. REQUIRES: file
+  // holds the whole document.
   static void Land(std::unique_ptr<AtomicFile> file);
 
  private:
-  void FlushAll();
-
   std::vector<std::unique_ptr<AtomicFile>> files_;  // in the order they were saved
   SaveBatch* outer_;                                // the batch open before this one
 };
