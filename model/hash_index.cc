@@ -25,22 +25,4 @@ void HashIndex::Grow() {
   }
 }
 
-// Two code units per multiply: the keys are short texts (codes, names,
-// floors, descriptions), hashed once per record at every tree level, and a
-// byte-wise hash of four-byte characters spent more time than the lookups.
-uint64_t HashText(std::wstring_view text) {
-  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
-  uint64_t hash = text.size() * kMultiplier;
-  const auto mix = [&](uint64_t value) {
-    hash = (hash ^ value) * kMultiplier;
-    hash ^= hash >> 32;
-  };
-  size_t i = 0;
-  for (; i + 2 <= text.size(); i += 2) {
-    mix(static_cast<uint32_t>(text[i]) | uint64_t{static_cast<uint32_t>(text[i + 1])} << 32);
-  }
-  if (i < text.size()) mix(static_cast<uint32_t>(text[i]));
-  return hash;
-}
-
 }  // namespace reportdata

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/pooled_text.h"
+
 namespace reportdata {
 
 class HashIndex {
@@ -72,9 +74,6 @@ class HashIndex {
   size_t used_ = 0;
   size_t indexed_ = 0;  // list entries [0, indexed_) are in the table
 };
-
-// 64-bit text hash folded to the index's 32 bits by the callers' mixing.
-uint64_t HashText(std::wstring_view text);
 
 // Mixes a value into a running hash.
 inline uint64_t HashMix(uint64_t seed, uint64_t value) {

@@ -13,13 +13,14 @@
 #include <vector>
 
 #include "model/hash_index.h"
+#include "model/pooled_text.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
 
 // A record's quantity within one partition of the project.
 struct PartitionShare {
-  std::wstring name;     // partition name
+  PooledText name;       // partition name
   std::wstring formula;  // the second text of the entry (formula within the partition)
   double quantity = 0.0;
 };
@@ -27,23 +28,23 @@ struct PartitionShare {
 // Instances that merged into one measurement: equal description (before
 // "||"), equal partition entries and quantities within 1e-7.
 struct SQdRecordNode {
-  std::wstring positions;    // first position, then "$" + position per merged instance
-  std::wstring description;  // description of the first instance
-  double quantity = 0.0;     // quantity of one piece
-  int count = 1;             // piece count, at least 1
-  std::wstring formula;      // empty unless read back from a table file
-  std::wstring handles;      // "$" + handle, then "$$" + handle per merged instance
+  std::wstring positions;  // first position, then "$" + position per merged instance
+  PooledText description;  // description of the first instance
+  double quantity = 0.0;   // quantity of one piece
+  int count = 1;           // piece count, at least 1
+  std::wstring formula;    // empty unless read back from a table file
+  std::wstring handles;    // "$" + handle, then "$$" + handle per merged instance
   std::vector<PartitionShare> partitions;
 };
 
 // What a component is known by in a tree: its name and kind code.
 struct ComponentHead {
-  std::wstring name;  // bill and quota facade components carry "[floor层]" at the end
-  std::wstring type_path;
+  PooledText name;  // bill and quota facade components carry "[floor层]" at the end
+  PooledText type_path;
 };
 
 struct SQdCompNode : ComponentHead {
-  std::wstring sub_type;
+  PooledText sub_type;
   std::vector<SQdRecordNode> records;
   HashIndex record_index;
 };
@@ -62,22 +63,22 @@ struct FloorIndex {
 // What a floor level is known by: the floor text as the first record wrote
 // it, the floor count it stands for and its floor order key.
 struct FloorHead {
-  std::wstring floor_text;
+  PooledText floor_text;
   int count = 1;
   int order_key = -1000;
 };
 
 struct SQdFloorNode : FloorHead {
-  std::wstring unit;  // unit of the first record
+  PooledText unit;  // unit of the first record
   std::vector<SQdCompNode> components;
   HashIndex component_index;
 };
 
 // What a bill or quota item is known by: code, name and unit.
 struct ItemHead {
-  std::wstring code;
-  std::wstring name;
-  std::wstring unit;
+  PooledText code;
+  PooledText name;
+  PooledText unit;
 };
 
 // A quota item is told apart by its classification variables too.
@@ -89,17 +90,17 @@ struct QuotaHead : ItemHead {
 // chapters are ordered by, and the chapter's items.
 template <typename Item>
 struct ChapterOf {
-  std::wstring name;
-  std::wstring order_id;
+  PooledText name;
+  PooledText order_id;
   std::vector<Item> items;
   HashIndex item_index;
 };
 
 // A bill item of the bill summary and of the bill consumption table.
 struct SQdItemNode : ItemHead {
-  std::wstring feature;                              // feature description (项目特征)
+  PooledText feature;                                // feature description (项目特征)
   std::vector<SNYTJReportDEFeature> quota_features;  // the bill item's own quotas
-  std::wstring extra;
+  PooledText extra;
   std::vector<SQdFloorNode> floors;
   FloorIndex floor_index;
 };
@@ -109,7 +110,7 @@ using SQdChapterNode = ChapterOf<SQdItemNode>;
 // A quota item of the consumption summary, the quota summary and the quotas
 // under a bill item of the bill consumption table.
 struct SDeItemNode : QuotaHead {
-  std::wstring bill_code;  // code of the bill it came with
+  PooledText bill_code;  // code of the bill it came with
   std::vector<SQdFloorNode> floors;
   FloorIndex floor_index;
 };
@@ -122,7 +123,7 @@ struct SQdXhlItemNode {
 };
 
 struct SQdXhlChapterNode : ChapterOf<SQdXhlItemNode> {
-  std::wstring code_prefix;  // first four characters of the first long bill code
+  PooledText code_prefix;  // first four characters of the first long bill code
 };
 
 // Chapter of quota items (consumption summary and quota summary).
@@ -157,7 +158,7 @@ struct CalcQuotaList {
 
 // Records of one sub-code (calculation item) of a component.
 struct SDeCalcItemNode : CalcQuotaList {
-  std::wstring sub_code;
+  PooledText sub_code;
 };
 
 struct SDeCompGroupNode : ComponentHead {
@@ -173,24 +174,24 @@ struct SDeFloorCompGroupNode : FloorHead {
 // Component summary (codes 14 and 15): component instances counted by
 // category and floor.
 struct GjhzRecord {
-  std::wstring third;      // empty from the bill summary, quota code from the quota summary
-  std::wstring name;       // component name
-  std::wstring type_path;  // component kind code
-  std::wstring type_text;  // type text of the component sub-type
-  std::wstring handles;    // handle lists of the instances, concatenated
-  int count = 0;           // instances
+  PooledText third;      // empty from the bill summary, quota code from the quota summary
+  PooledText name;       // component name
+  PooledText type_path;  // component kind code
+  PooledText type_text;  // type text of the component sub-type
+  std::wstring handles;  // handle lists of the instances, concatenated
+  int count = 0;         // instances
 };
 
 struct GjhzFloorNode {
-  std::wstring floor_text;
+  PooledText floor_text;
   int order_key = -1000;
   std::vector<GjhzRecord> records;
   HashIndex record_index;
 };
 
 struct GjhzGroupNode {
-  std::wstring name;  // component category
-  int order = 0;      // display order of the category from the attribute templates
+  PooledText name;  // component category
+  int order = 0;    // display order of the category from the attribute templates
   std::vector<GjhzFloorNode> floors;
   HashIndex floor_index;
 };

@@ -88,6 +88,8 @@ QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index, c
                               bool& created);
 
 uint32_t TextHash(std::wstring_view text);
+inline uint32_t TextHash(const PooledText& text) { return HashFold(text.hash()); }
+inline uint32_t TextHash(const std::wstring& text) { return TextHash(std::wstring_view(text)); }
 
 // ---------------------------------------------------------------------------
 // Template definitions.

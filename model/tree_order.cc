@@ -17,10 +17,11 @@ bool ChapterBefore(std::wstring_view a_name, std::wstring_view a_order, std::wst
 }
 
 int CompareBillItems(const SQdItemNode& a, const SQdItemNode& b) {
-  if (const int code = a.code.compare(b.code); code != 0) return code;
+  if (const int code = a.code.str().compare(b.code); code != 0) return code;
   if (const int name = CompareNatural(a.name, b.name); name != 0) return name;
   if (a.unit != b.unit) {
-    if (const int unit = CNYRACompareMethod::CompareTwoUnits(CString(a.unit), CString(b.unit));
+    if (const int unit =
+            CNYRACompareMethod::CompareTwoUnits(CString(a.unit.str()), CString(b.unit.str()));
         unit != 0) {
       return unit;
     }

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/pooled_text.h"
 #include "persist/table_file.h"
 #include "persist/xml_reader.h"
 #include "persist/xml_writer.h"
@@ -42,10 +43,11 @@ void WritePartitionTable(std::wstring_view dir, const TableFileLayout& layout,
 }
 
 // One attribute a reader takes and the field its value goes to: a text, a
-// whole number or a real number, each read as the runtime reads it.
+// pooled text, a whole number or a real number, each read as the runtime
+// reads it.
 struct AttributeField {
   const char* name;  // nullptr: the file has no such attribute
-  std::variant<std::wstring*, int*, double*> field;
+  std::variant<std::wstring*, PooledText*, int*, double*> field;
 };
 
 // Reads every attribute of element whose name one of fields has; others are
@@ -56,6 +58,8 @@ inline void ReadAttributes(pugi::xml_node element, std::initializer_list<Attribu
       if (field.name == nullptr || !NameIs(attribute, field.name)) continue;
       if (auto* text = std::get_if<std::wstring*>(&field.field)) {
         **text = WideValue(attribute);
+      } else if (auto* pooled = std::get_if<PooledText*>(&field.field)) {
+        **pooled = PooledText::FromUtf8(attribute.value());
       } else if (auto* whole = std::get_if<int*>(&field.field)) {
         **whole = LeadingInt(attribute.value());
       } else {

@@ -208,14 +208,17 @@ void XmlWriter::AppendEscaped(std::wstring_view value) {
 
 void XmlWriter::AppendEscaped(std::string_view value) {
   char* out = Reserve(value.size() * kMaxEscapedChar);
-  for (const char c : value) {
-    const unsigned ch = static_cast<unsigned char>(c);
-    if (ch < 0x80) {
-      out = PutAscii(out, ch);
-    } else {
-      *out++ = c;
-    }
+  // Texts from the text pool are already UTF-8 and mostly need no escape:
+  // runs of plain bytes are copied whole.
+  size_t plain_from = 0;
+  for (size_t i = 0; i < value.size(); ++i) {
+    const unsigned ch = static_cast<unsigned char>(value[i]);
+    if (ch >= 0x80 || (ch >= 32 && ch != '&' && ch != '<' && ch != '"')) continue;
+    out = PutLiteral(out, value.substr(plain_from, i - plain_from));
+    out = PutAscii(out, ch);
+    plain_from = i + 1;
   }
+  out = PutLiteral(out, value.substr(plain_from));
   size_ = static_cast<size_t>(out - buffer_.get());
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/pooled_text.h"
 #include "persist/atomic_file.h"
 
 namespace reportdata {
@@ -31,6 +32,12 @@ class XmlWriter {
   // first child.
   void Attribute(std::string_view name, std::wstring_view value);
   void Attribute(std::string_view name, std::string_view utf8_value);
+  void Attribute(std::string_view name, const std::wstring& value) {
+    Attribute(name, std::wstring_view(value));
+  }
+  void Attribute(std::string_view name, const PooledText& value) {
+    Attribute(name, std::string_view(value.utf8()));
+  }
   // "%d".
   void IntAttribute(std::string_view name, long long value);
   // "%f": six decimals.

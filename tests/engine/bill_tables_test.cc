@@ -145,7 +145,7 @@ TEST_F(BillTablesTest, RecordsFiledAfterAListingStillMerge) {
   const SQdChapterNode& chapter = tables.bill_summary()[0];
   ASSERT_EQ(chapter.items.size(), 12u);
   for (const SQdItemNode& item : chapter.items) {
-    ASSERT_EQ(item.floors.size(), 11u) << item.code;
+    ASSERT_EQ(item.floors.size(), 11u) << item.code.str();
     EXPECT_EQ(item.floors[0].floor_text, L"1");
     EXPECT_EQ(item.floors[10].floor_text, L"11,12");
     EXPECT_EQ(item.floors[10].components.size(), 2u);  // the facade joined the range
@@ -153,7 +153,7 @@ TEST_F(BillTablesTest, RecordsFiledAfterAListingStillMerge) {
       for (const SQdCompNode& component : floor.components) {
         for (const SQdRecordNode& record : component.records) {
           EXPECT_EQ(record.count, 2)
-              << item.code << " " << floor.floor_text << " " << component.name;
+              << item.code.str() << " " << floor.floor_text.str() << " " << component.name.str();
         }
       }
     }

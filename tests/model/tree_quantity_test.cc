@@ -61,7 +61,7 @@ TEST(TreeQuantityTest, ItemTextsIndentEveryLineBreak) {
   const std::wstring indent = L"\n                 ";
   EXPECT_EQ(BillItemText(item),
             L"010401001001  砖墙" + indent + L"1.砂浆:M5" + indent + L"2.厚度:240");
-  item.feature.clear();
+  item.feature = L"";
   EXPECT_EQ(BillItemText(item), L"010401001001  砖墙" + indent);
   EXPECT_EQ(QuotaItemText(L"A4-1", L"砌砖",
                           {{CString(), CString(L"砂浆"), CString(L"M5")},

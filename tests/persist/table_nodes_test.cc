@@ -222,7 +222,7 @@ TEST(TableFileReadingTest, ReadsByNameAndDocumentOrderAndAppends) {
   EXPECT_EQ(testing::Joined({read[0].name, read[1].name, read[2].name, read[3].name}),
             L"第二|第一|第二|第一");
   const SDeItemNode& quota = read[1].items.at(0);
-  EXPECT_EQ(quota.code + L"|" + quota.unit, L"B|m");
+  EXPECT_EQ(quota.code.str() + L"|" + quota.unit.str(), L"B|m");
   ASSERT_EQ(quota.categories.size(), 2u);  // from the first CategoryNode on
   EXPECT_EQ(quota.categories[0].var.str() + L"|" + quota.categories[1].name.str(), L"1|2");
   ASSERT_EQ(quota.floors.size(), 2u);

@@ -1,0 +1,158 @@
+// The text pool: shards of open-addressing tables of entry pointers, one
+// keyed by the wide text and one by its UTF-8 bytes, each shard behind its
+// own mutex so that the two readers of a table file rarely wait for each
+// other. Entries sit in deques, whose elements never move.
+#include "model/pooled_text.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace reportdata {
+namespace {
+
+// Entry pointers by a key hash, at most half full.
+class EntryTable {
+ public:
+  template <typename Same>
+  const PooledText::Entry* Find(uint64_t hash, Same&& same) const {
+    if (slots_.empty()) return nullptr;
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+      const Slot& slot = slots_[i];
+      if (slot.entry == nullptr) return nullptr;
+      if (slot.hash == hash && same(*slot.entry)) return slot.entry;
+    }
+  }
+
+  void Add(uint64_t hash, const PooledText::Entry* entry) {
+    if ((used_ + 1) * 2 > slots_.size()) Grow();
+    Place(Slot{hash, entry});
+    ++used_;
+  }
+
+ private:
+  struct Slot {
+    uint64_t hash = 0;
+    const PooledText::Entry* entry = nullptr;
+  };
+
+  void Place(const Slot& slot) {
+    const size_t mask = slots_.size() - 1;
+    size_t i = slot.hash & mask;
+    while (slots_[i].entry != nullptr) i = (i + 1) & mask;
+    slots_[i] = slot;
+  }
+
+  void Grow() {
+    std::vector<Slot> old;
+    old.swap(slots_);
+    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+    for (const Slot& slot : old) {
+      if (slot.entry != nullptr) Place(slot);
+    }
+  }
+
+  std::vector<Slot> slots_;
+  size_t used_ = 0;
+};
+
+uint64_t HashUtf8(std::string_view utf8) { return std::hash<std::string_view>{}(utf8); }
+
+struct Shard {
+  std::mutex mutex;
+  std::deque<PooledText::Entry> entries;
+  EntryTable by_text;
+  EntryTable by_utf8;
+};
+
+class Pool {
+ public:
+  const PooledText::Entry* Intern(std::wstring_view text) {
+    const uint64_t hash = HashText(text);
+    Shard& shard = shards_[hash % kShards];
+    std::lock_guard lock(shard.mutex);
+    const PooledText::Entry* found =
+        shard.by_text.Find(hash, [&](const PooledText::Entry& e) { return e.text == text; });
+    return found != nullptr ? found : Add(shard, std::wstring(text), ToUtf8(text), hash);
+  }
+
+  const PooledText::Entry* InternUtf8(std::string_view utf8) {
+    const uint64_t utf8_hash = HashUtf8(utf8);
+    {
+      Shard& shard = shards_[utf8_hash % kShards];
+      std::lock_guard lock(shard.mutex);
+      const PooledText::Entry* found =
+          shard.by_utf8.Find(utf8_hash, [&](const PooledText::Entry& e) { return e.utf8 == utf8; });
+      if (found != nullptr) return found;
+    }
+    // Malformed bytes decode to U+FFFD, whose entry keeps the corrected
+    // bytes: look the text up by its wide form, then remember these bytes.
+    const PooledText::Entry* entry = Intern(FromUtf8(utf8));
+    Shard& shard = shards_[utf8_hash % kShards];
+    std::lock_guard lock(shard.mutex);
+    if (shard.by_utf8.Find(utf8_hash, [&](const PooledText::Entry& e) { return e.utf8 == utf8; }) ==
+            nullptr &&
+        entry->utf8 == utf8) {
+      shard.by_utf8.Add(utf8_hash, entry);
+    }
+    return entry;
+  }
+
+ private:
+  static constexpr size_t kShards = 16;
+
+  const PooledText::Entry* Add(Shard& shard, std::wstring text, std::string utf8, uint64_t hash) {
+    const PooledText::Entry* entry =
+        &shard.entries.emplace_back(PooledText::Entry{std::move(text), std::move(utf8), hash});
+    shard.by_text.Add(hash, entry);
+    // The UTF-8 index is another shard's table: filled on the first read
+    // of these bytes from a file, under that shard's lock.
+    return entry;
+  }
+
+  std::array<Shard, kShards> shards_;
+};
+
+Pool& ThePool() {
+  // Never destroyed: nodes of static lifetime may still point into it.
+  static Pool* pool = new Pool;
+  return *pool;
+}
+
+}  // namespace
+
+// Two code units per multiply: the keys are short texts (codes, names,
+// floors, descriptions), hashed once per record at every tree level, and a
+// byte-wise hash of four-byte characters spent more time than the lookups.
+uint64_t HashText(std::wstring_view text) {
+  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
+  uint64_t hash = text.size() * kMultiplier;
+  const auto mix = [&](uint64_t value) {
+    hash = (hash ^ value) * kMultiplier;
+    hash ^= hash >> 32;
+  };
+  size_t i = 0;
+  for (; i + 2 <= text.size(); i += 2) {
+    mix(static_cast<uint32_t>(text[i]) | uint64_t{static_cast<uint32_t>(text[i + 1])} << 32);
+  }
+  if (i < text.size()) mix(static_cast<uint32_t>(text[i]));
+  return hash;
+}
+
+// Zero is HashText of the empty text.
+const PooledText::Entry PooledText::kEmpty{};
+
+const PooledText::Entry* PooledText::Intern(std::wstring_view text) {
+  return text.empty() ? &kEmpty : ThePool().Intern(text);
+}
+
+PooledText PooledText::FromUtf8(std::string_view utf8) {
+  return PooledText(utf8.empty() ? &kEmpty : ThePool().InternUtf8(utf8));
+}
+
+}  // namespace reportdata

@@ -1,0 +1,76 @@
+// Texts of the report trees that repeat across nodes (codes, names, units,
+// kinds, floor texts, descriptions, chapter and partition names), held once.
+// A PooledText is one pointer to its entry in the process's text pool: a
+// tree of a million records keeps a few thousand distinct texts, so a node
+// costs eight bytes per text instead of a string and its allocation, two
+// texts compare by pointer, and each entry keeps its key hash and its UTF-8
+// form for the lookups and the table files.
+//
+// The pool only grows: an entry lives as long as the process, so a
+// PooledText may be copied into any node, on any thread, and never dangles.
+// Rebuilding a project adds nothing; a host that opens many projects holds
+// the union of their catalogues. Interning is safe from several threads.
+#ifndef REPORTDATA_MODEL_POOLED_TEXT_H_
+#define REPORTDATA_MODEL_POOLED_TEXT_H_
+
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace reportdata {
+
+class PooledText {
+ public:
+  struct Entry {
+    std::wstring text;
+    std::string utf8;
+    uint64_t hash;  // HashText(text)
+  };
+
+  PooledText() : entry_(&kEmpty) {}
+  PooledText(std::wstring_view text) : entry_(Intern(text)) {}  // NOLINT: texts convert freely
+  PooledText(const std::wstring& text) : PooledText(std::wstring_view(text)) {}  // NOLINT
+  PooledText(const wchar_t* text) : PooledText(std::wstring_view(text)) {}       // NOLINT
+
+  // The text of UTF-8 bytes, as the table files hold it; a malformed
+  // sequence reads as U+FFFD.
+  static PooledText FromUtf8(std::string_view utf8);
+
+  const std::wstring& str() const { return entry_->text; }
+  operator const std::wstring&() const { return entry_->text; }  // NOLINT
+  operator std::wstring_view() const { return entry_->text; }    // NOLINT
+  const std::string& utf8() const { return entry_->utf8; }
+  uint64_t hash() const { return entry_->hash; }
+
+  bool empty() const { return entry_->text.empty(); }
+  size_t size() const { return entry_->text.size(); }
+  const wchar_t* c_str() const { return entry_->text.c_str(); }
+
+  // Equal texts share their entry.
+  friend bool operator==(const PooledText& a, const PooledText& b) { return a.entry_ == b.entry_; }
+  friend bool operator==(const PooledText& a, std::wstring_view b) { return a.str() == b; }
+  friend bool operator==(const PooledText& a, const std::wstring& b) { return a.str() == b; }
+  friend bool operator==(const PooledText& a, const wchar_t* b) { return a.str() == b; }
+  friend std::strong_ordering operator<=>(const PooledText& a, const PooledText& b) {
+    return a.str().compare(b.str()) <=> 0;
+  }
+
+ private:
+  static const Entry kEmpty;
+  explicit PooledText(const Entry* entry) : entry_(entry) {}
+  static const Entry* Intern(std::wstring_view text);
+
+  const Entry* entry_;
+};
+
+// The 64-bit key hash of the tree indexes (see hash_index.h), folded to
+// their 32 bits by the callers' mixing; an entry keeps its text's.
+uint64_t HashText(std::wstring_view text);
+inline uint64_t HashText(const PooledText& text) { return text.hash(); }
+inline uint64_t HashText(const std::wstring& text) { return HashText(std::wstring_view(text)); }
+inline uint64_t HashText(const wchar_t* text) { return HashText(std::wstring_view(text)); }
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_POOLED_TEXT_H_
