@@ -20,8 +20,8 @@ void PhysicalTables::Add(const TJQd& record) {
 }
 
 void PhysicalTables::AddDecoration(const TJQd& record) {
-  std::wstring code = record.typePath.str();
-  code += record.subCode.str();
+  std::wstring& code = code_;
+  code.assign(record.typePath.str()).append(record.subCode.str());
   const DecorationKind* kind = FindDecorationKind(code);
   if (!kind) {
     if (IsBaseLayerCode(code)) {

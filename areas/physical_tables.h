@@ -51,6 +51,7 @@ class PhysicalTables {
   SDecTable bill_decoration_;
   SDecTable quota_decoration_;
   std::vector<TJQd> pending_base_layers_;  // copies with the surface's sub-code "28"
+  std::wstring code_;  // kind code + sub-code of the record offered last, reused
 };
 
 }  // namespace reportdata

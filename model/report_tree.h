@@ -20,8 +20,8 @@ namespace reportdata {
 
 // A record's quantity within one partition of the project.
 struct PartitionShare {
-  PooledText name;       // partition name
-  std::wstring formula;  // the second text of the entry (formula within the partition)
+  PooledText name;     // partition name
+  PooledText formula;  // the second text of the entry (formula within the partition)
   double quantity = 0.0;
 };
 
@@ -32,7 +32,7 @@ struct SQdRecordNode {
   PooledText description;  // description of the first instance
   double quantity = 0.0;   // quantity of one piece
   int count = 1;           // piece count, at least 1
-  std::wstring formula;    // empty unless read back from a table file
+  PooledText formula;      // empty unless read back from a table file
   std::wstring handles;    // "$" + handle, then "$$" + handle per merged instance
   std::vector<PartitionShare> partitions;
 };
