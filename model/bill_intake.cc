@@ -54,7 +54,7 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry) {
       [](auto& item) -> auto& { return item.bill; }, created);
   if (created && xhl_chapter.code_prefix.empty() &&
       bill.billCode.str().size() > kCodePrefixLength) {
-    xhl_chapter.code_prefix = bill.billCode.str().substr(0, kCodePrefixLength);
+    xhl_chapter.code_prefix = std::wstring_view(bill.billCode.str()).substr(0, kCodePrefixLength);
   }
   InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill, bill_component.get(),
                    bill.billUnit.str(), bill_quantity);

@@ -62,7 +62,7 @@ void ReadShare(pugi::xml_node element, std::vector<PartitionShare>& shares) {
   const pugi::xml_attribute formula = quantity.next_attribute();
   if (!formula || formula.next_attribute()) return;
   shares.push_back(
-      PartitionShare{WideValue(name), WideValue(formula), LeadingReal(quantity.value())});
+      PartitionShare{PooledValue(name), PooledValue(formula), LeadingReal(quantity.value())});
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ void ReadRecord(pugi::xml_node element, const RecordNames& names, bool take_shar
                 SQdRecordNode& record) {
   for (const pugi::xml_attribute attribute : element.attributes()) {
     if (NameIs(attribute, names.formula)) {
-      record.description = WideValue(attribute);
+      record.description = PooledValue(attribute);
     } else if (NameIs(attribute, names.position)) {
       record.positions = WideValue(attribute);
     } else if (NameIs(attribute, names.quantity)) {
@@ -115,9 +115,9 @@ void ReadComponent(pugi::xml_node element, const char* name_attr, const char* ty
                    const RecordNames& names, bool take_shares, SQdCompNode& component) {
   for (const pugi::xml_attribute attribute : element.attributes()) {
     if (NameIs(attribute, name_attr)) {
-      component.name = WideValue(attribute);
+      component.name = PooledValue(attribute);
     } else if (NameIs(attribute, type_attr)) {
-      component.type_path = WideValue(attribute);
+      component.type_path = PooledValue(attribute);
     }
   }
   ForEachChildElement(element, [&](pugi::xml_node child) {
@@ -184,15 +184,15 @@ void WriteBillItem(XmlWriter& writer, const SQdItemNode& item, std::wstring_view
 void ReadBillItem(pugi::xml_node element, SQdItemNode& item) {
   for (const pugi::xml_attribute attribute : element.attributes()) {
     if (NameIs(attribute, "D")) {
-      item.code = WideValue(attribute);
+      item.code = PooledValue(attribute);
     } else if (NameIs(attribute, "N")) {
-      item.name = WideValue(attribute);
+      item.name = PooledValue(attribute);
     } else if (NameIs(attribute, "U")) {
-      item.unit = WideValue(attribute);
+      item.unit = PooledValue(attribute);
     } else if (NameIs(attribute, "NI")) {
-      item.feature = WideValue(attribute);
+      item.feature = PooledValue(attribute);
     } else if (NameIs(attribute, "P")) {
-      item.extra = WideValue(attribute);
+      item.extra = PooledValue(attribute);
     }
   }
   ReadChildrenWithGroup(
@@ -200,7 +200,7 @@ void ReadBillItem(pugi::xml_node element, SQdItemNode& item) {
       [&](pugi::xml_node floor_element) {
         SQdFloorNode& floor = item.floors.emplace_back();
         for (const pugi::xml_attribute attribute : floor_element.attributes()) {
-          if (NameIs(attribute, "N")) floor.floor_text = WideValue(attribute);
+          if (NameIs(attribute, "N")) floor.floor_text = PooledValue(attribute);
         }
         const FloorKey parsed = ParseFloorKey(floor.floor_text);
         floor.count = parsed.count;

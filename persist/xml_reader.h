@@ -18,6 +18,8 @@
 #include <string_view>
 #include <utility>
 
+#include "model/pooled_text.h"
+
 namespace reportdata {
 
 // Files above this size are not loaded: the table file of a project with a
@@ -114,6 +116,11 @@ inline bool NameIs(const pugi::xml_attribute& attribute, const char* name) {
 
 // Wide text of a UTF-8 attribute value.
 std::wstring WideValue(const pugi::xml_attribute& attribute);
+
+// The same text from the text pool: a text read before costs no decoding.
+inline PooledText PooledValue(const pugi::xml_attribute& attribute) {
+  return PooledText::FromUtf8(attribute.value());
+}
 
 // The leading decimal integer of text after blanks, as the C runtime's _wtoi
 // takes it: 0 when there is none, clamped to the int range.
