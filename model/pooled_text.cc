@@ -7,6 +7,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -74,6 +75,38 @@ class Pool {
  public:
   const PooledText::Entry* Intern(std::wstring_view text) {
     const uint64_t hash = HashText(text);
+    const PooledText::Entry*& recent = Recent().by_text[hash % kRecent];
+    if (recent != nullptr && recent->hash == hash && recent->text == text) return recent;
+    recent = InternHashed(text, hash);
+    return recent;
+  }
+
+  const PooledText::Entry* InternUtf8(std::string_view utf8) {
+    const uint64_t utf8_hash = HashUtf8(utf8);
+    const PooledText::Entry*& recent = Recent().by_utf8[utf8_hash % kRecent];
+    if (recent != nullptr && recent->utf8 == utf8) return recent;
+    recent = InternUtf8Hashed(utf8, utf8_hash);
+    return recent;
+  }
+
+ private:
+  static constexpr size_t kShards = 16;
+  // Each thread remembers the entries it interned last, by slot of their
+  // hash: nearly every text of a build or a reload was seen moments before,
+  // and finding it there takes no lock. Allocated at a thread's first text,
+  // so the host's other threads do not carry it.
+  static constexpr size_t kRecent = 4096;
+  struct RecentEntries {
+    std::array<const PooledText::Entry*, kRecent> by_text{};
+    std::array<const PooledText::Entry*, kRecent> by_utf8{};
+  };
+  static RecentEntries& Recent() {
+    thread_local std::unique_ptr<RecentEntries> recent;
+    if (!recent) recent = std::make_unique<RecentEntries>();
+    return *recent;
+  }
+
+  const PooledText::Entry* InternHashed(std::wstring_view text, uint64_t hash) {
     Shard& shard = shards_[hash % kShards];
     std::lock_guard lock(shard.mutex);
     const PooledText::Entry* found =
@@ -81,8 +114,7 @@ class Pool {
     return found != nullptr ? found : Add(shard, std::wstring(text), ToUtf8(text), hash);
   }
 
-  const PooledText::Entry* InternUtf8(std::string_view utf8) {
-    const uint64_t utf8_hash = HashUtf8(utf8);
+  const PooledText::Entry* InternUtf8Hashed(std::string_view utf8, uint64_t utf8_hash) {
     {
       Shard& shard = shards_[utf8_hash % kShards];
       std::lock_guard lock(shard.mutex);
@@ -102,9 +134,6 @@ class Pool {
     }
     return entry;
   }
-
- private:
-  static constexpr size_t kShards = 16;
 
   const PooledText::Entry* Add(Shard& shard, std::wstring text, std::string utf8, uint64_t hash) {
     const PooledText::Entry* entry =

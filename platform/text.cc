@@ -13,29 +13,35 @@ constexpr char32_t kReplacement = 0xFFFD;
 bool IsHighSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDBFF; }
 bool IsLowSurrogate(char32_t cp) { return cp >= 0xDC00 && cp <= 0xDFFF; }
 
-void AppendUtf8(char32_t cp, std::string& out) {
+char* PutUtf8(char32_t cp, char* out) {
   if (cp < 0x80) {
-    out += static_cast<char>(cp);
+    *out++ = static_cast<char>(cp);
   } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    *out++ = static_cast<char>(0xC0 | (cp >> 6));
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    *out++ = static_cast<char>(0xE0 | (cp >> 12));
+    *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    *out++ = static_cast<char>(0xF0 | (cp >> 18));
+    *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
+  return out;
 }
 
 }  // namespace
 
 std::string ToUtf8(std::wstring_view text) {
-  std::string out;
-  out.reserve(text.size());
+  // Encoded through a buffer with room for the longest encoding (a wide
+  // character never takes more than four bytes), then copied at its size:
+  // printing a large table encodes millions of cells.
+  thread_local std::string encoded;
+  if (encoded.size() < text.size() * 4) encoded.resize(text.size() * 4);
+  char* const start = encoded.data();
+  char* out = start;
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t cp = static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(text[i]));
     if (IsHighSurrogate(cp) && i + 1 < text.size()) {
@@ -46,9 +52,9 @@ std::string ToUtf8(std::wstring_view text) {
       }
     }
     if (IsHighSurrogate(cp) || IsLowSurrogate(cp) || cp > 0x10FFFF) cp = kReplacement;
-    AppendUtf8(cp, out);
+    out = PutUtf8(cp, out);
   }
-  return out;
+  return std::string(start, static_cast<size_t>(out - start));
 }
 
 std::wstring FromUtf8(std::string_view text) {
