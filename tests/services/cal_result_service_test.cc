@@ -54,8 +54,7 @@ TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
             L"A5-5|10m3|办公室|北|东");
   // An entry whose texts are all empty is kept as an entry.
   ASSERT_EQ(quota.categories.size(), 2u);
-  EXPECT_EQ(quota.categories[1].var, L"");
-  EXPECT_EQ(quota.categories[1].value, L"");
+  EXPECT_EQ(quota.categories[1].var.str() + quota.categories[1].value.str(), L"");
   EXPECT_EQ(result.items[0].quotas[1].quotaCode, L"A16-6");
 
   // Control characters of the packing survive inside texts.
