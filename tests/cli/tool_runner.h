@@ -1,7 +1,7 @@
 // Runs the reportdata tool as a separate process, as a user does, and
-// collects its exit status and what it wrote to standard output and error;
-// what it printed as JSON; and the sample project built by it that several
-// tests share.
+// collects its exit status and what it wrote to standard output and error,
+// or reads what it printed as JSON; and the sample project built by it that
+// several tests share.
 #ifndef REPORTDATA_TESTS_CLI_TOOL_RUNNER_H_
 #define REPORTDATA_TESTS_CLI_TOOL_RUNNER_H_
 

@@ -23,9 +23,8 @@ TEST(MessageBoxTest, InstalledHandlerReceivesTheMessage) {
       });
   EXPECT_FALSE(before);
   ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kWarning);
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].text, L"初始化工程设置数据出错!");
-  EXPECT_EQ(shown[0].caption, L"青禾土建报表");
+  EXPECT_EQ(shown.at(0).caption.str() + L": " + shown[0].text.str(),
+            L"青禾土建报表: 初始化工程设置数据出错!");
   EXPECT_EQ(shown[0].icon, MessageBoxIcon::kWarning);
 
   const MessageBoxHandler mine = SetMessageBoxHandler(nullptr);
