@@ -46,6 +46,8 @@ class Proxy : public IEAPObject {
   FakeProject& project_;
 };
 
+}  // namespace
+
 // Every outside service in one object (the project description it opens
 // aside), answering from and recording into one FakeProject.
 class Fakes : public CalResultService,
@@ -150,24 +152,14 @@ class Fakes : public CalResultService,
   FakeProject& project_;
 };
 
-}  // namespace
+FakeServices::FakeServices(FakeProject& project) : FakeServices(std::make_shared<Fakes>(project)) {}
 
-FakeServices::FakeServices(FakeProject& project) {
-  const auto fakes = std::make_shared<Fakes>(project);
-  previous_results_ = InstallService(std::shared_ptr<CalResultService>(fakes));
-  previous_director_ = InstallService(std::shared_ptr<IDMDirector>(fakes));
-  previous_proxy_ = InstallService(std::shared_ptr<AttrProxyService>(fakes));
-  previous_library_ = InstallService(std::make_shared<TestQuotaLibrary>());
-  previous_progress_ = InstallService(std::shared_ptr<ProgressSink>(fakes));
-}
-
-FakeServices::~FakeServices() {
-  InstallService(previous_results_);
-  InstallService(previous_director_);
-  InstallService(previous_proxy_);
-  InstallService(previous_library_);
-  InstallService(previous_progress_);
-}
+FakeServices::FakeServices(const std::shared_ptr<Fakes>& fakes)
+    : results_(fakes),
+      director_(fakes),
+      proxy_(fakes),
+      library_(std::make_shared<TestQuotaLibrary>()),
+      progress_(fakes) {}
 
 TJQd Record(const wchar_t* kind, const wchar_t* floor, const wchar_t* quantity,
             const wchar_t* type_path, const wchar_t* component) {
