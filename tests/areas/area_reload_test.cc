@@ -4,6 +4,7 @@
 // after the reload as after the build, with merging on and off.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,13 +19,6 @@ namespace {
 
 using testing::Array;
 using testing::Texts;
-
-bool Contains(const std::vector<std::wstring>& texts, std::wstring_view text) {
-  for (const std::wstring& t : texts) {
-    if (t == text) return true;
-  }
-  return false;
-}
 
 // Every answer the host can ask of these tables, in one list.
 std::vector<std::wstring> Answers() {
@@ -104,7 +98,7 @@ TEST(AreaReloadTest, ReopenedTablesAnswerAsBuilt) {
             (std::vector<std::wstring>{L"1816.50", L"1316.50", L"500.00", L"412.50"}));
   for (const wchar_t* expected : {L"100.000000*3层", L"100.00×3层", L"转角飘窗", L"1*2件",
                                   L"其他位置", L"自定义位置", L"8层", L"卫生间"}) {
-    EXPECT_TRUE(Contains(answers, expected)) << expected;
+    EXPECT_NE(std::ranges::find(answers, expected), answers.end()) << expected;
   }
 
   DeTable1::WriteXML(report_dir);

@@ -104,10 +104,8 @@ TEST(BuildingAreaTest, RowsOfAMultiStoreyFloor) {
   EXPECT_EQ(total, (std::vector<std::wstring>{L"2", L"0", L"建筑面积", L"", L"", L"m2",
                                               L"320.000000", L"", L"", L""}));
   // Floor 1 sorts before 3,5; its balcony row, then floor 3,5 and its main row.
-  EXPECT_EQ(cells[21 + 3], L"1层");
-  EXPECT_EQ(cells[31 + 4], L"阳台建筑面积");
-  EXPECT_EQ(cells[41 + 3], L"3,5层");
-  EXPECT_EQ(cells[41 + 6], L"300.000000");
+  EXPECT_EQ(std::vector({cells[21 + 3], cells[31 + 4], cells[41 + 3], cells[41 + 6]}),
+            (std::vector<std::wstring>{L"1层", L"阳台建筑面积", L"3,5层", L"300.000000"}));
   const std::vector<std::wstring> item(cells.begin() + 51, cells.end());
   EXPECT_EQ(item, (std::vector<std::wstring>{L"6", L"5", L"", L"", L"主体建筑面积", L"m2",
                                              L"300.000000", L"", L"100.000000*3层", L""}));
@@ -116,11 +114,11 @@ TEST(BuildingAreaTest, RowsOfAMultiStoreyFloor) {
   StreamBuildingArea(table, stream);
   const std::vector<std::wstring> flat = Texts(stream);
   ASSERT_EQ(flat.size(), 2u + 9 + 2 * 7);
-  EXPECT_EQ(flat[2], L"320.000000");
-  EXPECT_EQ(flat[8], L"320.000000");  // above ground
-  EXPECT_EQ(flat[10], L"20.000000");  // above-ground balcony
-  EXPECT_EQ(flat[17], L"");           // floor 1 is one storey
-  EXPECT_EQ(flat.back(), L"100.00×3层");
+  // The total, above ground, the above-ground balcony, floor 1's formula (one
+  // storey) and floor 3,5's.
+  EXPECT_EQ(
+      std::vector({flat[2], flat[8], flat[10], flat[17], flat.back()}),
+      (std::vector<std::wstring>{L"320.000000", L"320.000000", L"20.000000", L"", L"100.00×3层"}));
 }
 
 TEST(BuildingAreaTest, ProjectAreasAndFloorSelection) {

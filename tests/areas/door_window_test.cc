@@ -2,6 +2,7 @@
 // reload of "\mc.xml" is checked with the other area tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,19 +18,16 @@ using testing::Texts;
 
 constexpr int kDoor = 52, kWindow = 51, kCornerBay = 54;
 
-// Rows of eleven cells, "|"-joined from cell 2 on, without the header row.
+// Rows of eleven cells, "|"-joined from the parent id on, without the
+// header row.
 std::vector<std::wstring> Rows(const std::vector<SDoorWindowKind>& kinds,
                                const DoorWindowRowOptions& options) {
   CStringArray array;
   WriteDoorWindowRows(kinds, options, L"", array);
-  const std::vector<std::wstring> cells = Texts(array);
-  EXPECT_EQ(cells.size() % 11, 0u);
-  std::vector<std::wstring> rows;
-  for (size_t row = 11; row + 11 <= cells.size(); row += 11) {
-    std::wstring text = cells[row + 1];
-    for (size_t i = 2; i < 11; ++i) text += L"|" + cells[row + i];
-    rows.push_back(text);
-  }
+  EXPECT_EQ(array.GetSize() % 11, 0);
+  std::vector<std::wstring> rows = testing::Rows(array, 11);
+  rows.erase(rows.begin(), rows.begin() + std::min<size_t>(1, rows.size()));
+  for (std::wstring& row : rows) row.erase(0, row.find(L'|') + 1);
   return rows;
 }
 

@@ -50,10 +50,11 @@ CCloudNormTemplMng Template() {
   return templ;
 }
 
-std::vector<std::wstring> Column(const CArray<SCloudNormDispData>& rows,
-                                 CString SCloudNormDispData::*cell) {
+// "id name scope" of each row.
+std::vector<std::wstring> Labels(const CArray<SCloudNormDispData>& rows) {
   std::vector<std::wstring> texts;
-  for (const SCloudNormDispData& row : rows) texts.push_back((row.*cell).str());
+  for (const SCloudNormDispData& row : rows)
+    texts.push_back(row.id.str() + L" " + row.name.str() + L" " + row.scope.str());
   return texts;
 }
 
@@ -73,18 +74,15 @@ TEST(ReportTemplate, BuildsScopesFloorsAndRows) {
 
   CArray<SCloudNormDispData> rows;
   report.GetRepData(rows, L"工程数据", 3);
-  EXPECT_EQ(Column(rows, &SCloudNormDispData::id),
-            (std::vector<std::wstring>{L"1", L"1.1", L"1.2", L"1.2.1", L"1.2.2", L"2"}));
-  EXPECT_EQ(Column(rows, &SCloudNormDispData::name),
-            (std::vector<std::wstring>{L"墙", L"地下墙", L"地上墙", L"1层", L"2层", L"首层墙"}));
-  EXPECT_EQ(Column(rows, &SCloudNormDispData::scope),
-            (std::vector<std::wstring>{L"工程", L"地下", L"地上", L"本层", L"本层", L"本层"}));
+  EXPECT_EQ(Labels(rows),
+            (std::vector<std::wstring>{L"1 墙 工程", L"1.1 地下墙 地下", L"1.2 地上墙 地上",
+                                       L"1.2.1 1层 本层", L"1.2.2 2层 本层", L"2 首层墙 本层"}));
   EXPECT_EQ(Cells(rows[1]), L"10|0.1|0.333333|100.00");
   EXPECT_EQ(rows[0].quantity.str() + L"|" + rows[0].area.str(), L"30|300.00");
 
   rows.RemoveAll();
   report.GetRepData(rows, L"首层墙", 1);
-  EXPECT_EQ(Column(rows, &SCloudNormDispData::id), (std::vector<std::wstring>{L"2"}));
+  EXPECT_EQ(Labels(rows), (std::vector<std::wstring>{L"2 首层墙 本层"}));
   rows.RemoveAll();
   report.GetRepData(rows, L"工程数据", 1);
   EXPECT_EQ(rows.GetSize(), 2);
@@ -119,8 +117,7 @@ TEST(ReportTemplate, ReadsTemplateFiles) {
             "<Node Name=\"内墙\"/>text<Other/></Node></云指标模板>");
   CCloudNormTemplMng templ;
   ASSERT_TRUE(templ.ReadTemplData(CString(dir.wpath() + L"/t.xml"), L"", true));
-  EXPECT_EQ(templ.name, L"住宅");
-  EXPECT_TRUE(templ.rate);
+  EXPECT_EQ(std::pair(templ.name.str(), templ.rate), std::pair(std::wstring(L"住宅"), true));
   ASSERT_EQ(templ.nodes.size(), 1u);
   const CCloudNormTempl& walls = templ.nodes[0];
   EXPECT_EQ(std::tuple(walls.areaType, walls.floorKind, walls.perFloor, walls.GetNodeType()),

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "areas/room_tables.h"
 #include "support/records.h"
@@ -35,23 +36,20 @@ TEST(RoomTablesTest, RecordsFileByRoomAndByFloorRoomAndPlace) {
   }
   // Room table 1: one chapter per room, the records below as in the quota summary.
   ASSERT_EQ(rooms.by_room().size(), 2u);
-  EXPECT_EQ(rooms.by_room()[0].name, L"客厅");
+  EXPECT_EQ(rooms.by_room()[0].name + L"|" + rooms.by_room()[1].name, L"客厅|卧室");
   EXPECT_EQ(rooms.by_room()[0].items[0].floors.size(), 2u);
-  EXPECT_EQ(rooms.by_room()[1].name, L"卧室");
 
   // Room table 2: floors by exact label; places by both place texts.
   ASSERT_EQ(rooms.by_floor().size(), 2u);
   const RoomFloor& range = rooms.by_floor()[0];
-  EXPECT_EQ(range.label, L"2,4");
-  EXPECT_EQ(range.num, 3);
+  EXPECT_EQ(std::pair(range.label, range.num), std::pair(std::wstring(L"2,4"), 3));
   ASSERT_EQ(range.rooms.size(), 2u);
   ASSERT_EQ(range.rooms[0].places.size(), 1u);
   const SDeCalcQuotaNode& quota = range.rooms[0].places[0].quotas[0];
-  EXPECT_EQ(quota.num, 3);
-  EXPECT_EQ(quota.records.size(), 2u);  // quantities 1 and 2 stay apart
+  // Quantities 1 and 2 stay apart.
+  EXPECT_EQ(std::pair(quota.num, quota.records.size()), std::pair(3, size_t{2}));
   const RoomPlace& custom = range.rooms[1].places[0];
-  EXPECT_EQ(custom.name, L"自定义位置");
-  EXPECT_EQ(custom.second, L"东");
+  EXPECT_EQ(custom.name + L"|" + custom.second, L"自定义位置|东");
   EXPECT_EQ(rooms.by_floor()[1].rooms[0].places[0].name, L"自定义位置");
 }
 

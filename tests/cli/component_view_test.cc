@@ -17,10 +17,8 @@ TEST(ComponentViewTest, CountsEachDrawingOnceWithItsStoreys) {
   ASSERT_EQ(RunTool({"build", project}).status, 0);
 
   for (const char* side : {"bill", "quota"}) {
-    const ToolRun run =
-        RunTool({"show", project, "CompTable", "柱", "--side", side, "--format", "json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const nlohmann::json rows = nlohmann::json::parse(run.out)["rows"];
+    const nlohmann::json rows =
+        ToolJson({"show", project, "CompTable", "柱", "--side", side, "--format", "json"})["rows"];
     // Two framed columns on each storey of 2,5: 8 pieces, shown as 2×4,
     // although each column carries several bill and quota items.
     bool found = false;

@@ -14,9 +14,7 @@ namespace {
 TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamagedTables) {
   TempDir dir;
   const std::string project = dir.File("project");
-  const std::string sample =
-      std::string(REPORTDATA_SOURCE_DIR) + "/data/samples/sample-project.json";
-  ASSERT_EQ(RunTool({"import", sample, project}).status, 0);
+  ASSERT_EQ(RunTool({"import", kSampleJson, project}).status, 0);
   ASSERT_EQ(RunTool({"build", project}).status, 0);
   const std::string database = project + "/CalResult.mdb";
   const std::string good = ReadFile(database);

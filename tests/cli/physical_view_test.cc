@@ -13,10 +13,8 @@ TEST(PhysicalViewTest, SampleAnswersEveryViewOnBothSides) {
   ASSERT_EQ(BuiltSample::Get().build.status, 0);
 
   for (const char* side : {"bill", "quota"}) {
-    const ToolRun run =
-        RunTool({"show", project, "concrete-floor", "--side", side, "--format", "json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const nlohmann::json view = nlohmann::json::parse(run.out);
+    const nlohmann::json view =
+        ToolJson({"show", project, "concrete-floor", "--side", side, "--format", "json"});
     // The secondary beams' "c30" is the grade C30.
     EXPECT_EQ(view["grades"], nlohmann::json({"C25", "C30", "C35", "C40"})) << side;
     const nlohmann::json& total = view["rows"].back();
@@ -34,10 +32,10 @@ TEST(PhysicalViewTest, SampleAnswersEveryViewOnBothSides) {
     EXPECT_NE(decoration.out.find("楼层小计(m2)"), std::string::npos) << side;
   }
   // One floor of the range "2,5" shows a quarter of the range's row.
-  const nlohmann::json range = nlohmann::json::parse(
-      RunTool({"show", project, "concrete-floor", "--floor", "2,5", "--format", "json"}).out);
-  const nlohmann::json single = nlohmann::json::parse(
-      RunTool({"show", project, "concrete-floor", "--floor", "3", "--format", "json"}).out);
+  const nlohmann::json range =
+      ToolJson({"show", project, "concrete-floor", "--floor", "2,5", "--format", "json"});
+  const nlohmann::json single =
+      ToolJson({"show", project, "concrete-floor", "--floor", "3", "--format", "json"});
   EXPECT_NEAR(range["rows"][0]["entries"].back()["quantity"].get<double>(),
               4 * single["rows"][0]["entries"].back()["quantity"].get<double>(), 1e-5);
   EXPECT_EQ(RunTool({"show", project, "concrete-floor", "--side", "both"}).status, 2);

@@ -2,6 +2,7 @@
 // import, build, show in every format, and what bad input leaves behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -15,12 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-size_t Count(const std::string& text, const std::string& what) {
-  size_t n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
-
 // The shared sample project: import, build, and every way of showing it.
 class ProjectTest : public ::testing::Test {
  protected:
@@ -31,6 +26,12 @@ class ProjectTest : public ::testing::Test {
   ToolRun Show(std::vector<std::string> args) const {
     args.insert(args.begin(), {"show", project_});
     return RunTool(args);
+  }
+  // The table's rows as cells; a failed run fails the test.
+  nlohmann::json Cells(std::vector<std::string> args) const {
+    args.insert(args.begin(), {"show", project_});
+    args.insert(args.end(), {"--format", "cells"});
+    return ToolJson(args);
   }
 
   const BuiltSample& sample_ = BuiltSample::Get();
@@ -66,9 +67,7 @@ TEST_F(ProjectTest, TablesListsEveryTableWithTheRowsTheBuildCounted) {
 }
 
 TEST_F(ProjectTest, ShowsTheBillSummaryAsCellsAndText) {
-  const ToolRun json = Show({"qd", "--format", "cells"});
-  ASSERT_EQ(json.status, 0) << json.err;
-  const nlohmann::json rows = nlohmann::json::parse(json.out);
+  const nlohmann::json rows = Cells({"qd"});
   ASSERT_GT(rows.size(), 10u);
   EXPECT_EQ(rows[0], nlohmann::json({"1", "0", "", "", "", "", "", "", "", "", "", ""}));
   std::set<std::string> chapters;
@@ -76,7 +75,7 @@ TEST_F(ProjectTest, ShowsTheBillSummaryAsCellsAndText) {
     ASSERT_EQ(row.size(), 12u);
     if (row[1] == "0" && row[0] != "1") chapters.insert(row[2].get<std::string>());
   }
-  EXPECT_TRUE(chapters.contains("混凝土及钢筋混凝土工程")) << json.out.substr(0, 2000);
+  EXPECT_TRUE(chapters.contains("混凝土及钢筋混凝土工程")) << rows.dump().substr(0, 2000);
 
   const ToolRun text = Show({"qd"});
   ASSERT_EQ(text.status, 0) << text.err;
@@ -87,19 +86,15 @@ TEST_F(ProjectTest, ShowsTheBillSummaryAsCellsAndText) {
 }
 
 TEST_F(ProjectTest, ShowsOneItemAndTheStreamLayout) {
-  const ToolRun item = Show({"定额汇总表", "混凝土及钢筋混凝土工程", "--format", "cells"});
-  ASSERT_EQ(item.status, 0) << item.err;
-  const nlohmann::json rows = nlohmann::json::parse(item.out);
+  const nlohmann::json rows = Cells({"定额汇总表", "混凝土及钢筋混凝土工程"});
   ASSERT_GT(rows.size(), 2u);
   EXPECT_EQ(rows[1][2], "混凝土及钢筋混凝土工程");
   for (size_t i = 2; i < rows.size(); ++i) EXPECT_NE(rows[i][1], "0") << rows[i];
 
-  const ToolRun stream = Show({"de1", "--layout", "b", "--format", "cells"});
-  ASSERT_EQ(stream.status, 0) << stream.err;
-  const nlohmann::json flat = nlohmann::json::parse(stream.out);
+  const nlohmann::json flat = Cells({"de1", "--layout", "b"});
   ASSERT_FALSE(flat.empty());
   EXPECT_EQ(flat[0], "#ZhangFlag#");
-  EXPECT_GT(Count(stream.out, "\"#DEItemFlag#\""), 5u);
+  EXPECT_GT(std::count(flat.begin(), flat.end(), "#DEItemFlag#"), 5);
 
   const ToolRun floor = Show({"de2", "2,5", "--depth", "1"});
   EXPECT_EQ(floor.status, 0) << floor.err;
@@ -123,9 +118,7 @@ TEST_F(ProjectTest, EveryTableAnswersRowsOfItsWidthAndNamesItsColumns) {
       {"zbfx", {10, "层级,指标组,指标项,楼层,单位,指标,计算式,说明"}},
   };
   for (const auto& [stem, expected] : tables) {
-    const ToolRun json = Show({stem, "--format", "cells"});
-    ASSERT_EQ(json.status, 0) << stem << ": " << json.err;
-    const nlohmann::json rows = nlohmann::json::parse(json.out);
+    const nlohmann::json rows = Cells({stem});
     ASSERT_FALSE(rows.empty()) << stem;
     for (const auto& row : rows) EXPECT_EQ(row.size(), expected.first) << stem;
     const ToolRun csv = Show({stem, "--format", "csv"});
@@ -136,10 +129,10 @@ TEST_F(ProjectTest, EveryTableAnswersRowsOfItsWidthAndNamesItsColumns) {
 TEST_F(ProjectTest, FloorSelectsRowsAsTheThreeListQueryAndDecimalsRound) {
   const std::set<std::string> floors = {"2,5层", "2层", "3层", "4层", "5层"};
   for (const char* stem : {"qd", "de1", "de2", "de3"}) {
-    const ToolRun run = Show({stem, "--floor", "2,5", "--format", "json"});
-    ASSERT_EQ(run.status, 0) << stem << ": " << run.err;
+    SCOPED_TRACE(stem);
+    const nlohmann::json table =
+        ToolJson({"show", project_, stem, "--floor", "2,5", "--format", "json"});
     size_t seen = 0;
-    const nlohmann::json table = nlohmann::json::parse(run.out);
     for (const auto& row : table["rows"]) {
       const std::string floor = row["floor"];
       if (floor.empty()) continue;
@@ -162,10 +155,8 @@ TEST_F(ProjectTest, MergeFlagAndConditionReachTheFacade) {
     }
     return n;
   };
-  const nlohmann::json merged =
-      nlohmann::json::parse(Show({"qd", "门窗工程", "--format", "cells"}).out);
-  const nlohmann::json apart = nlohmann::json::parse(
-      Show({"qd", "门窗工程", "--format", "cells", "--no-merge", "--condition", "一期"}).out);
+  const nlohmann::json merged = Cells({"qd", "门窗工程"});
+  const nlohmann::json apart = Cells({"qd", "门窗工程", "--no-merge", "--condition", "一期"});
   // Pairs of doors and windows merge into records of two pieces; with
   // merging off each piece is a row of its own.
   EXPECT_GT(records(merged, "*2件"), 3u);
@@ -176,9 +167,7 @@ TEST_F(ProjectTest, MergeFlagAndConditionReachTheFacade) {
 }
 
 TEST_F(ProjectTest, PartitionsNarrowTheQuantities) {
-  const ToolRun first = Show({"qd", "--format", "cells", "--partition", "1区"});
-  ASSERT_EQ(first.status, 0) << first.err;
-  EXPECT_NE(Show({"qd", "--format", "cells"}).out, first.out);
+  EXPECT_NE(Cells({"qd"}), Cells({"qd", "--partition", "1区"}));
 }
 
 // Bad input exits with one, says why in one line, and changes nothing.

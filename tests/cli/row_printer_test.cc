@@ -26,6 +26,14 @@ std::vector<std::string> BillRows() {
   });
 }
 
+// Each row's depth and the first line of its tree text, "depth tree".
+std::vector<std::string> Outline(const std::vector<TreeRow>& rows) {
+  std::vector<std::string> out;
+  for (const TreeRow& row : rows)
+    out.push_back(std::to_string(row.depth) + " " + row.tree.substr(0, row.tree.find('\n')));
+  return out;
+}
+
 GridLayout BillGrid() {
   GridLayout grid;
   grid.width = 12;
@@ -41,20 +49,13 @@ GridLayout BillGrid() {
 
 TEST(RowPrinterTest, FoldsLayoutARowsIntoATree) {
   const std::vector<TreeRow> rows = FoldRows(BillRows(), BillGrid());
-  ASSERT_EQ(rows.size(), 6u);
-  EXPECT_EQ(rows[0].depth, 0);
-  EXPECT_EQ(rows[0].tree, "混凝土及钢筋混凝土工程");
-  EXPECT_EQ(rows[1].depth, 1);
-  EXPECT_EQ(rows[2].depth, 2);
   // The floor row repeats the item text; only its floor names it.
-  EXPECT_EQ(rows[2].tree, "2,5层");
+  ASSERT_EQ(Outline(rows),
+            (std::vector<std::string>{"0 混凝土及钢筋混凝土工程", "1 010502001  矩形柱", "2 2,5层",
+                                      "3 KZ1", "2 1层", "0 其他章"}));
   EXPECT_EQ(rows[2].cells, (std::vector<std::string>{"m3", "2.000000", "", "0.50*4层"}));
-  EXPECT_EQ(rows[3].depth, 3);
-  EXPECT_EQ(rows[3].tree, "KZ1");
   // Values equal to the parent's stay: the component has the floor's quantity.
   EXPECT_EQ(rows[3].cells[1], "2.000000");
-  EXPECT_EQ(rows[4].depth, 2);
-  EXPECT_EQ(rows[5].depth, 0);
 
   const std::vector<TreeRow> shallow = FoldRows(BillRows(), BillGrid(), 1);
   ASSERT_EQ(shallow.size(), 3u);
@@ -76,9 +77,8 @@ TEST(RowPrinterTest, LeavesOutLabelsThatNameAnAncestor) {
        "1.958400", "", "0.490*4层", ""},
   });
   const std::vector<TreeRow> rows = FoldRows(flat, BillGrid());
-  ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[2].depth, 2);
-  EXPECT_EQ(rows[2].tree, "A4-6  加气混凝土砌块墙");
+  ASSERT_EQ(Outline(rows),
+            (std::vector<std::string>{"0 2,5层", "1 砌筑工程", "2 A4-6  加气混凝土砌块墙"}));
   EXPECT_EQ(rows[2].cells[3], "0.490*4层");
 }
 

@@ -58,9 +58,7 @@ TEST(SampleTest, RecordsAreConsistent) {
   SampleBuilding building(options);
   EXPECT_EQ(building.partitions(), (std::vector<std::string>{"1区", "2区", "未分区"}));
   std::map<long long, std::string> handle_of;
-  std::set<std::string> handles;
-  std::set<std::string> kinds;
-  std::set<std::string> facade_floors;
+  std::set<std::string> handles, kinds, facade_floors;
   long long records = 0;
   bool has_rest = false;
   const auto check = [&](const SampleRecord& r) {

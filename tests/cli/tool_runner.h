@@ -1,14 +1,17 @@
 // Runs the reportdata tool as a separate process, as a user does, and
-// collects its exit status and what it wrote to standard output and error;
-// and the sample project built by it that several tests share.
+// collects its exit status and what it wrote to standard output and error,
+// or reads what it printed as JSON; and the sample project built by it that
+// several tests share.
 #ifndef REPORTDATA_TESTS_CLI_TOOL_RUNNER_H_
 #define REPORTDATA_TESTS_CLI_TOOL_RUNNER_H_
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -51,6 +54,13 @@ inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& 
   if (out_file.empty()) run.out = ReadFile(out_path);
   run.err = ReadFile(err_path);
   return run;
+}
+
+// What a run of the tool printed, read as JSON; a failed run fails the test.
+inline nlohmann::json ToolJson(const std::vector<std::string>& args) {
+  const ToolRun run = RunTool(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  return nlohmann::json::parse(run.out);
 }
 
 inline const std::string kSampleJson =

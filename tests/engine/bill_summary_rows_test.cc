@@ -18,12 +18,9 @@ class BillSummaryRowsTest : public TableFixture {
   // whole group: 4 × 10 + 3.
   void AddFacadeGroup() {
     AddWall({.floor = L"2,5", .component = L"Q1", .quantity = L"10", .handle = L"h1"});
-    AddWall({.floor = L"2,5",
-             .component = L"WQM",
-             .type_path = L"ZS\\LMZS",
-             .quantity = L"3",
-             .position = L"B/1",
-             .handle = L"h2"});
+    Rec facade = Facade(L"2,5", L"3", L"h2");
+    facade.position = L"B/1";
+    AddWall(facade);
   }
   // Two pieces of 2 at P1 and P2 with the given handles.
   void AddPair(const wchar_t* first, const wchar_t* second) {
@@ -61,11 +58,7 @@ TEST_F(BillSummaryRowsTest, FacadeCountsOncePerFloorGroup) {
 
 TEST_F(BillSummaryRowsTest, FacadeOnSingleFloorJoinsTheRangeItCovers) {
   AddFacadeGroup();
-  AddWall({.floor = L"3",
-           .component = L"WQM",
-           .type_path = L"ZS\\LMDK",
-           .quantity = L"2",
-           .handle = L"h3"});
+  AddWall(Facade(L"3", L"2", L"h3", L"ZS\\LMDK"));
   // An ordinary component on floor 3 opens a floor of its own.
   AddWall({.floor = L"3", .component = L"Q1", .quantity = L"1", .handle = L"h4"});
   EXPECT_EQ(StreamText(1),
@@ -165,12 +158,7 @@ TEST_F(BillSummaryRowsTest, SelectionNarrowsFloorsAndComponents) {
   // Floor 3 stays for the request 2,5; its facade component carries [3层].
   tables.ClearBillSide();
   AddWall({.floor = L"3", .component = L"Q1", .quantity = L"1", .handle = L"h4"}, L"");
-  AddWall({.floor = L"3",
-           .component = L"WQM",
-           .type_path = L"ZS\\LMZS",
-           .quantity = L"2",
-           .handle = L"h3"},
-          L"");
+  AddWall(Facade(L"3", L"2", L"h3"), L"");
   EXPECT_TRUE(tables.GetSelectedData(1, Array({L"2,5"}), Array({L"Q1", L"WQM[3层]"}), state, rows));
   got = Rows(rows, 12);
   ASSERT_EQ(got.size(), 8u);

@@ -24,13 +24,15 @@ class ComponentSummaryTest : public TableFixture {
     table.Stream(L"", out);
     return Texts(out);
   }
+
+  // A framed column of floor 2, drawn once.
+  const Rec column{
+      .floor = L"2", .component = L"Z1", .type_path = L"Z\\KZ", .quantity = L"1", .handle = L"hz"};
 };
 
 TEST_F(ComponentSummaryTest, CountsInstancesByCategoryAndFloor) {
   Rec wall{
       .floor = L"1", .component = L"Q1", .quantity = L"2", .position = L"P1", .handle = L"$h1"};
-  Rec column{
-      .floor = L"2", .component = L"Z1", .type_path = L"Z\\KZ", .quantity = L"1", .handle = L"hz"};
   Rec other{.floor = L"1", .component = L"其他", .type_path = L"QTXM", .quantity = L"1"};
   Rec unknown{
       .floor = L"1", .component = L"X1", .type_path = L"X\\YY", .quantity = L"1", .handle = L"hx"};
@@ -58,8 +60,6 @@ TEST_F(ComponentSummaryTest, CountsInstancesByCategoryAndFloor) {
 }
 
 TEST_F(ComponentSummaryTest, QuotaSideCountsEachDrawingOnce) {
-  Rec column{
-      .floor = L"2", .component = L"Z1", .type_path = L"Z\\KZ", .quantity = L"1", .handle = L"hz"};
   tables.AddQuotaRecord(column.Quota(L"A5-1", L"浇筑"));
   tables.AddQuotaRecord(column.Quota(L"A5-2", L"模板"));
   // The quota summary keeps one entry per quota item; the component table

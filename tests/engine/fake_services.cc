@@ -9,101 +9,6 @@
 namespace reportdata::testing {
 namespace {
 
-class Results : public CalResultService {
- public:
-  explicit Results(FakeProject& project) : project_(project) {}
-  bool GetQdDeClassResultData(const CString&, const SNYRAGetResultParam& param,
-                              SNYRAQdDeClassResultInfo& result, bool) override {
-    project_.params.push_back(param);
-    result = project_.classified;
-    return project_.classification_answer;
-  }
-  bool GetQTXMQdDeClassResult(const CString&, const SNYRAGetResultParam& param,
-                              SNYRAQdDeClassResultInfo& result) override {
-    project_.params.push_back(param);
-    result = project_.other_items;
-    return true;
-  }
-  bool GetDeResultData(const CString&, const SNYRAGetResultParam& param, SNYRADeResultInfo& result,
-                       bool) override {
-    project_.params.push_back(param);
-    result = project_.quotas;
-    return true;
-  }
-  bool GetQTXMDeResult(const CString&, const SNYRAGetResultParam& param,
-                       SNYRADeResultInfo& result) override {
-    project_.params.push_back(param);
-    result = project_.other_quotas;
-    return true;
-  }
-  bool ShowQdListDialog(const CString&, const CString&, const CString&,
-                        std::vector<SNYTJQdDeClassResult>&,
-                        std::vector<SNYTJQdDeClassResult>&) override {
-    ++project_.dialogs;
-    return project_.dialog_answer;
-  }
-  bool ShowDeListPriceDialog(const CString&, const CString& key) override {
-    project_.price_key = key.str();
-    return true;
-  }
-
- private:
-  FakeProject& project_;
-};
-
-class Database : public IDMDatabase {
- public:
-  bool HasCalResult(const std::wstring&, bool flag) override { return flag; }
-  bool GetFloorAreas(std::vector<SNYFloorAreaRecord>&) override { return false; }
-  bool GetDoorWindows(std::vector<SNYDoorWindowRecord>&) override { return false; }
-};
-
-class Director : public IDMDirector, IDMCompDictionary, IDMPriceAccess, IDMProjectAccess {
- public:
-  explicit Director(FakeProject& project) : project_(project) {}
-  IDMDatabase* Open(const std::wstring& path, bool) override {
-    project_.opened_paths.push_back(path);
-    return project_.database_opens ? &database_ : nullptr;
-  }
-  IDMCompDictionary* GetCompDictionary() override { return this; }
-  IDMPriceAccess* GetPriceAccess(const std::wstring&) override { return this; }
-  IDMProjectAccess* GetProjectAccess() override { return this; }
-
-  bool CanOpen(const std::wstring&, const std::wstring&) override {
-    return project_.database_opens;
-  }
-  bool GetCompIndex(const std::wstring& dir, std::wstring& index) override {
-    auto it = project_.comp_index.find(dir);
-    if (it == project_.comp_index.end()) return false;
-    index = it->second;
-    return true;
-  }
-  bool GetCompName(const std::wstring&, std::wstring&) override { return false; }
-  bool GetDePrices(const std::wstring& key, std::vector<SNYDePriceEntry>& out) override {
-    project_.price_key = key;
-    out = project_.prices;
-    return true;
-  }
-  bool WriteDeCategoryShowConfig(const std::wstring&, const CategoryConfig& config) override {
-    project_.category_config = config;
-    project_.has_category_config = true;
-    return true;
-  }
-  bool ReadDeCategoryShowConfig(const std::wstring&, CategoryConfig& config) override {
-    if (!project_.has_category_config) return false;
-    config = project_.category_config;
-    return true;
-  }
-  bool AttachProject(const std::wstring& dir) override {
-    project_.attached.push_back(dir);
-    return true;
-  }
-
- private:
-  FakeProject& project_;
-  Database database_;
-};
-
 class Proxy : public IEAPObject {
  public:
   explicit Proxy(FakeProject& project) : project_(project) {}
@@ -141,43 +46,120 @@ class Proxy : public IEAPObject {
   FakeProject& project_;
 };
 
-class ProxyService : public AttrProxyService {
+}  // namespace
+
+// Every outside service in one object (the project description it opens
+// aside), answering from and recording into one FakeProject.
+class Fakes : public CalResultService,
+              public IDMDirector,
+              public IDMDatabase,
+              public IDMCompDictionary,
+              public IDMPriceAccess,
+              public IDMProjectAccess,
+              public AttrProxyService,
+              public ProgressSink {
  public:
-  explicit ProxyService(FakeProject& project) : project_(project) {}
+  explicit Fakes(FakeProject& project) : project_(project) {}
+
+  bool GetQdDeClassResultData(const CString&, const SNYRAGetResultParam& param,
+                              SNYRAQdDeClassResultInfo& result, bool) override {
+    project_.params.push_back(param);
+    result = project_.classified;
+    return project_.classification_answer;
+  }
+  bool GetQTXMQdDeClassResult(const CString&, const SNYRAGetResultParam& param,
+                              SNYRAQdDeClassResultInfo& result) override {
+    project_.params.push_back(param);
+    result = project_.other_items;
+    return true;
+  }
+  bool GetDeResultData(const CString&, const SNYRAGetResultParam& param, SNYRADeResultInfo& result,
+                       bool) override {
+    project_.params.push_back(param);
+    result = project_.quotas;
+    return true;
+  }
+  bool GetQTXMDeResult(const CString&, const SNYRAGetResultParam& param,
+                       SNYRADeResultInfo& result) override {
+    project_.params.push_back(param);
+    result = project_.other_quotas;
+    return true;
+  }
+  bool ShowQdListDialog(const CString&, const CString&, const CString&,
+                        std::vector<SNYTJQdDeClassResult>&,
+                        std::vector<SNYTJQdDeClassResult>&) override {
+    ++project_.dialogs;
+    return project_.dialog_answer;
+  }
+  bool ShowDeListPriceDialog(const CString&, const CString& key) override {
+    project_.price_key = key.str();
+    return true;
+  }
+
+  IDMDatabase* Open(const std::wstring& path, bool) override {
+    project_.opened_paths.push_back(path);
+    return project_.database_opens ? this : nullptr;
+  }
+  IDMCompDictionary* GetCompDictionary() override { return this; }
+  IDMPriceAccess* GetPriceAccess(const std::wstring&) override { return this; }
+  IDMProjectAccess* GetProjectAccess() override { return this; }
+
+  bool HasCalResult(const std::wstring&, bool flag) override { return flag; }
+  bool GetFloorAreas(std::vector<SNYFloorAreaRecord>&) override { return false; }
+  bool GetDoorWindows(std::vector<SNYDoorWindowRecord>&) override { return false; }
+
+  bool CanOpen(const std::wstring&, const std::wstring&) override {
+    return project_.database_opens;
+  }
+  bool GetCompIndex(const std::wstring& dir, std::wstring& index) override {
+    auto it = project_.comp_index.find(dir);
+    if (it == project_.comp_index.end()) return false;
+    index = it->second;
+    return true;
+  }
+  bool GetCompName(const std::wstring&, std::wstring&) override { return false; }
+  bool GetDePrices(const std::wstring& key, std::vector<SNYDePriceEntry>& out) override {
+    project_.price_key = key;
+    out = project_.prices;
+    return true;
+  }
+  bool WriteDeCategoryShowConfig(const std::wstring&, const CategoryConfig& config) override {
+    project_.category_config = config;
+    project_.has_category_config = true;
+    return true;
+  }
+  bool ReadDeCategoryShowConfig(const std::wstring&, CategoryConfig& config) override {
+    if (!project_.has_category_config) return false;
+    config = project_.category_config;
+    return true;
+  }
+  bool AttachProject(const std::wstring& dir) override {
+    project_.attached.push_back(dir);
+    return true;
+  }
+
   std::unique_ptr<IEAPObject> Open(const CString& path, const CString&, int, int) override {
     project_.opened_paths.push_back(path.str());
     if (!project_.project_description_opens) return nullptr;
     return std::make_unique<Proxy>(project_);
   }
 
+  void Open(const std::wstring&) override {}
+  void Message(const std::wstring&) override {}
+  void Close() override {}
+
  private:
   FakeProject& project_;
 };
 
-class SilentProgress : public ProgressSink {
- public:
-  void Open(const std::wstring&) override {}
-  void Message(const std::wstring&) override {}
-  void Close() override {}
-};
+FakeServices::FakeServices(FakeProject& project) : FakeServices(std::make_shared<Fakes>(project)) {}
 
-}  // namespace
-
-FakeServices::FakeServices(FakeProject& project)
-    : previous_results_(InstallService(std::make_shared<Results>(project))),
-      previous_director_(
-          InstallService(std::shared_ptr<IDMDirector>(std::make_shared<Director>(project)))),
-      previous_proxy_(InstallService(std::make_shared<ProxyService>(project))),
-      previous_library_(InstallService(std::make_shared<TestQuotaLibrary>())),
-      previous_progress_(InstallService(std::make_shared<SilentProgress>())) {}
-
-FakeServices::~FakeServices() {
-  InstallService(previous_results_);
-  InstallService(previous_director_);
-  InstallService(previous_proxy_);
-  InstallService(previous_library_);
-  InstallService(previous_progress_);
-}
+FakeServices::FakeServices(const std::shared_ptr<Fakes>& fakes)
+    : results_(fakes),
+      director_(fakes),
+      proxy_(fakes),
+      library_(std::make_shared<TestQuotaLibrary>()),
+      progress_(fakes) {}
 
 TJQd Record(const wchar_t* kind, const wchar_t* floor, const wchar_t* quantity,
             const wchar_t* type_path, const wchar_t* component) {

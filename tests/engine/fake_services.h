@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "reportdata/services.h"
+#include "support/table_services.h"
 
 namespace reportdata::testing {
 
@@ -41,21 +42,23 @@ struct FakeProject {
   int dialogs = 0;
 };
 
+// The object that answers as every fake service, defined with them.
+class Fakes;
+
 // Installs fakes over `project` for its lifetime; restores the built-in
 // services when destroyed.
 class FakeServices {
  public:
   explicit FakeServices(FakeProject& project);
-  ~FakeServices();
-  FakeServices(const FakeServices&) = delete;
-  FakeServices& operator=(const FakeServices&) = delete;
 
  private:
-  std::shared_ptr<CalResultService> previous_results_;
-  std::shared_ptr<IDMDirector> previous_director_;
-  std::shared_ptr<AttrProxyService> previous_proxy_;
-  std::shared_ptr<QuotaLibraryService> previous_library_;
-  std::shared_ptr<ProgressSink> previous_progress_;
+  explicit FakeServices(const std::shared_ptr<Fakes>& fakes);
+
+  ScopedService<CalResultService> results_;
+  ScopedService<IDMDirector> director_;
+  ScopedService<AttrProxyService> proxy_;
+  ScopedService<QuotaLibraryService> library_;
+  ScopedService<ProgressSink> progress_;
 };
 
 // A calculation-result record with the fields the tables look at.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "support/temp_dir.h"
 
@@ -66,11 +67,9 @@ TEST(ProjectSettingsTest, ReadsHandlesBackIntoTheLowBits) {
   void* handle = nullptr;
   unsigned long pid = 0;
   ReadReportHandle(dir.wpath(), 1, handle, pid);
-  EXPECT_EQ(handle, Handle(0x1A2B));
-  EXPECT_EQ(pid, 0x4D2u);
+  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x1A2B), 0x4D2ul));
   ReadReportHandle(dir.wpath(), 3, handle, pid);
-  EXPECT_EQ(handle, Handle(0xBEEF));
-  EXPECT_EQ(pid, 99u);
+  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0xBEEF), 99ul));
 
   // Only the low 32 bits are replaced.
   handle = Handle(0x7F0000000000FFFF);
@@ -83,28 +82,24 @@ TEST(ProjectSettingsTest, AbsentOrNonHexKeysLeaveTheCallersValues) {
   void* handle = Handle(0x55);
   unsigned long pid = 66;
   ReadReportHandle(dir.wpath(), 1, handle, pid);  // no file
-  EXPECT_EQ(handle, Handle(0x55));
-  EXPECT_EQ(pid, 66u);
+  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x55), 66ul));
 
   dir.Write("ReportHandle.ini", "[NewReport]\nReportHandle=xyz\n[OldReport]\nReportPID=12\n");
   ReadReportHandle(dir.wpath(), 1, handle, pid);
-  EXPECT_EQ(handle, Handle(0x55));
-  EXPECT_EQ(pid, 66u);
+  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x55), 66ul));
   ReadReportHandle(dir.wpath(), 0, handle, pid);
-  EXPECT_EQ(handle, Handle(0x55));
-  EXPECT_EQ(pid, 0x12u);
+  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x55), 0x12ul));
 
   // "%x" reads the leading hexadecimal number, with an optional "0x".
   dir.Write("ReportHandle.ini",
             "[NewReport]\nReportHandle= 0x1fZZ\nReportPID=ABCg\n"
             "[OldReport]\nReportHandle=123456789\nReportPID=0x\n");
   ReadReportHandle(dir.wpath(), 1, handle, pid);
-  EXPECT_EQ(handle, Handle(0x1F));
-  EXPECT_EQ(pid, 0xABCu);
+  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x1F), 0xABCul));
   handle = nullptr;
   ReadReportHandle(dir.wpath(), 0, handle, pid);
-  EXPECT_EQ(handle, Handle(0x23456789));  // wraps to 32 bits
-  EXPECT_EQ(pid, 0u);                     // "0" before the "x"
+  // The handle wraps to 32 bits; the pid reads the "0" before the "x".
+  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x23456789), 0ul));
 
   // Characters past the 255th are not read.
   dir.Write("ReportHandle.ini", "[NewReport]\nReportHandle=" + std::string(255, '0') + "7\n");

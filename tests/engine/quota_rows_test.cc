@@ -19,11 +19,7 @@ class QuotaRowsTest : public TableFixture {
 
 TEST_F(QuotaRowsTest, QuotaByFloorJoinsFacadeIntoItsFloorGroupOnce) {
   AddQuota({.floor = L"2,5", .component = L"Q1", .quantity = L"10", .handle = L"h1"});
-  AddQuota({.floor = L"3",
-            .component = L"WQM",
-            .type_path = L"ZS\\LMZS",
-            .quantity = L"3",
-            .handle = L"h2"});
+  AddQuota(Facade(L"3", L"3", L"h2"));
   AddQuota({.floor = L"1", .component = L"Q1", .quantity = L"5", .handle = L"h3"});
   EXPECT_EQ(TreeItems(12), (std::vector<std::wstring>{L"1层", L"2,5层"}));
   EXPECT_EQ(TreeItems(13), (std::vector<std::wstring>{L"1层", L"2,5层"}));
@@ -49,18 +45,16 @@ TEST_F(QuotaRowsTest, QuotaByFloorJoinsFacadeIntoItsFloorGroupOnce) {
 TEST_F(QuotaRowsTest, QuotaByFloorFormulaThresholds) {
   // Per-floor part too small to show next to a facade part: no formula.
   AddQuota({.floor = L"6,7", .component = L"Q1", .quantity = L"0.005"});
-  AddQuota({.floor = L"6,7", .component = L"WQM", .type_path = L"ZS\\LMDK", .quantity = L"1"});
+  AddQuota(Facade(L"6,7", L"1", L"h", L"ZS\\LMDK"));
   // Facade part of at most 0.01: per-floor formula alone.
   AddQuota({.floor = L"8,9", .component = L"Q1", .quantity = L"2"});
-  AddQuota({.floor = L"8,9", .component = L"WQM", .type_path = L"ZS\\LMDK", .quantity = L"0.005"});
+  AddQuota(Facade(L"8,9", L"0.005", L"h", L"ZS\\LMDK"));
   const std::vector<std::wstring> stream = Stream(12);
   // Each group: its name, the quota item (7 texts), two components (4 each).
   ASSERT_EQ(stream.size(), 2 * 17u);
-  EXPECT_EQ(stream[1], L"6,7层");
-  EXPECT_EQ(stream[6], L"1.010000");
-  EXPECT_EQ(stream[8], L"");
-  EXPECT_EQ(stream[17 + 6], L"4.005000");
-  EXPECT_EQ(stream[17 + 8], L"2.000*2层");
+  // The first group's name, then each group's quantity and formula.
+  EXPECT_EQ(std::vector({stream[1], stream[6], stream[8], stream[17 + 6], stream[17 + 8]}),
+            (std::vector<std::wstring>{L"6,7层", L"1.010000", L"", L"4.005000", L"2.000*2层"}));
 }
 
 TEST_F(QuotaRowsTest, CalculationItemsInTextOrderWithCatalogueNames) {
@@ -71,12 +65,7 @@ TEST_F(QuotaRowsTest, CalculationItemsInTextOrderWithCatalogueNames) {
             .description = L"3*1||注"},
            L"A5-1", L"浇筑", L"2");
   AddQuota({.floor = L"1,2", .component = L"Q1", .handle = L"h2"}, L"A10-1", L"抹灰", L"10");
-  AddQuota({.floor = L"1,2",
-            .component = L"WQM",
-            .type_path = L"ZS\\LMZS",
-            .quantity = L"4",
-            .handle = L"h3"},
-           L"A10-2", L"涂料", L"2");
+  AddQuota(Facade(L"1,2", L"4", L"h3"), L"A10-2", L"涂料", L"2");
   AddQuota({.floor = L"1,2", .component = L"Q1", .handle = L"h4"}, L"A10-3", L"未知", L"9999");
   EXPECT_EQ(StreamText(13),
             L"#ZhangFlag#|1,2层|#MemFlag#|Q1|#CalItemFlag#|楼梯底面粉刷|#DEItemFlag#|A10-1|抹灰|"
@@ -98,12 +87,12 @@ TEST_F(QuotaRowsTest, QuotaSummaryJssInPartition) {
             L"#ZhangFlag#|砌筑|#DEItemFlag#|A4-1|砌砖|m3|2.000000||#FloorFlag#|1层|2.000000||"
             L"#AttNameFlag#|Q1|2.000000|$h1|#RecordFlag#|A/1|2.000000|2*1||注||$h1");
   state.partition = L"1区";
-  const std::vector<std::wstring> in_partition = Stream(31);
+  // The item's quantity and the record's text in the summary; the record
+  // line of the per-floor stream keeps the record's own description.
+  const std::vector<std::wstring> in_partition = Stream(31), per_floor = Stream(32);
   ASSERT_EQ(in_partition.size(), 22u);
-  EXPECT_EQ(in_partition[6], L"0.500000");
-  EXPECT_EQ(in_partition[19], L"0.5*1");
-  EXPECT_EQ(Stream(32)[13], L"#RecordFlag#");
-  EXPECT_EQ(Stream(32)[16], L"2*1");
+  EXPECT_EQ(std::vector({in_partition[6], in_partition[19], per_floor.at(13), per_floor.at(16)}),
+            (std::vector<std::wstring>{L"0.500000", L"0.5*1", L"#RecordFlag#", L"2*1"}));
   state.partition = L"2区";
   EXPECT_TRUE(Stream(31).empty());
   EXPECT_TRUE(Stream(12).empty());

@@ -9,25 +9,6 @@
 namespace reportdata {
 namespace {
 
-TEST(FloorTextTest, CountsAndOrderKeys) {
-  EXPECT_EQ(ParseFloorKey(L"2,5").count, 4);
-  EXPECT_EQ(ParseFloorKey(L"2，5").count, 4);  // full-width comma
-  EXPECT_EQ(ParseFloorKey(L"1/3/5").count, 3);
-  EXPECT_EQ(ParseFloorKey(L"1／3／5").count, 3);  // full-width slash
-  EXPECT_EQ(ParseFloorKey(L"3").count, 1);
-  EXPECT_EQ(ParseFloorKey(L"2,5").order_key, 20);
-  EXPECT_EQ(ParseFloorKey(L"1.5").order_key, 15);
-  EXPECT_EQ(ParseFloorKey(L"-1").order_key, -10);
-  EXPECT_EQ(ParseFloorKey(L"-2/-1").order_key, -20);
-  // Floor 0 sorts before every other floor, basement floors included, and so
-  // does a floor whose first part is no number.
-  EXPECT_EQ(ParseFloorKey(L"0").order_key, -1000);
-  EXPECT_EQ(ParseFloorKey(L"基础").order_key, -1000);
-  EXPECT_LT(ParseFloorKey(L"0").order_key, ParseFloorKey(L"-1").order_key);
-  // A range written backwards counts what its numbers say.
-  EXPECT_EQ(ParseFloorKey(L"5,2").count, -2);
-}
-
 TEST(FloorTextTest, ExpandsRangesAndLists) {
   const std::pair<const wchar_t*, std::vector<std::wstring>> cases[] = {
       {L"2,5", {L"2", L"3", L"4", L"5"}},
@@ -38,6 +19,7 @@ TEST(FloorTextTest, ExpandsRangesAndLists) {
       {L"3", {}},
       {L",3", {}},  // separator at the first position
       {L"/3", {}},
+      {L",", {}},
       {L"", {}},
   };
   for (const auto& [text, expected] : cases) {
@@ -86,25 +68,32 @@ TEST(FloorTextTest, ImplausiblyWideRangesStandForTheirEnds) {
   floors.clear();
   EXPECT_TRUE(ExpandFloors(L"1,1001", floors));
   EXPECT_EQ(floors, (std::vector<std::wstring>{L"1", L"1001"}));
-  // Odd texts: no separator after the first character, or nothing at all.
-  floors.clear();
-  EXPECT_FALSE(ExpandFloors(L",", floors));
-  EXPECT_TRUE(floors.empty());
-  EXPECT_EQ(ParseFloorKey(L",").count, 1);
-  EXPECT_EQ(ParseFloorKey(L",").order_key, -1000);
-  EXPECT_EQ(ParseFloorKey(L"").count, 1);
-  EXPECT_EQ(ParseFloorKey(L"").order_key, -1000);
 }
 
-// Floor texts whose numbers overflow an int, or are not finite, clamp
-// instead of reaching an undefined conversion or subtraction.
-TEST(FloorTextTest, NumbersOutOfRangeClamp) {
+// Floor 0 sorts before every other floor, basement floors included, and so
+// does a floor whose first part is no number. Floor texts whose numbers
+// overflow an int, or are not finite, clamp instead of reaching an undefined
+// conversion or subtraction.
+TEST(FloorTextTest, CountsAndOrderKeys) {
   struct Case {
     const wchar_t* floor;
     int count;
     int order_key;
   };
   const Case cases[] = {
+      {L"2,5", 4, 20},
+      {L"2，5", 4, 20},  // full-width comma
+      {L"1/3/5", 3, 10},
+      {L"1／3／5", 3, 10},  // full-width slash
+      {L"3", 1, 30},
+      {L"1.5", 1, 15},
+      {L"-1", 1, -10},
+      {L"-2/-1", 2, -20},
+      {L"0", 1, -1000},
+      {L"基础", 1, -1000},
+      {L"5,2", -2, 50},  // a range written backwards counts what its numbers say
+      {L",", 1, -1000},
+      {L"", 1, -1000},
       {L"-1e400", 1, -1000},  // not finite: no number
       {L"1e10", 1, INT_MAX},
       {L"-9999999999999999999,9999999999999999999", INT_MAX, INT_MIN},

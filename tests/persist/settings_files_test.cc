@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "persist/global_files.h"
@@ -142,14 +143,12 @@ TEST(ReportCompTest, ReadsOnlyTheFirstRootColumnByAttributeName) {
             "<Y ColumnText=\"t\"/></X><Column1 ColumnID=\"second\"/></工程数据>");
   SReportColunm read = Column(L"old", 1, 3);
   ReadReportComp(dir.wpath(), read);
-  EXPECT_EQ(read.columnId, L"a");
-  EXPECT_EQ(read.image, 7);
-  EXPECT_EQ(read.selectedImage, 2);  // absent: unchanged
-  EXPECT_EQ(read.width, 12.5);
-  EXPECT_EQ(read.parentId, L"P");
+  // SelectedImage and ParentID are absent: unchanged.
+  EXPECT_EQ(std::tuple(read.columnId.str(), read.image, read.selectedImage, read.width,
+                       read.parentId.str()),
+            std::tuple(std::wstring(L"a"), 7, 2, 12.5, std::wstring(L"P")));
   ASSERT_EQ(read.children.size(), 1u);
-  EXPECT_EQ(read.children[0].columnText, L"t");
-  EXPECT_EQ(read.children[0].columnId, L"");
+  EXPECT_EQ(read.children[0].columnText.str() + L"|" + read.children[0].columnId.str(), L"t|");
 
   dir.Write("ReportComp.xml", "<对比表/>");
   EXPECT_THROW(ReadReportComp(dir.wpath(), read), TableFileError);

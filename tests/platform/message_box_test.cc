@@ -1,9 +1,10 @@
 #include "platform/message_box.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <vector>
+
+#include "support/scoped_env.h"
 
 namespace reportdata {
 namespace {
@@ -22,9 +23,8 @@ TEST(MessageBoxTest, InstalledHandlerReceivesTheMessage) {
       });
   EXPECT_FALSE(before);
   ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kWarning);
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].text, L"初始化工程设置数据出错!");
-  EXPECT_EQ(shown[0].caption, L"青禾土建报表");
+  EXPECT_EQ(shown.at(0).caption.str() + L": " + shown[0].text.str(),
+            L"青禾土建报表: 初始化工程设置数据出错!");
   EXPECT_EQ(shown[0].icon, MessageBoxIcon::kWarning);
 
   const MessageBoxHandler mine = SetMessageBoxHandler(nullptr);
@@ -34,9 +34,7 @@ TEST(MessageBoxTest, InstalledHandlerReceivesTheMessage) {
 }
 
 TEST(MessageBoxTest, DefaultHandlerWritesUtf8ToStandardError) {
-  const char* quiet = getenv("REPORTDATA_QUIET");
-  const std::string saved = quiet != nullptr ? quiet : "";
-  unsetenv("REPORTDATA_QUIET");
+  const testing::ScopedEnv unset("REPORTDATA_QUIET", nullptr);
   ::testing::internal::CaptureStderr();
   ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
@@ -44,15 +42,10 @@ TEST(MessageBoxTest, DefaultHandlerWritesUtf8ToStandardError) {
             "\xE5\x88\x9D\xE5\xA7\x8B\xE5\x8C\x96\xE5\xB7\xA5\xE7\xA8\x8B\xE8\xAE\xBE\xE7\xBD\xAE"
             "\xE6\x95\xB0\xE6\x8D\xAE\xE5\x87\xBA\xE9\x94\x99!\n");
 
-  setenv("REPORTDATA_QUIET", "1", 1);
+  const testing::ScopedEnv quiet("REPORTDATA_QUIET", "1");
   ::testing::internal::CaptureStderr();
   ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-  if (quiet == nullptr) {
-    unsetenv("REPORTDATA_QUIET");
-  } else {
-    setenv("REPORTDATA_QUIET", saved.c_str(), 1);
-  }
 }
 
 }  // namespace

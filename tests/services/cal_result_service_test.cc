@@ -2,6 +2,8 @@
 // exactly what an interchange file put into a project, in stored order.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "reportdata/services.h"
 #include "service_fixture.h"
 #include "support/records.h"
@@ -52,8 +54,7 @@ TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
             L"A5-5|10m3|办公室|北|东");
   // An entry whose texts are all empty is kept as an entry.
   ASSERT_EQ(quota.categories.size(), 2u);
-  EXPECT_EQ(quota.categories[1].var, L"");
-  EXPECT_EQ(quota.categories[1].value, L"");
+  EXPECT_EQ(quota.categories[1].var.str() + quota.categories[1].value.str(), L"");
   EXPECT_EQ(result.items[0].quotas[1].quotaCode, L"A16-6");
 
   // Control characters of the packing survive inside texts.
@@ -71,11 +72,11 @@ TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
 
   SNYRAQdDeClassResultInfo other;
   ASSERT_TRUE(CNYRADealCalResult::GetQTXMQdDeClassResult(project.wdir(), {}, other));
-  ASSERT_EQ(other.items.size(), 1u);
+  // One item with one quota, no loose quotas, two floors.
+  EXPECT_EQ(std::tuple(other.items.size(), other.looseQuotas.size(), other.floors.size()),
+            std::tuple(1u, 0u, 2u));
+  ASSERT_EQ(other.items.at(0).quotas.size(), 1u);
   EXPECT_EQ(other.items[0].bill.billName, L"综合脚手架");
-  ASSERT_EQ(other.items[0].quotas.size(), 1u);
-  EXPECT_TRUE(other.looseQuotas.empty());
-  EXPECT_EQ(other.floors.size(), 2u);
 }
 
 // Without stored quota results the classified quotas come first, then the

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "reportdata/services.h"
@@ -162,9 +163,8 @@ TEST(Importer, LargeListsKeepTheirOrder) {
   ASSERT_EQ(classified.items.size(), static_cast<std::size_t>(kEntries));
   for (int i = 0; i < kEntries; ++i) {
     const SNYTJQdDeClassResult& entry = classified.items[i];
-    ASSERT_EQ(entry.bill.id, i);
-    ASSERT_EQ(entry.bill.billCode, CString(L"B" + std::to_wstring(i)));
-    ASSERT_EQ(entry.quotas.size(), 1u);
+    ASSERT_EQ(std::tuple(entry.bill.id, entry.bill.billCode.str(), entry.quotas.size()),
+              std::tuple(i, L"B" + std::to_wstring(i), size_t{1}));
     ASSERT_EQ(entry.quotas[0].quotaCode, CString(L"Q" + std::to_wstring(i)));
   }
   SNYRADeResultInfo quotas;

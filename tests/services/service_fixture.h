@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "reportdata/importer.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace reportdata::testing {
@@ -24,34 +24,12 @@ class ImportedProject {
     result_ = ImportProject(FixturePath(fixture), dir_.path());
     EXPECT_TRUE(result_.ok) << result_.message;
   }
-  const TempDir& dir() const { return dir_; }
   std::wstring wdir() const { return dir_.wpath(); }
   const ImportResult& result() const { return result_; }
 
  private:
   TempDir dir_;
   ImportResult result_;
-};
-
-// Sets an environment variable for one scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old, had_ = true;
-    setenv(name, value, 1);
-  }
-  ~ScopedEnv() {
-    if (had_) {
-      setenv(name_, saved_.c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::string saved_;
-  bool had_ = false;
 };
 
 }  // namespace reportdata::testing

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "reportdata/services.h"
 #include "service_fixture.h"
 
@@ -14,12 +16,11 @@ using testing::ImportedProject;
 
 // The fields whose lists and texts a refilled record could carry over.
 void ExpectSameRecord(const TJQd& got, const TJQd& want) {
-  EXPECT_EQ(got.id, want.id);
-  EXPECT_EQ(got.grade, want.grade);
-  EXPECT_EQ(got.room, want.room);
-  EXPECT_EQ(got.partitions.size(), want.partitions.size());
-  EXPECT_EQ(got.categories.size(), want.categories.size());
-  EXPECT_EQ(got.quotaFeatures.size(), want.quotaFeatures.size());
+  const auto fields = [](const TJQd& r) {
+    return std::tuple(r.id, r.grade.str(), r.room.str(), r.partitions.size(), r.categories.size(),
+                      r.quotaFeatures.size());
+  };
+  EXPECT_EQ(fields(got), fields(want));
 }
 
 TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {

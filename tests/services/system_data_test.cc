@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "reportdata/services.h"
 #include "service_fixture.h"
@@ -25,12 +26,10 @@ TEST(SystemData, EnvironmentThenSourceTree) {
 
 TEST(SystemData, CategoryOrderFromTheSystemDirectory) {
   IAttrTemplate* categories = GetAttrTempDirector()->GetTemplate();
-  EXPECT_EQ(categories->GetCategoryOrder(L"墙"), 1);
-  EXPECT_EQ(categories->GetCategoryOrder(L"梁"), 2);
-  EXPECT_EQ(categories->GetCategoryOrder(L"板.楼梯"), 3);
-  EXPECT_EQ(categories->GetCategoryOrder(L"门.窗.洞"), 5);
-  EXPECT_EQ(categories->GetCategoryOrder(L"其他项目"), 11);
-  EXPECT_EQ(categories->GetCategoryOrder(L"不存在"), kUnlistedCategoryOrder);
+  std::vector<int> orders;
+  for (const wchar_t* category : {L"墙", L"梁", L"板.楼梯", L"门.窗.洞", L"其他项目", L"不存在"})
+    orders.push_back(categories->GetCategoryOrder(category));
+  EXPECT_EQ(orders, std::vector({1, 2, 3, 5, 11, kUnlistedCategoryOrder}));
 
   testing::TempDir other;
   other.Write("category_order.json", R"({"categories": ["梁", 5, "墙"]})");

@@ -57,6 +57,17 @@ class TableFixture : public ::testing::Test {
   QueryState state;
 };
 
+// A facade decoration record "WQM": its quantity counts once for the floors
+// of a range rather than once per floor.
+inline Rec Facade(std::wstring floor, std::wstring quantity, std::wstring handle,
+                  std::wstring type_path = L"ZS\\LMZS") {
+  return {.floor = floor,
+          .component = L"WQM",
+          .type_path = type_path,
+          .quantity = quantity,
+          .handle = handle};
+}
+
 // Display text of a bill or quota item: code, name and the indented second line.
 inline std::wstring ItemText(std::wstring_view code, std::wstring_view name,
                              std::wstring_view second) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "reportdata/services.h"
@@ -102,38 +103,34 @@ class TestTemplateDirector : public IAttrTempDirector {
   IAttrTemplate* GetTemplate() override { return &templ; }
 };
 
+// Installs a service for the lifetime of the object, then puts back the one
+// it replaced.
+template <typename Service>
+class ScopedService {
+ public:
+  explicit ScopedService(std::shared_ptr<Service> service)
+      : previous_(InstallService(std::move(service))) {}
+  ~ScopedService() { InstallService(previous_); }
+  ScopedService(const ScopedService&) = delete;
+  ScopedService& operator=(const ScopedService&) = delete;
+
+ private:
+  std::shared_ptr<Service> previous_;
+};
+
 // Installs all of the above for the lifetime of the object.
 class TestServices {
  public:
-  TestServices()
-      : library(std::make_shared<TestQuotaLibrary>()),
-        compare(std::make_shared<TestCompare>()),
-        director(std::make_shared<TestDirector>()),
-        templates(std::make_shared<TestTemplateDirector>()) {
-    old_library_ = InstallService(std::shared_ptr<QuotaLibraryService>(library));
-    old_compare_ = InstallService(std::shared_ptr<CompareService>(compare));
-    old_director_ = InstallService(std::shared_ptr<IDMDirector>(director));
-    old_templates_ = InstallService(std::shared_ptr<IAttrTempDirector>(templates));
-  }
-  ~TestServices() {
-    InstallService(old_library_);
-    InstallService(old_compare_);
-    InstallService(old_director_);
-    InstallService(old_templates_);
-  }
-  TestServices(const TestServices&) = delete;
-  TestServices& operator=(const TestServices&) = delete;
-
-  std::shared_ptr<TestQuotaLibrary> library;
-  std::shared_ptr<TestCompare> compare;
-  std::shared_ptr<TestDirector> director;
-  std::shared_ptr<TestTemplateDirector> templates;
+  std::shared_ptr<TestQuotaLibrary> library = std::make_shared<TestQuotaLibrary>();
+  std::shared_ptr<TestCompare> compare = std::make_shared<TestCompare>();
+  std::shared_ptr<TestDirector> director = std::make_shared<TestDirector>();
+  std::shared_ptr<TestTemplateDirector> templates = std::make_shared<TestTemplateDirector>();
 
  private:
-  std::shared_ptr<QuotaLibraryService> old_library_;
-  std::shared_ptr<CompareService> old_compare_;
-  std::shared_ptr<IDMDirector> old_director_;
-  std::shared_ptr<IAttrTempDirector> old_templates_;
+  ScopedService<QuotaLibraryService> installed_library_{library};
+  ScopedService<CompareService> installed_compare_{compare};
+  ScopedService<IDMDirector> installed_director_{director};
+  ScopedService<IAttrTempDirector> installed_templates_{templates};
 };
 
 }  // namespace reportdata::testing

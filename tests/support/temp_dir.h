@@ -54,8 +54,6 @@ class TempDir {
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  // The parent of a child directory; the directory itself otherwise.
-  const std::string& root() const { return root_; }
   // The directory as native UTF-8 text and as the wide text a host passes.
   const std::string& path() const { return path_; }
   std::wstring wpath() const { return std::filesystem::path(path_).wstring(); }
