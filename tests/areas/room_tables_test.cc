@@ -36,7 +36,7 @@ TEST(RoomTablesTest, RecordsFileByRoomAndByFloorRoomAndPlace) {
   }
   // Room table 1: one chapter per room, the records below as in the quota summary.
   ASSERT_EQ(rooms.by_room().size(), 2u);
-  EXPECT_EQ(rooms.by_room()[0].name + L"|" + rooms.by_room()[1].name, L"客厅|卧室");
+  EXPECT_EQ(rooms.by_room()[0].name.str() + L"|" + rooms.by_room()[1].name.str(), L"客厅|卧室");
   EXPECT_EQ(rooms.by_room()[0].items[0].floors.size(), 2u);
 
   // Room table 2: floors by exact label; places by both place texts.
