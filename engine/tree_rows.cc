@@ -6,6 +6,7 @@
 #include "model/tree_insert.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
+#include "platform/text.h"
 
 namespace reportdata {
 
@@ -21,11 +22,11 @@ std::wstring FloorText(std::wstring_view floor_text) {
 
 std::wstring ComponentHandles(const std::vector<SQdRecordNode>& records,
                               std::wstring_view partition) {
-  std::wstring handles;
+  std::string handles;
   for (const SQdRecordNode& record : records) {
     if (RecordVisible(record, partition)) handles += record.handles;
   }
-  return handles;
+  return FromUtf8(handles);
 }
 
 std::wstring ComponentHandles(const SQdCompNode& component, std::wstring_view partition) {
@@ -52,14 +53,15 @@ void WriteRecordRows(RowWriter& writer, int parent, std::vector<SQdRecordNode>& 
     ForEachRecordRow(stored, options.merge, [&](const SQdRecordNode& record) {
       const std::wstring amount = FormatQuantity(RecordQuantity(record, partition));
       const std::wstring formula = RecordFormula(record, partition);
-      const std::wstring_view position = FirstPosition(record.positions);
+      const std::wstring position = FromUtf8(FirstPosition(record.positions));
+      const std::wstring handles = FromUtf8(record.handles);
       const std::wstring_view description = CutAtBars(record.description);
       if (options.wide) {
         writer.AddRow(parent, {L"", L"", L"", L"", L"", position, unit, amount, description,
-                               formula, record.handles});
+                               formula, handles});
       } else {
         writer.AddRow(parent, {L"", L"", L"", L"", position, unit, amount, description, formula,
-                               record.handles});
+                               handles});
       }
     });
   }
@@ -115,7 +117,7 @@ void StreamRecords(CStringArray& out, std::vector<SQdRecordNode>& records, HashI
     if (!RecordVisible(stored, partition)) continue;
     ForEachRecordRow(stored, options.merge, [&](const SQdRecordNode& record) {
       Put(out, L"#RecordFlag#");
-      Put(out, FirstPosition(record.positions));
+      Put(out, FromUtf8(FirstPosition(record.positions)));
       Put(out, FormatQuantity(RecordQuantity(record, partition)));
       if (options.records == RecordLine::kCutDescription) {
         Put(out, CutAtBars(record.description));
@@ -126,7 +128,7 @@ void StreamRecords(CStringArray& out, std::vector<SQdRecordNode>& records, HashI
         Put(out, record.description);
       }
       Put(out, RecordFormula(record, partition));
-      Put(out, record.handles);
+      Put(out, FromUtf8(record.handles));
     });
   }
 }

@@ -3,11 +3,11 @@
 
 namespace reportdata {
 
-void SplitText(std::wstring_view text, std::wstring_view separator,
-               std::vector<std::wstring_view>& parts) {
+void SplitText(std::string_view text, std::string_view separator,
+               std::vector<std::string_view>& parts) {
   parts.clear();
   size_t start = 0;
-  for (size_t hit; (hit = text.find(separator, start)) != std::wstring_view::npos;
+  for (size_t hit; (hit = text.find(separator, start)) != std::string_view::npos;
        start = hit + separator.size()) {
     parts.push_back(text.substr(start, hit - start));
   }

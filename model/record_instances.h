@@ -19,8 +19,8 @@ namespace reportdata {
 
 // Splits `text` at every occurrence of `separator` (n separators give n + 1
 // parts); the parts view into `text`.
-void SplitText(std::wstring_view text, std::wstring_view separator,
-               std::vector<std::wstring_view>& parts);
+void SplitText(std::string_view text, std::string_view separator,
+               std::vector<std::string_view>& parts);
 
 // Calls visit(const SQdRecordNode&) once for the record when `merge` is on or
 // it stands for one piece, otherwise once per instance (see above). The
@@ -31,14 +31,14 @@ void ForEachRecordRow(const SQdRecordNode& record, bool merge, Visit&& visit) {
     visit(record);
     return;
   }
-  std::vector<std::wstring_view> positions;
-  std::vector<std::wstring_view> handles;
-  SplitText(record.positions, L"$", positions);
-  SplitText(record.handles, L"$$$", handles);
+  std::vector<std::string_view> positions;
+  std::vector<std::string_view> handles;
+  SplitText(record.positions, "$", positions);
+  SplitText(record.handles, "$$$", handles);
   if (positions.size() != handles.size()) {
-    std::wstring_view plain = record.handles;
-    if (!plain.empty() && plain.front() == L'$') plain.remove_prefix(1);
-    SplitText(plain, L"$$", handles);
+    std::string_view plain = record.handles;
+    if (!plain.empty() && plain.front() == '$') plain.remove_prefix(1);
+    SplitText(plain, "$$", handles);
     if (positions.size() != handles.size() || handles.size() != static_cast<size_t>(record.count)) {
       visit(record);
       return;
@@ -52,7 +52,7 @@ void ForEachRecordRow(const SQdRecordNode& record, bool merge, Visit&& visit) {
   for (size_t i = 0; i < positions.size(); ++i) {
     instance.positions.assign(positions[i]);
     instance.handles.clear();
-    if (handles[i].empty() || handles[i].front() != L'$') instance.handles = L"$$";
+    if (handles[i].empty() || handles[i].front() != '$') instance.handles = "$$";
     instance.handles.append(handles[i]);
     visit(static_cast<const SQdRecordNode&>(instance));
   }

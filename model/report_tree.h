@@ -28,12 +28,14 @@ struct PartitionShare {
 // Instances that merged into one measurement: equal description (before
 // "||"), equal partition entries and quantities within 1e-7.
 struct SQdRecordNode {
-  std::wstring positions;  // first position, then "$" + position per merged instance
+  // The lists of the merged instances, held as UTF-8: they are most of a
+  // tree's text, nearly unique, and go to the table files as they are.
+  std::string positions;   // first position, then "$" + position per merged instance
   PooledText description;  // description of the first instance
   double quantity = 0.0;   // quantity of one piece
   int count = 1;           // piece count, at least 1
   PooledText formula;      // empty unless read back from a table file
-  std::wstring handles;    // "$" + handle, then "$$" + handle per merged instance
+  std::string handles;     // "$" + handle, then "$$" + handle per merged instance
   std::vector<PartitionShare> partitions;
 };
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/text.h"
+
 namespace reportdata {
 namespace {
 
@@ -94,8 +96,10 @@ bool SameFeature(const SNYTJReportDEFeature& a, const SNYTJReportDEFeature& b) {
 void AppendInstance(SQdRecordNode& node, const TJQd& record) {
   ++node.count;
   if (record.handle.IsEmpty()) return;
-  node.handles.append(L"$$").append(record.handle.str());
-  node.positions.append(L"$").append(record.position.str());
+  node.handles += "$$";
+  AppendUtf8(record.handle.str(), node.handles);
+  node.positions += '$';
+  AppendUtf8(record.position.str(), node.positions);
 }
 
 }  // namespace
@@ -151,10 +155,13 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const T
     return;
   }
   SQdRecordNode& node = records.emplace_back();
-  node.positions = record.position.str();
+  AppendUtf8(record.position.str(), node.positions);
   node.description = record.description.str();
   node.quantity = quantity;
-  if (!record.handle.IsEmpty()) node.handles.append(L"$").append(record.handle.str());
+  if (!record.handle.IsEmpty()) {
+    node.handles += '$';
+    AppendUtf8(record.handle.str(), node.handles);
+  }
   node.partitions.reserve(record.partitions.size());
   for (const SNYTJFenQuInfo& share : record.partitions) {
     node.partitions.push_back(

@@ -2,6 +2,7 @@
 #include "model/tree_order.h"
 
 #include "model/natural_order.h"
+#include "platform/text.h"
 #include "reportdata/services.h"
 
 namespace reportdata {
@@ -94,8 +95,13 @@ void SortComponents(SDeFloorCompGroupNode& group) {
 }
 
 void SortRecords(std::vector<SQdRecordNode>& records, HashIndex& index) {
+  // The position lists are UTF-8; the natural order reads wide text.
+  thread_local std::wstring a_positions;
+  thread_local std::wstring b_positions;
   SortList(records, index, [](const SQdRecordNode& a, const SQdRecordNode& b) {
-    return CompareNatural(a.positions, b.positions) < 0;
+    AssignFromUtf8(a.positions, a_positions);
+    AssignFromUtf8(b.positions, b_positions);
+    return CompareNatural(a_positions, b_positions) < 0;
   });
 }
 

@@ -137,8 +137,8 @@ std::wstring CategoryText(const std::vector<SNYTJFenLeiVarDescInfo>& categories)
   return text;
 }
 
-std::wstring_view FirstPosition(std::wstring_view positions) {
-  return positions.substr(0, positions.find(L'$'));
+std::string_view FirstPosition(std::string_view positions) {
+  return positions.substr(0, positions.find('$'));
 }
 
 }  // namespace reportdata

@@ -73,7 +73,7 @@ std::wstring QuotaItemText(std::wstring_view code, std::wstring_view name,
 std::wstring CategoryText(const std::vector<SNYTJFenLeiVarDescInfo>& categories);
 
 // Position list up to its first "$".
-std::wstring_view FirstPosition(std::wstring_view positions);
+std::string_view FirstPosition(std::string_view positions);
 
 }  // namespace reportdata
 

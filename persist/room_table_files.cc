@@ -24,7 +24,7 @@ SQdRecordNode ReadRoomRecord(pugi::xml_node element) {
   ForEachChildElement(element, [](pugi::xml_node) {});
   // Merged instances left one position each, joined by "$": the count comes
   // back from them, and the piece quantity from the counted one.
-  for (const wchar_t ch : record.positions) record.count += ch == L'$' ? 1 : 0;
+  for (const char ch : record.positions) record.count += ch == '$' ? 1 : 0;
   record.quantity /= record.count;
   return record;
 }

@@ -95,13 +95,13 @@ void ReadRecord(pugi::xml_node element, const RecordNames& names, bool take_shar
     if (NameIs(attribute, names.formula)) {
       record.description = PooledValue(attribute);
     } else if (NameIs(attribute, names.position)) {
-      record.positions = WideValue(attribute);
+      record.positions = attribute.value();
     } else if (NameIs(attribute, names.quantity)) {
       record.quantity = LeadingReal(attribute.value());
     } else if (NameIs(attribute, names.count)) {
       record.count = LeadingInt(attribute.value());
     } else if (NameIs(attribute, names.handle)) {
-      record.handles = WideValue(attribute);
+      record.handles = attribute.value();
     }
   }
   ForEachChildElement(element, [&](pugi::xml_node child) {

@@ -57,6 +57,19 @@ std::string ToUtf8(std::wstring_view text) {
   return std::string(start, static_cast<size_t>(out - start));
 }
 
+void AppendUtf8(std::wstring_view text, std::string& out) {
+  // Positions and drawing handles are ASCII: those are copied as they are.
+  for (const wchar_t ch : text) {
+    if (static_cast<std::make_unsigned_t<wchar_t>>(ch) >= 0x80) {
+      out += ToUtf8(text);
+      return;
+    }
+  }
+  const size_t start = out.size();
+  out.resize(start + text.size());
+  for (size_t i = 0; i < text.size(); ++i) out[start + i] = static_cast<char>(text[i]);
+}
+
 std::wstring FromUtf8(std::string_view text) {
   // Decoded through a buffer that keeps its capacity, the text is copied into
   // a string of its own length: the table readers keep millions of these

@@ -15,6 +15,9 @@ namespace reportdata {
 // becomes U+FFFD.
 std::string ToUtf8(std::wstring_view text);
 
+// ToUtf8 appended to `out`, which grows by exactly the encoded bytes.
+void AppendUtf8(std::wstring_view text, std::string& out);
+
 // Decodes UTF-8. Each byte that does not start or continue a well-formed
 // sequence (overlong forms, surrogates and values above U+10FFFF included)
 // becomes one U+FFFD.

@@ -37,8 +37,8 @@ TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
   ASSERT_EQ(component.records.size(), 3u);
   const SQdRecordNode& merged = component.records[0];
   EXPECT_EQ(merged.count, 3);
-  EXPECT_EQ(merged.positions, L"A/1$B/2$A/1");
-  EXPECT_EQ(merged.handles, L"$h1$$h2$$h1");
+  EXPECT_EQ(merged.positions, "A/1$B/2$A/1");
+  EXPECT_EQ(merged.handles, "$h1$$h2$$h1");
   EXPECT_EQ(merged.description, L"a*b||1");
   EXPECT_DOUBLE_EQ(merged.quantity, 2.5);
   EXPECT_EQ(RecordFormula(merged, L""), L"2.50*3件");
@@ -62,8 +62,8 @@ TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
       Build({bare.Bill(L"1", L"x"), rec.Bill(L"1", L"x"), bare.Bill(L"1", L"x")});
   ASSERT_EQ(mixed.records.size(), 1u);
   EXPECT_EQ(mixed.records[0].count, 3);
-  EXPECT_EQ(mixed.records[0].handles, L"$$h1");
-  EXPECT_EQ(mixed.records[0].positions, L"C/3$A/1");
+  EXPECT_EQ(mixed.records[0].handles, "$$h1");
+  EXPECT_EQ(mixed.records[0].positions, "C/3$A/1");
 }
 
 // Partition entries compare as multisets: a record listing one entry twice
@@ -88,8 +88,8 @@ TEST(TreeInsertTest, PartitionEntriesMatchAsMultisets) {
     records.insert(records.end(), {aab, abb, aba});
     const SQdCompNode component = Build(records);
     ASSERT_EQ(component.records.size(), filler + 2u) << filler;
-    EXPECT_EQ(component.records[filler].handles, L"$h1$$h3") << filler;
-    EXPECT_EQ(component.records[filler + 1].handles, L"$h2") << filler;
+    EXPECT_EQ(component.records[filler].handles, "$h1$$h3") << filler;
+    EXPECT_EQ(component.records[filler + 1].handles, "$h2") << filler;
     // A partition quantity that is no number matches nothing.
     TJQd odd = aab;
     odd.partitions = {Share(L"1区", std::nan(""))};

@@ -17,11 +17,11 @@ namespace {
 using testing::TempDir;
 
 // Two pieces at A-1 and B-2, shared by two partitions.
-const SQdRecordNode kRecord{.positions = L"A-1$B-2",
+const SQdRecordNode kRecord{.positions = "A-1$B-2",
                             .description = L"2.5*2||x",
                             .quantity = 2.5,
                             .count = 2,
-                            .handles = L"$h1$$h2",
+                            .handles = "$h1$$h2",
                             .partitions = {{L"一区", L"1.5*2", 1.5}, {L"二区", L"1*2", 1.0}}};
 
 SQdCompNode Wall(SQdRecordNode record = kRecord) {
@@ -196,7 +196,7 @@ TEST(QuotaTableFilesTest, PerFloorFilesKeepWhatTheirRowsShow) {
       read.at(0).components.at(0).calc_items.at(0).quotas.at(0).records.at(0);
   EXPECT_EQ(back.count, 1);
   EXPECT_EQ(back.quantity, 1.5);
-  EXPECT_EQ(back.positions, L"A-1");
+  EXPECT_EQ(back.positions, "A-1");
 }
 
 TEST(TableFileReadingTest, ReadsByNameAndDocumentOrderAndAppends) {
