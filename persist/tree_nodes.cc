@@ -67,10 +67,10 @@ void ReadShare(pugi::xml_node element, std::vector<PartitionShare>& shares) {
 
 }  // namespace
 
-std::wstring_view PartitionFormula(const SQdRecordNode& record, std::wstring_view partition) {
+PooledText PartitionFormula(const SQdRecordNode& record, std::wstring_view partition) {
   if (partition.empty()) return record.description;
   const PartitionShare* share = FindShare(record, partition);
-  return share ? std::wstring_view(share->formula) : std::wstring_view();
+  return share ? share->formula : PooledText();
 }
 
 void WriteFullRecord(XmlWriter& writer, const SQdRecordNode& record, const RecordNames& names,

@@ -35,7 +35,7 @@ inline constexpr RecordNames kQuotaRecordNames{"Formula", "Position", "Quantity"
 // The record text a file carries: the record's description (the formula text
 // of the measured instance), or with a current partition the formula of the
 // record's share in it (empty without one).
-std::wstring_view PartitionFormula(const SQdRecordNode& record, std::wstring_view partition);
+PooledText PartitionFormula(const SQdRecordNode& record, std::wstring_view partition);
 
 // A record with every field and one "分区信息" per partition share (the
 // bill summary, the bill consumption table, the consumption summary and the
