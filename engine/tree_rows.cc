@@ -60,8 +60,8 @@ void WriteRecordRows(RowWriter& writer, int parent, std::vector<SQdRecordNode>& 
         writer.AddRow(parent, {L"", L"", L"", L"", L"", position, unit, amount, description,
                                formula, handles});
       } else {
-        writer.AddRow(parent, {L"", L"", L"", L"", position, unit, amount, description, formula,
-                               handles});
+        writer.AddRow(parent,
+                      {L"", L"", L"", L"", position, unit, amount, description, formula, handles});
       }
     });
   }
