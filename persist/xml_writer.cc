@@ -207,6 +207,7 @@ void XmlWriter::AppendEscaped(std::wstring_view value) {
 }
 
 void XmlWriter::AppendEscaped(std::string_view value) {
+  if (value.empty()) return;  // an empty view may hold no buffer to copy from
   char* out = Reserve(value.size() * kMaxEscapedChar);
   // Texts from the text pool are already UTF-8 and mostly need no escape:
   // runs of plain bytes are copied whole.
