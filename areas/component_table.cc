@@ -38,6 +38,19 @@ void Put(CStringArray& out, std::wstring_view text) { out.Add(CString(text)); }
 
 }  // namespace
 
+bool SCompSection::AddHandle(std::string_view handle) {
+  const uint32_t hash = HashFold(std::hash<std::string_view>{}(handle));
+  const auto hash_of = [](const std::string& h) {
+    return HashFold(std::hash<std::string_view>{}(h));
+  };
+  if (FindFirst(handles, handle_index, hash, hash_of,
+                [&](const std::string& listed) { return listed == handle; }) >= 0) {
+    return false;
+  }
+  handles.emplace_back(handle);
+  return true;
+}
+
 SCompSection& SCompFloor::AppendSection(SCompSection section) {
   section_index.try_emplace(SectionKey(section.name, section.type_path, section.type_text),
                             sections.size());
@@ -61,17 +74,11 @@ void ComponentTable::Add(const CompRecord& record) {
                           : group.AppendFloor(NewFloor(record.floor));
   const auto section_at =
       floor.section_index.find(SectionKey(record.name, record.type_path, record.type_text));
-  SCompSection& section = section_at != floor.section_index.end()
-                              ? floor.sections[section_at->second]
-                              : floor.AppendSection({0,
-                                                     std::wstring(record.name),
-                                                     std::wstring(record.type_path),
-                                                     std::wstring(record.type_text),
-                                                     {},
-                                                     {}});
-  if (!section.counted.insert(std::wstring(record.handle)).second) return;
-  section.handles.emplace_back(record.handle);
-  section.count += record.count;
+  SCompSection& section =
+      section_at != floor.section_index.end()
+          ? floor.sections[section_at->second]
+          : floor.AppendSection({0, record.name, record.type_path, record.type_text, {}, {}});
+  if (section.AddHandle(record.handle)) section.count += record.count;
 }
 
 void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
@@ -89,13 +96,13 @@ void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
         // The handle lists of the instances run together with "$" between
         // and inside them ("$$3DB$$$$3DC"); every run of other characters is
         // one drawing handle. Instances without handles count once.
-        std::wstring_view handles = entry.handles;
+        std::string_view handles = entry.handles;
         bool any = false;
         while (!handles.empty()) {
-          const size_t start = handles.find_first_not_of(L'$');
-          if (start == std::wstring_view::npos) break;
+          const size_t start = handles.find_first_not_of('$');
+          if (start == std::string_view::npos) break;
           handles.remove_prefix(start);
-          const size_t end = std::min(handles.find(L'$'), handles.size());
+          const size_t end = std::min(handles.find('$'), handles.size());
           record.handle = handles.substr(0, end);
           Add(record);
           any = true;
@@ -158,7 +165,7 @@ void ComponentTable::StreamGroup(const SCompGroup& group, CStringArray& out) con
       Put(out, L"#RecordFlag#");
       Put(out, section->name);
       Put(out, FormatInt(static_cast<long long>(section->count) * floor->num));
-      Put(out, section->type_text == L"异形" ? std::wstring_view() : section->type_text);
+      Put(out, section->type_text == L"异形" ? std::wstring_view() : section->type_text.str());
       Put(out, floor->num >= 2 ? TimesText(section->count, floor->num) : std::wstring());
     }
   }

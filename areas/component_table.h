@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "model/report_tree.h"
@@ -19,11 +18,14 @@ namespace reportdata {
 
 struct SCompSection {
   int count = 0;  // pieces: distinct drawing handles
-  std::wstring name;
-  std::wstring type_path;
-  std::wstring type_text;
-  std::vector<std::wstring> handles;         // in order of arrival
-  std::unordered_set<std::wstring> counted;  // the same handles, for look-up
+  PooledText name;
+  PooledText type_path;
+  PooledText type_text;
+  std::vector<std::string> handles;  // UTF-8, in order of arrival
+  HashIndex handle_index;            // over handles
+
+  // Lists a drawing handle; false when the section lists it already.
+  bool AddHandle(std::string_view handle);
 };
 
 struct SCompFloor {
@@ -55,7 +57,7 @@ struct CompRecord {
   std::wstring_view name;
   std::wstring_view type_path;
   std::wstring_view type_text;
-  std::wstring_view handle;
+  std::string_view handle;  // UTF-8
   int count = 1;
 };
 

@@ -6,6 +6,7 @@
 #include "model/natural_order.h"
 #include "model/number_format.h"
 #include "model/tree_order.h"
+#include "platform/text.h"
 
 namespace reportdata {
 namespace {
@@ -71,7 +72,7 @@ void StreamComponentSummary(CStringArray& out, std::vector<GjhzGroupNode>& group
         Put(out, entry->name);
         Put(out, entry->type_text);
         Put(out, FormatInt(entry->count));
-        Put(out, entry->handles);
+        Put(out, FromUtf8(entry->handles));
       }
     }
     // A group is listed even when it has no entries, unless narrowed away.

@@ -9,7 +9,6 @@
 #include "model/record_instances.h"
 #include "model/report_tables.h"
 #include "model/tree_insert.h"
-#include "platform/text.h"
 #include "reportdata/services.h"
 
 namespace reportdata {
@@ -99,7 +98,7 @@ void AddInstance(GjhzFloorNode& floor, std::wstring_view third, const SQdCompNod
     entry->type_text = type_text;
   }
   entry->count += instance.count;
-  entry->handles += FromUtf8(instance.handles);
+  entry->handles += instance.handles;
 }
 
 void AddComponent(std::vector<GjhzGroupNode>& groups, HashIndex& index, CategoryNamer& namer,

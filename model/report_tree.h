@@ -180,7 +180,7 @@ struct GjhzRecord {
   PooledText name;       // component name
   PooledText type_path;  // component kind code
   PooledText type_text;  // type text of the component sub-type
-  std::wstring handles;  // handle lists of the instances, concatenated
+  std::string handles;   // handle lists of the instances, concatenated, UTF-8
   int count = 0;         // instances
 };
 

@@ -21,9 +21,9 @@ TEST(ComponentTable, CountsEachHandleOnceAndShowsStoreys) {
   GjhzGroupNode walls{L"墙", 3, {}, {}};
   GjhzFloorNode range{L"2,4", 20, {}, {}};
   // One wall under two quota items, and a second wall: two pieces.
-  range.records = {{L"A4-1", L"Q1", L"Q\\TWQ", L"直形墙", L"$$3DB$$$$3DC", 2},
-                   {L"A5-1", L"Q1", L"Q\\TWQ", L"直形墙", L"$$3DB", 1},
-                   {L"", L"Q2", L"Q\\TWQ", L"异形", L"", 1}};
+  range.records = {{L"A4-1", L"Q1", L"Q\\TWQ", L"直形墙", "$$3DB$$$$3DC", 2},
+                   {L"A5-1", L"Q1", L"Q\\TWQ", L"直形墙", "$$3DB", 1},
+                   {L"", L"Q2", L"Q\\TWQ", L"异形", "", 1}};
   walls.floors = {range};
   table.AddSummary({walls});
   EXPECT_EQ(table.groups()[0].order, 3);
@@ -37,7 +37,7 @@ TEST(ComponentTable, CountsEachHandleOnceAndShowsStoreys) {
   ComponentTable read;
   ReadComponentTable(dir.wpath(), read);
   EXPECT_EQ(Stream(read), Stream(table));
-  read.Add({L"墙", 0, L"2,4", L"Q1", L"Q\\TWQ", L"直形墙", L"3DC", 1});  // counted already
+  read.Add({L"墙", 0, L"2,4", L"Q1", L"Q\\TWQ", L"直形墙", "3DC", 1});  // counted already
   EXPECT_EQ(read.groups()[0].floors[0].sections[0].count, 2);
 }
 
