@@ -39,11 +39,10 @@ void Put(CStringArray& out, std::wstring_view text) { out.Add(CString(text)); }
 }  // namespace
 
 bool SCompSection::AddHandle(std::string_view handle) {
-  const uint32_t hash = HashFold(std::hash<std::string_view>{}(handle));
-  const auto hash_of = [](const std::string& h) {
+  const auto hash_of = [](std::string_view h) {
     return HashFold(std::hash<std::string_view>{}(h));
   };
-  if (FindFirst(handles, handle_index, hash, hash_of,
+  if (FindFirst(handles, handle_index, hash_of(handle), hash_of,
                 [&](const std::string& listed) { return listed == handle; }) >= 0) {
     return false;
   }

@@ -122,8 +122,9 @@ class Pool {
           shard.by_utf8.Find(utf8_hash, [&](const PooledText::Entry& e) { return e.utf8 == utf8; });
       if (found != nullptr) return found;
     }
-    // Malformed bytes decode to U+FFFD, whose entry keeps the corrected
-    // bytes: look the text up by its wide form, then remember these bytes.
+    // Bytes not read before: look the text up by its wide form, then list
+    // the entry under these bytes in their own shard. Malformed bytes decode
+    // to U+FFFD and keep the corrected bytes, so they are never listed.
     const PooledText::Entry* entry = Intern(FromUtf8(utf8));
     Shard& shard = shards_[utf8_hash % kShards];
     std::lock_guard lock(shard.mutex);
@@ -139,8 +140,6 @@ class Pool {
     const PooledText::Entry* entry =
         &shard.entries.emplace_back(PooledText::Entry{std::move(text), std::move(utf8), hash});
     shard.by_text.Add(hash, entry);
-    // The UTF-8 index is another shard's table: filled on the first read
-    // of these bytes from a file, under that shard's lock.
     return entry;
   }
 

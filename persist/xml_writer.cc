@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/text.h"
+
 namespace reportdata {
 namespace {
 
@@ -12,21 +14,6 @@ constexpr size_t kBufferSize = 1 << 20;
 
 // The most bytes one wide character can take in an attribute value: "&quot;".
 constexpr size_t kMaxEscapedChar = 6;
-
-char* PutUtf8(char* out, char32_t code) {
-  if (code < 0x800) {
-    *out++ = static_cast<char>(0xC0 | (code >> 6));
-  } else if (code < 0x10000) {
-    *out++ = static_cast<char>(0xE0 | (code >> 12));
-    *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-  } else {
-    *out++ = static_cast<char>(0xF0 | (code >> 18));
-    *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-  }
-  *out++ = static_cast<char>(0x80 | (code & 0x3F));
-  return out;
-}
 
 char* PutLiteral(char* out, std::string_view text) {
   std::memcpy(out, text.data(), text.size());
@@ -183,25 +170,14 @@ void XmlWriter::Finish() { Flush(); }
 
 void XmlWriter::AppendEscaped(std::wstring_view value) {
   char* out = Reserve(value.size() * kMaxEscapedChar);
-  for (size_t i = 0; i < value.size(); ++i) {
+  for (size_t i = 0; i < value.size();) {
     const uint32_t ch = static_cast<uint32_t>(value[i]);
     if (ch < 0x80) {
       out = PutAscii(out, ch);
-      continue;
-    }
-    char32_t code = ch;
-    // The host's text is UTF-16 at heart: a surrogate pair held in two wide
-    // characters is one character; a lone surrogate or a value beyond
-    // Unicode becomes U+FFFD, as everywhere else in the module.
-    if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < value.size() &&
-        static_cast<uint32_t>(value[i + 1]) >= 0xDC00 &&
-        static_cast<uint32_t>(value[i + 1]) <= 0xDFFF) {
-      code = 0x10000 + ((ch - 0xD800) << 10) + (static_cast<uint32_t>(value[i + 1]) - 0xDC00);
       ++i;
-    } else if ((ch >= 0xD800 && ch <= 0xDFFF) || ch > 0x10FFFF) {
-      code = 0xFFFD;
+    } else {
+      out = PutUtf8Char(value, i, out);
     }
-    out = PutUtf8(out, code);
   }
   size_ = static_cast<size_t>(out - buffer_.get());
 }

@@ -13,7 +13,18 @@ constexpr char32_t kReplacement = 0xFFFD;
 bool IsHighSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDBFF; }
 bool IsLowSurrogate(char32_t cp) { return cp >= 0xDC00 && cp <= 0xDFFF; }
 
-char* PutUtf8(char32_t cp, char* out) {
+}  // namespace
+
+char* PutUtf8Char(std::wstring_view text, size_t& i, char* out) {
+  char32_t cp = static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(text[i++]));
+  if (IsHighSurrogate(cp) && i < text.size()) {
+    const auto next = static_cast<char32_t>(text[i]);
+    if (IsLowSurrogate(next)) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (next - 0xDC00);
+      ++i;
+    }
+  }
+  if (IsHighSurrogate(cp) || IsLowSurrogate(cp) || cp > 0x10FFFF) cp = kReplacement;
   if (cp < 0x80) {
     *out++ = static_cast<char>(cp);
   } else if (cp < 0x800) {
@@ -32,8 +43,6 @@ char* PutUtf8(char32_t cp, char* out) {
   return out;
 }
 
-}  // namespace
-
 std::string ToUtf8(std::wstring_view text) {
   // Encoded through a buffer with room for the longest encoding (a wide
   // character never takes more than four bytes), then copied at its size:
@@ -42,18 +51,7 @@ std::string ToUtf8(std::wstring_view text) {
   if (encoded.size() < text.size() * 4) encoded.resize(text.size() * 4);
   char* const start = encoded.data();
   char* out = start;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t cp = static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(text[i]));
-    if (IsHighSurrogate(cp) && i + 1 < text.size()) {
-      const auto next = static_cast<char32_t>(text[i + 1]);
-      if (IsLowSurrogate(next)) {
-        cp = 0x10000 + ((cp - 0xD800) << 10) + (next - 0xDC00);
-        ++i;
-      }
-    }
-    if (IsHighSurrogate(cp) || IsLowSurrogate(cp) || cp > 0x10FFFF) cp = kReplacement;
-    out = PutUtf8(cp, out);
-  }
+  for (size_t i = 0; i < text.size();) out = PutUtf8Char(text, i, out);
   return std::string(start, static_cast<size_t>(out - start));
 }
 

@@ -15,6 +15,12 @@ namespace reportdata {
 // becomes U+FFFD.
 std::string ToUtf8(std::wstring_view text);
 
+// Encodes the character at text[i] into `out`, which has room for four
+// bytes, and steps i past it: a surrogate pair is one character, a lone
+// surrogate or a value above U+10FFFF is U+FFFD. Returns the end of the bytes
+// written. For writers that encode straight into their own buffers.
+char* PutUtf8Char(std::wstring_view text, size_t& i, char* out);
+
 // ToUtf8 appended to `out`, which grows by exactly the encoded bytes.
 void AppendUtf8(std::wstring_view text, std::string& out);
 
