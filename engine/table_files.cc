@@ -1,8 +1,9 @@
 // The engine's table-file operations: the write sequences of the bill and
 // quota families, their reload sequences, the export file and the
 // comparison-report columns. Every step is its own file. A write sequence
-// lands its files together (see save_batch.h): a step that throws
-// TableFileError ends the sequence and no file of it is replaced. In a
+// writes two files at a time and lands them together (see save_batch.h): a
+// step that throws TableFileError ends the sequence and no file of it is
+// replaced. In a
 // reload sequence the tables of the steps before a failed one stay read.
 #include "engine/analyze.h"
 #include "persist/area_table_files.h"
@@ -42,18 +43,24 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   if (!bill_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
   SaveBatch batch;
-  WriteGlobalParas(dir, partitions_);
-  WriteBillSummary(dir, tables_.bill_summary(), partition_);
-  WriteBillConsumption(dir, tables_.bill_consumption(), partition_);
-  WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_);
-  WriteSharedTables(dir, areas_);
-  cloud_.WriteToXmlFile(report_dir);
-  WriteCalFloor(dir, cal_floors_);
-  WriteComponentTable(dir, areas_.component_table);
-  WriteConcreteTable(dir, kBillQuantityFile, physical_.concrete(true));
-  WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
-  WriteDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
-  WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+  SaveBatch::RunSteps({
+      [&] { WriteGlobalParas(dir, partitions_); },
+      [&] { WriteBillSummary(dir, tables_.bill_summary(), partition_); },
+      [&] { WriteBillConsumption(dir, tables_.bill_consumption(), partition_); },
+      [&] { WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_); },
+      [&] { WriteSharedTables(dir, areas_); },
+      [&] { cloud_.WriteToXmlFile(report_dir); },
+      [&] { WriteCalFloor(dir, cal_floors_); },
+      [&] { WriteComponentTable(dir, areas_.component_table); },
+      [&] { WriteConcreteTable(dir, kBillQuantityFile, physical_.concrete(true)); },
+      [&] { WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false)); },
+      [&] {
+        WriteDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
+      },
+      [&] {
+        WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+      },
+  });
   batch.Commit();
 }
 
@@ -62,16 +69,20 @@ void CAnalyze::WriteXML(const CString& report_dir) {
   if (!quota_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
   SaveBatch batch;
-  WriteGlobalParas(dir, partitions_);
-  WriteQuotaSummary(dir, tables_.quota_summary(), partition_);
-  WriteQuotaByFloor(dir, tables_.quota_by_floor());
-  WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_);
-  WriteSharedTables(dir, areas_);
-  cloud_.WriteToXmlFile(report_dir);
-  WriteCalFloor(dir, cal_floors_);
-  WriteComponentTable(dir, areas_.component_table);
-  WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false));
-  WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+  SaveBatch::RunSteps({
+      [&] { WriteGlobalParas(dir, partitions_); },
+      [&] { WriteQuotaSummary(dir, tables_.quota_summary(), partition_); },
+      [&] { WriteQuotaByFloor(dir, tables_.quota_by_floor()); },
+      [&] { WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_); },
+      [&] { WriteSharedTables(dir, areas_); },
+      [&] { cloud_.WriteToXmlFile(report_dir); },
+      [&] { WriteCalFloor(dir, cal_floors_); },
+      [&] { WriteComponentTable(dir, areas_.component_table); },
+      [&] { WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false)); },
+      [&] {
+        WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
+      },
+  });
   batch.Commit();
 }
 

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -50,8 +51,9 @@ void RemoveStaleTemporaries(const std::string& path, const std::string& dir) {
 AtomicFile::AtomicFile(std::string path) : path_(std::move(path)), dir_(DirectoryOf(path_)) {
   RemoveStaleTemporaries(path_, dir_);
   // The process id and a counter keep two saves of the same file, from this
-  // process or another, off each other's temporary file.
-  static unsigned counter = 0;
+  // process or another, off each other's temporary file; two threads may
+  // save at once.
+  static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string candidate =
         path_ + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(++counter);

@@ -5,8 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <exception>
 #include <set>
 #include <string>
+
+#include "platform/two_threads.h"
 
 namespace reportdata {
 namespace {
@@ -30,6 +33,10 @@ SaveBatch::~SaveBatch() { open_batch = outer_; }
 
 void SaveBatch::Land(std::unique_ptr<AtomicFile> file) {
   file->StartWriteback();
+  Keep(std::move(file));
+}
+
+void SaveBatch::Keep(std::unique_ptr<AtomicFile> file) {
   if (open_batch != nullptr) {
     open_batch->files_.push_back(std::move(file));
     return;
@@ -37,6 +44,23 @@ void SaveBatch::Land(std::unique_ptr<AtomicFile> file) {
   SaveBatch alone;
   alone.files_.push_back(std::move(file));
   alone.Commit();
+}
+
+void SaveBatch::RunSteps(const std::vector<std::function<void()>>& steps) {
+  // Each step saves into a batch of its own, on whichever thread runs it;
+  // the files wait here until every step has ended.
+  std::vector<std::vector<std::unique_ptr<AtomicFile>>> saved(steps.size());
+  const std::vector<std::exception_ptr> faults = RunOnTwoThreads(steps.size(), [&](size_t i) {
+    SaveBatch step;
+    steps[i]();
+    saved[i] = std::move(step.files_);
+  });
+  for (const std::exception_ptr& fault : faults) {
+    if (fault) std::rethrow_exception(fault);
+  }
+  for (std::vector<std::unique_ptr<AtomicFile>>& files : saved) {
+    for (std::unique_ptr<AtomicFile>& file : files) Keep(std::move(file));
+  }
 }
 
 void SaveBatch::Commit() {

@@ -11,6 +11,7 @@
 #ifndef REPORTDATA_PERSIST_SAVE_BATCH_H_
 #define REPORTDATA_PERSIST_SAVE_BATCH_H_
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,7 +39,19 @@ class SaveBatch {
   // holds the whole document.
   static void Land(std::unique_ptr<AtomicFile> file);
 
+  // Runs the steps of a write sequence on two threads (two_threads.h) and
+  // hands the files they save to the batch open on this thread in the
+  // order of the steps, as if they had run one after another. When steps
+  // throw, what the first of them in step order threw is thrown again once
+  // every step has ended, and the files of every step are removed.
+  // REQUIRES: no two steps write one file or change what another reads.
+  static void RunSteps(const std::vector<std::function<void()>>& steps);
+
  private:
+  // Hands file, its writeback started, to the batch open on this thread,
+  // or replaces its target now when none is open.
+  static void Keep(std::unique_ptr<AtomicFile> file);
+
   std::vector<std::unique_ptr<AtomicFile>> files_;  // in the order they were saved
   SaveBatch* outer_;                                // the batch open before this one
 };

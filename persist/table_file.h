@@ -8,13 +8,10 @@
 
 #include <pugixml.hpp>
 
-#include <atomic>
 #include <exception>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -22,6 +19,7 @@
 #include "persist/save_batch.h"
 #include "persist/xml_reader.h"
 #include "persist/xml_writer.h"
+#include "platform/two_threads.h"
 #include "reportdata/errors.h"
 
 namespace reportdata {
@@ -118,27 +116,8 @@ void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::
       elements.push_back(child);
     }
     std::vector<Node> nodes(elements.size());
-    std::vector<std::exception_ptr> faults(elements.size());
-    std::atomic<size_t> next{0};
-    auto read_some = [&] {
-      for (size_t i = next++; i < elements.size(); i = next++) {
-        try {
-          read(elements[i], nodes[i]);
-        } catch (...) {
-          faults[i] = std::current_exception();
-        }
-      }
-    };
-    std::thread helper;
-    if (elements.size() > 1) {
-      try {
-        helper = std::thread(read_some);
-      } catch (const std::system_error&) {
-        // no second thread to be had: this one reads them all
-      }
-    }
-    read_some();
-    if (helper.joinable()) helper.join();
+    const std::vector<std::exception_ptr> faults =
+        RunOnTwoThreads(elements.size(), [&](size_t i) { read(elements[i], nodes[i]); });
     for (size_t i = 0; i < nodes.size(); ++i) {
       if (faults[i]) std::rethrow_exception(faults[i]);
       list.push_back(std::move(nodes[i]));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,33 @@ TEST(SaveBatchTest, FilesLandAtTheOutermostCommitOrNotAtAll) {
   // Without a batch a save lands at once.
   WriteCalFloor(dir.wpath(), {CString(L"3")});
   EXPECT_NE(dir.Read("CalFloor.xml"), landed);
+}
+
+TEST(SaveBatchTest, StepsOnTwoThreadsLandInTheBatchOrNotAtAll) {
+  TempDir dir;
+  dir.Write("CalFloor.xml", "old floors");
+  const auto write_floors = [&] { WriteCalFloor(dir.wpath(), {CString(L"1")}); };
+  const auto write_partitions = [&] { WriteGlobalParas(dir.wpath(), {L"一区"}); };
+  {
+    SaveBatch batch;
+    try {
+      SaveBatch::RunSteps({write_floors, [] { throw std::runtime_error("first"); },
+                           write_partitions, [] { throw std::runtime_error("second"); }});
+      ADD_FAILURE() << "a failed step went unreported";
+    } catch (const std::runtime_error& error) {
+      EXPECT_STREQ(error.what(), "first");
+    }
+  }
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"CalFloor.xml"}));
+  EXPECT_EQ(dir.Read("CalFloor.xml"), "old floors");
+  {
+    SaveBatch batch;
+    SaveBatch::RunSteps({write_floors, write_partitions});
+    EXPECT_EQ(dir.Read("CalFloor.xml"), "old floors");
+    batch.Commit();
+  }
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"CalFloor.xml", "GlobalParas.xml"}));
+  EXPECT_NE(dir.Read("CalFloor.xml"), "old floors");
 }
 
 }  // namespace

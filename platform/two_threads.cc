@@ -1,0 +1,38 @@
+// The second thread of RunOnTwoThreads lives for one call: the lists it
+// serves (the chapters of a table file, the files of a write sequence) take
+// far longer than starting a thread.
+#include "platform/two_threads.h"
+
+#include <atomic>
+#include <system_error>
+#include <thread>
+
+namespace reportdata {
+
+std::vector<std::exception_ptr> RunOnTwoThreads(size_t count,
+                                                const std::function<void(size_t)>& task) {
+  std::vector<std::exception_ptr> faults(count);
+  std::atomic<size_t> next{0};
+  auto run_some = [&] {
+    for (size_t i = next++; i < count; i = next++) {
+      try {
+        task(i);
+      } catch (...) {
+        faults[i] = std::current_exception();
+      }
+    }
+  };
+  std::thread helper;
+  if (count > 1) {
+    try {
+      helper = std::thread(run_some);
+    } catch (const std::system_error&) {
+      // no second thread to be had: this one runs them all
+    }
+  }
+  run_some();
+  if (helper.joinable()) helper.join();
+  return faults;
+}
+
+}  // namespace reportdata
