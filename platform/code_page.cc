@@ -4,10 +4,11 @@
 #include <iconv.h>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <mutex>
 #include <string>
 #include <type_traits>
 
@@ -48,30 +49,55 @@ bool ConvertOne(iconv_t cd, wchar_t ch, AnsiChar& out) {
   return true;
 }
 
-std::unique_ptr<AnsiTable> BuildTable() {
-  auto table = std::make_unique<AnsiTable>();
-  table->fill(kDefaultChar);
-  const char* env = std::getenv("REPORTDATA_CODEPAGE");
-  const std::string code_page = env != nullptr && *env != '\0' ? env : kDefaultCodePage;
-  iconv_t cd = iconv_open(code_page.c_str(), "WCHAR_T");
-  if (cd == reinterpret_cast<iconv_t>(-1)) cd = iconv_open(kDefaultCodePage, "WCHAR_T");
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    // Without a converter only ASCII keeps its bytes; every other character
-    // is the default character.
-    for (size_t cp = 0; cp < 0x80; ++cp) (*table)[cp] = {1, {static_cast<char>(cp), 0, 0, 0}};
-    return table;
+// The table is filled a block of 256 characters at a time, at the first
+// look-up of a character of the block: a project's names use a few dozen
+// blocks, and converting all 65,536 characters took longer than a small
+// project's whole filing.
+class Converter {
+ public:
+  Converter() {
+    const char* env = std::getenv("REPORTDATA_CODEPAGE");
+    const std::string code_page = env != nullptr && *env != '\0' ? env : kDefaultCodePage;
+    cd_ = iconv_open(code_page.c_str(), "WCHAR_T");
+    if (cd_ == kNoConverter) cd_ = iconv_open(kDefaultCodePage, "WCHAR_T");
   }
-  for (size_t cp = 0; cp < kTableSize; ++cp) {
-    if (cp >= 0xD800 && cp <= 0xDFFF) continue;
-    ConvertOne(cd, static_cast<wchar_t>(cp), (*table)[cp]);
-  }
-  iconv_close(cd);
-  return table;
-}
 
-const AnsiTable& Table() {
-  static const std::unique_ptr<AnsiTable> table = BuildTable();
-  return *table;
+  const AnsiChar& Entry(size_t cp) {
+    const size_t block = cp / kBlockSize;
+    if (!filled_[block].load(std::memory_order_acquire)) Fill(block);
+    return table_[cp];
+  }
+
+ private:
+  static constexpr size_t kBlockSize = 0x100;
+  inline static const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+
+  void Fill(size_t block) {
+    const std::lock_guard<std::mutex> lock(mutex_);  // one iconv state for all threads
+    if (filled_[block].load(std::memory_order_relaxed)) return;
+    for (size_t cp = block * kBlockSize; cp < (block + 1) * kBlockSize; ++cp) {
+      AnsiChar& entry = table_[cp];
+      entry = kDefaultChar;
+      if (cd_ == kNoConverter) {
+        // Without a converter only ASCII keeps its bytes; every other
+        // character is the default character.
+        if (cp < 0x80) entry = {1, {static_cast<char>(cp), 0, 0, 0}};
+      } else if (cp < 0xD800 || cp > 0xDFFF) {
+        ConvertOne(cd_, static_cast<wchar_t>(cp), entry);
+      }
+    }
+    filled_[block].store(true, std::memory_order_release);
+  }
+
+  iconv_t cd_;
+  std::mutex mutex_;
+  AnsiTable table_;
+  std::array<std::atomic<bool>, kTableSize / kBlockSize> filled_{};
+};
+
+const AnsiChar& Entry(size_t cp) {
+  static Converter* converter = new Converter;  // lives until the process ends
+  return converter->Entry(cp);
 }
 
 }  // namespace
@@ -79,7 +105,7 @@ const AnsiTable& Table() {
 std::string_view AnsiBytes(wchar_t ch) {
   const auto cp = static_cast<std::make_unsigned_t<wchar_t>>(ch);
   if (cp >= kTableSize) return {kDefaultChar.bytes.data(), kDefaultChar.length};
-  const AnsiChar& entry = Table()[cp];
+  const AnsiChar& entry = Entry(cp);
   return {entry.bytes.data(), entry.length};
 }
 

@@ -3,8 +3,9 @@
 // "一") rather than by code point. The code page is CP936 (GBK) unless the
 // environment variable REPORTDATA_CODEPAGE names another iconv encoding.
 //
-// The bytes of every character of the Basic Multilingual Plane are converted
-// once, on first use (thread-safe), so a comparison never calls iconv.
+// The bytes of the characters of the Basic Multilingual Plane are converted
+// once, a block of them at the first use of one (thread-safe), so a
+// comparison rarely calls iconv.
 #ifndef REPORTDATA_PLATFORM_CODE_PAGE_H_
 #define REPORTDATA_PLATFORM_CODE_PAGE_H_
 
