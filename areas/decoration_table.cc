@@ -135,7 +135,7 @@ bool IsBaseLayerCode(std::wstring_view code) {
   return std::find(std::begin(kBaseLayers), std::end(kBaseLayers), code) != std::end(kBaseLayers);
 }
 
-void SDecTable::Add(const TJQd& record, const DecorationKind& kind, double quantity) {
+void SDecTable::Add(const DecorationPlace& place, const DecorationKind& kind, double quantity) {
   DecorationChapter& chapter = FindOrAppend(
       chapters_, chapter_index_, kind.name,
       [](const DecorationChapter& c) -> std::wstring_view { return c.kind; },
@@ -146,20 +146,19 @@ void SDecTable::Add(const TJQd& record, const DecorationKind& kind, double quant
         made.room_flag = kind.room_flag;
         return made;
       });
-  DecorationAttribute& attribute =
-      FindOrAppendComponent(chapter.attributes, chapter.attribute_index, record.componentName.str(),
-                            record.typePath.str());
+  DecorationAttribute& attribute = FindOrAppendComponent(
+      chapter.attributes, chapter.attribute_index, place.component, place.type_path);
   DecorationRoom& room = FindOrAppend(
-      attribute.rooms, attribute.room_index, record.room.str(),
+      attribute.rooms, attribute.room_index, place.room,
       [](const DecorationRoom& r) -> std::wstring_view { return r.name; },
       [&] {
-        return DecorationRoom{record.room.str(), {}, {}};
+        return DecorationRoom{std::wstring(place.room), {}, {}};
       });
   DecorationFloor& floor = FindOrAppend(
-      room.floors, room.floor_index, record.floor.str(),
+      room.floors, room.floor_index, place.floor,
       [](const DecorationFloor& f) -> std::wstring_view { return f.label; },
       [&] {
-        return DecorationFloor{record.floor.str(), 0.0};
+        return DecorationFloor{std::wstring(place.floor), 0.0};
       });
   floor.quantity += quantity;
 }

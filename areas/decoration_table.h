@@ -33,6 +33,14 @@ const DecorationKind* FindDecorationKind(std::wstring_view code);
 // their surface ("ZS\DMS28").
 bool IsBaseLayerCode(std::wstring_view code);
 
+// Where a finish lies: what the table keeps of a record besides its area.
+struct DecorationPlace {
+  std::wstring_view component;  // component name
+  std::wstring_view type_path;
+  std::wstring_view room;
+  std::wstring_view floor;
+};
+
 struct DecorationFloor {
   std::wstring label;  // floor text of the records
   double quantity = 0.0;
@@ -61,8 +69,8 @@ struct DecorationChapter {
 
 class SDecTable {
  public:
-  // Adds `quantity` square metres of a record to the chapter of `kind`.
-  void Add(const TJQd& record, const DecorationKind& kind, double quantity);
+  // Adds `quantity` square metres at place to the chapter of `kind`.
+  void Add(const DecorationPlace& place, const DecorationKind& kind, double quantity);
   // Sorts chapters by kind order (stable).
   void Sort();
   void Clear();

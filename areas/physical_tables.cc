@@ -20,30 +20,45 @@ void PhysicalTables::Add(const TJQd& record) {
 }
 
 void PhysicalTables::AddDecoration(const TJQd& record) {
-  std::wstring& code = code_;
-  code.assign(record.typePath.str()).append(record.subCode.str());
-  const DecorationKind* kind = FindDecorationKind(code);
-  if (!kind) {
-    if (IsBaseLayerCode(code)) {
-      TJQd& base_layer = pending_base_layers_.emplace_back(record);
-      base_layer.subCode = L"28";
-    }
-    return;
-  }
   const bool bill = IsBillRecord(record);
-  const int factor = AreaUnitFactor(bill ? record.billUnit.str() : record.quotaUnit.str());
+  const std::wstring& unit = bill ? record.billUnit.str() : record.quotaUnit.str();
+  const DecorationPlace place{record.componentName.str(), record.typePath.str(), record.room.str(),
+                              record.floor.str()};
+  if (const DecorationKind* kind = KindOf(record.typePath.str(), record.subCode.str())) {
+    AddFinish(*kind, bill, unit, record.quantity, place);
+  } else if (IsBaseLayerCode(code_)) {
+    pending_base_layers_.push_back(BaseLayer{bill, unit, record.quantity, place.component,
+                                             place.type_path, place.room, place.floor});
+  }
+}
+
+const DecorationKind* PhysicalTables::KindOf(std::wstring_view type_path,
+                                             std::wstring_view sub_code) {
+  code_.assign(type_path).append(sub_code);
+  return FindDecorationKind(code_);
+}
+
+void PhysicalTables::AddFinish(const DecorationKind& kind, bool bill, std::wstring_view unit,
+                               const CString& quantity, const DecorationPlace& place) {
+  const int factor = AreaUnitFactor(unit);
   if (factor == 0) return;
   // The quantity goes through its "%f" text, as a rescaled record carries it.
-  const double quantity = factor == 1
-                              ? ParseQuantity(record.quantity)
-                              : ParseQuantity(ScaleQuantityText(record.quantity.str(), factor));
-  decoration(bill).Add(record, *kind, quantity);
+  const double area = factor == 1 ? ParseQuantity(quantity)
+                                  : ParseQuantity(ScaleQuantityText(quantity.str(), factor));
+  decoration(bill).Add(place, kind, area);
 }
 
 void PhysicalTables::FinishDecoration() {
-  std::vector<TJQd> pending;
+  std::vector<BaseLayer> pending;
   pending.swap(pending_base_layers_);
-  for (const TJQd& record : pending) AddDecoration(record);
+  for (const BaseLayer& layer : pending) {
+    const DecorationPlace place{layer.component, layer.type_path, layer.room, layer.floor};
+    if (const DecorationKind* kind = KindOf(layer.type_path, L"28")) {
+      AddFinish(*kind, layer.bill, layer.unit, layer.quantity, place);
+    } else if (IsBaseLayerCode(code_)) {
+      pending_base_layers_.push_back(layer);
+    }
+  }
 }
 
 void PhysicalTables::Sort() {

@@ -7,10 +7,13 @@
 #ifndef REPORTDATA_AREAS_PHYSICAL_TABLES_H_
 #define REPORTDATA_AREAS_PHYSICAL_TABLES_H_
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "areas/decoration_table.h"
 #include "model/concrete_table.h"
+#include "model/pooled_text.h"
 
 namespace reportdata {
 
@@ -44,13 +47,28 @@ class PhysicalTables {
   }
 
  private:
+  // A base layer waiting for FinishDecoration: what filing it under its
+  // surface's sub-code "28" takes of its record.
+  struct BaseLayer {
+    bool bill;
+    PooledText unit;  // of its side
+    CString quantity;
+    PooledText component, type_path, room, floor;
+  };
+
   void AddDecoration(const TJQd& record);
+  // The decoration kind of type_path + sub_code, the code left in code_.
+  const DecorationKind* KindOf(std::wstring_view type_path, std::wstring_view sub_code);
+  // Files quantity, given in unit, at place under kind on its side; an
+  // area unit is rescaled to square metres, any other unit skipped.
+  void AddFinish(const DecorationKind& kind, bool bill, std::wstring_view unit,
+                 const CString& quantity, const DecorationPlace& place);
 
   STongTable bill_concrete_;
   STongTable quota_concrete_;
   SDecTable bill_decoration_;
   SDecTable quota_decoration_;
-  std::vector<TJQd> pending_base_layers_;  // copies with the surface's sub-code "28"
+  std::vector<BaseLayer> pending_base_layers_;
   std::wstring code_;  // kind code + sub-code of the record offered last, reused
 };
 
