@@ -38,17 +38,12 @@ CAreaSummaryTable Area(std::vector<std::pair<const wchar_t*, const wchar_t*>> fl
   return area;
 }
 
-// Cells 2 to 6 of each layout A row after the header: name, item, floor, unit, ratio, text.
+// The layout A rows after the header.
 std::vector<std::wstring> Rows(const IndexAnalysisTable& table) {
   CStringArray rows;
   WriteIndexAnalysisRows(table, L"", L"", rows);
-  std::vector<std::wstring> out;
-  for (INT_PTR i = 10; i < rows.GetSize(); i += 10) {
-    std::wstring row;
-    for (INT_PTR c = i + 2; c < i + 9; ++c) row += rows[c].str() + L"|";
-    out.push_back(row);
-  }
-  return out;
+  const std::vector<std::wstring> all = testing::Rows(rows, 10);
+  return {all.begin() + 1, all.end()};
 }
 
 TEST(IndexAnalysis, EarthworkRatiosUseTheExcavationAlone) {
@@ -61,12 +56,12 @@ TEST(IndexAnalysis, EarthworkRatiosUseTheExcavationAlone) {
   EXPECT_FALSE(table.Offer(Earth(L"挖土方", L"1", L"m2")));  // no m2 group
   table.SetBuildingArea(Area({{L"1", L"1000.000"}}));
   EXPECT_EQ(Rows(table), (std::vector<std::wstring>{
-                             L"土方工程|||m3/m2|0.500000|500.00/1000.00||",
-                             L"|挖土||m3/m2|0.500000|500.00/1000.00||",
-                             L"|回填||m3/m2|0.300000|300.00/1000.00||",
-                             L"屋面工程|||m3/m2|0.000000|0.00/1000.00||",
-                             L"|保温||m3/m2|0.007000|7.00/1000.00||",
-                             L"||0层|m3/m2|0.007000|7.00/1000.00||",
+                             L"2|0|土方工程|||m3/m2|0.500000|500.00/1000.00||",
+                             L"3|2||挖土||m3/m2|0.500000|500.00/1000.00||",
+                             L"4|2||回填||m3/m2|0.300000|300.00/1000.00||",
+                             L"5|0|屋面工程|||m3/m2|0.000000|0.00/1000.00||",
+                             L"6|5||保温||m3/m2|0.007000|7.00/1000.00||",
+                             L"7|6|||0层|m3/m2|0.007000|7.00/1000.00||",
                          }));
   CStringArray stream;
   StreamIndexAnalysis(table, L"土方工程", stream);
@@ -85,11 +80,11 @@ TEST(IndexAnalysis, FloorRowsDivideByOneStorey) {
   table.Offer(Earth(L"实体", L"5", L"m2", L"8"));      // an area of 1: the zero form
   table.SetBuildingArea(Area({{L"3,5", L"100.000"}, {L"8", L"1.000"}}));
   EXPECT_EQ(Rows(table), (std::vector<std::wstring>{
-                             L"混凝土工程|||m2/m2|0.930233|280.00/301.00||",
-                             L"|板||m2/m2|0.930233|280.00/301.00||",
-                             L"||3,5层|m2/m2|0.900000|90.00/100.00|单层|",
-                             L"||7层|m2/m2|0|0.0||",
-                             L"||8层|m2/m2|0|0.0||",
+                             L"2|0|混凝土工程|||m2/m2|0.930233|280.00/301.00||",
+                             L"3|2||板||m2/m2|0.930233|280.00/301.00||",
+                             L"4|3|||3,5层|m2/m2|0.900000|90.00/100.00|单层|",
+                             L"5|3|||7层|m2/m2|0|0.0||",
+                             L"6|3|||8层|m2/m2|0|0.0||",
                          }));
 }
 
@@ -100,11 +95,11 @@ TEST(IndexAnalysis, SmallAreasSayWhyThereIsNoRatio) {
     std::vector<std::wstring> rows;
   };
   const Case cases[] = {
-      {L"混凝土工程", nullptr, {L"混凝土工程|||m3/m2|0|无建筑面积||"}},
-      {L"混凝土工程", L"0.500", {L"混凝土工程|||m3/m2|0|建筑面积小于等于1||"}},
+      {L"混凝土工程", nullptr, {L"2|0|混凝土工程|||m3/m2|0|无建筑面积||"}},
+      {L"混凝土工程", L"0.500", {L"2|0|混凝土工程|||m3/m2|0|建筑面积小于等于1||"}},
       {L"土方工程",
        L"1.000",
-       {L"土方工程|||m3/m2|0|建筑面积小于等于1||", L"|挖土||m3/m2|0|建筑面积小于等于1||"}},
+       {L"2|0|土方工程|||m3/m2|0|建筑面积小于等于1||", L"3|2||挖土||m3/m2|0|建筑面积小于等于1||"}},
   };
   for (const Case& c : cases) {
     IndexAnalysisTable table;

@@ -9,12 +9,10 @@ namespace reportdata::testing {
 namespace {
 
 TEST(ComponentViewTest, CountsEachDrawingOnceWithItsStoreys) {
-  TempDir work;
-  const std::string project = work.File("project");
-  EXPECT_EQ(RunTool({"show", project, "构件表"}).status, 1);  // no project yet
-  ASSERT_EQ(RunTool({"import", kSampleJson, project}).status, 0);
-  EXPECT_EQ(RunTool({"show", project, "构件表"}).status, 1);  // not built
-  ASSERT_EQ(RunTool({"build", project}).status, 0);
+  const std::string& project = BuiltSample::Get().project;
+  ASSERT_EQ(BuiltSample::Get().build.status, 0);
+  EXPECT_EQ(RunTool({"show", project + "/none", "构件表"}).status, 1);                // no project
+  EXPECT_EQ(RunTool({"show", project, "构件表", "--report-dir", "none"}).status, 1);  // not built
 
   for (const char* side : {"bill", "quota"}) {
     const nlohmann::json rows =

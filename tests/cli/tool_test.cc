@@ -12,15 +12,13 @@ namespace {
 TEST(ToolTest, SampleIsTheSameForTheSameSeed) {
   TempDir dir;
   ASSERT_EQ(RunTool({"sample", dir.File("a.json"), "--seed", "7", "--floors", "12"}).status, 0);
-  ASSERT_EQ(RunTool({"sample", dir.File("b.json"), "--seed", "7", "--floors", "12"}).status, 0);
   const ToolRun other = RunTool({"sample", dir.File("c.json"), "--seed", "8", "--floors", "12"});
   ASSERT_EQ(other.status, 0);
   EXPECT_EQ(other.out.find("wrote "), 0u) << other.out;
   const std::string a = dir.Read("a.json");
   EXPECT_GT(a.size(), 10000u);
-  EXPECT_EQ(a, dir.Read("b.json"));
   EXPECT_NE(a, dir.Read("c.json"));
-  // Standard output gets the same bytes as a file.
+  // The same seed gives the same bytes, here on standard output.
   EXPECT_EQ(RunTool({"sample", "-", "--seed", "7", "--floors", "12"}).out, a);
   // Compact output has no line breaks at all.
   const ToolRun compact = RunTool({"sample", "-", "--compact"});

@@ -1,5 +1,6 @@
-// The engine's state, its pipelines' use of the outside services, and the
-// answers it gives through them, with the services replaced by fakes.
+// The engine's state, its pipelines' use of the outside services, the
+// physical-quantity tables its builds feed, and the answers it gives through
+// the services, with the services replaced by fakes.
 #include "engine/analyze.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <tuple>
 
 #include "engine/fake_services.h"
+#include "model/concrete_summary.h"
 #include "reportdata/message_box.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
@@ -28,6 +30,29 @@ SNYTJQdDeClassResult Entry(TJQd bill) {
   quota.kind = L"2";
   entry.quotas.push_back(quota);
   return entry;
+}
+
+// A graded wall of 3 m3 with its quota in "10m3".
+SNYTJQdDeClassResult Wall(const wchar_t* floor) {
+  TJQd bill = Record(L"1", floor, L"3");
+  bill.subCode = L"1";
+  bill.grade = L"C30";
+  bill.partitions = {{L"1区", L"", 3.0}};
+  SNYTJQdDeClassResult entry = Entry(bill);
+  entry.quotas[0].partitions = {{L"1区", L"", 0.3}};
+  return entry;
+}
+
+// The total of one side's physical quantities by floor; empty when the side
+// has none.
+std::wstring PhysicalTotal(CAnalyze& engine, bool bill_side) {
+  SWLReportInputInfo input;
+  input.fromBill = bill_side;
+  std::map<CString, CString> grades;
+  CArray<SWLReportFloorInfo> rows;
+  SummarizeByFloor(engine.physical().concrete(bill_side), input, grades, rows);
+  const SWLReportFloorInfo& total = rows[rows.GetUpperBound()];
+  return total.entries.empty() ? L"" : total.entries.back().quantity.str();
 }
 
 // An engine over fake services answering from project_.
@@ -218,6 +243,34 @@ TEST_F(AnalyzeTest, QuotaBuildRequestsAndFloors) {
   ASSERT_TRUE(engine_.InitialTable(L"/proj/report"));
   engine_.GetTotalData(second, 11);
   EXPECT_EQ(Texts(first.items()), Texts(second.items()));
+}
+
+// The builds feed the physical-quantity tables, the write sequences save
+// them and the reloads give back the same summaries.
+TEST_F(AnalyzeTest, PhysicalTablesOfTheBuildsAreWrittenAndReloaded) {
+  project_.classified.items = {Wall(L"1"), Wall(L"2,5")};
+  project_.quotas.quotas = {Wall(L"3").quotas[0]};
+  TempDir dir("report");
+  engine_.InitQdData(CString(dir.wpath()));
+  // Floor 1 once and "2,5" four times, in cubic metres on both sides.
+  EXPECT_EQ(PhysicalTotal(engine_, true), L"15.000000");
+  EXPECT_EQ(PhysicalTotal(engine_, false), L"15.000000");
+  engine_.Write_xml(CString(dir.wpath()));
+
+  CAnalyze reloaded;
+  reloaded.InitDataFromXml(CString(dir.wpath()));
+  EXPECT_EQ(PhysicalTotal(reloaded, true), L"15.000000");
+  EXPECT_EQ(PhysicalTotal(reloaded, false), L"15.000000");
+
+  // The quota build replaces the quota side only; its reload reads that side.
+  ASSERT_TRUE(engine_.InitialTable(CString(dir.wpath())));
+  EXPECT_EQ(PhysicalTotal(engine_, false), L"3.000000");
+  EXPECT_EQ(PhysicalTotal(engine_, true), L"15.000000");
+  engine_.WriteXML(CString(dir.wpath()));
+  CAnalyze quota;
+  EXPECT_TRUE(quota.InitialTableFromXml(CString(dir.wpath())));
+  EXPECT_EQ(PhysicalTotal(quota, false), L"3.000000");
+  EXPECT_EQ(PhysicalTotal(quota, true), L"");
 }
 
 TEST_F(AnalyzeTest, ProjectQueries) {

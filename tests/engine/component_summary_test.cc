@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "areas/component_table.h"
+#include "support/scoped_env.h"
 #include "support/table_fixture.h"
+#include "support/temp_dir.h"
 
 namespace reportdata::testing {
 namespace {
@@ -12,8 +14,7 @@ class ComponentSummaryTest : public TableFixture {
   ComponentSummaryTest() {
     services.director->dictionary.names[L"Q\\TWQ"] = L"墙\\砼外墙";
     services.director->dictionary.names[L"Z\\KZ"] = L"柱\\框架柱";
-    services.templates->templ.orders[L"柱"] = 1;
-    services.templates->templ.orders[L"墙"] = 2;
+    system_.Write("category_order.json", R"({"categories": ["柱", "墙"]})");
   }
 
   // The component table's rows of the summary built last.
@@ -25,6 +26,9 @@ class ComponentSummaryTest : public TableFixture {
     return Texts(out);
   }
 
+  // A system directory whose category order puts columns before walls.
+  TempDir system_;
+  ScopedEnv system_dir_{"REPORTDATA_SYSDIR", system_.path().c_str()};
   // A framed column of floor 2, drawn once.
   const Rec column{
       .floor = L"2", .component = L"Z1", .type_path = L"Z\\KZ", .quantity = L"1", .handle = L"hz"};

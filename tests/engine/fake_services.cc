@@ -56,8 +56,7 @@ class Fakes : public CalResultService,
               public IDMCompDictionary,
               public IDMPriceAccess,
               public IDMProjectAccess,
-              public AttrProxyService,
-              public ProgressSink {
+              public AttrProxyService {
  public:
   explicit Fakes(FakeProject& project) : project_(project) {}
 
@@ -144,10 +143,6 @@ class Fakes : public CalResultService,
     return std::make_unique<Proxy>(project_);
   }
 
-  void Open(const std::wstring&) override {}
-  void Message(const std::wstring&) override {}
-  void Close() override {}
-
  private:
   FakeProject& project_;
 };
@@ -158,8 +153,7 @@ FakeServices::FakeServices(const std::shared_ptr<Fakes>& fakes)
     : results_(fakes),
       director_(fakes),
       proxy_(fakes),
-      library_(std::make_shared<TestQuotaLibrary>()),
-      progress_(fakes) {}
+      library_(std::make_shared<TestQuotaLibrary>()) {}
 
 TJQd Record(const wchar_t* kind, const wchar_t* floor, const wchar_t* quantity,
             const wchar_t* type_path, const wchar_t* component) {

@@ -58,7 +58,6 @@ class FakeServices {
   ScopedService<IDMDirector> director_;
   ScopedService<AttrProxyService> proxy_;
   ScopedService<QuotaLibraryService> library_;
-  ScopedService<ProgressSink> progress_;
 };
 
 // A calculation-result record with the fields the tables look at.

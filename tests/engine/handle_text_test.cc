@@ -21,8 +21,6 @@ std::vector<std::wstring> Parsed(const std::wstring& handles) {
 }
 
 TEST(HandleTextTest, ExpandsEachGroupsHandlesWithItsTexts) {
-  EXPECT_EQ(Parsed(L"A$B￥x￥y$C￥u￥v"),
-            (std::vector<std::wstring>{L"A", L"x", L"y", L"B", L"x", L"y", L"C", L"u", L"v"}));
   EXPECT_EQ(Parsed(L"1F2A￥KL1(2)￥C30"), (std::vector<std::wstring>{L"1F2A", L"KL1(2)", L"C30"}));
   // Empty handles between "$" are skipped; empty texts stay.
   EXPECT_EQ(Parsed(L"$A$$B$￥￥$C￥t1￥"),

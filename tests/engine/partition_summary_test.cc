@@ -29,11 +29,9 @@ TEST_F(PartitionSummaryTest, QuotaSummaryByPartition) {
   Rec rec{.floor = L"1,2", .quantity = L"2"};
   TJQd brick = rec.Quota(L"A4-1", L"砌砖");
   brick.partitions = {Share(L"1区", 1.5), Share(L"2区", 0.5)};
-  TJQd tiny = rec.Quota(L"A4-2", L"勾缝");
-  tiny.floor = L"1";
+  TJQd tiny = Rec{.quantity = L"2"}.Quota(L"A4-2", L"勾缝");
   tiny.partitions = {Share(L"1区", 0.000004)};
-  TJQd concrete = rec.Quota(L"A5-1", L"浇筑");
-  concrete.floor = L"1";
+  TJQd concrete = Rec{.quantity = L"2"}.Quota(L"A5-1", L"浇筑");
   concrete.partitions = {Share(L"2区", 3.0)};
   for (const TJQd& record : {concrete, tiny, brick}) tables.AddQuotaRecord(record);
   // A chapter read back without items still gets its record.

@@ -129,8 +129,6 @@ TEST(FloorTextTest, LeadingNumbersAndFacadeNames) {
   EXPECT_EQ(LeadingInt(L"-3"), -3);
   EXPECT_EQ(LeadingInt(L"x"), 0);
   EXPECT_EQ(LeadingInt(L"99999999999"), 2147483647);
-  EXPECT_DOUBLE_EQ(LeadingDouble(L"2.5abc"), 2.5);
-  EXPECT_DOUBLE_EQ(LeadingDouble(L"abc"), 0.0);
   EXPECT_TRUE(IsFacadeTypePath(L"ZS\\LMZS"));
   EXPECT_TRUE(IsFacadeTypePath(L"ZS\\LMDK"));
   EXPECT_FALSE(IsFacadeTypePath(L"ZS\\NQM"));

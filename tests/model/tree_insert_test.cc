@@ -21,16 +21,11 @@ SQdCompNode Build(const std::vector<TJQd>& records) {
 
 TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
   Rec rec{.quantity = L"2.5", .handle = L"h1", .description = L"a*b||1"};
-  Rec same = rec;
-  same.handle = L"h2";
-  same.position = L"B/2";
-  same.description = L"a*b||2";  // differs only after "||"
-  Rec near = rec;
-  near.quantity = L"2.50000005";
-  Rec far = rec;
-  far.quantity = L"2.500001";
-  Rec other = rec;
-  other.description = L"c*d||1";
+  // Differs only after "||".
+  Rec same{.quantity = L"2.5", .position = L"B/2", .handle = L"h2", .description = L"a*b||2"};
+  Rec near{.quantity = L"2.50000005", .handle = L"h1", .description = L"a*b||1"};
+  Rec far{.quantity = L"2.500001", .handle = L"h1", .description = L"a*b||1"};
+  Rec other{.quantity = L"2.5", .handle = L"h1", .description = L"c*d||1"};
   const SQdCompNode component =
       Build({rec.Bill(L"1", L"x"), same.Bill(L"1", L"x"), near.Bill(L"1", L"x"),
              far.Bill(L"1", L"x"), other.Bill(L"1", L"x")});
@@ -55,9 +50,7 @@ TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
   EXPECT_EQ(Build({a, b, c, d}).records.size(), 3u);
   // Instances without a handle add to the piece count only; a record begun
   // by one has empty handles and keeps its position.
-  Rec bare = rec;
-  bare.handle = L"";
-  bare.position = L"C/3";
+  Rec bare{.quantity = L"2.5", .position = L"C/3", .handle = L"", .description = L"a*b||1"};
   const SQdCompNode mixed =
       Build({bare.Bill(L"1", L"x"), rec.Bill(L"1", L"x"), bare.Bill(L"1", L"x")});
   ASSERT_EQ(mixed.records.size(), 1u);

@@ -51,34 +51,31 @@ TEST(UnitsTest, ScalesQuantityTextWithPercentF) {
   EXPECT_EQ(ScaleQuantityText(L"1e300", 1000).size(), 311u);
 }
 
+// A quota record converts by its quota unit, a bill record by its bill
+// unit ("m2" here); a factor of 1 keeps the text as it was.
 TEST(UnitsTest, ConvertsRecordsForIndexItemsOfTheSameBaseUnit) {
-  TJQd quota = testing::Rec{.quantity = L"2.5"}.Quota(L"A1", L"n", L"100立方米");
-  quota.billUnit = L"m2";
-  TJQd copy = quota;
-  EXPECT_TRUE(ConvertRecordToBaseUnit(copy, L"m3"));
-  EXPECT_EQ(copy.quantity, L"250.000000");
-  copy = quota;
-  EXPECT_FALSE(ConvertRecordToBaseUnit(copy, L"m2"));
-  EXPECT_EQ(copy.quantity, L"2.5");
-
-  // A bill record is converted by its bill unit.
-  TJQd bill = quota;
-  bill.kind = L"1";
-  EXPECT_TRUE(ConvertRecordToBaseUnit(bill, L"m2"));
-  EXPECT_EQ(bill.quantity, L"2.5");  // factor 1 keeps the text as it was
-
-  TJQd area = quota;
-  area.quotaUnit = L"10m2";
-  EXPECT_FALSE(ConvertRecordToBaseUnit(area, L"m3"));
-  TJQd unknown = quota;
-  unknown.quotaUnit = L"千克";
-  EXPECT_FALSE(ConvertRecordToBaseUnit(unknown, L"m3"));
-  EXPECT_EQ(unknown.quantity, L"2.5");
-
-  TJQd text = quota;
-  text.quantity = L"n/a";
-  EXPECT_TRUE(ConvertRecordToBaseUnit(text, L"m3"));
-  EXPECT_EQ(text.quantity, L"0.000000");
+  const struct {
+    const wchar_t* kind;
+    const wchar_t* quota_unit;
+    const wchar_t* quantity;
+    const wchar_t* item_base;
+    bool converted;
+    const wchar_t* result;
+  } cases[] = {
+      {L"2", L"100立方米", L"2.5", L"m3", true, L"250.000000"},
+      {L"2", L"100立方米", L"2.5", L"m2", false, L"2.5"},
+      {L"1", L"100立方米", L"2.5", L"m2", true, L"2.5"},
+      {L"2", L"10m2", L"2.5", L"m3", false, L"2.5"},
+      {L"2", L"千克", L"2.5", L"m3", false, L"2.5"},
+      {L"2", L"100立方米", L"n/a", L"m3", true, L"0.000000"},
+  };
+  for (const auto& c : cases) {
+    TJQd record = testing::Rec{.quantity = c.quantity}.Quota(L"A1", L"n", c.quota_unit);
+    record.billUnit = L"m2";
+    record.kind = c.kind;
+    EXPECT_EQ(ConvertRecordToBaseUnit(record, c.item_base), c.converted) << c.kind << c.quota_unit;
+    EXPECT_EQ(record.quantity, c.result) << c.kind << c.quota_unit;
+  }
 }
 
 }  // namespace

@@ -14,18 +14,16 @@
 
 namespace reportdata::testing {
 
-inline CString Text(const std::wstring& text) { return CString(text); }
-
 inline TJQd GeneratedRecord(size_t index) {
   static const wchar_t* const kFloors[] = {L"1", L"2", L"2,5", L"3/4/6", L"-1", L"0", L"3"};
   const size_t group = index / 4;  // four instances of a group merge
   const std::wstring g = std::to_wstring(group % 50);
   TJQd record;
   record.id = static_cast<int>(index);
-  record.billCode = Text(L"0104" + std::to_wstring(10 + group % 37));
-  record.billName = Text(L"砖墙" + std::to_wstring(group % 37));
+  record.billCode = CString(L"0104" + std::to_wstring(10 + group % 37));
+  record.billName = CString(L"砖墙" + std::to_wstring(group % 37));
   record.billUnit = L"m3";
-  record.feature = Text(L"M" + std::to_wstring(group % 5) + L" 砂浆\n标准砖");
+  record.feature = CString(L"M" + std::to_wstring(group % 5) + L" 砂浆\n标准砖");
   record.extra = group % 2 ? L"附注" : L"";
   if (group % 4 == 0) {
     record.quotaFeatures.push_back({CString(L"A1-" + std::to_wstring(group % 3)),
@@ -39,15 +37,15 @@ inline TJQd GeneratedRecord(size_t index) {
     record.componentName = L"立面装饰";
   } else {
     record.typePath = L"Q\\TWQ";
-    record.componentName = Text(L"墙" + std::to_wstring(group % 7));
+    record.componentName = CString(L"墙" + std::to_wstring(group % 7));
   }
   record.subType = L"普通";
-  record.subCode = Text(std::to_wstring(group % 12));
+  record.subCode = CString(std::to_wstring(group % 12));
   const double quantity = static_cast<double>(group % 50 + 1) * 0.125;
-  record.quantity = Text(std::to_wstring(quantity));
-  record.description = Text(L"L=" + g + L"*H" + (group % 3 == 0 ? L"||扣减" + g : L""));
-  record.position = Text(L"轴" + std::to_wstring(index));
-  if (index % 11 != 0) record.handle = Text(L"h" + std::to_wstring(index));
+  record.quantity = CString(std::to_wstring(quantity));
+  record.description = CString(L"L=" + g + L"*H" + (group % 3 == 0 ? L"||扣减" + g : L""));
+  record.position = CString(L"轴" + std::to_wstring(index));
+  if (index % 11 != 0) record.handle = CString(L"h" + std::to_wstring(index));
   if (group % 3 == 1) {
     record.partitions = {{CString(L"一区"), CString(L"L/2"), quantity * 0.5},
                          {CString(L"二区"), CString(L"L/2"), quantity * 0.5}};
@@ -66,8 +64,8 @@ inline std::vector<TJQd> GeneratedQuotas(const TJQd& bill, size_t index) {
     TJQd quota = bill;
     quota.kind = L"2";
     quota.quotaCode =
-        Text(L"A" + std::to_wstring(1 + (group + q) % 13) + L"-" + std::to_wstring(q + 1));
-    quota.quotaName = Text(L"砌筑" + std::to_wstring((group + q) % 13));
+        CString(L"A" + std::to_wstring(1 + (group + q) % 13) + L"-" + std::to_wstring(q + 1));
+    quota.quotaName = CString(L"砌筑" + std::to_wstring((group + q) % 13));
     quota.quotaUnit = L"10m3";
     if ((group + q) % 2 == 0) {
       quota.categories = {{CString(L"v"), CString(L"砂浆"), CString(L"M" + std::to_wstring(q))}};

@@ -23,18 +23,6 @@ TEST(CodePageTest, UnrepresentableCharactersBecomeTheDefaultCharacter) {
   EXPECT_EQ(AnsiBytes(wchar_t(-1)), "?");
 }
 
-TEST(CodePageTest, ComparesBytesUnsigned) {
-  // In code point order 一 (U+4E00) precedes 二 (U+4E8C); in GBK it follows.
-  EXPECT_GT(CompareAnsi(L'一', L'二'), 0);
-  EXPECT_LT(CompareAnsi(L'二', L'一'), 0);
-  EXPECT_EQ(CompareAnsi(L'层', L'层'), 0);
-  // Lead bytes above 0x7F sort after ASCII.
-  EXPECT_LT(CompareAnsi(L'z', L'一'), 0);
-  // Two characters without a code-page form both read "?".
-  EXPECT_EQ(CompareAnsi(L'\u0E01', L'\u0E02'), 0);
-  EXPECT_EQ(CompareAnsi(L'\u0E01', L'?'), 0);
-}
-
 TEST(CodePageTest, EnvironmentChoosesAnotherCodePage) {
   // The table is built once per process, so the check runs in a fresh one.
   GTEST_FLAG_SET(death_test_style, "threadsafe");

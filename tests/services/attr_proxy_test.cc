@@ -55,39 +55,42 @@ TEST(AttrProxy, AnswersFromTheProjectDescription) {
   EXPECT_EQ(level, L"-0.450");
 }
 
-TEST(AttrProxy, ProjectWithoutLibrariesGetsTheShippedOnes) {
-  testing::ImportedProject project("stored_results.json");
-  const std::unique_ptr<IEAPObject> object = OpenProject(project.wdir());
-  ASSERT_NE(object, nullptr);
-  NS_NYProject::SBillQuotaLibInfo library;
-  ASSERT_TRUE(object->GetBillLibInfo(library));
-  EXPECT_EQ(library.key, L"GB50854-2013");
-  ASSERT_TRUE(object->GetQuotaLibInfo(library, false));
-  EXPECT_EQ(library.name.str() + L"|" + library.key.str(), L"土建工程消耗量定额(示例)|DE-TJ-2024");
-  std::vector<CString> floors;
-  EXPECT_TRUE(object->GetFloorNames(floors));
-  EXPECT_TRUE(floors.empty());
-  CString level = L"unchanged";
-  EXPECT_FALSE(object->GetOutDesignLevel(level));
-  EXPECT_EQ(level, L"unchanged");
-}
-
-TEST(AttrProxy, LibraryRecordsMayBeObjects) {
+// A project without library records gets the shipped ones; records given as
+// objects are read member by member.
+TEST(AttrProxy, LibraryRecordsAreTheShippedOnesOrGivenAsObjects) {
   testing::TempDir input;
-  input.Write("in.json", R"({"project": {"billLibrary": {"name": "规范", "key": "GB50854-2013",
+  input.Write("objects.json", R"({"project": {"billLibrary": {"name": "规范", "key": "GB50854-2013",
       "region": "全国", "version": "2013"}, "quotaLibrary": {"key": "DE-TJ-2024"}},
       "classified": []})");
-  testing::TempDir project;
-  const ImportResult result = ImportProject(input.File("in.json"), project.path());
-  ASSERT_TRUE(result.ok) << result.message;
-  const std::unique_ptr<IEAPObject> object = OpenProject(project.wpath());
-  ASSERT_NE(object, nullptr);
-  NS_NYProject::SBillQuotaLibInfo library;
-  ASSERT_TRUE(object->GetBillLibInfo(library));
-  EXPECT_EQ(testing::Joined({library.name.str(), library.region.str(), library.version.str()}),
-            L"规范|全国|2013");
-  ASSERT_TRUE(object->GetQuotaLibInfo(library, true));
-  EXPECT_EQ(library.name.str() + L"|" + library.key.str(), L"|DE-TJ-2024");
+  const struct {
+    std::string file;
+    std::wstring bill;
+    std::wstring quota;
+  } cases[] = {
+      {testing::FixturePath("stored_results.json"),
+       L"房屋建筑与装饰工程工程量计算规范|GB50854-2013|全国|2013",
+       L"土建工程消耗量定额(示例)|DE-TJ-2024"},
+      {input.File("objects.json"), L"规范|GB50854-2013|全国|2013", L"|DE-TJ-2024"},
+  };
+  for (const auto& c : cases) {
+    testing::TempDir project;
+    const ImportResult result = ImportProject(c.file, project.path());
+    ASSERT_TRUE(result.ok) << result.message;
+    const std::unique_ptr<IEAPObject> object = OpenProject(project.wpath());
+    ASSERT_NE(object, nullptr);
+    NS_NYProject::SBillQuotaLibInfo bill, quota;
+    ASSERT_TRUE(object->GetBillLibInfo(bill) && object->GetQuotaLibInfo(quota, false));
+    EXPECT_EQ(
+        testing::Joined({bill.name.str(), bill.key.str(), bill.region.str(), bill.version.str()}),
+        c.bill);
+    EXPECT_EQ(quota.name.str() + L"|" + quota.key.str(), c.quota);
+    std::vector<CString> floors;
+    EXPECT_TRUE(object->GetFloorNames(floors));
+    EXPECT_TRUE(floors.empty());
+    CString level = L"unchanged";
+    EXPECT_FALSE(object->GetOutDesignLevel(level));
+    EXPECT_EQ(level, L"unchanged");
+  }
 }
 
 TEST(AttrProxy, MissingOrForeignDescriptionGivesNoObject) {

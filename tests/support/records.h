@@ -2,6 +2,7 @@
 #ifndef REPORTDATA_TESTS_SUPPORT_RECORDS_H_
 #define REPORTDATA_TESTS_SUPPORT_RECORDS_H_
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -26,25 +27,19 @@ struct Rec {
   std::wstring description;
 
   TJQd Bill(std::wstring code, std::wstring name, std::wstring unit = L"m3") const {
-    TJQd record = Base();
-    record.kind = L"1";
-    record.billCode = code;
-    record.billName = name;
-    record.billUnit = unit;
-    return record;
+    return Item(L"1", {&TJQd::billCode, &TJQd::billName, &TJQd::billUnit}, {code, name, unit});
   }
   TJQd Quota(std::wstring code, std::wstring name, std::wstring unit = L"m3") const {
-    TJQd record = Base();
-    record.kind = L"2";
-    record.quotaCode = code;
-    record.quotaName = name;
-    record.quotaUnit = unit;
-    return record;
+    return Item(L"2", {&TJQd::quotaCode, &TJQd::quotaName, &TJQd::quotaUnit}, {code, name, unit});
   }
 
  private:
-  TJQd Base() const {
+  // A record of the kind with its code, name and unit in the given fields.
+  TJQd Item(const wchar_t* kind, std::array<CString TJQd::*, 3> fields,
+            std::array<std::wstring, 3> texts) const {
     TJQd record;
+    record.kind = kind;
+    for (size_t i = 0; i < fields.size(); ++i) record.*fields[i] = texts[i];
     record.floor = floor;
     record.componentName = component;
     record.typePath = type_path;
@@ -80,15 +75,10 @@ inline std::wstring Joined(const std::vector<std::wstring>& texts) {
 
 // The rows of a layout A answer, each row's cells joined by "|".
 inline std::vector<std::wstring> Rows(const CStringArray& array, int columns) {
+  const std::vector<std::wstring> texts = Texts(array);
   std::vector<std::wstring> out;
-  for (INT_PTR i = 0; i + columns <= array.GetSize(); i += columns) {
-    std::wstring row;
-    for (int j = 0; j < columns; ++j) {
-      if (j > 0) row += L'|';
-      row += array[i + j].str();
-    }
-    out.push_back(row);
-  }
+  for (size_t i = 0; i + columns <= texts.size(); i += columns)
+    out.push_back(Joined({texts.begin() + i, texts.begin() + i + columns}));
   return out;
 }
 

@@ -1,7 +1,8 @@
 // Test stand-ins for the outside services the bill and quota tables ask:
-// chapter look-ups of the quota libraries, unit and feature orders, the
-// component dictionary and the attribute templates. Installing a TestServices
-// puts them in place; destroying it restores what was there before.
+// chapter look-ups of the quota libraries and the component dictionary; units,
+// features and component categories keep the built-in orders.
+// Installing a TestServices puts them in place; destroying it restores what
+// was there before.
 #ifndef REPORTDATA_TESTS_SUPPORT_TABLE_SERVICES_H_
 #define REPORTDATA_TESTS_SUPPORT_TABLE_SERVICES_H_
 
@@ -47,24 +48,6 @@ class TestQuotaLibrary : public QuotaLibraryService {
   }
 };
 
-// Units and features as plain text; category lists by their values.
-class TestCompare : public CompareService {
- public:
-  int CompareTwoUnits(const CString& a, const CString& b) override {
-    return a.str().compare(b.str());
-  }
-  int CompareFeatures(const SNYTJReportDEFeature& a, const SNYTJReportDEFeature& b) override {
-    return a.code.str().compare(b.code.str());
-  }
-  int CompareCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
-                        const std::vector<SNYTJFenLeiVarDescInfo>& b) override {
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-      if (const int order = a[i].value.str().compare(b[i].value.str()); order != 0) return order;
-    }
-    return static_cast<int>(a.size()) - static_cast<int>(b.size());
-  }
-};
-
 // Component dictionary: category paths by component directory.
 class TestDictionary : public IDMCompDictionary {
  public:
@@ -88,21 +71,6 @@ class TestDirector : public IDMDirector {
   IDMProjectAccess* GetProjectAccess() override { return nullptr; }
 };
 
-class TestTemplate : public IAttrTemplate {
- public:
-  std::map<std::wstring, int> orders;
-  int GetCategoryOrder(const CString& category) override {
-    auto found = orders.find(category.str());
-    return found == orders.end() ? 100 : found->second;
-  }
-};
-
-class TestTemplateDirector : public IAttrTempDirector {
- public:
-  TestTemplate templ;
-  IAttrTemplate* GetTemplate() override { return &templ; }
-};
-
 // Installs a service for the lifetime of the object, then puts back the one
 // it replaced.
 template <typename Service>
@@ -122,15 +90,11 @@ class ScopedService {
 class TestServices {
  public:
   std::shared_ptr<TestQuotaLibrary> library = std::make_shared<TestQuotaLibrary>();
-  std::shared_ptr<TestCompare> compare = std::make_shared<TestCompare>();
   std::shared_ptr<TestDirector> director = std::make_shared<TestDirector>();
-  std::shared_ptr<TestTemplateDirector> templates = std::make_shared<TestTemplateDirector>();
 
  private:
   ScopedService<QuotaLibraryService> installed_library_{library};
-  ScopedService<CompareService> installed_compare_{compare};
   ScopedService<IDMDirector> installed_director_{director};
-  ScopedService<IAttrTempDirector> installed_templates_{templates};
 };
 
 }  // namespace reportdata::testing
