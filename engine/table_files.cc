@@ -42,47 +42,51 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   deferred_.LoadAll();
   if (!bill_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
-  SaveBatch batch;
-  SaveBatch::RunSteps({
-      [&] { WriteGlobalParas(dir, partitions_); },
-      [&] { WriteBillSummary(dir, tables_.bill_summary(), partition_); },
-      [&] { WriteBillConsumption(dir, tables_.bill_consumption(), partition_); },
-      [&] { WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_); },
-      [&] { WriteSharedTables(dir, areas_); },
-      [&] { cloud_.WriteToXmlFile(report_dir); },
-      [&] { WriteCalFloor(dir, cal_floors_); },
-      [&] { WriteComponentTable(dir, areas_.component_table); },
-      [&] { WriteConcreteTable(dir, kBillQuantityFile, physical_.concrete(true)); },
-      [&] { WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false)); },
-      [&] {
-        WriteDecorationTable(DecorationDir(dir), kBillDecorationFile, physical_.decoration(true));
-      },
-      [&] {
-        WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
-      },
-  });
-  batch.Commit();
+  WriteFamily(report_dir, true,
+              {
+                  [&] { WriteBillSummary(dir, tables_.bill_summary(), partition_); },
+                  [&] { WriteBillConsumption(dir, tables_.bill_consumption(), partition_); },
+                  [&] { WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_); },
+              });
 }
 
 void CAnalyze::WriteXML(const CString& report_dir) {
   deferred_.LoadAll();
   if (!quota_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
+  WriteFamily(
+      report_dir, false,
+      {
+          [&] { WriteQuotaSummary(dir, tables_.quota_summary(), partition_); },
+          [&] { WriteQuotaByFloor(dir, tables_.quota_by_floor()); },
+          [&] { WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_); },
+      });
+}
+
+void CAnalyze::WriteFamily(const CString& report_dir, bool bill_side,
+                           std::vector<std::function<void()>> own_steps) {
+  const std::wstring& dir = report_dir.str();
+  const std::wstring decoration = DecorationDir(dir);
+  std::vector<std::function<void()>> steps{[&] { WriteGlobalParas(dir, partitions_); }};
+  steps.insert(steps.end(), own_steps.begin(), own_steps.end());
+  steps.insert(steps.end(), {
+                                [&] { WriteSharedTables(dir, areas_); },
+                                [&] { cloud_.WriteToXmlFile(report_dir); },
+                                [&] { WriteCalFloor(dir, cal_floors_); },
+                                [&] { WriteComponentTable(dir, areas_.component_table); },
+                            });
+  if (bill_side) {
+    steps.push_back([&] { WriteConcreteTable(dir, kBillQuantityFile, physical_.concrete(true)); });
+  }
+  steps.push_back([&] { WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false)); });
+  if (bill_side) {
+    steps.push_back(
+        [&] { WriteDecorationTable(decoration, kBillDecorationFile, physical_.decoration(true)); });
+  }
+  steps.push_back(
+      [&] { WriteDecorationTable(decoration, kQuotaDecorationFile, physical_.decoration(false)); });
   SaveBatch batch;
-  SaveBatch::RunSteps({
-      [&] { WriteGlobalParas(dir, partitions_); },
-      [&] { WriteQuotaSummary(dir, tables_.quota_summary(), partition_); },
-      [&] { WriteQuotaByFloor(dir, tables_.quota_by_floor()); },
-      [&] { WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_); },
-      [&] { WriteSharedTables(dir, areas_); },
-      [&] { cloud_.WriteToXmlFile(report_dir); },
-      [&] { WriteCalFloor(dir, cal_floors_); },
-      [&] { WriteComponentTable(dir, areas_.component_table); },
-      [&] { WriteConcreteTable(dir, kQuotaQuantityFile, physical_.concrete(false)); },
-      [&] {
-        WriteDecorationTable(DecorationDir(dir), kQuotaDecorationFile, physical_.decoration(false));
-      },
-  });
+  SaveBatch::RunSteps(steps);
   batch.Commit();
 }
 
