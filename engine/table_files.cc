@@ -3,8 +3,8 @@
 // comparison-report columns. Every step is its own file. A write sequence
 // writes two files at a time and lands them together (see save_batch.h): a
 // step that throws TableFileError ends the sequence and no file of it is
-// replaced. In a
-// reload sequence the tables of the steps before a failed one stay read.
+// replaced. In a reload sequence the tables of the steps before a failed one
+// stay read.
 #include "engine/analyze.h"
 #include "persist/area_table_files.h"
 #include "persist/component_table_file.h"
