@@ -95,7 +95,7 @@ void AddBucket(const ConcreteFloor& bucket, int multiplier, std::wstring_view co
             group_sum.sum += quantity;
             item_sum.sum += quantity;
             item_sum.grades[grade.name] += quantity;
-            grades[CString(grade.name)] = CString(grade.name);
+            grades[CString(grade.name.str())] = CString(grade.name.str());
           }
         }
       }

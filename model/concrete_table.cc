@@ -8,6 +8,7 @@
 #include "model/floor_text.h"
 #include "model/number_format.h"
 #include "model/tree_insert.h"
+#include "platform/text.h"
 
 namespace reportdata {
 namespace {
@@ -25,7 +26,7 @@ void AddShares(ConcreteGrade& grade, const std::vector<SNYTJFenQuInfo>& partitio
         grade.shares, grade.share_index, partition.name.str(),
         [](const ConcreteShare& s) -> std::wstring_view { return s.partition; },
         [&] {
-          return ConcreteShare{partition.name.str(), 0.0};
+          return ConcreteShare{PooledText(partition.name.str()), 0.0};
         });
     share.quantity += partition.quantity * factor;
   }
@@ -35,9 +36,8 @@ void AddShares(ConcreteGrade& grade, const std::vector<SNYTJFenQuInfo>& partitio
 
 void STongTable::Add(const TJQd& record) {
   if (record.grade.IsEmpty()) return;
-  std::wstring code = record.typePath.str();
-  code += record.subCode.str();
-  const ConcreteComponentEntry* entry = FindConcreteComponent(code);
+  code_.assign(record.typePath.str()).append(record.subCode.str());
+  const ConcreteComponentEntry* entry = FindConcreteComponent(code_);
   if (!entry) return;
   const int factor =
       VolumeUnitFactor(record.kind == L"1" ? record.billUnit.str() : record.quotaUnit.str());
@@ -58,13 +58,13 @@ void STongTable::Add(const TJQd& record) {
       floor.groups, floor.group_index, entry->group,
       [](const ConcreteGroup& g) -> std::wstring_view { return g.name; },
       [&] {
-        return ConcreteGroup{std::wstring(entry->group), entry->group_order, {}, {}};
+        return ConcreteGroup{PooledText(entry->group), entry->group_order, {}, {}};
       });
   ConcreteItem& item = FindOrAppend(
       group.items, group.item_index, entry->item,
       [](const ConcreteItem& i) -> std::wstring_view { return i.name; },
       [&] {
-        return ConcreteItem{std::wstring(entry->item), entry->item_order, {}, {}};
+        return ConcreteItem{PooledText(entry->item), entry->item_order, {}, {}};
       });
   ConcreteComponent& component = FindOrAppendComponent(
       item.components, item.component_index, record.componentName.str(), record.typePath.str());
@@ -78,13 +78,14 @@ void STongTable::Add(const TJQd& record) {
       });
 
   if (!IsPostPourStrip(component.type_path)) {
-    std::wstring key = record.handle.str();
-    AppendInt(key, record.id);
+    // The identity first: its digits end at the colon, whatever the handle.
+    std::string key = std::to_string(record.id) + ':';
+    AppendUtf8(record.handle.str(), key);
     if (!position.counted.insert(std::move(key)).second) return;
   }
   if (!record.handle.IsEmpty()) {
-    position.handles += L"$$";
-    position.handles += record.handle.str();
+    position.handles += "$$";
+    AppendUtf8(record.handle.str(), position.handles);
   }
 
   std::wstring grade_name = record.grade.str();

@@ -21,24 +21,25 @@ namespace reportdata {
 
 // Cubic metres of one grade within one partition.
 struct ConcreteShare {
-  std::wstring partition;
+  PooledText partition;
   double quantity = 0.0;
 };
 
 struct ConcreteGrade {
-  std::wstring name;  // upper-case "C": "C30"
+  PooledText name;  // upper-case "C": "C30"
   std::vector<ConcreteShare> shares;
   HashIndex share_index;
 };
 
 struct ConcretePosition {
-  std::wstring position;  // axis text of the instances
-  std::wstring handles;   // "$$" + handle per counted instance
+  PooledText position;  // axis text of the instances
+  std::string handles;  // UTF-8: "$$" + handle per counted instance
   std::vector<ConcreteGrade> grades;
   HashIndex grade_index;
-  // Handle + identity of the instances counted here, so that an instance the
-  // service delivers twice is counted once. Not kept in the table file.
-  std::unordered_set<std::wstring> counted;
+  // Identity and handle (UTF-8) of the instances counted here, so that an
+  // instance the service delivers twice is counted once. Not kept in the
+  // table file.
+  std::unordered_set<std::string> counted;
 };
 
 // A component of an item: the attribute entry of the table file.
@@ -48,14 +49,14 @@ struct ConcreteComponent : ComponentHead {
 };
 
 struct ConcreteItem {
-  std::wstring name;
+  PooledText name;
   int order = 0;
   std::vector<ConcreteComponent> components;
   HashIndex component_index;
 };
 
 struct ConcreteGroup {
-  std::wstring name;
+  PooledText name;
   int order = 0;
   std::vector<ConcreteItem> items;
   HashIndex item_index;
@@ -87,6 +88,7 @@ class STongTable {
  private:
   std::vector<ConcreteFloor> floors_;
   HashIndex floor_index_;
+  std::wstring code_;  // kind code + sub-code of the record filed last, reused
 };
 
 }  // namespace reportdata

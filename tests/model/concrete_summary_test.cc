@@ -67,6 +67,9 @@ TEST(ConcreteIntakeTest, CountsAnInstanceOnceExceptPostPourStrips) {
   table.Add(Wall(L"1", L"c30", {Share(L"1区", 2)}));
   table.Add(Wall(L"1", L"C30", {Share(L"1区", 2)}));  // same handle and identity
   table.Add(Wall(L"1", L"C30", {Share(L"1区", 3)}, L"m3", 2));
+  // Handle "h1" with identity 23 and "h12" with 3 are two instances.
+  table.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 23));
+  table.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 3, L"h12"));
   TJQd strip = Wall(L"1", L"C40", {Share(L"1区", 5)});
   strip.typePath = L"LX\\HJD";
   strip.subCode = L"95";
@@ -75,8 +78,8 @@ TEST(ConcreteIntakeTest, CountsAnInstanceOnceExceptPostPourStrips) {
 
   const ConcreteItem& wall = table.floors()[0].groups[0].items[0];
   ASSERT_EQ(wall.components[0].positions[0].grades.size(), 1u);  // c30 and C30 are one grade
-  EXPECT_DOUBLE_EQ(wall.components[0].positions[0].grades[0].shares[0].quantity, 5);
-  EXPECT_EQ(wall.components[0].positions[0].handles, L"$$h1$$h1");
+  EXPECT_DOUBLE_EQ(wall.components[0].positions[0].grades[0].shares[0].quantity, 7);
+  EXPECT_EQ(wall.components[0].positions[0].handles, "$$h1$$h1$$h1$$h12");
   const ConcreteGroup& strips = table.floors()[0].groups[1];
   EXPECT_EQ(strips.name, L"主体后浇带");
   EXPECT_DOUBLE_EQ(strips.items[0].components[0].positions[0].grades[0].shares[0].quantity, 10);
