@@ -77,7 +77,7 @@ SWLReportDecSmallInfo MakeRow(const DecorationChapter& chapter, const std::wstri
                               std::wstring_view attribute, std::wstring_view room,
                               double quantity) {
   SWLReportDecSmallInfo row;
-  row.kind = chapter.kind;
+  row.kind = chapter.kind.str();
   row.floor = floor;
   row.attribute = attribute;
   row.room = room;
@@ -92,8 +92,8 @@ int ChapterRows(const DecorationChapter& chapter, const std::wstring& floor, boo
   double floor_total = 0.0;
   for (const DecorationAttribute& attribute : chapter.attributes) {
     if (!input.typePaths.IsEmpty() &&
-        std::find(input.typePaths.begin(), input.typePaths.end(), CString(attribute.type_path)) ==
-            input.typePaths.end()) {
+        std::find(input.typePaths.begin(), input.typePaths.end(),
+                  CString(attribute.type_path.str())) == input.typePaths.end()) {
       continue;
     }
     double attribute_total = 0.0;
@@ -105,8 +105,10 @@ int ChapterRows(const DecorationChapter& chapter, const std::wstring& floor, boo
       floor_total += quantity;
       attribute_total += quantity;
       if (chapter.room_flag) {
-        rows.Add(MakeRow(chapter, floor, attribute.name,
-                         room->name.empty() ? std::wstring_view(kNoRoom) : room->name, quantity));
+        rows.Add(
+            MakeRow(chapter, floor, attribute.name,
+                    room->name.empty() ? std::wstring_view(kNoRoom) : std::wstring_view(room->name),
+                    quantity));
         ++count;
       }
     }
@@ -152,13 +154,13 @@ void SDecTable::Add(const DecorationPlace& place, const DecorationKind& kind, do
       attribute.rooms, attribute.room_index, place.room,
       [](const DecorationRoom& r) -> std::wstring_view { return r.name; },
       [&] {
-        return DecorationRoom{std::wstring(place.room), {}, {}};
+        return DecorationRoom{PooledText(place.room), {}, {}};
       });
   DecorationFloor& floor = FindOrAppend(
       room.floors, room.floor_index, place.floor,
       [](const DecorationFloor& f) -> std::wstring_view { return f.label; },
       [&] {
-        return DecorationFloor{std::wstring(place.floor), 0.0};
+        return DecorationFloor{PooledText(place.floor), 0.0};
       });
   floor.quantity += quantity;
 }
@@ -192,7 +194,7 @@ void DecorationRows(const SDecTable& table, const SWLReportInputInfo& input,
   for (const std::wstring& floor : floors) {
     for (const DecorationChapter* chapter : chapters) {
       if (ChapterRows(*chapter, floor, requested, input, rows) > 0) {
-        kinds[chapter->order] = chapter->kind;
+        kinds[chapter->order] = chapter->kind.str();
       }
     }
   }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/hash_index.h"
+#include "model/pooled_text.h"
 #include "reportdata/records.h"
 #include "reportdata/report_types.h"
 
@@ -42,25 +43,25 @@ struct DecorationPlace {
 };
 
 struct DecorationFloor {
-  std::wstring label;  // floor text of the records
+  PooledText label;  // floor text of the records
   double quantity = 0.0;
 };
 
 struct DecorationRoom {
-  std::wstring name;  // empty for finishes outside every room
+  PooledText name;  // empty for finishes outside every room
   std::vector<DecorationFloor> floors;
   HashIndex floor_index;
 };
 
 struct DecorationAttribute {
-  std::wstring name;       // component name
-  std::wstring type_path;  // component type path
+  PooledText name;       // component name
+  PooledText type_path;  // component type path
   std::vector<DecorationRoom> rooms;
   HashIndex room_index;
 };
 
 struct DecorationChapter {
-  std::wstring kind;  // kind name
+  PooledText kind;  // kind name
   int order = 0;
   bool room_flag = false;
   std::vector<DecorationAttribute> attributes;
