@@ -38,9 +38,8 @@ void RoomTables::Add(const TJQd& record) {
       [&] {
         return RoomGroup{room, {}, {}};
       });
-  std::wstring lookup = record.place.str();
-  lookup += L'\x1F';
-  lookup += record.place2.str();
+  std::wstring& lookup = lookup_;
+  lookup.assign(record.place.str()).append(1, L'\x1F').append(record.place2.str());
   RoomPlace& place = FindOrAppend(
       group.places, group.place_index, lookup,
       [](const RoomPlace& p) -> const std::wstring& { return p.lookup; },

@@ -63,6 +63,7 @@ class RoomTables {
   HashIndex by_room_index_;
   std::vector<RoomFloor> by_floor_;
   HashIndex by_floor_index_;
+  std::wstring lookup_;  // place key of the record filed last, reused
 };
 
 // A floor of room table 2 of that label, num and grade parsed from it.
