@@ -15,11 +15,31 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> ToStrings(const CStringArray& array) {
+// The cells as UTF-8; with `read`, a row's cells at the positions read
+// marks false are left empty.
+std::vector<std::string> ToStrings(const CStringArray& array, const std::vector<bool>& read = {}) {
   std::vector<std::string> out;
   out.reserve(static_cast<size_t>(array.GetSize()));
-  for (const CString& text : array) out.push_back(ToUtf8(text.str()));
+  for (const CString& text : array) {
+    const bool wanted = read.empty() || read[out.size() % read.size()];
+    out.push_back(wanted ? ToUtf8(text.str()) : std::string());
+  }
   return out;
+}
+
+// The cells of a layout A row that the text layout reads (the ids, the
+// tree labels and the grid's columns): the instance lists of a large table
+// are most of its text and are not printed.
+std::vector<bool> TextCells(const GridLayout& grid, size_t width) {
+  std::vector<bool> read(width, false);
+  const auto mark = [&](int cell) {
+    if (cell >= 0 && static_cast<size_t>(cell) < width) read[static_cast<size_t>(cell)] = true;
+  };
+  mark(0);
+  mark(1);
+  for (int cell = grid.label_first; cell <= grid.label_last; ++cell) mark(cell);
+  for (const ColumnLayout& column : grid.columns) mark(column.cell);
+  return read;
 }
 
 std::string JoinNames(const std::vector<std::string>& names) {
@@ -184,7 +204,8 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
       table.total_rows(rows);
     else
       table.stream(CString(), rows);
-    answer = ToStrings(rows);
+    const bool text_grid = request.layout == Layout::kA && request.format == Format::kText;
+    answer = ToStrings(rows, text_grid ? TextCells(grid, width) : std::vector<bool>());
   }
 
   if (request.layout == Layout::kB) {
