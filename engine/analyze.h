@@ -205,6 +205,7 @@ class CAnalyze : public CObject {
   AreaTables areas_;                         // building area, doors and windows, rooms
   PhysicalTables physical_;                  // concrete and decoration tables of both sides
   CCloudDataMng cloud_;
+  TJQd tagged_bill_;                 // a facade bill with its floor tagged, reused by every one
   DeferredReads deferred_;           // files of the last reloads not read yet
   std::wstring system_dir_;          // with a trailing separator once filled
   std::wstring project_dir_;         // without a trailing separator

@@ -287,9 +287,10 @@ void CAnalyze::AddBillToCloudData(const TJQd& bill) {
     cloud_.AddData(bill);
     return;
   }
-  TJQd tagged = bill;
-  TagWithFloor(tagged);
-  cloud_.AddData(tagged);
+  // Assigned rather than copied anew: the texts keep their buffers.
+  tagged_bill_ = bill;
+  TagWithFloor(tagged_bill_);
+  cloud_.AddData(tagged_bill_);
 }
 
 bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
