@@ -20,22 +20,25 @@ void PhysicalTables::Add(const TJQd& record) {
 }
 
 void PhysicalTables::AddDecoration(const TJQd& record) {
+  code_.assign(record.typePath.str()).append(record.subCode.str());
+  const DecorationKind* kind = FindDecorationKind(code_);
+  const bool base_layer = kind == nullptr && IsBaseLayerCode(code_);
+  if (base_layer) {
+    // Filed under the kind of its surface, the same kind with sub-code "28".
+    code_.assign(record.typePath.str()).append(L"28");
+    kind = FindDecorationKind(code_);
+  }
+  if (kind == nullptr) return;
   const bool bill = IsBillRecord(record);
   const std::wstring& unit = bill ? record.billUnit.str() : record.quotaUnit.str();
   const DecorationPlace place{record.componentName.str(), record.typePath.str(), record.room.str(),
                               record.floor.str()};
-  if (const DecorationKind* kind = KindOf(record.typePath.str(), record.subCode.str())) {
-    AddFinish(*kind, bill, unit, record.quantity, place);
-  } else if (IsBaseLayerCode(code_)) {
-    pending_base_layers_.push_back(BaseLayer{bill, unit, record.quantity, place.component,
+  if (base_layer) {
+    pending_base_layers_.push_back(BaseLayer{kind, bill, unit, record.quantity, place.component,
                                              place.type_path, place.room, place.floor});
+  } else {
+    AddFinish(*kind, bill, unit, record.quantity, place);
   }
-}
-
-const DecorationKind* PhysicalTables::KindOf(std::wstring_view type_path,
-                                             std::wstring_view sub_code) {
-  code_.assign(type_path).append(sub_code);
-  return FindDecorationKind(code_);
 }
 
 void PhysicalTables::AddFinish(const DecorationKind& kind, bool bill, std::wstring_view unit,
@@ -49,16 +52,11 @@ void PhysicalTables::AddFinish(const DecorationKind& kind, bool bill, std::wstri
 }
 
 void PhysicalTables::FinishDecoration() {
-  std::vector<BaseLayer> pending;
-  pending.swap(pending_base_layers_);
-  for (const BaseLayer& layer : pending) {
-    const DecorationPlace place{layer.component, layer.type_path, layer.room, layer.floor};
-    if (const DecorationKind* kind = KindOf(layer.type_path, L"28")) {
-      AddFinish(*kind, layer.bill, layer.unit, layer.quantity, place);
-    } else if (IsBaseLayerCode(code_)) {
-      pending_base_layers_.push_back(layer);
-    }
+  for (const BaseLayer& layer : pending_base_layers_) {
+    AddFinish(*layer.kind, layer.bill, layer.unit, layer.quantity,
+              DecorationPlace{layer.component, layer.type_path, layer.room, layer.floor});
   }
+  pending_base_layers_.clear();
 }
 
 void PhysicalTables::Sort() {

@@ -48,8 +48,9 @@ class PhysicalTables {
 
  private:
   // A base layer waiting for FinishDecoration: what filing it under its
-  // surface's sub-code "28" takes of its record.
+  // surface's kind takes of its record.
   struct BaseLayer {
+    const DecorationKind* kind;  // of the surface
     bool bill;
     PooledText unit;  // of its side
     CString quantity;
@@ -57,8 +58,6 @@ class PhysicalTables {
   };
 
   void AddDecoration(const TJQd& record);
-  // The decoration kind of type_path + sub_code, the code left in code_.
-  const DecorationKind* KindOf(std::wstring_view type_path, std::wstring_view sub_code);
   // Files quantity, given in unit, at place under kind on its side; an
   // area unit is rescaled to square metres, any other unit skipped.
   void AddFinish(const DecorationKind& kind, bool bill, std::wstring_view unit,
