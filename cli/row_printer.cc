@@ -127,6 +127,19 @@ std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridLa
   return rows;
 }
 
+std::vector<bool> CellsFoldRowsReads(const GridLayout& grid) {
+  const size_t width = static_cast<size_t>(std::max(grid.width, 1));
+  std::vector<bool> read(width, false);
+  const auto mark = [&](int cell) {
+    if (cell >= 0 && static_cast<size_t>(cell) < width) read[static_cast<size_t>(cell)] = true;
+  };
+  mark(0);
+  mark(1);
+  for (int cell = grid.label_first; cell <= grid.label_last; ++cell) mark(cell);
+  for (const ColumnLayout& column : grid.columns) mark(column.cell);
+  return read;
+}
+
 std::string RenderText(const std::vector<TreeRow>& rows, const GridLayout& grid) {
   std::vector<size_t> visible;
   for (size_t c = 0; c < grid.columns.size(); ++c) {

@@ -50,6 +50,10 @@ struct TreeRow {
 std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridLayout& grid,
                               int max_depth = -1);
 
+// The cells of a row, by position, that FoldRows reads: the row and parent
+// ids, the tree labels and the grid's columns.
+std::vector<bool> CellsFoldRowsReads(const GridLayout& grid);
+
 // Aligned text: a title line, a rule, then one line per row (more when a cell
 // holds line breaks). The tree text is indented two blanks per level; columns
 // that are empty in every row are left out.

@@ -27,21 +27,6 @@ std::vector<std::string> ToStrings(const CStringArray& array, const std::vector<
   return out;
 }
 
-// The cells of a layout A row that the text layout reads (the ids, the
-// tree labels and the grid's columns): the instance lists of a large table
-// are most of its text and are not printed.
-std::vector<bool> TextCells(const GridLayout& grid, size_t width) {
-  std::vector<bool> read(width, false);
-  const auto mark = [&](int cell) {
-    if (cell >= 0 && static_cast<size_t>(cell) < width) read[static_cast<size_t>(cell)] = true;
-  };
-  mark(0);
-  mark(1);
-  for (int cell = grid.label_first; cell <= grid.label_last; ++cell) mark(cell);
-  for (const ColumnLayout& column : grid.columns) mark(column.cell);
-  return read;
-}
-
 std::string JoinNames(const std::vector<std::string>& names) {
   std::string out;
   for (const std::string& name : names) out += (out.empty() ? "" : ", ") + name;
@@ -204,8 +189,10 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
       table.total_rows(rows);
     else
       table.stream(CString(), rows);
+    // The text layout prints a few cells of each row; the instance lists of
+    // a large table are most of its text.
     const bool text_grid = request.layout == Layout::kA && request.format == Format::kText;
-    answer = ToStrings(rows, text_grid ? TextCells(grid, width) : std::vector<bool>());
+    answer = ToStrings(rows, text_grid ? CellsFoldRowsReads(grid) : std::vector<bool>());
   }
 
   if (request.layout == Layout::kB) {
