@@ -5,6 +5,7 @@
 
 #include "platform/text.h"
 #include "services/record_row.h"
+#include "services/row_read_ahead.h"
 
 namespace reportdata {
 namespace {
@@ -24,8 +25,12 @@ std::wstring Wide(std::string_view text) { return FromUtf8(text); }
 }  // namespace
 
 std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
-  std::unique_ptr<SqliteDb> db = SqliteDb::Open(path, SQLITE_OPEN_READWRITE);
-  if (!db) db = SqliteDb::Open(path, SQLITE_OPEN_READONLY);
+  // Serialized: the stored results are stepped on a second thread while the
+  // filing may ask the same connection, and so the same snapshot, other
+  // questions.
+  std::unique_ptr<SqliteDb> db =
+      SqliteDb::Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
+  if (!db) db = SqliteDb::Open(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX);
   if (!db) return nullptr;
   if (db->QueryInt("PRAGMA application_id", -1) != kCalApplicationId ||
       db->QueryInt("PRAGMA user_version", -1) != kCalSchemaVersion) {
@@ -93,8 +98,6 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
 }
 
 bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
-  SqliteStatement rows = db_->Prepare(SelectRecords(table, true));
-  if (!rows.Ok()) return false;
   SNYTJQdDeClassResult entry;
   RecordRowReader bill_rows;
   RecordRowReader quota_rows;
@@ -106,32 +109,32 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
     entry.quotas.resize(quotas);
     file(entry);
   };
-  while (rows.Step()) {
-    if (rows.Int(0) == kRoleBill) {
-      if (started) hand_over();
-      started = true;
-      quotas = 0;
-      bill_rows.Read(rows, 1, entry.bill);
-    } else if (started) {
-      if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
-      quota_rows.Read(rows, 1, entry.quotas[quotas++]);
-    }
+  // The role and the id are read as integers.
+  if (!EachRowReadAhead(*db_, SelectRecords(table, true), 2, [&](const StoredRow& row) {
+        if (row.Int(0) == kRoleBill) {
+          if (started) hand_over();
+          started = true;
+          quotas = 0;
+          bill_rows.Read(row, 1, entry.bill);
+        } else if (started) {
+          if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
+          quota_rows.Read(row, 1, entry.quotas[quotas++]);
+        }
+      })) {
+    return false;
   }
-  if (!rows.Done()) return false;
   if (started) hand_over();
   return true;
 }
 
 bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& file) {
-  SqliteStatement rows = db_->Prepare(sql);
-  if (!rows.Ok()) return false;
   TJQd record;
   RecordRowReader reader;
-  while (rows.Step()) {
-    reader.Read(rows, 0, record);
+  // The id is read as an integer.
+  return EachRowReadAhead(*db_, sql, 1, [&](const StoredRow& row) {
+    reader.Read(row, 0, record);
     file(record);
-  }
-  return rows.Done();
+  });
 }
 
 bool CalDatabase::EachRecord(RecordTable table, const RecordVisitor& file) {

@@ -9,8 +9,7 @@ namespace reportdata {
 // wide characters is up to four times too much, and short Chinese names fit
 // the string's own buffer. A record read again for the next row keeps its
 // buffers.
-void RecordRowReader::ReadText(const SqliteStatement& row, int column, LastText& last,
-                               CString& out) {
+void RecordRowReader::ReadText(const StoredRow& row, int column, LastText& last, CString& out) {
   const std::string_view text = row.Text(column);
   if (text != last.stored) {
     last.stored.assign(text);
@@ -19,7 +18,7 @@ void RecordRowReader::ReadText(const SqliteStatement& row, int column, LastText&
   out.str().assign(last.wide);
 }
 
-void RecordRowReader::Read(const SqliteStatement& row, int first, TJQd& record) {
+void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record) {
   int c = first;
   auto last = last_.begin();
   const auto text = [&](CString& out) { ReadText(row, c++, *last++, out); };

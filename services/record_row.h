@@ -8,7 +8,7 @@
 
 #include "reportdata/records.h"
 #include "services/cal_schema.h"
-#include "services/sqlite_db.h"
+#include "services/row_read_ahead.h"
 
 namespace reportdata {
 
@@ -21,7 +21,7 @@ class RecordRowReader {
  public:
   // Fills record from the row's columns first .. first + kRecordColumnCount - 1,
   // replacing what it held.
-  void Read(const SqliteStatement& row, int first, TJQd& record);
+  void Read(const StoredRow& row, int first, TJQd& record);
 
  private:
   struct LastText {
@@ -31,7 +31,7 @@ class RecordRowReader {
   // Every column but the id and the three packed lists.
   static constexpr size_t kTextColumns = kRecordColumnCount - 4;
 
-  void ReadText(const SqliteStatement& row, int column, LastText& last, CString& out);
+  void ReadText(const StoredRow& row, int column, LastText& last, CString& out);
 
   std::array<LastText, kTextColumns> last_;
 };

@@ -17,6 +17,7 @@ class SqliteStatement;
 class SqliteDb {
  public:
   // Opens path with the sqlite3_open_v2 flags; null when it cannot be opened.
+  // Without SQLITE_OPEN_FULLMUTEX the connection is for one thread at a time.
   static std::unique_ptr<SqliteDb> Open(const std::string& path, int flags);
   ~SqliteDb();
   SqliteDb(const SqliteDb&) = delete;
@@ -30,6 +31,20 @@ class SqliteDb {
   // when there is no row or the query fails.
   long long QueryInt(const char* sql, long long fallback);
   std::string ErrorMessage() const;
+
+  // Holds a serialized connection's mutex while it stands: another thread's
+  // calls wait, this thread's own calls take it again at little cost. Does
+  // nothing on a connection for one thread.
+  class Hold {
+   public:
+    explicit Hold(SqliteDb& db) : mutex_(sqlite3_db_mutex(db.db_)) { sqlite3_mutex_enter(mutex_); }
+    ~Hold() { sqlite3_mutex_leave(mutex_); }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+   private:
+    sqlite3_mutex* mutex_;
+  };
   sqlite3* handle() const { return db_; }
 
  private:
@@ -62,6 +77,7 @@ class SqliteStatement {
   bool Run();
 
   // Columns are numbered from 0.
+  int ColumnCount() const { return sqlite3_column_count(stmt_); }
   std::string_view Text(int column) const;
   long long Int(int column) const { return sqlite3_column_int64(stmt_, column); }
   double Double(int column) const { return sqlite3_column_double(stmt_, column); }
