@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -56,8 +57,8 @@ class RowBatch {
 namespace {
 
 // A batch is handed over once it holds this much text, whatever its row
-// count: the offsets are 32-bit, and a few rows of huge lists should not
-// hold the filing up.
+// count: a few rows of huge lists do not hold the filing up, and the 32-bit
+// offsets stay far from their limit.
 constexpr size_t kBatchBytes = 1 << 20;
 
 // Fills batch from the statement's next rows; false once the rows have
@@ -108,6 +109,15 @@ class BatchQueue {
     }
     changed_.notify_all();
   }
+  // Ends the reading with what the reading thread threw (memory, mostly).
+  void Fail(std::exception_ptr error) {
+    {
+      std::lock_guard lock(mutex_);
+      error_ = std::move(error);
+      ended_ = true;
+    }
+    changed_.notify_all();
+  }
   // Null once the last batch has been taken.
   RowBatch* TakeFull() {
     std::unique_lock lock(mutex_);
@@ -131,8 +141,11 @@ class BatchQueue {
     }
     changed_.notify_all();
   }
+  // After the reading thread has ended: whether every row was read, or
+  // what it threw.
   bool ok() {
     std::lock_guard lock(mutex_);
+    if (error_) std::rethrow_exception(error_);
     return ok_;
   }
 
@@ -144,6 +157,7 @@ class BatchQueue {
   std::deque<RowBatch*> full_;
   bool ended_ = false;
   bool ok_ = true;
+  std::exception_ptr error_;
   bool stopped_ = false;
 };
 
@@ -175,12 +189,16 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
 
   BatchQueue queue(std::max<size_t>(options.batches, 1), columns, int_columns);
   const auto read = [&] {
-    for (;;) {
-      RowBatch* batch = queue.TakeFree();
-      if (!batch) return;
-      const bool more = FillBatch(db, rows, rows_per_batch, *batch);
-      queue.QueueFull(batch, !more, more || rows.Done());
-      if (!more) return;
+    try {
+      for (;;) {
+        RowBatch* batch = queue.TakeFree();
+        if (!batch) return;
+        const bool more = FillBatch(db, rows, rows_per_batch, *batch);
+        queue.QueueFull(batch, !more, more || rows.Done());
+        if (!more) return;
+      }
+    } catch (...) {
+      queue.Fail(std::current_exception());
     }
   };
   std::thread thread;
