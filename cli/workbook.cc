@@ -1,7 +1,5 @@
 #include "cli/workbook.h"
 
-#include <xlsxwriter.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include "cli/display_width.h"
 #include "cli/input_error.h"
 #include "cli/quantity_format.h"
+#include "cli/xlsx_library.h"
 
 namespace reportdata::cli {
 namespace {
@@ -46,15 +45,18 @@ struct Workbook::State {
   lxw_format* Number(int decimals) {
     lxw_format*& format = numbers[decimals];
     if (!format) {
-      format = workbook_add_format(book);
+      const XlsxLibrary& xlsx = Xlsx();
+      format = xlsx.workbook_add_format(book);
       const std::string pattern = decimals > 0 ? "0." + std::string(decimals, '0') : "0";
-      format_set_num_format(format, pattern.c_str());
+      xlsx.format_set_num_format(format, pattern.c_str());
     }
     return format;
   }
 };
 
 Workbook::Workbook(fs::path path) : state_(std::make_unique<State>()) {
+  // Loaded first: a tool that cannot write workbooks leaves no file behind.
+  const XlsxLibrary& xlsx = Xlsx();
   state_->path = std::move(path);
   state_->partial = state_->path;
   state_->partial += ".partial";
@@ -64,47 +66,50 @@ Workbook::Workbook(fs::path path) : state_(std::make_unique<State>()) {
   } else {
     throw InputError("cannot write " + state_->path.string() + ": " + std::strerror(errno));
   }
-  state_->book = workbook_new(state_->partial.c_str());
+  state_->book = xlsx.workbook_new(state_->partial.c_str());
   if (!state_->book) {
     std::error_code ignored;
     fs::remove(state_->partial, ignored);
     throw InputError("cannot write " + state_->path.string());
   }
-  state_->header = workbook_add_format(state_->book);
-  format_set_bold(state_->header);
-  format_set_bottom(state_->header, LXW_BORDER_THIN);
-  state_->top = workbook_add_format(state_->book);
-  format_set_bold(state_->top);
-  state_->wrapped = workbook_add_format(state_->book);
-  format_set_text_wrap(state_->wrapped);
-  format_set_align(state_->wrapped, LXW_ALIGN_VERTICAL_TOP);
+  state_->header = xlsx.workbook_add_format(state_->book);
+  xlsx.format_set_bold(state_->header);
+  xlsx.format_set_bottom(state_->header, LXW_BORDER_THIN);
+  state_->top = xlsx.workbook_add_format(state_->book);
+  xlsx.format_set_bold(state_->top);
+  state_->wrapped = xlsx.workbook_add_format(state_->book);
+  xlsx.format_set_text_wrap(state_->wrapped);
+  xlsx.format_set_align(state_->wrapped, LXW_ALIGN_VERTICAL_TOP);
 }
 
 Workbook::~Workbook() {
   if (!state_->book) return;
+  const XlsxLibrary& xlsx = Xlsx();
   // Not closed: nothing is written, and the partial file goes.
-  workbook_close(state_->book);
+  xlsx.workbook_close(state_->book);
   std::error_code error;
   fs::remove(state_->partial, error);
 }
 
 void Workbook::AddSheet(std::string_view name, std::span<const NamedColumn> columns,
                         const std::vector<NamedRow>& rows) {
-  lxw_worksheet* sheet = workbook_add_worksheet(state_->book, std::string(name).c_str());
+  const XlsxLibrary& xlsx = Xlsx();
+  lxw_worksheet* sheet = xlsx.workbook_add_worksheet(state_->book, std::string(name).c_str());
   if (!sheet) throw InputError("cannot add a sheet named " + std::string(name));
   // Parents stand above their children, so the outline buttons go there.
-  worksheet_outline_settings(sheet, LXW_TRUE, LXW_FALSE, LXW_TRUE, LXW_FALSE);
-  worksheet_freeze_panes(sheet, 1, 0);
+  xlsx.worksheet_outline_settings(sheet, LXW_TRUE, LXW_FALSE, LXW_TRUE, LXW_FALSE);
+  xlsx.worksheet_freeze_panes(sheet, 1, 0);
 
   std::vector<size_t> shown;  // columns people read
   for (size_t c = 0; c < columns.size(); ++c) {
     if (columns[c].use != ColumnUse::kProgram) shown.push_back(c);
   }
   std::vector<int> widths = {DisplayWidth("层级")};
-  worksheet_write_string(sheet, 0, 0, "层级", state_->header);
+  xlsx.worksheet_write_string(sheet, 0, 0, "层级", state_->header);
   for (size_t s = 0; s < shown.size(); ++s) {
     const std::string title(columns[shown[s]].title);
-    worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(s + 1), title.c_str(), state_->header);
+    xlsx.worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(s + 1), title.c_str(),
+                                state_->header);
     widths.push_back(DisplayWidth(title));
   }
   const auto unit_of = [&](const NamedRow& row) { return ValueOf(columns, row, "unit"); };
@@ -114,8 +119,8 @@ void Workbook::AddSheet(std::string_view name, std::span<const NamedColumn> colu
     const auto line = static_cast<lxw_row_t>(r + 1);
     lxw_row_col_options outline = {};
     outline.level = static_cast<uint8_t>(std::min<int>(row.depth, kDeepestOutline));
-    worksheet_set_row_opt(sheet, line, LXW_DEF_ROW_HEIGHT, nullptr, &outline);
-    worksheet_write_number(sheet, line, 0, row.depth, nullptr);
+    xlsx.worksheet_set_row_opt(sheet, line, LXW_DEF_ROW_HEIGHT, nullptr, &outline);
+    xlsx.worksheet_write_number(sheet, line, 0, row.depth, nullptr);
     for (size_t s = 0; s < shown.size(); ++s) {
       const NamedColumn& column = columns[shown[s]];
       const std::string& value = row.values[shown[s]];
@@ -125,13 +130,13 @@ void Workbook::AddSheet(std::string_view name, std::span<const NamedColumn> colu
           column.kind == ColumnKind::kNumber ? ParseQuantity(value) : std::nullopt;
       if (number) {
         const int decimals = UnitDecimals(unit_of(row));
-        worksheet_write_number(sheet, line, col, *number, state_->Number(decimals));
+        xlsx.worksheet_write_number(sheet, line, col, *number, state_->Number(decimals));
         widths[s + 1] = std::max(widths[s + 1], DisplayWidth(FormatQuantity(value, decimals)));
         continue;
       }
       const bool features = column.key == "features";
       lxw_format* format = features ? state_->wrapped : row.depth == 0 ? state_->top : nullptr;
-      worksheet_write_string(sheet, line, col, value.c_str(), format);
+      xlsx.worksheet_write_string(sheet, line, col, value.c_str(), format);
       widths[s + 1] = std::max(
           widths[s + 1], std::min(WidestLine(value), features ? kWidestFeatures : kWidestColumn));
     }
@@ -139,18 +144,19 @@ void Workbook::AddSheet(std::string_view name, std::span<const NamedColumn> colu
   for (size_t c = 0; c < widths.size(); ++c) {
     // A spreadsheet column is as wide as that many digits; a Chinese
     // character takes about two.
-    worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                         std::max(widths[c], 4) + 2.0, nullptr);
+    xlsx.worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                              std::max(widths[c], 4) + 2.0, nullptr);
   }
 }
 
 void Workbook::Close() {
-  const lxw_error closed = workbook_close(state_->book);
+  const XlsxLibrary& xlsx = Xlsx();
+  const lxw_error closed = xlsx.workbook_close(state_->book);
   state_->book = nullptr;
   std::error_code error;
   if (closed != LXW_NO_ERROR) {
     fs::remove(state_->partial, error);
-    throw InputError("cannot write " + state_->path.string() + ": " + lxw_strerror(closed));
+    throw InputError("cannot write " + state_->path.string() + ": " + xlsx.lxw_strerror(closed));
   }
   fs::rename(state_->partial, state_->path, error);
   if (error) {
