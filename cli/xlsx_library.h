@@ -1,8 +1,8 @@
 // The workbook library, loaded when the first workbook is started. Linked
 // into the tool, it and the libraries it pulls in (compression and a
-// cryptography library of some 21,000 relocations) were about a quarter of
-// every process start, and the tool starts twice per command; only `export`
-// writes workbooks.
+// cryptography library of some 21,000 relocations) were about a third of
+// every command's start, and the tool starts twice per command; only
+// `export` writes workbooks.
 #ifndef CLI_XLSX_LIBRARY_H_
 #define CLI_XLSX_LIBRARY_H_
 
