@@ -21,7 +21,6 @@ class RowBatch {
   RowBatch(int columns, int int_columns) : columns_(columns), int_columns_(int_columns) {}
 
   void Clear() {
-    rows_ = 0;
     ints_.clear();
     ends_.clear();
     bytes_.clear();
@@ -35,10 +34,9 @@ class RowBatch {
       if (c >= int_columns_) bytes_.append(row.Text(c));
       ends_.push_back(static_cast<uint32_t>(bytes_.size()));
     }
-    ++rows_;
   }
 
-  size_t rows() const { return rows_; }
+  size_t rows() const { return ends_.size() / (columns_ + 1); }
   size_t bytes() const { return bytes_.size(); }
   StoredRow Row(size_t i) const {
     return StoredRow(ints_.data() + i * int_columns_, ends_.data() + i * (columns_ + 1),
@@ -48,9 +46,8 @@ class RowBatch {
  private:
   const int columns_;
   const int int_columns_;
-  size_t rows_ = 0;
   std::vector<long long> ints_;
-  std::vector<uint32_t> ends_;
+  std::vector<uint32_t> ends_;  // columns_ + 1 a row: its start, then each column's end
   std::string bytes_;
 };
 
