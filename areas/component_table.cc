@@ -61,7 +61,7 @@ SCompFloor& SCompGroup::AppendFloor(SCompFloor floor) {
   return floors.emplace_back(std::move(floor));
 }
 
-void ComponentTable::Add(const CompRecord& record) {
+SCompSection& ComponentTable::FindOrAddSection(const CompRecord& record) {
   auto [group_at, new_group] =
       group_index_.try_emplace(std::wstring(record.category), groups_.size());
   if (new_group) groups_.push_back({std::wstring(record.category), record.order, {}, {}});
@@ -73,10 +73,13 @@ void ComponentTable::Add(const CompRecord& record) {
                           : group.AppendFloor(NewFloor(record.floor));
   const auto section_at =
       floor.section_index.find(SectionKey(record.name, record.type_path, record.type_text));
-  SCompSection& section =
-      section_at != floor.section_index.end()
-          ? floor.sections[section_at->second]
-          : floor.AppendSection({0, record.name, record.type_path, record.type_text, {}, {}});
+  return section_at != floor.section_index.end()
+             ? floor.sections[section_at->second]
+             : floor.AppendSection({0, record.name, record.type_path, record.type_text, {}, {}});
+}
+
+void ComponentTable::Add(const CompRecord& record) {
+  SCompSection& section = FindOrAddSection(record);
   if (section.AddHandle(record.handle)) section.count += record.count;
 }
 
@@ -84,14 +87,15 @@ void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
   for (const GjhzGroupNode& group : summary) {
     for (const GjhzFloorNode& floor : group.floors) {
       for (const GjhzRecord& entry : floor.records) {
-        CompRecord record{group.name,
-                          group.order,
-                          floor.floor_text,
-                          entry.name,
-                          entry.type_path,
-                          entry.type_text,
-                          {},
-                          1};
+        // All handles of an entry land in one section: it is looked up once.
+        CompRecord place;
+        place.category = group.name;
+        place.order = group.order;
+        place.floor = floor.floor_text;
+        place.name = entry.name;
+        place.type_path = entry.type_path;
+        place.type_text = entry.type_text;
+        SCompSection& section = FindOrAddSection(place);
         // The handle lists of the instances run together with "$" between
         // and inside them ("$$3DB$$$$3DC"); every run of other characters is
         // one drawing handle. Instances without handles count once.
@@ -102,15 +106,11 @@ void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
           if (start == std::string_view::npos) break;
           handles.remove_prefix(start);
           const size_t end = std::min(handles.find('$'), handles.size());
-          record.handle = handles.substr(0, end);
-          Add(record);
+          if (section.AddHandle(handles.substr(0, end))) ++section.count;
           any = true;
           handles.remove_prefix(end);
         }
-        if (!any) {
-          record.count = entry.count;
-          Add(record);
-        }
+        if (!any && section.AddHandle({})) section.count += entry.count;
       }
     }
   }

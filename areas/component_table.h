@@ -85,6 +85,9 @@ class ComponentTable {
   // storeys; per section (by name) "#RecordFlag#", name, pieces × storeys,
   // type text ("" for "异形"), "%d×%d" for several storeys.
   void StreamGroup(const SCompGroup& group, CStringArray& out) const;
+  // The section of the record's category, floor, name, type path and type
+  // text, made when missing.
+  SCompSection& FindOrAddSection(const CompRecord& record);
 
   std::vector<SCompGroup> groups_;
   std::unordered_map<std::wstring, size_t> group_index_;  // by category

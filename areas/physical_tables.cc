@@ -46,8 +46,7 @@ void PhysicalTables::AddFinish(const DecorationKind& kind, bool bill, std::wstri
   const int factor = AreaUnitFactor(unit);
   if (factor == 0) return;
   // The quantity goes through its "%f" text, as a rescaled record carries it.
-  const double area = factor == 1 ? ParseQuantity(quantity)
-                                  : ParseQuantity(ScaleQuantityText(quantity.str(), factor));
+  const double area = factor == 1 ? ParseQuantity(quantity) : ScaleQuantity(quantity.str(), factor);
   decoration(bill).Add(place, kind, area);
 }
 

@@ -77,8 +77,8 @@ uint32_t EntryHash(std::wstring_view third, std::wstring_view name, std::wstring
                           HashText(type_text)));
 }
 
-void AddInstance(GjhzFloorNode& floor, std::wstring_view third, const SQdCompNode& component,
-                 const SQdRecordNode& instance) {
+GjhzRecord& FindOrAddEntry(GjhzFloorNode& floor, std::wstring_view third,
+                           const SQdCompNode& component) {
   // The sub-type is the component's type text.
   const std::wstring_view type_text = component.sub_type;
   const int found = FindFirst(
@@ -89,16 +89,13 @@ void AddInstance(GjhzFloorNode& floor, std::wstring_view third, const SQdCompNod
         return r.third == third && r.name == component.name && r.type_path == component.type_path &&
                r.type_text == type_text;
       });
-  GjhzRecord* entry = found >= 0 ? &floor.records[found] : nullptr;
-  if (entry == nullptr) {
-    entry = &floor.records.emplace_back();
-    entry->third = third;
-    entry->name = component.name;
-    entry->type_path = component.type_path;
-    entry->type_text = type_text;
-  }
-  entry->count += instance.count;
-  entry->handles += instance.handles;
+  if (found >= 0) return floor.records[found];
+  GjhzRecord& entry = floor.records.emplace_back();
+  entry.third = third;
+  entry.name = component.name;
+  entry.type_path = component.type_path;
+  entry.type_text = type_text;
+  return entry;
 }
 
 void AddComponent(std::vector<GjhzGroupNode>& groups, HashIndex& index, CategoryNamer& namer,
@@ -108,9 +105,13 @@ void AddComponent(std::vector<GjhzGroupNode>& groups, HashIndex& index, Category
   const std::wstring_view name = category ? std::wstring_view(*category) : std::wstring_view();
   if (name == kOtherItems) return;
   GjhzFloorNode& floor = FindOrAddFloor(FindOrAddGroup(groups, index, name), floor_text);
+  // Every instance of the component joins one entry, looked up at the first.
+  GjhzRecord* entry = nullptr;
   for (const SQdRecordNode& record : component.records) {
     ForEachRecordRow(record, false, [&](const SQdRecordNode& instance) {
-      AddInstance(floor, third, component, instance);
+      if (entry == nullptr) entry = &FindOrAddEntry(floor, third, component);
+      entry->count += instance.count;
+      entry->handles += instance.handles;
     });
   }
 }

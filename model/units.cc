@@ -1,8 +1,8 @@
 // Unit table and quantity scaling.
 #include "model/units.h"
 
+#include <charconv>
 #include <cmath>
-#include <cwchar>
 
 #include "model/floor_text.h"
 
@@ -68,6 +68,20 @@ constexpr UnitForm kUnitForms[] = {
     {L"1000米", L"m", 1000},
 };
 
+// "%f" of any double needs at most 317 characters (309 integer digits).
+constexpr size_t kFixedChars = 512;
+
+// The scaled quantity as "%f" prints it, into text; returns its length. The
+// fixed formatting of the standard library gives "%f"'s digits,
+// correctly rounded as printf rounds, without its locale machinery.
+size_t PrintScaled(std::wstring_view quantity, int factor, char (&text)[kFixedChars]) {
+  double value = LeadingDouble(quantity) * factor;
+  if (!std::isfinite(value)) value = 0.0;  // scaled past the largest double
+  const std::to_chars_result printed =
+      std::to_chars(text, text + kFixedChars, value, std::chars_format::fixed, 6);
+  return static_cast<size_t>(printed.ptr - text);
+}
+
 }  // namespace
 
 bool ParseUnit(std::wstring_view text, std::wstring* base, int* factor) {
@@ -81,12 +95,17 @@ bool ParseUnit(std::wstring_view text, std::wstring* base, int* factor) {
 }
 
 std::wstring ScaleQuantityText(std::wstring_view quantity, int factor) {
-  double value = LeadingDouble(quantity) * factor;
-  if (!std::isfinite(value)) value = 0.0;  // scaled past the largest double
-  // "%f" of any double needs at most 317 characters (309 integer digits).
-  wchar_t text[512];
-  const int length = std::swprintf(text, sizeof(text) / sizeof(text[0]), L"%f", value);
-  return std::wstring(text, length > 0 ? static_cast<size_t>(length) : 0);
+  char text[kFixedChars];
+  const size_t length = PrintScaled(quantity, factor, text);
+  return std::wstring(text, text + length);
+}
+
+double ScaleQuantity(std::wstring_view quantity, int factor) {
+  char text[kFixedChars];
+  const size_t length = PrintScaled(quantity, factor, text);
+  double value = 0.0;
+  std::from_chars(text, text + length, value);
+  return value;
 }
 
 bool ConvertRecordToBaseUnit(TJQd& record, std::wstring_view item_base) {

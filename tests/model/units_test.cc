@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <iterator>
 #include <string>
 
 #include "support/records.h"
@@ -49,6 +51,21 @@ TEST(UnitsTest, ScalesQuantityTextWithPercentF) {
   EXPECT_EQ(ScaleQuantityText(L"abc", 10), L"0.000000");
   EXPECT_EQ(ScaleQuantityText(L"", 100), L"0.000000");
   EXPECT_EQ(ScaleQuantityText(L"1e300", 1000).size(), 311u);
+}
+
+// The text is printf's "%f" digit for digit, halfway cases included (1/128
+// has seven decimals and ends in a 5), and the number is that text read.
+TEST(UnitsTest, ScaledTextIsPrintfsAndScaledNumberReadsIt) {
+  for (const wchar_t* quantity : {L"0.0078125", L"-0.0234375", L"1.0000005", L"2.5e-7", L"-0",
+                                  L"123456789.123456789", L"4.35", L"1e22"}) {
+    for (const int factor : {1, 10, 100, 1000}) {
+      wchar_t printed[512];
+      std::swprintf(printed, std::size(printed), L"%f", std::wcstod(quantity, nullptr) * factor);
+      const std::wstring text = ScaleQuantityText(quantity, factor);
+      EXPECT_EQ(text, printed) << quantity << L" * " << factor;
+      EXPECT_EQ(ScaleQuantity(quantity, factor), std::wcstod(text.c_str(), nullptr)) << quantity;
+    }
+  }
 }
 
 // A quota record converts by its quota unit, a bill record by its bill

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <tuple>
 
+#include "platform/text.h"
 #include "reportdata/services.h"
 #include "service_fixture.h"
+#include "services/import_check.h"
 
 namespace reportdata {
 namespace {
@@ -36,7 +39,7 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   ASSERT_TRUE(stored->CountEntries(false, count));
   EXPECT_EQ(count, held.items.size());
   size_t i = 0;
-  EXPECT_TRUE(stored->EachEntry(false, [&](SNYTJQdDeClassResult& entry) {
+  EXPECT_TRUE(stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry) {
     ASSERT_LT(i, held.items.size());
     const SNYTJQdDeClassResult& want = held.items[i++];
     ExpectSameRecord(entry.bill, want.bill);
@@ -49,11 +52,104 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   ASSERT_TRUE(stored->CountQuotaResults(false, count));
   EXPECT_EQ(count, quotas.quotas.size());
   i = 0;
-  EXPECT_TRUE(stored->EachQuotaResult(false, [&](TJQd& record) {
+  EXPECT_TRUE(stored->EachQuotaResult(false, [&](const TJQd& record) {
     ASSERT_LT(i, quotas.quotas.size());
     ExpectSameRecord(record, quotas.quotas[i++]);
   }));
   EXPECT_EQ(i, quotas.quotas.size());
+}
+
+// Every field of a record against the interchange object it was imported
+// from (a member left out reads as empty).
+void ExpectRecordOf(const TJQd& got, const Json& want, const std::string& where) {
+  SCOPED_TRACE(where);
+  static const std::pair<const char*, CString TJQd::*> kTexts[] = {
+      {"billCode", &TJQd::billCode},   {"billName", &TJQd::billName},
+      {"billUnit", &TJQd::billUnit},   {"description", &TJQd::description},
+      {"quantity", &TJQd::quantity},   {"subType", &TJQd::subType},
+      {"typePath", &TJQd::typePath},   {"componentName", &TJQd::componentName},
+      {"position", &TJQd::position},   {"handle", &TJQd::handle},
+      {"grade", &TJQd::grade},         {"floor", &TJQd::floor},
+      {"kind", &TJQd::kind},           {"subCode", &TJQd::subCode},
+      {"quotaCode", &TJQd::quotaCode}, {"quotaName", &TJQd::quotaName},
+      {"quotaUnit", &TJQd::quotaUnit}, {"room", &TJQd::room},
+      {"place", &TJQd::place},         {"place2", &TJQd::place2},
+      {"feature", &TJQd::feature},     {"extra", &TJQd::extra},
+      {"calcItem", &TJQd::calcItem}};
+  for (const auto& [key, field] : kTexts) {
+    EXPECT_EQ(ToUtf8((got.*field).str()), want.value(key, "")) << key;
+  }
+  const Json none = Json::array();
+  const Json& partitions = want.value("partitions", none);
+  ASSERT_EQ(got.partitions.size(), partitions.size());
+  for (size_t i = 0; i < partitions.size(); ++i) {
+    EXPECT_EQ(ToUtf8(got.partitions[i].name.str()), partitions[i]["name"]);
+    EXPECT_EQ(ToUtf8(got.partitions[i].formula.str()), partitions[i]["formula"]);
+    EXPECT_EQ(got.partitions[i].quantity, partitions[i]["quantity"]);
+  }
+  const Json& features = want.value("quotaFeatures", none);
+  ASSERT_EQ(got.quotaFeatures.size(), features.size());
+  for (size_t i = 0; i < features.size(); ++i)
+    EXPECT_EQ(ToUtf8(got.quotaFeatures[i].code.str()), features[i]["code"]);
+  EXPECT_EQ(got.categories.size(), want.value("categories", none).size());
+}
+
+// A refilled record keeps a field whose column is stored as in the row
+// before; every text that changes, empties or comes back must still arrive,
+// for the bill record and for quota records at every position, also at a
+// position the entry before did not fill.
+TEST(StoredResults, RefilledFieldsFollowEveryChange) {
+  const Json part1 = {{"name", "1区"}, {"formula", "0.5*2.5"}, {"quantity", 1.25}};
+  const Json part2 = {{"name", "2区"}, {"formula", "1"}, {"quantity", 1.0}};
+  const Json bill1 = {{"billCode", "010502001"},
+                      {"billName", "矩形柱"},
+                      {"billUnit", "m3"},
+                      {"position", "1/A"},
+                      {"handle", "h1"},
+                      {"floor", "1"},
+                      {"kind", "1"},
+                      {"partitions", {part1, part2}},
+                      {"quotaFeatures", {{{"code", "A5-5"}}}}};
+  Json bill2 = bill1;
+  bill2["position"] = "2/A";
+  bill2["handle"] = "h2";
+  bill2.erase("partitions");
+  Json bill3 = bill1;
+  bill3["billCode"] = "010503001";
+  bill3["partitions"] = {part2, part1};
+  bill3.erase("quotaFeatures");
+  const Json qa = {{"quotaCode", "A5-5"},
+                   {"quotaName", "现浇混凝土"},
+                   {"room", "办公室"},
+                   {"categories", {{{"var", "TLX"}, {"name", "砼类型"}, {"value", "商品砼"}}}}};
+  const Json qb = {{"quotaCode", "A16-6"}, {"place", "北"}, {"floor", "2"}};
+  const Json qc = {{"quotaCode", "A1-1"}, {"place2", "东"}};
+  Json qa_bare = qa;
+  qa_bare.erase("room");
+  qa_bare.erase("categories");
+  const Json classified = {{{"bill", bill1}, {"quotas", {qa, qb, qc}}},
+                           {{"bill", bill2}, {"quotas", {qa_bare}}},
+                           {{"bill", bill3}, {"quotas", {qa, qb, qc}}},
+                           {{"bill", bill3}, {"quotas", {qc, qa}}},
+                           {{"bill", bill1}, {"quotas", Json::array()}}};
+  testing::TempDir dir;
+  const std::string file = dir.path() + "/refill.json";
+  std::ofstream(file) << Json{{"project", {{"name", "refill"}}}, {"classified", classified}};
+  ASSERT_TRUE(ImportProject(file, dir.path() + "/p").ok);
+  std::unique_ptr<StoredResults> stored = StoredResults::Open(FromUtf8(dir.path() + "/p"));
+  ASSERT_TRUE(stored);
+
+  size_t i = 0;
+  EXPECT_TRUE(stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry) {
+    ASSERT_LT(i, classified.size());
+    const Json& want = classified[i];
+    const std::string where = "entry " + std::to_string(i++);
+    ExpectRecordOf(entry.bill, want["bill"], where + " bill");
+    ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
+    for (size_t q = 0; q < entry.quotas.size(); ++q)
+      ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
+  }));
+  EXPECT_EQ(i, classified.size());
 }
 
 }  // namespace
