@@ -42,8 +42,9 @@ bool SCompSection::AddHandle(std::string_view handle) {
   const auto hash_of = [](std::string_view h) {
     return HashFold(std::hash<std::string_view>{}(h));
   };
-  if (FindFirst(handles, handle_index, hash_of(handle), hash_of,
-                [&](const std::string& listed) { return listed == handle; }) >= 0) {
+  if (FindFirst(
+          handles, handle_index, [&] { return hash_of(handle); }, hash_of,
+          [&](const std::string& listed) { return listed == handle; }) >= 0) {
     return false;
   }
   handles.emplace_back(handle);

@@ -18,7 +18,8 @@ template <typename Node, typename KeyOf, typename Make>
 Node& FindOrAppend(std::vector<Node>& list, HashIndex& index, std::wstring_view key, KeyOf&& key_of,
                    Make&& make) {
   const int found = FindFirst(
-      list, index, TextHash(key), [&](const Node& node) { return TextHash(key_of(node)); },
+      list, index, [&] { return TextHash(key); },
+      [&](const Node& node) { return TextHash(key_of(node)); },
       [&](const Node& node) { return key_of(node) == key; });
   if (found >= 0) return list[found];
   return list.emplace_back(make());

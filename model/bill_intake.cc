@@ -12,9 +12,10 @@ namespace {
 template <typename Item, typename BillOf>
 Item& FindOrAddBillItem(std::vector<Item>& items, HashIndex& index, const TJQd& record,
                         BillOf&& bill_of, bool& created) {
-  const uint32_t hash =
-      BillItemHash(record.billCode.str(), record.billName.str(), record.billUnit.str(),
-                   record.feature.str(), record.quotaFeatures.size());
+  const auto hash = [&] {
+    return BillItemHash(record.billCode.str(), record.billName.str(), record.billUnit.str(),
+                        record.feature.str(), record.quotaFeatures.size());
+  };
   const int found = FindFirst(
       items, index, hash,
       [&](const Item& item) {

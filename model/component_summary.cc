@@ -50,7 +50,8 @@ int CategoryOrder(std::wstring_view category) {
 GjhzGroupNode& FindOrAddGroup(std::vector<GjhzGroupNode>& groups, HashIndex& index,
                               std::wstring_view name) {
   const int found = FindFirst(
-      groups, index, TextHash(name), [](const GjhzGroupNode& g) { return TextHash(g.name); },
+      groups, index, [&] { return TextHash(name); },
+      [](const GjhzGroupNode& g) { return TextHash(g.name); },
       [&](const GjhzGroupNode& g) { return g.name == name; });
   if (found >= 0) return groups[found];
   GjhzGroupNode& group = groups.emplace_back();
@@ -61,7 +62,7 @@ GjhzGroupNode& FindOrAddGroup(std::vector<GjhzGroupNode>& groups, HashIndex& ind
 
 GjhzFloorNode& FindOrAddFloor(GjhzGroupNode& group, std::wstring_view floor_text) {
   const int found = FindFirst(
-      group.floors, group.floor_index, TextHash(floor_text),
+      group.floors, group.floor_index, [&] { return TextHash(floor_text); },
       [](const GjhzFloorNode& f) { return TextHash(f.floor_text); },
       [&](const GjhzFloorNode& f) { return f.floor_text == floor_text; });
   if (found >= 0) return group.floors[found];
@@ -83,7 +84,7 @@ GjhzRecord& FindOrAddEntry(GjhzFloorNode& floor, std::wstring_view third,
   const std::wstring_view type_text = component.sub_type;
   const int found = FindFirst(
       floor.records, floor.record_index,
-      EntryHash(third, component.name, component.type_path, type_text),
+      [&] { return EntryHash(third, component.name, component.type_path, type_text); },
       [](const GjhzRecord& r) { return EntryHash(r.third, r.name, r.type_path, r.type_text); },
       [&](const GjhzRecord& r) {
         return r.third == third && r.name == component.name && r.type_path == component.type_path &&

@@ -17,7 +17,8 @@ template <typename List, typename KeyOf, typename Make>
 auto& FindOrAppend(List& list, HashIndex& index, std::wstring_view key, KeyOf&& key_of,
                    Make&& make) {
   const int found = FindFirst(
-      list, index, TextHash(key), [&](const auto& entry) { return TextHash(key_of(entry)); },
+      list, index, [&] { return TextHash(key); },
+      [&](const auto& entry) { return TextHash(key_of(entry)); },
       [&](const auto& entry) { return key_of(entry) == key; });
   if (found >= 0) return list[found];
   return list.emplace_back(make());
@@ -32,7 +33,7 @@ auto& FindOrAppendComponent(List& list, HashIndex& index, std::wstring_view name
     return HashFold(HashMix(HashText(n), HashText(t)));
   };
   const int found = FindFirst(
-      list, index, hash_of(name, type_path),
+      list, index, [&] { return hash_of(name, type_path); },
       [&](const auto& entry) { return hash_of(entry.name, entry.type_path); },
       [&](const auto& entry) { return entry.name == name && entry.type_path == type_path; });
   if (found >= 0) return list[found];

@@ -91,10 +91,14 @@ inline uint32_t HashFold(uint64_t hash) {
 }
 
 // The first position (in list order) whose entry satisfies `equal`: a scan of
-// a short list, otherwise the entries stored under `hash`. hash_of(entry)
-// gives the key hash of a list entry.
-template <typename List, typename HashOf, typename Equal>
-int FindFirst(const List& list, HashIndex& index, uint32_t hash, HashOf&& hash_of, Equal&& equal) {
+// a short list, otherwise the entries stored under the key's hash. key_hash()
+// gives that hash, and is called only for a list long enough to be indexed:
+// most lists of a tree are short, and hashing a record's texts costs more
+// than comparing them with a handful of entries. hash_of(entry) gives the key
+// hash of a list entry.
+template <typename List, typename KeyHash, typename HashOf, typename Equal>
+int FindFirst(const List& list, HashIndex& index, KeyHash&& key_hash, HashOf&& hash_of,
+              Equal&& equal) {
   if (list.size() <= HashIndex::kScanLimit) {
     for (size_t i = 0; i < list.size(); ++i) {
       if (equal(list[i])) return static_cast<int>(i);
@@ -103,7 +107,7 @@ int FindFirst(const List& list, HashIndex& index, uint32_t hash, HashOf&& hash_o
   }
   index.Sync(list.size(), [&](size_t i) { return hash_of(list[i]); });
   int best = -1;
-  index.ForEach(hash, [&](size_t position) {
+  index.ForEach(key_hash(), [&](size_t position) {
     if ((best < 0 || static_cast<int>(position) < best) && equal(list[position])) {
       best = static_cast<int>(position);
     }

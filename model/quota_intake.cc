@@ -30,7 +30,7 @@ SDeCompGroupNode& FindOrAddComponentGroup(SDeFloorCompGroupNode& group, std::wst
     return HashFold(HashMix(HashText(n), HashText(t)));
   };
   const int found = FindFirst(
-      group.components, group.component_index, hash_of(name, type_path),
+      group.components, group.component_index, [&] { return hash_of(name, type_path); },
       [&](const SDeCompGroupNode& c) { return hash_of(c.name, c.type_path); },
       [&](const SDeCompGroupNode& c) { return c.name == name && c.type_path == type_path; });
   if (found >= 0) return group.components[found];
@@ -42,7 +42,7 @@ SDeCompGroupNode& FindOrAddComponentGroup(SDeFloorCompGroupNode& group, std::wst
 
 SDeCalcItemNode& FindOrAddCalcItem(SDeCompGroupNode& component, std::wstring_view sub_code) {
   const int found = FindFirst(
-      component.calc_items, component.calc_item_index, TextHash(sub_code),
+      component.calc_items, component.calc_item_index, [&] { return TextHash(sub_code); },
       [](const SDeCalcItemNode& c) { return TextHash(c.sub_code); },
       [&](const SDeCalcItemNode& c) { return c.sub_code == sub_code; });
   if (found >= 0) return component.calc_items[found];

@@ -181,7 +181,7 @@ SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex&
     return HashFold(HashMix(HashMix(HashText(n), HashText(t)), HashText(s)));
   };
   const int found = FindFirst(
-      components, index, hash_of(name, type_path, sub_type),
+      components, index, [&] { return hash_of(name, type_path, sub_type); },
       [&](const SQdCompNode& c) { return hash_of(c.name, c.type_path, c.sub_type); },
       [&](const SQdCompNode& c) {
         return c.name == name && c.type_path == type_path && c.sub_type == sub_type;

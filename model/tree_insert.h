@@ -110,7 +110,7 @@ int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_
     return -1;
   }
   int best = FindFirst(
-      floors, index.by_text, TextHash(floor_text),
+      floors, index.by_text, [&] { return TextHash(floor_text); },
       [](const Floor& f) { return TextHash(f.floor_text); },
       [&](const Floor& f) { return f.floor_text == floor_text; });
   if (!facade) return best;
@@ -137,7 +137,7 @@ int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_
     ExpandFloors(floor_text, expansion);
     for (const std::wstring& floor : expansion) {
       better(FindFirst(
-          floors, index.by_text, TextHash(floor),
+          floors, index.by_text, [&] { return TextHash(floor); },
           [](const Floor& f) { return TextHash(f.floor_text); },
           [&](const Floor& f) { return f.floor_text == floor && IsSingleFloor(f.floor_text); }));
     }
@@ -149,7 +149,8 @@ template <typename Chapter>
 Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, std::wstring_view name,
                           std::wstring_view order_id) {
   const int found = FindFirst(
-      chapters, index, TextHash(name), [](const Chapter& c) { return TextHash(c.name); },
+      chapters, index, [&] { return TextHash(name); },
+      [](const Chapter& c) { return TextHash(c.name); },
       [&](const Chapter& c) { return c.name == name; });
   if (found >= 0) return chapters[found];
   Chapter& chapter = chapters.emplace_back();
@@ -170,8 +171,10 @@ bool SameQuotaItem(const QuotaItem& item, const TJQd& record) {
 template <typename QuotaItem>
 QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index, const TJQd& record,
                               bool& created) {
-  const uint32_t hash = QuotaItemHash(record.quotaCode.str(), record.quotaName.str(),
-                                      record.quotaUnit.str(), record.categories.size());
+  const auto hash = [&] {
+    return QuotaItemHash(record.quotaCode.str(), record.quotaName.str(), record.quotaUnit.str(),
+                         record.categories.size());
+  };
   const int found = FindFirst(
       items, index, hash,
       [](const QuotaItem& q) { return QuotaItemHash(q.code, q.name, q.unit, q.categories.size()); },

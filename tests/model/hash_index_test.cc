@@ -15,8 +15,9 @@ TEST(HashIndexTest, FindsTheFirstEqualEntryLikeAScan) {
   HashIndex index;
   auto hash_of = [](const std::wstring& text) { return HashFold(HashText(text)); };
   auto find = [&](const std::wstring& key) {
-    return FindFirst(list, index, hash_of(key), hash_of,
-                     [&](const std::wstring& entry) { return entry == key; });
+    return FindFirst(
+        list, index, [&] { return hash_of(key); }, hash_of,
+        [&](const std::wstring& entry) { return entry == key; });
   };
   for (int i = 0; i < 200; ++i) {
     const std::wstring key = L"k" + std::to_wstring(i % 150);
