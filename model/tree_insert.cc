@@ -98,6 +98,15 @@ bool SameFeature(const SNYTJReportDEFeature& a, const SNYTJReportDEFeature& b) {
          SameCategories(a.categories, b.categories);
 }
 
+// Whether `full` cut at its first "||" is `cut`, itself cut already: the
+// comparison of every candidate node, without searching its text for "||".
+bool CutsTo(std::wstring_view full, std::wstring_view cut) {
+  if (!full.starts_with(cut)) return false;
+  if (full.size() == cut.size()) return true;
+  // The first "||" of full must start right after cut, not on its last '|'.
+  return full.substr(cut.size()).starts_with(L"||") && !cut.ends_with(L'|');
+}
+
 void AppendInstance(SQdRecordNode& node, const TJQd& record) {
   ++node.count;
   if (record.handle.IsEmpty()) return;
@@ -131,7 +140,7 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const T
   const std::wstring_view description = CutAtBars(record.description.str());
   auto matches = [&](const SQdRecordNode& node) {
     return std::fabs(node.quantity - quantity) < kSameQuantity &&
-           CutAtBars(node.description) == description &&
+           CutsTo(node.description, description) &&
            SamePartitions(node.partitions, record.partitions);
   };
   int found = -1;

@@ -59,6 +59,26 @@ TEST(TreeInsertTest, RecordsMergeWithinOneTenMillionth) {
   EXPECT_EQ(mixed.records[0].positions, "C/3$A/1");
 }
 
+// Descriptions are compared up to their first "||", wherever it falls.
+TEST(TreeInsertTest, DescriptionsCompareBeforeTheirFirstBars) {
+  const struct {
+    const wchar_t* first;
+    const wchar_t* second;
+    bool merge;
+  } cases[] = {
+      {L"a*b", L"a*b||2", true}, {L"a*b||1", L"a*b", true},   {L"a*b||1", L"a*b||", true},
+      {L"a|", L"a|||x", false},  {L"a|||x", L"a|", false},    {L"a|||x", L"a||y", true},
+      {L"a|", L"a|x", false},    {L"a*b", L"a*bc||1", false}, {L"a*bc", L"a*b||c", false},
+      {L"", L"||x", true},       {L"a|b", L"a|b||", true},    {L"a|b||", L"a|b|||", true},
+  };
+  for (const auto& c : cases) {
+    Rec first{.quantity = L"2.5", .description = c.first};
+    Rec second{.quantity = L"2.5", .description = c.second};
+    const size_t nodes = Build({first.Bill(L"1", L"x"), second.Bill(L"1", L"x")}).records.size();
+    EXPECT_EQ(nodes, c.merge ? 1u : 2u) << c.first << L" / " << c.second;
+  }
+}
+
 // Partition entries compare as multisets: a record listing one entry twice
 // does not match a record listing another entry twice, whether the record
 // list is short (scanned) or long (looked up by key).

@@ -40,6 +40,20 @@ TEST(TextTest, ReplacesEveryInvalidByte) {
   EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
 }
 
+// Appending encodes as ToUtf8 does, also across the stretches a long text
+// is encoded in, where a four-byte character or a surrogate pair may fall.
+TEST(TextTest, AppendsWhatToUtf8Encodes) {
+  const std::wstring pair{wchar_t(0xD83D), wchar_t(0xDE00)};
+  for (const std::wstring& text :
+       {std::wstring(L"$3A1"), std::wstring(L"1-6/A-F 墙"), std::wstring(300, L'a') + L"墙",
+        std::wstring(253, L'a') + pair + L"b", std::wstring(254, L'a') + L"墙",
+        std::wstring(70, L'墙') + L"\U0001F600", std::wstring{L'a', wchar_t(0xD800)}}) {
+    std::string out = "$$";
+    AppendUtf8(text, out);
+    EXPECT_EQ(out, "$$" + ToUtf8(text)) << text.size();
+  }
+}
+
 TEST(TextTest, DecodesIntoAReusedBufferReplacingItsText) {
   // A record reader decodes every field through one buffer: what the longer
   // field before left must not show through a shorter one.
