@@ -82,17 +82,29 @@ void AssignFromUtf8(std::string_view text, std::wstring& out) {
   // a buffer of that size, then cut it to what was decoded.
   out.resize(text.size());
   wchar_t* put = out.data();
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
   size_t i = 0;
   while (i < text.size()) {
-    const auto lead = static_cast<uint8_t>(text[i]);
-    size_t length = 0;
-    char32_t cp = 0;
-    char32_t min_value = 0;
+    const uint8_t lead = bytes[i];
     if (lead < 0x80) {
       *put++ = static_cast<wchar_t>(lead);
       ++i;
       continue;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
+    }
+    // Chinese text is three-byte sequences; those led by E1..EC and EE..EF
+    // are valid whenever their two continuation bytes are (E0 and ED have
+    // overlong and surrogate forms, and take the general way).
+    if (((lead >= 0xE1 && lead <= 0xEC) || lead >= 0xEE) && lead <= 0xEF && text.size() - i >= 3 &&
+        (bytes[i + 1] & 0xC0) == 0x80 && (bytes[i + 2] & 0xC0) == 0x80) {
+      *put++ = static_cast<wchar_t>(((lead & 0x0F) << 12) | ((bytes[i + 1] & 0x3F) << 6) |
+                                    (bytes[i + 2] & 0x3F));
+      i += 3;
+      continue;
+    }
+    size_t length = 0;
+    char32_t cp = 0;
+    char32_t min_value = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
       length = 2, cp = lead & 0x1F, min_value = 0x80;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
       length = 3, cp = lead & 0x0F, min_value = 0x800;
@@ -101,7 +113,7 @@ void AssignFromUtf8(std::string_view text, std::wstring& out) {
     }
     bool valid = length != 0 && i + length <= text.size();
     for (size_t k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<uint8_t>(text[i + k]);
+      const uint8_t next = bytes[i + k];
       valid = (next & 0xC0) == 0x80;
       cp = (cp << 6) | (next & 0x3F);
     }

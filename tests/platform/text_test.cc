@@ -54,6 +54,26 @@ TEST(TextTest, AppendsWhatToUtf8Encodes) {
   }
 }
 
+// ASCII runs are decoded eight bytes at a time and common three-byte
+// characters directly: a run of any length may end in either, or in a byte
+// that is not text, and the overlong and surrogate forms stay replaced.
+TEST(TextTest, DecodesRunsOfEveryLengthBeforeEachKindOfByte) {
+  const std::wstring r(1, wchar_t(0xFFFD));
+  const struct {
+    const char* bytes;
+    std::wstring text;
+  } tails[] = {{"\xE5\xA2\x99", L"墙"},     {"\xFF", r},
+               {"\xE0\x80\x80", r + r + r}, {"\xED\xA0\x80", r + r + r},
+               {"\xEF\xBF\xBD!", r + L"!"}, {"\xE1\x80", r + r}};
+  for (size_t run = 0; run <= 17; ++run) {
+    for (const auto& tail : tails) {
+      std::wstring decoded;
+      AssignFromUtf8(std::string(run, 'a') + tail.bytes + "bcdefghij", decoded);
+      EXPECT_EQ(decoded, std::wstring(run, L'a') + tail.text + L"bcdefghij") << run;
+    }
+  }
+}
+
 TEST(TextTest, DecodesIntoAReusedBufferReplacingItsText) {
   // A record reader decodes every field through one buffer: what the longer
   // field before left must not show through a shorter one.
