@@ -120,6 +120,12 @@ void ReadComponent(pugi::xml_node element, const char* name_attr, const char* ty
       component.type_path = PooledValue(attribute);
     }
   }
+  // Sized once: a component of a large table holds thousands of records.
+  size_t children = 0;
+  for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
+    ++children;
+  }
+  component.records.reserve(component.records.size() + children);
   ForEachChildElement(element, [&](pugi::xml_node child) {
     ReadRecord(child, names, take_shares, component.records.emplace_back());
   });
