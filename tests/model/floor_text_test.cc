@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cwchar>
+#include <random>
 
 namespace reportdata {
 namespace {
@@ -122,6 +123,21 @@ TEST(FloorTextTest, LeadingDoubleReadsAsWcstod) {
   }
   EXPECT_EQ(LeadingDouble(L"1e400"), 0.0);
   EXPECT_EQ(LeadingDouble(L"nan"), 0.0);
+  // Plain decimals of every length around the exact short path's limits
+  // (2^53 = 9007199254740992, 22 decimals), with the point anywhere.
+  std::mt19937_64 random(20261207);
+  for (int n = 0; n < 200000; ++n) {
+    const size_t length = 1 + random() % 25;
+    std::wstring text = random() % 4 == 0 ? L"-" : L"";
+    for (size_t d = 0; d < length; ++d) text += static_cast<wchar_t>(L'0' + random() % 10);
+    if (random() % 5 != 0) text.insert(text.size() - random() % length, 1, L'.');
+    EXPECT_EQ(LeadingDouble(text), std::wcstod(text.c_str(), nullptr)) << text;
+  }
+  for (const wchar_t* text : {L"9007199254740992", L"9007199254740993", L"0.9007199254740993",
+                              L"1.0000000000000000000001", L"0.00000000000000000000001", L"-0.0"}) {
+    EXPECT_EQ(LeadingDouble(text), std::wcstod(text, nullptr)) << text;
+  }
+  EXPECT_TRUE(std::signbit(LeadingDouble(L"-0.0")));
 }
 
 TEST(FloorTextTest, LeadingNumbersAndFacadeNames) {
