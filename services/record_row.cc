@@ -5,23 +5,14 @@
 
 namespace reportdata {
 
-// The field gets a string of its exact length: a UTF-8 length reserved as
-// wide characters is up to four times too much, and short Chinese names fit
-// the string's own buffer. A record read again for the next row keeps its
-// buffers.
-void RecordRowReader::ReadText(const StoredRow& row, int column, LastText& last, CString& out) {
-  const std::string_view text = row.Text(column);
-  if (text != last.stored) {
-    last.stored.assign(text);
-    AssignFromUtf8(text, last.wide);
-  }
-  out.str().assign(last.wide);
-}
-
 void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record) {
   int c = first;
-  auto last = last_.begin();
-  const auto text = [&](CString& out) { ReadText(row, c++, *last++, out); };
+  auto recent = texts_.begin();
+  // A field gets a string of its exact length: short Chinese names fit the
+  // string's own buffer, and a record read again keeps its buffers.
+  const auto text = [&](CString& out) {
+    out.str().assign((recent++)->Get(row.Text(c++), AssignFromUtf8));
+  };
   record.id = static_cast<int>(row.Int(c++));
   text(record.billCode);
   text(record.billName);
@@ -43,10 +34,10 @@ void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record) {
   text(record.room);
   text(record.place);
   text(record.place2);
-  UnpackPartitions(row.Text(c++), record.partitions);
+  record.partitions = partitions_.Get(row.Text(c++), UnpackPartitions);
   text(record.feature);
-  UnpackCategories(row.Text(c++), record.categories);
-  UnpackQuotaFeatures(row.Text(c++), record.quotaFeatures);
+  record.categories = categories_.Get(row.Text(c++), UnpackCategories);
+  record.quotaFeatures = quota_features_.Get(row.Text(c++), UnpackQuotaFeatures);
   text(record.extra);
   text(record.calcItem);
 }

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "reportdata/records.h"
 #include "services/cal_schema.h"
@@ -12,11 +14,13 @@
 
 namespace reportdata {
 
-// Reads the record rows of one statement. Consecutive records of a bill item
-// or a floor repeat most of their texts (codes, names, units, floors, kinds),
-// so the reader keeps the last text of each column, as stored and decoded,
-// and decodes a column again only when its stored bytes change. One reader
-// per kind of row: bill rows and quota rows interleaved would defeat it.
+// Reads the record rows of one statement. Consecutive records repeat most of
+// their texts (codes, names, units, floors, kinds), or take them up again a
+// row or two later, as the entries of an instance alternate between a few
+// bill and quota items. The reader keeps each column's recent texts, as
+// stored and decoded, and decodes a column only when its stored bytes are
+// none of them. One reader per kind of row: bill rows and quota rows
+// interleaved would crowd each other out.
 class RecordRowReader {
  public:
   // Fills record from the row's columns first .. first + kRecordColumnCount - 1,
@@ -24,16 +28,42 @@ class RecordRowReader {
   void Read(const StoredRow& row, int first, TJQd& record);
 
  private:
-  struct LastText {
-    std::string stored;  // the column's UTF-8 bytes in the previous row
-    std::wstring wide;   // the same text decoded
+  // The values a column decoded to in recent rows, by their stored bytes.
+  template <typename Value>
+  class Recent {
+   public:
+    // The value of stored: one of the recent ones when its bytes are, else
+    // decode(stored, value) into the slot of the oldest.
+    template <typename Decode>
+    const Value& Get(std::string_view stored, Decode&& decode) {
+      for (Slot& slot : slots_) {
+        if (slot.filled && slot.stored == stored) return slot.value;
+      }
+      Slot& slot = slots_[next_];
+      next_ = (next_ + 1) % slots_.size();
+      slot.stored.assign(stored);
+      decode(stored, slot.value);
+      slot.filled = true;
+      return slot.value;
+    }
+
+   private:
+    struct Slot {
+      std::string stored;
+      Value value;
+      bool filled = false;
+    };
+    std::array<Slot, 4> slots_;
+    size_t next_ = 0;  // the slot a new value replaces
   };
+
   // Every column but the id and the three packed lists.
   static constexpr size_t kTextColumns = kRecordColumnCount - 4;
 
-  void ReadText(const StoredRow& row, int column, LastText& last, CString& out);
-
-  std::array<LastText, kTextColumns> last_;
+  std::array<Recent<std::wstring>, kTextColumns> texts_;
+  Recent<std::vector<SNYTJFenQuInfo>> partitions_;
+  Recent<std::vector<SNYTJFenLeiVarDescInfo>> categories_;
+  Recent<std::vector<SNYTJReportDEFeature>> quota_features_;
 };
 
 }  // namespace reportdata
