@@ -4,8 +4,6 @@
 // base unit.
 #include "areas/index_analysis.h"
 
-#include <charconv>
-
 #include "model/floor_text.h"
 #include "model/units.h"
 
@@ -16,19 +14,6 @@ void SetSourceKey(std::wstring& key, std::wstring_view type_path, std::wstring_v
   key.assign(type_path);
   key += L'\x1F';
   key += item;
-}
-
-// The quantity in base units as the record's text rewritten with "%f" reads
-// back: rounded to six decimals.
-double ScaledQuantity(std::wstring_view text, int factor) {
-  const double value = LeadingDouble(text) * factor;
-  if (factor == 1) return value;
-  char digits[400];  // "%f" of any double fits
-  const auto written =
-      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
-  double rounded = 0.0;
-  std::from_chars(digits, written.ptr, rounded);
-  return rounded;
 }
 
 }  // namespace
@@ -101,8 +86,11 @@ bool IndexAnalysisTable::Offer(const TJQd& record) {
   for (const auto& [g, i] : found->second) {
     SIndexGroup& group = groups_[g];
     if (group.unit != base) continue;
-    // The group's own copy of the quantity, scaled to its base unit.
-    group.items[i].AddQuantity(record.floor.str(), ScaledQuantity(record.quantity.str(), factor));
+    // The group's own copy of the quantity in its base unit, as the
+    // record's text rewritten with "%f" reads back.
+    const double quantity = factor == 1 ? LeadingDouble(record.quantity.str())
+                                        : ScaleQuantity(record.quantity.str(), factor);
+    group.items[i].AddQuantity(record.floor.str(), quantity);
     return true;
   }
   return false;
