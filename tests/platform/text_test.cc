@@ -40,8 +40,8 @@ TEST(TextTest, ReplacesEveryInvalidByte) {
   EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
 }
 
-// Appending encodes as ToUtf8 does, also across the stretches a long text
-// is encoded in, where a four-byte character or a surrogate pair may fall.
+// Appending encodes as ToUtf8 does: ASCII copied as it is, other text
+// encoded, long texts and surrogate pairs included.
 TEST(TextTest, AppendsWhatToUtf8Encodes) {
   const std::wstring pair{wchar_t(0xD83D), wchar_t(0xDE00)};
   for (const std::wstring& text :
