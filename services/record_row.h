@@ -37,21 +37,21 @@ class RecordRowReader {
     template <typename Decode>
     const Value& Get(std::string_view stored, Decode&& decode) {
       for (Slot& slot : slots_) {
-        if (slot.filled && slot.stored == stored) return slot.value;
+        if (slot.stored == stored) return slot.value;
       }
       Slot& slot = slots_[next_];
       next_ = (next_ + 1) % slots_.size();
       slot.stored.assign(stored);
       decode(stored, slot.value);
-      slot.filled = true;
       return slot.value;
     }
 
    private:
+    // A slot not yet used holds the empty text and the empty value, which
+    // is what empty stored bytes decode to.
     struct Slot {
       std::string stored;
       Value value;
-      bool filled = false;
     };
     std::array<Slot, 4> slots_;
     size_t next_ = 0;  // the slot a new value replaces
