@@ -1,6 +1,6 @@
-// The second thread of RunOnTwoThreads lives for one call: the lists it
-// serves (the chapters of a table file, the files of a write sequence) take
-// far longer than starting a thread.
+// The second thread of RunOnTwoThreads lives for one call: the list it
+// serves, the files of a write sequence, takes far longer than starting a
+// thread.
 #include "platform/two_threads.h"
 
 #include <atomic>
