@@ -34,6 +34,31 @@ void AddShares(ConcreteGrade& grade, const std::vector<SNYTJFenQuInfo>& partitio
 
 }  // namespace
 
+bool ConcretePosition::Count(long long id, std::string_view handle, bool every_delivery) {
+  if (!every_delivery) {
+    const auto hash_of = [](long long instance, std::string_view text) {
+      return HashFold(
+          HashMix(std::hash<std::string_view>{}(text), static_cast<uint64_t>(instance)));
+    };
+    const auto handle_of = [this](const CountedInstance& instance) {
+      return std::string_view(handles).substr(instance.handle_begin, instance.handle_size);
+    };
+    const int found = FindFirst(
+        counted, counted_index, [&] { return hash_of(id, handle); },
+        [&](const CountedInstance& instance) { return hash_of(instance.id, handle_of(instance)); },
+        [&](const CountedInstance& instance) {
+          return instance.id == id && handle_of(instance) == handle;
+        });
+    if (found >= 0) return false;
+    counted.push_back({id, handles.size() + (handle.empty() ? 0 : 2), handle.size()});
+  }
+  if (!handle.empty()) {
+    handles += "$$";
+    handles += handle;
+  }
+  return true;
+}
+
 void STongTable::Add(const TJQd& record) {
   if (record.grade.IsEmpty()) return;
   code_.assign(record.typePath.str()).append(record.subCode.str());
@@ -77,16 +102,9 @@ void STongTable::Add(const TJQd& record) {
         return made;
       });
 
-  if (!IsPostPourStrip(component.type_path)) {
-    // The identity first: its digits end at the colon, whatever the handle.
-    std::string key = std::to_string(record.id) + ':';
-    AppendUtf8(record.handle.str(), key);
-    if (!position.counted.insert(std::move(key)).second) return;
-  }
-  if (!record.handle.IsEmpty()) {
-    position.handles += "$$";
-    AppendUtf8(record.handle.str(), position.handles);
-  }
+  handle_.clear();
+  AppendUtf8(record.handle.str(), handle_);
+  if (!position.Count(record.id, handle_, IsPostPourStrip(component.type_path))) return;
 
   std::wstring grade_name = record.grade.str();
   std::replace(grade_name.begin(), grade_name.end(), L'c', L'C');

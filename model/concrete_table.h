@@ -9,8 +9,9 @@
 #ifndef REPORTDATA_MODEL_CONCRETE_TABLE_H_
 #define REPORTDATA_MODEL_CONCRETE_TABLE_H_
 
+#include <cstddef>
 #include <string>
-#include <unordered_set>
+#include <string_view>
 #include <vector>
 
 #include "model/hash_index.h"
@@ -31,15 +32,28 @@ struct ConcreteGrade {
   HashIndex share_index;
 };
 
+// An instance counted at a position: its identity, and where its handle
+// stands in the position's handle list.
+struct CountedInstance {
+  long long id = 0;
+  size_t handle_begin = 0;
+  size_t handle_size = 0;
+};
+
 struct ConcretePosition {
   PooledText position;  // axis text of the instances
   std::string handles;  // UTF-8: "$$" + handle per counted instance
   std::vector<ConcreteGrade> grades;
   HashIndex grade_index;
-  // Identity and handle (UTF-8) of the instances counted here, so that an
-  // instance the service delivers twice is counted once. Not kept in the
-  // table file.
-  std::unordered_set<std::string> counted;
+  // The instances counted here, so that an instance the service delivers
+  // twice is counted once. Not kept in the table file.
+  std::vector<CountedInstance> counted;
+  HashIndex counted_index;
+
+  // Adds an instance's handle (UTF-8) to the handle list. Unless
+  // every_delivery, an instance of the same identity and handle counted
+  // before is not added again, and false is returned.
+  bool Count(long long id, std::string_view handle, bool every_delivery);
 };
 
 // A component of an item: the attribute entry of the table file.
@@ -88,7 +102,8 @@ class STongTable {
  private:
   std::vector<ConcreteFloor> floors_;
   HashIndex floor_index_;
-  std::wstring code_;  // kind code + sub-code of the record filed last, reused
+  std::wstring code_;   // kind code + sub-code of the record filed last, reused
+  std::string handle_;  // UTF-8 handle of the record filed last, reused
 };
 
 }  // namespace reportdata

@@ -70,6 +70,7 @@ TEST(ConcreteIntakeTest, CountsAnInstanceOnceExceptPostPourStrips) {
   // Handle "h1" with identity 23 and "h12" with 3 are two instances.
   table.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 23));
   table.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 3, L"h12"));
+  table.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 2, L"h2"));  // identity 2, new handle
   TJQd strip = Wall(L"1", L"C40", {Share(L"1区", 5)});
   strip.typePath = L"LX\\HJD";
   strip.subCode = L"95";
@@ -78,11 +79,24 @@ TEST(ConcreteIntakeTest, CountsAnInstanceOnceExceptPostPourStrips) {
 
   const ConcreteItem& wall = table.floors()[0].groups[0].items[0];
   ASSERT_EQ(wall.components[0].positions[0].grades.size(), 1u);  // c30 and C30 are one grade
-  EXPECT_DOUBLE_EQ(wall.components[0].positions[0].grades[0].shares[0].quantity, 7);
-  EXPECT_EQ(wall.components[0].positions[0].handles, "$$h1$$h1$$h1$$h12");
+  EXPECT_DOUBLE_EQ(wall.components[0].positions[0].grades[0].shares[0].quantity, 8);
+  EXPECT_EQ(wall.components[0].positions[0].handles, "$$h1$$h1$$h1$$h12$$h2");
   const ConcreteGroup& strips = table.floors()[0].groups[1];
   EXPECT_EQ(strips.name, L"主体后浇带");
   EXPECT_DOUBLE_EQ(strips.items[0].components[0].positions[0].grades[0].shares[0].quantity, 10);
+
+  // Past a handful of instances a position finds them through its index:
+  // twenty instances, each identity with two handles and each handle with
+  // ten identities, all delivered twice.
+  STongTable many;
+  for (int round = 0; round < 2; ++round) {
+    for (int n = 0; n < 20; ++n) {
+      many.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", n / 2, L"h" + std::to_wstring(n % 2)));
+    }
+  }
+  const ConcretePosition& position = many.floors()[0].groups[0].items[0].components[0].positions[0];
+  EXPECT_DOUBLE_EQ(position.grades[0].shares[0].quantity, 20);
+  EXPECT_EQ(position.handles.size(), 20 * std::string("$$h0").size());
 }
 
 TEST(ConcreteSummaryTest, FloorRowsMultiplyByTheFloorsTheyStandFor) {
