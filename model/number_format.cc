@@ -1,38 +1,37 @@
 // printf-exact number texts through a narrow buffer, widened by hand: the
-// digits, sign, point and "inf"/"nan" letters are all ASCII.
+// digits, sign, point and "inf"/"nan" letters are all ASCII. The fixed
+// formatting of the standard library gives printf's digits, correctly
+// rounded as printf rounds them, without its locale machinery.
 #include "model/number_format.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace reportdata {
 namespace {
 
-void AppendAscii(std::wstring& out, const char* text, int length) {
+void AppendAscii(std::wstring& out, std::string_view text) {
   const size_t first = out.size();
-  out.resize(first + static_cast<size_t>(length));
-  for (int i = 0; i < length; ++i) out[first + i] = static_cast<unsigned char>(text[i]);
+  out.resize(first + text.size());
+  for (size_t i = 0; i < text.size(); ++i) out[first + i] = static_cast<unsigned char>(text[i]);
 }
 
 }  // namespace
 
+std::string_view PrintFixed(double value, int decimals, char (&buffer)[kFixedChars]) {
+  const std::to_chars_result printed =
+      std::to_chars(buffer, buffer + kFixedChars, value, std::chars_format::fixed, decimals);
+  return std::string_view(buffer, static_cast<size_t>(printed.ptr - buffer));
+}
+
 void AppendFixed(std::wstring& out, double value, int decimals) {
-  char buffer[64];
-  int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  if (length < 0) return;
-  if (static_cast<size_t>(length) < sizeof buffer) {
-    AppendAscii(out, buffer, length);
-    return;
-  }
-  // Quantities beyond 1e50 need a longer buffer; they are never hot.
-  std::string wide_buffer(static_cast<size_t>(length) + 1, '\0');
-  std::snprintf(wide_buffer.data(), wide_buffer.size(), "%.*f", decimals, value);
-  AppendAscii(out, wide_buffer.data(), length);
+  char buffer[kFixedChars];
+  AppendAscii(out, PrintFixed(value, decimals, buffer));
 }
 
 void AppendInt(std::wstring& out, long long value) {
   char buffer[24];
-  const int length = std::snprintf(buffer, sizeof buffer, "%lld", value);
-  AppendAscii(out, buffer, length);
+  const std::to_chars_result printed = std::to_chars(buffer, buffer + sizeof buffer, value);
+  AppendAscii(out, std::string_view(buffer, static_cast<size_t>(printed.ptr - buffer)));
 }
 
 std::wstring FormatQuantity(double value) {

@@ -5,9 +5,19 @@
 #ifndef REPORTDATA_MODEL_NUMBER_FORMAT_H_
 #define REPORTDATA_MODEL_NUMBER_FORMAT_H_
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace reportdata {
+
+// Room for "%.<decimals>f" of any double with up to 100 decimals: the
+// largest double has 309 digits before the point.
+constexpr size_t kFixedChars = 512;
+
+// `value` as printf's "%.<decimals>f" writes it, in buffer. REQUIRES:
+// 0 <= decimals <= 100.
+std::string_view PrintFixed(double value, int decimals, char (&buffer)[kFixedChars]);
 
 // Appends `value` as printf's "%.<decimals>f" would write it.
 void AppendFixed(std::wstring& out, double value, int decimals);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/floor_text.h"
+#include "model/number_format.h"
 
 namespace reportdata {
 
@@ -68,18 +69,11 @@ constexpr UnitForm kUnitForms[] = {
     {L"1000米", L"m", 1000},
 };
 
-// "%f" of any double needs at most 317 characters (309 integer digits).
-constexpr size_t kFixedChars = 512;
-
-// The scaled quantity as "%f" prints it, into text; returns its length. The
-// fixed formatting of the standard library gives "%f"'s digits,
-// correctly rounded as printf rounds, without its locale machinery.
-size_t PrintScaled(std::wstring_view quantity, int factor, char (&text)[kFixedChars]) {
+// The scaled quantity as "%f" prints it, in text.
+std::string_view PrintScaled(std::wstring_view quantity, int factor, char (&text)[kFixedChars]) {
   double value = LeadingDouble(quantity) * factor;
   if (!std::isfinite(value)) value = 0.0;  // scaled past the largest double
-  const std::to_chars_result printed =
-      std::to_chars(text, text + kFixedChars, value, std::chars_format::fixed, 6);
-  return static_cast<size_t>(printed.ptr - text);
+  return PrintFixed(value, 6, text);
 }
 
 }  // namespace
@@ -96,15 +90,15 @@ bool ParseUnit(std::wstring_view text, std::wstring* base, int* factor) {
 
 std::wstring ScaleQuantityText(std::wstring_view quantity, int factor) {
   char text[kFixedChars];
-  const size_t length = PrintScaled(quantity, factor, text);
-  return std::wstring(text, text + length);
+  const std::string_view printed = PrintScaled(quantity, factor, text);
+  return std::wstring(printed.begin(), printed.end());
 }
 
 double ScaleQuantity(std::wstring_view quantity, int factor) {
   char text[kFixedChars];
-  const size_t length = PrintScaled(quantity, factor, text);
+  const std::string_view printed = PrintScaled(quantity, factor, text);
   double value = 0.0;
-  std::from_chars(text, text + length, value);
+  std::from_chars(printed.data(), printed.data() + printed.size(), value);
   return value;
 }
 

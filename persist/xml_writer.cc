@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "model/number_format.h"
 #include "platform/text.h"
 
 namespace reportdata {
@@ -43,14 +44,6 @@ char* PutAscii(char* out, unsigned ch) {
 }
 
 }  // namespace
-
-std::string_view FormatReal(double value, char (&buffer)[512]) {
-  // Fixed notation with six decimals is what printf's "%f" gives; the
-  // largest double needs 309 digits before the point.
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-  return std::string_view(buffer, static_cast<size_t>(result.ptr - buffer));
-}
 
 XmlWriter::XmlWriter(ByteSink& sink)
     : sink_(sink), buffer_(new char[kBufferSize]), capacity_(kBufferSize) {}
@@ -140,8 +133,9 @@ void XmlWriter::IntAttribute(std::string_view name, long long value) {
 }
 
 void XmlWriter::RealAttribute(std::string_view name, double value) {
-  char digits[512];
-  const std::string_view text = FormatReal(value, digits);
+  // "%f", as the table files have always held quantities.
+  char digits[kFixedChars];
+  const std::string_view text = PrintFixed(value, 6, digits);
   char* out = Reserve(name.size() + 4 + text.size());
   *out++ = ' ';
   out = PutLiteral(out, name);

@@ -65,10 +65,6 @@ class XmlWriter {
   bool start_tag_open_ = false;     // the last start tag still takes attributes
 };
 
-// Formats like printf's "%f" and "%d", into a caller's buffer; returns the
-// text. Used by writers that build texts outside an attribute too.
-std::string_view FormatReal(double value, char (&buffer)[512]);
-
 }  // namespace reportdata
 
 #endif  // REPORTDATA_PERSIST_XML_WRITER_H_

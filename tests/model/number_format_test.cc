@@ -1,0 +1,59 @@
+// The number texts of the report rows, with printf as the oracle.
+#include "model/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
+
+namespace reportdata {
+namespace {
+
+std::wstring Printf(const char* format, auto... values) {
+  char text[kFixedChars];
+  std::snprintf(text, sizeof text, format, values...);
+  return std::wstring(text, text + std::strlen(text));
+}
+
+TEST(NumberFormatTest, FixedAndIntegerTextsArePrintfs) {
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                0.125,
+                                0.0005,
+                                2.675,
+                                -1.0000005,
+                                1e22,
+                                std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::denorm_min(),
+                                INFINITY,
+                                -INFINITY,
+                                NAN,
+                                -NAN};
+  std::mt19937_64 random(12);
+  for (int i = 0; i < 5000; ++i) {
+    const uint64_t bits = random();
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    values.push_back(value);
+    values.push_back(std::round(value) / 1000 + 0.0005);
+  }
+  for (const double value : values) {
+    for (const int decimals : {0, 2, 3, 6}) {
+      std::wstring text = L"x";
+      AppendFixed(text, value, decimals);
+      ASSERT_EQ(text, L"x" + Printf("%.*f", decimals, value)) << decimals;
+    }
+    if (std::isfinite(value)) {
+      const long long integer = static_cast<long long>(std::fmod(value, 1e18));
+      ASSERT_EQ(FormatInt(integer), Printf("%lld", integer));
+    }
+  }
+  EXPECT_EQ(FormatInt(std::numeric_limits<long long>::min()),
+            Printf("%lld", std::numeric_limits<long long>::min()));
+}
+
+}  // namespace
+}  // namespace reportdata
