@@ -66,8 +66,16 @@ int CodePointWidth(char32_t cp) {
 }
 
 int DisplayWidth(std::string_view text) {
+  // The names and numbers of a table are mostly ASCII: those bytes are
+  // measured as they are, and only the rest is decoded.
   int width = 0;
-  for (wchar_t ch : FromUtf8(text)) width += CodePointWidth(static_cast<char32_t>(ch));
+  size_t ascii = 0;
+  for (; ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80; ++ascii)
+    width += CodePointWidth(static_cast<unsigned char>(text[ascii]));
+  if (ascii == text.size()) return width;
+  thread_local std::wstring wide;
+  AssignFromUtf8(text.substr(ascii), wide);
+  for (wchar_t ch : wide) width += CodePointWidth(static_cast<char32_t>(ch));
   return width;
 }
 

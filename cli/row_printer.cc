@@ -42,16 +42,34 @@ std::string TrimRight(std::string_view text) {
   return std::string(text);
 }
 
-// A cell as it is drawn: its lines, continuation lines stripped of the
-// blanks that the facade puts there to line them up in its own grid.
-std::vector<std::string> CellLines(std::string_view text, const std::string& indent,
-                                   const std::string& continuation, int cap) {
-  std::vector<std::string> lines = SplitLines(text);
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string prefix = i == 0 ? indent : continuation;
-    lines[i] = Truncate(prefix + (i == 0 ? lines[i] : TrimLeft(lines[i])), cap);
+// A line of a drawn cell and the terminal cells it takes.
+struct DrawnLine {
+  std::string text;
+  int width = 0;
+};
+
+// Appends the lines of a cell as it is drawn, continuation lines stripped of
+// the blanks that the facade puts there to line them up in its own grid.
+void AddCellLines(std::string_view text, const std::string& indent, const std::string& continuation,
+                  int cap, std::vector<DrawnLine>& lines) {
+  bool first = true;
+  for (size_t start = 0;;) {
+    const size_t end = text.find('\n', start);
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!first) line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
+    DrawnLine& drawn = lines.emplace_back();
+    drawn.text.reserve((first ? indent : continuation).size() + line.size());
+    drawn.text.append(first ? indent : continuation).append(line);
+    drawn.width = DisplayWidth(drawn.text);
+    if (drawn.width > cap) {
+      drawn.text = Truncate(drawn.text, cap);
+      drawn.width = DisplayWidth(drawn.text);
+    }
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+    first = false;
   }
-  return lines;
 }
 
 bool IsFlag(const std::string& text) {
@@ -147,48 +165,67 @@ std::string RenderText(const std::vector<TreeRow>& rows, const GridLayout& grid)
                     [&](const TreeRow& r) { return !r.cells[c].empty(); }))
       visible.push_back(c);
   }
-  // Lines of every drawn cell: tree column first, then the visible columns.
-  std::vector<std::vector<std::vector<std::string>>> drawn;
-  std::vector<int> widths(visible.size() + 1, 0);
-  widths[0] = DisplayWidth(grid.tree_title);
-  for (size_t v = 0; v < visible.size(); ++v)
-    widths[v + 1] = DisplayWidth(grid.columns[visible[v]].title);
+  // The drawn columns: the tree column first, then the visible columns.
+  const size_t columns = visible.size() + 1;
+  std::vector<DrawnLine> titles(columns);
+  titles[0].text = grid.tree_title;
+  for (size_t v = 0; v < visible.size(); ++v) titles[v + 1].text = grid.columns[visible[v]].title;
+  std::vector<int> widths(columns);
+  for (size_t c = 0; c < columns; ++c) widths[c] = titles[c].width = DisplayWidth(titles[c].text);
+
+  // The lines of every drawn cell, row after row; cell i's lines are
+  // lines[first_line[i], first_line[i + 1]).
+  std::vector<DrawnLine> lines;
+  std::vector<size_t> first_line;
+  first_line.reserve(rows.size() * columns + 1);
+  const auto add_cell = [&](size_t c, std::string_view text, const std::string& indent,
+                            const std::string& continuation, int cap) {
+    first_line.push_back(lines.size());
+    AddCellLines(text, indent, continuation, cap, lines);
+    for (size_t i = first_line.back(); i < lines.size(); ++i)
+      widths[c] = std::max(widths[c], lines[i].width);
+  };
+  const std::string no_indent;
   for (const TreeRow& row : rows) {
-    std::vector<std::vector<std::string>> cells;
     const std::string indent = Indent(row.depth);
-    cells.push_back(CellLines(row.tree, indent, indent + "    ", kTreeCap));
-    for (size_t v : visible) cells.push_back(CellLines(row.cells[v], "", "", kCellCap));
-    for (size_t c = 0; c < cells.size(); ++c) {
-      for (const std::string& line : cells[c]) widths[c] = std::max(widths[c], DisplayWidth(line));
-    }
-    drawn.push_back(std::move(cells));
+    add_cell(0, row.tree, indent, indent + "    ", kTreeCap);
+    for (size_t v = 0; v < visible.size(); ++v)
+      add_cell(v + 1, row.cells[visible[v]], no_indent, no_indent, kCellCap);
   }
-  const auto align = [&](size_t c) {
-    return c == 0 ? Align::kLeft : grid.columns[visible[c - 1]].align;
-  };
-  const auto draw_line = [&](const std::vector<std::string>& texts) {
-    std::string line;
-    for (size_t c = 0; c < texts.size(); ++c) {
-      if (c > 0) line += "  ";
-      line +=
-          align(c) == Align::kRight ? PadLeft(texts[c], widths[c]) : PadRight(texts[c], widths[c]);
+  first_line.push_back(lines.size());
+
+  std::string out;
+  // line(c) is the drawn line of column c, null for none.
+  const auto draw_line = [&](auto&& line) {
+    const size_t start = out.size();
+    for (size_t c = 0; c < columns; ++c) {
+      if (c > 0) out += "  ";
+      const DrawnLine* drawn = line(c);
+      const size_t missing = drawn ? static_cast<size_t>(std::max(widths[c] - drawn->width, 0))
+                                   : static_cast<size_t>(widths[c]);
+      const bool right = c > 0 && grid.columns[visible[c - 1]].align == Align::kRight;
+      if (right) out.append(missing, ' ');
+      if (drawn) out += drawn->text;
+      if (!right) out.append(missing, ' ');
     }
-    return TrimRight(line) + "\n";
+    while (out.size() > start && (out.back() == ' ' || out.back() == '\n' || out.back() == '\r'))
+      out.pop_back();
+    out += '\n';
   };
-  std::vector<std::string> titles = {grid.tree_title};
-  for (size_t v : visible) titles.emplace_back(grid.columns[v].title);
-  std::string out = draw_line(titles);
+  draw_line([&](size_t c) { return &titles[c]; });
   int total = 0;
   for (int w : widths) total += w;
-  total += 2 * static_cast<int>(widths.size() - 1);
-  out += std::string(static_cast<size_t>(total), '-') + "\n";
-  for (const auto& cells : drawn) {
+  total += 2 * static_cast<int>(columns - 1);
+  out.append(static_cast<size_t>(total), '-');
+  out += '\n';
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const size_t* cells = &first_line[r * columns];
     size_t height = 0;
-    for (const auto& lines : cells) height = std::max(height, lines.size());
+    for (size_t c = 0; c < columns; ++c) height = std::max(height, cells[c + 1] - cells[c]);
     for (size_t i = 0; i < height; ++i) {
-      std::vector<std::string> texts;
-      for (const auto& lines : cells) texts.push_back(i < lines.size() ? lines[i] : std::string());
-      out += draw_line(texts);
+      draw_line([&](size_t c) -> const DrawnLine* {
+        return cells[c] + i < cells[c + 1] ? &lines[cells[c] + i] : nullptr;
+      });
     }
   }
   return out;
