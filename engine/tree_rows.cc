@@ -22,7 +22,13 @@ std::wstring FloorText(std::wstring_view floor_text) {
 
 std::wstring ComponentHandles(const std::vector<SQdRecordNode>& records,
                               std::wstring_view partition) {
+  // Sized once: a component's records can hold thousands of handles.
+  size_t size = 0;
+  for (const SQdRecordNode& record : records) {
+    if (RecordVisible(record, partition)) size += record.handles.size();
+  }
   std::string handles;
+  handles.reserve(size);
   for (const SQdRecordNode& record : records) {
     if (RecordVisible(record, partition)) handles += record.handles;
   }

@@ -2,6 +2,7 @@
 #include "platform/text.h"
 
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 namespace reportdata {
@@ -9,6 +10,9 @@ namespace reportdata {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+
+// Texts from this many bytes on are decoded eight ASCII bytes at a time.
+constexpr size_t kLongText = 64;
 
 bool IsHighSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDBFF; }
 bool IsLowSurrogate(char32_t cp) { return cp >= 0xDC00 && cp <= 0xDFFF; }
@@ -83,11 +87,24 @@ void AssignFromUtf8(std::string_view text, std::wstring& out) {
   out.resize(text.size());
   wchar_t* put = out.data();
   const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+  // The handle and position lists are long and nearly all ASCII: in a long
+  // text, eight ASCII bytes at a time are copied without looking at each.
+  // Most texts are a few bytes long, and that check would cost them more
+  // than it saves.
+  const bool long_text = text.size() >= kLongText;
   size_t i = 0;
   while (i < text.size()) {
     const uint8_t lead = bytes[i];
     if (lead < 0x80) {
-      *put++ = static_cast<wchar_t>(lead);
+      if (long_text) {
+        for (uint64_t eight; text.size() - i >= 8; i += 8, put += 8) {
+          std::memcpy(&eight, bytes + i, 8);
+          if ((eight & 0x8080808080808080ULL) != 0) break;
+          for (size_t k = 0; k < 8; ++k) put[k] = static_cast<wchar_t>(bytes[i + k]);
+        }
+        if (i == text.size() || bytes[i] >= 0x80) continue;
+      }
+      *put++ = static_cast<wchar_t>(bytes[i]);
       ++i;
       continue;
     }
