@@ -111,7 +111,9 @@ void ForEachChildElement(pugi::xml_node parent, Visit&& visit) {
 pugi::xml_node FindGroup(pugi::xml_node parent, const char* name);
 
 inline bool NameIs(const pugi::xml_attribute& attribute, const char* name) {
-  return std::strcmp(attribute.name(), name) == 0;
+  // The attribute names of a node mostly differ in their first letter.
+  const char* own = attribute.name();
+  return own[0] == name[0] && std::strcmp(own, name) == 0;
 }
 
 // Wide text of a UTF-8 attribute value.
