@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/number_format.h"
+
 namespace reportdata {
 
 void AppendHeaderRow(int columns, std::wstring_view condition, CStringArray& rows) {
@@ -19,8 +21,8 @@ RowWriter::RowWriter(int columns, std::wstring_view condition, CStringArray& row
 
 int RowWriter::AddRow(int parent, std::initializer_list<std::wstring_view> cells) {
   const int id = next_id_++;
-  rows_.Add(CString(std::to_wstring(id)));
-  rows_.Add(CString(std::to_wstring(parent)));
+  rows_.Add(CString(FormatInt(id)));
+  rows_.Add(CString(FormatInt(parent)));
   int written = 2;
   for (std::wstring_view cell : cells) {
     rows_.Add(CString(cell));
