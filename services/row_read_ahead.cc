@@ -26,12 +26,13 @@ class RowBatch {
     bytes_.clear();
   }
 
-  // Appends the statement's current row.
+  // Appends the statement's current row. REQUIRES: this thread holds the
+  // connection.
   void Append(const SqliteStatement& row) {
     for (int c = 0; c < int_columns_; ++c) ints_.push_back(row.Int(c));
     ends_.push_back(static_cast<uint32_t>(bytes_.size()));
     for (int c = 0; c < columns_; ++c) {
-      if (c >= int_columns_) bytes_.append(row.Text(c));
+      if (c >= int_columns_) bytes_.append(row.HeldText(c));
       ends_.push_back(static_cast<uint32_t>(bytes_.size()));
     }
   }

@@ -67,6 +67,13 @@ bool SqliteStatement::Run() {
   return status == SQLITE_DONE;
 }
 
+std::string_view SqliteStatement::HeldText(int column) const {
+  sqlite3_value* value = sqlite3_column_value(stmt_, column);
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+  if (!text) return {};
+  return {text, static_cast<std::size_t>(sqlite3_value_bytes(value))};
+}
+
 std::string_view SqliteStatement::Text(int column) const {
   const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
   if (!text) return {};

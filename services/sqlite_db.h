@@ -79,6 +79,10 @@ class SqliteStatement {
   // Columns are numbered from 0.
   int ColumnCount() const { return sqlite3_column_count(stmt_); }
   std::string_view Text(int column) const;
+  // Text with one call that takes the connection's mutex instead of two: it
+  // reads the column through SQLite's unprotected value, so this thread must
+  // hold the connection (SqliteDb::Hold) while it does.
+  std::string_view HeldText(int column) const;
   long long Int(int column) const { return sqlite3_column_int64(stmt_, column); }
   double Double(int column) const { return sqlite3_column_double(stmt_, column); }
   bool IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
