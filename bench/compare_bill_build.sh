@@ -15,7 +15,11 @@
 #              small project does not hide).
 # The project is generated (`reportdata sample`, `reportdata import`) into
 # DATA_DIR on the first run and reused afterwards; the flat SQLite table too.
-# Every figure is the median of RUNS runs.
+# Every figure is the median of RUNS runs. The ratios are also taken in
+# pairs: ours and the yardstick run in turn, and the median of the pairs'
+# ratios is printed beside the ratio of the medians. A pair's two runs see
+# the machine in the same state, so that column holds where a shared
+# machine's speed drifts between the runs of one command and the next.
 #
 # Usage: bench/compare_bill_build.sh [BUILD_DIR [DATA_DIR [SCALE [RUNS]]]]
 #   defaults: build, /tmp/reportdata-bench, 1700 (about 1.1 M records), 3
@@ -77,6 +81,24 @@ measure() {
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 
+# Runs the commands $1 and $2 (functions) in turn RUNS times; prints the
+# median of the ratios of their wall times.
+pair_ratio() {
+  : >"$times.list"
+  i=0
+  while [ "$i" -lt "$runs" ]; do
+    t0=$(date +%s%N)
+    "$1" >/dev/null
+    t1=$(date +%s%N)
+    "$2" >/dev/null
+    t2=$(date +%s%N)
+    ratio $((t1 - t0)) $((t2 - t1)) >>"$times.list"
+    echo >>"$times.list"
+    i=$((i + 1))
+  done
+  median <"$times.list"
+}
+
 p=$(project "$scale")
 records=$(input_records "$p")
 flat=$data/flat$scale.db
@@ -89,18 +111,25 @@ fi
 bills=$(sqlite3 "$flat" "SELECT count(*) FROM bill")
 echo "project $p: $records input records, $bills bill records; median of $runs runs"
 
+group_by="SELECT item, floor, component, description, partition, count(*), sum(quantity),
+  group_concat(handle) FROM bill GROUP BY item, floor, component, description, partition"
+bill_build() { "$rd" build "$p" --bill; }
+sqlite_group_by() { sqlite3 "$flat" "$group_by"; }
+show_qd() { "$rd" show "$p" qd; }
+parse_qd() { "$parse" "$p/report/qd.xml"; }
+
 measure "$rd" build "$p" --bill
 build_wall=$wall
 build_peak=$peak
-measure sqlite3 "$flat" "SELECT item, floor, component, description, partition, count(*),
-  sum(quantity), group_concat(handle) FROM bill
-  GROUP BY item, floor, component, description, partition"
+measure sqlite3 "$flat" "$group_by"
 sqlite_wall=$wall
 measure "$rd" show "$p" qd
 show_wall=$wall
 show_peak=$peak
 measure "$parse" "$p/report/qd.xml"
 parse_wall=$wall
+build_pairs=$(pair_ratio bill_build sqlite_group_by)
+show_pairs=$(pair_ratio show_qd parse_qd)
 
 : >"$times.list"
 i=0
@@ -112,14 +141,18 @@ figure() { awk -v k="$1" '$1 == k { print $2 }' "$times.list" | median; }
 file_s=$(figure file_s)
 write_s=$(figure write_s)
 save_s=$(figure pugi_save_all_s)
+# Each run writes and then saves with pugixml: its two figures are a pair.
+write_pairs=$(awk '$1 == "write_s" { w = $2 }
+  $1 == "pugi_save_all_s" { if ($2 > 0) printf "%.2f\n", w / $2; else print "-" }' \
+  "$times.list" | median)
 
-printf '%-34s %9s %9s %7s\n' "" "ours" "yardstick" "ratio"
-printf '%-34s %9s %9s %7s\n' "bill build s / SQLite GROUP BY s" "$build_wall" "$sqlite_wall" \
-  "$(ratio "$build_wall" "$sqlite_wall")"
-printf '%-34s %9s %9s %7s\n' "show qd s / pugixml parse s" "$show_wall" "$parse_wall" \
-  "$(ratio "$show_wall" "$parse_wall")"
-printf '%-34s %9s %9s %7s\n' "write s / pugixml save s" "$write_s" "$save_s" \
-  "$(ratio "$write_s" "$save_s")"
+printf '%-34s %9s %9s %7s %9s\n' "" "ours" "yardstick" "ratio" "in pairs"
+printf '%-34s %9s %9s %7s %9s\n' "bill build s / SQLite GROUP BY s" "$build_wall" "$sqlite_wall" \
+  "$(ratio "$build_wall" "$sqlite_wall")" "$build_pairs"
+printf '%-34s %9s %9s %7s %9s\n' "show qd s / pugixml parse s" "$show_wall" "$parse_wall" \
+  "$(ratio "$show_wall" "$parse_wall")" "$show_pairs"
+printf '%-34s %9s %9s %7s %9s\n' "write s / pugixml save s" "$write_s" "$save_s" \
+  "$(ratio "$write_s" "$save_s")" "$write_pairs"
 printf '%-34s %9s\n' "filing s (InitQdData)" "$file_s"
 printf '%-34s %9s %9s\n' "bill build peak KB, KB/record" "$build_peak" \
   "$(ratio "$build_peak" "$records")"
