@@ -16,30 +16,29 @@ constexpr int kCellCap = 48;  // widest other cell shown before cutting
 
 std::string Indent(int depth) { return std::string(static_cast<size_t>(depth) * 2, ' '); }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (;;) {
+// Calls visit(line, first) for each line of text, without its line break
+// ("\n" or "\r\n"); first is true for the first line only.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit&& visit) {
+  for (size_t start = 0;;) {
     const size_t end = text.find('\n', start);
     std::string_view line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    if (end == std::string_view::npos) break;
+    visit(line, start == 0);
+    if (end == std::string_view::npos) return;
     start = end + 1;
   }
-  return lines;
 }
 
-std::string TrimLeft(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+std::string_view TrimLeft(std::string_view text) {
+  return text.substr(std::min(text.find_first_not_of(' '), text.size()));
 }
 
 // The text without the blanks and line breaks that end it.
-std::string TrimRight(std::string_view text) {
+std::string_view TrimRight(std::string_view text) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\n' || text.back() == '\r'))
     text.remove_suffix(1);
-  return std::string(text);
+  return text;
 }
 
 // A line of a drawn cell and the terminal cells it takes.
@@ -52,12 +51,8 @@ struct DrawnLine {
 // the blanks that the facade puts there to line them up in its own grid.
 void AddCellLines(std::string_view text, const std::string& indent, const std::string& continuation,
                   int cap, std::vector<DrawnLine>& lines) {
-  bool first = true;
-  for (size_t start = 0;;) {
-    const size_t end = text.find('\n', start);
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (!first) line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
+  ForEachLine(text, [&](std::string_view line, bool first) {
+    if (!first) line = TrimLeft(line);
     DrawnLine& drawn = lines.emplace_back();
     drawn.text.reserve((first ? indent : continuation).size() + line.size());
     drawn.text.append(first ? indent : continuation).append(line);
@@ -66,10 +61,7 @@ void AddCellLines(std::string_view text, const std::string& indent, const std::s
       drawn.text = Truncate(drawn.text, cap);
       drawn.width = DisplayWidth(drawn.text);
     }
-    if (end == std::string_view::npos) break;
-    start = end + 1;
-    first = false;
-  }
+  });
 }
 
 bool IsFlag(const std::string& text) {
@@ -107,10 +99,10 @@ std::vector<StreamRecord> SplitStream(const std::vector<std::string>& stream) {
 
 std::string OneLine(std::string_view text) {
   std::string out;
-  for (const std::string& line : SplitLines(text)) {
+  ForEachLine(text, [&](std::string_view line, bool) {
     if (!out.empty()) out += " / ";
     out += TrimLeft(line);
-  }
+  });
   return out;
 }
 
@@ -208,8 +200,7 @@ std::string RenderText(const std::vector<TreeRow>& rows, const GridLayout& grid)
       if (drawn) out += drawn->text;
       if (!right) out.append(missing, ' ');
     }
-    while (out.size() > start && (out.back() == ' ' || out.back() == '\n' || out.back() == '\r'))
-      out.pop_back();
+    out.resize(start + TrimRight(std::string_view(out).substr(start)).size());
     out += '\n';
   };
   draw_line([&](size_t c) { return &titles[c]; });
@@ -262,7 +253,8 @@ std::string RenderStreamText(const std::vector<std::string>& stream) {
     std::string line = Indent(record.depth) + record.flag;
     for (const std::string& cell : record.cells)
       line += (line.empty() ? "" : " | ") + OneLine(cell);
-    out += TrimRight(line) + "\n";
+    out += TrimRight(line);
+    out += '\n';
   }
   return out;
 }
