@@ -4,24 +4,27 @@
 namespace reportdata {
 
 void HashIndex::Add(uint32_t hash, uint32_t position) {
-  if ((used_ + 1) * 2 > slots_.size()) Grow();
-  const size_t mask = slots_.size() - 1;
+  if (!table_ || (table_->used + 1) * 2 > table_->slots.size()) Grow();
+  std::vector<Slot>& slots = table_->slots;
+  const size_t mask = slots.size() - 1;
   size_t i = hash & mask;
-  while (slots_[i].position != kEmpty) i = (i + 1) & mask;
-  slots_[i] = Slot{hash, position};
-  ++used_;
+  while (slots[i].position != kEmpty) i = (i + 1) & mask;
+  slots[i] = Slot{hash, position};
+  ++table_->used;
 }
 
 void HashIndex::Grow() {
+  if (!table_) table_ = std::make_unique<Table>();
   std::vector<Slot> old;
-  old.swap(slots_);
-  slots_.assign(old.empty() ? 32 : old.size() * 2, Slot{});
-  const size_t mask = slots_.size() - 1;
+  old.swap(table_->slots);
+  std::vector<Slot>& slots = table_->slots;
+  slots.assign(old.empty() ? 32 : old.size() * 2, Slot{});
+  const size_t mask = slots.size() - 1;
   for (const Slot& slot : old) {
     if (slot.position == kEmpty) continue;
     size_t i = slot.hash & mask;
-    while (slots_[i].position != kEmpty) i = (i + 1) & mask;
-    slots_[i] = slot;
+    while (slots[i].position != kEmpty) i = (i + 1) & mask;
+    slots[i] = slot;
   }
 }
 

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -26,10 +27,20 @@ class HashIndex {
   // Lists up to this many entries are scanned instead of indexed.
   static constexpr size_t kScanLimit = 8;
 
+  HashIndex() = default;
+  HashIndex(const HashIndex& other)
+      : table_(other.table_ ? std::make_unique<Table>(*other.table_) : nullptr),
+        indexed_(other.indexed_) {}
+  HashIndex& operator=(const HashIndex& other) {
+    if (this != &other) *this = HashIndex(other);
+    return *this;
+  }
+  HashIndex(HashIndex&&) noexcept = default;
+  HashIndex& operator=(HashIndex&&) noexcept = default;
+
   // Forgets every position; the next Sync indexes the list from its start.
   void Reset() {
-    slots_.clear();
-    used_ = 0;
+    table_.reset();
     indexed_ = 0;
   }
 
@@ -39,7 +50,7 @@ class HashIndex {
   void Sync(size_t count, HashOf&& hash_of) {
     if (count < indexed_) Reset();
     for (; indexed_ < count; ++indexed_) {
-      Add(static_cast<uint32_t>(hash_of(indexed_)), static_cast<uint32_t>(indexed_));
+      Add(static_cast<uint32_t>(hash_of(indexed_)), indexed_);
     }
   }
 
@@ -50,17 +61,18 @@ class HashIndex {
   // Calls visit(position) for every indexed position stored under `hash`.
   template <typename Visit>
   void ForEach(uint32_t hash, Visit&& visit) const {
-    if (slots_.empty()) return;
-    const size_t mask = slots_.size() - 1;
+    if (!table_) return;
+    const std::vector<Slot>& slots = table_->slots;
+    const size_t mask = slots.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
-      const Slot& slot = slots_[i];
+      const Slot& slot = slots[i];
       if (slot.position == kEmpty) return;
       if (slot.hash == hash) visit(static_cast<size_t>(slot.position));
     }
   }
 
   size_t indexed() const { return indexed_; }
-  void set_indexed(size_t count) { indexed_ = count; }
+  void set_indexed(size_t count) { indexed_ = static_cast<uint32_t>(count); }
 
  private:
   static constexpr uint32_t kEmpty = UINT32_MAX;
@@ -68,11 +80,16 @@ class HashIndex {
     uint32_t hash = 0;
     uint32_t position = kEmpty;
   };
+  struct Table {
+    std::vector<Slot> slots;  // power-of-two size, at most half used
+    size_t used = 0;
+  };
   void Grow();
 
-  std::vector<Slot> slots_;  // power-of-two size, at most half used
-  size_t used_ = 0;
-  size_t indexed_ = 0;  // list entries [0, indexed_) are in the table
+  // Allocated when the list first outgrows kScanLimit: most lists of a
+  // tree never do, and an empty index then costs its node sixteen bytes.
+  std::unique_ptr<Table> table_;
+  uint32_t indexed_ = 0;  // list entries [0, indexed_) are in the table
 };
 
 // Mixes a value into a running hash.
