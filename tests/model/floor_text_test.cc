@@ -118,7 +118,8 @@ TEST(FloorTextTest, LeadingDoubleReadsAsWcstod) {
         std::wstring(L"5."), std::wstring(L"-.5e-2"), std::wstring(L"0x1A"), std::wstring(L"+7"),
         std::wstring(L"\t-3.25层"), std::wstring(L"1e-320"), std::wstring(L"0.1"),
         std::wstring(L"1E5"), long_number, long_number + L".5", std::wstring(L"-"),
-        std::wstring(L"."), std::wstring(L"+.e1")}) {
+        std::wstring(L"."), std::wstring(L"+.e1"), std::wstring(L"1.2.3"),
+        std::wstring(L"-4.5e")}) {
     EXPECT_EQ(LeadingDouble(text), std::wcstod(text.c_str(), nullptr)) << text;
   }
   EXPECT_EQ(LeadingDouble(L"1e400"), 0.0);
