@@ -20,16 +20,29 @@ RowWriter::RowWriter(int columns, std::wstring_view condition, CStringArray& row
 }
 
 int RowWriter::AddRow(int parent, std::initializer_list<std::wstring_view> cells) {
+  const int id = StartRow(parent, cells);
+  Pad(static_cast<int>(cells.size()) + 2);
+  return id;
+}
+
+int RowWriter::AddRow(int parent, std::initializer_list<std::wstring_view> cells,
+                      std::wstring&& last) {
+  const int id = StartRow(parent, cells);
+  rows_.items().emplace_back(std::move(last));
+  Pad(static_cast<int>(cells.size()) + 3);
+  return id;
+}
+
+int RowWriter::StartRow(int parent, std::initializer_list<std::wstring_view> cells) {
   const int id = next_id_++;
   rows_.Add(CString(FormatInt(id)));
   rows_.Add(CString(FormatInt(parent)));
-  int written = 2;
-  for (std::wstring_view cell : cells) {
-    rows_.Add(CString(cell));
-    ++written;
-  }
-  for (; written < columns_; ++written) rows_.Add(CString());
+  for (std::wstring_view cell : cells) rows_.Add(CString(cell));
   return id;
+}
+
+void RowWriter::Pad(int written) {
+  for (; written < columns_; ++written) rows_.Add(CString());
 }
 
 }  // namespace reportdata

@@ -6,6 +6,7 @@
 #define REPORTDATA_ENGINE_ROW_LAYOUT_H_
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "reportdata/framework.h"
@@ -29,9 +30,18 @@ class RowWriter {
   // REQUIRES: cells.size() <= columns - 2.
   int AddRow(int parent, std::initializer_list<std::wstring_view> cells);
 
+  // The same row with one more cell after `cells`, taken over rather than
+  // copied: a component's handle list runs to thousands of characters.
+  int AddRow(int parent, std::initializer_list<std::wstring_view> cells, std::wstring&& last);
+
   int columns() const { return columns_; }
 
  private:
+  // Appends the id, the parent id and `cells`; returns the id.
+  int StartRow(int parent, std::initializer_list<std::wstring_view> cells);
+  // Appends empty cells from cell `written` to the column count.
+  void Pad(int written);
+
   int columns_;
   int next_id_ = 2;
   CStringArray& rows_;

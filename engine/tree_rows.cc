@@ -32,7 +32,11 @@ std::wstring ComponentHandles(const std::vector<SQdRecordNode>& records,
   for (const SQdRecordNode& record : records) {
     if (RecordVisible(record, partition)) handles += record.handles;
   }
-  return FromUtf8(handles);
+  // Decoded straight into the answer's text: a handle list is ASCII, so the
+  // text takes no more room than its bytes.
+  std::wstring wide;
+  AssignFromUtf8(handles, wide);
+  return wide;
 }
 
 std::wstring ComponentHandles(const SQdCompNode& component, std::wstring_view partition) {
@@ -60,14 +64,14 @@ void WriteRecordRows(RowWriter& writer, int parent, std::vector<SQdRecordNode>& 
       const std::wstring amount = FormatQuantity(RecordQuantity(record, partition));
       const std::wstring formula = RecordFormula(record, partition);
       const std::wstring position = FromUtf8(FirstPosition(record.positions));
-      const std::wstring handles = FromUtf8(record.handles);
       const std::wstring_view description = CutAtBars(record.description);
       if (options.wide) {
-        writer.AddRow(parent, {L"", L"", L"", L"", L"", position, unit, amount, description,
-                               formula, handles});
-      } else {
         writer.AddRow(parent,
-                      {L"", L"", L"", L"", position, unit, amount, description, formula, handles});
+                      {L"", L"", L"", L"", L"", position, unit, amount, description, formula},
+                      FromUtf8(record.handles));
+      } else {
+        writer.AddRow(parent, {L"", L"", L"", L"", position, unit, amount, description, formula},
+                      FromUtf8(record.handles));
       }
     });
   }
@@ -83,14 +87,14 @@ void WriteComponentRows(RowWriter& writer, int parent, std::vector<SQdCompNode>&
     const ComponentSum sum = SumComponent(component, partition);
     if (!sum.visible) continue;
     const std::wstring amount = FormatQuantity(sum.quantity);
-    const std::wstring handles = ComponentHandles(component, partition);
+    std::wstring handles = ComponentHandles(component, partition);
     int row;
     if (options.wide) {
-      row = writer.AddRow(
-          parent, {L"", L"", L"", L"", component.name, L"", unit, amount, L"", L"", handles});
+      row = writer.AddRow(parent, {L"", L"", L"", L"", component.name, L"", unit, amount, L"", L""},
+                          std::move(handles));
     } else {
-      row = writer.AddRow(parent,
-                          {L"", L"", L"", component.name, L"", unit, amount, L"", L"", handles});
+      row = writer.AddRow(parent, {L"", L"", L"", component.name, L"", unit, amount, L"", L""},
+                          std::move(handles));
     }
     if (options.records) {
       WriteRecordRows(writer, row, component.records, component.record_index, unit, options);
