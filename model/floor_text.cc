@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "model/number_format.h"
+#include "model/plain_decimal.h"
 
 namespace reportdata {
 namespace {
@@ -180,47 +181,11 @@ bool LeadingDecimal(std::wstring_view text, double& value) {
   return true;
 }
 
-// The common quantity text in one pass: a sign, at most fifteen digits with
-// at most one point among them, and nothing after them that continues a
-// number (an exponent or a hexadecimal "x" take the general way). The
-// digits make an integer below 2^53 and the decimals a power of ten exact
-// in a double, so their quotient is correctly rounded, as wcstod rounds.
-bool PlainDecimal(std::wstring_view text, double& value) {
-  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  constexpr int kMostDigits = 15;
-  size_t i = 0;
-  const bool negative = !text.empty() && text[0] == L'-';
-  if (negative || (!text.empty() && text[0] == L'+')) ++i;
-  uint64_t integer = 0;
-  int digits = 0;
-  int decimals = 0;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    const wchar_t ch = text[i];
-    if (IsAsciiDigit(ch)) {
-      integer = integer * 10 + static_cast<uint64_t>(ch - L'0');
-      ++digits;
-      decimals += point ? 1 : 0;
-    } else if (ch == L'.' && !point) {
-      point = true;
-    } else {
-      if (ch == L'e' || ch == L'E' || ch == L'x' || ch == L'X') return false;
-      break;
-    }
-    if (digits > kMostDigits) return false;
-  }
-  if (digits == 0) return false;
-  value = static_cast<double>(integer) / kPowersOfTen[decimals];
-  if (negative) value = -value;
-  return true;
-}
-
 }  // namespace
 
 double LeadingDouble(std::wstring_view text) {
-  double quick = 0.0;
-  if (PlainDecimal(text, quick)) return quick;
+  double plain = 0.0;
+  if (PlainDecimal(text, plain)) return plain;
   size_t start = 0;
   while (start < text.size() && std::iswspace(static_cast<wint_t>(text[start]))) ++start;
   double value = 0.0;

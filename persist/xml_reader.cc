@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/plain_decimal.h"
 #include "platform/text.h"
 #include "reportdata/errors.h"
 
@@ -200,6 +201,8 @@ int LeadingInt(const char* text) {
 }
 
 double LeadingReal(const char* text) {
+  double plain = 0.0;
+  if (PlainDecimal(std::string_view(text), plain)) return plain;
   text = SkipBlanks(text);
   bool negative = false;
   const char* number = text;
