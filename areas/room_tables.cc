@@ -16,17 +16,17 @@ RoomFloor MakeRoomFloor(std::wstring_view label) {
   return floor;
 }
 
-void RoomTables::Add(const TJQd& record) {
+void RoomTables::Add(const TJQd& record, const RecordKeys& keys) {
   const std::wstring& room = record.room.str();
   if (room.empty()) return;
   const double quantity = ParseQuantity(record.quantity);
   bool created = false;
 
   SDeChapterNode& chapter = FindOrAddChapter(by_room_, by_room_index_, room, room);
-  SDeItemNode& item = FindOrAddQuotaItem(chapter.items, chapter.item_index, record, created);
-  if (created) item.bill_code = record.billCode.str();
-  InsertIntoFloors(item.floors, item.floor_index, record, record.componentName.str(),
-                   record.quotaUnit.str(), quantity);
+  SDeItemNode& item = FindOrAddQuotaItem(chapter.items, chapter.item_index, record, keys, created);
+  if (created) item.bill_code = keys.bill_code;
+  InsertIntoFloors(item.floors, item.floor_index, record, keys, keys.component_name,
+                   keys.quota_unit, quantity);
 
   RoomFloor& floor = FindOrAppend(
       by_floor_, by_floor_index_, record.floor.str(),
@@ -52,9 +52,10 @@ void RoomTables::Add(const TJQd& record) {
         made.lookup = lookup;
         return made;
       });
-  SDeCalcQuotaNode& quota = FindOrAddQuotaItem(place.quotas, place.quota_index, record, created);
+  SDeCalcQuotaNode& quota =
+      FindOrAddQuotaItem(place.quotas, place.quota_index, record, keys, created);
   if (created) quota.num = floor.num;
-  InsertRecord(quota.records, quota.record_index, record, quantity);
+  InsertRecord(quota.records, quota.record_index, record, keys, quantity);
 }
 
 void RoomTables::Clear() {

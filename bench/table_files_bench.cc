@@ -42,8 +42,8 @@ void Run(size_t records) {
   ReportTables tables({});
   const double build = Seconds([&] {
     for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(records)) {
-      tables.AddClassifiedEntry(entry);
-      for (const TJQd& quota : entry.quotas) tables.AddQuotaRecord(quota);
+      tables.AddClassifiedEntry(entry, KeysOf(entry));
+      for (const TJQd& quota : entry.quotas) tables.AddQuotaRecord(quota, KeysOf(quota));
     }
   });
   // The generated records are freed by now; let the allocator settle that

@@ -131,7 +131,10 @@ void BM_BillBuild(benchmark::State& state) {
     const size_t heap_before = mallinfo2().uordblks;
     ReportTables tables({L"主体建筑面积"});
     RecordGenerator generator;
-    for (long i = 0; i < records; ++i) tables.AddClassifiedEntry(generator.Make(i));
+    for (long i = 0; i < records; ++i) {
+      const SNYTJQdDeClassResult entry = generator.Make(i);
+      tables.AddClassifiedEntry(entry, KeysOf(entry));
+    }
     tables.BuildComponentSummaryFromBills();
     state.counters["heap_mb"] =
         static_cast<double>(mallinfo2().uordblks - heap_before) / (1024.0 * 1024.0);
@@ -155,7 +158,10 @@ void BM_QuotaBuild(benchmark::State& state) {
   for (auto _ : state) {
     ReportTables tables({L"主体建筑面积"});
     RecordGenerator generator;
-    for (long i = 0; i < records; ++i) tables.AddQuotaRecord(generator.Make(i).quotas[0]);
+    for (long i = 0; i < records; ++i) {
+      const TJQd quota = generator.Make(i).quotas[0];
+      tables.AddQuotaRecord(quota, KeysOf(quota));
+    }
     tables.BuildComponentSummaryFromQuotas();
     benchmark::DoNotOptimize(tables.quota_summary().data());
     state.PauseTiming();

@@ -73,23 +73,33 @@ class EndReadOnExit {
   IDMDatabase& database_;
 };
 
+// A host service's records are interned field by field as they are handed out.
+bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryVisitor& file) {
+  EntryKeys keys;
+  for (SNYTJQdDeClassResult& entry : result.items) {
+    KeysOf(entry, keys);
+    file(entry, keys);
+  }
+  return true;
+}
+
+bool EachHeldRecord(std::vector<TJQd>& records, const RecordVisitor& file) {
+  for (TJQd& record : records) file(record, KeysOf(record));
+  return true;
+}
+
 // Hands out the answers of the calculation-result service, held whole.
 BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultInfo& other_items) {
   BillInput input;
   input.partitions = result.partitions;
   input.floors = result.floors;
   input.entries = result.items.size();
-  input.each_entry = [&result](const EntryVisitor& file) {
-    for (SNYTJQdDeClassResult& entry : result.items) file(entry);
-    return true;
-  };
+  input.each_entry = [&result](const EntryVisitor& file) { return EachHeldEntry(result, file); };
   input.each_loose_quota = [&result](const RecordVisitor& file) {
-    for (TJQd& record : result.looseQuotas) file(record);
-    return true;
+    return EachHeldRecord(result.looseQuotas, file);
   };
   input.each_other_item = [&other_items](const EntryVisitor& file) {
-    for (SNYTJQdDeClassResult& entry : other_items.items) file(entry);
-    return true;
+    return EachHeldEntry(other_items, file);
   };
   return input;
 }
@@ -124,12 +134,10 @@ QuotaInput HeldQuotaInput(SNYRADeResultInfo& result, SNYRADeResultInfo& other_it
   input.floors = result.floors;
   input.quotas = result.quotas.size();
   input.each_quota = [&result](const RecordVisitor& file) {
-    for (TJQd& record : result.quotas) file(record);
-    return true;
+    return EachHeldRecord(result.quotas, file);
   };
   input.each_other_quota = [&other_items](const RecordVisitor& file) {
-    for (TJQd& record : other_items.quotas) file(record);
-    return true;
+    return EachHeldRecord(other_items.quotas, file);
   };
   return input;
 }
@@ -302,36 +310,38 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   physical_.Clear();
 
   size_t done = 0;
-  const bool entries_read = input.each_entry([&](const SNYTJQdDeClassResult& entry) {
-    ShowFilingCount(progress, ++done, input.entries);
-    tables_.AddClassifiedEntry(entry);
-    if (IsFacade(entry.bill)) {
-      decoration_floors.Add(entry.bill.floor.str());
-    } else {
-      physical_.Add(entry.bill);
-      for (const TJQd& quota : entry.quotas) {
-        physical_.Add(quota);
-        areas_.rooms.Add(quota);
-      }
-    }
-    AddBillToCloudData(entry.bill);
-  });
+  const bool entries_read =
+      input.each_entry([&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+        ShowFilingCount(progress, ++done, input.entries);
+        tables_.AddClassifiedEntry(entry, keys);
+        if (IsFacade(entry.bill)) {
+          decoration_floors.Add(entry.bill.floor.str());
+        } else {
+          physical_.Add(entry.bill);
+          for (size_t i = 0; i < entry.quotas.size(); ++i) {
+            physical_.Add(entry.quotas[i]);
+            areas_.rooms.Add(entry.quotas[i], keys.quotas[i]);
+          }
+        }
+        AddBillToCloudData(entry.bill);
+      });
   if (!entries_read) return false;
   physical_.FinishDecoration();
-  const bool read = input.each_loose_quota([&](const TJQd& record) {
-    if (record.kind == L"1") return;
-    if (IsFacade(record)) {
-      decoration_floors.Add(record.floor.str());
-    } else {
-      areas_.rooms.Add(record);
-    }
-    tables_.AddLooseQuota(record);
-  }) &&
-                    // Other items are filed like classified entries, the cloud-index data included.
-                    input.each_other_item([&](const SNYTJQdDeClassResult& entry) {
-                      tables_.AddOtherItem(entry);
-                      AddBillToCloudData(entry.bill);
-                    });
+  const bool read =
+      input.each_loose_quota([&](const TJQd& record, const RecordKeys& keys) {
+        if (record.kind == L"1") return;
+        if (IsFacade(record)) {
+          decoration_floors.Add(record.floor.str());
+        } else {
+          areas_.rooms.Add(record, keys);
+        }
+        tables_.AddLooseQuota(record, keys);
+      }) &&
+      // Other items are filed like classified entries, the cloud-index data included.
+      input.each_other_item([&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+        tables_.AddOtherItem(entry, keys);
+        AddBillToCloudData(entry.bill);
+      });
   if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of
@@ -417,9 +427,9 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   areas_.rooms.Clear();
 
   size_t done = 0;
-  const bool quotas_read = input.each_quota([&](const TJQd& record) {
+  const bool quotas_read = input.each_quota([&](const TJQd& record, const RecordKeys& keys) {
     ShowFilingCount(progress, ++done, input.quotas);
-    tables_.AddQuotaRecord(record);
+    tables_.AddQuotaRecord(record, keys);
     areas_.index_analysis.Offer(record);
     if (IsFacade(record)) {
       TJQd tagged = record;
@@ -429,12 +439,12 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
       floor_names.Add(record.floor.str());
       cloud_.AddData(record);
       physical_.Add(record);
-      areas_.rooms.Add(record);
+      areas_.rooms.Add(record, keys);
     }
   });
   if (quotas_read) physical_.FinishDecoration();
-  if (!quotas_read || !input.each_other_quota([&](const TJQd& record) {
-        tables_.AddQuotaRecord(record);
+  if (!quotas_read || !input.each_other_quota([&](const TJQd& record, const RecordKeys& keys) {
+        tables_.AddQuotaRecord(record, keys);
         areas_.index_analysis.Offer(record);
         floor_names.Add(record.floor.str());
         cloud_.AddData(record);

@@ -11,10 +11,10 @@ namespace {
 
 template <typename Item, typename BillOf>
 Item& FindOrAddBillItem(std::vector<Item>& items, HashIndex& index, const TJQd& record,
-                        BillOf&& bill_of, bool& created) {
+                        const RecordKeys& keys, BillOf&& bill_of, bool& created) {
   const auto hash = [&] {
-    return BillItemHash(record.billCode.str(), record.billName.str(), record.billUnit.str(),
-                        record.feature.str(), record.quotaFeatures.size());
+    return BillItemHash(keys.bill_code, keys.bill_name, keys.bill_unit, keys.feature,
+                        record.quotaFeatures.size());
   };
   const int found = FindFirst(
       items, index, hash,
@@ -23,11 +23,11 @@ Item& FindOrAddBillItem(std::vector<Item>& items, HashIndex& index, const TJQd& 
         return BillItemHash(bill.code, bill.name, bill.unit, bill.feature,
                             bill.quota_features.size());
       },
-      [&](const Item& item) { return SameBillItem(bill_of(item), record); });
+      [&](const Item& item) { return SameBillItem(bill_of(item), record, keys); });
   created = found < 0;
   if (found >= 0) return items[found];
   Item& item = items.emplace_back();
-  FillBillItem(bill_of(item), record);
+  FillBillItem(bill_of(item), record, keys);
   return item;
 }
 
@@ -35,14 +35,19 @@ constexpr size_t kCodePrefixLength = 4;
 
 }  // namespace
 
-void ReportTables::AddClassifiedEntry(const SNYTJQdDeClassResult& entry) { AddBillEntry(entry); }
+void ReportTables::AddClassifiedEntry(const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+  AddBillEntry(entry, keys);
+}
 
-void ReportTables::AddOtherItem(const SNYTJQdDeClassResult& entry) { AddBillEntry(entry); }
+void ReportTables::AddOtherItem(const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+  AddBillEntry(entry, keys);
+}
 
-void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry) {
+void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
   const TJQd& bill = entry.bill;
-  const bool facade = IsFacadeTypePath(bill.typePath.str());
-  const ComponentName bill_component(bill, facade);
+  const RecordKeys& bill_keys = keys.bill;
+  const bool facade = IsFacadeTypePath(bill_keys.type_path);
+  const PooledText bill_component = FiledComponentName(bill_keys, facade);
   const double bill_quantity = ParseQuantity(bill.quantity);
   const Chapter& chapter = BillChapter(bill.billCode);
 
@@ -51,22 +56,25 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry) {
       bill_consumption_.nodes, bill_consumption_.index, chapter.name, chapter.order_id);
   bool created = false;
   SQdXhlItemNode& xhl_item = FindOrAddBillItem(
-      xhl_chapter.items, xhl_chapter.item_index, bill,
+      xhl_chapter.items, xhl_chapter.item_index, bill, bill_keys,
       [](auto& item) -> auto& { return item.bill; }, created);
   if (created && xhl_chapter.code_prefix.empty() &&
       bill.billCode.str().size() > kCodePrefixLength) {
     xhl_chapter.code_prefix = std::wstring_view(bill.billCode.str()).substr(0, kCodePrefixLength);
   }
-  InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill, bill_component.get(),
-                   bill.billUnit.str(), bill_quantity);
-  for (const TJQd& quota : entry.quotas) {
-    const ComponentName quota_component(quota, facade);
+  InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill, bill_keys, bill_component,
+                   bill_keys.bill_unit, bill_quantity);
+  quota_quantities_.clear();
+  for (size_t i = 0; i < entry.quotas.size(); ++i) {
+    const TJQd& quota = entry.quotas[i];
+    const RecordKeys& quota_keys = keys.quotas[i];
+    const double quantity = quota_quantities_.emplace_back(ParseQuantity(quota.quantity));
     bool quota_created = false;
     SDeItemNode& item =
-        FindOrAddQuotaItem(xhl_item.quotas, xhl_item.quota_index, quota, quota_created);
-    if (quota_created) item.bill_code = bill.billCode.str();
-    InsertIntoFloors(item.floors, item.floor_index, quota, quota_component.get(),
-                     quota.quotaUnit.str(), ParseQuantity(quota.quantity));
+        FindOrAddQuotaItem(xhl_item.quotas, xhl_item.quota_index, quota, quota_keys, quota_created);
+    if (quota_created) item.bill_code = bill_keys.bill_code;
+    InsertIntoFloors(item.floors, item.floor_index, quota, quota_keys,
+                     FiledComponentName(quota_keys, facade), quota_keys.quota_unit, quantity);
   }
 
   // Bill summary: bill records without a name stay out of it.
@@ -74,36 +82,38 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry) {
     SQdChapterNode& summary_chapter =
         FindOrAddChapter(bill_summary_.nodes, bill_summary_.index, chapter.name, chapter.order_id);
     SQdItemNode& item = FindOrAddBillItem(
-        summary_chapter.items, summary_chapter.item_index, bill,
+        summary_chapter.items, summary_chapter.item_index, bill, bill_keys,
         [](auto& node) -> auto& { return node; }, created);
-    InsertIntoFloors(item.floors, item.floor_index, bill, bill_component.get(), bill.billUnit.str(),
-                     bill_quantity);
+    InsertIntoFloors(item.floors, item.floor_index, bill, bill_keys, bill_component,
+                     bill_keys.bill_unit, bill_quantity);
   }
 
   // Consumption summary.
-  for (const TJQd& quota : entry.quotas) {
-    const ComponentName quota_component(quota, facade);
-    AddToConsumptionSummary(quota, quota_component.get(), bill.billCode.str());
+  for (size_t i = 0; i < entry.quotas.size(); ++i) {
+    const RecordKeys& quota_keys = keys.quotas[i];
+    AddToConsumptionSummary(entry.quotas[i], quota_keys, FiledComponentName(quota_keys, facade),
+                            bill_keys.bill_code, quota_quantities_[i]);
   }
 }
 
-void ReportTables::AddLooseQuota(const TJQd& record) {
+void ReportTables::AddLooseQuota(const TJQd& record, const RecordKeys& keys) {
   if (record.kind.str() == L"1") return;
-  const ComponentName component(record, IsFacadeTypePath(record.typePath.str()));
-  AddToConsumptionSummary(record, component.get(), record.billCode.str());
+  AddToConsumptionSummary(record, keys, FiledComponentName(keys, IsFacadeTypePath(keys.type_path)),
+                          keys.bill_code, ParseQuantity(record.quantity));
 }
 
-void ReportTables::AddToConsumptionSummary(const TJQd& record, std::wstring_view component_name,
-                                           std::wstring_view bill_code) {
+void ReportTables::AddToConsumptionSummary(const TJQd& record, const RecordKeys& keys,
+                                           const PooledText& component_name,
+                                           const PooledText& bill_code, double quantity) {
   const Chapter& chapter = QuotaChapter(record);
   SDeChapterNode& summary_chapter = FindOrAddChapter(
       consumption_summary_.nodes, consumption_summary_.index, chapter.name, chapter.order_id);
   bool created = false;
   SDeItemNode& item =
-      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, created);
+      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, keys, created);
   if (created) item.bill_code = bill_code;
-  InsertIntoFloors(item.floors, item.floor_index, record, component_name, record.quotaUnit.str(),
-                   ParseQuantity(record.quantity));
+  InsertIntoFloors(item.floors, item.floor_index, record, keys, component_name, keys.quota_unit,
+                   quantity);
 }
 
 }  // namespace reportdata

@@ -11,9 +11,8 @@ namespace {
 
 // Floor group a record joins by the floor match, appended when none matches.
 template <typename Group>
-Group& FindOrAddGroup(std::vector<Group>& groups, FloorIndex& index, const TJQd& record,
+Group& FindOrAddGroup(std::vector<Group>& groups, FloorIndex& index, const PooledText& floor_text,
                       bool facade) {
-  const std::wstring& floor_text = record.floor.str();
   const int found = FindFloor(groups, index, floor_text, facade);
   if (found >= 0) return groups[found];
   Group& group = groups.emplace_back();
@@ -24,10 +23,10 @@ Group& FindOrAddGroup(std::vector<Group>& groups, FloorIndex& index, const TJQd&
   return group;
 }
 
-SDeCompGroupNode& FindOrAddComponentGroup(SDeFloorCompGroupNode& group, std::wstring_view name,
-                                          std::wstring_view type_path) {
-  auto hash_of = [](std::wstring_view n, std::wstring_view t) {
-    return HashFold(HashMix(HashText(n), HashText(t)));
+SDeCompGroupNode& FindOrAddComponentGroup(SDeFloorCompGroupNode& group, const PooledText& name,
+                                          const PooledText& type_path) {
+  auto hash_of = [](const PooledText& n, const PooledText& t) {
+    return HashFold(HashMix(n.hash(), t.hash()));
   };
   const int found = FindFirst(
       group.components, group.component_index, [&] { return hash_of(name, type_path); },
@@ -40,7 +39,7 @@ SDeCompGroupNode& FindOrAddComponentGroup(SDeFloorCompGroupNode& group, std::wst
   return component;
 }
 
-SDeCalcItemNode& FindOrAddCalcItem(SDeCompGroupNode& component, std::wstring_view sub_code) {
+SDeCalcItemNode& FindOrAddCalcItem(SDeCompGroupNode& component, const PooledText& sub_code) {
   const int found = FindFirst(
       component.calc_items, component.calc_item_index, [&] { return TextHash(sub_code); },
       [](const SDeCalcItemNode& c) { return TextHash(c.sub_code); },
@@ -53,10 +52,9 @@ SDeCalcItemNode& FindOrAddCalcItem(SDeCompGroupNode& component, std::wstring_vie
 
 }  // namespace
 
-void ReportTables::AddQuotaRecord(const TJQd& record) {
-  const bool facade = IsFacadeTypePath(record.typePath.str());
-  const ComponentName filed_name(record, facade);
-  const std::wstring_view component_name = filed_name.get();
+void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
+  const bool facade = IsFacadeTypePath(keys.type_path);
+  const PooledText component_name = FiledComponentName(keys, facade);
   const double quantity = ParseQuantity(record.quantity);
   bool created = false;
 
@@ -65,34 +63,32 @@ void ReportTables::AddQuotaRecord(const TJQd& record) {
   SDeChapterNode& summary_chapter =
       FindOrAddChapter(quota_summary_.nodes, quota_summary_.index, chapter.name, chapter.order_id);
   SDeItemNode& item =
-      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, created);
-  if (created) item.bill_code = record.billCode.str();
-  InsertIntoFloors(item.floors, item.floor_index, record, component_name, record.quotaUnit.str(),
+      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, keys, created);
+  if (created) item.bill_code = keys.bill_code;
+  InsertIntoFloors(item.floors, item.floor_index, record, keys, component_name, keys.quota_unit,
                    quantity);
 
   // Quota by floor: the library chapter without the common parameter rule.
   const Chapter& library_chapter = QuotaLibraryChapter(record.quotaCode);
   SDeFloorGroupNode& group =
-      FindOrAddGroup(quota_by_floor_.nodes, quota_by_floor_.index, record, facade);
+      FindOrAddGroup(quota_by_floor_.nodes, quota_by_floor_.index, keys.floor, facade);
   SDeFloorChapterNode& group_chapter = FindOrAddChapter(
       group.chapters, group.chapter_index, library_chapter.name, library_chapter.order_id);
   SDeFloorItemNode& group_item =
-      FindOrAddQuotaItem(group_chapter.items, group_chapter.item_index, record, created);
-  SQdCompNode& component =
-      FindOrAddComponent(group_item.components, group_item.component_index, component_name,
-                         record.typePath.str(), record.subType.str());
-  InsertRecord(component.records, component.record_index, record, quantity);
+      FindOrAddQuotaItem(group_chapter.items, group_chapter.item_index, record, keys, created);
+  SQdCompNode& component = FindOrAddComponent(group_item.components, group_item.component_index,
+                                              component_name, keys.type_path, keys.sub_type);
+  InsertRecord(component.records, component.record_index, record, keys, quantity);
 
   // Quota by floor and component: floor group, component, sub-code, quota.
   SDeFloorCompGroupNode& comp_group = FindOrAddGroup(
-      quota_by_floor_component_.nodes, quota_by_floor_component_.index, record, facade);
-  SDeCompGroupNode& comp =
-      FindOrAddComponentGroup(comp_group, component_name, record.typePath.str());
-  SDeCalcItemNode& calc_item = FindOrAddCalcItem(comp, record.subCode.str());
+      quota_by_floor_component_.nodes, quota_by_floor_component_.index, keys.floor, facade);
+  SDeCompGroupNode& comp = FindOrAddComponentGroup(comp_group, component_name, keys.type_path);
+  SDeCalcItemNode& calc_item = FindOrAddCalcItem(comp, keys.sub_code);
   SDeCalcQuotaNode& quota =
-      FindOrAddQuotaItem(calc_item.quotas, calc_item.quota_index, record, created);
+      FindOrAddQuotaItem(calc_item.quotas, calc_item.quota_index, record, keys, created);
   if (created) quota.num = comp_group.count;
-  InsertRecord(quota.records, quota.record_index, record, quantity);
+  InsertRecord(quota.records, quota.record_index, record, keys, quantity);
 }
 
 }  // namespace reportdata

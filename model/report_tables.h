@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/record_keys.h"
 #include "model/report_tree.h"
 #include "reportdata/framework.h"
 #include "reportdata/records.h"
@@ -53,15 +54,17 @@ class ReportTables {
   explicit ReportTables(std::vector<std::wstring> common_parameter_names);
 
   // Bill side. Facade entries are copied with "[floor层]" appended to the
-  // component names inside.
-  void AddClassifiedEntry(
-      const SNYTJQdDeClassResult& entry);                // bill consumption, summary, consumption
-  void AddLooseQuota(const TJQd& record);                // consumption summary; kind "1" skipped
-  void AddOtherItem(const SNYTJQdDeClassResult& entry);  // other items (其他项目)
-  void BuildComponentSummaryFromBills();                 // code 14
+  // component names inside. `keys` are those of the entry or record.
+  // Bill consumption, bill summary, consumption summary:
+  void AddClassifiedEntry(const SNYTJQdDeClassResult& entry, const EntryKeys& keys);
+  // Consumption summary; kind "1" skipped:
+  void AddLooseQuota(const TJQd& record, const RecordKeys& keys);
+  // Other items (其他项目):
+  void AddOtherItem(const SNYTJQdDeClassResult& entry, const EntryKeys& keys);
+  void BuildComponentSummaryFromBills();  // code 14
 
   // Quota side: quota summary, quota by floor, quota by floor and component.
-  void AddQuotaRecord(const TJQd& record);
+  void AddQuotaRecord(const TJQd& record, const RecordKeys& keys);
   void BuildComponentSummaryFromQuotas();  // code 15
 
   void ClearBillSide();   // codes 1, 2, 3
@@ -136,11 +139,13 @@ class ReportTables {
   bool Stream(int code, const ChapterChoice& choice, const StreamOptions& options,
               const FloorSelection* selection, CStringArray& out);
 
-  void AddBillEntry(const SNYTJQdDeClassResult& entry);
-  void AddToConsumptionSummary(const TJQd& record, std::wstring_view component_name,
-                               std::wstring_view bill_code);
+  void AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKeys& keys);
+  void AddToConsumptionSummary(const TJQd& record, const RecordKeys& keys,
+                               const PooledText& component_name, const PooledText& bill_code,
+                               double quantity);
 
   std::vector<std::wstring> common_parameter_names_;
+  std::vector<double> quota_quantities_;  // of the entry being filed, read once
   ChapterCache bill_chapter_cache_;
   ChapterCache quota_chapter_cache_;
 

@@ -136,11 +136,11 @@ bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
 }
 
 void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const TJQd& record,
-                  double quantity) {
-  const std::wstring_view description = CutAtBars(record.description.str());
+                  const RecordKeys& keys, double quantity) {
+  const PooledText& description = keys.description_cut;
   auto matches = [&](const SQdRecordNode& node) {
     return std::fabs(node.quantity - quantity) < kSameQuantity &&
-           CutsTo(node.description, description) &&
+           (node.description == keys.description || CutsTo(node.description, description)) &&
            SamePartitions(node.partitions, record.partitions);
   };
   int found = -1;
@@ -150,7 +150,7 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const T
     }
   } else {
     index.Sync(records.size(), [&](size_t i) { return NodeKeyHash(records[i]); });
-    const uint64_t description_hash = HashText(description);
+    const uint64_t description_hash = description.hash();
     const uint64_t partition_hash = RecordPartitionHash(record.partitions);
     // Rounding is monotone, so every quantity within 1e-7 falls in [low, high].
     const int64_t low = Bucket(quantity - kSameQuantity);
@@ -170,7 +170,7 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const T
   }
   SQdRecordNode& node = records.emplace_back();
   AppendUtf8(record.position.str(), node.positions);
-  node.description = record.description.str();
+  node.description = keys.description;
   node.quantity = quantity;
   if (!record.handle.IsEmpty()) {
     node.handles += '$';
@@ -184,10 +184,10 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const T
 }
 
 SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex& index,
-                                std::wstring_view name, std::wstring_view type_path,
-                                std::wstring_view sub_type) {
-  auto hash_of = [](std::wstring_view n, std::wstring_view t, std::wstring_view s) {
-    return HashFold(HashMix(HashMix(HashText(n), HashText(t)), HashText(s)));
+                                const PooledText& name, const PooledText& type_path,
+                                const PooledText& sub_type) {
+  auto hash_of = [](const PooledText& n, const PooledText& t, const PooledText& s) {
+    return HashFold(HashMix(HashMix(n.hash(), t.hash()), s.hash()));
   };
   const int found = FindFirst(
       components, index, [&] { return hash_of(name, type_path, sub_type); },
@@ -204,9 +204,10 @@ SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex&
 }
 
 void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const TJQd& record,
-                      std::wstring_view component_name, std::wstring_view unit, double quantity) {
-  const std::wstring& floor_text = record.floor.str();
-  const bool facade = IsFacadeTypePath(record.typePath.str());
+                      const RecordKeys& keys, const PooledText& component_name,
+                      const PooledText& unit, double quantity) {
+  const PooledText& floor_text = keys.floor;
+  const bool facade = IsFacadeTypePath(keys.type_path);
   const int found = FindFloor(floors, index, floor_text, facade);
   SQdFloorNode* floor = found >= 0 ? &floors[found] : nullptr;
   if (floor == nullptr) {
@@ -217,16 +218,14 @@ void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, cons
     floor->order_key = parsed.order_key;
     floor->unit = unit;
   }
-  SQdCompNode& component =
-      FindOrAddComponent(floor->components, floor->component_index, component_name,
-                         record.typePath.str(), record.subType.str());
-  InsertRecord(component.records, component.record_index, record, quantity);
+  SQdCompNode& component = FindOrAddComponent(floor->components, floor->component_index,
+                                              component_name, keys.type_path, keys.sub_type);
+  InsertRecord(component.records, component.record_index, record, keys, quantity);
 }
 
-bool SameBillItem(const SQdItemNode& item, const TJQd& record) {
-  if (item.code != record.billCode.str() || item.name != record.billName.str() ||
-      item.unit != record.billUnit.str() || item.feature != record.feature.str() ||
-      item.quota_features.size() != record.quotaFeatures.size()) {
+bool SameBillItem(const SQdItemNode& item, const TJQd& record, const RecordKeys& keys) {
+  if (item.code != keys.bill_code || item.name != keys.bill_name || item.unit != keys.bill_unit ||
+      item.feature != keys.feature || item.quota_features.size() != record.quotaFeatures.size()) {
     return false;
   }
   for (size_t i = 0; i < item.quota_features.size(); ++i) {
@@ -235,26 +234,25 @@ bool SameBillItem(const SQdItemNode& item, const TJQd& record) {
   return true;
 }
 
-uint32_t BillItemHash(std::wstring_view code, std::wstring_view name, std::wstring_view unit,
-                      std::wstring_view feature, size_t features) {
-  uint64_t hash = HashMix(HashText(code), HashText(name));
-  hash = HashMix(HashMix(hash, HashText(unit)), HashText(feature));
+uint32_t BillItemHash(const PooledText& code, const PooledText& name, const PooledText& unit,
+                      const PooledText& feature, size_t features) {
+  uint64_t hash = HashMix(code.hash(), name.hash());
+  hash = HashMix(HashMix(hash, unit.hash()), feature.hash());
   return HashFold(HashMix(hash, features));
 }
 
-void FillBillItem(SQdItemNode& item, const TJQd& record) {
-  item.code = record.billCode.str();
-  item.name = record.billName.str();
-  item.unit = record.billUnit.str();
-  item.feature = record.feature.str();
+void FillBillItem(SQdItemNode& item, const TJQd& record, const RecordKeys& keys) {
+  item.code = keys.bill_code;
+  item.name = keys.bill_name;
+  item.unit = keys.bill_unit;
+  item.feature = keys.feature;
   item.quota_features = record.quotaFeatures;
   item.extra = record.extra.str();
 }
 
-uint32_t QuotaItemHash(std::wstring_view code, std::wstring_view name, std::wstring_view unit,
+uint32_t QuotaItemHash(const PooledText& code, const PooledText& name, const PooledText& unit,
                        size_t categories) {
-  return HashFold(
-      HashMix(HashMix(HashMix(HashText(code), HashText(name)), HashText(unit)), categories));
+  return HashFold(HashMix(HashMix(HashMix(code.hash(), name.hash()), unit.hash()), categories));
 }
 
 }  // namespace reportdata

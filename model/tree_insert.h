@@ -3,7 +3,10 @@
 // and the lookups that find the merge partner through the index kept beside
 // each list. Every function appends a new node when nothing matches and
 // returns the node the record now belongs to. The trees are owned by the
-// caller; the record is only read.
+// caller; the record is only read. A record comes with its keys
+// (record_keys.h), the pool entries of the texts the levels match on, so
+// that a level compares entries and mixes their stored hashes rather than
+// comparing and hashing the record's texts at every level of every tree.
 #ifndef REPORTDATA_MODEL_TREE_INSERT_H_
 #define REPORTDATA_MODEL_TREE_INSERT_H_
 
@@ -12,6 +15,7 @@
 #include <vector>
 
 #include "model/floor_text.h"
+#include "model/record_keys.h"
 #include "model/report_tree.h"
 #include "reportdata/records.h"
 
@@ -25,45 +29,36 @@ double ParseQuantity(const CString& text);
 
 // Measurement record: joins the record with equal partition entries, equal
 // description before "||" and a quantity within 1e-7 (the earliest in list
-// order), or is appended with piece count 1.
+// order), or is appended with piece count 1. `keys` are the record's.
 void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const TJQd& record,
-                  double quantity);
+                  const RecordKeys& keys, double quantity);
 
 // Component with equal name, type path and sub-type.
 SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex& index,
-                                std::wstring_view name, std::wstring_view type_path,
-                                std::wstring_view sub_type);
+                                const PooledText& name, const PooledText& type_path,
+                                const PooledText& sub_type);
 
 // Position of the floor that a record on floor `floor_text` joins, -1 for none: the
 // first floor in list order whose floor text equals `floor_text` or, for a
 // facade record, where one floor text is a single floor that the other
 // one's range or list covers.
 template <typename Floor>
-int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view floor_text,
+int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, const PooledText& floor_text,
               bool facade);
 
 // Floor, component and record of a record under an item's floor list. The
 // floor's unit is `unit` when the floor is new; `component_name` replaces the
 // record's component name (facade copies carry their floor tag).
 void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const TJQd& record,
-                      std::wstring_view component_name, std::wstring_view unit, double quantity);
+                      const RecordKeys& keys, const PooledText& component_name,
+                      const PooledText& unit, double quantity);
 
 // Component name a record is filed under: facade records (or the quota
 // records of a facade bill entry) carry their floor, "name[floor层]".
-class ComponentName {
- public:
-  ComponentName(const TJQd& record, bool facade) {
-    if (facade) tagged_ = FacadeComponentName(record.componentName.str(), record.floor.str());
-    name_ = facade ? std::wstring_view(tagged_) : std::wstring_view(record.componentName.str());
-  }
-  ComponentName(const ComponentName&) = delete;
-  ComponentName& operator=(const ComponentName&) = delete;
-  std::wstring_view get() const { return name_; }
-
- private:
-  std::wstring tagged_;
-  std::wstring_view name_;
-};
+inline PooledText FiledComponentName(const RecordKeys& keys, bool facade) {
+  if (!facade) return keys.component_name;
+  return PooledText(FacadeComponentName(keys.component_name, keys.floor));
+}
 
 // Chapter of that name, appended with the order id when missing.
 template <typename Chapter>
@@ -72,20 +67,20 @@ Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, std:
 
 // Bill item match: equal code, name, unit, feature description and equal own
 // quota lists. `bill_of(item)` gives the SQdItemNode of a list entry.
-bool SameBillItem(const SQdItemNode& item, const TJQd& record);
-uint32_t BillItemHash(std::wstring_view code, std::wstring_view name, std::wstring_view unit,
-                      std::wstring_view feature, size_t features);
-void FillBillItem(SQdItemNode& item, const TJQd& record);
+bool SameBillItem(const SQdItemNode& item, const TJQd& record, const RecordKeys& keys);
+uint32_t BillItemHash(const PooledText& code, const PooledText& name, const PooledText& unit,
+                      const PooledText& feature, size_t features);
+void FillBillItem(SQdItemNode& item, const TJQd& record, const RecordKeys& keys);
 
 // Quota item match: equal code, name, unit and classification variables.
 template <typename QuotaItem>
-bool SameQuotaItem(const QuotaItem& item, const TJQd& record);
-uint32_t QuotaItemHash(std::wstring_view code, std::wstring_view name, std::wstring_view unit,
+bool SameQuotaItem(const QuotaItem& item, const TJQd& record, const RecordKeys& keys);
+uint32_t QuotaItemHash(const PooledText& code, const PooledText& name, const PooledText& unit,
                        size_t categories);
 
 template <typename QuotaItem>
 QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index, const TJQd& record,
-                              bool& created);
+                              const RecordKeys& keys, bool& created);
 
 uint32_t TextHash(std::wstring_view text);
 inline uint32_t TextHash(const PooledText& text) { return HashFold(text.hash()); }
@@ -95,14 +90,14 @@ inline uint32_t TextHash(const std::wstring& text) { return TextHash(std::wstrin
 // Template definitions.
 
 template <typename Floor>
-int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, std::wstring_view floor_text,
+int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, const PooledText& floor_text,
               bool facade) {
-  const bool single = IsSingleFloor(floor_text);
+  const bool single = facade && IsSingleFloor(floor_text);
   if (floors.size() <= HashIndex::kScanLimit) {
     for (size_t i = 0; i < floors.size(); ++i) {
-      const std::wstring& other = floors[i].floor_text;
-      if (other == floor_text) return static_cast<int>(i);
+      if (floors[i].floor_text == floor_text) return static_cast<int>(i);
       if (!facade) continue;
+      const std::wstring& other = floors[i].floor_text;
       if (single && CoversFloor(other, floor_text)) return static_cast<int>(i);
       if (!single && IsSingleFloor(other) && CoversFloor(floor_text, other))
         return static_cast<int>(i);
@@ -163,28 +158,28 @@ bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
                     const std::vector<SNYTJFenLeiVarDescInfo>& b);
 
 template <typename QuotaItem>
-bool SameQuotaItem(const QuotaItem& item, const TJQd& record) {
-  return item.code == record.quotaCode.str() && item.name == record.quotaName.str() &&
-         item.unit == record.quotaUnit.str() && SameCategories(item.categories, record.categories);
+bool SameQuotaItem(const QuotaItem& item, const TJQd& record, const RecordKeys& keys) {
+  return item.code == keys.quota_code && item.name == keys.quota_name &&
+         item.unit == keys.quota_unit && SameCategories(item.categories, record.categories);
 }
 
 template <typename QuotaItem>
 QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index, const TJQd& record,
-                              bool& created) {
+                              const RecordKeys& keys, bool& created) {
   const auto hash = [&] {
-    return QuotaItemHash(record.quotaCode.str(), record.quotaName.str(), record.quotaUnit.str(),
+    return QuotaItemHash(keys.quota_code, keys.quota_name, keys.quota_unit,
                          record.categories.size());
   };
   const int found = FindFirst(
       items, index, hash,
       [](const QuotaItem& q) { return QuotaItemHash(q.code, q.name, q.unit, q.categories.size()); },
-      [&](const QuotaItem& q) { return SameQuotaItem(q, record); });
+      [&](const QuotaItem& q) { return SameQuotaItem(q, record, keys); });
   created = found < 0;
   if (found >= 0) return items[found];
   QuotaItem& item = items.emplace_back();
-  item.code = record.quotaCode.str();
-  item.name = record.quotaName.str();
-  item.unit = record.quotaUnit.str();
+  item.code = keys.quota_code;
+  item.name = keys.quota_name;
+  item.unit = keys.quota_unit;
   item.categories = record.categories;
   return item;
 }

@@ -99,6 +99,7 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
 
 bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
   SNYTJQdDeClassResult entry;
+  EntryKeys keys;
   RecordRowReader bill_rows;
   RecordRowReader quota_rows;
   bool started = false;
@@ -107,7 +108,8 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
   std::size_t quotas = 0;
   const auto hand_over = [&] {
     entry.quotas.resize(quotas);
-    file(entry);
+    keys.quotas.resize(quotas);
+    file(entry, keys);
   };
   // The role and the id are read as integers.
   if (!EachRowReadAhead(*db_, SelectRecords(table, true), 2, [&](const StoredRow& row) {
@@ -115,10 +117,12 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
           if (started) hand_over();
           started = true;
           quotas = 0;
-          bill_rows.Read(row, 1, entry.bill);
+          bill_rows.Read(row, 1, entry.bill, keys.bill);
         } else if (started) {
           if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
-          quota_rows.Read(row, 1, entry.quotas[quotas++]);
+          if (quotas == keys.quotas.size()) keys.quotas.emplace_back();
+          quota_rows.Read(row, 1, entry.quotas[quotas], keys.quotas[quotas]);
+          ++quotas;
         }
       })) {
     return false;
@@ -129,11 +133,12 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
 
 bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& file) {
   TJQd record;
+  RecordKeys keys;
   RecordRowReader reader;
   // The id is read as an integer.
   return EachRowReadAhead(*db_, sql, 1, [&](const StoredRow& row) {
-    reader.Read(row, 0, record);
-    file(record);
+    reader.Read(row, 0, record, keys);
+    file(record, keys);
   });
 }
 
@@ -200,23 +205,27 @@ bool CalDatabase::ReadClassified(RecordTable table, std::vector<SNYTJQdDeClassRe
   std::size_t count = 0;
   if (!CountEntries(table, count)) return false;
   out.reserve(out.size() + count);
-  return EachClassified(table,
-                        [&](SNYTJQdDeClassResult& entry) { out.push_back(std::move(entry)); });
+  return EachClassified(table, [&](SNYTJQdDeClassResult& entry, const EntryKeys&) {
+    out.push_back(std::move(entry));
+  });
 }
 
 bool CalDatabase::ReadRecords(RecordTable table, std::vector<TJQd>& out) {
   std::size_t count = 0;
   if (!CountEntries(table, count)) return false;
   out.reserve(out.size() + count);
-  return EachRecord(table, [&](TJQd& record) { out.push_back(std::move(record)); });
+  return EachRecord(table,
+                    [&](TJQd& record, const RecordKeys&) { out.push_back(std::move(record)); });
 }
 
 bool CalDatabase::ReadQuotaResults(std::vector<TJQd>& out) {
-  return EachQuotaResult(false, [&](TJQd& record) { out.push_back(std::move(record)); });
+  return EachQuotaResult(
+      false, [&](TJQd& record, const RecordKeys&) { out.push_back(std::move(record)); });
 }
 
 bool CalDatabase::ReadOtherQuotaResults(std::vector<TJQd>& out) {
-  return EachQuotaResult(true, [&](TJQd& record) { out.push_back(std::move(record)); });
+  return EachQuotaResult(
+      true, [&](TJQd& record, const RecordKeys&) { out.push_back(std::move(record)); });
 }
 
 bool CalDatabase::ReadPartitions(std::set<CString>& out) {

@@ -1,41 +1,59 @@
 #include "services/record_row.h"
 
+#include "model/tree_insert.h"
 #include "platform/text.h"
 #include "services/record_pack.h"
 
 namespace reportdata {
 
-void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record) {
+void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
   int c = first;
   auto recent = texts_.begin();
+  const auto decode = [](std::string_view stored, Text& text) {
+    AssignFromUtf8(stored, text.wide);
+    text.interned = false;
+  };
   // A field gets a string of its exact length: short Chinese names fit the
   // string's own buffer, and a record read again keeps its buffers.
-  const auto text = [&](CString& out) {
-    out.str().assign((recent++)->Get(row.Text(c++), AssignFromUtf8));
+  const auto text = [&](CString& out) -> Text& {
+    Text& read = (recent++)->Get(row.Text(c++), decode);
+    out.str().assign(read.wide);
+    return read;
+  };
+  const auto key = [&](CString& out, PooledText& pooled) -> Text& {
+    Text& read = text(out);
+    if (!read.interned) {
+      read.pooled = read.wide;
+      const std::wstring_view cut = CutAtBars(read.wide);
+      read.cut = cut.size() == read.wide.size() ? read.pooled : PooledText(cut);
+      read.interned = true;
+    }
+    pooled = read.pooled;
+    return read;
   };
   record.id = static_cast<int>(row.Int(c++));
-  text(record.billCode);
-  text(record.billName);
-  text(record.billUnit);
-  text(record.description);
+  key(record.billCode, keys.bill_code);
+  key(record.billName, keys.bill_name);
+  key(record.billUnit, keys.bill_unit);
+  keys.description_cut = key(record.description, keys.description).cut;
   text(record.quantity);
-  text(record.subType);
-  text(record.typePath);
-  text(record.componentName);
+  key(record.subType, keys.sub_type);
+  key(record.typePath, keys.type_path);
+  key(record.componentName, keys.component_name);
   text(record.position);
   text(record.handle);
   text(record.grade);
-  text(record.floor);
+  key(record.floor, keys.floor);
   text(record.kind);
-  text(record.subCode);
-  text(record.quotaCode);
-  text(record.quotaName);
-  text(record.quotaUnit);
+  key(record.subCode, keys.sub_code);
+  key(record.quotaCode, keys.quota_code);
+  key(record.quotaName, keys.quota_name);
+  key(record.quotaUnit, keys.quota_unit);
   text(record.room);
   text(record.place);
   text(record.place2);
   record.partitions = partitions_.Get(row.Text(c++), UnpackPartitions);
-  text(record.feature);
+  key(record.feature, keys.feature);
   record.categories = categories_.Get(row.Text(c++), UnpackCategories);
   record.quotaFeatures = quota_features_.Get(row.Text(c++), UnpackQuotaFeatures);
   text(record.extra);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/record_keys.h"
 #include "reportdata/records.h"
 #include "services/cal_schema.h"
 #include "services/row_read_ahead.h"
@@ -18,14 +19,15 @@ namespace reportdata {
 // their texts (codes, names, units, floors, kinds), or take them up again a
 // row or two later, as the entries of an instance alternate between a few
 // bill and quota items. The reader keeps each column's recent texts, as
-// stored and decoded, and decodes a column only when its stored bytes are
-// none of them. One reader per kind of row: bill rows and quota rows
-// interleaved would crowd each other out.
+// stored, decoded and, for the texts a record is filed by, interned, and
+// decodes and interns a column only when its stored bytes are none of them.
+// One reader per kind of row: bill rows and quota rows interleaved would
+// crowd each other out.
 class RecordRowReader {
  public:
-  // Fills record from the row's columns first .. first + kRecordColumnCount - 1,
-  // replacing what it held.
-  void Read(const StoredRow& row, int first, TJQd& record);
+  // Fills record and its keys from the row's columns first .. first +
+  // kRecordColumnCount - 1, replacing what they held.
+  void Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
 
  private:
   // The values a column decoded to in recent rows, by their stored bytes.
@@ -35,7 +37,7 @@ class RecordRowReader {
     // The value of stored: one of the recent ones when its bytes are, else
     // decode(stored, value) into the slot of the oldest.
     template <typename Decode>
-    const Value& Get(std::string_view stored, Decode&& decode) {
+    Value& Get(std::string_view stored, Decode&& decode) {
       for (Slot& slot : slots_) {
         if (slot.stored == stored) return slot.value;
       }
@@ -57,10 +59,19 @@ class RecordRowReader {
     size_t next_ = 0;  // the slot a new value replaces
   };
 
+  // A column's text decoded, and its pool entries once a key asked for them
+  // (the description's cut at "||" too).
+  struct Text {
+    std::wstring wide;
+    bool interned = false;
+    PooledText pooled;
+    PooledText cut;
+  };
+
   // Every column but the id and the three packed lists.
   static constexpr size_t kTextColumns = kRecordColumnCount - 4;
 
-  std::array<Recent<std::wstring>, kTextColumns> texts_;
+  std::array<Recent<Text>, kTextColumns> texts_;
   Recent<std::vector<SNYTJFenQuInfo>> partitions_;
   Recent<std::vector<SNYTJFenLeiVarDescInfo>> categories_;
   Recent<std::vector<SNYTJReportDEFeature>> quota_features_;

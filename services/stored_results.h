@@ -13,16 +13,17 @@
 #include <set>
 #include <vector>
 
+#include "model/record_keys.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
 
 class CalDatabase;
 
-// A visitor gets the entry or record just read and may take its contents
-// (move from it): the object is refilled for the next row.
-using EntryVisitor = std::function<void(SNYTJQdDeClassResult&)>;
-using RecordVisitor = std::function<void(TJQd&)>;
+// A visitor gets the entry or record just read, with its keys, and may take
+// its contents (move from it): the object is refilled for the next row.
+using EntryVisitor = std::function<void(SNYTJQdDeClassResult&, const EntryKeys&)>;
+using RecordVisitor = std::function<void(TJQd&, const RecordKeys&)>;
 
 class StoredResults {
  public:

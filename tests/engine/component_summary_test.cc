@@ -64,8 +64,9 @@ TEST_F(ComponentSummaryTest, CountsInstancesByCategoryAndFloor) {
 }
 
 TEST_F(ComponentSummaryTest, QuotaSideCountsEachDrawingOnce) {
-  tables.AddQuotaRecord(column.Quota(L"A5-1", L"浇筑"));
-  tables.AddQuotaRecord(column.Quota(L"A5-2", L"模板"));
+  for (const TJQd& quota : {column.Quota(L"A5-1", L"浇筑"), column.Quota(L"A5-2", L"模板")}) {
+    tables.AddQuotaRecord(quota, KeysOf(quota));
+  }
   // The quota summary keeps one entry per quota item; the component table
   // counts the column once by its drawing.
   tables.BuildComponentSummaryFromQuotas();

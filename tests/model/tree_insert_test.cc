@@ -14,7 +14,8 @@ namespace {
 SQdCompNode Build(const std::vector<TJQd>& records) {
   SQdCompNode component;
   for (const TJQd& record : records) {
-    InsertRecord(component.records, component.record_index, record, ParseQuantity(record.quantity));
+    InsertRecord(component.records, component.record_index, record, KeysOf(record),
+                 ParseQuantity(record.quantity));
   }
   return component;
 }
@@ -215,11 +216,11 @@ TEST(TreeInsertTest, QuotaItemsMatchOnCodeNameUnitAndCategories) {
   bool created = false;
   for (int round = 0; round < 12; ++round) {
     TJQd filler = rec.Quota(L"F" + std::to_wstring(round), L"n");
-    FindOrAddQuotaItem(items, index, filler, created);
+    FindOrAddQuotaItem(items, index, filler, KeysOf(filler), created);
     EXPECT_TRUE(created);
   }
   for (const TJQd* record : {&a, &b, &c, &a, &b})
-    FindOrAddQuotaItem(items, index, *record, created);
+    FindOrAddQuotaItem(items, index, *record, KeysOf(*record), created);
   EXPECT_FALSE(created);
   EXPECT_EQ(items.size(), 15u);
 }

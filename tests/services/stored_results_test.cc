@@ -26,6 +26,17 @@ void ExpectSameRecord(const TJQd& got, const TJQd& want) {
   EXPECT_EQ(fields(got), fields(want));
 }
 
+// The keys the reader hands out with a record are the record's own texts.
+void ExpectKeysOf(const RecordKeys& got, const TJQd& record) {
+  const auto texts = [](const RecordKeys& k) {
+    return std::vector<std::wstring>{k.bill_code,      k.bill_name,      k.bill_unit,  k.feature,
+                                     k.quota_code,     k.quota_name,     k.quota_unit, k.floor,
+                                     k.component_name, k.type_path,      k.sub_type,   k.sub_code,
+                                     k.description,    k.description_cut};
+  };
+  EXPECT_EQ(texts(got), texts(KeysOf(record)));
+}
+
 TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   ImportedProject project("small_project.json");
   SNYRAQdDeClassResultInfo held;
@@ -39,21 +50,27 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   ASSERT_TRUE(stored->CountEntries(false, count));
   EXPECT_EQ(count, held.items.size());
   size_t i = 0;
-  EXPECT_TRUE(stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry) {
-    ASSERT_LT(i, held.items.size());
-    const SNYTJQdDeClassResult& want = held.items[i++];
-    ExpectSameRecord(entry.bill, want.bill);
-    ASSERT_EQ(entry.quotas.size(), want.quotas.size());
-    for (size_t q = 0; q < want.quotas.size(); ++q)
-      ExpectSameRecord(entry.quotas[q], want.quotas[q]);
-  }));
+  EXPECT_TRUE(
+      stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+        ASSERT_LT(i, held.items.size());
+        const SNYTJQdDeClassResult& want = held.items[i++];
+        ExpectSameRecord(entry.bill, want.bill);
+        ExpectKeysOf(keys.bill, want.bill);
+        ASSERT_EQ(entry.quotas.size(), want.quotas.size());
+        ASSERT_EQ(keys.quotas.size(), want.quotas.size());
+        for (size_t q = 0; q < want.quotas.size(); ++q) {
+          ExpectSameRecord(entry.quotas[q], want.quotas[q]);
+          ExpectKeysOf(keys.quotas[q], want.quotas[q]);
+        }
+      }));
   EXPECT_EQ(i, held.items.size());
 
   ASSERT_TRUE(stored->CountQuotaResults(false, count));
   EXPECT_EQ(count, quotas.quotas.size());
   i = 0;
-  EXPECT_TRUE(stored->EachQuotaResult(false, [&](const TJQd& record) {
+  EXPECT_TRUE(stored->EachQuotaResult(false, [&](const TJQd& record, const RecordKeys& keys) {
     ASSERT_LT(i, quotas.quotas.size());
+    ExpectKeysOf(keys, quotas.quotas[i]);
     ExpectSameRecord(record, quotas.quotas[i++]);
   }));
   EXPECT_EQ(i, quotas.quotas.size());
@@ -140,7 +157,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   ASSERT_TRUE(stored);
 
   size_t i = 0;
-  EXPECT_TRUE(stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry) {
+  EXPECT_TRUE(stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry, const EntryKeys&) {
     ASSERT_LT(i, classified.size());
     const Json& want = classified[i];
     const std::string where = "entry " + std::to_string(i++);

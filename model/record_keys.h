@@ -1,0 +1,50 @@
+// The texts a calculation-result record is filed by (its bill item, quota
+// item, floor, component and description), as entries of the text pool. The
+// bill and quota trees keep their nodes' texts in the pool too, so a record
+// finds its merge partner by comparing pointers and mixing stored hashes,
+// and a new node takes the entries as they are. The calculation-result
+// reader interns a column once while consecutive records repeat it and hands
+// the keys out with each record; a record from a host's service is interned
+// field by field (KeysOf).
+#ifndef REPORTDATA_MODEL_RECORD_KEYS_H_
+#define REPORTDATA_MODEL_RECORD_KEYS_H_
+
+#include <vector>
+
+#include "model/pooled_text.h"
+#include "reportdata/records.h"
+
+namespace reportdata {
+
+struct RecordKeys {
+  PooledText bill_code;
+  PooledText bill_name;
+  PooledText bill_unit;
+  PooledText feature;
+  PooledText quota_code;
+  PooledText quota_name;
+  PooledText quota_unit;
+  PooledText floor;
+  PooledText component_name;
+  PooledText type_path;
+  PooledText sub_type;
+  PooledText sub_code;
+  PooledText description;      // as the record has it
+  PooledText description_cut;  // cut at its first "||", as records are compared
+};
+
+// The keys of a classified entry: its bill record and each quota record.
+struct EntryKeys {
+  RecordKeys bill;
+  std::vector<RecordKeys> quotas;
+};
+
+RecordKeys KeysOf(const TJQd& record);
+
+// Fills `keys` for `entry`, reusing its quota list.
+void KeysOf(const SNYTJQdDeClassResult& entry, EntryKeys& keys);
+EntryKeys KeysOf(const SNYTJQdDeClassResult& entry);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_MODEL_RECORD_KEYS_H_
