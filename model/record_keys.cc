@@ -1,6 +1,7 @@
 #include "model/record_keys.h"
 
 #include "model/tree_insert.h"
+#include "platform/text.h"
 
 namespace reportdata {
 
@@ -20,6 +21,8 @@ RecordKeys KeysOf(const TJQd& record) {
   keys.sub_code = record.subCode.str();
   keys.description = record.description.str();
   keys.description_cut = CutAtBars(record.description.str());
+  keys.position = ToUtf8(record.position.str());
+  keys.handle = ToUtf8(record.handle.str());
   return keys;
 }
 

@@ -5,10 +5,12 @@
 // and a new node takes the entries as they are. The calculation-result
 // reader interns a column once while consecutive records repeat it and hands
 // the keys out with each record; a record from a host's service is interned
-// field by field (KeysOf).
+// field by field (KeysOf). The keys also carry the instance's position and
+// handle as UTF-8, the form the merged instance lists keep.
 #ifndef REPORTDATA_MODEL_RECORD_KEYS_H_
 #define REPORTDATA_MODEL_RECORD_KEYS_H_
 
+#include <string>
 #include <vector>
 
 #include "model/pooled_text.h"
@@ -31,6 +33,10 @@ struct RecordKeys {
   PooledText sub_code;
   PooledText description;      // as the record has it
   PooledText description_cut;  // cut at its first "||", as records are compared
+  // The instance's position and handle in UTF-8, as the merged lists of a
+  // measurement record hold them: nearly unique, so not interned.
+  std::string position;
+  std::string handle;
 };
 
 // The keys of a classified entry: its bill record and each quota record.

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/text.h"
-
 namespace reportdata {
 namespace {
 
@@ -107,13 +105,13 @@ bool CutsTo(std::wstring_view full, std::wstring_view cut) {
   return full.substr(cut.size()).starts_with(L"||") && !cut.ends_with(L'|');
 }
 
-void AppendInstance(SQdRecordNode& node, const TJQd& record) {
+void AppendInstance(SQdRecordNode& node, const RecordKeys& keys) {
   ++node.count;
-  if (record.handle.IsEmpty()) return;
+  if (keys.handle.empty()) return;
   node.handles += "$$";
-  AppendUtf8(record.handle.str(), node.handles);
+  node.handles += keys.handle;
   node.positions += '$';
-  AppendUtf8(record.position.str(), node.positions);
+  node.positions += keys.position;
 }
 
 }  // namespace
@@ -165,16 +163,16 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const T
     }
   }
   if (found >= 0) {
-    AppendInstance(records[found], record);
+    AppendInstance(records[found], keys);
     return;
   }
   SQdRecordNode& node = records.emplace_back();
-  AppendUtf8(record.position.str(), node.positions);
+  node.positions = keys.position;
   node.description = keys.description;
   node.quantity = quantity;
-  if (!record.handle.IsEmpty()) {
+  if (!keys.handle.empty()) {
     node.handles += '$';
-    AppendUtf8(record.handle.str(), node.handles);
+    node.handles += keys.handle;
   }
   node.partitions.reserve(record.partitions.size());
   for (const SNYTJFenQuInfo& share : record.partitions) {

@@ -11,6 +11,7 @@
 #include "reportdata/services.h"
 #include "service_fixture.h"
 #include "services/import_check.h"
+#include "services/sqlite_db.h"
 
 namespace reportdata {
 namespace {
@@ -34,7 +35,10 @@ void ExpectKeysOf(const RecordKeys& got, const TJQd& record) {
                                      k.component_name, k.type_path,      k.sub_type,   k.sub_code,
                                      k.description,    k.description_cut};
   };
-  EXPECT_EQ(texts(got), texts(KeysOf(record)));
+  const RecordKeys want = KeysOf(record);
+  EXPECT_EQ(texts(got), texts(want));
+  EXPECT_EQ(got.position, want.position);
+  EXPECT_EQ(got.handle, want.handle);
 }
 
 TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
@@ -121,6 +125,10 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   const Json bill1 = {{"billCode", "010502001"},
                       {"billName", "矩形柱"},
                       {"billUnit", "m3"},
+                      {"description", "C30||泵送"},
+                      {"subType", "KZ"},
+                      {"typePath", "Z\\KZ"},
+                      {"componentName", "KZ1"},
                       {"position", "1/A"},
                       {"handle", "h1"},
                       {"floor", "1"},
@@ -128,8 +136,10 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
                       {"partitions", {part1, part2}},
                       {"quotaFeatures", {{{"code", "A5-5"}}}}};
   Json bill2 = bill1;
-  bill2["position"] = "2/A";
+  bill2["position"] = "二/甲";
   bill2["handle"] = "h2";
+  bill2["description"] = "C30";
+  bill2["subType"] = "GZ";
   bill2.erase("partitions");
   Json bill3 = bill1;
   bill3["billCode"] = "010503001";
@@ -153,19 +163,31 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   const std::string file = dir.path() + "/refill.json";
   std::ofstream(file) << Json{{"project", {{"name", "refill"}}}, {"classified", classified}};
   ASSERT_TRUE(ImportProject(file, dir.path() + "/p").ok);
+  // A damaged handle: its malformed byte reads as U+FFFD, in the record and
+  // in the UTF-8 its instance lists get.
+  ASSERT_TRUE(SqliteDb::Open(dir.path() + "/p/CalResult.mdb", SQLITE_OPEN_READWRITE)
+                  ->Exec("UPDATE classified SET handle = CAST(X'68FF32' AS TEXT) "
+                         "WHERE handle = 'h2'"));
+  Json want_entries = classified;
+  want_entries[1]["bill"]["handle"] = "h\uFFFD2";
   std::unique_ptr<StoredResults> stored = StoredResults::Open(FromUtf8(dir.path() + "/p"));
   ASSERT_TRUE(stored);
 
   size_t i = 0;
-  EXPECT_TRUE(stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry, const EntryKeys&) {
-    ASSERT_LT(i, classified.size());
-    const Json& want = classified[i];
-    const std::string where = "entry " + std::to_string(i++);
-    ExpectRecordOf(entry.bill, want["bill"], where + " bill");
-    ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
-    for (size_t q = 0; q < entry.quotas.size(); ++q)
-      ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
-  }));
+  EXPECT_TRUE(
+      stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+        ASSERT_LT(i, want_entries.size());
+        const Json& want = want_entries[i];
+        const std::string where = "entry " + std::to_string(i++);
+        ExpectRecordOf(entry.bill, want["bill"], where + " bill");
+        ExpectKeysOf(keys.bill, entry.bill);
+        ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
+        ASSERT_EQ(keys.quotas.size(), want["quotas"].size()) << where;
+        for (size_t q = 0; q < entry.quotas.size(); ++q) {
+          ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
+          ExpectKeysOf(keys.quotas[q], entry.quotas[q]);
+        }
+      }));
   EXPECT_EQ(i, classified.size());
 }
 
