@@ -25,8 +25,8 @@ void RoomTables::Add(const TJQd& record, const RecordKeys& keys) {
   SDeChapterNode& chapter = FindOrAddChapter(by_room_, by_room_index_, room, room);
   SDeItemNode& item = FindOrAddQuotaItem(chapter.items, chapter.item_index, record, keys, created);
   if (created) item.bill_code = keys.bill_code;
-  InsertIntoFloors(item.floors, item.floor_index, record, keys, keys.component_name,
-                   keys.quota_unit, quantity);
+  InsertIntoFloors(item.floors, item.floor_index, keys, keys.component_name, keys.quota_unit,
+                   quantity);
 
   RoomFloor& floor = FindOrAppend(
       by_floor_, by_floor_index_, record.floor.str(),
@@ -55,7 +55,7 @@ void RoomTables::Add(const TJQd& record, const RecordKeys& keys) {
   SDeCalcQuotaNode& quota =
       FindOrAddQuotaItem(place.quotas, place.quota_index, record, keys, created);
   if (created) quota.num = floor.num;
-  InsertRecord(quota.records, quota.record_index, record, keys, quantity);
+  InsertRecord(quota.records, quota.record_index, keys, quantity);
 }
 
 void RoomTables::Clear() {

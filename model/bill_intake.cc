@@ -62,7 +62,7 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKe
       bill.billCode.str().size() > kCodePrefixLength) {
     xhl_chapter.code_prefix = std::wstring_view(bill.billCode.str()).substr(0, kCodePrefixLength);
   }
-  InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill, bill_keys, bill_component,
+  InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill_keys, bill_component,
                    bill_keys.bill_unit, bill_quantity);
   quota_quantities_.clear();
   for (size_t i = 0; i < entry.quotas.size(); ++i) {
@@ -73,7 +73,7 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKe
     SDeItemNode& item =
         FindOrAddQuotaItem(xhl_item.quotas, xhl_item.quota_index, quota, quota_keys, quota_created);
     if (quota_created) item.bill_code = bill_keys.bill_code;
-    InsertIntoFloors(item.floors, item.floor_index, quota, quota_keys,
+    InsertIntoFloors(item.floors, item.floor_index, quota_keys,
                      FiledComponentName(quota_keys, facade), quota_keys.quota_unit, quantity);
   }
 
@@ -84,8 +84,8 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKe
     SQdItemNode& item = FindOrAddBillItem(
         summary_chapter.items, summary_chapter.item_index, bill, bill_keys,
         [](auto& node) -> auto& { return node; }, created);
-    InsertIntoFloors(item.floors, item.floor_index, bill, bill_keys, bill_component,
-                     bill_keys.bill_unit, bill_quantity);
+    InsertIntoFloors(item.floors, item.floor_index, bill_keys, bill_component, bill_keys.bill_unit,
+                     bill_quantity);
   }
 
   // Consumption summary.
@@ -112,8 +112,7 @@ void ReportTables::AddToConsumptionSummary(const TJQd& record, const RecordKeys&
   SDeItemNode& item =
       FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, keys, created);
   if (created) item.bill_code = bill_code;
-  InsertIntoFloors(item.floors, item.floor_index, record, keys, component_name, keys.quota_unit,
-                   quantity);
+  InsertIntoFloors(item.floors, item.floor_index, keys, component_name, keys.quota_unit, quantity);
 }
 
 }  // namespace reportdata

@@ -65,8 +65,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
   SDeItemNode& item =
       FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, keys, created);
   if (created) item.bill_code = keys.bill_code;
-  InsertIntoFloors(item.floors, item.floor_index, record, keys, component_name, keys.quota_unit,
-                   quantity);
+  InsertIntoFloors(item.floors, item.floor_index, keys, component_name, keys.quota_unit, quantity);
 
   // Quota by floor: the library chapter without the common parameter rule.
   const Chapter& library_chapter = QuotaLibraryChapter(record.quotaCode);
@@ -78,7 +77,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
       FindOrAddQuotaItem(group_chapter.items, group_chapter.item_index, record, keys, created);
   SQdCompNode& component = FindOrAddComponent(group_item.components, group_item.component_index,
                                               component_name, keys.type_path, keys.sub_type);
-  InsertRecord(component.records, component.record_index, record, keys, quantity);
+  InsertRecord(component.records, component.record_index, keys, quantity);
 
   // Quota by floor and component: floor group, component, sub-code, quota.
   SDeFloorCompGroupNode& comp_group = FindOrAddGroup(
@@ -88,7 +87,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
   SDeCalcQuotaNode& quota =
       FindOrAddQuotaItem(calc_item.quotas, calc_item.quota_index, record, keys, created);
   if (created) quota.num = comp_group.count;
-  InsertRecord(quota.records, quota.record_index, record, keys, quantity);
+  InsertRecord(quota.records, quota.record_index, keys, quantity);
 }
 
 }  // namespace reportdata

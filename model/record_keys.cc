@@ -1,9 +1,37 @@
 #include "model/record_keys.h"
 
+#include <cstring>
+
+#include "model/hash_index.h"
 #include "model/tree_insert.h"
 #include "platform/text.h"
 
 namespace reportdata {
+namespace {
+
+uint64_t QuantityBits(double value) {
+  if (value == 0.0) value = 0.0;  // -0 and 0 are the same quantity
+  uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+}  // namespace
+
+void PooledShares(const std::vector<SNYTJFenQuInfo>& shares, std::vector<PartitionShare>& out) {
+  out.clear();
+  for (const SNYTJFenQuInfo& share : shares) {
+    out.push_back(PartitionShare{share.name.str(), share.formula.str(), share.quantity});
+  }
+}
+
+uint64_t PartitionHash(const std::vector<PartitionShare>& shares) {
+  uint64_t sum = shares.size();
+  for (const PartitionShare& share : shares) {
+    sum += HashMix(HashMix(share.name.hash(), share.formula.hash()), QuantityBits(share.quantity));
+  }
+  return sum;
+}
 
 RecordKeys KeysOf(const TJQd& record) {
   RecordKeys keys;
@@ -23,6 +51,8 @@ RecordKeys KeysOf(const TJQd& record) {
   keys.description_cut = CutAtBars(record.description.str());
   keys.position = ToUtf8(record.position.str());
   keys.handle = ToUtf8(record.handle.str());
+  PooledShares(record.partitions, keys.partitions);
+  keys.partition_hash = PartitionHash(keys.partitions);
   return keys;
 }
 

@@ -10,10 +10,12 @@
 #ifndef REPORTDATA_MODEL_RECORD_KEYS_H_
 #define REPORTDATA_MODEL_RECORD_KEYS_H_
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/pooled_text.h"
+#include "model/report_tree.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -37,6 +39,10 @@ struct RecordKeys {
   // measurement record hold them: nearly unique, so not interned.
   std::string position;
   std::string handle;
+  // The partition entries as a measurement record keeps them, and their
+  // PartitionHash.
+  std::vector<PartitionShare> partitions;
+  uint64_t partition_hash = 0;
 };
 
 // The keys of a classified entry: its bill record and each quota record.
@@ -46,6 +52,13 @@ struct EntryKeys {
 };
 
 RecordKeys KeysOf(const TJQd& record);
+
+// The partition entries of a record as pool entries.
+void PooledShares(const std::vector<SNYTJFenQuInfo>& shares, std::vector<PartitionShare>& out);
+
+// A hash of partition entries that does not depend on their order: entries
+// match as sets.
+uint64_t PartitionHash(const std::vector<PartitionShare>& shares);
 
 // Fills `keys` for `entry`, reusing its quota list.
 void KeysOf(const SNYTJQdDeClassResult& entry, EntryKeys& keys);

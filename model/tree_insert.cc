@@ -10,46 +10,13 @@ namespace {
 
 constexpr double kSameQuantity = 1e-7;
 
-uint64_t QuantityBits(double value) {
-  if (value == 0.0) value = 0.0;  // -0 and 0 are the same quantity
-  uint64_t bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  return bits;
-}
-
-uint64_t ShareHash(std::wstring_view name, std::wstring_view formula, double quantity) {
-  return HashMix(HashMix(HashText(name), HashText(formula)), QuantityBits(quantity));
-}
-
-// Order-independent: partition entries match as sets.
-template <typename Share, typename NameOf, typename FormulaOf>
-uint64_t PartitionHash(const std::vector<Share>& shares, NameOf name_of, FormulaOf formula_of) {
-  uint64_t sum = shares.size();
-  for (const Share& share : shares) {
-    sum += ShareHash(name_of(share), formula_of(share), share.quantity);
-  }
-  return sum;
-}
-
-uint64_t NodePartitionHash(const std::vector<PartitionShare>& shares) {
-  return PartitionHash(
-      shares, [](const PartitionShare& s) -> std::wstring_view { return s.name; },
-      [](const PartitionShare& s) -> std::wstring_view { return s.formula; });
-}
-
-uint64_t RecordPartitionHash(const std::vector<SNYTJFenQuInfo>& shares) {
-  return PartitionHash(
-      shares, [](const SNYTJFenQuInfo& s) -> std::wstring_view { return s.name.str(); },
-      [](const SNYTJFenQuInfo& s) -> std::wstring_view { return s.formula.str(); });
-}
-
-bool SameShare(const PartitionShare& a, const SNYTJFenQuInfo& b) {
-  return a.quantity == b.quantity && a.name == b.name.str() && a.formula == b.formula.str();
+bool SameShare(const PartitionShare& a, const PartitionShare& b) {
+  return a.quantity == b.quantity && a.name == b.name && a.formula == b.formula;
 }
 
 // Equal as multisets: each entry occurs as often in one list as in the other.
 bool SamePartitions(const std::vector<PartitionShare>& node,
-                    const std::vector<SNYTJFenQuInfo>& record) {
+                    const std::vector<PartitionShare>& record) {
   if (node.size() != record.size()) return false;
   // Records of one project list their partitions in one order: equal lists
   // are nearly always equal entry by entry.
@@ -59,12 +26,9 @@ bool SamePartitions(const std::vector<PartitionShare>& node,
   // A record carries one entry per partition of the project, a handful.
   for (const PartitionShare& share : node) {
     size_t in_node = 0;
-    for (const PartitionShare& other : node) {
-      in_node += other.quantity == share.quantity && other.name == share.name &&
-                 other.formula == share.formula;
-    }
+    for (const PartitionShare& other : node) in_node += SameShare(share, other);
     size_t in_record = 0;
-    for (const SNYTJFenQuInfo& other : record) in_record += SameShare(share, other);
+    for (const PartitionShare& other : record) in_record += SameShare(share, other);
     // A quantity that is not a number equals nothing, not even itself.
     if (in_node == 0 || in_node != in_record) return false;
   }
@@ -87,7 +51,7 @@ uint32_t RecordKeyHash(uint64_t description_hash, uint64_t partition_hash, int64
 }
 
 uint32_t NodeKeyHash(const SQdRecordNode& node) {
-  return RecordKeyHash(HashText(CutAtBars(node.description)), NodePartitionHash(node.partitions),
+  return RecordKeyHash(HashText(CutAtBars(node.description)), PartitionHash(node.partitions),
                        Bucket(node.quantity));
 }
 
@@ -133,13 +97,13 @@ bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
   return true;
 }
 
-void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const TJQd& record,
-                  const RecordKeys& keys, double quantity) {
+void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const RecordKeys& keys,
+                  double quantity) {
   const PooledText& description = keys.description_cut;
   auto matches = [&](const SQdRecordNode& node) {
     return std::fabs(node.quantity - quantity) < kSameQuantity &&
            (node.description == keys.description || CutsTo(node.description, description)) &&
-           SamePartitions(node.partitions, record.partitions);
+           SamePartitions(node.partitions, keys.partitions);
   };
   int found = -1;
   if (records.size() <= HashIndex::kScanLimit) {
@@ -149,7 +113,7 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const T
   } else {
     index.Sync(records.size(), [&](size_t i) { return NodeKeyHash(records[i]); });
     const uint64_t description_hash = description.hash();
-    const uint64_t partition_hash = RecordPartitionHash(record.partitions);
+    const uint64_t partition_hash = keys.partition_hash;
     // Rounding is monotone, so every quantity within 1e-7 falls in [low, high].
     const int64_t low = Bucket(quantity - kSameQuantity);
     const int64_t high = Bucket(quantity + kSameQuantity);
@@ -174,11 +138,7 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const T
     node.handles += '$';
     node.handles += keys.handle;
   }
-  node.partitions.reserve(record.partitions.size());
-  for (const SNYTJFenQuInfo& share : record.partitions) {
-    node.partitions.push_back(
-        PartitionShare{share.name.str(), share.formula.str(), share.quantity});
-  }
+  node.partitions = keys.partitions;
 }
 
 SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex& index,
@@ -201,9 +161,8 @@ SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex&
   return component;
 }
 
-void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const TJQd& record,
-                      const RecordKeys& keys, const PooledText& component_name,
-                      const PooledText& unit, double quantity) {
+void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const RecordKeys& keys,
+                      const PooledText& component_name, const PooledText& unit, double quantity) {
   const PooledText& floor_text = keys.floor;
   const bool facade = IsFacadeTypePath(keys.type_path);
   const int found = FindFloor(floors, index, floor_text, facade);
@@ -218,7 +177,7 @@ void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, cons
   }
   SQdCompNode& component = FindOrAddComponent(floor->components, floor->component_index,
                                               component_name, keys.type_path, keys.sub_type);
-  InsertRecord(component.records, component.record_index, record, keys, quantity);
+  InsertRecord(component.records, component.record_index, keys, quantity);
 }
 
 bool SameBillItem(const SQdItemNode& item, const TJQd& record, const RecordKeys& keys) {

@@ -30,8 +30,8 @@ double ParseQuantity(const CString& text);
 // Measurement record: joins the record with equal partition entries, equal
 // description before "||" and a quantity within 1e-7 (the earliest in list
 // order), or is appended with piece count 1. `keys` are the record's.
-void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const TJQd& record,
-                  const RecordKeys& keys, double quantity);
+void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const RecordKeys& keys,
+                  double quantity);
 
 // Component with equal name, type path and sub-type.
 SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex& index,
@@ -49,9 +49,8 @@ int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, const PooledT
 // Floor, component and record of a record under an item's floor list. The
 // floor's unit is `unit` when the floor is new; `component_name` replaces the
 // record's component name (facade copies carry their floor tag).
-void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const TJQd& record,
-                      const RecordKeys& keys, const PooledText& component_name,
-                      const PooledText& unit, double quantity);
+void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, const RecordKeys& keys,
+                      const PooledText& component_name, const PooledText& unit, double quantity);
 
 // Component name a record is filed under: facade records (or the quota
 // records of a facade bill entry) carry their floor, "name[floor层]".

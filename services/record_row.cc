@@ -75,7 +75,15 @@ void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, Record
   text(record.room);
   text(record.place);
   text(record.place2);
-  record.partitions = partitions_.Get(row.Text(c++), UnpackPartitions);
+  const Partitions& partitions =
+      partitions_.Get(row.Text(c++), [](std::string_view stored, Partitions& read) {
+        UnpackPartitions(stored, read.list);
+        PooledShares(read.list, read.pooled);
+        read.hash = PartitionHash(read.pooled);
+      });
+  record.partitions = partitions.list;
+  keys.partitions = partitions.pooled;
+  keys.partition_hash = partitions.hash;
   key(record.feature, keys.feature);
   record.categories = categories_.Get(row.Text(c++), UnpackCategories);
   record.quotaFeatures = quota_features_.Get(row.Text(c++), UnpackQuotaFeatures);

@@ -71,8 +71,16 @@ class RecordRowReader {
   // Every column but the id and the three packed lists.
   static constexpr size_t kTextColumns = kRecordColumnCount - 4;
 
+  // A record's partition entries, and the same as pool entries with their
+  // hash, as the keys carry them.
+  struct Partitions {
+    std::vector<SNYTJFenQuInfo> list;
+    std::vector<PartitionShare> pooled;
+    uint64_t hash = 0;
+  };
+
   std::array<Recent<Text>, kTextColumns> texts_;
-  Recent<std::vector<SNYTJFenQuInfo>> partitions_;
+  Recent<Partitions> partitions_;
   Recent<std::vector<SNYTJFenLeiVarDescInfo>> categories_;
   Recent<std::vector<SNYTJReportDEFeature>> quota_features_;
 };

@@ -14,7 +14,7 @@ namespace {
 SQdCompNode Build(const std::vector<TJQd>& records) {
   SQdCompNode component;
   for (const TJQd& record : records) {
-    InsertRecord(component.records, component.record_index, record, KeysOf(record),
+    InsertRecord(component.records, component.record_index, KeysOf(record),
                  ParseQuantity(record.quantity));
   }
   return component;

@@ -39,6 +39,13 @@ void ExpectKeysOf(const RecordKeys& got, const TJQd& record) {
   EXPECT_EQ(texts(got), texts(want));
   EXPECT_EQ(got.position, want.position);
   EXPECT_EQ(got.handle, want.handle);
+  EXPECT_EQ(got.partition_hash, want.partition_hash);
+  ASSERT_EQ(got.partitions.size(), want.partitions.size());
+  for (size_t i = 0; i < want.partitions.size(); ++i) {
+    EXPECT_EQ(got.partitions[i].name, want.partitions[i].name);
+    EXPECT_EQ(got.partitions[i].formula, want.partitions[i].formula);
+    EXPECT_EQ(got.partitions[i].quantity, want.partitions[i].quantity);
+  }
 }
 
 TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
