@@ -64,18 +64,6 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKe
   }
   InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill_keys, bill_component,
                    bill_keys.bill_unit, bill_quantity);
-  quota_quantities_.clear();
-  for (size_t i = 0; i < entry.quotas.size(); ++i) {
-    const TJQd& quota = entry.quotas[i];
-    const RecordKeys& quota_keys = keys.quotas[i];
-    const double quantity = quota_quantities_.emplace_back(ParseQuantity(quota.quantity));
-    bool quota_created = false;
-    SDeItemNode& item =
-        FindOrAddQuotaItem(xhl_item.quotas, xhl_item.quota_index, quota, quota_keys, quota_created);
-    if (quota_created) item.bill_code = bill_keys.bill_code;
-    InsertIntoFloors(item.floors, item.floor_index, quota_keys,
-                     FiledComponentName(quota_keys, facade), quota_keys.quota_unit, quantity);
-  }
 
   // Bill summary: bill records without a name stay out of it.
   if (!bill.billName.IsEmpty()) {
@@ -88,11 +76,20 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKe
                      bill_quantity);
   }
 
-  // Consumption summary.
+  // The quotas: under the bill item of the bill consumption, and in the
+  // consumption summary. Each tree gets them in entry order.
   for (size_t i = 0; i < entry.quotas.size(); ++i) {
+    const TJQd& quota = entry.quotas[i];
     const RecordKeys& quota_keys = keys.quotas[i];
-    AddToConsumptionSummary(entry.quotas[i], quota_keys, FiledComponentName(quota_keys, facade),
-                            bill_keys.bill_code, quota_quantities_[i]);
+    const double quantity = ParseQuantity(quota.quantity);
+    const PooledText component = FiledComponentName(quota_keys, facade);
+    bool quota_created = false;
+    SDeItemNode& item =
+        FindOrAddQuotaItem(xhl_item.quotas, xhl_item.quota_index, quota, quota_keys, quota_created);
+    if (quota_created) item.bill_code = bill_keys.bill_code;
+    InsertIntoFloors(item.floors, item.floor_index, quota_keys, component, quota_keys.quota_unit,
+                     quantity);
+    AddToConsumptionSummary(quota, quota_keys, component, bill_keys.bill_code, quantity);
   }
 }
 

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdint>
 #include <cwchar>
 #include <cwctype>
 #include <iterator>
@@ -106,33 +105,6 @@ namespace {
 
 bool IsAsciiDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
 
-// The decimal digits[0, size) with one '.' or none and no exponent, when its
-// digits make an integer of at most 2^53 and it has at most 22 decimals:
-// both that integer and the power of ten are doubles exactly, so their one
-// quotient is the correctly rounded value, as from_chars would give. Quantity
-// texts are such numbers.
-bool ExactShortDecimal(const char* digits, size_t size, double& value) {
-  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  constexpr uint64_t kLargestExact = uint64_t{1} << 53;
-  uint64_t integer = 0;
-  size_t decimals = 0;
-  bool after_point = false;
-  for (size_t i = 0; i < size; ++i) {
-    if (digits[i] == '.') {
-      after_point = true;
-      continue;
-    }
-    if (integer > kLargestExact / 10) return false;
-    integer = integer * 10 + static_cast<uint64_t>(digits[i] - '0');
-    decimals += after_point ? 1 : 0;
-  }
-  if (integer > kLargestExact || decimals >= std::size(kPowersOfTen)) return false;
-  value = static_cast<double>(integer) / kPowersOfTen[decimals];
-  return true;
-}
-
 // The plain decimal number at the start of text ("12", "-0.5", "3.2e4"), as
 // wcstod reads it, without the locale machinery of wcstod: nearly every
 // quantity and floor text is one. False where wcstod must decide: no digit,
@@ -160,7 +132,6 @@ bool LeadingDecimal(std::wstring_view text, double& value) {
   }
   if (mantissa_digits == 0 || size == sizeof(digits)) return false;
   if (i < text.size() && (text[i] == L'x' || text[i] == L'X')) return false;
-  const size_t mantissa_size = size;
   // An exponent counts only with a digit after its "e" and sign.
   if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
     size_t sign = i + 1 < text.size() && (text[i + 1] == L'+' || text[i + 1] == L'-') ? 1 : 0;
@@ -173,10 +144,8 @@ bool LeadingDecimal(std::wstring_view text, double& value) {
       if (size == sizeof(digits)) return false;
     }
   }
-  if (size != mantissa_size || !ExactShortDecimal(digits, size, value)) {
-    const auto parsed = std::from_chars(digits, digits + size, value, std::chars_format::general);
-    if (parsed.ec != std::errc()) return false;
-  }
+  const auto parsed = std::from_chars(digits, digits + size, value, std::chars_format::general);
+  if (parsed.ec != std::errc()) return false;
   if (negative) value = -value;
   return true;
 }

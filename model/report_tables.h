@@ -145,7 +145,6 @@ class ReportTables {
                                double quantity);
 
   std::vector<std::wstring> common_parameter_names_;
-  std::vector<double> quota_quantities_;  // of the entry being filed, read once
   ChapterCache bill_chapter_cache_;
   ChapterCache quota_chapter_cache_;
 

@@ -5,16 +5,6 @@
 #include "services/record_pack.h"
 
 namespace reportdata {
-namespace {
-
-bool IsAscii(std::string_view bytes) {
-  unsigned char seen = 0;
-  for (const char byte : bytes) seen |= static_cast<unsigned char>(byte);
-  return seen < 0x80;
-}
-
-}  // namespace
-
 void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
   int c = first;
   auto recent = texts_.begin();
@@ -41,18 +31,11 @@ void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, Record
     return read;
   };
   // The UTF-8 of a position or handle, as a merged record's lists hold it:
-  // the stored bytes when they are ASCII, as drawing handles and axis texts
-  // are, else the decoded text encoded again, so that malformed bytes reach
-  // the table files as U+FFFD.
+  // the decoded text encoded again, so that malformed stored bytes reach the
+  // table files as U+FFFD.
   const auto instance_text = [&](CString& out, std::string& utf8) {
-    const std::string_view stored = row.Text(c);
-    const Text& read = text(out);
-    if (IsAscii(stored)) {
-      utf8.assign(stored);
-    } else {
-      utf8.clear();
-      AppendUtf8(read.wide, utf8);
-    }
+    utf8.clear();
+    AppendUtf8(text(out).wide, utf8);
   };
   record.id = static_cast<int>(row.Int(c++));
   key(record.billCode, keys.bill_code);

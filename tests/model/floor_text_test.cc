@@ -124,8 +124,9 @@ TEST(FloorTextTest, LeadingDoubleReadsAsWcstod) {
   }
   EXPECT_EQ(LeadingDouble(L"1e400"), 0.0);
   EXPECT_EQ(LeadingDouble(L"nan"), 0.0);
-  // Plain decimals of every length around the exact short path's limits
-  // (2^53 = 9007199254740992, 22 decimals), with the point anywhere.
+  // Plain decimals of every length around the one-pass reading's limits
+  // (fifteen digits) and beyond (2^53 = 9007199254740992, 22 decimals), with
+  // the point anywhere.
   std::mt19937_64 random(20261207);
   for (int n = 0; n < 200000; ++n) {
     const size_t length = 1 + random() % 25;
