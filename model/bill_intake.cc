@@ -49,7 +49,7 @@ void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKe
   const bool facade = IsFacadeTypePath(bill_keys.type_path);
   const PooledText bill_component = FiledComponentName(bill_keys, facade);
   const double bill_quantity = ParseQuantity(bill.quantity);
-  const Chapter& chapter = BillChapter(bill.billCode);
+  const Chapter& chapter = BillChapter(bill_keys.bill_code);
 
   // Bill consumption: the bill item with the quota items it consumes.
   SQdXhlChapterNode& xhl_chapter = FindOrAddChapter(
@@ -102,7 +102,7 @@ void ReportTables::AddLooseQuota(const TJQd& record, const RecordKeys& keys) {
 void ReportTables::AddToConsumptionSummary(const TJQd& record, const RecordKeys& keys,
                                            const PooledText& component_name,
                                            const PooledText& bill_code, double quantity) {
-  const Chapter& chapter = QuotaChapter(record);
+  const Chapter& chapter = QuotaChapter(keys);
   SDeChapterNode& summary_chapter = FindOrAddChapter(
       consumption_summary_.nodes, consumption_summary_.index, chapter.name, chapter.order_id);
   bool created = false;

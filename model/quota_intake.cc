@@ -59,7 +59,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
   bool created = false;
 
   // Quota summary, chapters as in the consumption summary.
-  const Chapter& chapter = QuotaChapter(record);
+  const Chapter& chapter = QuotaChapter(keys);
   SDeChapterNode& summary_chapter =
       FindOrAddChapter(quota_summary_.nodes, quota_summary_.index, chapter.name, chapter.order_id);
   SDeItemNode& item =
@@ -68,7 +68,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
   InsertIntoFloors(item.floors, item.floor_index, keys, component_name, keys.quota_unit, quantity);
 
   // Quota by floor: the library chapter without the common parameter rule.
-  const Chapter& library_chapter = QuotaLibraryChapter(record.quotaCode);
+  const Chapter& library_chapter = QuotaLibraryChapter(keys.quota_code);
   SDeFloorGroupNode& group =
       FindOrAddGroup(quota_by_floor_.nodes, quota_by_floor_.index, keys.floor, facade);
   SDeFloorChapterNode& group_chapter = FindOrAddChapter(

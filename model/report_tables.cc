@@ -11,8 +11,6 @@ namespace reportdata {
 ReportTables::ReportTables(std::vector<std::wstring> common_parameter_names)
     : common_parameter_names_(std::move(common_parameter_names)) {}
 
-size_t ReportTables::TextHash::operator()(std::wstring_view text) const { return HashText(text); }
-
 void ReportTables::ClearBillSide() {
   bill_summary_.Clear();
   bill_consumption_.Clear();
@@ -36,35 +34,40 @@ namespace {
 // The cached chapter of a code, asking `look_up` the first time; a failed
 // look-up or an empty name files the code under "其他章".
 template <typename Cache, typename LookUp>
-const auto& CachedChapter(Cache& cache, const CString& code, LookUp&& look_up) {
-  auto found = cache.find(std::wstring_view(code.str()));
+const auto& CachedChapter(Cache& cache, const PooledText& code, LookUp&& look_up) {
+  auto found = cache.find(code);
   if (found != cache.end()) return found->second;
   SNYTJChapterInfo info;
-  typename Cache::mapped_type chapter{std::wstring(kOtherChapter), std::wstring()};
-  if (look_up(info) && !info.name.IsEmpty()) chapter = {info.name.str(), info.orderId.str()};
-  return cache.emplace(code.str(), std::move(chapter)).first->second;
+  typename Cache::mapped_type chapter{PooledText(kOtherChapter), PooledText()};
+  if (look_up(CString(code.str()), info) && !info.name.IsEmpty()) {
+    chapter = {PooledText(info.name.str()), PooledText(info.orderId.str())};
+  }
+  return cache.emplace(code, chapter).first->second;
 }
 
 }  // namespace
 
-const ReportTables::Chapter& ReportTables::BillChapter(const CString& bill_code) {
-  return CachedChapter(bill_chapter_cache_, bill_code, [&](SNYTJChapterInfo& info) {
-    return IQdChinaDekInfo::GetZhangNameByUserQdIndex(bill_code, info);
-  });
+const ReportTables::Chapter& ReportTables::BillChapter(const PooledText& bill_code) {
+  return CachedChapter(bill_chapter_cache_, bill_code,
+                       [](const CString& code, SNYTJChapterInfo& info) {
+                         return IQdChinaDekInfo::GetZhangNameByUserQdIndex(code, info);
+                       });
 }
 
-const ReportTables::Chapter& ReportTables::QuotaLibraryChapter(const CString& quota_code) {
-  return CachedChapter(quota_chapter_cache_, quota_code, [&](SNYTJChapterInfo& info) {
-    return IDekDbInfo::GetZhangJ(quota_code, info, kSearchQuotaByCode);
-  });
+const ReportTables::Chapter& ReportTables::QuotaLibraryChapter(const PooledText& quota_code) {
+  return CachedChapter(quota_chapter_cache_, quota_code,
+                       [](const CString& code, SNYTJChapterInfo& info) {
+                         return IDekDbInfo::GetZhangJ(code, info, kSearchQuotaByCode);
+                       });
 }
 
-const ReportTables::Chapter& ReportTables::QuotaChapter(const TJQd& record) {
-  static const Chapter kCommonParameters{std::wstring(kCommonParameterChapter), std::wstring()};
-  const Chapter& chapter = QuotaLibraryChapter(record.quotaCode);
-  if (chapter.name == kOtherChapter) {
+const ReportTables::Chapter& ReportTables::QuotaChapter(const RecordKeys& keys) {
+  static const PooledText kOther(kOtherChapter);
+  static const Chapter kCommonParameters{PooledText(kCommonParameterChapter), PooledText()};
+  const Chapter& chapter = QuotaLibraryChapter(keys.quota_code);
+  if (chapter.name == kOther) {
     for (const std::wstring& name : common_parameter_names_) {
-      if (name == record.quotaName.str()) return kCommonParameters;
+      if (keys.quota_name == name) return kCommonParameters;
     }
   }
   return chapter;

@@ -118,20 +118,20 @@ class ReportTables {
 
  private:
   struct Chapter {
-    std::wstring name;
-    std::wstring order_id;
+    PooledText name;
+    PooledText order_id;
   };
-  struct TextHash {
-    using is_transparent = void;
-    size_t operator()(std::wstring_view text) const;
+  struct PooledHash {
+    size_t operator()(const PooledText& text) const { return text.hash(); }
   };
-  using ChapterCache = std::unordered_map<std::wstring, Chapter, TextHash, std::equal_to<>>;
+  // Keyed by the pool entry of the code: a record's keys carry it already.
+  using ChapterCache = std::unordered_map<PooledText, Chapter, PooledHash>;
 
   // Chapter look-ups of the quota-library service, asked once per code.
-  const Chapter& BillChapter(const CString& bill_code);
-  const Chapter& QuotaLibraryChapter(const CString& quota_code);
+  const Chapter& BillChapter(const PooledText& bill_code);
+  const Chapter& QuotaLibraryChapter(const PooledText& quota_code);
   // Quota chapter with the common calculation parameter rule.
-  const Chapter& QuotaChapter(const TJQd& record);
+  const Chapter& QuotaChapter(const RecordKeys& keys);
 
   // Layout A rows of one code (GetItemData, GetSelectedData).
   void WriteRows(int code, std::wstring_view name, const RowOptions& options, RowWriter& writer);

@@ -59,10 +59,11 @@ inline PooledText FiledComponentName(const RecordKeys& keys, bool facade) {
   return PooledText(FacadeComponentName(keys.component_name, keys.floor));
 }
 
-// Chapter of that name, appended with the order id when missing.
-template <typename Chapter>
-Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, std::wstring_view name,
-                          std::wstring_view order_id);
+// Chapter of that name, appended with the order id when missing. A pooled
+// name compares by its entry.
+template <typename Chapter, typename Text>
+Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, const Text& name,
+                          const Text& order_id);
 
 // Bill item match: equal code, name, unit, feature description and equal own
 // quota lists. `bill_of(item)` gives the SQdItemNode of a list entry.
@@ -139,9 +140,9 @@ int FindFloor(const std::vector<Floor>& floors, FloorIndex& index, const PooledT
   return best;
 }
 
-template <typename Chapter>
-Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, std::wstring_view name,
-                          std::wstring_view order_id) {
+template <typename Chapter, typename Text>
+Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, const Text& name,
+                          const Text& order_id) {
   const int found = FindFirst(
       chapters, index, [&] { return TextHash(name); },
       [](const Chapter& c) { return TextHash(c.name); },
