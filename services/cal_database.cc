@@ -1,5 +1,6 @@
 #include "services/cal_database.h"
 
+#include <charconv>
 #include <string>
 #include <utility>
 
@@ -173,25 +174,44 @@ bool CalDatabase::Count(const std::string& sql, std::size_t& count) {
   return true;
 }
 
+bool CalDatabase::CountRoleRows(RecordTable table, int role, std::size_t& count) {
+  // SQLite counts a whole table by walking every page of it without decoding
+  // a row: the damage check, at a fifth of the time of counting one role.
+  std::size_t rows = 0;
+  if (!Count(std::string("SELECT count(*) FROM ") + RecordTableName(table), rows)) return false;
+  std::size_t written[2];
+  bool known = true;
+  for (const int written_role : {kRoleBill, kRoleQuota}) {
+    const std::string text = Meta(RoleRowsKey(table, written_role).c_str());
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), written[written_role]);
+    known = known && !text.empty() && error == std::errc() && end == text.data() + text.size();
+  }
+  if (known && written[kRoleBill] + written[kRoleQuota] == rows) {
+    count = written[role];
+    return true;
+  }
+  return Count(std::string("SELECT count(*) FROM ") + RecordTableName(table) +
+                   " WHERE role = " + std::to_string(role),
+               count);
+}
+
 bool CalDatabase::CountEntries(RecordTable table, std::size_t& count) {
-  const std::string from = std::string("SELECT count(*) FROM ") + RecordTableName(table);
-  const bool classified = table == RecordTable::kClassified || table == RecordTable::kOtherItem;
-  return Count(classified ? from + " WHERE role = 0" : from, count);
+  if (table == RecordTable::kClassified || table == RecordTable::kOtherItem) {
+    return CountRoleRows(table, kRoleBill, count);
+  }
+  return Count(std::string("SELECT count(*) FROM ") + RecordTableName(table), count);
 }
 
 bool CalDatabase::CountQuotaResults(bool other_items, std::size_t& count) {
-  const auto rows_of_classified = [&](RecordTable table, std::size_t& rows) {
-    return Count(std::string("SELECT count(*) FROM ") + RecordTableName(table) + " WHERE role = 1",
-                 rows);
-  };
   if (other_items) {
     return Meta(kMetaOtherQuotaResults) == kSourceOtherItems
-               ? rows_of_classified(RecordTable::kOtherItem, count)
+               ? CountRoleRows(RecordTable::kOtherItem, kRoleQuota, count)
                : CountEntries(RecordTable::kOtherQuotaResult, count);
   }
   if (Meta(kMetaQuotaResults) == kSourceClassified) {
     std::size_t loose = 0;
-    if (!rows_of_classified(RecordTable::kClassified, count) ||
+    if (!CountRoleRows(RecordTable::kClassified, kRoleQuota, count) ||
         !CountEntries(RecordTable::kLooseQuota, loose)) {
       return false;
     }

@@ -58,7 +58,7 @@ class CalDatabase : public IDMDatabase {
   bool EachRecord(RecordTable table, const RecordVisitor& file);
   bool EachQuotaResult(bool other_items, const RecordVisitor& file);
   // The number of entries of a classified table, of records of any other.
-  // Counting reads every row of the table once, so a damaged page is found
+  // Counting reads every page of the table once, so a damaged page is found
   // before a build begins to file; false then.
   bool CountEntries(RecordTable table, std::size_t& count);
   bool CountQuotaResults(bool other_items, std::size_t& count);
@@ -82,6 +82,9 @@ class CalDatabase : public IDMDatabase {
   bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
   bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);
   bool Count(const std::string& sql, std::size_t& count);
+  // Rows of a classified table with the role: the counts written with the
+  // rows when they add up to the table's rows, counted otherwise.
+  bool CountRoleRows(RecordTable table, int role, std::size_t& count);
   std::string Meta(const char* key);
   bool LoadCompIndex();
 

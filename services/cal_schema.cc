@@ -18,6 +18,10 @@ const char* RecordTableName(RecordTable table) {
   return "";
 }
 
+std::string RoleRowsKey(RecordTable table, int role) {
+  return std::string(RecordTableName(table)) + ".role" + std::to_string(role);
+}
+
 const char kRecordColumns[] =
     "id, bill_code, bill_name, bill_unit, description, quantity, sub_type, type_path, "
     "component_name, position, handle, grade, floor, kind, sub_code, quota_code, quota_name, "

@@ -6,6 +6,8 @@
 #ifndef REPORTDATA_SERVICES_CAL_SCHEMA_H_
 #define REPORTDATA_SERVICES_CAL_SCHEMA_H_
 
+#include <string>
+
 namespace reportdata {
 
 // PRAGMA application_id of the file: "RDCR" marks a calculation database of
@@ -45,6 +47,12 @@ inline constexpr char kSourceStored[] = "stored";
 inline constexpr char kSourceClassified[] = "classified";
 // Derived: the quota rows of the other-items table.
 inline constexpr char kSourceOtherItems[] = "other_items";
+// The meta key holding how many rows of a classified table have the role
+// ("classified.role0"), written with the rows. Counting the rows of one role
+// reads every row; the table's own row count is quick, and tells whether the
+// counts written still add up to it.
+std::string RoleRowsKey(RecordTable table, int role);
+
 // Present once a category display configuration was written.
 inline constexpr char kMetaCategoryShow[] = "category_show";
 

@@ -52,6 +52,7 @@ void CalWriter::AddClassified(RecordTable table, int role, const Json& record, c
   insert.BindInt(1, role);
   binder_.Bind(record, place, insert, 2);
   Run(insert, place, "cannot be stored");
+  ++role_rows_[other ? 1 : 0][role == kRoleBill ? 0 : 1];
 }
 
 void CalWriter::AddRecord(RecordTable table, const Json& record, const Place& place) {
@@ -156,6 +157,11 @@ void CalWriter::SetMeta(std::string_view key, std::string_view value) {
 }
 
 void CalWriter::Commit() {
+  for (const RecordTable table : {RecordTable::kClassified, RecordTable::kOtherItem}) {
+    const auto& rows = role_rows_[table == RecordTable::kOtherItem ? 1 : 0];
+    SetMeta(RoleRowsKey(table, kRoleBill), std::to_string(rows[0]));
+    SetMeta(RoleRowsKey(table, kRoleQuota), std::to_string(rows[1]));
+  }
   classified_[0].reset();
   classified_[1].reset();
   for (auto& statement : records_) statement.reset();

@@ -62,6 +62,7 @@ class CalWriter {
   std::unique_ptr<SqliteDb> db_;
   RecordBinder binder_;
   std::unique_ptr<SqliteStatement> classified_[2];  // kClassified, kOtherItem
+  long long role_rows_[2][2] = {};                  // [kClassified, kOtherItem][role]
   std::unique_ptr<SqliteStatement> records_[3];     // kLooseQuota, kQuotaResult, kOtherQuotaResult
   std::unique_ptr<SqliteStatement> partition_, floor_, door_window_, floor_area_, comp_index_,
       price_, bill_chapter_, quota_chapter_, meta_;

@@ -87,6 +87,41 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   EXPECT_EQ(i, quotas.quotas.size());
 }
 
+// The counts of a build's progress and reservations follow the rows, also
+// when the counts written with them no longer add up.
+TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
+  const Json classified = {
+      {{"bill", {{"billCode", "010502001"}}},
+       {"quotas", {{{"quotaCode", "A5-5"}}, {{"quotaCode", "A1-1"}}, {{"quotaCode", "A1-2"}}}}},
+      {{"bill", {{"billCode", "010503001"}}}, {"quotas", Json::array()}}};
+  testing::TempDir dir;
+  const std::string file = dir.path() + "/counts.json";
+  std::ofstream(file) << Json{{"project", {{"name", "counts"}}}, {"classified", classified}};
+  ASSERT_TRUE(ImportProject(file, dir.path() + "/p").ok);
+  const char* const changes[] = {
+      "",
+      "DELETE FROM classified WHERE rowid = (SELECT max(rowid) FROM classified WHERE role = 1)",
+      "DELETE FROM classified WHERE rowid = (SELECT max(rowid) FROM classified WHERE role = 0)",
+      "UPDATE meta SET value = '3x' WHERE key = 'classified.role0'",
+      "DELETE FROM meta WHERE key LIKE 'classified.%'",
+  };
+  for (const char* change : changes) {
+    std::unique_ptr<SqliteDb> db =
+        SqliteDb::Open(dir.path() + "/p/CalResult.mdb", SQLITE_OPEN_READWRITE);
+    ASSERT_TRUE(db && db->Exec(change)) << change;
+    const long long bills = db->QueryInt("SELECT count(*) FROM classified WHERE role = 0", -1);
+    const long long quotas = db->QueryInt("SELECT count(*) FROM classified WHERE role = 1", -1);
+    db.reset();
+    std::unique_ptr<StoredResults> stored = StoredResults::Open(FromUtf8(dir.path() + "/p"));
+    ASSERT_TRUE(stored);
+    size_t count = 0;
+    ASSERT_TRUE(stored->CountEntries(false, count));
+    EXPECT_EQ(count, static_cast<size_t>(bills)) << change;
+    ASSERT_TRUE(stored->CountQuotaResults(false, count));
+    EXPECT_EQ(count, static_cast<size_t>(quotas)) << change;
+  }
+}
+
 // Every field of a record against the interchange object it was imported
 // from (a member left out reads as empty).
 void ExpectRecordOf(const TJQd& got, const Json& want, const std::string& where) {
