@@ -6,6 +6,10 @@
 #              a record-level GROUP BY of the same bill records in SQLite on a
 #              flat table (item, floor, component, description, partition;
 #              count, sum, group_concat of handles);
+#   reading    the build's reading of the calculation records alone
+#              (read_rows: every column of every row, stepped as the build
+#              steps them, nothing filed) against the same GROUP BY: the
+#              floor that the stored layout sets under the build;
 #   show       `reportdata show P qd` against pugixml parsing qd.xml;
 #   write      the write of the table files (CInterQingDan::Write_xml) against
 #              pugixml saving the same documents (bill_build_phases);
@@ -39,6 +43,7 @@ runs=${4:-3}
 rd=$build/cli/reportdata
 phases=$build/bench/bill_build_phases
 parse=$build/bench/xml_parse
+read_rows=$build/bench/read_rows
 export REPORTDATA_QUIET=1
 # The tool starts itself with a heap of transparent huge pages (see
 # cli/huge_pages.h); the bench programs and the yardsticks get the same heap.
@@ -115,6 +120,7 @@ group_by="SELECT item, floor, component, description, partition, count(*), sum(q
   group_concat(handle) FROM bill GROUP BY item, floor, component, description, partition"
 bill_build() { "$rd" build "$p" --bill; }
 sqlite_group_by() { sqlite3 "$flat" "$group_by"; }
+read_alone() { "$read_rows" "$p/CalResult.mdb"; }
 show_qd() { "$rd" show "$p" qd; }
 parse_qd() { "$parse" "$p/report/qd.xml"; }
 
@@ -123,12 +129,15 @@ build_wall=$wall
 build_peak=$peak
 measure sqlite3 "$flat" "$group_by"
 sqlite_wall=$wall
+measure "$read_rows" "$p/CalResult.mdb"
+read_wall=$wall
 measure "$rd" show "$p" qd
 show_wall=$wall
 show_peak=$peak
 measure "$parse" "$p/report/qd.xml"
 parse_wall=$wall
 build_pairs=$(pair_ratio bill_build sqlite_group_by)
+read_pairs=$(pair_ratio read_alone sqlite_group_by)
 show_pairs=$(pair_ratio show_qd parse_qd)
 
 : >"$times.list"
@@ -149,6 +158,8 @@ write_pairs=$(awk '$1 == "write_s" { w = $2 }
 printf '%-34s %9s %9s %7s %9s\n' "" "ours" "yardstick" "ratio" "in pairs"
 printf '%-34s %9s %9s %7s %9s\n' "bill build s / SQLite GROUP BY s" "$build_wall" "$sqlite_wall" \
   "$(ratio "$build_wall" "$sqlite_wall")" "$build_pairs"
+printf '%-34s %9s %9s %7s %9s\n' "reading alone s / GROUP BY s" "$read_wall" "$sqlite_wall" \
+  "$(ratio "$read_wall" "$sqlite_wall")" "$read_pairs"
 printf '%-34s %9s %9s %7s %9s\n' "show qd s / pugixml parse s" "$show_wall" "$parse_wall" \
   "$(ratio "$show_wall" "$parse_wall")" "$show_pairs"
 printf '%-34s %9s %9s %7s %9s\n' "write s / pugixml save s" "$write_s" "$save_s" \
