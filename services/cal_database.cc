@@ -23,12 +23,34 @@ std::string SelectRecords(RecordTable table, bool with_role) {
 
 std::wstring Wide(std::string_view text) { return FromUtf8(text); }
 
+// A build reads every page of the results once: mapped, a page costs a fault
+// instead of a read call and a copy. A file larger than the map is read the
+// usual way past its end.
+void MapPages(SqliteDb& db) { db.Exec("PRAGMA mmap_size = 1073741824"); }
+
+// A second connection to step the stored results on, for one thread at a
+// time: the thirty calls a row then take no lock. It sees what the first
+// sees: while a build reads, the first holds its shared lock, so no writer
+// commits in between. In WAL mode each connection keeps its own snapshot,
+// which a writer may move on between the two: null then, as when the file
+// cannot be opened again.
+std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
+  std::unique_ptr<SqliteDb> db = SqliteDb::Open(path, SQLITE_OPEN_READONLY);
+  if (!db) return nullptr;
+  {
+    SqliteStatement mode = db->Prepare("PRAGMA journal_mode");
+    if (!mode.Ok() || !mode.Step() || mode.Text(0) == "wal") return nullptr;
+  }
+  MapPages(*db);
+  return db;
+}
+
 }  // namespace
 
 std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
-  // Serialized: the stored results are stepped on a second thread while the
-  // filing may ask the same connection, and so the same snapshot, other
-  // questions.
+  // Serialized: when the stored results cannot be stepped on a connection of
+  // their own (see OpenRowSource), they are stepped on this one on a second
+  // thread while the filing may ask it other questions.
   std::unique_ptr<SqliteDb> db =
       SqliteDb::Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
   if (!db) db = SqliteDb::Open(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX);
@@ -37,11 +59,10 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
       db->QueryInt("PRAGMA user_version", -1) != kCalSchemaVersion) {
     return nullptr;
   }
-  // A build reads every page of the results once: mapped, a page costs a
-  // fault instead of a read call and a copy. A file larger than the map is
-  // read the usual way past its end.
-  db->Exec("PRAGMA mmap_size = 1073741824");
-  return std::unique_ptr<CalDatabase>(new CalDatabase(std::move(db)));
+  MapPages(*db);
+  // Opened now, the second connection reads the same file as the first
+  // even when a new import is renamed over it later.
+  return std::unique_ptr<CalDatabase>(new CalDatabase(std::move(db), OpenRowSource(path)));
 }
 
 bool CalDatabase::HasCalResult(const std::wstring& /*dir*/, bool /*flag*/) {
@@ -113,7 +134,7 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
     file(entry, keys);
   };
   // The role and the id are read as integers.
-  if (!EachRowReadAhead(*db_, SelectRecords(table, true), 2, [&](const StoredRow& row) {
+  if (!EachRowReadAhead(RowSource(), SelectRecords(table, true), 2, [&](const StoredRow& row) {
         if (row.Int(0) == kRoleBill) {
           if (started) hand_over();
           started = true;
@@ -137,7 +158,7 @@ bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& fil
   RecordKeys keys;
   RecordRowReader reader;
   // The id is read as an integer.
-  return EachRowReadAhead(*db_, sql, 1, [&](const StoredRow& row) {
+  return EachRowReadAhead(RowSource(), sql, 1, [&](const StoredRow& row) {
     reader.Read(row, 0, record, keys);
     file(record, keys);
   });

@@ -77,7 +77,11 @@ class CalDatabase : public IDMDatabase {
   bool ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config);
 
  private:
-  explicit CalDatabase(std::unique_ptr<SqliteDb> db) : db_(std::move(db)) {}
+  CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source)
+      : db_(std::move(db)), row_source_(std::move(row_source)) {}
+  // The connection the stored results are stepped on: the second one, or
+  // the first when a second cannot serve.
+  SqliteDb& RowSource() { return row_source_ ? *row_source_ : *db_; }
   // Steps the rows of a query of the record columns, one record refilled.
   bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
   bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);
@@ -89,6 +93,7 @@ class CalDatabase : public IDMDatabase {
   bool LoadCompIndex();
 
   std::unique_ptr<SqliteDb> db_;
+  std::unique_ptr<SqliteDb> row_source_;
   // The component index table by component directory: index and category
   // path. Read on the first look-up.
   std::unordered_map<std::wstring, std::pair<std::wstring, std::wstring>> comp_index_;

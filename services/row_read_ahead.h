@@ -4,11 +4,11 @@
 // overlap. The second thread copies each row's stored bytes into batches of
 // contiguous memory, which the calling thread reads in order: the hand-over
 // costs a few cache lines per row, where records of decoded texts cost their
-// scattered allocations. Both threads use the one connection, which must be
-// serialized (SQLITE_OPEN_FULLMUTEX): the filing may ask it other questions
-// meanwhile, and sees the same snapshot. The reading thread holds the
-// connection's mutex while it fills a batch, so the filing's questions wait
-// for at most one batch.
+// scattered allocations. While the rows are read the calling thread may use
+// the connection only when it is serialized (SQLITE_OPEN_FULLMUTEX): the
+// reading thread then holds the connection's mutex while it fills a batch,
+// so the other questions wait for at most one batch. A connection for one
+// thread at a time spares every column read its lock.
 #ifndef REPORTDATA_SERVICES_ROW_READ_AHEAD_H_
 #define REPORTDATA_SERVICES_ROW_READ_AHEAD_H_
 

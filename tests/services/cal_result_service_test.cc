@@ -6,6 +6,7 @@
 
 #include "reportdata/services.h"
 #include "service_fixture.h"
+#include "services/sqlite_db.h"
 #include "support/records.h"
 
 namespace reportdata {
@@ -225,6 +226,26 @@ TEST(CalDatabaseService, BuildReadsOneSnapshotWhileTheProjectIsReimported) {
   doors.clear();
   EXPECT_TRUE(reopened->GetDoorWindows(doors));
   EXPECT_TRUE(doors.empty());
+}
+
+// In WAL mode a writer may commit while a build reads: the build still
+// reads the state it began with, its rows as well as its other questions.
+TEST(CalDatabaseService, BuildOverAWalDatabaseReadsOneSnapshot) {
+  testing::TempDir dir;
+  ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), dir.path()).ok);
+  const std::string path = dir.path() + "/CalResult.mdb";
+  std::unique_ptr<SqliteDb> writer = SqliteDb::Open(path, SQLITE_OPEN_READWRITE);
+  ASSERT_TRUE(writer && writer->Exec("PRAGMA journal_mode = WAL"));
+  IDMDatabase* database = GetIDMDirector()->Open(dir.wpath() + L"\\CalResult.mdb", true);
+  ASSERT_NE(database, nullptr);
+  ASSERT_TRUE(database->BeginRead());
+  ASSERT_TRUE(writer->Exec("INSERT INTO classified SELECT * FROM classified"));
+  SNYRAQdDeClassResultInfo during, after;
+  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(dir.wpath(), {}, during, true));
+  database->EndRead();
+  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(dir.wpath(), {}, after, true));
+  EXPECT_EQ(during.items.size(), 2u);
+  EXPECT_EQ(after.items.size(), 4u);
 }
 
 }  // namespace
