@@ -11,6 +11,9 @@
 #              steps them, nothing filed) against the same GROUP BY: the
 #              floor that the stored layout sets under the build;
 #   show       `reportdata show P qd` against pugixml parsing qd.xml;
+#   walk       pugixml parsing qd.xml and visiting every element and
+#              attribute of the document, against the parse alone: the floor
+#              under any reader that builds its tree from pugixml's document;
 #   write      the write of the table files (CInterQingDan::Write_xml) against
 #              pugixml saving the same documents (bill_build_phases);
 #   scaling    build time per input record for each scale of SCALES and the
@@ -123,6 +126,7 @@ sqlite_group_by() { sqlite3 "$flat" "$group_by"; }
 read_alone() { "$read_rows" "$p/CalResult.mdb"; }
 show_qd() { "$rd" show "$p" qd; }
 parse_qd() { "$parse" "$p/report/qd.xml"; }
+walk_qd() { "$parse" --walk "$p/report/qd.xml"; }
 
 measure "$rd" build "$p" --bill
 build_wall=$wall
@@ -136,9 +140,12 @@ show_wall=$wall
 show_peak=$peak
 measure "$parse" "$p/report/qd.xml"
 parse_wall=$wall
+measure "$parse" --walk "$p/report/qd.xml"
+walk_wall=$wall
 build_pairs=$(pair_ratio bill_build sqlite_group_by)
 read_pairs=$(pair_ratio read_alone sqlite_group_by)
 show_pairs=$(pair_ratio show_qd parse_qd)
+walk_pairs=$(pair_ratio walk_qd parse_qd)
 
 : >"$times.list"
 i=0
@@ -162,6 +169,8 @@ printf '%-34s %9s %9s %7s %9s\n' "reading alone s / GROUP BY s" "$read_wall" "$s
   "$(ratio "$read_wall" "$sqlite_wall")" "$read_pairs"
 printf '%-34s %9s %9s %7s %9s\n' "show qd s / pugixml parse s" "$show_wall" "$parse_wall" \
   "$(ratio "$show_wall" "$parse_wall")" "$show_pairs"
+printf '%-34s %9s %9s %7s %9s\n' "parse and walk s / parse s" "$walk_wall" "$parse_wall" \
+  "$(ratio "$walk_wall" "$parse_wall")" "$walk_pairs"
 printf '%-34s %9s %9s %7s %9s\n' "write s / pugixml save s" "$write_s" "$save_s" \
   "$(ratio "$write_s" "$save_s")" "$write_pairs"
 printf '%-34s %9s\n' "filing s (InitQdData)" "$file_s"
