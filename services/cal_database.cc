@@ -189,7 +189,9 @@ bool CalDatabase::EachQuotaResult(bool other_items, const RecordVisitor& file) {
 }
 
 bool CalDatabase::Count(const std::string& sql, std::size_t& count) {
-  const long long rows = db_->QueryInt(sql.c_str(), -1);
+  // On the connection the rows are then stepped on: the pages a count maps
+  // are those the reading maps again, and are not mapped twice.
+  const long long rows = RowSource().QueryInt(sql.c_str(), -1);
   if (rows < 0) return false;
   count = static_cast<std::size_t>(rows);
   return true;

@@ -79,8 +79,9 @@ class CalDatabase : public IDMDatabase {
  private:
   CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source)
       : db_(std::move(db)), row_source_(std::move(row_source)) {}
-  // The connection the stored results are stepped on: the second one, or
-  // the first when a second cannot serve.
+  // The connection the stored results are counted and stepped on: the
+  // second one, or the first when a second cannot serve. REQUIRES: no rows
+  // are being stepped on it when it is asked to count.
   SqliteDb& RowSource() { return row_source_ ? *row_source_ : *db_; }
   // Steps the rows of a query of the record columns, one record refilled.
   bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
