@@ -32,10 +32,12 @@ void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, Record
   };
   // The UTF-8 of a position or handle, as a merged record's lists hold it:
   // the decoded text encoded again, so that malformed stored bytes reach the
-  // table files as U+FFFD.
+  // table files as U+FFFD. An instance's texts hardly repeat from row to
+  // row: they are decoded without looking among the recent ones.
   const auto instance_text = [&](CString& out, std::string& utf8) {
+    AssignFromUtf8(row.Text(c++), out.str());
     utf8.clear();
-    AppendUtf8(text(out).wide, utf8);
+    AppendUtf8(out.str(), utf8);
   };
   record.id = static_cast<int>(row.Int(c++));
   key(record.billCode, keys.bill_code);

@@ -68,8 +68,9 @@ class RecordRowReader {
     PooledText cut;
   };
 
-  // Every column but the id and the three packed lists.
-  static constexpr size_t kTextColumns = kRecordColumnCount - 4;
+  // Every column but the id, the instance's position and handle, and the
+  // three packed lists.
+  static constexpr size_t kTextColumns = kRecordColumnCount - 6;
 
   // A record's partition entries, and the same as pool entries with their
   // hash, as the keys carry them.
