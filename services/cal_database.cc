@@ -202,7 +202,7 @@ bool CalDatabase::CountRoleRows(RecordTable table, int role, std::size_t& count)
   // a row: the damage check, at a fifth of the time of counting one role.
   std::size_t rows = 0;
   if (!Count(std::string("SELECT count(*) FROM ") + RecordTableName(table), rows)) return false;
-  std::size_t written[2];
+  std::size_t written[2] = {};
   bool known = true;
   for (const int written_role : {kRoleBill, kRoleQuota}) {
     const std::string text = Meta(RoleRowsKey(table, written_role).c_str());
