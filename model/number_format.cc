@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "model/powers_of_ten.h"
+
 namespace reportdata {
 namespace {
 
@@ -22,11 +24,9 @@ namespace {
 // rounding error, exact through fma, tells. False when the shorter way
 // does not apply (too many decimals, too large, not finite).
 bool ScaledDigits(double value, int decimals, uint64_t& digits) {
-  static constexpr double kScale[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  if (decimals >= static_cast<int>(std::size(kScale))) return false;
+  if (decimals >= static_cast<int>(std::size(kPowersOfTen))) return false;
   const double magnitude = std::fabs(value);
-  const double scale = kScale[decimals];
+  const double scale = kPowersOfTen[decimals];
   const double product = magnitude * scale;
   if (!(product < 0x1p52)) return false;
   const double error = std::fma(magnitude, scale, -product);

@@ -12,14 +12,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/powers_of_ten.h"
+
 namespace reportdata {
 
 // The number at the start of text when it is such a plain decimal; false
 // otherwise, value untouched.
 template <typename Char>
 bool PlainDecimal(std::basic_string_view<Char> text, double& value) {
-  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   constexpr size_t kMostDigits = 15;
   const auto is_digit = [](Char ch) { return ch >= Char('0') && ch <= Char('9'); };
   size_t i = 0;

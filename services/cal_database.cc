@@ -188,7 +188,9 @@ bool CalDatabase::EachQuotaResult(bool other_items, const RecordVisitor& file) {
   return EachRecord(RecordTable::kQuotaResult, file);
 }
 
-bool CalDatabase::Count(const std::string& sql, std::size_t& count) {
+bool CalDatabase::CountRows(RecordTable table, std::string_view where, std::size_t& count) {
+  const std::string sql =
+      std::string("SELECT count(*) FROM ") + RecordTableName(table) + std::string(where);
   // On the connection the rows are then stepped on: the pages a count maps
   // are those the reading maps again, and are not mapped twice.
   const long long rows = RowSource().QueryInt(sql.c_str(), -1);
@@ -201,7 +203,7 @@ bool CalDatabase::CountRoleRows(RecordTable table, int role, std::size_t& count)
   // SQLite counts a whole table by walking every page of it without decoding
   // a row: the damage check, at a fifth of the time of counting one role.
   std::size_t rows = 0;
-  if (!Count(std::string("SELECT count(*) FROM ") + RecordTableName(table), rows)) return false;
+  if (!CountRows(table, "", rows)) return false;
   std::size_t written[2] = {};
   bool known = true;
   for (const int written_role : {kRoleBill, kRoleQuota}) {
@@ -214,16 +216,14 @@ bool CalDatabase::CountRoleRows(RecordTable table, int role, std::size_t& count)
     count = written[role];
     return true;
   }
-  return Count(std::string("SELECT count(*) FROM ") + RecordTableName(table) +
-                   " WHERE role = " + std::to_string(role),
-               count);
+  return CountRows(table, " WHERE role = " + std::to_string(role), count);
 }
 
 bool CalDatabase::CountEntries(RecordTable table, std::size_t& count) {
   if (table == RecordTable::kClassified || table == RecordTable::kOtherItem) {
     return CountRoleRows(table, kRoleBill, count);
   }
-  return Count(std::string("SELECT count(*) FROM ") + RecordTableName(table), count);
+  return CountRows(table, "", count);
 }
 
 bool CalDatabase::CountQuotaResults(bool other_items, std::size_t& count) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -86,7 +87,8 @@ class CalDatabase : public IDMDatabase {
   // Steps the rows of a query of the record columns, one record refilled.
   bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
   bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);
-  bool Count(const std::string& sql, std::size_t& count);
+  // The rows of table, narrowed by a WHERE clause when `where` has one.
+  bool CountRows(RecordTable table, std::string_view where, std::size_t& count);
   // Rows of a classified table with the role: the counts written with the
   // rows when they add up to the table's rows, counted otherwise.
   bool CountRoleRows(RecordTable table, int role, std::size_t& count);

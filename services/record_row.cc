@@ -5,6 +5,7 @@
 #include "services/record_pack.h"
 
 namespace reportdata {
+
 void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
   int c = first;
   auto recent = texts_.begin();
@@ -19,12 +20,16 @@ void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, Record
     out.str().assign(read.wide);
     return read;
   };
-  const auto key = [&](CString& out, PooledText& pooled) -> Text& {
+  // A column is always or never a description, so its slots hold the cut at
+  // "||" exactly when this column needs it.
+  const auto key = [&](CString& out, PooledText& pooled, bool description = false) -> Text& {
     Text& read = text(out);
     if (!read.interned) {
       read.pooled = read.wide;
-      const std::wstring_view cut = CutAtBars(read.wide);
-      read.cut = cut.size() == read.wide.size() ? read.pooled : PooledText(cut);
+      if (description) {
+        const std::wstring_view cut = CutAtBars(read.wide);
+        read.cut = cut.size() == read.wide.size() ? read.pooled : PooledText(cut);
+      }
       read.interned = true;
     }
     pooled = read.pooled;
@@ -43,7 +48,7 @@ void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, Record
   key(record.billCode, keys.bill_code);
   key(record.billName, keys.bill_name);
   key(record.billUnit, keys.bill_unit);
-  keys.description_cut = key(record.description, keys.description).cut;
+  keys.description_cut = key(record.description, keys.description, true).cut;
   text(record.quantity);
   key(record.subType, keys.sub_type);
   key(record.typePath, keys.type_path);

@@ -60,7 +60,7 @@ class RecordRowReader {
   };
 
   // A column's text decoded, and its pool entries once a key asked for them
-  // (the description's cut at "||" too).
+  // (the description's cut at "||" too, in the description's column).
   struct Text {
     std::wstring wide;
     bool interned = false;
