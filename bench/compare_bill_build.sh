@@ -7,7 +7,7 @@
 #              flat table (item, floor, component, description, partition;
 #              count, sum, group_concat of handles);
 #   reading    the build's reading of the calculation records alone
-#              (read_rows: every column of every row, stepped as the build
+#              (read_rows: every text of every row, stepped as the build
 #              steps them, nothing filed) against the same GROUP BY: the
 #              floor that the stored layout sets under the build;
 #   show       `reportdata show P qd` against pugixml parsing qd.xml;
@@ -110,11 +110,11 @@ pair_ratio() {
 p=$(project "$scale")
 records=$(input_records "$p")
 flat=$data/flat$scale.db
+# The records' texts are packed into one column of their row, so the flat
+# table is written by read_rows.
 if [ ! -f "$flat" ]; then
-  sqlite3 "$flat" "ATTACH '$p/CalResult.mdb' AS cal;
-    CREATE TABLE bill AS SELECT bill_code AS item, floor, component_name AS component,
-      description, partitions AS partition, CAST(quantity AS REAL) AS quantity, handle
-    FROM cal.classified WHERE role = 0;"
+  "$read_rows" "$p/CalResult.mdb" "$flat.new" >/dev/null
+  mv "$flat.new" "$flat"
 fi
 bills=$(sqlite3 "$flat" "SELECT count(*) FROM bill")
 echo "project $p: $records input records, $bills bill records; median of $runs runs"

@@ -1,40 +1,100 @@
 // Steps every row of a calculation database's classified table as a bill
-// build does, on a reading thread that copies each row's columns for the
+// build does, on a reading thread that copies each row's texts for the
 // calling thread, and files nothing: the floor that reading the records
 // through SQLite sets under a bill build, timed as a process beside it.
-// Usage: read_rows DATABASE
+// Given FLAT, it also writes there the flat table of the bill records that
+// bench/compare_bill_build.sh groups with SQLite.
+// Usage: read_rows DATABASE [FLAT]
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "services/cal_schema.h"
 #include "services/row_read_ahead.h"
 #include "services/sqlite_db.h"
 
-int main(int argc, char** argv) {
-  using namespace reportdata;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: read_rows DATABASE\n");
+namespace reportdata {
+namespace {
+
+// The columns of a row read below: the role, the id, then the texts in
+// TJQd field order.
+enum Column {
+  kBillCode = 2,
+  kDescription = 5,
+  kQuantity = 6,
+  kComponentName = 9,
+  kHandle = 11,
+  kFloor = 13,
+  kPartitions = 22
+};
+
+std::unique_ptr<SqliteDb> CreateFlat(const char* path) {
+  std::unique_ptr<SqliteDb> flat = SqliteDb::Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  if (!flat || !flat->Exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;"
+                           "CREATE TABLE bill(item TEXT, floor TEXT, component TEXT, "
+                           "description TEXT, partition TEXT, quantity REAL, handle TEXT);"
+                           "BEGIN")) {
+    return nullptr;
+  }
+  return flat;
+}
+
+int Run(int argc, char** argv) {
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: read_rows DATABASE [FLAT]\n");
     return 2;
   }
   std::unique_ptr<SqliteDb> db =
       SqliteDb::Open(argv[1], SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX);
-  if (!db || !db->Exec("PRAGMA mmap_size = 1073741824")) {
-    std::fprintf(stderr, "cannot open %s\n", argv[1]);
+  if (!db || !db->Exec("PRAGMA mmap_size = 1073741824") ||
+      db->QueryInt("PRAGMA user_version", -1) != kCalSchemaVersion) {
+    std::fprintf(stderr, "cannot open %s as a calculation database\n", argv[1]);
     return 1;
   }
+  std::unique_ptr<SqliteDb> flat = argc == 3 ? CreateFlat(argv[2]) : nullptr;
+  if (argc == 3 && !flat) {
+    std::fprintf(stderr, "cannot create %s\n", argv[2]);
+    return 1;
+  }
+  std::optional<SqliteStatement> insert;
+  if (flat) insert.emplace(flat->Prepare("INSERT INTO bill VALUES(?, ?, ?, ?, ?, ?, ?)"));
   const std::string sql =
       std::string("SELECT role, ") + kRecordColumns + " FROM classified ORDER BY rowid";
   size_t rows = 0;
   size_t bytes = 0;
-  const bool read = EachRowReadAhead(*db, sql, 2, [&](const StoredRow& row) {
-    ++rows;
-    for (int column = 2; column <= kRecordColumnCount; ++column) bytes += row.Text(column).size();
-  });
-  if (!read) {
+  RowReadAheadOptions options;
+  options.packed_texts = kRecordTextCount;
+  bool inserted = true;
+  const bool read = EachRowReadAhead(
+      *db, sql, 2,
+      [&](const StoredRow& row) {
+        ++rows;
+        for (int column = 2; column < 2 + kRecordTextCount; ++column) {
+          bytes += row.Text(column).size();
+        }
+        if (!flat || row.Int(0) != kRoleBill) return;
+        int parameter = 1;
+        for (const Column column : {kBillCode, kFloor, kComponentName, kDescription, kPartitions}) {
+          insert->BindText(parameter++, row.Text(column));
+        }
+        // As CAST(quantity AS REAL) reads it.
+        insert->BindDouble(parameter++,
+                           std::strtod(std::string(row.Text(kQuantity)).c_str(), nullptr));
+        insert->BindText(parameter, row.Text(kHandle));
+        inserted = inserted && insert->Run();
+      },
+      options);
+  if (!read || !inserted || (flat && !flat->Exec("COMMIT"))) {
     std::fprintf(stderr, "cannot read %s\n", argv[1]);
     return 1;
   }
   std::printf("%zu rows, %zu bytes of text\n", rows, bytes);
   return 0;
 }
+
+}  // namespace
+}  // namespace reportdata
+
+int main(int argc, char** argv) { return reportdata::Run(argc, argv); }

@@ -6,20 +6,9 @@
 
 #include "platform/text.h"
 #include "services/record_row.h"
-#include "services/row_read_ahead.h"
 
 namespace reportdata {
 namespace {
-
-std::string SelectRecords(RecordTable table, bool with_role) {
-  std::string sql = "SELECT ";
-  if (with_role) sql += "role, ";
-  sql += kRecordColumns;
-  sql += " FROM ";
-  sql += RecordTableName(table);
-  sql += " ORDER BY rowid";
-  return sql;
-}
 
 std::wstring Wide(std::string_view text) { return FromUtf8(text); }
 
@@ -55,14 +44,16 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
       SqliteDb::Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
   if (!db) db = SqliteDb::Open(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX);
   if (!db) return nullptr;
+  const long long version = db->QueryInt("PRAGMA user_version", -1);
   if (db->QueryInt("PRAGMA application_id", -1) != kCalApplicationId ||
-      db->QueryInt("PRAGMA user_version", -1) != kCalSchemaVersion) {
+      (version != kCalSchemaVersion && version != kCalColumnsSchemaVersion)) {
     return nullptr;
   }
   MapPages(*db);
   // Opened now, the second connection reads the same file as the first
   // even when a new import is renamed over it later.
-  return std::unique_ptr<CalDatabase>(new CalDatabase(std::move(db), OpenRowSource(path)));
+  return std::unique_ptr<CalDatabase>(
+      new CalDatabase(std::move(db), OpenRowSource(path), version == kCalSchemaVersion));
 }
 
 bool CalDatabase::HasCalResult(const std::wstring& /*dir*/, bool /*flag*/) {
@@ -134,7 +125,7 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
     file(entry, keys);
   };
   // The role and the id are read as integers.
-  if (!EachRowReadAhead(RowSource(), SelectRecords(table, true), 2, [&](const StoredRow& row) {
+  if (!EachRecordColumns(SelectRecords(table, true), 2, [&](const StoredRow& row) {
         if (row.Int(0) == kRoleBill) {
           if (started) hand_over();
           started = true;
@@ -153,12 +144,31 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
   return true;
 }
 
+std::string CalDatabase::SelectRecords(RecordTable table, bool with_role,
+                                       std::string_view where) const {
+  std::string sql = "SELECT ";
+  if (with_role) sql += "role, ";
+  sql += packed_texts_ ? kRecordColumns : kRecordFieldColumns;
+  sql += " FROM ";
+  sql += RecordTableName(table);
+  sql += where;
+  sql += " ORDER BY rowid";
+  return sql;
+}
+
+bool CalDatabase::EachRecordColumns(const std::string& sql, int int_columns,
+                                    const std::function<void(const StoredRow&)>& visit) {
+  RowReadAheadOptions options;
+  if (packed_texts_) options.packed_texts = kRecordTextCount;
+  return EachRowReadAhead(RowSource(), sql, int_columns, visit, options);
+}
+
 bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& file) {
   TJQd record;
   RecordKeys keys;
   RecordRowReader reader;
   // The id is read as an integer.
-  return EachRowReadAhead(RowSource(), sql, 1, [&](const StoredRow& row) {
+  return EachRecordColumns(sql, 1, [&](const StoredRow& row) {
     reader.Read(row, 0, record, keys);
     file(record, keys);
   });
@@ -169,9 +179,7 @@ bool CalDatabase::EachRecord(RecordTable table, const RecordVisitor& file) {
 }
 
 bool CalDatabase::EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file) {
-  return EachRecordRow(std::string("SELECT ") + kRecordColumns + " FROM " + RecordTableName(table) +
-                           " WHERE role = 1 ORDER BY rowid",
-                       file);
+  return EachRecordRow(SelectRecords(table, false, " WHERE role = 1"), file);
 }
 
 bool CalDatabase::EachQuotaResult(bool other_items, const RecordVisitor& file) {

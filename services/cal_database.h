@@ -6,6 +6,7 @@
 #ifndef REPORTDATA_SERVICES_CAL_DATABASE_H_
 #define REPORTDATA_SERVICES_CAL_DATABASE_H_
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -16,6 +17,7 @@
 
 #include "reportdata/services.h"
 #include "services/cal_schema.h"
+#include "services/row_read_ahead.h"
 #include "services/sqlite_db.h"
 #include "services/stored_results.h"
 
@@ -78,13 +80,20 @@ class CalDatabase : public IDMDatabase {
   bool ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config);
 
  private:
-  CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source)
-      : db_(std::move(db)), row_source_(std::move(row_source)) {}
+  CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source, bool packed_texts)
+      : db_(std::move(db)), row_source_(std::move(row_source)), packed_texts_(packed_texts) {}
   // The connection the stored results are counted and stepped on: the
   // second one, or the first when a second cannot serve. REQUIRES: no rows
   // are being stepped on it when it is asked to count.
   SqliteDb& RowSource() { return row_source_ ? *row_source_ : *db_; }
-  // Steps the rows of a query of the record columns, one record refilled.
+  // The query of the records of table in rowid order, their role first
+  // when with_role, narrowed by `where` when it holds a WHERE clause.
+  std::string SelectRecords(RecordTable table, bool with_role, std::string_view where = {}) const;
+  // Steps the rows of SelectRecords (with int_columns leading integers:
+  // the role, then the id) as record columns.
+  bool EachRecordColumns(const std::string& sql, int int_columns,
+                         const std::function<void(const StoredRow&)>& visit);
+  // Steps the rows of SelectRecords without the role, one record refilled.
   bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
   bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);
   // The rows of table, narrowed by a WHERE clause when `where` has one.
@@ -97,6 +106,9 @@ class CalDatabase : public IDMDatabase {
 
   std::unique_ptr<SqliteDb> db_;
   std::unique_ptr<SqliteDb> row_source_;
+  // Whether a record's texts are one blob (the present layout) or a column
+  // each (the columns layout).
+  const bool packed_texts_;
   // The component index table by component directory: index and category
   // path. Read on the first look-up.
   std::unordered_map<std::wstring, std::pair<std::wstring, std::wstring>> comp_index_;

@@ -22,26 +22,19 @@ std::string RoleRowsKey(RecordTable table, int role) {
   return std::string(RecordTableName(table)) + ".role" + std::to_string(role);
 }
 
-const char kRecordColumns[] =
+const char kRecordColumns[] = "id, texts";
+
+const char kRecordFieldColumns[] =
     "id, bill_code, bill_name, bill_unit, description, quantity, sub_type, type_path, "
     "component_name, position, handle, grade, floor, kind, sub_code, quota_code, quota_name, "
     "quota_unit, room, place, place2, partitions, feature, categories, quota_features, extra, "
     "calc_item";
 
-#define REPORTDATA_RECORD_COLUMNS                                                            \
-  "id INTEGER NOT NULL, bill_code TEXT NOT NULL, bill_name TEXT NOT NULL, "                  \
-  "bill_unit TEXT NOT NULL, description TEXT NOT NULL, quantity TEXT NOT NULL, "             \
-  "sub_type TEXT NOT NULL, type_path TEXT NOT NULL, component_name TEXT NOT NULL, "          \
-  "position TEXT NOT NULL, handle TEXT NOT NULL, grade TEXT NOT NULL, floor TEXT NOT NULL, " \
-  "kind TEXT NOT NULL, sub_code TEXT NOT NULL, quota_code TEXT NOT NULL, "                   \
-  "quota_name TEXT NOT NULL, quota_unit TEXT NOT NULL, room TEXT NOT NULL, "                 \
-  "place TEXT NOT NULL, place2 TEXT NOT NULL, partitions TEXT NOT NULL, "                    \
-  "feature TEXT NOT NULL, categories TEXT NOT NULL, quota_features TEXT NOT NULL, "          \
-  "extra TEXT NOT NULL, calc_item TEXT NOT NULL"
+#define REPORTDATA_RECORD_COLUMNS "id INTEGER NOT NULL, texts BLOB NOT NULL"
 
 const char kCreateSchema[] =
     "PRAGMA application_id = 1380205394;"
-    "PRAGMA user_version = 1;"
+    "PRAGMA user_version = 2;"
     "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);"
     "CREATE TABLE classified(role INTEGER NOT NULL, " REPORTDATA_RECORD_COLUMNS
     ");"
@@ -72,6 +65,6 @@ const char kCreateSchema[] =
 #undef REPORTDATA_RECORD_COLUMNS
 
 static_assert(kCalApplicationId == 1380205394, "application id in kCreateSchema");
-static_assert(kCalSchemaVersion == 1, "user version in kCreateSchema");
+static_assert(kCalSchemaVersion == 2, "user version in kCreateSchema");
 
 }  // namespace reportdata

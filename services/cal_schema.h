@@ -13,8 +13,12 @@ namespace reportdata {
 // PRAGMA application_id of the file: "RDCR" marks a calculation database of
 // this module, so that an unrelated SQLite file is not mistaken for one.
 inline constexpr long long kCalApplicationId = 0x52444352;
-// PRAGMA user_version of the layout this module reads and writes.
-inline constexpr long long kCalSchemaVersion = 1;
+// PRAGMA user_version of the layout this module writes, where a record's
+// texts are one blob (services/packed_texts.h).
+inline constexpr long long kCalSchemaVersion = 2;
+// The layout before it, with a column per text of a record: still read, so
+// that a project imported then builds without being imported again.
+inline constexpr long long kCalColumnsSchemaVersion = 1;
 
 // The record tables. Each holds whole calculation-result records, one per
 // row, in the order of their rowids.
@@ -28,11 +32,14 @@ enum class RecordTable {
 
 const char* RecordTableName(RecordTable table);
 
-// The column list shared by every record table, in TJQd field order, after
-// the role column of the classified tables.
+// The fields of a record, in TJQd field order: the id, then texts.
+inline constexpr int kRecordFieldCount = 27;
+inline constexpr int kRecordTextCount = kRecordFieldCount - 1;
+// The record columns shared by every record table, after the role column of
+// the classified tables: the id and the blob of the texts.
 extern const char kRecordColumns[];
-// Number of columns in kRecordColumns.
-inline constexpr int kRecordColumnCount = 27;
+// The same in the columns layout: a column per field.
+extern const char kRecordFieldColumns[];
 
 // Role of a row of the classified tables: a bill starts an entry, the quota
 // rows after it belong to it.

@@ -9,10 +9,7 @@ std::string InsertRecordSql(RecordTable table, bool with_role) {
   std::string sql = std::string("INSERT INTO ") + RecordTableName(table) + "(";
   if (with_role) sql += "role, ";
   sql += kRecordColumns;
-  sql += ") VALUES(";
-  const int count = kRecordColumnCount + (with_role ? 1 : 0);
-  for (int i = 1; i <= count; ++i) sql += (i == 1 ? "?" : ", ?") + std::to_string(i);
-  return sql + ")";
+  return sql + (with_role ? ") VALUES(?1, ?2, ?3)" : ") VALUES(?1, ?2)");
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "services/cal_schema.h"
+#include "services/packed_texts.h"
 
 namespace reportdata {
 namespace {
 
 // Interchange names of the record's members, in column order.
-constexpr std::array<std::string_view, kRecordColumnCount> kMembers = {
+constexpr std::array<std::string_view, kRecordFieldCount> kMembers = {
     "id",        "billCode",   "billName",  "billUnit",      "description",
     "quantity",  "subType",    "typePath",  "componentName", "position",
     "handle",    "grade",      "floor",     "kind",          "subCode",
@@ -55,33 +55,36 @@ void PackCategories(const Json& list, const Place& place, PackWriter& out) {
 void RecordBinder::Bind(const Json& record, const Place& place, SqliteStatement& statement,
                         int first) {
   CheckIsObject(record, place);
-  for (int column = 0; column < kRecordColumnCount; ++column) {
-    if (column != kIdColumn) statement.BindText(first + column, {});
-  }
-  statement.BindInt(first + kIdColumn, 0);
+  texts_.fill({});
+  long long id = 0;
   for (const auto& [key, value] : record.items()) {
     int column = 0;
-    while (column < kRecordColumnCount && kMembers[column] != key) ++column;
+    while (column < kRecordFieldCount && kMembers[column] != key) ++column;
     const Place member = place.Key(key);
-    if (column == kRecordColumnCount) Refuse(member, "unknown key");
+    if (column == kRecordFieldCount) Refuse(member, "unknown key");
+    if (column == kIdColumn) {
+      id = IntMember(record, "id", place, 0);
+      continue;
+    }
+    std::string_view& text = texts_[column - 1];
     switch (column) {
-      case kIdColumn:
-        statement.BindInt(first + column, IntMember(record, "id", place, 0));
-        break;
       case kQuantityColumn:
-        statement.BindText(first + column, QuantityValue(value, member));
+        text = QuantityValue(value, member);
         break;
       case kPartitionsColumn:
       case kCategoriesColumn:
       case kQuotaFeaturesColumn:
         CheckArray(value, member);
-        statement.BindText(first + column, PackColumn(column, value, member));
+        text = PackColumn(column, value, member);
         break;
       default:
-        statement.BindText(first + column, TextValue(value, member));
+        text = TextValue(value, member);
         break;
     }
   }
+  PackTexts(texts_, blob_);
+  statement.BindInt(first, id);
+  statement.BindBlob(first + 1, blob_);
 }
 
 const std::string& RecordBinder::PackColumn(int column, const Json& list, const Place& place) {

@@ -5,8 +5,11 @@
 #ifndef REPORTDATA_SERVICES_RECORD_BINDER_H_
 #define REPORTDATA_SERVICES_RECORD_BINDER_H_
 
+#include <array>
 #include <string>
+#include <string_view>
 
+#include "services/cal_schema.h"
 #include "services/import_check.h"
 #include "services/record_pack.h"
 #include "services/sqlite_db.h"
@@ -15,9 +18,9 @@ namespace reportdata {
 
 class RecordBinder {
  public:
-  // Binds record to the parameters first .. first + kRecordColumnCount - 1
-  // of statement. The bound texts point into record and into this binder:
-  // both must stay unchanged until the statement has run.
+  // Binds record's id to the parameter first of statement and its texts,
+  // packed, to first + 1. The blob is kept in this binder, which must stay
+  // unchanged until the statement has run.
   void Bind(const Json& record, const Place& place, SqliteStatement& statement, int first);
 
  private:
@@ -25,6 +28,10 @@ class RecordBinder {
   // features), kept in this binder.
   const std::string& PackColumn(int column, const Json& list, const Place& place);
 
+  // The record's texts in column order, pointing into record and into the
+  // packed lists, and the blob they make.
+  std::array<std::string_view, kRecordTextCount> texts_;
+  std::string blob_;
   PackWriter partitions_;
   PackWriter categories_;
   PackWriter features_;

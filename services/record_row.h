@@ -1,5 +1,5 @@
 // One calculation-result record as a row of a record table: the columns of
-// kRecordColumns in TJQd field order.
+// kRecordFieldColumns in TJQd field order.
 #ifndef REPORTDATA_SERVICES_RECORD_ROW_H_
 #define REPORTDATA_SERVICES_RECORD_ROW_H_
 
@@ -26,7 +26,7 @@ namespace reportdata {
 class RecordRowReader {
  public:
   // Fills record and its keys from the row's columns first .. first +
-  // kRecordColumnCount - 1, replacing what they held.
+  // kRecordFieldCount - 1, replacing what they held.
   void Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
 
  private:
@@ -70,7 +70,7 @@ class RecordRowReader {
 
   // Every column but the id, the instance's position and handle, and the
   // three packed lists.
-  static constexpr size_t kTextColumns = kRecordColumnCount - 6;
+  static constexpr size_t kTextColumns = kRecordFieldCount - 6;
 
   // A record's partition entries, and the same as pool entries with their
   // hash, as the keys carry them.

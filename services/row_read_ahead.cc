@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "services/packed_texts.h"
 #include "services/sqlite_db.h"
 
 namespace reportdata {
@@ -18,7 +19,10 @@ namespace reportdata {
 // first batches grow.
 class RowBatch {
  public:
-  RowBatch(int columns, int int_columns) : columns_(columns), int_columns_(int_columns) {}
+  // columns: those of the statement; the last holds packed_texts texts when
+  // that is nonzero.
+  RowBatch(int columns, int int_columns, int packed_texts)
+      : columns_(columns), int_columns_(int_columns), packed_lengths_(packed_texts) {}
 
   void Clear() {
     ints_.clear();
@@ -26,29 +30,46 @@ class RowBatch {
     bytes_.clear();
   }
 
-  // Appends the statement's current row. REQUIRES: this thread holds the
-  // connection.
-  void Append(const SqliteStatement& row) {
+  // Appends the statement's current row; false, appending nothing, when its
+  // blob of texts is damaged. REQUIRES: this thread holds the connection.
+  bool Append(const SqliteStatement& row) {
+    const int plain = packed_lengths_.empty() ? columns_ : columns_ - 1;
+    std::string_view packed;
+    if (plain < columns_ && !SplitPackedTexts(row.HeldBlob(plain), packed_lengths_, packed)) {
+      return false;
+    }
     for (int c = 0; c < int_columns_; ++c) ints_.push_back(row.Int(c));
     ends_.push_back(static_cast<uint32_t>(bytes_.size()));
-    for (int c = 0; c < columns_; ++c) {
+    for (int c = 0; c < plain; ++c) {
       if (c >= int_columns_) bytes_.append(row.HeldText(c));
       ends_.push_back(static_cast<uint32_t>(bytes_.size()));
     }
+    uint32_t end = static_cast<uint32_t>(bytes_.size());
+    bytes_.append(packed);
+    for (const uint32_t length : packed_lengths_) ends_.push_back(end += length);
+    return true;
   }
 
-  size_t rows() const { return ends_.size() / (columns_ + 1); }
+  size_t rows() const { return ends_.size() / (row_columns() + 1); }
   size_t bytes() const { return bytes_.size(); }
   StoredRow Row(size_t i) const {
-    return StoredRow(ints_.data() + i * int_columns_, ends_.data() + i * (columns_ + 1),
+    return StoredRow(ints_.data() + i * int_columns_, ends_.data() + i * (row_columns() + 1),
                      bytes_.data());
   }
 
  private:
+  // The columns a row shows: the statement's, with the packed texts in
+  // place of their blob.
+  int row_columns() const {
+    return packed_lengths_.empty() ? columns_
+                                   : columns_ - 1 + static_cast<int>(packed_lengths_.size());
+  }
+
   const int columns_;
   const int int_columns_;
+  std::vector<uint32_t> packed_lengths_;  // of the current row's packed texts
   std::vector<long long> ints_;
-  std::vector<uint32_t> ends_;  // columns_ + 1 a row: its start, then each column's end
+  std::vector<uint32_t> ends_;  // row_columns() + 1 a row: its start, then each column's end
   std::string bytes_;
 };
 
@@ -67,8 +88,7 @@ bool FillBatch(SqliteDb& db, SqliteStatement& rows, size_t rows_per_batch, RowBa
   const SqliteDb::Hold hold(db);
   batch.Clear();
   while (batch.rows() < rows_per_batch && batch.bytes() < kBatchBytes) {
-    if (!rows.Step()) return false;
-    batch.Append(rows);
+    if (!rows.Step() || !batch.Append(rows)) return false;
   }
   return true;
 }
@@ -82,9 +102,9 @@ void VisitBatch(const RowBatch& batch, const std::function<void(const StoredRow&
 // it free when its rows are filed.
 class BatchQueue {
  public:
-  BatchQueue(size_t count, int columns, int int_columns) {
+  BatchQueue(size_t count, int columns, int int_columns, int packed_texts) {
     for (size_t i = 0; i < count; ++i) {
-      batches_.push_back(std::make_unique<RowBatch>(columns, int_columns));
+      batches_.push_back(std::make_unique<RowBatch>(columns, int_columns, packed_texts));
       free_.push_back(batches_.back().get());
     }
   }
@@ -185,7 +205,8 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
   const int columns = rows.ColumnCount();
   const size_t rows_per_batch = std::max<size_t>(options.rows_per_batch, 1);
 
-  BatchQueue queue(std::max<size_t>(options.batches, 1), columns, int_columns);
+  BatchQueue queue(std::max<size_t>(options.batches, 1), columns, int_columns,
+                   options.packed_texts);
   const auto read = [&] {
     try {
       for (;;) {
@@ -204,7 +225,7 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
     thread = std::thread(read);
   } catch (const std::system_error&) {
     // No second thread: read and file in turn on this one.
-    RowBatch batch(columns, int_columns);
+    RowBatch batch(columns, int_columns, options.packed_texts);
     for (bool more = true; more;) {
       more = FillBatch(db, rows, rows_per_batch, batch);
       VisitBatch(batch, visit);

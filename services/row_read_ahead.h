@@ -45,14 +45,18 @@ struct RowReadAheadOptions {
   // Rows per batch, and batches read ahead of the filing.
   size_t rows_per_batch = 256;
   size_t batches = 4;
+  // When nonzero, the statement's last column is a blob of that many texts
+  // (services/packed_texts.h), which the rows show as columns of their own in
+  // its place.
+  int packed_texts = 0;
 };
 
 // Runs sql over db and calls visit for each row, in order, on the calling
 // thread. Columns 0 .. int_columns - 1 are read as integers, the others as
-// texts. False when sql does not compile or a step fails (a damaged page):
-// the rows visited before the failure stay visited. What visit throws ends
-// the reading and is rethrown; so is what the reading thread throws (out of
-// memory), once the rows read before it are visited.
+// texts. False when sql does not compile, a step fails (a damaged page) or a
+// blob of texts is not one: the rows visited before the failure stay visited. What visit throws
+// ends the reading and is rethrown; so is what the reading thread throws (out of memory), once the
+// rows read before it are visited.
 bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
                       const std::function<void(const StoredRow&)>& visit,
                       const RowReadAheadOptions& options = {});

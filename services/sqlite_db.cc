@@ -46,6 +46,12 @@ void SqliteStatement::BindText(int index, std::string_view text) {
                     SQLITE_STATIC);
 }
 
+void SqliteStatement::BindBlob(int index, std::string_view bytes) {
+  // An empty blob is still a blob, not NULL.
+  sqlite3_bind_blob(stmt_, index, bytes.empty() ? "" : bytes.data(), static_cast<int>(bytes.size()),
+                    SQLITE_STATIC);
+}
+
 void SqliteStatement::BindInt(int index, long long value) {
   sqlite3_bind_int64(stmt_, index, value);
 }
@@ -72,6 +78,13 @@ std::string_view SqliteStatement::HeldText(int column) const {
   const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
   if (!text) return {};
   return {text, static_cast<std::size_t>(sqlite3_value_bytes(value))};
+}
+
+std::string_view SqliteStatement::HeldBlob(int column) const {
+  sqlite3_value* value = sqlite3_column_value(stmt_, column);
+  const auto* bytes = static_cast<const char*>(sqlite3_value_blob(value));
+  if (!bytes) return {};
+  return {bytes, static_cast<std::size_t>(sqlite3_value_bytes(value))};
 }
 
 std::string_view SqliteStatement::Text(int column) const {

@@ -68,6 +68,7 @@ class SqliteStatement {
   void BindText(int index, std::string_view text);
   void BindInt(int index, long long value);
   void BindDouble(int index, double value);
+  void BindBlob(int index, std::string_view bytes);
   // True while a row is available.
   bool Step();
   // Whether the last Step ran to the end of the rows; false after an error
@@ -83,6 +84,8 @@ class SqliteStatement {
   // reads the column through SQLite's unprotected value, so this thread must
   // hold the connection (SqliteDb::Hold) while it does.
   std::string_view HeldText(int column) const;
+  // A blob column's bytes, as HeldText reads them.
+  std::string_view HeldBlob(int column) const;
   long long Int(int column) const { return sqlite3_column_int64(stmt_, column); }
   double Double(int column) const { return sqlite3_column_double(stmt_, column); }
   bool IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }

@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "services/sqlite_db.h"
 #include "tool_runner.h"
 
 namespace reportdata::testing {
@@ -25,7 +26,16 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamaged
   std::string noise(good.size(), '\0');
   unsigned state = 12345;
   for (char& byte : noise) byte = static_cast<char>((state = state * 1103515245u + 12345u) >> 16);
+  // The last record's blob of texts one byte short: the build fails after
+  // filing every other record.
+  const std::string copy = dir.File("copy.mdb");
+  std::ofstream(copy, std::ios::binary) << good;
+  ASSERT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)
+                  ->Exec("UPDATE classified SET texts = substr(texts, 1, length(texts) - 1) "
+                         "WHERE rowid = (SELECT max(rowid) FROM classified)"));
+  const std::string damaged_row = ReadFile(copy);
   const std::pair<const char*, std::string> damages[] = {
+      {"a damaged row", damaged_row},
       {"truncated", good.substr(0, good.size() / 2)},
       {"random bytes", noise},
       {"newer layout", newer},

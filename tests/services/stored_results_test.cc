@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
+#include <functional>
 #include <tuple>
 
 #include "platform/text.h"
 #include "reportdata/services.h"
 #include "service_fixture.h"
+#include "services/cal_schema.h"
 #include "services/import_check.h"
+#include "services/packed_texts.h"
 #include "services/sqlite_db.h"
 
 namespace reportdata {
@@ -122,6 +126,61 @@ TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
   }
 }
 
+// The handle among a record's texts (after the id, in TJQd field order).
+constexpr size_t kHandleText = 9;
+
+// Rewrites every record table of the calculation database at path, each
+// row's texts passed through change first: with its texts packed, or, when
+// to_columns, in the columns layout of the databases imported before them.
+void RewriteRecords(const std::string& path, bool to_columns,
+                    const std::function<void(std::vector<std::string>&)>& change) {
+  std::unique_ptr<SqliteDb> db = SqliteDb::Open(path, SQLITE_OPEN_READWRITE);
+  ASSERT_TRUE(db);
+  for (const RecordTable table :
+       {RecordTable::kClassified, RecordTable::kLooseQuota, RecordTable::kOtherItem,
+        RecordTable::kQuotaResult, RecordTable::kOtherQuotaResult}) {
+    const std::string name = RecordTableName(table);
+    const int ints = table == RecordTable::kClassified || table == RecordTable::kOtherItem ? 2 : 1;
+    const std::string leading = ints == 2 ? "role, " : "";
+    const int columns = ints + (to_columns ? kRecordTextCount : 1);
+    std::string values = "?";
+    for (int c = 1; c < columns; ++c) values += ", ?";
+    const std::string create = "CREATE TABLE rewritten(" + leading +
+                               (to_columns ? kRecordFieldColumns : kRecordColumns) + ")";
+    ASSERT_TRUE(db->Exec(create.c_str()));
+    SqliteStatement insert = db->Prepare("INSERT INTO rewritten VALUES(" + values + ")");
+    SqliteStatement rows =
+        db->Prepare("SELECT " + leading + kRecordColumns + " FROM " + name + " ORDER BY rowid");
+    while (rows.Step()) {
+      std::array<uint32_t, kRecordTextCount> lengths;
+      std::string_view bytes;
+      ASSERT_TRUE(SplitPackedTexts(rows.HeldBlob(ints), lengths, bytes));
+      std::vector<std::string> texts;
+      for (const uint32_t length : lengths) {
+        texts.emplace_back(bytes.substr(0, length));
+        bytes.remove_prefix(length);
+      }
+      change(texts);
+      for (int c = 0; c < ints; ++c) insert.BindInt(c + 1, rows.Int(c));
+      std::string blob;
+      if (to_columns) {
+        for (int t = 0; t < kRecordTextCount; ++t) insert.BindText(ints + 1 + t, texts[t]);
+      } else {
+        PackTexts(std::vector<std::string_view>(texts.begin(), texts.end()), blob);
+        insert.BindBlob(ints + 1, blob);
+      }
+      ASSERT_TRUE(insert.Run());
+    }
+    ASSERT_TRUE(rows.Done());
+    const std::string replace = "DROP TABLE " + name + "; ALTER TABLE rewritten RENAME TO " + name;
+    ASSERT_TRUE(db->Exec(replace.c_str()));
+  }
+  if (to_columns) {
+    const std::string version = "PRAGMA user_version = " + std::to_string(kCalColumnsSchemaVersion);
+    ASSERT_TRUE(db->Exec(version.c_str()));
+  }
+}
+
 // Every field of a record against the interchange object it was imported
 // from (a member left out reads as empty).
 void ExpectRecordOf(const TJQd& got, const Json& want, const std::string& where) {
@@ -204,33 +263,41 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   testing::TempDir dir;
   const std::string file = dir.path() + "/refill.json";
   std::ofstream(file) << Json{{"project", {{"name", "refill"}}}, {"classified", classified}};
-  ASSERT_TRUE(ImportProject(file, dir.path() + "/p").ok);
-  // A damaged handle: its malformed byte reads as U+FFFD, in the record and
-  // in the UTF-8 its instance lists get.
-  ASSERT_TRUE(SqliteDb::Open(dir.path() + "/p/CalResult.mdb", SQLITE_OPEN_READWRITE)
-                  ->Exec("UPDATE classified SET handle = CAST(X'68FF32' AS TEXT) "
-                         "WHERE handle = 'h2'"));
   Json want_entries = classified;
   want_entries[1]["bill"]["handle"] = "h\uFFFD2";
-  std::unique_ptr<StoredResults> stored = StoredResults::Open(FromUtf8(dir.path() + "/p"));
-  ASSERT_TRUE(stored);
+  for (const bool columns : {false, true}) {
+    SCOPED_TRACE(columns ? "columns layout" : "packed texts");
+    const std::string project = dir.path() + (columns ? "/columns" : "/packed");
+    ASSERT_TRUE(ImportProject(file, project).ok);
+    // A damaged handle: its malformed byte reads as U+FFFD, in the record
+    // and in the UTF-8 its instance lists get.
+    RewriteRecords(project + "/CalResult.mdb", columns, [](std::vector<std::string>& texts) {
+      std::string& handle = texts[kHandleText];
+      if (handle == "h2")
+        handle =
+            "h\xFF"
+            "2";
+    });
+    std::unique_ptr<StoredResults> stored = StoredResults::Open(FromUtf8(project));
+    ASSERT_TRUE(stored);
 
-  size_t i = 0;
-  EXPECT_TRUE(
-      stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
-        ASSERT_LT(i, want_entries.size());
-        const Json& want = want_entries[i];
-        const std::string where = "entry " + std::to_string(i++);
-        ExpectRecordOf(entry.bill, want["bill"], where + " bill");
-        ExpectKeysOf(keys.bill, entry.bill);
-        ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
-        ASSERT_EQ(keys.quotas.size(), want["quotas"].size()) << where;
-        for (size_t q = 0; q < entry.quotas.size(); ++q) {
-          ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
-          ExpectKeysOf(keys.quotas[q], entry.quotas[q]);
-        }
-      }));
-  EXPECT_EQ(i, classified.size());
+    size_t i = 0;
+    EXPECT_TRUE(stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry,
+                                             const EntryKeys& keys) {
+      ASSERT_LT(i, want_entries.size());
+      const Json& want = want_entries[i];
+      const std::string where = "entry " + std::to_string(i++);
+      ExpectRecordOf(entry.bill, want["bill"], where + " bill");
+      ExpectKeysOf(keys.bill, entry.bill);
+      ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
+      ASSERT_EQ(keys.quotas.size(), want["quotas"].size()) << where;
+      for (size_t q = 0; q < entry.quotas.size(); ++q) {
+        ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
+        ExpectKeysOf(keys.quotas[q], entry.quotas[q]);
+      }
+    }));
+    EXPECT_EQ(i, classified.size());
+  }
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+// A record's texts packed into one blob come back as they went in, whatever
+// their lengths; a blob that is not so packed is turned away, not read.
+#include "services/packed_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace reportdata {
+namespace {
+
+std::vector<std::string> Split(const std::string& blob, size_t count, bool& ok) {
+  std::vector<uint32_t> lengths(count);
+  std::string_view bytes;
+  ok = SplitPackedTexts(blob, lengths, bytes);
+  std::vector<std::string> texts;
+  for (const uint32_t length : lengths) {
+    texts.emplace_back(bytes.substr(0, length));
+    bytes.remove_prefix(std::min<size_t>(length, bytes.size()));
+  }
+  return texts;
+}
+
+TEST(PackedTextsTest, TextsComeBackAsTheyWentIn) {
+  // 127, 128 and 16384 bytes: the lengths that take one, two and three bytes.
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"", "", ""},
+      {"010502001", "矩形柱", std::string(1, '\0'), "C30||泵送"},
+      {std::string(127, 'a'), std::string(128, 'b'), std::string(16384, 'c'), "\x80\xFF"},
+  };
+  for (const std::vector<std::string>& texts : cases) {
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    std::string blob = "left over";
+    PackTexts(views, blob);
+    bool ok = false;
+    EXPECT_EQ(Split(blob, texts.size(), ok), texts);
+    EXPECT_TRUE(ok) << texts.size() << " texts";
+  }
+}
+
+TEST(PackedTextsTest, DamagedBlobsAreTurnedAway) {
+  std::string good;
+  const std::string_view texts[] = {"ab", "", "cde"};
+  PackTexts(texts, good);
+  const std::pair<const char*, std::string> damaged[] = {
+      {"empty", ""},
+      {"lengths cut short", good.substr(0, 2)},
+      {"a byte missing", good.substr(0, good.size() - 1)},
+      {"a byte too many", good + "x"},
+      {"a length past 32 bits", std::string("\xFF\xFF\xFF\xFF\x1F", 5) + "\x00\x00"},
+      {"a length of six bytes", std::string("\x80\x80\x80\x80\x80\x00", 6) + "\x00\x00"},
+  };
+  for (const auto& [damage, blob] : damaged) {
+    bool ok = true;
+    Split(blob, 3, ok);
+    EXPECT_FALSE(ok) << damage;
+  }
+}
+
+}  // namespace
+}  // namespace reportdata
