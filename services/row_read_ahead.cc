@@ -22,7 +22,10 @@ class RowBatch {
   // columns: those of the statement; the last holds packed_texts texts when
   // that is nonzero.
   RowBatch(int columns, int int_columns, int packed_texts)
-      : columns_(columns), int_columns_(int_columns), packed_lengths_(packed_texts) {}
+      : plain_columns_(packed_texts ? columns - 1 : columns),
+        row_columns_(plain_columns_ + packed_texts),
+        int_columns_(int_columns),
+        packed_lengths_(packed_texts) {}
 
   void Clear() {
     ints_.clear();
@@ -33,14 +36,14 @@ class RowBatch {
   // Appends the statement's current row; false, appending nothing, when its
   // blob of texts is damaged. REQUIRES: this thread holds the connection.
   bool Append(const SqliteStatement& row) {
-    const int plain = packed_lengths_.empty() ? columns_ : columns_ - 1;
     std::string_view packed;
-    if (plain < columns_ && !SplitPackedTexts(row.HeldBlob(plain), packed_lengths_, packed)) {
+    if (!packed_lengths_.empty() &&
+        !SplitPackedTexts(row.HeldBlob(plain_columns_), packed_lengths_, packed)) {
       return false;
     }
     for (int c = 0; c < int_columns_; ++c) ints_.push_back(row.Int(c));
     ends_.push_back(static_cast<uint32_t>(bytes_.size()));
-    for (int c = 0; c < plain; ++c) {
+    for (int c = 0; c < plain_columns_; ++c) {
       if (c >= int_columns_) bytes_.append(row.HeldText(c));
       ends_.push_back(static_cast<uint32_t>(bytes_.size()));
     }
@@ -50,26 +53,22 @@ class RowBatch {
     return true;
   }
 
-  size_t rows() const { return ends_.size() / (row_columns() + 1); }
+  size_t rows() const { return ends_.size() / (row_columns_ + 1); }
   size_t bytes() const { return bytes_.size(); }
   StoredRow Row(size_t i) const {
-    return StoredRow(ints_.data() + i * int_columns_, ends_.data() + i * (row_columns() + 1),
+    return StoredRow(ints_.data() + i * int_columns_, ends_.data() + i * (row_columns_ + 1),
                      bytes_.data());
   }
 
  private:
-  // The columns a row shows: the statement's, with the packed texts in
-  // place of their blob.
-  int row_columns() const {
-    return packed_lengths_.empty() ? columns_
-                                   : columns_ - 1 + static_cast<int>(packed_lengths_.size());
-  }
-
-  const int columns_;
+  // The statement's columns before the blob of texts (all of them when
+  // there is none), and the columns a row shows: those, then the texts.
+  const int plain_columns_;
+  const int row_columns_;
   const int int_columns_;
   std::vector<uint32_t> packed_lengths_;  // of the current row's packed texts
   std::vector<long long> ints_;
-  std::vector<uint32_t> ends_;  // row_columns() + 1 a row: its start, then each column's end
+  std::vector<uint32_t> ends_;  // row_columns_ + 1 a row: its start, then each column's end
   std::string bytes_;
 };
 

@@ -54,9 +54,10 @@ struct RowReadAheadOptions {
 // Runs sql over db and calls visit for each row, in order, on the calling
 // thread. Columns 0 .. int_columns - 1 are read as integers, the others as
 // texts. False when sql does not compile, a step fails (a damaged page) or a
-// blob of texts is not one: the rows visited before the failure stay visited. What visit throws
-// ends the reading and is rethrown; so is what the reading thread throws (out of memory), once the
-// rows read before it are visited.
+// blob of texts is not one: the rows visited before the failure stay
+// visited. What visit throws ends the reading and is rethrown; so is what
+// the reading thread throws (out of memory), once the rows read before it
+// are visited.
 bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
                       const std::function<void(const StoredRow&)>& visit,
                       const RowReadAheadOptions& options = {});

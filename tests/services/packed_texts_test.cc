@@ -7,20 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "service_fixture.h"
+
 namespace reportdata {
 namespace {
 
-std::vector<std::string> Split(const std::string& blob, size_t count, bool& ok) {
-  std::vector<uint32_t> lengths(count);
-  std::string_view bytes;
-  ok = SplitPackedTexts(blob, lengths, bytes);
-  std::vector<std::string> texts;
-  for (const uint32_t length : lengths) {
-    texts.emplace_back(bytes.substr(0, length));
-    bytes.remove_prefix(std::min<size_t>(length, bytes.size()));
-  }
-  return texts;
-}
+using testing::UnpackedTexts;
 
 TEST(PackedTextsTest, TextsComeBackAsTheyWentIn) {
   // 127, 128 and 16384 bytes: the lengths that take one, two and three bytes.
@@ -35,7 +27,7 @@ TEST(PackedTextsTest, TextsComeBackAsTheyWentIn) {
     std::string blob = "left over";
     PackTexts(views, blob);
     bool ok = false;
-    EXPECT_EQ(Split(blob, texts.size(), ok), texts);
+    EXPECT_EQ(UnpackedTexts(blob, texts.size(), ok), texts);
     EXPECT_TRUE(ok) << texts.size() << " texts";
   }
 }
@@ -54,7 +46,7 @@ TEST(PackedTextsTest, DamagedBlobsAreTurnedAway) {
   };
   for (const auto& [damage, blob] : damaged) {
     bool ok = true;
-    Split(blob, 3, ok);
+    UnpackedTexts(blob, 3, ok);
     EXPECT_FALSE(ok) << damage;
   }
 }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "services/packed_texts.h"
 #include "services/sqlite_db.h"
 
 namespace reportdata {
@@ -69,41 +68,6 @@ TEST(RowReadAheadTest, FailuresEndTheReading) {
                                 }),
                std::runtime_error);
   EXPECT_EQ(db->QueryInt("SELECT count(*) FROM t", -1), 10);
-}
-
-// A blob of texts shows as columns in its place, after the columns before
-// it; a damaged blob ends the reading at its row.
-TEST(RowReadAheadTest, PackedTextsShowAsColumns) {
-  auto db = TenRows();
-  ASSERT_TRUE(db->Exec("ALTER TABLE t ADD COLUMN packed BLOB"));
-  SqliteStatement update = db->Prepare("UPDATE t SET packed = ?1 WHERE n = ?2");
-  std::string blob;
-  for (long long n = 1; n <= 10; ++n) {
-    const std::string text = Expected(n);
-    const std::string tag = "#" + std::to_string(n);
-    const std::string_view texts[] = {text, "", tag};
-    PackTexts(texts, blob);
-    // Row 9's blob lacks its last byte.
-    if (n == 9) blob.pop_back();
-    update.BindBlob(1, blob);
-    update.BindInt(2, n);
-    ASSERT_TRUE(update.Run());
-  }
-  RowReadAheadOptions options;
-  options.rows_per_batch = 3;
-  options.packed_texts = 3;
-  std::vector<long long> seen;
-  EXPECT_FALSE(EachRowReadAhead(
-      *db, "SELECT n, 'plain', packed FROM t ORDER BY n", 1,
-      [&](const StoredRow& row) {
-        seen.push_back(row.Int(0));
-        EXPECT_EQ(row.Text(1), "plain");
-        EXPECT_EQ(row.Text(2), Expected(row.Int(0)));
-        EXPECT_EQ(row.Text(3), "");
-        EXPECT_EQ(row.Text(4), "#" + std::to_string(row.Int(0)));
-      },
-      options));
-  EXPECT_EQ(seen, (std::vector<long long>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 }  // namespace

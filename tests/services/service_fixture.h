@@ -1,13 +1,19 @@
 // Shared by the service tests: the fixture files of tests/services/data, a
-// project directory imported from one of them, and a scoped environment.
+// project directory imported from one of them, a scoped environment, and the
+// texts of a stored record's blob.
 #ifndef REPORTDATA_TESTS_SERVICES_SERVICE_FIXTURE_H_
 #define REPORTDATA_TESTS_SERVICES_SERVICE_FIXTURE_H_
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "reportdata/importer.h"
+#include "services/packed_texts.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
@@ -31,6 +37,19 @@ class ImportedProject {
   TempDir dir_;
   ImportResult result_;
 };
+
+// The count texts of a record's blob; ok tells whether the blob holds them.
+inline std::vector<std::string> UnpackedTexts(std::string_view blob, size_t count, bool& ok) {
+  std::vector<uint32_t> lengths(count);
+  std::string_view bytes;
+  ok = SplitPackedTexts(blob, lengths, bytes);
+  std::vector<std::string> texts;
+  for (const uint32_t length : lengths) {
+    texts.emplace_back(bytes.substr(0, length));
+    bytes.remove_prefix(std::min<size_t>(length, bytes.size()));
+  }
+  return texts;
+}
 
 }  // namespace reportdata::testing
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <fstream>
 #include <functional>
 #include <tuple>
@@ -152,14 +151,10 @@ void RewriteRecords(const std::string& path, bool to_columns,
     SqliteStatement rows =
         db->Prepare("SELECT " + leading + kRecordColumns + " FROM " + name + " ORDER BY rowid");
     while (rows.Step()) {
-      std::array<uint32_t, kRecordTextCount> lengths;
-      std::string_view bytes;
-      ASSERT_TRUE(SplitPackedTexts(rows.HeldBlob(ints), lengths, bytes));
-      std::vector<std::string> texts;
-      for (const uint32_t length : lengths) {
-        texts.emplace_back(bytes.substr(0, length));
-        bytes.remove_prefix(length);
-      }
+      bool ok = false;
+      std::vector<std::string> texts =
+          testing::UnpackedTexts(rows.HeldBlob(ints), kRecordTextCount, ok);
+      ASSERT_TRUE(ok);
       change(texts);
       for (int c = 0; c < ints; ++c) insert.BindInt(c + 1, rows.Int(c));
       std::string blob;
