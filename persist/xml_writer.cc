@@ -1,6 +1,7 @@
 // Escaping and UTF-8 encoding straight into the output buffer.
 #include "persist/xml_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -41,6 +42,26 @@ char* PutAscii(char* out, unsigned ch) {
     out = PutLiteral(out, std::string_view(ref, sizeof ref));
   }
   return out;
+}
+
+// Whether any of the `count` bytes at `bytes`, at most eight, is a control
+// character, '&', '<' or '"': the bytes an attribute value cannot hold as
+// they are. Bytes of 0x80 and above (UTF-8 sequences) never count. A byte b
+// counts as below n when b - n borrows into its top bit while b's own top
+// bit is clear; a borrow out of a lower byte can only follow a byte that
+// counts itself, so the answer for the word is exact.
+bool MayNeedEscape(const char* bytes, size_t count) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHigh = 0x8080808080808080ULL;
+  uint64_t word = kOnes * 'a';  // a short word is filled with a plain letter
+  if (count == sizeof word) {
+    std::memcpy(&word, bytes, sizeof word);
+  } else {
+    std::memcpy(&word, bytes, count);
+  }
+  const auto below = [&](uint64_t w, uint64_t n) { return (w - kOnes * n) & ~w & kHigh; };
+  return (below(word, 32) | below(word ^ (kOnes * '&'), 1) | below(word ^ (kOnes * '<'), 1) |
+          below(word ^ (kOnes * '"'), 1)) != 0;
 }
 
 }  // namespace
@@ -180,14 +201,21 @@ void XmlWriter::AppendEscaped(std::string_view value) {
   if (value.empty()) return;  // an empty view may hold no buffer to copy from
   char* out = Reserve(value.size() * kMaxEscapedChar);
   // Texts from the text pool are already UTF-8 and mostly need no escape:
-  // runs of plain bytes are copied whole.
+  // runs of plain bytes are copied whole, and found eight bytes at a time.
   size_t plain_from = 0;
-  for (size_t i = 0; i < value.size(); ++i) {
-    const unsigned ch = static_cast<unsigned char>(value[i]);
-    if (ch >= 0x80 || (ch >= 32 && ch != '&' && ch != '<' && ch != '"')) continue;
-    out = PutLiteral(out, value.substr(plain_from, i - plain_from));
-    out = PutAscii(out, ch);
-    plain_from = i + 1;
+  for (size_t i = 0; i < value.size();) {
+    const size_t word = std::min<size_t>(8, value.size() - i);
+    if (!MayNeedEscape(value.data() + i, word)) {
+      i += word;
+      continue;
+    }
+    for (const size_t stop = i + word; i < stop; ++i) {
+      const unsigned ch = static_cast<unsigned char>(value[i]);
+      if (ch >= 0x80 || (ch >= 32 && ch != '&' && ch != '<' && ch != '"')) continue;
+      out = PutLiteral(out, value.substr(plain_from, i - plain_from));
+      out = PutAscii(out, ch);
+      plain_from = i + 1;
+    }
   }
   out = PutLiteral(out, value.substr(plain_from));
   size_ = static_cast<size_t>(out - buffer_.get());

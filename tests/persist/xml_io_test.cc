@@ -11,6 +11,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "persist/global_files.h"
 #include "persist/table_file.h"
@@ -24,7 +25,7 @@ namespace {
 using testing::TempDir;
 
 TEST(XmlWriterTest, WritesWhatADomSavedRawWouldWrite) {
-  const std::wstring values[] = {
+  std::vector<std::wstring> values = {
       L"",
       L"plain",
       L"a&b<c>d\"e'f",
@@ -32,6 +33,12 @@ TEST(XmlWriterTest, WritesWhatADomSavedRawWouldWrite) {
       L"中文 墙 ±½",
       std::wstring(L"pair ") + wchar_t(0xD83D) + wchar_t(0xDE00) + L" astral \U0001F600",
   };
+  // Plain texts are scanned a word of eight bytes at a time: a character to
+  // escape at every place of a word, and beside the bytes of a multi-byte one.
+  for (const wchar_t* special : {L"&", L"<", L"\"", L"\x1f", L"\x01", L"中&"}) {
+    for (size_t at = 0; at <= 17; ++at)
+      values.push_back(std::wstring(at, L'x') + special + L"墙yz");
+  }
   pugi::xml_document doc;
   pugi::xml_node root = doc.append_child("工程数据");
   StringSink sink;
@@ -41,10 +48,12 @@ TEST(XmlWriterTest, WritesWhatADomSavedRawWouldWrite) {
   for (const std::wstring& value : values) {
     pugi::xml_node node = root.append_child(("Rec" + std::to_string(index)).c_str());
     node.append_attribute("Formula").set_value(ToUtf8(value).c_str());
+    node.append_attribute("Utf8").set_value(ToUtf8(value).c_str());
     node.append_attribute("Quantity").set_value("2.500000");
     node.append_child("分区信息");
     writer.StartElement("Rec", index++);
     writer.Attribute("Formula", value);
+    writer.Attribute("Utf8", std::string_view(ToUtf8(value)));
     writer.RealAttribute("Quantity", 2.5);
     writer.StartElement("分区信息");
     writer.EndElement();
