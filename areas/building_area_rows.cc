@@ -35,8 +35,6 @@ void WriteItemRows(const std::vector<SAreaItem>& items, const wchar_t* kind, int
   }
 }
 
-void Add(CStringArray& out, std::wstring_view text) { out.Add(CString(text)); }
-
 }  // namespace
 
 void WriteBuildingAreaRows(const CAreaSummaryTable& table, std::wstring_view condition,
@@ -52,8 +50,8 @@ void WriteBuildingAreaRows(const CAreaSummaryTable& table, std::wstring_view con
 }
 
 void StreamBuildingArea(const CAreaSummaryTable& table, CStringArray& out) {
-  Add(out, L"#ZhangFlag#");
-  Add(out, table.name());
+  AppendCell(out, L"#ZhangFlag#");
+  AppendCell(out, table.name());
   double main = 0.0, balcony = 0.0;
   double below = 0.0, below_main = 0.0, below_balcony = 0.0;
   double above = 0.0, above_main = 0.0, above_balcony = 0.0;
@@ -74,17 +72,17 @@ void StreamBuildingArea(const CAreaSummaryTable& table, CStringArray& out) {
   }
   for (double total : {table.Area(), main, balcony, below, below_main, below_balcony, above,
                        above_main, above_balcony}) {
-    Add(out, FormatQuantity(total));
+    AppendCell(out, FormatQuantity(total));
   }
   for (const SAreaFloorItem* floor : table.SortedFloors()) {
     const double floor_main = floor->MainArea();
     const double floor_balcony = floor->BalconyArea();
-    Add(out, L"#FloorFlag#");
-    Add(out, FloorText(*floor));
-    Add(out, FormatQuantity(floor->Area()));
-    Add(out, L"#RecordFlag#");
-    Add(out, FormatQuantity(floor_main));
-    Add(out, FormatQuantity(floor_balcony));
+    AppendCell(out, L"#FloorFlag#");
+    AppendCell(out, FloorText(*floor));
+    AppendCell(out, FormatQuantity(floor->Area()));
+    AppendCell(out, L"#RecordFlag#");
+    AppendCell(out, FormatQuantity(floor_main));
+    AppendCell(out, FormatQuantity(floor_balcony));
     std::wstring storeys;
     if (floor->num != 1) {
       // "%.2f×%d层": the area of one storey.
@@ -93,7 +91,7 @@ void StreamBuildingArea(const CAreaSummaryTable& table, CStringArray& out) {
       AppendInt(storeys, floor->num);
       storeys += L"层";
     }
-    Add(out, storeys);
+    AppendCell(out, storeys);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/row_layout.h"
 #include "model/floor_text.h"
 #include "model/natural_order.h"
 #include "model/number_format.h"
@@ -33,8 +34,6 @@ std::wstring TimesText(int pieces, int storeys) {
   AppendInt(text, storeys);
   return text;
 }
-
-void Put(CStringArray& out, std::wstring_view text) { out.Add(CString(text)); }
 
 }  // namespace
 
@@ -135,8 +134,8 @@ void ComponentTable::Stream(std::wstring_view category, CStringArray& out) const
   std::stable_sort(groups.begin(), groups.end(),
                    [](const SCompGroup* a, const SCompGroup* b) { return CategoryBefore(*a, *b); });
   for (const SCompGroup* group : groups) {
-    Put(out, L"#ZhangFlag#");
-    Put(out, group->name);
+    AppendCell(out, L"#ZhangFlag#");
+    AppendCell(out, group->name);
     StreamGroup(*group, out);
   }
 }
@@ -157,16 +156,17 @@ void ComponentTable::StreamGroup(const SCompGroup& group, CStringArray& out) con
                      [](const SCompSection* a, const SCompSection* b) {
                        return CompareNatural(a->name, b->name) < 0;
                      });
-    Put(out, L"#FloorFlag#");
-    Put(out, floor->label);
-    Put(out, FormatInt(pieces));
-    Put(out, floor->num > 1 ? TimesText(pieces, floor->num) : std::wstring());
+    AppendCell(out, L"#FloorFlag#");
+    AppendCell(out, floor->label);
+    AppendCell(out, FormatInt(pieces));
+    AppendCell(out, floor->num > 1 ? TimesText(pieces, floor->num) : std::wstring());
     for (const SCompSection* section : sections) {
-      Put(out, L"#RecordFlag#");
-      Put(out, section->name);
-      Put(out, FormatInt(static_cast<long long>(section->count) * floor->num));
-      Put(out, section->type_text == L"异形" ? std::wstring_view() : section->type_text.str());
-      Put(out, floor->num >= 2 ? TimesText(section->count, floor->num) : std::wstring());
+      AppendCell(out, L"#RecordFlag#");
+      AppendCell(out, section->name);
+      AppendCell(out, FormatInt(static_cast<long long>(section->count) * floor->num));
+      AppendCell(out,
+                 section->type_text == L"异形" ? std::wstring_view() : section->type_text.str());
+      AppendCell(out, floor->num >= 2 ? TimesText(section->count, floor->num) : std::wstring());
     }
   }
 }

@@ -36,8 +36,6 @@ std::wstring PiecesText(int count) {
   return text;
 }
 
-void Add(CStringArray& out, std::wstring_view text) { out.Add(CString(text)); }
-
 }  // namespace
 
 void WriteDoorWindowRows(const std::vector<SDoorWindowKind>& kinds,
@@ -75,22 +73,22 @@ void StreamDoorWindows(const std::vector<RegroupedKind>& kinds, std::wstring_vie
                        CStringArray& out) {
   for (const RegroupedKind& kind : kinds) {
     if (!name.empty() && kind.kind != name) continue;
-    Add(out, L"#ZhangFlag#");
-    Add(out, kind.kind);
+    AppendCell(out, L"#ZhangFlag#");
+    AppendCell(out, kind.kind);
     const auto entries =
         SortedView(kind.entries, [](const RegroupedEntry& a, const RegroupedEntry& b) {
           const int by_type = CompareNatural(a.type_name, b.type_name);
           return by_type != 0 ? by_type < 0 : CompareNatural(a.key, b.key) < 0;
         });
     for (const RegroupedEntry* entry : entries) {
-      Add(out, L"#AttNameFlag#");
-      Add(out, entry->type_name);
-      Add(out, entry->key);
-      Add(out, FormatInt(entry->Count()));
+      AppendCell(out, L"#AttNameFlag#");
+      AppendCell(out, entry->type_name);
+      AppendCell(out, entry->key);
+      AppendCell(out, FormatInt(entry->Count()));
       for (const RegroupedFloor* floor : ByGrade(entry->floors)) {
-        Add(out, L"#FloorFlag#");
-        Add(out, FloorText(floor->label));
-        Add(out, FormatInt(floor->Count()));
+        AppendCell(out, L"#FloorFlag#");
+        AppendCell(out, FloorText(floor->label));
+        AppendCell(out, FormatInt(floor->Count()));
       }
     }
   }

@@ -77,18 +77,16 @@ std::vector<const SIndexFloorQty*> SortedFloors(const SIndexItem& item) {
 
 const wchar_t* SingleStorey(const SIndexFloorQty& floor) { return floor.num != 1 ? L"单层" : L""; }
 
-void Put(CStringArray& out, std::wstring_view text) { out.Add(CString(text)); }
-
 // Layout B: the quantity and its "%.9f" ratio, or "0" and the message.
 void PutRatio(CStringArray& out, double quantity, double area) {
   const Ratio ratio = Divide(quantity, area);
   if (!ratio.divided) {
-    Put(out, L"0");
-    Put(out, ratio.message);
+    AppendCell(out, L"0");
+    AppendCell(out, ratio.message);
     return;
   }
-  Put(out, FormatQuantity(quantity));
-  Put(out, Fixed(ratio.value, 9));
+  AppendCell(out, FormatQuantity(quantity));
+  AppendCell(out, Fixed(ratio.value, 9));
 }
 
 }  // namespace
@@ -133,34 +131,34 @@ void StreamIndexAnalysis(const IndexAnalysisTable& table, std::wstring_view name
     if (!name.empty() && group.name != name) continue;
     const double area = group.building_area;
     const std::wstring unit = group.unit + L"/m2";
-    Put(out, L"#ZhangFlag#");
-    Put(out, group.name);
-    Put(out, unit);
+    AppendCell(out, L"#ZhangFlag#");
+    AppendCell(out, group.name);
+    AppendCell(out, unit);
     PutRatio(out, group.RatioQuantity(), area);
     if (EndsAtGroupRow(group)) continue;
     for (const SIndexItem& item : group.items) {
-      Put(out, L"#AttNameFlag#");
-      Put(out, item.name);
+      AppendCell(out, L"#AttNameFlag#");
+      AppendCell(out, item.name);
       PutRatio(out, item.Quantity(), area);
-      Put(out, unit);
+      AppendCell(out, unit);
       if (!HasFloorRows(item)) {
         const Ratio ratio = Divide(item.Quantity(), area);
-        Put(out, L"#FloorFlag#");
-        Put(out, L"0层");
-        Put(out, FormatQuantity(item.Quantity()));
-        Put(out, ratio.divided ? Fixed(ratio.value, 9) : std::wstring(L"0"));
-        Put(out, L"");
+        AppendCell(out, L"#FloorFlag#");
+        AppendCell(out, L"0层");
+        AppendCell(out, FormatQuantity(item.Quantity()));
+        AppendCell(out, ratio.divided ? Fixed(ratio.value, 9) : std::wstring(L"0"));
+        AppendCell(out, L"");
         continue;
       }
       for (const SIndexFloorQty* floor : SortedFloors(item)) {
         const std::optional<double> storey = StoreyArea(group, floor->label);
         if (storey && *storey <= 0.0) continue;
-        Put(out, L"#FloorFlag#");
-        Put(out, floor->label + L"层");
-        Put(out, FormatQuantity(floor->quantity));
-        Put(out,
-            storey && *storey > 1.0 ? Fixed(floor->quantity / *storey, 9) : std::wstring(L"0.0"));
-        Put(out, SingleStorey(*floor));
+        AppendCell(out, L"#FloorFlag#");
+        AppendCell(out, floor->label + L"层");
+        AppendCell(out, FormatQuantity(floor->quantity));
+        AppendCell(out, storey && *storey > 1.0 ? Fixed(floor->quantity / *storey, 9)
+                                                : std::wstring(L"0.0"));
+        AppendCell(out, SingleStorey(*floor));
       }
     }
   }

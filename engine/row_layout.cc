@@ -8,10 +8,10 @@
 namespace reportdata {
 
 void AppendHeaderRow(int columns, std::wstring_view condition, CStringArray& rows) {
-  rows.Add(CString(L"1"));
-  rows.Add(CString(L"0"));
-  rows.Add(CString(condition));
-  for (int i = 3; i < columns; ++i) rows.Add(CString());
+  AppendCell(rows, L"1");
+  AppendCell(rows, L"0");
+  AppendCell(rows, condition);
+  for (int i = 3; i < columns; ++i) rows.items().emplace_back();
 }
 
 RowWriter::RowWriter(int columns, std::wstring_view condition, CStringArray& rows)
@@ -28,21 +28,21 @@ int RowWriter::AddRow(int parent, std::initializer_list<std::wstring_view> cells
 int RowWriter::AddRow(int parent, std::initializer_list<std::wstring_view> cells,
                       std::wstring&& last) {
   const int id = StartRow(parent, cells);
-  rows_.items().emplace_back(std::move(last));
+  AppendCell(rows_, std::move(last));
   Pad(static_cast<int>(cells.size()) + 3);
   return id;
 }
 
 int RowWriter::StartRow(int parent, std::initializer_list<std::wstring_view> cells) {
   const int id = next_id_++;
-  rows_.Add(CString(FormatInt(id)));
-  rows_.Add(CString(FormatInt(parent)));
-  for (std::wstring_view cell : cells) rows_.Add(CString(cell));
+  AppendCell(rows_, FormatInt(id));
+  AppendCell(rows_, FormatInt(parent));
+  for (std::wstring_view cell : cells) AppendCell(rows_, cell);
   return id;
 }
 
 void RowWriter::Pad(int written) {
-  for (; written < columns_; ++written) rows_.Add(CString());
+  for (; written < columns_; ++written) rows_.items().emplace_back();
 }
 
 }  // namespace reportdata

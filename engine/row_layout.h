@@ -8,10 +8,22 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "reportdata/framework.h"
 
 namespace reportdata {
+
+// Appends one cell, made in place: CStringArray::Add would copy it once more.
+inline void AppendCell(CStringArray& rows, std::wstring_view cell) {
+  rows.items().emplace_back(cell);
+}
+inline void AppendCell(CStringArray& rows, const wchar_t* cell) {
+  AppendCell(rows, std::wstring_view(cell));
+}
+inline void AppendCell(CStringArray& rows, std::wstring&& cell) {
+  rows.items().emplace_back(std::move(cell));
+}
 
 // Appends the header row: "1", "0", the condition text, then empty cells up
 // to `columns` cells.
