@@ -18,14 +18,16 @@ namespace reportdata {
 // The records of a bill build: the project's partitions and floors, then
 // the classified entries, the loose quota records and the other items, each
 // step handing its records to the filing one at a time; a step is false when
-// its read failed.
+// its read failed. The entry steps also hand each bill record to a second
+// visitor, which the stored results call beside the filing, on the thread
+// that steps their rows (StoredResults::EachEntry).
 struct BillInput {
   std::set<CString> partitions;
   std::vector<CString> floors;
   size_t entries = 0;  // classified entries, for the progress count
-  std::function<bool(const EntryVisitor&)> each_entry;
+  std::function<bool(const EntryVisitor&, const BillVisitor&)> each_entry;
   std::function<bool(const RecordVisitor&)> each_loose_quota;
-  std::function<bool(const EntryVisitor&)> each_other_item;
+  std::function<bool(const EntryVisitor&, const BillVisitor&)> each_other_item;
 };
 
 namespace {
@@ -74,11 +76,13 @@ class EndReadOnExit {
 };
 
 // A host service's records are interned field by field as they are handed out.
-bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryVisitor& file) {
+bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryVisitor& file,
+                   const BillVisitor& beside) {
   EntryKeys keys;
   for (SNYTJQdDeClassResult& entry : result.items) {
     KeysOf(entry, keys);
     file(entry, keys);
+    beside(entry.bill);
   }
   return true;
 }
@@ -94,12 +98,14 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
   input.partitions = result.partitions;
   input.floors = result.floors;
   input.entries = result.items.size();
-  input.each_entry = [&result](const EntryVisitor& file) { return EachHeldEntry(result, file); };
+  input.each_entry = [&result](const EntryVisitor& file, const BillVisitor& beside) {
+    return EachHeldEntry(result, file, beside);
+  };
   input.each_loose_quota = [&result](const RecordVisitor& file) {
     return EachHeldRecord(result.looseQuotas, file);
   };
-  input.each_other_item = [&other_items](const EntryVisitor& file) {
-    return EachHeldEntry(other_items, file);
+  input.each_other_item = [&other_items](const EntryVisitor& file, const BillVisitor& beside) {
+    return EachHeldEntry(other_items, file, beside);
   };
   return input;
 }
@@ -108,12 +114,14 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
 // floors or the count of the entries cannot be read: the count reads every
 // row once, so most damage is found before the tables change.
 bool StoredBillInput(StoredResults& stored, BillInput& input) {
-  input.each_entry = [&stored](const EntryVisitor& file) { return stored.EachEntry(false, file); };
+  input.each_entry = [&stored](const EntryVisitor& file, const BillVisitor& beside) {
+    return stored.EachEntry(false, file, beside);
+  };
   input.each_loose_quota = [&stored](const RecordVisitor& file) {
     return stored.EachLooseQuota(file);
   };
-  input.each_other_item = [&stored](const EntryVisitor& file) {
-    return stored.EachEntry(true, file);
+  input.each_other_item = [&stored](const EntryVisitor& file, const BillVisitor& beside) {
+    return stored.EachEntry(true, file, beside);
   };
   return stored.ReadPartitionsAndFloors(input.partitions, input.floors) &&
          stored.CountEntries(false, input.entries);
@@ -309,9 +317,13 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   FloorNames decoration_floors;
   physical_.Clear();
 
+  // The cloud-index data and the index analysis take the bill records and
+  // nothing else of the build, so they are handed the records beside the
+  // filing: the stored results do it on the thread that steps their rows.
+  const BillVisitor offer_bill = [this](const TJQd& bill) { AddBillToCloudData(bill); };
   size_t done = 0;
-  const bool entries_read =
-      input.each_entry([&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+  const bool entries_read = input.each_entry(
+      [&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
         ShowFilingCount(progress, ++done, input.entries);
         tables_.AddClassifiedEntry(entry, keys);
         if (IsFacade(entry.bill)) {
@@ -323,8 +335,8 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
             areas_.rooms.Add(entry.quotas[i], keys.quotas[i]);
           }
         }
-        AddBillToCloudData(entry.bill);
-      });
+      },
+      offer_bill);
   if (!entries_read) return false;
   physical_.FinishDecoration();
   const bool read =
@@ -338,10 +350,9 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
         tables_.AddLooseQuota(record, keys);
       }) &&
       // Other items are filed like classified entries, the cloud-index data included.
-      input.each_other_item([&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
-        tables_.AddOtherItem(entry, keys);
-        AddBillToCloudData(entry.bill);
-      });
+      input.each_other_item([&](const SNYTJQdDeClassResult& entry,
+                                const EntryKeys& keys) { tables_.AddOtherItem(entry, keys); },
+                            offer_bill);
   if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of

@@ -110,7 +110,8 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
   return rows.Done();
 }
 
-bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
+bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file,
+                                 const BillVisitor& beside) {
   SNYTJQdDeClassResult entry;
   EntryKeys keys;
   RecordRowReader bill_rows;
@@ -124,20 +125,38 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file) {
     keys.quotas.resize(quotas);
     file(entry, keys);
   };
+  // The bill records handed beside the filing are read again, by a reader of
+  // the reading thread's own, so that no decoded record crosses threads.
+  struct BesideBills {
+    RecordRowReader reader;
+    TJQd bill;
+    RecordKeys keys;
+  } beside_bills;
+  std::function<void(const StoredRow&)> read_beside;
+  if (beside) {
+    read_beside = [&](const StoredRow& row) {
+      if (row.Int(0) != kRoleBill) return;
+      beside_bills.reader.Read(row, 1, beside_bills.bill, beside_bills.keys);
+      beside(beside_bills.bill);
+    };
+  }
   // The role and the id are read as integers.
-  if (!EachRecordColumns(SelectRecords(table, true), 2, [&](const StoredRow& row) {
-        if (row.Int(0) == kRoleBill) {
-          if (started) hand_over();
-          started = true;
-          quotas = 0;
-          bill_rows.Read(row, 1, entry.bill, keys.bill);
-        } else if (started) {
-          if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
-          if (quotas == keys.quotas.size()) keys.quotas.emplace_back();
-          quota_rows.Read(row, 1, entry.quotas[quotas], keys.quotas[quotas]);
-          ++quotas;
-        }
-      })) {
+  if (!EachRecordColumns(
+          SelectRecords(table, true), 2,
+          [&](const StoredRow& row) {
+            if (row.Int(0) == kRoleBill) {
+              if (started) hand_over();
+              started = true;
+              quotas = 0;
+              bill_rows.Read(row, 1, entry.bill, keys.bill);
+            } else if (started) {
+              if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
+              if (quotas == keys.quotas.size()) keys.quotas.emplace_back();
+              quota_rows.Read(row, 1, entry.quotas[quotas], keys.quotas[quotas]);
+              ++quotas;
+            }
+          },
+          std::move(read_beside))) {
     return false;
   }
   if (started) hand_over();
@@ -157,8 +176,10 @@ std::string CalDatabase::SelectRecords(RecordTable table, bool with_role,
 }
 
 bool CalDatabase::EachRecordColumns(const std::string& sql, int int_columns,
-                                    const std::function<void(const StoredRow&)>& visit) {
+                                    const std::function<void(const StoredRow&)>& visit,
+                                    std::function<void(const StoredRow&)> beside) {
   RowReadAheadOptions options;
+  options.beside = std::move(beside);
   if (packed_texts_) options.packed_texts = kRecordTextCount;
   return EachRowReadAhead(RowSource(), sql, int_columns, visit, options);
 }

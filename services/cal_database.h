@@ -57,7 +57,8 @@ class CalDatabase : public IDMDatabase {
 
   // The same results handed to file as the rows are stepped: an entry once
   // its quota rows are read too. One object is refilled for every row.
-  bool EachClassified(RecordTable table, const EntryVisitor& file);
+  // `beside` as StoredResults::EachEntry has it.
+  bool EachClassified(RecordTable table, const EntryVisitor& file, const BillVisitor& beside = {});
   bool EachRecord(RecordTable table, const RecordVisitor& file);
   bool EachQuotaResult(bool other_items, const RecordVisitor& file);
   // The number of entries of a classified table, of records of any other.
@@ -92,7 +93,8 @@ class CalDatabase : public IDMDatabase {
   // Steps the rows of SelectRecords (with int_columns leading integers:
   // the role, then the id) as record columns.
   bool EachRecordColumns(const std::string& sql, int int_columns,
-                         const std::function<void(const StoredRow&)>& visit);
+                         const std::function<void(const StoredRow&)>& visit,
+                         std::function<void(const StoredRow&)> beside = {});
   // Steps the rows of SelectRecords without the role, one record refilled.
   bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
   bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);

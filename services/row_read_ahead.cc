@@ -93,6 +93,7 @@ bool FillBatch(SqliteDb& db, SqliteStatement& rows, size_t rows_per_batch, RowBa
 }
 
 void VisitBatch(const RowBatch& batch, const std::function<void(const StoredRow&)>& visit) {
+  if (!visit) return;
   for (size_t i = 0; i < batch.rows(); ++i) visit(batch.Row(i));
 }
 
@@ -213,6 +214,9 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
         if (!batch) return;
         const bool more = FillBatch(db, rows, rows_per_batch, *batch);
         queue.QueueFull(batch, !more, more || rows.Done());
+        // Both threads read the batch now; it is refilled only by this
+        // thread, after this.
+        VisitBatch(*batch, options.beside);
         if (!more) return;
       }
     } catch (...) {
@@ -227,6 +231,7 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
     RowBatch batch(columns, int_columns, options.packed_texts);
     for (bool more = true; more;) {
       more = FillBatch(db, rows, rows_per_batch, batch);
+      VisitBatch(batch, options.beside);
       VisitBatch(batch, visit);
     }
     return rows.Done();

@@ -49,6 +49,13 @@ struct RowReadAheadOptions {
   // (services/packed_texts.h), which the rows show as columns of their own in
   // its place.
   int packed_texts = 0;
+  // When set, called with every row, in order, on the reading thread once
+  // the row's batch is handed to the filing (before a batch's visits when no
+  // second thread could start). It runs beside visit: the two must share
+  // nothing that either of them changes. What it throws ends the reading as
+  // what visit throws does, and it is done with every row when
+  // EachRowReadAhead returns.
+  std::function<void(const StoredRow&)> beside;
 };
 
 // Runs sql over db and calls visit for each row, in order, on the calling

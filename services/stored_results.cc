@@ -22,8 +22,10 @@ bool StoredResults::CountEntries(bool other_items, std::size_t& count) {
   return db_.CountEntries(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, count);
 }
 
-bool StoredResults::EachEntry(bool other_items, const EntryVisitor& file) {
-  return db_.EachClassified(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, file);
+bool StoredResults::EachEntry(bool other_items, const EntryVisitor& file,
+                              const BillVisitor& beside) {
+  return db_.EachClassified(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, file,
+                            beside);
 }
 
 bool StoredResults::EachLooseQuota(const RecordVisitor& file) {

@@ -32,22 +32,37 @@ std::string Expected(long long n) {
   return "行" + std::to_string(n);
 }
 
+RowReadAheadOptions Batches(size_t rows_per_batch) {
+  RowReadAheadOptions options;
+  options.rows_per_batch = rows_per_batch;
+  options.batches = 2;
+  return options;
+}
+
 TEST(RowReadAheadTest, RowsArriveWholeAndInOrderWhateverTheBatches) {
   auto db = TenRows();
+  const std::vector<long long> all{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
   for (size_t rows_per_batch : {1, 3, 256}) {
     std::vector<long long> seen;
-    EXPECT_TRUE(EachRowReadAhead(*db, "SELECT n, n * 2, text, 'end' FROM t ORDER BY n", 2,
-                                 [&](const StoredRow& row) {
-                                   seen.push_back(row.Int(0));
-                                   EXPECT_EQ(row.Int(1), row.Int(0) * 2);
-                                   EXPECT_EQ(row.Text(2), Expected(row.Int(0)));
-                                   EXPECT_EQ(row.Text(3), "end");
-                                   // The filing may ask the connection other questions meanwhile.
-                                   EXPECT_EQ(db->QueryInt("SELECT count(*) FROM t", -1), 10);
-                                 },
-                                 {rows_per_batch, 2}));
-    EXPECT_EQ(seen, (std::vector<long long>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}))
-        << rows_per_batch << " rows a batch";
+    std::vector<long long> seen_beside;
+    RowReadAheadOptions options = Batches(rows_per_batch);
+    options.beside = [&](const StoredRow& row) {
+      seen_beside.push_back(row.Int(0));
+      EXPECT_EQ(row.Text(2), Expected(row.Int(0)));
+    };
+    EXPECT_TRUE(EachRowReadAhead(
+        *db, "SELECT n, n * 2, text, 'end' FROM t ORDER BY n", 2,
+        [&](const StoredRow& row) {
+          seen.push_back(row.Int(0));
+          EXPECT_EQ(row.Int(1), row.Int(0) * 2);
+          EXPECT_EQ(row.Text(2), Expected(row.Int(0)));
+          EXPECT_EQ(row.Text(3), "end");
+          // The filing may ask the connection other questions meanwhile.
+          EXPECT_EQ(db->QueryInt("SELECT count(*) FROM t", -1), 10);
+        },
+        options));
+    EXPECT_EQ(seen, all) << rows_per_batch << " rows a batch";
+    EXPECT_EQ(seen_beside, all) << rows_per_batch << " rows a batch";
   }
 }
 
@@ -60,8 +75,15 @@ TEST(RowReadAheadTest, FailuresEndTheReading) {
   EXPECT_FALSE(EachRowReadAhead(
       *db,
       "SELECT n, CASE n WHEN 5 THEN abs(n - 5 - 9223372036854775807 - 1) END FROM t ORDER BY rowid",
-      1, count, {2, 2}));
+      1, count, Batches(2)));
   EXPECT_EQ(visited, 4);
+  // What the reading thread's visitor throws reaches the caller too.
+  RowReadAheadOptions throwing = Batches(2);
+  throwing.beside = [](const StoredRow& row) {
+    if (row.Int(0) == 7) throw std::runtime_error("beside failed");
+  };
+  EXPECT_THROW(EachRowReadAhead(*db, "SELECT n FROM t ORDER BY n", 1, count, throwing),
+               std::runtime_error);
   EXPECT_THROW(EachRowReadAhead(*db, "SELECT n FROM t", 1,
                                 [](const StoredRow& row) {
                                   if (row.Int(0) == 2) throw std::runtime_error("filing failed");

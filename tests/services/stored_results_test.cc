@@ -64,8 +64,11 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   ASSERT_TRUE(stored->CountEntries(false, count));
   EXPECT_EQ(count, held.items.size());
   size_t i = 0;
-  EXPECT_TRUE(
-      stored->EachEntry(false, [&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+  // The bill records handed beside the filing, read on the other thread.
+  size_t beside = 0;
+  EXPECT_TRUE(stored->EachEntry(
+      false,
+      [&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
         ASSERT_LT(i, held.items.size());
         const SNYTJQdDeClassResult& want = held.items[i++];
         ExpectSameRecord(entry.bill, want.bill);
@@ -76,8 +79,15 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
           ExpectSameRecord(entry.quotas[q], want.quotas[q]);
           ExpectKeysOf(keys.quotas[q], want.quotas[q]);
         }
+      },
+      [&](const TJQd& bill) {
+        ASSERT_LT(beside, held.items.size());
+        const TJQd& want = held.items[beside++].bill;
+        ExpectSameRecord(bill, want);
+        EXPECT_EQ(bill.billCode.str() + bill.floor.str(), want.billCode.str() + want.floor.str());
       }));
   EXPECT_EQ(i, held.items.size());
+  EXPECT_EQ(beside, held.items.size());
 
   ASSERT_TRUE(stored->CountQuotaResults(false, count));
   EXPECT_EQ(count, quotas.quotas.size());
