@@ -64,21 +64,42 @@ bool MayNeedEscape(const char* bytes, size_t count) {
           below(word ^ (kOnes * '"'), 1)) != 0;
 }
 
+// Writes value escaped at out, which has room for it escaped at most;
+// returns the end. Texts from the text pool are already UTF-8 and mostly
+// need no escape: runs of plain bytes are copied whole, and found eight bytes
+// at a time.
+char* PutEscaped(char* out, std::string_view value) {
+  if (value.empty()) return out;  // an empty view may hold no buffer to copy from
+  size_t plain_from = 0;
+  for (size_t i = 0; i < value.size();) {
+    const size_t word = std::min<size_t>(8, value.size() - i);
+    if (!MayNeedEscape(value.data() + i, word)) {
+      i += word;
+      continue;
+    }
+    for (const size_t stop = i + word; i < stop; ++i) {
+      const unsigned ch = static_cast<unsigned char>(value[i]);
+      if (ch >= 0x80 || (ch >= 32 && ch != '&' && ch != '<' && ch != '"')) continue;
+      out = PutLiteral(out, value.substr(plain_from, i - plain_from));
+      out = PutAscii(out, ch);
+      plain_from = i + 1;
+    }
+  }
+  return PutLiteral(out, value.substr(plain_from));
+}
+
 }  // namespace
 
 XmlWriter::XmlWriter(ByteSink& sink)
     : sink_(sink), buffer_(new char[kBufferSize]), capacity_(kBufferSize) {}
 
-char* XmlWriter::Reserve(size_t n) {
-  if (size_ + n > capacity_) {
-    Flush();
-    // Only a value larger than the whole buffer gets a larger one.
-    if (n > capacity_) {
-      buffer_.reset(new char[n]);
-      capacity_ = n;
-    }
+void XmlWriter::MakeRoom(size_t n) {
+  Flush();
+  // Only a value larger than the whole buffer gets a larger one.
+  if (n > capacity_) {
+    buffer_.reset(new char[n]);
+    capacity_ = n;
   }
-  return buffer_.get() + size_;
 }
 
 void XmlWriter::Append(std::string_view bytes) {
@@ -134,13 +155,14 @@ void XmlWriter::Attribute(std::string_view name, std::wstring_view value) {
 }
 
 void XmlWriter::Attribute(std::string_view name, std::string_view utf8_value) {
-  char* out = Reserve(name.size() + 4);
+  // One reservation for the whole attribute, its value escaped at most.
+  char* out = Reserve(name.size() + 4 + utf8_value.size() * kMaxEscapedChar);
   *out++ = ' ';
   out = PutLiteral(out, name);
   out = PutLiteral(out, "=\"");
+  out = PutEscaped(out, utf8_value);
+  *out++ = '"';
   size_ = static_cast<size_t>(out - buffer_.get());
-  AppendEscaped(utf8_value);
-  Append("\"");
 }
 
 void XmlWriter::IntAttribute(std::string_view name, long long value) {
@@ -194,30 +216,6 @@ void XmlWriter::AppendEscaped(std::wstring_view value) {
       out = PutUtf8Char(value, i, out);
     }
   }
-  size_ = static_cast<size_t>(out - buffer_.get());
-}
-
-void XmlWriter::AppendEscaped(std::string_view value) {
-  if (value.empty()) return;  // an empty view may hold no buffer to copy from
-  char* out = Reserve(value.size() * kMaxEscapedChar);
-  // Texts from the text pool are already UTF-8 and mostly need no escape:
-  // runs of plain bytes are copied whole, and found eight bytes at a time.
-  size_t plain_from = 0;
-  for (size_t i = 0; i < value.size();) {
-    const size_t word = std::min<size_t>(8, value.size() - i);
-    if (!MayNeedEscape(value.data() + i, word)) {
-      i += word;
-      continue;
-    }
-    for (const size_t stop = i + word; i < stop; ++i) {
-      const unsigned ch = static_cast<unsigned char>(value[i]);
-      if (ch >= 0x80 || (ch >= 32 && ch != '&' && ch != '<' && ch != '"')) continue;
-      out = PutLiteral(out, value.substr(plain_from, i - plain_from));
-      out = PutAscii(out, ch);
-      plain_from = i + 1;
-    }
-  }
-  out = PutLiteral(out, value.substr(plain_from));
   size_ = static_cast<size_t>(out - buffer_.get());
 }
 

@@ -49,11 +49,14 @@ class XmlWriter {
  private:
   void CloseStartTag();
   // Room for n more bytes at the end of the buffer, handing what it holds to
-  // the sink first when they do not fit.
-  char* Reserve(size_t n);
+  // the sink first when they do not fit. Inline: every attribute asks.
+  char* Reserve(size_t n) {
+    if (size_ + n > capacity_) MakeRoom(n);
+    return buffer_.get() + size_;
+  }
+  void MakeRoom(size_t n);
   void Append(std::string_view bytes);
   void AppendEscaped(std::wstring_view value);
-  void AppendEscaped(std::string_view value);
   void Flush();
 
   ByteSink& sink_;
