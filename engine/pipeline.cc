@@ -82,7 +82,7 @@ bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryVisitor& file,
   for (SNYTJQdDeClassResult& entry : result.items) {
     KeysOf(entry, keys);
     file(entry, keys);
-    beside(entry.bill);
+    if (beside) beside(entry.bill);
   }
   return true;
 }
