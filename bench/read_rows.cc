@@ -18,17 +18,8 @@
 namespace reportdata {
 namespace {
 
-// The columns of a row read below: the role, the id, then the texts in
-// TJQd field order.
-enum Column {
-  kBillCode = 2,
-  kDescription = 5,
-  kQuantity = 6,
-  kComponentName = 9,
-  kHandle = 11,
-  kFloor = 13,
-  kPartitions = 22
-};
+// A field's column in the rows read below, after the role column.
+constexpr int ColumnOf(RecordField field) { return 1 + field; }
 
 std::unique_ptr<SqliteDb> CreateFlat(const char* path) {
   std::unique_ptr<SqliteDb> flat = SqliteDb::Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
@@ -76,13 +67,15 @@ int Run(int argc, char** argv) {
         }
         if (!flat || row.Int(0) != kRoleBill) return;
         int parameter = 1;
-        for (const Column column : {kBillCode, kFloor, kComponentName, kDescription, kPartitions}) {
-          insert->BindText(parameter++, row.Text(column));
+        for (const RecordField field : {kFieldBillCode, kFieldFloor, kFieldComponentName,
+                                        kFieldDescription, kFieldPartitions}) {
+          insert->BindText(parameter++, row.Text(ColumnOf(field)));
         }
         // As CAST(quantity AS REAL) reads it.
-        insert->BindDouble(parameter++,
-                           std::strtod(std::string(row.Text(kQuantity)).c_str(), nullptr));
-        insert->BindText(parameter, row.Text(kHandle));
+        insert->BindDouble(
+            parameter++,
+            std::strtod(std::string(row.Text(ColumnOf(kFieldQuantity))).c_str(), nullptr));
+        insert->BindText(parameter, row.Text(ColumnOf(kFieldHandle)));
         inserted = inserted && insert->Run();
       },
       options);

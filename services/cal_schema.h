@@ -32,8 +32,39 @@ enum class RecordTable {
 
 const char* RecordTableName(RecordTable table);
 
-// The fields of a record, in TJQd field order: the id, then texts.
-inline constexpr int kRecordFieldCount = 27;
+// The fields of a record, in TJQd field order: the id, then texts. A field's
+// value is its place among a record's columns in the columns layout; a
+// text's place in the blob of texts is one less.
+enum RecordField : int {
+  kFieldId,
+  kFieldBillCode,
+  kFieldBillName,
+  kFieldBillUnit,
+  kFieldDescription,
+  kFieldQuantity,
+  kFieldSubType,
+  kFieldTypePath,
+  kFieldComponentName,
+  kFieldPosition,
+  kFieldHandle,
+  kFieldGrade,
+  kFieldFloor,
+  kFieldKind,
+  kFieldSubCode,
+  kFieldQuotaCode,
+  kFieldQuotaName,
+  kFieldQuotaUnit,
+  kFieldRoom,
+  kFieldPlace,
+  kFieldPlace2,
+  kFieldPartitions,
+  kFieldFeature,
+  kFieldCategories,
+  kFieldQuotaFeatures,
+  kFieldExtra,
+  kFieldCalcItem,
+};
+inline constexpr int kRecordFieldCount = kFieldCalcItem + 1;
 inline constexpr int kRecordTextCount = kRecordFieldCount - 1;
 // The record columns shared by every record table, after the role column of
 // the classified tables: the id and the blob of the texts.

@@ -19,12 +19,6 @@ constexpr std::array<std::string_view, kRecordFieldCount> kMembers = {
     "place2",    "partitions", "feature",   "categories",    "quotaFeatures",
     "extra",     "calcItem"};
 
-constexpr int kIdColumn = 0;
-constexpr int kQuantityColumn = 5;
-constexpr int kPartitionsColumn = 21;
-constexpr int kCategoriesColumn = 23;
-constexpr int kQuotaFeaturesColumn = 24;
-
 // Packs a list of objects entry by entry: the entries' keys in field order,
 // `entry` between entries and `field` between fields; every key but the last
 // holds a text, and pack_last packs the last one.
@@ -62,18 +56,18 @@ void RecordBinder::Bind(const Json& record, const Place& place, SqliteStatement&
     while (column < kRecordFieldCount && kMembers[column] != key) ++column;
     const Place member = place.Key(key);
     if (column == kRecordFieldCount) Refuse(member, "unknown key");
-    if (column == kIdColumn) {
+    if (column == kFieldId) {
       id = IntMember(record, "id", place, 0);
       continue;
     }
     std::string_view& text = texts_[column - 1];
     switch (column) {
-      case kQuantityColumn:
+      case kFieldQuantity:
         text = QuantityValue(value, member);
         break;
-      case kPartitionsColumn:
-      case kCategoriesColumn:
-      case kQuotaFeaturesColumn:
+      case kFieldPartitions:
+      case kFieldCategories:
+      case kFieldQuotaFeatures:
         CheckArray(value, member);
         text = PackColumn(column, value, member);
         break;
@@ -88,12 +82,12 @@ void RecordBinder::Bind(const Json& record, const Place& place, SqliteStatement&
 }
 
 const std::string& RecordBinder::PackColumn(int column, const Json& list, const Place& place) {
-  if (column == kCategoriesColumn) {
+  if (column == kFieldCategories) {
     categories_.Clear();
     PackCategories(list, place, categories_);
     return categories_.str();
   }
-  if (column == kPartitionsColumn) {
+  if (column == kFieldPartitions) {
     partitions_.Clear();
     PackList(list, place, {"name", "formula", "quantity"}, kPackEntry, kPackField, partitions_,
              [&](const Json& value, const Place& at, const char* key) {

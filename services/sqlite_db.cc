@@ -73,18 +73,25 @@ bool SqliteStatement::Run() {
   return status == SQLITE_DONE;
 }
 
+namespace {
+
+// The bytes of value that `data` points to, fetched as text or as a blob:
+// sqlite3_value_bytes counts them once they are in that form.
+std::string_view HeldBytes(sqlite3_value* value, const void* data) {
+  if (!data) return {};
+  return {static_cast<const char*>(data), static_cast<std::size_t>(sqlite3_value_bytes(value))};
+}
+
+}  // namespace
+
 std::string_view SqliteStatement::HeldText(int column) const {
   sqlite3_value* value = sqlite3_column_value(stmt_, column);
-  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-  if (!text) return {};
-  return {text, static_cast<std::size_t>(sqlite3_value_bytes(value))};
+  return HeldBytes(value, sqlite3_value_text(value));
 }
 
 std::string_view SqliteStatement::HeldBlob(int column) const {
   sqlite3_value* value = sqlite3_column_value(stmt_, column);
-  const auto* bytes = static_cast<const char*>(sqlite3_value_blob(value));
-  if (!bytes) return {};
-  return {bytes, static_cast<std::size_t>(sqlite3_value_bytes(value))};
+  return HeldBytes(value, sqlite3_value_blob(value));
 }
 
 std::string_view SqliteStatement::Text(int column) const {

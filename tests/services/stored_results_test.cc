@@ -135,9 +135,6 @@ TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
   }
 }
 
-// The handle among a record's texts (after the id, in TJQd field order).
-constexpr size_t kHandleText = 9;
-
 // Rewrites every record table of the calculation database at path, each
 // row's texts passed through change first: with its texts packed, or, when
 // to_columns, in the columns layout of the databases imported before them.
@@ -277,7 +274,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
     // A damaged handle: its malformed byte reads as U+FFFD, in the record
     // and in the UTF-8 its instance lists get.
     RewriteRecords(project + "/CalResult.mdb", columns, [](std::vector<std::string>& texts) {
-      std::string& handle = texts[kHandleText];
+      std::string& handle = texts[kFieldHandle - 1];
       if (handle == "h2")
         handle =
             "h\xFF"
