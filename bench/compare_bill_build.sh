@@ -48,8 +48,15 @@ phases=$build/bench/bill_build_phases
 parse=$build/bench/xml_parse
 read_rows=$build/bench/read_rows
 export REPORTDATA_QUIET=1
-# The tool starts itself with a heap of transparent huge pages (see
-# cli/huge_pages.h); the bench programs and the yardsticks get the same heap.
+# The tool marks its own heap for transparent huge pages (cli/huge_pages.h)
+# unless GLIBC_TUNABLES names glibc.malloc.hugetlb, so it runs with the
+# caller's environment; the bench programs and the yardsticks get glibc's
+# heap of huge pages.
+if [ -n "${GLIBC_TUNABLES:-}" ]; then
+  tool_env="GLIBC_TUNABLES=$GLIBC_TUNABLES"
+else
+  tool_env="-u GLIBC_TUNABLES"
+fi
 export GLIBC_TUNABLES="${GLIBC_TUNABLES:-glibc.malloc.hugetlb=1}"
 mkdir -p "$data"
 times=$(mktemp)
@@ -59,8 +66,8 @@ trap 'rm -f "$times" "$times.list"' EXIT
 project() {
   dir=$data/p$1
   if [ ! -f "$dir/CalResult.mdb" ]; then
-    "$rd" sample "$data/p$1.json" --scale "$1" --compact >/dev/null
-    "$rd" import "$data/p$1.json" "$dir" >/dev/null
+    env $tool_env "$rd" sample "$data/p$1.json" --scale "$1" --compact >/dev/null
+    env $tool_env "$rd" import "$data/p$1.json" "$dir" >/dev/null
     rm -f "$data/p$1.json"
   fi
   echo "$dir"
@@ -121,21 +128,21 @@ echo "project $p: $records input records, $bills bill records; median of $runs r
 
 group_by="SELECT item, floor, component, description, partition, count(*), sum(quantity),
   group_concat(handle) FROM bill GROUP BY item, floor, component, description, partition"
-bill_build() { "$rd" build "$p" --bill; }
+bill_build() { env $tool_env "$rd" build "$p" --bill; }
 sqlite_group_by() { sqlite3 "$flat" "$group_by"; }
 read_alone() { "$read_rows" "$p/CalResult.mdb"; }
-show_qd() { "$rd" show "$p" qd; }
+show_qd() { env $tool_env "$rd" show "$p" qd; }
 parse_qd() { "$parse" "$p/report/qd.xml"; }
 walk_qd() { "$parse" --walk "$p/report/qd.xml"; }
 
-measure "$rd" build "$p" --bill
+measure env $tool_env "$rd" build "$p" --bill
 build_wall=$wall
 build_peak=$peak
 measure sqlite3 "$flat" "$group_by"
 sqlite_wall=$wall
 measure "$read_rows" "$p/CalResult.mdb"
 read_wall=$wall
-measure "$rd" show "$p" qd
+measure env $tool_env "$rd" show "$p" qd
 show_wall=$wall
 show_peak=$peak
 measure "$parse" "$p/report/qd.xml"
@@ -195,7 +202,7 @@ library_seconds() {
 for s in ${SCALES:-} "$scale"; do
   q=$(project "$s")
   n=$(input_records "$q")
-  measure "$rd" build "$q" --bill
+  measure env $tool_env "$rd" build "$q" --bill
   library=$(library_seconds "$q")
   printf 'scale %-6s %9s records %8s s %8s us/record; library %8s s %8s us/record\n' \
     "$s" "$n" "$wall" "$(per_record "$wall" "$n")" "$library" "$(per_record "$library" "$n")"

@@ -1,27 +1,83 @@
 #include "cli/huge_pages.h"
 
+#include <malloc.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
-#include <string>
+#include <fstream>
+#include <string_view>
 
 namespace reportdata::cli {
+namespace {
 
-void StartAgainWithHugePages(char** argv) {
-  constexpr const char* kTunable = "glibc.malloc.hugetlb";
-  const char* before = std::getenv("GLIBC_TUNABLES");
-  std::string tunables = before != nullptr ? before : "";
-  if (tunables.find(kTunable) != std::string::npos) return;
-  tunables += tunables.empty() ? "" : ":";
-  tunables += std::string(kTunable) + "=1";
-  if (setenv("GLIBC_TUNABLES", tunables.c_str(), 1) != 0) return;
-  execv("/proc/self/exe", argv);
-  // Not started again (no /proc, say): go on with the usual heap.
-  if (before != nullptr) {
-    setenv("GLIBC_TUNABLES", before, 1);
-  } else {
-    unsetenv("GLIBC_TUNABLES");
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kOwnAllocator = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || \
+    __has_feature(thread_sanitizer)
+constexpr bool kOwnAllocator = true;
+#else
+constexpr bool kOwnAllocator = false;
+#endif
+#else
+constexpr bool kOwnAllocator = false;
+#endif
+
+constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
+// Enough for the heap of a build of a few million records; a larger heap
+// grows past it with ordinary pages.
+constexpr size_t kLongestStretch = size_t{1536} << 20;
+// glibc's largest threshold: smaller blocks come from the heap, larger ones
+// from mappings of their own, as before.
+constexpr int kLargestHeapBlock = 32 << 20;
+constexpr int kDefaultMappedBlocks = 65536;
+
+bool HeapChosenByUser() {
+  const char* tunables = std::getenv("GLIBC_TUNABLES");
+  return tunables != nullptr &&
+         std::string_view(tunables).find("glibc.malloc.hugetlb") != std::string_view::npos;
+}
+
+bool StrictOvercommit() {
+  std::ifstream mode("/proc/sys/vm/overcommit_memory");
+  int value = 0;
+  return mode >> value && value == 2;
+}
+
+// Half the machine's memory at most: a machine that small gets a stretch it
+// could fill.
+size_t StretchSize() {
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  const long page_size = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || page_size <= 0) return 0;
+  return std::min(kLongestStretch, static_cast<size_t>(pages) * page_size / 2);
+}
+
+}  // namespace
+
+void ReserveHugePageHeap() {
+  if (kOwnAllocator || HeapChosenByUser() || StrictOvercommit()) return;
+  const size_t size = StretchSize();
+  if (size < 2 * kHugePage) return;
+  // Without mappings the block can only come from growing the heap.
+  if (mallopt(M_MMAP_MAX, 0) == 0) return;
+  void* stretch = std::malloc(size);
+  if (stretch == nullptr) {
+    mallopt(M_MMAP_MAX, kDefaultMappedBlocks);
+    return;
   }
+  const uintptr_t start = reinterpret_cast<uintptr_t>(stretch);
+  const uintptr_t begin = (start + kHugePage - 1) & ~(kHugePage - 1);
+  const uintptr_t end = (start + size) & ~(kHugePage - 1);
+  madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+  // The heap keeps what is freed, so the stretch is not given back.
+  mallopt(M_TRIM_THRESHOLD, static_cast<int>(size + kHugePage));
+  std::free(stretch);
+  mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
+  mallopt(M_MMAP_MAX, kDefaultMappedBlocks);
 }
 
 }  // namespace reportdata::cli

@@ -1,23 +1,27 @@
-// Starting the tool again with a heap backed by transparent huge pages.
+// The tool's heap, backed by transparent huge pages.
 //
-// Building or reloading a large project spends about a third of its time in
-// the page faults of fresh heap memory: a million records make hundreds of
-// megabytes of small tree nodes. glibc's malloc asks for transparent huge
-// pages, one fault per 2 MB instead of one per 4 KB, when the tunable
-// glibc.malloc.hugetlb=1 is set; tunables are read only when a process
-// starts, so the tool starts itself once more with it, before it does
-// anything else (about 10 ms). A host application embedding the module makes
-// the same choice for itself.
+// Building or reloading a large project spends much of its time in the page
+// faults of fresh heap memory: a million records make hundreds of megabytes
+// of small tree nodes, and a fault of a fresh 4 KB page costs microseconds
+// on a virtual machine. The kernel gives memory marked for it a 2 MB page
+// per fault (transparent huge pages in "madvise" mode, Debian's default).
+// Before the tool does anything else it has glibc's malloc take one long
+// stretch of address space from the system, marks the stretch and hands it
+// back; the main thread's blocks are then carved from it, and freed memory
+// stays there for the next blocks. The stretch is only reserved: a page
+// counts toward the tool's memory once it is touched, as any heap page does.
+// A host embedding the module decides its own heap (docs/embedding.md).
 #ifndef REPORTDATA_CLI_HUGE_PAGES_H_
 #define REPORTDATA_CLI_HUGE_PAGES_H_
 
 namespace reportdata::cli {
 
-// Replaces the process with the tool started again with the tunable added
-// to GLIBC_TUNABLES. Returns, changing nothing, when GLIBC_TUNABLES already
-// names glibc.malloc.hugetlb (with any value: "=0" turns this off, for
-// profiling under valgrind, say) or when the tool cannot be started again.
-void StartAgainWithHugePages(char** argv);
+// Reserves and marks the stretch. Changes nothing when GLIBC_TUNABLES names
+// glibc.malloc.hugetlb (the user chose the heap: "=0" turns huge pages off,
+// for profiling under valgrind say), when the system commits memory strictly
+// (a reserved stretch would count against every other program), under a
+// sanitizer's allocator, or when the system refuses the stretch.
+void ReserveHugePageHeap();
 
 }  // namespace reportdata::cli
 

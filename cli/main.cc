@@ -51,7 +51,7 @@ int CheckOutputWritten() {
 
 int main(int argc, char** argv) {
   namespace cli = reportdata::cli;
-  cli::StartAgainWithHugePages(argv);
+  cli::ReserveHugePageHeap();
   CLI::App app{"reportdata: report tables of a building-quantity takeoff project"};
   app.set_version_flag("--version", std::string("reportdata ") + reportdata::LibraryVersion());
   app.require_subcommand(1);
