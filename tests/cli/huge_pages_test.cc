@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -38,6 +39,9 @@ TEST(HugePageHeapTest, LargeBlocksComeFromTheMarkedStretch) {
   GTEST_SKIP() << "the sanitizer's allocator keeps its own heap";
 #endif
   if (std::getenv("GLIBC_TUNABLES") != nullptr) GTEST_SKIP() << "the heap is the user's choice";
+  if (!std::filesystem::exists("/sys/kernel/mm/transparent_hugepage")) {
+    GTEST_SKIP() << "the kernel has no transparent huge pages";
+  }
   ReserveHugePageHeap();
   // The size of a large table file's buffer: glibc maps a block this large
   // on its own unless the stretch serves it. The stretch is marked from its
