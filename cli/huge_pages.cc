@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -48,12 +49,18 @@ bool StrictOvercommit() {
 }
 
 // Half the machine's memory at most: a machine that small gets a stretch it
-// could fill.
+// could fill. Under a limit of address space, a quarter of it, so that the
+// mapped database and the libraries still fit beside the stretch.
 size_t StretchSize() {
   const long pages = sysconf(_SC_PHYS_PAGES);
   const long page_size = sysconf(_SC_PAGESIZE);
   if (pages <= 0 || page_size <= 0) return 0;
-  return std::min(kLongestStretch, static_cast<size_t>(pages) * page_size / 2);
+  size_t size = std::min(kLongestStretch, static_cast<size_t>(pages) * page_size / 2);
+  rlimit limit{};
+  if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+    size = std::min(size, static_cast<size_t>(limit.rlim_cur / 4));
+  }
+  return size;
 }
 
 }  // namespace
