@@ -88,7 +88,33 @@ char* PutEscaped(char* out, std::string_view value) {
   return PutLiteral(out, value.substr(plain_from));
 }
 
+// The same for a wide text, encoded as UTF-8 on the way.
+char* PutEscaped(char* out, std::wstring_view value) {
+  for (size_t i = 0; i < value.size();) {
+    const uint32_t ch = static_cast<uint32_t>(value[i]);
+    if (ch < 0x80) {
+      out = PutAscii(out, ch);
+      ++i;
+    } else {
+      out = PutUtf8Char(value, i, out);
+    }
+  }
+  return out;
+}
+
 }  // namespace
+
+template <typename PutValue>
+void XmlWriter::PutAttribute(std::string_view name, size_t value_room, PutValue&& put_value) {
+  // ' ', '=' and the two quotes.
+  char* out = Reserve(name.size() + 4 + value_room);
+  *out++ = ' ';
+  out = PutLiteral(out, name);
+  out = PutLiteral(out, "=\"");
+  out = put_value(out);
+  *out++ = '"';
+  size_ = static_cast<size_t>(out - buffer_.get());
+}
 
 XmlWriter::XmlWriter(ByteSink& sink)
     : sink_(sink), buffer_(new char[kBufferSize]), capacity_(kBufferSize) {}
@@ -145,47 +171,26 @@ void XmlWriter::StartElement(std::string_view prefix, long long number) {
 }
 
 void XmlWriter::Attribute(std::string_view name, std::wstring_view value) {
-  char* out = Reserve(name.size() + 4);
-  *out++ = ' ';
-  out = PutLiteral(out, name);
-  out = PutLiteral(out, "=\"");
-  size_ = static_cast<size_t>(out - buffer_.get());
-  AppendEscaped(value);
-  Append("\"");
+  PutAttribute(name, value.size() * kMaxEscapedChar,
+               [&](char* out) { return PutEscaped(out, value); });
 }
 
 void XmlWriter::Attribute(std::string_view name, std::string_view utf8_value) {
-  // One reservation for the whole attribute, its value escaped at most.
-  char* out = Reserve(name.size() + 4 + utf8_value.size() * kMaxEscapedChar);
-  *out++ = ' ';
-  out = PutLiteral(out, name);
-  out = PutLiteral(out, "=\"");
-  out = PutEscaped(out, utf8_value);
-  *out++ = '"';
-  size_ = static_cast<size_t>(out - buffer_.get());
+  PutAttribute(name, utf8_value.size() * kMaxEscapedChar,
+               [&](char* out) { return PutEscaped(out, utf8_value); });
 }
 
 void XmlWriter::IntAttribute(std::string_view name, long long value) {
-  char* out = Reserve(name.size() + 4 + 24);
-  *out++ = ' ';
-  out = PutLiteral(out, name);
-  out = PutLiteral(out, "=\"");
-  out = std::to_chars(out, out + 24, value).ptr;
-  *out++ = '"';
-  size_ = static_cast<size_t>(out - buffer_.get());
+  constexpr size_t kDigits = 24;
+  PutAttribute(name, kDigits,
+               [&](char* out) { return std::to_chars(out, out + kDigits, value).ptr; });
 }
 
 void XmlWriter::RealAttribute(std::string_view name, double value) {
   // "%f", as the table files have always held quantities.
   char digits[kFixedChars];
   const std::string_view text = PrintFixed(value, 6, digits);
-  char* out = Reserve(name.size() + 4 + text.size());
-  *out++ = ' ';
-  out = PutLiteral(out, name);
-  out = PutLiteral(out, "=\"");
-  out = PutLiteral(out, text);
-  *out++ = '"';
-  size_ = static_cast<size_t>(out - buffer_.get());
+  PutAttribute(name, text.size(), [&](char* out) { return PutLiteral(out, text); });
 }
 
 void XmlWriter::EndElement() {
@@ -204,19 +209,5 @@ void XmlWriter::EndElement() {
 }
 
 void XmlWriter::Finish() { Flush(); }
-
-void XmlWriter::AppendEscaped(std::wstring_view value) {
-  char* out = Reserve(value.size() * kMaxEscapedChar);
-  for (size_t i = 0; i < value.size();) {
-    const uint32_t ch = static_cast<uint32_t>(value[i]);
-    if (ch < 0x80) {
-      out = PutAscii(out, ch);
-      ++i;
-    } else {
-      out = PutUtf8Char(value, i, out);
-    }
-  }
-  size_ = static_cast<size_t>(out - buffer_.get());
-}
 
 }  // namespace reportdata

@@ -56,7 +56,10 @@ class XmlWriter {
   }
   void MakeRoom(size_t n);
   void Append(std::string_view bytes);
-  void AppendEscaped(std::wstring_view value);
+  // Writes ` name="`, then put_value(out), which writes at most value_room
+  // bytes at out and returns their end, then the closing quote.
+  template <typename PutValue>
+  void PutAttribute(std::string_view name, size_t value_room, PutValue&& put_value);
   void Flush();
 
   ByteSink& sink_;
