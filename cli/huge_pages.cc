@@ -14,15 +14,9 @@
 namespace reportdata::cli {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
+// Whether a sanitizer's allocator stands in for glibc's malloc.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr bool kOwnAllocator = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || \
-    __has_feature(thread_sanitizer)
-constexpr bool kOwnAllocator = true;
-#else
-constexpr bool kOwnAllocator = false;
-#endif
 #else
 constexpr bool kOwnAllocator = false;
 #endif
