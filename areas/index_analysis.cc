@@ -88,8 +88,8 @@ bool IndexAnalysisTable::Offer(const TJQd& record) {
     if (group.unit != base) continue;
     // The group's own copy of the quantity in its base unit, as the
     // record's text rewritten with "%f" reads back.
-    const double quantity = factor == 1 ? LeadingDouble(record.quantity.str())
-                                        : ScaleQuantity(record.quantity.str(), factor);
+    const double read = LeadingDouble(record.quantity.str());
+    const double quantity = factor == 1 ? read : ScaleQuantity(read, factor);
     group.items[i].AddQuantity(record.floor.str(), quantity);
     return true;
   }

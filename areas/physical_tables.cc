@@ -10,43 +10,43 @@
 namespace reportdata {
 namespace {
 
-bool IsBillRecord(const TJQd& record) { return record.kind == L"1"; }
+bool IsBillRecord(const RecordKeys& record) { return record.kind == L"1"; }
 
 }  // namespace
 
-void PhysicalTables::Add(const TJQd& record) {
+void PhysicalTables::Add(const RecordKeys& record) {
   concrete(IsBillRecord(record)).Add(record);
   AddDecoration(record);
 }
 
-void PhysicalTables::AddDecoration(const TJQd& record) {
-  code_.assign(record.typePath.str()).append(record.subCode.str());
+void PhysicalTables::AddDecoration(const RecordKeys& record) {
+  code_.assign(record.type_path.str()).append(record.sub_code.str());
   const DecorationKind* kind = FindDecorationKind(code_);
   const bool base_layer = kind == nullptr && IsBaseLayerCode(code_);
   if (base_layer) {
     // Filed under the kind of its surface, the same kind with sub-code "28".
-    code_.assign(record.typePath.str()).append(L"28");
+    code_.assign(record.type_path.str()).append(L"28");
     kind = FindDecorationKind(code_);
   }
   if (kind == nullptr) return;
   const bool bill = IsBillRecord(record);
-  const std::wstring& unit = bill ? record.billUnit.str() : record.quotaUnit.str();
-  const DecorationPlace place{record.componentName.str(), record.typePath.str(), record.room.str(),
-                              record.floor.str()};
+  const PooledText& unit = bill ? record.bill_unit : record.quota_unit;
   if (base_layer) {
-    pending_base_layers_.push_back(BaseLayer{kind, bill, unit, record.quantity, place.component,
-                                             place.type_path, place.room, place.floor});
+    pending_base_layers_.push_back(BaseLayer{kind, bill, unit, record.quantity,
+                                             record.component_name, record.type_path, record.room,
+                                             record.floor});
   } else {
-    AddFinish(*kind, bill, unit, record.quantity, place);
+    AddFinish(*kind, bill, unit, record.quantity,
+              DecorationPlace{record.component_name, record.type_path, record.room, record.floor});
   }
 }
 
 void PhysicalTables::AddFinish(const DecorationKind& kind, bool bill, std::wstring_view unit,
-                               const CString& quantity, const DecorationPlace& place) {
+                               double quantity, const DecorationPlace& place) {
   const int factor = AreaUnitFactor(unit);
   if (factor == 0) return;
   // The quantity goes through its "%f" text, as a rescaled record carries it.
-  const double area = factor == 1 ? ParseQuantity(quantity) : ScaleQuantity(quantity.str(), factor);
+  const double area = factor == 1 ? quantity : ScaleQuantity(quantity, factor);
   decoration(bill).Add(place, kind, area);
 }
 

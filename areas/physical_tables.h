@@ -14,6 +14,7 @@
 #include "areas/decoration_table.h"
 #include "model/concrete_table.h"
 #include "model/pooled_text.h"
+#include "model/record_keys.h"
 
 namespace reportdata {
 
@@ -22,7 +23,7 @@ class PhysicalTables {
   // Offers a record to the concrete and decoration tables of its side (bill
   // records: kind "1"). Records that are neither concrete nor a finish are
   // skipped; a base layer waits for FinishDecoration.
-  void Add(const TJQd& record);
+  void Add(const RecordKeys& record);
 
   // Files the waiting base layers, in arrival order, under the kind of their
   // surface, then forgets them.
@@ -53,15 +54,15 @@ class PhysicalTables {
     const DecorationKind* kind;  // of the surface
     bool bill;
     PooledText unit;  // of its side
-    CString quantity;
+    double quantity;
     PooledText component, type_path, room, floor;
   };
 
-  void AddDecoration(const TJQd& record);
+  void AddDecoration(const RecordKeys& record);
   // Files quantity, given in unit, at place under kind on its side; an
   // area unit is rescaled to square metres, any other unit skipped.
-  void AddFinish(const DecorationKind& kind, bool bill, std::wstring_view unit,
-                 const CString& quantity, const DecorationPlace& place);
+  void AddFinish(const DecorationKind& kind, bool bill, std::wstring_view unit, double quantity,
+                 const DecorationPlace& place);
 
   STongTable bill_concrete_;
   STongTable quota_concrete_;

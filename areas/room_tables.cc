@@ -16,16 +16,16 @@ RoomFloor MakeRoomFloor(std::wstring_view label) {
   return floor;
 }
 
-void RoomTables::Add(const TJQd& record, const RecordKeys& keys) {
+void RoomTables::Add(const RecordKeys& record) {
   const std::wstring& room = record.room.str();
   if (room.empty()) return;
-  const double quantity = ParseQuantity(record.quantity);
+  const double quantity = record.quantity;
   bool created = false;
 
   SDeChapterNode& chapter = FindOrAddChapter(by_room_, by_room_index_, room, room);
-  SDeItemNode& item = FindOrAddQuotaItem(chapter.items, chapter.item_index, record, keys, created);
-  if (created) item.bill_code = keys.bill_code;
-  InsertIntoFloors(item.floors, item.floor_index, keys, keys.component_name, keys.quota_unit,
+  SDeItemNode& item = FindOrAddQuotaItem(chapter.items, chapter.item_index, record, created);
+  if (created) item.bill_code = record.bill_code;
+  InsertIntoFloors(item.floors, item.floor_index, record, record.component_name, record.quota_unit,
                    quantity);
 
   RoomFloor& floor = FindOrAppend(
@@ -45,17 +45,16 @@ void RoomTables::Add(const TJQd& record, const RecordKeys& keys) {
       [](const RoomPlace& p) -> const std::wstring& { return p.lookup; },
       [&] {
         RoomPlace made;
-        made.name = record.place.IsEmpty() ? kCustomPlace : record.place.str();
+        made.name = record.place.empty() ? kCustomPlace : record.place.str();
         made.room = room;
-        made.type_path = record.typePath.str();
+        made.type_path = record.type_path.str();
         made.second = record.place2.str();
         made.lookup = lookup;
         return made;
       });
-  SDeCalcQuotaNode& quota =
-      FindOrAddQuotaItem(place.quotas, place.quota_index, record, keys, created);
+  SDeCalcQuotaNode& quota = FindOrAddQuotaItem(place.quotas, place.quota_index, record, created);
   if (created) quota.num = floor.num;
-  InsertRecord(quota.records, quota.record_index, keys, quantity);
+  InsertRecord(quota.records, quota.record_index, record, quantity);
 }
 
 void RoomTables::Clear() {

@@ -54,9 +54,9 @@ class RoomTables {
   std::vector<RoomFloor>& by_floor() { return by_floor_; }
   const std::vector<RoomFloor>& by_floor() const { return by_floor_; }
 
-  // Files a quota record, whose keys are `keys`, into both tables; a record
-  // without a room text is left out.
-  void Add(const TJQd& record, const RecordKeys& keys);
+  // Files a quota record into both tables; a record without a room text is
+  // left out.
+  void Add(const RecordKeys& record);
   void Clear();
 
  private:

@@ -81,7 +81,7 @@ void Run(long records) {
   Report("door and window intake", records,
          Seconds([&] { AddDoorWindows(openings, tables.doors_windows); }));
   Report("room intake", records, Seconds([&] {
-           for (const TJQd& quota : quotas) tables.rooms.Add(quota, KeysOf(quota));
+           for (const TJQd& quota : quotas) tables.rooms.Add(KeysOf(quota));
          }));
   std::printf("  tables hold %.1f MB\n", HeapMegabytes() - heap_before);
 

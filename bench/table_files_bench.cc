@@ -42,8 +42,8 @@ void Run(size_t records) {
   ReportTables tables({});
   const double build = Seconds([&] {
     for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(records)) {
-      tables.AddClassifiedEntry(entry, KeysOf(entry));
-      for (const TJQd& quota : entry.quotas) tables.AddQuotaRecord(quota, KeysOf(quota));
+      tables.AddClassifiedEntry(KeysOf(entry));
+      for (const TJQd& quota : entry.quotas) tables.AddQuotaRecord(KeysOf(quota));
     }
   });
   // The generated records are freed by now; let the allocator settle that

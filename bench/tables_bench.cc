@@ -133,7 +133,7 @@ void BM_BillBuild(benchmark::State& state) {
     RecordGenerator generator;
     for (long i = 0; i < records; ++i) {
       const SNYTJQdDeClassResult entry = generator.Make(i);
-      tables.AddClassifiedEntry(entry, KeysOf(entry));
+      tables.AddClassifiedEntry(KeysOf(entry));
     }
     tables.BuildComponentSummaryFromBills();
     state.counters["heap_mb"] =
@@ -160,7 +160,7 @@ void BM_QuotaBuild(benchmark::State& state) {
     RecordGenerator generator;
     for (long i = 0; i < records; ++i) {
       const TJQd quota = generator.Make(i).quotas[0];
-      tables.AddQuotaRecord(quota, KeysOf(quota));
+      tables.AddQuotaRecord(KeysOf(quota));
     }
     tables.BuildComponentSummaryFromQuotas();
     benchmark::DoNotOptimize(tables.quota_summary().data());
@@ -184,9 +184,9 @@ void BM_PhysicalBuild(benchmark::State& state) {
     PhysicalTables tables;
     RecordGenerator generator;
     for (long i = 0; i < records; ++i) {
-      const SNYTJQdDeClassResult& entry = generator.MakePhysical(i);
-      tables.Add(entry.bill);
-      for (const TJQd& quota : entry.quotas) tables.Add(quota);
+      const EntryKeys keys = KeysOf(generator.MakePhysical(i));
+      tables.Add(keys.bill);
+      for (const RecordKeys& quota : keys.quotas) tables.Add(quota);
     }
     tables.FinishDecoration();
     tables.Sort();

@@ -18,16 +18,17 @@ namespace reportdata {
 // The records of a bill build: the project's partitions and floors, then
 // the classified entries, the loose quota records and the other items, each
 // step handing its records to the filing one at a time; a step is false when
-// its read failed. The entry steps also hand each bill record to a second
-// visitor, which the stored results call beside the filing, on the thread
-// that steps their rows (StoredResults::EachEntry).
+// its read failed. The entry steps hand the filing each entry's keys, and
+// its bill record whole to a second visitor, which the stored results call
+// beside the filing, on the thread that steps their rows
+// (StoredResults::EachEntry).
 struct BillInput {
   std::set<CString> partitions;
   std::vector<CString> floors;
   size_t entries = 0;  // classified entries, for the progress count
-  std::function<bool(const EntryVisitor&, const BillVisitor&)> each_entry;
+  std::function<bool(const EntryKeysVisitor&, const BillVisitor&)> each_entry;
   std::function<bool(const RecordVisitor&)> each_loose_quota;
-  std::function<bool(const EntryVisitor&, const BillVisitor&)> each_other_item;
+  std::function<bool(const EntryKeysVisitor&, const BillVisitor&)> each_other_item;
 };
 
 namespace {
@@ -76,12 +77,12 @@ class EndReadOnExit {
 };
 
 // A host service's records are interned field by field as they are handed out.
-bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryVisitor& file,
+bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryKeysVisitor& file,
                    const BillVisitor& beside) {
   EntryKeys keys;
   for (SNYTJQdDeClassResult& entry : result.items) {
     KeysOf(entry, keys);
-    file(entry, keys);
+    file(keys);
     if (beside) beside(entry.bill);
   }
   return true;
@@ -98,13 +99,13 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
   input.partitions = result.partitions;
   input.floors = result.floors;
   input.entries = result.items.size();
-  input.each_entry = [&result](const EntryVisitor& file, const BillVisitor& beside) {
+  input.each_entry = [&result](const EntryKeysVisitor& file, const BillVisitor& beside) {
     return EachHeldEntry(result, file, beside);
   };
   input.each_loose_quota = [&result](const RecordVisitor& file) {
     return EachHeldRecord(result.looseQuotas, file);
   };
-  input.each_other_item = [&other_items](const EntryVisitor& file, const BillVisitor& beside) {
+  input.each_other_item = [&other_items](const EntryKeysVisitor& file, const BillVisitor& beside) {
     return EachHeldEntry(other_items, file, beside);
   };
   return input;
@@ -114,13 +115,13 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
 // floors or the count of the entries cannot be read: the count reads every
 // row once, so most damage is found before the tables change.
 bool StoredBillInput(StoredResults& stored, BillInput& input) {
-  input.each_entry = [&stored](const EntryVisitor& file, const BillVisitor& beside) {
+  input.each_entry = [&stored](const EntryKeysVisitor& file, const BillVisitor& beside) {
     return stored.EachEntry(false, file, beside);
   };
   input.each_loose_quota = [&stored](const RecordVisitor& file) {
     return stored.EachLooseQuota(file);
   };
-  input.each_other_item = [&stored](const EntryVisitor& file, const BillVisitor& beside) {
+  input.each_other_item = [&stored](const EntryKeysVisitor& file, const BillVisitor& beside) {
     return stored.EachEntry(true, file, beside);
   };
   return stored.ReadPartitionsAndFloors(input.partitions, input.floors) &&
@@ -317,23 +318,24 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   FloorNames decoration_floors;
   physical_.Clear();
 
-  // The cloud-index data and the index analysis take the bill records and
+  // The trees and the tables of the areas file each entry by its keys. The
+  // cloud-index data and the index analysis take the bill records whole and
   // nothing else of the build, so they are handed the records beside the
   // filing: the stored results do it on the thread that steps their rows.
   const BillVisitor offer_bill = [this](const TJQd& bill) { AddBillToCloudData(bill); };
   size_t done = 0;
   const bool entries_read = input.each_entry(
-      [&](const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
+      [&](const EntryKeys& keys) {
         ShowFilingCount(progress, ++done, input.entries);
-        tables_.AddClassifiedEntry(entry, keys);
-        if (IsFacade(entry.bill)) {
-          decoration_floors.Add(entry.bill.floor.str());
-        } else {
-          physical_.Add(entry.bill);
-          for (size_t i = 0; i < entry.quotas.size(); ++i) {
-            physical_.Add(entry.quotas[i]);
-            areas_.rooms.Add(entry.quotas[i], keys.quotas[i]);
-          }
+        tables_.AddClassifiedEntry(keys);
+        if (IsFacadeTypePath(keys.bill.type_path)) {
+          decoration_floors.Add(keys.bill.floor);
+          return;
+        }
+        physical_.Add(keys.bill);
+        for (const RecordKeys& quota : keys.quotas) {
+          physical_.Add(quota);
+          areas_.rooms.Add(quota);
         }
       },
       offer_bill);
@@ -345,14 +347,12 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
         if (IsFacade(record)) {
           decoration_floors.Add(record.floor.str());
         } else {
-          areas_.rooms.Add(record, keys);
+          areas_.rooms.Add(keys);
         }
-        tables_.AddLooseQuota(record, keys);
+        tables_.AddLooseQuota(keys);
       }) &&
       // Other items are filed like classified entries, the cloud-index data included.
-      input.each_other_item([&](const SNYTJQdDeClassResult& entry,
-                                const EntryKeys& keys) { tables_.AddOtherItem(entry, keys); },
-                            offer_bill);
+      input.each_other_item([&](const EntryKeys& keys) { tables_.AddOtherItem(keys); }, offer_bill);
   if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of
@@ -440,7 +440,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   size_t done = 0;
   const bool quotas_read = input.each_quota([&](const TJQd& record, const RecordKeys& keys) {
     ShowFilingCount(progress, ++done, input.quotas);
-    tables_.AddQuotaRecord(record, keys);
+    tables_.AddQuotaRecord(keys);
     areas_.index_analysis.Offer(record);
     if (IsFacade(record)) {
       TJQd tagged = record;
@@ -449,13 +449,13 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     } else {
       floor_names.Add(record.floor.str());
       cloud_.AddData(record);
-      physical_.Add(record);
-      areas_.rooms.Add(record, keys);
+      physical_.Add(keys);
+      areas_.rooms.Add(keys);
     }
   });
   if (quotas_read) physical_.FinishDecoration();
   if (!quotas_read || !input.each_other_quota([&](const TJQd& record, const RecordKeys& keys) {
-        tables_.AddQuotaRecord(record, keys);
+        tables_.AddQuotaRecord(keys);
         areas_.index_analysis.Offer(record);
         floor_names.Add(record.floor.str());
         cloud_.AddData(record);

@@ -10,11 +10,11 @@ namespace reportdata {
 namespace {
 
 template <typename Item, typename BillOf>
-Item& FindOrAddBillItem(std::vector<Item>& items, HashIndex& index, const TJQd& record,
-                        const RecordKeys& keys, BillOf&& bill_of, bool& created) {
+Item& FindOrAddBillItem(std::vector<Item>& items, HashIndex& index, const RecordKeys& keys,
+                        BillOf&& bill_of, bool& created) {
   const auto hash = [&] {
     return BillItemHash(keys.bill_code, keys.bill_name, keys.bill_unit, keys.feature,
-                        record.quotaFeatures.size());
+                        keys.quota_features.size());
   };
   const int found = FindFirst(
       items, index, hash,
@@ -23,11 +23,11 @@ Item& FindOrAddBillItem(std::vector<Item>& items, HashIndex& index, const TJQd& 
         return BillItemHash(bill.code, bill.name, bill.unit, bill.feature,
                             bill.quota_features.size());
       },
-      [&](const Item& item) { return SameBillItem(bill_of(item), record, keys); });
+      [&](const Item& item) { return SameBillItem(bill_of(item), keys); });
   created = found < 0;
   if (found >= 0) return items[found];
   Item& item = items.emplace_back();
-  FillBillItem(bill_of(item), record, keys);
+  FillBillItem(bill_of(item), keys);
   return item;
 }
 
@@ -35,81 +35,72 @@ constexpr size_t kCodePrefixLength = 4;
 
 }  // namespace
 
-void ReportTables::AddClassifiedEntry(const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
-  AddBillEntry(entry, keys);
-}
+void ReportTables::AddClassifiedEntry(const EntryKeys& entry) { AddBillEntry(entry); }
 
-void ReportTables::AddOtherItem(const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
-  AddBillEntry(entry, keys);
-}
+void ReportTables::AddOtherItem(const EntryKeys& entry) { AddBillEntry(entry); }
 
-void ReportTables::AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKeys& keys) {
-  const TJQd& bill = entry.bill;
-  const RecordKeys& bill_keys = keys.bill;
-  const bool facade = IsFacadeTypePath(bill_keys.type_path);
-  const PooledText bill_component = FiledComponentName(bill_keys, facade);
-  const double bill_quantity = ParseQuantity(bill.quantity);
-  const Chapter& chapter = BillChapter(bill_keys.bill_code);
+void ReportTables::AddBillEntry(const EntryKeys& entry) {
+  const RecordKeys& bill = entry.bill;
+  const bool facade = IsFacadeTypePath(bill.type_path);
+  const PooledText bill_component = FiledComponentName(bill, facade);
+  const Chapter& chapter = BillChapter(bill.bill_code);
 
   // Bill consumption: the bill item with the quota items it consumes.
   SQdXhlChapterNode& xhl_chapter = FindOrAddChapter(
       bill_consumption_.nodes, bill_consumption_.index, chapter.name, chapter.order_id);
   bool created = false;
   SQdXhlItemNode& xhl_item = FindOrAddBillItem(
-      xhl_chapter.items, xhl_chapter.item_index, bill, bill_keys,
+      xhl_chapter.items, xhl_chapter.item_index, bill,
       [](auto& item) -> auto& { return item.bill; }, created);
-  if (created && xhl_chapter.code_prefix.empty() &&
-      bill.billCode.str().size() > kCodePrefixLength) {
-    xhl_chapter.code_prefix = std::wstring_view(bill.billCode.str()).substr(0, kCodePrefixLength);
+  if (created && xhl_chapter.code_prefix.empty() && bill.bill_code.size() > kCodePrefixLength) {
+    xhl_chapter.code_prefix = std::wstring_view(bill.bill_code).substr(0, kCodePrefixLength);
   }
-  InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill_keys, bill_component,
-                   bill_keys.bill_unit, bill_quantity);
+  InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill, bill_component,
+                   bill.bill_unit, bill.quantity);
 
   // Bill summary: bill records without a name stay out of it.
-  if (!bill.billName.IsEmpty()) {
+  if (!bill.bill_name.empty()) {
     SQdChapterNode& summary_chapter =
         FindOrAddChapter(bill_summary_.nodes, bill_summary_.index, chapter.name, chapter.order_id);
     SQdItemNode& item = FindOrAddBillItem(
-        summary_chapter.items, summary_chapter.item_index, bill, bill_keys,
+        summary_chapter.items, summary_chapter.item_index, bill,
         [](auto& node) -> auto& { return node; }, created);
-    InsertIntoFloors(item.floors, item.floor_index, bill_keys, bill_component, bill_keys.bill_unit,
-                     bill_quantity);
+    InsertIntoFloors(item.floors, item.floor_index, bill, bill_component, bill.bill_unit,
+                     bill.quantity);
   }
 
   // The quotas: under the bill item of the bill consumption, and in the
   // consumption summary. Each tree gets them in entry order.
-  for (size_t i = 0; i < entry.quotas.size(); ++i) {
-    const TJQd& quota = entry.quotas[i];
-    const RecordKeys& quota_keys = keys.quotas[i];
-    const double quantity = ParseQuantity(quota.quantity);
-    const PooledText component = FiledComponentName(quota_keys, facade);
+  for (const RecordKeys& quota : entry.quotas) {
+    const PooledText component = FiledComponentName(quota, facade);
     bool quota_created = false;
     SDeItemNode& item =
-        FindOrAddQuotaItem(xhl_item.quotas, xhl_item.quota_index, quota, quota_keys, quota_created);
-    if (quota_created) item.bill_code = bill_keys.bill_code;
-    InsertIntoFloors(item.floors, item.floor_index, quota_keys, component, quota_keys.quota_unit,
-                     quantity);
-    AddToConsumptionSummary(quota, quota_keys, component, bill_keys.bill_code, quantity);
+        FindOrAddQuotaItem(xhl_item.quotas, xhl_item.quota_index, quota, quota_created);
+    if (quota_created) item.bill_code = bill.bill_code;
+    InsertIntoFloors(item.floors, item.floor_index, quota, component, quota.quota_unit,
+                     quota.quantity);
+    AddToConsumptionSummary(quota, component, bill.bill_code);
   }
 }
 
-void ReportTables::AddLooseQuota(const TJQd& record, const RecordKeys& keys) {
-  if (record.kind.str() == L"1") return;
-  AddToConsumptionSummary(record, keys, FiledComponentName(keys, IsFacadeTypePath(keys.type_path)),
-                          keys.bill_code, ParseQuantity(record.quantity));
+void ReportTables::AddLooseQuota(const RecordKeys& record) {
+  if (record.kind == L"1") return;
+  AddToConsumptionSummary(record, FiledComponentName(record, IsFacadeTypePath(record.type_path)),
+                          record.bill_code);
 }
 
-void ReportTables::AddToConsumptionSummary(const TJQd& record, const RecordKeys& keys,
+void ReportTables::AddToConsumptionSummary(const RecordKeys& record,
                                            const PooledText& component_name,
-                                           const PooledText& bill_code, double quantity) {
-  const Chapter& chapter = QuotaChapter(keys);
+                                           const PooledText& bill_code) {
+  const Chapter& chapter = QuotaChapter(record);
   SDeChapterNode& summary_chapter = FindOrAddChapter(
       consumption_summary_.nodes, consumption_summary_.index, chapter.name, chapter.order_id);
   bool created = false;
   SDeItemNode& item =
-      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, keys, created);
+      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, created);
   if (created) item.bill_code = bill_code;
-  InsertIntoFloors(item.floors, item.floor_index, keys, component_name, keys.quota_unit, quantity);
+  InsertIntoFloors(item.floors, item.floor_index, record, component_name, record.quota_unit,
+                   record.quantity);
 }
 
 }  // namespace reportdata

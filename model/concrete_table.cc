@@ -20,13 +20,13 @@ bool IsPostPourStrip(std::wstring_view type_path) {
 }
 
 // Adds the shares of one record, scaled to cubic metres, to a grade.
-void AddShares(ConcreteGrade& grade, const std::vector<SNYTJFenQuInfo>& partitions, int factor) {
-  for (const SNYTJFenQuInfo& partition : partitions) {
+void AddShares(ConcreteGrade& grade, const std::vector<PartitionShare>& partitions, int factor) {
+  for (const PartitionShare& partition : partitions) {
     ConcreteShare& share = FindOrAppend(
         grade.shares, grade.share_index, partition.name.str(),
         [](const ConcreteShare& s) -> std::wstring_view { return s.partition; },
         [&] {
-          return ConcreteShare{PooledText(partition.name.str()), 0.0};
+          return ConcreteShare{partition.name, 0.0};
         });
     share.quantity += partition.quantity * factor;
   }
@@ -59,13 +59,13 @@ bool ConcretePosition::Count(long long id, std::string_view handle, bool every_d
   return true;
 }
 
-void STongTable::Add(const TJQd& record) {
-  if (record.grade.IsEmpty()) return;
-  code_.assign(record.typePath.str()).append(record.subCode.str());
+void STongTable::Add(const RecordKeys& record) {
+  if (record.grade.empty()) return;
+  code_.assign(record.type_path.str()).append(record.sub_code.str());
   const ConcreteComponentEntry* entry = FindConcreteComponent(code_);
   if (!entry) return;
   const int factor =
-      VolumeUnitFactor(record.kind == L"1" ? record.billUnit.str() : record.quotaUnit.str());
+      VolumeUnitFactor(record.kind == L"1" ? record.bill_unit.str() : record.quota_unit.str());
   if (factor == 0) return;
 
   ConcreteFloor& floor = FindOrAppend(
@@ -92,19 +92,18 @@ void STongTable::Add(const TJQd& record) {
         return ConcreteItem{PooledText(entry->item), entry->item_order, {}, {}};
       });
   ConcreteComponent& component = FindOrAppendComponent(
-      item.components, item.component_index, record.componentName.str(), record.typePath.str());
+      item.components, item.component_index, record.component_name.str(), record.type_path.str());
+  AssignFromUtf8(record.position, position_);
   ConcretePosition& position = FindOrAppend(
-      component.positions, component.position_index, record.position.str(),
+      component.positions, component.position_index, position_,
       [](const ConcretePosition& p) -> std::wstring_view { return p.position; },
       [&] {
         ConcretePosition made;
-        made.position = record.position.str();
+        made.position = position_;
         return made;
       });
 
-  handle_.clear();
-  AppendUtf8(record.handle.str(), handle_);
-  if (!position.Count(record.id, handle_, IsPostPourStrip(component.type_path))) return;
+  if (!position.Count(record.id, record.handle, IsPostPourStrip(component.type_path))) return;
 
   std::wstring grade_name = record.grade.str();
   std::replace(grade_name.begin(), grade_name.end(), L'c', L'C');

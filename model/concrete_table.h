@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "model/hash_index.h"
+#include "model/record_keys.h"
 #include "model/report_tree.h"
-#include "reportdata/records.h"
 
 namespace reportdata {
 
@@ -88,7 +88,7 @@ class STongTable {
   // component code outside the catalogue or with a unit other than the
   // twelve volume texts are skipped. Quantities are taken from the record's
   // partition entries, converted to cubic metres.
-  void Add(const TJQd& record);
+  void Add(const RecordKeys& record);
 
   // Sorts floors by floor order, groups and items by their catalogue order
   // (stable, so equal keys keep their arrival order).
@@ -102,8 +102,8 @@ class STongTable {
  private:
   std::vector<ConcreteFloor> floors_;
   HashIndex floor_index_;
-  std::wstring code_;   // kind code + sub-code of the record filed last, reused
-  std::string handle_;  // UTF-8 handle of the record filed last, reused
+  std::wstring code_;      // kind code + sub-code of the record filed last, reused
+  std::wstring position_;  // position of the record filed last, reused
 };
 
 }  // namespace reportdata

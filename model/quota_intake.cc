@@ -52,10 +52,10 @@ SDeCalcItemNode& FindOrAddCalcItem(SDeCompGroupNode& component, const PooledText
 
 }  // namespace
 
-void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
+void ReportTables::AddQuotaRecord(const RecordKeys& keys) {
   const bool facade = IsFacadeTypePath(keys.type_path);
   const PooledText component_name = FiledComponentName(keys, facade);
-  const double quantity = ParseQuantity(record.quantity);
+  const double quantity = keys.quantity;
   bool created = false;
 
   // Quota summary, chapters as in the consumption summary.
@@ -63,7 +63,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
   SDeChapterNode& summary_chapter =
       FindOrAddChapter(quota_summary_.nodes, quota_summary_.index, chapter.name, chapter.order_id);
   SDeItemNode& item =
-      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, record, keys, created);
+      FindOrAddQuotaItem(summary_chapter.items, summary_chapter.item_index, keys, created);
   if (created) item.bill_code = keys.bill_code;
   InsertIntoFloors(item.floors, item.floor_index, keys, component_name, keys.quota_unit, quantity);
 
@@ -74,7 +74,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
   SDeFloorChapterNode& group_chapter = FindOrAddChapter(
       group.chapters, group.chapter_index, library_chapter.name, library_chapter.order_id);
   SDeFloorItemNode& group_item =
-      FindOrAddQuotaItem(group_chapter.items, group_chapter.item_index, record, keys, created);
+      FindOrAddQuotaItem(group_chapter.items, group_chapter.item_index, keys, created);
   SQdCompNode& component = FindOrAddComponent(group_item.components, group_item.component_index,
                                               component_name, keys.type_path, keys.sub_type);
   InsertRecord(component.records, component.record_index, keys, quantity);
@@ -85,7 +85,7 @@ void ReportTables::AddQuotaRecord(const TJQd& record, const RecordKeys& keys) {
   SDeCompGroupNode& comp = FindOrAddComponentGroup(comp_group, component_name, keys.type_path);
   SDeCalcItemNode& calc_item = FindOrAddCalcItem(comp, keys.sub_code);
   SDeCalcQuotaNode& quota =
-      FindOrAddQuotaItem(calc_item.quotas, calc_item.quota_index, record, keys, created);
+      FindOrAddQuotaItem(calc_item.quotas, calc_item.quota_index, keys, created);
   if (created) quota.num = comp_group.count;
   InsertRecord(quota.records, quota.record_index, keys, quantity);
 }

@@ -49,10 +49,20 @@ RecordKeys KeysOf(const TJQd& record) {
   keys.sub_code = record.subCode.str();
   keys.description = record.description.str();
   keys.description_cut = CutAtBars(record.description.str());
+  keys.kind = record.kind.str();
+  keys.extra = record.extra.str();
+  keys.grade = record.grade.str();
+  keys.room = record.room.str();
+  keys.place = record.place.str();
+  keys.place2 = record.place2.str();
+  keys.id = record.id;
+  keys.quantity = ParseQuantity(record.quantity);
   keys.position = ToUtf8(record.position.str());
   keys.handle = ToUtf8(record.handle.str());
   PooledShares(record.partitions, keys.partitions);
   keys.partition_hash = PartitionHash(keys.partitions);
+  keys.categories = record.categories;
+  keys.quota_features = record.quotaFeatures;
   return keys;
 }
 

@@ -1,12 +1,15 @@
-// The texts a calculation-result record is filed by (its bill item, quota
-// item, floor, component and description), as entries of the text pool. The
+// What a build files a calculation-result record by: the texts of its bill
+// item, quota item, floor, component, description and room as entries of the
+// text pool, its quantity as a number, and its lists. The
 // bill and quota trees keep their nodes' texts in the pool too, so a record
 // finds its merge partner by comparing pointers and mixing stored hashes,
 // and a new node takes the entries as they are. The calculation-result
 // reader interns a column once while consecutive records repeat it and hands
 // the keys out with each record; a record from a host's service is interned
 // field by field (KeysOf). The keys also carry the instance's position and
-// handle as UTF-8, the form the merged instance lists keep.
+// handle as UTF-8, the form the merged instance lists keep. The trees and
+// the tables of the areas read nothing else of a record, so a build files the
+// stored results from their keys alone.
 #ifndef REPORTDATA_MODEL_RECORD_KEYS_H_
 #define REPORTDATA_MODEL_RECORD_KEYS_H_
 
@@ -35,6 +38,14 @@ struct RecordKeys {
   PooledText sub_code;
   PooledText description;      // as the record has it
   PooledText description_cut;  // cut at its first "||", as records are compared
+  PooledText kind;             // "1" for a bill record
+  PooledText extra;
+  PooledText grade;
+  PooledText room;
+  PooledText place;
+  PooledText place2;
+  int id = 0;
+  double quantity = 0.0;  // the quantity text read as ParseQuantity reads it
   // The instance's position and handle in UTF-8, as the merged lists of a
   // measurement record hold them: nearly unique, so not interned.
   std::string position;
@@ -43,6 +54,8 @@ struct RecordKeys {
   // PartitionHash.
   std::vector<PartitionShare> partitions;
   uint64_t partition_hash = 0;
+  std::vector<SNYTJFenLeiVarDescInfo> categories;
+  std::vector<SNYTJReportDEFeature> quota_features;
 };
 
 // The keys of a classified entry: its bill record and each quota record.

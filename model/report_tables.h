@@ -54,17 +54,17 @@ class ReportTables {
   explicit ReportTables(std::vector<std::wstring> common_parameter_names);
 
   // Bill side. Facade entries are copied with "[floor层]" appended to the
-  // component names inside. `keys` are those of the entry or record.
+  // component names inside. Records are filed by their keys alone.
   // Bill consumption, bill summary, consumption summary:
-  void AddClassifiedEntry(const SNYTJQdDeClassResult& entry, const EntryKeys& keys);
+  void AddClassifiedEntry(const EntryKeys& entry);
   // Consumption summary; kind "1" skipped:
-  void AddLooseQuota(const TJQd& record, const RecordKeys& keys);
+  void AddLooseQuota(const RecordKeys& record);
   // Other items (其他项目):
-  void AddOtherItem(const SNYTJQdDeClassResult& entry, const EntryKeys& keys);
+  void AddOtherItem(const EntryKeys& entry);
   void BuildComponentSummaryFromBills();  // code 14
 
   // Quota side: quota summary, quota by floor, quota by floor and component.
-  void AddQuotaRecord(const TJQd& record, const RecordKeys& keys);
+  void AddQuotaRecord(const RecordKeys& keys);
   void BuildComponentSummaryFromQuotas();  // code 15
 
   void ClearBillSide();   // codes 1, 2, 3
@@ -139,10 +139,9 @@ class ReportTables {
   bool Stream(int code, const ChapterChoice& choice, const StreamOptions& options,
               const FloorSelection* selection, CStringArray& out);
 
-  void AddBillEntry(const SNYTJQdDeClassResult& entry, const EntryKeys& keys);
-  void AddToConsumptionSummary(const TJQd& record, const RecordKeys& keys,
-                               const PooledText& component_name, const PooledText& bill_code,
-                               double quantity);
+  void AddBillEntry(const EntryKeys& entry);
+  void AddToConsumptionSummary(const RecordKeys& record, const PooledText& component_name,
+                               const PooledText& bill_code);
 
   std::vector<std::wstring> common_parameter_names_;
   ChapterCache bill_chapter_cache_;

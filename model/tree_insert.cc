@@ -180,13 +180,13 @@ void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, cons
   InsertRecord(component.records, component.record_index, keys, quantity);
 }
 
-bool SameBillItem(const SQdItemNode& item, const TJQd& record, const RecordKeys& keys) {
+bool SameBillItem(const SQdItemNode& item, const RecordKeys& keys) {
   if (item.code != keys.bill_code || item.name != keys.bill_name || item.unit != keys.bill_unit ||
-      item.feature != keys.feature || item.quota_features.size() != record.quotaFeatures.size()) {
+      item.feature != keys.feature || item.quota_features.size() != keys.quota_features.size()) {
     return false;
   }
   for (size_t i = 0; i < item.quota_features.size(); ++i) {
-    if (!SameFeature(item.quota_features[i], record.quotaFeatures[i])) return false;
+    if (!SameFeature(item.quota_features[i], keys.quota_features[i])) return false;
   }
   return true;
 }
@@ -198,13 +198,13 @@ uint32_t BillItemHash(const PooledText& code, const PooledText& name, const Pool
   return HashFold(HashMix(hash, features));
 }
 
-void FillBillItem(SQdItemNode& item, const TJQd& record, const RecordKeys& keys) {
+void FillBillItem(SQdItemNode& item, const RecordKeys& keys) {
   item.code = keys.bill_code;
   item.name = keys.bill_name;
   item.unit = keys.bill_unit;
   item.feature = keys.feature;
-  item.quota_features = record.quotaFeatures;
-  item.extra = record.extra.str();
+  item.quota_features = keys.quota_features;
+  item.extra = keys.extra;
 }
 
 uint32_t QuotaItemHash(const PooledText& code, const PooledText& name, const PooledText& unit,

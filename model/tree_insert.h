@@ -67,19 +67,19 @@ Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, cons
 
 // Bill item match: equal code, name, unit, feature description and equal own
 // quota lists. `bill_of(item)` gives the SQdItemNode of a list entry.
-bool SameBillItem(const SQdItemNode& item, const TJQd& record, const RecordKeys& keys);
+bool SameBillItem(const SQdItemNode& item, const RecordKeys& keys);
 uint32_t BillItemHash(const PooledText& code, const PooledText& name, const PooledText& unit,
                       const PooledText& feature, size_t features);
-void FillBillItem(SQdItemNode& item, const TJQd& record, const RecordKeys& keys);
+void FillBillItem(SQdItemNode& item, const RecordKeys& keys);
 
 // Quota item match: equal code, name, unit and classification variables.
 template <typename QuotaItem>
-bool SameQuotaItem(const QuotaItem& item, const TJQd& record, const RecordKeys& keys);
+bool SameQuotaItem(const QuotaItem& item, const RecordKeys& keys);
 uint32_t QuotaItemHash(const PooledText& code, const PooledText& name, const PooledText& unit,
                        size_t categories);
 
 template <typename QuotaItem>
-QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index, const TJQd& record,
+QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
                               const RecordKeys& keys, bool& created);
 
 uint32_t TextHash(std::wstring_view text);
@@ -158,29 +158,28 @@ bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
                     const std::vector<SNYTJFenLeiVarDescInfo>& b);
 
 template <typename QuotaItem>
-bool SameQuotaItem(const QuotaItem& item, const TJQd& record, const RecordKeys& keys) {
+bool SameQuotaItem(const QuotaItem& item, const RecordKeys& keys) {
   return item.code == keys.quota_code && item.name == keys.quota_name &&
-         item.unit == keys.quota_unit && SameCategories(item.categories, record.categories);
+         item.unit == keys.quota_unit && SameCategories(item.categories, keys.categories);
 }
 
 template <typename QuotaItem>
-QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index, const TJQd& record,
+QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
                               const RecordKeys& keys, bool& created) {
   const auto hash = [&] {
-    return QuotaItemHash(keys.quota_code, keys.quota_name, keys.quota_unit,
-                         record.categories.size());
+    return QuotaItemHash(keys.quota_code, keys.quota_name, keys.quota_unit, keys.categories.size());
   };
   const int found = FindFirst(
       items, index, hash,
       [](const QuotaItem& q) { return QuotaItemHash(q.code, q.name, q.unit, q.categories.size()); },
-      [&](const QuotaItem& q) { return SameQuotaItem(q, record, keys); });
+      [&](const QuotaItem& q) { return SameQuotaItem(q, keys); });
   created = found < 0;
   if (found >= 0) return items[found];
   QuotaItem& item = items.emplace_back();
   item.code = keys.quota_code;
   item.name = keys.quota_name;
   item.unit = keys.quota_unit;
-  item.categories = record.categories;
+  item.categories = keys.categories;
   return item;
 }
 

@@ -70,8 +70,8 @@ constexpr UnitForm kUnitForms[] = {
 };
 
 // The scaled quantity as "%f" prints it, in text.
-std::string_view PrintScaled(std::wstring_view quantity, int factor, char (&text)[kFixedChars]) {
-  double value = LeadingDouble(quantity) * factor;
+std::string_view PrintScaled(double quantity, int factor, char (&text)[kFixedChars]) {
+  double value = quantity * factor;
   if (!std::isfinite(value)) value = 0.0;  // scaled past the largest double
   return PrintFixed(value, 6, text);
 }
@@ -90,11 +90,11 @@ bool ParseUnit(std::wstring_view text, std::wstring* base, int* factor) {
 
 std::wstring ScaleQuantityText(std::wstring_view quantity, int factor) {
   char text[kFixedChars];
-  const std::string_view printed = PrintScaled(quantity, factor, text);
+  const std::string_view printed = PrintScaled(LeadingDouble(quantity), factor, text);
   return std::wstring(printed.begin(), printed.end());
 }
 
-double ScaleQuantity(std::wstring_view quantity, int factor) {
+double ScaleQuantity(double quantity, int factor) {
   char text[kFixedChars];
   const std::string_view printed = PrintScaled(quantity, factor, text);
   double value = 0.0;

@@ -21,8 +21,9 @@ bool ParseUnit(std::wstring_view text, std::wstring* base, int* factor);
 // The quantity text converted as the C runtime converts text to a number (a
 // text that is not a number is 0), times factor, formatted with "%f".
 std::wstring ScaleQuantityText(std::wstring_view quantity, int factor);
-// The same text read back as a number.
-double ScaleQuantity(std::wstring_view quantity, int factor);
+// The same text read back as a number, for a quantity text already read
+// (LeadingDouble).
+double ScaleQuantity(double quantity, int factor);
 
 // Prepares a copy of a calculation-result record for an index item whose base
 // unit is item_base: the record's unit is its bill unit when its kind is "1",

@@ -34,6 +34,58 @@ std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
   return db;
 }
 
+// The rows of a classified table, a bill row and then its quota rows,
+// gathered into entries: whole, or their keys alone. An entry is handed to
+// the visitor when the next bill row begins, or at Finish.
+class EntryRows {
+ public:
+  explicit EntryRows(bool whole) : whole_(whole) {}
+
+  template <typename Visit>
+  void Read(const StoredRow& row, const Visit& visit) {
+    if (row.Int(0) == kRoleBill) {
+      Finish(visit);
+      started_ = true;
+      if (whole_) {
+        bill_rows_.Read(row, 1, entry_.bill, keys_.bill);
+      } else {
+        bill_rows_.ReadKeys(row, 1, keys_.bill);
+      }
+      return;
+    }
+    if (!started_) return;
+    if (quotas_ == keys_.quotas.size()) keys_.quotas.emplace_back();
+    if (whole_) {
+      if (quotas_ == entry_.quotas.size()) entry_.quotas.emplace_back();
+      quota_rows_.Read(row, 1, entry_.quotas[quotas_], keys_.quotas[quotas_]);
+    } else {
+      quota_rows_.ReadKeys(row, 1, keys_.quotas[quotas_]);
+    }
+    ++quotas_;
+  }
+
+  // Hands over the entry being read, if there is one.
+  template <typename Visit>
+  void Finish(const Visit& visit) {
+    if (!started_) return;
+    keys_.quotas.resize(quotas_);
+    if (whole_) entry_.quotas.resize(quotas_);
+    visit(entry_, keys_);
+    started_ = false;
+    quotas_ = 0;
+  }
+
+ private:
+  const bool whole_;
+  SNYTJQdDeClassResult entry_;  // empty while only keys are read
+  EntryKeys keys_;
+  // One reader per kind of row (see RecordRowReader).
+  RecordRowReader bill_rows_;
+  RecordRowReader quota_rows_;
+  bool started_ = false;
+  std::size_t quotas_ = 0;  // quota rows read into the entry
+};
+
 }  // namespace
 
 std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
@@ -110,23 +162,24 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
   return rows.Done();
 }
 
-bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file,
+bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
+  EntryRows rows(true);
+  // The role and the id are read as integers.
+  if (!EachRecordColumns(SelectRecords(table, true), 2,
+                         [&](const StoredRow& row) { rows.Read(row, visit); })) {
+    return false;
+  }
+  rows.Finish(visit);
+  return true;
+}
+
+bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file,
                                  const BillVisitor& beside) {
-  SNYTJQdDeClassResult entry;
-  EntryKeys keys;
-  RecordRowReader bill_rows;
-  RecordRowReader quota_rows;
-  bool started = false;
-  // The quota records of the entry being read; those beyond it are kept
-  // from an earlier entry and refilled by its next quota rows.
-  std::size_t quotas = 0;
-  const auto hand_over = [&] {
-    entry.quotas.resize(quotas);
-    keys.quotas.resize(quotas);
-    file(entry, keys);
-  };
-  // The bill records handed beside the filing are read again, by a reader of
-  // the reading thread's own, so that no decoded record crosses threads.
+  const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
+  EntryRows rows(false);
+  // The bill records handed beside the filing are read again, whole, by a
+  // reader of the reading thread's own, so that no decoded record crosses
+  // threads.
   struct BesideBills {
     RecordRowReader reader;
     TJQd bill;
@@ -140,26 +193,12 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& file,
       beside(beside_bills.bill);
     };
   }
-  // The role and the id are read as integers.
   if (!EachRecordColumns(
-          SelectRecords(table, true), 2,
-          [&](const StoredRow& row) {
-            if (row.Int(0) == kRoleBill) {
-              if (started) hand_over();
-              started = true;
-              quotas = 0;
-              bill_rows.Read(row, 1, entry.bill, keys.bill);
-            } else if (started) {
-              if (quotas == entry.quotas.size()) entry.quotas.emplace_back();
-              if (quotas == keys.quotas.size()) keys.quotas.emplace_back();
-              quota_rows.Read(row, 1, entry.quotas[quotas], keys.quotas[quotas]);
-              ++quotas;
-            }
-          },
+          SelectRecords(table, true), 2, [&](const StoredRow& row) { rows.Read(row, file_keys); },
           std::move(read_beside))) {
     return false;
   }
-  if (started) hand_over();
+  rows.Finish(file_keys);
   return true;
 }
 

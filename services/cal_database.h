@@ -55,10 +55,13 @@ class CalDatabase : public IDMDatabase {
   // other items.
   bool ReadOtherQuotaResults(std::vector<TJQd>& out);
 
-  // The same results handed to file as the rows are stepped: an entry once
-  // its quota rows are read too. One object is refilled for every row.
-  // `beside` as StoredResults::EachEntry has it.
-  bool EachClassified(RecordTable table, const EntryVisitor& file, const BillVisitor& beside = {});
+  // The same results handed to a visitor as the rows are stepped: an entry
+  // once its quota rows are read too. One object is refilled for every row.
+  bool EachClassified(RecordTable table, const EntryVisitor& visit);
+  // The keys of each entry to file, and its bill record whole to `beside`,
+  // as StoredResults::EachEntry has them.
+  bool FileClassified(RecordTable table, const EntryKeysVisitor& file,
+                      const BillVisitor& beside = {});
   bool EachRecord(RecordTable table, const RecordVisitor& file);
   bool EachQuotaResult(bool other_items, const RecordVisitor& file);
   // The number of entries of a classified table, of records of any other.

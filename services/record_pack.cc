@@ -38,19 +38,28 @@ std::string_view NextPart(std::string_view& rest, char separator) {
   return part;
 }
 
-// Decodes text, its escapes taken out, into out, keeping out's buffer.
-void AssignUnescaped(std::string_view text, CString& out) {
-  if (std::memchr(text.data(), kPackEscape, text.size()) == nullptr) {
-    AssignFromUtf8(text, out.str());
-    return;
-  }
-  std::string plain;
-  plain.reserve(text.size());
+// The bytes of text with its escapes taken out: text itself when it has
+// none, else a copy in scratch.
+std::string_view Unescaped(std::string_view text, std::string& scratch) {
+  if (std::memchr(text.data(), kPackEscape, text.size()) == nullptr) return text;
+  scratch.clear();
+  scratch.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == kPackEscape && i + 1 < text.size()) ++i;
-    plain += text[i];
+    scratch += text[i];
   }
-  AssignFromUtf8(plain, out.str());
+  return scratch;
+}
+
+// Decodes text, its escapes taken out, into out, keeping out's buffer.
+void AssignUnescaped(std::string_view text, CString& out) {
+  std::string scratch;
+  AssignFromUtf8(Unescaped(text, scratch), out.str());
+}
+
+PooledText PooledUnescaped(std::string_view text) {
+  std::string scratch;
+  return PooledText::FromUtf8(Unescaped(text, scratch));
 }
 
 // The next entry of a list being refilled: the one already there when the
@@ -79,6 +88,17 @@ void UnpackPartitions(std::string_view packed, std::vector<SNYTJFenQuInfo>& out)
     partition.quantity = Number(NextPart(entry, kPackField));
   }
   out.resize(used);
+}
+
+void UnpackPartitionShares(std::string_view packed, std::vector<PartitionShare>& out) {
+  out.clear();
+  while (!packed.empty()) {
+    std::string_view entry = NextPart(packed, kPackEntry);
+    PartitionShare& share = out.emplace_back();
+    share.name = PooledUnescaped(NextPart(entry, kPackField));
+    share.formula = PooledUnescaped(NextPart(entry, kPackField));
+    share.quantity = Number(NextPart(entry, kPackField));
+  }
 }
 
 void UnpackCategories(std::string_view packed, std::vector<SNYTJFenLeiVarDescInfo>& out) {

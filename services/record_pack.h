@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/report_tree.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -47,6 +48,8 @@ class PackWriter {
 // Replaces out with the decoded list.
 // Malformed packing yields what could be read; it never fails.
 void UnpackPartitions(std::string_view packed, std::vector<SNYTJFenQuInfo>& out);
+// The partition entries as pool entries, as a record's keys hold them.
+void UnpackPartitionShares(std::string_view packed, std::vector<PartitionShare>& out);
 void UnpackCategories(std::string_view packed, std::vector<SNYTJFenLeiVarDescInfo>& out);
 void UnpackQuotaFeatures(std::string_view packed, std::vector<SNYTJReportDEFeature>& out);
 

@@ -1,84 +1,130 @@
 #include "services/record_row.h"
 
+#include "model/floor_text.h"
 #include "model/tree_insert.h"
 #include "platform/text.h"
 #include "services/record_pack.h"
 
 namespace reportdata {
+namespace {
 
-void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
+bool IsAscii(std::string_view text) {
+  unsigned char any = 0;
+  for (const char ch : text) any |= static_cast<unsigned char>(ch);
+  return any < 0x80;
+}
+
+}  // namespace
+
+template <bool kWithRecord>
+void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys) {
   int c = first;
-  auto recent = texts_.begin();
-  const auto decode = [](std::string_view stored, Text& text) {
-    AssignFromUtf8(stored, text.wide);
-    text.interned = false;
-  };
+  auto recent_keys = keys_.begin();
   // A field gets a string of its exact length: short Chinese names fit the
   // string's own buffer, and a record read again keeps its buffers.
-  const auto text = [&](CString& out) -> Text& {
-    Text& read = (recent++)->Get(row.Text(c++), decode);
-    out.str().assign(read.wide);
-    return read;
+  const auto assign = [&](CString TJQd::*field, const std::wstring& text) {
+    if constexpr (kWithRecord) (record->*field).str().assign(text);
   };
-  // A column is always or never a description, so its slots hold the cut at
-  // "||" exactly when this column needs it.
-  const auto key = [&](CString& out, PooledText& pooled, bool description = false) -> Text& {
-    Text& read = text(out);
-    if (!read.interned) {
-      read.pooled = read.wide;
-      if (description) {
-        const std::wstring_view cut = CutAtBars(read.wide);
-        read.cut = cut.size() == read.wide.size() ? read.pooled : PooledText(cut);
-      }
-      read.interned = true;
-    }
+  const auto key = [&](CString TJQd::*field, PooledText& pooled) {
+    const Key& read = (recent_keys++)->Get(row.Text(c++), [](std::string_view stored, Key& key) {
+      key.pooled = PooledText::FromUtf8(stored);
+    });
     pooled = read.pooled;
-    return read;
+    assign(field, read.pooled.str());
+  };
+  const auto description = [&] {
+    const Key& read = (recent_keys++)->Get(row.Text(c++), [](std::string_view stored, Key& key) {
+      key.pooled = PooledText::FromUtf8(stored);
+      const std::wstring_view cut = CutAtBars(key.pooled);
+      key.cut = cut.size() == key.pooled.size() ? key.pooled : PooledText(cut);
+    });
+    keys.description = read.pooled;
+    keys.description_cut = read.cut;
+    assign(&TJQd::description, read.pooled.str());
   };
   // The UTF-8 of a position or handle, as a merged record's lists hold it:
   // the decoded text encoded again, so that malformed stored bytes reach the
-  // table files as U+FFFD. An instance's texts hardly repeat from row to
-  // row: they are decoded without looking among the recent ones.
-  const auto instance_text = [&](CString& out, std::string& utf8) {
-    AssignFromUtf8(row.Text(c++), out.str());
+  // table files as U+FFFD; ASCII, as axis texts and handles mostly are,
+  // stays as stored. An instance's texts hardly repeat from row to row: they
+  // are read without looking among the recent ones.
+  const auto instance_text = [&](CString TJQd::*field, std::string& utf8) {
+    const std::string_view stored = row.Text(c++);
+    std::wstring& wide = kWithRecord ? (record->*field).str() : instance_text_;
+    if (IsAscii(stored)) {
+      utf8.assign(stored);
+      if constexpr (kWithRecord) wide.assign(stored.begin(), stored.end());
+      return;
+    }
+    AssignFromUtf8(stored, wide);
     utf8.clear();
-    AppendUtf8(out.str(), utf8);
+    AppendUtf8(wide, utf8);
   };
-  record.id = static_cast<int>(row.Int(c++));
-  key(record.billCode, keys.bill_code);
-  key(record.billName, keys.bill_name);
-  key(record.billUnit, keys.bill_unit);
-  keys.description_cut = key(record.description, keys.description, true).cut;
-  text(record.quantity);
-  key(record.subType, keys.sub_type);
-  key(record.typePath, keys.type_path);
-  key(record.componentName, keys.component_name);
-  instance_text(record.position, keys.position);
-  instance_text(record.handle, keys.handle);
-  text(record.grade);
-  key(record.floor, keys.floor);
-  text(record.kind);
-  key(record.subCode, keys.sub_code);
-  key(record.quotaCode, keys.quota_code);
-  key(record.quotaName, keys.quota_name);
-  key(record.quotaUnit, keys.quota_unit);
-  text(record.room);
-  text(record.place);
-  text(record.place2);
-  const Partitions& partitions =
-      partitions_.Get(row.Text(c++), [](std::string_view stored, Partitions& read) {
-        UnpackPartitions(stored, read.list);
-        PooledShares(read.list, read.pooled);
-        read.hash = PartitionHash(read.pooled);
+  // A list column's value is copied into the record only when one is read.
+  const auto list = [&](auto& recent_lists, auto TJQd::*field, auto& keys_list, auto&& unpack) {
+    const auto& read = recent_lists.Get(row.Text(c++), unpack);
+    if constexpr (kWithRecord) record->*field = read;
+    keys_list = read;
+  };
+  keys.id = static_cast<int>(row.Int(c++));
+  if constexpr (kWithRecord) record->id = keys.id;
+  key(&TJQd::billCode, keys.bill_code);
+  key(&TJQd::billName, keys.bill_name);
+  key(&TJQd::billUnit, keys.bill_unit);
+  description();
+  const Quantity& quantity =
+      quantities_.Get(row.Text(c++), [](std::string_view stored, Quantity& read) {
+        AssignFromUtf8(stored, read.wide);
+        read.number = LeadingDouble(read.wide);
       });
-  record.partitions = partitions.list;
+  keys.quantity = quantity.number;
+  assign(&TJQd::quantity, quantity.wide);
+  key(&TJQd::subType, keys.sub_type);
+  key(&TJQd::typePath, keys.type_path);
+  key(&TJQd::componentName, keys.component_name);
+  instance_text(&TJQd::position, keys.position);
+  instance_text(&TJQd::handle, keys.handle);
+  key(&TJQd::grade, keys.grade);
+  key(&TJQd::floor, keys.floor);
+  key(&TJQd::kind, keys.kind);
+  key(&TJQd::subCode, keys.sub_code);
+  key(&TJQd::quotaCode, keys.quota_code);
+  key(&TJQd::quotaName, keys.quota_name);
+  key(&TJQd::quotaUnit, keys.quota_unit);
+  key(&TJQd::room, keys.room);
+  key(&TJQd::place, keys.place);
+  key(&TJQd::place2, keys.place2);
+  const std::string_view stored_partitions = row.Text(c++);
+  Partitions& partitions =
+      partitions_.Get(stored_partitions, [](std::string_view stored, Partitions& read) {
+        UnpackPartitionShares(stored, read.pooled);
+        read.hash = PartitionHash(read.pooled);
+        read.listed = false;
+      });
+  if constexpr (kWithRecord) {
+    if (!partitions.listed) {
+      UnpackPartitions(stored_partitions, partitions.list);
+      partitions.listed = true;
+    }
+    record->partitions = partitions.list;
+  }
   keys.partitions = partitions.pooled;
   keys.partition_hash = partitions.hash;
-  key(record.feature, keys.feature);
-  record.categories = categories_.Get(row.Text(c++), UnpackCategories);
-  record.quotaFeatures = quota_features_.Get(row.Text(c++), UnpackQuotaFeatures);
-  text(record.extra);
-  text(record.calcItem);
+  key(&TJQd::feature, keys.feature);
+  list(categories_, &TJQd::categories, keys.categories, UnpackCategories);
+  list(quota_features_, &TJQd::quotaFeatures, keys.quota_features, UnpackQuotaFeatures);
+  key(&TJQd::extra, keys.extra);
+  // Only the index analysis reads the calculation item, from whole records.
+  if constexpr (kWithRecord) {
+    assign(&TJQd::calcItem, calc_items_.Get(row.Text(c), AssignFromUtf8));
+  }
+}
+
+void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
+  ReadColumns<true>(row, first, &record, keys);
+}
+
+void RecordRowReader::ReadKeys(const StoredRow& row, int first, RecordKeys& keys) {
+  ReadColumns<false>(row, first, nullptr, keys);
 }
 
 }  // namespace reportdata

@@ -19,8 +19,9 @@ namespace reportdata {
 // their texts (codes, names, units, floors, kinds), or take them up again a
 // row or two later, as the entries of an instance alternate between a few
 // bill and quota items. The reader keeps each column's recent texts, as
-// stored, decoded and, for the texts a record is filed by, interned, and
-// decodes and interns a column only when its stored bytes are none of them.
+// stored and as their pool entries (decoded, for the quantity and the
+// calculation item), and looks a column up in the pool, or decodes it, only
+// when its stored bytes are none of them.
 // One reader per kind of row: bill rows and quota rows interleaved would
 // crowd each other out.
 class RecordRowReader {
@@ -28,8 +29,14 @@ class RecordRowReader {
   // Fills record and its keys from the row's columns first .. first +
   // kRecordFieldCount - 1, replacing what they held.
   void Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
+  // The keys alone, all that the report trees file a record by: the texts
+  // only the tables of the areas read are stepped over.
+  void ReadKeys(const StoredRow& row, int first, RecordKeys& keys);
 
  private:
+  template <bool kWithRecord>
+  void ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys);
+
   // The values a column decoded to in recent rows, by their stored bytes.
   template <typename Value>
   class Recent {
@@ -59,28 +66,34 @@ class RecordRowReader {
     size_t next_ = 0;  // the slot a new value replaces
   };
 
-  // A column's text decoded, and its pool entries once a key asked for them
-  // (the description's cut at "||" too, in the description's column).
-  struct Text {
-    std::wstring wide;
-    bool interned = false;
+  // A text a record is filed by, as its pool entry, and in the description's
+  // column its cut at "||" too.
+  struct Key {
     PooledText pooled;
     PooledText cut;
   };
-
-  // Every column but the id, the instance's position and handle, and the
-  // three packed lists.
-  static constexpr size_t kTextColumns = kRecordFieldCount - 6;
-
-  // A record's partition entries, and the same as pool entries with their
-  // hash, as the keys carry them.
-  struct Partitions {
-    std::vector<SNYTJFenQuInfo> list;
-    std::vector<PartitionShare> pooled;
-    uint64_t hash = 0;
+  struct Quantity {
+    std::wstring wide;
+    double number = 0.0;  // as ParseQuantity reads the text
   };
 
-  std::array<Recent<Text>, kTextColumns> texts_;
+  // Every column but the id, the quantity, the instance's position and
+  // handle, the three packed lists and the calculation item.
+  static constexpr size_t kKeyColumns = kRecordFieldCount - 8;
+
+  // A record's partition entries as pool entries with their hash, as the
+  // keys carry them, and decoded for a whole record once one asks.
+  struct Partitions {
+    std::vector<PartitionShare> pooled;
+    uint64_t hash = 0;
+    bool listed = true;  // `list` holds these entries
+    std::vector<SNYTJFenQuInfo> list;
+  };
+
+  std::array<Recent<Key>, kKeyColumns> keys_;
+  Recent<Quantity> quantities_;
+  Recent<std::wstring> calc_items_;
+  std::wstring instance_text_;  // a position or handle while it is encoded again
   Recent<Partitions> partitions_;
   Recent<std::vector<SNYTJFenLeiVarDescInfo>> categories_;
   Recent<std::vector<SNYTJReportDEFeature>> quota_features_;

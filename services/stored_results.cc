@@ -22,9 +22,9 @@ bool StoredResults::CountEntries(bool other_items, std::size_t& count) {
   return db_.CountEntries(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, count);
 }
 
-bool StoredResults::EachEntry(bool other_items, const EntryVisitor& file,
+bool StoredResults::EachEntry(bool other_items, const EntryKeysVisitor& file,
                               const BillVisitor& beside) {
-  return db_.EachClassified(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, file,
+  return db_.FileClassified(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, file,
                             beside);
 }
 

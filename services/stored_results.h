@@ -24,6 +24,8 @@ class CalDatabase;
 // its contents (move from it): the object is refilled for the next row.
 using EntryVisitor = std::function<void(SNYTJQdDeClassResult&, const EntryKeys&)>;
 using RecordVisitor = std::function<void(TJQd&, const RecordKeys&)>;
+// Gets the keys of each entry, all that a build files it by.
+using EntryKeysVisitor = std::function<void(const EntryKeys&)>;
 // Gets the bill record of each entry beside the filing (see EachEntry).
 using BillVisitor = std::function<void(const TJQd&)>;
 
@@ -38,10 +40,11 @@ class StoredResults {
   // The counts read every row once: false when the database is damaged, so
   // that a build can refuse before it changes its tables.
   bool CountEntries(bool other_items, std::size_t& count);
-  // When `beside` is set it gets the bill record of every entry, in order, on
-  // the thread that steps the rows, while `file` files the entries read
-  // before: the two must share nothing that either changes.
-  bool EachEntry(bool other_items, const EntryVisitor& file, const BillVisitor& beside = {});
+  // `file` gets the keys of every entry. When `beside` is set it gets the
+  // bill record of every entry, whole and in order, on the thread that steps
+  // the rows, while `file` files the entries read before: the two must share
+  // nothing that either changes.
+  bool EachEntry(bool other_items, const EntryKeysVisitor& file, const BillVisitor& beside = {});
   bool EachLooseQuota(const RecordVisitor& file);
   // The quota results (GetDeResultData), or those of the other items
   // (GetQTXMDeResult), in stored order.

@@ -39,13 +39,13 @@ std::vector<std::wstring> Report(const PhysicalTables& tables, std::vector<std::
 
 TEST(DecorationTest, RoomKindsListRoomsAndCloseEachFloor) {
   PhysicalTables tables;
-  tables.Add(Finish(L"ZS\\DMS", L"28", L"卧室", L"0.2"));
-  tables.Add(Finish(L"ZS\\DMS", L"28", L"", L"0.1"));
-  tables.Add(Finish(L"ZS\\DMS", L"27", L"客厅", L"30", L"m2"));  // base layer
-  tables.Add(Finish(L"ZS\\WQS", L"28", L"卧室", L"50", L"m2"));
-  tables.Add(Finish(L"ZS\\WQS", L"28", L"", L"0.3", L"100m2", L"2,3"));
-  tables.Add(Finish(L"ZS\\WQS", L"28", L"", L"1", L"樘"));  // not an area
-  tables.Add(Finish(L"ZS\\LMZS", L"28", L"", L"1"));        // no decoration kind
+  tables.Add(KeysOf(Finish(L"ZS\\DMS", L"28", L"卧室", L"0.2")));
+  tables.Add(KeysOf(Finish(L"ZS\\DMS", L"28", L"", L"0.1")));
+  tables.Add(KeysOf(Finish(L"ZS\\DMS", L"27", L"客厅", L"30", L"m2")));  // base layer
+  tables.Add(KeysOf(Finish(L"ZS\\WQS", L"28", L"卧室", L"50", L"m2")));
+  tables.Add(KeysOf(Finish(L"ZS\\WQS", L"28", L"", L"0.3", L"100m2", L"2,3")));
+  tables.Add(KeysOf(Finish(L"ZS\\WQS", L"28", L"", L"1", L"樘")));  // not an area
+  tables.Add(KeysOf(Finish(L"ZS\\LMZS", L"28", L"", L"1")));        // no decoration kind
   EXPECT_EQ(tables.decoration(false).chapters().size(), 2u);
   tables.FinishDecoration();
   tables.Sort();

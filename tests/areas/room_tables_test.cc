@@ -32,7 +32,7 @@ TEST(RoomTablesTest, RecordsFileByRoomAndByFloorRoomAndPlace) {
     record.room = input.room;
     record.place = input.place;
     record.place2 = input.place2;
-    rooms.Add(record, KeysOf(record));
+    rooms.Add(KeysOf(record));
   }
   // Room table 1: one chapter per room, the records below as in the quota summary.
   ASSERT_EQ(rooms.by_room().size(), 2u);

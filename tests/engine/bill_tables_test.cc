@@ -89,10 +89,10 @@ TEST_F(BillTablesTest, LooseQuotasSkipBillKindAndTagFacades) {
   Rec rec{.floor = L"2,3", .component = L"WQM", .type_path = L"ZS\\LMZS", .quantity = L"1"};
   TJQd skipped = rec.Quota(L"A10-1", L"抹灰");
   skipped.kind = L"1";
-  tables.AddLooseQuota(skipped, KeysOf(skipped));
+  tables.AddLooseQuota(KeysOf(skipped));
   EXPECT_TRUE(tables.consumption_summary().empty());
   const TJQd loose = rec.Quota(L"A10-1", L"抹灰");
-  tables.AddLooseQuota(loose, KeysOf(loose));
+  tables.AddLooseQuota(KeysOf(loose));
   ASSERT_EQ(tables.consumption_summary().size(), 1u);
   EXPECT_EQ(tables.consumption_summary()[0].items[0].floors[0].components[0].name, L"WQM[2,3层]");
   // A facade entry tags its quota records with their floors too.

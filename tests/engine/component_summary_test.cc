@@ -65,7 +65,7 @@ TEST_F(ComponentSummaryTest, CountsInstancesByCategoryAndFloor) {
 
 TEST_F(ComponentSummaryTest, QuotaSideCountsEachDrawingOnce) {
   for (const TJQd& quota : {column.Quota(L"A5-1", L"浇筑"), column.Quota(L"A5-2", L"模板")}) {
-    tables.AddQuotaRecord(quota, KeysOf(quota));
+    tables.AddQuotaRecord(KeysOf(quota));
   }
   // The quota summary keeps one entry per quota item; the component table
   // counts the column once by its drawing.

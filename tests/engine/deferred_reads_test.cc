@@ -30,7 +30,7 @@ class DeferredReadsTest : public ::testing::Test {
   DeferredReadsTest() {
     CAnalyze built;
     for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(40))
-      built.tables().AddClassifiedEntry(entry, KeysOf(entry));
+      built.tables().AddClassifiedEntry(KeysOf(entry));
     built.Write_xml(dir_.wpath());
     chapters_ = ItemCount(built, kBillSummary);
   }

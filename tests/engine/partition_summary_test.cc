@@ -33,7 +33,7 @@ TEST_F(PartitionSummaryTest, QuotaSummaryByPartition) {
   tiny.partitions = {Share(L"1区", 0.000004)};
   TJQd concrete = Rec{.quantity = L"2"}.Quota(L"A5-1", L"浇筑");
   concrete.partitions = {Share(L"2区", 3.0)};
-  for (const TJQd& record : {concrete, tiny, brick}) tables.AddQuotaRecord(record, KeysOf(record));
+  for (const TJQd& record : {concrete, tiny, brick}) tables.AddQuotaRecord(KeysOf(record));
   // A chapter read back without items still gets its record.
   SDeChapterNode empty;
   empty.name = L"其他章";

@@ -13,7 +13,7 @@ class QuotaRowsTest : public TableFixture {
                 const wchar_t* sub_code = L"") {
     TJQd record = rec.Quota(code, name);
     record.subCode = sub_code;
-    tables.AddQuotaRecord(record, KeysOf(record));
+    tables.AddQuotaRecord(KeysOf(record));
   }
 };
 
@@ -82,7 +82,7 @@ TEST_F(QuotaRowsTest, QuotaSummaryJssInPartition) {
   Rec rec{.component = L"Q1", .quantity = L"2", .handle = L"h1", .description = L"2*1||注"};
   TJQd record = rec.Quota(L"A4-1", L"砌砖");
   record.partitions = {Share(L"1区", 0.5, L"0.5*1")};
-  tables.AddQuotaRecord(record, KeysOf(record));
+  tables.AddQuotaRecord(KeysOf(record));
   EXPECT_EQ(StreamText(31),
             L"#ZhangFlag#|砌筑|#DEItemFlag#|A4-1|砌砖|m3|2.000000||#FloorFlag#|1层|2.000000||"
             L"#AttNameFlag#|Q1|2.000000|$h1|#RecordFlag#|A/1|2.000000|2*1||注||$h1");

@@ -57,25 +57,26 @@ TEST(ConcreteIntakeTest, SkipsWhatIsNotCatalogedConcrete) {
   };
   for (const Case& c : cases) {
     STongTable table;
-    table.Add(c.record);
+    table.Add(KeysOf(c.record));
     EXPECT_EQ(table.floors().size(), c.kept ? 1u : 0u) << c.label;
   }
 }
 
 TEST(ConcreteIntakeTest, CountsAnInstanceOnceExceptPostPourStrips) {
   STongTable table;
-  table.Add(Wall(L"1", L"c30", {Share(L"1区", 2)}));
-  table.Add(Wall(L"1", L"C30", {Share(L"1区", 2)}));  // same handle and identity
-  table.Add(Wall(L"1", L"C30", {Share(L"1区", 3)}, L"m3", 2));
+  table.Add(KeysOf(Wall(L"1", L"c30", {Share(L"1区", 2)})));
+  table.Add(KeysOf(Wall(L"1", L"C30", {Share(L"1区", 2)})));  // same handle and identity
+  table.Add(KeysOf(Wall(L"1", L"C30", {Share(L"1区", 3)}, L"m3", 2)));
   // Handle "h1" with identity 23 and "h12" with 3 are two instances.
-  table.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 23));
-  table.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 3, L"h12"));
-  table.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 2, L"h2"));  // identity 2, new handle
+  table.Add(KeysOf(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 23)));
+  table.Add(KeysOf(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 3, L"h12")));
+  table.Add(
+      KeysOf(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", 2, L"h2")));  // identity 2, new handle
   TJQd strip = Wall(L"1", L"C40", {Share(L"1区", 5)});
   strip.typePath = L"LX\\HJD";
   strip.subCode = L"95";
-  table.Add(strip);
-  table.Add(strip);
+  table.Add(KeysOf(strip));
+  table.Add(KeysOf(strip));
 
   const ConcreteItem& wall = table.floors()[0].groups[0].items[0];
   ASSERT_EQ(wall.components[0].positions[0].grades.size(), 1u);  // c30 and C30 are one grade
@@ -91,7 +92,8 @@ TEST(ConcreteIntakeTest, CountsAnInstanceOnceExceptPostPourStrips) {
   STongTable many;
   for (int round = 0; round < 2; ++round) {
     for (int n = 0; n < 20; ++n) {
-      many.Add(Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", n / 2, L"h" + std::to_wstring(n % 2)));
+      many.Add(KeysOf(
+          Wall(L"1", L"C30", {Share(L"1区", 1)}, L"m3", n / 2, L"h" + std::to_wstring(n % 2))));
     }
   }
   const ConcretePosition& position = many.floors()[0].groups[0].items[0].components[0].positions[0];
@@ -101,8 +103,8 @@ TEST(ConcreteIntakeTest, CountsAnInstanceOnceExceptPostPourStrips) {
 
 TEST(ConcreteSummaryTest, FloorRowsMultiplyByTheFloorsTheyStandFor) {
   STongTable table;
-  table.Add(Wall(L"2,5", L"C30", {Share(L"1区", 1.0), Share(L"2区", 0.5)}, L"10m3"));
-  table.Add(Wall(L"1", L"C35", {Share(L"2区", 2)}, L"m3", 7));
+  table.Add(KeysOf(Wall(L"2,5", L"C30", {Share(L"1区", 1.0), Share(L"2区", 0.5)}, L"10m3")));
+  table.Add(KeysOf(Wall(L"1", L"C35", {Share(L"2区", 2)}, L"m3", 7)));
   struct Case {
     std::vector<std::wstring> floors;
     std::wstring row;
@@ -134,8 +136,8 @@ TEST(ConcreteSummaryTest, FloorRowsMultiplyByTheFloorsTheyStandFor) {
 
 TEST(ConcreteSummaryTest, PartitionRowsSplitTheWholeQuantity) {
   STongTable table;
-  table.Add(Wall(L"1", L"C30", {Share(L"1区", 1), Share(L"未分区", 2)}));
-  table.Add(Wall(L"2", L"C30", {Share(L"1区", 4)}, L"m3", 2));
+  table.Add(KeysOf(Wall(L"1", L"C30", {Share(L"1区", 1), Share(L"未分区", 2)})));
+  table.Add(KeysOf(Wall(L"2", L"C30", {Share(L"1区", 4)}, L"m3", 2)));
   const std::vector<std::wstring> partitions = {L"1区", L"2区", L"未分区"};
   std::map<CString, CString> grades;
 

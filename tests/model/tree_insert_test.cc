@@ -216,11 +216,11 @@ TEST(TreeInsertTest, QuotaItemsMatchOnCodeNameUnitAndCategories) {
   bool created = false;
   for (int round = 0; round < 12; ++round) {
     TJQd filler = rec.Quota(L"F" + std::to_wstring(round), L"n");
-    FindOrAddQuotaItem(items, index, filler, KeysOf(filler), created);
+    FindOrAddQuotaItem(items, index, KeysOf(filler), created);
     EXPECT_TRUE(created);
   }
   for (const TJQd* record : {&a, &b, &c, &a, &b})
-    FindOrAddQuotaItem(items, index, *record, KeysOf(*record), created);
+    FindOrAddQuotaItem(items, index, KeysOf(*record), created);
   EXPECT_FALSE(created);
   EXPECT_EQ(items.size(), 15u);
 }

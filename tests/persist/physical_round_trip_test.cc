@@ -69,10 +69,10 @@ PhysicalTables Built() {
     concrete.subCode = L"1";
     concrete.grade = i % 4 ? L"C30" : L"c35";
     concrete.partitions = {Share(L"1区", 0.125 * i), Share(i % 2 ? L"2区" : L"未分区", 0.5)};
-    tables.Add(concrete);
+    tables.Add(KeysOf(concrete));
     concrete.kind = L"2";
     concrete.quotaUnit = L"10m3";
-    tables.Add(concrete);
+    tables.Add(KeysOf(concrete));
     TJQd finish = Rec{.floor = floors[i % 5],
                       .component = L"地面" + std::to_wstring(i % 3),
                       .type_path = i % 2 ? L"ZS\\DMS" : L"ZS\\WQS",
@@ -80,7 +80,7 @@ PhysicalTables Built() {
                       .Bill(L"011102003", L"块料楼地面", L"m2");
     finish.subCode = i % 7 ? L"28" : L"27";
     finish.room = i % 3 ? L"卧室" + std::to_wstring(i % 2) : L"";
-    tables.Add(finish);
+    tables.Add(KeysOf(finish));
   }
   tables.FinishDecoration();
   tables.Sort();

@@ -57,8 +57,8 @@ class RowRoundTripTest : public ::testing::Test {
 
   void Build(size_t records) {
     for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(records)) {
-      built_.AddClassifiedEntry(entry, KeysOf(entry));
-      for (const TJQd& quota : entry.quotas) built_.AddQuotaRecord(quota, KeysOf(quota));
+      built_.AddClassifiedEntry(KeysOf(entry));
+      for (const TJQd& quota : entry.quotas) built_.AddQuotaRecord(KeysOf(quota));
     }
   }
 

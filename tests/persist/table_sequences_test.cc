@@ -35,8 +35,8 @@ class TableSequencesTest : public ::testing::Test {
  protected:
   TableSequencesTest() {
     for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(200)) {
-      engine_.tables().AddClassifiedEntry(entry, KeysOf(entry));
-      for (const TJQd& quota : entry.quotas) engine_.tables().AddQuotaRecord(quota, KeysOf(quota));
+      engine_.tables().AddClassifiedEntry(KeysOf(entry));
+      for (const TJQd& quota : entry.quotas) engine_.tables().AddQuotaRecord(KeysOf(quota));
     }
     engine_.mutable_partitions() = {L"一区", L"二区"};
     engine_.cal_floors() = {CString(L"1"), CString(L"2,5")};

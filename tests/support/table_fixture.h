@@ -26,7 +26,7 @@ class TableFixture : public ::testing::Test {
     SNYTJQdDeClassResult entry;
     entry.bill = bill;
     entry.quotas = std::move(quotas);
-    tables.AddClassifiedEntry(entry, KeysOf(entry));
+    tables.AddClassifiedEntry(KeysOf(entry));
   }
 
   std::vector<std::wstring> ItemRows(int code, std::wstring_view name, int columns = 12) {
