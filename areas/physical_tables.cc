@@ -20,14 +20,17 @@ void PhysicalTables::Add(const RecordKeys& record) {
 }
 
 void PhysicalTables::AddDecoration(const RecordKeys& record) {
-  code_.assign(record.type_path.str()).append(record.sub_code.str());
-  const DecorationKind* kind = FindDecorationKind(code_);
-  const bool base_layer = kind == nullptr && IsBaseLayerCode(code_);
-  if (base_layer) {
-    // Filed under the kind of its surface, the same kind with sub-code "28".
-    code_.assign(record.type_path.str()).append(L"28");
-    kind = FindDecorationKind(code_);
-  }
+  const DecorationCode& code =
+      decoration_codes_.Get(record.type_path, record.sub_code, [&](const std::wstring& joined) {
+        DecorationCode found{FindDecorationKind(joined), false};
+        if (found.kind == nullptr && IsBaseLayerCode(joined)) {
+          // Filed under the kind of its surface, the same kind with sub-code "28".
+          found = {FindDecorationKind(record.type_path.str() + L"28"), true};
+        }
+        return found;
+      });
+  const DecorationKind* kind = code.kind;
+  const bool base_layer = code.base_layer;
   if (kind == nullptr) return;
   const bool bill = IsBillRecord(record);
   const PooledText& unit = bill ? record.bill_unit : record.quota_unit;

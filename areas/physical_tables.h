@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "areas/decoration_table.h"
+#include "model/component_code_memo.h"
 #include "model/concrete_table.h"
 #include "model/pooled_text.h"
 #include "model/record_keys.h"
@@ -69,7 +70,13 @@ class PhysicalTables {
   SDecTable bill_decoration_;
   SDecTable quota_decoration_;
   std::vector<BaseLayer> pending_base_layers_;
-  std::wstring code_;  // kind code + sub-code of the record offered last, reused
+  // The kind a record's finish files under, by its component code, and
+  // whether the record is a base layer waiting for its surface.
+  struct DecorationCode {
+    const DecorationKind* kind = nullptr;
+    bool base_layer = false;
+  };
+  ComponentCodeMemo<DecorationCode> decoration_codes_;
 };
 
 }  // namespace reportdata

@@ -61,8 +61,9 @@ bool ConcretePosition::Count(long long id, std::string_view handle, bool every_d
 
 void STongTable::Add(const RecordKeys& record) {
   if (record.grade.empty()) return;
-  code_.assign(record.type_path.str()).append(record.sub_code.str());
-  const ConcreteComponentEntry* entry = FindConcreteComponent(code_);
+  const ConcreteComponentEntry* entry =
+      components_.Get(record.type_path, record.sub_code,
+                      [](const std::wstring& code) { return FindConcreteComponent(code); });
   if (!entry) return;
   const int factor =
       VolumeUnitFactor(record.kind == L"1" ? record.bill_unit.str() : record.quota_unit.str());

@@ -14,11 +14,14 @@
 #include <string_view>
 #include <vector>
 
+#include "model/component_code_memo.h"
 #include "model/hash_index.h"
 #include "model/record_keys.h"
 #include "model/report_tree.h"
 
 namespace reportdata {
+
+struct ConcreteComponentEntry;
 
 // Cubic metres of one grade within one partition.
 struct ConcreteShare {
@@ -102,7 +105,7 @@ class STongTable {
  private:
   std::vector<ConcreteFloor> floors_;
   HashIndex floor_index_;
-  std::wstring code_;      // kind code + sub-code of the record filed last, reused
+  ComponentCodeMemo<const ConcreteComponentEntry*> components_;
   std::wstring position_;  // position of the record filed last, reused
 };
 
