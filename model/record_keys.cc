@@ -61,8 +61,8 @@ RecordKeys KeysOf(const TJQd& record) {
   keys.handle = ToUtf8(record.handle.str());
   PooledShares(record.partitions, keys.partitions);
   keys.partition_hash = PartitionHash(keys.partitions);
-  keys.categories = record.categories;
-  keys.quota_features = record.quotaFeatures;
+  keys.categories = SharedList(record.categories);
+  keys.quota_features = SharedList(record.quotaFeatures);
   return keys;
 }
 

@@ -14,6 +14,7 @@
 #define REPORTDATA_MODEL_RECORD_KEYS_H_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,30 @@
 #include "reportdata/records.h"
 
 namespace reportdata {
+
+// A list of a record, shared unchanged by the keys of the records that have
+// it: consecutive records repeat their lists, and handing the list on costs
+// a reference instead of a copy of every text in it.
+template <typename Entry>
+class SharedList {
+ public:
+  SharedList() : list_(Empty()) {}
+  explicit SharedList(std::vector<Entry> list)
+      : list_(list.empty() ? Empty()
+                           : std::make_shared<const std::vector<Entry>>(std::move(list))) {}
+
+  const std::vector<Entry>& operator*() const { return *list_; }
+  const std::vector<Entry>* operator->() const { return list_.get(); }
+
+ private:
+  static const std::shared_ptr<const std::vector<Entry>>& Empty() {
+    static const std::shared_ptr<const std::vector<Entry>> empty =
+        std::make_shared<const std::vector<Entry>>();
+    return empty;
+  }
+
+  std::shared_ptr<const std::vector<Entry>> list_;
+};
 
 struct RecordKeys {
   PooledText bill_code;
@@ -54,8 +79,8 @@ struct RecordKeys {
   // PartitionHash.
   std::vector<PartitionShare> partitions;
   uint64_t partition_hash = 0;
-  std::vector<SNYTJFenLeiVarDescInfo> categories;
-  std::vector<SNYTJReportDEFeature> quota_features;
+  SharedList<SNYTJFenLeiVarDescInfo> categories;
+  SharedList<SNYTJReportDEFeature> quota_features;
 };
 
 // The keys of a classified entry: its bill record and each quota record.

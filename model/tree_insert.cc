@@ -182,11 +182,11 @@ void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, cons
 
 bool SameBillItem(const SQdItemNode& item, const RecordKeys& keys) {
   if (item.code != keys.bill_code || item.name != keys.bill_name || item.unit != keys.bill_unit ||
-      item.feature != keys.feature || item.quota_features.size() != keys.quota_features.size()) {
+      item.feature != keys.feature || item.quota_features.size() != keys.quota_features->size()) {
     return false;
   }
   for (size_t i = 0; i < item.quota_features.size(); ++i) {
-    if (!SameFeature(item.quota_features[i], keys.quota_features[i])) return false;
+    if (!SameFeature(item.quota_features[i], (*keys.quota_features)[i])) return false;
   }
   return true;
 }
@@ -203,7 +203,7 @@ void FillBillItem(SQdItemNode& item, const RecordKeys& keys) {
   item.name = keys.bill_name;
   item.unit = keys.bill_unit;
   item.feature = keys.feature;
-  item.quota_features = keys.quota_features;
+  item.quota_features = *keys.quota_features;
   item.extra = keys.extra;
 }
 

@@ -160,14 +160,15 @@ bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
 template <typename QuotaItem>
 bool SameQuotaItem(const QuotaItem& item, const RecordKeys& keys) {
   return item.code == keys.quota_code && item.name == keys.quota_name &&
-         item.unit == keys.quota_unit && SameCategories(item.categories, keys.categories);
+         item.unit == keys.quota_unit && SameCategories(item.categories, *keys.categories);
 }
 
 template <typename QuotaItem>
 QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
                               const RecordKeys& keys, bool& created) {
   const auto hash = [&] {
-    return QuotaItemHash(keys.quota_code, keys.quota_name, keys.quota_unit, keys.categories.size());
+    return QuotaItemHash(keys.quota_code, keys.quota_name, keys.quota_unit,
+                         keys.categories->size());
   };
   const int found = FindFirst(
       items, index, hash,
@@ -179,7 +180,7 @@ QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
   item.code = keys.quota_code;
   item.name = keys.quota_name;
   item.unit = keys.quota_unit;
-  item.categories = keys.categories;
+  item.categories = *keys.categories;
   return item;
 }
 

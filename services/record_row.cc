@@ -1,5 +1,7 @@
 #include "services/record_row.h"
 
+#include <type_traits>
+
 #include "model/floor_text.h"
 #include "model/tree_insert.h"
 #include "platform/text.h"
@@ -59,11 +61,15 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
     utf8.clear();
     AppendUtf8(wide, utf8);
   };
-  // A list column's value is copied into the record only when one is read.
+  // A list column's value is shared with the keys, and copied into the
+  // record only when one is read.
   const auto list = [&](auto& recent_lists, auto TJQd::*field, auto& keys_list, auto&& unpack) {
-    const auto& read = recent_lists.Get(row.Text(c++), unpack);
-    if constexpr (kWithRecord) record->*field = read;
-    keys_list = read;
+    keys_list = recent_lists.Get(row.Text(c++), [&](std::string_view stored, auto& shared) {
+      std::remove_cvref_t<decltype(*shared)> unpacked;
+      unpack(stored, unpacked);
+      shared = std::remove_cvref_t<decltype(shared)>(std::move(unpacked));
+    });
+    if constexpr (kWithRecord) record->*field = *keys_list;
   };
   keys.id = static_cast<int>(row.Int(c++));
   if constexpr (kWithRecord) record->id = keys.id;

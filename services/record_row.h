@@ -95,8 +95,8 @@ class RecordRowReader {
   Recent<std::wstring> calc_items_;
   std::wstring instance_text_;  // a position or handle while it is encoded again
   Recent<Partitions> partitions_;
-  Recent<std::vector<SNYTJFenLeiVarDescInfo>> categories_;
-  Recent<std::vector<SNYTJReportDEFeature>> quota_features_;
+  Recent<SharedList<SNYTJFenLeiVarDescInfo>> categories_;
+  Recent<SharedList<SNYTJReportDEFeature>> quota_features_;
 };
 
 }  // namespace reportdata
