@@ -56,6 +56,12 @@ void ExpectKeysOf(const RecordKeys& got, const TJQd& record) {
   }
 }
 
+void ExpectEntryKeysOf(const EntryKeys& got, const SNYTJQdDeClassResult& entry) {
+  ExpectKeysOf(got.bill, entry.bill);
+  ASSERT_EQ(got.quotas.size(), entry.quotas.size());
+  for (size_t q = 0; q < entry.quotas.size(); ++q) ExpectKeysOf(got.quotas[q], entry.quotas[q]);
+}
+
 TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   ImportedProject project("small_project.json");
   SNYRAQdDeClassResultInfo held;
@@ -75,11 +81,7 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
       false,
       [&](const EntryKeys& keys) {
         ASSERT_LT(i, held.items.size());
-        const SNYTJQdDeClassResult& want = held.items[i++];
-        ExpectKeysOf(keys.bill, want.bill);
-        ASSERT_EQ(keys.quotas.size(), want.quotas.size());
-        for (size_t q = 0; q < want.quotas.size(); ++q)
-          ExpectKeysOf(keys.quotas[q], want.quotas[q]);
+        ExpectEntryKeysOf(keys, held.items[i++]);
       },
       [&](const TJQd& bill) {
         ASSERT_LT(beside, held.items.size());
@@ -302,11 +304,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
     size_t i = 0;
     EXPECT_TRUE(stored->EachEntry(false, [&](const EntryKeys& keys) {
       ASSERT_LT(i, whole.items.size());
-      const SNYTJQdDeClassResult& entry = whole.items[i++];
-      ExpectKeysOf(keys.bill, entry.bill);
-      ASSERT_EQ(keys.quotas.size(), entry.quotas.size());
-      for (size_t q = 0; q < entry.quotas.size(); ++q)
-        ExpectKeysOf(keys.quotas[q], entry.quotas[q]);
+      ExpectEntryKeysOf(keys, whole.items[i++]);
     }));
     EXPECT_EQ(i, whole.items.size());
   }
