@@ -8,11 +8,6 @@
 #include "model/units.h"
 
 namespace reportdata {
-namespace {
-
-bool IsBillRecord(const RecordKeys& record) { return record.kind == L"1"; }
-
-}  // namespace
 
 void PhysicalTables::Add(const RecordKeys& record) {
   concrete(IsBillRecord(record)).Add(record);
@@ -29,17 +24,15 @@ void PhysicalTables::AddDecoration(const RecordKeys& record) {
         }
         return found;
       });
-  const DecorationKind* kind = code.kind;
-  const bool base_layer = code.base_layer;
-  if (kind == nullptr) return;
+  if (code.kind == nullptr) return;
   const bool bill = IsBillRecord(record);
-  const PooledText& unit = bill ? record.bill_unit : record.quota_unit;
-  if (base_layer) {
-    pending_base_layers_.push_back(BaseLayer{kind, bill, unit, record.quantity,
+  const PooledText& unit = OwnUnit(record);
+  if (code.base_layer) {
+    pending_base_layers_.push_back(BaseLayer{code.kind, bill, unit, record.quantity,
                                              record.component_name, record.type_path, record.room,
                                              record.floor});
   } else {
-    AddFinish(*kind, bill, unit, record.quantity,
+    AddFinish(*code.kind, bill, unit, record.quantity,
               DecorationPlace{record.component_name, record.type_path, record.room, record.floor});
   }
 }

@@ -84,7 +84,7 @@ void ReportTables::AddBillEntry(const EntryKeys& entry) {
 }
 
 void ReportTables::AddLooseQuota(const RecordKeys& record) {
-  if (record.kind == L"1") return;
+  if (IsBillRecord(record)) return;
   AddToConsumptionSummary(record, FiledComponentName(record, IsFacadeTypePath(record.type_path)),
                           record.bill_code);
 }

@@ -65,8 +65,7 @@ void STongTable::Add(const RecordKeys& record) {
       components_.Get(record.type_path, record.sub_code,
                       [](const std::wstring& code) { return FindConcreteComponent(code); });
   if (!entry) return;
-  const int factor =
-      VolumeUnitFactor(record.kind == L"1" ? record.bill_unit.str() : record.quota_unit.str());
+  const int factor = VolumeUnitFactor(OwnUnit(record));
   if (factor == 0) return;
 
   ConcreteFloor& floor = FindOrAppend(

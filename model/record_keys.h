@@ -89,6 +89,13 @@ struct EntryKeys {
   std::vector<RecordKeys> quotas;
 };
 
+// A bill record (kind "1") belongs to the bill side and is measured in its
+// bill item's unit; any other record to the quota side and its quota unit.
+inline bool IsBillRecord(const RecordKeys& keys) { return keys.kind == L"1"; }
+inline const PooledText& OwnUnit(const RecordKeys& keys) {
+  return IsBillRecord(keys) ? keys.bill_unit : keys.quota_unit;
+}
+
 RecordKeys KeysOf(const TJQd& record);
 
 // The partition entries of a record as pool entries.

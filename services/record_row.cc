@@ -27,19 +27,23 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   const auto assign = [&](CString TJQd::*field, const std::wstring& text) {
     if constexpr (kWithRecord) (record->*field).str().assign(text);
   };
-  const auto key = [&](CString TJQd::*field, PooledText& pooled) {
-    const Key& read = (recent_keys++)->Get(row.Text(c++), [](std::string_view stored, Key& key) {
+  // The next key column's pool entry, and in the description's column (a
+  // column is always or never one) its cut at "||".
+  const auto look_up = [&](bool description) -> const Key& {
+    return (recent_keys++)->Get(row.Text(c++), [description](std::string_view stored, Key& key) {
       key.pooled = PooledText::FromUtf8(stored);
+      if (!description) return;
+      const std::wstring_view cut = CutAtBars(key.pooled);
+      key.cut = cut.size() == key.pooled.size() ? key.pooled : PooledText(cut);
     });
+  };
+  const auto key = [&](CString TJQd::*field, PooledText& pooled) {
+    const Key& read = look_up(false);
     pooled = read.pooled;
     assign(field, read.pooled.str());
   };
   const auto description = [&] {
-    const Key& read = (recent_keys++)->Get(row.Text(c++), [](std::string_view stored, Key& key) {
-      key.pooled = PooledText::FromUtf8(stored);
-      const std::wstring_view cut = CutAtBars(key.pooled);
-      key.cut = cut.size() == key.pooled.size() ? key.pooled : PooledText(cut);
-    });
+    const Key& read = look_up(true);
     keys.description = read.pooled;
     keys.description_cut = read.cut;
     assign(&TJQd::description, read.pooled.str());
