@@ -3,15 +3,19 @@
 // calling thread, and files nothing: the floor that reading the records
 // through SQLite sets under a bill build, timed as a process beside it.
 // Given FLAT, it also writes there the flat table of the bill records that
-// bench/compare_bill_build.sh groups with SQLite.
+// bench/compare_bill_build.sh groups with SQLite, their key texts in full.
 // Usage: read_rows DATABASE [FLAT]
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "services/cal_schema.h"
+#include "services/key_texts.h"
+#include "services/packed_texts.h"
 #include "services/row_read_ahead.h"
 #include "services/sqlite_db.h"
 
@@ -49,6 +53,18 @@ int Run(int argc, char** argv) {
     std::fprintf(stderr, "cannot create %s\n", argv[2]);
     return 1;
   }
+  std::vector<std::string> key_texts;
+  if (!ReadKeyTexts(*db, key_texts)) {
+    std::fprintf(stderr, "cannot read the key texts of %s\n", argv[1]);
+    return 1;
+  }
+  // The text of a key field's column: the key text its number names.
+  const auto key_text = [&](std::string_view number_bytes) -> std::string_view {
+    size_t at = 0;
+    uint32_t number = 0;
+    if (!ReadPackedNumber(number_bytes, at, number) || number >= key_texts.size()) return {};
+    return key_texts[number];
+  };
   std::optional<SqliteStatement> insert;
   if (flat) insert.emplace(flat->Prepare("INSERT INTO bill VALUES(?, ?, ?, ?, ?, ?, ?)"));
   const std::string sql =
@@ -69,7 +85,8 @@ int Run(int argc, char** argv) {
         int parameter = 1;
         for (const RecordField field : {kFieldBillCode, kFieldFloor, kFieldComponentName,
                                         kFieldDescription, kFieldPartitions}) {
-          insert->BindText(parameter++, row.Text(ColumnOf(field)));
+          const std::string_view stored = row.Text(ColumnOf(field));
+          insert->BindText(parameter++, IsKeyField(field) ? key_text(stored) : stored);
         }
         // As CAST(quantity AS REAL) reads it.
         insert->BindDouble(

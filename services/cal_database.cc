@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "services/key_texts.h"
 #include "services/record_row.h"
 
 namespace reportdata {
@@ -39,7 +40,8 @@ std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
 // the visitor when the next bill row begins, or at Finish.
 class EntryRows {
  public:
-  explicit EntryRows(bool whole) : whole_(whole) {}
+  EntryRows(bool whole, const std::vector<std::string>* key_texts)
+      : whole_(whole), bill_rows_(key_texts), quota_rows_(key_texts) {}
 
   template <typename Visit>
   void Read(const StoredRow& row, const Visit& visit) {
@@ -98,14 +100,13 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
   if (!db) return nullptr;
   const long long version = db->QueryInt("PRAGMA user_version", -1);
   if (db->QueryInt("PRAGMA application_id", -1) != kCalApplicationId ||
-      (version != kCalSchemaVersion && version != kCalColumnsSchemaVersion)) {
+      version < kCalColumnsSchemaVersion || version > kCalSchemaVersion) {
     return nullptr;
   }
   MapPages(*db);
   // Opened now, the second connection reads the same file as the first
   // even when a new import is renamed over it later.
-  return std::unique_ptr<CalDatabase>(
-      new CalDatabase(std::move(db), OpenRowSource(path), version == kCalSchemaVersion));
+  return std::unique_ptr<CalDatabase>(new CalDatabase(std::move(db), OpenRowSource(path), version));
 }
 
 bool CalDatabase::HasCalResult(const std::wstring& /*dir*/, bool /*flag*/) {
@@ -162,8 +163,18 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
   return rows.Done();
 }
 
+bool CalDatabase::LoadKeyTexts(const std::vector<std::string>*& key_texts) {
+  key_texts = nullptr;
+  if (layout_ != kCalSchemaVersion) return true;
+  if (!key_texts_loaded_) key_texts_loaded_ = ReadKeyTexts(*db_, key_texts_);
+  if (key_texts_loaded_) key_texts = &key_texts_;
+  return key_texts_loaded_;
+}
+
 bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
-  EntryRows rows(true);
+  const std::vector<std::string>* key_texts = nullptr;
+  if (!LoadKeyTexts(key_texts)) return false;
+  EntryRows rows(true, key_texts);
   // The role and the id are read as integers.
   if (!EachRecordColumns(SelectRecords(table, true), 2,
                          [&](const StoredRow& row) { rows.Read(row, visit); })) {
@@ -175,8 +186,10 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
 
 bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file,
                                  const BillVisitor& beside) {
+  const std::vector<std::string>* key_texts = nullptr;
+  if (!LoadKeyTexts(key_texts)) return false;
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
-  EntryRows rows(false);
+  EntryRows rows(false, key_texts);
   // The bill records handed beside the filing are read again, whole, by a
   // reader of the reading thread's own, so that no decoded record crosses
   // threads.
@@ -184,7 +197,7 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
     RecordRowReader reader;
     TJQd bill;
     RecordKeys keys;
-  } beside_bills;
+  } beside_bills{RecordRowReader(key_texts), {}, {}};
   std::function<void(const StoredRow&)> read_beside;
   if (beside) {
     read_beside = [&](const StoredRow& row) {
@@ -206,7 +219,7 @@ std::string CalDatabase::SelectRecords(RecordTable table, bool with_role,
                                        std::string_view where) const {
   std::string sql = "SELECT ";
   if (with_role) sql += "role, ";
-  sql += packed_texts_ ? kRecordColumns : kRecordFieldColumns;
+  sql += layout_ == kCalColumnsSchemaVersion ? kRecordFieldColumns : kRecordColumns;
   sql += " FROM ";
   sql += RecordTableName(table);
   sql += where;
@@ -219,14 +232,20 @@ bool CalDatabase::EachRecordColumns(const std::string& sql, int int_columns,
                                     std::function<void(const StoredRow&)> beside) {
   RowReadAheadOptions options;
   options.beside = std::move(beside);
-  if (packed_texts_) options.packed_texts = kRecordTextCount;
-  return EachRowReadAhead(RowSource(), sql, int_columns, visit, options);
+  if (layout_ != kCalColumnsSchemaVersion) options.packed_texts = kRecordTextCount;
+  try {
+    return EachRowReadAhead(RowSource(), sql, int_columns, visit, options);
+  } catch (const DamagedRow&) {
+    return false;
+  }
 }
 
 bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& file) {
+  const std::vector<std::string>* key_texts = nullptr;
+  if (!LoadKeyTexts(key_texts)) return false;
   TJQd record;
   RecordKeys keys;
-  RecordRowReader reader;
+  RecordRowReader reader(key_texts);
   // The id is read as an integer.
   return EachRecordColumns(sql, 1, [&](const StoredRow& row) {
     reader.Read(row, 0, record, keys);

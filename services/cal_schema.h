@@ -14,10 +14,13 @@ namespace reportdata {
 // this module, so that an unrelated SQLite file is not mistaken for one.
 inline constexpr long long kCalApplicationId = 0x52444352;
 // PRAGMA user_version of the layout this module writes, where a record's
-// texts are one blob (services/packed_texts.h).
-inline constexpr long long kCalSchemaVersion = 2;
-// The layout before it, with a column per text of a record: still read, so
-// that a project imported then builds without being imported again.
+// texts are one blob (services/packed_texts.h) and its key texts are numbers
+// of the key_text table.
+inline constexpr long long kCalSchemaVersion = 3;
+// The layouts before it, still read, so that a project imported then builds
+// without being imported again: the blob holding the key texts themselves,
+// and before that a column per text of a record.
+inline constexpr long long kCalPackedSchemaVersion = 2;
 inline constexpr long long kCalColumnsSchemaVersion = 1;
 
 // The record tables. Each holds whole calculation-result records, one per
@@ -66,6 +69,28 @@ enum RecordField : int {
 };
 inline constexpr int kRecordFieldCount = kFieldCalcItem + 1;
 inline constexpr int kRecordTextCount = kRecordFieldCount - 1;
+
+// Whether a text field is a key text: one of the few codes, names, units,
+// floors, kinds and places that the records of a project repeat, which the
+// report trees are keyed by. The layout of version 3 stores them once, in
+// the key_text table, and a record holds their numbers. The quantity, the
+// instance's position and handle and the lists are nearly unique to their
+// record, and the calculation item is read by the index analysis alone.
+constexpr bool IsKeyField(int field) {
+  switch (field) {
+    case kFieldId:
+    case kFieldQuantity:
+    case kFieldPosition:
+    case kFieldHandle:
+    case kFieldPartitions:
+    case kFieldCategories:
+    case kFieldQuotaFeatures:
+    case kFieldCalcItem:
+      return false;
+    default:
+      return true;
+  }
+}
 // The record columns shared by every record table, after the role column of
 // the classified tables: the id and the blob of the texts.
 extern const char kRecordColumns[];

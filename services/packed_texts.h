@@ -8,12 +8,21 @@
 #ifndef REPORTDATA_SERVICES_PACKED_TEXTS_H_
 #define REPORTDATA_SERVICES_PACKED_TEXTS_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace reportdata {
+
+// Appends value as an unsigned LEB128 number: seven bits a byte, low bits
+// first, the high bit set on every byte but the last.
+void AppendPackedNumber(uint64_t value, std::string& out);
+
+// Reads the LEB128 number that starts at bytes[at] and moves at past it.
+// False when the bytes end first or the number does not fit 32 bits.
+bool ReadPackedNumber(std::string_view bytes, size_t& at, uint32_t& value);
 
 // Replaces out with the blob of texts.
 void PackTexts(std::span<const std::string_view> texts, std::string& out);

@@ -76,6 +76,15 @@ void RecordBinder::Bind(const Json& record, const Place& place, SqliteStatement&
         break;
     }
   }
+  // A key text stands as its number.
+  for (int field = kFieldId + 1; field < kRecordFieldCount; ++field) {
+    if (!IsKeyField(field)) continue;
+    std::string_view& text = texts_[field - 1];
+    std::string& number = numbers_[field - 1];
+    number.clear();
+    AppendPackedNumber(key_texts_.Number(text), number);
+    text = number;
+  }
   PackTexts(texts_, blob_);
   statement.BindInt(first, id);
   statement.BindBlob(first + 1, blob_);

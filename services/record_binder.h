@@ -1,7 +1,9 @@
 // Checks one calculation-result record of an interchange file and binds it
 // to the record columns of an insert statement. The record is an object with
 // the TJQd fields under their interchange names (billCode, quantity,
-// partitions …); every member is optional and an absent one is empty.
+// partitions …); every member is optional and an absent one is empty. The
+// key texts are numbered (services/key_texts.h), and the binder keeps their
+// numbers for the whole import.
 #ifndef REPORTDATA_SERVICES_RECORD_BINDER_H_
 #define REPORTDATA_SERVICES_RECORD_BINDER_H_
 
@@ -11,6 +13,7 @@
 
 #include "services/cal_schema.h"
 #include "services/import_check.h"
+#include "services/key_texts.h"
 #include "services/record_pack.h"
 #include "services/sqlite_db.h"
 
@@ -23,6 +26,9 @@ class RecordBinder {
   // unchanged until the statement has run.
   void Bind(const Json& record, const Place& place, SqliteStatement& statement, int first);
 
+  // The key texts of the records bound so far.
+  const KeyTextNumbers& key_texts() const { return key_texts_; }
+
  private:
   // The packed text of a list column (partitions, categories, quota
   // features), kept in this binder.
@@ -31,6 +37,9 @@ class RecordBinder {
   // The record's texts in column order, pointing into record and into the
   // packed lists, and the blob they make.
   std::array<std::string_view, kRecordTextCount> texts_;
+  // The numbers of the key texts, as the blob holds them.
+  std::array<std::string, kRecordTextCount> numbers_;
+  KeyTextNumbers key_texts_;
   std::string blob_;
   PackWriter partitions_;
   PackWriter categories_;

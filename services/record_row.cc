@@ -5,6 +5,7 @@
 #include "model/floor_text.h"
 #include "model/tree_insert.h"
 #include "platform/text.h"
+#include "services/packed_texts.h"
 #include "services/record_pack.h"
 
 namespace reportdata {
@@ -18,6 +19,34 @@ bool IsAscii(std::string_view text) {
 
 }  // namespace
 
+void RecordRowReader::Key::Assign(std::string_view stored, bool with_cut) {
+  pooled = PooledText::FromUtf8(stored);
+  if (!with_cut) return;
+  const std::wstring_view text = CutAtBars(pooled);
+  cut = text.size() == pooled.size() ? pooled : PooledText(text);
+}
+
+RecordRowReader::RecordRowReader(const std::vector<std::string>* key_texts)
+    : key_texts_(key_texts) {
+  if (!key_texts_) return;
+  numbered_.resize(key_texts_->size());
+  numbered_known_.resize(key_texts_->size());
+}
+
+const RecordRowReader::Key& RecordRowReader::NumberedKey(std::string_view stored) {
+  size_t at = 0;
+  uint32_t number = 0;
+  if (!ReadPackedNumber(stored, at, number) || at != stored.size() || number >= numbered_.size()) {
+    throw DamagedRow();
+  }
+  Key& key = numbered_[number];
+  if (!numbered_known_[number]) {
+    key.Assign((*key_texts_)[number], true);
+    numbered_known_[number] = true;
+  }
+  return key;
+}
+
 template <bool kWithRecord>
 void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys) {
   int c = first;
@@ -30,11 +59,9 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   // The next key column's pool entry, and in the description's column (a
   // column is always or never one) its cut at "||".
   const auto look_up = [&](bool description) -> const Key& {
+    if (key_texts_) return NumberedKey(row.Text(c++));
     return (recent_keys++)->Get(row.Text(c++), [description](std::string_view stored, Key& key) {
-      key.pooled = PooledText::FromUtf8(stored);
-      if (!description) return;
-      const std::wstring_view cut = CutAtBars(key.pooled);
-      key.cut = cut.size() == key.pooled.size() ? key.pooled : PooledText(cut);
+      key.Assign(stored, description);
     });
   };
   const auto key = [&](CString TJQd::*field, PooledText& pooled) {

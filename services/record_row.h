@@ -4,6 +4,7 @@
 #define REPORTDATA_SERVICES_RECORD_ROW_H_
 
 #include <array>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,13 @@
 
 namespace reportdata {
 
+// A row whose stored record cannot be read: a number of a key text that the
+// database does not hold.
+class DamagedRow : public std::exception {
+ public:
+  const char* what() const noexcept override { return "a damaged record row"; }
+};
+
 // Reads the record rows of one statement. Consecutive records repeat most of
 // their texts (codes, names, units, floors, kinds), or take them up again a
 // row or two later, as the entries of an instance alternate between a few
@@ -24,10 +32,18 @@ namespace reportdata {
 // when its stored bytes are none of them.
 // One reader per kind of row: bill rows and quota rows interleaved would
 // crowd each other out.
+// In a database whose records hold the numbers of their key texts, a key
+// column is looked up by its number instead, and each number is looked up
+// in the pool once.
 class RecordRowReader {
  public:
+  // key_texts: the key texts by number when the rows hold numbers, null
+  // when they hold the texts. It must outlive the reader.
+  explicit RecordRowReader(const std::vector<std::string>* key_texts = nullptr);
+
   // Fills record and its keys from the row's columns first .. first +
-  // kRecordFieldCount - 1, replacing what they held.
+  // kRecordFieldCount - 1, replacing what they held. Throws DamagedRow for a
+  // number that names no key text.
   void Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
   // The keys alone, all that the report trees file a record by: the texts
   // only the tables of the areas read are stepped over.
@@ -71,7 +87,12 @@ class RecordRowReader {
   struct Key {
     PooledText pooled;
     PooledText cut;
+    // Looks stored up in the pool, and cuts it when with_cut.
+    void Assign(std::string_view stored, bool with_cut);
   };
+  // The key of a column holding a number; every numbered text is given its
+  // cut, as any of them may be a description.
+  const Key& NumberedKey(std::string_view stored);
   struct Quantity {
     std::wstring wide;
     double number = 0.0;  // as ParseQuantity reads the text
@@ -90,6 +111,10 @@ class RecordRowReader {
     std::vector<SNYTJFenQuInfo> list;
   };
 
+  const std::vector<std::string>* key_texts_;
+  // By number: the key of each key text once a row named it.
+  std::vector<Key> numbered_;
+  std::vector<bool> numbered_known_;
   std::array<Recent<Key>, kKeyColumns> keys_;
   Recent<Quantity> quantities_;
   Recent<std::wstring> calc_items_;

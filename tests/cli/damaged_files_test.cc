@@ -34,8 +34,14 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamaged
                   ->Exec("UPDATE classified SET texts = substr(texts, 1, length(texts) - 1) "
                          "WHERE rowid = (SELECT max(rowid) FROM classified)"));
   const std::string damaged_row = ReadFile(copy);
+  // A key text the records name by number is gone.
+  std::ofstream(copy, std::ios::binary | std::ios::trunc) << good;
+  ASSERT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)
+                  ->Exec("DELETE FROM key_text WHERE id = (SELECT max(id) FROM key_text)"));
+  const std::string lost_key = ReadFile(copy);
   const std::pair<const char*, std::string> damages[] = {
       {"a damaged row", damaged_row},
+      {"a lost key text", lost_key},
       {"truncated", good.substr(0, good.size() / 2)},
       {"random bytes", noise},
       {"newer layout", newer},

@@ -13,6 +13,7 @@
 #include "service_fixture.h"
 #include "services/cal_schema.h"
 #include "services/import_check.h"
+#include "services/key_texts.h"
 #include "services/packed_texts.h"
 #include "services/sqlite_db.h"
 
@@ -138,13 +139,20 @@ TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
   }
 }
 
-// Rewrites every record table of the calculation database at path, each
-// row's texts passed through change first: with its texts packed, or, when
-// to_columns, in the columns layout of the databases imported before them.
-void RewriteRecords(const std::string& path, bool to_columns,
+// The layouts a build reads: the importer's, where the key texts are
+// numbers, and the two before it.
+enum class Layout { kNumbered, kPacked, kColumns };
+
+// Rewrites every record table of the calculation database at path in
+// layout, each row's texts passed through change first (the key texts as
+// numbers in the numbered layout).
+void RewriteRecords(const std::string& path, Layout layout,
                     const std::function<void(std::vector<std::string>&)>& change) {
   std::unique_ptr<SqliteDb> db = SqliteDb::Open(path, SQLITE_OPEN_READWRITE);
   ASSERT_TRUE(db);
+  std::vector<std::string> key_texts;
+  ASSERT_TRUE(ReadKeyTexts(*db, key_texts));
+  const bool to_columns = layout == Layout::kColumns;
   for (const RecordTable table :
        {RecordTable::kClassified, RecordTable::kLooseQuota, RecordTable::kOtherItem,
         RecordTable::kQuotaResult, RecordTable::kOtherQuotaResult}) {
@@ -165,6 +173,14 @@ void RewriteRecords(const std::string& path, bool to_columns,
       std::vector<std::string> texts =
           testing::UnpackedTexts(rows.HeldBlob(ints), kRecordTextCount, ok);
       ASSERT_TRUE(ok);
+      for (int field = kFieldId + 1; layout != Layout::kNumbered && field < kRecordFieldCount;
+           ++field) {
+        if (!IsKeyField(field)) continue;
+        size_t at = 0;
+        uint32_t number = 0;
+        ASSERT_TRUE(ReadPackedNumber(texts[field - 1], at, number) && number < key_texts.size());
+        texts[field - 1] = key_texts[number];
+      }
       change(texts);
       for (int c = 0; c < ints; ++c) insert.BindInt(c + 1, rows.Int(c));
       std::string blob;
@@ -180,8 +196,10 @@ void RewriteRecords(const std::string& path, bool to_columns,
     const std::string replace = "DROP TABLE " + name + "; ALTER TABLE rewritten RENAME TO " + name;
     ASSERT_TRUE(db->Exec(replace.c_str()));
   }
-  if (to_columns) {
-    const std::string version = "PRAGMA user_version = " + std::to_string(kCalColumnsSchemaVersion);
+  if (layout != Layout::kNumbered) {
+    const std::string version =
+        "PRAGMA user_version = " +
+        std::to_string(to_columns ? kCalColumnsSchemaVersion : kCalPackedSchemaVersion);
     ASSERT_TRUE(db->Exec(version.c_str()));
   }
 }
@@ -270,13 +288,15 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   std::ofstream(file) << Json{{"project", {{"name", "refill"}}}, {"classified", classified}};
   Json want_entries = classified;
   want_entries[1]["bill"]["handle"] = "h\uFFFD2";
-  for (const bool columns : {false, true}) {
-    SCOPED_TRACE(columns ? "columns layout" : "packed texts");
-    const std::string project = dir.path() + (columns ? "/columns" : "/packed");
+  for (const auto& [layout, name] :
+       {std::pair(Layout::kNumbered, "numbered"), std::pair(Layout::kPacked, "packed"),
+        std::pair(Layout::kColumns, "columns")}) {
+    SCOPED_TRACE(name);
+    const std::string project = dir.path() + "/" + name;
     ASSERT_TRUE(ImportProject(file, project).ok);
     // A damaged handle: its malformed byte reads as U+FFFD, in the record
     // and in the UTF-8 its instance lists get.
-    RewriteRecords(project + "/CalResult.mdb", columns, [](std::vector<std::string>& texts) {
+    RewriteRecords(project + "/CalResult.mdb", layout, [](std::vector<std::string>& texts) {
       std::string& handle = texts[kFieldHandle - 1];
       if (handle == "h2")
         handle =

@@ -1,0 +1,45 @@
+// The key texts of a calculation database of layout version 3: the codes,
+// names, units, floors and other texts a project's records repeat
+// (IsKeyField), each stored once in the key_text table and numbered from 0
+// in the order the import first met it. A record holds their numbers, so a
+// build looks a record's key up by its number instead of comparing its
+// bytes with the texts seen before.
+#ifndef REPORTDATA_SERVICES_KEY_TEXTS_H_
+#define REPORTDATA_SERVICES_KEY_TEXTS_H_
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace reportdata {
+
+class SqliteDb;
+
+// The key texts of an import, numbered as the records are written.
+class KeyTextNumbers {
+ public:
+  // The number of text, which is numbered when it is new.
+  uint32_t Number(std::string_view text);
+  // Writes the numbered texts into the key_text table of db; false on a
+  // failure of the database.
+  bool Write(SqliteDb& db) const;
+
+ private:
+  struct Hash : std::hash<std::string_view> {
+    using is_transparent = void;
+  };
+  std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> numbers_;
+  // The keys of numbers_ by number: a map's keys stay where they are.
+  std::vector<const std::string*> texts_;
+};
+
+// Reads the key texts of db by number. False when the table cannot be read
+// or its numbers do not run from 0 without a gap: a damaged database.
+bool ReadKeyTexts(SqliteDb& db, std::vector<std::string>& texts);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_SERVICES_KEY_TEXTS_H_
