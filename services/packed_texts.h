@@ -24,6 +24,22 @@ void AppendPackedNumber(uint64_t value, std::string& out);
 // False when the bytes end first or the number does not fit 32 bits.
 bool ReadPackedNumber(std::string_view bytes, size_t& at, uint32_t& value);
 
+// The LEB128 number that is the whole of bytes, as a key column holds one.
+// Numbers below 16384, one or two bytes, are read without a loop.
+inline bool ReadWholePackedNumber(std::string_view bytes, uint32_t& value) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  if (bytes.size() == 1 && byte(0) < 0x80) {
+    value = byte(0);
+    return true;
+  }
+  if (bytes.size() == 2 && byte(0) >= 0x80 && byte(1) < 0x80) {
+    value = (byte(0) & 0x7Fu) | static_cast<uint32_t>(byte(1)) << 7;
+    return true;
+  }
+  size_t at = 0;
+  return ReadPackedNumber(bytes, at, value) && at == bytes.size();
+}
+
 // Replaces out with the blob of texts.
 void PackTexts(std::span<const std::string_view> texts, std::string& out);
 

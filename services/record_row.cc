@@ -5,7 +5,6 @@
 #include "model/floor_text.h"
 #include "model/tree_insert.h"
 #include "platform/text.h"
-#include "services/packed_texts.h"
 #include "services/record_pack.h"
 
 namespace reportdata {
@@ -28,23 +27,16 @@ void RecordRowReader::Key::Assign(std::string_view stored, bool with_cut) {
 
 RecordRowReader::RecordRowReader(const std::vector<std::string>* key_texts)
     : key_texts_(key_texts) {
-  if (!key_texts_) return;
-  numbered_.resize(key_texts_->size());
-  numbered_known_.resize(key_texts_->size());
+  if (key_texts_) numbered_.resize(key_texts_->size());
 }
 
-const RecordRowReader::Key& RecordRowReader::NumberedKey(std::string_view stored) {
-  size_t at = 0;
+const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view stored) {
   uint32_t number = 0;
-  if (!ReadPackedNumber(stored, at, number) || at != stored.size() || number >= numbered_.size()) {
-    throw DamagedRow();
-  }
-  Key& key = numbered_[number];
-  if (!numbered_known_[number]) {
-    key.Assign((*key_texts_)[number], true);
-    numbered_known_[number] = true;
-  }
-  return key;
+  if (!ReadWholePackedNumber(stored, number) || number >= numbered_.size()) throw DamagedRow();
+  Numbered& numbered = numbered_[number];
+  numbered.key.Assign((*key_texts_)[number], true);
+  numbered.known = true;
+  return numbered.key;
 }
 
 template <bool kWithRecord>

@@ -12,6 +12,7 @@
 #include "model/record_keys.h"
 #include "reportdata/records.h"
 #include "services/cal_schema.h"
+#include "services/packed_texts.h"
 #include "services/row_read_ahead.h"
 
 namespace reportdata {
@@ -92,7 +93,16 @@ class RecordRowReader {
   };
   // The key of a column holding a number; every numbered text is given its
   // cut, as any of them may be a description.
-  const Key& NumberedKey(std::string_view stored);
+  const Key& NumberedKey(std::string_view stored) {
+    uint32_t number = 0;
+    if (ReadWholePackedNumber(stored, number) && number < numbered_.size() &&
+        numbered_[number].known) {
+      return numbered_[number].key;
+    }
+    return FirstNumberedKey(stored);
+  }
+  // The same for a number no row of this reader named before.
+  const Key& FirstNumberedKey(std::string_view stored);
   struct Quantity {
     std::wstring wide;
     double number = 0.0;  // as ParseQuantity reads the text
@@ -113,8 +123,11 @@ class RecordRowReader {
 
   const std::vector<std::string>* key_texts_;
   // By number: the key of each key text once a row named it.
-  std::vector<Key> numbered_;
-  std::vector<bool> numbered_known_;
+  struct Numbered {
+    Key key;
+    bool known = false;
+  };
+  std::vector<Numbered> numbered_;
   std::array<Recent<Key>, kKeyColumns> keys_;
   Recent<Quantity> quantities_;
   Recent<std::wstring> calc_items_;
