@@ -19,7 +19,10 @@
 #   scaling    build time per input record for each scale of SCALES and the
 #              project's own: the tool's whole build, and the library's filing
 #              and writing alone (a process's start is a fixed cost that a
-#              small project does not hide).
+#              small project does not hide); and from the second scale on,
+#              the time each record adds, the difference of two scales'
+#              times over the difference of their records, which the fixed
+#              cost does not enter.
 # The project is generated (`reportdata sample`, `reportdata import`) into
 # DATA_DIR on the first run and reused afterwards; the flat SQLite table too.
 # Every figure is the median of RUNS runs. The ratios are also taken in
@@ -204,11 +207,22 @@ library_seconds() {
   done
   median <"$times.list"
 }
+# The time a record adds between the scale before and this one.
+added() { awk -v a="$1" -v b="$2" -v m="$3" -v n="$4" 'BEGIN { printf "%.2f", (b - a) * 1e6 / (n - m) }'; }
+last_n=
 for s in ${SCALES:-} "$scale"; do
   q=$(project "$s")
   n=$(input_records "$q")
   measure env $tool_env "$rd" build "$q" --bill
   library=$(library_seconds "$q")
-  printf 'scale %-6s %9s records %8s s %8s us/record; library %8s s %8s us/record\n' \
+  printf 'scale %-6s %9s records %8s s %8s us/record; library %8s s %8s us/record' \
     "$s" "$n" "$wall" "$(per_record "$wall" "$n")" "$library" "$(per_record "$library" "$n")"
+  if [ -n "$last_n" ] && [ "$n" -gt "$last_n" ]; then
+    printf '; added %s / %s us/record' "$(added "$last_wall" "$wall" "$last_n" "$n")" \
+      "$(added "$last_library" "$library" "$last_n" "$n")"
+  fi
+  printf '\n'
+  last_n=$n
+  last_wall=$wall
+  last_library=$library
 done

@@ -34,7 +34,12 @@ bool SplitPackedTexts(std::string_view blob, std::span<uint32_t> lengths, std::s
   size_t at = 0;
   uint64_t total = 0;
   for (uint32_t& length : lengths) {
-    if (!ReadPackedNumber(blob, at, length)) return false;
+    // Most texts are shorter than 128 bytes: their length is one byte.
+    if (at < blob.size() && !(blob[at] & 0x80)) {
+      length = static_cast<unsigned char>(blob[at++]);
+    } else if (!ReadPackedNumber(blob, at, length)) {
+      return false;
+    }
     total += length;
   }
   bytes = blob.substr(at);

@@ -49,7 +49,10 @@ class RowBatch {
     }
     uint32_t end = static_cast<uint32_t>(bytes_.size());
     bytes_.append(packed);
-    for (const uint32_t length : packed_lengths_) ends_.push_back(end += length);
+    const size_t first = ends_.size();
+    ends_.resize(first + packed_lengths_.size());
+    uint32_t* ends = ends_.data() + first;
+    for (const uint32_t length : packed_lengths_) *ends++ = end += length;
     return true;
   }
 
