@@ -19,9 +19,9 @@ namespace reportdata {
 // the classified entries, the loose quota records and the other items, each
 // step handing its records to the filing one at a time; a step is false when
 // its read failed. The entry steps hand the filing each entry's keys, and
-// its bill record whole to a second visitor, which the stored results call
-// beside the filing, on the thread that steps their rows
-// (StoredResults::EachEntry).
+// its bill record to a second visitor, which the stored results call beside
+// the filing, on the thread that steps their rows, with the record's category
+// and quota-feature lists left out (StoredResults::EachEntry).
 struct BillInput {
   std::set<CString> partitions;
   std::vector<CString> floors;
@@ -319,9 +319,10 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   physical_.Clear();
 
   // The trees and the tables of the areas file each entry by its keys. The
-  // cloud-index data and the index analysis take the bill records whole and
+  // cloud-index data and the index analysis take the bill records and
   // nothing else of the build, so they are handed the records beside the
   // filing: the stored results do it on the thread that steps their rows.
+  // Neither reads a record's category or quota-feature lists.
   const BillVisitor offer_bill = [this](const TJQd& bill) { AddBillToCloudData(bill); };
   size_t done = 0;
   const bool entries_read = input.each_entry(

@@ -39,7 +39,7 @@ const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view s
   return numbered.key;
 }
 
-template <bool kWithRecord>
+template <bool kWithRecord, bool kWithLists>
 void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys) {
   int c = first;
   auto recent_keys = keys_.begin();
@@ -92,7 +92,8 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
       unpack(stored, unpacked);
       shared = std::remove_cvref_t<decltype(shared)>(std::move(unpacked));
     });
-    if constexpr (kWithRecord) record->*field = *keys_list;
+    if constexpr (kWithRecord && kWithLists) record->*field = *keys_list;
+    if constexpr (kWithRecord && !kWithLists) (record->*field).clear();
   };
   keys.id = static_cast<int>(row.Int(c++));
   if constexpr (kWithRecord) record->id = keys.id;
@@ -149,11 +150,16 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
 }
 
 void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
-  ReadColumns<true>(row, first, &record, keys);
+  ReadColumns<true, true>(row, first, &record, keys);
+}
+
+void RecordRowReader::ReadWithoutLists(const StoredRow& row, int first, TJQd& record,
+                                       RecordKeys& keys) {
+  ReadColumns<true, false>(row, first, &record, keys);
 }
 
 void RecordRowReader::ReadKeys(const StoredRow& row, int first, RecordKeys& keys) {
-  ReadColumns<false>(row, first, nullptr, keys);
+  ReadColumns<false, false>(row, first, nullptr, keys);
 }
 
 }  // namespace reportdata

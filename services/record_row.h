@@ -49,9 +49,13 @@ class RecordRowReader {
   // The keys alone, all that the report trees file a record by: the texts
   // only the tables of the areas read are stepped over.
   void ReadKeys(const StoredRow& row, int first, RecordKeys& keys);
+  // As Read, but the record's category and quota-feature lists are left
+  // empty: for the tables that read neither, which would otherwise copy
+  // both, text by text, for every record.
+  void ReadWithoutLists(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
 
  private:
-  template <bool kWithRecord>
+  template <bool kWithRecord, bool kWithLists>
   void ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys);
 
   // The values a column decoded to in recent rows, by their stored bytes.

@@ -41,9 +41,11 @@ class StoredResults {
   // that a build can refuse before it changes its tables.
   bool CountEntries(bool other_items, std::size_t& count);
   // `file` gets the keys of every entry. When `beside` is set it gets the
-  // bill record of every entry, whole and in order, on the thread that steps
-  // the rows, while `file` files the entries read before: the two must share
-  // nothing that either changes.
+  // bill record of every entry, in order, on the thread that steps the rows,
+  // while `file` files the entries read before: the two must share nothing
+  // that either changes. The record is whole but for its category and
+  // quota-feature lists, which stay empty: the tables filled beside the
+  // filing read neither.
   bool EachEntry(bool other_items, const EntryKeysVisitor& file, const BillVisitor& beside = {});
   bool EachLooseQuota(const RecordVisitor& file);
   // The quota results (GetDeResultData), or those of the other items

@@ -86,7 +86,11 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
       },
       [&](const TJQd& bill) {
         ASSERT_LT(beside, held.items.size());
-        const TJQd& want = held.items[beside++].bill;
+        // Whole but for the two lists, which the tables beside the filing
+        // do not read.
+        TJQd want = held.items[beside++].bill;
+        want.categories.clear();
+        want.quotaFeatures.clear();
         ExpectSameRecord(bill, want);
         EXPECT_EQ(bill.billCode.str() + bill.floor.str(), want.billCode.str() + want.floor.str());
       }));
