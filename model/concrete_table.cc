@@ -23,8 +23,8 @@ bool IsPostPourStrip(std::wstring_view type_path) {
 void AddShares(ConcreteGrade& grade, const std::vector<PartitionShare>& partitions, int factor) {
   for (const PartitionShare& partition : partitions) {
     ConcreteShare& share = FindOrAppend(
-        grade.shares, grade.share_index, partition.name.str(),
-        [](const ConcreteShare& s) -> std::wstring_view { return s.partition; },
+        grade.shares, grade.share_index, partition.name,
+        [](const ConcreteShare& s) -> const PooledText& { return s.partition; },
         [&] {
           return ConcreteShare{partition.name, 0.0};
         });
@@ -61,58 +61,66 @@ bool ConcretePosition::Count(long long id, std::string_view handle, bool every_d
 
 void STongTable::Add(const RecordKeys& record) {
   if (record.grade.empty()) return;
-  const ConcreteComponentEntry* entry =
-      components_.Get(record.type_path, record.sub_code,
-                      [](const std::wstring& code) { return FindConcreteComponent(code); });
+  const CatalogueAnswer& answer =
+      components_.Get(record.type_path, record.sub_code, [](const std::wstring& code) {
+        const ConcreteComponentEntry* entry = FindConcreteComponent(code);
+        return entry ? CatalogueAnswer{entry, PooledText(entry->group), PooledText(entry->item)}
+                     : CatalogueAnswer{};
+      });
+  const ConcreteComponentEntry* entry = answer.entry;
   if (!entry) return;
   const int factor = VolumeUnitFactor(OwnUnit(record));
   if (factor == 0) return;
 
   ConcreteFloor& floor = FindOrAppend(
-      floors_, floor_index_, record.floor.str(),
-      [](const ConcreteFloor& f) -> std::wstring_view { return f.floor_text; },
+      floors_, floor_index_, record.floor,
+      [](const ConcreteFloor& f) -> const PooledText& { return f.floor_text; },
       [&] {
         ConcreteFloor made;
-        made.floor_text = record.floor.str();
+        made.floor_text = record.floor;
         const FloorKey parsed = ParseFloorKey(made.floor_text);
         made.count = parsed.count;
         made.order_key = parsed.order_key;
         return made;
       });
   ConcreteGroup& group = FindOrAppend(
-      floor.groups, floor.group_index, entry->group,
-      [](const ConcreteGroup& g) -> std::wstring_view { return g.name; },
+      floor.groups, floor.group_index, answer.group,
+      [](const ConcreteGroup& g) -> const PooledText& { return g.name; },
       [&] {
-        return ConcreteGroup{PooledText(entry->group), entry->group_order, {}, {}};
+        return ConcreteGroup{answer.group, entry->group_order, {}, {}};
       });
   ConcreteItem& item = FindOrAppend(
-      group.items, group.item_index, entry->item,
-      [](const ConcreteItem& i) -> std::wstring_view { return i.name; },
+      group.items, group.item_index, answer.item,
+      [](const ConcreteItem& i) -> const PooledText& { return i.name; },
       [&] {
-        return ConcreteItem{PooledText(entry->item), entry->item_order, {}, {}};
+        return ConcreteItem{answer.item, entry->item_order, {}, {}};
       });
-  ConcreteComponent& component = FindOrAppendComponent(
-      item.components, item.component_index, record.component_name.str(), record.type_path.str());
-  AssignFromUtf8(record.position, position_);
+  ConcreteComponent& component = FindOrAppendComponent(item.components, item.component_index,
+                                                       record.component_name, record.type_path);
+  const PooledText position_text = PooledText::FromUtf8(record.position);
   ConcretePosition& position = FindOrAppend(
-      component.positions, component.position_index, position_,
-      [](const ConcretePosition& p) -> std::wstring_view { return p.position; },
+      component.positions, component.position_index, position_text,
+      [](const ConcretePosition& p) -> const PooledText& { return p.position; },
       [&] {
         ConcretePosition made;
-        made.position = position_;
+        made.position = position_text;
         return made;
       });
 
   if (!position.Count(record.id, record.handle, IsPostPourStrip(component.type_path))) return;
 
-  std::wstring grade_name = record.grade.str();
-  std::replace(grade_name.begin(), grade_name.end(), L'c', L'C');
+  if (record.grade != grade_) {
+    std::wstring upper = record.grade.str();
+    std::replace(upper.begin(), upper.end(), L'c', L'C');
+    grade_ = record.grade;
+    upper_grade_ = upper;
+  }
   ConcreteGrade& grade = FindOrAppend(
-      position.grades, position.grade_index, grade_name,
-      [](const ConcreteGrade& g) -> std::wstring_view { return g.name; },
+      position.grades, position.grade_index, upper_grade_,
+      [](const ConcreteGrade& g) -> const PooledText& { return g.name; },
       [&] {
         ConcreteGrade made;
-        made.name = grade_name;
+        made.name = upper_grade_;
         return made;
       });
   AddShares(grade, record.partitions, factor);

@@ -103,10 +103,20 @@ class STongTable {
   const std::vector<ConcreteFloor>& floors() const { return floors_; }
 
  private:
+  // The catalogue's entry for a component code, and its group and item
+  // names as pool entries.
+  struct CatalogueAnswer {
+    const ConcreteComponentEntry* entry = nullptr;
+    PooledText group;
+    PooledText item;
+  };
+
   std::vector<ConcreteFloor> floors_;
   HashIndex floor_index_;
-  ComponentCodeMemo<const ConcreteComponentEntry*> components_;
-  std::wstring position_;  // position of the record filed last, reused
+  ComponentCodeMemo<CatalogueAnswer> components_;
+  // The grade of the record filed last, and its name with an upper-case "C".
+  PooledText grade_;
+  PooledText upper_grade_;
 };
 
 }  // namespace reportdata

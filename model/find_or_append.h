@@ -12,10 +12,10 @@
 namespace reportdata {
 
 // The first entry of `list` whose key_of(entry) equals `key`; when there is
-// none, make() is appended and returned.
-template <typename List, typename KeyOf, typename Make>
-auto& FindOrAppend(List& list, HashIndex& index, std::wstring_view key, KeyOf&& key_of,
-                   Make&& make) {
+// none, make() is appended and returned. A pooled key against pooled entry
+// keys costs neither a hash of the text nor a comparison of it.
+template <typename List, typename Key, typename KeyOf, typename Make>
+auto& FindOrAppend(List& list, HashIndex& index, const Key& key, KeyOf&& key_of, Make&& make) {
   const int found = FindFirst(
       list, index, [&] { return TextHash(key); },
       [&](const auto& entry) { return TextHash(key_of(entry)); },
@@ -26,10 +26,9 @@ auto& FindOrAppend(List& list, HashIndex& index, std::wstring_view key, KeyOf&& 
 
 // The entry of `list` with this name and type_path (a component of an item
 // or a finish of a decoration kind); appended, with both set, when none has.
-template <typename List>
-auto& FindOrAppendComponent(List& list, HashIndex& index, std::wstring_view name,
-                            std::wstring_view type_path) {
-  auto hash_of = [](std::wstring_view n, std::wstring_view t) {
+template <typename List, typename Text>
+auto& FindOrAppendComponent(List& list, HashIndex& index, const Text& name, const Text& type_path) {
+  auto hash_of = [](const auto& n, const auto& t) {
     return HashFold(HashMix(HashText(n), HashText(t)));
   };
   const int found = FindFirst(
