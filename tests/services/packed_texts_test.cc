@@ -51,5 +51,23 @@ TEST(PackedTextsTest, DamagedBlobsAreTurnedAway) {
   }
 }
 
+// A key column holds one number and nothing else: the numbers of one, two,
+// three and five bytes read back, and bytes that are not one number do not.
+TEST(PackedTextsTest, KeyNumbersReadBackWhole) {
+  for (const uint32_t number : {0u, 127u, 128u, 16383u, 16384u, 4294967295u}) {
+    std::string bytes;
+    AppendPackedNumber(number, bytes);
+    uint32_t read = 7;
+    EXPECT_TRUE(ReadWholePackedNumber(bytes, read)) << number;
+    EXPECT_EQ(read, number);
+    EXPECT_FALSE(ReadWholePackedNumber(bytes + '\x01', read)) << number << " and a byte more";
+  }
+  uint32_t read = 0;
+  for (const std::string& bytes : {std::string(), std::string("\x80"), std::string("\x80\x80"),
+                                   std::string("\xFF\xFF\xFF\xFF\x1F")}) {
+    EXPECT_FALSE(ReadWholePackedNumber(bytes, read)) << bytes.size() << " bytes";
+  }
+}
+
 }  // namespace
 }  // namespace reportdata
