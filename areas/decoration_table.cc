@@ -152,15 +152,15 @@ void SDecTable::Add(const DecorationPlace& place, const DecorationKind& kind, do
       chapter.attributes, chapter.attribute_index, place.component, place.type_path);
   DecorationRoom& room = FindOrAppend(
       attribute.rooms, attribute.room_index, place.room,
-      [](const DecorationRoom& r) -> std::wstring_view { return r.name; },
+      [](const DecorationRoom& r) -> const PooledText& { return r.name; },
       [&] {
-        return DecorationRoom{PooledText(place.room), {}, {}};
+        return DecorationRoom{place.room, {}, {}};
       });
   DecorationFloor& floor = FindOrAppend(
       room.floors, room.floor_index, place.floor,
-      [](const DecorationFloor& f) -> std::wstring_view { return f.label; },
+      [](const DecorationFloor& f) -> const PooledText& { return f.label; },
       [&] {
-        return DecorationFloor{PooledText(place.floor), 0.0};
+        return DecorationFloor{place.floor, 0.0};
       });
   floor.quantity += quantity;
 }

@@ -36,10 +36,10 @@ bool IsBaseLayerCode(std::wstring_view code);
 
 // Where a finish lies: what the table keeps of a record besides its area.
 struct DecorationPlace {
-  std::wstring_view component;  // component name
-  std::wstring_view type_path;
-  std::wstring_view room;
-  std::wstring_view floor;
+  PooledText component;  // component name
+  PooledText type_path;
+  PooledText room;
+  PooledText floor;
 };
 
 struct DecorationFloor {

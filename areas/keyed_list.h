@@ -13,9 +13,10 @@
 namespace reportdata {
 
 // The first entry whose key_of(entry) equals key; when none does, make() is
-// appended and returned.
-template <typename Node, typename KeyOf, typename Make>
-Node& FindOrAppend(std::vector<Node>& list, HashIndex& index, std::wstring_view key, KeyOf&& key_of,
+// appended and returned. A pooled key against pooled entry keys costs
+// neither a hash of the text nor a comparison of it.
+template <typename Node, typename Key, typename KeyOf, typename Make>
+Node& FindOrAppend(std::vector<Node>& list, HashIndex& index, const Key& key, KeyOf&& key_of,
                    Make&& make) {
   const int found = FindFirst(
       list, index, [&] { return TextHash(key); },

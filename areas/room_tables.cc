@@ -29,14 +29,14 @@ void RoomTables::Add(const RecordKeys& record) {
                    quantity);
 
   RoomFloor& floor = FindOrAppend(
-      by_floor_, by_floor_index_, record.floor.str(),
-      [](const RoomFloor& f) -> const std::wstring& { return f.label; },
-      [&] { return MakeRoomFloor(record.floor.str()); });
+      by_floor_, by_floor_index_, record.floor,
+      [](const RoomFloor& f) -> const PooledText& { return f.label; },
+      [&] { return MakeRoomFloor(record.floor); });
   RoomGroup& group = FindOrAppend(
-      floor.rooms, floor.room_index, room,
-      [](const RoomGroup& g) -> const std::wstring& { return g.room; },
+      floor.rooms, floor.room_index, record.room,
+      [](const RoomGroup& g) -> const PooledText& { return g.room; },
       [&] {
-        return RoomGroup{room, {}, {}};
+        return RoomGroup{record.room, {}, {}};
       });
   std::wstring& lookup = lookup_;
   lookup.assign(record.place.str()).append(1, L'\x1F').append(record.place2.str());

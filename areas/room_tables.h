@@ -31,13 +31,13 @@ struct RoomPlace : CalcQuotaList {
 };
 
 struct RoomGroup {
-  std::wstring room;
+  PooledText room;
   std::vector<RoomPlace> places;
   HashIndex place_index;
 };
 
 struct RoomFloor {
-  std::wstring label;  // floor label, matched exactly
+  PooledText label;  // floor label, matched exactly
   int num = 1;
   int grade = -1000;
   std::vector<RoomGroup> rooms;
