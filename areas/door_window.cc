@@ -4,8 +4,8 @@
 #include <unordered_set>
 
 #include "areas/building_area.h"
-#include "areas/keyed_list.h"
 #include "model/catalogues.h"
+#include "model/find_or_append.h"
 #include "model/floor_text.h"
 
 namespace reportdata {

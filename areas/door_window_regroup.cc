@@ -1,7 +1,7 @@
 // Regrouping the door and window table by type name and occurrence key.
 #include "areas/door_window_regroup.h"
 
-#include "areas/keyed_list.h"
+#include "model/find_or_append.h"
 
 namespace reportdata {
 

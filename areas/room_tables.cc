@@ -1,7 +1,7 @@
 // Filing quota records into the two room tables.
 #include "areas/room_tables.h"
 
-#include "areas/keyed_list.h"
+#include "model/find_or_append.h"
 #include "model/floor_text.h"
 #include "model/tree_insert.h"
 

@@ -1,6 +1,6 @@
-// The merge step of the physical-quantity trees: find the entry of a list
-// whose text key equals a record's, or append a new one, through the list's
-// lookup index.
+// The merge step of the physical-quantity, room and door and window trees:
+// find the entry of a list whose text key equals a record's, or append a new
+// one, through the list's lookup index.
 #ifndef REPORTDATA_MODEL_FIND_OR_APPEND_H_
 #define REPORTDATA_MODEL_FIND_OR_APPEND_H_
 
