@@ -190,9 +190,9 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
   if (!LoadKeyTexts(key_texts)) return false;
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
   EntryRows rows(false, key_texts);
-  // The bill records handed beside the filing are read again, whole, by a
-  // reader of the reading thread's own, so that no decoded record crosses
-  // threads.
+  // The bill records handed beside the filing are read again, whole but for
+  // their lists, by a reader of the reading thread's own, so that no decoded
+  // record crosses threads.
   struct BesideBills {
     RecordRowReader reader;
     TJQd bill;

@@ -47,7 +47,7 @@ class RecordRowReader {
   // number that names no key text.
   void Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
   // The keys alone, all that the report trees file a record by: the texts
-  // only the tables of the areas read are stepped over.
+  // only the tables of the areas read are stepped over. Throws as Read.
   void ReadKeys(const StoredRow& row, int first, RecordKeys& keys);
   // As Read, but the record's category and quota-feature lists are left
   // empty: for the tables that read neither, which would otherwise copy
