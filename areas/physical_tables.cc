@@ -27,13 +27,11 @@ void PhysicalTables::AddDecoration(const RecordKeys& record) {
   if (code.kind == nullptr) return;
   const bool bill = IsBillRecord(record);
   const PooledText& unit = OwnUnit(record);
+  const DecorationPlace place{record.component_name, record.type_path, record.room, record.floor};
   if (code.base_layer) {
-    pending_base_layers_.push_back(BaseLayer{code.kind, bill, unit, record.quantity,
-                                             record.component_name, record.type_path, record.room,
-                                             record.floor});
+    pending_base_layers_.push_back(BaseLayer{code.kind, bill, unit, record.quantity, place});
   } else {
-    AddFinish(*code.kind, bill, unit, record.quantity,
-              DecorationPlace{record.component_name, record.type_path, record.room, record.floor});
+    AddFinish(*code.kind, bill, unit, record.quantity, place);
   }
 }
 
@@ -48,8 +46,7 @@ void PhysicalTables::AddFinish(const DecorationKind& kind, bool bill, std::wstri
 
 void PhysicalTables::FinishDecoration() {
   for (const BaseLayer& layer : pending_base_layers_) {
-    AddFinish(*layer.kind, layer.bill, layer.unit, layer.quantity,
-              DecorationPlace{layer.component, layer.type_path, layer.room, layer.floor});
+    AddFinish(*layer.kind, layer.bill, layer.unit, layer.quantity, layer.place);
   }
   pending_base_layers_.clear();
 }

@@ -56,7 +56,7 @@ class PhysicalTables {
     bool bill;
     PooledText unit;  // of its side
     double quantity;
-    PooledText component, type_path, room, floor;
+    DecorationPlace place;
   };
 
   void AddDecoration(const RecordKeys& record);

@@ -60,9 +60,8 @@ int Run(int argc, char** argv) {
   }
   // The text of a key field's column: the key text its number names.
   const auto key_text = [&](std::string_view number_bytes) -> std::string_view {
-    size_t at = 0;
     uint32_t number = 0;
-    if (!ReadPackedNumber(number_bytes, at, number) || number >= key_texts.size()) return {};
+    if (!ReadWholePackedNumber(number_bytes, number) || number >= key_texts.size()) return {};
     return key_texts[number];
   };
   std::optional<SqliteStatement> insert;

@@ -103,10 +103,15 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
       version < kCalColumnsSchemaVersion || version > kCalSchemaVersion) {
     return nullptr;
   }
+  // A few thousand texts at most, read with the file so that every read of
+  // the records has them; a table that cannot be read is a damaged file.
+  std::vector<std::string> key_texts;
+  if (version == kCalSchemaVersion && !ReadKeyTexts(*db, key_texts)) return nullptr;
   MapPages(*db);
   // Opened now, the second connection reads the same file as the first
   // even when a new import is renamed over it later.
-  return std::unique_ptr<CalDatabase>(new CalDatabase(std::move(db), OpenRowSource(path), version));
+  return std::unique_ptr<CalDatabase>(
+      new CalDatabase(std::move(db), OpenRowSource(path), version, std::move(key_texts)));
 }
 
 bool CalDatabase::HasCalResult(const std::wstring& /*dir*/, bool /*flag*/) {
@@ -163,18 +168,8 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
   return rows.Done();
 }
 
-bool CalDatabase::LoadKeyTexts(const std::vector<std::string>*& key_texts) {
-  key_texts = nullptr;
-  if (layout_ != kCalSchemaVersion) return true;
-  if (!key_texts_loaded_) key_texts_loaded_ = ReadKeyTexts(*db_, key_texts_);
-  if (key_texts_loaded_) key_texts = &key_texts_;
-  return key_texts_loaded_;
-}
-
 bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
-  const std::vector<std::string>* key_texts = nullptr;
-  if (!LoadKeyTexts(key_texts)) return false;
-  EntryRows rows(true, key_texts);
+  EntryRows rows(true, KeyTexts());
   // The role and the id are read as integers.
   if (!EachRecordColumns(SelectRecords(table, true), 2,
                          [&](const StoredRow& row) { rows.Read(row, visit); })) {
@@ -186,10 +181,8 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
 
 bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file,
                                  const BillVisitor& beside) {
-  const std::vector<std::string>* key_texts = nullptr;
-  if (!LoadKeyTexts(key_texts)) return false;
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
-  EntryRows rows(false, key_texts);
+  EntryRows rows(false, KeyTexts());
   // The bill records handed beside the filing are read again, whole but for
   // their lists, by a reader of the reading thread's own, so that no decoded
   // record crosses threads.
@@ -197,7 +190,7 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
     RecordRowReader reader;
     TJQd bill;
     RecordKeys keys;
-  } beside_bills{RecordRowReader(key_texts), {}, {}};
+  } beside_bills{RecordRowReader(KeyTexts()), {}, {}};
   std::function<void(const StoredRow&)> read_beside;
   if (beside) {
     read_beside = [&](const StoredRow& row) {
@@ -241,11 +234,9 @@ bool CalDatabase::EachRecordColumns(const std::string& sql, int int_columns,
 }
 
 bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& file) {
-  const std::vector<std::string>* key_texts = nullptr;
-  if (!LoadKeyTexts(key_texts)) return false;
   TJQd record;
   RecordKeys keys;
-  RecordRowReader reader(key_texts);
+  RecordRowReader reader(KeyTexts());
   // The id is read as an integer.
   return EachRecordColumns(sql, 1, [&](const StoredRow& row) {
     reader.Read(row, 0, record, keys);

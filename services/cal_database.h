@@ -84,8 +84,12 @@ class CalDatabase : public IDMDatabase {
   bool ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config);
 
  private:
-  CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source, long long layout)
-      : db_(std::move(db)), row_source_(std::move(row_source)), layout_(layout) {}
+  CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source, long long layout,
+              std::vector<std::string> key_texts)
+      : db_(std::move(db)),
+        row_source_(std::move(row_source)),
+        layout_(layout),
+        key_texts_(std::move(key_texts)) {}
   // The connection the stored results are counted and stepped on: the
   // second one, or the first when a second cannot serve. REQUIRES: no rows
   // are being stepped on it when it is asked to count.
@@ -108,9 +112,11 @@ class CalDatabase : public IDMDatabase {
   bool CountRoleRows(RecordTable table, int role, std::size_t& count);
   std::string Meta(const char* key);
   bool LoadCompIndex();
-  // The key texts the records name by number, read on the first call; null
-  // when the records hold their texts. False when they cannot be read.
-  bool LoadKeyTexts(const std::vector<std::string>*& key_texts);
+  // The key texts the records name by number; null when the records hold
+  // their texts.
+  const std::vector<std::string>* KeyTexts() const {
+    return layout_ == kCalSchemaVersion ? &key_texts_ : nullptr;
+  }
 
   std::unique_ptr<SqliteDb> db_;
   std::unique_ptr<SqliteDb> row_source_;
@@ -118,8 +124,7 @@ class CalDatabase : public IDMDatabase {
   // numbers (the present layout) or as themselves, or a column each (the
   // columns layout).
   const long long layout_;
-  std::vector<std::string> key_texts_;
-  bool key_texts_loaded_ = false;
+  const std::vector<std::string> key_texts_;
   // The component index table by component directory: index and category
   // path. Read on the first look-up.
   std::unordered_map<std::wstring, std::pair<std::wstring, std::wstring>> comp_index_;
