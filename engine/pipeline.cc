@@ -11,6 +11,7 @@
 #include "engine/project_settings.h"
 #include "model/floor_text.h"
 #include "platform/message_box.h"
+#include "platform/two_threads.h"
 #include "services/stored_results.h"
 
 namespace reportdata {
@@ -111,9 +112,9 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
   return input;
 }
 
-// Hands out the stored results row by row. False when the partitions,
-// floors or the count of the entries cannot be read: the count reads every
-// row once, so most damage is found before the tables change.
+// Hands out the stored results row by row. False when the partitions or
+// floors cannot be read. The count of the entries is taken before (see
+// InitQdData).
 bool StoredBillInput(StoredResults& stored, BillInput& input) {
   input.each_entry = [&stored](const EntryKeysVisitor& file, const BillVisitor& beside) {
     return stored.EachEntry(false, file, beside);
@@ -124,8 +125,7 @@ bool StoredBillInput(StoredResults& stored, BillInput& input) {
   input.each_other_item = [&stored](const EntryKeysVisitor& file, const BillVisitor& beside) {
     return stored.EachEntry(true, file, beside);
   };
-  return stored.ReadPartitionsAndFloors(input.partitions, input.floors) &&
-         stored.CountEntries(false, input.entries);
+  return stored.ReadPartitionsAndFloors(input.partitions, input.floors);
 }
 
 // The records of a quota build, handed out as those of a bill build are.
@@ -213,21 +213,32 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   const EndReadOnExit end_read(*database_);
   const std::set<std::wstring> old_partitions = partitions_;
   partitions_.clear();
-  InitLibraries(0);
-  BuildDoorWindows();
+  // The stored results are filed while their rows are read; a host's
+  // calculation-result service answers with its vectors, held whole.
+  const std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
+  BillInput input;
+  // Counting the stored entries reads every row once, so that most damage
+  // is found before the tables change. It walks the pages of the results on
+  // a connection of its own, beside the reading of the libraries and the
+  // door and window records.
+  bool counted = true;
+  RunBeside(
+      [&] {
+        if (stored) counted = stored->CountEntries(false, input.entries);
+      },
+      [&] {
+        InitLibraries(0);
+        BuildDoorWindows();
+      });
 
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
-  // The stored results are filed while their rows are read; a host's
-  // calculation-result service answers with its vectors, held whole.
-  const std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
   SNYRAQdDeClassResultInfo result;
   SNYRAQdDeClassResultInfo other_items;
-  BillInput input;
   bool read = false;
   if (stored) {
-    read = StoredBillInput(*stored, input);
+    read = counted && StoredBillInput(*stored, input);
   } else {
     SNYRAGetResultParam param = BillResultParam();
     read = CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);

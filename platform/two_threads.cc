@@ -1,6 +1,6 @@
-// The second thread of RunOnTwoThreads lives for one call: the list it
-// serves, the files of a write sequence, takes far longer than starting a
-// thread.
+// The second thread lives for one call: the work it serves, the files of a
+// write sequence or a walk of a whole database, takes far longer than
+// starting a thread.
 #include "platform/two_threads.h"
 
 #include <atomic>
@@ -33,6 +33,32 @@ std::vector<std::exception_ptr> RunOnTwoThreads(size_t count,
   run_some();
   if (helper.joinable()) helper.join();
   return faults;
+}
+
+void RunBeside(const std::function<void()>& beside, const std::function<void()>& here) {
+  std::exception_ptr beside_fault;
+  auto run_beside = [&] {
+    try {
+      beside();
+    } catch (...) {
+      beside_fault = std::current_exception();
+    }
+  };
+  std::thread helper;
+  try {
+    helper = std::thread(run_beside);
+  } catch (const std::system_error&) {
+    run_beside();
+  }
+  std::exception_ptr here_fault;
+  try {
+    here();
+  } catch (...) {
+    here_fault = std::current_exception();
+  }
+  if (helper.joinable()) helper.join();
+  if (here_fault) std::rethrow_exception(here_fault);
+  if (beside_fault) std::rethrow_exception(beside_fault);
 }
 
 }  // namespace reportdata
