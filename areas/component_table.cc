@@ -37,19 +37,6 @@ std::wstring TimesText(int pieces, int storeys) {
 
 }  // namespace
 
-bool SCompSection::AddHandle(std::string_view handle) {
-  const auto hash_of = [](std::string_view h) {
-    return HashFold(std::hash<std::string_view>{}(h));
-  };
-  if (FindFirst(
-          handles, handle_index, [&] { return hash_of(handle); }, hash_of,
-          [&](const std::string& listed) { return listed == handle; }) >= 0) {
-    return false;
-  }
-  handles.emplace_back(handle);
-  return true;
-}
-
 SCompSection& SCompFloor::AppendSection(SCompSection section) {
   section_index.try_emplace(SectionKey(section.name, section.type_path, section.type_text),
                             sections.size());
@@ -75,12 +62,12 @@ SCompSection& ComponentTable::FindOrAddSection(const CompRecord& record) {
       floor.section_index.find(SectionKey(record.name, record.type_path, record.type_text));
   return section_at != floor.section_index.end()
              ? floor.sections[section_at->second]
-             : floor.AppendSection({0, record.name, record.type_path, record.type_text, {}, {}});
+             : floor.AppendSection({0, record.name, record.type_path, record.type_text, {}});
 }
 
 void ComponentTable::Add(const CompRecord& record) {
   SCompSection& section = FindOrAddSection(record);
-  if (section.AddHandle(record.handle)) section.count += record.count;
+  if (section.handles.Add(record.handle)) section.count += record.count;
 }
 
 void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
@@ -106,11 +93,11 @@ void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
           if (start == std::string_view::npos) break;
           handles.remove_prefix(start);
           const size_t end = std::min(handles.find('$'), handles.size());
-          if (section.AddHandle(handles.substr(0, end))) ++section.count;
+          if (section.handles.Add(handles.substr(0, end))) ++section.count;
           any = true;
           handles.remove_prefix(end);
         }
-        if (!any && section.AddHandle({})) section.count += entry.count;
+        if (!any && section.handles.Add({})) section.count += entry.count;
       }
     }
   }

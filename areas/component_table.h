@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "areas/handle_list.h"
 #include "model/report_tree.h"
 #include "reportdata/framework.h"
 
@@ -21,11 +22,7 @@ struct SCompSection {
   PooledText name;
   PooledText type_path;
   PooledText type_text;
-  std::vector<std::string> handles;  // UTF-8, in order of arrival
-  HashIndex handle_index;            // over handles
-
-  // Lists a drawing handle; false when the section lists it already.
-  bool AddHandle(std::string_view handle);
+  HandleList handles;
 };
 
 struct SCompFloor {

@@ -106,14 +106,20 @@ void AddComponent(std::vector<GjhzGroupNode>& groups, HashIndex& index, Category
   const std::wstring_view name = category ? std::wstring_view(*category) : std::wstring_view();
   if (name == kOtherItems) return;
   GjhzFloorNode& floor = FindOrAddFloor(FindOrAddGroup(groups, index, name), floor_text);
-  // Every instance of the component joins one entry, looked up at the first.
-  GjhzRecord* entry = nullptr;
+  if (component.records.empty()) return;
+  // Every instance of the component joins one entry: its pieces and its
+  // handles, as each instance's own record would hold them.
+  GjhzRecord& entry = FindOrAddEntry(floor, third, component);
+  InstanceParts parts;
   for (const SQdRecordNode& record : component.records) {
-    ForEachRecordRow(record, false, [&](const SQdRecordNode& instance) {
-      if (entry == nullptr) entry = &FindOrAddEntry(floor, third, component);
-      entry->count += instance.count;
-      entry->handles += instance.handles;
-    });
+    if (!SplitInstances(record, parts)) {
+      entry.count += record.count;
+      entry.handles += record.handles;
+      continue;
+    }
+    entry.count += static_cast<int>(parts.handles.size());
+    for (const std::string_view handles : parts.handles)
+      AppendInstanceHandles(handles, entry.handles);
   }
 }
 

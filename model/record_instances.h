@@ -10,6 +10,7 @@
 #ifndef REPORTDATA_MODEL_RECORD_INSTANCES_H_
 #define REPORTDATA_MODEL_RECORD_INSTANCES_H_
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,38 +23,43 @@ namespace reportdata {
 void SplitText(std::string_view text, std::string_view separator,
                std::vector<std::string_view>& parts);
 
+// The parts of a record's position and handle lists, one per instance.
+struct InstanceParts {
+  std::vector<std::string_view> positions;
+  std::vector<std::string_view> handles;
+};
+
+// Splits the lists of a record of more than one piece into its instances
+// (see above); false, with parts unspecified, when the record is listed as
+// stored. The parts view into the record.
+bool SplitInstances(const SQdRecordNode& record, InstanceParts& parts);
+
+// The handle list of one instance, as its own record holds it: the part
+// after "$$" unless it starts with "$" already.
+inline void AppendInstanceHandles(std::string_view part, std::string& out) {
+  if (part.empty() || part.front() != '$') out += "$$";
+  out.append(part);
+}
+
 // Calls visit(const SQdRecordNode&) once for the record when `merge` is on or
 // it stands for one piece, otherwise once per instance (see above). The
 // instance passed is a scratch node valid only during the call.
 template <typename Visit>
 void ForEachRecordRow(const SQdRecordNode& record, bool merge, Visit&& visit) {
-  if (merge || record.count <= 1) {
+  InstanceParts parts;
+  if (merge || !SplitInstances(record, parts)) {
     visit(record);
     return;
-  }
-  std::vector<std::string_view> positions;
-  std::vector<std::string_view> handles;
-  SplitText(record.positions, "$", positions);
-  SplitText(record.handles, "$$$", handles);
-  if (positions.size() != handles.size()) {
-    std::string_view plain = record.handles;
-    if (!plain.empty() && plain.front() == '$') plain.remove_prefix(1);
-    SplitText(plain, "$$", handles);
-    if (positions.size() != handles.size() || handles.size() != static_cast<size_t>(record.count)) {
-      visit(record);
-      return;
-    }
   }
   SQdRecordNode instance;
   instance.description = record.description;
   instance.quantity = record.quantity;
   instance.formula = record.formula;
   instance.partitions = record.partitions;
-  for (size_t i = 0; i < positions.size(); ++i) {
-    instance.positions.assign(positions[i]);
+  for (size_t i = 0; i < parts.positions.size(); ++i) {
+    instance.positions.assign(parts.positions[i]);
     instance.handles.clear();
-    if (handles[i].empty() || handles[i].front() != '$') instance.handles = "$$";
-    instance.handles.append(handles[i]);
+    AppendInstanceHandles(parts.handles[i], instance.handles);
     visit(static_cast<const SQdRecordNode&>(instance));
   }
 }

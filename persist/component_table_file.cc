@@ -22,7 +22,7 @@ void WriteComponentTable(std::wstring_view dir, const ComponentTable& table) {
             writer.Attribute("Type", section.type_path);
             writer.Attribute("SecSize", section.type_text);
             WriteNumbered(writer, "Handle", section.handles,
-                          [&](const std::string& handle) { writer.Attribute("H", handle); });
+                          [&](std::string_view handle) { writer.Attribute("H", handle); });
           });
         });
       });
@@ -43,7 +43,7 @@ void ReadComponentTable(std::wstring_view dir, ComponentTable& table) {
                                       {"Type", &section.type_path},
                                       {"SecSize", &section.type_text}});
         ForEachChildElement(section_node, [&](pugi::xml_node handle) {
-          section.AddHandle(handle.attribute("H").value());
+          section.handles.Add(handle.attribute("H").value());
         });
         floor.AppendSection(std::move(section));
       });
