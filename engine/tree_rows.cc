@@ -27,16 +27,14 @@ std::wstring ComponentHandles(const std::vector<SQdRecordNode>& records,
   for (const SQdRecordNode& record : records) {
     if (RecordVisible(record, partition)) size += record.handles.size();
   }
-  std::string handles;
-  handles.reserve(size);
-  for (const SQdRecordNode& record : records) {
-    if (RecordVisible(record, partition)) handles += record.handles;
-  }
   // Decoded straight into the answer's text: a handle list is ASCII, so the
   // text takes no more room than its bytes.
-  std::wstring wide;
-  AssignFromUtf8(handles, wide);
-  return wide;
+  std::wstring handles;
+  handles.reserve(size);
+  for (const SQdRecordNode& record : records) {
+    if (RecordVisible(record, partition)) AppendFromUtf8(record.handles, handles);
+  }
+  return handles;
 }
 
 std::wstring ComponentHandles(const SQdCompNode& component, std::wstring_view partition) {

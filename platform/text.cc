@@ -82,10 +82,16 @@ std::wstring FromUtf8(std::string_view text) {
 }
 
 void AssignFromUtf8(std::string_view text, std::wstring& out) {
+  out.clear();
+  AppendFromUtf8(text, out);
+}
+
+void AppendFromUtf8(std::string_view text, std::wstring& out) {
   // No text decodes to more wide characters than it has bytes: decode into
-  // a buffer of that size, then cut it to what was decoded.
-  out.resize(text.size());
-  wchar_t* put = out.data();
+  // room of that size, then cut it to what was decoded.
+  const size_t start = out.size();
+  out.resize(start + text.size());
+  wchar_t* put = out.data() + start;
   const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
   // The handle and position lists are long and nearly all ASCII: in a long
   // text, eight ASCII bytes at a time are copied without looking at each.

@@ -32,6 +32,8 @@ std::wstring FromUtf8(std::string_view text);
 // FromUtf8 into `out`, replacing its contents and keeping its capacity, so
 // that a reader decoding many fields through one buffer allocates once.
 void AssignFromUtf8(std::string_view text, std::wstring& out);
+// FromUtf8 appended to `out`.
+void AppendFromUtf8(std::string_view text, std::wstring& out);
 
 }  // namespace reportdata
 
