@@ -86,6 +86,10 @@ TEST(TextTest, DecodesIntoAReusedBufferReplacingItsText) {
   EXPECT_EQ(buffer, L"3\xFFFD");
   AssignFromUtf8("", buffer);
   EXPECT_EQ(buffer, L"");
+  // Appending keeps what is there and cuts the room it took to what it decoded.
+  AssignFromUtf8("$3A1", buffer);
+  AppendFromUtf8("$$\xE5\xA2\x99", buffer);
+  EXPECT_EQ(buffer, L"$3A1$$墙");
 }
 
 }  // namespace
