@@ -34,8 +34,8 @@ struct InstanceParts {
 // stored. The parts view into the record.
 bool SplitInstances(const SQdRecordNode& record, InstanceParts& parts);
 
-// The handle list of one instance, as its own record holds it: the part
-// after "$$" unless it starts with "$" already.
+// Appends the handle list of one instance, as its own record holds it: "$$"
+// and the part, or the part alone when it starts with "$" already.
 inline void AppendInstanceHandles(std::string_view part, std::string& out) {
   if (part.empty() || part.front() != '$') out += "$$";
   out.append(part);
