@@ -6,30 +6,43 @@
 #include <atomic>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace reportdata {
+namespace {
+
+// What piece() threw; null when it returned.
+template <typename Piece>
+std::exception_ptr FaultOf(Piece&& piece) {
+  try {
+    piece();
+    return nullptr;
+  } catch (...) {
+    return std::current_exception();
+  }
+}
+
+// A second thread running run; not joinable when none can be had.
+template <typename Run>
+std::thread StartHelper(Run&& run) {
+  try {
+    return std::thread(std::forward<Run>(run));
+  } catch (const std::system_error&) {
+    return std::thread();
+  }
+}
+
+}  // namespace
 
 std::vector<std::exception_ptr> RunOnTwoThreads(size_t count,
                                                 const std::function<void(size_t)>& task) {
   std::vector<std::exception_ptr> faults(count);
   std::atomic<size_t> next{0};
   auto run_some = [&] {
-    for (size_t i = next++; i < count; i = next++) {
-      try {
-        task(i);
-      } catch (...) {
-        faults[i] = std::current_exception();
-      }
-    }
+    for (size_t i = next++; i < count; i = next++) faults[i] = FaultOf([&] { task(i); });
   };
-  std::thread helper;
-  if (count > 1) {
-    try {
-      helper = std::thread(run_some);
-    } catch (const std::system_error&) {
-      // no second thread to be had: this one runs them all
-    }
-  }
+  // With one piece, this thread runs it alone.
+  std::thread helper = count > 1 ? StartHelper(run_some) : std::thread();
   run_some();
   if (helper.joinable()) helper.join();
   return faults;
@@ -37,25 +50,10 @@ std::vector<std::exception_ptr> RunOnTwoThreads(size_t count,
 
 void RunBeside(const std::function<void()>& beside, const std::function<void()>& here) {
   std::exception_ptr beside_fault;
-  auto run_beside = [&] {
-    try {
-      beside();
-    } catch (...) {
-      beside_fault = std::current_exception();
-    }
-  };
-  std::thread helper;
-  try {
-    helper = std::thread(run_beside);
-  } catch (const std::system_error&) {
-    run_beside();
-  }
-  std::exception_ptr here_fault;
-  try {
-    here();
-  } catch (...) {
-    here_fault = std::current_exception();
-  }
+  auto run_beside = [&] { beside_fault = FaultOf(beside); };
+  std::thread helper = StartHelper(run_beside);
+  if (!helper.joinable()) run_beside();
+  const std::exception_ptr here_fault = FaultOf(here);
   if (helper.joinable()) helper.join();
   if (here_fault) std::rethrow_exception(here_fault);
   if (beside_fault) std::rethrow_exception(beside_fault);
