@@ -195,7 +195,7 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
   if (beside) {
     read_beside = [&](const StoredRow& row) {
       if (row.Int(0) != kRoleBill) return;
-      beside_bills.reader.ReadWithoutLists(row, 1, beside_bills.bill, beside_bills.keys);
+      beside_bills.reader.RefillWithoutLists(row, 1, beside_bills.bill, beside_bills.keys);
       beside(beside_bills.bill);
     };
   }

@@ -10,6 +10,16 @@
 namespace reportdata {
 namespace {
 
+bool SameShares(const std::vector<PartitionShare>& a, const std::vector<PartitionShare>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i].name != b[i].name || a[i].formula != b[i].formula || a[i].quantity != b[i].quantity) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool IsAscii(std::string_view text) {
   unsigned char any = 0;
   for (const char ch : text) any |= static_cast<unsigned char>(ch);
@@ -39,7 +49,7 @@ const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view s
   return numbered.key;
 }
 
-template <bool kWithRecord, bool kWithLists>
+template <bool kWithRecord, bool kWithLists, bool kRefill>
 void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys) {
   int c = first;
   auto recent_keys = keys_.begin();
@@ -56,13 +66,16 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
       key.Assign(stored, description);
     });
   };
+  // Refilled, a record's text is still that of its key when the key is.
   const auto key = [&](CString TJQd::*field, PooledText& pooled) {
     const Key& read = look_up(false);
+    if (kRefill && pooled == read.pooled) return;
     pooled = read.pooled;
     assign(field, read.pooled.str());
   };
   const auto description = [&] {
     const Key& read = look_up(true);
+    if (kRefill && keys.description == read.pooled) return;
     keys.description = read.pooled;
     keys.description_cut = read.cut;
     assign(&TJQd::description, read.pooled.str());
@@ -130,15 +143,19 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
         read.hash = PartitionHash(read.pooled);
         read.listed = false;
       });
-  if constexpr (kWithRecord) {
+  const bool same_partitions = kRefill && keys.partition_hash == partitions.hash &&
+                               SameShares(keys.partitions, partitions.pooled);
+  if (kWithRecord && !same_partitions) {
     if (!partitions.listed) {
       UnpackPartitions(stored_partitions, partitions.list);
       partitions.listed = true;
     }
     record->partitions = partitions.list;
   }
-  keys.partitions = partitions.pooled;
-  keys.partition_hash = partitions.hash;
+  if (!same_partitions) {
+    keys.partitions = partitions.pooled;
+    keys.partition_hash = partitions.hash;
+  }
   key(&TJQd::feature, keys.feature);
   list(categories_, &TJQd::categories, keys.categories, UnpackCategories);
   list(quota_features_, &TJQd::quotaFeatures, keys.quota_features, UnpackQuotaFeatures);
@@ -150,16 +167,16 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
 }
 
 void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
-  ReadColumns<true, true>(row, first, &record, keys);
+  ReadColumns<true, true, false>(row, first, &record, keys);
 }
 
-void RecordRowReader::ReadWithoutLists(const StoredRow& row, int first, TJQd& record,
-                                       RecordKeys& keys) {
-  ReadColumns<true, false>(row, first, &record, keys);
+void RecordRowReader::RefillWithoutLists(const StoredRow& row, int first, TJQd& record,
+                                         RecordKeys& keys) {
+  ReadColumns<true, false, true>(row, first, &record, keys);
 }
 
 void RecordRowReader::ReadKeys(const StoredRow& row, int first, RecordKeys& keys) {
-  ReadColumns<false, false>(row, first, nullptr, keys);
+  ReadColumns<false, false, false>(row, first, nullptr, keys);
 }
 
 }  // namespace reportdata

@@ -51,11 +51,14 @@ class RecordRowReader {
   void ReadKeys(const StoredRow& row, int first, RecordKeys& keys);
   // As Read, but the record's category and quota-feature lists are left
   // empty: for the tables that read neither, which would otherwise copy
-  // both, text by text, for every record.
-  void ReadWithoutLists(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
+  // both, text by text, for every record. Record and keys are the ones the
+  // previous call filled, unchanged since (or new ones at the first call):
+  // the texts whose keys did not change are left as they are, as copying
+  // every text of every record was most of the reading of whole records.
+  void RefillWithoutLists(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
 
  private:
-  template <bool kWithRecord, bool kWithLists>
+  template <bool kWithRecord, bool kWithLists, bool kRefill>
   void ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys);
 
   // The values a column decoded to in recent rows, by their stored bytes.

@@ -246,7 +246,8 @@ void ExpectRecordOf(const TJQd& got, const Json& want, const std::string& where)
 // A refilled record keeps a field whose column is stored as in the row
 // before; every text that changes, empties or comes back must still arrive,
 // for the bill record and for quota records at every position, also at a
-// position the entry before did not fill.
+// position the entry before did not fill, and for the bill records handed
+// beside the filing.
 TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   const Json part1 = {{"name", "1区"}, {"formula", "0.5*2.5"}, {"quantity", 1.25}};
   const Json part2 = {{"name", "2区"}, {"formula", "1"}, {"quantity", 1.0}};
@@ -326,11 +327,23 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
       }
     }
     size_t i = 0;
-    EXPECT_TRUE(stored->EachEntry(false, [&](const EntryKeys& keys) {
-      ASSERT_LT(i, whole.items.size());
-      ExpectEntryKeysOf(keys, whole.items[i++]);
-    }));
+    size_t beside = 0;
+    EXPECT_TRUE(stored->EachEntry(
+        false,
+        [&](const EntryKeys& keys) {
+          ASSERT_LT(i, whole.items.size());
+          ExpectEntryKeysOf(keys, whole.items[i++]);
+        },
+        // The bill records beside the filing are refilled too, whole but
+        // for their lists.
+        [&](const TJQd& bill) {
+          ASSERT_LT(beside, want_entries.size());
+          Json want = want_entries[beside]["bill"];
+          want.erase("quotaFeatures");
+          ExpectRecordOf(bill, want, "entry " + std::to_string(beside++) + " beside");
+        }));
     EXPECT_EQ(i, whole.items.size());
+    EXPECT_EQ(beside, want_entries.size());
   }
 }
 
