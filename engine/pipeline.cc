@@ -366,6 +366,7 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
       // Other items are filed like classified entries, the cloud-index data included.
       input.each_other_item([&](const EntryKeys& keys) { tables_.AddOtherItem(keys); }, offer_bill);
   if (!read) return false;
+  tables_.FinishBillEntries();
 
   // A decoration floor stands on its own only when no floor name (those of
   // the result and the decoration floors added before it) stands for it.

@@ -55,18 +55,30 @@ void ReportTables::AddBillEntry(const EntryKeys& entry) {
   if (created && xhl_chapter.code_prefix.empty() && bill.bill_code.size() > kCodePrefixLength) {
     xhl_chapter.code_prefix = std::wstring_view(bill.bill_code).substr(0, kCodePrefixLength);
   }
-  InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill, bill_component,
-                   bill.bill_unit, bill.quantity);
-
-  // Bill summary: bill records without a name stay out of it.
+  // Bill records without a name stay out of the bill summary.
+  if (bill.bill_name.empty() || !bill_parts_deferred_) {
+    InsertIntoFloors(xhl_item.bill.floors, xhl_item.bill.floor_index, bill, bill_component,
+                     bill.bill_unit, bill.quantity);
+  }
   if (!bill.bill_name.empty()) {
+    // The same chapter and item rules give the summary one item for each
+    // named item of the bill consumption, created by the same entry.
     SQdChapterNode& summary_chapter =
         FindOrAddChapter(bill_summary_.nodes, bill_summary_.index, chapter.name, chapter.order_id);
+    bool summary_created = false;
     SQdItemNode& item = FindOrAddBillItem(
         summary_chapter.items, summary_chapter.item_index, bill,
-        [](auto& node) -> auto& { return node; }, created);
+        [](auto& node) -> auto& { return node; }, summary_created);
     InsertIntoFloors(item.floors, item.floor_index, bill, bill_component, bill.bill_unit,
                      bill.quantity);
+    if (created && bill_parts_deferred_) {
+      const auto position = [](const auto& list, const auto& node) {
+        return static_cast<uint32_t>(&node - list.data());
+      };
+      pending_bill_parts_.push_back(
+          {position(bill_consumption_.nodes, xhl_chapter), position(xhl_chapter.items, xhl_item),
+           position(bill_summary_.nodes, summary_chapter), position(summary_chapter.items, item)});
+    }
   }
 
   // The quotas: under the bill item of the bill consumption, and in the
@@ -81,6 +93,18 @@ void ReportTables::AddBillEntry(const EntryKeys& entry) {
                      quota.quantity);
     AddToConsumptionSummary(quota, component, bill.bill_code);
   }
+}
+
+void ReportTables::FinishBillEntries() {
+  for (const PendingBillPart& part : pending_bill_parts_) {
+    const SQdItemNode& summary = bill_summary_.nodes[part.summary_chapter].items[part.summary_item];
+    SQdItemNode& bill =
+        bill_consumption_.nodes[part.consumption_chapter].items[part.consumption_item].bill;
+    bill.floors = summary.floors;
+    bill.floor_index = summary.floor_index;
+  }
+  pending_bill_parts_.clear();
+  bill_parts_deferred_ = false;
 }
 
 void ReportTables::AddLooseQuota(const RecordKeys& record) {

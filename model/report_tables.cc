@@ -14,6 +14,8 @@ ReportTables::ReportTables(std::vector<std::wstring> common_parameter_names)
 void ReportTables::ClearBillSide() {
   bill_summary_.Clear();
   bill_consumption_.Clear();
+  pending_bill_parts_.clear();
+  bill_parts_deferred_ = true;
   consumption_summary_.Clear();
   // A new build may run against another bill or quota library.
   bill_chapter_cache_.clear();

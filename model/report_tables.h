@@ -61,6 +61,12 @@ class ReportTables {
   void AddLooseQuota(const RecordKeys& record);
   // Other items (其他项目):
   void AddOtherItem(const EntryKeys& entry);
+  // Completes the bill parts of the bill consumption table, which the
+  // filing of a new bill side leaves to its end (see PendingBillPart);
+  // entries filed later go to both tables at once. A build calls it after
+  // its last entry; the queries and the non-const accessors of the bill
+  // trees call it first.
+  void FinishBillEntries();
   void BuildComponentSummaryFromBills();  // code 14
 
   // Quota side: quota summary, quota by floor, quota by floor and component.
@@ -95,8 +101,14 @@ class ReportTables {
   void GetAllDeInfoForFenQu(const std::set<CString>& partitions, CArray<FenQuQdHZInfo>& out);
 
   // The trees, for the table files. Readers append to these lists.
-  std::vector<SQdChapterNode>& bill_summary() { return bill_summary_.nodes; }
-  std::vector<SQdXhlChapterNode>& bill_consumption() { return bill_consumption_.nodes; }
+  std::vector<SQdChapterNode>& bill_summary() {
+    CompleteBillParts();
+    return bill_summary_.nodes;
+  }
+  std::vector<SQdXhlChapterNode>& bill_consumption() {
+    CompleteBillParts();
+    return bill_consumption_.nodes;
+  }
   std::vector<SDeChapterNode>& consumption_summary() { return consumption_summary_.nodes; }
   std::vector<SDeChapterNode>& quota_summary() { return quota_summary_.nodes; }
   std::vector<SDeFloorGroupNode>& quota_by_floor() { return quota_by_floor_.nodes; }
@@ -105,6 +117,7 @@ class ReportTables {
   }
   std::vector<GjhzGroupNode>& component_summary() { return component_summary_.nodes; }
   const std::vector<SQdChapterNode>& bill_summary() const { return bill_summary_.nodes; }
+  // Complete after FinishBillEntries.
   const std::vector<SQdXhlChapterNode>& bill_consumption() const { return bill_consumption_.nodes; }
   const std::vector<SDeChapterNode>& consumption_summary() const {
     return consumption_summary_.nodes;
@@ -140,6 +153,10 @@ class ReportTables {
               const FloorSelection* selection, CStringArray& out);
 
   void AddBillEntry(const EntryKeys& entry);
+  // Before anything reads or changes the bill trees but the filing.
+  void CompleteBillParts() {
+    if (bill_parts_deferred_) FinishBillEntries();
+  }
   void AddToConsumptionSummary(const RecordKeys& record, const PooledText& component_name,
                                const PooledText& bill_code);
 
@@ -149,6 +166,18 @@ class ReportTables {
 
   IndexedList<SQdChapterNode> bill_summary_;
   IndexedList<SQdXhlChapterNode> bill_consumption_;
+  // A named bill item's bill records are filed alike into the bill summary
+  // and into the bill part of its item in the bill consumption table. A
+  // build files them into the summary alone and copies the finished floors
+  // across once, exactly sized, instead of merging every record twice.
+  struct PendingBillPart {
+    uint32_t consumption_chapter;
+    uint32_t consumption_item;
+    uint32_t summary_chapter;
+    uint32_t summary_item;
+  };
+  std::vector<PendingBillPart> pending_bill_parts_;
+  bool bill_parts_deferred_ = true;  // from ClearBillSide to FinishBillEntries
   IndexedList<SDeChapterNode> consumption_summary_;
 
   IndexedList<SDeChapterNode> quota_summary_;

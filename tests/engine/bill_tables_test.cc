@@ -44,6 +44,29 @@ TEST_F(BillTablesTest, BillItemsSplitByOwnQuotaFeatures) {
   EXPECT_EQ(tables.bill_consumption()[0].items.size(), 3u);
 }
 
+// A named bill item's bill part in the bill consumption table holds what
+// the item holds in the bill summary, whether its records came before the
+// first look at the tables or after it.
+TEST_F(BillTablesTest, BillPartsHoldTheSummarysRecordsBeforeAndAfterTheFirstLook) {
+  Rec rec{.floor = L"1", .quantity = L"1"};
+  const TJQd wall = rec.Bill(L"010401001001", L"砖墙");
+  AddEntry(wall);
+  AddEntry(rec.Bill(L"010402001001", L""));
+  AddEntry(wall);
+  const auto pieces = [&](size_t item) {
+    const SQdCompNode& component =
+        tables.bill_consumption()[0].items[item].bill.floors[0].components[0];
+    return component.records[0].count;
+  };
+  EXPECT_EQ(pieces(0), 2);
+  AddEntry(wall);
+  AddEntry(rec.Bill(L"010403001001", L"砌块墙"));
+  EXPECT_EQ(pieces(0), 3);
+  EXPECT_EQ(pieces(1), 1);
+  EXPECT_EQ(pieces(2), 1);
+  EXPECT_EQ(tables.bill_summary()[0].items[0].floors[0].components[0].records[0].count, 3);
+}
+
 TEST_F(BillTablesTest, CodePrefixComesFromTheFirstLongCode) {
   Rec rec{.floor = L"1", .quantity = L"1"};
   services.library->bill_chapters[L"01"] = {L"短码章", L"1"};
