@@ -366,7 +366,6 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
       // Other items are filed like classified entries, the cloud-index data included.
       input.each_other_item([&](const EntryKeys& keys) { tables_.AddOtherItem(keys); }, offer_bill);
   if (!read) return false;
-  tables_.FinishBillEntries();
 
   // A decoration floor stands on its own only when no floor name (those of
   // the result and the decoration floors added before it) stands for it.
@@ -386,11 +385,18 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
 
-  tables_.ClearComponentSummary();
-  tables_.BuildComponentSummaryFromBills();
-  areas_.component_table.Clear();
-  areas_.component_table.AddSummary(tables_.component_summary());
-  physical_.Sort();
+  // Both steps only read the bill summary: the bill consumption table
+  // copies its bill parts from it while a second thread builds the
+  // component summary and the component table from it.
+  RunBeside(
+      [this] {
+        tables_.ClearComponentSummary();
+        tables_.BuildComponentSummaryFromBills();
+        areas_.component_table.Clear();
+        areas_.component_table.AddSummary(tables_.component_summary());
+        physical_.Sort();
+      },
+      [this] { tables_.FinishBillEntries(); });
   return true;
 }
 
