@@ -13,6 +13,7 @@
 #include "reportdata/records.h"
 #include "services/cal_schema.h"
 #include "services/packed_texts.h"
+#include "services/remembered_values.h"
 #include "services/row_read_ahead.h"
 
 namespace reportdata {
@@ -139,9 +140,12 @@ class RecordRowReader {
   Recent<Quantity> quantities_;
   Recent<std::wstring> calc_items_;
   std::wstring instance_text_;  // a position or handle while it is encoded again
-  Recent<Partitions> partitions_;
-  Recent<SharedList<SNYTJFenLeiVarDescInfo>> categories_;
-  Recent<SharedList<SNYTJReportDEFeature>> quota_features_;
+  // A record's partition entries and quota lists are those of the other
+  // instances of its component and of its kind of component, which come
+  // back after more rows than Recent keeps.
+  RememberedValues<Partitions, 1024> partitions_;
+  RememberedValues<SharedList<SNYTJFenLeiVarDescInfo>, 256> categories_;
+  RememberedValues<SharedList<SNYTJReportDEFeature>, 256> quota_features_;
 };
 
 }  // namespace reportdata
