@@ -31,7 +31,7 @@ class DamagedRow : public std::exception {
 // bill and quota items. The reader keeps each column's recent texts, as
 // stored and as their pool entries (decoded, for the quantity and the
 // calculation item), and looks a column up in the pool, or decodes it, only
-// when its stored bytes are none of them.
+// when its stored bytes are none of them (see remembered_values.h).
 // One reader per kind of row: bill rows and quota rows interleaved would
 // crowd each other out.
 // In a database whose records hold the numbers of their key texts, a key
@@ -61,35 +61,6 @@ class RecordRowReader {
  private:
   template <bool kWithRecord, bool kWithLists, bool kRefill>
   void ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys);
-
-  // The values a column decoded to in recent rows, by their stored bytes.
-  template <typename Value>
-  class Recent {
-   public:
-    // The value of stored: one of the recent ones when its bytes are, else
-    // decode(stored, value) into the slot of the oldest.
-    template <typename Decode>
-    Value& Get(std::string_view stored, Decode&& decode) {
-      for (Slot& slot : slots_) {
-        if (slot.stored == stored) return slot.value;
-      }
-      Slot& slot = slots_[next_];
-      next_ = (next_ + 1) % slots_.size();
-      slot.stored.assign(stored);
-      decode(stored, slot.value);
-      return slot.value;
-    }
-
-   private:
-    // A slot not yet used holds the empty text and the empty value, which
-    // is what empty stored bytes decode to.
-    struct Slot {
-      std::string stored;
-      Value value;
-    };
-    std::array<Slot, 4> slots_;
-    size_t next_ = 0;  // the slot a new value replaces
-  };
 
   // A text a record is filed by, as its pool entry, and in the description's
   // column its cut at "||" too.
@@ -136,13 +107,13 @@ class RecordRowReader {
     bool known = false;
   };
   std::vector<Numbered> numbered_;
-  std::array<Recent<Key>, kKeyColumns> keys_;
-  Recent<Quantity> quantities_;
-  Recent<std::wstring> calc_items_;
+  std::array<RecentValues<Key>, kKeyColumns> keys_;
+  RecentValues<Quantity> quantities_;
+  RecentValues<std::wstring> calc_items_;
   std::wstring instance_text_;  // a position or handle while it is encoded again
   // A record's partition entries and quota lists are those of the other
   // instances of its component and of its kind of component, which come
-  // back after more rows than Recent keeps.
+  // back after more rows than RecentValues keeps.
   RememberedValues<Partitions, 1024> partitions_;
   RememberedValues<SharedList<SNYTJFenLeiVarDescInfo>, 256> categories_;
   RememberedValues<SharedList<SNYTJReportDEFeature>, 256> quota_features_;

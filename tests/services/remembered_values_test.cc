@@ -1,5 +1,5 @@
-// A remembered value is the decoding of exactly the bytes asked for, also
-// when two texts share a slot, and is decoded once while its slot keeps it.
+// A kept value is the decoding of exactly the bytes asked for, also when two
+// texts share a slot, and is decoded once while it is kept.
 #include "services/remembered_values.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +38,24 @@ TEST(RememberedValuesTest, ValuesAreTheDecodingOfTheirOwnBytes) {
       EXPECT_EQ(value, "<" + text + ">");
     }
     EXPECT_EQ(decodes, c.decodes) << c.asked.size() << " texts from " << c.asked[0];
+  }
+}
+
+TEST(RememberedValuesTest, RecentValuesKeepTheLastFourTexts) {
+  const std::vector<std::pair<std::string, size_t>> cases = {
+      {"abab", 2}, {"abcda", 4}, {"abcdea", 6}, {"aaaab", 2}};
+  for (const auto& [asked, want] : cases) {
+    RecentValues<char> values;
+    size_t decodes = 0;
+    for (const char text : asked) {
+      const char value =
+          values.Get(std::string_view(&text, 1), [&](std::string_view stored, char& out) {
+            ++decodes;
+            out = stored[0];
+          });
+      EXPECT_EQ(value, text);
+    }
+    EXPECT_EQ(decodes, want) << asked;
   }
 }
 
