@@ -272,7 +272,10 @@ bool CoversFloor(std::wstring_view floor_text, std::wstring_view floor) {
 }
 
 bool IsFacadeTypePath(std::wstring_view type_path) {
-  return type_path == L"ZS\\LMZS" || type_path == L"ZS\\LMDK";
+  // Views of a known length: asked of every record, a comparison with a
+  // bare literal measured the literal's length each time.
+  static constexpr std::wstring_view kFacadeTypePaths[] = {L"ZS\\LMZS", L"ZS\\LMDK"};
+  return type_path == kFacadeTypePaths[0] || type_path == kFacadeTypePaths[1];
 }
 
 std::wstring FacadeComponentName(std::wstring_view name, std::wstring_view floor) {

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/pooled_text.h"
@@ -91,7 +92,7 @@ struct EntryKeys {
 
 // A bill record (kind "1") belongs to the bill side and is measured in its
 // bill item's unit; any other record to the quota side and its quota unit.
-inline bool IsBillRecord(const RecordKeys& keys) { return keys.kind == L"1"; }
+inline bool IsBillRecord(const RecordKeys& keys) { return keys.kind == std::wstring_view(L"1", 1); }
 inline const PooledText& OwnUnit(const RecordKeys& keys) {
   return IsBillRecord(keys) ? keys.bill_unit : keys.quota_unit;
 }
