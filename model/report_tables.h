@@ -117,7 +117,7 @@ class ReportTables {
   }
   std::vector<GjhzGroupNode>& component_summary() { return component_summary_.nodes; }
   const std::vector<SQdChapterNode>& bill_summary() const { return bill_summary_.nodes; }
-  // Complete after FinishBillEntries.
+  // Its bill parts are complete after FinishBillEntries.
   const std::vector<SQdXhlChapterNode>& bill_consumption() const { return bill_consumption_.nodes; }
   const std::vector<SDeChapterNode>& consumption_summary() const {
     return consumption_summary_.nodes;
