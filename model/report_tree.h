@@ -23,6 +23,10 @@ struct PartitionShare {
   PooledText name;     // partition name
   PooledText formula;  // the second text of the entry (formula within the partition)
   double quantity = 0.0;
+
+  // Equal names, formulas and quantities: a quantity that is not a number
+  // equals nothing, not even itself.
+  bool operator==(const PartitionShare&) const = default;
 };
 
 // Instances that merged into one measurement: equal description (before

@@ -10,10 +10,6 @@ namespace {
 
 constexpr double kSameQuantity = 1e-7;
 
-bool SameShare(const PartitionShare& a, const PartitionShare& b) {
-  return a.quantity == b.quantity && a.name == b.name && a.formula == b.formula;
-}
-
 // Equal as multisets: each entry occurs as often in one list as in the other.
 bool SamePartitions(const std::vector<PartitionShare>& node,
                     const std::vector<PartitionShare>& record) {
@@ -21,14 +17,14 @@ bool SamePartitions(const std::vector<PartitionShare>& node,
   // Records of one project list their partitions in one order: equal lists
   // are nearly always equal entry by entry.
   bool in_step = true;
-  for (size_t i = 0; i < node.size() && in_step; ++i) in_step = SameShare(node[i], record[i]);
+  for (size_t i = 0; i < node.size() && in_step; ++i) in_step = node[i] == record[i];
   if (in_step) return true;
   // A record carries one entry per partition of the project, a handful.
   for (const PartitionShare& share : node) {
     size_t in_node = 0;
-    for (const PartitionShare& other : node) in_node += SameShare(share, other);
+    for (const PartitionShare& other : node) in_node += share == other;
     size_t in_record = 0;
-    for (const PartitionShare& other : record) in_record += SameShare(share, other);
+    for (const PartitionShare& other : record) in_record += share == other;
     // A quantity that is not a number equals nothing, not even itself.
     if (in_node == 0 || in_node != in_record) return false;
   }

@@ -10,16 +10,6 @@
 namespace reportdata {
 namespace {
 
-bool SameShares(const std::vector<PartitionShare>& a, const std::vector<PartitionShare>& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (a[i].name != b[i].name || a[i].formula != b[i].formula || a[i].quantity != b[i].quantity) {
-      return false;
-    }
-  }
-  return true;
-}
-
 bool IsAscii(std::string_view text) {
   unsigned char any = 0;
   for (const char ch : text) any |= static_cast<unsigned char>(ch);
@@ -143,8 +133,7 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
         read.hash = PartitionHash(read.pooled);
         read.listed = false;
       });
-  const bool same_partitions = kRefill && keys.partition_hash == partitions.hash &&
-                               SameShares(keys.partitions, partitions.pooled);
+  const bool same_partitions = kRefill && keys.partitions == partitions.pooled;
   if (kWithRecord && !same_partitions) {
     if (!partitions.listed) {
       UnpackPartitions(stored_partitions, partitions.list);
