@@ -14,7 +14,7 @@ Item& FindOrAddBillItem(std::vector<Item>& items, HashIndex& index, const Record
                         BillOf&& bill_of, bool& created) {
   const auto hash = [&] {
     return BillItemHash(keys.bill_code, keys.bill_name, keys.bill_unit, keys.feature,
-                        keys.quota_features->size());
+                        keys.quota_features.size());
   };
   const int found = FindFirst(
       items, index, hash,

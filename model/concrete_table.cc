@@ -2,6 +2,7 @@
 #include "model/concrete_table.h"
 
 #include <algorithm>
+#include <span>
 
 #include "model/concrete_catalogue.h"
 #include "model/find_or_append.h"
@@ -20,7 +21,7 @@ bool IsPostPourStrip(std::wstring_view type_path) {
 }
 
 // Adds the shares of one record, scaled to cubic metres, to a grade.
-void AddShares(ConcreteGrade& grade, const std::vector<PartitionShare>& partitions, int factor) {
+void AddShares(ConcreteGrade& grade, std::span<const PartitionShare> partitions, int factor) {
   for (const PartitionShare& partition : partitions) {
     ConcreteShare& share = FindOrAppend(
         grade.shares, grade.share_index, partition.name,
@@ -123,7 +124,7 @@ void STongTable::Add(const RecordKeys& record) {
         made.name = upper_grade_;
         return made;
       });
-  AddShares(grade, record.partitions, factor);
+  AddShares(grade, *record.partitions, factor);
 }
 
 void STongTable::Sort() {

@@ -25,7 +25,7 @@ void PooledShares(const std::vector<SNYTJFenQuInfo>& shares, std::vector<Partiti
   }
 }
 
-uint64_t PartitionHash(const std::vector<PartitionShare>& shares) {
+uint64_t PartitionHash(std::span<const PartitionShare> shares) {
   uint64_t sum = shares.size();
   for (const PartitionShare& share : shares) {
     sum += HashMix(HashMix(share.name.hash(), share.formula.hash()), QuantityBits(share.quantity));
@@ -59,8 +59,10 @@ RecordKeys KeysOf(const TJQd& record) {
   keys.quantity = ParseQuantity(record.quantity);
   keys.position = ToUtf8(record.position.str());
   keys.handle = ToUtf8(record.handle.str());
-  PooledShares(record.partitions, keys.partitions);
-  keys.partition_hash = PartitionHash(keys.partitions);
+  std::vector<PartitionShare> partitions;
+  PooledShares(record.partitions, partitions);
+  keys.partition_hash = PartitionHash(partitions);
+  keys.partitions = SharedList(partitions);
   keys.categories = SharedList(record.categories);
   keys.quota_features = SharedList(record.quotaFeatures);
   return keys;

@@ -14,40 +14,17 @@
 #define REPORTDATA_MODEL_RECORD_KEYS_H_
 
 #include <cstdint>
-#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/pooled_text.h"
 #include "model/report_tree.h"
+#include "model/shared_list.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
-
-// A list of a record, shared unchanged by the keys of the records that have
-// it: consecutive records repeat their lists, and handing the list on costs
-// a reference instead of a copy of every text in it.
-template <typename Entry>
-class SharedList {
- public:
-  SharedList() : list_(Empty()) {}
-  explicit SharedList(std::vector<Entry> list)
-      : list_(list.empty() ? Empty()
-                           : std::make_shared<const std::vector<Entry>>(std::move(list))) {}
-
-  const std::vector<Entry>& operator*() const { return *list_; }
-  const std::vector<Entry>* operator->() const { return list_.get(); }
-
- private:
-  static const std::shared_ptr<const std::vector<Entry>>& Empty() {
-    static const std::shared_ptr<const std::vector<Entry>> empty =
-        std::make_shared<const std::vector<Entry>>();
-    return empty;
-  }
-
-  std::shared_ptr<const std::vector<Entry>> list_;
-};
 
 struct RecordKeys {
   PooledText bill_code;
@@ -78,7 +55,7 @@ struct RecordKeys {
   std::string handle;
   // The partition entries as a measurement record keeps them, and their
   // PartitionHash.
-  std::vector<PartitionShare> partitions;
+  SharedList<PartitionShare> partitions;
   uint64_t partition_hash = 0;
   SharedList<SNYTJFenLeiVarDescInfo> categories;
   SharedList<SNYTJReportDEFeature> quota_features;
@@ -104,7 +81,7 @@ void PooledShares(const std::vector<SNYTJFenQuInfo>& shares, std::vector<Partiti
 
 // A hash of partition entries that does not depend on their order: entries
 // match as sets.
-uint64_t PartitionHash(const std::vector<PartitionShare>& shares);
+uint64_t PartitionHash(std::span<const PartitionShare> shares);
 
 // Fills `keys` for `entry`, reusing its quota list.
 void KeysOf(const SNYTJQdDeClassResult& entry, EntryKeys& keys);

@@ -14,6 +14,7 @@
 
 #include "model/hash_index.h"
 #include "model/pooled_text.h"
+#include "model/shared_list.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -40,7 +41,9 @@ struct SQdRecordNode {
   int count = 1;           // piece count, at least 1
   PooledText formula;      // empty unless read back from a table file
   std::string handles;     // "$" + handle, then "$$" + handle per merged instance
-  std::vector<PartitionShare> partitions;
+  // Equal for every merged instance, and for the records of a component
+  // mostly the list its row reader handed out: shared, not copied.
+  SharedList<PartitionShare> partitions;
 };
 
 // What a component is known by in a tree: its name and kind code.

@@ -1,6 +1,7 @@
 // Merge rules of the report tree levels.
 #include "model/tree_insert.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -11,8 +12,16 @@ namespace {
 constexpr double kSameQuantity = 1e-7;
 
 // Equal as multisets: each entry occurs as often in one list as in the other.
-bool SamePartitions(const std::vector<PartitionShare>& node,
-                    const std::vector<PartitionShare>& record) {
+bool SamePartitions(const SharedList<PartitionShare>& node_list,
+                    const SharedList<PartitionShare>& record_list) {
+  const std::span<const PartitionShare> node = *node_list;
+  const std::span<const PartitionShare> record = *record_list;
+  // A record's list is mostly the one its component's earlier records
+  // handed to the node: equal unless a quantity is not a number.
+  if (node_list.SameList(record_list)) {
+    return std::none_of(node.begin(), node.end(),
+                        [](const PartitionShare& share) { return std::isnan(share.quantity); });
+  }
   if (node.size() != record.size()) return false;
   // Records of one project list their partitions in one order: equal lists
   // are nearly always equal entry by entry.
@@ -47,7 +56,7 @@ uint32_t RecordKeyHash(uint64_t description_hash, uint64_t partition_hash, int64
 }
 
 uint32_t NodeKeyHash(const SQdRecordNode& node) {
-  return RecordKeyHash(HashText(CutAtBars(node.description)), PartitionHash(node.partitions),
+  return RecordKeyHash(HashText(CutAtBars(node.description)), PartitionHash(*node.partitions),
                        Bucket(node.quantity));
 }
 
@@ -84,8 +93,8 @@ std::wstring_view CutAtBars(std::wstring_view description) {
 
 double ParseQuantity(const CString& text) { return LeadingDouble(text.str()); }
 
-bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
-                    const std::vector<SNYTJFenLeiVarDescInfo>& b) {
+bool SameCategories(std::span<const SNYTJFenLeiVarDescInfo> a,
+                    std::span<const SNYTJFenLeiVarDescInfo> b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     if (a[i].var != b[i].var || a[i].name != b[i].name || a[i].value != b[i].value) return false;
@@ -178,11 +187,11 @@ void InsertIntoFloors(std::vector<SQdFloorNode>& floors, FloorIndex& index, cons
 
 bool SameBillItem(const SQdItemNode& item, const RecordKeys& keys) {
   if (item.code != keys.bill_code || item.name != keys.bill_name || item.unit != keys.bill_unit ||
-      item.feature != keys.feature || item.quota_features.size() != keys.quota_features->size()) {
+      item.feature != keys.feature || item.quota_features.size() != keys.quota_features.size()) {
     return false;
   }
   for (size_t i = 0; i < item.quota_features.size(); ++i) {
-    if (!SameFeature(item.quota_features[i], (*keys.quota_features)[i])) return false;
+    if (!SameFeature(item.quota_features[i], keys.quota_features[i])) return false;
   }
   return true;
 }
@@ -199,7 +208,7 @@ void FillBillItem(SQdItemNode& item, const RecordKeys& keys) {
   item.name = keys.bill_name;
   item.unit = keys.bill_unit;
   item.feature = keys.feature;
-  item.quota_features = *keys.quota_features;
+  item.quota_features.assign(keys.quota_features.begin(), keys.quota_features.end());
   item.extra = keys.extra;
 }
 

@@ -10,6 +10,7 @@
 #ifndef REPORTDATA_MODEL_TREE_INSERT_H_
 #define REPORTDATA_MODEL_TREE_INSERT_H_
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -154,8 +155,8 @@ Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, cons
   return chapter;
 }
 
-bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
-                    const std::vector<SNYTJFenLeiVarDescInfo>& b);
+bool SameCategories(std::span<const SNYTJFenLeiVarDescInfo> a,
+                    std::span<const SNYTJFenLeiVarDescInfo> b);
 
 template <typename QuotaItem>
 bool SameQuotaItem(const QuotaItem& item, const RecordKeys& keys) {
@@ -167,8 +168,7 @@ template <typename QuotaItem>
 QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
                               const RecordKeys& keys, bool& created) {
   const auto hash = [&] {
-    return QuotaItemHash(keys.quota_code, keys.quota_name, keys.quota_unit,
-                         keys.categories->size());
+    return QuotaItemHash(keys.quota_code, keys.quota_name, keys.quota_unit, keys.categories.size());
   };
   const int found = FindFirst(
       items, index, hash,
@@ -180,7 +180,7 @@ QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
   item.code = keys.quota_code;
   item.name = keys.quota_name;
   item.unit = keys.quota_unit;
-  item.categories = *keys.categories;
+  item.categories.assign(keys.categories.begin(), keys.categories.end());
   return item;
 }
 

@@ -1,6 +1,9 @@
 // Shared levels of the report trees.
 #include "persist/tree_nodes.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "model/floor_text.h"
 #include "model/tree_quantity.h"
 
@@ -104,11 +107,18 @@ void ReadRecord(pugi::xml_node element, const RecordNames& names, bool take_shar
       record.handles = attribute.value();
     }
   }
+  if (!take_shares) return;
+  // The records of a component mostly list the same partition entries: a
+  // record equal to the one read before shares its list.
+  thread_local std::vector<PartitionShare> shares;
+  thread_local SharedList<PartitionShare> last;
+  shares.clear();
   ForEachChildElement(element, [&](pugi::xml_node child) {
-    if (take_shares && std::strcmp(child.name(), kShareElement) == 0) {
-      ReadShare(child, record.partitions);
-    }
+    if (std::strcmp(child.name(), kShareElement) == 0) ReadShare(child, shares);
   });
+  if (shares.empty()) return;
+  if (!std::ranges::equal(*last, shares)) last = SharedList(shares);
+  record.partitions = last;
 }
 
 void ReadComponent(pugi::xml_node element, const char* name_attr, const char* type_attr,

@@ -90,12 +90,18 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   // A list column's value is shared with the keys, and copied into the
   // record only when one is read.
   const auto list = [&](auto& recent_lists, auto TJQd::*field, auto& keys_list, auto&& unpack) {
-    keys_list = recent_lists.Get(row.Text(c++), [&](std::string_view stored, auto& shared) {
-      std::remove_cvref_t<decltype(*shared)> unpacked;
+    using List = std::remove_cvref_t<decltype(keys_list)>;
+    const List& read = recent_lists.Get(row.Text(c++), [&](std::string_view stored, List& shared) {
+      std::vector<typename List::value_type> unpacked;
       unpack(stored, unpacked);
-      shared = std::remove_cvref_t<decltype(shared)>(std::move(unpacked));
+      shared = List(unpacked);
     });
-    if constexpr (kWithRecord && kWithLists) record->*field = *keys_list;
+    // Handed on only when it changes: a reference counted again is a locked
+    // instruction per row.
+    if (!keys_list.SameList(read)) keys_list = read;
+    if constexpr (kWithRecord && kWithLists) {
+      (record->*field).assign(keys_list.begin(), keys_list.end());
+    }
     if constexpr (kWithRecord && !kWithLists) (record->*field).clear();
   };
   keys.id = static_cast<int>(row.Int(c++));
@@ -129,11 +135,13 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   const std::string_view stored_partitions = row.Text(c++);
   Partitions& partitions =
       partitions_.Get(stored_partitions, [](std::string_view stored, Partitions& read) {
-        UnpackPartitionShares(stored, read.pooled);
-        read.hash = PartitionHash(read.pooled);
+        std::vector<PartitionShare> shares;
+        UnpackPartitionShares(stored, shares);
+        read.hash = PartitionHash(shares);
+        read.pooled = SharedList(shares);
         read.listed = false;
       });
-  const bool same_partitions = kRefill && keys.partitions == partitions.pooled;
+  const bool same_partitions = kRefill && keys.partitions.SameList(partitions.pooled);
   if (kWithRecord && !same_partitions) {
     if (!partitions.listed) {
       UnpackPartitions(stored_partitions, partitions.list);
@@ -141,7 +149,7 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
     }
     record->partitions = partitions.list;
   }
-  if (!same_partitions) {
+  if (!keys.partitions.SameList(partitions.pooled)) {
     keys.partitions = partitions.pooled;
     keys.partition_hash = partitions.hash;
   }

@@ -94,7 +94,7 @@ class RecordRowReader {
   // A record's partition entries as pool entries with their hash, as the
   // keys carry them, and decoded for a whole record once one asks.
   struct Partitions {
-    std::vector<PartitionShare> pooled;
+    SharedList<PartitionShare> pooled;
     uint64_t hash = 0;
     bool listed = true;  // `list` holds these entries
     std::vector<SNYTJFenQuInfo> list;

@@ -112,6 +112,22 @@ TEST(TreeInsertTest, PartitionEntriesMatchAsMultisets) {
   }
 }
 
+// Records handed one list, as a row reader hands a component's records
+// theirs, match by it without comparing entries; unless a quantity in it
+// is no number.
+TEST(TreeInsertTest, RecordsSharingOneListMatchUnlessItHoldsNoNumber) {
+  Rec rec{.quantity = L"3", .handle = L"h1"};
+  TJQd record = rec.Bill(L"1", L"x");
+  for (const double quantity : {1.0, std::nan("")}) {
+    record.partitions = {Share(L"1区", quantity)};
+    const RecordKeys keys = KeysOf(record);
+    SQdCompNode component;
+    for (int i = 0; i < 2; ++i) InsertRecord(component.records, component.record_index, keys, 3.0);
+    EXPECT_EQ(component.records.size(), std::isnan(quantity) ? 2u : 1u) << quantity;
+    EXPECT_TRUE(component.records[0].partitions.SameList(keys.partitions));
+  }
+}
+
 // The indexed lookup of long record lists agrees with the rule applied by a
 // scan: earliest matching record in list order, at the edges of 1e-7.
 TEST(TreeInsertTest, IndexedLookupAgreesWithScanAtTheEdges) {

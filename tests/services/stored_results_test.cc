@@ -44,8 +44,8 @@ void ExpectKeysOf(const RecordKeys& got, const TJQd& record) {
   EXPECT_EQ(texts(got), texts(want));
   EXPECT_EQ(got.quantity, want.quantity);
   EXPECT_EQ(got.id, want.id);
-  EXPECT_EQ(got.categories->size(), want.categories->size());
-  EXPECT_EQ(got.quota_features->size(), want.quota_features->size());
+  EXPECT_EQ(got.categories.size(), want.categories.size());
+  EXPECT_EQ(got.quota_features.size(), want.quota_features.size());
   EXPECT_EQ(got.position, want.position);
   EXPECT_EQ(got.handle, want.handle);
   EXPECT_EQ(got.partition_hash, want.partition_hash);
