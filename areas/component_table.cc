@@ -12,16 +12,6 @@
 namespace reportdata {
 namespace {
 
-std::wstring SectionKey(std::wstring_view name, std::wstring_view type_path,
-                        std::wstring_view type_text) {
-  std::wstring key(name);
-  key += L'\x1F';
-  key += type_path;
-  key += L'\x1F';
-  key += type_text;
-  return key;
-}
-
 SCompFloor NewFloor(std::wstring_view label) {
   const FloorKey key = ParseFloorKey(label);
   return {std::wstring(label), key.count, key.order_key, {}, {}};
@@ -38,30 +28,46 @@ std::wstring TimesText(int pieces, int storeys) {
 }  // namespace
 
 SCompSection& SCompFloor::AppendSection(SCompSection section) {
-  section_index.try_emplace(SectionKey(section.name, section.type_path, section.type_text),
-                            sections.size());
   return sections.emplace_back(std::move(section));
 }
 
 SCompFloor& SCompGroup::AppendFloor(SCompFloor floor) {
-  floor_index.try_emplace(floor.label, floors.size());
   return floors.emplace_back(std::move(floor));
 }
 
 SCompSection& ComponentTable::FindOrAddSection(const CompRecord& record) {
-  auto [group_at, new_group] =
-      group_index_.try_emplace(std::wstring(record.category), groups_.size());
-  if (new_group) groups_.push_back({std::wstring(record.category), record.order, {}, {}});
-  SCompGroup& group = groups_[group_at->second];
+  const int group_at = FindFirst(
+      groups_, group_index_, [&] { return HashFold(HashText(record.category)); },
+      [](const SCompGroup& group) { return HashFold(HashText(group.name)); },
+      [&](const SCompGroup& group) { return group.name == record.category; });
+  SCompGroup& group =
+      group_at >= 0
+          ? groups_[group_at]
+          : groups_.emplace_back(SCompGroup{std::wstring(record.category), record.order, {}, {}});
 
-  const auto floor_at = group.floor_index.find(std::wstring(record.floor));
-  SCompFloor& floor = floor_at != group.floor_index.end()
-                          ? group.floors[floor_at->second]
-                          : group.AppendFloor(NewFloor(record.floor));
-  const auto section_at =
-      floor.section_index.find(SectionKey(record.name, record.type_path, record.type_text));
-  return section_at != floor.section_index.end()
-             ? floor.sections[section_at->second]
+  const int floor_at = FindFirst(
+      group.floors, group.floor_index, [&] { return HashFold(HashText(record.floor)); },
+      [](const SCompFloor& floor) { return HashFold(HashText(floor.label)); },
+      [&](const SCompFloor& floor) { return floor.label == record.floor; });
+  SCompFloor& floor =
+      floor_at >= 0 ? group.floors[floor_at] : group.AppendFloor(NewFloor(record.floor));
+
+  const auto section_hash = [](const PooledText& name, const PooledText& type_path,
+                               const PooledText& type_text) {
+    return HashFold(HashMix(HashMix(name.hash(), type_path.hash()), type_text.hash()));
+  };
+  const int section_at = FindFirst(
+      floor.sections, floor.section_index,
+      [&] { return section_hash(record.name, record.type_path, record.type_text); },
+      [&](const SCompSection& section) {
+        return section_hash(section.name, section.type_path, section.type_text);
+      },
+      [&](const SCompSection& section) {
+        return section.name == record.name && section.type_path == record.type_path &&
+               section.type_text == record.type_text;
+      });
+  return section_at >= 0
+             ? floor.sections[section_at]
              : floor.AppendSection({0, record.name, record.type_path, record.type_text, {}});
 }
 
@@ -103,14 +109,11 @@ void ComponentTable::AddSummary(const std::vector<GjhzGroupNode>& summary) {
   }
 }
 
-void ComponentTable::AppendGroup(SCompGroup group) {
-  group_index_.try_emplace(group.name, groups_.size());
-  groups_.push_back(std::move(group));
-}
+void ComponentTable::AppendGroup(SCompGroup group) { groups_.push_back(std::move(group)); }
 
 void ComponentTable::Clear() {
   groups_.clear();
-  group_index_.clear();
+  group_index_.Reset();
 }
 
 void ComponentTable::Stream(std::wstring_view category, CStringArray& out) const {

@@ -8,10 +8,10 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "areas/handle_list.h"
+#include "model/hash_index.h"
 #include "model/report_tree.h"
 #include "reportdata/framework.h"
 
@@ -30,9 +30,9 @@ struct SCompFloor {
   int num = 1;
   int grade = -1000;
   std::vector<SCompSection> sections;
-  std::unordered_map<std::wstring, size_t> section_index;  // by name, type path, type text
+  HashIndex section_index;  // by name, type path and type text
 
-  // Appends a section and indexes it; returns it.
+  // Appends a section; returns it.
   SCompSection& AppendSection(SCompSection section);
 };
 
@@ -40,9 +40,9 @@ struct SCompGroup {
   std::wstring name;  // component category
   int order = 0;      // from the attribute-template service
   std::vector<SCompFloor> floors;
-  std::unordered_map<std::wstring, size_t> floor_index;  // by label
+  HashIndex floor_index;  // by label
 
-  // Appends a floor and indexes it; returns it.
+  // Appends a floor; returns it.
   SCompFloor& AppendFloor(SCompFloor floor);
 };
 
@@ -51,9 +51,9 @@ struct CompRecord {
   std::wstring_view category;
   int order = 0;  // used when the category starts a group
   std::wstring_view floor;
-  std::wstring_view name;
-  std::wstring_view type_path;
-  std::wstring_view type_text;
+  PooledText name;
+  PooledText type_path;
+  PooledText type_text;
   std::string_view handle;  // UTF-8
   int count = 1;
 };
@@ -87,7 +87,7 @@ class ComponentTable {
   SCompSection& FindOrAddSection(const CompRecord& record);
 
   std::vector<SCompGroup> groups_;
-  std::unordered_map<std::wstring, size_t> group_index_;  // by category
+  HashIndex group_index_;  // by category
 };
 
 }  // namespace reportdata

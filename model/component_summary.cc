@@ -3,7 +3,7 @@
 // and component. Instances of equal component name, type path, type text and
 // third text are kept as one entry with their count and handle lists.
 #include <optional>
-#include <unordered_map>
+#include <vector>
 
 #include "model/floor_text.h"
 #include "model/record_instances.h"
@@ -19,10 +19,13 @@ constexpr std::wstring_view kOtherItems = L"其他项目";
 // The other-item naming rule, asked once per component type path.
 class CategoryNamer {
  public:
-  std::optional<std::wstring> Category(const std::wstring& type_path) {
-    auto found = cache_.find(type_path);
-    if (found != cache_.end()) return found->second;
-    return cache_.emplace(type_path, Lookup(type_path)).first->second;
+  const std::optional<std::wstring>& Category(const PooledText& type_path) {
+    const int found = FindFirst(
+        cache_, index_, [&] { return TextHash(type_path); },
+        [](const Named& named) { return TextHash(named.type_path); },
+        [&](const Named& named) { return named.type_path == type_path; });
+    if (found >= 0) return cache_[found].category;
+    return cache_.emplace_back(Named{type_path, Lookup(type_path)}).category;
   }
 
  private:
@@ -38,7 +41,12 @@ class CategoryNamer {
     return category_path.substr(0, category_path.find(L'\\'));
   }
 
-  std::unordered_map<std::wstring, std::optional<std::wstring>> cache_;
+  struct Named {
+    PooledText type_path;
+    std::optional<std::wstring> category;
+  };
+  std::vector<Named> cache_;
+  HashIndex index_;
 };
 
 int CategoryOrder(std::wstring_view category) {
@@ -60,7 +68,7 @@ GjhzGroupNode& FindOrAddGroup(std::vector<GjhzGroupNode>& groups, HashIndex& ind
   return group;
 }
 
-GjhzFloorNode& FindOrAddFloor(GjhzGroupNode& group, std::wstring_view floor_text) {
+GjhzFloorNode& FindOrAddFloor(GjhzGroupNode& group, const PooledText& floor_text) {
   const int found = FindFirst(
       group.floors, group.floor_index, [&] { return TextHash(floor_text); },
       [](const GjhzFloorNode& f) { return TextHash(f.floor_text); },
@@ -72,16 +80,16 @@ GjhzFloorNode& FindOrAddFloor(GjhzGroupNode& group, std::wstring_view floor_text
   return floor;
 }
 
-uint32_t EntryHash(std::wstring_view third, std::wstring_view name, std::wstring_view type_path,
-                   std::wstring_view type_text) {
+uint32_t EntryHash(const PooledText& third, const PooledText& name, const PooledText& type_path,
+                   const PooledText& type_text) {
   return HashFold(HashMix(HashMix(HashMix(HashText(third), HashText(name)), HashText(type_path)),
                           HashText(type_text)));
 }
 
-GjhzRecord& FindOrAddEntry(GjhzFloorNode& floor, std::wstring_view third,
+GjhzRecord& FindOrAddEntry(GjhzFloorNode& floor, const PooledText& third,
                            const SQdCompNode& component) {
   // The sub-type is the component's type text.
-  const std::wstring_view type_text = component.sub_type;
+  const PooledText& type_text = component.sub_type;
   const int found = FindFirst(
       floor.records, floor.record_index,
       [&] { return EntryHash(third, component.name, component.type_path, type_text); },
@@ -100,9 +108,9 @@ GjhzRecord& FindOrAddEntry(GjhzFloorNode& floor, std::wstring_view third,
 }
 
 void AddComponent(std::vector<GjhzGroupNode>& groups, HashIndex& index, CategoryNamer& namer,
-                  const SQdCompNode& component, std::wstring_view floor_text,
-                  std::wstring_view third) {
-  const std::optional<std::wstring> category = namer.Category(component.type_path);
+                  const SQdCompNode& component, const PooledText& floor_text,
+                  const PooledText& third) {
+  const std::optional<std::wstring>& category = namer.Category(component.type_path);
   const std::wstring_view name = category ? std::wstring_view(*category) : std::wstring_view();
   if (name == kOtherItems) return;
   GjhzFloorNode& floor = FindOrAddFloor(FindOrAddGroup(groups, index, name), floor_text);
@@ -132,7 +140,7 @@ void ReportTables::BuildComponentSummaryFromBills() {
       for (const SQdFloorNode& floor : item.floors) {
         for (const SQdCompNode& component : floor.components) {
           AddComponent(component_summary_.nodes, component_summary_.index, namer, component,
-                       floor.floor_text, std::wstring_view());
+                       floor.floor_text, PooledText());
         }
       }
     }
