@@ -93,6 +93,10 @@ struct ItemHead {
 // A quota item is told apart by its classification variables too.
 struct QuotaHead : ItemHead {
   std::vector<SNYTJFenLeiVarDescInfo> categories;
+  // The record list the categories were copied from, kept so that a record
+  // holding the very list matches without comparing its texts; empty for an
+  // item read from a file.
+  SharedList<SNYTJFenLeiVarDescInfo> categories_source;
 };
 
 // The chapter level of the bill and quota trees: chapter name, the id the
@@ -110,6 +114,8 @@ struct SQdItemNode : ItemHead {
   PooledText feature;                                // feature description (项目特征)
   std::vector<SNYTJReportDEFeature> quota_features;  // the bill item's own quotas
   PooledText extra;
+  // The record list the quota features were copied from (see QuotaHead).
+  SharedList<SNYTJReportDEFeature> quota_features_source;
   std::vector<SQdFloorNode> floors;
   FloorIndex floor_index;
 };

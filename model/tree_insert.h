@@ -161,7 +161,10 @@ bool SameCategories(std::span<const SNYTJFenLeiVarDescInfo> a,
 template <typename QuotaItem>
 bool SameQuotaItem(const QuotaItem& item, const RecordKeys& keys) {
   return item.code == keys.quota_code && item.name == keys.quota_name &&
-         item.unit == keys.quota_unit && SameCategories(item.categories, *keys.categories);
+         item.unit == keys.quota_unit &&
+         ((item.categories.size() == keys.categories.size() &&
+           item.categories_source.SameList(keys.categories)) ||
+          SameCategories(item.categories, *keys.categories));
 }
 
 template <typename QuotaItem>
@@ -181,6 +184,7 @@ QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
   item.name = keys.quota_name;
   item.unit = keys.quota_unit;
   item.categories.assign(keys.categories.begin(), keys.categories.end());
+  item.categories_source = keys.categories;
   return item;
 }
 

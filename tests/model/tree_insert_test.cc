@@ -128,6 +128,35 @@ TEST(TreeInsertTest, RecordsSharingOneListMatchUnlessItHoldsNoNumber) {
   }
 }
 
+// An item made from a record's lists matches a record holding the very lists
+// without comparing them; an item read from a file, holding none, compares.
+TEST(TreeInsertTest, ItemsMatchTheListsTheyWereMadeFrom) {
+  Rec rec;
+  TJQd record = rec.Quota(L"A4-1", L"砖墙");
+  record.quotaFeatures.push_back({CString(L"A4-1"), {}, {}, {}});
+  record.categories.push_back({CString(L"v"), CString(L"砂浆"), CString(L"M5")});
+  const RecordKeys keys = KeysOf(record);
+  record.quotaFeatures[0].code = L"A4-2";
+  record.categories[0].value = L"M7.5";
+  const RecordKeys other = KeysOf(record);
+  SQdItemNode bill;
+  FillBillItem(bill, keys);
+  bool created = false;
+  std::vector<SDeItemNode> quotas;
+  HashIndex index;
+  FindOrAddQuotaItem(quotas, index, keys, created);
+  for (const bool from_file : {false, true}) {
+    if (from_file) {
+      bill.quota_features_source.clear();
+      quotas[0].categories_source.clear();
+    }
+    EXPECT_TRUE(SameBillItem(bill, keys)) << from_file;
+    EXPECT_FALSE(SameBillItem(bill, other)) << from_file;
+    EXPECT_TRUE(SameQuotaItem(quotas[0], keys)) << from_file;
+    EXPECT_FALSE(SameQuotaItem(quotas[0], other)) << from_file;
+  }
+}
+
 // The indexed lookup of long record lists agrees with the rule applied by a
 // scan: earliest matching record in list order, at the edges of 1e-7.
 TEST(TreeInsertTest, IndexedLookupAgreesWithScanAtTheEdges) {
