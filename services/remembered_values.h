@@ -63,13 +63,18 @@ class RememberedValues {
   // bytes, else decode(stored, value) into the slot.
   template <typename Decode>
   Value& Get(std::string_view stored, Decode&& decode) {
-    StoredValue<Value>& slot = slots_[std::hash<std::string_view>{}(stored) % kSlots];
+    // Consecutive rows mostly repeat the text: its slot is found again by
+    // comparing the bytes, without hashing them.
+    if (slots_[last_].Holds(stored)) return slots_[last_].value;
+    last_ = std::hash<std::string_view>{}(stored) % kSlots;
+    StoredValue<Value>& slot = slots_[last_];
     return slot.Holds(stored) ? slot.value : slot.Decode(stored, decode);
   }
 
  private:
   // On the heap: a reader may live on a host thread's small stack.
   std::vector<StoredValue<Value>> slots_ = std::vector<StoredValue<Value>>(kSlots);
+  size_t last_ = 0;  // the slot of the last text asked for
 };
 
 }  // namespace reportdata
