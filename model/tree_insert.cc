@@ -190,8 +190,7 @@ bool SameBillItem(const SQdItemNode& item, const RecordKeys& keys) {
       item.feature != keys.feature || item.quota_features.size() != keys.quota_features.size()) {
     return false;
   }
-  // Equal in size, the features copied from the record's very list are it.
-  if (item.quota_features_source.SameList(keys.quota_features)) return true;
+  if (CopiedFrom(item.quota_features, item.quota_features_source, keys.quota_features)) return true;
   for (size_t i = 0; i < item.quota_features.size(); ++i) {
     if (!SameFeature(item.quota_features[i], keys.quota_features[i])) return false;
   }

@@ -141,15 +141,15 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
         read.pooled = SharedList(shares);
         read.listed = false;
       });
-  const bool same_partitions = kRefill && keys.partitions.SameList(partitions.pooled);
-  if (kWithRecord && !same_partitions) {
+  const bool same_partitions = keys.partitions.SameList(partitions.pooled);
+  if (kWithRecord && !(kRefill && same_partitions)) {
     if (!partitions.listed) {
       UnpackPartitions(stored_partitions, partitions.list);
       partitions.listed = true;
     }
     record->partitions = partitions.list;
   }
-  if (!keys.partitions.SameList(partitions.pooled)) {
+  if (!same_partitions) {
     keys.partitions = partitions.pooled;
     keys.partition_hash = partitions.hash;
   }
