@@ -9,12 +9,15 @@
 #ifndef REPORTDATA_MODEL_REPORT_TREE_H_
 #define REPORTDATA_MODEL_REPORT_TREE_H_
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/hash_index.h"
+#include "model/instance_text.h"
 #include "model/pooled_text.h"
 #include "model/shared_list.h"
+#include "model/text_arena.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -33,14 +36,14 @@ struct PartitionShare {
 // Instances that merged into one measurement: equal description (before
 // "||"), equal partition entries and quantities within 1e-7.
 struct SQdRecordNode {
-  // The lists of the merged instances, held as UTF-8: they are most of a
-  // tree's text, nearly unique, and go to the table files as they are.
-  std::string positions;   // first position, then "$" + position per merged instance
+  // The lists of the merged instances, held as UTF-8: they go to the table
+  // files as they are.
+  InstanceText positions;  // first position, then "$" + position per merged instance
   PooledText description;  // description of the first instance
   double quantity = 0.0;   // quantity of one piece
   int count = 1;           // piece count, at least 1
   PooledText formula;      // empty unless read back from a table file
-  std::string handles;     // "$" + handle, then "$$" + handle per merged instance
+  InstanceText handles;    // "$" + handle, then "$$" + handle per merged instance
   // Equal for every merged instance, and for the records of a component
   // mostly the list its row reader handed out: shared, not copied.
   SharedList<PartitionShare> partitions;
@@ -107,6 +110,9 @@ struct ChapterOf {
   PooledText order_id;
   std::vector<Item> items;
   HashIndex item_index;
+  // The instance texts of the records read from a table file, which the
+  // records point into; none for a built chapter.
+  std::shared_ptr<const TextArena> instance_texts;
 };
 
 // A bill item of the bill summary and of the bill consumption table.

@@ -99,14 +99,21 @@ void ReadTableFile(std::wstring_view dir, std::wstring_view file_name, ReadChild
 
 // Reads a table file into list: each child of the root is read by
 // read(element, node) into a fresh node, which is appended once complete, so
-// a fault ends the list after the nodes before it. One thread reads them all:
-// a second thread's heap has no huge pages, and faulting in its fresh memory
-// cost more than the thread saved.
+// a fault ends the list after the nodes before it. The records of chapters
+// keep their instance texts in one arena of the file, which every chapter
+// read from it holds. One thread reads them all: a second thread's heap has
+// no huge pages, and faulting in its fresh memory cost more than the thread
+// saved.
 template <typename Node, typename Read>
 void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::vector<Node>& list,
                        Read&& read) {
+  constexpr bool kChapters = requires(Node node) { node.instance_texts; };
+  std::shared_ptr<TextArena> arena;
+  if constexpr (kChapters) arena = std::make_shared<TextArena>();
+  const InstanceTextsInto into(arena.get());
   ReadTableFile(dir, file_name, [&](pugi::xml_node element) {
     Node node;
+    if constexpr (kChapters) node.instance_texts = arena;
     read(element, node);
     list.push_back(std::move(node));
   });

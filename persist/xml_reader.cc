@@ -98,6 +98,7 @@ bool OpensWith(int fd, const char* root_name) {
 }
 
 thread_local const HeldFile* reading_held = nullptr;
+thread_local TextArena* instance_arena = nullptr;
 
 }  // namespace
 
@@ -127,6 +128,21 @@ bool LoadXmlFile(const std::string& path, pugi::xml_document& doc) {
   if (fd < 0) return false;
   const HeldFile file(path, fd);
   return ParseWhole(path, fd, doc);
+}
+
+InstanceTextsInto::InstanceTextsInto(TextArena* arena) : previous_(instance_arena) {
+  instance_arena = arena;
+}
+
+InstanceTextsInto::~InstanceTextsInto() { instance_arena = previous_; }
+
+void ReadInstanceText(const pugi::xml_attribute& attribute, InstanceText& text) {
+  const std::string_view value = attribute.value();
+  if (instance_arena != nullptr) {
+    text.Borrow(instance_arena->Copy(value));
+  } else {
+    text = value;
+  }
 }
 
 std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name) {
