@@ -99,11 +99,12 @@ void ReadTableFile(std::wstring_view dir, std::wstring_view file_name, ReadChild
 
 // Reads a table file into list: each child of the root is read by
 // read(element, node) into a fresh node, which is appended once complete, so
-// a fault ends the list after the nodes before it. The records of chapters
-// keep their instance texts in one arena of the file, which every chapter
-// read from it holds. One thread reads them all: a second thread's heap has
-// no huge pages, and faulting in its fresh memory cost more than the thread
-// saved.
+// a fault ends the list after the nodes before it. A large file is read a
+// piece at a time (ReadRootChildrenInPieces), or else whole. The records of
+// chapters keep their instance texts in one arena of the file, which every
+// chapter read from it holds. One thread reads them all: a second thread's
+// heap has no huge pages, and faulting in its fresh memory cost more than
+// the thread saved.
 template <typename Node, typename Read>
 void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::vector<Node>& list,
                        Read&& read) {
@@ -111,12 +112,16 @@ void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::
   std::shared_ptr<TextArena> arena;
   if constexpr (kChapters) arena = std::make_shared<TextArena>();
   const InstanceTextsInto into(arena.get());
-  ReadTableFile(dir, file_name, [&](pugi::xml_node element) {
+  const auto read_child = [&](pugi::xml_node element) {
     Node node;
     if constexpr (kChapters) node.instance_texts = arena;
     read(element, node);
     list.push_back(std::move(node));
-  });
+  };
+  const size_t before = list.size();
+  if (ReadRootChildrenInPieces(ResolveFilePath(dir, file_name), kTableRoot, read_child)) return;
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(before), list.end());
+  ReadTableFile(dir, file_name, read_child);
 }
 
 }  // namespace reportdata

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "model/plain_decimal.h"
 #include "platform/text.h"
@@ -97,6 +98,71 @@ bool OpensWith(int fd, const char* root_name) {
          (IsBlank(after) || after == '/' || after == '>');
 }
 
+// Bytes from pugixml's allocation function, freed with its deallocation
+// function.
+struct ParseBytes {
+  char* data = nullptr;
+  size_t size = 0;
+  ~ParseBytes() {
+    if (data != nullptr) pugi::get_memory_deallocation_function()(data);
+  }
+};
+
+// The end of the start tag that begins at bytes[0]: the offset after its
+// '>', outside quoted values; 0 when there is none or the element is empty.
+size_t StartTagEnd(std::string_view bytes) {
+  char quote = 0;
+  for (size_t i = 1; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (quote != 0) {
+      if (c == quote) quote = 0;
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+    } else if (c == '>') {
+      return bytes[i - 1] == '/' ? 0 : i + 1;
+    }
+  }
+  return 0;
+}
+
+// Where the pieces of the root's children between body_begin and body_end
+// end, the last at body_end: after the end tag of a child that the start
+// tag of the next follows at once, as the module writes its children
+// ("</Chapter3><Chapter4"), the first such place past each piece's size.
+// Empty when the children are not numbered so or the body is one piece.
+std::vector<size_t> PieceEnds(std::string_view bytes, size_t body_begin, size_t body_end,
+                              size_t piece_bytes) {
+  std::vector<size_t> ends;
+  size_t name_end = body_begin + 1;
+  while (name_end < body_end && bytes[name_end] != ' ' && bytes[name_end] != '>' &&
+         (bytes[name_end] < '0' || bytes[name_end] > '9')) {
+    ++name_end;
+  }
+  if (bytes[body_begin] != '<' || name_end == body_begin + 1 || name_end >= body_end ||
+      bytes[name_end] < '0' || bytes[name_end] > '9') {
+    return ends;
+  }
+  const std::string prefix(bytes.substr(body_begin + 1, name_end - body_begin - 1));
+  const std::string closing = "</" + prefix;
+  const std::string opening = "<" + prefix;
+  for (size_t from = body_begin + piece_bytes; from + piece_bytes / 2 < body_end;) {
+    const size_t found = bytes.substr(0, body_end).find(closing, from);
+    if (found == std::string_view::npos) break;
+    size_t after = found + closing.size();
+    while (after < body_end && bytes[after] >= '0' && bytes[after] <= '9') ++after;
+    from = found + 1;
+    if (after == found + closing.size() || after >= body_end || bytes[after] != '>') continue;
+    const size_t next = after + 1;
+    if (bytes.substr(next, opening.size()) != opening) continue;
+    const size_t digit = next + opening.size();
+    if (digit >= body_end || bytes[digit] < '0' || bytes[digit] > '9') continue;
+    ends.push_back(next);
+    from = next + piece_bytes;
+  }
+  if (!ends.empty()) ends.push_back(body_end);
+  return ends;
+}
+
 thread_local const HeldFile* reading_held = nullptr;
 thread_local TextArena* instance_arena = nullptr;
 
@@ -128,6 +194,78 @@ bool LoadXmlFile(const std::string& path, pugi::xml_document& doc) {
   if (fd < 0) return false;
   const HeldFile file(path, fd);
   return ParseWhole(path, fd, doc);
+}
+
+bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
+                              const std::function<void(pugi::xml_node)>& visit,
+                              size_t piece_bytes) {
+  std::unique_ptr<HeldFile> opened;
+  int fd = -1;
+  if (reading_held != nullptr) {
+    fd = reading_held->fd();
+  } else {
+    fd = OpenTableBytes(path);
+    if (fd < 0) return false;
+    opened = std::make_unique<HeldFile>(path, fd);
+  }
+  struct stat info;
+  if (fstat(fd, &info) != 0 || static_cast<uint64_t>(info.st_size) < 2 * piece_bytes) return false;
+  ParseBytes file;
+  file.data = ReadWhole(path, fd, &file.size);
+  if (file.data == nullptr) return false;
+  const std::string_view bytes(file.data, file.size);
+
+  // The file opens with the root's start tag, with no declaration or byte
+  // order mark (so it is UTF-8), and ends with its end tag.
+  const std::string_view root(root_name);
+  if (!bytes.starts_with("<") || bytes.substr(1, root.size()) != root ||
+      bytes.size() < root.size() + 2 ||
+      !(IsBlank(bytes[root.size() + 1]) || bytes[root.size() + 1] == '>')) {
+    return false;
+  }
+  const size_t body_begin = StartTagEnd(bytes);
+  size_t body_end = bytes.size();
+  while (body_end > 0 && IsBlank(bytes[body_end - 1])) --body_end;
+  const std::string end_tag = "</" + std::string(root) + ">";
+  if (body_begin == 0 || body_end < body_begin + end_tag.size() ||
+      bytes.substr(body_end - end_tag.size(), end_tag.size()) != end_tag) {
+    return false;
+  }
+  body_end -= end_tag.size();
+  const std::vector<size_t> ends = PieceEnds(bytes, body_begin, body_end, piece_bytes);
+  if (ends.empty()) return false;
+  // The start tag must parse as it would in the whole file.
+  pugi::xml_document envelope;
+  const std::string empty_root = std::string(bytes.substr(0, body_begin)) + end_tag;
+  if (!envelope.load_buffer(empty_root.data(), empty_root.size(), kParseFlags,
+                            pugi::encoding_utf8)) {
+    return false;
+  }
+  const pugi::xml_node root_element = envelope.document_element();
+
+  // A fault in a child is reported once the rest of the file has parsed:
+  // a file that does not parse is read whole, and skipped, as before.
+  std::string fault;
+  size_t begin = body_begin;
+  for (const size_t end : ends) {
+    pugi::xml_document piece;
+    if (!piece.load_buffer_inplace(file.data + begin, end - begin,
+                                   kParseFlags | pugi::parse_fragment, pugi::encoding_utf8)) {
+      return false;
+    }
+    begin = end;
+    if (!fault.empty()) continue;
+    try {
+      for (pugi::xml_node child = piece.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) throw HasNonElementChild(root_element);
+        visit(child);
+      }
+    } catch (const MalformedTable& error) {
+      fault = error.what();
+    }
+  }
+  if (!fault.empty()) throw TableFileError(path, fault);
+  return true;
 }
 
 InstanceTextsInto::InstanceTextsInto(TextArena* arena) : previous_(instance_arena) {

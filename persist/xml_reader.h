@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -67,6 +68,26 @@ class HeldFile {
 // TableFileError for a file larger than kMaxXmlFileBytes and for a
 // well-formed file of another root element.
 std::unique_ptr<HeldFile> HoldXmlFile(const std::string& path, const char* root_name);
+
+// A file is read in pieces of about this size: small enough that the
+// document of one piece is a fraction of a large table's, large enough
+// that a piece holds many children.
+constexpr size_t kXmlPieceBytes = size_t{4} << 20;
+
+// Reads the children of the root element root_name of path, as LoadXmlFile
+// and a walk of the root's children would, but a file of two pieces or more
+// a piece at a time: each piece, a run of whole children, is parsed on its
+// own, visit called with its children, and its document freed before the
+// next piece is parsed, whose nodes then take the memory back. Returns false when the
+// file does not split so (small, or not as the module writes its files) or
+// a piece does not parse, possibly after visiting the children of earlier
+// pieces: the caller then undoes those and reads the file whole. Throws
+// TableFileError for a file larger than kMaxXmlFileBytes, and for the
+// MalformedTable visit or a child that is not an element raises in a file
+// that parses.
+bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
+                              const std::function<void(pugi::xml_node)>& visit,
+                              size_t piece_bytes = kXmlPieceBytes);
 
 // While it lives, LoadXmlFile in this thread reads the bytes of the held file
 // instead of the path it is given: a reader run inside it reads its file as

@@ -278,6 +278,25 @@ TEST(TableFileReadingTest, ForeignShapesThrowAfterWhatWasRead) {
   EXPECT_TRUE(consumption.empty());
 }
 
+// A large file is read a piece at a time; one damaged past its first piece
+// is skipped whole, as a file read whole is.
+TEST(TableFileReadingTest, ALargeFileDamagedLateIsSkippedWhole) {
+  std::string chapters;
+  for (int i = 1; chapters.size() < 2 * kXmlPieceBytes + kXmlPieceBytes / 4; ++i) {
+    chapters += "<Chapter" + std::to_string(i) + " N=\"c\"><Qd0 D=\"" + std::string(4000, '1') +
+                "\"/></Chapter" + std::to_string(i) + ">";
+  }
+  TempDir dir;
+  dir.Write("qd.xml", "<工程数据>" + chapters + "</工程数据>");
+  std::vector<SQdChapterNode> read;
+  ReadBillSummary(dir.wpath(), read);
+  const size_t count = read.size();
+  EXPECT_GT(count, 2000u);
+  dir.Write("qd.xml", "<工程数据>" + chapters + "<Chapter0></工程数据>");
+  ReadBillSummary(dir.wpath(), read);
+  EXPECT_EQ(read.size(), count);
+}
+
 TEST(TableFileWritingTest, EmptyTablesAreAnEnvelope) {
   TempDir dir;
   WriteEmptyTable(dir.wpath(), kBuildingAreaFile);

@@ -233,5 +233,63 @@ TEST(AtomicFileTest, SaveReplacesTheFileWhateverItsLetterCase) {
   EXPECT_EQ(floors, (std::vector<CString>{CString(L"2")}));
 }
 
+// A file read in pieces gives the children a whole read gives, or says it
+// must be read whole; a fault in a child is reported only for a file that
+// parses.
+TEST(XmlPiecesTest, PiecesGiveWhatTheWholeFileGivesOrDeclineIt) {
+  const auto chapter = [](int number, const std::string& inside) {
+    const std::string name = "Chapter" + std::to_string(number);
+    return "<" + name + " N=\"c" + std::to_string(number) + "\">" + inside + "</" + name + ">";
+  };
+  std::string chapters;
+  for (int i = 1; i <= 12; ++i) chapters += chapter(i, "<Qd0 N=\"a>b\"/>");
+  const std::string head = "<工程数据 Version=\"10\" Table_Name=\"a>b\">";
+  const std::string tail = "</工程数据>";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool in_pieces;
+    bool throws;
+  };
+  const Case cases[] = {
+      {"pieces", head + chapters + tail + "\n", true, false},
+      {"one piece", head + chapter(1, "") + tail, false, false},
+      {"indented", head + "\n " + chapter(1, "") + "\n " + chapter(2, "") + "\n" + tail, false,
+       false},
+      {"a boundary inside a comment",
+       head + chapter(1, "<Qd0 N=\"" + std::string(80, 'x') + "\"/><!-- </Chapter1><Chapter2 -->") +
+           chapters + tail,
+       false, false},
+      {"truncated", head + chapters, false, false},
+      {"unclosed child", head + chapters + "<Chapter13>" + tail, false, false},
+      {"a comment between children", head + chapters + "<!-- x -->" + chapters + tail, true, true},
+      {"a comment between children, an unclosed child after",
+       head + chapters + "<!-- x -->" + chapters + "<Chapter13>" + tail, false, false},
+  };
+  TempDir dir;
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    dir.Write("t.xml", test.bytes);
+    std::vector<std::string> read;
+    const auto visit = [&](pugi::xml_node child) { read.push_back(child.attribute("N").value()); };
+    bool in_pieces = false;
+    if (test.throws) {
+      EXPECT_THROW(ReadRootChildrenInPieces(dir.File("t.xml"), "工程数据", visit, 64),
+                   TableFileError);
+      // The children before the fault, and no more.
+      EXPECT_EQ(read.size(), 12u);
+      continue;
+    }
+    in_pieces = ReadRootChildrenInPieces(dir.File("t.xml"), "工程数据", visit, 64);
+    EXPECT_EQ(in_pieces, test.in_pieces);
+    if (!in_pieces) continue;
+    pugi::xml_document whole;
+    ASSERT_TRUE(LoadXmlFile(dir.File("t.xml"), whole));
+    std::vector<std::string> expected;
+    for (pugi::xml_node child : whole.document_element().children())
+      expected.push_back(child.attribute("N").value());
+    EXPECT_EQ(read, expected);
+  }
+}
 }  // namespace
 }  // namespace reportdata
