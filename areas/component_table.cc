@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/row_layout.h"
+#include "model/find_or_append.h"
 #include "model/floor_text.h"
 #include "model/natural_order.h"
 #include "model/number_format.h"
@@ -27,48 +28,30 @@ std::wstring TimesText(int pieces, int storeys) {
 
 }  // namespace
 
-SCompSection& SCompFloor::AppendSection(SCompSection section) {
-  return sections.emplace_back(std::move(section));
-}
-
-SCompFloor& SCompGroup::AppendFloor(SCompFloor floor) {
-  return floors.emplace_back(std::move(floor));
-}
-
 SCompSection& ComponentTable::FindOrAddSection(const CompRecord& record) {
-  const int group_at = FindFirst(
-      groups_, group_index_, [&] { return HashFold(HashText(record.category)); },
-      [](const SCompGroup& group) { return HashFold(HashText(group.name)); },
-      [&](const SCompGroup& group) { return group.name == record.category; });
-  SCompGroup& group =
-      group_at >= 0
-          ? groups_[group_at]
-          : groups_.emplace_back(SCompGroup{std::wstring(record.category), record.order, {}, {}});
-
-  const int floor_at = FindFirst(
-      group.floors, group.floor_index, [&] { return HashFold(HashText(record.floor)); },
-      [](const SCompFloor& floor) { return HashFold(HashText(floor.label)); },
-      [&](const SCompFloor& floor) { return floor.label == record.floor; });
-  SCompFloor& floor =
-      floor_at >= 0 ? group.floors[floor_at] : group.AppendFloor(NewFloor(record.floor));
-
-  const auto section_hash = [](const PooledText& name, const PooledText& type_path,
-                               const PooledText& type_text) {
-    return HashFold(HashMix(HashMix(name.hash(), type_path.hash()), type_text.hash()));
-  };
+  SCompGroup& group = FindOrAppend(
+      groups_, group_index_, record.category,
+      [](const SCompGroup& g) -> const std::wstring& { return g.name; },
+      [&] {
+        return SCompGroup{std::wstring(record.category), record.order, {}, {}};
+      });
+  SCompFloor& floor = FindOrAppend(
+      group.floors, group.floor_index, record.floor,
+      [](const SCompFloor& f) -> const std::wstring& { return f.label; },
+      [&] { return NewFloor(record.floor); });
   const int section_at = FindFirst(
       floor.sections, floor.section_index,
-      [&] { return section_hash(record.name, record.type_path, record.type_text); },
-      [&](const SCompSection& section) {
-        return section_hash(section.name, section.type_path, section.type_text);
+      [&] { return ComponentHash(record.name, record.type_path, record.type_text); },
+      [](const SCompSection& section) {
+        return ComponentHash(section.name, section.type_path, section.type_text);
       },
       [&](const SCompSection& section) {
         return section.name == record.name && section.type_path == record.type_path &&
                section.type_text == record.type_text;
       });
-  return section_at >= 0
-             ? floor.sections[section_at]
-             : floor.AppendSection({0, record.name, record.type_path, record.type_text, {}});
+  return section_at >= 0 ? floor.sections[section_at]
+                         : floor.sections.emplace_back(SCompSection{
+                               0, record.name, record.type_path, record.type_text, {}});
 }
 
 void ComponentTable::Add(const CompRecord& record) {

@@ -31,9 +31,6 @@ struct SCompFloor {
   int grade = -1000;
   std::vector<SCompSection> sections;
   HashIndex section_index;  // by name, type path and type text
-
-  // Appends a section; returns it.
-  SCompSection& AppendSection(SCompSection section);
 };
 
 struct SCompGroup {
@@ -41,9 +38,6 @@ struct SCompGroup {
   int order = 0;      // from the attribute-template service
   std::vector<SCompFloor> floors;
   HashIndex floor_index;  // by label
-
-  // Appends a floor; returns it.
-  SCompFloor& AppendFloor(SCompFloor floor);
 };
 
 // The record a section entry is keyed by, with one drawing handle.

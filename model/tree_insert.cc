@@ -149,12 +149,9 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const R
 SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex& index,
                                 const PooledText& name, const PooledText& type_path,
                                 const PooledText& sub_type) {
-  auto hash_of = [](const PooledText& n, const PooledText& t, const PooledText& s) {
-    return HashFold(HashMix(HashMix(n.hash(), t.hash()), s.hash()));
-  };
   const int found = FindFirst(
-      components, index, [&] { return hash_of(name, type_path, sub_type); },
-      [&](const SQdCompNode& c) { return hash_of(c.name, c.type_path, c.sub_type); },
+      components, index, [&] { return ComponentHash(name, type_path, sub_type); },
+      [](const SQdCompNode& c) { return ComponentHash(c.name, c.type_path, c.sub_type); },
       [&](const SQdCompNode& c) {
         return c.name == name && c.type_path == type_path && c.sub_type == sub_type;
       });

@@ -87,6 +87,13 @@ uint32_t TextHash(std::wstring_view text);
 inline uint32_t TextHash(const PooledText& text) { return HashFold(text.hash()); }
 inline uint32_t TextHash(const std::wstring& text) { return TextHash(std::wstring_view(text)); }
 
+// The lookup hash of a component by name, type path and sub-type (a section
+// of the component table by name, type path and type text).
+inline uint32_t ComponentHash(const PooledText& name, const PooledText& type_path,
+                              const PooledText& sub_type) {
+  return HashFold(HashMix(HashMix(name.hash(), type_path.hash()), sub_type.hash()));
+}
+
 // ---------------------------------------------------------------------------
 // Template definitions.
 

@@ -45,9 +45,9 @@ void ReadComponentTable(std::wstring_view dir, ComponentTable& table) {
         ForEachChildElement(section_node, [&](pugi::xml_node handle) {
           section.handles.Add(handle.attribute("H").value());
         });
-        floor.AppendSection(std::move(section));
+        floor.sections.push_back(std::move(section));
       });
-      group.AppendFloor(std::move(floor));
+      group.floors.push_back(std::move(floor));
     });
     table.AppendGroup(std::move(group));
   });

@@ -132,14 +132,15 @@ size_t StartTagEnd(std::string_view bytes) {
 // Empty when the children are not numbered so or the body is one piece.
 std::vector<size_t> PieceEnds(std::string_view bytes, size_t body_begin, size_t body_end,
                               size_t piece_bytes) {
+  const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
   std::vector<size_t> ends;
   size_t name_end = body_begin + 1;
   while (name_end < body_end && bytes[name_end] != ' ' && bytes[name_end] != '>' &&
-         (bytes[name_end] < '0' || bytes[name_end] > '9')) {
+         !is_digit(bytes[name_end])) {
     ++name_end;
   }
   if (bytes[body_begin] != '<' || name_end == body_begin + 1 || name_end >= body_end ||
-      bytes[name_end] < '0' || bytes[name_end] > '9') {
+      !is_digit(bytes[name_end])) {
     return ends;
   }
   const std::string prefix(bytes.substr(body_begin + 1, name_end - body_begin - 1));
@@ -149,13 +150,13 @@ std::vector<size_t> PieceEnds(std::string_view bytes, size_t body_begin, size_t 
     const size_t found = bytes.substr(0, body_end).find(closing, from);
     if (found == std::string_view::npos) break;
     size_t after = found + closing.size();
-    while (after < body_end && bytes[after] >= '0' && bytes[after] <= '9') ++after;
+    while (after < body_end && is_digit(bytes[after])) ++after;
     from = found + 1;
     if (after == found + closing.size() || after >= body_end || bytes[after] != '>') continue;
     const size_t next = after + 1;
     if (bytes.substr(next, opening.size()) != opening) continue;
     const size_t digit = next + opening.size();
-    if (digit >= body_end || bytes[digit] < '0' || bytes[digit] > '9') continue;
+    if (digit >= body_end || !is_digit(bytes[digit])) continue;
     ends.push_back(next);
     from = next + piece_bytes;
   }
@@ -165,6 +166,16 @@ std::vector<size_t> PieceEnds(std::string_view bytes, size_t body_begin, size_t 
 
 thread_local const HeldFile* reading_held = nullptr;
 thread_local TextArena* instance_arena = nullptr;
+
+// The descriptor a read of path takes its bytes from: the held file's while
+// one is read on this thread, else path's, opened into `opened`; -1 when
+// path cannot be opened.
+int OpenForRead(const std::string& path, std::unique_ptr<HeldFile>& opened) {
+  if (reading_held != nullptr) return reading_held->fd();
+  const int fd = OpenTableBytes(path);
+  if (fd >= 0) opened = std::make_unique<HeldFile>(path, fd);
+  return fd;
+}
 
 }  // namespace
 
@@ -189,40 +200,30 @@ ReadingHeldFile::~ReadingHeldFile() { reading_held = previous_; }
 
 bool LoadXmlFile(const std::string& path, pugi::xml_document& doc) {
   doc.reset();
-  if (reading_held != nullptr) return ParseWhole(reading_held->path(), reading_held->fd(), doc);
-  const int fd = OpenTableBytes(path);
+  std::unique_ptr<HeldFile> opened;
+  const int fd = OpenForRead(path, opened);
   if (fd < 0) return false;
-  const HeldFile file(path, fd);
-  return ParseWhole(path, fd, doc);
+  return ParseWhole(reading_held != nullptr ? reading_held->path() : path, fd, doc);
 }
 
 bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
                               const std::function<void(pugi::xml_node)>& visit,
                               size_t piece_bytes) {
   std::unique_ptr<HeldFile> opened;
-  int fd = -1;
-  if (reading_held != nullptr) {
-    fd = reading_held->fd();
-  } else {
-    fd = OpenTableBytes(path);
-    if (fd < 0) return false;
-    opened = std::make_unique<HeldFile>(path, fd);
-  }
+  const int fd = OpenForRead(path, opened);
+  if (fd < 0) return false;
+  // The file opens with the root's start tag, with no declaration or byte
+  // order mark (so it is UTF-8), and ends with its end tag.
   struct stat info;
-  if (fstat(fd, &info) != 0 || static_cast<uint64_t>(info.st_size) < 2 * piece_bytes) return false;
+  if (fstat(fd, &info) != 0 || static_cast<uint64_t>(info.st_size) < 2 * piece_bytes ||
+      !OpensWith(fd, root_name)) {
+    return false;
+  }
   ParseBytes file;
   file.data = ReadWhole(path, fd, &file.size);
   if (file.data == nullptr) return false;
   const std::string_view bytes(file.data, file.size);
-
-  // The file opens with the root's start tag, with no declaration or byte
-  // order mark (so it is UTF-8), and ends with its end tag.
   const std::string_view root(root_name);
-  if (!bytes.starts_with("<") || bytes.substr(1, root.size()) != root ||
-      bytes.size() < root.size() + 2 ||
-      !(IsBlank(bytes[root.size() + 1]) || bytes[root.size() + 1] == '>')) {
-    return false;
-  }
   const size_t body_begin = StartTagEnd(bytes);
   size_t body_end = bytes.size();
   while (body_end > 0 && IsBlank(bytes[body_end - 1])) --body_end;
