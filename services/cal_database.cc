@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "services/handed_keys.h"
 #include "services/key_texts.h"
 #include "services/record_row.h"
 
@@ -40,8 +41,11 @@ std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
 // the visitor when the next bill row begins, or at Finish.
 class EntryRows {
  public:
-  EntryRows(bool whole, const std::vector<std::string>* key_texts)
-      : whole_(whole), bill_rows_(key_texts), quota_rows_(key_texts) {}
+  // handed_bills, when not null, holds the keys of the bill rows, kept for
+  // them as they were read beside; only keys are then read.
+  EntryRows(bool whole, const std::vector<std::string>* key_texts,
+            HandedKeys* handed_bills = nullptr)
+      : whole_(whole), handed_bills_(handed_bills), bill_rows_(key_texts), quota_rows_(key_texts) {}
 
   template <typename Visit>
   void Read(const StoredRow& row, const Visit& visit) {
@@ -50,6 +54,8 @@ class EntryRows {
       started_ = true;
       if (whole_) {
         bill_rows_.Read(row, 1, entry_.bill, keys_.bill);
+      } else if (handed_bills_ != nullptr) {
+        handed_bills_->TakeInto(keys_.bill);
       } else {
         bill_rows_.ReadKeys(row, 1, keys_.bill);
       }
@@ -79,6 +85,7 @@ class EntryRows {
 
  private:
   const bool whole_;
+  HandedKeys* const handed_bills_;
   SNYTJQdDeClassResult entry_;  // empty while only keys are read
   EntryKeys keys_;
   // One reader per kind of row (see RecordRowReader).
@@ -182,10 +189,13 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
 bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file,
                                  const BillVisitor& beside) {
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
-  EntryRows rows(false, KeyTexts());
-  // The bill records handed beside the filing are read again, whole but for
-  // their lists, by a reader of the reading thread's own, so that no decoded
-  // record crosses threads.
+  // The bill records handed beside the filing are read, whole but for their
+  // lists, by a reader of the reading thread's own, so that no decoded
+  // record crosses threads; their keys are handed on to the filing, which
+  // then reads the keys of the quota rows alone. EachRecordColumns reads
+  // with the default read ahead.
+  HandedKeys handed_bills(RowReadAheadOptions().RowsInFlight());
+  EntryRows rows(false, KeyTexts(), beside ? &handed_bills : nullptr);
   struct BesideBills {
     RecordRowReader reader;
     TJQd bill;
@@ -196,6 +206,7 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
     read_beside = [&](const StoredRow& row) {
       if (row.Int(0) != kRoleBill) return;
       beside_bills.reader.RefillWithoutLists(row, 1, beside_bills.bill, beside_bills.keys);
+      handed_bills.Keep(beside_bills.keys);
       beside(beside_bills.bill);
     };
   }

@@ -216,10 +216,10 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
         RowBatch* batch = queue.TakeFree();
         if (!batch) return;
         const bool more = FillBatch(db, rows, rows_per_batch, *batch);
-        queue.QueueFull(batch, !more, more || rows.Done());
-        // Both threads read the batch now; it is refilled only by this
-        // thread, after this.
         VisitBatch(*batch, options.beside);
+        // The filing reads the batch now; this thread refills it only once
+        // the filing has handed it back free.
+        queue.QueueFull(batch, !more, more || rows.Done());
         if (!more) return;
       }
     } catch (...) {

@@ -12,6 +12,7 @@
 #ifndef REPORTDATA_SERVICES_ROW_READ_AHEAD_H_
 #define REPORTDATA_SERVICES_ROW_READ_AHEAD_H_
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -49,13 +50,19 @@ struct RowReadAheadOptions {
   // (services/packed_texts.h), which the rows show as columns of their own in
   // its place.
   int packed_texts = 0;
-  // When set, called with every row, in order, on the reading thread once
-  // the row's batch is handed to the filing (before a batch's visits when no
-  // second thread could start). It runs beside visit: the two must share
-  // nothing that either of them changes. What it throws ends the reading as
-  // what visit throws does, and it is done with every row when
-  // EachRowReadAhead returns.
+  // When set, called with every row, in order, on the reading thread before
+  // the row's batch is handed to the filing, so that what it leaves for a
+  // row is there when visit reaches the row. It runs beside the visits of
+  // earlier batches: what it changes, visit may read only for rows it has
+  // been called with. What it throws ends the reading as what visit throws
+  // does; the rows of the batch it was called for are not visited.
   std::function<void(const StoredRow&)> beside;
+
+  // The most rows handed to the filing and not yet visited, and beside's
+  // rows not yet handed, at any time.
+  size_t RowsInFlight() const {
+    return std::max<size_t>(rows_per_batch, 1) * std::max<size_t>(batches, 1);
+  }
 };
 
 // Runs sql over db and calls visit for each row, in order, on the calling

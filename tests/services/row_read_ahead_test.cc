@@ -46,13 +46,19 @@ TEST(RowReadAheadTest, RowsArriveWholeAndInOrderWhateverTheBatches) {
     std::vector<long long> seen;
     std::vector<long long> seen_beside;
     RowReadAheadOptions options = Batches(rows_per_batch);
+    // What beside keeps for a row, in a ring of as many slots as rows can be
+    // in flight, is there when the row is visited.
+    std::vector<long long> kept(options.RowsInFlight());
+    size_t taken = 0;
     options.beside = [&](const StoredRow& row) {
+      kept[seen_beside.size() % kept.size()] = row.Int(0);
       seen_beside.push_back(row.Int(0));
       EXPECT_EQ(row.Text(2), Expected(row.Int(0)));
     };
     EXPECT_TRUE(EachRowReadAhead(
         *db, "SELECT n, n * 2, text, 'end' FROM t ORDER BY n", 2,
         [&](const StoredRow& row) {
+          EXPECT_EQ(kept[taken++ % kept.size()], row.Int(0));
           seen.push_back(row.Int(0));
           EXPECT_EQ(row.Int(1), row.Int(0) * 2);
           EXPECT_EQ(row.Text(2), Expected(row.Int(0)));
@@ -82,8 +88,11 @@ TEST(RowReadAheadTest, FailuresEndTheReading) {
   throwing.beside = [](const StoredRow& row) {
     if (row.Int(0) == 7) throw std::runtime_error("beside failed");
   };
+  visited = 0;
   EXPECT_THROW(EachRowReadAhead(*db, "SELECT n FROM t ORDER BY n", 1, count, throwing),
                std::runtime_error);
+  // The batches handed before it are filed; the failing row's is not.
+  EXPECT_EQ(visited, 6);
   EXPECT_THROW(EachRowReadAhead(*db, "SELECT n FROM t", 1,
                                 [](const StoredRow& row) {
                                   if (row.Int(0) == 2) throw std::runtime_error("filing failed");
