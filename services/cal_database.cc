@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/text.h"
-#include "services/handed_keys.h"
+#include "services/handed_entries.h"
 #include "services/key_texts.h"
 #include "services/record_row.h"
 
@@ -42,9 +42,10 @@ std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
 class EntryRows {
  public:
   // handed_bills, when not null, holds the keys of the bill rows, kept for
-  // them as they were read beside; only keys are then read.
+  // them as they were read beside; only keys are then read, into the
+  // entries handed.
   EntryRows(bool whole, const std::vector<std::string>* key_texts,
-            HandedKeys* handed_bills = nullptr)
+            HandedEntries* handed_bills = nullptr)
       : whole_(whole), handed_bills_(handed_bills), bill_rows_(key_texts), quota_rows_(key_texts) {}
 
   template <typename Visit>
@@ -53,21 +54,22 @@ class EntryRows {
       Finish(visit);
       started_ = true;
       if (whole_) {
-        bill_rows_.Read(row, 1, entry_.bill, keys_.bill);
+        bill_rows_.Read(row, 1, entry_.bill, keys_->bill);
       } else if (handed_bills_ != nullptr) {
-        handed_bills_->TakeInto(keys_.bill);
+        keys_ = &handed_bills_->TakeNext();
       } else {
-        bill_rows_.ReadKeys(row, 1, keys_.bill);
+        bill_rows_.ReadKeys(row, 1, keys_->bill);
       }
       return;
     }
     if (!started_) return;
-    if (quotas_ == keys_.quotas.size()) keys_.quotas.emplace_back();
+    std::vector<RecordKeys>& quotas = keys_->quotas;
+    if (quotas_ == quotas.size()) quotas.emplace_back();
     if (whole_) {
       if (quotas_ == entry_.quotas.size()) entry_.quotas.emplace_back();
-      quota_rows_.Read(row, 1, entry_.quotas[quotas_], keys_.quotas[quotas_]);
+      quota_rows_.Read(row, 1, entry_.quotas[quotas_], quotas[quotas_]);
     } else {
-      quota_rows_.ReadKeys(row, 1, keys_.quotas[quotas_]);
+      quota_rows_.ReadKeys(row, 1, quotas[quotas_]);
     }
     ++quotas_;
   }
@@ -76,18 +78,19 @@ class EntryRows {
   template <typename Visit>
   void Finish(const Visit& visit) {
     if (!started_) return;
-    keys_.quotas.resize(quotas_);
+    keys_->quotas.resize(quotas_);
     if (whole_) entry_.quotas.resize(quotas_);
-    visit(entry_, keys_);
+    visit(entry_, *keys_);
     started_ = false;
     quotas_ = 0;
   }
 
  private:
   const bool whole_;
-  HandedKeys* const handed_bills_;
+  HandedEntries* const handed_bills_;
   SNYTJQdDeClassResult entry_;  // empty while only keys are read
-  EntryKeys keys_;
+  EntryKeys own_keys_;
+  EntryKeys* keys_ = &own_keys_;  // of the entry being read
   // One reader per kind of row (see RecordRowReader).
   RecordRowReader bill_rows_;
   RecordRowReader quota_rows_;
@@ -194,7 +197,7 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
   // record crosses threads; their keys are handed on to the filing, which
   // then reads the keys of the quota rows alone. EachRecordColumns reads
   // with the default read ahead.
-  HandedKeys handed_bills(RowReadAheadOptions().RowsInFlight());
+  HandedEntries handed_bills(RowReadAheadOptions().RowsInFlight());
   EntryRows rows(false, KeyTexts(), beside ? &handed_bills : nullptr);
   struct BesideBills {
     RecordRowReader reader;
@@ -206,7 +209,7 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
     read_beside = [&](const StoredRow& row) {
       if (row.Int(0) != kRoleBill) return;
       beside_bills.reader.RefillWithoutLists(row, 1, beside_bills.bill, beside_bills.keys);
-      handed_bills.Keep(beside_bills.keys);
+      handed_bills.KeepBill(beside_bills.keys);
       beside(beside_bills.bill);
     };
   }
