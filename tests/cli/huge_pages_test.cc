@@ -35,7 +35,7 @@ bool MarkedForHugePages(const void* address) {
 }
 
 TEST(HugePageHeapTest, LargeBlocksComeFromTheMarkedStretch) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
   GTEST_SKIP() << "the sanitizer's allocator keeps its own heap";
 #endif
   if (std::getenv("GLIBC_TUNABLES") != nullptr) GTEST_SKIP() << "the heap is the user's choice";
