@@ -222,6 +222,10 @@ bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
   ParseBytes file;
   file.data = ReadWhole(path, fd, &file.size);
   if (file.data == nullptr) return false;
+  // pugixml ends a document at a NUL byte: a piece would end there without
+  // a fault where the whole file does not parse, so such a file is read
+  // whole.
+  if (std::memchr(file.data, '\0', file.size) != nullptr) return false;
   const std::string_view bytes(file.data, file.size);
   const std::string_view root(root_name);
   const size_t body_begin = StartTagEnd(bytes);

@@ -78,13 +78,13 @@ constexpr size_t kXmlPieceBytes = size_t{4} << 20;
 // and a walk of the root's children would, but a file of two pieces or more
 // a piece at a time: each piece, a run of whole children, is parsed on its
 // own, visit called with its children, and its document freed before the
-// next piece is parsed, whose nodes then take the memory back. Returns false when the
-// file does not split so (small, or not as the module writes its files) or
-// a piece does not parse, possibly after visiting the children of earlier
-// pieces: the caller then undoes those and reads the file whole. Throws
-// TableFileError for a file larger than kMaxXmlFileBytes, and for the
-// MalformedTable visit or a child that is not an element raises in a file
-// that parses.
+// next piece is parsed, whose nodes then take the memory back. Returns false
+// when the file does not split so (small, not as the module writes its
+// files, or holding a NUL byte) or a piece does not parse, possibly after
+// visiting the children of earlier pieces: the caller then undoes those and
+// reads the file whole. Throws TableFileError for a file larger than
+// kMaxXmlFileBytes, and for the MalformedTable visit or a child that is not
+// an element raises in a file that parses.
 bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
                               const std::function<void(pugi::xml_node)>& visit,
                               size_t piece_bytes = kXmlPieceBytes);

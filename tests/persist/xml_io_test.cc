@@ -265,6 +265,10 @@ TEST(XmlPiecesTest, PiecesGiveWhatTheWholeFileGivesOrDeclineIt) {
       {"a comment between children", head + chapters + "<!-- x -->" + chapters + tail, true, true},
       {"a comment between children, an unclosed child after",
        head + chapters + "<!-- x -->" + chapters + "<Chapter13>" + tail, false, false},
+      // pugixml ends a document at a NUL byte, which a piece would end at
+      // without a fault where the whole file does not parse.
+      {"a NUL byte between children",
+       head + chapters + std::string(1, '\0') + chapter(13, "") + tail, false, false},
   };
   TempDir dir;
   for (const Case& test : cases) {
