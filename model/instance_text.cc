@@ -13,8 +13,13 @@ namespace {
 constexpr size_t kFirstCapacity = 32;
 constexpr size_t kMaxSize = size_t{1} << 31;
 
-char* Allocate(size_t size) {
+// The size stored in the text's four size bytes.
+void RequireStorable(size_t size) {
   if (size > kMaxSize) throw std::length_error("an instance text of more than 2 GB");
+}
+
+char* Allocate(size_t size) {
+  RequireStorable(size);
   char* bytes = static_cast<char*>(std::malloc(size));
   if (bytes == nullptr) throw std::bad_alloc();
   return bytes;
@@ -45,7 +50,7 @@ void InstanceText::AssignSlowly(std::string_view text) {
 }
 
 void InstanceText::Borrow(std::string_view bytes) {
-  if (bytes.size() > kMaxSize) throw std::length_error("an instance text of more than 2 GB");
+  RequireStorable(bytes.size());
   Release();
   SetHeap(const_cast<char*>(bytes.data()), bytes.size(), kBorrowed);
 }
@@ -58,7 +63,7 @@ void InstanceText::AppendSlowly(std::string_view text) {
     // Text taken from this text's own bytes moves with them.
     const bool own_bytes = text.data() >= old && text.data() < old + had;
     const size_t offset = own_bytes ? static_cast<size_t>(text.data() - old) : 0;
-    if (total > kMaxSize) throw std::length_error("an instance text of more than 2 GB");
+    RequireStorable(total);
     char* grown = static_cast<char*>(std::realloc(old, HeapCapacity(total)));
     if (grown == nullptr) throw std::bad_alloc();
     if (own_bytes) text = std::string_view(grown + offset, text.size());

@@ -110,18 +110,27 @@ void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::
                        Read&& read) {
   constexpr bool kChapters = requires(Node node) { node.instance_texts; };
   std::shared_ptr<TextArena> arena;
-  if constexpr (kChapters) arena = std::make_shared<TextArena>();
-  const InstanceTextsInto into(arena.get());
   const auto read_child = [&](pugi::xml_node element) {
     Node node;
     if constexpr (kChapters) node.instance_texts = arena;
     read(element, node);
     list.push_back(std::move(node));
   };
+  // Each reading copies into an arena of its own, so that the copies of a
+  // reading in pieces that gives up go with the chapters it read.
+  const auto reading = [&](auto&& read_file) {
+    if constexpr (kChapters) arena = std::make_shared<TextArena>();
+    const InstanceTextsInto into(arena.get());
+    read_file();
+  };
   const size_t before = list.size();
-  if (ReadRootChildrenInPieces(ResolveFilePath(dir, file_name), kTableRoot, read_child)) return;
+  bool in_pieces = false;
+  reading([&] {
+    in_pieces = ReadRootChildrenInPieces(ResolveFilePath(dir, file_name), kTableRoot, read_child);
+  });
+  if (in_pieces) return;
   list.erase(list.begin() + static_cast<std::ptrdiff_t>(before), list.end());
-  ReadTableFile(dir, file_name, read_child);
+  reading([&] { ReadTableFile(dir, file_name, read_child); });
 }
 
 }  // namespace reportdata

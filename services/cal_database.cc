@@ -195,18 +195,18 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
   // The bill records handed beside the filing are read, whole but for their
   // lists, by a reader of the reading thread's own, so that no decoded
   // record crosses threads; their keys are handed on to the filing, which
-  // then reads the keys of the quota rows alone. EachRecordColumns reads
-  // with the default read ahead.
-  HandedEntries handed_bills(RowReadAheadOptions().RowsInFlight());
+  // then reads the keys of the quota rows alone. The ring of handed entries
+  // is sized by the read ahead it serves.
+  RowReadAheadOptions read_ahead;
+  HandedEntries handed_bills(read_ahead.RowsInFlight());
   EntryRows rows(false, KeyTexts(), beside ? &handed_bills : nullptr);
   struct BesideBills {
     RecordRowReader reader;
     TJQd bill;
     RecordKeys keys;
   } beside_bills{RecordRowReader(KeyTexts()), {}, {}};
-  std::function<void(const StoredRow&)> read_beside;
   if (beside) {
-    read_beside = [&](const StoredRow& row) {
+    read_ahead.beside = [&](const StoredRow& row) {
       if (row.Int(0) != kRoleBill) return;
       beside_bills.reader.RefillWithoutLists(row, 1, beside_bills.bill, beside_bills.keys);
       handed_bills.KeepBill(beside_bills.keys);
@@ -215,7 +215,7 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
   }
   if (!EachRecordColumns(
           SelectRecords(table, true), 2, [&](const StoredRow& row) { rows.Read(row, file_keys); },
-          std::move(read_beside))) {
+          std::move(read_ahead))) {
     return false;
   }
   rows.Finish(file_keys);
@@ -236,9 +236,7 @@ std::string CalDatabase::SelectRecords(RecordTable table, bool with_role,
 
 bool CalDatabase::EachRecordColumns(const std::string& sql, int int_columns,
                                     const std::function<void(const StoredRow&)>& visit,
-                                    std::function<void(const StoredRow&)> beside) {
-  RowReadAheadOptions options;
-  options.beside = std::move(beside);
+                                    RowReadAheadOptions options) {
   if (layout_ != kCalColumnsSchemaVersion) options.packed_texts = kRecordTextCount;
   try {
     return EachRowReadAhead(RowSource(), sql, int_columns, visit, options);

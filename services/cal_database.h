@@ -98,10 +98,11 @@ class CalDatabase : public IDMDatabase {
   // when with_role, narrowed by `where` when it holds a WHERE clause.
   std::string SelectRecords(RecordTable table, bool with_role, std::string_view where = {}) const;
   // Steps the rows of SelectRecords (with int_columns leading integers:
-  // the role, then the id) as record columns.
+  // the role, then the id) as record columns, read ahead as options say;
+  // the layout of the stored texts is this database's own.
   bool EachRecordColumns(const std::string& sql, int int_columns,
                          const std::function<void(const StoredRow&)>& visit,
-                         std::function<void(const StoredRow&)> beside = {});
+                         RowReadAheadOptions options = {});
   // Steps the rows of SelectRecords without the role, one record refilled.
   bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
   bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);
