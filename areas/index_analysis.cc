@@ -5,6 +5,7 @@
 #include "areas/index_analysis.h"
 
 #include "model/floor_text.h"
+#include "model/hash_index.h"
 #include "model/units.h"
 
 namespace reportdata {
@@ -62,6 +63,7 @@ void IndexAnalysisTable::AppendGroup(SIndexGroup group) { groups_.push_back(std:
 
 void IndexAnalysisTable::IndexSources() {
   source_index_.clear();
+  asked_.clear();
   for (size_t g = 0; g < groups_.size(); ++g) {
     for (size_t i = 0; i < groups_[g].items.size(); ++i) {
       for (const SIndexSource& source : groups_[g].items[i].sources) {
@@ -75,22 +77,35 @@ void IndexAnalysisTable::IndexSources() {
   }
 }
 
-bool IndexAnalysisTable::Offer(const TJQd& record) {
-  SetSourceKey(scratch_, record.typePath.str(), record.calcItem.str());
-  auto found = source_index_.find(scratch_);
-  if (found == source_index_.end()) return false;
-  const CString& unit = record.kind == L"1" ? record.billUnit : record.quotaUnit;
-  std::wstring base;
-  int factor = 1;
-  if (!ParseUnit(unit.str(), &base, &factor)) return false;
-  for (const auto& [g, i] : found->second) {
+size_t IndexAnalysisTable::SourceHash::operator()(const Source& source) const {
+  return HashMix(source.type_path.hash(), source.item.hash());
+}
+
+const IndexAnalysisTable::Candidates* IndexAnalysisTable::CandidatesOf(const PooledText& type_path,
+                                                                       const PooledText& item) {
+  const auto [asked, added] = asked_.try_emplace(Source{type_path, item}, nullptr);
+  if (added) {
+    SetSourceKey(scratch_, type_path.str(), item.str());
+    if (auto found = source_index_.find(scratch_); found != source_index_.end()) {
+      asked->second = &found->second;
+    }
+  }
+  return asked->second;
+}
+
+bool IndexAnalysisTable::Offer(const RecordKeys& keys) {
+  const Candidates* candidates = CandidatesOf(keys.type_path, keys.calc_item);
+  if (candidates == nullptr) return false;
+  const ParsedUnits::Unit& unit = units_.Of(OwnUnit(keys));
+  if (!unit.known) return false;
+  for (const auto& [g, i] : *candidates) {
     SIndexGroup& group = groups_[g];
-    if (group.unit != base) continue;
+    if (group.unit != unit.base) continue;
     // The group's own copy of the quantity in its base unit, as the
     // record's text rewritten with "%f" reads back.
-    const double read = LeadingDouble(record.quantity.str());
-    const double quantity = factor == 1 ? read : ScaleQuantity(read, factor);
-    group.items[i].AddQuantity(record.floor.str(), quantity);
+    const double quantity =
+        unit.factor == 1 ? keys.quantity : ScaleQuantity(keys.quantity, unit.factor);
+    group.items[i].AddQuantity(keys.floor.str(), quantity);
     return true;
   }
   return false;
@@ -107,6 +122,7 @@ void IndexAnalysisTable::SetBuildingArea(const CAreaSummaryTable& area) {
 void IndexAnalysisTable::Clear() {
   groups_.clear();
   source_index_.clear();
+  asked_.clear();
 }
 
 }  // namespace reportdata

@@ -14,7 +14,8 @@
 #include <vector>
 
 #include "areas/building_area.h"
-#include "reportdata/records.h"
+#include "model/parsed_units.h"
+#include "model/record_keys.h"
 
 namespace reportdata {
 
@@ -67,20 +68,37 @@ class IndexAnalysisTable {
   void SetGroups(std::vector<SIndexGroup> groups);
   // Appends a group as a table file holds it (no sources).
   void AppendGroup(SIndexGroup group);
-  // Offers a calculation-result record to the groups in order until one
-  // takes it; false when none does.
-  bool Offer(const TJQd& record);
+  // Offers a calculation-result record, by its keys with its calculation
+  // item, to the groups in order until one takes it; false when none does.
+  bool Offer(const RecordKeys& keys);
   // Gives every group the area table's floor entries and total area.
   void SetBuildingArea(const CAreaSummaryTable& area);
   void Clear();
 
  private:
+  using Candidates = std::vector<std::pair<size_t, size_t>>;
+  struct Source {
+    PooledText type_path, item;
+    bool operator==(const Source&) const = default;
+  };
+  struct SourceHash {
+    size_t operator()(const Source& source) const;
+  };
+
   void IndexSources();
+  // The candidates of a record's type path and calculation item; null when
+  // no item lists them.
+  const Candidates* CandidatesOf(const PooledText& type_path, const PooledText& item);
 
   std::vector<SIndexGroup> groups_;
   // (group, item) positions of the sources, by type path and calculation
   // item, in group and item order: a record finds its candidates at once.
-  std::unordered_map<std::wstring, std::vector<std::pair<size_t, size_t>>> source_index_;
+  std::unordered_map<std::wstring, Candidates> source_index_;
+  // The same by the records' pool entries, as they were asked for: records
+  // repeat a few hundred pairs, whose wide keys cost more to build than the
+  // rest of the offer.
+  std::unordered_map<Source, const Candidates*, SourceHash> asked_;
+  ParsedUnits units_;
   std::wstring scratch_;  // the key being looked up, its buffer reused from record to record
 };
 

@@ -17,6 +17,7 @@
 #include "areas/physical_tables.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
+#include "services/cloud_data_intake.h"
 #include "support/table_services.h"
 
 namespace reportdata {
@@ -218,14 +219,15 @@ void BM_IndexAndCloudIntake(benchmark::State& state) {
     IndexAnalysisTable index;
     index.SetGroups(groups);
     CCloudDataMng cloud;
+    CloudDataIntake intake(cloud);
     RecordGenerator generator;
     for (long i = 0; i < records; ++i) {
-      const SNYTJQdDeClassResult& entry = generator.Make(i);
-      index.Offer(entry.bill);
-      cloud.AddData(entry.bill);
-      for (const TJQd& quota : entry.quotas) {
+      const EntryKeys keys = KeysOf(generator.Make(i));
+      index.Offer(keys.bill);
+      intake.Add(keys.bill, keys.bill.component_name);
+      for (const RecordKeys& quota : keys.quotas) {
         index.Offer(quota);
-        cloud.AddData(quota);
+        intake.Add(quota, quota.component_name);
       }
     }
     benchmark::DoNotOptimize(cloud.GetUnits().data());

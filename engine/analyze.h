@@ -28,6 +28,7 @@
 namespace reportdata {
 
 struct BillInput;
+class CloudDataIntake;
 
 class CAnalyze : public CObject {
  public:
@@ -171,9 +172,9 @@ class CAnalyze : public CObject {
   // Files the records of input as they come; progress shows how many are
   // filed. False when a read of input failed.
   bool BuildBillTables(BillInput& input, NyProInterface& progress);
-  // Hands a bill record that enters the bill summary to the index analysis
-  // and the cloud-index data.
-  void AddBillToCloudData(const TJQd& bill);
+  // Hands a bill record that enters the bill summary, by its keys, to the
+  // index analysis and the cloud-index data.
+  void AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud);
   void AppendCalculatedFloors(const std::vector<std::wstring>& floors);
   // Replaces the index groups with those of "\AnalyzeComponent.xml" beside
   // the system directory; none when it is missing or unreadable.
@@ -205,7 +206,6 @@ class CAnalyze : public CObject {
   AreaTables areas_;                         // building area, doors and windows, rooms
   PhysicalTables physical_;                  // concrete and decoration tables of both sides
   CCloudDataMng cloud_;
-  TJQd tagged_bill_;                 // a facade bill with its floor tagged, reused by every one
   DeferredReads deferred_;           // files of the last reloads not read yet
   std::wstring system_dir_;          // with a trailing separator once filled
   std::wstring project_dir_;         // without a trailing separator

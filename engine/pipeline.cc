@@ -10,8 +10,10 @@
 #include "engine/analyze.h"
 #include "engine/project_settings.h"
 #include "model/floor_text.h"
+#include "model/tree_insert.h"
 #include "platform/message_box.h"
 #include "platform/two_threads.h"
+#include "services/cloud_data_intake.h"
 #include "services/stored_results.h"
 
 namespace reportdata {
@@ -20,9 +22,9 @@ namespace reportdata {
 // the classified entries, the loose quota records and the other items, each
 // step handing its records to the filing one at a time; a step is false when
 // its read failed. The entry steps hand the filing each entry's keys, and
-// its bill record to a second visitor, which the stored results call beside
-// the filing, on the thread that steps their rows, with the record's category
-// and quota-feature lists left out (StoredResults::EachEntry).
+// the keys of its bill record, calculation item included, to a second
+// visitor, which the stored results call beside the filing, on the thread
+// that steps their rows (StoredResults::EachEntry).
 struct BillInput {
   std::set<CString> partitions;
   std::vector<CString> floors;
@@ -33,13 +35,6 @@ struct BillInput {
 };
 
 namespace {
-
-bool IsFacade(const TJQd& record) { return IsFacadeTypePath(record.typePath.str()); }
-
-// The facade decoration's component name carries its floor group.
-void TagWithFloor(TJQd& record) {
-  record.componentName = FacadeComponentName(record.componentName.str(), record.floor.str());
-}
 
 // Floor names in order of first arrival, each once; asked once per record,
 // so membership is looked up rather than scanned.
@@ -84,7 +79,7 @@ bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryKeysVisitor& fil
   for (SNYTJQdDeClassResult& entry : result.items) {
     KeysOf(entry, keys);
     file(keys);
-    if (beside) beside(entry.bill);
+    if (beside) beside(keys.bill);
   }
   return true;
 }
@@ -306,19 +301,12 @@ bool CAnalyze::ShowQdListDialog() {
   return true;
 }
 
-void CAnalyze::AddBillToCloudData(const TJQd& bill) {
+void CAnalyze::AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud) {
   // Bill records without a name stay out of the bill summary and so out of
   // the cloud-index data.
-  if (bill.billName.IsEmpty()) return;
+  if (bill.bill_name.empty()) return;
   areas_.index_analysis.Offer(bill);
-  if (!IsFacade(bill)) {
-    cloud_.AddData(bill);
-    return;
-  }
-  // Assigned rather than copied anew: the texts keep their buffers.
-  tagged_bill_ = bill;
-  TagWithFloor(tagged_bill_);
-  cloud_.AddData(tagged_bill_);
+  cloud.Add(bill, FiledComponentName(bill, IsFacadeTypePath(bill.type_path)));
 }
 
 bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
@@ -331,10 +319,11 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
 
   // The trees and the tables of the areas file each entry by its keys. The
   // cloud-index data and the index analysis take the bill records and
-  // nothing else of the build, so they are handed the records beside the
-  // filing: the stored results do it on the thread that steps their rows.
-  // Neither reads a record's category or quota-feature lists.
-  const BillVisitor offer_bill = [this](const TJQd& bill) { AddBillToCloudData(bill); };
+  // nothing else of the build, so they are handed the records' keys beside
+  // the filing: the stored results do it on the thread that steps their
+  // rows.
+  CloudDataIntake cloud(cloud_);
+  const BillVisitor offer_bill = [&](const RecordKeys& bill) { AddBillToCloudData(bill, cloud); };
   size_t done = 0;
   const bool entries_read = input.each_entry(
       [&](const EntryKeys& keys) {
@@ -354,10 +343,10 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   if (!entries_read) return false;
   physical_.FinishDecoration();
   const bool read =
-      input.each_loose_quota([&](const TJQd& record, const RecordKeys& keys) {
-        if (record.kind == L"1") return;
-        if (IsFacade(record)) {
-          decoration_floors.Add(record.floor.str());
+      input.each_loose_quota([&](const TJQd&, const RecordKeys& keys) {
+        if (IsBillRecord(keys)) return;
+        if (IsFacadeTypePath(keys.type_path)) {
+          decoration_floors.Add(keys.floor);
         } else {
           areas_.rooms.Add(keys);
         }
@@ -457,27 +446,25 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   areas_.rooms.Clear();
 
   size_t done = 0;
-  const bool quotas_read = input.each_quota([&](const TJQd& record, const RecordKeys& keys) {
+  CloudDataIntake cloud(cloud_);
+  const bool quotas_read = input.each_quota([&](const TJQd&, const RecordKeys& keys) {
     ShowFilingCount(progress, ++done, input.quotas);
     tables_.AddQuotaRecord(keys);
-    areas_.index_analysis.Offer(record);
-    if (IsFacade(record)) {
-      TJQd tagged = record;
-      TagWithFloor(tagged);
-      cloud_.AddData(tagged);
-    } else {
-      floor_names.Add(record.floor.str());
-      cloud_.AddData(record);
+    areas_.index_analysis.Offer(keys);
+    const bool facade = IsFacadeTypePath(keys.type_path);
+    cloud.Add(keys, FiledComponentName(keys, facade));
+    if (!facade) {
+      floor_names.Add(keys.floor.str());
       physical_.Add(keys);
       areas_.rooms.Add(keys);
     }
   });
   if (quotas_read) physical_.FinishDecoration();
-  if (!quotas_read || !input.each_other_quota([&](const TJQd& record, const RecordKeys& keys) {
+  if (!quotas_read || !input.each_other_quota([&](const TJQd&, const RecordKeys& keys) {
         tables_.AddQuotaRecord(keys);
-        areas_.index_analysis.Offer(record);
-        floor_names.Add(record.floor.str());
-        cloud_.AddData(record);
+        areas_.index_analysis.Offer(keys);
+        floor_names.Add(keys.floor.str());
+        cloud.Add(keys, keys.component_name);
       })) {
     // A read that fails half way leaves no half-built quota tables behind.
     tables_.ClearQuotaSide();

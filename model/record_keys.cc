@@ -55,6 +55,7 @@ RecordKeys KeysOf(const TJQd& record) {
   keys.room = record.room.str();
   keys.place = record.place.str();
   keys.place2 = record.place2.str();
+  keys.calc_item = record.calcItem.str();
   keys.id = record.id;
   keys.quantity = ParseQuantity(record.quantity);
   keys.position = ToUtf8(record.position.str());

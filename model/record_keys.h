@@ -7,9 +7,10 @@
 // reader interns a column once while consecutive records repeat it and hands
 // the keys out with each record; a record from a host's service is interned
 // field by field (KeysOf). The keys also carry the instance's position and
-// handle as UTF-8, the form the merged instance lists keep. The trees and
-// the tables of the areas read nothing else of a record, so a build files the
-// stored results from their keys alone.
+// handle as UTF-8, the form the merged instance lists keep, and its
+// calculation item, which the cloud-index data and the index analysis file
+// by. The trees, the tables of the areas and those two read nothing else of a
+// record, so a build files the stored results from their keys alone.
 #ifndef REPORTDATA_MODEL_RECORD_KEYS_H_
 #define REPORTDATA_MODEL_RECORD_KEYS_H_
 
@@ -47,6 +48,9 @@ struct RecordKeys {
   PooledText room;
   PooledText place;
   PooledText place2;
+  // The calculation item: empty where the reader was not asked for it, as
+  // only the cloud-index data and the index analysis read it.
+  PooledText calc_item;
   int id = 0;
   double quantity = 0.0;  // the quantity text read as ParseQuantity reads it
   // The instance's position and handle in UTF-8, as the merged lists of a
@@ -69,7 +73,11 @@ struct EntryKeys {
 
 // A bill record (kind "1") belongs to the bill side and is measured in its
 // bill item's unit; any other record to the quota side and its quota unit.
-inline bool IsBillRecord(const RecordKeys& keys) { return keys.kind == std::wstring_view(L"1", 1); }
+inline bool IsBillRecord(const RecordKeys& keys) {
+  // Asked of every record, so compared in place rather than through wmemcmp.
+  const std::wstring& kind = keys.kind.str();
+  return kind.size() == 1 && kind[0] == L'1';
+}
 inline const PooledText& OwnUnit(const RecordKeys& keys) {
   return IsBillRecord(keys) ? keys.bill_unit : keys.quota_unit;
 }

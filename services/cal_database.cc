@@ -192,25 +192,21 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
 bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file,
                                  const BillVisitor& beside) {
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
-  // The bill records handed beside the filing are read, whole but for their
-  // lists, by a reader of the reading thread's own, so that no decoded
-  // record crosses threads; their keys are handed on to the filing, which
-  // then reads the keys of the quota rows alone. The ring of handed entries
-  // is sized by the read ahead it serves.
+  // The keys of the bill rows handed beside the filing are read, with their
+  // calculation items, by a reader of the reading thread's own, into the
+  // ring of handed entries, from which the filing takes them and reads the
+  // keys of the quota rows alone. The ring is sized by the read ahead it
+  // serves.
   RowReadAheadOptions read_ahead;
   HandedEntries handed_bills(read_ahead.RowsInFlight());
   EntryRows rows(false, KeyTexts(), beside ? &handed_bills : nullptr);
-  struct BesideBills {
-    RecordRowReader reader;
-    TJQd bill;
-    RecordKeys keys;
-  } beside_bills{RecordRowReader(KeyTexts()), {}, {}};
+  RecordRowReader beside_reader(KeyTexts());
   if (beside) {
     read_ahead.beside = [&](const StoredRow& row) {
       if (row.Int(0) != kRoleBill) return;
-      beside_bills.reader.RefillWithoutLists(row, 1, beside_bills.bill, beside_bills.keys);
-      handed_bills.KeepBill(beside_bills.keys);
-      beside(beside_bills.bill);
+      RecordKeys& keys = handed_bills.NextBill();
+      beside_reader.ReadKeysAndCalcItem(row, 1, keys);
+      beside(keys);
     };
   }
   if (!EachRecordColumns(

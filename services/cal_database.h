@@ -58,7 +58,7 @@ class CalDatabase : public IDMDatabase {
   // The same results handed to a visitor as the rows are stepped: an entry
   // once its quota rows are read too. One object is refilled for every row.
   bool EachClassified(RecordTable table, const EntryVisitor& visit);
-  // The keys of each entry to file, and its bill record to `beside`, as
+  // The keys of each entry to file, and those of its bill record to `beside`, as
   // StoredResults::EachEntry has them.
   bool FileClassified(RecordTable table, const EntryKeysVisitor& file,
                       const BillVisitor& beside = {});

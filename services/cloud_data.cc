@@ -73,13 +73,11 @@ void CCloudDataMng::Clear() {
   nameIndex_.clear();
 }
 
-CCloudDataSMem& CCloudDataMng::FindOrAddMember(const CString& unit, const CString& floor, int key,
-                                               const CString& typePath, const CString& code) {
+CCloudDataMng::MemberPos CCloudDataMng::FindOrAddMember(const CString& unit, const CString& floor,
+                                                        int key, const CString& typePath,
+                                                        const CString& code) {
   SetMemberKey(scratch_, unit, floor, key, typePath, code);
-  if (auto found = memberIndex_.find(scratch_); found != memberIndex_.end()) {
-    const MemberPos& pos = found->second;
-    return units_[pos.unit].floors[pos.floor].members[pos.member];
-  }
+  if (auto found = memberIndex_.find(scratch_); found != memberIndex_.end()) return found->second;
   // A new member: units and floors are few, so they are looked up in order.
   MemberPos pos{};
   pos.unit = FindOrAppend(
@@ -107,7 +105,35 @@ CCloudDataSMem& CCloudDataMng::FindOrAddMember(const CString& unit, const CStrin
   member.typePath = typePath;
   member.code = code;
   memberIndex_.emplace(scratch_, pos);
-  return member;
+  return pos;
+}
+
+void CCloudDataMng::KeyOfMember(const MemberPos& pos) {
+  const CCloudDataUnit& unit = units_[pos.unit];
+  const CCloudDataFloor& floor = unit.floors[pos.floor];
+  const CCloudDataSMem& member = floor.members[pos.member];
+  SetMemberKey(scratch_, unit.name, floor.floorName, member.key, member.typePath, member.code);
+}
+
+std::size_t CCloudDataMng::FindOrAddItem(CCloudDataSMem& member, int id, const CString& name) {
+  return FindOrAppend(
+      member.items,
+      [&](const CCloudDataCalItem& i) { return i.GetId() == id && i.GetName() == name; },
+      [&] { return CCloudDataCalItem(id, 0.0, name); });
+}
+
+void CCloudDataMng::AddComponentName(CCloudDataSMem& member, const CString& name) {
+  const std::size_t key_size = scratch_.size();
+  scratch_ += kSeparator;
+  scratch_ += name.str();
+  if (nameIndex_.insert(scratch_).second) member.componentNames.push_back(name);
+  scratch_.resize(key_size);
+}
+
+void CCloudDataMng::AddPartition(CCloudDataSMem& member, const CString& name) {
+  FindOrAppend(
+      member.partitions, [&](const CString& listed) { return listed == name; },
+      [&] { return name; });
 }
 
 void CCloudDataMng::AddData(const TJQd& record) {
@@ -115,32 +141,13 @@ void CCloudDataMng::AddData(const TJQd& record) {
   const CString unit = UnitOf(record, factor);
   const int family = FamilyOf(record);
   const CString& code = family == 1 ? record.billCode : record.quotaCode;
-  CCloudDataSMem& member = FindOrAddMember(unit, record.floor, family, record.typePath, code);
-
+  CCloudDataSMem& member =
+      Member(FindOrAddMember(unit, record.floor, family, record.typePath, code));
   const int item_id = reportdata::LeadingInt(record.subCode.str());
   const double quantity = reportdata::LeadingDouble(record.quantity.str()) * factor;
-  const std::size_t item = FindOrAppend(
-      member.items,
-      [&](const CCloudDataCalItem& i) {
-        return i.GetId() == item_id && i.GetName() == record.calcItem;
-      },
-      [&] { return CCloudDataCalItem(item_id, 0.0, record.calcItem); });
-  member.items[item].AddQuantity(quantity);
-
-  if (!record.componentName.IsEmpty()) {
-    // scratch_ still holds the member's key.
-    scratch_ += kSeparator;
-    scratch_ += record.componentName.str();
-    if (!nameIndex_.contains(scratch_)) {
-      nameIndex_.insert(scratch_);
-      member.componentNames.push_back(record.componentName);
-    }
-  }
-  for (const SNYTJFenQuInfo& partition : record.partitions) {
-    FindOrAppend(
-        member.partitions, [&](const CString& name) { return name == partition.name; },
-        [&] { return partition.name; });
-  }
+  member.items[FindOrAddItem(member, item_id, record.calcItem)].AddQuantity(quantity);
+  if (!record.componentName.IsEmpty()) AddComponentName(member, record.componentName);
+  for (const SNYTJFenQuInfo& partition : record.partitions) AddPartition(member, partition.name);
 }
 
 void CCloudDataMng::Reindex() {
@@ -150,11 +157,9 @@ void CCloudDataMng::Reindex() {
     for (std::size_t f = 0; f < units_[u].floors.size(); ++f) {
       const CCloudDataFloor& floor = units_[u].floors[f];
       for (std::size_t m = 0; m < floor.members.size(); ++m) {
-        const CCloudDataSMem& member = floor.members[m];
-        SetMemberKey(scratch_, units_[u].name, floor.floorName, member.key, member.typePath,
-                     member.code);
+        KeyOfMember(MemberPos{u, f, m});
         memberIndex_.emplace(scratch_, MemberPos{u, f, m});
-        for (const CString& name : member.componentNames) {
+        for (const CString& name : floor.members[m].componentNames) {
           nameIndex_.insert(scratch_ + kSeparator + name.str());
         }
       }

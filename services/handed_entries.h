@@ -1,10 +1,10 @@
 // The keys of bill rows read on the reading thread, handed on to the filing
-// thread in row order. A bill build reads each bill row whole on the reading
-// thread for the records it hands beside the filing (cloud-index data, index
-// analysis); the keys that reading gives are the keys the filing would read
-// from the same row, so the filing takes them instead of reading the row
-// again. The reading thread keeps a bill row's keys in the next entry of a
-// ring before the row's batch is handed to the filing
+// thread in row order. A bill build reads the keys of each bill row on the
+// reading thread for the cloud-index data and the index analysis, which it
+// files beside the filing; they are the keys the filing would read from the
+// same row, so the filing takes them instead of reading the row again. The
+// reading thread reads a bill row's keys into the next entry of a ring
+// before the row's batch is handed to the filing
 // (RowReadAheadOptions::beside); the filing takes the entry when it reaches
 // the row, reads the keys of the entry's quota rows into it, and files it
 // from there. The hand-over of the batch orders the two threads. No more
@@ -26,8 +26,9 @@ class HandedEntries {
   // rows_in_flight: RowReadAheadOptions::RowsInFlight of the reading.
   explicit HandedEntries(size_t rows_in_flight) : entries_(2 * rows_in_flight) {}
 
-  // On the reading thread: keeps a copy of the keys of its next bill row.
-  void KeepBill(const RecordKeys& keys) { entries_[kept_++ % entries_.size()].bill = keys; }
+  // On the reading thread: the place of the keys of its next bill row,
+  // holding those of an earlier row, to be read over whole.
+  RecordKeys& NextBill() { return entries_[kept_++ % entries_.size()].bill; }
 
   // On the filing thread: the entry of its next bill row, the bill's keys
   // kept, its quotas those of the entry that held the place before.

@@ -39,7 +39,7 @@ const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view s
   return numbered.key;
 }
 
-template <bool kWithRecord, bool kWithLists, bool kRefill>
+template <bool kWithRecord, bool kWithCalcItem>
 void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys) {
   int c = first;
   auto recent_keys = keys_.begin();
@@ -56,16 +56,13 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
       key.Assign(stored, description);
     });
   };
-  // Refilled, a record's text is still that of its key when the key is.
   const auto key = [&](CString TJQd::*field, PooledText& pooled) {
     const Key& read = look_up(false);
-    if (kRefill && pooled == read.pooled) return;
     pooled = read.pooled;
     assign(field, read.pooled.str());
   };
   const auto description = [&] {
     const Key& read = look_up(true);
-    if (kRefill && keys.description == read.pooled) return;
     keys.description = read.pooled;
     keys.description_cut = read.cut;
     assign(&TJQd::description, read.pooled.str());
@@ -99,10 +96,9 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
     // Handed on only when it changes: a reference counted again is a locked
     // instruction per row.
     if (!keys_list.SameList(read)) keys_list = read;
-    if constexpr (kWithRecord && kWithLists) {
+    if constexpr (kWithRecord) {
       (record->*field).assign(keys_list.begin(), keys_list.end());
     }
-    if constexpr (kWithRecord && !kWithLists) (record->*field).clear();
   };
   keys.id = static_cast<int>(row.Int(c++));
   if constexpr (kWithRecord) record->id = keys.id;
@@ -142,7 +138,7 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
         read.listed = false;
       });
   const bool same_partitions = keys.partitions.SameList(partitions.pooled);
-  if (kWithRecord && !(kRefill && same_partitions)) {
+  if constexpr (kWithRecord) {
     if (!partitions.listed) {
       UnpackPartitions(stored_partitions, partitions.list);
       partitions.listed = true;
@@ -157,23 +153,24 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   list(categories_, &TJQd::categories, keys.categories, UnpackCategories);
   list(quota_features_, &TJQd::quotaFeatures, keys.quota_features, UnpackQuotaFeatures);
   key(&TJQd::extra, keys.extra);
-  // Only the index analysis reads the calculation item, from whole records.
-  if constexpr (kWithRecord) {
-    assign(&TJQd::calcItem, calc_items_.Get(row.Text(c), AssignFromUtf8));
+  if constexpr (kWithCalcItem) {
+    keys.calc_item = calc_items_.Get(row.Text(c), [](std::string_view stored, PooledText& read) {
+      read = PooledText::FromUtf8(stored);
+    });
+    assign(&TJQd::calcItem, keys.calc_item.str());
   }
 }
 
 void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
-  ReadColumns<true, true, false>(row, first, &record, keys);
-}
-
-void RecordRowReader::RefillWithoutLists(const StoredRow& row, int first, TJQd& record,
-                                         RecordKeys& keys) {
-  ReadColumns<true, false, true>(row, first, &record, keys);
+  ReadColumns<true, true>(row, first, &record, keys);
 }
 
 void RecordRowReader::ReadKeys(const StoredRow& row, int first, RecordKeys& keys) {
-  ReadColumns<false, false, false>(row, first, nullptr, keys);
+  ReadColumns<false, false>(row, first, nullptr, keys);
+}
+
+void RecordRowReader::ReadKeysAndCalcItem(const StoredRow& row, int first, RecordKeys& keys) {
+  ReadColumns<false, true>(row, first, nullptr, keys);
 }
 
 }  // namespace reportdata

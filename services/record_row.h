@@ -47,19 +47,15 @@ class RecordRowReader {
   // kRecordFieldCount - 1, replacing what they held. Throws DamagedRow for a
   // number that names no key text.
   void Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
-  // The keys alone, all that the report trees file a record by: the texts
-  // only the tables of the areas read are stepped over. Throws as Read.
+  // The keys alone but the calculation item, all that the report trees file
+  // a record by. Throws as Read.
   void ReadKeys(const StoredRow& row, int first, RecordKeys& keys);
-  // As Read, but the record's category and quota-feature lists are left
-  // empty: for the tables that read neither, which would otherwise copy
-  // both, text by text, for every record. Record and keys are the ones the
-  // previous call filled, unchanged since (or new ones at the first call):
-  // the texts whose keys did not change are left as they are, as copying
-  // every text of every record was most of the reading of whole records.
-  void RefillWithoutLists(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
+  // The keys with the calculation item, for the cloud-index data and the
+  // index analysis. Throws as Read.
+  void ReadKeysAndCalcItem(const StoredRow& row, int first, RecordKeys& keys);
 
  private:
-  template <bool kWithRecord, bool kWithLists, bool kRefill>
+  template <bool kWithRecord, bool kWithCalcItem>
   void ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys);
 
   // A text a record is filed by, as its pool entry, and in the description's
@@ -109,7 +105,7 @@ class RecordRowReader {
   std::vector<Numbered> numbered_;
   std::array<RecentValues<Key>, kKeyColumns> keys_;
   RecentValues<Quantity> quantities_;
-  RecentValues<std::wstring> calc_items_;
+  RecentValues<PooledText> calc_items_;
   std::wstring instance_text_;  // a position or handle while it is encoded again
   // A record's partition entries and quota lists are those of the other
   // instances of its component and of its kind of component, which come

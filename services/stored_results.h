@@ -26,8 +26,9 @@ using EntryVisitor = std::function<void(SNYTJQdDeClassResult&, const EntryKeys&)
 using RecordVisitor = std::function<void(TJQd&, const RecordKeys&)>;
 // Gets the keys of each entry, all that a build files it by.
 using EntryKeysVisitor = std::function<void(const EntryKeys&)>;
-// Gets the bill record of each entry beside the filing (see EachEntry).
-using BillVisitor = std::function<void(const TJQd&)>;
+// Gets the keys of each entry's bill record beside the filing (see
+// EachEntry).
+using BillVisitor = std::function<void(const RecordKeys&)>;
 
 class StoredResults {
  public:
@@ -41,11 +42,9 @@ class StoredResults {
   // that a build can refuse before it changes its tables.
   bool CountEntries(bool other_items, std::size_t& count);
   // `file` gets the keys of every entry. When `beside` is set it gets the
-  // bill record of every entry, in order, on the thread that steps the rows,
-  // while `file` files the entries read before: the two must share nothing
-  // that either changes. The record is whole but for its category and
-  // quota-feature lists, which stay empty: the tables filled beside the
-  // filing read neither.
+  // keys of every entry's bill record, calculation item included, in order,
+  // on the thread that steps the rows, while `file` files the entries read
+  // before: the two must share nothing that either changes.
   bool EachEntry(bool other_items, const EntryKeysVisitor& file, const BillVisitor& beside = {});
   bool EachLooseQuota(const RecordVisitor& file);
   // The quota results (GetDeResultData), or those of the other items

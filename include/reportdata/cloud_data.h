@@ -17,6 +17,10 @@
 #include "reportdata/framework.h"
 #include "reportdata/records.h"
 
+namespace reportdata {
+class CloudDataIntake;
+}
+
 // Which floors a template node covers.
 enum ECloudFloorType : int {
   eCloudFloorAll = 0,    // every calculated floor of the project
@@ -153,12 +157,28 @@ class REPORTDATA_API CCloudDataMng {
   const std::vector<CString>& GetCalFloors() const { return calFloors_; }
 
  private:
+  // The module's own filing of a build's records by their pooled texts
+  // files them through the steps of AddData.
+  friend class reportdata::CloudDataIntake;
+
   // Where a member of units_ is.
   struct MemberPos {
     std::size_t unit, floor, member;
   };
-  CCloudDataSMem& FindOrAddMember(const CString& unit, const CString& floor, int key,
-                                  const CString& typePath, const CString& code);
+  // Leaves the member's key in scratch_.
+  MemberPos FindOrAddMember(const CString& unit, const CString& floor, int key,
+                            const CString& typePath, const CString& code);
+  CCloudDataSMem& Member(const MemberPos& pos) {
+    return units_[pos.unit].floors[pos.floor].members[pos.member];
+  }
+  // Leaves the key of the member at pos in scratch_.
+  void KeyOfMember(const MemberPos& pos);
+  // The position of the member's item of that id and calculation item,
+  // appended when there is none.
+  static std::size_t FindOrAddItem(CCloudDataSMem& member, int id, const CString& name);
+  // Lists a component name under the member whose key scratch_ holds, once.
+  void AddComponentName(CCloudDataSMem& member, const CString& name);
+  static void AddPartition(CCloudDataSMem& member, const CString& name);
   // Rebuilds the indexes after the lists were filled from a file.
   void Reindex();
 

@@ -23,12 +23,12 @@ SIndexGroup Group(const wchar_t* name, const wchar_t* unit,
   return group;
 }
 
-TJQd Earth(const wchar_t* calc_item, const wchar_t* quantity, const wchar_t* unit = L"m3",
-           const wchar_t* floor = L"0") {
+RecordKeys Earth(const wchar_t* calc_item, const wchar_t* quantity, const wchar_t* unit = L"m3",
+                 const wchar_t* floor = L"0") {
   TJQd record = Rec{.floor = floor, .type_path = L"J\\TF", .quantity = quantity}.Quota(
       L"A1-1", L"土方", unit);
   record.calcItem = calc_item;
-  return record;
+  return KeysOf(record);
 }
 
 CAreaSummaryTable Area(std::vector<std::pair<const wchar_t*, const wchar_t*>> floors) {

@@ -76,7 +76,8 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   ASSERT_TRUE(stored->CountEntries(false, count));
   EXPECT_EQ(count, held.items.size());
   size_t i = 0;
-  // The bill records handed beside the filing, read on the other thread.
+  // The keys of the bill records handed beside the filing, read on the
+  // other thread, with their calculation items.
   size_t beside = 0;
   EXPECT_TRUE(stored->EachEntry(
       false,
@@ -84,15 +85,11 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
         ASSERT_LT(i, held.items.size());
         ExpectEntryKeysOf(keys, held.items[i++]);
       },
-      [&](const TJQd& bill) {
+      [&](const RecordKeys& bill) {
         ASSERT_LT(beside, held.items.size());
-        // Whole but for the two lists, which the tables beside the filing
-        // do not read.
-        TJQd want = held.items[beside++].bill;
-        want.categories.clear();
-        want.quotaFeatures.clear();
-        ExpectSameRecord(bill, want);
-        EXPECT_EQ(bill.billCode.str() + bill.floor.str(), want.billCode.str() + want.floor.str());
+        const TJQd& want = held.items[beside++].bill;
+        ExpectKeysOf(bill, want);
+        EXPECT_EQ(bill.calc_item, want.calcItem.str());
       }));
   EXPECT_EQ(i, held.items.size());
   EXPECT_EQ(beside, held.items.size());
@@ -334,13 +331,13 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
           ASSERT_LT(i, whole.items.size());
           ExpectEntryKeysOf(keys, whole.items[i++]);
         },
-        // The bill records beside the filing are refilled too, whole but
-        // for their lists.
-        [&](const TJQd& bill) {
-          ASSERT_LT(beside, want_entries.size());
-          Json want = want_entries[beside]["bill"];
-          want.erase("quotaFeatures");
-          ExpectRecordOf(bill, want, "entry " + std::to_string(beside++) + " beside");
+        // The keys of the bill records beside the filing, with their
+        // calculation items.
+        [&](const RecordKeys& bill) {
+          ASSERT_LT(beside, whole.items.size());
+          const TJQd& want = whole.items[beside++].bill;
+          ExpectKeysOf(bill, want);
+          EXPECT_EQ(bill.calc_item, want.calcItem.str());
         }));
     EXPECT_EQ(i, whole.items.size());
     EXPECT_EQ(beside, want_entries.size());
