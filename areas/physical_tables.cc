@@ -15,8 +15,10 @@ void PhysicalTables::Add(const RecordKeys& record) {
 }
 
 void PhysicalTables::AddDecoration(const RecordKeys& record) {
+  const bool bill = IsBillRecord(record);
+  SideIntake& side = intake(bill);
   const DecorationCode& code =
-      decoration_codes_.Get(record.type_path, record.sub_code, [&](const std::wstring& joined) {
+      side.decoration_codes.Get(record.type_path, record.sub_code, [&](const std::wstring& joined) {
         DecorationCode found{FindDecorationKind(joined), false};
         if (found.kind == nullptr && IsBaseLayerCode(joined)) {
           // Filed under the kind of its surface, the same kind with sub-code "28".
@@ -25,11 +27,10 @@ void PhysicalTables::AddDecoration(const RecordKeys& record) {
         return found;
       });
   if (code.kind == nullptr) return;
-  const bool bill = IsBillRecord(record);
   const PooledText& unit = OwnUnit(record);
   const DecorationPlace place{record.component_name, record.type_path, record.room, record.floor};
   if (code.base_layer) {
-    pending_base_layers_.push_back(BaseLayer{code.kind, bill, unit, record.quantity, place});
+    side.pending_base_layers.push_back(BaseLayer{code.kind, unit, record.quantity, place});
   } else {
     AddFinish(*code.kind, bill, unit, record.quantity, place);
   }
@@ -45,10 +46,12 @@ void PhysicalTables::AddFinish(const DecorationKind& kind, bool bill, std::wstri
 }
 
 void PhysicalTables::FinishDecoration() {
-  for (const BaseLayer& layer : pending_base_layers_) {
-    AddFinish(*layer.kind, layer.bill, layer.unit, layer.quantity, layer.place);
+  for (const bool bill : {true, false}) {
+    for (const BaseLayer& layer : intake(bill).pending_base_layers) {
+      AddFinish(*layer.kind, bill, layer.unit, layer.quantity, layer.place);
+    }
+    intake(bill).pending_base_layers.clear();
   }
-  pending_base_layers_.clear();
 }
 
 void PhysicalTables::Sort() {
@@ -61,13 +64,14 @@ void PhysicalTables::Sort() {
 void PhysicalTables::Clear() {
   bill_concrete_.Clear();
   bill_decoration_.Clear();
+  bill_intake_.pending_base_layers.clear();
   ClearQuotaSide();
 }
 
 void PhysicalTables::ClearQuotaSide() {
   quota_concrete_.Clear();
   quota_decoration_.Clear();
-  pending_base_layers_.clear();
+  quota_intake_.pending_base_layers.clear();
 }
 
 }  // namespace reportdata

@@ -3,7 +3,9 @@
 // quota side (fed by quota records), and the base layers waiting for the
 // finishing step of the decoration tables. The engine owns one
 // PhysicalTables; the builds offer it every non-facade record, the table
-// files write and read its four tables.
+// files write and read its four tables. What a record changes is its own
+// side's alone, so one thread may file the bill side while another files the
+// quota side.
 #ifndef REPORTDATA_AREAS_PHYSICAL_TABLES_H_
 #define REPORTDATA_AREAS_PHYSICAL_TABLES_H_
 
@@ -26,8 +28,8 @@ class PhysicalTables {
   // skipped; a base layer waits for FinishDecoration.
   void Add(const RecordKeys& record);
 
-  // Files the waiting base layers, in arrival order, under the kind of their
-  // surface, then forgets them.
+  // Files the waiting base layers, in arrival order on each side, under the
+  // kind of their surface, then forgets them.
   void FinishDecoration();
 
   // Sorts every table for its reports and files: floors by floor order,
@@ -53,10 +55,20 @@ class PhysicalTables {
   // surface's kind takes of its record.
   struct BaseLayer {
     const DecorationKind* kind;  // of the surface
-    bool bill;
-    PooledText unit;  // of its side
+    PooledText unit;             // of its side
     double quantity;
     DecorationPlace place;
+  };
+  // The kind a record's finish files under, by its component code, and
+  // whether the record is a base layer waiting for its surface.
+  struct DecorationCode {
+    const DecorationKind* kind = nullptr;
+    bool base_layer = false;
+  };
+  // What filing the records of one side changes besides its tables.
+  struct SideIntake {
+    std::vector<BaseLayer> pending_base_layers;
+    ComponentCodeMemo<DecorationCode> decoration_codes;
   };
 
   void AddDecoration(const RecordKeys& record);
@@ -69,14 +81,9 @@ class PhysicalTables {
   STongTable quota_concrete_;
   SDecTable bill_decoration_;
   SDecTable quota_decoration_;
-  std::vector<BaseLayer> pending_base_layers_;
-  // The kind a record's finish files under, by its component code, and
-  // whether the record is a base layer waiting for its surface.
-  struct DecorationCode {
-    const DecorationKind* kind = nullptr;
-    bool base_layer = false;
-  };
-  ComponentCodeMemo<DecorationCode> decoration_codes_;
+  SideIntake bill_intake_;
+  SideIntake quota_intake_;
+  SideIntake& intake(bool bill_side) { return bill_side ? bill_intake_ : quota_intake_; }
 };
 
 }  // namespace reportdata

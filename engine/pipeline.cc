@@ -79,7 +79,11 @@ bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryKeysVisitor& fil
   for (SNYTJQdDeClassResult& entry : result.items) {
     KeysOf(entry, keys);
     file(keys);
-    if (beside) beside(keys.bill);
+    if (!beside) continue;
+    beside(keys.bill, true);
+    for (const RecordKeys& quota : keys.quotas) {
+      if (IsBillRecord(quota)) beside(quota, false);
+    }
   }
   return true;
 }
@@ -321,9 +325,18 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   // cloud-index data and the index analysis take the bill records and
   // nothing else of the build, so they are handed the records' keys beside
   // the filing: the stored results do it on the thread that steps their
-  // rows.
+  // rows. So is the bill side of the physical tables, which takes the
+  // records of the bill kind of the entries that are no facade's: the side
+  // is filed on that thread alone, and the quota side on the filing's.
   CloudDataIntake cloud(cloud_);
-  const BillVisitor offer_bill = [&](const RecordKeys& bill) { AddBillToCloudData(bill, cloud); };
+  bool facade_entry = false;
+  const BillVisitor beside_entries = [&](const RecordKeys& record, bool entry_bill) {
+    if (entry_bill) {
+      facade_entry = IsFacadeTypePath(record.type_path);
+      AddBillToCloudData(record, cloud);
+    }
+    if (!facade_entry && IsBillRecord(record)) physical_.Add(record);
+  };
   size_t done = 0;
   const bool entries_read = input.each_entry(
       [&](const EntryKeys& keys) {
@@ -333,13 +346,13 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
           decoration_floors.Add(keys.bill.floor);
           return;
         }
-        physical_.Add(keys.bill);
+        if (!IsBillRecord(keys.bill)) physical_.Add(keys.bill);
         for (const RecordKeys& quota : keys.quotas) {
-          physical_.Add(quota);
+          if (!IsBillRecord(quota)) physical_.Add(quota);
           areas_.rooms.Add(quota);
         }
       },
-      offer_bill);
+      beside_entries);
   if (!entries_read) return false;
   physical_.FinishDecoration();
   const bool read =
@@ -353,7 +366,10 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
         tables_.AddLooseQuota(keys);
       }) &&
       // Other items are filed like classified entries, the cloud-index data included.
-      input.each_other_item([&](const EntryKeys& keys) { tables_.AddOtherItem(keys); }, offer_bill);
+      input.each_other_item([&](const EntryKeys& keys) { tables_.AddOtherItem(keys); },
+                            [&](const RecordKeys& record, bool entry_bill) {
+                              if (entry_bill) AddBillToCloudData(record, cloud);
+                            });
   if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of

@@ -73,11 +73,12 @@ struct EntryKeys {
 
 // A bill record (kind "1") belongs to the bill side and is measured in its
 // bill item's unit; any other record to the quota side and its quota unit.
-inline bool IsBillRecord(const RecordKeys& keys) {
+inline bool IsBillKind(const PooledText& kind) {
   // Asked of every record, so compared in place rather than through wmemcmp.
-  const std::wstring& kind = keys.kind.str();
-  return kind.size() == 1 && kind[0] == L'1';
+  const std::wstring& text = kind.str();
+  return text.size() == 1 && text[0] == L'1';
 }
+inline bool IsBillRecord(const RecordKeys& keys) { return IsBillKind(keys.kind); }
 inline const PooledText& OwnUnit(const RecordKeys& keys) {
   return IsBillRecord(keys) ? keys.bill_unit : keys.quota_unit;
 }

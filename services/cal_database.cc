@@ -196,17 +196,23 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
   // calculation items, by a reader of the reading thread's own, into the
   // ring of handed entries, from which the filing takes them and reads the
   // keys of the quota rows alone. The ring is sized by the read ahead it
-  // serves.
+  // serves. Of a quota row the reading thread reads the kind, and the keys
+  // of one of the bill kind.
   RowReadAheadOptions read_ahead;
   HandedEntries handed_bills(read_ahead.RowsInFlight());
   EntryRows rows(false, KeyTexts(), beside ? &handed_bills : nullptr);
   RecordRowReader beside_reader(KeyTexts());
+  RecordKeys quota_of_bill_kind;
   if (beside) {
     read_ahead.beside = [&](const StoredRow& row) {
-      if (row.Int(0) != kRoleBill) return;
-      RecordKeys& keys = handed_bills.NextBill();
-      beside_reader.ReadKeysAndCalcItem(row, 1, keys);
-      beside(keys);
+      if (row.Int(0) == kRoleBill) {
+        RecordKeys& keys = handed_bills.NextBill();
+        beside_reader.ReadKeysAndCalcItem(row, 1, keys);
+        beside(keys, true);
+      } else if (beside_reader.HoldsBillKind(row, 1)) {
+        beside_reader.ReadKeys(row, 1, quota_of_bill_kind);
+        beside(quota_of_bill_kind, false);
+      }
     };
   }
   if (!EachRecordColumns(

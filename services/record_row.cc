@@ -30,6 +30,12 @@ RecordRowReader::RecordRowReader(const std::vector<std::string>* key_texts)
   if (key_texts_) numbered_.resize(key_texts_->size());
 }
 
+const RecordRowReader::Key& RecordRowReader::RecentKey(RecentValues<Key>& recent,
+                                                       std::string_view stored, bool description) {
+  return recent.Get(
+      stored, [description](std::string_view text, Key& key) { key.Assign(text, description); });
+}
+
 const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view stored) {
   uint32_t number = 0;
   if (!ReadWholePackedNumber(stored, number) || number >= numbered_.size()) throw DamagedRow();
@@ -50,11 +56,12 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   };
   // The next key column's pool entry, and in the description's column (a
   // column is always or never one) its cut at "||".
-  const auto look_up = [&](bool description) -> const Key& {
-    if (key_texts_) return NumberedKey(row.Text(c++));
-    return (recent_keys++)->Get(row.Text(c++), [description](std::string_view stored, Key& key) {
-      key.Assign(stored, description);
-    });
+  // Inlined in every key column: a numbered column's look-up is a few
+  // instructions, fewer than a call's.
+  const auto look_up = [&](bool description) __attribute__((always_inline))->const Key& {
+    const std::string_view stored = row.Text(c++);
+    if (key_texts_) return NumberedKey(stored);
+    return RecentKey(*recent_keys++, stored, description);
   };
   const auto key = [&](CString TJQd::*field, PooledText& pooled) {
     const Key& read = look_up(false);
@@ -167,6 +174,13 @@ void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, Record
 
 void RecordRowReader::ReadKeys(const StoredRow& row, int first, RecordKeys& keys) {
   ReadColumns<false, false>(row, first, nullptr, keys);
+}
+
+bool RecordRowReader::HoldsBillKind(const StoredRow& row, int first) {
+  const std::string_view stored = row.Text(first + kFieldKind);
+  // A text column holds the kind's UTF-8, which is "1" only for "1".
+  if (!key_texts_) return stored == "1";
+  return IsBillKind(NumberedKey(stored).pooled);
 }
 
 void RecordRowReader::ReadKeysAndCalcItem(const StoredRow& row, int first, RecordKeys& keys) {

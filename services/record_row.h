@@ -53,6 +53,9 @@ class RecordRowReader {
   // The keys with the calculation item, for the cloud-index data and the
   // index analysis. Throws as Read.
   void ReadKeysAndCalcItem(const StoredRow& row, int first, RecordKeys& keys);
+  // Whether the row's record is of the bill kind (IsBillRecord), read from
+  // its kind alone. Throws as Read.
+  bool HoldsBillKind(const StoredRow& row, int first);
 
  private:
   template <bool kWithRecord, bool kWithCalcItem>
@@ -78,6 +81,9 @@ class RecordRowReader {
   }
   // The same for a number no row of this reader named before.
   const Key& FirstNumberedKey(std::string_view stored);
+  // The key of a column holding its text, among the column's recent ones.
+  [[gnu::noinline]] static const Key& RecentKey(RecentValues<Key>& recent, std::string_view stored,
+                                                bool description);
   struct Quantity {
     std::wstring wide;
     double number = 0.0;  // as ParseQuantity reads the text

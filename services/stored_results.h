@@ -26,9 +26,10 @@ using EntryVisitor = std::function<void(SNYTJQdDeClassResult&, const EntryKeys&)
 using RecordVisitor = std::function<void(TJQd&, const RecordKeys&)>;
 // Gets the keys of each entry, all that a build files it by.
 using EntryKeysVisitor = std::function<void(const EntryKeys&)>;
-// Gets the keys of each entry's bill record beside the filing (see
-// EachEntry).
-using BillVisitor = std::function<void(const RecordKeys&)>;
+// Gets the keys of the records of the bill kind beside the filing: each
+// entry's bill record (entry_bill true), and each of its quota records of the
+// bill kind, kind "1" (see EachEntry).
+using BillVisitor = std::function<void(const RecordKeys& record, bool entry_bill)>;
 
 class StoredResults {
  public:
@@ -42,9 +43,10 @@ class StoredResults {
   // that a build can refuse before it changes its tables.
   bool CountEntries(bool other_items, std::size_t& count);
   // `file` gets the keys of every entry. When `beside` is set it gets the
-  // keys of every entry's bill record, calculation item included, in order,
-  // on the thread that steps the rows, while `file` files the entries read
-  // before: the two must share nothing that either changes.
+  // keys of every entry's bill record, calculation item included, and of
+  // every quota record of the bill kind, in order, on the thread that steps
+  // the rows, while `file` files the entries read before: the two must share
+  // nothing that either changes.
   bool EachEntry(bool other_items, const EntryKeysVisitor& file, const BillVisitor& beside = {});
   bool EachLooseQuota(const RecordVisitor& file);
   // The quota results (GetDeResultData), or those of the other items

@@ -273,6 +273,25 @@ TEST_F(AnalyzeTest, PhysicalTablesOfTheBuildsAreWrittenAndReloaded) {
   EXPECT_EQ(PhysicalTotal(quota, true), L"");
 }
 
+// A record files into the physical side of its kind, whatever its place in
+// its entry: the bill build files the two sides on two threads.
+TEST_F(AnalyzeTest, RecordsFileIntoThePhysicalSideOfTheirKind) {
+  SNYTJQdDeClassResult quota_of_bill_kind = Wall(L"1");
+  quota_of_bill_kind.quotas[0].kind = L"1";
+  quota_of_bill_kind.quotas[0].position = L"B/3-4";
+  quota_of_bill_kind.quotas[0].handle = L"2F";
+  SNYTJQdDeClassResult bill_of_quota_kind = Wall(L"2");
+  bill_of_quota_kind.bill.kind = L"2";
+  bill_of_quota_kind.bill.position = L"B/3-4";
+  bill_of_quota_kind.bill.handle = L"2F";
+  project_.classified.items = {quota_of_bill_kind, bill_of_quota_kind};
+  engine_.InitQdData(L"/proj/report");
+  // The first entry's bill (3 m3) and quota (0.3, in the bill unit m3).
+  EXPECT_EQ(PhysicalTotal(engine_, true), L"3.300000");
+  // The second entry's bill (3) and quota (0.3), both in the quota unit 10m3.
+  EXPECT_EQ(PhysicalTotal(engine_, false), L"33.000000");
+}
+
 TEST_F(AnalyzeTest, ProjectQueries) {
   project_.floor_names = {L"1", L"2"};
   project_.summary = {{L"工程名称", L"示例楼"}};

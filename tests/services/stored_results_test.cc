@@ -57,6 +57,33 @@ void ExpectKeysOf(const RecordKeys& got, const TJQd& record) {
   }
 }
 
+// What EachEntry hands beside the filing, in order: each entry's bill record,
+// then its quota records of the bill kind.
+std::vector<std::pair<const TJQd*, bool>> BesideRecords(
+    const std::vector<SNYTJQdDeClassResult>& entries) {
+  std::vector<std::pair<const TJQd*, bool>> records;
+  for (const SNYTJQdDeClassResult& entry : entries) {
+    records.emplace_back(&entry.bill, true);
+    for (const TJQd& quota : entry.quotas) {
+      if (quota.kind == L"1") records.emplace_back(&quota, false);
+    }
+  }
+  return records;
+}
+
+// Checks what EachEntry hands beside the filing against records.
+BillVisitor ExpectBeside(const std::vector<std::pair<const TJQd*, bool>>& records, size_t& at) {
+  return [&records, &at](const RecordKeys& got, bool entry_bill) {
+    ASSERT_LT(at, records.size());
+    const auto [want, want_entry_bill] = records[at++];
+    EXPECT_EQ(entry_bill, want_entry_bill);
+    ExpectKeysOf(got, *want);
+    if (entry_bill) {
+      EXPECT_EQ(got.calc_item, want->calcItem.str());
+    }
+  };
+}
+
 void ExpectEntryKeysOf(const EntryKeys& got, const SNYTJQdDeClassResult& entry) {
   ExpectKeysOf(got.bill, entry.bill);
   ASSERT_EQ(got.quotas.size(), entry.quotas.size());
@@ -78,6 +105,7 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
   size_t i = 0;
   // The keys of the bill records handed beside the filing, read on the
   // other thread, with their calculation items.
+  const auto want_beside = BesideRecords(held.items);
   size_t beside = 0;
   EXPECT_TRUE(stored->EachEntry(
       false,
@@ -85,14 +113,9 @@ TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
         ASSERT_LT(i, held.items.size());
         ExpectEntryKeysOf(keys, held.items[i++]);
       },
-      [&](const RecordKeys& bill) {
-        ASSERT_LT(beside, held.items.size());
-        const TJQd& want = held.items[beside++].bill;
-        ExpectKeysOf(bill, want);
-        EXPECT_EQ(bill.calc_item, want.calcItem.str());
-      }));
+      ExpectBeside(want_beside, beside)));
   EXPECT_EQ(i, held.items.size());
-  EXPECT_EQ(beside, held.items.size());
+  EXPECT_EQ(beside, want_beside.size());
 
   ASSERT_TRUE(stored->CountQuotaResults(false, count));
   EXPECT_EQ(count, quotas.quotas.size());
@@ -276,7 +299,8 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
                    {"room", "办公室"},
                    {"categories", {{{"var", "TLX"}, {"name", "砼类型"}, {"value", "商品砼"}}}}};
   const Json qb = {{"quotaCode", "A16-6"}, {"place", "北"}, {"floor", "2"}};
-  const Json qc = {{"quotaCode", "A1-1"}, {"place2", "东"}};
+  // A quota record of the bill kind, handed beside the filing too.
+  const Json qc = {{"quotaCode", "A1-1"}, {"place2", "东"}, {"kind", "1"}};
   Json qa_bare = qa;
   qa_bare.erase("room");
   qa_bare.erase("categories");
@@ -324,6 +348,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
       }
     }
     size_t i = 0;
+    const auto want_beside = BesideRecords(whole.items);
     size_t beside = 0;
     EXPECT_TRUE(stored->EachEntry(
         false,
@@ -331,16 +356,9 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
           ASSERT_LT(i, whole.items.size());
           ExpectEntryKeysOf(keys, whole.items[i++]);
         },
-        // The keys of the bill records beside the filing, with their
-        // calculation items.
-        [&](const RecordKeys& bill) {
-          ASSERT_LT(beside, whole.items.size());
-          const TJQd& want = whole.items[beside++].bill;
-          ExpectKeysOf(bill, want);
-          EXPECT_EQ(bill.calc_item, want.calcItem.str());
-        }));
+        ExpectBeside(want_beside, beside)));
     EXPECT_EQ(i, whole.items.size());
-    EXPECT_EQ(beside, want_entries.size());
+    EXPECT_EQ(beside, want_entries.size() + 3);  // and the three quotas of the bill kind
   }
 }
 
