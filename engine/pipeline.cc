@@ -30,7 +30,7 @@ struct BillInput {
   std::vector<CString> floors;
   size_t entries = 0;  // classified entries, for the progress count
   std::function<bool(const EntryKeysVisitor&, const BillVisitor&)> each_entry;
-  std::function<bool(const RecordVisitor&)> each_loose_quota;
+  std::function<bool(const KeysVisitor&)> each_loose_quota;
   std::function<bool(const EntryKeysVisitor&, const BillVisitor&)> each_other_item;
 };
 
@@ -88,8 +88,8 @@ bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryKeysVisitor& fil
   return true;
 }
 
-bool EachHeldRecord(std::vector<TJQd>& records, const RecordVisitor& file) {
-  for (TJQd& record : records) file(record, KeysOf(record));
+bool EachHeldRecord(const std::vector<TJQd>& records, const KeysVisitor& file) {
+  for (const TJQd& record : records) file(KeysOf(record));
   return true;
 }
 
@@ -102,7 +102,7 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
   input.each_entry = [&result](const EntryKeysVisitor& file, const BillVisitor& beside) {
     return EachHeldEntry(result, file, beside);
   };
-  input.each_loose_quota = [&result](const RecordVisitor& file) {
+  input.each_loose_quota = [&result](const KeysVisitor& file) {
     return EachHeldRecord(result.looseQuotas, file);
   };
   input.each_other_item = [&other_items](const EntryKeysVisitor& file, const BillVisitor& beside) {
@@ -118,7 +118,7 @@ bool StoredBillInput(StoredResults& stored, BillInput& input) {
   input.each_entry = [&stored](const EntryKeysVisitor& file, const BillVisitor& beside) {
     return stored.EachEntry(false, file, beside);
   };
-  input.each_loose_quota = [&stored](const RecordVisitor& file) {
+  input.each_loose_quota = [&stored](const KeysVisitor& file) {
     return stored.EachLooseQuota(file);
   };
   input.each_other_item = [&stored](const EntryKeysVisitor& file, const BillVisitor& beside) {
@@ -132,8 +132,8 @@ struct QuotaInput {
   std::set<CString> partitions;
   std::vector<CString> floors;
   size_t quotas = 0;  // for the progress count
-  std::function<bool(const RecordVisitor&)> each_quota;
-  std::function<bool(const RecordVisitor&)> each_other_quota;
+  std::function<bool(const KeysVisitor&)> each_quota;
+  std::function<bool(const KeysVisitor&)> each_other_quota;
 };
 
 QuotaInput HeldQuotaInput(SNYRADeResultInfo& result, SNYRADeResultInfo& other_items) {
@@ -141,20 +141,20 @@ QuotaInput HeldQuotaInput(SNYRADeResultInfo& result, SNYRADeResultInfo& other_it
   input.partitions = result.partitions;
   input.floors = result.floors;
   input.quotas = result.quotas.size();
-  input.each_quota = [&result](const RecordVisitor& file) {
+  input.each_quota = [&result](const KeysVisitor& file) {
     return EachHeldRecord(result.quotas, file);
   };
-  input.each_other_quota = [&other_items](const RecordVisitor& file) {
+  input.each_other_quota = [&other_items](const KeysVisitor& file) {
     return EachHeldRecord(other_items.quotas, file);
   };
   return input;
 }
 
 bool StoredQuotaInput(StoredResults& stored, QuotaInput& input) {
-  input.each_quota = [&stored](const RecordVisitor& file) {
+  input.each_quota = [&stored](const KeysVisitor& file) {
     return stored.EachQuotaResult(false, file);
   };
-  input.each_other_quota = [&stored](const RecordVisitor& file) {
+  input.each_other_quota = [&stored](const KeysVisitor& file) {
     return stored.EachQuotaResult(true, file);
   };
   return stored.ReadPartitionsAndFloors(input.partitions, input.floors) &&
@@ -356,7 +356,7 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
   if (!entries_read) return false;
   physical_.FinishDecoration();
   const bool read =
-      input.each_loose_quota([&](const TJQd&, const RecordKeys& keys) {
+      input.each_loose_quota([&](const RecordKeys& keys) {
         if (IsBillRecord(keys)) return;
         if (IsFacadeTypePath(keys.type_path)) {
           decoration_floors.Add(keys.floor);
@@ -463,7 +463,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
 
   size_t done = 0;
   CloudDataIntake cloud(cloud_);
-  const bool quotas_read = input.each_quota([&](const TJQd&, const RecordKeys& keys) {
+  const bool quotas_read = input.each_quota([&](const RecordKeys& keys) {
     ShowFilingCount(progress, ++done, input.quotas);
     tables_.AddQuotaRecord(keys);
     areas_.index_analysis.Offer(keys);
@@ -476,7 +476,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     }
   });
   if (quotas_read) physical_.FinishDecoration();
-  if (!quotas_read || !input.each_other_quota([&](const TJQd&, const RecordKeys& keys) {
+  if (!quotas_read || !input.each_other_quota([&](const RecordKeys& keys) {
         tables_.AddQuotaRecord(keys);
         areas_.index_analysis.Offer(keys);
         floor_names.Add(keys.floor.str());

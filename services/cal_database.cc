@@ -247,37 +247,69 @@ bool CalDatabase::EachRecordColumns(const std::string& sql, int int_columns,
   }
 }
 
-bool CalDatabase::EachRecordRow(const std::string& sql, const RecordVisitor& file) {
-  TJQd record;
-  RecordKeys keys;
-  RecordRowReader reader(KeyTexts());
+bool CalDatabase::EachRecordRow(const std::string& sql, const RecordRowVisitor& visit) {
   // The id is read as an integer.
-  return EachRecordColumns(sql, 1, [&](const StoredRow& row) {
-    reader.Read(row, 0, record, keys);
-    file(record, keys);
-  });
+  return EachRecordColumns(sql, 1, visit);
+}
+
+CalDatabase::RecordRowVisitor CalDatabase::WholeRecords(const RecordVisitor& file) {
+  struct Read {
+    RecordRowReader reader;
+    TJQd record;
+    RecordKeys keys;
+  };
+  auto read = std::make_shared<Read>(Read{RecordRowReader(KeyTexts()), {}, {}});
+  return [read, &file](const StoredRow& row) {
+    read->reader.Read(row, 0, read->record, read->keys);
+    file(read->record, read->keys);
+  };
+}
+
+CalDatabase::RecordRowVisitor CalDatabase::RecordKeysOnly(const KeysVisitor& file) {
+  struct Read {
+    RecordRowReader reader;
+    RecordKeys keys;
+  };
+  auto read = std::make_shared<Read>(Read{RecordRowReader(KeyTexts()), {}});
+  return [read, &file](const StoredRow& row) {
+    read->reader.ReadKeysAndCalcItem(row, 0, read->keys);
+    file(read->keys);
+  };
 }
 
 bool CalDatabase::EachRecord(RecordTable table, const RecordVisitor& file) {
-  return EachRecordRow(SelectRecords(table, false), file);
+  return EachRecordRow(SelectRecords(table, false), WholeRecords(file));
 }
 
-bool CalDatabase::EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file) {
-  return EachRecordRow(SelectRecords(table, false, " WHERE role = 1"), file);
+bool CalDatabase::EachRecordKeys(RecordTable table, const KeysVisitor& file) {
+  return EachRecordRow(SelectRecords(table, false), RecordKeysOnly(file));
 }
 
 bool CalDatabase::EachQuotaResult(bool other_items, const RecordVisitor& file) {
+  return EachQuotaRow(other_items, WholeRecords(file));
+}
+
+bool CalDatabase::EachQuotaResultKeys(bool other_items, const KeysVisitor& file) {
+  return EachQuotaRow(other_items, RecordKeysOnly(file));
+}
+
+bool CalDatabase::EachQuotaRow(bool other_items, const RecordRowVisitor& visit) {
+  const auto rows = [&](RecordTable table) {
+    return EachRecordRow(SelectRecords(table, false), visit);
+  };
+  const auto quota_rows_of = [&](RecordTable classified) {
+    return EachRecordRow(SelectRecords(classified, false, " WHERE role = 1"), visit);
+  };
   if (other_items) {
     if (Meta(kMetaOtherQuotaResults) == kSourceOtherItems) {
-      return EachQuotaRowOfClassified(RecordTable::kOtherItem, file);
+      return quota_rows_of(RecordTable::kOtherItem);
     }
-    return EachRecord(RecordTable::kOtherQuotaResult, file);
+    return rows(RecordTable::kOtherQuotaResult);
   }
   if (Meta(kMetaQuotaResults) == kSourceClassified) {
-    return EachQuotaRowOfClassified(RecordTable::kClassified, file) &&
-           EachRecord(RecordTable::kLooseQuota, file);
+    return quota_rows_of(RecordTable::kClassified) && rows(RecordTable::kLooseQuota);
   }
-  return EachRecord(RecordTable::kQuotaResult, file);
+  return rows(RecordTable::kQuotaResult);
 }
 
 bool CalDatabase::CountRows(RecordTable table, std::string_view where, std::size_t& count) {

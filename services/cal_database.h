@@ -64,6 +64,10 @@ class CalDatabase : public IDMDatabase {
                       const BillVisitor& beside = {});
   bool EachRecord(RecordTable table, const RecordVisitor& file);
   bool EachQuotaResult(bool other_items, const RecordVisitor& file);
+  // The same records as keys with their calculation items, which is all a
+  // build files them by: the texts are not decoded into whole records.
+  bool EachRecordKeys(RecordTable table, const KeysVisitor& file);
+  bool EachQuotaResultKeys(bool other_items, const KeysVisitor& file);
   // The number of entries of a classified table, of records of any other.
   // Counting reads every page of the table once, so a damaged page is found
   // before a build begins to file; false then.
@@ -103,9 +107,14 @@ class CalDatabase : public IDMDatabase {
   bool EachRecordColumns(const std::string& sql, int int_columns,
                          const std::function<void(const StoredRow&)>& visit,
                          RowReadAheadOptions options = {});
-  // Steps the rows of SelectRecords without the role, one record refilled.
-  bool EachRecordRow(const std::string& sql, const RecordVisitor& file);
-  bool EachQuotaRowOfClassified(RecordTable table, const RecordVisitor& file);
+  // Steps the rows of SelectRecords without the role.
+  using RecordRowVisitor = std::function<void(const StoredRow&)>;
+  bool EachRecordRow(const std::string& sql, const RecordRowVisitor& visit);
+  bool EachQuotaRow(bool other_items, const RecordRowVisitor& visit);
+  // Row visitors that read each row into one record and its keys, or into
+  // its keys alone, refilled from row to row, and hand them to file.
+  RecordRowVisitor WholeRecords(const RecordVisitor& file);
+  RecordRowVisitor RecordKeysOnly(const KeysVisitor& file);
   // The rows of table, narrowed by a WHERE clause when `where` has one.
   bool CountRows(RecordTable table, std::string_view where, std::size_t& count);
   // Rows of a classified table with the role: the counts written with the

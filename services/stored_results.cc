@@ -28,16 +28,16 @@ bool StoredResults::EachEntry(bool other_items, const EntryKeysVisitor& file,
                             beside);
 }
 
-bool StoredResults::EachLooseQuota(const RecordVisitor& file) {
-  return db_.EachRecord(RecordTable::kLooseQuota, file);
+bool StoredResults::EachLooseQuota(const KeysVisitor& file) {
+  return db_.EachRecordKeys(RecordTable::kLooseQuota, file);
 }
 
 bool StoredResults::CountQuotaResults(bool other_items, std::size_t& count) {
   return db_.CountQuotaResults(other_items, count);
 }
 
-bool StoredResults::EachQuotaResult(bool other_items, const RecordVisitor& file) {
-  return db_.EachQuotaResult(other_items, file);
+bool StoredResults::EachQuotaResult(bool other_items, const KeysVisitor& file) {
+  return db_.EachQuotaResultKeys(other_items, file);
 }
 
 }  // namespace reportdata

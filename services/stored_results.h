@@ -24,6 +24,8 @@ class CalDatabase;
 // its contents (move from it): the object is refilled for the next row.
 using EntryVisitor = std::function<void(SNYTJQdDeClassResult&, const EntryKeys&)>;
 using RecordVisitor = std::function<void(TJQd&, const RecordKeys&)>;
+// Gets the keys of each record, its calculation item included.
+using KeysVisitor = std::function<void(const RecordKeys&)>;
 // Gets the keys of each entry, all that a build files it by.
 using EntryKeysVisitor = std::function<void(const EntryKeys&)>;
 // Gets the keys of the records of the bill kind beside the filing: each
@@ -48,11 +50,11 @@ class StoredResults {
   // the rows, while `file` files the entries read before: the two must share
   // nothing that either changes.
   bool EachEntry(bool other_items, const EntryKeysVisitor& file, const BillVisitor& beside = {});
-  bool EachLooseQuota(const RecordVisitor& file);
+  bool EachLooseQuota(const KeysVisitor& file);
   // The quota results (GetDeResultData), or those of the other items
   // (GetQTXMDeResult), in stored order.
   bool CountQuotaResults(bool other_items, std::size_t& count);
-  bool EachQuotaResult(bool other_items, const RecordVisitor& file);
+  bool EachQuotaResult(bool other_items, const KeysVisitor& file);
 
  private:
   explicit StoredResults(CalDatabase& db) : db_(db) {}
