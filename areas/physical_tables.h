@@ -27,6 +27,12 @@ class PhysicalTables {
   // records: kind "1"). Records that are neither concrete nor a finish are
   // skipped; a base layer waits for FinishDecoration.
   void Add(const RecordKeys& record);
+  // Add for a record of the given side, nothing for one of the other: a
+  // thread that files one side while another files the other offers its
+  // records here.
+  void AddToSide(bool bill_side, const RecordKeys& record) {
+    if (IsBillRecord(record) == bill_side) Add(record);
+  }
 
   // Files the waiting base layers, in arrival order on each side, under the
   // kind of their surface, then forgets them.

@@ -335,7 +335,7 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
       facade_entry = IsFacadeTypePath(record.type_path);
       AddBillToCloudData(record, cloud);
     }
-    if (!facade_entry && IsBillRecord(record)) physical_.Add(record);
+    if (!facade_entry) physical_.AddToSide(true, record);
   };
   size_t done = 0;
   const bool entries_read = input.each_entry(
@@ -346,9 +346,9 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
           decoration_floors.Add(keys.bill.floor);
           return;
         }
-        if (!IsBillRecord(keys.bill)) physical_.Add(keys.bill);
+        physical_.AddToSide(false, keys.bill);
         for (const RecordKeys& quota : keys.quotas) {
-          if (!IsBillRecord(quota)) physical_.Add(quota);
+          physical_.AddToSide(false, quota);
           areas_.rooms.Add(quota);
         }
       },

@@ -19,6 +19,7 @@ class ParsedUnits {
     std::wstring base;   // as ParseUnit writes it; the text itself when not known
     int factor = 1;
   };
+  // The unit of text; the reference holds until the next call.
   const Unit& Of(const PooledText& text);
 
  private:

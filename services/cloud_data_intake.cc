@@ -16,17 +16,16 @@ size_t CloudDataIntake::ListedHash::operator()(const Listed& listed) const {
   return HashMix(listed.member, listed.name.hash());
 }
 
-CloudDataIntake::Member& CloudDataIntake::MemberOf(const RecordKeys& keys,
-                                                   const ParsedUnits::Unit& unit,
-                                                   const PooledText& code, size_t& at) {
+CloudDataIntake::Member& CloudDataIntake::MemberOf(const RecordKeys& keys, bool bill,
+                                                   const ParsedUnits::Unit& unit, size_t& at) {
+  const PooledText& code = bill ? keys.bill_code : keys.quota_code;
   const MemberKey key{keys.kind, unit.text, keys.floor, keys.type_path, code};
   const auto [found, added] = member_index_.try_emplace(key, members_.size());
   at = found->second;
   if (!added) return members_[at];
   Member& member = members_.emplace_back();
-  member.pos = data_.FindOrAddMember(CString(unit.base), CString(keys.floor.str()),
-                                     IsBillRecord(keys) ? 1 : 2, CString(keys.type_path.str()),
-                                     CString(code.str()));
+  member.pos = data_.FindOrAddMember(CString(unit.base), CString(keys.floor.str()), bill ? 1 : 2,
+                                     CString(keys.type_path.str()), CString(code.str()));
   return member;
 }
 
@@ -34,7 +33,7 @@ void CloudDataIntake::Add(const RecordKeys& keys, const PooledText& component_na
   const bool bill = IsBillRecord(keys);
   const ParsedUnits::Unit& unit = units_.Of(bill ? keys.bill_unit : keys.quota_unit);
   size_t at = 0;
-  Member& member = MemberOf(keys, unit, bill ? keys.bill_code : keys.quota_code, at);
+  Member& member = MemberOf(keys, bill, unit, at);
   CCloudDataSMem& filed = data_.Member(member.pos);
 
   const int item_id = LeadingInt(keys.sub_code.str());

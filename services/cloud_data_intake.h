@@ -58,8 +58,9 @@ class CloudDataIntake {
     size_t operator()(const Listed& listed) const;
   };
 
-  Member& MemberOf(const RecordKeys& keys, const ParsedUnits::Unit& unit, const PooledText& code,
-                   size_t& at);
+  // The member of a record of the bill kind or not; at is its place in
+  // members_.
+  Member& MemberOf(const RecordKeys& keys, bool bill, const ParsedUnits::Unit& unit, size_t& at);
 
   CCloudDataMng& data_;
   // A unit as the data files it: its base unit, or the text itself when it
