@@ -5,17 +5,46 @@
 #include <cstring>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace reportdata {
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Texts from this many bytes on are decoded eight ASCII bytes at a time.
-constexpr size_t kLongText = 64;
-
 bool IsHighSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDBFF; }
 bool IsLowSurrogate(char32_t cp) { return cp >= 0xDC00 && cp <= 0xDFFF; }
+
+// Widens the run of ASCII bytes that starts bytes[0, size) into put, which
+// has room for size characters; returns its length. The handle and position
+// lists are long runs of ASCII: they are widened sixteen bytes at a time,
+// and a block that holds the end of the run is widened whole, the
+// characters past the run being left for the caller to overwrite.
+size_t WidenAsciiRun(const uint8_t* bytes, size_t size, wchar_t* put) {
+  size_t i = 0;
+#if defined(__SSE2__)
+  static_assert(sizeof(wchar_t) == 4, "a wide character is four bytes");
+  const __m128i zero = _mm_setzero_si128();
+  for (; size - i >= 16; i += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+    const __m128i low = _mm_unpacklo_epi8(block, zero);
+    const __m128i high = _mm_unpackhi_epi8(block, zero);
+    auto* out = reinterpret_cast<__m128i*>(put + i);
+    _mm_storeu_si128(out, _mm_unpacklo_epi16(low, zero));
+    _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(low, zero));
+    _mm_storeu_si128(out + 2, _mm_unpacklo_epi16(high, zero));
+    _mm_storeu_si128(out + 3, _mm_unpackhi_epi16(high, zero));
+    if (const int high_bytes = _mm_movemask_epi8(block); high_bytes != 0) {
+      return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(high_bytes)));
+    }
+  }
+#endif
+  for (; i < size && bytes[i] < 0x80; ++i) put[i] = static_cast<wchar_t>(bytes[i]);
+  return i;
+}
 
 }  // namespace
 
@@ -93,25 +122,13 @@ void AppendFromUtf8(std::string_view text, std::wstring& out) {
   out.resize(start + text.size());
   wchar_t* put = out.data() + start;
   const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-  // The handle and position lists are long and nearly all ASCII: in a long
-  // text, eight ASCII bytes at a time are copied without looking at each.
-  // Most texts are a few bytes long, and that check would cost them more
-  // than it saves.
-  const bool long_text = text.size() >= kLongText;
   size_t i = 0;
   while (i < text.size()) {
     const uint8_t lead = bytes[i];
     if (lead < 0x80) {
-      if (long_text) {
-        for (uint64_t eight; text.size() - i >= 8; i += 8, put += 8) {
-          std::memcpy(&eight, bytes + i, 8);
-          if ((eight & 0x8080808080808080ULL) != 0) break;
-          for (size_t k = 0; k < 8; ++k) put[k] = static_cast<wchar_t>(bytes[i + k]);
-        }
-        if (i == text.size() || bytes[i] >= 0x80) continue;
-      }
-      *put++ = static_cast<wchar_t>(bytes[i]);
-      ++i;
+      const size_t run = WidenAsciiRun(bytes + i, text.size() - i, put);
+      i += run;
+      put += run;
       continue;
     }
     // Chinese text is three-byte sequences; those led by E1..EC and EE..EF

@@ -65,8 +65,8 @@ TEST(TextTest, DecodesRunsOfEveryLengthBeforeEachKindOfByte) {
   } tails[] = {{"\xE5\xA2\x99", L"墙"},     {"\xFF", r},
                {"\xE0\x80\x80", r + r + r}, {"\xED\xA0\x80", r + r + r},
                {"\xEF\xBF\xBD!", r + L"!"}, {"\xE1\x80", r + r}};
-  // Runs up to 80 bytes take texts past the length from which ASCII is
-  // decoded eight bytes at a time.
+  // Runs up to 80 bytes end in every place of the blocks of sixteen bytes
+  // that ASCII is widened in.
   for (size_t run = 0; run <= 80; ++run) {
     for (const auto& tail : tails) {
       std::wstring decoded;
