@@ -56,13 +56,17 @@ class EntryRows {
       if (whole_) {
         bill_rows_.Read(row, 1, entry_.bill, keys_->bill);
       } else if (handed_bills_ != nullptr) {
-        keys_ = &handed_bills_->TakeNext();
+        keys_ = &handed_bills_->TakeNext(&quotas_read_);
       } else {
         bill_rows_.ReadKeys(row, 1, keys_->bill);
       }
       return;
     }
     if (!started_) return;
+    if (quotas_read_) {
+      ++quotas_;
+      return;
+    }
     std::vector<RecordKeys>& quotas = keys_->quotas;
     if (quotas_ == quotas.size()) quotas.emplace_back();
     if (whole_) {
@@ -82,6 +86,7 @@ class EntryRows {
     if (whole_) entry_.quotas.resize(quotas_);
     visit(entry_, *keys_);
     started_ = false;
+    quotas_read_ = false;
     quotas_ = 0;
   }
 
@@ -95,7 +100,8 @@ class EntryRows {
   RecordRowReader bill_rows_;
   RecordRowReader quota_rows_;
   bool started_ = false;
-  std::size_t quotas_ = 0;  // quota rows read into the entry
+  bool quotas_read_ = false;  // the entry's quota keys were read beside
+  std::size_t quotas_ = 0;    // quota rows read into the entry
 };
 
 }  // namespace
@@ -193,24 +199,38 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
                                  const BillVisitor& beside) {
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
   // The keys of the bill rows handed beside the filing are read, with their
-  // calculation items, by a reader of the reading thread's own, into the
+  // calculation items, by readers of the reading thread's own, into the
   // ring of handed entries, from which the filing takes them and reads the
-  // keys of the quota rows alone. The ring is sized by the read ahead it
-  // serves. Of a quota row the reading thread reads the kind, and the keys
-  // of one of the bill kind.
+  // keys of the quota rows. The ring is sized by the read ahead it serves.
+  // Of a quota row the reading thread reads the kind, and the keys of one
+  // of the bill kind; while the filing is behind, it reads the keys of
+  // every quota row of the entries it begins, so that the two threads
+  // share the reading as their pace allows.
   RowReadAheadOptions read_ahead;
   HandedEntries handed_bills(read_ahead.RowsInFlight());
   EntryRows rows(false, KeyTexts(), beside ? &handed_bills : nullptr);
-  RecordRowReader beside_reader(KeyTexts());
+  RecordRowReader beside_bills(KeyTexts());
+  RecordRowReader beside_quotas(KeyTexts());
   RecordKeys quota_of_bill_kind;
+  bool filing_behind = false;
+  EntryKeys* entry = nullptr;  // read beside in full, null for a bill row's keys alone
+  size_t entry_quotas = 0;
   if (beside) {
+    read_ahead.pace = [&](bool behind) { filing_behind = behind; };
     read_ahead.beside = [&](const StoredRow& row) {
       if (row.Int(0) == kRoleBill) {
-        RecordKeys& keys = handed_bills.NextBill();
-        beside_reader.ReadKeysAndCalcItem(row, 1, keys);
-        beside(keys, true);
-      } else if (beside_reader.HoldsBillKind(row, 1)) {
-        beside_reader.ReadKeys(row, 1, quota_of_bill_kind);
+        EntryKeys& keys = handed_bills.NextBill(filing_behind);
+        entry = filing_behind ? &keys : nullptr;
+        entry_quotas = 0;
+        beside_bills.ReadKeysAndCalcItem(row, 1, keys.bill);
+        beside(keys.bill, true);
+      } else if (entry != nullptr) {
+        if (entry_quotas == entry->quotas.size()) entry->quotas.emplace_back();
+        RecordKeys& keys = entry->quotas[entry_quotas++];
+        beside_quotas.ReadKeys(row, 1, keys);
+        if (IsBillRecord(keys)) beside(keys, false);
+      } else if (beside_bills.HoldsBillKind(row, 1)) {
+        beside_bills.ReadKeys(row, 1, quota_of_bill_kind);
         beside(quota_of_bill_kind, false);
       }
     };

@@ -112,9 +112,11 @@ class BatchQueue {
     }
   }
 
-  // Null when the filing has stopped.
-  RowBatch* TakeFree() {
+  // Null when the filing has stopped. *waited tells whether no batch was
+  // free at the call.
+  RowBatch* TakeFree(bool* waited) {
     std::unique_lock lock(mutex_);
+    *waited = free_.empty();
     changed_.wait(lock, [&] { return stopped_ || !free_.empty(); });
     if (stopped_) return nullptr;
     RowBatch* batch = free_.back();
@@ -213,9 +215,11 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
   const auto read = [&] {
     try {
       for (;;) {
-        RowBatch* batch = queue.TakeFree();
+        bool waited = false;
+        RowBatch* batch = queue.TakeFree(&waited);
         if (!batch) return;
         const bool more = FillBatch(db, rows, rows_per_batch, *batch);
+        if (options.pace) options.pace(waited);
         VisitBatch(*batch, options.beside);
         // The filing reads the batch now; this thread refills it only once
         // the filing has handed it back free.
@@ -234,6 +238,7 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
     RowBatch batch(columns, int_columns, options.packed_texts);
     for (bool more = true; more;) {
       more = FillBatch(db, rows, rows_per_batch, batch);
+      if (options.pace) options.pace(false);
       VisitBatch(batch, options.beside);
       VisitBatch(batch, visit);
     }

@@ -57,6 +57,11 @@ struct RowReadAheadOptions {
   // been called with. What it throws ends the reading as what visit throws
   // does; the rows of the batch it was called for are not visited.
   std::function<void(const StoredRow&)> beside;
+  // When set, called on the reading thread before beside's calls for each
+  // batch, with whether the filing was behind: the reading thread found no
+  // batch free and waited for the filing to hand one back. beside may then
+  // take on work for those rows that the filing would otherwise do.
+  std::function<void(bool filing_behind)> pace;
 
   // The most rows handed to the filing and not yet visited, and beside's
   // rows not yet handed, at any time.

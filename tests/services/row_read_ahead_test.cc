@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "services/sqlite_db.h"
@@ -70,6 +72,25 @@ TEST(RowReadAheadTest, RowsArriveWholeAndInOrderWhateverTheBatches) {
     EXPECT_EQ(seen, all) << rows_per_batch << " rows a batch";
     EXPECT_EQ(seen_beside, all) << rows_per_batch << " rows a batch";
   }
+}
+
+// The reading thread is told, batch by batch, whether the filing held every
+// batch: never while batches are free, and once the filing dwells on a row.
+TEST(RowReadAheadTest, PaceTellsWhetherTheFilingIsBehind) {
+  auto db = TenRows();
+  RowReadAheadOptions options = Batches(1);
+  std::vector<bool> behind;
+  options.pace = [&](bool filing_behind) { behind.push_back(filing_behind); };
+  EXPECT_TRUE(EachRowReadAhead(
+      *db, "SELECT n FROM t ORDER BY n", 1,
+      [](const StoredRow& row) {
+        if (row.Int(0) == 1) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      },
+      options));
+  ASSERT_GE(behind.size(), 3u);
+  EXPECT_FALSE(behind[0]);
+  EXPECT_FALSE(behind[1]);
+  EXPECT_TRUE(behind[2]);
 }
 
 TEST(RowReadAheadTest, FailuresEndTheReading) {
