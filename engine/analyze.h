@@ -170,8 +170,9 @@ class CAnalyze : public CObject {
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
   // Files the records of input as they come; progress shows how many are
-  // filed. False when a read of input failed.
-  bool BuildBillTables(BillInput& input, NyProInterface& progress);
+  // filed. With with_doors_windows, builds the door and window table from
+  // the calculation database too. False when a read of input failed.
+  bool BuildBillTables(BillInput& input, bool with_doors_windows, NyProInterface& progress);
   // Hands a bill record that enters the bill summary, by its keys, to the
   // index analysis and the cloud-index data.
   void AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud);

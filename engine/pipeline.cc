@@ -218,17 +218,13 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   BillInput input;
   // Counting the stored entries reads every row once, so that most damage
   // is found before the tables change. It walks the pages of the results on
-  // a connection of its own, beside the reading of the libraries and the
-  // door and window records.
+  // a connection of its own, beside the reading of the libraries.
   bool counted = true;
   RunBeside(
       [&] {
         if (stored) counted = stored->CountEntries(false, input.entries);
       },
-      [&] {
-        InitLibraries(0);
-        BuildDoorWindows();
-      });
+      [&] { InitLibraries(0); });
 
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
@@ -253,7 +249,7 @@ void CAnalyze::InitQdData(const CString& report_dir) {
 
   ResetForRebuild();
   ReadIndexSettingsFile();
-  if (BuildBillTables(input, progress)) return;
+  if (BuildBillTables(input, true, progress)) return;
   // Damage that the count could not see fails the filing half way: no
   // half-built bill tables are left behind.
   ResetForRebuild();
@@ -300,7 +296,7 @@ bool CAnalyze::ShowQdListDialog() {
   ResetForRebuild();
   ReadIndexSettingsFile();
   BillInput input = HeldBillInput(result, other_items);
-  BuildBillTables(input, progress);
+  BuildBillTables(input, false, progress);
   progress.CloseProgressDialog();
   return true;
 }
@@ -313,7 +309,8 @@ void CAnalyze::AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud
   cloud.Add(bill, FiledComponentName(bill, IsFacadeTypePath(bill.type_path)));
 }
 
-bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
+bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
+                               NyProInterface& progress) {
   partitions_.clear();
   for (const CString& name : input.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
@@ -392,7 +389,9 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
 
   // Both steps only read the bill summary: the bill consumption table
   // copies its bill parts from it while a second thread builds the
-  // component summary and the component table from it.
+  // component summary and the component table from it. The door and window
+  // table, which nothing filed above reads, is built after the bill parts,
+  // in the time the component summary and table take longer.
   RunBeside(
       [this] {
         tables_.ClearComponentSummary();
@@ -401,7 +400,10 @@ bool CAnalyze::BuildBillTables(BillInput& input, NyProInterface& progress) {
         areas_.component_table.AddSummary(tables_.component_summary());
         physical_.Sort();
       },
-      [this] { tables_.FinishBillEntries(); });
+      [this, with_doors_windows] {
+        tables_.FinishBillEntries();
+        if (with_doors_windows) BuildDoorWindows();
+      });
   return true;
 }
 
@@ -458,7 +460,6 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   for (const CString& name : input.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : input.floors) floor_names.Add(floor.str());
-  BuildDoorWindows();
   areas_.rooms.Clear();
 
   size_t done = 0;
@@ -498,11 +499,17 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   BuildBuildingArea();
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
-  tables_.ClearComponentSummary();
-  tables_.BuildComponentSummaryFromQuotas();
-  areas_.component_table.Clear();
-  areas_.component_table.AddSummary(tables_.component_summary());
-  physical_.Sort();
+  // The component summary and table read only the quota trees; the door and
+  // window table, which nothing filed above reads, is built beside them.
+  RunBeside(
+      [this] {
+        tables_.ClearComponentSummary();
+        tables_.BuildComponentSummaryFromQuotas();
+        areas_.component_table.Clear();
+        areas_.component_table.AddSummary(tables_.component_summary());
+        physical_.Sort();
+      },
+      [this] { BuildDoorWindows(); });
   return true;
 }
 
