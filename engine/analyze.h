@@ -147,6 +147,10 @@ class CAnalyze : public CObject {
   void BuildBuildingArea();
   // Replaces the door and window table with the calculation database's records.
   void BuildDoorWindows();
+  // The last steps of a build that read only its trees: the component
+  // summary from the bill trees or the quota trees, the component table from
+  // the summary, and the physical tables sorted.
+  void BuildComponentTables(bool from_bills);
   // Sets the project directory from a report data directory (the text before
   // its last separator); false when it has none and the directory is kept.
   bool SetProjectDirFromReportDir(const CString& report_dir);

@@ -392,18 +392,11 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   // component summary and the component table from it. The door and window
   // table, which nothing filed above reads, is built after the bill parts,
   // in the time the component summary and table take longer.
-  RunBeside(
-      [this] {
-        tables_.ClearComponentSummary();
-        tables_.BuildComponentSummaryFromBills();
-        areas_.component_table.Clear();
-        areas_.component_table.AddSummary(tables_.component_summary());
-        physical_.Sort();
-      },
-      [this, with_doors_windows] {
-        tables_.FinishBillEntries();
-        if (with_doors_windows) BuildDoorWindows();
-      });
+  RunBeside([this] { BuildComponentTables(true); },
+            [this, with_doors_windows] {
+              tables_.FinishBillEntries();
+              if (with_doors_windows) BuildDoorWindows();
+            });
   return true;
 }
 
@@ -501,16 +494,20 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   cloud_.InitDifCalArea(cal_floors_);
   // The component summary and table read only the quota trees; the door and
   // window table, which nothing filed above reads, is built beside them.
-  RunBeside(
-      [this] {
-        tables_.ClearComponentSummary();
-        tables_.BuildComponentSummaryFromQuotas();
-        areas_.component_table.Clear();
-        areas_.component_table.AddSummary(tables_.component_summary());
-        physical_.Sort();
-      },
-      [this] { BuildDoorWindows(); });
+  RunBeside([this] { BuildComponentTables(false); }, [this] { BuildDoorWindows(); });
   return true;
+}
+
+void CAnalyze::BuildComponentTables(bool from_bills) {
+  tables_.ClearComponentSummary();
+  if (from_bills) {
+    tables_.BuildComponentSummaryFromBills();
+  } else {
+    tables_.BuildComponentSummaryFromQuotas();
+  }
+  areas_.component_table.Clear();
+  areas_.component_table.AddSummary(tables_.component_summary());
+  physical_.Sort();
 }
 
 }  // namespace reportdata

@@ -229,8 +229,8 @@ bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file
         RecordKeys& keys = entry->quotas[entry_quotas++];
         beside_quotas.ReadKeys(row, 1, keys);
         if (IsBillRecord(keys)) beside(keys, false);
-      } else if (beside_bills.HoldsBillKind(row, 1)) {
-        beside_bills.ReadKeys(row, 1, quota_of_bill_kind);
+      } else if (beside_quotas.HoldsBillKind(row, 1)) {
+        beside_quotas.ReadKeys(row, 1, quota_of_bill_kind);
         beside(quota_of_bill_kind, false);
       }
     };
