@@ -128,6 +128,7 @@ std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridLa
       if (!out.tree.empty()) out.tree += "  ";
       out.tree += TrimRight(text);
     }
+    out.cells.reserve(grid.columns.size());
     for (const ColumnLayout& column : grid.columns) {
       const bool inside = column.cell >= 0 && static_cast<size_t>(column.cell) < shape.width;
       out.cells.push_back(inside ? row[column.cell] : std::string());

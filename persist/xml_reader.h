@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -146,6 +147,25 @@ void ForEachChildElement(pugi::xml_node parent, Visit&& visit) {
     visit(child);
   }
 }
+
+// The attributes of node in document order, for a range-for. pugixml's own
+// range takes three calls into the library per attribute and two more to
+// begin; this one takes two per attribute.
+struct AttributesOf {
+  struct Iterator {
+    pugi::xml_attribute attribute;
+    pugi::xml_attribute operator*() const { return attribute; }
+    Iterator& operator++() {
+      attribute = attribute.next_attribute();
+      return *this;
+    }
+    bool operator!=(std::default_sentinel_t) const { return static_cast<bool>(attribute); }
+  };
+  Iterator begin() const { return {node.first_attribute()}; }
+  std::default_sentinel_t end() const { return {}; }
+
+  pugi::xml_node node;
+};
 
 // The first child element named name, or an empty node.
 pugi::xml_node FindGroup(pugi::xml_node parent, const char* name);

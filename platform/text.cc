@@ -84,7 +84,15 @@ std::string ToUtf8(std::wstring_view text) {
   if (encoded.size() < text.size() * 4) encoded.resize(text.size() * 4);
   char* const start = encoded.data();
   char* out = start;
-  for (size_t i = 0; i < text.size();) out = PutUtf8Char(text, i, out);
+  for (size_t i = 0; i < text.size();) {
+    const auto ch = static_cast<std::make_unsigned_t<wchar_t>>(text[i]);
+    if (ch < 0x80) {
+      *out++ = static_cast<char>(ch);
+      ++i;
+    } else {
+      out = PutUtf8Char(text, i, out);
+    }
+  }
   return std::string(start, static_cast<size_t>(out - start));
 }
 

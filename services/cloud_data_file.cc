@@ -14,6 +14,7 @@
 
 namespace {
 
+using reportdata::AttributesOf;
 using reportdata::ForEachChildElement;
 using reportdata::LeadingInt;
 using reportdata::LeadingReal;
@@ -36,7 +37,7 @@ bool IsNamed(pugi::xml_node node, const char* name) { return std::strcmp(node.na
 struct Attributes {
   explicit Attributes(pugi::xml_node node) : node_(node) {}
   CString Text(const char* name) const {
-    for (const pugi::xml_attribute attribute : node_.attributes()) {
+    for (const pugi::xml_attribute attribute : AttributesOf{node_}) {
       if (NameIs(attribute, name)) return CString(WideValue(attribute));
     }
     return CString();
@@ -166,5 +167,6 @@ void CCloudDataMng::ReadFromXmlFile(const CString& reportDir) {
     Clear();
     throw;
   }
-  Reindex();
+  // A reopened project is mostly only read: the indexes wait for a record.
+  stale_index_ = true;
 }
