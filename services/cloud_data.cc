@@ -71,13 +71,13 @@ void CCloudDataMng::Clear() {
   calFloors_.clear();
   memberIndex_.clear();
   nameIndex_.clear();
-  stale_index_ = false;
 }
 
 CCloudDataMng::MemberPos CCloudDataMng::FindOrAddMember(const CString& unit, const CString& floor,
                                                         int key, const CString& typePath,
                                                         const CString& code) {
-  if (stale_index_) Reindex();
+  // Lists read from a file have no index yet: it is built at the first look-up.
+  if (memberIndex_.empty()) Reindex();
   SetMemberKey(scratch_, unit, floor, key, typePath, code);
   if (auto found = memberIndex_.find(scratch_); found != memberIndex_.end()) return found->second;
   // A new member: units and floors are few, so they are looked up in order.
@@ -153,7 +153,6 @@ void CCloudDataMng::AddData(const TJQd& record) {
 }
 
 void CCloudDataMng::Reindex() {
-  stale_index_ = false;
   memberIndex_.clear();
   nameIndex_.clear();
   for (std::size_t u = 0; u < units_.size(); ++u) {

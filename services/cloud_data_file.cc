@@ -167,6 +167,6 @@ void CCloudDataMng::ReadFromXmlFile(const CString& reportDir) {
     Clear();
     throw;
   }
-  // A reopened project is mostly only read: the indexes wait for a record.
-  stale_index_ = true;
+  // A reopened project is mostly only read: the indexes wait for the first
+  // record filed (FindOrAddMember).
 }

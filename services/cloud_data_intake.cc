@@ -1,5 +1,7 @@
 #include "services/cloud_data_intake.h"
 
+#include <algorithm>
+
 #include "model/floor_text.h"
 #include "model/hash_index.h"
 
@@ -37,17 +39,13 @@ void CloudDataIntake::Add(const RecordKeys& keys, const PooledText& component_na
   CCloudDataSMem& filed = data_.Member(member.pos);
 
   const int item_id = LeadingInt(keys.sub_code.str());
-  const Item* item = nullptr;
-  for (const Item& known : member.items) {
-    if (known.id == item_id && known.name == keys.calc_item) {
-      item = &known;
-      break;
-    }
-  }
-  if (item == nullptr) {
+  auto item = std::ranges::find_if(member.items, [&](const Item& known) {
+    return known.id == item_id && known.name == keys.calc_item;
+  });
+  if (item == member.items.end()) {
     const size_t item_at =
         CCloudDataMng::FindOrAddItem(filed, item_id, CString(keys.calc_item.str()));
-    item = &member.items.emplace_back(Item{item_id, keys.calc_item, item_at});
+    item = member.items.insert(member.items.end(), Item{item_id, keys.calc_item, item_at});
   }
   filed.items[item->at].AddQuantity(keys.quantity * unit.factor);
 
@@ -56,9 +54,7 @@ void CloudDataIntake::Add(const RecordKeys& keys, const PooledText& component_na
     data_.AddComponentName(filed, CString(component_name.str()));
   }
   for (const PartitionShare& share : keys.partitions) {
-    bool known = false;
-    for (const PooledText& name : member.partitions) known = known || name == share.name;
-    if (known) continue;
+    if (std::ranges::find(member.partitions, share.name) != member.partitions.end()) continue;
     member.partitions.push_back(share.name);
     CCloudDataMng::AddPartition(filed, CString(share.name.str()));
   }

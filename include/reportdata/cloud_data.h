@@ -192,9 +192,6 @@ class REPORTDATA_API CCloudDataMng {
   std::unordered_set<std::wstring> nameIndex_;
   // The key being looked up; its buffer is reused from record to record.
   std::wstring scratch_;
-  // The lists were read from a file and the indexes not yet rebuilt: the
-  // first member looked up rebuilds them.
-  bool stale_index_ = false;
 };
 
 #endif  // REPORTDATA_CLOUD_DATA_H_
