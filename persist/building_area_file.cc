@@ -21,7 +21,7 @@ void WriteItems(XmlWriter& writer, const std::vector<SAreaItem>& items, const ch
 void ReadItem(pugi::xml_node element, SAreaFloorItem& floor) {
   SAreaItem item;
   std::vector<SAreaItem>* list = nullptr;
-  for (const pugi::xml_attribute attribute : AttributesOf{element}) {
+  for (const NamedAttribute attribute : AttributesOf{element}) {
     if (NameIs(attribute, "Type")) {
       const std::string_view type = attribute.value();
       list = type == kMain ? &floor.mainItems : type == kBalcony ? &floor.balconyItems : nullptr;
@@ -36,7 +36,7 @@ void ReadItem(pugi::xml_node element, SAreaFloorItem& floor) {
 
 SAreaFloorItem ReadFloor(pugi::xml_node element) {
   SAreaFloorItem floor;
-  for (const pugi::xml_attribute attribute : AttributesOf{element}) {
+  for (const NamedAttribute attribute : AttributesOf{element}) {
     if (NameIs(attribute, "Name")) {
       floor.label = WideValue(attribute);
     } else if (NameIs(attribute, "Num")) {

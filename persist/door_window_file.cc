@@ -8,7 +8,7 @@ namespace {
 
 // The text of the attribute `name` of element, empty when absent.
 std::wstring Text(pugi::xml_node element, const char* name) {
-  for (const pugi::xml_attribute attribute : AttributesOf{element}) {
+  for (const NamedAttribute attribute : AttributesOf{element}) {
     if (NameIs(attribute, name)) return WideValue(attribute);
   }
   return {};

@@ -58,7 +58,7 @@ void WriteCalFloor(std::wstring_view dir, const std::vector<CString>& floors) {
 
 void ReadCalFloor(std::wstring_view dir, std::vector<CString>& floors) {
   ReadTableFile(dir, kCalFloorFile, [&](pugi::xml_node floor) {
-    for (const pugi::xml_attribute attribute : AttributesOf{floor}) {
+    for (const NamedAttribute attribute : AttributesOf{floor}) {
       if (NameIs(attribute, "FloorName")) floors.emplace_back(WideValue(attribute));
     }
   });

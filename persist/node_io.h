@@ -53,7 +53,7 @@ struct AttributeField {
 // Reads every attribute of element whose name one of fields has; others are
 // passed over, and where a name repeats the last value wins.
 inline void ReadAttributes(pugi::xml_node element, std::initializer_list<AttributeField> fields) {
-  for (const pugi::xml_attribute attribute : AttributesOf{element}) {
+  for (const NamedAttribute attribute : AttributesOf{element}) {
     for (const AttributeField& field : fields) {
       if (field.name == nullptr || !NameIs(attribute, field.name)) continue;
       if (auto* text = std::get_if<std::wstring*>(&field.field)) {

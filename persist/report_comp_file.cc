@@ -20,7 +20,7 @@ void StartColumn(XmlWriter& writer, const SReportColunm& column, long long posit
 
 // Fields of attributes that are absent keep the value they had.
 void FillColumn(SReportColunm& column, pugi::xml_node element) {
-  for (const pugi::xml_attribute attribute : AttributesOf{element}) {
+  for (const NamedAttribute attribute : AttributesOf{element}) {
     if (NameIs(attribute, "Image")) {
       column.image = LeadingInt(attribute.value());
     } else if (NameIs(attribute, "SelectedImage")) {

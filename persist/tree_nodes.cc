@@ -43,7 +43,7 @@ void ForEachGroupEntry(pugi::xml_node group, const char* entry_name, Read&& read
 void ReadOwnQuotas(pugi::xml_node group, std::vector<SNYTJReportDEFeature>& quotas) {
   ForEachGroupEntry(group, "OwnDeNode", [&](pugi::xml_node entry) {
     SNYTJReportDEFeature& quota = quotas.emplace_back();
-    for (const pugi::xml_attribute attribute : AttributesOf{entry}) {
+    for (const NamedAttribute attribute : AttributesOf{entry}) {
       if (NameIs(attribute, "I")) {
         quota.code = WideValue(attribute);
       } else if (NameIs(attribute, "N")) {
@@ -94,7 +94,7 @@ void WriteFullRecord(XmlWriter& writer, const SQdRecordNode& record, const Recor
 
 void ReadRecord(pugi::xml_node element, const RecordNames& names, bool take_shares,
                 SQdRecordNode& record) {
-  for (const pugi::xml_attribute attribute : AttributesOf{element}) {
+  for (const NamedAttribute attribute : AttributesOf{element}) {
     if (NameIs(attribute, names.formula)) {
       record.description = PooledValue(attribute);
     } else if (NameIs(attribute, names.position)) {
@@ -123,7 +123,7 @@ void ReadRecord(pugi::xml_node element, const RecordNames& names, bool take_shar
 
 void ReadComponent(pugi::xml_node element, const char* name_attr, const char* type_attr,
                    const RecordNames& names, bool take_shares, SQdCompNode& component) {
-  for (const pugi::xml_attribute attribute : AttributesOf{element}) {
+  for (const NamedAttribute attribute : AttributesOf{element}) {
     if (NameIs(attribute, name_attr)) {
       component.name = PooledValue(attribute);
     } else if (NameIs(attribute, type_attr)) {
@@ -157,7 +157,7 @@ void WriteCategories(XmlWriter& writer, const std::vector<SNYTJFenLeiVarDescInfo
 void ReadCategories(pugi::xml_node group, std::vector<SNYTJFenLeiVarDescInfo>& categories) {
   ForEachGroupEntry(group, "CategoryNode", [&](pugi::xml_node entry) {
     SNYTJFenLeiVarDescInfo& category = categories.emplace_back();
-    for (const pugi::xml_attribute attribute : AttributesOf{entry}) {
+    for (const NamedAttribute attribute : AttributesOf{entry}) {
       if (NameIs(attribute, "Var")) {
         category.var = WideValue(attribute);
       } else if (NameIs(attribute, "Name")) {
@@ -198,7 +198,7 @@ void WriteBillItem(XmlWriter& writer, const SQdItemNode& item, std::wstring_view
 }
 
 void ReadBillItem(pugi::xml_node element, SQdItemNode& item) {
-  for (const pugi::xml_attribute attribute : AttributesOf{element}) {
+  for (const NamedAttribute attribute : AttributesOf{element}) {
     if (NameIs(attribute, "D")) {
       item.code = PooledValue(attribute);
     } else if (NameIs(attribute, "N")) {
@@ -215,7 +215,7 @@ void ReadBillItem(pugi::xml_node element, SQdItemNode& item) {
       element, "OwnDe", [&](pugi::xml_node group) { ReadOwnQuotas(group, item.quota_features); },
       [&](pugi::xml_node floor_element) {
         SQdFloorNode& floor = item.floors.emplace_back();
-        for (const pugi::xml_attribute attribute : AttributesOf{floor_element}) {
+        for (const NamedAttribute attribute : AttributesOf{floor_element}) {
           if (NameIs(attribute, "N")) floor.floor_text = PooledValue(attribute);
         }
         const FloorKey parsed = ParseFloorKey(floor.floor_text);

@@ -148,13 +148,19 @@ void ForEachChildElement(pugi::xml_node parent, Visit&& visit) {
   }
 }
 
+// An attribute with its name, read once: a reader tries each attribute
+// against the names it knows in turn.
+struct NamedAttribute : pugi::xml_attribute {
+  const char* own_name;
+};
+
 // The attributes of node in document order, for a range-for. pugixml's own
 // range takes three calls into the library per attribute and two more to
 // begin; this one takes two per attribute.
 struct AttributesOf {
   struct Iterator {
     pugi::xml_attribute attribute;
-    pugi::xml_attribute operator*() const { return attribute; }
+    NamedAttribute operator*() const { return {attribute, attribute.name()}; }
     Iterator& operator++() {
       attribute = attribute.next_attribute();
       return *this;
@@ -170,10 +176,15 @@ struct AttributesOf {
 // The first child element named name, or an empty node.
 pugi::xml_node FindGroup(pugi::xml_node parent, const char* name);
 
-inline bool NameIs(const pugi::xml_attribute& attribute, const char* name) {
-  // The attribute names of a node mostly differ in their first letter.
-  const char* own = attribute.name();
-  return own[0] == name[0] && std::strcmp(own, name) == 0;
+inline bool NameIs(const NamedAttribute& attribute, const char* name) {
+  // The attribute names of a node mostly differ in their first letter, and
+  // a record's are single letters in the bill tables: two letters decide
+  // most names without a call.
+  const char* own = attribute.own_name;
+  if (own[0] != name[0]) return false;
+  if (name[0] == '\0') return true;
+  if (own[1] != name[1]) return false;
+  return name[1] == '\0' || std::strcmp(own + 2, name + 2) == 0;
 }
 
 // Wide text of a UTF-8 attribute value.

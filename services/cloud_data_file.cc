@@ -18,6 +18,7 @@ using reportdata::AttributesOf;
 using reportdata::ForEachChildElement;
 using reportdata::LeadingInt;
 using reportdata::LeadingReal;
+using reportdata::NamedAttribute;
 using reportdata::NameIs;
 using reportdata::WideValue;
 using reportdata::XmlWriter;
@@ -37,7 +38,7 @@ bool IsNamed(pugi::xml_node node, const char* name) { return std::strcmp(node.na
 struct Attributes {
   explicit Attributes(pugi::xml_node node) : node_(node) {}
   CString Text(const char* name) const {
-    for (const pugi::xml_attribute attribute : AttributesOf{node_}) {
+    for (const NamedAttribute attribute : AttributesOf{node_}) {
       if (NameIs(attribute, name)) return CString(WideValue(attribute));
     }
     return CString();
