@@ -53,8 +53,9 @@ read_rows=$build/bench/read_rows
 export REPORTDATA_QUIET=1
 # The tool marks its own heap for transparent huge pages (cli/huge_pages.h)
 # unless GLIBC_TUNABLES names glibc.malloc.hugetlb, so it runs with the
-# caller's environment; the bench programs and the yardsticks get glibc's
-# heap of huge pages.
+# caller's environment, as does bill_build_phases, which takes the tool's
+# heap; the other bench programs and the yardsticks get glibc's heap of huge
+# pages (their heaps are a few tens of megabytes at most).
 if [ -n "${GLIBC_TUNABLES:-}" ]; then
   tool_env="GLIBC_TUNABLES=$GLIBC_TUNABLES"
 else
@@ -165,7 +166,7 @@ walk_pairs=$(pair_ratio walk_qd parse_qd)
 : >"$times.list"
 i=0
 while [ "$i" -lt "$runs" ]; do
-  "$phases" "$p" >>"$times.list"
+  env $tool_env "$phases" "$p" >>"$times.list"
   i=$((i + 1))
 done
 figure() { awk -v k="$1" '$1 == k { print $2 }' "$times.list" | median; }
@@ -201,7 +202,7 @@ library_seconds() {
   : >"$times.list"
   i=0
   while [ "$i" -lt "$runs" ]; do
-    "$phases" "$1" | awk '$1 == "file_s" || $1 == "write_s" { s += $2 } END { print s }' \
+    env $tool_env "$phases" "$1" | awk '$1 == "file_s" || $1 == "write_s" { s += $2 } END { print s }' \
       >>"$times.list"
     i=$((i + 1))
   done
