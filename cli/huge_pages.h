@@ -9,8 +9,8 @@
 // 64 MB of address space from the system, marks the stretch and hands it
 // back; the main thread's first blocks are then carved from it, and freed
 // memory stays there for the next blocks. A heap that grows past it goes on
-// with ordinary pages. The stretch is only reserved: a page
-// counts toward the tool's memory once it is touched, as any heap page does.
+// with ordinary pages. The stretch is only reserved: a page counts toward the
+// tool's memory once it is touched, as any heap page does.
 // A host embedding the module decides its own heap (docs/embedding.md).
 #ifndef REPORTDATA_CLI_HUGE_PAGES_H_
 #define REPORTDATA_CLI_HUGE_PAGES_H_

@@ -154,9 +154,10 @@ struct NamedAttribute : pugi::xml_attribute {
   const char* own_name;
 };
 
-// The attributes of node in document order, for a range-for. pugixml's own
-// range takes three calls into the library per attribute and two more to
-// begin; this one takes two per attribute.
+// The attributes of node in document order, with their names, for a
+// range-for. pugixml's own range takes three calls into the library per
+// attribute and two more to begin, and a name read once per name it is tried
+// against; this one takes three per attribute, its name included.
 struct AttributesOf {
   struct Iterator {
     pugi::xml_attribute attribute;
