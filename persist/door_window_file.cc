@@ -8,10 +8,7 @@ namespace {
 
 // The text of the attribute `name` of element, empty when absent.
 std::wstring Text(pugi::xml_node element, const char* name) {
-  for (const NamedAttribute attribute : AttributesOf{element}) {
-    if (NameIs(attribute, name)) return WideValue(attribute);
-  }
-  return {};
+  return WideValue(element.attribute(name));
 }
 
 SDoorWindowFloor ReadFloor(pugi::xml_node element) {

@@ -48,7 +48,7 @@ size_t WidenAsciiRun(const uint8_t* bytes, size_t size, wchar_t* put) {
 
 }  // namespace
 
-char* PutUtf8Char(std::wstring_view text, size_t& i, char* out) {
+char* PutUtf8Sequence(std::wstring_view text, size_t& i, char* out) {
   char32_t cp = static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(text[i++]));
   if (IsHighSurrogate(cp) && i < text.size()) {
     const auto next = static_cast<char32_t>(text[i]);
@@ -58,9 +58,7 @@ char* PutUtf8Char(std::wstring_view text, size_t& i, char* out) {
     }
   }
   if (IsHighSurrogate(cp) || IsLowSurrogate(cp) || cp > 0x10FFFF) cp = kReplacement;
-  if (cp < 0x80) {
-    *out++ = static_cast<char>(cp);
-  } else if (cp < 0x800) {
+  if (cp < 0x800) {
     *out++ = static_cast<char>(0xC0 | (cp >> 6));
     *out++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else if (cp < 0x10000) {
@@ -84,15 +82,7 @@ std::string ToUtf8(std::wstring_view text) {
   if (encoded.size() < text.size() * 4) encoded.resize(text.size() * 4);
   char* const start = encoded.data();
   char* out = start;
-  for (size_t i = 0; i < text.size();) {
-    const auto ch = static_cast<std::make_unsigned_t<wchar_t>>(text[i]);
-    if (ch < 0x80) {
-      *out++ = static_cast<char>(ch);
-      ++i;
-    } else {
-      out = PutUtf8Char(text, i, out);
-    }
-  }
+  for (size_t i = 0; i < text.size();) out = PutUtf8Char(text, i, out);
   return std::string(start, static_cast<size_t>(out - start));
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace reportdata {
 
@@ -15,11 +16,21 @@ namespace reportdata {
 // becomes U+FFFD.
 std::string ToUtf8(std::wstring_view text);
 
+// PutUtf8Char for a character of U+0080 or above.
+char* PutUtf8Sequence(std::wstring_view text, size_t& i, char* out);
+
 // Encodes the character at text[i] into `out`, which has room for four
 // bytes, and steps i past it: a surrogate pair is one character, a lone
 // surrogate or a value above U+10FFFF is U+FFFD. Returns the end of the bytes
-// written. For writers that encode straight into their own buffers.
-char* PutUtf8Char(std::wstring_view text, size_t& i, char* out);
+// written. For writers that encode straight into their own buffers. ASCII,
+// most of what the tables hold, is written here without a call.
+inline char* PutUtf8Char(std::wstring_view text, size_t& i, char* out) {
+  const auto ch = static_cast<std::make_unsigned_t<wchar_t>>(text[i]);
+  if (ch >= 0x80) return PutUtf8Sequence(text, i, out);
+  *out++ = static_cast<char>(ch);
+  ++i;
+  return out;
+}
 
 // ToUtf8 appended to `out`, which grows by exactly the encoded bytes.
 void AppendUtf8(std::wstring_view text, std::string& out);

@@ -14,12 +14,9 @@
 
 namespace {
 
-using reportdata::AttributesOf;
 using reportdata::ForEachChildElement;
 using reportdata::LeadingInt;
 using reportdata::LeadingReal;
-using reportdata::NamedAttribute;
-using reportdata::NameIs;
 using reportdata::WideValue;
 using reportdata::XmlWriter;
 
@@ -37,12 +34,7 @@ bool IsNamed(pugi::xml_node node, const char* name) { return std::strcmp(node.na
 // The attributes of node by name; absent ones stay empty.
 struct Attributes {
   explicit Attributes(pugi::xml_node node) : node_(node) {}
-  CString Text(const char* name) const {
-    for (const NamedAttribute attribute : AttributesOf{node_}) {
-      if (NameIs(attribute, name)) return CString(WideValue(attribute));
-    }
-    return CString();
-  }
+  CString Text(const char* name) const { return CString(WideValue(node_.attribute(name))); }
   int Int(const char* name) const { return LeadingInt(node_.attribute(name).value()); }
   double Real(const char* name) const { return LeadingReal(node_.attribute(name).value()); }
 
