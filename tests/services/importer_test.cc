@@ -77,6 +77,17 @@ TEST(Importer, RefusesBadFilesNamingThePlace) {
        "/classified/0/bill/quantity: expected a finite quantity"},
       {"{" + minimal + R"("classified": [{"bill": {}, "quotas": [{"quantity": "1e400"}]}]})",
        "/classified/0/quotas/0/quantity: expected a finite quantity"},
+      {"{" + minimal +
+           R"("classified": [], "looseQuotas": [{"quantity": "1.5"}, {"quantity": "1.5abc"}]})",
+       "/looseQuotas/1/quantity: expected a decimal quantity"},
+      {"{" + minimal + R"("classified": [], "looseQuotas": [{"quantity": "0x10"}]})",
+       "/looseQuotas/0/quantity: expected a decimal quantity"},
+      {"{" + minimal + R"("classified": [{"bill": {"quantity": "1,5"}}]})",
+       "/classified/0/bill/quantity: expected a decimal quantity"},
+      {"{" + minimal + R"("classified": [{"bill": {"quantity": ""}}]})",
+       "/classified/0/bill/quantity: expected a decimal quantity"},
+      {"{" + minimal + R"("classified": [{"bill": {"quantity": " 2"}}]})",
+       "/classified/0/bill/quantity: expected a decimal quantity"},
       {"{\"a\xff\": 1}",
        "syntax error at line 1, column 4 (byte 3): syntax error while parsing object key - "
        "invalid string: ill-formed UTF-8 byte; last read: '\"a\xEF\xBF\xBD'; expected string "
