@@ -28,15 +28,13 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// "syntax error at line L, column C (byte B): reason", B counted from 0.
-std::string SyntaxMessage(const std::string& json_path, const SyntaxError& error) {
-  // The reader counts the offending character as read.
-  const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
+// "line L, column C (byte B)" of the byte at offset, B counted from 0.
+std::string PlaceInFile(const std::string& json_path, std::uint64_t offset) {
   std::size_t line = 1;
   std::size_t column = 1;
   std::ifstream in(json_path, std::ios::binary);
   char ch = 0;
-  for (std::size_t i = 0; i < offset && in.get(ch); ++i) {
+  for (std::uint64_t i = 0; i < offset && in.get(ch); ++i) {
     if (ch == '\n') {
       ++line;
       column = 1;
@@ -44,10 +42,17 @@ std::string SyntaxMessage(const std::string& json_path, const SyntaxError& error
       ++column;
     }
   }
-  return json_path + ": syntax error at line " + std::to_string(line) + ", column " +
-         std::to_string(column) + " (byte " + std::to_string(offset) +
+  return "line " + std::to_string(line) + ", column " + std::to_string(column) + " (byte " +
+         std::to_string(offset) + ")";
+}
+
+// "syntax error at line L, column C (byte B): reason".
+std::string SyntaxMessage(const std::string& json_path, const SyntaxError& error) {
+  // The reader counts the offending character as read.
+  const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
+  return json_path + ": syntax error at " + PlaceInFile(json_path, offset) +
          // Bad bytes of the file show as U+FFFD, so the message is valid text.
-         "): " + ToUtf8(FromUtf8(error.reason));
+         ": " + ToUtf8(FromUtf8(error.reason));
 }
 
 // Removes the temporary files, and the directory when the import made it.
@@ -79,7 +84,19 @@ void Store(const std::string& json_path, std::FILE* file, std::uint64_t total,
   InterchangeSink sink(writer);
   ImportReader reader(sink);
   JsonFileInput input(file, total, progress);
-  Json::sax_parse(input.begin(), input.end(), &reader);
+  // Input cut at a bound ends early, which the reader takes for a syntax
+  // error or, after the whole top-level object, for the end of the file.
+  const auto refuse_cut = [&] {
+    throw ImportError(json_path + ": " + input.bound_exceeded() + " at " +
+                      PlaceInFile(json_path, input.bound_byte()) + ": " + input.bound());
+  };
+  try {
+    Json::sax_parse(input.begin(), input.end(), &reader);
+  } catch (const SyntaxError&) {
+    if (input.cut()) refuse_cut();
+    throw;
+  }
+  if (input.cut()) refuse_cut();
   if (input.failed()) throw ImportError(json_path + ": cannot read: " + std::strerror(errno));
   const ProjectDescription project = sink.Finish(reader.seen());
   writer.Commit();

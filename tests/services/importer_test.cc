@@ -27,7 +27,7 @@ struct BadFile {
 
 TEST(Importer, RefusesBadFilesNamingThePlace) {
   const std::string minimal = R"("project": {"name": "p"}, )";
-  const std::vector<BadFile> cases = {
+  std::vector<BadFile> cases = {
       {"{\n  \"project\": {\"name\": \"p\"},\n  \"classified\": tru\n}",
        "syntax error at line 3, column 20 (byte 49): syntax error while parsing value - invalid "
        "literal; last read: '\"classified\": tru<U+000A>'"},
@@ -93,6 +93,24 @@ TEST(Importer, RefusesBadFilesNamingThePlace) {
        "invalid string: ill-formed UTF-8 byte; last read: '\"a\xEF\xBF\xBD'; expected string "
        "literal"},
   };
+  // One value past the bounds of a text, a number, nesting or the bytes between values.
+  const std::string long_text(std::size_t{1} << 20, 'a');
+  cases.push_back({R"({"project": {"name": ")" + long_text + "b\"}}",
+                   "text too long at line 1, column 1048599 (byte 1048598): more than 1048576 "
+                   "bytes in one text"});
+  cases.push_back({"{\"version\": " + std::string((std::size_t{1} << 20) + 1, '1') + "}",
+                   "value too long at line 1, column 1048589 (byte 1048588): more than 1048576 "
+                   "bytes in one number or literal"});
+  cases.push_back({"{\"classified\": " + std::string(64, '[') + "]",
+                   "nesting too deep at line 1, column 79 (byte 78): more than 64 levels of arrays "
+                   "and objects"});
+  cases.push_back({"{\n" + std::string(std::size_t{16} << 20, ' ') + "\"project\": {}}",
+                   "too much between two values at line 2, column 16777215 (byte 16777216): more "
+                   "than 16777216 bytes of blank space and punctuation in a row"});
+  cases.push_back({R"({"project": {"name": ")" + std::string(1000, 'a') + "\x01\"}}",
+                   "syntax error at line 1, column 1023 (byte 1022): syntax error while parsing "
+                   "value - invalid string: control character U+0001 (SOH) must be escaped to "
+                   "\\u0001; last read: '…aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa<U+0001>'"});
   for (const BadFile& bad : cases) {
     TempDir input;
     input.Write("bad.json", bad.json);
