@@ -3,7 +3,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/process.h"
 #include "reportdata/errors.h"
 
 namespace reportdata {
@@ -40,7 +40,7 @@ void RemoveStaleTemporaries(const std::string& path, const std::string& dir) {
     char* end = nullptr;
     const long pid = std::strtol(name + prefix.size(), &end, 10);
     if (pid <= 0 || *end != '-') continue;
-    if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    if (ProcessRuns(pid)) continue;
     unlink((dir + "/" + name).c_str());
   }
   closedir(listing);

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 
+#include "platform/process.h"
 #include "platform/text.h"
 #include "services/cal_writer.h"
 #include "services/import_reader.h"
@@ -107,7 +108,34 @@ void Store(const std::string& json_path, std::FILE* file, std::uint64_t total,
   result.records = sink.records();
 }
 
+constexpr std::string_view kTemporaryInfix = ".import-";
+
+// The process id of a temporary file of an import, 0 for any other name.
+long ImportTemporaryPid(std::string_view name) {
+  for (const std::string_view file :
+       {std::string_view(".CalResult.mdb"), std::string_view(".project.ld")}) {
+    if (!name.starts_with(file) || !name.substr(file.size()).starts_with(kTemporaryInfix)) continue;
+    const std::string_view digits = name.substr(file.size() + kTemporaryInfix.size());
+    if (digits.empty() || digits.size() > 9) return 0;
+    long pid = 0;
+    for (const char ch : digits) {
+      if (ch < '0' || ch > '9') return 0;
+      pid = pid * 10 + (ch - '0');
+    }
+    return pid;
+  }
+  return 0;
+}
+
 }  // namespace
+
+void RemoveAbandonedImports(const std::string& project_dir) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(project_dir, error)) {
+    const long pid = ImportTemporaryPid(entry.path().filename().native());
+    if (pid > 0 && pid != getpid() && !ProcessRuns(pid)) fs::remove(entry.path(), error);
+  }
+}
 
 ImportResult ImportProject(const std::string& json_path, const std::string& project_dir,
                            const ImportProgress& progress) {
@@ -137,10 +165,11 @@ ImportResult ImportProject(const std::string& json_path, const std::string& proj
     return result;
   }
 
-  const std::string suffix = ".import-" + std::to_string(getpid());
+  const std::string suffix = std::string(kTemporaryInfix) + std::to_string(getpid());
   const fs::path db_temp = dir / (".CalResult.mdb" + suffix);
   const fs::path description_temp = dir / (".project.ld" + suffix);
   Cleanup cleanup(db_temp, description_temp, dir, created_dir);
+  RemoveAbandonedImports(project_dir);
   fs::remove(db_temp, error);
   fs::remove(description_temp, error);
   try {

@@ -4,6 +4,8 @@
 #include "reportdata/importer.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -146,6 +148,23 @@ TEST(Importer, RefusalKeepsAnExistingProjectIntact) {
   EXPECT_EQ(missing.message,
             input.File("absent.json") + ": cannot read: No such file or directory");
   EXPECT_EQ(Snapshot(project.path()), before);
+}
+
+TEST(Importer, RemovesTheTemporaryFilesOfKilledImports) {
+  TempDir project;
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  const std::string dead = std::to_string(child);
+  const std::vector<std::pair<std::string, bool>> files = {
+      {".CalResult.mdb.import-" + dead, false},
+      {".project.ld.import-" + dead, false},
+      {".CalResult.mdb.import-1", true},              // a running process: an import in progress
+      {".CalResult.mdb.import-" + dead + "x", true},  // no import's name
+  };
+  for (const auto& [name, stays] : files) project.Write(name, "left");
+  ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), project.path()).ok);
+  for (const auto& [name, stays] : files) EXPECT_EQ(fs::exists(project.File(name)), stays) << name;
 }
 
 TEST(Importer, WritesTheProjectFilesAndCountsRecords) {
