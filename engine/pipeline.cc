@@ -406,10 +406,13 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
+  // Looked up through a set, so that a project of many floors does not
+  // compare each new floor with all before it.
+  std::unordered_set<std::wstring> listed;
+  listed.reserve(cal_floors_.size() + floors.size());
+  for (const CString& floor : cal_floors_) listed.insert(floor.str());
   for (const std::wstring& floor : floors) {
-    if (std::find(cal_floors_.begin(), cal_floors_.end(), CString(floor)) == cal_floors_.end()) {
-      cal_floors_.emplace_back(floor);
-    }
+    if (listed.insert(floor).second) cal_floors_.emplace_back(floor);
   }
 }
 
