@@ -64,8 +64,9 @@ TEST(ToolTest, UnwritableOutputExitsWithOne) {
   TempDir dir;
   const ToolRun run = RunTool({"sample", dir.File("missing/out.json")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "reportdata: cannot write " + dir.File("missing/out.json") +
-                         ": No such file or directory\n");
+  EXPECT_EQ(run.err, "reportdata: " + dir.File("missing/out.json") +
+                         ": cannot create a temporary file beside it (No such file or "
+                         "directory)\n");
   EXPECT_TRUE(run.out.empty());
 }
 
