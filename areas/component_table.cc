@@ -14,7 +14,7 @@ namespace reportdata {
 namespace {
 
 // "%d×%d".
-std::wstring TimesText(int pieces, int storeys) {
+std::wstring TimesText(long long pieces, int storeys) {
   std::wstring text = FormatInt(pieces);
   text += L'×';
   AppendInt(text, storeys);
@@ -114,7 +114,9 @@ void ComponentTable::StreamGroup(const SCompGroup& group, CStringArray& out) con
   std::stable_sort(floors.begin(), floors.end(),
                    [](const SCompFloor* a, const SCompFloor* b) { return a->grade < b->grade; });
   for (const SCompFloor* floor : floors) {
-    int pieces = 0;
+    // Counts come from the table file as written ("Num"), so their sum is
+    // taken in 64 bits: a floor of a few large counts must not wrap.
+    long long pieces = 0;
     std::vector<const SCompSection*> sections;
     for (const SCompSection& section : floor->sections) {
       pieces += section.count;

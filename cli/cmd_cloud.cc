@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
 
@@ -18,6 +17,7 @@
 #include "cli/row_printer.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
+#include "reportdata/replacing_file.h"
 #include "reportdata/report_template.h"
 #include "reportdata/services.h"
 
@@ -143,9 +143,9 @@ void AddCloudCommand(CLI::App& app) {
     report.GetRepData(rows, L"工程数据",
                       options->max_level > 0 ? options->max_level : report.GetMaxLevel());
     if (!options->xml.empty()) {
-      std::ofstream out(options->xml, std::ios::binary);
-      out << Utf8(report.WriteData());
-      if (!out.flush()) throw InputError("cannot write " + options->xml);
+      ReplacingFile document(options->xml);
+      document.Write(Utf8(report.WriteData()));
+      document.Commit();
     }
     std::string text;
     if (options->format == "json") {

@@ -1,8 +1,10 @@
 // reportdata demo [--dir DIR]: the whole path of a project through the module
 // on the shipped sample: import, build, write, reopen, show.
-#include <unistd.h>
+#include <stdlib.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -62,11 +64,21 @@ void ShowChapter(const ProjectDir& dir, std::string_view table_name, const std::
 class WorkDir {
  public:
   explicit WorkDir(const std::string& wanted) : keep_(!wanted.empty()) {
-    path_ = keep_ ? fs::path(wanted)
-                  : fs::temp_directory_path() / ("reportdata-demo-" + std::to_string(getpid()));
-    std::error_code error;
-    fs::create_directories(path_, error);
-    if (error) throw InputError("cannot create " + path_.string() + ": " + error.message());
+    if (keep_) {
+      path_ = wanted;
+      std::error_code error;
+      fs::create_directories(path_, error);
+      if (error) throw InputError("cannot create " + path_.string() + ": " + error.message());
+      return;
+    }
+    // A new directory of a name nobody could plant beforehand, since the
+    // whole of it is removed at the end.
+    std::string name = (fs::temp_directory_path() / "reportdata-demo-XXXXXX").string();
+    if (mkdtemp(name.data()) == nullptr) {
+      throw InputError("cannot create a directory in " + fs::temp_directory_path().string() + ": " +
+                       std::strerror(errno));
+    }
+    path_ = name;
   }
   ~WorkDir() {
     std::error_code ignored;

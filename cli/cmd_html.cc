@@ -1,7 +1,5 @@
 // reportdata html PROJECT_DIR OUT.html [--report-dir DIR]
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "cli/commands.h"
@@ -9,34 +7,10 @@
 #include "cli/report_page.h"
 #include "cli/table_view.h"
 #include "platform/text.h"
+#include "reportdata/replacing_file.h"
 #include "reportdata/services.h"
 
 namespace reportdata::cli {
-namespace {
-
-namespace fs = std::filesystem;
-
-// Writes beside the file and renames it into place, so that a failure leaves
-// an existing page as it was.
-void WriteFile(const fs::path& path, const std::string& text) {
-  fs::path partial = path;
-  partial += ".partial";
-  {
-    std::ofstream out(partial, std::ios::binary);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      fs::remove(partial, ignored);
-      throw InputError("cannot write " + path.string());
-    }
-  }
-  std::error_code error;
-  fs::rename(partial, path, error);
-  if (error) throw InputError("cannot write " + path.string() + ": " + error.message());
-}
-
-}  // namespace
 
 void AddHtmlCommand(CLI::App& app) {
   struct Options {
@@ -76,7 +50,10 @@ void AddHtmlCommand(CLI::App& app) {
       throw InputError("no report tables in " + dir.report.string() +
                        " (run `reportdata build` first)");
     }
-    WriteFile(options->out, RenderReportPage(dir.project.filename().string(), tables));
+    // A failure leaves an existing page as it was.
+    ReplacingFile page(options->out);
+    page.Write(RenderReportPage(dir.project.filename().string(), tables));
+    page.Commit();
     progress.CloseProgressDialog();
     std::printf("wrote %zu tables to %s\n", tables.size(), options->out.c_str());
   });

@@ -1,40 +1,28 @@
 // reportdata sample OUT.json [--floors N] [--scale K] [--seed S] [--compact]
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 
 #include "cli/commands.h"
 #include "cli/input_error.h"
 #include "cli/sample_project.h"
+#include "reportdata/replacing_file.h"
 
 namespace reportdata::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
 // Writes the project to path through a temporary file beside it, so that a
 // failed run leaves an existing file as it was.
 SampleCounts WriteToFile(const SampleOptions& sample, bool pretty, const std::string& path) {
-  const std::string temp = path + ".part-" + std::to_string(getpid());
-  std::FILE* out = std::fopen(temp.c_str(), "wb");
+  ReplacingFile file(path);
+  std::FILE* out = std::fopen(file.WritablePath().c_str(), "wb");
   if (!out) throw InputError("cannot write " + path + ": " + std::strerror(errno));
   SampleCounts counts;
   const bool written = WriteSampleProject(sample, pretty, out, counts);
   const bool closed = std::fclose(out) == 0;
-  std::error_code error;
-  if (!written || !closed) {
-    fs::remove(temp, error);
-    throw InputError("cannot write " + path + ": " + std::strerror(errno));
-  }
-  fs::rename(temp, path, error);
-  if (error) {
-    fs::remove(temp, error);
-    throw InputError("cannot write " + path + ": " + error.message());
-  }
+  if (!written || !closed) throw InputError("cannot write " + path + ": " + std::strerror(errno));
+  file.Commit();
   return counts;
 }
 

@@ -10,6 +10,7 @@
 #include "cli/input_error.h"
 #include "cli/quantity_format.h"
 #include "cli/xlsx_library.h"
+#include "reportdata/replacing_file.h"
 
 namespace reportdata::cli {
 namespace {
@@ -35,7 +36,7 @@ int WidestLine(std::string_view text) {
 
 struct Workbook::State {
   fs::path path;
-  fs::path partial;
+  std::unique_ptr<ReplacingFile> file;  // the workbook until Close lands it
   lxw_workbook* book = nullptr;
   lxw_format* header = nullptr;
   lxw_format* top = nullptr;           // the top-level rows
@@ -58,20 +59,10 @@ Workbook::Workbook(fs::path path) : state_(std::make_unique<State>()) {
   // Loaded first: a tool that cannot write workbooks leaves no file behind.
   const XlsxLibrary& xlsx = Xlsx();
   state_->path = std::move(path);
-  state_->partial = state_->path;
-  state_->partial += ".partial";
-  // Found out here, so that the message is ours and comes before the work.
-  if (std::FILE* probe = std::fopen(state_->partial.c_str(), "wb")) {
-    std::fclose(probe);
-  } else {
-    throw InputError("cannot write " + state_->path.string() + ": " + std::strerror(errno));
-  }
-  state_->book = xlsx.workbook_new(state_->partial.c_str());
-  if (!state_->book) {
-    std::error_code ignored;
-    fs::remove(state_->partial, ignored);
-    throw InputError("cannot write " + state_->path.string());
-  }
+  // Created here, so that the message comes before the work.
+  state_->file = std::make_unique<ReplacingFile>(state_->path.string());
+  state_->book = xlsx.workbook_new(state_->file->WritablePath().c_str());
+  if (!state_->book) throw InputError("cannot write " + state_->path.string());
   state_->header = xlsx.workbook_add_format(state_->book);
   xlsx.format_set_bold(state_->header);
   xlsx.format_set_bottom(state_->header, LXW_BORDER_THIN);
@@ -85,10 +76,8 @@ Workbook::Workbook(fs::path path) : state_(std::make_unique<State>()) {
 Workbook::~Workbook() {
   if (!state_->book) return;
   const XlsxLibrary& xlsx = Xlsx();
-  // Not closed: nothing is written, and the partial file goes.
+  // Not closed: nothing is landed, and the temporary file goes with file.
   xlsx.workbook_close(state_->book);
-  std::error_code error;
-  fs::remove(state_->partial, error);
 }
 
 void Workbook::AddSheet(std::string_view name, std::span<const NamedColumn> columns,
@@ -153,16 +142,10 @@ void Workbook::Close() {
   const XlsxLibrary& xlsx = Xlsx();
   const lxw_error closed = xlsx.workbook_close(state_->book);
   state_->book = nullptr;
-  std::error_code error;
   if (closed != LXW_NO_ERROR) {
-    fs::remove(state_->partial, error);
     throw InputError("cannot write " + state_->path.string() + ": " + xlsx.lxw_strerror(closed));
   }
-  fs::rename(state_->partial, state_->path, error);
-  if (error) {
-    fs::remove(state_->partial, error);
-    throw InputError("cannot write " + state_->path.string() + ": " + error.message());
-  }
+  state_->file->Commit();
 }
 
 }  // namespace reportdata::cli

@@ -1,9 +1,9 @@
-// Temporary file, fsync and rename.
+// Temporary file, fsync and rename, for the table saves and for a host's own
+// outputs.
 #include "persist/atomic_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,9 +12,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <utility>
 
+#include "platform/process.h"
 #include "reportdata/errors.h"
+#include "reportdata/replacing_file.h"
 
 namespace reportdata {
 namespace {
@@ -40,7 +43,7 @@ void RemoveStaleTemporaries(const std::string& path, const std::string& dir) {
     char* end = nullptr;
     const long pid = std::strtol(name + prefix.size(), &end, 10);
     if (pid <= 0 || *end != '-') continue;
-    if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    if (ProcessRuns(pid)) continue;
     unlink((dir + "/" + name).c_str());
   }
   closedir(listing);
@@ -132,6 +135,31 @@ void AtomicFile::Replace() {
     Fail("cannot replace the file", errno);
   }
   temp_path_.clear();
+}
+
+void SyncDirectory(const std::string& dir) {
+  const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+ReplacingFile::ReplacingFile(std::string path)
+    : file_(std::make_unique<AtomicFile>(std::move(path))) {}
+
+ReplacingFile::~ReplacingFile() = default;
+
+void ReplacingFile::Write(std::string_view bytes) { file_->Write(bytes); }
+
+std::string ReplacingFile::WritablePath() const {
+  return "/proc/self/fd/" + std::to_string(file_->fd_);
+}
+
+void ReplacingFile::Commit() {
+  if (fdatasync(file_->fd_) != 0) file_->Fail("cannot flush the file to disk", errno);
+  file_->Close();
+  file_->Replace();
+  SyncDirectory(file_->dir_);
 }
 
 }  // namespace reportdata

@@ -50,6 +50,7 @@ class AtomicFile : public ByteSink {
 
  private:
   friend class SaveBatch;
+  friend class ReplacingFile;
 
   // Asks the system to start writing the bytes not yet handed to it to
   // disk, without waiting, so that the flush at the end finds them written.
@@ -69,6 +70,10 @@ class AtomicFile : public ByteSink {
   off_t written_ = 0;      // bytes written to the temporary file
   off_t handed_over_ = 0;  // bytes whose writeback StartWriteback has started
 };
+
+// Makes the renames in dir durable; a directory that cannot be opened or
+// synced (some file systems refuse) does not undo a save that has happened.
+void SyncDirectory(const std::string& dir);
 
 }  // namespace reportdata
 

@@ -1,7 +1,6 @@
 // Flushing, renaming and syncing the files of a batch.
 #include "persist/save_batch.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,15 +14,6 @@ namespace reportdata {
 namespace {
 
 thread_local SaveBatch* open_batch = nullptr;
-
-// Makes the renames in dir durable; a directory that cannot be opened or
-// synced (some file systems refuse) does not undo a save that has happened.
-void SyncDirectory(const std::string& dir) {
-  const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
 
 }  // namespace
 

@@ -216,6 +216,8 @@ void RewriteRecords(const std::string& path, Layout layout,
     ASSERT_TRUE(db->Exec(replace.c_str()));
   }
   if (layout != Layout::kNumbered) {
+    // The earlier layouts keep their key texts in the records themselves.
+    ASSERT_TRUE(db->Exec("DROP TABLE key_text"));
     const std::string version =
         "PRAGMA user_version = " +
         std::to_string(to_columns ? kCalColumnsSchemaVersion : kCalPackedSchemaVersion);
