@@ -13,11 +13,6 @@
 namespace reportdata {
 namespace {
 
-SCompFloor NewFloor(std::wstring_view label) {
-  const FloorKey key = ParseFloorKey(label);
-  return {std::wstring(label), key.count, key.order_key, {}, {}};
-}
-
 // "%d×%d".
 std::wstring TimesText(long long pieces, int storeys) {
   std::wstring text = FormatInt(pieces);
@@ -38,7 +33,7 @@ SCompSection& ComponentTable::FindOrAddSection(const CompRecord& record) {
   SCompFloor& floor = FindOrAppend(
       group.floors, group.floor_index, record.floor,
       [](const SCompFloor& f) -> const std::wstring& { return f.label; },
-      [&] { return NewFloor(record.floor); });
+      [&] { return MakeFloor<SCompFloor>(record.floor); });
   const int section_at = FindFirst(
       floor.sections, floor.section_index,
       [&] { return ComponentHash(record.name, record.type_path, record.type_text); },

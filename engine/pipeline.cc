@@ -53,8 +53,8 @@ class FloorNames {
 };
 
 // The silent builds report through the progress-dialog service too: a build
-// of a million records takes minutes. The count is shown every few thousand
-// records so that a terminal display costs nothing measurable.
+// of a large project takes a while. The count is shown every few thousand
+// records, often enough for a person and rarely enough for any display.
 void ShowFilingCount(NyProInterface& progress, size_t done, size_t total) {
   if (done % 4096 != 0 && done != total) return;
   progress.SetShowInformation(L"正在汇总 " + std::to_wstring(done) + L"/" + std::to_wstring(total) +
