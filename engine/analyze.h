@@ -143,10 +143,12 @@ class CAnalyze : public CObject {
   // lines and rows.
   void StreamComponentTable(int code, std::wstring_view category, CStringArray& out);
   // Intake of the building-area table from the calculation database, and the
-  // hand-over of its floor areas to the cloud-index data.
-  void BuildBuildingArea();
-  // Replaces the door and window table with the calculation database's records.
-  void BuildDoorWindows();
+  // hand-over of its floor areas to the cloud-index data. False when the
+  // database could not be read.
+  bool BuildBuildingArea();
+  // Replaces the door and window table with the calculation database's
+  // records. False, the table empty, when the database could not be read.
+  bool BuildDoorWindows();
   // The last steps of a build that read only its trees: the component
   // summary from the bill trees or the quota trees, the component table from
   // the summary, and the physical tables sorted.

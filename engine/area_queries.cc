@@ -70,20 +70,24 @@ void CAnalyze::GetDoorWindowFloors(CStringArray& floors) {
   }
 }
 
-void CAnalyze::BuildDoorWindows() {
+bool CAnalyze::BuildDoorWindows() {
   areas_.doors_windows.Clear();
   std::vector<SNYDoorWindowRecord> records;
-  if (database_ == nullptr || !database_->GetDoorWindows(records)) return;
+  if (database_ == nullptr) return true;
+  if (!database_->GetDoorWindows(records)) return false;
   AddDoorWindows(records, areas_.doors_windows);
+  return true;
 }
 
-void CAnalyze::BuildBuildingArea() {
+bool CAnalyze::BuildBuildingArea() {
   std::vector<SNYFloorAreaRecord> records;
-  if (database_ == nullptr || !database_->GetFloorAreas(records)) return;
+  if (database_ == nullptr) return true;
+  if (!database_->GetFloorAreas(records)) return false;
   AddFloorAreas(records, cal_floors_, areas_.building_area);
   for (const SAreaFloorItem& floor : areas_.building_area.floors()) {
     cloud_.AddArea(floor.label, floor.Area());
   }
+  return true;
 }
 
 bool CAnalyze::AreaTreeItem(int code, CStringArray& items) {

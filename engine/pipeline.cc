@@ -12,7 +12,9 @@
 #include "model/floor_text.h"
 #include "model/tree_insert.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "platform/two_threads.h"
+#include "services/cal_database.h"
 #include "services/cloud_data_intake.h"
 #include "services/stored_results.h"
 
@@ -170,8 +172,10 @@ void CAnalyze::FailBuild(std::wstring& failure, std::wstring reason) {
 
 bool CAnalyze::OpenBuildInputs(bool flag, std::wstring& failure) {
   if (!OpenCalDatabase(flag) || !database_->BeginRead()) {
+    const std::string& why = CalDatabase::LastFailure();
     FailBuild(failure, L"cannot read the calculation database in " + project_dir_ +
-                           L" (missing, damaged, or written by a newer version)");
+                           (why.empty() ? L" (missing, damaged, or written by a newer version)"
+                                        : L": " + FromUtf8(why)));
     return false;
   }
   if (!OpenAttrProxy()) {
@@ -383,7 +387,7 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
     if (!covered) calculated.push_back(floor);
   }
   AppendCalculatedFloors(calculated);
-  BuildBuildingArea();
+  if (!BuildBuildingArea()) return false;
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
 
@@ -392,12 +396,13 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   // component summary and the component table from it. The door and window
   // table, which nothing filed above reads, is built after the bill parts,
   // in the time the component summary and table take longer.
+  bool doors_windows_read = true;
   RunBeside([this] { BuildComponentTables(true); },
-            [this, with_doors_windows] {
+            [this, with_doors_windows, &doors_windows_read] {
               tables_.FinishBillEntries();
-              if (with_doors_windows) BuildDoorWindows();
+              if (with_doors_windows) doors_windows_read = BuildDoorWindows();
             });
-  return true;
+  return doors_windows_read;
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
@@ -489,12 +494,21 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   // data with the others.
   AppendCalculatedFloors(floor_names.names());
   areas_.building_area.Clear();
-  BuildBuildingArea();
+  bool areas_read = BuildBuildingArea();
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
   // The component summary and table read only the quota trees; the door and
   // window table, which nothing filed above reads, is built beside them.
-  RunBeside([this] { BuildComponentTables(false); }, [this] { BuildDoorWindows(); });
+  RunBeside([this] { BuildComponentTables(false); },
+            [this, &areas_read] { areas_read = BuildDoorWindows() && areas_read; });
+  if (!areas_read) {
+    tables_.ClearQuotaSide();
+    physical_.ClearQuotaSide();
+    areas_.rooms.Clear();
+    areas_.building_area.Clear();
+    FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
+    return false;
+  }
   return true;
 }
 

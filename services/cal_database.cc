@@ -1,5 +1,7 @@
 #include "services/cal_database.h"
 
+#include <sys/stat.h>
+
 #include <charconv>
 #include <string>
 #include <utility>
@@ -13,6 +15,47 @@ namespace reportdata {
 namespace {
 
 std::wstring Wide(std::string_view text) { return FromUtf8(text); }
+
+// Why the last open or BeginRead of this thread failed, for the message of a
+// failed build; empty when it did not, or for no reason more telling than
+// a missing, damaged or newer file.
+thread_local std::string open_failure;
+
+// A quota category settings write changes the file in place and holds it
+// for a moment; a build that meets it waits so long before it gives up.
+constexpr int kBusyWaitMs = 5000;
+
+void WaitWhileBusy(SqliteDb& db) { sqlite3_busy_timeout(db.handle(), kBusyWaitMs); }
+
+// Notes a lock that outlasted the wait as the reason of a failure; true then.
+bool NoteFailure(SqliteDb& db) {
+  if (sqlite3_errcode(db.handle()) != SQLITE_BUSY) return false;
+  open_failure = "it is busy: another program is writing it";
+  return true;
+}
+
+bool HasTable(SqliteDb& db, const char* name) {
+  SqliteStatement row =
+      db.Prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
+  row.BindText(1, name);
+  return row.Ok() && row.Step();
+}
+
+bool HasColumn(SqliteDb& db, const char* table, const char* column) {
+  SqliteStatement row = db.Prepare("SELECT 1 FROM pragma_table_info(?1) WHERE name = ?2");
+  row.BindText(1, table);
+  row.BindText(2, column);
+  return row.Ok() && row.Step();
+}
+
+// Whether the tables are those of the layout version the file names: a file
+// relabelled with another version would read its records as garbage. The
+// columns layout has a column per text, the later ones a blob of texts; only
+// the present one numbers its key texts in a table of them.
+bool HasLayoutOf(SqliteDb& db, long long version) {
+  if (HasColumn(db, "classified", "texts") != (version != kCalColumnsSchemaVersion)) return false;
+  return HasTable(db, "key_text") == (version == kCalSchemaVersion);
+}
 
 // A build reads every page of the results once: mapped, a page costs a fault
 // instead of a read call and a copy. A file larger than the map is read the
@@ -28,6 +71,7 @@ void MapPages(SqliteDb& db) { db.Exec("PRAGMA mmap_size = 1073741824"); }
 std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
   std::unique_ptr<SqliteDb> db = SqliteDb::Open(path, SQLITE_OPEN_READONLY);
   if (!db) return nullptr;
+  WaitWhileBusy(*db);
   {
     SqliteStatement mode = db->Prepare("PRAGMA journal_mode");
     if (!mode.Ok() || !mode.Step() || mode.Text(0) == "wal") return nullptr;
@@ -107,6 +151,7 @@ class EntryRows {
 }  // namespace
 
 std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
+  open_failure.clear();
   // Serialized: when the stored results cannot be stepped on a connection of
   // their own (see OpenRowSource), they are stepped on this one on a second
   // thread while the filing may ask it other questions.
@@ -114,21 +159,46 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
       SqliteDb::Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
   if (!db) db = SqliteDb::Open(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX);
   if (!db) return nullptr;
+  WaitWhileBusy(*db);
   const long long version = db->QueryInt("PRAGMA user_version", -1);
+  if (version < 0) {
+    NoteFailure(*db);
+    return nullptr;
+  }
   if (db->QueryInt("PRAGMA application_id", -1) != kCalApplicationId ||
       version < kCalColumnsSchemaVersion || version > kCalSchemaVersion) {
+    return nullptr;
+  }
+  // SQLite reads a file that ends in part of a page as if the page were
+  // whole: a copy cut short would build from whatever the missing bytes
+  // are taken to be.
+  struct stat file {};
+  const long long page = db->QueryInt("PRAGMA page_size", 0);
+  if (stat(path.c_str(), &file) != 0 || page <= 0 || file.st_size % page != 0) {
+    open_failure = "its size is not a whole number of pages (the file was cut short)";
+    return nullptr;
+  }
+  if (!HasLayoutOf(*db, version)) {
+    if (NoteFailure(*db)) return nullptr;
+    open_failure = "its tables are not those of the layout version " + std::to_string(version) +
+                   " that it names";
     return nullptr;
   }
   // A few thousand texts at most, read with the file so that every read of
   // the records has them; a table that cannot be read is a damaged file.
   std::vector<std::string> key_texts;
-  if (version == kCalSchemaVersion && !ReadKeyTexts(*db, key_texts)) return nullptr;
+  if (version == kCalSchemaVersion && !ReadKeyTexts(*db, key_texts)) {
+    NoteFailure(*db);
+    return nullptr;
+  }
   MapPages(*db);
   // Opened now, the second connection reads the same file as the first
   // even when a new import is renamed over it later.
   return std::unique_ptr<CalDatabase>(
       new CalDatabase(std::move(db), OpenRowSource(path), version, std::move(key_texts)));
 }
+
+const std::string& CalDatabase::LastFailure() { return open_failure; }
 
 bool CalDatabase::HasCalResult(const std::wstring& /*dir*/, bool /*flag*/) {
   return db_->QueryInt(
@@ -140,10 +210,14 @@ bool CalDatabase::HasCalResult(const std::wstring& /*dir*/, bool /*flag*/) {
 
 bool CalDatabase::BeginRead() {
   if (reading_) return true;
+  open_failure.clear();
   // A deferred transaction takes its lock at the first read; reading the
   // schema now fixes the state the whole build sees, and fails on a file
-  // that is damaged.
-  if (!db_->Exec("BEGIN") || db_->QueryInt("SELECT count(*) FROM sqlite_master", -1) < 0) {
+  // that is damaged. The component index is read with it, so that a damaged
+  // page of it fails the build before its tables change.
+  if (!db_->Exec("BEGIN") || db_->QueryInt("SELECT count(*) FROM sqlite_master", -1) < 0 ||
+      !LoadCompIndex()) {
+    NoteFailure(*db_);
     db_->Exec("ROLLBACK");
     return false;
   }
@@ -320,13 +394,13 @@ bool CalDatabase::EachQuotaRow(bool other_items, const RecordRowVisitor& visit) 
   const auto quota_rows_of = [&](RecordTable classified) {
     return EachRecordRow(SelectRecords(classified, false, " WHERE role = 1"), visit);
   };
+  std::string source;
+  if (!Meta(other_items ? kMetaOtherQuotaResults : kMetaQuotaResults, source)) return false;
   if (other_items) {
-    if (Meta(kMetaOtherQuotaResults) == kSourceOtherItems) {
-      return quota_rows_of(RecordTable::kOtherItem);
-    }
+    if (source == kSourceOtherItems) return quota_rows_of(RecordTable::kOtherItem);
     return rows(RecordTable::kOtherQuotaResult);
   }
-  if (Meta(kMetaQuotaResults) == kSourceClassified) {
+  if (source == kSourceClassified) {
     return quota_rows_of(RecordTable::kClassified) && rows(RecordTable::kLooseQuota);
   }
   return rows(RecordTable::kQuotaResult);
@@ -351,7 +425,8 @@ bool CalDatabase::CountRoleRows(RecordTable table, int role, std::size_t& count)
   std::size_t written[2] = {};
   bool known = true;
   for (const int written_role : {kRoleBill, kRoleQuota}) {
-    const std::string text = Meta(RoleRowsKey(table, written_role).c_str());
+    std::string text;
+    if (!Meta(RoleRowsKey(table, written_role).c_str(), text)) return false;
     const auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), written[written_role]);
     known = known && !text.empty() && error == std::errc() && end == text.data() + text.size();
@@ -371,12 +446,13 @@ bool CalDatabase::CountEntries(RecordTable table, std::size_t& count) {
 }
 
 bool CalDatabase::CountQuotaResults(bool other_items, std::size_t& count) {
+  std::string source;
+  if (!Meta(other_items ? kMetaOtherQuotaResults : kMetaQuotaResults, source)) return false;
   if (other_items) {
-    return Meta(kMetaOtherQuotaResults) == kSourceOtherItems
-               ? CountRoleRows(RecordTable::kOtherItem, kRoleQuota, count)
-               : CountEntries(RecordTable::kOtherQuotaResult, count);
+    return source == kSourceOtherItems ? CountRoleRows(RecordTable::kOtherItem, kRoleQuota, count)
+                                       : CountEntries(RecordTable::kOtherQuotaResult, count);
   }
-  if (Meta(kMetaQuotaResults) == kSourceClassified) {
+  if (source == kSourceClassified) {
     std::size_t loose = 0;
     if (!CountRoleRows(RecordTable::kClassified, kRoleQuota, count) ||
         !CountEntries(RecordTable::kLooseQuota, loose)) {
@@ -513,7 +589,8 @@ bool CalDatabase::WriteCategoryConfig(const IDMProjectAccess::CategoryConfig& co
 }
 
 bool CalDatabase::ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config) {
-  if (Meta(kMetaCategoryShow).empty()) return false;
+  std::string written;
+  if (!Meta(kMetaCategoryShow, written) || written.empty()) return false;
   SqliteStatement rows = db_->Prepare("SELECT category, name FROM category_show ORDER BY rowid");
   if (!rows.Ok()) return false;
   while (rows.Step()) {
@@ -523,10 +600,16 @@ bool CalDatabase::ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config) {
   return rows.Done();
 }
 
-std::string CalDatabase::Meta(const char* key) {
+bool CalDatabase::Meta(const char* key, std::string& value) {
   SqliteStatement row = db_->Prepare("SELECT value FROM meta WHERE key = ?1");
+  if (!row.Ok()) return false;
   row.BindText(1, key);
-  return row.Ok() && row.Step() ? std::string(row.Text(0)) : std::string();
+  value.clear();
+  if (row.Step()) {
+    value = row.Text(0);
+    return true;
+  }
+  return row.Done();  // no such row, or a read that failed
 }
 
 }  // namespace reportdata

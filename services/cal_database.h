@@ -32,9 +32,15 @@ struct ChapterRow {
 
 class CalDatabase : public IDMDatabase {
  public:
-  // Null when path is missing, is not a calculation database, or has a
-  // layout version this module does not read.
+  // Null when path is missing, is not a calculation database, is cut short,
+  // has a layout version this module does not read or tables not of the
+  // version it names, or stays locked by a writer longer than a build waits.
   static std::unique_ptr<CalDatabase> Open(const std::string& path);
+  // Why the last Open or BeginRead of this thread failed, when there is
+  // more to say than that the file is missing, damaged or newer: a lock that
+  // outlasted the wait, a file cut short, tables not of the version named.
+  // Empty otherwise; UTF-8.
+  static const std::string& LastFailure();
 
   bool HasCalResult(const std::wstring& dir, bool flag) override;
   bool GetFloorAreas(std::vector<SNYFloorAreaRecord>& out) override;
@@ -120,7 +126,9 @@ class CalDatabase : public IDMDatabase {
   // Rows of a classified table with the role: the counts written with the
   // rows when they add up to the table's rows, counted otherwise.
   bool CountRoleRows(RecordTable table, int role, std::size_t& count);
-  std::string Meta(const char* key);
+  // The meta value of key into value, empty when there is none; false when
+  // the read failed.
+  bool Meta(const char* key, std::string& value);
   bool LoadCompIndex();
   // The key texts the records name by number; null when the records hold
   // their texts.

@@ -4,6 +4,7 @@
 // damaged table file instead of showing an empty table.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "services/sqlite_db.h"
@@ -39,7 +40,36 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamaged
   ASSERT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)
                   ->Exec("DELETE FROM key_text WHERE id = (SELECT max(id) FROM key_text)"));
   const std::string lost_key = ReadFile(copy);
-  const std::pair<const char*, std::string> damages[] = {
+  // The one page of a small table or index, or the root page of a larger
+  // one, zeroed.
+  const auto zero_page_of = [&](const char* name) {
+    const std::unique_ptr<SqliteDb> db = SqliteDb::Open(database, SQLITE_OPEN_READONLY);
+    const std::string sql =
+        std::string("SELECT rootpage FROM sqlite_master WHERE name = '") + name + "'";
+    const long long page = db->QueryInt(sql.c_str(), 0);
+    const long long size = db->QueryInt("PRAGMA page_size", 0);
+    EXPECT_GT(page, 1) << name;
+    std::string bytes = good;
+    bytes.replace((page - 1) * size, size, std::string(size, '\0'));
+    return bytes;
+  };
+  std::string older = good;
+  older[63] = 2;  // a layout whose blob holds the key texts themselves
+  std::string oldest = good;
+  oldest[63] = 1;  // a column per text
+  struct Damage {
+    const char* what;
+    std::string bytes;
+    const char* reason = "";  // what the message says beyond that it cannot read
+  };
+  const Damage damages[] = {
+      {"the meta table's index", zero_page_of("sqlite_autoindex_meta_1")},
+      {"the doors and windows", zero_page_of("door_window")},
+      {"the floor areas", zero_page_of("floor_area")},
+      {"the component index", zero_page_of("comp_index")},
+      {"part of a page short", good.substr(0, good.size() - 1), "the file was cut short"},
+      {"relabelled older", older, "not those of the layout version 2"},
+      {"relabelled oldest", oldest, "not those of the layout version 1"},
       {"a damaged row", damaged_row},
       {"a lost key text", lost_key},
       {"truncated", good.substr(0, good.size() / 2)},
@@ -49,12 +79,13 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamaged
   };
   const std::vector<std::string> builds[] = {
       {"build", project}, {"build", project, "--bill"}, {"build", project, "--quota"}};
-  for (const auto& [damage, bytes] : damages) {
+  for (const auto& [damage, bytes, reason] : damages) {
     std::ofstream(database, std::ios::binary | std::ios::trunc) << bytes;
     for (const std::vector<std::string>& args : builds) {
       const ToolRun run = RunTool(args);
       EXPECT_EQ(run.status, 1) << damage << " " << args.size();
       EXPECT_NE(run.err.find("build failed: cannot read"), std::string::npos) << run.err;
+      EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
       EXPECT_EQ(Snapshot(project + "/report"), before) << damage << " " << args.size();
     }
   }
@@ -76,6 +107,28 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamaged
     EXPECT_EQ(run.status, 1) << reason;
     EXPECT_EQ(run.err.rfind("reportdata: " + table + ": " + reason, 0), 0u) << run.err;
   }
+}
+
+// A writer that holds the database longer than a build waits: the build
+// says so rather than calling the file damaged.
+TEST(DamagedFilesTest, BuildOverABusyDatabaseSaysItIsBusy) {
+  const BuiltSample& sample = BuiltSample::Get();
+  ASSERT_EQ(sample.build.status, 0);
+  TempDir dir;
+  const std::string project = dir.File("project");
+  std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+  const auto before = Snapshot(project + "/report");
+  const std::unique_ptr<SqliteDb> writer =
+      SqliteDb::Open(project + "/CalResult.mdb", SQLITE_OPEN_READWRITE);
+  ASSERT_TRUE(writer->Exec("BEGIN EXCLUSIVE"));
+  const ToolRun run = RunTool({"build", project});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(
+      run.err.ends_with("reportdata: bill build failed: cannot read the calculation "
+                        "database in " +
+                        project + ": it is busy: another program is writing it\n"))
+      << run.err;
+  EXPECT_EQ(Snapshot(project + "/report"), before);
 }
 
 }  // namespace
