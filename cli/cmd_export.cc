@@ -30,6 +30,9 @@ void AddExportCommand(CLI::App& app) {
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command->callback([options] {
+    if (options->out == "-") {
+      throw InputError("export writes a workbook file, not standard output: name OUT.xlsx");
+    }
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
     std::vector<const TableDef*> chosen;
     for (const std::string& name : options->tables) {

@@ -24,7 +24,8 @@ void AddHtmlCommand(CLI::App& app) {
       "Write a self-contained report page: a table of contents, every table as a tree whose "
       "levels open and close, and charts of the building area and the quantities.");
   command->add_option("PROJECT_DIR", options->project, "project directory")->required();
-  command->add_option("OUT", options->out, "the page to write (.html)")->required();
+  command->add_option("OUT", options->out, "the page to write (.html); - for standard output")
+      ->required();
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command->callback([options] {
@@ -50,11 +51,16 @@ void AddHtmlCommand(CLI::App& app) {
       throw InputError("no report tables in " + dir.report.string() +
                        " (run `reportdata build` first)");
     }
+    const std::string text = RenderReportPage(dir.project.filename().string(), tables);
+    progress.CloseProgressDialog();
+    if (options->out == "-") {
+      std::fwrite(text.data(), 1, text.size(), stdout);  // the tool checks it before it exits
+      return;
+    }
     // A failure leaves an existing page as it was.
     ReplacingFile page(options->out);
-    page.Write(RenderReportPage(dir.project.filename().string(), tables));
+    page.Write(text);
     page.Commit();
-    progress.CloseProgressDialog();
     std::printf("wrote %zu tables to %s\n", tables.size(), options->out.c_str());
   });
 }
