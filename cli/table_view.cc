@@ -254,13 +254,10 @@ void ForEachItemRows(const TableDef& table,
   }
 }
 
-std::vector<NamedRow> AllRows(const TableDef& table) {
-  std::vector<NamedRow> all;
-  ForEachItemRows(table, [&](const std::string&, std::vector<NamedRow> rows) {
-    all.insert(all.end(), std::make_move_iterator(rows.begin()),
-               std::make_move_iterator(rows.end()));
-  });
-  return all;
+std::vector<NamedRow> TopRows(const TableDef& table, int max_depth) {
+  CStringArray rows;
+  table.total_rows(rows);
+  return ReadNamedRows(ToStrings(rows), table.para_num(), table.columns, max_depth);
 }
 
 }  // namespace reportdata::cli

@@ -66,9 +66,9 @@ void ForEachItemRows(
     const TableDef& table,
     const std::function<void(const std::string& item, std::vector<NamedRow>)>& take);
 
-// Every row of the reloaded table down to the records, as ForEachItemRows
-// gives them, at once.
-std::vector<NamedRow> AllRows(const TableDef& table);
+// The rows of the reloaded table's whole-table answer (GetTotalData) down to
+// max_depth.
+std::vector<NamedRow> TopRows(const TableDef& table, int max_depth);
 
 }  // namespace reportdata::cli
 
