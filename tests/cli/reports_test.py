@@ -266,6 +266,8 @@ def page():
             check(r[step], f"click: {step}")
         check(r["charts"]["chart-area"][0] >= 5, f"area chart {r['charts']['chart-area']}")
         check(r["charts"]["chart-index-2"][0] >= 3, f"index chart {r['charts']['chart-index-2']}")
+        for chart in ("chart-concrete", "chart-decoration"):
+            check(r["charts"][chart][0] >= 3, f"{chart}: {r['charts'][chart]}")
     # A phone's width: the page scrolls down, not across.
     dom = browse("--window-size=400,900", "--dump-dom", checked.as_uri())
     found = re.search(r'<pre id="check">(.*?)</pre>', dom, re.S)
@@ -283,7 +285,7 @@ def page():
     check(PROJECT_NAME in pdf_pages(printed_page)[0], "no project name on the first printed page")
 
     shot = work / "report-page.png"
-    browse("--window-size=1280,1600", f"--screenshot={shot}", path.as_uri())
+    browse("--window-size=1400,1600", f"--screenshot={shot}", path.as_uri())
     check(shot.is_file() and shot.read_bytes()[:8] == b"\x89PNG\r\n\x1a\n", "screenshot")
 
 
