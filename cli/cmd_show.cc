@@ -37,6 +37,7 @@ void AddShowCommand(CLI::App& app) {
     std::string layout = "a";
     std::string format = "text";
     ShowRequest request;
+    bool as_written = false;
     std::string side = "bill";
     std::vector<std::string> floors;
     PhysicalRequest physical;
@@ -78,10 +79,16 @@ void AddShowCommand(CLI::App& app) {
                    "(repeatable in the physical-quantity views)")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  CLI::Option* decimals =
+      command
+          ->add_option("--decimals", options->request.decimals,
+                       "decimals of quantities (default: text rounds by unit, csv and json "
+                       "keep the module's values)")
+          ->check(CLI::Range(0, 9));
   command
-      ->add_option("--decimals", options->request.decimals,
-                   "decimals of quantities in text and csv")
-      ->check(CLI::Range(0, 9));
+      ->add_flag("--as-written", options->as_written,
+                 "text: quantities as the module wrote them, with six decimals")
+      ->excludes(decimals);
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command
@@ -94,7 +101,7 @@ void AddShowCommand(CLI::App& app) {
                    "(repeatable)")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  command->callback([options] {
+  command->callback([options, decimals] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
     if (const PhysicalView* view = FindPhysicalView(options->table)) {
       options->physical.floors = options->floors;
@@ -122,6 +129,13 @@ void AddShowCommand(CLI::App& app) {
     options->request.merge = !options->no_merge;
     options->request.layout = options->layout == "b" ? Layout::kB : Layout::kA;
     options->request.format = FormatOf(options->format);
+    // Text is for people and rounds by unit; the other forms are for
+    // programs and keep the module's values; --decimals rounds any.
+    if (decimals->count() == 0) {
+      options->request.decimals = options->as_written || options->request.format != Format::kText
+                                      ? kDecimalsAsWritten
+                                      : kDecimalsOfUnit;
+    }
     std::string text;
     try {
       text = ShowTable(*table, options->request);

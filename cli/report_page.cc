@@ -23,6 +23,7 @@ button.t{border:none;background:none;cursor:pointer;width:1.4em;padding:0}
 button.t::before{content:"\25B8"}
 tr.open>td>button.t::before{content:"\25BE"}
 .empty{color:#888}
+dl.summary{display:grid;grid-template-columns:max-content 1fr;gap:2px 1em}dd{margin:0}
 figure{margin:1em 0;break-inside:avoid}figcaption{break-after:avoid}
 svg{width:100%;height:auto}svg text{font-size:12px}
 .grid{overflow-x:auto}
@@ -92,8 +93,7 @@ std::string Number(double value, int decimals) {
 
 // A horizontal bar chart; a note instead when there is nothing to draw.
 std::string BarChart(std::string_view id, std::string_view title, std::string_view unit,
-                     const std::vector<std::pair<std::string, double>>& bars,
-                     std::string_view nothing) {
+                     const Bars& bars, std::string_view nothing) {
   std::string out = "<figure id=\"" + std::string(id) + "\"><figcaption>" + Escape(title) + " (" +
                     Escape(unit) + ")</figcaption>\n";
   double most = 0;
@@ -146,8 +146,8 @@ int Storeys(std::string_view floor) {
 
 // The building area of one storey of each floor of the building-area
 // table: a floor text that stands for several storeys holds all of them.
-std::vector<std::pair<std::string, double>> StoreyAreas(const PageTable* area) {
-  std::vector<std::pair<std::string, double>> bars;
+Bars StoreyAreas(const PageTable* area) {
+  Bars bars;
   if (!area) return bars;
   for (const NamedRow& row : area->rows) {
     const std::string floor = ValueOf(area->columns, row, "floor");
@@ -163,7 +163,7 @@ std::string IndexCharts(const PageTable* index) {
   std::string out;
   if (!index) return out;
   std::string group, unit;
-  std::vector<std::pair<std::string, double>> bars;
+  Bars bars;
   int number = 0;
   const auto flush = [&] {
     if (!bars.empty())
@@ -185,10 +185,12 @@ std::string IndexCharts(const PageTable* index) {
   return out;
 }
 
-std::string Charts(const std::vector<PageTable>& tables) {
+std::string Charts(const std::vector<PageTable>& tables, const PageCharts& charts) {
   std::string out = "<section id=\"charts\"><h2>建筑面积与指标</h2>\n";
   out += BarChart("chart-area", "每层建筑面积", "m2", StoreyAreas(Find(tables, "mj")),
                   "无建筑面积数据");
+  out += BarChart("chart-concrete", "混凝土按楼层与标号", "m3", charts.concrete, "无混凝土数据");
+  out += BarChart("chart-decoration", "装饰面积按类别", "m2", charts.decoration, "无装饰数据");
   out += IndexCharts(Find(tables, "zbfx"));
   return out + "</section>\n";
 }
@@ -214,6 +216,10 @@ std::string TableSection(const PageTable& table) {
                     Escape(table.name) + "</h2>\n";
   if (!table.built) return out + "<p class=\"empty\">未生成</p></section>\n";
   if (table.rows.empty()) return out + "<p class=\"empty\">无数据</p></section>\n";
+  if (table.records_left_out > 0) {
+    out += "<p class=\"empty\">另有 " + std::to_string(table.records_left_out) +
+           " 条记录未列出 (reportdata html --records)</p>\n";
+  }
   out +=
       "<p><button data-act=\"open\">全部展开</button> <button "
       "data-act=\"close\">全部折叠</button></p>\n";
@@ -246,21 +252,36 @@ std::string TableSection(const PageTable& table) {
   return out + "</tbody></table></div></section>\n";
 }
 
+// The project's name, then its summary, libraries and building area.
+std::string Heading(const ProjectInfo& project) {
+  std::string out = "<header><h1>" + Escape(project.name) + " 报表</h1>\n<dl class=\"summary\">";
+  const auto fact = [&](std::string_view name, const std::string& value) {
+    if (!value.empty()) out += "<dt>" + Escape(name) + "</dt><dd>" + Escape(value) + "</dd>";
+  };
+  for (const auto& [name, value] : project.summary) {
+    if (name != "工程名称") fact(name, value);
+  }
+  fact("清单库", project.bill_library);
+  fact("定额库", project.quota_library);
+  return out + "</dl></header>\n";
+}
+
 }  // namespace
 
-std::string RenderReportPage(std::string_view project, const std::vector<PageTable>& tables) {
+std::string RenderReportPage(const ProjectInfo& project, const std::vector<PageTable>& tables,
+                             const PageCharts& charts) {
   std::string out =
       "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-      Escape(project) + " 报表</title>\n<style>" + std::string(kStyle) +
-      "</style></head>\n<body>\n<h1>" + Escape(project) + " 报表</h1>\n";
+      Escape(project.name) + " 报表</title>\n<style>" + std::string(kStyle) +
+      "</style></head>\n<body>\n" + Heading(project);
   out += "<nav id=\"toc\"><h2>目录</h2><ol>\n<li><a href=\"#charts\">建筑面积与指标</a></li>\n";
   for (const PageTable& table : tables) {
     out += "<li><a href=\"#t-" + std::string(table.stem) + "\">" + Escape(table.name) + "</a> (" +
            (table.built ? std::to_string(table.rows.size()) + " 行" : std::string("未生成")) +
            ")</li>\n";
   }
-  out += "</ol></nav>\n" + Charts(tables);
+  out += "</ol></nav>\n" + Charts(tables, charts);
   for (const PageTable& table : tables) out += TableSection(table);
   return out + "<script>" + std::string(kScript) + "</script>\n</body></html>\n";
 }

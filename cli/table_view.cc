@@ -123,7 +123,13 @@ std::string NoItem(const TableDef& table, const std::string& item) {
 
 std::vector<std::string> QueryItem(const TableDef& table, const ShowRequest& request,
                                    size_t width) {
+  // Some facades answer any name with the whole table (the building area
+  // does); only the names the table lists are its items.
+  CStringArray items;
+  table.tree_items(items);
+  const std::vector<std::string> listed = ToStrings(items);
   for (const std::string& name : ItemNames(request.item)) {
+    if (std::find(listed.begin(), listed.end(), name) == listed.end()) continue;
     CStringArray rows;
     if (request.layout == Layout::kA) {
       table.item_rows(CString(FromUtf8(name)), rows);
@@ -278,7 +284,8 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
       return RenderRowsJson(answer, grid.width);
     case Format::kJson:
       return RenderNamedJson(table.name, table.columns,
-                             ReadNamedRows(answer, grid.width, table.columns, request.depth));
+                             ReadNamedRows(answer, grid.width, table.columns, request.depth),
+                             request.decimals);
     case Format::kCsv:
       return RenderNamedCsv(table.columns,
                             ReadNamedRows(answer, grid.width, table.columns, request.depth),
@@ -288,28 +295,36 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
   }
   std::vector<TreeRow> rows = FoldRows(answer, grid, request.depth);
   for (TreeRow& row : rows) {
+    const std::string unit = grid.unit_column >= 0 ? row.cells[grid.unit_column] : "";
     for (size_t c = 0; c < grid.columns.size(); ++c) {
       if (grid.columns[c].align == Align::kRight)
-        row.cells[c] = FormatQuantity(row.cells[c], request.decimals);
+        row.cells[c] = FormatQuantity(row.cells[c], DecimalsFor(request.decimals, unit));
     }
   }
   return Title(table, request, rows.size()) + RenderText(rows, grid);
 }
 
-std::vector<NamedRow> AllRows(const TableDef& table) {
+void ForEachItemRows(const TableDef& table,
+                     const std::function<void(const std::string&, std::vector<NamedRow>)>& take) {
   CStringArray items;
   table.tree_items(items);
   std::set<std::string> seen;
-  std::vector<NamedRow> all;
   for (const std::string& item : ToStrings(items)) {
     if (!seen.insert(item).second) continue;
-    CStringArray rows;
-    table.item_rows(CString(FromUtf8(item)), rows);
-    std::vector<NamedRow> named = ReadNamedRows(ToStrings(rows), table.para_num(), table.columns);
-    all.insert(all.end(), std::make_move_iterator(named.begin()),
-               std::make_move_iterator(named.end()));
+    std::vector<std::string> cells;
+    {
+      CStringArray rows;  // the facade's answer goes before its rows are read
+      table.item_rows(CString(FromUtf8(item)), rows);
+      cells = ToStrings(rows);
+    }
+    take(item, ReadNamedRows(cells, table.para_num(), table.columns));
   }
-  return all;
+}
+
+std::vector<NamedRow> TopRows(const TableDef& table, int max_depth) {
+  CStringArray rows;
+  table.total_rows(rows);
+  return ReadNamedRows(ToStrings(rows), table.para_num(), table.columns, max_depth);
 }
 
 }  // namespace reportdata::cli

@@ -4,10 +4,12 @@
 #ifndef CLI_TABLE_VIEW_H_
 #define CLI_TABLE_VIEW_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "cli/project_dir.h"
+#include "cli/quantity_format.h"
 #include "cli/tables.h"
 
 namespace reportdata::cli {
@@ -23,9 +25,9 @@ struct ShowRequest {
   bool merge = true;      // off lists merged records once per instance
   Layout layout = Layout::kA;
   Format format = Format::kText;
-  int depth = -1;     // deepest tree level printed; negative for all
-  std::string floor;  // only this floor (the three-array query); empty for all
-  int decimals = -1;  // decimals of quantities in text and CSV; negative: as written
+  int depth = -1;                  // deepest tree level printed; negative for all
+  std::string floor;               // only this floor (the three-array query); empty for all
+  int decimals = kDecimalsOfUnit;  // of quantities (quantity_format.h)
 };
 
 // Throws TableFileError naming the file when `file` of the report data
@@ -66,9 +68,16 @@ class TableReloader {
 // floor for a table that answers no floor selection.
 std::string ShowTable(const TableDef& table, const ShowRequest& request);
 
-// Every row of the reloaded table down to the records: the rows of each of
-// its items in turn, as the viewer shows them when each item is opened.
-std::vector<NamedRow> AllRows(const TableDef& table);
+// Every row of the reloaded table down to the records: `take` is given the
+// rows of each of its items in turn, as the viewer shows them when the item
+// is opened, so that no more than one item's rows are held at a time.
+void ForEachItemRows(
+    const TableDef& table,
+    const std::function<void(const std::string& item, std::vector<NamedRow>)>& take);
+
+// The rows of the reloaded table's whole-table answer (GetTotalData) down to
+// max_depth.
+std::vector<NamedRow> TopRows(const TableDef& table, int max_depth);
 
 }  // namespace reportdata::cli
 

@@ -12,9 +12,16 @@ constexpr NamedColumn kArea[] = {
     {"quantity", "面积", ColumnKind::kNumber, ColumnUse::kValue, {{6}}},
 };
 
+ProjectInfo Project() {
+  ProjectInfo project;
+  project.name = "p";
+  return project;
+}
+
 // The building-area chart's part of the page.
 std::string AreaChart(const std::vector<NamedRow>& rows) {
-  const std::string page = RenderReportPage("p", {{"建筑面积汇总表", "mj", kArea, true, rows}});
+  const std::string page =
+      RenderReportPage(Project(), {{"建筑面积汇总表", "mj", kArea, true, rows}});
   const size_t start = page.find("<figure id=\"chart-area\">");
   return page.substr(start, page.find("</figure>", start) - start);
 }
@@ -41,7 +48,8 @@ TEST(ReportPageTest, ChartsTheBuildingAreaOfOneStoreyByFloorOrSaysThereIsNone) {
   EXPECT_NE(chart.find("width=\"420\""), std::string::npos);
   EXPECT_NE(chart.find("viewBox=\""), std::string::npos);
   EXPECT_NE(AreaChart({}).find("无建筑面积数据"), std::string::npos);
-  const std::string page = RenderReportPage("p", {{"建筑面积汇总表", "mj", kArea, true, filled}});
+  const std::string page =
+      RenderReportPage(Project(), {{"建筑面积汇总表", "mj", kArea, true, filled}});
   EXPECT_NE(page.find("建筑&lt;面积&gt;"), std::string::npos);
   EXPECT_EQ(Count(AreaChart({}), "<rect"), 0u);
 }
@@ -60,7 +68,8 @@ TEST(ReportPageTest, ChartsEachIndexGroupApartInItsOwnUnit) {
       {0, {"混凝土工程", "", "", "m3/m2", "0.091999"}}, {1, {"", "柱", "", "m3/m2", "0.003000"}},
       {2, {"", "", "2,5层", "m3/m2", "0.002570"}},      {1, {"", "板", "", "m3/m2", "0.003989"}},
   };
-  const std::string page = RenderReportPage("p", {{"指标分析表", "zbfx", kIndex, true, rows}});
+  const std::string page =
+      RenderReportPage(Project(), {{"指标分析表", "zbfx", kIndex, true, rows}});
   const size_t concrete = page.find("<figure id=\"chart-index-2\">");
   ASSERT_NE(concrete, std::string::npos) << page;
   const std::string chart = page.substr(concrete, page.find("</figure>", concrete) - concrete);
