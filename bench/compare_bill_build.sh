@@ -23,7 +23,7 @@
 #              the time each record adds, the difference of two scales'
 #              times over the difference of their records, which the fixed
 #              cost does not enter.
-# The project is generated (`reportdata sample`, `reportdata import`) into
+# The projects are generated (`reportdata sample`, `reportdata import`) into
 # DATA_DIR on the first run and reused afterwards; the flat SQLite table too.
 # Every figure is the median of RUNS runs. The ratios are also taken in
 # pairs: ours and the yardstick run in turn, and the median of the pairs'
@@ -34,6 +34,8 @@
 # Usage: bench/compare_bill_build.sh [BUILD_DIR [DATA_DIR [SCALE [RUNS]]]]
 #   defaults: build, /tmp/reportdata-bench, 1700 (about 1.1 M records), 3
 #   SCALES="15 153" adds the per-record times at about 10 k and 100 k.
+#   SHAPES="default low-merge" (the default) names the shapes of project
+#   compared at SCALE; the per-record times are those of the default shape.
 set -eu
 
 if ! command -v sqlite3 >/dev/null || [ ! -x /usr/bin/time ]; then
@@ -51,28 +53,28 @@ phases=$build/bench/bill_build_phases
 parse=$build/bench/xml_parse
 read_rows=$build/bench/read_rows
 export REPORTDATA_QUIET=1
-# The tool marks its own heap for transparent huge pages (cli/huge_pages.h)
-# unless GLIBC_TUNABLES names glibc.malloc.hugetlb, so it runs with the
-# caller's environment, as does bill_build_phases, which takes the tool's
-# heap; the other bench programs and the yardsticks get glibc's heap of huge
-# pages (their heaps are a few tens of megabytes at most).
-if [ -n "${GLIBC_TUNABLES:-}" ]; then
-  tool_env="GLIBC_TUNABLES=$GLIBC_TUNABLES"
-else
-  tool_env="-u GLIBC_TUNABLES"
-fi
-export GLIBC_TUNABLES="${GLIBC_TUNABLES:-glibc.malloc.hugetlb=1}"
 mkdir -p "$data"
 times=$(mktemp)
 trap 'rm -f "$times" "$times.list"' EXIT
 
-# Generates and imports the project of a scale once; prints its directory.
+# The shape of the generated projects: "default", or "low-merge" (records
+# that seldom merge, `reportdata sample --low-merge`).
+use_shape() {
+  case $1 in
+    default) suffix= sample_flags= ;;
+    low-merge) suffix=-low sample_flags=--low-merge ;;
+    *) echo "unknown shape $1" >&2; exit 2 ;;
+  esac
+}
+
+# Generates and imports the project of a scale and the current shape once;
+# prints its directory.
 project() {
-  dir=$data/p$1
+  dir=$data/p$1$suffix
   if [ ! -f "$dir/CalResult.mdb" ]; then
-    env $tool_env "$rd" sample "$data/p$1.json" --scale "$1" --compact >/dev/null
-    env $tool_env "$rd" import "$data/p$1.json" "$dir" >/dev/null
-    rm -f "$data/p$1.json"
+    "$rd" sample "$dir.json" --scale "$1" --compact $sample_flags >/dev/null
+    "$rd" import "$dir.json" "$dir" >/dev/null
+    rm -f "$dir.json"
   fi
   echo "$dir"
 }
@@ -123,9 +125,12 @@ pair_ratio() {
   median <"$times.list"
 }
 
+# The comparisons of one shape of project at SCALE.
+report_shape() {
+use_shape "$1"
 p=$(project "$scale")
 records=$(input_records "$p")
-flat=$data/flat$scale.db
+flat=$data/flat$scale$suffix.db
 # The records' texts are packed into one column of their row, so the flat
 # table is written by read_rows.
 if [ ! -f "$flat" ]; then
@@ -133,25 +138,25 @@ if [ ! -f "$flat" ]; then
   mv "$flat.new" "$flat"
 fi
 bills=$(sqlite3 "$flat" "SELECT count(*) FROM bill")
-echo "project $p: $records input records, $bills bill records; median of $runs runs"
+echo "$1 project $p: $records input records, $bills bill records; median of $runs runs"
 
 group_by="SELECT item, floor, component, description, partition, count(*), sum(quantity),
   group_concat(handle) FROM bill GROUP BY item, floor, component, description, partition"
-bill_build() { env $tool_env "$rd" build "$p" --bill; }
+bill_build() { "$rd" build "$p" --bill; }
 sqlite_group_by() { sqlite3 "$flat" "$group_by"; }
 read_alone() { "$read_rows" "$p/CalResult.mdb"; }
-show_qd() { env $tool_env "$rd" show "$p" qd; }
+show_qd() { "$rd" show "$p" qd; }
 parse_qd() { "$parse" "$p/report/qd.xml"; }
 walk_qd() { "$parse" --walk "$p/report/qd.xml"; }
 
-measure env $tool_env "$rd" build "$p" --bill
+measure "$rd" build "$p" --bill
 build_wall=$wall
 build_peak=$peak
 measure sqlite3 "$flat" "$group_by"
 sqlite_wall=$wall
 measure "$read_rows" "$p/CalResult.mdb"
 read_wall=$wall
-measure env $tool_env "$rd" show "$p" qd
+measure "$rd" show "$p" qd
 show_wall=$wall
 show_peak=$peak
 measure "$parse" "$p/report/qd.xml"
@@ -166,7 +171,7 @@ walk_pairs=$(pair_ratio walk_qd parse_qd)
 : >"$times.list"
 i=0
 while [ "$i" -lt "$runs" ]; do
-  env $tool_env "$phases" "$p" >>"$times.list"
+  "$phases" "$p" >>"$times.list"
   i=$((i + 1))
 done
 figure() { awk -v k="$1" '$1 == k { print $2 }' "$times.list" | median; }
@@ -194,6 +199,12 @@ printf '%-34s %9s %9s\n' "bill build peak KB, KB/record" "$build_peak" \
   "$(ratio "$build_peak" "$records")"
 printf '%-34s %9s %9s\n' "show qd peak KB, KB/record" "$show_peak" \
   "$(ratio "$show_peak" "$records")"
+}
+
+for shape in ${SHAPES:-default low-merge}; do
+  report_shape "$shape"
+done
+use_shape default
 
 # Per input record: the tool's whole build, and the library's own filing
 # and writing (bill_build_phases) without the start of a process.
@@ -202,7 +213,7 @@ library_seconds() {
   : >"$times.list"
   i=0
   while [ "$i" -lt "$runs" ]; do
-    env $tool_env "$phases" "$1" | awk '$1 == "file_s" || $1 == "write_s" { s += $2 } END { print s }' \
+    "$phases" "$1" | awk '$1 == "file_s" || $1 == "write_s" { s += $2 } END { print s }' \
       >>"$times.list"
     i=$((i + 1))
   done
@@ -214,7 +225,7 @@ last_n=
 for s in ${SCALES:-} "$scale"; do
   q=$(project "$s")
   n=$(input_records "$q")
-  measure env $tool_env "$rd" build "$q" --bill
+  measure "$rd" build "$q" --bill
   library=$(library_seconds "$q")
   printf 'scale %-6s %9s records %8s s %8s us/record; library %8s s %8s us/record' \
     "$s" "$n" "$wall" "$(per_record "$wall" "$n")" "$library" "$(per_record "$library" "$n")"

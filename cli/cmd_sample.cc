@@ -1,4 +1,4 @@
-// reportdata sample OUT.json [--floors N] [--scale K] [--seed S] [--compact]
+// reportdata sample OUT.json [--floors N] [--scale K] [--seed S] [--low-merge] [--compact]
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -49,6 +49,9 @@ void AddSampleCommand(CLI::App& app) {
                    "1700 gives just over a million)")
       ->check(CLI::Range(1, 1000000));
   command->add_option("--seed", options->sample.seed, "seed of the generator (default: 1)");
+  command->add_flag("--low-merge", options->sample.low_merge,
+                    "distinct quantities, positions and handles, 25 component names per item and "
+                    "most records split over two or three partitions, so that few records merge");
   command->add_flag("--compact", options->compact, "no indentation (for large projects)");
   command->callback([options] {
     const bool pretty = !options->compact;
