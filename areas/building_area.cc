@@ -23,15 +23,6 @@ double SAreaFloorItem::StoreyArea() const {
   return SumQuantities(mainItems) + SumQuantities(balconyItems);
 }
 
-SAreaFloorItem MakeAreaFloor(std::wstring_view label) {
-  SAreaFloorItem floor;
-  floor.label = label;
-  const FloorKey key = ParseFloorKey(label);
-  floor.num = key.count;
-  floor.grade = key.order_key;
-  return floor;
-}
-
 bool SelectsFloor(std::wstring_view label, std::wstring_view wanted) {
   return label == wanted || (IsSingleFloor(wanted) && CoversFloor(label, wanted));
 }
@@ -41,7 +32,7 @@ bool IsBelowGround(std::wstring_view label) { return LeadingInt(label) < 1; }
 void CAreaSummaryTable::AddItem(std::wstring_view label, AreaKind kind, SAreaItem item) {
   const std::wstring key(label);
   auto [slot, added] = by_label_.try_emplace(key, floors_.size());
-  if (added) floors_.push_back(MakeAreaFloor(label));
+  if (added) floors_.push_back(MakeFloor<SAreaFloorItem>(label));
   SAreaFloorItem& floor = floors_[slot->second];
   (kind == AreaKind::kMain ? floor.mainItems : floor.balconyItems).push_back(std::move(item));
 }
@@ -79,7 +70,7 @@ CAreaSummaryTable CAreaSummaryTable::SelectFloors(const std::vector<std::wstring
   for (const SAreaFloorItem& floor : floors_) {
     for (const std::wstring& label : labels) {
       if (!SelectsFloor(floor.label, label)) continue;
-      SAreaFloorItem selected = MakeAreaFloor(label);
+      SAreaFloorItem selected = MakeFloor<SAreaFloorItem>(label);
       selected.mainItems = floor.mainItems;
       selected.balconyItems = floor.balconyItems;
       copy.AppendFloor(std::move(selected));

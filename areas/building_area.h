@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "areas/area_floor_head.h"
+
 namespace reportdata {
 
 inline constexpr wchar_t kBuildingAreaName[] = L"建筑面积";
@@ -23,10 +25,7 @@ struct SAreaItem {
   std::wstring formula;   // empty for areas of the calculation database
 };
 
-struct SAreaFloorItem {
-  std::wstring label;  // floor label as the calculation results give it: 1, 3,5, 3/5/7
-  int num = 1;         // storeys the label stands for
-  int grade = -1000;   // sort key of the label
+struct SAreaFloorItem : AreaFloorHead {
   std::vector<SAreaItem> mainItems;
   std::vector<SAreaItem> balconyItems;
 
@@ -37,9 +36,6 @@ struct SAreaFloorItem {
   // Σ quantity of both kinds: the area of one storey.
   double StoreyArea() const;
 };
-
-// Floor entry of a label, with num and grade parsed from it.
-SAreaFloorItem MakeAreaFloor(std::wstring_view label);
 
 // Whether a selection of the floor `wanted` keeps the entry of `label`: the
 // same label, or a single floor that the label stands for.

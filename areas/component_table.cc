@@ -13,13 +13,8 @@
 namespace reportdata {
 namespace {
 
-SCompFloor NewFloor(std::wstring_view label) {
-  const FloorKey key = ParseFloorKey(label);
-  return {std::wstring(label), key.count, key.order_key, {}, {}};
-}
-
 // "%d×%d".
-std::wstring TimesText(int pieces, int storeys) {
+std::wstring TimesText(long long pieces, int storeys) {
   std::wstring text = FormatInt(pieces);
   text += L'×';
   AppendInt(text, storeys);
@@ -38,7 +33,7 @@ SCompSection& ComponentTable::FindOrAddSection(const CompRecord& record) {
   SCompFloor& floor = FindOrAppend(
       group.floors, group.floor_index, record.floor,
       [](const SCompFloor& f) -> const std::wstring& { return f.label; },
-      [&] { return NewFloor(record.floor); });
+      [&] { return MakeFloor<SCompFloor>(record.floor); });
   const int section_at = FindFirst(
       floor.sections, floor.section_index,
       [&] { return ComponentHash(record.name, record.type_path, record.type_text); },
@@ -119,7 +114,9 @@ void ComponentTable::StreamGroup(const SCompGroup& group, CStringArray& out) con
   std::stable_sort(floors.begin(), floors.end(),
                    [](const SCompFloor* a, const SCompFloor* b) { return a->grade < b->grade; });
   for (const SCompFloor* floor : floors) {
-    int pieces = 0;
+    // Counts come from the table file as written ("Num"), so their sum is
+    // taken in 64 bits: a floor of a few large counts must not wrap.
+    long long pieces = 0;
     std::vector<const SCompSection*> sections;
     for (const SCompSection& section : floor->sections) {
       pieces += section.count;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "areas/area_floor_head.h"
 #include "areas/handle_list.h"
 #include "model/hash_index.h"
 #include "model/report_tree.h"
@@ -25,10 +26,7 @@ struct SCompSection {
   HandleList handles;
 };
 
-struct SCompFloor {
-  std::wstring label;
-  int num = 1;
-  int grade = -1000;
+struct SCompFloor : AreaFloorHead {
   std::vector<SCompSection> sections;
   HashIndex section_index;  // by name, type path and type text
 };

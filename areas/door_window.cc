@@ -63,15 +63,6 @@ std::wstring_view DoorWindowKindText(std::wstring_view code) {
   return {};
 }
 
-SDoorWindowFloor MakeDoorWindowFloor(std::wstring_view label) {
-  SDoorWindowFloor floor;
-  floor.label = label;
-  const FloorKey key = ParseFloorKey(label);
-  floor.num = key.count;
-  floor.grade = key.order_key;
-  return floor;
-}
-
 void DoorWindowTable::Add(const SDoorWindowRecord& record) {
   const std::wstring_view kind_text = DoorWindowKindText(record.code);
   SDoorWindowKind& kind = FindOrAppend(

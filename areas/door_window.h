@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "areas/area_floor_head.h"
 #include "model/hash_index.h"
 #include "reportdata/records.h"
 
@@ -30,10 +31,7 @@ struct SDoorWindowPos {
   int count = 1;  // pieces
 };
 
-struct SDoorWindowFloor {
-  std::wstring label;
-  int num = 1;  // storeys the label stands for
-  int grade = -1000;
+struct SDoorWindowFloor : AreaFloorHead {
   std::vector<SDoorWindowPos> all;     // one entry per occurrence
   std::vector<SDoorWindowPos> merged;  // one entry per occurrence key
   HashIndex merged_index;
@@ -58,12 +56,14 @@ struct SDoorWindowKind {
   int Count() const;
 };
 
+// A floor entry of the label, its storeys and order key read from it.
+inline SDoorWindowFloor MakeDoorWindowFloor(std::wstring_view label) {
+  return MakeFloor<SDoorWindowFloor>(label);
+}
+
 // Kind text of a component code: "门", "窗", "飘窗", "墙洞", "转角飘窗",
 // "老虎窗", "带形窗", or "" for any other code.
 std::wstring_view DoorWindowKindText(std::wstring_view code);
-
-// A floor group of that label, num and grade parsed from it.
-SDoorWindowFloor MakeDoorWindowFloor(std::wstring_view label);
 
 class DoorWindowTable {
  public:

@@ -38,7 +38,7 @@ std::vector<RegroupedKind> Regroup(const std::vector<SDoorWindowKind>& kinds) {
               entry.floors, entry.floor_index, floor.label,
               [](const RegroupedFloor& f) -> const std::wstring& { return f.label; },
               [&] {
-                return RegroupedFloor{floor.label, floor.num, floor.grade, 0};
+                return RegroupedFloor{floor, 0};
               });
           ++counted.occurrences;
         }

@@ -13,10 +13,7 @@
 
 namespace reportdata {
 
-struct RegroupedFloor {
-  std::wstring label;
-  int num = 1;
-  int grade = -1000;
+struct RegroupedFloor : AreaFloorHead {
   int occurrences = 0;
   int Count() const { return occurrences * num; }
 };

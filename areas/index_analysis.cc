@@ -30,8 +30,9 @@ void SIndexItem::AddQuantity(const std::wstring& label, double quantity) {
     floors[found->second].quantity += quantity;
     return;
   }
-  const FloorKey key = ParseFloorKey(label);
-  AppendFloor({label, key.count, key.order_key, quantity});
+  SIndexFloorQty floor = MakeFloor<SIndexFloorQty>(label);
+  floor.quantity = quantity;
+  AppendFloor(std::move(floor));
 }
 
 void SIndexItem::AppendFloor(SIndexFloorQty floor) {

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "areas/area_floor_head.h"
 #include "areas/building_area.h"
 #include "model/parsed_units.h"
 #include "model/record_keys.h"
@@ -22,10 +23,7 @@ namespace reportdata {
 inline constexpr wchar_t kEarthworkGroup[] = L"土方工程";
 inline constexpr wchar_t kRoofGroup[] = L"屋面工程";
 
-struct SIndexFloorQty {
-  std::wstring label;
-  int num = 1;
-  int grade = -1000;
+struct SIndexFloorQty : AreaFloorHead {
   double quantity = 0.0;  // one storey of the label
 };
 

@@ -45,8 +45,15 @@ bool RoomVisible(const RoomGroup& room, std::wstring_view partition) {
   return false;
 }
 
+// Room table 2 names its floors by their label followed by "层", as its tree
+// items list them; the bare label chooses no floor.
+bool FloorChosen(std::wstring_view label, std::wstring_view name) {
+  return name.empty() ||
+         (name.size() == label.size() + 1 && name.starts_with(label) && name.back() == L'层');
+}
+
 bool FloorShown(const RoomFloor& floor, std::wstring_view name, const RowFilter& filter) {
-  if (!GroupChosen(floor.label, name) || !FloorMatch(filter, floor.label).stays()) return false;
+  if (!FloorChosen(floor.label, name) || !FloorMatch(filter, floor.label).stays()) return false;
   for (const RoomGroup& room : floor.rooms) {
     if (RoomVisible(room, filter.partition)) return true;
   }

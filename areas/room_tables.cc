@@ -7,15 +7,6 @@
 
 namespace reportdata {
 
-RoomFloor MakeRoomFloor(std::wstring_view label) {
-  RoomFloor floor;
-  floor.label = label;
-  const FloorKey key = ParseFloorKey(label);
-  floor.num = key.count;
-  floor.grade = key.order_key;
-  return floor;
-}
-
 void RoomTables::Add(const RecordKeys& record) {
   const std::wstring& room = record.room.str();
   if (room.empty()) return;
@@ -30,8 +21,8 @@ void RoomTables::Add(const RecordKeys& record) {
 
   RoomFloor& floor = FindOrAppend(
       by_floor_, by_floor_index_, record.floor,
-      [](const RoomFloor& f) -> const PooledText& { return f.label; },
-      [&] { return MakeRoomFloor(record.floor); });
+      [](const RoomFloor& f) -> const std::wstring& { return f.label; },
+      [&] { return MakeFloor<RoomFloor>(record.floor); });
   RoomGroup& group = FindOrAppend(
       floor.rooms, floor.room_index, record.room,
       [](const RoomGroup& g) -> const PooledText& { return g.room; },

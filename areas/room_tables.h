@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "areas/area_floor_head.h"
 #include "model/hash_index.h"
 #include "model/record_keys.h"
 #include "model/report_tree.h"
@@ -36,10 +37,7 @@ struct RoomGroup {
   HashIndex place_index;
 };
 
-struct RoomFloor {
-  PooledText label;  // floor label, matched exactly
-  int num = 1;
-  int grade = -1000;
+struct RoomFloor : AreaFloorHead {
   std::vector<RoomGroup> rooms;
   HashIndex room_index;
 };
@@ -66,9 +64,6 @@ class RoomTables {
   HashIndex by_floor_index_;
   std::wstring lookup_;  // place key of the record filed last, reused
 };
-
-// A floor of room table 2 of that label, num and grade parsed from it.
-RoomFloor MakeRoomFloor(std::wstring_view label);
 
 }  // namespace reportdata
 

@@ -4,9 +4,7 @@
 // (CInterQingDan::Write_xml). Beside the write it times pugixml parsing the
 // files just written and saving the parsed documents, the yardstick any
 // DOM-based writer stands against. Prints one "name seconds" line per figure
-// and the peak resident memory, for bench/compare_bill_build.sh to read. It
-// runs in the heap the `reportdata` tool gives itself (cli/huge_pages.h), so
-// that its times are the tool's build without the tool's own steps.
+// and the peak resident memory, for bench/compare_bill_build.sh to read.
 // Usage: bill_build_phases PROJECT_DIR
 #include <sys/resource.h>
 
@@ -19,7 +17,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/huge_pages.h"
 #include "reportdata/facades.h"
 
 namespace {
@@ -45,7 +42,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bill_build_phases PROJECT_DIR\n");
     return 2;
   }
-  reportdata::cli::ReserveHugePageHeap();
   const fs::path report = fs::absolute(fs::path(argv[1]) / "report");
   fs::create_directories(report);
   const CString report_arg(report.wstring());

@@ -1,9 +1,10 @@
-// reportdata build PROJECT_DIR [--bill] [--quota] [--report-dir DIR]
+// reportdata build PROJECT_DIR [--bill] [--quota] [--report-dir DIR] [--wait SECONDS]
 #include <cstdio>
 #include <memory>
 
 #include "cli/commands.h"
 #include "cli/project_build.h"
+#include "reportdata/importer.h"
 
 namespace reportdata::cli {
 
@@ -13,6 +14,7 @@ void AddBuildCommand(CLI::App& app) {
     std::string report_dir;
     bool bill = false;
     bool quota = false;
+    double wait = ProjectLock::kDefaultWaitSeconds;
   };
   auto options = std::make_shared<Options>();
   CLI::App* command = app.add_subcommand(
@@ -25,8 +27,15 @@ void AddBuildCommand(CLI::App& app) {
   command->add_flag("--quota", options->quota, "run the quota (定额) build");
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
+  command
+      ->add_option("--wait", options->wait,
+                   "seconds to wait for an import or build of the project by another process "
+                   "(default: 60)")
+      ->check(CLI::NonNegativeNumber);
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
+    const ProjectLock lock(dir.project, options->wait);
+    RemoveAbandonedImports(dir.project.string());
     RequireCalculationResults(dir);
     BuildOptions build;
     if (options->bill || options->quota) {

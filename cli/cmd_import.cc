@@ -1,4 +1,4 @@
-// reportdata import RESULTS.json PROJECT_DIR
+// reportdata import RESULTS.json PROJECT_DIR [--wait SECONDS]
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/input_error.h"
+#include "cli/project_dir.h"
 #include "cli/project_import.h"
 
 namespace reportdata::cli {
@@ -15,6 +16,7 @@ void AddImportCommand(CLI::App& app) {
   struct Options {
     std::string json;
     std::string project;
+    double wait = ProjectLock::kDefaultWaitSeconds;
   };
   auto options = std::make_shared<Options>();
   CLI::App* command = app.add_subcommand(
@@ -24,8 +26,13 @@ void AddImportCommand(CLI::App& app) {
   command->add_option("RESULTS", options->json, "JSON interchange file")->required();
   command->add_option("PROJECT_DIR", options->project, "project directory, created when missing")
       ->required();
+  command
+      ->add_option("--wait", options->wait,
+                   "seconds to wait for an import or build of the project by another process "
+                   "(default: 60)")
+      ->check(CLI::NonNegativeNumber);
   command->callback([options] {
-    const std::size_t records = ImportResults(options->json, options->project);
+    const std::size_t records = ImportResults(options->json, options->project, options->wait);
     std::printf("imported %zu calculation records into %s\n", records, options->project.c_str());
   });
 }

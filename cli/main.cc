@@ -10,7 +10,6 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/huge_pages.h"
 #include "reportdata/version.h"
 
 namespace {
@@ -51,7 +50,6 @@ int CheckOutputWritten() {
 
 int main(int argc, char** argv) {
   namespace cli = reportdata::cli;
-  cli::ReserveHugePageHeap();
   CLI::App app{"reportdata: report tables of a building-quantity takeoff project"};
   app.set_version_flag("--version", std::string("reportdata ") + reportdata::LibraryVersion());
   app.require_subcommand(1);

@@ -1,5 +1,15 @@
 #include "cli/project_dir.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+
 #include "cli/input_error.h"
 #include "platform/text.h"
 
@@ -35,5 +45,34 @@ void RequireCalculationResults(const ProjectDir& dir) {
                      ": CalResult.mdb is missing (run `reportdata import` first)");
   }
 }
+
+ProjectLock::ProjectLock(const fs::path& project, double wait_seconds) {
+  fd_ = open(project.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) {
+    throw InputError("cannot open the project directory " + project.string() + ": " +
+                     std::strerror(errno));
+  }
+  const auto deadline = std::chrono::steady_clock::now() +
+                        std::chrono::duration<double>(wait_seconds > 0.0 ? wait_seconds : 0.0);
+  while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR) {
+      const int failure = errno;
+      close(fd_);
+      throw InputError("cannot lock the project directory " + project.string() + ": " +
+                       std::strerror(failure));
+    }
+    if (std::chrono::steady_clock::now() >= deadline) {
+      close(fd_);
+      char waited[32];
+      std::snprintf(waited, sizeof waited, "%g", wait_seconds);
+      throw InputError("project " + project.string() +
+                       " is in use by another import or build; gave up after " + waited +
+                       " s (--wait SECONDS waits longer)");
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+ProjectLock::~ProjectLock() { close(fd_); }
 
 }  // namespace reportdata::cli

@@ -6,11 +6,15 @@
 #include <cstddef>
 #include <string>
 
+#include "cli/project_dir.h"
+
 namespace reportdata::cli {
 
-// Returns the number of calculation records stored. Throws InputError with
-// the importer's message when it refuses the file.
-std::size_t ImportResults(const std::string& json_path, const std::string& project_dir);
+// Returns the number of calculation records stored. Holds the project's
+// lock (ProjectLock, waiting up to wait_seconds) while it imports. Throws
+// InputError with the importer's message when it refuses the file.
+std::size_t ImportResults(const std::string& json_path, const std::string& project_dir,
+                          double wait_seconds = ProjectLock::kDefaultWaitSeconds);
 
 }  // namespace reportdata::cli
 

@@ -9,6 +9,8 @@
 namespace reportdata::cli {
 namespace {
 
+constexpr int kOffsets = 200;
+
 std::string Replace(std::string text, std::string_view key, std::string_view value) {
   for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
     text.replace(at, key.size(), value);
@@ -97,15 +99,21 @@ bool SampleBuilding::OnFloor(Levels levels, const SampleFloor& floor) const {
   return false;
 }
 
-std::vector<SampleShare> SampleBuilding::Shares(int first_axis, int last_axis, long long milli,
-                                                int factor) const {
+std::vector<SampleShare> SampleBuilding::Shares(int first_axis, int last_axis, int spread,
+                                                long long milli, int factor) const {
   const int named = static_cast<int>(partitions_.size()) - 1;
   // Index of the partition that holds an axis; the rest is the last index.
   const auto owner = [&](int axis) {
     return axis > kPartitionedAxes ? named : (axis - 1) * named / kPartitionedAxes;
   };
   std::vector<long long> weight(partitions_.size(), 0);
-  if (first_axis >= last_axis) {
+  if (spread > 0) {
+    // The partition of the first axis takes the largest share, the ones
+    // after it (the rest wrapping round to the first) less and less.
+    const size_t start = static_cast<size_t>(owner(first_axis));
+    for (int k = 0; k < spread; ++k)
+      weight[(start + static_cast<size_t>(k)) % weight.size()] = spread - k;
+  } else if (first_axis >= last_axis) {
     weight[static_cast<size_t>(owner(first_axis))] = 2;
   } else {
     // Each bay counts half to the partition of either axis that bounds it.
@@ -128,6 +136,24 @@ std::vector<SampleShare> SampleBuilding::Shares(int first_axis, int last_axis, l
     shares.push_back({partitions_[p], QuantityText(part, factor)});
   }
   return shares;
+}
+
+void SampleBuilding::MakeDistinct(Instance& instance, bool rename) {
+  // Instances stand at one of kOffsets measured offsets from their axis,
+  // so that only a few of a large building's instances come out alike.
+  const long long offset = 1 + random_.Below(kOffsets);
+  instance.position += "+" + QuantityText(offset);
+  for (size_t m = 0; m < instance.quantity.size(); ++m) {
+    // A count stays whole: a door is one door.
+    if (instance.quantity[m] == 0 || m == static_cast<size_t>(Measure::kCount)) continue;
+    instance.quantity[m] += offset;
+    instance.formula[m] += "+" + QuantityText(offset);
+  }
+  if (rename) {
+    const int suffix = random_.Below(25);
+    if (suffix > 0) instance.name += "-" + std::to_string(suffix + 1);
+  }
+  instance.spread = random_.Chance(80) ? 2 + random_.Below(2) : 0;
 }
 
 void SampleBuilding::Emit(const Instance& instance, std::string_view type_path,
@@ -159,7 +185,7 @@ void SampleBuilding::Emit(const Instance& instance, std::string_view type_path,
     bill.room = instance.room;
     bill.place = instance.place;
     bill.place2 = {};
-    bill.partitions = Shares(instance.first_axis, instance.last_axis, milli, 1);
+    bill.partitions = Shares(instance.first_axis, instance.last_axis, instance.spread, milli, 1);
     bill.feature = Replace(Replace(Replace(Replace(std::string(item.feature), "{grade}", grade),
                                            "{name}", instance.name),
                                    "{size}", instance.size),
@@ -182,8 +208,8 @@ void SampleBuilding::Emit(const Instance& instance, std::string_view type_path,
       const long long quota_milli = instance.quantity[qm];
       record.description = instance.formula[qm];
       record.quantity = QuantityText(quota_milli, quota.factor);
-      record.partitions =
-          Shares(instance.first_axis, instance.last_axis, quota_milli, quota.factor);
+      record.partitions = Shares(instance.first_axis, instance.last_axis, instance.spread,
+                                 quota_milli, quota.factor);
       record.feature.clear();
       record.category_grade = quota.graded ? grade : std::string_view();
       record.quota_features = {};

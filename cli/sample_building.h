@@ -24,6 +24,10 @@ struct SampleOptions {
   int floors = 10;  // storeys above ground
   int scale = 1;    // multiplies the instances on every storey
   std::uint64_t seed = 1;
+  // The low-merge shape: quantities, positions and handles all distinct,
+  // 25 component names per item and most records split over two or three
+  // partitions, so that few records merge in the report trees.
+  bool low_merge = false;
 };
 
 // One floor entry of the project: a single storey ("7"), a range ("2,5") or
@@ -115,6 +119,9 @@ class SampleBuilding {
     std::string handle;
     int first_axis = 1;  // the axes the instance spans, for its partition shares
     int last_axis = 1;
+    // Partitions the instance is split over regardless of its axes (two or
+    // three in the low-merge shape), 0 to split it by its axes.
+    int spread = 0;
     std::string_view grade;
     std::string size;       // section or opening size, or the eave height of other items
     std::string thickness;  // wall thickness, mm
@@ -136,9 +143,14 @@ class SampleBuilding {
   void PlaceRooms(const SampleFloor& floor, const EntrySink& sink);
   // Bay and corner bay windows: door and window occurrences only.
   void PlaceBayWindows(const SampleFloor& floor);
+  // Makes the instance differ from every other one of its item and floor:
+  // a measured offset on its position and quantities, and a spread over
+  // partitions. Renamed instances take one of 25 names.
+  void MakeDistinct(Instance& instance, bool rename);
   void Emit(const Instance& instance, std::string_view type_path, std::string_view sub_type,
             std::span<const SampleItem> items, const SampleFloor& floor, const EntrySink& sink);
-  std::vector<SampleShare> Shares(int first_axis, int last_axis, long long milli, int factor) const;
+  std::vector<SampleShare> Shares(int first_axis, int last_axis, int spread, long long milli,
+                                  int factor) const;
   std::string NextHandle();
 
   SampleOptions options_;

@@ -52,7 +52,7 @@ void SampleBuilding::PlaceComponent(const SampleComponent& component, const Samp
                                     const EntrySink& sink) {
   const int count = component.per_floor * options_.scale;
   // A larger building has more component names of each kind.
-  const int names = std::min(30, 1 + (options_.scale - 1) / 8);
+  const int names = options_.low_merge ? 25 : std::min(30, 1 + (options_.scale - 1) / 8);
   const int height = floor.height;
   // Columns, doors and windows come in pairs of one type on one axis, as
   // they stand in a building; a pair in one partition merges into one record.
@@ -204,6 +204,11 @@ void SampleBuilding::PlaceComponent(const SampleComponent& component, const Samp
       default:
         break;
     }
+    if (options_.low_merge) {
+      MakeDistinct(in, false);
+      if (component.shape == Shape::kDoor || component.shape == Shape::kWindow)
+        doors_windows_.back().position = in.position;
+    }
     Emit(in, component.type_path, component.sub_type, component.items, floor, sink);
   }
 }
@@ -247,6 +252,7 @@ void SampleBuilding::PlaceRooms(const SampleFloor& floor, const EntrySink& sink)
           in.Set(Measure::kArea, Area(room.width, room.depth), M(room.width) + "*" + M(room.depth));
           items = finish.place == "天棚" ? CeilingItems() : FloorFinishItems(room.wet);
         }
+        if (options_.low_merge) MakeDistinct(in, true);
         Emit(in, finish.type_path, "", items, floor, sink);
       }
     }
@@ -261,6 +267,7 @@ void SampleBuilding::PlaceRooms(const SampleFloor& floor, const EntrySink& sink)
     corridor.last_axis = 12;
     corridor.place = "楼地面";
     corridor.Set(Measure::kArea, Area(kLength - 600, 1800), M(kLength - 600) + "*" + M(1800));
+    if (options_.low_merge) MakeDistinct(corridor, true);
     Emit(corridor, "ZS\\DMS", "", FloorFinishItems(false), floor, sink);
   }
 }
@@ -296,7 +303,7 @@ void SampleBuilding::WalkLooseQuotas(const RecordSink& sink) {
       record.quota_code = loose.code;
       record.quota_name = loose.name;
       record.quota_unit = loose.unit;
-      record.partitions = Shares(1, 12, milli, loose.factor);
+      record.partitions = Shares(1, 12, 0, milli, loose.factor);
       sink(record);
     }
   }

@@ -30,13 +30,22 @@ struct ShowRequest {
   int decimals = kDecimalsOfUnit;  // of quantities (quantity_format.h)
 };
 
+// Throws TableFileError naming the file when `file` of the report data
+// directory is there but cannot be read back as its table: not a regular
+// file, empty, damaged, or another table's file. A missing file is left to
+// the caller. Every command that reads tables back checks their files here,
+// so that "(0 rows)" means a table that is really empty.
+void RequireIntactTableFile(const ProjectDir& dir, const std::string& file);
+
 // Empties the engine and reads back the table files of the side that holds
-// the table. Throws InputError when the table's file is missing.
+// the table. Throws InputError when the table's file is missing, and
+// TableFileError (RequireIntactTableFile) when it is damaged.
 void ReloadTables(const ProjectDir& dir, const TableDef& table);
 
 // Empties the engine and reads back the table files by the bill reload or
 // the quota reload. Throws InputError, naming `what`, when `file` (the file
-// of what the caller shows) is missing.
+// of what the caller shows) is missing, and TableFileError when it is
+// damaged.
 void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
                 const std::string& what);
 
@@ -45,7 +54,7 @@ void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
 class TableReloader {
  public:
   explicit TableReloader(ProjectDir dir) : dir_(std::move(dir)) {}
-  // Throws InputError when the table's file is missing.
+  // Throws as ReloadTables does, also when the side was read back already.
   void Load(const TableDef& table);
 
  private:

@@ -53,8 +53,8 @@ class FloorNames {
 };
 
 // The silent builds report through the progress-dialog service too: a build
-// of a million records takes minutes. The count is shown every few thousand
-// records so that a terminal display costs nothing measurable.
+// of a large project takes a while. The count is shown every few thousand
+// records, often enough for a person and rarely enough for any display.
 void ShowFilingCount(NyProInterface& progress, size_t done, size_t total) {
   if (done % 4096 != 0 && done != total) return;
   progress.SetShowInformation(L"正在汇总 " + std::to_wstring(done) + L"/" + std::to_wstring(total) +
@@ -406,10 +406,13 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
+  // Looked up through a set, so that a project of many floors does not
+  // compare each new floor with all before it.
+  std::unordered_set<std::wstring> listed;
+  listed.reserve(cal_floors_.size() + floors.size());
+  for (const CString& floor : cal_floors_) listed.insert(floor.str());
   for (const std::wstring& floor : floors) {
-    if (std::find(cal_floors_.begin(), cal_floors_.end(), CString(floor)) == cal_floors_.end()) {
-      cal_floors_.emplace_back(floor);
-    }
+    if (listed.insert(floor).second) cal_floors_.emplace_back(floor);
   }
 }
 

@@ -23,8 +23,7 @@ std::wstring FloorText(std::wstring_view floor_text) {
 std::wstring ComponentHandles(const std::vector<SQdRecordNode>& records,
                               std::wstring_view partition) {
   // The lists are gathered as bytes and decoded in one run: most records
-  // hold a few handles, and decoding each list on its own cost more in
-  // the calls than in the bytes.
+  // hold a few handles, too short for a decoding call each.
   thread_local std::string gathered;
   gathered.clear();
   for (const SQdRecordNode& record : records) {

@@ -272,8 +272,8 @@ bool CoversFloor(std::wstring_view floor_text, std::wstring_view floor) {
 }
 
 bool IsFacadeTypePath(std::wstring_view type_path) {
-  // Views of a known length: asked of every record, a comparison with a
-  // bare literal measured the literal's length each time.
+  // Views of a known length: asked of every record, so the literals'
+  // lengths are not counted again each time.
   static constexpr std::wstring_view kFacadeTypePaths[] = {L"ZS\\LMZS", L"ZS\\LMDK"};
   return type_path == kFacadeTypePaths[0] || type_path == kFacadeTypePaths[1];
 }

@@ -1,5 +1,5 @@
-// The text pool: shards of open-addressing tables of entry pointers, one
-// keyed by the wide text and one by its UTF-8 bytes, each shard behind its
+// The text pool: shards of hash tables of entry pointers, one keyed by the
+// wide text and one by its UTF-8 bytes, each shard behind its
 // own mutex so that the two readers of a table file rarely wait for each
 // other. Entries sit in deques, whose elements never move.
 #include "model/pooled_text.h"
@@ -9,67 +9,34 @@
 #include <deque>
 #include <memory>
 #include <mutex>
-#include <vector>
+#include <unordered_map>
 
+#include "model/hash_index.h"
 #include "platform/text.h"
 
 namespace reportdata {
 namespace {
 
-// Entry pointers by a key hash, at most half full.
-class EntryTable {
- public:
-  template <typename Same>
-  const PooledText::Entry* Find(uint64_t hash, Same&& same) const {
-    if (slots_.empty()) return nullptr;
-    const size_t mask = slots_.size() - 1;
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-      const Slot& slot = slots_[i];
-      if (slot.entry == nullptr) return nullptr;
-      if (slot.hash == hash && same(*slot.entry)) return slot.entry;
-    }
-  }
-
-  void Add(uint64_t hash, const PooledText::Entry* entry) {
-    if ((used_ + 1) * 2 > slots_.size()) Grow();
-    Place(Slot{hash, entry});
-    ++used_;
-  }
-
- private:
-  struct Slot {
-    uint64_t hash = 0;
-    const PooledText::Entry* entry = nullptr;
-  };
-
-  void Place(const Slot& slot) {
-    const size_t mask = slots_.size() - 1;
-    size_t i = slot.hash & mask;
-    while (slots_[i].entry != nullptr) i = (i + 1) & mask;
-    slots_[i] = slot;
-  }
-
-  void Grow() {
-    std::vector<Slot> old;
-    old.swap(slots_);
-    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
-    for (const Slot& slot : old) {
-      if (slot.entry != nullptr) Place(slot);
-    }
-  }
-
-  std::vector<Slot> slots_;
-  size_t used_ = 0;
+// A text's view into its entry, with the hash it was looked up by: entries
+// never move, so the views stay valid as long as the pool.
+template <typename View>
+struct HashedView {
+  uint64_t hash;
+  View view;
+  bool operator==(const HashedView&) const = default;
 };
+struct ByStoredHash {
+  template <typename View>
+  size_t operator()(const HashedView<View>& key) const {
+    return key.hash;
+  }
+};
+template <typename View>
+using EntryTable = std::unordered_map<HashedView<View>, const PooledText::Entry*, ByStoredHash>;
 
 constexpr uint64_t kHashMultiplier = 0x9E3779B97F4A7C15ULL;
 
-void MixHash(uint64_t& hash, uint64_t value) {
-  hash = (hash ^ value) * kHashMultiplier;
-  hash ^= hash >> 32;
-}
-
-// Eight bytes per multiply, as HashText takes two characters: every text a
+// Eight bytes per mix, as HashText takes two characters: every text a
 // table file holds is hashed by its bytes as it is read.
 uint64_t HashUtf8(std::string_view utf8) {
   uint64_t hash = utf8.size() * kHashMultiplier;
@@ -77,14 +44,14 @@ uint64_t HashUtf8(std::string_view utf8) {
   for (; i + 8 <= utf8.size(); i += 8) {
     uint64_t eight;
     std::memcpy(&eight, utf8.data() + i, 8);
-    MixHash(hash, eight);
+    hash = HashMix(hash, eight);
   }
   if (i < utf8.size()) {
     uint64_t rest = 0;
     for (size_t k = 0; i + k < utf8.size(); ++k) {
       rest |= uint64_t{static_cast<uint8_t>(utf8[i + k])} << (8 * k);
     }
-    MixHash(hash, rest);
+    hash = HashMix(hash, rest);
   }
   return hash;
 }
@@ -92,8 +59,8 @@ uint64_t HashUtf8(std::string_view utf8) {
 struct Shard {
   std::mutex mutex;
   std::deque<PooledText::Entry> entries;
-  EntryTable by_text;
-  EntryTable by_utf8;
+  EntryTable<std::wstring_view> by_text;
+  EntryTable<std::string_view> by_utf8;
 };
 
 class Pool {
@@ -134,18 +101,17 @@ class Pool {
   const PooledText::Entry* InternHashed(std::wstring_view text, uint64_t hash) {
     Shard& shard = shards_[hash % kShards];
     std::lock_guard lock(shard.mutex);
-    const PooledText::Entry* found =
-        shard.by_text.Find(hash, [&](const PooledText::Entry& e) { return e.text == text; });
-    return found != nullptr ? found : Add(shard, std::wstring(text), ToUtf8(text), hash);
+    const auto found = shard.by_text.find({hash, text});
+    return found != shard.by_text.end() ? found->second
+                                        : Add(shard, std::wstring(text), ToUtf8(text), hash);
   }
 
   const PooledText::Entry* InternUtf8Hashed(std::string_view utf8, uint64_t utf8_hash) {
     {
       Shard& shard = shards_[utf8_hash % kShards];
       std::lock_guard lock(shard.mutex);
-      const PooledText::Entry* found =
-          shard.by_utf8.Find(utf8_hash, [&](const PooledText::Entry& e) { return e.utf8 == utf8; });
-      if (found != nullptr) return found;
+      const auto found = shard.by_utf8.find({utf8_hash, utf8});
+      if (found != shard.by_utf8.end()) return found->second;
     }
     // Bytes not read before: look the text up by its wide form, then list
     // the entry under these bytes in their own shard. Malformed bytes decode
@@ -153,18 +119,14 @@ class Pool {
     const PooledText::Entry* entry = Intern(FromUtf8(utf8));
     Shard& shard = shards_[utf8_hash % kShards];
     std::lock_guard lock(shard.mutex);
-    if (shard.by_utf8.Find(utf8_hash, [&](const PooledText::Entry& e) { return e.utf8 == utf8; }) ==
-            nullptr &&
-        entry->utf8 == utf8) {
-      shard.by_utf8.Add(utf8_hash, entry);
-    }
+    if (entry->utf8 == utf8) shard.by_utf8.try_emplace({utf8_hash, entry->utf8}, entry);
     return entry;
   }
 
   const PooledText::Entry* Add(Shard& shard, std::wstring text, std::string utf8, uint64_t hash) {
     const PooledText::Entry* entry =
         &shard.entries.emplace_back(PooledText::Entry{std::move(text), std::move(utf8), hash});
-    shard.by_text.Add(hash, entry);
+    shard.by_text.try_emplace({hash, entry->text}, entry);
     return entry;
   }
 
@@ -179,17 +141,16 @@ Pool& ThePool() {
 
 }  // namespace
 
-// Two code units per multiply: the keys are short texts (codes, names,
-// floors, descriptions), hashed once per record at every tree level, and a
-// byte-wise hash of four-byte characters spent more time than the lookups.
+// Two code units per mix: the keys are short texts (codes, names, floors,
+// descriptions), hashed once per record at every tree level.
 uint64_t HashText(std::wstring_view text) {
   uint64_t hash = text.size() * kHashMultiplier;
   size_t i = 0;
   for (; i + 2 <= text.size(); i += 2) {
-    MixHash(hash,
-            static_cast<uint32_t>(text[i]) | uint64_t{static_cast<uint32_t>(text[i + 1])} << 32);
+    hash = HashMix(
+        hash, static_cast<uint32_t>(text[i]) | uint64_t{static_cast<uint32_t>(text[i + 1])} << 32);
   }
-  if (i < text.size()) MixHash(hash, static_cast<uint32_t>(text[i]));
+  if (i < text.size()) hash = HashMix(hash, static_cast<uint32_t>(text[i]));
   return hash;
 }
 

@@ -4,7 +4,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +15,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/process.h"
 #include "reportdata/errors.h"
 #include "reportdata/replacing_file.h"
 
@@ -43,7 +43,7 @@ void RemoveStaleTemporaries(const std::string& path, const std::string& dir) {
     char* end = nullptr;
     const long pid = std::strtol(name + prefix.size(), &end, 10);
     if (pid <= 0 || *end != '-') continue;
-    if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    if (ProcessRuns(pid)) continue;
     unlink((dir + "/" + name).c_str());
   }
   closedir(listing);

@@ -1,4 +1,5 @@
 // "\mj.xml": the building-area table under its single "Chapter" element.
+#include "persist/area_floor_head_attributes.h"
 #include "persist/area_table_files.h"
 #include "persist/report_table_files.h"
 
@@ -36,15 +37,7 @@ void ReadItem(pugi::xml_node element, SAreaFloorItem& floor) {
 
 SAreaFloorItem ReadFloor(pugi::xml_node element) {
   SAreaFloorItem floor;
-  for (const NamedAttribute attribute : AttributesOf{element}) {
-    if (NameIs(attribute, "Name")) {
-      floor.label = WideValue(attribute);
-    } else if (NameIs(attribute, "Num")) {
-      floor.num = LeadingInt(attribute.value());
-    } else if (NameIs(attribute, "Grade")) {
-      floor.grade = LeadingInt(attribute.value());
-    }
-  }
+  ReadAreaFloorHead(element, floor);
   ForEachChildElement(element, [&](pugi::xml_node node) { ReadItem(node, floor); });
   return floor;
 }
@@ -61,9 +54,7 @@ void WriteBuildingArea(std::wstring_view dir, const CAreaSummaryTable& table) {
     long long number = 0;
     for (const SAreaFloorItem& floor : table.floors()) {
       writer.StartElement("Chapter", number++);
-      writer.Attribute("Name", floor.label);
-      writer.IntAttribute("Num", floor.num);
-      writer.IntAttribute("Grade", floor.grade);
+      WriteAreaFloorHead(writer, floor);
       WriteItems(writer, floor.mainItems, kMain);
       WriteItems(writer, floor.balconyItems, kBalcony);
       writer.EndElement();

@@ -1,6 +1,7 @@
 // "\CompTable.xml".
 #include "persist/component_table_file.h"
 
+#include "persist/area_floor_head_attributes.h"
 #include "persist/node_io.h"
 #include "persist/report_table_files.h"
 #include "persist/table_file.h"
@@ -13,9 +14,7 @@ void WriteComponentTable(std::wstring_view dir, const ComponentTable& table) {
         writer.Attribute("N", group.name);
         writer.IntAttribute("Grade", group.order);
         WriteNumbered(writer, "Qd", group.floors, [&](const SCompFloor& floor) {
-          writer.Attribute("Name", floor.label);
-          writer.IntAttribute("Num", floor.num);
-          writer.IntAttribute("Grade", floor.grade);
+          WriteAreaFloorHead(writer, floor);
           WriteNumbered(writer, "Floor", floor.sections, [&](const SCompSection& section) {
             writer.Attribute("Name", section.name);
             writer.IntAttribute("Num", section.count);
@@ -33,9 +32,8 @@ void ReadComponentTable(std::wstring_view dir, ComponentTable& table) {
     SCompGroup group;
     ReadAttributes(chapter, {{"N", &group.name}, {"Grade", &group.order}});
     ForEachChildElement(chapter, [&](pugi::xml_node floor_node) {
-      SCompFloor floor{L"", 0, 0, {}, {}};
-      ReadAttributes(floor_node,
-                     {{"Name", &floor.label}, {"Num", &floor.num}, {"Grade", &floor.grade}});
+      SCompFloor floor;
+      ReadAreaFloorHead(floor_node, floor);
       ForEachChildElement(floor_node, [&](pugi::xml_node section_node) {
         SCompSection section;
         ReadAttributes(section_node, {{"Name", &section.name},

@@ -1,4 +1,5 @@
 // "\mc.xml": the door and window table, kind by kind.
+#include "persist/area_floor_head_attributes.h"
 #include "persist/area_table_files.h"
 #include "persist/node_io.h"
 #include "persist/report_table_files.h"
@@ -36,9 +37,7 @@ void WriteKind(XmlWriter& writer, const SDoorWindowKind& kind) {
   WriteNumbered(writer, "Obj", kind.types, [&](const SDoorWindowType& type) {
     writer.Attribute("Name", type.name);
     WriteNumbered(writer, "Floor", type.floors, [&](const SDoorWindowFloor& floor) {
-      writer.Attribute("Name", floor.label);
-      writer.IntAttribute("Num", floor.num);
-      writer.IntAttribute("Grade", floor.grade);
+      WriteAreaFloorHead(writer, floor);
       WriteNumbered(writer, "Floor", floor.all, [&](const SDoorWindowPos& occurrence) {
         writer.Attribute("Position", occurrence.position);
         writer.Attribute("Formula", occurrence.key);

@@ -2,6 +2,8 @@
 #include "persist/global_files.h"
 
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "persist/table_file.h"
 
@@ -10,6 +12,9 @@ namespace {
 
 constexpr char kGlobalRoot[] = "全局数据";
 constexpr char kPartitionGroup[] = "工程分区";
+// Partition names are short; a longer one is damage, and each name is held
+// several times over (as wide text, in the set, in every query's filter).
+constexpr std::size_t kMaxPartitionNameBytes = std::size_t{1} << 20;
 
 }  // namespace
 
@@ -29,16 +34,21 @@ void WriteGlobalParas(std::wstring_view dir, const std::set<std::wstring>& parti
 
 void ReadGlobalParas(std::wstring_view dir, std::set<std::wstring>& partitions) {
   ReadXmlFile(dir, kGlobalParasFile, kGlobalRoot, [&](pugi::xml_node root) {
-    partitions.clear();
+    std::set<std::wstring> read;
     const pugi::xml_node first = root.first_child();
-    if (first.type() != pugi::node_element || std::strcmp(first.name(), kPartitionGroup) != 0) {
-      return;
+    if (first.type() == pugi::node_element && std::strcmp(first.name(), kPartitionGroup) == 0) {
+      // The name is whatever the first attribute holds, whatever it is called.
+      ForEachChildElement(first, [&](pugi::xml_node entry) {
+        const pugi::xml_attribute name = entry.first_attribute();
+        if (!name) return;
+        if (std::strlen(name.value()) > kMaxPartitionNameBytes) {
+          throw MalformedTable("a partition name longer than " +
+                               std::to_string(kMaxPartitionNameBytes) + " bytes");
+        }
+        read.insert(WideValue(name));
+      });
     }
-    // The name is whatever the first attribute holds, whatever it is called.
-    ForEachChildElement(first, [&](pugi::xml_node entry) {
-      const pugi::xml_attribute name = entry.first_attribute();
-      if (name) partitions.insert(WideValue(name));
-    });
+    partitions = std::move(read);
   });
 }
 

@@ -23,7 +23,8 @@ inline constexpr wchar_t kCalFloorFile[] = L"\\CalFloor.xml";
 void WriteGlobalParas(std::wstring_view dir, const std::set<std::wstring>& partitions);
 // Replaces partitions with the names of the file, which are read from the
 // first attribute of each child of the root's first child when that child is
-// "工程分区"; with any other first child the set ends empty.
+// "工程分区"; with any other first child the set ends empty. A name longer
+// than 1 MiB makes the file damaged (TableFileError); the set stays as it was.
 void ReadGlobalParas(std::wstring_view dir, std::set<std::wstring>& partitions);
 
 // Root "工程数据" with "Version" = "1", one "Floor%d" from 0 per floor.

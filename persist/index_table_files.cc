@@ -3,12 +3,16 @@
 
 #include <cstring>
 
+#include "persist/area_floor_head_attributes.h"
 #include "persist/node_io.h"
 #include "persist/report_table_files.h"
 #include "persist/table_file.h"
 
 namespace reportdata {
 namespace {
+
+// The index analysis names a floor's storeys and order key by one letter.
+constexpr AreaFloorHeadNames kIndexFloorNames{"N", "G"};
 
 constexpr char kSettingsRoot[] = "指标分析表";
 
@@ -61,9 +65,7 @@ void WriteIndexAnalysis(std::wstring_view dir, const IndexAnalysisTable& table) 
                    WriteNumbered(writer, "Section", group.items, [&](const SIndexItem& item) {
                      writer.Attribute("Name", item.name);
                      WriteNumbered(writer, "Floor", item.floors, [&](const SIndexFloorQty& floor) {
-                       writer.Attribute("Name", floor.label);
-                       writer.IntAttribute("N", floor.num);
-                       writer.IntAttribute("G", floor.grade);
+                       WriteAreaFloorHead(writer, floor, kIndexFloorNames);
                        writer.RealAttribute("Q", floor.quantity);
                      });
                    });
@@ -78,11 +80,9 @@ void ReadIndexAnalysis(std::wstring_view dir, IndexAnalysisTable& table) {
       SIndexItem& item = group.items.emplace_back();
       ReadAttributes(section, {{"Name", &item.name}});
       ForEachChildElement(section, [&](pugi::xml_node floor_node) {
-        SIndexFloorQty floor{L"", 0, 0, 0.0};
-        ReadAttributes(floor_node, {{"Name", &floor.label},
-                                    {"N", &floor.num},
-                                    {"G", &floor.grade},
-                                    {"Q", &floor.quantity}});
+        SIndexFloorQty floor;
+        ReadAreaFloorHead(floor_node, floor, kIndexFloorNames);
+        ReadAttributes(floor_node, {{"Q", &floor.quantity}});
         item.AppendFloor(std::move(floor));
       });
     });

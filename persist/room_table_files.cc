@@ -1,5 +1,6 @@
 // "\room1.xml" and "\room2.xml": the two room tables.
 #include "model/tree_insert.h"
+#include "persist/area_floor_head_attributes.h"
 #include "persist/area_table_files.h"
 #include "persist/node_io.h"
 #include "persist/report_table_files.h"
@@ -114,9 +115,7 @@ void WritePlace(XmlWriter& writer, const RoomPlace& place) {
 }
 
 void WriteRoomFloor(XmlWriter& writer, const RoomFloor& floor) {
-  writer.Attribute("Name", floor.label);
-  writer.IntAttribute("Num", floor.num);
-  writer.IntAttribute("Grade", floor.grade);
+  WriteAreaFloorHead(writer, floor);
   WriteNumbered(writer, "Floor", floor.rooms, [&](const RoomGroup& room) {
     writer.Attribute("Type", room.room);
     WriteNumbered(writer, "Pos", room.places,
@@ -149,7 +148,7 @@ RoomPlace ReadPlace(pugi::xml_node element) {
 }
 
 void ReadRoomFloorGroup(pugi::xml_node element, RoomFloor& floor) {
-  ReadAttributes(element, {{"Name", &floor.label}, {"Num", &floor.num}, {"Grade", &floor.grade}});
+  ReadAreaFloorHead(element, floor);
   ForEachChildElement(element, [&](pugi::xml_node room_element) {
     RoomGroup& room = floor.rooms.emplace_back();
     ReadAttributes(room_element, {{"Type", &room.room}});

@@ -4,8 +4,8 @@
 // started. Commit() then flushes them to disk, renames them over their
 // targets in the order they were saved and syncs each directory once: the
 // disk writes the files side by side and the renames cost one directory
-// sync instead of one each, which was most of the time a small project
-// took to build. A batch that ends without Commit (an exception on the way)
+// sync instead of one per file, a fixed cost that a small project would
+// otherwise feel. A batch that ends without Commit (an exception on the way)
 // removes its temporary files, so a failed sequence replaces none of its
 // files. The batch owns the temporary files handed to it.
 #ifndef REPORTDATA_PERSIST_SAVE_BATCH_H_

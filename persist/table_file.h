@@ -102,9 +102,8 @@ void ReadTableFile(std::wstring_view dir, std::wstring_view file_name, ReadChild
 // a fault ends the list after the nodes before it. A large file is read a
 // piece at a time (ReadRootChildrenInPieces), or else whole. The records of
 // chapters keep their instance texts in one arena of the file, which every
-// chapter read from it holds. One thread reads them all: a second thread's
-// heap has no huge pages, and faulting in its fresh memory cost more than
-// the thread saved.
+// chapter read from it holds. The calling thread reads them all, so the
+// trees it keeps come from its own heap.
 template <typename Node, typename Read>
 void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::vector<Node>& list,
                        Read&& read) {

@@ -51,8 +51,7 @@ bool ConvertOne(iconv_t cd, wchar_t ch, AnsiChar& out) {
 
 // The table is filled a block of 256 characters at a time, at the first
 // look-up of a character of the block: a project's names use a few dozen
-// blocks, and converting all 65,536 characters took longer than a small
-// project's whole filing.
+// of the 256 blocks, so the others are never converted.
 class Converter {
  public:
   Converter() {

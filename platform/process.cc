@@ -1,7 +1,10 @@
-// Executable path from /proc.
+// Executable path from /proc; whether a process runs from kill(pid, 0).
 #include "platform/process.h"
 
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <vector>
 
@@ -20,6 +23,11 @@ std::wstring ExecutablePath() {
     if (buffer.size() >= (size_t{1} << 20)) return {};
     buffer.resize(buffer.size() * 4);
   }
+}
+
+bool ProcessRuns(long pid) {
+  if (pid <= 0) return false;
+  return kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
 }  // namespace reportdata

@@ -70,6 +70,7 @@ void CCloudDataMng::Clear() {
   areas_.clear();
   calFloors_.clear();
   memberIndex_.clear();
+  floorIndex_.clear();
   nameIndex_.clear();
 }
 
@@ -89,17 +90,21 @@ CCloudDataMng::MemberPos CCloudDataMng::FindOrAddMember(const CString& unit, con
         made.name = unit;
         return made;
       });
+  // A project can have tens of thousands of floors: they are found through
+  // an index, or filing would take time in the square of their number.
   std::vector<CCloudDataFloor>& floors = units_[pos.unit].floors;
-  pos.floor = FindOrAppend(
-      floors, [&](const CCloudDataFloor& f) { return f.floorName == floor; },
-      [&] {
-        const reportdata::FloorKey key = reportdata::ParseFloorKey(floor.str());
-        CCloudDataFloor made;
-        made.floorName = floor;
-        made.floorNum = key.count;
-        made.sortKey = key.order_key;
-        return made;
-      });
+  std::wstring floor_key;
+  AppendKeyPart(floor_key, unit.str());
+  floor_key += floor.str();
+  const auto [at, added] = floorIndex_.try_emplace(std::move(floor_key), floors.size());
+  if (added) {
+    const reportdata::FloorKey floor_order = reportdata::ParseFloorKey(floor.str());
+    CCloudDataFloor& made = floors.emplace_back();
+    made.floorName = floor;
+    made.floorNum = floor_order.count;
+    made.sortKey = floor_order.order_key;
+  }
+  pos.floor = at->second;
   CCloudDataFloor& floor_entry = floors[pos.floor];
   pos.member = floor_entry.members.size();
   CCloudDataSMem& member = floor_entry.members.emplace_back();
@@ -154,10 +159,15 @@ void CCloudDataMng::AddData(const TJQd& record) {
 
 void CCloudDataMng::Reindex() {
   memberIndex_.clear();
+  floorIndex_.clear();
   nameIndex_.clear();
   for (std::size_t u = 0; u < units_.size(); ++u) {
     for (std::size_t f = 0; f < units_[u].floors.size(); ++f) {
       const CCloudDataFloor& floor = units_[u].floors[f];
+      std::wstring floor_key;
+      AppendKeyPart(floor_key, units_[u].name.str());
+      floor_key += floor.floorName.str();
+      floorIndex_.try_emplace(std::move(floor_key), f);
       for (std::size_t m = 0; m < floor.members.size(); ++m) {
         KeyOfMember(MemberPos{u, f, m});
         memberIndex_.emplace(scratch_, MemberPos{u, f, m});

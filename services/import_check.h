@@ -69,8 +69,9 @@ std::string_view TextValue(const Json& value, const Place& place);
 long long IntMember(const Json& object, const char* key, const Place& place, long long fallback);
 // A finite number, 0 when absent.
 double NumberMember(const Json& object, const char* key, const Place& place);
-// A quantity text: a text whose leading number, as the tables read it, is
-// finite ("NaN", "Infinity" and "1e400" are refused).
+// A quantity text: a decimal number such as "1.25", "-3" or "2.5e-3", and
+// nothing else ("1.5abc", "0x10", "1,5" and "" are refused), whose value is
+// finite ("1e400" is refused).
 std::string_view QuantityValue(const Json& value, const Place& place);
 // The array of a member, null when absent; refuses any other kind.
 const Json* ArrayMember(const Json& object, const char* key, const Place& place);

@@ -69,7 +69,24 @@ bool ImportReader::key(std::string& name) {
   return true;
 }
 
-bool ImportReader::parse_error(std::size_t position, const std::string& /*last_token*/,
+namespace {
+
+// Bytes of bad input a message quotes at most: the end of the token, where
+// the reader found the fault.
+constexpr std::size_t kQuotedTokenBytes = 40;
+
+// The last bytes of token behind "…", cut where a character starts.
+std::string TokenTail(const std::string& token) {
+  std::size_t start = token.size() - kQuotedTokenBytes;
+  while (start < token.size() && (static_cast<unsigned char>(token[start]) & 0xC0) == 0x80) {
+    ++start;
+  }
+  return "…" + token.substr(start);
+}
+
+}  // namespace
+
+bool ImportReader::parse_error(std::size_t position, const std::string& last_token,
                                const nlohmann::detail::exception& error) {
   // The reader's message reads "[json.exception.parse_error.101] parse error
   // at line 1, column 5: syntax error while parsing value - …"; keep the
@@ -77,6 +94,11 @@ bool ImportReader::parse_error(std::size_t position, const std::string& /*last_t
   std::string reason = error.what();
   const std::size_t colon = reason.find(": ", reason.find("parse error"));
   if (colon != std::string::npos) reason.erase(0, colon + 2);
+  // The reason quotes the token read last, which can be a whole long text.
+  if (last_token.size() > kQuotedTokenBytes) {
+    const std::size_t at = reason.find(last_token);
+    if (at != std::string::npos) reason.replace(at, last_token.size(), TokenTail(last_token));
+  }
   throw SyntaxError{position, reason};
 }
 

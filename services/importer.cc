@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 
+#include "platform/process.h"
 #include "platform/text.h"
 #include "services/cal_writer.h"
 #include "services/import_reader.h"
@@ -28,15 +29,13 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// "syntax error at line L, column C (byte B): reason", B counted from 0.
-std::string SyntaxMessage(const std::string& json_path, const SyntaxError& error) {
-  // The reader counts the offending character as read.
-  const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
+// "line L, column C (byte B)" of the byte at offset, B counted from 0.
+std::string PlaceInFile(const std::string& json_path, std::uint64_t offset) {
   std::size_t line = 1;
   std::size_t column = 1;
   std::ifstream in(json_path, std::ios::binary);
   char ch = 0;
-  for (std::size_t i = 0; i < offset && in.get(ch); ++i) {
+  for (std::uint64_t i = 0; i < offset && in.get(ch); ++i) {
     if (ch == '\n') {
       ++line;
       column = 1;
@@ -44,10 +43,17 @@ std::string SyntaxMessage(const std::string& json_path, const SyntaxError& error
       ++column;
     }
   }
-  return json_path + ": syntax error at line " + std::to_string(line) + ", column " +
-         std::to_string(column) + " (byte " + std::to_string(offset) +
+  return "line " + std::to_string(line) + ", column " + std::to_string(column) + " (byte " +
+         std::to_string(offset) + ")";
+}
+
+// "syntax error at line L, column C (byte B): reason".
+std::string SyntaxMessage(const std::string& json_path, const SyntaxError& error) {
+  // The reader counts the offending character as read.
+  const std::size_t offset = error.byte > 0 ? error.byte - 1 : 0;
+  return json_path + ": syntax error at " + PlaceInFile(json_path, offset) +
          // Bad bytes of the file show as U+FFFD, so the message is valid text.
-         "): " + ToUtf8(FromUtf8(error.reason));
+         ": " + ToUtf8(FromUtf8(error.reason));
 }
 
 // Removes the temporary files, and the directory when the import made it.
@@ -79,7 +85,19 @@ void Store(const std::string& json_path, std::FILE* file, std::uint64_t total,
   InterchangeSink sink(writer);
   ImportReader reader(sink);
   JsonFileInput input(file, total, progress);
-  Json::sax_parse(input.begin(), input.end(), &reader);
+  // Input cut at a bound ends early, which the reader takes for a syntax
+  // error or, after the whole top-level object, for the end of the file.
+  const auto refuse_cut = [&] {
+    throw ImportError(json_path + ": " + input.bound_exceeded() + " at " +
+                      PlaceInFile(json_path, input.bound_byte()) + ": " + input.bound());
+  };
+  try {
+    Json::sax_parse(input.begin(), input.end(), &reader);
+  } catch (const SyntaxError&) {
+    if (input.cut()) refuse_cut();
+    throw;
+  }
+  if (input.cut()) refuse_cut();
   if (input.failed()) throw ImportError(json_path + ": cannot read: " + std::strerror(errno));
   const ProjectDescription project = sink.Finish(reader.seen());
   writer.Commit();
@@ -90,7 +108,34 @@ void Store(const std::string& json_path, std::FILE* file, std::uint64_t total,
   result.records = sink.records();
 }
 
+constexpr std::string_view kTemporaryInfix = ".import-";
+
+// The process id of a temporary file of an import, 0 for any other name.
+long ImportTemporaryPid(std::string_view name) {
+  for (const std::string_view file :
+       {std::string_view(".CalResult.mdb"), std::string_view(".project.ld")}) {
+    if (!name.starts_with(file) || !name.substr(file.size()).starts_with(kTemporaryInfix)) continue;
+    const std::string_view digits = name.substr(file.size() + kTemporaryInfix.size());
+    if (digits.empty() || digits.size() > 9) return 0;
+    long pid = 0;
+    for (const char ch : digits) {
+      if (ch < '0' || ch > '9') return 0;
+      pid = pid * 10 + (ch - '0');
+    }
+    return pid;
+  }
+  return 0;
+}
+
 }  // namespace
+
+void RemoveAbandonedImports(const std::string& project_dir) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(project_dir, error)) {
+    const long pid = ImportTemporaryPid(entry.path().filename().native());
+    if (pid > 0 && pid != getpid() && !ProcessRuns(pid)) fs::remove(entry.path(), error);
+  }
+}
 
 ImportResult ImportProject(const std::string& json_path, const std::string& project_dir,
                            const ImportProgress& progress) {
@@ -120,10 +165,11 @@ ImportResult ImportProject(const std::string& json_path, const std::string& proj
     return result;
   }
 
-  const std::string suffix = ".import-" + std::to_string(getpid());
+  const std::string suffix = std::string(kTemporaryInfix) + std::to_string(getpid());
   const fs::path db_temp = dir / (".CalResult.mdb" + suffix);
   const fs::path description_temp = dir / (".project.ld" + suffix);
   Cleanup cleanup(db_temp, description_temp, dir, created_dir);
+  RemoveAbandonedImports(project_dir);
   fs::remove(db_temp, error);
   fs::remove(description_temp, error);
   try {

@@ -188,6 +188,8 @@ class REPORTDATA_API CCloudDataMng {
   CString version_;
   // Members by unit, floor, key, type path and code.
   std::unordered_map<std::wstring, MemberPos> memberIndex_;
+  // Floors by unit and floor name, to their place in the unit's list.
+  std::unordered_map<std::wstring, std::size_t> floorIndex_;
   // Component names already listed, by member and name.
   std::unordered_set<std::wstring> nameIndex_;
   // The key being looked up; its buffer is reused from record to record.

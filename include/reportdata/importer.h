@@ -35,6 +35,13 @@ REPORTDATA_API ImportResult ImportProject(const std::string& json_path,
                                           const std::string& project_dir,
                                           const ImportProgress& progress = {});
 
+// Removes the temporary files (".CalResult.mdb.import-<pid>",
+// ".project.ld.import-<pid>") that imports into project_dir left when their
+// process was killed. Those of a process that still runs may belong to an
+// import in progress and stay. ImportProject does this itself; a build of
+// the project may call it too.
+REPORTDATA_API void RemoveAbandonedImports(const std::string& project_dir);
+
 }  // namespace reportdata
 
 #endif  // REPORTDATA_IMPORTER_H_

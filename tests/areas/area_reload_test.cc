@@ -91,6 +91,12 @@ TEST(AreaReloadTest, ReopenedTablesAnswerAsBuilt) {
     CReportComMethod::SetHebing(merge);
     built.push_back(Answers());
   }
+  // Room table 2 chooses a floor by its label followed by "层" only.
+  CStringArray floor_rows;
+  RoomTable2::GetItemData(CString(L"1"), floor_rows);
+  EXPECT_EQ(floor_rows.GetSize(), 12);  // the header row alone
+  RoomTable2::GetItemData(CString(L"1层"), floor_rows);
+  EXPECT_GT(floor_rows.GetSize(), 12);
   const std::vector<std::wstring>& answers = built[0];
   // -1: 500; 1: 400 + 12.5; the record of 3 lands on 2,4 (3 × 100); 5/7:
   // 2 × 300; 8，9 is no project floor: 8 and 9 get 2 each.

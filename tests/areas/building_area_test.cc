@@ -143,7 +143,7 @@ TEST(BuildingAreaTest, FileKeepsNumAndGradeAndSkipsForeignShapes) {
   CAreaSummaryTable table;
   table.AddItem(L"3,5", AreaKind::kMain, {L"100.000", L"a+b"});
   table.AddItem(L"3,5", AreaKind::kBalcony, {L"2.500", L""});
-  SAreaFloorItem odd = MakeAreaFloor(L"7");
+  SAreaFloorItem odd = MakeFloor<SAreaFloorItem>(L"7");
   odd.num = 4;  // written by another build: the file's count wins over the label's
   odd.mainItems.push_back({L"1.000", L""});
   table.AppendFloor(odd);

@@ -41,5 +41,17 @@ TEST(ComponentTable, CountsEachHandleOnceAndShowsStoreys) {
   EXPECT_EQ(read.groups()[0].floors[0].sections[0].count, 2);
 }
 
+TEST(ComponentTable, FloorSumOfLargeCountsDoesNotWrap) {
+  ComponentTable table;
+  SCompFloor floor{L"2,3", 2, 2, {}, {}};
+  floor.sections.push_back({2000000000, L"Q1", L"Q\\TWQ", L"", {}});
+  floor.sections.push_back({2000000000, L"Q2", L"Q\\TWQ", L"", {}});
+  table.AppendGroup({L"墙", 1, {floor}, {}});
+  const std::vector<std::wstring> cells = Stream(table);
+  ASSERT_GE(cells.size(), 6u);
+  EXPECT_EQ(cells[4], L"4000000000");
+  EXPECT_EQ(cells[5], L"4000000000×2");
+}
+
 }  // namespace
 }  // namespace reportdata

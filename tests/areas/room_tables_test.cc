@@ -42,7 +42,7 @@ TEST(RoomTablesTest, RecordsFileByRoomAndByFloorRoomAndPlace) {
   // Room table 2: floors by exact label; places by both place texts.
   ASSERT_EQ(rooms.by_floor().size(), 2u);
   const RoomFloor& range = rooms.by_floor()[0];
-  EXPECT_EQ(std::pair(range.label.str(), range.num), std::pair(std::wstring(L"2,4"), 3));
+  EXPECT_EQ(std::pair(range.label, range.num), std::pair(std::wstring(L"2,4"), 3));
   ASSERT_EQ(range.rooms.size(), 2u);
   ASSERT_EQ(range.rooms[0].places.size(), 1u);
   const SDeCalcQuotaNode& quota = range.rooms[0].places[0].quotas[0];

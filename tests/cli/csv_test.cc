@@ -16,6 +16,28 @@ TEST(CsvTest, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(CsvField("a\rb"), "\"a\rb\"");
 }
 
+TEST(CsvTest, FormulaCellsOpenAsText) {
+  const struct {
+    const char* cell;
+    const char* field;
+  } cases[] = {
+      {"=1+2", "'=1+2"},
+      {"@SUM(A1)", "'@SUM(A1)"},
+      {"+cmd", "'+cmd"},
+      {"-2+3", "'-2+3"},
+      {"-", "'-"},
+      {"-1e", "'-1e"},
+      {"=HYPERLINK(\"x\",\"y\")", "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\""},
+      {"\tx", "'\tx"},
+      {"-1.5", "-1.5"},
+      {"+3", "+3"},
+      {"-.25", "-.25"},
+      {"-2.5e-3", "-2.5e-3"},
+      {"1-2", "1-2"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CsvField(c.cell), c.field) << c.cell;
+}
+
 TEST(CsvTest, JoinsFieldsAndEndsLinesWithCrLf) {
   EXPECT_EQ(CsvLine({"项目", "单位", "工程量"}), "项目,单位,工程量\r\n");
   EXPECT_EQ(CsvLine({"6/8层", "", "1,234.5"}), "6/8层,,\"1,234.5\"\r\n");

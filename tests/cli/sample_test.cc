@@ -120,5 +120,49 @@ TEST(SampleTest, RecordsAreConsistent) {
   EXPECT_GT(bays, 2u);
 }
 
+// The low-merge shape splits most records over two or three partitions and
+// leaves almost no two records of one item, floor and component alike; the
+// default shape merges many.
+TEST(SampleTest, LowMergeShapeKeepsRecordsApart) {
+  struct Case {
+    bool low_merge;
+    double min_split, max_split;  // share of records over two or three partitions
+    double min_alike, max_alike;  // share of records that would merge with an earlier one
+    size_t min_names;             // component names of the interior wall item
+  };
+  const Case cases[] = {
+      {false, 0.0, 0.5, 0.2, 1.0, 1},
+      {true, 0.7, 0.9, 0.0, 0.05, 20},
+  };
+  for (const Case& c : cases) {
+    SampleOptions options;
+    options.scale = 8;
+    options.low_merge = c.low_merge;
+    SampleBuilding building(options);
+    std::set<std::string> seen, wall_names;
+    long long records = 0, split = 0, alike = 0;
+    const auto check = [&](const SampleRecord& r) {
+      ++records;
+      if (r.partitions.size() == 2 || r.partitions.size() == 3) ++split;
+      std::string key = std::string(r.bill_code) + "|" + std::string(r.quota_code) + "|" +
+                        std::string(r.floor) + "|" + r.component_name + "|" + r.quantity;
+      for (const SampleShare& share : r.partitions) key += "|" + share.name;
+      if (!seen.insert(key).second) ++alike;
+      if (r.type_path == "Q\\TNQ") wall_names.insert(r.component_name);
+    };
+    building.WalkClassified([&](const SampleRecord& bill, std::span<const SampleRecord> quotas) {
+      check(bill);
+      for (const SampleRecord& quota : quotas) check(quota);
+    });
+    const double split_share = static_cast<double>(split) / static_cast<double>(records);
+    const double alike_share = static_cast<double>(alike) / static_cast<double>(records);
+    EXPECT_GE(split_share, c.min_split) << c.low_merge;
+    EXPECT_LE(split_share, c.max_split) << c.low_merge;
+    EXPECT_GE(alike_share, c.min_alike) << c.low_merge;
+    EXPECT_LE(alike_share, c.max_alike) << c.low_merge;
+    EXPECT_GE(wall_names.size(), c.min_names) << c.low_merge;
+  }
+}
+
 }  // namespace
 }  // namespace reportdata::cli

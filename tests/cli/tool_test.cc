@@ -1,8 +1,12 @@
 // The tool as a user runs it: exit statuses, messages, and files left alone
 // on failure.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tool_runner.h"
 
@@ -78,6 +82,34 @@ TEST(ToolTest, ImportOfADirectoryExitsWithOne) {
   const ToolRun directory = RunTool({"import", dir.File("proj"), dir.File("other")});
   EXPECT_EQ(directory.status, 1);
   EXPECT_EQ(directory.err, "reportdata: " + dir.File("proj") + ": cannot read: Is a directory\n");
+}
+
+// An import or build waits for the other to finish with the project, and a
+// build clears what killed imports left.
+TEST(ToolTest, BuildAndImportTakeTheProjectLock) {
+  TempDir dir;
+  const std::string project = dir.File("p");
+  const std::string json = REPORTDATA_SOURCE_DIR "/tests/services/data/small_project.json";
+  ASSERT_EQ(RunTool({"import", json, project}).status, 0);
+  const int held = open(project.c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"build", project},
+                                               std::vector<std::string>{"import", json, project}}) {
+    std::vector<std::string> waiting = args;
+    waiting.insert(waiting.end(), {"--wait", "0.2"});
+    const ToolRun run = RunTool(waiting);
+    EXPECT_EQ(run.status, 1) << args[0];
+    EXPECT_EQ(run.err, "reportdata: project " + project +
+                           " is in use by another import or build; gave up after 0.2 s (--wait "
+                           "SECONDS waits longer)\n");
+  }
+  EXPECT_FALSE(std::filesystem::exists(project + "/report"));
+  close(held);
+
+  const std::string left = project + "/.CalResult.mdb.import-999999999";
+  std::ofstream(left) << "killed";
+  EXPECT_EQ(RunTool({"build", project, "--quota"}).status, 0);
+  EXPECT_FALSE(std::filesystem::exists(left));
 }
 
 }  // namespace

@@ -104,8 +104,9 @@ class Fakes : public CalResultService,
   IDMProjectAccess* GetProjectAccess() override { return this; }
 
   bool HasCalResult(const std::wstring&, bool flag) override { return flag; }
-  bool GetFloorAreas(std::vector<SNYFloorAreaRecord>&) override { return false; }
-  bool GetDoorWindows(std::vector<SNYDoorWindowRecord>&) override { return false; }
+  // None, read without fault.
+  bool GetFloorAreas(std::vector<SNYFloorAreaRecord>&) override { return true; }
+  bool GetDoorWindows(std::vector<SNYDoorWindowRecord>&) override { return true; }
 
   bool CanOpen(const std::wstring&, const std::wstring&) override {
     return project_.database_opens;

@@ -58,16 +58,26 @@ TEST(GlobalParasTest, MissingOrDamagedFileKeepsTheSetAndForeignRootThrows) {
   ReadGlobalParas(dir.wpath(), partitions);
   EXPECT_EQ(partitions, (std::set<std::wstring>{L"一区"}));
 
-  dir.Write("GlobalParas.xml", "<工程数据/>");
-  try {
-    ReadGlobalParas(dir.wpath(), partitions);
-    FAIL() << "a foreign root was accepted";
-  } catch (const TableFileError& error) {
-    EXPECT_EQ(error.path(), dir.File("GlobalParas.xml"));
-    EXPECT_EQ(std::string(error.what()),
-              dir.File("GlobalParas.xml") + ": the root element is not <全局数据>");
+  const struct {
+    std::string file;
+    std::string reason;
+  } refused[] = {
+      {"<工程数据/>", "the root element is not <全局数据>"},
+      {"<全局数据><工程分区><分区数据 PartitionName=\"二区\"/><分区数据 PartitionName=\"" +
+           std::string((std::size_t{1} << 20) + 1, 'x') + "\"/></工程分区></全局数据>",
+       "a partition name longer than 1048576 bytes"},
+  };
+  for (const auto& bad : refused) {
+    dir.Write("GlobalParas.xml", bad.file);
+    try {
+      ReadGlobalParas(dir.wpath(), partitions);
+      ADD_FAILURE() << bad.reason << ": accepted";
+    } catch (const TableFileError& error) {
+      EXPECT_EQ(error.path(), dir.File("GlobalParas.xml"));
+      EXPECT_EQ(std::string(error.what()), dir.File("GlobalParas.xml") + ": " + bad.reason);
+    }
+    EXPECT_EQ(partitions, (std::set<std::wstring>{L"一区"}));
   }
-  EXPECT_EQ(partitions, (std::set<std::wstring>{L"一区"}));
 }
 
 TEST(CalFloorTest, WritesFromZeroAndReadingAppendsFloorNames) {

@@ -4,6 +4,8 @@
 #include "reportdata/importer.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -27,7 +29,7 @@ struct BadFile {
 
 TEST(Importer, RefusesBadFilesNamingThePlace) {
   const std::string minimal = R"("project": {"name": "p"}, )";
-  const std::vector<BadFile> cases = {
+  std::vector<BadFile> cases = {
       {"{\n  \"project\": {\"name\": \"p\"},\n  \"classified\": tru\n}",
        "syntax error at line 3, column 20 (byte 49): syntax error while parsing value - invalid "
        "literal; last read: '\"classified\": tru<U+000A>'"},
@@ -77,11 +79,40 @@ TEST(Importer, RefusesBadFilesNamingThePlace) {
        "/classified/0/bill/quantity: expected a finite quantity"},
       {"{" + minimal + R"("classified": [{"bill": {}, "quotas": [{"quantity": "1e400"}]}]})",
        "/classified/0/quotas/0/quantity: expected a finite quantity"},
+      {"{" + minimal +
+           R"("classified": [], "looseQuotas": [{"quantity": "1.5"}, {"quantity": "1.5abc"}]})",
+       "/looseQuotas/1/quantity: expected a decimal quantity"},
+      {"{" + minimal + R"("classified": [], "looseQuotas": [{"quantity": "0x10"}]})",
+       "/looseQuotas/0/quantity: expected a decimal quantity"},
+      {"{" + minimal + R"("classified": [{"bill": {"quantity": "1,5"}}]})",
+       "/classified/0/bill/quantity: expected a decimal quantity"},
+      {"{" + minimal + R"("classified": [{"bill": {"quantity": ""}}]})",
+       "/classified/0/bill/quantity: expected a decimal quantity"},
+      {"{" + minimal + R"("classified": [{"bill": {"quantity": " 2"}}]})",
+       "/classified/0/bill/quantity: expected a decimal quantity"},
       {"{\"a\xff\": 1}",
        "syntax error at line 1, column 4 (byte 3): syntax error while parsing object key - "
        "invalid string: ill-formed UTF-8 byte; last read: '\"a\xEF\xBF\xBD'; expected string "
        "literal"},
   };
+  // One value past the bounds of a text, a number, nesting or the bytes between values.
+  const std::string long_text(std::size_t{1} << 20, 'a');
+  cases.push_back({R"({"project": {"name": ")" + long_text + "b\"}}",
+                   "text too long at line 1, column 1048599 (byte 1048598): more than 1048576 "
+                   "bytes in one text"});
+  cases.push_back({"{\"version\": " + std::string((std::size_t{1} << 20) + 1, '1') + "}",
+                   "value too long at line 1, column 1048589 (byte 1048588): more than 1048576 "
+                   "bytes in one number or literal"});
+  cases.push_back({"{\"classified\": " + std::string(64, '[') + "]",
+                   "nesting too deep at line 1, column 79 (byte 78): more than 64 levels of arrays "
+                   "and objects"});
+  cases.push_back({"{\n" + std::string(std::size_t{16} << 20, ' ') + "\"project\": {}}",
+                   "too much between two values at line 2, column 16777215 (byte 16777216): more "
+                   "than 16777216 bytes of blank space and punctuation in a row"});
+  cases.push_back({R"({"project": {"name": ")" + std::string(1000, 'a') + "\x01\"}}",
+                   "syntax error at line 1, column 1023 (byte 1022): syntax error while parsing "
+                   "value - invalid string: control character U+0001 (SOH) must be escaped to "
+                   "\\u0001; last read: '…aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa<U+0001>'"});
   for (const BadFile& bad : cases) {
     TempDir input;
     input.Write("bad.json", bad.json);
@@ -117,6 +148,23 @@ TEST(Importer, RefusalKeepsAnExistingProjectIntact) {
   EXPECT_EQ(missing.message,
             input.File("absent.json") + ": cannot read: No such file or directory");
   EXPECT_EQ(Snapshot(project.path()), before);
+}
+
+TEST(Importer, RemovesTheTemporaryFilesOfKilledImports) {
+  TempDir project;
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  const std::string dead = std::to_string(child);
+  const std::vector<std::pair<std::string, bool>> files = {
+      {".CalResult.mdb.import-" + dead, false},
+      {".project.ld.import-" + dead, false},
+      {".CalResult.mdb.import-1", true},              // a running process: an import in progress
+      {".CalResult.mdb.import-" + dead + "x", true},  // no import's name
+  };
+  for (const auto& [name, stays] : files) project.Write(name, "left");
+  ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), project.path()).ok);
+  for (const auto& [name, stays] : files) EXPECT_EQ(fs::exists(project.File(name)), stays) << name;
 }
 
 TEST(Importer, WritesTheProjectFilesAndCountsRecords) {
