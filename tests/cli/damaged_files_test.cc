@@ -220,5 +220,31 @@ TEST(DamagedFilesTest, BuildRefusesAProjectDescriptionThatIsNoFile) {
   }
 }
 
+// No database, or a FIFO or a directory in its place: the build refuses at
+// once, naming the file, and the report keeps the last good build.
+TEST(DamagedFilesTest, BuildRefusesADatabaseThatIsNoFile) {
+  const BuiltSample& sample = BuiltSample::Get();
+  ASSERT_EQ(sample.build.status, 0);
+  TempDir dir;
+  const std::string project = dir.File("project");
+  std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+  const auto before = Snapshot(project + "/report");
+  const std::string database = project + "/CalResult.mdb";
+  for (const char* kind : {"missing", "fifo", "directory"}) {
+    std::filesystem::remove_all(database);
+    if (kind[0] == 'f') {
+      ASSERT_EQ(mkfifo(database.c_str(), 0600), 0);
+    } else if (kind[0] == 'd') {
+      std::filesystem::create_directory(database);
+    }
+    const ToolRun run = RunTool({"build", project});
+    EXPECT_EQ(run.status, 1) << kind;
+    EXPECT_EQ(run.err, "reportdata: no calculation results in " + project +
+                           ": CalResult.mdb is missing (run `reportdata import` first)\n")
+        << kind;
+    EXPECT_EQ(Snapshot(project + "/report"), before) << kind;
+  }
+}
+
 }  // namespace
 }  // namespace reportdata::testing
