@@ -2,6 +2,7 @@
 // exactly what an interchange file put into a project, in stored order.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <tuple>
 
 #include "reportdata/services.h"
@@ -195,6 +196,23 @@ TEST(CalDatabaseService, CategorySettingsAreKeptPerProject) {
   EXPECT_FALSE(access->WriteDeCategoryShowConfig(none.wpath(), config));
   EXPECT_FALSE(access->AttachProject(none.wpath()));
   EXPECT_TRUE(access->AttachProject(first.wdir()));
+}
+
+// A category settings write changes the database in place: while another
+// connection reads it (a build in another process) the write waits for the
+// read lock as long as a build would, then reports false.
+TEST(CalDatabaseService, CategorySettingsWriteWaitsForAReaderThenFails) {
+  testing::TempDir dir;
+  ASSERT_TRUE(ImportProject(testing::FixturePath("small_project.json"), dir.path()).ok);
+  std::unique_ptr<SqliteDb> reader =
+      SqliteDb::Open(dir.path() + "/CalResult.mdb", SQLITE_OPEN_READONLY);
+  ASSERT_TRUE(reader && reader->Exec("BEGIN"));
+  ASSERT_GT(reader->QueryInt("SELECT count(*) FROM classified", 0), 0);
+  IDMProjectAccess* access = GetIDMDirector()->GetProjectAccess();
+  const IDMProjectAccess::CategoryConfig config{{L"砼类型", {L"商品砼"}}};
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(access->WriteDeCategoryShowConfig(dir.wpath(), config));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
 }
 
 // A build reads one state of the database: a project imported again
