@@ -246,5 +246,37 @@ TEST(DamagedFilesTest, BuildRefusesADatabaseThatIsNoFile) {
   }
 }
 
+// A side whose summary file is missing is a side not built: show says so,
+// tables lists "-", the page marks it not built and the workbook leaves it
+// out, rather than showing an empty table.
+TEST(DamagedFilesTest, AMissingSummaryFileIsATableNotBuilt) {
+  const BuiltSample& sample = BuiltSample::Get();
+  ASSERT_EQ(sample.build.status, 0);
+  const struct {
+    const char* file;
+    const char* name;
+  } cases[] = {{"qd.xml", "清单汇总表"}, {"de1.xml", "定额汇总表"}};
+  for (const auto& [file, name] : cases) {
+    TempDir dir;
+    const std::string project = dir.File("project");
+    std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+    std::filesystem::remove(project + "/report/" + file);
+    const std::string stem = std::string(file).substr(0, std::string(file).find('.'));
+    const ToolRun show = RunTool({"show", project, stem});
+    EXPECT_EQ(show.status, 1) << file;
+    EXPECT_EQ(show.err, std::string("reportdata: no ") + name + " in " + project +
+                            "/report: " + file + " is missing (run `reportdata build` first)\n");
+    const ToolRun tables = RunTool({"tables", project});
+    const size_t at = tables.out.find(std::string(" ") + file + " ");
+    ASSERT_NE(at, std::string::npos) << tables.out;
+    EXPECT_EQ(tables.out.substr(tables.out.find('\n', at) - 2, 2), " -") << tables.out;
+    EXPECT_NE(RunTool({"export", project, dir.File("out.xlsx")}).out.find("wrote 10 tables"),
+              std::string::npos)
+        << file;
+    ASSERT_EQ(RunTool({"html", project, dir.File("out.html")}).status, 0);
+    EXPECT_NE(ReadFile(dir.File("out.html")).find("未生成"), std::string::npos) << file;
+  }
+}
+
 }  // namespace
 }  // namespace reportdata::testing
