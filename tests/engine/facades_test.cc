@@ -60,9 +60,19 @@ TEST(FacadesTest, EveryTableAnswersUnderItsOwnCode) {
   std::filesystem::create_directories(project + "/report");
   const CString report(std::filesystem::path(project + "/report").wstring());
   CReportComMethod::ReleaseAll();
+  // A build that cannot read its project puts the reason into the argument;
+  // one that can empties it.
+  testing::TempDir none;
+  const CString nowhere(std::filesystem::path(none.File("report")).wstring());
   CString failure;
+  CInterQingDan::InitQdData(nowhere, failure);
+  EXPECT_FALSE(failure.IsEmpty());
   CInterQingDan::InitQdData(report, failure);
+  EXPECT_TRUE(failure.IsEmpty()) << failure.str();
+  EXPECT_FALSE(DeTable1::InitialTable(nowhere, failure));
+  EXPECT_FALSE(failure.IsEmpty());
   ASSERT_TRUE(DeTable1::InitialTable(report, failure)) << failure.str();
+  EXPECT_TRUE(failure.IsEmpty()) << failure.str();
 
   CAnalyze* engine = GetEngine();
   for (const Route& route : kRoutes) {
