@@ -201,6 +201,16 @@ TEST_F(AnalyzeTest, FailedRebuildsKeepTheTablesAndWriteNothing) {
   EXPECT_TRUE(engine_.ShowQdListDialog());
   engine_.GetTotalData(after, 1);
   EXPECT_NE(Texts(before), Texts(after));
+
+  // A build that succeeds, or a reload of the side, allows writing again.
+  project_.database_opens = true;
+  engine_.InitQdData(L"/proj/report");
+  TempDir rewritten;
+  engine_.Write_xml(rewritten.wpath());
+  EXPECT_TRUE(std::filesystem::exists(rewritten.File("qd.xml")));
+  EXPECT_TRUE(engine_.InitialTableFromXml(CString(dir.wpath())));
+  engine_.WriteXML(rewritten.wpath());
+  EXPECT_TRUE(std::filesystem::exists(rewritten.File("de1.xml")));
 }
 
 TEST_F(AnalyzeTest, InteractiveRebuildReportsAFailedProjectDescription) {
