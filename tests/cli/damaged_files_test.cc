@@ -67,6 +67,8 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamaged
   };
   const Damage damages[] = {
       {"the meta table's index", zero_page_of("sqlite_autoindex_meta_1")},
+      {"the meta table", zero_page_of("meta")},
+      {"the results", zero_page_of("classified")},
       {"the doors and windows", zero_page_of("door_window")},
       {"the floor areas", zero_page_of("floor_area")},
       {"the component index", zero_page_of("comp_index")},
