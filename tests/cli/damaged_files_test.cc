@@ -163,6 +163,12 @@ TEST(DamagedFilesTest, ReadingCommandsNameDamagedOrForeignTableFiles) {
       {"mc.xml", bytes_of("room2.xml"), {"mc"}, "another table's file", true},
       {"CompTable.xml", "<工程数据", {"构件表"}, "the file is damaged: ", false},
       {"TongTableqd.xml", "<x/>", {"concrete-floor"}, "the root element is <x>", false},
+      {"GlobalParas.xml",
+       "<全局数据><工程分区><分区数据 PartitionName=\"" + std::string((1 << 20) + 1, 'x') +
+           "\"/></工程分区></全局数据>",
+       {"qd"},
+       "a partition name longer than 1048576 bytes",
+       false},
       {"DecTableqd.xml",
        bytes_of("TongTableqd.xml"),
        {"decoration"},
