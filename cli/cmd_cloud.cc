@@ -9,11 +9,13 @@
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/csv.h"
 #include "cli/input_error.h"
 #include "cli/project_dir.h"
+#include "cli/quantity_format.h"
 #include "cli/row_printer.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
@@ -77,6 +79,12 @@ std::string RenderCsv(const CArray<SCloudNormDispData>& rows) {
   return csv;
 }
 
+// A number as a JSON number; null when the module wrote none.
+nlohmann::ordered_json Number(const CString& text) {
+  const std::optional<double> value = ParseQuantity(Utf8(text));
+  return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
+}
+
 std::string RenderJson(const CString& name, const CArray<SCloudNormDispData>& rows) {
   nlohmann::ordered_json out;
   out["template"] = Utf8(name);
@@ -85,11 +93,11 @@ std::string RenderJson(const CString& name, const CArray<SCloudNormDispData>& ro
     out["rows"].push_back({{"id", Utf8(row.id)},
                            {"name", Utf8(row.name)},
                            {"unit", Utf8(row.unit)},
-                           {"quantity", Utf8(row.quantity)},
-                           {"perArea", Utf8(row.perArea)},
-                           {"rate", Utf8(row.rate)},
+                           {"quantity", Number(row.quantity)},
+                           {"perArea", Number(row.perArea)},
+                           {"rate", Number(row.rate)},
                            {"scope", Utf8(row.scope)},
-                           {"area", Utf8(row.area)}});
+                           {"area", Number(row.area)}});
   }
   return out.dump(2) + "\n";
 }

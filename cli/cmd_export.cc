@@ -2,8 +2,10 @@
 #include <cstdio>
 #include <memory>
 
+#include "cli/bill_list.h"
 #include "cli/commands.h"
 #include "cli/input_error.h"
+#include "cli/project_info.h"
 #include "cli/table_view.h"
 #include "cli/workbook.h"
 #include "platform/text.h"
@@ -21,8 +23,9 @@ void AddExportCommand(CLI::App& app) {
   auto options = std::make_shared<Options>();
   CLI::App* command = app.add_subcommand(
       "export",
-      "Write the report tables of a built project to a workbook (.xlsx): one sheet per table, "
-      "rows grouped by the levels of the tree.");
+      "Write the report tables of a built project to a workbook (.xlsx) that prints: the "
+      "project's overview, the bill of quantities, then one sheet per table, rows grouped by "
+      "the levels of the tree.");
   command->add_option("PROJECT_DIR", options->project, "project directory")->required();
   command->add_option("OUT", options->out, "the workbook to write (.xlsx)")->required();
   command->add_option("TABLE", options->tables,
@@ -30,6 +33,9 @@ void AddExportCommand(CLI::App& app) {
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command->callback([options] {
+    if (options->out == "-") {
+      throw InputError("export writes a workbook file, not standard output: name OUT.xlsx");
+    }
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
     std::vector<const TableDef*> chosen;
     for (const std::string& name : options->tables) {
@@ -44,7 +50,14 @@ void AddExportCommand(CLI::App& app) {
     TableReloader reloader(dir);
     NyProInterface progress;
     progress.ShowProgressDialog(L"导出工作簿中...", nullptr);
-    Workbook book(options->out);
+    Workbook book(options->out, ReadProjectInfo(dir));
+    const TableDef& bill = *FindTable("qd");
+    try {
+      reloader.Load(bill);
+      book.AddBillList(BillList(bill.columns, TopRows(bill, 1)));
+    } catch (const InputError&) {
+      // No bill summary built: no bill of quantities either.
+    }
     size_t sheets = 0;
     for (const TableDef* table : chosen) {
       progress.SetShowInformation(L"正在导出 " + FromUtf8(table->name));
@@ -54,7 +67,9 @@ void AddExportCommand(CLI::App& app) {
         if (every) continue;  // not built: left out of the whole-project workbook
         throw;
       }
-      book.AddSheet(table->name, table->columns, AllRows(*table));
+      book.StartTable(table->name, table->columns);
+      ForEachItemRows(*table,
+                      [&](const std::string&, std::vector<NamedRow> rows) { book.AddRows(rows); });
       ++sheets;
     }
     if (sheets == 0) {
@@ -63,7 +78,7 @@ void AddExportCommand(CLI::App& app) {
     }
     book.Close();
     progress.CloseProgressDialog();
-    std::printf("wrote %zu sheets to %s\n", sheets, options->out.c_str());
+    std::printf("wrote %zu tables to %s\n", sheets, options->out.c_str());
   });
 }
 

@@ -2,8 +2,6 @@
 //   [--no-merge] [--layout a|b] [--format text|json|cells|csv] [--depth N]
 //   [--floor F]... [--decimals N] [--side bill|quota] [--type-path P]...
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,47 +14,9 @@
 #include "cli/table_view.h"
 #include "platform/text.h"
 #include "reportdata/errors.h"
-#include "reportdata/table_check.h"
 
 namespace reportdata::cli {
 namespace {
-
-// The reload skips a damaged table file and shows its table as empty; say
-// instead what is wrong with the file. A missing file is left to the reload,
-// which says how to make it.
-void RequireIntactTableFile(const ProjectDir& dir, const TableDef& table) {
-  const std::string file = std::string(table.stem) + ".xml";
-  std::error_code error;
-  if (!std::filesystem::exists(dir.ReportFile(file), error)) return;
-  const std::string damage = CheckTableFile(dir.ReportArgument().str(), L"\\" + FromUtf8(file));
-  if (!damage.empty()) throw InputError(dir.ReportFile(file).string() + ": " + damage);
-}
-
-// True when the file of a bill or quota tree opens with the start tag of
-// its envelope naming the table. Such a file needs no check before the
-// reload: when it is not well-formed the reload leaves the tree empty, and it
-// is checked then; a fault inside it ends the query. Other files, and those
-// whose start tag this plain reading cannot settle, are checked first.
-bool OpensAsTree(const ProjectDir& dir, const TableDef& table) {
-  if (table.side == Side::kEither) return false;
-  std::ifstream in(dir.ReportFile(std::string(table.stem) + ".xml"), std::ios::binary);
-  char bytes[512];
-  in.read(bytes, sizeof bytes);
-  const std::string head(bytes, static_cast<size_t>(in.gcount()));
-  const std::string_view start_tag = std::string_view(head).substr(0, head.find('>'));
-  if (start_tag.size() == head.size() || !start_tag.starts_with("<工程数据 ") ||
-      start_tag.find('\'') != std::string_view::npos) {
-    return false;
-  }
-  return start_tag.find(" Table_Name=\"" + std::string(table.name) + "\"") !=
-         std::string_view::npos;
-}
-
-bool HasNoItems(const TableDef& table) {
-  CStringArray items;
-  table.tree_items(items);
-  return items.GetSize() == 0;
-}
 
 // The views without facade cells print "cells" as text.
 Format FormatOf(const std::string& name) {
@@ -77,6 +37,7 @@ void AddShowCommand(CLI::App& app) {
     std::string layout = "a";
     std::string format = "text";
     ShowRequest request;
+    bool as_written = false;
     std::string side = "bill";
     std::vector<std::string> floors;
     PhysicalRequest physical;
@@ -118,10 +79,16 @@ void AddShowCommand(CLI::App& app) {
                    "(repeatable in the physical-quantity views)")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  CLI::Option* decimals =
+      command
+          ->add_option("--decimals", options->request.decimals,
+                       "decimals of quantities (default: text rounds by unit, csv and json "
+                       "keep the module's values)")
+          ->check(CLI::Range(0, 9));
   command
-      ->add_option("--decimals", options->request.decimals,
-                   "decimals of quantities in text and csv")
-      ->check(CLI::Range(0, 9));
+      ->add_flag("--as-written", options->as_written,
+                 "text: quantities as the module wrote them, with six decimals")
+      ->excludes(decimals);
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
   command
@@ -134,7 +101,7 @@ void AddShowCommand(CLI::App& app) {
                    "(repeatable)")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  command->callback([options] {
+  command->callback([options, decimals] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
     if (const PhysicalView* view = FindPhysicalView(options->table)) {
       options->physical.floors = options->floors;
@@ -158,18 +125,23 @@ void AddShowCommand(CLI::App& app) {
     }
     if (options->floors.size() > 1) throw InputError("--floor takes one floor for a report table");
     if (!options->floors.empty()) options->request.floor = options->floors.front();
-    const bool checked_by_reload = OpensAsTree(dir, *table);
-    if (!checked_by_reload) RequireIntactTableFile(dir, *table);
     ReloadTables(dir, *table);
     options->request.merge = !options->no_merge;
     options->request.layout = options->layout == "b" ? Layout::kB : Layout::kA;
     options->request.format = FormatOf(options->format);
+    // Text is for people and rounds by unit; the other forms are for
+    // programs and keep the module's values; --decimals rounds any.
+    if (decimals->count() == 0) {
+      options->request.decimals = options->as_written || options->request.format != Format::kText
+                                      ? kDecimalsAsWritten
+                                      : kDecimalsOfUnit;
+    }
     std::string text;
     try {
-      if (checked_by_reload && HasNoItems(*table)) RequireIntactTableFile(dir, *table);
       text = ShowTable(*table, options->request);
     } catch (const TableFileError&) {
-      RequireIntactTableFile(dir, *table);  // the check's words for what it finds
+      // The check's words for what it finds.
+      RequireIntactTableFile(dir, std::string(table->stem) + ".xml");
       throw;
     }
     std::fwrite(text.data(), 1, text.size(), stdout);

@@ -1,7 +1,9 @@
-// reportdata tables [PROJECT_DIR] [--report-dir DIR]: every report table with
-// its Chinese name, short name, file and side, and with a project its rows.
+// reportdata tables [PROJECT_DIR] [--format text|json] [--report-dir DIR]:
+// every report table with its Chinese name, short name, file and side, and
+// with a project its rows.
 #include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 #include "cli/commands.h"
@@ -34,6 +36,7 @@ void AddTablesCommand(CLI::App& app) {
   struct Options {
     std::string project;
     std::string report_dir;
+    std::string format = "text";
   };
   auto options = std::make_shared<Options>();
   CLI::App* command = app.add_subcommand(
@@ -41,10 +44,29 @@ void AddTablesCommand(CLI::App& app) {
   command->add_option("PROJECT_DIR", options->project, "a built project directory");
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of PROJECT_DIR (default: report)");
+  command->add_option("--format", options->format, "text or json (default: text)")
+      ->check(CLI::IsMember({"text", "json"}));
   command->callback([options] {
     std::vector<std::optional<std::size_t>> counts;
     if (!options->project.empty())
       counts = CountRows(ResolveProjectDir(options->project, options->report_dir));
+    if (options->format == "json") {
+      // {"tables": [{"name", "stem", "file", "side", "rows"}]}, rows a number
+      // (null when not built) and only given a project.
+      nlohmann::ordered_json out = {{"tables", nlohmann::ordered_json::array()}};
+      const std::span<const TableDef> tables = AllTables();
+      for (size_t t = 0; t < tables.size(); ++t) {
+        nlohmann::ordered_json table = {{"name", tables[t].name},
+                                        {"stem", tables[t].stem},
+                                        {"file", std::string(tables[t].stem) + ".xml"},
+                                        {"side", SideName(tables[t].side)}};
+        if (!counts.empty())
+          table["rows"] = counts[t] ? nlohmann::ordered_json(*counts[t]) : nullptr;
+        out["tables"].push_back(std::move(table));
+      }
+      std::fputs((out.dump(1) + "\n").c_str(), stdout);
+      return;
+    }
     std::string out = PadRight("名称", 22) + PadRight("简称", 8) + PadRight("文件", 12) +
                       (counts.empty() ? "方" : PadRight("方", 7) + "   行数") + "\n";
     const std::span<const TableDef> tables = AllTables();

@@ -8,7 +8,7 @@
 namespace reportdata::cli {
 
 std::string RenderNamedJson(std::string_view table, std::span<const NamedColumn> columns,
-                            const std::vector<NamedRow>& rows) {
+                            const std::vector<NamedRow>& rows, int decimals) {
   using nlohmann::ordered_json;
   ordered_json described = ordered_json::array();
   described.push_back({{"name", "level"}, {"title", "层级"}, {"type", "integer"}});
@@ -26,7 +26,8 @@ std::string RenderNamedJson(std::string_view table, std::span<const NamedColumn>
       const std::string& value = rows[r].values[c];
       if (columns[c].kind == ColumnKind::kText) {
         row[columns[c].key] = value;
-      } else if (const auto number = ParseQuantity(value)) {
+      } else if (const auto number = ParseQuantity(FormatQuantity(
+                     value, DecimalsFor(decimals, ValueOf(columns, rows[r], "unit"))))) {
         row[columns[c].key] = *number;
       } else {
         row[columns[c].key] = value.empty() ? ordered_json() : ordered_json(value);
@@ -49,9 +50,10 @@ std::string RenderNamedCsv(std::span<const NamedColumn> columns, const std::vect
     fields = {std::to_string(row.depth)};
     for (size_t c = 0; c < columns.size(); ++c) {
       if (columns[c].use == ColumnUse::kProgram) continue;
-      fields.push_back(columns[c].kind == ColumnKind::kNumber
-                           ? FormatQuantity(row.values[c], decimals)
-                           : row.values[c]);
+      fields.push_back(
+          columns[c].kind == ColumnKind::kNumber
+              ? FormatQuantity(row.values[c], DecimalsFor(decimals, ValueOf(columns, row, "unit")))
+              : row.values[c]);
     }
     out += CsvLine(fields);
   }

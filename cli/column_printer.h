@@ -14,14 +14,14 @@
 namespace reportdata::cli {
 
 // {"table": name, "columns": [{"name", "title", "type"}…], "rows": [{"level": 0, …}…]},
-// one row a line. Number columns hold JSON numbers, null when empty; text
-// columns hold strings.
+// one row a line. Number columns hold JSON numbers, null when empty, rounded
+// as `decimals` chooses (quantity_format.h); text columns hold strings.
 std::string RenderNamedJson(std::string_view table, std::span<const NamedColumn> columns,
-                            const std::vector<NamedRow>& rows);
+                            const std::vector<NamedRow>& rows, int decimals);
 
 // CSV with the byte order mark: 层级 and the titles of the columns that people
 // read (drawing handles are left out), then one line per row. Quantities are
-// re-formatted to decimals when it is not negative.
+// re-formatted as `decimals` chooses (quantity_format.h).
 std::string RenderNamedCsv(std::span<const NamedColumn> columns, const std::vector<NamedRow>& rows,
                            int decimals);
 

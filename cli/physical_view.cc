@@ -188,6 +188,8 @@ std::string ShowPhysicalView(const ProjectDir& dir, const PhysicalView& view,
                              const PhysicalRequest& request) {
   ReloadSide(dir, request.bill_side, request.bill_side ? "TongTableqd.xml" : "TongTablede.xml",
              "physical-quantity tables");
+  if (view.kind == PhysicalKind::kDecoration)
+    RequireIntactTableFile(dir, request.bill_side ? "DecTableqd.xml" : "DecTablede.xml");
   const SWLReportInputInfo input = InputOf(request);
   switch (view.kind) {
     case PhysicalKind::kByFloor:

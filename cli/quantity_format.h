@@ -1,6 +1,7 @@
-// How quantities are shown: the decimals a unit calls for in the workbook and
-// the report page, and quantities re-formatted to a chosen number of decimals
-// (`--decimals`). The facades write every quantity with six decimals.
+// How quantities are shown: the decimals a unit calls for in text, the
+// workbook and the report page, and quantities re-formatted to a chosen
+// number of decimals (`--decimals`). The facades write every quantity with
+// six decimals.
 #ifndef CLI_QUANTITY_FORMAT_H_
 #define CLI_QUANTITY_FORMAT_H_
 
@@ -14,6 +15,15 @@ namespace reportdata::cli {
 // three for tonnes and for units with a multiplier (10m3, 100m2), four for
 // ratios (m3/m2), two for everything else (m, m2, m3, kg…).
 int UnitDecimals(std::string_view unit);
+
+// A choice of decimals is a count from 0, or one of these.
+constexpr int kDecimalsAsWritten = -1;  // the module's text, six decimals
+constexpr int kDecimalsOfUnit = -2;     // UnitDecimals of the row's unit
+
+// The decimals that choice gives a quantity in the unit.
+inline int DecimalsFor(int choice, std::string_view unit) {
+  return choice == kDecimalsOfUnit ? UnitDecimals(unit) : choice;
+}
 
 // The quantity text as a number; nothing when it is empty or not a number.
 std::optional<double> ParseQuantity(std::string_view text);

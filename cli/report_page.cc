@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 
 #include "cli/quantity_format.h"
 
@@ -24,9 +23,14 @@ button.t{border:none;background:none;cursor:pointer;width:1.4em;padding:0}
 button.t::before{content:"\25B8"}
 tr.open>td>button.t::before{content:"\25BE"}
 .empty{color:#888}
-figure{margin:1em 0}svg text{font-size:12px}
+dl.summary{display:grid;grid-template-columns:max-content 1fr;gap:2px 1em}dd{margin:0}
+figure{margin:1em 0;break-inside:avoid}figcaption{break-after:avoid}
+svg{width:100%;height:auto}svg text{font-size:12px}
+.grid{overflow-x:auto}
+@page{size:A4;margin:15mm 12mm}
 @media print{nav,button{display:none}thead{display:table-header-group}
-section.table{break-before:page}tr{break-inside:avoid}th{position:static}}
+section.table{break-before:page}tr{break-inside:avoid}th{position:static}
+.grid{overflow:visible}}
 )";
 
 // Opens and closes levels: a click on a row's button shows its children (and
@@ -89,8 +93,7 @@ std::string Number(double value, int decimals) {
 
 // A horizontal bar chart; a note instead when there is nothing to draw.
 std::string BarChart(std::string_view id, std::string_view title, std::string_view unit,
-                     const std::vector<std::pair<std::string, double>>& bars,
-                     std::string_view nothing) {
+                     const Bars& bars, std::string_view nothing) {
   std::string out = "<figure id=\"" + std::string(id) + "\"><figcaption>" + Escape(title) + " (" +
                     Escape(unit) + ")</figcaption>\n";
   double most = 0;
@@ -98,8 +101,12 @@ std::string BarChart(std::string_view id, std::string_view title, std::string_vi
   if (bars.empty() || most <= 0)
     return out + "<p class=\"empty\">" + Escape(nothing) + "</p></figure>\n";
   constexpr int kLabel = 190, kBar = 420, kHeight = 20;
-  out += "<svg width=\"" + std::to_string(kLabel + kBar + 110) + "\" height=\"" +
-         std::to_string(bars.size() * kHeight + 4) + "\" role=\"img\">\n";
+  // Drawn in its own units and scaled to the width of the page, so that a
+  // narrow screen shows the whole chart.
+  const int width = kLabel + kBar + 110;
+  out += "<svg viewBox=\"0 0 " + std::to_string(width) + " " +
+         std::to_string(bars.size() * kHeight + 4) +
+         "\" style=\"max-width:" + std::to_string(width) + "px\" role=\"img\">\n";
   for (size_t i = 0; i < bars.size(); ++i) {
     const int y = static_cast<int>(i) * kHeight;
     const int length = static_cast<int>(bars[i].second / most * kBar);
@@ -108,9 +115,9 @@ std::string BarChart(std::string_view id, std::string_view title, std::string_vi
            std::to_string(kLabel) + "\" y=\"" + std::to_string(y + 3) + "\" width=\"" +
            std::to_string(std::max(length, 1)) + "\" height=\"" + std::to_string(kHeight - 6) +
            "\" fill=\"#4a7bb7\"><title>" + Escape(bars[i].first) + ": " +
-           Number(bars[i].second, 2) + "</title></rect><text x=\"" +
+           Number(bars[i].second, UnitDecimals(unit)) + "</title></rect><text x=\"" +
            std::to_string(kLabel + length + 6) + "\" y=\"" + std::to_string(y + 14) + "\">" +
-           Number(bars[i].second, 2) + "</text>\n";
+           Number(bars[i].second, UnitDecimals(unit)) + "</text>\n";
   }
   return out + "</svg></figure>\n";
 }
@@ -122,54 +129,69 @@ const PageTable* Find(const std::vector<PageTable>& tables, std::string_view ste
   return nullptr;
 }
 
-// The floors of the building-area table with their areas.
-std::vector<std::pair<std::string, double>> FloorAreas(const PageTable* area) {
-  std::vector<std::pair<std::string, double>> bars;
+// Storeys a floor text stands for: "2,5" the storeys 2 to 5, "6/8" the
+// storeys 6 and 8, anything else one.
+int Storeys(std::string_view floor) {
+  if (floor.ends_with("层")) floor.remove_suffix(std::string_view("层").size());
+  if (const size_t comma = floor.find(','); comma != std::string_view::npos) {
+    const auto first = ParseQuantity(floor.substr(0, comma));
+    const auto last = ParseQuantity(floor.substr(comma + 1));
+    if (first && last && *last >= *first) return static_cast<int>(*last - *first) + 1;
+    return 1;
+  }
+  int storeys = 1;
+  for (char c : floor) storeys += c == '/';
+  return storeys;
+}
+
+// The building area of one storey of each floor of the building-area
+// table: a floor text that stands for several storeys holds all of them.
+Bars StoreyAreas(const PageTable* area) {
+  Bars bars;
   if (!area) return bars;
   for (const NamedRow& row : area->rows) {
     const std::string floor = ValueOf(area->columns, row, "floor");
     const auto value = ParseQuantity(ValueOf(area->columns, row, "quantity"));
-    if (!floor.empty() && value) bars.emplace_back(floor, *value);
+    if (!floor.empty() && value) bars.emplace_back(floor, *value / Storeys(floor));
   }
   return bars;
 }
 
-// Quantities of the table's quota items in the base unit (10m3 counts ten
-// m3), summed per top-level item (a chapter or a floor group).
-std::vector<std::pair<std::string, double>> QuantitiesByTop(const PageTable* table,
-                                                            std::string_view top_key,
-                                                            std::string_view base) {
-  std::vector<std::pair<std::string, double>> bars;
-  if (!table) return bars;
-  std::map<std::string, size_t> index;
-  std::string top;
-  for (const NamedRow& row : table->rows) {
-    if (row.depth == 0) top = ValueOf(table->columns, row, top_key);
-    if (ValueOf(table->columns, row, "code").empty()) continue;
-    const std::string unit = ValueOf(table->columns, row, "unit");
-    const size_t digits = std::min(unit.find_first_not_of("0123456789"), unit.size());
-    if (unit.substr(digits) != base) continue;
-    const double factor = digits > 0 ? std::stod(unit.substr(0, digits)) : 1.0;
-    const auto value = ParseQuantity(ValueOf(table->columns, row, "quantity"));
-    if (!value) continue;
-    const auto [at, added] = index.emplace(top, bars.size());
-    if (added) bars.emplace_back(top, 0.0);
-    bars[at->second].second += *value * factor;
+// One chart per group of the index analysis: its items per m² of building
+// area, in the one unit the group measures.
+std::string IndexCharts(const PageTable* index) {
+  std::string out;
+  if (!index) return out;
+  std::string group, unit;
+  Bars bars;
+  int number = 0;
+  const auto flush = [&] {
+    if (!bars.empty())
+      out +=
+          BarChart("chart-index-" + std::to_string(++number), group + " 单方指标", unit, bars, "");
+    bars.clear();
+  };
+  for (const NamedRow& row : index->rows) {
+    if (row.depth == 0) {
+      flush();
+      group = ValueOf(index->columns, row, "group");
+      unit = ValueOf(index->columns, row, "unit");
+    } else if (row.depth == 1 && ValueOf(index->columns, row, "unit") == unit) {
+      if (const auto value = ParseQuantity(ValueOf(index->columns, row, "quantity")))
+        bars.emplace_back(ValueOf(index->columns, row, "item"), *value);
+    }
   }
-  return bars;
+  flush();
+  return out;
 }
 
-std::string Charts(const std::vector<PageTable>& tables) {
-  std::string out = "<section id=\"charts\"><h2>建筑面积与工程量</h2>\n";
-  out += BarChart("chart-area", "建筑面积", "m2", FloorAreas(Find(tables, "mj")), "无建筑面积数据");
-  const PageTable* by_floor = Find(tables, "de2");
-  const PageTable* by_chapter = Find(tables, "de1");
-  for (std::string_view base : {"m3", "m2"}) {
-    out += BarChart("chart-floor-" + std::string(base), "定额工程量按楼层", base,
-                    QuantitiesByTop(by_floor, "floor", base), "无分层汇总定额表数据");
-    out += BarChart("chart-chapter-" + std::string(base), "定额工程量按章节", base,
-                    QuantitiesByTop(by_chapter, "chapter", base), "无定额汇总表数据");
-  }
+std::string Charts(const std::vector<PageTable>& tables, const PageCharts& charts) {
+  std::string out = "<section id=\"charts\"><h2>建筑面积与指标</h2>\n";
+  out += BarChart("chart-area", "每层建筑面积", "m2", StoreyAreas(Find(tables, "mj")),
+                  "无建筑面积数据");
+  out += BarChart("chart-concrete", "混凝土按楼层与标号", "m3", charts.concrete, "无混凝土数据");
+  out += BarChart("chart-decoration", "装饰面积按类别", "m2", charts.decoration, "无装饰数据");
+  out += IndexCharts(Find(tables, "zbfx"));
   return out + "</section>\n";
 }
 
@@ -194,10 +216,14 @@ std::string TableSection(const PageTable& table) {
                     Escape(table.name) + "</h2>\n";
   if (!table.built) return out + "<p class=\"empty\">未生成</p></section>\n";
   if (table.rows.empty()) return out + "<p class=\"empty\">无数据</p></section>\n";
+  if (table.records_left_out > 0) {
+    out += "<p class=\"empty\">另有 " + std::to_string(table.records_left_out) +
+           " 条记录未列出 (reportdata html --records)</p>\n";
+  }
   out +=
       "<p><button data-act=\"open\">全部展开</button> <button "
       "data-act=\"close\">全部折叠</button></p>\n";
-  out += "<table><thead><tr><th>项目</th>";
+  out += "<div class=\"grid\"><table><thead><tr><th>项目</th>";
   std::vector<size_t> values;
   for (size_t c = 0; c < table.columns.size(); ++c) {
     if (table.columns[c].use != ColumnUse::kValue) continue;
@@ -223,23 +249,39 @@ std::string TableSection(const PageTable& table) {
     }
     out += "</tr>\n";
   }
-  return out + "</tbody></table></section>\n";
+  return out + "</tbody></table></div></section>\n";
+}
+
+// The project's name, then its summary, libraries and building area.
+std::string Heading(const ProjectInfo& project) {
+  std::string out = "<header><h1>" + Escape(project.name) + " 报表</h1>\n<dl class=\"summary\">";
+  const auto fact = [&](std::string_view name, const std::string& value) {
+    if (!value.empty()) out += "<dt>" + Escape(name) + "</dt><dd>" + Escape(value) + "</dd>";
+  };
+  for (const auto& [name, value] : project.summary) {
+    if (name != "工程名称") fact(name, value);
+  }
+  fact("清单库", project.bill_library);
+  fact("定额库", project.quota_library);
+  return out + "</dl></header>\n";
 }
 
 }  // namespace
 
-std::string RenderReportPage(std::string_view project, const std::vector<PageTable>& tables) {
+std::string RenderReportPage(const ProjectInfo& project, const std::vector<PageTable>& tables,
+                             const PageCharts& charts) {
   std::string out =
-      "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n<title>" +
-      Escape(project) + " 报表</title>\n<style>" + std::string(kStyle) +
-      "</style></head>\n<body>\n<h1>" + Escape(project) + " 报表</h1>\n";
-  out += "<nav id=\"toc\"><h2>目录</h2><ol>\n<li><a href=\"#charts\">建筑面积与工程量</a></li>\n";
+      "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">\n"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+      Escape(project.name) + " 报表</title>\n<style>" + std::string(kStyle) +
+      "</style></head>\n<body>\n" + Heading(project);
+  out += "<nav id=\"toc\"><h2>目录</h2><ol>\n<li><a href=\"#charts\">建筑面积与指标</a></li>\n";
   for (const PageTable& table : tables) {
     out += "<li><a href=\"#t-" + std::string(table.stem) + "\">" + Escape(table.name) + "</a> (" +
            (table.built ? std::to_string(table.rows.size()) + " 行" : std::string("未生成")) +
            ")</li>\n";
   }
-  out += "</ol></nav>\n" + Charts(tables);
+  out += "</ol></nav>\n" + Charts(tables, charts);
   for (const PageTable& table : tables) out += TableSection(table);
   return out + "<script>" + std::string(kScript) + "</script>\n</body></html>\n";
 }

@@ -1,8 +1,10 @@
 // The report page: one self-contained HTML file (no network, no outside
-// files) with a table of contents, every table as a tree grid whose levels
-// open and close, and bar charts of the building area and of the quantities
-// by floor and by chapter as inline SVG. It prints: the controls are left
-// out and the table headings repeat on every page.
+// files) that opens with the project's name and summary, then a table of
+// contents, bar charts as inline SVG that each compare like with like
+// (building area per storey, concrete by floor and grade, decoration area
+// by kind, each index group per m²), and every table as a tree grid whose
+// levels open and close. It prints on A4: the controls are left out and the
+// table headings repeat on every page.
 #ifndef CLI_REPORT_PAGE_H_
 #define CLI_REPORT_PAGE_H_
 
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "cli/column_schema.h"
+#include "cli/project_info.h"
 
 namespace reportdata::cli {
 
@@ -21,9 +24,20 @@ struct PageTable {
   std::span<const NamedColumn> columns;
   bool built = false;  // false: its file is missing
   std::vector<NamedRow> rows;
+  size_t records_left_out = 0;  // record rows not on the page
 };
 
-std::string RenderReportPage(std::string_view project, const std::vector<PageTable>& tables);
+// Labelled quantities of one chart, in the order they are drawn.
+using Bars = std::vector<std::pair<std::string, double>>;
+
+// The charts whose quantities do not come from the page's tables.
+struct PageCharts {
+  Bars concrete;    // m3 by "floor grade"
+  Bars decoration;  // m2 by kind of finish
+};
+
+std::string RenderReportPage(const ProjectInfo& project, const std::vector<PageTable>& tables,
+                             const PageCharts& charts = {});
 
 }  // namespace reportdata::cli
 

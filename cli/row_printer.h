@@ -31,6 +31,7 @@ struct GridLayout {
   int label_last = 2;
   std::string tree_title;
   std::vector<ColumnLayout> columns;  // the other readable cells, in order
+  int unit_column = -1;               // the one of columns that holds the row's unit; -1: none
 };
 
 // One row of a layout A answer, as shown: its depth in the tree (0 for a

@@ -1,6 +1,7 @@
 #include "cli/table_view.h"
 
 #include <algorithm>
+#include <fstream>
 #include <set>
 #include <vector>
 
@@ -8,7 +9,9 @@
 #include "cli/input_error.h"
 #include "cli/quantity_format.h"
 #include "platform/text.h"
+#include "reportdata/errors.h"
 #include "reportdata/facades.h"
+#include "reportdata/table_check.h"
 
 namespace reportdata::cli {
 namespace {
@@ -33,13 +36,69 @@ std::string JoinNames(const std::vector<std::string>& names) {
   return out.empty() ? "(none)" : out;
 }
 
+// Whether the file is there, of whatever kind: a directory or a FIFO in its
+// place is a damaged table file, not a table that was never built.
 bool HasFile(const fs::path& dir, const std::string& name) {
   std::error_code error;
-  if (fs::is_regular_file(dir / name, error)) return true;
+  if (fs::exists(dir / name, error)) return true;
   std::string upper = name;
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-  return fs::is_regular_file(dir / upper, error);
+  return fs::exists(dir / upper, error);
+}
+
+// Empties the engine and reads back the table files of one side. Throws
+// InputError, naming `what`, when `file` is missing.
+void ReloadSideOf(const ProjectDir& dir, bool bill_side, const std::string& file,
+                  const std::string& what) {
+  if (!HasFile(dir.report, file)) {
+    throw InputError("no " + what + " in " + dir.report.string() + ": " + file +
+                     " is missing (run `reportdata build` first)");
+  }
+  CReportComMethod::ReleaseAll();
+  if (bill_side)
+    CInterQingDan::InitDataFromXml(dir.ReportArgument());
+  else
+    DeTable1::InitialTableFromXml(dir.ReportArgument());
+}
+
+// True when the file of a bill or quota tree opens with the start tag of
+// its envelope naming the table. Such a file is checked only when the reload
+// leaves the tree without items, so that a good file, the largest of a
+// project, is parsed once: when it is not well-formed the reload leaves the
+// tree empty, and a fault inside it ends the query. Other files, and those
+// whose start tag this plain reading cannot settle, are always checked.
+bool OpensAsTree(const ProjectDir& dir, const TableDef& table) {
+  const fs::path path = dir.ReportFile(std::string(table.stem) + ".xml");
+  std::error_code error;
+  if (table.side == Side::kEither || !fs::is_regular_file(path, error)) return false;
+  std::ifstream in(path, std::ios::binary);
+  char bytes[512];
+  in.read(bytes, sizeof bytes);
+  const std::string head(bytes, static_cast<size_t>(in.gcount()));
+  const std::string_view start_tag = std::string_view(head).substr(0, head.find('>'));
+  if (start_tag.size() == head.size() || !start_tag.starts_with("<工程数据 ") ||
+      start_tag.find('\'') != std::string_view::npos) {
+    return false;
+  }
+  return start_tag.find(" Table_Name=\"" + std::string(table.name) + "\"") !=
+         std::string_view::npos;
+}
+
+// Checks the file of a reloaded table: every time, or for a tree that opens
+// as one, when it has no items. Asking for them reads a tree's file; what
+// that read throws is told in the check's words.
+void CheckReloaded(const ProjectDir& dir, const TableDef& table) {
+  const std::string file = std::string(table.stem) + ".xml";
+  if (!OpensAsTree(dir, table)) return RequireIntactTableFile(dir, file);
+  CStringArray items;
+  try {
+    table.tree_items(items);
+  } catch (const TableFileError&) {
+    RequireIntactTableFile(dir, file);
+    throw;
+  }
+  if (items.GetSize() == 0) RequireIntactTableFile(dir, file);
 }
 
 const std::string kFloorMark = "层";
@@ -64,7 +123,13 @@ std::string NoItem(const TableDef& table, const std::string& item) {
 
 std::vector<std::string> QueryItem(const TableDef& table, const ShowRequest& request,
                                    size_t width) {
+  // Some facades answer any name with the whole table (the building area
+  // does); only the names the table lists are its items.
+  CStringArray items;
+  table.tree_items(items);
+  const std::vector<std::string> listed = ToStrings(items);
   for (const std::string& name : ItemNames(request.item)) {
+    if (std::find(listed.begin(), listed.end(), name) == listed.end()) continue;
     CStringArray rows;
     if (request.layout == Layout::kA) {
       table.item_rows(CString(FromUtf8(name)), rows);
@@ -142,27 +207,35 @@ std::string Title(const TableDef& table, const ShowRequest& request, size_t rows
 
 }  // namespace
 
+void RequireIntactTableFile(const ProjectDir& dir, const std::string& file) {
+  if (!HasFile(dir.report, file)) return;
+  const std::string damage = CheckTableFile(dir.ReportArgument().str(), L"\\" + FromUtf8(file));
+  if (!damage.empty()) throw TableFileError(dir.ReportFile(file).string(), damage);
+}
+
 void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
                 const std::string& what) {
-  if (!HasFile(dir.report, file)) {
-    throw InputError("no " + what + " in " + dir.report.string() + ": " + file +
-                     " is missing (run `reportdata build` first)");
-  }
-  CReportComMethod::ReleaseAll();
-  if (bill_side)
-    CInterQingDan::InitDataFromXml(dir.ReportArgument());
-  else
-    DeTable1::InitialTableFromXml(dir.ReportArgument());
+  RequireIntactTableFile(dir, file);
+  ReloadSideOf(dir, bill_side, file, what);
 }
 
 void ReloadTables(const ProjectDir& dir, const TableDef& table) {
+  const std::string file = std::string(table.stem) + ".xml";
   const bool bill =
       table.side == Side::kBill || (table.side == Side::kEither && HasFile(dir.report, "qd.xml"));
-  ReloadSide(dir, bill, std::string(table.stem) + ".xml", std::string(table.name));
+  // Checked before the reload, whose own words for a file it refuses are
+  // fewer.
+  const bool tree = OpensAsTree(dir, table);
+  if (!tree) RequireIntactTableFile(dir, file);
+  ReloadSideOf(dir, bill, file, std::string(table.name));
+  if (tree) CheckReloaded(dir, table);
 }
 
 void TableReloader::Load(const TableDef& table) {
-  if (loaded_ && (side_ == table.side || table.side == Side::kEither)) return;
+  if (loaded_ && (side_ == table.side || table.side == Side::kEither)) {
+    CheckReloaded(dir_, table);
+    return;
+  }
   loaded_ = false;
   ReloadTables(dir_, table);
   loaded_ = true;
@@ -211,7 +284,8 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
       return RenderRowsJson(answer, grid.width);
     case Format::kJson:
       return RenderNamedJson(table.name, table.columns,
-                             ReadNamedRows(answer, grid.width, table.columns, request.depth));
+                             ReadNamedRows(answer, grid.width, table.columns, request.depth),
+                             request.decimals);
     case Format::kCsv:
       return RenderNamedCsv(table.columns,
                             ReadNamedRows(answer, grid.width, table.columns, request.depth),
@@ -221,28 +295,36 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
   }
   std::vector<TreeRow> rows = FoldRows(answer, grid, request.depth);
   for (TreeRow& row : rows) {
+    const std::string unit = grid.unit_column >= 0 ? row.cells[grid.unit_column] : "";
     for (size_t c = 0; c < grid.columns.size(); ++c) {
       if (grid.columns[c].align == Align::kRight)
-        row.cells[c] = FormatQuantity(row.cells[c], request.decimals);
+        row.cells[c] = FormatQuantity(row.cells[c], DecimalsFor(request.decimals, unit));
     }
   }
   return Title(table, request, rows.size()) + RenderText(rows, grid);
 }
 
-std::vector<NamedRow> AllRows(const TableDef& table) {
+void ForEachItemRows(const TableDef& table,
+                     const std::function<void(const std::string&, std::vector<NamedRow>)>& take) {
   CStringArray items;
   table.tree_items(items);
   std::set<std::string> seen;
-  std::vector<NamedRow> all;
   for (const std::string& item : ToStrings(items)) {
     if (!seen.insert(item).second) continue;
-    CStringArray rows;
-    table.item_rows(CString(FromUtf8(item)), rows);
-    std::vector<NamedRow> named = ReadNamedRows(ToStrings(rows), table.para_num(), table.columns);
-    all.insert(all.end(), std::make_move_iterator(named.begin()),
-               std::make_move_iterator(named.end()));
+    std::vector<std::string> cells;
+    {
+      CStringArray rows;  // the facade's answer goes before its rows are read
+      table.item_rows(CString(FromUtf8(item)), rows);
+      cells = ToStrings(rows);
+    }
+    take(item, ReadNamedRows(cells, table.para_num(), table.columns));
   }
-  return all;
+}
+
+std::vector<NamedRow> TopRows(const TableDef& table, int max_depth) {
+  CStringArray rows;
+  table.total_rows(rows);
+  return ReadNamedRows(ToStrings(rows), table.para_num(), table.columns, max_depth);
 }
 
 }  // namespace reportdata::cli

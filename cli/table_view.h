@@ -4,10 +4,12 @@
 #ifndef CLI_TABLE_VIEW_H_
 #define CLI_TABLE_VIEW_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "cli/project_dir.h"
+#include "cli/quantity_format.h"
 #include "cli/tables.h"
 
 namespace reportdata::cli {
@@ -23,18 +25,27 @@ struct ShowRequest {
   bool merge = true;      // off lists merged records once per instance
   Layout layout = Layout::kA;
   Format format = Format::kText;
-  int depth = -1;     // deepest tree level printed; negative for all
-  std::string floor;  // only this floor (the three-array query); empty for all
-  int decimals = -1;  // decimals of quantities in text and CSV; negative: as written
+  int depth = -1;                  // deepest tree level printed; negative for all
+  std::string floor;               // only this floor (the three-array query); empty for all
+  int decimals = kDecimalsOfUnit;  // of quantities (quantity_format.h)
 };
 
+// Throws TableFileError naming the file when `file` of the report data
+// directory is there but cannot be read back as its table: not a regular
+// file, empty, damaged, or another table's file. A missing file is left to
+// the caller. Every command that reads tables back checks their files here,
+// so that "(0 rows)" means a table that is really empty.
+void RequireIntactTableFile(const ProjectDir& dir, const std::string& file);
+
 // Empties the engine and reads back the table files of the side that holds
-// the table. Throws InputError when the table's file is missing.
+// the table. Throws InputError when the table's file is missing, and
+// TableFileError (RequireIntactTableFile) when it is damaged.
 void ReloadTables(const ProjectDir& dir, const TableDef& table);
 
 // Empties the engine and reads back the table files by the bill reload or
 // the quota reload. Throws InputError, naming `what`, when `file` (the file
-// of what the caller shows) is missing.
+// of what the caller shows) is missing, and TableFileError when it is
+// damaged.
 void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
                 const std::string& what);
 
@@ -43,7 +54,7 @@ void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
 class TableReloader {
  public:
   explicit TableReloader(ProjectDir dir) : dir_(std::move(dir)) {}
-  // Throws InputError when the table's file is missing.
+  // Throws as ReloadTables does, also when the side was read back already.
   void Load(const TableDef& table);
 
  private:
@@ -57,9 +68,16 @@ class TableReloader {
 // floor for a table that answers no floor selection.
 std::string ShowTable(const TableDef& table, const ShowRequest& request);
 
-// Every row of the reloaded table down to the records: the rows of each of
-// its items in turn, as the viewer shows them when each item is opened.
-std::vector<NamedRow> AllRows(const TableDef& table);
+// Every row of the reloaded table down to the records: `take` is given the
+// rows of each of its items in turn, as the viewer shows them when the item
+// is opened, so that no more than one item's rows are held at a time.
+void ForEachItemRows(
+    const TableDef& table,
+    const std::function<void(const std::string& item, std::vector<NamedRow>)>& take);
+
+// The rows of the reloaded table's whole-table answer (GetTotalData) down to
+// max_depth.
+std::vector<NamedRow> TopRows(const TableDef& table, int max_depth);
 
 }  // namespace reportdata::cli
 

@@ -232,6 +232,7 @@ GridLayout GridOf(const TableDef& table) {
   grid.tree_title = "项目";
   for (const NamedColumn& column : table.columns) {
     if (column.use != ColumnUse::kValue) continue;
+    if (column.key == "unit") grid.unit_column = static_cast<int>(grid.columns.size());
     grid.columns.push_back({column.from[0].cell, column.title,
                             column.kind == ColumnKind::kNumber ? Align::kRight : Align::kLeft});
   }

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "model/plain_decimal.h"
@@ -33,9 +34,11 @@ const char* SkipBlanks(const char* text) {
 }
 
 // Opens path as a regular file of at most kMaxXmlFileBytes; -1 when it
-// cannot be opened or is not a regular file.
+// cannot be opened or is not a regular file. Opened without waiting, so
+// that a FIFO in the place of a table file is refused instead of holding
+// the reader until something writes to it.
 int OpenTableBytes(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
   struct stat info;
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -164,6 +167,8 @@ std::vector<size_t> PieceEnds(std::string_view bytes, size_t body_begin, size_t 
   return ends;
 }
 
+size_t piece_bytes_of_reads = kXmlPieceBytes;
+
 thread_local const HeldFile* reading_held = nullptr;
 thread_local TextArena* instance_arena = nullptr;
 
@@ -178,6 +183,10 @@ int OpenForRead(const std::string& path, std::unique_ptr<HeldFile>& opened) {
 }
 
 }  // namespace
+
+size_t XmlPieceBytes() { return piece_bytes_of_reads; }
+
+void SetXmlPieceBytesForTesting(size_t bytes) { piece_bytes_of_reads = bytes; }
 
 HeldFile::~HeldFile() { close(fd_); }
 
@@ -253,21 +262,29 @@ bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
   std::string fault;
   size_t begin = body_begin;
   for (const size_t end : ends) {
+    // pugixml takes the last byte of a buffer it parses in place for the
+    // terminating NUL: a piece is handed over with the byte after it, the
+    // '<' of the next child or of the root's end tag, as that NUL, so that
+    // none of the piece's own bytes is lost (a stray character before the
+    // end tag would be).
+    const char after = std::exchange(file.data[end], '\0');
     pugi::xml_document piece;
-    if (!piece.load_buffer_inplace(file.data + begin, end - begin,
+    if (!piece.load_buffer_inplace(file.data + begin, end - begin + 1,
                                    kParseFlags | pugi::parse_fragment, pugi::encoding_utf8)) {
       return false;
     }
     begin = end;
-    if (!fault.empty()) continue;
-    try {
-      for (pugi::xml_node child = piece.first_child(); child; child = child.next_sibling()) {
-        if (child.type() != pugi::node_element) throw HasNonElementChild(root_element);
-        visit(child);
+    if (fault.empty()) {
+      try {
+        for (pugi::xml_node child = piece.first_child(); child; child = child.next_sibling()) {
+          if (child.type() != pugi::node_element) throw HasNonElementChild(root_element);
+          visit(child);
+        }
+      } catch (const MalformedTable& error) {
+        fault = error.what();
       }
-    } catch (const MalformedTable& error) {
-      fault = error.what();
     }
+    file.data[end] = after;
   }
   if (!fault.empty()) throw TableFileError(path, fault);
   return true;
@@ -288,7 +305,8 @@ void ReadInstanceText(const pugi::xml_attribute& attribute, InstanceText& text) 
   }
 }
 
-std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name) {
+std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name,
+                           const char* inner_prefix) {
   struct stat info;
   if (stat(path.c_str(), &info) != 0)
     return "cannot read the file (" + std::string(std::strerror(errno)) + ")";
@@ -318,6 +336,14 @@ std::string DescribeDamage(const std::string& path, const char* root_name, const
   for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
     if (child.type() != pugi::node_element)
       return "the root element holds text or other non-elements";
+  }
+  if (inner_prefix != nullptr) {
+    const pugi::xml_node inner = root.first_child().first_child();
+    if (inner.type() == pugi::node_element &&
+        std::strncmp(inner.name(), inner_prefix, std::strlen(inner_prefix)) != 0) {
+      return "the file holds <" + ToUtf8(FromUtf8(inner.name())) + "> where the table holds <" +
+             inner_prefix + "…>: it is another table's file";
+    }
   }
   return {};
 }

@@ -75,6 +75,12 @@ std::unique_ptr<HeldFile> HoldXmlFile(const std::string& path, const char* root_
 // that a piece holds many children.
 constexpr size_t kXmlPieceBytes = size_t{4} << 20;
 
+// The piece size of reads that name none: kXmlPieceBytes, or the smaller one
+// a test harness set so that the files it can make, of a few kilobytes, are
+// read in pieces as a large project's are. REQUIRES: set before any read.
+size_t XmlPieceBytes();
+void SetXmlPieceBytesForTesting(size_t bytes);
+
 // Reads the children of the root element root_name of path, as LoadXmlFile
 // and a walk of the root's children would, but a file of two pieces or more
 // a piece at a time: each piece, a run of whole children, is parsed on its
@@ -88,7 +94,7 @@ constexpr size_t kXmlPieceBytes = size_t{4} << 20;
 // an element raises in a file that parses.
 bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
                               const std::function<void(pugi::xml_node)>& visit,
-                              size_t piece_bytes = kXmlPieceBytes);
+                              size_t piece_bytes = XmlPieceBytes());
 
 // While it lives, LoadXmlFile in this thread reads the bytes of the held file
 // instead of the path it is given: a reader run inside it reads its file as
@@ -122,12 +128,16 @@ class InstanceTextsInto {
 void ReadInstanceText(const pugi::xml_attribute& attribute, InstanceText& text);
 
 // Why path cannot be read as a file with root element root_name and, when
-// table_name is not null, "Table_Name" = table_name: missing, empty, not
-// well-formed XML (truncated, or not XML at all), another root element,
-// another table, or a child of the root that is not an element. Empty when
-// none of these holds. The readers skip such a file silently, so a tool that
-// shows a table asks here to tell a damaged file from an empty table.
-std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name);
+// table_name is not null, "Table_Name" = table_name: missing, not a regular
+// file, empty, not well-formed XML (truncated, or not XML at all), another
+// root element, another table, or a child of the root that is not an
+// element; and, when inner_prefix is not null, the first element of the
+// root's first child named otherwise than inner_prefix and a number, as in
+// the file of another table of the same "Table_Name". Empty when none of
+// these holds. The readers skip such a file silently, so a tool that shows a
+// table asks here to tell a damaged file from an empty table.
+std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name,
+                           const char* inner_prefix = nullptr);
 
 // The document's root element when it is named root_name; otherwise throws
 // TableFileError naming path.

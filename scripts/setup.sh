@@ -8,8 +8,10 @@ packages=(
   libpugixml-dev libsqlite3-dev libsimpleini-dev libcli11-dev nlohmann-json3-dev
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  # tests only: the fuzzers, the workbook read back, the report page rendered
-  clang libclang-rt-14-dev python3-openpyxl chromium
+  # tests only: the fuzzers, the workbook read back and printed to PDF, the
+  # report page rendered and printed (with a Chinese font to print it in)
+  clang libclang-rt-14-dev python3-openpyxl chromium libreoffice-calc-nogui poppler-utils
+  fonts-wqy-zenhei
 )
 
 missing=()

@@ -1,6 +1,10 @@
 #include "services/project_file.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/text.h"
 
@@ -39,6 +43,29 @@ NS_NYProject::SBillQuotaLibInfo ParseLibrary(const Json& value, const Place& pla
 Json LibraryJson(const NS_NYProject::SBillQuotaLibInfo& library) {
   return Json::array(
       {Utf8(library.name), Utf8(library.key), Utf8(library.region), Utf8(library.version)});
+}
+
+// Reads the whole of a regular file into text. A FIFO or a device in its
+// place is refused before it is read, and opened without waiting for a
+// writer, so that it cannot hold a build; a directory is refused too.
+bool ReadRegularFile(const std::string& path, std::string& text) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info;
+  bool read_all = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  if (read_all) {
+    text.resize(static_cast<size_t>(info.st_size));
+    size_t filled = 0;
+    while (filled < text.size()) {
+      const ssize_t got = read(fd, text.data() + filled, text.size() - filled);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+      filled += static_cast<size_t>(got);
+    }
+    text.resize(filled);
+  }
+  close(fd);
+  return read_all;
 }
 
 }  // namespace
@@ -122,9 +149,9 @@ std::string ProjectFileText(const ProjectDescription& project) {
 }
 
 std::optional<ProjectDescription> ReadProjectFile(const std::string& native_path) {
-  std::ifstream in(native_path, std::ios::binary);
-  if (!in) return std::nullopt;
-  Json doc = Json::parse(in, nullptr, false);
+  std::string text;
+  if (!ReadRegularFile(native_path, text)) return std::nullopt;
+  Json doc = Json::parse(text, nullptr, false);
   if (!doc.is_object() || doc.find("format") == doc.end() || doc.find("version") == doc.end() ||
       doc["format"] != kProjectFormat || doc["version"] != kProjectVersion) {
     return std::nullopt;

@@ -11,9 +11,11 @@
 namespace reportdata {
 
 // Why the table file fileName (such as "\qd.xml") of the report data
-// directory reportDir cannot be read back as its table: missing, empty,
-// damaged (truncated, or not XML), of another root element, or holding
-// another table. Empty when it reads as its table. The reason is UTF-8.
+// directory reportDir cannot be read back as its table: missing, not a
+// regular file, empty, damaged (truncated, or not XML), of another root
+// element, or holding another table (by its "Table_Name", or where tables
+// share one, by what its first chapter holds). Empty when it reads as its
+// table. The reason is UTF-8.
 REPORTDATA_API std::string CheckTableFile(const std::wstring& reportDir,
                                           const std::wstring& fileName);
 

@@ -32,7 +32,9 @@ TEST_F(CloudCommandTest, PrintsTheReportByScopeAndFloor) {
   const std::string xml = work_->File("report.xml");
   const nlohmann::json rows =
       ToolJson({"cloud", project_, "--format", "json", "--xml", xml})["rows"];
-  EXPECT_NE(rows[0]["perArea"], "0");
+  // Numbers as numbers, for a program to add up.
+  for (const char* key : {"quantity", "perArea", "rate", "area"})
+    EXPECT_TRUE(rows[0][key].is_number() && rows[0][key] > 0) << key << ": " << rows[0][key];
   EXPECT_EQ(std::vector({rows[0]["name"], rows[0]["scope"], rows[3]["id"], rows[3]["name"],
                          rows[3]["scope"]}),
             (std::vector<nlohmann::json>{"混凝土", "工程", "1.2.1", "1层", "本层"}));

@@ -1,8 +1,11 @@
-// Damaged inputs: a build that cannot read its calculation results writes
-// nothing (the tool exits with 1 and the reason, and the report directory
-// keeps every file of the last good build byte for byte), and show names a
-// damaged table file instead of showing an empty table.
+// Damaged inputs: a build that cannot read its calculation results or its
+// project description writes nothing (the tool exits with 1 and the reason,
+// and the report directory keeps every file of the last good build byte for
+// byte), and the reading commands name a damaged table file instead of
+// showing an empty table.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -123,13 +126,98 @@ TEST(DamagedFilesTest, BuildOverABusyDatabaseSaysItIsBusy) {
   ASSERT_TRUE(writer->Exec("BEGIN EXCLUSIVE"));
   const ToolRun run = RunTool({"build", project});
   EXPECT_EQ(run.status, 1);
-  // The last line, whether or not progress lines come before it.
-  EXPECT_TRUE(("\n" + run.err)
-                  .ends_with("\nreportdata: bill build failed: cannot read the calculation "
-                             "database in " +
-                             project + ": it is busy: another program is writing it\n"))
+  EXPECT_TRUE(
+      run.err.ends_with("reportdata: bill build failed: cannot read the calculation "
+                        "database in " +
+                        project + ": it is busy: another program is writing it\n"))
       << run.err;
   EXPECT_EQ(Snapshot(project + "/report"), before);
+}
+
+// Every command that reads tables back names a table file it shows, lists or
+// exports that is damaged, another table's, or no regular file, instead of
+// taking it for an empty table or waiting on it.
+TEST(DamagedFilesTest, ReadingCommandsNameDamagedOrForeignTableFiles) {
+  const BuiltSample& sample = BuiltSample::Get();
+  ASSERT_EQ(sample.build.status, 0);
+  TempDir dir;
+  const std::string project = dir.File("project");
+  std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+  const std::string report = project + "/report/";
+  const auto bytes_of = [&](const char* file) { return ReadFile(report + file); };
+  const std::string out = dir.File("out");
+  struct Case {
+    const char* file;
+    std::string bytes;  // empty: a FIFO in its place
+    std::vector<std::string> show;
+    const char* reason;
+    bool listed;  // a table that tables, html and export read too
+  };
+  const std::string qd = bytes_of("qd.xml");
+  const Case cases[] = {
+      {"qd.xml", qd.substr(0, qd.size() / 2), {"qd"}, "the file is damaged: ", true},
+      {"qd.xml", "", {"qd"}, "not a file", true},
+      {"room2.xml", bytes_of("room1.xml"), {"room2"}, "another table's file", true},
+      {"mc.xml", bytes_of("room2.xml"), {"mc"}, "another table's file", true},
+      {"CompTable.xml", "<工程数据", {"构件表"}, "the file is damaged: ", false},
+      {"TongTableqd.xml", "<x/>", {"concrete-floor"}, "the root element is <x>", false},
+      {"DecTableqd.xml",
+       bytes_of("TongTableqd.xml"),
+       {"decoration"},
+       "another table's file",
+       false},
+  };
+  for (const Case& c : cases) {
+    const std::string path = report + c.file;
+    const bool built = std::filesystem::exists(path);
+    const std::string good = ReadFile(path);
+    std::filesystem::remove(path);
+    if (c.bytes.empty()) {
+      ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    } else {
+      std::ofstream(path, std::ios::binary) << c.bytes;
+    }
+    std::vector<std::vector<std::string>> commands = {{"show", project, c.show[0]}};
+    if (c.listed) {
+      commands.push_back({"tables", project});
+      commands.push_back({"html", project, out});
+      commands.push_back({"export", project, out});
+    }
+    for (const std::vector<std::string>& args : commands) {
+      const ToolRun run = RunTool(args);
+      EXPECT_EQ(run.status, 1) << c.file << " " << args[0];
+      EXPECT_EQ(run.err.rfind("reportdata: " + path + ": ", 0), 0u) << args[0] << ": " << run.err;
+      EXPECT_NE(run.err.find(c.reason), std::string::npos) << args[0] << ": " << run.err;
+    }
+    std::filesystem::remove(path);
+    if (built) std::ofstream(path, std::ios::binary) << good;
+  }
+}
+
+// A FIFO or a directory in the place of the project description: the build
+// refuses it at once, saying which file it cannot read.
+TEST(DamagedFilesTest, BuildRefusesAProjectDescriptionThatIsNoFile) {
+  const BuiltSample& sample = BuiltSample::Get();
+  ASSERT_EQ(sample.build.status, 0);
+  TempDir dir;
+  const std::string project = dir.File("project");
+  std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+  const std::string description = project + "/project.ld";
+  for (const bool fifo : {true, false}) {
+    std::filesystem::remove_all(description);
+    if (fifo) {
+      ASSERT_EQ(mkfifo(description.c_str(), 0600), 0);
+    } else {
+      std::filesystem::create_directory(description);
+    }
+    const ToolRun run = RunTool({"build", project});
+    EXPECT_EQ(run.status, 1) << fifo;
+    EXPECT_TRUE(
+        run.err.ends_with("reportdata: bill build failed: cannot read the project "
+                          "description project.ld in " +
+                          project + "\n"))
+        << run.err;
+  }
 }
 
 }  // namespace

@@ -61,6 +61,11 @@ TEST_F(ProjectTest, TablesListsEveryTableWithTheRowsTheBuildCounted) {
     EXPECT_EQ(std::stoul(build_out_.substr(at + file.size())), std::stoul(rows)) << line;
   }
   EXPECT_EQ(listed, 11u);
+  // The same list for a program, the rows as numbers.
+  const nlohmann::json json = ToolJson({"tables", project_, "--format", "json"})["tables"];
+  ASSERT_EQ(json.size(), 11u);
+  EXPECT_EQ(json[0]["stem"], "qd");
+  EXPECT_TRUE(json[0]["rows"].is_number() && json[0]["rows"] > 0) << json[0];
   const ToolRun unbuilt = RunTool({"tables", project_, "--report-dir", "none"});
   EXPECT_EQ(unbuilt.status, 0);
   EXPECT_NE(unbuilt.out.find("qd.xml      bill         -\n"), std::string::npos) << unbuilt.out;
@@ -147,6 +152,32 @@ TEST_F(ProjectTest, FloorSelectsRowsAsTheThreeListQueryAndDecimalsRound) {
   EXPECT_EQ(csv.out.find("0000,"), std::string::npos) << csv.out.substr(0, 600);
 }
 
+// Text is for people and rounds by unit; CSV and JSON keep the module's
+// values; --decimals rounds every form and --as-written keeps text as written.
+TEST_F(ProjectTest, QuantitiesRoundByUnitInTextOnly) {
+  const struct {
+    std::vector<std::string> options;
+    std::string shown;
+    std::string not_shown;
+  } cases[] = {
+      {{}, " 9.50\n", "9.504000"},
+      {{"--as-written"}, " 9.504000\n", " 9.50\n"},
+      {{"--decimals", "1"}, " 9.5\n", "9.50"},
+      {{"--format", "csv"}, ",9.504000,", "9.50,"},
+      {{"--format", "json"}, "\"quantity\":9.504,", "9.504000"},
+      {{"--format", "json", "--decimals", "1"}, "\"quantity\":9.5,", "9.504"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"qd", "砌筑工程"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const ToolRun run = Show(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(c.shown), std::string::npos) << c.shown << "\n"
+                                                        << run.out.substr(0, 900);
+    EXPECT_EQ(run.out.find(c.not_shown), std::string::npos) << c.not_shown;
+  }
+}
+
 TEST_F(ProjectTest, MergeFlagAndConditionReachTheFacade) {
   const auto records = [](const nlohmann::json& rows, const std::string& mark) {
     size_t n = 0;
@@ -185,6 +216,10 @@ TEST_F(ProjectTest, BadInputExitsWithOneAndChangesNothing) {
       {{"show", project_, "qd", "--partition", "9区"},
        "unknown partition '9区'; the project has: 1区, 2区, 3区, 未分区\n"},
       {{"show", project_, "zbfx", "--floor", "1"}, "指标分析表 answers no selection by floor\n"},
+      {{"show", project_, "mj", "ANYTHING"},
+       "no item 'ANYTHING' in 建筑面积汇总表; its items are: 建筑面积\n"},
+      {{"export", project_, "-"},
+       "export writes a workbook file, not standard output: name OUT.xlsx\n"},
       {{"build", project_, "--report-dir", elsewhere},
        "report directory " + elsewhere + " is not a direct child of the project directory " +
            project_ + "\n"},
@@ -209,6 +244,12 @@ TEST_F(ProjectTest, BadInputExitsWithOneAndChangesNothing) {
   EXPECT_EQ(Snapshot(project_), before);
   EXPECT_FALSE(fs::exists(elsewhere) || fs::exists(nowhere));
   EXPECT_TRUE(fs::is_empty(work_->File("empty")));
+  EXPECT_FALSE(fs::exists("-"));
+  // `-` as the page's name is standard output.
+  const ToolRun page = RunTool({"html", project_, "-"});
+  EXPECT_EQ(page.status, 0) << page.err;
+  EXPECT_EQ(page.out.rfind("<!DOCTYPE html>", 0), 0u) << page.out.substr(0, 100);
+  EXPECT_FALSE(fs::exists("-"));
   // Output lost on the way: a failure too.
   const ToolRun full = RunTool({"show", project_, "qd"}, "/dev/full");
   EXPECT_EQ(full.status, 1);
@@ -224,7 +265,7 @@ TEST(DemoTest, RunsTheMainJob) {
   EXPECT_NE(demo.out.find("\n定额汇总表  "), std::string::npos) << demo.out;
   // The building area of the storeys 2 to 5: 4 × (594 + 12.96) m².
   EXPECT_NE(demo.out.find("\n建筑面积汇总表  "), std::string::npos) << demo.out;
-  EXPECT_NE(demo.out.find("2427.840000"), std::string::npos) << demo.out;
+  EXPECT_NE(demo.out.find(" 2427.84\n"), std::string::npos) << demo.out;
   EXPECT_TRUE(fs::is_regular_file(dir.File("work/project/report/qd.xml")));
 }
 

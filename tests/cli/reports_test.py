@@ -19,8 +19,10 @@ try:
 except ImportError:
     openpyxl = None
 chromium = shutil.which("chromium")
-if not openpyxl or not chromium:
-    print("python3-openpyxl or chromium is missing (scripts/setup.sh installs them)")
+soffice, pdftotext = shutil.which("soffice"), shutil.which("pdftotext")
+if not openpyxl or not chromium or not soffice or not pdftotext:
+    print("python3-openpyxl, chromium, libreoffice-calc-nogui or poppler-utils is missing "
+          "(scripts/setup.sh installs them)")
     sys.exit(77)
 
 tool, sample, work = sys.argv[1], sys.argv[2], Path(sys.argv[3])
@@ -92,6 +94,7 @@ CHECKS = r"""<script>(() => {
   const chapter = qd.querySelector('tbody tr[data-l="0"]');
   chapter.querySelector('button.t').click();
   r.chapterCloses = chapter.nextElementSibling.hidden;
+  r.width = [document.documentElement.scrollWidth, document.documentElement.clientWidth];
   r.charts = {};
   for (const f of document.querySelectorAll('figure'))
     r.charts[f.id] = [f.querySelectorAll('rect').length, f.querySelector('.empty') !== null];
@@ -107,7 +110,33 @@ def workbook():
     run("export", project, out)
     book = openpyxl.load_workbook(out)
     names = [line.split()[0] for line in run("tables").splitlines()[1:]]
-    check(book.sheetnames == names, f"sheets {book.sheetnames}")
+    check(book.sheetnames == ["工程概况", "分部分项工程量清单", *names], f"sheets {book.sheetnames}")
+    for sheet in book.worksheets:
+        setup = sheet.page_setup
+        check(setup.orientation == "landscape" and setup.paperSize == 9,
+              f"{sheet.title}: {setup.orientation} paper {setup.paperSize}")
+        check(sheet.sheet_properties.pageSetUpPr.fitToPage and setup.fitToWidth in (None, 1)
+              and setup.fitToHeight == 0, f"{sheet.title}: not one page wide")
+        check(sheet.print_title_rows == "$1:$1", f"{sheet.title}: titles {sheet.print_title_rows}")
+        check(PROJECT_NAME in sheet.oddHeader.left.text, f"{sheet.title}: page header")
+        check(sheet.oddFooter.center.text == "第 &P 页 共 &N 页", f"{sheet.title}: footer")
+        check(sheet.auto_filter.ref is not None, f"{sheet.title}: no filter")
+        check(sheet.print_options.gridLines, f"{sheet.title}: prints no grid")
+    check(book.properties.title and PROJECT_NAME in book.properties.title, "document title")
+    overview = {row[0]: row[1] for row in book["工程概况"].iter_rows(min_row=2, values_only=True)}
+    check(overview.get("工程名称") == PROJECT_NAME and overview.get("结构类型") == "框架-剪力墙结构"
+          and "GB50854-2013" in (overview.get("清单库") or ""), f"工程概况 {overview}")
+    bill = book["分部分项工程量清单"]
+    check([c.value for c in bill[1]] == ["序号", "项目编码", "项目名称", "项目特征描述", "计量单位",
+                                         "工程量"], "分部分项工程量清单 header")
+    codes = [row[1] for row in bill.iter_rows(min_row=2, values_only=True) if row[0] is not None]
+    check(len(codes) > 10 and len(set(codes)) == len(codes)
+          and all(len(c) == 12 and c.isdigit() for c in codes), f"bill codes {codes[:5]}")
+    check(all(isinstance(row[5], (int, float)) for row in bill.iter_rows(min_row=2, values_only=True)
+              if row[0] is not None), "工程量 not numbers")
+    features = [row[3] for row in bill.iter_rows(min_row=2) if row[3].value and "\n" in row[3].value]
+    check(features and all(bill.row_dimensions[c.row].height >= 15 * (c.value.count("\n") + 1)
+                           for c in features), "rows too low for their features")
 
     for stem in ("qd", "de3"):
         name, rows = shown_rows(stem)
@@ -142,6 +171,75 @@ def workbook():
         letter = openpyxl.utils.get_column_letter(column["名称"] + 1)
         check(sheet.column_dimensions[letter].width >= min(widest["名称"], 60),
               f"{stem}: name column {sheet.column_dimensions[letter].width} for {widest['名称']}")
+    return out
+
+
+PROJECT_NAME = "滨河花园3#住宅楼"
+
+
+def limits():
+    """A table longer than a sheet goes on over further sheets that say so; a
+    cell or a disk that cannot take what it is given stops the export with
+    one line and leaves no file."""
+    out = work / "split.xlsx"
+    env = dict(os.environ, REPORTDATA_TEST_SHEET_ROWS="100")
+    subprocess.run([tool, "export", project, out, "qd"], check=True, env=env, capture_output=True)
+    book = openpyxl.load_workbook(out)
+    parts = [name for name in book.sheetnames if name.startswith("清单汇总表")]
+    expected = len(shown_rows("qd")[1])
+    written = sum(book[name].max_row - 1 for name in parts)
+    check(len(parts) == -(-expected // 99) and written == expected,
+          f"{expected} rows over {parts}: {written} written")
+    if len(parts) > 1:
+        check(any("接上表" in str(c.value) for c in book[parts[1]][1]), f"{parts[1]} says nothing")
+
+    long_project = work / "long-project"
+    sample_json = json.loads(Path(sample).read_text(encoding="utf-8"))
+    sample_json["classified"][0]["bill"]["feature"] = "长" * 40003
+    long_json = work / "long.json"
+    long_json.write_text(json.dumps(sample_json, ensure_ascii=False), encoding="utf-8")
+    run("import", long_json, long_project)
+    run("build", long_project)
+    long_out = work / "long.xlsx"
+    failed = subprocess.run([tool, "export", long_project, long_out], capture_output=True, text=True)
+    check(failed.returncode == 1 and failed.stderr.count("\n") == 1
+          and failed.stderr.startswith(f"reportdata: cannot write {long_out}: sheet ")
+          and not long_out.exists(), f"a 40,003-character cell: {failed.returncode} {failed.stderr!r}")
+
+    # A disk that fills up: the files the tool writes may not pass 64 KB.
+    full = subprocess.run(["bash", "-c", 'trap "" XFSZ; ulimit -f 64; exec "$@"', "-",
+                           tool, "export", project, work / "full.xlsx"],
+                          capture_output=True, text=True)
+    check(full.returncode == 1 and full.stderr.count("\n") == 1
+          and full.stderr.startswith(f"reportdata: cannot write {work / 'full.xlsx'}: ")
+          and not (work / "full.xlsx").exists(), f"a full disk: {full.returncode} {full.stderr!r}")
+
+
+def pdf_pages(pdf):
+    text = subprocess.run([pdftotext, "-layout", pdf, "-"], check=True, capture_output=True,
+                          text=True).stdout
+    return [page for page in text.split("\f") if page.strip()]
+
+
+def printed(book_path):
+    """The workbook printed by LibreOffice: every page of the bill summary
+    shows its header row and the project, and no page holds one column."""
+    with tempfile.TemporaryDirectory() as profile:
+        subprocess.run([soffice, f"-env:UserInstallation=file://{profile}", "--headless",
+                        "--convert-to", "pdf", "--outdir", str(work), str(book_path)],
+                       check=True, capture_output=True, timeout=600)
+    pages = pdf_pages(work / (book_path.stem + ".pdf"))
+    print(f"the sample's workbook prints on {len(pages)} pages")
+    bill = [p for p in pages if "清单汇总表" in p.split("\n", 2)[0] + p.split("\n", 2)[1]]
+    check(len(bill) > 1, f"{len(bill)} pages of 清单汇总表")
+    for number, page in enumerate(bill, 1):
+        words = page.split()
+        check(PROJECT_NAME in page, f"清单汇总表 page {number}: no project name")
+        check(all(t in words for t in ("层级", "章节", "编码", "工程量", "计算式")),
+              f"清单汇总表 page {number}: no header row")
+    for number, page in enumerate(pages, 1):
+        lines = [line for line in page.splitlines() if line.strip()][1:-1]  # no header, footer
+        check(any(len(line.split()) > 1 for line in lines), f"page {number} holds one column")
 
 
 def page():
@@ -161,19 +259,51 @@ def page():
         check(len(r["tables"]) == 11 and r["toc"] == 12, f"{len(r['tables'])} tables, {r['toc']}")
         for anchor, rows, shown in r["tables"]:
             check(rows == shown, f"{anchor}: {shown} rows shown of {rows}")
-        expected = len(shown_rows("qd")[1])
+        # Down to the components: the records are left out.
+        expected = len([row for row in shown_rows("qd")[1] if not row["position"]])
         check(dict((a, n) for a, n, _ in r["tables"])["t-qd"] == expected, f"qd: {expected} rows")
         for step in ("startsClosed", "opens", "closes", "chapterCloses"):
             check(r[step], f"click: {step}")
-        # The sample has no building area yet; the quota charts have bars.
-        rects, empty = r["charts"]["chart-area"]
-        check(rects > 0 or empty, "building area chart")
-        check(r["charts"]["chart-floor-m3"][0] >= 5, f"floor chart {r['charts']['chart-floor-m3']}")
-        check(r["charts"]["chart-chapter-m2"][0] >= 5, "chapter chart")
+        check(r["charts"]["chart-area"][0] >= 5, f"area chart {r['charts']['chart-area']}")
+        check(r["charts"]["chart-index-2"][0] >= 3, f"index chart {r['charts']['chart-index-2']}")
+        for chart in ("chart-concrete", "chart-decoration"):
+            check(r["charts"][chart][0] >= 3, f"{chart}: {r['charts'][chart]}")
+    # A phone's width: the page scrolls down, not across.
+    dom = browse("--window-size=400,900", "--dump-dom", checked.as_uri())
+    found = re.search(r'<pre id="check">(.*?)</pre>', dom, re.S)
+    if found:
+        scroll, client = json.loads(html.unescape(found.group(1)))["width"]
+        check(scroll == client, f"at 400 px the page is {scroll} px wide")
+
+    printed_page = work / "report-page.pdf"
+    browse("--no-pdf-header-footer", f"--print-to-pdf={printed_page}", path.as_uri())
+    info = subprocess.run(["pdfinfo", printed_page], check=True, capture_output=True,
+                          text=True).stdout
+    size = re.search(r"Page size:\s+([\d.]+) x ([\d.]+) pts", info)
+    check(size and abs(float(size[1]) - 595.3) < 2 and abs(float(size[2]) - 841.9) < 2,
+          f"the page prints on {size and size[0]}, not A4")
+    check(PROJECT_NAME in pdf_pages(printed_page)[0], "no project name on the first printed page")
 
     shot = work / "report-page.png"
-    browse("--window-size=1280,1600", f"--screenshot={shot}", path.as_uri())
+    browse("--window-size=1400,1600", f"--screenshot={shot}", path.as_uri())
     check(shot.is_file() and shot.read_bytes()[:8] == b"\x89PNG\r\n\x1a\n", "screenshot")
+
+
+def large_page():
+    """The default page of a project of about 100,000 records stays small
+    enough for a browser, which opens and renders it."""
+    large_json, large = work / "large.json", work / "large-project"
+    run("sample", large_json, "--scale", "170", "--compact")
+    run("import", large_json, large)
+    run("build", large)
+    path = work / "large-page.html"
+    run("html", large, path)
+    size = path.stat().st_size
+    print(f"the default page of a {large_json.stat().st_size >> 20} MB project is "
+          f"{size / 1e6:.1f} MB")
+    check(size <= 30e6, f"the default page of a large project is {size} bytes")
+    dom = browse("--dump-dom", path.as_uri())
+    check(dom.count('<section class="table"') == 11, "the large page did not render")
 
 
 run("import", sample, project)
@@ -182,8 +312,10 @@ check(quiet.returncode == 0 and quiet.stderr == "", f"build off a terminal: {qui
 shown = on_terminal("build", project)
 for progress in ("处理清单报表中... 正在汇总 ", "处理定额报表中... 正在写入报表文件!", "report tables written"):
     check(progress in shown, f"build on a terminal: no {progress}")
-workbook()
+printed(workbook())
+limits()
 page()
+large_page()
 for failure in failures[:20]:
     print(failure)
 sys.exit(1 if failures else 0)

@@ -104,7 +104,7 @@ class Fakes : public CalResultService,
   IDMProjectAccess* GetProjectAccess() override { return this; }
 
   bool HasCalResult(const std::wstring&, bool flag) override { return flag; }
-  // A project of these tests has no doors, windows or floor areas of its own.
+  // None, read without fault.
   bool GetFloorAreas(std::vector<SNYFloorAreaRecord>&) override { return true; }
   bool GetDoorWindows(std::vector<SNYDoorWindowRecord>&) override { return true; }
 

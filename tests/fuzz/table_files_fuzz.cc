@@ -1,10 +1,10 @@
 // The table, global and floor file readers through the exported facades:
 // the input becomes one file of a report directory (its first byte picks
-// which), both reloads read it back, and every table answers its rows. A
-// file that is not a table file of this module may end in TableFileError;
-// anything else (a crash, a hang, a sanitizer report) is a finding. The
-// file is also read in pieces of a few bytes, which must give the root's
-// children that the whole document has.
+// which), both reloads read it back, in pieces when it is not tiny, and
+// every table answers its rows. A file that is not a table file of this
+// module may end in TableFileError; anything else (a crash, a hang, a
+// sanitizer report) is a finding. The file is also read in pieces of a few
+// bytes, which must give the root's children that the whole document has.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -69,6 +69,13 @@ void CheckPieces(const std::string& file) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  // The reloads read the files of a few kilobytes that the fuzzer makes in
+  // pieces, as they read a large project's.
+  reportdata::SetXmlPieceBytesForTesting(64);
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

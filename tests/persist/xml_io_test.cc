@@ -263,6 +263,7 @@ TEST(XmlPiecesTest, PiecesGiveWhatTheWholeFileGivesOrDeclineIt) {
       {"truncated", head + chapters, false, false},
       {"unclosed child", head + chapters + "<Chapter13>" + tail, false, false},
       {"a comment between children", head + chapters + "<!-- x -->" + chapters + tail, true, true},
+      {"a stray character before the end tag", head + chapters + "x" + tail, true, true},
       {"a comment between children, an unclosed child after",
        head + chapters + "<!-- x -->" + chapters + "<Chapter13>" + tail, false, false},
       // pugixml ends a document at a NUL byte, which a piece would end at

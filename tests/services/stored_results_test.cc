@@ -216,10 +216,9 @@ void RewriteRecords(const std::string& path, Layout layout,
     ASSERT_TRUE(db->Exec(replace.c_str()));
   }
   if (layout != Layout::kNumbered) {
-    // The earlier layouts keep their key texts in the records themselves.
-    ASSERT_TRUE(db->Exec("DROP TABLE key_text"));
+    // The older layouts kept no table of key texts.
     const std::string version =
-        "PRAGMA user_version = " +
+        "DROP TABLE key_text; PRAGMA user_version = " +
         std::to_string(to_columns ? kCalColumnsSchemaVersion : kCalPackedSchemaVersion);
     ASSERT_TRUE(db->Exec(version.c_str()));
   }
