@@ -13,7 +13,6 @@
 #include "model/tree_insert.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
-#include "platform/two_threads.h"
 #include "services/cal_database.h"
 #include "services/cloud_data_intake.h"
 #include "services/stored_results.h"
@@ -221,14 +220,9 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   const std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
   BillInput input;
   // Counting the stored entries reads every row once, so that most damage
-  // is found before the tables change. It walks the pages of the results on
-  // a connection of its own, beside the reading of the libraries.
-  bool counted = true;
-  RunBeside(
-      [&] {
-        if (stored) counted = stored->CountEntries(false, input.entries);
-      },
-      [&] { InitLibraries(0); });
+  // is found before the tables change.
+  const bool counted = !stored || stored->CountEntries(false, input.entries);
+  InitLibraries(0);
 
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
@@ -391,18 +385,12 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
 
-  // Both steps only read the bill summary: the bill consumption table
-  // copies its bill parts from it while a second thread builds the
-  // component summary and the component table from it. The door and window
-  // table, which nothing filed above reads, is built after the bill parts,
-  // in the time the component summary and table take longer.
-  bool doors_windows_read = true;
-  RunBeside([this] { BuildComponentTables(true); },
-            [this, with_doors_windows, &doors_windows_read] {
-              tables_.FinishBillEntries();
-              if (with_doors_windows) doors_windows_read = BuildDoorWindows();
-            });
-  return doors_windows_read;
+  // The end of the build, step by step: the component summary and table
+  // from the bill summary, the bill parts of the bill consumption table, and
+  // the door and window table, which nothing filed above reads.
+  BuildComponentTables(true);
+  tables_.FinishBillEntries();
+  return !with_doors_windows || BuildDoorWindows();
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
@@ -500,10 +488,10 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   bool areas_read = BuildBuildingArea();
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
-  // The component summary and table read only the quota trees; the door and
-  // window table, which nothing filed above reads, is built beside them.
-  RunBeside([this] { BuildComponentTables(false); },
-            [this, &areas_read] { areas_read = BuildDoorWindows() && areas_read; });
+  // The end of the build: the component summary and table from the quota
+  // trees, then the door and window table.
+  BuildComponentTables(false);
+  areas_read = BuildDoorWindows() && areas_read;
   if (!areas_read) {
     tables_.ClearQuotaSide();
     physical_.ClearQuotaSide();
