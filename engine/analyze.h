@@ -4,7 +4,7 @@
 // objects the builds and queries use. Every exported facade obtains it
 // through GetEngine() and calls one of its operations with the facade's table
 // type code. The engine is created on first use and lives until the process
-// ends; it is used from one thread.
+// ends; it is used from one thread at a time, and files every table on it.
 #ifndef REPORTDATA_ENGINE_ANALYZE_H_
 #define REPORTDATA_ENGINE_ANALYZE_H_
 

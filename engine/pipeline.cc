@@ -13,7 +13,6 @@
 #include "model/tree_insert.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
-#include "platform/two_threads.h"
 #include "services/cal_database.h"
 #include "services/cloud_data_intake.h"
 #include "services/stored_results.h"
@@ -23,17 +22,15 @@ namespace reportdata {
 // The records of a bill build: the project's partitions and floors, then
 // the classified entries, the loose quota records and the other items, each
 // step handing its records to the filing one at a time; a step is false when
-// its read failed. The entry steps hand the filing each entry's keys, and
-// the keys of its bill record, calculation item included, to a second
-// visitor, which the stored results call beside the filing, on the thread
-// that steps their rows (StoredResults::EachEntry).
+// its read failed. The entry steps hand the filing each entry's keys, its
+// bill record's calculation item included.
 struct BillInput {
   std::set<CString> partitions;
   std::vector<CString> floors;
   size_t entries = 0;  // classified entries, for the progress count
-  std::function<bool(const EntryKeysVisitor&, const BillVisitor&)> each_entry;
+  std::function<bool(const EntryKeysVisitor&)> each_entry;
   std::function<bool(const KeysVisitor&)> each_loose_quota;
-  std::function<bool(const EntryKeysVisitor&, const BillVisitor&)> each_other_item;
+  std::function<bool(const EntryKeysVisitor&)> each_other_item;
 };
 
 namespace {
@@ -75,17 +72,11 @@ class EndReadOnExit {
 };
 
 // A host service's records are interned field by field as they are handed out.
-bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryKeysVisitor& file,
-                   const BillVisitor& beside) {
+bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryKeysVisitor& file) {
   EntryKeys keys;
   for (SNYTJQdDeClassResult& entry : result.items) {
     KeysOf(entry, keys);
     file(keys);
-    if (!beside) continue;
-    beside(keys.bill, true);
-    for (const RecordKeys& quota : keys.quotas) {
-      if (IsBillRecord(quota)) beside(quota, false);
-    }
   }
   return true;
 }
@@ -101,14 +92,14 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
   input.partitions = result.partitions;
   input.floors = result.floors;
   input.entries = result.items.size();
-  input.each_entry = [&result](const EntryKeysVisitor& file, const BillVisitor& beside) {
-    return EachHeldEntry(result, file, beside);
+  input.each_entry = [&result](const EntryKeysVisitor& file) {
+    return EachHeldEntry(result, file);
   };
   input.each_loose_quota = [&result](const KeysVisitor& file) {
     return EachHeldRecord(result.looseQuotas, file);
   };
-  input.each_other_item = [&other_items](const EntryKeysVisitor& file, const BillVisitor& beside) {
-    return EachHeldEntry(other_items, file, beside);
+  input.each_other_item = [&other_items](const EntryKeysVisitor& file) {
+    return EachHeldEntry(other_items, file);
   };
   return input;
 }
@@ -117,14 +108,14 @@ BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultIn
 // floors cannot be read. The count of the entries is taken before (see
 // InitQdData).
 bool StoredBillInput(StoredResults& stored, BillInput& input) {
-  input.each_entry = [&stored](const EntryKeysVisitor& file, const BillVisitor& beside) {
-    return stored.EachEntry(false, file, beside);
+  input.each_entry = [&stored](const EntryKeysVisitor& file) {
+    return stored.EachEntry(false, file);
   };
   input.each_loose_quota = [&stored](const KeysVisitor& file) {
     return stored.EachLooseQuota(file);
   };
-  input.each_other_item = [&stored](const EntryKeysVisitor& file, const BillVisitor& beside) {
-    return stored.EachEntry(true, file, beside);
+  input.each_other_item = [&stored](const EntryKeysVisitor& file) {
+    return stored.EachEntry(true, file);
   };
   return stored.ReadPartitionsAndFloors(input.partitions, input.floors);
 }
@@ -221,14 +212,9 @@ void CAnalyze::InitQdData(const CString& report_dir) {
   const std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
   BillInput input;
   // Counting the stored entries reads every row once, so that most damage
-  // is found before the tables change. It walks the pages of the results on
-  // a connection of its own, beside the reading of the libraries.
-  bool counted = true;
-  RunBeside(
-      [&] {
-        if (stored) counted = stored->CountEntries(false, input.entries);
-      },
-      [&] { InitLibraries(0); });
+  // is found before the tables change.
+  const bool counted = !stored || stored->CountEntries(false, input.entries);
+  InitLibraries(0);
 
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
@@ -322,55 +308,45 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   FloorNames decoration_floors;
   physical_.Clear();
 
-  // The trees and the tables of the areas file each entry by its keys. The
-  // cloud-index data and the index analysis take the bill records and
-  // nothing else of the build, so they are handed the records' keys beside
-  // the filing: the stored results do it on the thread that steps their
-  // rows. So is the bill side of the physical tables, which takes the
-  // records of the bill kind of the entries that are no facade's: the side
-  // is filed on that thread alone, and the quota side on the filing's.
+  // Each entry is filed whole before the next is read: the trees, the
+  // cloud-index data and the index analysis by its bill record, and the
+  // physical tables and the rooms, unless it is a facade's, by its bill
+  // record and its quota records, the bill side taking the records of the
+  // bill kind.
   CloudDataIntake cloud(cloud_);
-  bool facade_entry = false;
-  const BillVisitor beside_entries = [&](const RecordKeys& record, bool entry_bill) {
-    if (entry_bill) {
-      facade_entry = IsFacadeTypePath(record.type_path);
-      AddBillToCloudData(record, cloud);
-    }
-    if (!facade_entry) physical_.AddToSide(true, record);
-  };
   size_t done = 0;
-  const bool entries_read = input.each_entry(
-      [&](const EntryKeys& keys) {
-        ShowFilingCount(progress, ++done, input.entries);
-        tables_.AddClassifiedEntry(keys);
-        if (IsFacadeTypePath(keys.bill.type_path)) {
-          decoration_floors.Add(keys.bill.floor);
-          return;
-        }
-        physical_.AddToSide(false, keys.bill);
-        for (const RecordKeys& quota : keys.quotas) {
-          physical_.AddToSide(false, quota);
-          areas_.rooms.Add(quota);
-        }
-      },
-      beside_entries);
+  const bool entries_read = input.each_entry([&](const EntryKeys& keys) {
+    ShowFilingCount(progress, ++done, input.entries);
+    tables_.AddClassifiedEntry(keys);
+    AddBillToCloudData(keys.bill, cloud);
+    if (IsFacadeTypePath(keys.bill.type_path)) {
+      decoration_floors.Add(keys.bill.floor);
+      return;
+    }
+    physical_.AddToSide(true, keys.bill);
+    physical_.AddToSide(false, keys.bill);
+    for (const RecordKeys& quota : keys.quotas) {
+      if (IsBillRecord(quota)) physical_.AddToSide(true, quota);
+      physical_.AddToSide(false, quota);
+      areas_.rooms.Add(quota);
+    }
+  });
   if (!entries_read) return false;
   physical_.FinishDecoration();
-  const bool read =
-      input.each_loose_quota([&](const RecordKeys& keys) {
-        if (IsBillRecord(keys)) return;
-        if (IsFacadeTypePath(keys.type_path)) {
-          decoration_floors.Add(keys.floor);
-        } else {
-          areas_.rooms.Add(keys);
-        }
-        tables_.AddLooseQuota(keys);
-      }) &&
-      // Other items are filed like classified entries, the cloud-index data included.
-      input.each_other_item([&](const EntryKeys& keys) { tables_.AddOtherItem(keys); },
-                            [&](const RecordKeys& record, bool entry_bill) {
-                              if (entry_bill) AddBillToCloudData(record, cloud);
-                            });
+  const bool read = input.each_loose_quota([&](const RecordKeys& keys) {
+    if (IsBillRecord(keys)) return;
+    if (IsFacadeTypePath(keys.type_path)) {
+      decoration_floors.Add(keys.floor);
+    } else {
+      areas_.rooms.Add(keys);
+    }
+    tables_.AddLooseQuota(keys);
+  }) &&
+                    // Other items are filed like classified entries, the cloud-index data included.
+                    input.each_other_item([&](const EntryKeys& keys) {
+                      tables_.AddOtherItem(keys);
+                      AddBillToCloudData(keys.bill, cloud);
+                    });
   if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of
@@ -391,18 +367,12 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
 
-  // Both steps only read the bill summary: the bill consumption table
-  // copies its bill parts from it while a second thread builds the
-  // component summary and the component table from it. The door and window
-  // table, which nothing filed above reads, is built after the bill parts,
-  // in the time the component summary and table take longer.
-  bool doors_windows_read = true;
-  RunBeside([this] { BuildComponentTables(true); },
-            [this, with_doors_windows, &doors_windows_read] {
-              tables_.FinishBillEntries();
-              if (with_doors_windows) doors_windows_read = BuildDoorWindows();
-            });
-  return doors_windows_read;
+  // The end of the build, step by step: the component summary and table
+  // from the bill summary, the bill parts of the bill consumption table, and
+  // the door and window table, which nothing filed above reads.
+  BuildComponentTables(true);
+  tables_.FinishBillEntries();
+  return !with_doors_windows || BuildDoorWindows();
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
@@ -500,10 +470,10 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   bool areas_read = BuildBuildingArea();
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
-  // The component summary and table read only the quota trees; the door and
-  // window table, which nothing filed above reads, is built beside them.
-  RunBeside([this] { BuildComponentTables(false); },
-            [this, &areas_read] { areas_read = BuildDoorWindows() && areas_read; });
+  // The end of the build: the component summary and table from the quota
+  // trees, then the door and window table.
+  BuildComponentTables(false);
+  areas_read = BuildDoorWindows() && areas_read;
   if (!areas_read) {
     tables_.ClearQuotaSide();
     physical_.ClearQuotaSide();

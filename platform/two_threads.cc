@@ -1,6 +1,5 @@
 // The second thread lives for one call: the work it serves, the files of a
-// write sequence or a walk of a whole database, takes far longer than
-// starting a thread.
+// write sequence, takes far longer than starting a thread.
 #include "platform/two_threads.h"
 
 #include <atomic>
@@ -46,17 +45,6 @@ std::vector<std::exception_ptr> RunOnTwoThreads(size_t count,
   run_some();
   if (helper.joinable()) helper.join();
   return faults;
-}
-
-void RunBeside(const std::function<void()>& beside, const std::function<void()>& here) {
-  std::exception_ptr beside_fault;
-  auto run_beside = [&] { beside_fault = FaultOf(beside); };
-  std::thread helper = StartHelper(run_beside);
-  if (!helper.joinable()) run_beside();
-  const std::exception_ptr here_fault = FaultOf(here);
-  if (helper.joinable()) helper.join();
-  if (here_fault) std::rethrow_exception(here_fault);
-  if (beside_fault) std::rethrow_exception(beside_fault);
 }
 
 }  // namespace reportdata

@@ -1,7 +1,7 @@
-// Both cores on independent pieces of work: a list of them, where this
-// thread and one more each take the next piece not yet taken, so a long
-// piece on one thread does not hold up the short ones behind it; or two
-// pieces, one of which must stay on this thread.
+// Both cores on independent pieces of work, such as the files of a write
+// sequence: a list of them, where this thread and one more each take the
+// next piece not yet taken, so a long piece on one thread does not hold up
+// the short ones behind it.
 #ifndef REPORTDATA_PLATFORM_TWO_THREADS_H_
 #define REPORTDATA_PLATFORM_TWO_THREADS_H_
 
@@ -18,14 +18,6 @@ namespace reportdata {
 // thread runs them all. task must touch nothing another index touches.
 std::vector<std::exception_ptr> RunOnTwoThreads(size_t count,
                                                 const std::function<void(size_t)>& task);
-
-// Runs beside() on a second thread while this thread runs here(), and
-// returns when both have ended, rethrowing what here() threw, else what
-// beside() threw. here() stays on this thread, so what it allocates and
-// keeps comes from this thread's heap. When no second thread can be had,
-// this thread runs beside() first. The two must touch nothing that either
-// of them changes.
-void RunBeside(const std::function<void()>& beside, const std::function<void()>& here);
 
 }  // namespace reportdata
 

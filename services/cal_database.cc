@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "platform/text.h"
-#include "services/handed_entries.h"
 #include "services/key_texts.h"
 #include "services/record_row.h"
 
@@ -81,16 +80,13 @@ std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
 }
 
 // The rows of a classified table, a bill row and then its quota rows,
-// gathered into entries: whole, or their keys alone. An entry is handed to
-// the visitor when the next bill row begins, or at Finish.
+// gathered into entries: whole, or their keys alone, the bill's calculation
+// item included. An entry is handed to the visitor when the next bill row
+// begins, or at Finish.
 class EntryRows {
  public:
-  // handed_bills, when not null, holds the keys of the bill rows, kept for
-  // them as they were read beside; only keys are then read, into the
-  // entries handed.
-  EntryRows(bool whole, const std::vector<std::string>* key_texts,
-            HandedEntries* handed_bills = nullptr)
-      : whole_(whole), handed_bills_(handed_bills), bill_rows_(key_texts), quota_rows_(key_texts) {}
+  EntryRows(bool whole, const std::vector<std::string>* key_texts)
+      : whole_(whole), bill_rows_(key_texts), quota_rows_(key_texts) {}
 
   template <typename Visit>
   void Read(const StoredRow& row, const Visit& visit) {
@@ -98,20 +94,14 @@ class EntryRows {
       Finish(visit);
       started_ = true;
       if (whole_) {
-        bill_rows_.Read(row, 1, entry_.bill, keys_->bill);
-      } else if (handed_bills_ != nullptr) {
-        keys_ = &handed_bills_->TakeNext(&quotas_read_);
+        bill_rows_.Read(row, 1, entry_.bill, keys_.bill);
       } else {
-        bill_rows_.ReadKeys(row, 1, keys_->bill);
+        bill_rows_.ReadKeysAndCalcItem(row, 1, keys_.bill);
       }
       return;
     }
     if (!started_) return;
-    if (quotas_read_) {
-      ++quotas_;
-      return;
-    }
-    std::vector<RecordKeys>& quotas = keys_->quotas;
+    std::vector<RecordKeys>& quotas = keys_.quotas;
     if (quotas_ == quotas.size()) quotas.emplace_back();
     if (whole_) {
       if (quotas_ == entry_.quotas.size()) entry_.quotas.emplace_back();
@@ -126,26 +116,22 @@ class EntryRows {
   template <typename Visit>
   void Finish(const Visit& visit) {
     if (!started_) return;
-    keys_->quotas.resize(quotas_);
+    keys_.quotas.resize(quotas_);
     if (whole_) entry_.quotas.resize(quotas_);
-    visit(entry_, *keys_);
+    visit(entry_, keys_);
     started_ = false;
-    quotas_read_ = false;
     quotas_ = 0;
   }
 
  private:
   const bool whole_;
-  HandedEntries* const handed_bills_;
   SNYTJQdDeClassResult entry_;  // empty while only keys are read
-  EntryKeys own_keys_;
-  EntryKeys* keys_ = &own_keys_;  // of the entry being read
+  EntryKeys keys_;              // of the entry being read
   // One reader per kind of row (see RecordRowReader).
   RecordRowReader bill_rows_;
   RecordRowReader quota_rows_;
   bool started_ = false;
-  bool quotas_read_ = false;  // the entry's quota keys were read beside
-  std::size_t quotas_ = 0;    // quota rows read into the entry
+  std::size_t quotas_ = 0;  // quota rows read into the entry
 };
 
 }  // namespace
@@ -269,49 +255,11 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
   return true;
 }
 
-bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file,
-                                 const BillVisitor& beside) {
+bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file) {
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
-  // The keys of the bill rows handed beside the filing are read, with their
-  // calculation items, by readers of the reading thread's own, into the
-  // ring of handed entries, from which the filing takes them and reads the
-  // keys of the quota rows. The ring is sized by the read ahead it serves.
-  // Of a quota row the reading thread reads the kind, and the keys of one
-  // of the bill kind; while the filing is behind, it reads the keys of
-  // every quota row of the entries it begins, so that the two threads
-  // share the reading as their pace allows.
-  RowReadAheadOptions read_ahead;
-  HandedEntries handed_bills(read_ahead.RowsInFlight());
-  EntryRows rows(false, KeyTexts(), beside ? &handed_bills : nullptr);
-  RecordRowReader beside_bills(KeyTexts());
-  RecordRowReader beside_quotas(KeyTexts());
-  RecordKeys quota_of_bill_kind;
-  bool filing_behind = false;
-  EntryKeys* entry = nullptr;  // read beside in full, null for a bill row's keys alone
-  size_t entry_quotas = 0;
-  if (beside) {
-    read_ahead.pace = [&](bool behind) { filing_behind = behind; };
-    read_ahead.beside = [&](const StoredRow& row) {
-      if (row.Int(0) == kRoleBill) {
-        EntryKeys& keys = handed_bills.NextBill(filing_behind);
-        entry = filing_behind ? &keys : nullptr;
-        entry_quotas = 0;
-        beside_bills.ReadKeysAndCalcItem(row, 1, keys.bill);
-        beside(keys.bill, true);
-      } else if (entry != nullptr) {
-        if (entry_quotas == entry->quotas.size()) entry->quotas.emplace_back();
-        RecordKeys& keys = entry->quotas[entry_quotas++];
-        beside_quotas.ReadKeys(row, 1, keys);
-        if (IsBillRecord(keys)) beside(keys, false);
-      } else if (beside_quotas.HoldsBillKind(row, 1)) {
-        beside_quotas.ReadKeys(row, 1, quota_of_bill_kind);
-        beside(quota_of_bill_kind, false);
-      }
-    };
-  }
-  if (!EachRecordColumns(
-          SelectRecords(table, true), 2, [&](const StoredRow& row) { rows.Read(row, file_keys); },
-          std::move(read_ahead))) {
+  EntryRows rows(false, KeyTexts());
+  if (!EachRecordColumns(SelectRecords(table, true), 2,
+                         [&](const StoredRow& row) { rows.Read(row, file_keys); })) {
     return false;
   }
   rows.Finish(file_keys);

@@ -64,10 +64,8 @@ class CalDatabase : public IDMDatabase {
   // The same results handed to a visitor as the rows are stepped: an entry
   // once its quota rows are read too. One object is refilled for every row.
   bool EachClassified(RecordTable table, const EntryVisitor& visit);
-  // The keys of each entry to file, and those of its bill record to `beside`, as
-  // StoredResults::EachEntry has them.
-  bool FileClassified(RecordTable table, const EntryKeysVisitor& file,
-                      const BillVisitor& beside = {});
+  // The keys of each entry to file, as StoredResults::EachEntry has them.
+  bool FileClassified(RecordTable table, const EntryKeysVisitor& file);
   bool EachRecord(RecordTable table, const RecordVisitor& file);
   bool EachQuotaResult(bool other_items, const RecordVisitor& file);
   // The same records as keys with their calculation items, which is all a

@@ -96,7 +96,6 @@ bool FillBatch(SqliteDb& db, SqliteStatement& rows, size_t rows_per_batch, RowBa
 }
 
 void VisitBatch(const RowBatch& batch, const std::function<void(const StoredRow&)>& visit) {
-  if (!visit) return;
   for (size_t i = 0; i < batch.rows(); ++i) visit(batch.Row(i));
 }
 
@@ -112,11 +111,9 @@ class BatchQueue {
     }
   }
 
-  // Null when the filing has stopped. *waited tells whether no batch was
-  // free at the call.
-  RowBatch* TakeFree(bool* waited) {
+  // Null when the filing has stopped.
+  RowBatch* TakeFree() {
     std::unique_lock lock(mutex_);
-    *waited = free_.empty();
     changed_.wait(lock, [&] { return stopped_ || !free_.empty(); });
     if (stopped_) return nullptr;
     RowBatch* batch = free_.back();
@@ -215,12 +212,9 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
   const auto read = [&] {
     try {
       for (;;) {
-        bool waited = false;
-        RowBatch* batch = queue.TakeFree(&waited);
+        RowBatch* batch = queue.TakeFree();
         if (!batch) return;
         const bool more = FillBatch(db, rows, rows_per_batch, *batch);
-        if (options.pace) options.pace(waited);
-        VisitBatch(*batch, options.beside);
         // The filing reads the batch now; this thread refills it only once
         // the filing has handed it back free.
         queue.QueueFull(batch, !more, more || rows.Done());
@@ -238,8 +232,6 @@ bool EachRowReadAhead(SqliteDb& db, const std::string& sql, int int_columns,
     RowBatch batch(columns, int_columns, options.packed_texts);
     for (bool more = true; more;) {
       more = FillBatch(db, rows, rows_per_batch, batch);
-      if (options.pace) options.pace(false);
-      VisitBatch(batch, options.beside);
       VisitBatch(batch, visit);
     }
     return rows.Done();

@@ -1,10 +1,10 @@
 // Steps the rows of a large query on a second thread while the calling thread
 // files the rows already read. Stepping SQLite's rows and reading their
 // columns is about a quarter of a build; filing is the rest, so the two
-// overlap. The second thread copies each row's stored bytes into batches of
-// contiguous memory, which the calling thread reads in order: the hand-over
-// costs a few cache lines per row, where records of decoded texts cost their
-// scattered allocations. While the rows are read the calling thread may use
+// overlap. The second thread runs nothing of the build: it only copies each
+// row's stored bytes into batches of contiguous memory, which the calling
+// thread reads in order: the hand-over costs a few cache lines per row,
+// where records of decoded texts cost their scattered allocations. While the rows are read the calling thread may use
 // the connection only when it is serialized (SQLITE_OPEN_FULLMUTEX): the
 // reading thread then holds the connection's mutex while it fills a batch,
 // so the other questions wait for at most one batch. A connection for one
@@ -12,7 +12,6 @@
 #ifndef REPORTDATA_SERVICES_ROW_READ_AHEAD_H_
 #define REPORTDATA_SERVICES_ROW_READ_AHEAD_H_
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -50,24 +49,6 @@ struct RowReadAheadOptions {
   // (services/packed_texts.h), which the rows show as columns of their own in
   // its place.
   int packed_texts = 0;
-  // When set, called with every row, in order, on the reading thread before
-  // the row's batch is handed to the filing, so that what it leaves for a
-  // row is there when visit reaches the row. It runs beside the visits of
-  // earlier batches: what it changes, visit may read only for rows it has
-  // been called with. What it throws ends the reading as what visit throws
-  // does; the rows of the batch it was called for are not visited.
-  std::function<void(const StoredRow&)> beside;
-  // When set, called on the reading thread before beside's calls for each
-  // batch, with whether the filing was behind: the reading thread found no
-  // batch free and waited for the filing to hand one back. beside may then
-  // take on work for those rows that the filing would otherwise do.
-  std::function<void(bool filing_behind)> pace;
-
-  // The most rows handed to the filing and not yet visited, and beside's
-  // rows not yet handed, at any time.
-  size_t RowsInFlight() const {
-    return std::max<size_t>(rows_per_batch, 1) * std::max<size_t>(batches, 1);
-  }
 };
 
 // Runs sql over db and calls visit for each row, in order, on the calling

@@ -22,10 +22,8 @@ bool StoredResults::CountEntries(bool other_items, std::size_t& count) {
   return db_.CountEntries(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, count);
 }
 
-bool StoredResults::EachEntry(bool other_items, const EntryKeysVisitor& file,
-                              const BillVisitor& beside) {
-  return db_.FileClassified(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, file,
-                            beside);
+bool StoredResults::EachEntry(bool other_items, const EntryKeysVisitor& file) {
+  return db_.FileClassified(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, file);
 }
 
 bool StoredResults::EachLooseQuota(const KeysVisitor& file) {

@@ -26,12 +26,9 @@ using EntryVisitor = std::function<void(SNYTJQdDeClassResult&, const EntryKeys&)
 using RecordVisitor = std::function<void(TJQd&, const RecordKeys&)>;
 // Gets the keys of each record, its calculation item included.
 using KeysVisitor = std::function<void(const RecordKeys&)>;
-// Gets the keys of each entry, all that a build files it by.
+// Gets the keys of each entry, all that a build files it by: its bill
+// record's calculation item included.
 using EntryKeysVisitor = std::function<void(const EntryKeys&)>;
-// Gets the keys of the records of the bill kind beside the filing: each
-// entry's bill record (entry_bill true), and each of its quota records of the
-// bill kind, kind "1" (see EachEntry).
-using BillVisitor = std::function<void(const RecordKeys& record, bool entry_bill)>;
 
 class StoredResults {
  public:
@@ -44,12 +41,8 @@ class StoredResults {
   // The counts read every row once: false when the database is damaged, so
   // that a build can refuse before it changes its tables.
   bool CountEntries(bool other_items, std::size_t& count);
-  // `file` gets the keys of every entry. When `beside` is set it gets the
-  // keys of every entry's bill record, calculation item included, and of
-  // every quota record of the bill kind, in order, on the thread that steps
-  // the rows, while `file` files the entries read before: the two must share
-  // nothing that either changes.
-  bool EachEntry(bool other_items, const EntryKeysVisitor& file, const BillVisitor& beside = {});
+  // `file` gets the keys of every entry, in order, on this thread.
+  bool EachEntry(bool other_items, const EntryKeysVisitor& file);
   bool EachLooseQuota(const KeysVisitor& file);
   // The quota results (GetDeResultData), or those of the other items
   // (GetQTXMDeResult), in stored order.

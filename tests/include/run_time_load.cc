@@ -1,6 +1,4 @@
-// A host that loads the library at run time, as a plug-in is loaded: the
-// library's per-thread data sits in the block the loader reserves for such
-// libraries, and loading fails once that data outgrows it.
+// A host that loads the library at run time, as a plug-in is loaded.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "services/sqlite_db.h"
@@ -46,21 +44,9 @@ TEST(RowReadAheadTest, RowsArriveWholeAndInOrderWhateverTheBatches) {
   const std::vector<long long> all{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
   for (size_t rows_per_batch : {1, 3, 256}) {
     std::vector<long long> seen;
-    std::vector<long long> seen_beside;
-    RowReadAheadOptions options = Batches(rows_per_batch);
-    // What beside keeps for a row, in a ring of as many slots as rows can be
-    // in flight, is there when the row is visited.
-    std::vector<long long> kept(options.RowsInFlight());
-    size_t taken = 0;
-    options.beside = [&](const StoredRow& row) {
-      kept[seen_beside.size() % kept.size()] = row.Int(0);
-      seen_beside.push_back(row.Int(0));
-      EXPECT_EQ(row.Text(2), Expected(row.Int(0)));
-    };
     EXPECT_TRUE(EachRowReadAhead(
         *db, "SELECT n, n * 2, text, 'end' FROM t ORDER BY n", 2,
         [&](const StoredRow& row) {
-          EXPECT_EQ(kept[taken++ % kept.size()], row.Int(0));
           seen.push_back(row.Int(0));
           EXPECT_EQ(row.Int(1), row.Int(0) * 2);
           EXPECT_EQ(row.Text(2), Expected(row.Int(0)));
@@ -68,29 +54,9 @@ TEST(RowReadAheadTest, RowsArriveWholeAndInOrderWhateverTheBatches) {
           // The filing may ask the connection other questions meanwhile.
           EXPECT_EQ(db->QueryInt("SELECT count(*) FROM t", -1), 10);
         },
-        options));
+        Batches(rows_per_batch)));
     EXPECT_EQ(seen, all) << rows_per_batch << " rows a batch";
-    EXPECT_EQ(seen_beside, all) << rows_per_batch << " rows a batch";
   }
-}
-
-// The reading thread is told, batch by batch, whether the filing held every
-// batch: never while batches are free, and once the filing dwells on a row.
-TEST(RowReadAheadTest, PaceTellsWhetherTheFilingIsBehind) {
-  auto db = TenRows();
-  RowReadAheadOptions options = Batches(1);
-  std::vector<bool> behind;
-  options.pace = [&](bool filing_behind) { behind.push_back(filing_behind); };
-  EXPECT_TRUE(EachRowReadAhead(
-      *db, "SELECT n FROM t ORDER BY n", 1,
-      [](const StoredRow& row) {
-        if (row.Int(0) == 1) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      },
-      options));
-  ASSERT_GE(behind.size(), 3u);
-  EXPECT_FALSE(behind[0]);
-  EXPECT_FALSE(behind[1]);
-  EXPECT_TRUE(behind[2]);
 }
 
 TEST(RowReadAheadTest, FailuresEndTheReading) {
@@ -104,16 +70,6 @@ TEST(RowReadAheadTest, FailuresEndTheReading) {
       "SELECT n, CASE n WHEN 5 THEN abs(n - 5 - 9223372036854775807 - 1) END FROM t ORDER BY rowid",
       1, count, Batches(2)));
   EXPECT_EQ(visited, 4);
-  // What the reading thread's visitor throws reaches the caller too.
-  RowReadAheadOptions throwing = Batches(2);
-  throwing.beside = [](const StoredRow& row) {
-    if (row.Int(0) == 7) throw std::runtime_error("beside failed");
-  };
-  visited = 0;
-  EXPECT_THROW(EachRowReadAhead(*db, "SELECT n FROM t ORDER BY n", 1, count, throwing),
-               std::runtime_error);
-  // The batches handed before it are filed; the failing row's is not.
-  EXPECT_EQ(visited, 6);
   EXPECT_THROW(EachRowReadAhead(*db, "SELECT n FROM t", 1,
                                 [](const StoredRow& row) {
                                   if (row.Int(0) == 2) throw std::runtime_error("filing failed");
