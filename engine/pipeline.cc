@@ -286,8 +286,17 @@ bool CAnalyze::ShowQdListDialog() {
   ResetForRebuild();
   ReadIndexSettingsFile();
   BillInput input = HeldBillInput(result, other_items);
-  BuildBillTables(input, false, progress);
+  const bool built = BuildBillTables(input, false, progress);
   progress.CloseProgressDialog();
+  if (!built) {
+    ResetForRebuild();
+    physical_.Clear();
+    FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
+    return false;
+  }
+  // A rebuild that could read its results allows writing again, as a bill
+  // build does.
+  bill_failure_.clear();
   return true;
 }
 

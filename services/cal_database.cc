@@ -529,11 +529,11 @@ bool CalDatabase::WriteCategoryConfig(const IDMProjectAccess::CategoryConfig& co
       if (!(ok = insert.Run())) break;
     }
   }
-  if (!ok) {
-    db_->Exec("ROLLBACK");
-    return false;
-  }
-  return db_->Exec("COMMIT");
+  // A commit that a reader's lock outlasts leaves the transaction open: it
+  // is rolled back, so that the next settings write starts afresh.
+  if (ok && db_->Exec("COMMIT")) return true;
+  db_->Exec("ROLLBACK");
+  return false;
 }
 
 bool CalDatabase::ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config) {

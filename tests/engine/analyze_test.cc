@@ -201,6 +201,9 @@ TEST_F(AnalyzeTest, FailedRebuildsKeepTheTablesAndWriteNothing) {
   EXPECT_TRUE(engine_.ShowQdListDialog());
   engine_.GetTotalData(after, 1);
   EXPECT_NE(Texts(before), Texts(after));
+  TempDir after_dialog;
+  engine_.Write_xml(after_dialog.wpath());
+  EXPECT_TRUE(std::filesystem::exists(after_dialog.File("qd.xml")));
 
   // A build that succeeds, or a reload of the side, allows writing again.
   project_.database_opens = true;

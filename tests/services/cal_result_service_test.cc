@@ -213,6 +213,9 @@ TEST(CalDatabaseService, CategorySettingsWriteWaitsForAReaderThenFails) {
   const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(access->WriteDeCategoryShowConfig(dir.wpath(), config));
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+  // Once the reader is gone, the next write goes through.
+  ASSERT_TRUE(reader->Exec("COMMIT"));
+  EXPECT_TRUE(access->WriteDeCategoryShowConfig(dir.wpath(), config));
 }
 
 // A build reads one state of the database: a project imported again
