@@ -47,14 +47,19 @@ bool HasFile(const fs::path& dir, const std::string& name) {
   return fs::exists(dir / upper, error);
 }
 
-// Empties the engine and reads back the table files of one side. Throws
-// InputError, naming `what`, when `file` is missing.
-void ReloadSideOf(const ProjectDir& dir, bool bill_side, const std::string& file,
-                  const std::string& what) {
+// Throws InputError, naming `what`, when `file` is missing: a table that was
+// never built, not an empty one.
+void RequireTableFile(const ProjectDir& dir, const std::string& file, const std::string& what) {
   if (!HasFile(dir.report, file)) {
     throw InputError("no " + what + " in " + dir.report.string() + ": " + file +
                      " is missing (run `reportdata build` first)");
   }
+}
+
+// Empties the engine and reads back the table files of one side.
+void ReloadSideOf(const ProjectDir& dir, bool bill_side, const std::string& file,
+                  const std::string& what) {
+  RequireTableFile(dir, file, what);
   CReportComMethod::ReleaseAll();
   if (bill_side)
     CInterQingDan::InitDataFromXml(dir.ReportArgument());
@@ -233,6 +238,9 @@ void ReloadTables(const ProjectDir& dir, const TableDef& table) {
 
 void TableReloader::Load(const TableDef& table) {
   if (loaded_ && (side_ == table.side || table.side == Side::kEither)) {
+    // The side's reload read whatever files it found; this table's own may
+    // be the one missing.
+    RequireTableFile(dir_, std::string(table.stem) + ".xml", std::string(table.name));
     CheckReloaded(dir_, table);
     return;
   }

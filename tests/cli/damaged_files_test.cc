@@ -263,7 +263,10 @@ TEST(DamagedFilesTest, AMissingSummaryFileIsATableNotBuilt) {
   const struct {
     const char* file;
     const char* name;
-  } cases[] = {{"qd.xml", "清单汇总表"}, {"de1.xml", "定额汇总表"}};
+  } cases[] = {{"qd.xml", "清单汇总表"},
+               {"de1.xml", "定额汇总表"},
+               // A table of a side whose other files are read back.
+               {"room2.xml", "分层房间汇总表"}};
   for (const auto& [file, name] : cases) {
     TempDir dir;
     const std::string project = dir.File("project");
