@@ -98,13 +98,13 @@ void ReadRecord(pugi::xml_node element, const RecordNames& names, bool take_shar
     if (NameIs(attribute, names.formula)) {
       record.description = PooledValue(attribute);
     } else if (NameIs(attribute, names.position)) {
-      ReadInstanceText(attribute, record.positions);
+      record.positions = attribute.value();
     } else if (NameIs(attribute, names.quantity)) {
       record.quantity = LeadingReal(attribute.value());
     } else if (NameIs(attribute, names.count)) {
       record.count = LeadingInt(attribute.value());
     } else if (NameIs(attribute, names.handle)) {
-      ReadInstanceText(attribute, record.handles);
+      record.handles = attribute.value();
     }
   }
   if (!take_shares) return;
