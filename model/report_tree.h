@@ -15,7 +15,6 @@
 
 #include "model/hash_index.h"
 #include "model/pooled_text.h"
-#include "model/shared_list.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -42,9 +41,7 @@ struct SQdRecordNode {
   int count = 1;           // piece count, at least 1
   PooledText formula;      // empty unless read back from a table file
   std::string handles;     // "$" + handle, then "$$" + handle per merged instance
-  // Equal for every merged instance, and for the records of a component
-  // mostly the list its row reader handed out: shared, not copied.
-  SharedList<PartitionShare> partitions;
+  std::vector<PartitionShare> partitions;  // equal for every merged instance
 };
 
 // What a component is known by in a tree: its name and kind code.
@@ -94,10 +91,6 @@ struct ItemHead {
 // A quota item is told apart by its classification variables too.
 struct QuotaHead : ItemHead {
   std::vector<SNYTJFenLeiVarDescInfo> categories;
-  // The record list the categories were copied from, kept so that a record
-  // holding the very list matches without comparing its texts; empty for an
-  // item read from a file.
-  SharedList<SNYTJFenLeiVarDescInfo> categories_source;
 };
 
 // The chapter level of the bill and quota trees: chapter name, the id the
@@ -115,8 +108,6 @@ struct SQdItemNode : ItemHead {
   PooledText feature;                                // feature description (项目特征)
   std::vector<SNYTJReportDEFeature> quota_features;  // the bill item's own quotas
   PooledText extra;
-  // The record list the quota features were copied from (see QuotaHead).
-  SharedList<SNYTJReportDEFeature> quota_features_source;
   std::vector<SQdFloorNode> floors;
   FloorIndex floor_index;
 };

@@ -108,17 +108,9 @@ void ReadRecord(pugi::xml_node element, const RecordNames& names, bool take_shar
     }
   }
   if (!take_shares) return;
-  // The records of a component mostly list the same partition entries: a
-  // record equal to the one read before shares its list.
-  thread_local std::vector<PartitionShare> shares;
-  thread_local SharedList<PartitionShare> last;
-  shares.clear();
   ForEachChildElement(element, [&](pugi::xml_node child) {
-    if (std::strcmp(child.name(), kShareElement) == 0) ReadShare(child, shares);
+    if (std::strcmp(child.name(), kShareElement) == 0) ReadShare(child, record.partitions);
   });
-  if (shares.empty()) return;
-  if (!std::ranges::equal(*last, shares)) last = SharedList(shares);
-  record.partitions = last;
 }
 
 void ReadComponent(pugi::xml_node element, const char* name_attr, const char* type_attr,
