@@ -27,7 +27,7 @@ std::wstring ComponentHandles(const std::vector<SQdRecordNode>& records,
   thread_local std::string gathered;
   gathered.clear();
   for (const SQdRecordNode& record : records) {
-    if (RecordVisible(record, partition)) gathered += record.handles.view();
+    if (RecordVisible(record, partition)) gathered += record.handles;
   }
   std::wstring handles;
   AppendFromUtf8(gathered, handles);

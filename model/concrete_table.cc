@@ -124,7 +124,7 @@ void STongTable::Add(const RecordKeys& record) {
         made.name = upper_grade_;
         return made;
       });
-  AddShares(grade, *record.partitions, factor);
+  AddShares(grade, record.partitions, factor);
 }
 
 void STongTable::Sort() {

@@ -35,10 +35,8 @@ struct InstanceParts {
 bool SplitInstances(const SQdRecordNode& record, InstanceParts& parts);
 
 // Appends the handle list of one instance, as its own record holds it: "$$"
-// and the part, or the part alone when it starts with "$" already. `out` is a
-// record's InstanceText or a std::string.
-template <typename Text>
-void AppendInstanceHandles(std::string_view part, Text& out) {
+// and the part, or the part alone when it starts with "$" already.
+inline void AppendInstanceHandles(std::string_view part, std::string& out) {
   if (part.empty() || part.front() != '$') out += "$$";
   out.append(part);
 }

@@ -60,12 +60,10 @@ RecordKeys KeysOf(const TJQd& record) {
   keys.quantity = ParseQuantity(record.quantity);
   keys.position = ToUtf8(record.position.str());
   keys.handle = ToUtf8(record.handle.str());
-  std::vector<PartitionShare> partitions;
-  PooledShares(record.partitions, partitions);
-  keys.partition_hash = PartitionHash(partitions);
-  keys.partitions = SharedList(partitions);
-  keys.categories = SharedList(record.categories);
-  keys.quota_features = SharedList(record.quotaFeatures);
+  PooledShares(record.partitions, keys.partitions);
+  keys.partition_hash = PartitionHash(keys.partitions);
+  keys.categories = record.categories;
+  keys.quota_features = record.quotaFeatures;
   return keys;
 }
 

@@ -22,7 +22,6 @@
 
 #include "model/pooled_text.h"
 #include "model/report_tree.h"
-#include "model/shared_list.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -59,10 +58,10 @@ struct RecordKeys {
   std::string handle;
   // The partition entries as a measurement record keeps them, and their
   // PartitionHash.
-  SharedList<PartitionShare> partitions;
+  std::vector<PartitionShare> partitions;
   uint64_t partition_hash = 0;
-  SharedList<SNYTJFenLeiVarDescInfo> categories;
-  SharedList<SNYTJReportDEFeature> quota_features;
+  std::vector<SNYTJFenLeiVarDescInfo> categories;
+  std::vector<SNYTJReportDEFeature> quota_features;
 };
 
 // The keys of a classified entry: its bill record and each quota record.

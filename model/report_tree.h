@@ -14,10 +14,7 @@
 #include <vector>
 
 #include "model/hash_index.h"
-#include "model/instance_text.h"
 #include "model/pooled_text.h"
-#include "model/shared_list.h"
-#include "model/text_arena.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -38,15 +35,13 @@ struct PartitionShare {
 struct SQdRecordNode {
   // The lists of the merged instances, held as UTF-8: they go to the table
   // files as they are.
-  InstanceText positions;  // first position, then "$" + position per merged instance
+  std::string positions;   // first position, then "$" + position per merged instance
   PooledText description;  // description of the first instance
   double quantity = 0.0;   // quantity of one piece
   int count = 1;           // piece count, at least 1
   PooledText formula;      // empty unless read back from a table file
-  InstanceText handles;    // "$" + handle, then "$$" + handle per merged instance
-  // Equal for every merged instance, and for the records of a component
-  // mostly the list its row reader handed out: shared, not copied.
-  SharedList<PartitionShare> partitions;
+  std::string handles;     // "$" + handle, then "$$" + handle per merged instance
+  std::vector<PartitionShare> partitions;  // equal for every merged instance
 };
 
 // What a component is known by in a tree: its name and kind code.
@@ -96,10 +91,6 @@ struct ItemHead {
 // A quota item is told apart by its classification variables too.
 struct QuotaHead : ItemHead {
   std::vector<SNYTJFenLeiVarDescInfo> categories;
-  // The record list the categories were copied from, kept so that a record
-  // holding the very list matches without comparing its texts; empty for an
-  // item read from a file.
-  SharedList<SNYTJFenLeiVarDescInfo> categories_source;
 };
 
 // The chapter level of the bill and quota trees: chapter name, the id the
@@ -110,9 +101,6 @@ struct ChapterOf {
   PooledText order_id;
   std::vector<Item> items;
   HashIndex item_index;
-  // The instance texts of the records read from a table file, which the
-  // records point into; none for a built chapter.
-  std::shared_ptr<const TextArena> instance_texts;
 };
 
 // A bill item of the bill summary and of the bill consumption table.
@@ -120,8 +108,6 @@ struct SQdItemNode : ItemHead {
   PooledText feature;                                // feature description (项目特征)
   std::vector<SNYTJReportDEFeature> quota_features;  // the bill item's own quotas
   PooledText extra;
-  // The record list the quota features were copied from (see QuotaHead).
-  SharedList<SNYTJReportDEFeature> quota_features_source;
   std::vector<SQdFloorNode> floors;
   FloorIndex floor_index;
 };

@@ -12,16 +12,8 @@ namespace {
 constexpr double kSameQuantity = 1e-7;
 
 // Equal as multisets: each entry occurs as often in one list as in the other.
-bool SamePartitions(const SharedList<PartitionShare>& node_list,
-                    const SharedList<PartitionShare>& record_list) {
-  const std::span<const PartitionShare> node = *node_list;
-  const std::span<const PartitionShare> record = *record_list;
-  // A record's list is mostly the one its component's earlier records
-  // handed to the node: equal unless a quantity is not a number.
-  if (node_list.SameList(record_list)) {
-    return std::none_of(node.begin(), node.end(),
-                        [](const PartitionShare& share) { return std::isnan(share.quantity); });
-  }
+bool SamePartitions(const std::vector<PartitionShare>& node,
+                    const std::vector<PartitionShare>& record) {
   if (node.size() != record.size()) return false;
   // Records of one project list their partitions in one order: equal lists
   // are nearly always equal entry by entry.
@@ -56,7 +48,7 @@ uint32_t RecordKeyHash(uint64_t description_hash, uint64_t partition_hash, int64
 }
 
 uint32_t NodeKeyHash(const SQdRecordNode& node) {
-  return RecordKeyHash(HashText(CutAtBars(node.description)), PartitionHash(*node.partitions),
+  return RecordKeyHash(HashText(CutAtBars(node.description)), PartitionHash(node.partitions),
                        Bucket(node.quantity));
 }
 
@@ -187,7 +179,6 @@ bool SameBillItem(const SQdItemNode& item, const RecordKeys& keys) {
       item.feature != keys.feature || item.quota_features.size() != keys.quota_features.size()) {
     return false;
   }
-  if (CopiedFrom(item.quota_features, item.quota_features_source, keys.quota_features)) return true;
   for (size_t i = 0; i < item.quota_features.size(); ++i) {
     if (!SameFeature(item.quota_features[i], keys.quota_features[i])) return false;
   }
@@ -206,8 +197,7 @@ void FillBillItem(SQdItemNode& item, const RecordKeys& keys) {
   item.name = keys.bill_name;
   item.unit = keys.bill_unit;
   item.feature = keys.feature;
-  item.quota_features.assign(keys.quota_features.begin(), keys.quota_features.end());
-  item.quota_features_source = keys.quota_features;
+  item.quota_features = keys.quota_features;
   item.extra = keys.extra;
 }
 

@@ -165,21 +165,10 @@ Chapter& FindOrAddChapter(std::vector<Chapter>& chapters, HashIndex& index, cons
 bool SameCategories(std::span<const SNYTJFenLeiVarDescInfo> a,
                     std::span<const SNYTJFenLeiVarDescInfo> b);
 
-// Whether an item's `copy` of a record list, made from `source`, is `list`
-// without comparing entries: `list` is that very source. An item read from a
-// file has no source, and matches only a record list as empty as its copy.
-template <typename Entry>
-bool CopiedFrom(const std::vector<Entry>& copy, const SharedList<Entry>& source,
-                const SharedList<Entry>& list) {
-  return copy.size() == list.size() && source.SameList(list);
-}
-
 template <typename QuotaItem>
 bool SameQuotaItem(const QuotaItem& item, const RecordKeys& keys) {
   return item.code == keys.quota_code && item.name == keys.quota_name &&
-         item.unit == keys.quota_unit &&
-         (CopiedFrom(item.categories, item.categories_source, keys.categories) ||
-          SameCategories(item.categories, *keys.categories));
+         item.unit == keys.quota_unit && SameCategories(item.categories, keys.categories);
 }
 
 template <typename QuotaItem>
@@ -198,8 +187,7 @@ QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
   item.code = keys.quota_code;
   item.name = keys.quota_name;
   item.unit = keys.quota_unit;
-  item.categories.assign(keys.categories.begin(), keys.categories.end());
-  item.categories_source = keys.categories;
+  item.categories = keys.categories;
   return item;
 }
 

@@ -43,11 +43,11 @@ void WritePartitionTable(std::wstring_view dir, const TableFileLayout& layout,
 }
 
 // One attribute a reader takes and the field its value goes to: a text, a
-// pooled text, a UTF-8 text as the file holds it, a record's instance text,
-// a whole number or a real number, each read as the runtime reads it.
+// pooled text, a UTF-8 text as the file holds it, a whole number or a real number, each read as the
+// runtime reads it.
 struct AttributeField {
   const char* name;  // nullptr: the file has no such attribute
-  std::variant<std::wstring*, PooledText*, std::string*, InstanceText*, int*, double*> field;
+  std::variant<std::wstring*, PooledText*, std::string*, int*, double*> field;
 };
 
 // Reads every attribute of element whose name one of fields has; others are
@@ -62,8 +62,6 @@ inline void ReadAttributes(pugi::xml_node element, std::initializer_list<Attribu
         **pooled = PooledText::FromUtf8(attribute.value());
       } else if (auto* utf8 = std::get_if<std::string*>(&field.field)) {
         **utf8 = attribute.value();
-      } else if (auto* instances = std::get_if<InstanceText*>(&field.field)) {
-        ReadInstanceText(attribute, **instances);
       } else if (auto* whole = std::get_if<int*>(&field.field)) {
         **whole = LeadingInt(attribute.value());
       } else {

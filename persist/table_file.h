@@ -100,36 +100,20 @@ void ReadTableFile(std::wstring_view dir, std::wstring_view file_name, ReadChild
 // Reads a table file into list: each child of the root is read by
 // read(element, node) into a fresh node, which is appended once complete, so
 // a fault ends the list after the nodes before it. A large file is read a
-// piece at a time (ReadRootChildrenInPieces), or else whole. The records of
-// chapters keep their instance texts in one arena of the file, which every
-// chapter read from it holds. The calling thread reads them all, so the
-// trees it keeps come from its own heap.
+// piece at a time (ReadRootChildrenInPieces), or else whole. The calling
+// thread reads them all, so the trees it keeps come from its own heap.
 template <typename Node, typename Read>
 void ReadTopLevelNodes(std::wstring_view dir, std::wstring_view file_name, std::vector<Node>& list,
                        Read&& read) {
-  constexpr bool kChapters = requires(Node node) { node.instance_texts; };
-  std::shared_ptr<TextArena> arena;
   const auto read_child = [&](pugi::xml_node element) {
     Node node;
-    if constexpr (kChapters) node.instance_texts = arena;
     read(element, node);
     list.push_back(std::move(node));
   };
-  // Each reading copies into an arena of its own, so that the copies of a
-  // reading in pieces that gives up go with the chapters it read.
-  const auto reading = [&](auto&& read_file) {
-    if constexpr (kChapters) arena = std::make_shared<TextArena>();
-    const InstanceTextsInto into(arena.get());
-    read_file();
-  };
   const size_t before = list.size();
-  bool in_pieces = false;
-  reading([&] {
-    in_pieces = ReadRootChildrenInPieces(ResolveFilePath(dir, file_name), kTableRoot, read_child);
-  });
-  if (in_pieces) return;
+  if (ReadRootChildrenInPieces(ResolveFilePath(dir, file_name), kTableRoot, read_child)) return;
   list.erase(list.begin() + static_cast<std::ptrdiff_t>(before), list.end());
-  reading([&] { ReadTableFile(dir, file_name, read_child); });
+  ReadTableFile(dir, file_name, read_child);
 }
 
 }  // namespace reportdata

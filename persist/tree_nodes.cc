@@ -98,27 +98,19 @@ void ReadRecord(pugi::xml_node element, const RecordNames& names, bool take_shar
     if (NameIs(attribute, names.formula)) {
       record.description = PooledValue(attribute);
     } else if (NameIs(attribute, names.position)) {
-      ReadInstanceText(attribute, record.positions);
+      record.positions = attribute.value();
     } else if (NameIs(attribute, names.quantity)) {
       record.quantity = LeadingReal(attribute.value());
     } else if (NameIs(attribute, names.count)) {
       record.count = LeadingInt(attribute.value());
     } else if (NameIs(attribute, names.handle)) {
-      ReadInstanceText(attribute, record.handles);
+      record.handles = attribute.value();
     }
   }
   if (!take_shares) return;
-  // The records of a component mostly list the same partition entries: a
-  // record equal to the one read before shares its list.
-  thread_local std::vector<PartitionShare> shares;
-  thread_local SharedList<PartitionShare> last;
-  shares.clear();
   ForEachChildElement(element, [&](pugi::xml_node child) {
-    if (std::strcmp(child.name(), kShareElement) == 0) ReadShare(child, shares);
+    if (std::strcmp(child.name(), kShareElement) == 0) ReadShare(child, record.partitions);
   });
-  if (shares.empty()) return;
-  if (!std::ranges::equal(*last, shares)) last = SharedList(shares);
-  record.partitions = last;
 }
 
 void ReadComponent(pugi::xml_node element, const char* name_attr, const char* type_attr,

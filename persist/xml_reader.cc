@@ -170,7 +170,6 @@ std::vector<size_t> PieceEnds(std::string_view bytes, size_t body_begin, size_t 
 size_t piece_bytes_of_reads = kXmlPieceBytes;
 
 thread_local const HeldFile* reading_held = nullptr;
-thread_local TextArena* instance_arena = nullptr;
 
 // The descriptor a read of path takes its bytes from: the held file's while
 // one is read on this thread, else path's, opened into `opened`; -1 when
@@ -288,21 +287,6 @@ bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
   }
   if (!fault.empty()) throw TableFileError(path, fault);
   return true;
-}
-
-InstanceTextsInto::InstanceTextsInto(TextArena* arena) : previous_(instance_arena) {
-  instance_arena = arena;
-}
-
-InstanceTextsInto::~InstanceTextsInto() { instance_arena = previous_; }
-
-void ReadInstanceText(const pugi::xml_attribute& attribute, InstanceText& text) {
-  const std::string_view value = attribute.value();
-  if (instance_arena != nullptr) {
-    text.Borrow(instance_arena->Copy(value));
-  } else {
-    text = value;
-  }
 }
 
 std::string DescribeDamage(const std::string& path, const char* root_name, const char* table_name,

@@ -20,9 +20,7 @@
 #include <string_view>
 #include <utility>
 
-#include "model/instance_text.h"
 #include "model/pooled_text.h"
-#include "model/text_arena.h"
 
 namespace reportdata {
 
@@ -109,23 +107,6 @@ class ReadingHeldFile {
  private:
   const HeldFile* previous_;
 };
-
-// While it lives, the instance texts read on this thread (ReadInstanceText)
-// are copied into `arena`, which must outlive every record read meanwhile;
-// with no arena, each record gets bytes of its own.
-class InstanceTextsInto {
- public:
-  explicit InstanceTextsInto(TextArena* arena);
-  InstanceTextsInto(const InstanceTextsInto&) = delete;
-  InstanceTextsInto& operator=(const InstanceTextsInto&) = delete;
-  ~InstanceTextsInto();
-
- private:
-  TextArena* previous_;
-};
-
-// A record's position or handle list from an attribute (see above).
-void ReadInstanceText(const pugi::xml_attribute& attribute, InstanceText& text);
 
 // Why path cannot be read as a file with root element root_name and, when
 // table_name is not null, "Table_Name" = table_name: missing, not a regular

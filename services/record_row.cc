@@ -91,21 +91,13 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
     utf8.clear();
     AppendUtf8(wide, utf8);
   };
-  // A list column's value is shared with the keys, and copied into the
-  // record only when one is read.
+  // A list column's value, unpacked once while it is among the recent ones.
   const auto list = [&](auto& recent_lists, auto TJQd::*field, auto& keys_list, auto&& unpack) {
     using List = std::remove_cvref_t<decltype(keys_list)>;
-    const List& read = recent_lists.Get(row.Text(c++), [&](std::string_view stored, List& shared) {
-      std::vector<typename List::value_type> unpacked;
-      unpack(stored, unpacked);
-      shared = List(unpacked);
-    });
-    // Handed on only when it changes: a reference counted again is a locked
-    // instruction per row.
-    if (!keys_list.SameList(read)) keys_list = read;
-    if constexpr (kWithRecord) {
-      (record->*field).assign(keys_list.begin(), keys_list.end());
-    }
+    const List& read = recent_lists.Get(
+        row.Text(c++), [&](std::string_view stored, List& unpacked) { unpack(stored, unpacked); });
+    keys_list = read;
+    if constexpr (kWithRecord) record->*field = read;
   };
   keys.id = static_cast<int>(row.Int(c++));
   if constexpr (kWithRecord) record->id = keys.id;
@@ -138,13 +130,10 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   const std::string_view stored_partitions = row.Text(c++);
   Partitions& partitions =
       partitions_.Get(stored_partitions, [](std::string_view stored, Partitions& read) {
-        std::vector<PartitionShare> shares;
-        UnpackPartitionShares(stored, shares);
-        read.hash = PartitionHash(shares);
-        read.pooled = SharedList(shares);
+        UnpackPartitionShares(stored, read.pooled);
+        read.hash = PartitionHash(read.pooled);
         read.listed = false;
       });
-  const bool same_partitions = keys.partitions.SameList(partitions.pooled);
   if constexpr (kWithRecord) {
     if (!partitions.listed) {
       UnpackPartitions(stored_partitions, partitions.list);
@@ -152,10 +141,8 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
     }
     record->partitions = partitions.list;
   }
-  if (!same_partitions) {
-    keys.partitions = partitions.pooled;
-    keys.partition_hash = partitions.hash;
-  }
+  keys.partitions = partitions.pooled;
+  keys.partition_hash = partitions.hash;
   key(&TJQd::feature, keys.feature);
   list(categories_, &TJQd::categories, keys.categories, UnpackCategories);
   list(quota_features_, &TJQd::quotaFeatures, keys.quota_features, UnpackQuotaFeatures);

@@ -96,7 +96,7 @@ class RecordRowReader {
   // A record's partition entries as pool entries with their hash, as the
   // keys carry them, and decoded for a whole record once one asks.
   struct Partitions {
-    SharedList<PartitionShare> pooled;
+    std::vector<PartitionShare> pooled;
     uint64_t hash = 0;
     bool listed = true;  // `list` holds these entries
     std::vector<SNYTJFenQuInfo> list;
@@ -117,8 +117,8 @@ class RecordRowReader {
   // instances of its component and of its kind of component, which come
   // back after more rows than RecentValues keeps.
   RememberedValues<Partitions, 1024> partitions_;
-  RememberedValues<SharedList<SNYTJFenLeiVarDescInfo>, 256> categories_;
-  RememberedValues<SharedList<SNYTJReportDEFeature>, 256> quota_features_;
+  RememberedValues<std::vector<SNYTJFenLeiVarDescInfo>, 256> categories_;
+  RememberedValues<std::vector<SNYTJReportDEFeature>, 256> quota_features_;
 };
 
 }  // namespace reportdata

@@ -112,24 +112,8 @@ TEST(TreeInsertTest, PartitionEntriesMatchAsMultisets) {
   }
 }
 
-// Records handed one list, as a row reader hands a component's records
-// theirs, match by it without comparing entries; unless a quantity in it
-// is no number.
-TEST(TreeInsertTest, RecordsSharingOneListMatchUnlessItHoldsNoNumber) {
-  Rec rec{.quantity = L"3", .handle = L"h1"};
-  TJQd record = rec.Bill(L"1", L"x");
-  for (const double quantity : {1.0, std::nan("")}) {
-    record.partitions = {Share(L"1区", quantity)};
-    const RecordKeys keys = KeysOf(record);
-    SQdCompNode component;
-    for (int i = 0; i < 2; ++i) InsertRecord(component.records, component.record_index, keys, 3.0);
-    EXPECT_EQ(component.records.size(), std::isnan(quantity) ? 2u : 1u) << quantity;
-    EXPECT_TRUE(component.records[0].partitions.SameList(keys.partitions));
-  }
-}
-
-// An item made from a record's lists matches a record holding the very lists
-// without comparing them; an item read from a file, holding none, compares.
+// An item made from a record's lists matches a record holding equal lists,
+// and no record whose lists differ in an entry.
 TEST(TreeInsertTest, ItemsMatchTheListsTheyWereMadeFrom) {
   Rec rec;
   TJQd record = rec.Quota(L"A4-1", L"砖墙");
@@ -145,16 +129,10 @@ TEST(TreeInsertTest, ItemsMatchTheListsTheyWereMadeFrom) {
   std::vector<SDeItemNode> quotas;
   HashIndex index;
   FindOrAddQuotaItem(quotas, index, keys, created);
-  for (const bool from_file : {false, true}) {
-    if (from_file) {
-      bill.quota_features_source.clear();
-      quotas[0].categories_source.clear();
-    }
-    EXPECT_TRUE(SameBillItem(bill, keys)) << from_file;
-    EXPECT_FALSE(SameBillItem(bill, other)) << from_file;
-    EXPECT_TRUE(SameQuotaItem(quotas[0], keys)) << from_file;
-    EXPECT_FALSE(SameQuotaItem(quotas[0], other)) << from_file;
-  }
+  EXPECT_TRUE(SameBillItem(bill, keys));
+  EXPECT_FALSE(SameBillItem(bill, other));
+  EXPECT_TRUE(SameQuotaItem(quotas[0], keys));
+  EXPECT_FALSE(SameQuotaItem(quotas[0], other));
 }
 
 // The indexed lookup of long record lists agrees with the rule applied by a
