@@ -4,8 +4,8 @@
 // overlap. The second thread runs nothing of the build: it only copies each
 // row's stored bytes into batches of contiguous memory, which the calling
 // thread reads in order: the hand-over costs a few cache lines per row,
-// where records of decoded texts cost their scattered allocations. While the rows are read the calling thread may use
-// the connection only when it is serialized (SQLITE_OPEN_FULLMUTEX): the
+// where records of decoded texts cost their scattered allocations. While the rows are read the
+// calling thread may use the connection only when it is serialized (SQLITE_OPEN_FULLMUTEX): the
 // reading thread then holds the connection's mutex while it fills a batch,
 // so the other questions wait for at most one batch. A connection for one
 // thread at a time spares every column read its lock.
