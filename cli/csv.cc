@@ -1,30 +1,9 @@
 #include "cli/csv.h"
 
+#include "platform/decimal_text.h"
+
 namespace reportdata::cli {
 namespace {
-
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-
-// A signed decimal number such as -1.5, +3, -.25 or -2.5e-3, and nothing
-// after it: a spreadsheet reads it as that number, not as a formula.
-bool IsSignedNumber(std::string_view text) {
-  size_t at = 1;  // past the sign
-  size_t digits = 0;
-  while (at < text.size() && IsDigit(text[at])) ++at, ++digits;
-  if (at < text.size() && text[at] == '.') {
-    ++at;
-    while (at < text.size() && IsDigit(text[at])) ++at, ++digits;
-  }
-  if (digits == 0) return false;
-  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    ++at;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-    const size_t exponent_start = at;
-    while (at < text.size() && IsDigit(text[at])) ++at;
-    if (at == exponent_start) return false;
-  }
-  return at == text.size();
-}
 
 // Whether a spreadsheet would run the cell as a formula: it starts with one
 // of the characters that open a formula (or a tab or CR, which some programs
@@ -39,7 +18,7 @@ bool RunsAsFormula(std::string_view text) {
       return true;
     case '+':
     case '-':
-      return !IsSignedNumber(text);
+      return !IsDecimalNumber(text);  // a signed number such as -1.5
     default:
       return false;
   }

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/decimal_text.h"
+
 namespace reportdata {
 
 std::string Place::Pointer() const {
@@ -123,36 +125,6 @@ double NumberMember(const Json& object, const char* key, const Place& place) {
   if (!std::isfinite(value)) Refuse(place.Key(key), "expected a finite number");
   return value;
 }
-
-namespace {
-
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-
-// A decimal number and nothing else: an optional sign, digits with an
-// optional fraction (at least one digit in all), an optional exponent.
-// Hexadecimal, a decimal comma, blanks, trailing letters and the empty text
-// are not quantities, whatever a C library's reading would make of them.
-bool IsDecimalNumber(std::string_view text) {
-  size_t at = 0;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-  size_t digits = 0;
-  while (at < text.size() && IsDigit(text[at])) ++at, ++digits;
-  if (at < text.size() && text[at] == '.') {
-    ++at;
-    while (at < text.size() && IsDigit(text[at])) ++at, ++digits;
-  }
-  if (digits == 0) return false;
-  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    ++at;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-    const size_t exponent_start = at;
-    while (at < text.size() && IsDigit(text[at])) ++at;
-    if (at == exponent_start) return false;
-  }
-  return at == text.size();
-}
-
-}  // namespace
 
 std::string_view QuantityValue(const Json& value, const Place& place) {
   const std::string_view text = TextValue(value, place);

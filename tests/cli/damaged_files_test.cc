@@ -16,6 +16,14 @@
 namespace reportdata::testing {
 namespace {
 
+// A copy of the built sample project in dir, for a test to damage.
+std::string CopyOfBuiltSample(const TempDir& dir) {
+  const std::string project = dir.File("project");
+  std::filesystem::copy(BuiltSample::Get().project, project,
+                        std::filesystem::copy_options::recursive);
+  return project;
+}
+
 TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamagedTables) {
   TempDir dir;
   const std::string project = dir.File("project");
@@ -117,11 +125,9 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothingAndShowNamesDamaged
 // A writer that holds the database longer than a build waits: the build
 // says so rather than calling the file damaged.
 TEST(DamagedFilesTest, BuildOverABusyDatabaseSaysItIsBusy) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0);
+  ASSERT_EQ(BuiltSample::Get().build.status, 0);
   TempDir dir;
-  const std::string project = dir.File("project");
-  std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+  const std::string project = CopyOfBuiltSample(dir);
   const auto before = Snapshot(project + "/report");
   const std::unique_ptr<SqliteDb> writer =
       SqliteDb::Open(project + "/CalResult.mdb", SQLITE_OPEN_READWRITE);
@@ -140,11 +146,9 @@ TEST(DamagedFilesTest, BuildOverABusyDatabaseSaysItIsBusy) {
 // exports that is damaged, another table's, or no regular file, instead of
 // taking it for an empty table or waiting on it.
 TEST(DamagedFilesTest, ReadingCommandsNameDamagedOrForeignTableFiles) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0);
+  ASSERT_EQ(BuiltSample::Get().build.status, 0);
   TempDir dir;
-  const std::string project = dir.File("project");
-  std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+  const std::string project = CopyOfBuiltSample(dir);
   const std::string report = project + "/report/";
   const auto bytes_of = [&](const char* file) { return ReadFile(report + file); };
   const std::string out = dir.File("out");
@@ -205,11 +209,9 @@ TEST(DamagedFilesTest, ReadingCommandsNameDamagedOrForeignTableFiles) {
 // A FIFO or a directory in the place of the project description: the build
 // refuses it at once, saying which file it cannot read.
 TEST(DamagedFilesTest, BuildRefusesAProjectDescriptionThatIsNoFile) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0);
+  ASSERT_EQ(BuiltSample::Get().build.status, 0);
   TempDir dir;
-  const std::string project = dir.File("project");
-  std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+  const std::string project = CopyOfBuiltSample(dir);
   const std::string description = project + "/project.ld";
   for (const bool fifo : {true, false}) {
     std::filesystem::remove_all(description);
@@ -231,11 +233,9 @@ TEST(DamagedFilesTest, BuildRefusesAProjectDescriptionThatIsNoFile) {
 // No database, or a FIFO or a directory in its place: the build refuses at
 // once, naming the file, and the report keeps the last good build.
 TEST(DamagedFilesTest, BuildRefusesADatabaseThatIsNoFile) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0);
+  ASSERT_EQ(BuiltSample::Get().build.status, 0);
   TempDir dir;
-  const std::string project = dir.File("project");
-  std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+  const std::string project = CopyOfBuiltSample(dir);
   const auto before = Snapshot(project + "/report");
   const std::string database = project + "/CalResult.mdb";
   for (const char* kind : {"missing", "fifo", "directory"}) {
@@ -258,8 +258,7 @@ TEST(DamagedFilesTest, BuildRefusesADatabaseThatIsNoFile) {
 // tables lists "-", the page marks it not built and the workbook leaves it
 // out, rather than showing an empty table.
 TEST(DamagedFilesTest, AMissingSummaryFileIsATableNotBuilt) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0);
+  ASSERT_EQ(BuiltSample::Get().build.status, 0);
   const struct {
     const char* file;
     const char* name;
@@ -269,8 +268,7 @@ TEST(DamagedFilesTest, AMissingSummaryFileIsATableNotBuilt) {
                {"room2.xml", "分层房间汇总表"}};
   for (const auto& [file, name] : cases) {
     TempDir dir;
-    const std::string project = dir.File("project");
-    std::filesystem::copy(sample.project, project, std::filesystem::copy_options::recursive);
+    const std::string project = CopyOfBuiltSample(dir);
     std::filesystem::remove(project + "/report/" + file);
     const std::string stem = std::string(file).substr(0, std::string(file).find('.'));
     const ToolRun show = RunTool({"show", project, stem});
