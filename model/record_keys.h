@@ -4,8 +4,8 @@
 // bill and quota trees keep their nodes' texts in the pool too, so a record
 // finds its merge partner by comparing pointers and mixing stored hashes,
 // and a new node takes the entries as they are. The calculation-result
-// reader interns a column once while consecutive records repeat it and hands
-// the keys out with each record; a record from a host's service is interned
+// reader interns each key text of the database once and hands the keys out
+// with each record; a record from a host's service is interned
 // field by field (KeysOf). The keys also carry the instance's position and
 // handle as UTF-8, the form the merged instance lists keep, and its
 // calculation item, which the cloud-index data and the index analysis file

@@ -33,29 +33,6 @@ bool NoteFailure(SqliteDb& db) {
   return true;
 }
 
-bool HasTable(SqliteDb& db, const char* name) {
-  SqliteStatement row =
-      db.Prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
-  row.BindText(1, name);
-  return row.Ok() && row.Step();
-}
-
-bool HasColumn(SqliteDb& db, const char* table, const char* column) {
-  SqliteStatement row = db.Prepare("SELECT 1 FROM pragma_table_info(?1) WHERE name = ?2");
-  row.BindText(1, table);
-  row.BindText(2, column);
-  return row.Ok() && row.Step();
-}
-
-// Whether the tables are those of the layout version the file names: a file
-// relabelled with another version would read its records as garbage. The
-// columns layout has a column per text, the later ones a blob of texts; only
-// the present one numbers its key texts in a table of them.
-bool HasLayoutOf(SqliteDb& db, long long version) {
-  if (HasColumn(db, "classified", "texts") != (version != kCalColumnsSchemaVersion)) return false;
-  return HasTable(db, "key_text") == (version == kCalSchemaVersion);
-}
-
 // A build reads every page of the results once: mapped, a page costs a fault
 // instead of a read call and a copy. A file larger than the map is read the
 // usual way past its end.
@@ -85,7 +62,7 @@ std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
 // begins, or at Finish.
 class EntryRows {
  public:
-  EntryRows(bool whole, const std::vector<std::string>* key_texts)
+  EntryRows(bool whole, const std::vector<std::string>& key_texts)
       : whole_(whole), bill_rows_(key_texts), quota_rows_(key_texts) {}
 
   template <typename Visit>
@@ -151,8 +128,15 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
     NoteFailure(*db);
     return nullptr;
   }
-  if (db->QueryInt("PRAGMA application_id", -1) != kCalApplicationId ||
-      version < kCalColumnsSchemaVersion || version > kCalSchemaVersion) {
+  if (db->QueryInt("PRAGMA application_id", -1) != kCalApplicationId) return nullptr;
+  const int record_texts = RecordTextsOf(version);
+  if (record_texts == 0) {
+    // An earlier layout is not upgraded in place: the interchange file is
+    // the source of every project, and importing it again writes this one.
+    if (version > 0 && version < kCalSchemaVersion) {
+      open_failure = path + " is of an earlier layout (version " + std::to_string(version) +
+                     "): import the project again";
+    }
     return nullptr;
   }
   // SQLite reads a file that ends in part of a page as if the page were
@@ -164,16 +148,10 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
     open_failure = "its size is not a whole number of pages (the file was cut short)";
     return nullptr;
   }
-  if (!HasLayoutOf(*db, version)) {
-    if (NoteFailure(*db)) return nullptr;
-    open_failure = "its tables are not those of the layout version " + std::to_string(version) +
-                   " that it names";
-    return nullptr;
-  }
   // A few thousand texts at most, read with the file so that every read of
   // the records has them; a table that cannot be read is a damaged file.
   std::vector<std::string> key_texts;
-  if (version == kCalSchemaVersion && !ReadKeyTexts(*db, key_texts)) {
+  if (!ReadKeyTexts(*db, key_texts)) {
     NoteFailure(*db);
     return nullptr;
   }
@@ -181,7 +159,7 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
   // Opened now, the second connection reads the same file as the first
   // even when a new import is renamed over it later.
   return std::unique_ptr<CalDatabase>(
-      new CalDatabase(std::move(db), OpenRowSource(path), version, std::move(key_texts)));
+      new CalDatabase(std::move(db), OpenRowSource(path), record_texts, std::move(key_texts)));
 }
 
 const std::string& CalDatabase::LastFailure() { return open_failure; }
@@ -245,7 +223,7 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
 }
 
 bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
-  EntryRows rows(true, KeyTexts());
+  EntryRows rows(true, key_texts_);
   // The role and the id are read as integers.
   if (!EachRecordColumns(SelectRecords(table, true), 2,
                          [&](const StoredRow& row) { rows.Read(row, visit); })) {
@@ -257,7 +235,7 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
 
 bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file) {
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
-  EntryRows rows(false, KeyTexts());
+  EntryRows rows(false, key_texts_);
   if (!EachRecordColumns(SelectRecords(table, true), 2,
                          [&](const StoredRow& row) { rows.Read(row, file_keys); })) {
     return false;
@@ -270,7 +248,7 @@ std::string CalDatabase::SelectRecords(RecordTable table, bool with_role,
                                        std::string_view where) const {
   std::string sql = "SELECT ";
   if (with_role) sql += "role, ";
-  sql += layout_ == kCalColumnsSchemaVersion ? kRecordFieldColumns : kRecordColumns;
+  sql += kRecordColumns;
   sql += " FROM ";
   sql += RecordTableName(table);
   sql += where;
@@ -279,9 +257,9 @@ std::string CalDatabase::SelectRecords(RecordTable table, bool with_role,
 }
 
 bool CalDatabase::EachRecordColumns(const std::string& sql, int int_columns,
-                                    const std::function<void(const StoredRow&)>& visit,
-                                    RowReadAheadOptions options) {
-  if (layout_ != kCalColumnsSchemaVersion) options.packed_texts = kRecordTextCount;
+                                    const std::function<void(const StoredRow&)>& visit) {
+  RowReadAheadOptions options;
+  options.packed_texts = record_texts_;
   try {
     return EachRowReadAhead(RowSource(), sql, int_columns, visit, options);
   } catch (const DamagedRow&) {
@@ -300,7 +278,7 @@ CalDatabase::RecordRowVisitor CalDatabase::WholeRecords(const RecordVisitor& fil
     TJQd record;
     RecordKeys keys;
   };
-  auto read = std::make_shared<Read>(Read{RecordRowReader(KeyTexts()), {}, {}});
+  auto read = std::make_shared<Read>(Read{RecordRowReader(key_texts_), {}, {}});
   return [read, &file](const StoredRow& row) {
     read->reader.Read(row, 0, read->record, read->keys);
     file(read->record, read->keys);
@@ -312,7 +290,7 @@ CalDatabase::RecordRowVisitor CalDatabase::RecordKeysOnly(const KeysVisitor& fil
     RecordRowReader reader;
     RecordKeys keys;
   };
-  auto read = std::make_shared<Read>(Read{RecordRowReader(KeyTexts()), {}});
+  auto read = std::make_shared<Read>(Read{RecordRowReader(key_texts_), {}});
   return [read, &file](const StoredRow& row) {
     read->reader.ReadKeysAndCalcItem(row, 0, read->keys);
     file(read->keys);

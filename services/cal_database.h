@@ -33,12 +33,12 @@ struct ChapterRow {
 class CalDatabase : public IDMDatabase {
  public:
   // Null when path is missing, is not a calculation database, is cut short,
-  // has a layout version this module does not read or tables not of the
-  // version it names, or stays locked by a writer longer than a build waits.
+  // has a layout version other than the one this module writes, or stays
+  // locked by a writer longer than a build waits.
   static std::unique_ptr<CalDatabase> Open(const std::string& path);
   // Why the last Open or BeginRead of this thread failed, when there is
   // more to say than that the file is missing, damaged or newer: a lock that
-  // outlasted the wait, a file cut short, tables not of the version named.
+  // outlasted the wait, a file cut short, an earlier layout to import again.
   // Empty otherwise; UTF-8.
   static const std::string& LastFailure();
 
@@ -92,11 +92,11 @@ class CalDatabase : public IDMDatabase {
   bool ReadCategoryConfig(IDMProjectAccess::CategoryConfig& config);
 
  private:
-  CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source, long long layout,
+  CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source, int record_texts,
               std::vector<std::string> key_texts)
       : db_(std::move(db)),
         row_source_(std::move(row_source)),
-        layout_(layout),
+        record_texts_(record_texts),
         key_texts_(std::move(key_texts)) {}
   // The connection the stored results are counted and stepped on: the
   // second one, or the first when a second cannot serve. REQUIRES: no rows
@@ -106,11 +106,10 @@ class CalDatabase : public IDMDatabase {
   // when with_role, narrowed by `where` when it holds a WHERE clause.
   std::string SelectRecords(RecordTable table, bool with_role, std::string_view where = {}) const;
   // Steps the rows of SelectRecords (with int_columns leading integers:
-  // the role, then the id) as record columns, read ahead as options say;
-  // the layout of the stored texts is this database's own.
+  // the role, then the id) as record columns, each blob split into the
+  // texts of this database's layout.
   bool EachRecordColumns(const std::string& sql, int int_columns,
-                         const std::function<void(const StoredRow&)>& visit,
-                         RowReadAheadOptions options = {});
+                         const std::function<void(const StoredRow&)>& visit);
   // Steps the rows of SelectRecords without the role.
   using RecordRowVisitor = std::function<void(const StoredRow&)>;
   bool EachRecordRow(const std::string& sql, const RecordRowVisitor& visit);
@@ -128,18 +127,12 @@ class CalDatabase : public IDMDatabase {
   // the read failed.
   bool Meta(const char* key, std::string& value);
   bool LoadCompIndex();
-  // The key texts the records name by number; null when the records hold
-  // their texts.
-  const std::vector<std::string>* KeyTexts() const {
-    return layout_ == kCalSchemaVersion ? &key_texts_ : nullptr;
-  }
 
   std::unique_ptr<SqliteDb> db_;
   std::unique_ptr<SqliteDb> row_source_;
-  // The layout version: a record's texts in one blob, its key texts as
-  // numbers (the present layout) or as themselves, or a column each (the
-  // columns layout).
-  const long long layout_;
+  // The texts of a record's blob in this database's layout version.
+  const int record_texts_;
+  // The key texts the records name by number.
   const std::vector<std::string> key_texts_;
   // The component index table by component directory: index and category
   // path. Read on the first look-up.

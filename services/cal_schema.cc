@@ -24,12 +24,6 @@ std::string RoleRowsKey(RecordTable table, int role) {
 
 const char kRecordColumns[] = "id, texts";
 
-const char kRecordFieldColumns[] =
-    "id, bill_code, bill_name, bill_unit, description, quantity, sub_type, type_path, "
-    "component_name, position, handle, grade, floor, kind, sub_code, quota_code, quota_name, "
-    "quota_unit, room, place, place2, partitions, feature, categories, quota_features, extra, "
-    "calc_item";
-
 #define REPORTDATA_RECORD_COLUMNS "id INTEGER NOT NULL, texts BLOB NOT NULL"
 
 const char kCreateSchema[] =

@@ -13,15 +13,12 @@ namespace reportdata {
 // PRAGMA application_id of the file: "RDCR" marks a calculation database of
 // this module, so that an unrelated SQLite file is not mistaken for one.
 inline constexpr long long kCalApplicationId = 0x52444352;
-// PRAGMA user_version of the layout this module writes, where a record's
-// texts are one blob (services/packed_texts.h) and its key texts are numbers
-// of the key_text table.
+// PRAGMA user_version of the one layout this module writes and reads: a
+// record's texts are one blob (services/packed_texts.h) and its key texts
+// are numbers of the key_text table. The version fixes how many texts a
+// record holds (RecordTextsOf), so a field added to the records makes a new
+// version, and a database of another version is refused, not misread.
 inline constexpr long long kCalSchemaVersion = 3;
-// The layouts before it, still read, so that a project imported then builds
-// without being imported again: the blob holding the key texts themselves,
-// and before that a column per text of a record.
-inline constexpr long long kCalPackedSchemaVersion = 2;
-inline constexpr long long kCalColumnsSchemaVersion = 1;
 
 // The record tables. Each holds whole calculation-result records, one per
 // row, in the order of their rowids.
@@ -35,9 +32,8 @@ enum class RecordTable {
 
 const char* RecordTableName(RecordTable table);
 
-// The fields of a record, in TJQd field order: the id, then texts. A field's
-// value is its place among a record's columns in the columns layout; a
-// text's place in the blob of texts is one less.
+// The fields of a record, in TJQd field order: the id, then texts. A text's
+// place in the blob of texts is one less than its field.
 enum RecordField : int {
   kFieldId,
   kFieldBillCode,
@@ -68,12 +64,19 @@ enum RecordField : int {
   kFieldCalcItem,
 };
 inline constexpr int kRecordFieldCount = kFieldCalcItem + 1;
-inline constexpr int kRecordTextCount = kRecordFieldCount - 1;
+
+// The texts in the blob of a record of layout version `version`: every field
+// but the id. 0 for a version this module does not read. A blob of any other
+// count is a damaged row of its version.
+constexpr int RecordTextsOf(long long version) {
+  return version == kCalSchemaVersion ? kRecordFieldCount - 1 : 0;
+}
+inline constexpr int kRecordTextCount = RecordTextsOf(kCalSchemaVersion);
 
 // Whether a text field is a key text: one of the few codes, names, units,
 // floors, kinds and places that the records of a project repeat, which the
-// report trees are keyed by. The layout of version 3 stores them once, in
-// the key_text table, and a record holds their numbers. The quantity, the
+// report trees are keyed by. They are stored once, in the key_text table,
+// and a record holds their numbers. The quantity, the
 // instance's position and handle and the lists are nearly unique to their
 // record, and the calculation item is read by the index analysis alone.
 constexpr bool IsKeyField(int field) {
@@ -94,8 +97,6 @@ constexpr bool IsKeyField(int field) {
 // The record columns shared by every record table, after the role column of
 // the classified tables: the id and the blob of the texts.
 extern const char kRecordColumns[];
-// The same in the columns layout: a column per field.
-extern const char kRecordFieldColumns[];
 
 // Role of a row of the classified tables: a bill starts an entry, the quota
 // rows after it belong to it.

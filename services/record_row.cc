@@ -18,29 +18,17 @@ bool IsAscii(std::string_view text) {
 
 }  // namespace
 
-void RecordRowReader::Key::Assign(std::string_view stored, bool with_cut) {
-  pooled = PooledText::FromUtf8(stored);
-  if (!with_cut) return;
-  const std::wstring_view text = CutAtBars(pooled);
-  cut = text.size() == pooled.size() ? pooled : PooledText(text);
-}
-
-RecordRowReader::RecordRowReader(const std::vector<std::string>* key_texts)
-    : key_texts_(key_texts) {
-  if (key_texts_) numbered_.resize(key_texts_->size());
-}
-
-const RecordRowReader::Key& RecordRowReader::RecentKey(RecentValues<Key>& recent,
-                                                       std::string_view stored, bool description) {
-  return recent.Get(
-      stored, [description](std::string_view text, Key& key) { key.Assign(text, description); });
-}
+RecordRowReader::RecordRowReader(const std::vector<std::string>& key_texts)
+    : key_texts_(key_texts), numbered_(key_texts.size()) {}
 
 const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view stored) {
   uint32_t number = 0;
   if (!ReadWholePackedNumber(stored, number) || number >= numbered_.size()) throw DamagedRow();
   Numbered& numbered = numbered_[number];
-  numbered.key.Assign((*key_texts_)[number], true);
+  numbered.key.pooled = PooledText::FromUtf8(key_texts_[number]);
+  const std::wstring_view cut = CutAtBars(numbered.key.pooled);
+  numbered.key.cut =
+      cut.size() == numbered.key.pooled.size() ? numbered.key.pooled : PooledText(cut);
   numbered.known = true;
   return numbered.key;
 }
@@ -48,28 +36,18 @@ const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view s
 template <bool kWithRecord, bool kWithCalcItem>
 void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys) {
   int c = first;
-  auto recent_keys = keys_.begin();
   // A field gets a string of its exact length: short Chinese names fit the
   // string's own buffer, and a record read again keeps its buffers.
   const auto assign = [&](CString TJQd::*field, const std::wstring& text) {
     if constexpr (kWithRecord) (record->*field).str().assign(text);
   };
-  // The next key column's pool entry, and in the description's column (a
-  // column is always or never one) its cut at "||".
-  // Inlined in every key column: a numbered column's look-up is a few
-  // instructions, fewer than a call's.
-  const auto look_up = [&](bool description) __attribute__((always_inline))->const Key& {
-    const std::string_view stored = row.Text(c++);
-    if (key_texts_) return NumberedKey(stored);
-    return RecentKey(*recent_keys++, stored, description);
-  };
   const auto key = [&](CString TJQd::*field, PooledText& pooled) {
-    const Key& read = look_up(false);
+    const Key& read = NumberedKey(row.Text(c++));
     pooled = read.pooled;
     assign(field, read.pooled.str());
   };
   const auto description = [&] {
-    const Key& read = look_up(true);
+    const Key& read = NumberedKey(row.Text(c++));
     keys.description = read.pooled;
     keys.description_cut = read.cut;
     assign(&TJQd::description, read.pooled.str());
@@ -161,13 +139,6 @@ void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, Record
 
 void RecordRowReader::ReadKeys(const StoredRow& row, int first, RecordKeys& keys) {
   ReadColumns<false, false>(row, first, nullptr, keys);
-}
-
-bool RecordRowReader::HoldsBillKind(const StoredRow& row, int first) {
-  const std::string_view stored = row.Text(first + kFieldKind);
-  // A text column holds the kind's UTF-8, which is "1" only for "1".
-  if (!key_texts_) return stored == "1";
-  return IsBillKind(NumberedKey(stored).pooled);
 }
 
 void RecordRowReader::ReadKeysAndCalcItem(const StoredRow& row, int first, RecordKeys& keys) {

@@ -1,9 +1,9 @@
-// One calculation-result record as a row of a record table: the columns of
-// kRecordFieldColumns in TJQd field order.
+// One calculation-result record as a row of a record table: the id, then the
+// texts of the record's blob (services/packed_texts.h) in TJQd field order,
+// its key texts as numbers of the database's key_text table.
 #ifndef REPORTDATA_SERVICES_RECORD_ROW_H_
 #define REPORTDATA_SERVICES_RECORD_ROW_H_
 
-#include <array>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -25,23 +25,18 @@ class DamagedRow : public std::exception {
   const char* what() const noexcept override { return "a damaged record row"; }
 };
 
-// Reads the record rows of one statement. Consecutive records repeat most of
-// their texts (codes, names, units, floors, kinds), or take them up again a
-// row or two later, as the entries of an instance alternate between a few
-// bill and quota items. The reader keeps each column's recent texts, as
-// stored and as their pool entries (decoded, for the quantity and the
-// calculation item), and looks a column up in the pool, or decodes it, only
-// when its stored bytes are none of them (see remembered_values.h).
-// One reader per kind of row: bill rows and quota rows interleaved would
-// crowd each other out.
-// In a database whose records hold the numbers of their key texts, a key
-// column is looked up by its number instead, and each number is looked up
-// in the pool once.
+// Reads the record rows of one statement. A key text is looked up in the
+// pool the first time a row names its number; from then on a key costs the
+// decoding of its number. Consecutive records repeat their quantity and
+// calculation item, or take them up again a row or two later, as the
+// entries of an instance alternate between a few bill and quota items: the
+// reader keeps their recent values, and decodes them only when their stored
+// bytes are none of those (see remembered_values.h). One reader per kind of
+// row: bill rows and quota rows interleaved would crowd each other out.
 class RecordRowReader {
  public:
-  // key_texts: the key texts by number when the rows hold numbers, null
-  // when they hold the texts. It must outlive the reader.
-  explicit RecordRowReader(const std::vector<std::string>* key_texts = nullptr);
+  // key_texts: the key texts by number. It must outlive the reader.
+  explicit RecordRowReader(const std::vector<std::string>& key_texts);
 
   // Fills record and its keys from the row's columns first .. first +
   // kRecordFieldCount - 1, replacing what they held. Throws DamagedRow for a
@@ -53,24 +48,18 @@ class RecordRowReader {
   // The keys with the calculation item, for the cloud-index data and the
   // index analysis. Throws as Read.
   void ReadKeysAndCalcItem(const StoredRow& row, int first, RecordKeys& keys);
-  // Whether the row's record is of the bill kind (IsBillRecord), read from
-  // its kind alone. Throws as Read.
-  bool HoldsBillKind(const StoredRow& row, int first);
 
  private:
   template <bool kWithRecord, bool kWithCalcItem>
   void ReadColumns(const StoredRow& row, int first, TJQd* record, RecordKeys& keys);
 
-  // A text a record is filed by, as its pool entry, and in the description's
-  // column its cut at "||" too.
+  // A key text as its pool entry, and its cut at "||": any key text may be
+  // a description.
   struct Key {
     PooledText pooled;
     PooledText cut;
-    // Looks stored up in the pool, and cuts it when with_cut.
-    void Assign(std::string_view stored, bool with_cut);
   };
-  // The key of a column holding a number; every numbered text is given its
-  // cut, as any of them may be a description.
+  // The key of a column holding a number.
   const Key& NumberedKey(std::string_view stored) {
     uint32_t number = 0;
     if (ReadWholePackedNumber(stored, number) && number < numbered_.size() &&
@@ -81,17 +70,10 @@ class RecordRowReader {
   }
   // The same for a number no row of this reader named before.
   const Key& FirstNumberedKey(std::string_view stored);
-  // The key of a column holding its text, among the column's recent ones.
-  [[gnu::noinline]] static const Key& RecentKey(RecentValues<Key>& recent, std::string_view stored,
-                                                bool description);
   struct Quantity {
     std::wstring wide;
     double number = 0.0;  // as ParseQuantity reads the text
   };
-
-  // Every column but the id, the quantity, the instance's position and
-  // handle, the three packed lists and the calculation item.
-  static constexpr size_t kKeyColumns = kRecordFieldCount - 8;
 
   // A record's partition entries as pool entries with their hash, as the
   // keys carry them, and decoded for a whole record once one asks.
@@ -102,14 +84,13 @@ class RecordRowReader {
     std::vector<SNYTJFenQuInfo> list;
   };
 
-  const std::vector<std::string>* key_texts_;
+  const std::vector<std::string>& key_texts_;
   // By number: the key of each key text once a row named it.
   struct Numbered {
     Key key;
     bool known = false;
   };
   std::vector<Numbered> numbered_;
-  std::array<RecentValues<Key>, kKeyColumns> keys_;
   RecentValues<Quantity> quantities_;
   RecentValues<PooledText> calc_items_;
   std::wstring instance_text_;  // a position or handle while it is encoded again

@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "reportdata/services.h"
 #include "service_fixture.h"
+#include "services/cal_database.h"
 #include "services/cal_schema.h"
 #include "services/import_check.h"
 #include "services/key_texts.h"
@@ -122,70 +123,34 @@ TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
   }
 }
 
-// The layouts a build reads: the importer's, where the key texts are
-// numbers, and the two before it.
-enum class Layout { kNumbered, kPacked, kColumns };
-
-// Rewrites every record table of the calculation database at path in
-// layout, each row's texts passed through change first (the key texts as
-// numbers in the numbered layout).
-void RewriteRecords(const std::string& path, Layout layout,
-                    const std::function<void(std::vector<std::string>&)>& change) {
+// Passes the texts of every record of the calculation database at path
+// through change (the key texts as the numbers the rows hold).
+void ChangeRecords(const std::string& path,
+                   const std::function<void(std::vector<std::string>&)>& change) {
   std::unique_ptr<SqliteDb> db = SqliteDb::Open(path, SQLITE_OPEN_READWRITE);
-  ASSERT_TRUE(db);
-  std::vector<std::string> key_texts;
-  ASSERT_TRUE(ReadKeyTexts(*db, key_texts));
-  const bool to_columns = layout == Layout::kColumns;
-  ASSERT_TRUE(db->Exec("BEGIN"));
+  ASSERT_TRUE(db && db->Exec("BEGIN"));
   for (const RecordTable table :
        {RecordTable::kClassified, RecordTable::kLooseQuota, RecordTable::kOtherItem,
         RecordTable::kQuotaResult, RecordTable::kOtherQuotaResult}) {
     const std::string name = RecordTableName(table);
-    const int ints = table == RecordTable::kClassified || table == RecordTable::kOtherItem ? 2 : 1;
-    const std::string leading = ints == 2 ? "role, " : "";
-    const int columns = ints + (to_columns ? kRecordTextCount : 1);
-    std::string values = "?";
-    for (int c = 1; c < columns; ++c) values += ", ?";
-    const std::string create = "CREATE TABLE rewritten(" + leading +
-                               (to_columns ? kRecordFieldColumns : kRecordColumns) + ")";
-    ASSERT_TRUE(db->Exec(create.c_str()));
-    SqliteStatement insert = db->Prepare("INSERT INTO rewritten VALUES(" + values + ")");
-    SqliteStatement rows =
-        db->Prepare("SELECT " + leading + kRecordColumns + " FROM " + name + " ORDER BY rowid");
+    std::vector<std::pair<long long, std::string>> changed;
+    SqliteStatement rows = db->Prepare("SELECT rowid, texts FROM " + name);
     while (rows.Step()) {
       bool ok = false;
       std::vector<std::string> texts =
-          testing::UnpackedTexts(rows.HeldBlob(ints), kRecordTextCount, ok);
+          testing::UnpackedTexts(rows.HeldBlob(1), kRecordTextCount, ok);
       ASSERT_TRUE(ok);
-      for (int field = kFieldId + 1; layout != Layout::kNumbered && field < kRecordFieldCount;
-           ++field) {
-        if (!IsKeyField(field)) continue;
-        size_t at = 0;
-        uint32_t number = 0;
-        ASSERT_TRUE(ReadPackedNumber(texts[field - 1], at, number) && number < key_texts.size());
-        texts[field - 1] = key_texts[number];
-      }
       change(texts);
-      for (int c = 0; c < ints; ++c) insert.BindInt(c + 1, rows.Int(c));
-      std::string blob;
-      if (to_columns) {
-        for (int t = 0; t < kRecordTextCount; ++t) insert.BindText(ints + 1 + t, texts[t]);
-      } else {
-        PackTexts(std::vector<std::string_view>(texts.begin(), texts.end()), blob);
-        insert.BindBlob(ints + 1, blob);
-      }
-      ASSERT_TRUE(insert.Run());
+      PackTexts(std::vector<std::string_view>(texts.begin(), texts.end()),
+                changed.emplace_back(rows.Int(0), "").second);
     }
     ASSERT_TRUE(rows.Done());
-    const std::string replace = "DROP TABLE " + name + "; ALTER TABLE rewritten RENAME TO " + name;
-    ASSERT_TRUE(db->Exec(replace.c_str()));
-  }
-  if (layout != Layout::kNumbered) {
-    // The older layouts kept no table of key texts.
-    const std::string version =
-        "DROP TABLE key_text; PRAGMA user_version = " +
-        std::to_string(to_columns ? kCalColumnsSchemaVersion : kCalPackedSchemaVersion);
-    ASSERT_TRUE(db->Exec(version.c_str()));
+    SqliteStatement update = db->Prepare("UPDATE " + name + " SET texts = ?1 WHERE rowid = ?2");
+    for (const auto& [rowid, blob] : changed) {
+      update.BindBlob(1, blob);
+      update.BindInt(2, rowid);
+      ASSERT_TRUE(update.Run());
+    }
   }
   ASSERT_TRUE(db->Exec("COMMIT"));
 }
@@ -225,9 +190,9 @@ void ExpectRecordOf(const TJQd& got, const Json& want, const std::string& where)
   EXPECT_EQ(got.categories.size(), want.value("categories", none).size());
 }
 
-// A refilled record keeps a field whose column is stored as in the row
-// before; every text that changes, empties or comes back must still arrive,
-// for the bill record and for quota records at every position, also at a
+// A record refilled from row to row keeps nothing of the row before: every
+// text and list that changes, empties or comes back must still arrive, for
+// the bill record and for quota records at every position, also at a
 // position the entry before did not fill.
 TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   const Json part1 = {{"name", "1区"}, {"formula", "0.5*2.5"}, {"quantity", 1.25}};
@@ -282,46 +247,68 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   testing::TempDir dir;
   const std::string file = dir.path() + "/refill.json";
   std::ofstream(file) << Json{{"project", {{"name", "refill"}}}, {"classified", classified}};
-  for (const auto& [layout, name] :
-       {std::pair(Layout::kNumbered, "numbered"), std::pair(Layout::kPacked, "packed"),
-        std::pair(Layout::kColumns, "columns")}) {
-    SCOPED_TRACE(name);
-    const std::string project = dir.path() + "/" + name;
-    ASSERT_TRUE(ImportProject(file, project).ok);
-    // A damaged handle: its malformed byte reads as U+FFFD, in the record
-    // and in the UTF-8 its instance lists get.
-    RewriteRecords(project + "/CalResult.mdb", layout, [](std::vector<std::string>& texts) {
-      std::string& handle = texts[kFieldHandle - 1];
-      if (handle == "h2")
-        handle =
-            "h\xFF"
-            "2";
-    });
-    std::unique_ptr<StoredResults> stored = StoredResults::Open(FromUtf8(project));
-    ASSERT_TRUE(stored);
+  const std::string project = dir.path() + "/p";
+  ASSERT_TRUE(ImportProject(file, project).ok);
+  // A damaged handle: its malformed byte reads as U+FFFD, in the record
+  // and in the UTF-8 its instance lists get.
+  ChangeRecords(project + "/CalResult.mdb", [](std::vector<std::string>& texts) {
+    std::string& handle = texts[kFieldHandle - 1];
+    if (handle == "h2")
+      handle =
+          "h\xFF"
+          "2";
+  });
+  std::unique_ptr<StoredResults> stored = StoredResults::Open(FromUtf8(project));
+  ASSERT_TRUE(stored);
 
-    // The records whole, as the calculation-result service reads them, and
-    // the keys the filing gets, refilled row by row.
-    SNYRAQdDeClassResultInfo whole;
-    ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(FromUtf8(project), {}, whole, true));
-    ASSERT_EQ(whole.items.size(), want_entries.size());
-    for (size_t i = 0; i < whole.items.size(); ++i) {
-      const SNYTJQdDeClassResult& entry = whole.items[i];
-      const Json& want = want_entries[i];
-      const std::string where = "entry " + std::to_string(i);
-      ExpectRecordOf(entry.bill, want["bill"], where + " bill");
-      ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
-      for (size_t q = 0; q < entry.quotas.size(); ++q) {
-        ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
-      }
+  // The records whole, as the calculation-result service reads them, and
+  // the keys the filing gets, refilled row by row.
+  SNYRAQdDeClassResultInfo whole;
+  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(FromUtf8(project), {}, whole, true));
+  ASSERT_EQ(whole.items.size(), want_entries.size());
+  for (size_t i = 0; i < whole.items.size(); ++i) {
+    const SNYTJQdDeClassResult& entry = whole.items[i];
+    const Json& want = want_entries[i];
+    const std::string where = "entry " + std::to_string(i);
+    ExpectRecordOf(entry.bill, want["bill"], where + " bill");
+    ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
+    for (size_t q = 0; q < entry.quotas.size(); ++q) {
+      ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
     }
-    size_t i = 0;
-    EXPECT_TRUE(stored->EachEntry(false, [&](const EntryKeys& keys) {
-      ASSERT_LT(i, whole.items.size());
-      ExpectEntryKeysOf(keys, whole.items[i++]);
-    }));
-    EXPECT_EQ(i, whole.items.size());
   }
+  size_t i = 0;
+  EXPECT_TRUE(stored->EachEntry(false, [&](const EntryKeys& keys) {
+    ASSERT_LT(i, whole.items.size());
+    ExpectEntryKeysOf(keys, whole.items[i++]);
+  }));
+  EXPECT_EQ(i, whole.items.size());
+}
+
+// Only the layout the importer writes is read. A database of an earlier
+// layout is refused, with the file and what to do in the reason; a record
+// whose blob holds a text more than the records of its layout (a field
+// added without a new version) is a damaged row.
+TEST(StoredResults, OnlyTheImportersLayoutIsRead) {
+  testing::TempDir dir;
+  for (const int version : {1, 2}) {
+    const std::string path = dir.path() + "/v" + std::to_string(version) + ".mdb";
+    const std::string schema =
+        "PRAGMA application_id = 1380205394; PRAGMA user_version = " + std::to_string(version) +
+        "; CREATE TABLE classified(role INTEGER, id INTEGER, texts BLOB)";
+    ASSERT_TRUE(
+        SqliteDb::Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)->Exec(schema.c_str()));
+    EXPECT_FALSE(CalDatabase::Open(path));
+    EXPECT_EQ(CalDatabase::LastFailure(), path + " is of an earlier layout (version " +
+                                              std::to_string(version) +
+                                              "): import the project again");
+  }
+
+  ImportedProject project("small_project.json");
+  const std::string path = ToUtf8(project.wdir()) + "/CalResult.mdb";
+  ChangeRecords(path, [](std::vector<std::string>& texts) { texts.emplace_back(); });
+  const std::unique_ptr<CalDatabase> wide = CalDatabase::Open(path);
+  ASSERT_TRUE(wide);
+  EXPECT_FALSE(wide->FileClassified(RecordTable::kClassified, [](const EntryKeys&) {}));
 }
 
 }  // namespace
