@@ -1,7 +1,5 @@
 #include "services/record_row.h"
 
-#include <type_traits>
-
 #include "model/floor_text.h"
 #include "model/tree_insert.h"
 #include "platform/text.h"
@@ -14,6 +12,16 @@ bool IsAscii(std::string_view text) {
   unsigned char any = 0;
   for (const char ch : text) any |= static_cast<unsigned char>(ch);
   return any < 0x80;
+}
+
+// Decodes stored into out. ASCII, as quantities, axis texts and handles
+// mostly are, is widened byte by byte.
+void AssignStored(std::string_view stored, std::wstring& out) {
+  if (IsAscii(stored)) {
+    out.assign(stored.begin(), stored.end());
+  } else {
+    AssignFromUtf8(stored, out);
+  }
 }
 
 }  // namespace
@@ -41,6 +49,12 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   const auto assign = [&](CString TJQd::*field, const std::wstring& text) {
     if constexpr (kWithRecord) (record->*field).str().assign(text);
   };
+  // Where the next field's text is decoded to: the record's own field, or
+  // a scratch text when only the keys are read.
+  const auto wide = [&](CString TJQd::*field) -> std::wstring& {
+    if constexpr (kWithRecord) return (record->*field).str();
+    return wide_text_;
+  };
   const auto key = [&](CString TJQd::*field, PooledText& pooled) {
     const Key& read = NumberedKey(row.Text(c++));
     pooled = read.pooled;
@@ -55,27 +69,27 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   // The UTF-8 of a position or handle, as a merged record's lists hold it:
   // the decoded text encoded again, so that malformed stored bytes reach the
   // table files as U+FFFD; ASCII, as axis texts and handles mostly are,
-  // stays as stored. An instance's texts hardly repeat from row to row: they
-  // are read without looking among the recent ones.
+  // stays as stored.
   const auto instance_text = [&](CString TJQd::*field, std::string& utf8) {
     const std::string_view stored = row.Text(c++);
-    std::wstring& wide = kWithRecord ? (record->*field).str() : instance_text_;
     if (IsAscii(stored)) {
       utf8.assign(stored);
-      if constexpr (kWithRecord) wide.assign(stored.begin(), stored.end());
+      if constexpr (kWithRecord) wide(field).assign(stored.begin(), stored.end());
       return;
     }
-    AssignFromUtf8(stored, wide);
+    AssignFromUtf8(stored, wide(field));
     utf8.clear();
-    AppendUtf8(wide, utf8);
+    AppendUtf8(wide(field), utf8);
   };
-  // A list column's value, unpacked once while it is among the recent ones.
-  const auto list = [&](auto& recent_lists, auto TJQd::*field, auto& keys_list, auto&& unpack) {
-    using List = std::remove_cvref_t<decltype(keys_list)>;
-    const List& read = recent_lists.Get(
-        row.Text(c++), [&](std::string_view stored, List& unpacked) { unpack(stored, unpacked); });
-    keys_list = read;
-    if constexpr (kWithRecord) record->*field = read;
+  // A list column, unpacked into the record and copied to the keys, or
+  // into the keys alone.
+  const auto list = [&](auto TJQd::*field, auto& keys_list, auto&& unpack) {
+    if constexpr (kWithRecord) {
+      unpack(row.Text(c++), record->*field);
+      keys_list = record->*field;
+    } else {
+      unpack(row.Text(c++), keys_list);
+    }
   };
   keys.id = static_cast<int>(row.Int(c++));
   if constexpr (kWithRecord) record->id = keys.id;
@@ -83,13 +97,9 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   key(&TJQd::billName, keys.bill_name);
   key(&TJQd::billUnit, keys.bill_unit);
   description();
-  const Quantity& quantity =
-      quantities_.Get(row.Text(c++), [](std::string_view stored, Quantity& read) {
-        AssignFromUtf8(stored, read.wide);
-        read.number = LeadingDouble(read.wide);
-      });
-  keys.quantity = quantity.number;
-  assign(&TJQd::quantity, quantity.wide);
+  std::wstring& quantity = wide(&TJQd::quantity);
+  AssignStored(row.Text(c++), quantity);
+  keys.quantity = LeadingDouble(quantity);
   key(&TJQd::subType, keys.sub_type);
   key(&TJQd::typePath, keys.type_path);
   key(&TJQd::componentName, keys.component_name);
@@ -105,30 +115,16 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   key(&TJQd::room, keys.room);
   key(&TJQd::place, keys.place);
   key(&TJQd::place2, keys.place2);
-  const std::string_view stored_partitions = row.Text(c++);
-  Partitions& partitions =
-      partitions_.Get(stored_partitions, [](std::string_view stored, Partitions& read) {
-        UnpackPartitionShares(stored, read.pooled);
-        read.hash = PartitionHash(read.pooled);
-        read.listed = false;
-      });
-  if constexpr (kWithRecord) {
-    if (!partitions.listed) {
-      UnpackPartitions(stored_partitions, partitions.list);
-      partitions.listed = true;
-    }
-    record->partitions = partitions.list;
-  }
-  keys.partitions = partitions.pooled;
-  keys.partition_hash = partitions.hash;
+  const std::string_view partitions = row.Text(c++);
+  UnpackPartitionShares(partitions, keys.partitions);
+  keys.partition_hash = PartitionHash(keys.partitions);
+  if constexpr (kWithRecord) UnpackPartitions(partitions, record->partitions);
   key(&TJQd::feature, keys.feature);
-  list(categories_, &TJQd::categories, keys.categories, UnpackCategories);
-  list(quota_features_, &TJQd::quotaFeatures, keys.quota_features, UnpackQuotaFeatures);
+  list(&TJQd::categories, keys.categories, UnpackCategories);
+  list(&TJQd::quotaFeatures, keys.quota_features, UnpackQuotaFeatures);
   key(&TJQd::extra, keys.extra);
   if constexpr (kWithCalcItem) {
-    keys.calc_item = calc_items_.Get(row.Text(c), [](std::string_view stored, PooledText& read) {
-      read = PooledText::FromUtf8(stored);
-    });
+    keys.calc_item = PooledText::FromUtf8(row.Text(c));
     assign(&TJQd::calcItem, keys.calc_item.str());
   }
 }

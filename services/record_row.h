@@ -13,7 +13,6 @@
 #include "reportdata/records.h"
 #include "services/cal_schema.h"
 #include "services/packed_texts.h"
-#include "services/remembered_values.h"
 #include "services/row_read_ahead.h"
 
 namespace reportdata {
@@ -27,12 +26,8 @@ class DamagedRow : public std::exception {
 
 // Reads the record rows of one statement. A key text is looked up in the
 // pool the first time a row names its number; from then on a key costs the
-// decoding of its number. Consecutive records repeat their quantity and
-// calculation item, or take them up again a row or two later, as the
-// entries of an instance alternate between a few bill and quota items: the
-// reader keeps their recent values, and decodes them only when their stored
-// bytes are none of those (see remembered_values.h). One reader per kind of
-// row: bill rows and quota rows interleaved would crowd each other out.
+// decoding of its number. The other texts and the lists are decoded on every
+// row: they are nearly unique to their record.
 class RecordRowReader {
  public:
   // key_texts: the key texts by number. It must outlive the reader.
@@ -70,19 +65,6 @@ class RecordRowReader {
   }
   // The same for a number no row of this reader named before.
   const Key& FirstNumberedKey(std::string_view stored);
-  struct Quantity {
-    std::wstring wide;
-    double number = 0.0;  // as ParseQuantity reads the text
-  };
-
-  // A record's partition entries as pool entries with their hash, as the
-  // keys carry them, and decoded for a whole record once one asks.
-  struct Partitions {
-    std::vector<PartitionShare> pooled;
-    uint64_t hash = 0;
-    bool listed = true;  // `list` holds these entries
-    std::vector<SNYTJFenQuInfo> list;
-  };
 
   const std::vector<std::string>& key_texts_;
   // By number: the key of each key text once a row named it.
@@ -91,15 +73,8 @@ class RecordRowReader {
     bool known = false;
   };
   std::vector<Numbered> numbered_;
-  RecentValues<Quantity> quantities_;
-  RecentValues<PooledText> calc_items_;
-  std::wstring instance_text_;  // a position or handle while it is encoded again
-  // A record's partition entries and quota lists are those of the other
-  // instances of its component and of its kind of component, which come
-  // back after more rows than RecentValues keeps.
-  RememberedValues<Partitions, 1024> partitions_;
-  RememberedValues<std::vector<SNYTJFenLeiVarDescInfo>, 256> categories_;
-  RememberedValues<std::vector<SNYTJReportDEFeature>, 256> quota_features_;
+  // A quantity, position or handle being decoded when no record is filled.
+  std::wstring wide_text_;
 };
 
 }  // namespace reportdata
