@@ -1,11 +1,13 @@
 // reportdata compare OLD_PROJECT NEW_PROJECT [TABLE…] [--partition P] [--changed]
 //   [--tolerance T] [--format text|json|csv] [--xlsx OUT.xlsx] [--html OUT.html]
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/compare_outputs.h"
 #include "cli/compare_view.h"
 #include "cli/input_error.h"
 #include "cli/project_dir.h"
@@ -38,6 +40,8 @@ void AddCompareCommand(CLI::App& app) {
     bool changed = false;
     double tolerance = 0;
     std::string format = "text";
+    std::string xlsx;
+    std::string html;
   };
   auto options = std::make_shared<Options>();
   CLI::App* command = app.add_subcommand(
@@ -69,6 +73,10 @@ void AddCompareCommand(CLI::App& app) {
       ->check(CLI::NonNegativeNumber);
   command->add_option("--format", options->format, "text, json or csv (default: text)")
       ->check(CLI::IsMember({"text", "json", "csv"}));
+  command->add_option("--xlsx", options->xlsx,
+                      "also write a workbook: the summary, then a sheet per table");
+  command->add_option("--html", options->html,
+                      "also write a report page: the summary, then every table as a tree");
   command->add_option("--report-dir", options->report_dir,
                       "report data directory, a direct child of each project (default: report)");
   command->callback([options] {
@@ -86,6 +94,14 @@ void AddCompareCommand(CLI::App& app) {
           CompareProjects(old_dir.ReportArgument().str(), new_dir.ReportArgument().str(), compare);
       if (result.error != CompareError::kNone) throw InputError(result.message);
       tables.push_back({compare.table, std::move(result)});
+    }
+    if (!options->xlsx.empty())
+      WriteComparisonWorkbook(options->xlsx, ReadProjectInfo(new_dir), tables);
+    if (!options->html.empty()) {
+      const std::string page = RenderComparisonPage(ReadProjectInfo(new_dir), tables);
+      std::ofstream out(options->html, std::ios::binary);
+      out << page;
+      if (!out.flush()) throw InputError("cannot write " + options->html);
     }
     const ComparisonHeading heading{old_dir.project.string(), new_dir.project.string(),
                                     options->partition};

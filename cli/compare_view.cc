@@ -40,11 +40,19 @@ std::vector<std::string> LinesAfterFirst(const std::string& text) {
 
 const std::string& LabelOf(const ComparedRow& row) { return row.path.back(); }
 
+// The labels of the row's first `count` levels, one line each, with the
+// whole text of the last (an item's features tell items of one code apart).
 std::string PathText(const ComparedRow& row, size_t count) {
   std::string text;
   for (size_t i = 0; i < count && i < row.path.size(); ++i) {
     if (i > 0) text += " / ";
-    text += FirstLine(row.path[i]);
+    if (i + 1 < row.path.size()) {
+      text += FirstLine(row.path[i]);
+      continue;
+    }
+    std::string last = row.path[i];
+    std::replace(last.begin(), last.end(), '\n', ' ');
+    text += last;
   }
   return text;
 }
@@ -174,7 +182,7 @@ std::string RenderComparisonText(const ComparisonHeading& heading,
       for (const ComparedRow& row : result.summary.largest) {
         text += "  " + PadRight(row.unit, 8) +
                 PadLeft(Fixed(row.difference, row.decimals, true), kNumberWidth) + "  " +
-                PathText(row, row.path.size()) +
+                Truncate(PathText(row, row.path.size()), 2 * kLabelWidthLimit) +
                 (row.status == RowStatus::kChanged ? "" : "  " + MarkOf(row)) + "\n";
       }
     }

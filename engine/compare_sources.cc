@@ -1,5 +1,6 @@
 #include "engine/compare_sources.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <map>
 
@@ -91,11 +92,23 @@ const Source& Find(ComparedTable table) {
   return Sources().front();
 }
 
+// The text without the blanks that line it up in a grid: each line of an
+// item text (code and name, then its features) trimmed, empty lines left out.
 std::string Trimmed(std::wstring_view text) {
-  const size_t first = text.find_first_not_of(L" \t\r\n");
-  if (first == std::wstring_view::npos) return "";
-  const size_t last = text.find_last_not_of(L" \t\r\n");
-  return ToUtf8(text.substr(first, last - first + 1));
+  constexpr std::wstring_view kBlanks = L" \t\r";
+  std::wstring lines;
+  for (size_t start = 0; start <= text.size();) {
+    const size_t end = std::min(text.find(L'\n', start), text.size());
+    std::wstring_view line = text.substr(start, end - start);
+    const size_t first = line.find_first_not_of(kBlanks);
+    if (first != std::wstring_view::npos) {
+      line = line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
+      if (!lines.empty()) lines += L'\n';
+      lines += line;
+    }
+    start = end + 1;
+  }
+  return ToUtf8(lines);
 }
 
 // The quantity cell, when it holds a number.

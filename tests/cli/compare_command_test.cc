@@ -128,6 +128,21 @@ TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
       {"compare", old_project, new_project, "--changed", "--tolerance", "0.6", "--format", "json"});
   EXPECT_EQ(FindRow(tolerant["tables"][0]["rows"], {chapter, column}), nullptr);
 
+  // The page and the workbook: the grown column's rows are coloured as
+  // increases, the removed beam marked.
+  const std::string page = work_.File("compare.html");
+  const std::string book = work_.File("compare.xlsx");
+  ASSERT_EQ(
+      RunTool({"compare", old_project, new_project, "--changed", "--html", page, "--xlsx", book})
+          .status,
+      0);
+  const std::string html = ReadFile(page);
+  EXPECT_NE(html.find("<tr data-l=\"2\" class=\"up\" hidden><td class=\"tree\" "
+                      "style=\"--l:2\"><button class=\"t\" aria-label=\"展开\"></button>2层</td>"),
+            std::string::npos);
+  EXPECT_NE(html.find("<td>删除</td>"), std::string::npos);
+  EXPECT_GT(std::filesystem::file_size(book), 0u);
+
   const ToolRun partition = RunTool({"compare", old_project, new_project, "--partition", "2区"});
   EXPECT_EQ(partition.status, 1);
   EXPECT_NE(partition.err.find("'2区'"), std::string::npos) << partition.err;
