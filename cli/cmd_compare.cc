@@ -18,9 +18,7 @@ namespace {
 
 std::string ComparedTableNames() {
   std::string names;
-  for (ComparedTable table :
-       {ComparedTable::kBillSummary, ComparedTable::kQuotaSummary, ComparedTable::kBuildingArea,
-        ComparedTable::kDoorsWindows, ComparedTable::kConcrete, ComparedTable::kIndexAnalysis}) {
+  for (ComparedTable table : AllComparedTables()) {
     if (!names.empty()) names += ", ";
     names +=
         std::string(ComparedTableName(table)) + " (" + std::string(ComparedTableStem(table)) + ")";

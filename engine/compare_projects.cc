@@ -105,6 +105,12 @@ std::string_view ComparedTableName(ComparedTable table) { return SourceOf(table)
 
 std::string_view ComparedTableStem(ComparedTable table) { return SourceOf(table).stem; }
 
+std::vector<ComparedTable> AllComparedTables() {
+  std::vector<ComparedTable> tables;
+  for (const CompareSource& source : AllSources()) tables.push_back(source.table);
+  return tables;
+}
+
 std::optional<ComparedTable> FindComparedTable(std::string_view name) {
   for (const CompareSource& source : AllSources()) {
     if (source.name == name || source.stem == name) return source.table;

@@ -94,6 +94,9 @@ REPORTDATA_API CompareResult CompareProjects(const std::wstring& old_report_dir,
 REPORTDATA_API std::string_view ComparedTableName(ComparedTable table);
 REPORTDATA_API std::string_view ComparedTableStem(ComparedTable table);
 
+// Every table that can be compared, in the order of ComparedTable.
+REPORTDATA_API std::vector<ComparedTable> AllComparedTables();
+
 // The table by its Chinese name or stem; none when it cannot be compared.
 REPORTDATA_API std::optional<ComparedTable> FindComparedTable(std::string_view name);
 
