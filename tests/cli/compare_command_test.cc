@@ -143,6 +143,18 @@ TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
   EXPECT_NE(html.find("<td>删除</td>"), std::string::npos);
   EXPECT_GT(std::filesystem::file_size(book), 0u);
 
+  // CSV in named columns, numbers as numbers; the one partition both
+  // projects share holds every record.
+  const ToolRun csv = RunTool(
+      {"compare", old_project, new_project, "--partition", "1区", "--changed", "--format", "csv"});
+  EXPECT_EQ(csv.status, 0) << csv.err;
+  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n') + 1),
+            "\xEF\xBB\xBF表,层级,行类别,项目,上级,单位,旧工程量,新工程量,差值,变化率,状态\r\n");
+  EXPECT_NE(csv.out.find("清单汇总表,2,,2层,混凝土及钢筋混凝土工程 / 010502001  矩形柱,m3,"
+                         "1.250000,1.750000,0.500000,0.400000,增加\r\n"),
+            std::string::npos)
+      << csv.out;
+
   const ToolRun partition = RunTool({"compare", old_project, new_project, "--partition", "2区"});
   EXPECT_EQ(partition.status, 1);
   EXPECT_NE(partition.err.find("'2区'"), std::string::npos) << partition.err;
@@ -191,13 +203,19 @@ TEST_F(CompareCommandTest, TheRevisedSampleAddsAStoreyChangesAWallAndRemovesDoor
   EXPECT_TRUE(door_removed);
 }
 
-TEST_F(CompareCommandTest, ExitsWithOneOnAMissingProjectAndTwoOnBadUsage) {
+TEST_F(CompareCommandTest, ExitsWithOneOnAMissingOrDamagedProjectAndTwoOnBadUsage) {
   const BuiltSample& sample = BuiltSample::Get();
   const std::string unbuilt = work_.File("unbuilt");
   std::filesystem::create_directories(unbuilt + "/report");
   const ToolRun missing = RunTool({"compare", sample.project, unbuilt});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find(unbuilt + "/report/qd.xml"), std::string::npos) << missing.err;
+  const std::string damaged = work_.File("damaged");
+  std::filesystem::copy(sample.project, damaged, std::filesystem::copy_options::recursive);
+  std::ofstream(damaged + "/report/mj.xml") << "<工程数据";
+  const ToolRun broken = RunTool({"compare", damaged, sample.project, "mj"});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_NE(broken.err.find(damaged + "/report/mj.xml"), std::string::npos) << broken.err;
   EXPECT_EQ(RunTool({"compare", sample.project, sample.project, "房间汇总表"}).status, 2);
   EXPECT_EQ(RunTool({"compare", sample.project}).status, 2);
 }
