@@ -59,15 +59,14 @@ bool ReadProject(const std::wstring& dir, const CompareSource& source,
       engine.InitDataFromXml(CString(dir));
     else
       engine.InitialTableFromXml(CString(dir));
-    if (!partition.empty() && !HasPartition(engine, partition)) {
+    if (partition.empty() || HasPartition(engine, partition)) {
+      engine.SetCurrentPartition(CString(partition));
+      rows = CaptureRows(source, partition);
+    } else {
       result.error = CompareError::kPartition;
       result.message =
           "the project " + ToUtf8(dir) + " has no partition '" + ToUtf8(partition) + "'";
-      engine.ReleaseAll();
-      return false;
     }
-    engine.SetCurrentPartition(CString(partition));
-    rows = CaptureRows(source, partition);
   } catch (const TableFileError& error) {
     result.message = error.what();
   }
