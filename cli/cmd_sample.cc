@@ -1,12 +1,15 @@
 // reportdata sample OUT.json [--floors N] [--scale K] [--seed S] [--low-merge] [--compact]
+// reportdata sample --revise OLD.json NEW.json
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <memory>
 
 #include "cli/commands.h"
 #include "cli/input_error.h"
 #include "cli/sample_project.h"
+#include "cli/sample_revise.h"
 #include "reportdata/replacing_file.h"
 
 namespace reportdata::cli {
@@ -26,6 +29,26 @@ SampleCounts WriteToFile(const SampleOptions& sample, bool pretty, const std::st
   return counts;
 }
 
+// Writes the revision of the project in old_path to path, as WriteToFile.
+RevisionCounts ReviseToFile(const std::string& old_path, const std::string& path) {
+  std::ifstream in(old_path, std::ios::binary);
+  if (!in) throw InputError("cannot read " + old_path + ": " + std::strerror(errno));
+  ReplacingFile file(path);
+  std::FILE* out = std::fopen(file.WritablePath().c_str(), "wb");
+  if (!out) throw InputError("cannot write " + path + ": " + std::strerror(errno));
+  RevisionCounts counts;
+  try {
+    counts = ReviseProject(in, old_path, out);
+  } catch (...) {
+    std::fclose(out);
+    throw;
+  }
+  if (std::ferror(out) || std::fclose(out) != 0)
+    throw InputError("cannot write " + path + ": " + std::strerror(errno));
+  file.Commit();
+  return counts;
+}
+
 }  // namespace
 
 void AddSampleCommand(CLI::App& app) {
@@ -33,6 +56,7 @@ void AddSampleCommand(CLI::App& app) {
     std::string out;
     SampleOptions sample;
     bool compact = false;
+    std::string revise;
   };
   auto options = std::make_shared<Options>();
   CLI::App* command = app.add_subcommand(
@@ -53,7 +77,22 @@ void AddSampleCommand(CLI::App& app) {
                     "distinct quantities, positions and handles, 25 component names per item and "
                     "most records split over two or three partitions, so that few records merge");
   command->add_flag("--compact", options->compact, "no indentation (for large projects)");
+  command->add_option("--revise", options->revise,
+                      "write OUT as a revision of this project: a storey added on top, the "
+                      "infill walls of the storey below it 200 instead of 100 thick, the doors "
+                      "of the first storey removed (compact JSON)");
   command->callback([options] {
+    if (!options->revise.empty()) {
+      if (options->out == "-") throw InputError("--revise writes a file, not standard output");
+      const RevisionCounts counts = ReviseToFile(options->revise, options->out);
+      std::printf(
+          "wrote %s: storey %s added (%lld records), walls of storey %s changed (%lld "
+          "records), %lld doors removed\n",
+          options->out.c_str(), counts.added_floor.c_str(), counts.records_added,
+          counts.wall_floor.empty() ? "-" : counts.wall_floor.c_str(), counts.walls_changed,
+          counts.doors_removed);
+      return;
+    }
     const bool pretty = !options->compact;
     if (options->out == "-") {
       SampleCounts counts;

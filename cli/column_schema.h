@@ -45,6 +45,7 @@ struct NamedColumn {
 struct NamedRow {
   int depth = 0;
   std::vector<std::string> values;
+  int tone = 0;  // > 0: an increase, < 0: a decrease; the workbook and the page colour it
 };
 
 // Depth and parent of every row of a layout A answer of the given width; row

@@ -17,6 +17,7 @@ void AddHtmlCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 void AddDemoCommand(CLI::App& app);
 void AddCloudCommand(CLI::App& app);
+void AddCompareCommand(CLI::App& app);
 
 }  // namespace reportdata::cli
 

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
   cli::AddShowCommand(app);
   cli::AddTablesCommand(app);
   cli::AddCloudCommand(app);
+  cli::AddCompareCommand(app);
   cli::AddExportCommand(app);
   cli::AddHtmlCommand(app);
   cli::AddSampleCommand(app);

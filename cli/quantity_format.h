@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/unit_decimals.h"
+
 namespace reportdata::cli {
 
-// Decimals shown for quantities in the unit: none for pieces (个, 樘, 根…),
-// three for tonnes and for units with a multiplier (10m3, 100m2), four for
-// ratios (m3/m2), two for everything else (m, m2, m3, kg…).
-int UnitDecimals(std::string_view unit);
+// Decimals shown for quantities in the unit (model/unit_decimals.h).
+using reportdata::UnitDecimals;
 
 // A choice of decimals is a count from 0, or one of these.
 constexpr int kDecimalsAsWritten = -1;  // the module's text, six decimals

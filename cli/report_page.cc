@@ -23,6 +23,7 @@ button.t{border:none;background:none;cursor:pointer;width:1.4em;padding:0}
 button.t::before{content:"\25B8"}
 tr.open>td>button.t::before{content:"\25BE"}
 .empty{color:#888}
+tr.up td{color:#c00000}tr.down td{color:#007a33}
 dl.summary{display:grid;grid-template-columns:max-content 1fr;gap:2px 1em}dd{margin:0}
 figure{margin:1em 0;break-inside:avoid}figcaption{break-after:avoid}
 svg{width:100%;height:auto}svg text{font-size:12px}
@@ -237,7 +238,10 @@ std::string TableSection(const PageTable& table) {
     // The top level starts open, so chapters and their items show; deeper
     // levels start closed.
     const bool open = parent && row.depth == 0;
-    out += "<tr data-l=\"" + std::to_string(row.depth) + "\"" + (open ? " class=\"open\"" : "") +
+    const std::string tone = row.tone > 0 ? " up" : row.tone < 0 ? " down" : "";
+    const std::string classes = (open ? std::string("open") : "") + tone;
+    out += "<tr data-l=\"" + std::to_string(row.depth) + "\"" +
+           (classes.empty() ? "" : " class=\"" + classes.substr(classes[0] == ' ') + "\"") +
            (row.depth > 1 ? " hidden" : "") + ">" + TreeCell(table.columns, row, parent);
     const std::string unit = ValueOf(table.columns, row, "unit");
     for (size_t c : values) {
@@ -275,13 +279,14 @@ std::string RenderReportPage(const ProjectInfo& project, const std::vector<PageT
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       Escape(project.name) + " 报表</title>\n<style>" + std::string(kStyle) +
       "</style></head>\n<body>\n" + Heading(project);
-  out += "<nav id=\"toc\"><h2>目录</h2><ol>\n<li><a href=\"#charts\">建筑面积与指标</a></li>\n";
+  out += "<nav id=\"toc\"><h2>目录</h2><ol>\n";
+  if (charts.shown) out += "<li><a href=\"#charts\">建筑面积与指标</a></li>\n";
   for (const PageTable& table : tables) {
     out += "<li><a href=\"#t-" + std::string(table.stem) + "\">" + Escape(table.name) + "</a> (" +
            (table.built ? std::to_string(table.rows.size()) + " 行" : std::string("未生成")) +
            ")</li>\n";
   }
-  out += "</ol></nav>\n" + Charts(tables, charts);
+  out += "</ol></nav>\n" + (charts.shown ? Charts(tables, charts) : "");
   for (const PageTable& table : tables) out += TableSection(table);
   return out + "<script>" + std::string(kScript) + "</script>\n</body></html>\n";
 }

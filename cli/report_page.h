@@ -32,8 +32,9 @@ using Bars = std::vector<std::pair<std::string, double>>;
 
 // The charts whose quantities do not come from the page's tables.
 struct PageCharts {
-  Bars concrete;    // m3 by "floor grade"
-  Bars decoration;  // m2 by kind of finish
+  Bars concrete;      // m3 by "floor grade"
+  Bars decoration;    // m2 by kind of finish
+  bool shown = true;  // false: a page without charts, such as a comparison of two builds
 };
 
 std::string RenderReportPage(const ProjectInfo& project, const std::vector<PageTable>& tables,

@@ -267,6 +267,9 @@ TEST(DemoTest, RunsTheMainJob) {
   EXPECT_NE(demo.out.find("\n建筑面积汇总表  "), std::string::npos) << demo.out;
   EXPECT_NE(demo.out.find(" 2427.84\n"), std::string::npos) << demo.out;
   EXPECT_TRUE(fs::is_regular_file(dir.File("work/project/report/qd.xml")));
+  // The design change: a storey added on top of the sample's ten.
+  EXPECT_NE(demo.out.find("\n建筑面积汇总表  旧: "), std::string::npos) << demo.out;
+  EXPECT_NE(demo.out.find("\n    11层 "), std::string::npos) << demo.out;
 }
 
 }  // namespace

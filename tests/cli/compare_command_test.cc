@@ -1,0 +1,224 @@
+// `reportdata compare` on projects built from small interchange files whose
+// differences are known by hand, on the shipped sample against itself and
+// against its revision.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tool_runner.h"
+
+namespace reportdata::testing {
+namespace {
+
+// One bill record of a hand-made project: all in the concrete chapter.
+struct Bill {
+  const char* code;
+  const char* name;
+  const char* unit;
+  const char* floor;
+  const char* component;
+  const char* quantity;
+};
+
+std::string ProjectJson(const std::vector<Bill>& bills,
+                        const std::vector<std::string>& partitions) {
+  std::string json = R"j({"project": {"name": "比较", "floors": ["1", "2"],
+    "billLibrary": ["房屋建筑与装饰工程工程量计算规范", "GB50854-2013", "全国", "2013"],
+    "quotaLibrary": ["土建工程消耗量定额(示例)", "DE-TJ-2024", "示例", "2024"]},
+    "partitions": [)j";
+  for (size_t i = 0; i < partitions.size(); ++i) json += (i ? ", \"" : "\"") + partitions[i] + "\"";
+  json += R"(], "floors": ["1", "2"], "classified": [)";
+  int id = 0;
+  for (const Bill& bill : bills) {
+    const std::string number = std::to_string(++id);
+    json += std::string(id > 1 ? "," : "") + R"({"bill": {"id": )" + number + R"(, "billCode": ")" +
+            bill.code + R"(", "billName": ")" + bill.name + R"(", "billUnit": ")" + bill.unit +
+            R"(", "quantity": ")" + bill.quantity +
+            R"(", "typePath": "Z\\KZ", "componentName": ")" + bill.component + R"(", "floor": ")" +
+            bill.floor + R"(", "kind": "1", "handle": "$$)" + std::to_string(id) +
+            R"(", "partitions": [{"name": ")" + partitions.front() + R"(", "formula": ")" +
+            bill.quantity + R"(", "quantity": )" + bill.quantity + "}]}}";
+  }
+  return json + "]}";
+}
+
+class CompareCommandTest : public ::testing::Test {
+ protected:
+  // Imports and builds a project from the bills; returns its directory.
+  std::string Built(const std::string& name, const std::vector<Bill>& bills,
+                    const std::vector<std::string>& partitions) {
+    const std::string json = work_.File(name + ".json");
+    std::ofstream(json) << ProjectJson(bills, partitions);
+    const std::string project = work_.File(name);
+    EXPECT_EQ(RunTool({"import", json, project}).status, 0);
+    const ToolRun build = RunTool({"build", project});
+    EXPECT_EQ(build.status, 0) << build.err;
+    return project;
+  }
+
+  TempDir work_;
+};
+
+// The row of that kind whose path is `path`; null when there is none.
+const nlohmann::json* FindRow(const nlohmann::json& rows, const std::vector<std::string>& path,
+                              const std::string& kind = "row", const std::string& unit = "") {
+  for (const nlohmann::json& row : rows) {
+    if (row["kind"] == kind && row["path"] == path && (unit.empty() || row["unit"] == unit))
+      return &row;
+  }
+  return nullptr;
+}
+
+TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
+  const std::string old_project = Built("old",
+                                        {{"010502001", "矩形柱", "m3", "1", "KZ1", "1.25"},
+                                         {"010502001", "矩形柱", "m3", "2", "KZ1", "1.25"},
+                                         {"010503002", "矩形梁", "m3", "1", "KL1", "0.80"}},
+                                        {"1区", "2区"});
+  const std::string new_project = Built("new",
+                                        {{"010502001", "矩形柱", "m3", "1", "KZ1", "1.25"},
+                                         {"010502001", "矩形柱", "m3", "2", "KZ1", "1.75"},
+                                         {"010503002", "矩形梁", "m", "1", "KL1", "0.80"},
+                                         {"010504001", "直形墙", "m3", "2", "Q1", "2.00"}},
+                                        {"1区"});
+  const nlohmann::json answer =
+      ToolJson({"compare", old_project, new_project, "--format", "json"})["tables"][0];
+  const nlohmann::json& rows = answer["rows"];
+  const std::string chapter = "混凝土及钢筋混凝土工程";
+  const std::string column = "010502001  矩形柱";
+  struct Case {
+    std::vector<std::string> path;
+    std::string kind;
+    std::string unit;
+    std::string status;
+    double difference;
+  };
+  const Case cases[] = {
+      {{chapter, column, "2层"}, "row", "", "changed", 0.50},
+      {{chapter, column, "1层"}, "row", "", "unchanged", 0},
+      {{chapter, column}, "row", "", "changed", 0.50},
+      // 3.30 before; 1.25 + 1.75 + 2.00 after: the beam moved to metres.
+      {{chapter, "合计"}, "group-total", "m3", "changed", 1.70},
+      {{chapter, "合计"}, "group-total", "m", "changed", 0.80},
+      {{chapter, "010503002  矩形梁"}, "row", "m3", "removed", -0.80},
+      {{chapter, "010503002  矩形梁"}, "row", "m", "added", 0.80},
+      {{chapter, "010504001  直形墙"}, "row", "", "added", 2.00},
+      {{"总计"}, "table-total", "m3", "changed", 1.70},
+  };
+  for (const Case& c : cases) {
+    const nlohmann::json* row = FindRow(rows, c.path, c.kind, c.unit);
+    ASSERT_NE(row, nullptr) << c.path.back() << " " << c.unit;
+    EXPECT_EQ((*row)["status"], c.status) << c.path.back();
+    EXPECT_NEAR((*row)["difference"].get<double>(), c.difference, 1e-9) << c.path.back();
+  }
+  EXPECT_EQ((*FindRow(rows, {chapter, "010504001  直形墙"}))["new"].get<double>(), 2.0);
+  EXPECT_EQ((*FindRow(rows, {chapter, "010504001  直形墙", "2层"}))["mark"], "新增");
+  EXPECT_EQ(answer["summary"]["changed"], 1);
+  EXPECT_EQ(answer["summary"]["added"], 2);
+  EXPECT_EQ(answer["summary"]["removed"], 1);
+
+  const nlohmann::json changed = ToolJson(
+      {"compare", old_project, new_project, "--changed", "--format", "json"})["tables"][0]["rows"];
+  EXPECT_EQ(FindRow(changed, {chapter, column, "1层"}), nullptr);
+  EXPECT_NE(FindRow(changed, {chapter, column, "2层"}), nullptr);
+  // A tolerance above the column's difference makes it unchanged.
+  const nlohmann::json tolerant = ToolJson(
+      {"compare", old_project, new_project, "--changed", "--tolerance", "0.6", "--format", "json"});
+  EXPECT_EQ(FindRow(tolerant["tables"][0]["rows"], {chapter, column}), nullptr);
+
+  // The page and the workbook: the grown column's rows are coloured as
+  // increases, the removed beam marked.
+  const std::string page = work_.File("compare.html");
+  const std::string book = work_.File("compare.xlsx");
+  ASSERT_EQ(
+      RunTool({"compare", old_project, new_project, "--changed", "--html", page, "--xlsx", book})
+          .status,
+      0);
+  const std::string html = ReadFile(page);
+  EXPECT_NE(html.find("<tr data-l=\"2\" class=\"up\" hidden><td class=\"tree\" "
+                      "style=\"--l:2\"><button class=\"t\" aria-label=\"展开\"></button>2层</td>"),
+            std::string::npos);
+  EXPECT_NE(html.find("<td>删除</td>"), std::string::npos);
+  EXPECT_GT(std::filesystem::file_size(book), 0u);
+
+  // CSV in named columns, numbers as numbers; the one partition both
+  // projects share holds every record.
+  const ToolRun csv = RunTool(
+      {"compare", old_project, new_project, "--partition", "1区", "--changed", "--format", "csv"});
+  EXPECT_EQ(csv.status, 0) << csv.err;
+  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n') + 1),
+            "\xEF\xBB\xBF表,层级,行类别,项目,上级,单位,旧工程量,新工程量,差值,变化率,状态\r\n");
+  EXPECT_NE(csv.out.find("清单汇总表,2,,2层,混凝土及钢筋混凝土工程 / 010502001  矩形柱,m3,"
+                         "1.250000,1.750000,0.500000,0.400000,增加\r\n"),
+            std::string::npos)
+      << csv.out;
+
+  const ToolRun partition = RunTool({"compare", old_project, new_project, "--partition", "2区"});
+  EXPECT_EQ(partition.status, 1);
+  EXPECT_NE(partition.err.find("'2区'"), std::string::npos) << partition.err;
+  EXPECT_NE(partition.err.find(new_project), std::string::npos) << partition.err;
+}
+
+TEST_F(CompareCommandTest, AProjectComparedWithItselfHasNothingChangedInAnyTable) {
+  const BuiltSample& sample = BuiltSample::Get();
+  ASSERT_EQ(sample.build.status, 0) << sample.build.err;
+  const nlohmann::json answer =
+      ToolJson({"compare", sample.project, sample.project, "qd", "de1", "mj", "mc",
+                "concrete-floor", "zbfx", "--changed", "--format", "json"});
+  ASSERT_EQ(answer["tables"].size(), 6u);
+  for (const nlohmann::json& table : answer["tables"]) {
+    EXPECT_EQ(table["rows"].size(), 0u) << table["table"];
+    EXPECT_EQ(table["summary"]["changed"], 0) << table["table"];
+    EXPECT_GT(table["summary"]["unchanged"], 0) << table["table"];
+  }
+}
+
+TEST_F(CompareCommandTest, TheRevisedSampleAddsAStoreyChangesAWallAndRemovesDoors) {
+  const BuiltSample& sample = BuiltSample::Get();
+  const std::string revised_json = work_.File("revised.json");
+  ASSERT_EQ(RunTool({"sample", "--revise", kSampleJson, revised_json}).status, 0);
+  const std::string revised = work_.File("revised");
+  ASSERT_EQ(RunTool({"import", revised_json, revised}).status, 0);
+  ASSERT_EQ(RunTool({"build", revised}).status, 0);
+  const nlohmann::json tables = ToolJson({"compare", sample.project, revised, "mj", "mc", "qd",
+                                          "--changed", "--format", "json"})["tables"];
+  // The sample's top storey is 10; the doors of storey 1 are gone; the
+  // infill wall of storey 9 moved from the 100 thick item.
+  ASSERT_NE(FindRow(tables[0]["rows"], {"建筑面积", "11层"}), nullptr);
+  EXPECT_EQ((*FindRow(tables[0]["rows"], {"建筑面积", "11层"}))["status"], "added");
+  bool door_removed = false;
+  for (const nlohmann::json& row : tables[1]["rows"]) {
+    door_removed |= row["path"].size() == 3 && row["path"][0] == "门" && row["path"][2] == "1层" &&
+                    row["status"] == "removed";
+  }
+  bool wall_moved = false;
+  for (const nlohmann::json& row : tables[2]["rows"]) {
+    wall_moved |= row["path"].size() == 3 &&
+                  row["path"][1].get<std::string>().find("填充墙 100厚") != std::string::npos &&
+                  row["path"][2] == "9层" && row["status"] == "removed";
+  }
+  EXPECT_TRUE(wall_moved);
+  EXPECT_TRUE(door_removed);
+}
+
+TEST_F(CompareCommandTest, ExitsWithOneOnAMissingOrDamagedProjectAndTwoOnBadUsage) {
+  const BuiltSample& sample = BuiltSample::Get();
+  const std::string unbuilt = work_.File("unbuilt");
+  std::filesystem::create_directories(unbuilt + "/report");
+  const ToolRun missing = RunTool({"compare", sample.project, unbuilt});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find(unbuilt + "/report/qd.xml"), std::string::npos) << missing.err;
+  const std::string damaged = work_.File("damaged");
+  std::filesystem::copy(sample.project, damaged, std::filesystem::copy_options::recursive);
+  std::ofstream(damaged + "/report/mj.xml") << "<工程数据";
+  const ToolRun broken = RunTool({"compare", damaged, sample.project, "mj"});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_NE(broken.err.find(damaged + "/report/mj.xml"), std::string::npos) << broken.err;
+  EXPECT_EQ(RunTool({"compare", sample.project, sample.project, "房间汇总表"}).status, 2);
+  EXPECT_EQ(RunTool({"compare", sample.project}).status, 2);
+}
+
+}  // namespace
+}  // namespace reportdata::testing
