@@ -26,12 +26,19 @@ uint64_t HashUtf8(std::string_view utf8) {
     std::memcpy(&eight, utf8.data() + i, 8);
     hash = HashMix(hash, eight);
   }
-  if (i < utf8.size()) {
-    uint64_t rest = 0;
-    for (size_t k = 0; i + k < utf8.size(); ++k) {
-      rest |= uint64_t{static_cast<uint8_t>(utf8[i + k])} << (8 * k);
-    }
-    hash = HashMix(hash, rest);
+  // The last one to seven bytes in at most two loads, which may overlap:
+  // with the length in the seed, the bytes still decide the value.
+  const size_t left = utf8.size() - i;
+  const char* rest = utf8.data() + i;
+  if (left >= 4) {
+    uint32_t low;
+    uint32_t high;
+    std::memcpy(&low, rest, 4);
+    std::memcpy(&high, rest + left - 4, 4);
+    hash = HashMix(hash, low | uint64_t{high} << 32);
+  } else if (left > 0) {
+    const auto byte = [rest](size_t k) { return uint64_t{static_cast<uint8_t>(rest[k])}; };
+    hash = HashMix(hash, byte(0) | byte(left / 2) << 8 | byte(left - 1) << 16);
   }
   return hash;
 }
