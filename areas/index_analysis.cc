@@ -124,6 +124,7 @@ void IndexAnalysisTable::Clear() {
   groups_.clear();
   source_index_.clear();
   asked_.clear();
+  units_ = {};
 }
 
 }  // namespace reportdata

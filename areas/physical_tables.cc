@@ -64,14 +64,14 @@ void PhysicalTables::Sort() {
 void PhysicalTables::Clear() {
   bill_concrete_.Clear();
   bill_decoration_.Clear();
-  bill_intake_.pending_base_layers.clear();
+  bill_intake_ = {};
   ClearQuotaSide();
 }
 
 void PhysicalTables::ClearQuotaSide() {
   quota_concrete_.Clear();
   quota_decoration_.Clear();
-  quota_intake_.pending_base_layers.clear();
+  quota_intake_ = {};
 }
 
 }  // namespace reportdata

@@ -24,11 +24,17 @@ std::vector<std::wstring> CommonParameterNames() {
           L"内墙窗的周长", L"内墙门的面积", L"内墙门侧长度",      L"填充墙的周长"};
 }
 
+// The engines alive: the process's one, and those a test makes beside it.
+// They share the text pool, so one alone may empty it.
+int live_engines = 0;
+
 }  // namespace
 
-CAnalyze::CAnalyze() : common_params_(CommonParameterNames()), tables_(common_params_) {}
+CAnalyze::CAnalyze() : common_params_(CommonParameterNames()), tables_(common_params_) {
+  ++live_engines;
+}
 
-CAnalyze::~CAnalyze() = default;
+CAnalyze::~CAnalyze() { --live_engines; }
 
 CAnalyze* GetEngine() {
   static CAnalyze* engine = new CAnalyze();  // lives until the process ends
@@ -67,6 +73,8 @@ void CAnalyze::ReleaseAll() {
   physical_.Clear();
   cal_floors_.clear();
   cloud_.Clear();
+  // Nothing of the engine holds a pooled text any more.
+  if (live_engines == 1) PooledText::ClearPool();
 }
 
 void CAnalyze::GetTreeItem(CStringArray& items, int code) {

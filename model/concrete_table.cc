@@ -146,6 +146,8 @@ void STongTable::Sort() {
 void STongTable::Clear() {
   floors_.clear();
   floor_index_.Reset();
+  components_ = {};
+  grade_ = upper_grade_ = PooledText();
 }
 
 }  // namespace reportdata

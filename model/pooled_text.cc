@@ -1,38 +1,18 @@
-// The text pool: shards of hash tables of entry pointers, one keyed by the
-// wide text and one by its UTF-8 bytes, each shard behind its
-// own mutex so that the two readers of a table file rarely wait for each
-// other. Entries sit in deques, whose elements never move.
+// The text pool: the entries of the open project's texts, each allocated on
+// its own so that it never moves, listed by position, and found through two
+// hash indexes over that list, one keyed by the wide text and one by its
+// UTF-8 bytes as a table file holds them. One thread, no locks.
 #include "model/pooled_text.h"
 
-#include <array>
 #include <cstring>
-#include <deque>
 #include <memory>
-#include <mutex>
-#include <unordered_map>
+#include <vector>
 
 #include "model/hash_index.h"
 #include "platform/text.h"
 
 namespace reportdata {
 namespace {
-
-// A text's view into its entry, with the hash it was looked up by: entries
-// never move, so the views stay valid as long as the pool.
-template <typename View>
-struct HashedView {
-  uint64_t hash;
-  View view;
-  bool operator==(const HashedView&) const = default;
-};
-struct ByStoredHash {
-  template <typename View>
-  size_t operator()(const HashedView<View>& key) const {
-    return key.hash;
-  }
-};
-template <typename View>
-using EntryTable = std::unordered_map<HashedView<View>, const PooledText::Entry*, ByStoredHash>;
 
 constexpr uint64_t kHashMultiplier = 0x9E3779B97F4A7C15ULL;
 
@@ -46,95 +26,97 @@ uint64_t HashUtf8(std::string_view utf8) {
     std::memcpy(&eight, utf8.data() + i, 8);
     hash = HashMix(hash, eight);
   }
-  if (i < utf8.size()) {
-    uint64_t rest = 0;
-    for (size_t k = 0; i + k < utf8.size(); ++k) {
-      rest |= uint64_t{static_cast<uint8_t>(utf8[i + k])} << (8 * k);
-    }
-    hash = HashMix(hash, rest);
+  // The last one to seven bytes in at most two loads, which may overlap:
+  // with the length in the seed, the bytes still decide the value.
+  const size_t left = utf8.size() - i;
+  const char* rest = utf8.data() + i;
+  if (left >= 4) {
+    uint32_t low;
+    uint32_t high;
+    std::memcpy(&low, rest, 4);
+    std::memcpy(&high, rest + left - 4, 4);
+    hash = HashMix(hash, low | uint64_t{high} << 32);
+  } else if (left > 0) {
+    const auto byte = [rest](size_t k) { return uint64_t{static_cast<uint8_t>(rest[k])}; };
+    hash = HashMix(hash, byte(0) | byte(left / 2) << 8 | byte(left - 1) << 16);
   }
   return hash;
 }
 
-struct Shard {
-  std::mutex mutex;
-  std::deque<PooledText::Entry> entries;
-  EntryTable<std::wstring_view> by_text;
-  EntryTable<std::string_view> by_utf8;
-};
+using Entry = PooledText::Entry;
 
 class Pool {
  public:
-  const PooledText::Entry* Intern(std::wstring_view text) {
+  const Entry* Intern(std::wstring_view text) {
     const uint64_t hash = HashText(text);
-    const PooledText::Entry*& recent = Recent().by_text[hash % kRecent];
-    if (recent != nullptr && recent->hash == hash && recent->text == text) return recent;
-    recent = InternHashed(text, hash);
-    return recent;
+    const Entry* found = nullptr;
+    by_text_.ForEach(HashFold(hash), [&](size_t i) {
+      const Entry* entry = listed_[i];
+      if (found == nullptr && entry->hash == hash && entry->text == text) found = entry;
+    });
+    return found != nullptr ? found : Add(std::wstring(text), ToUtf8(text), hash);
   }
 
-  const PooledText::Entry* InternUtf8(std::string_view utf8) {
-    const uint64_t utf8_hash = HashUtf8(utf8);
-    const PooledText::Entry*& recent = Recent().by_utf8[utf8_hash % kRecent];
-    if (recent != nullptr && recent->utf8 == utf8) return recent;
-    recent = InternUtf8Hashed(utf8, utf8_hash);
-    return recent;
+  const Entry* InternUtf8(std::string_view utf8) {
+    const uint32_t key = HashFold(HashUtf8(utf8));
+    const Entry* found = nullptr;
+    by_utf8_.ForEach(key, [&](size_t i) {
+      if (found == nullptr && listed_[i]->utf8 == utf8) found = listed_[i];
+    });
+    if (found != nullptr) return found;
+    // Bytes not read before: look the text up by its wide form, then list
+    // the entry under these bytes. Malformed bytes decode to U+FFFD and keep
+    // the corrected bytes, so they are never listed.
+    const Entry* entry = Intern(reportdata::FromUtf8(utf8));
+    if (entry->utf8 == utf8) by_utf8_.Add(key, entry->position);
+    return entry;
   }
+
+  const Entry* Lasting(std::wstring_view text) {
+    const Entry* entry = Intern(text);
+    std::unique_ptr<Entry>& owned = owned_[entry->position];
+    if (owned) lasting_.push_back(std::move(owned));
+    return entry;
+  }
+
+  void Clear() {
+    owned_.clear();
+    listed_.clear();
+    by_text_.Reset();
+    by_utf8_.Reset();
+    // The lasting entries are listed anew by their text; each is listed
+    // under its bytes again when a file first holds it.
+    for (const std::unique_ptr<Entry>& entry : lasting_) List(entry.get(), nullptr);
+  }
+
+  size_t size() const { return listed_.size() - lasting_.size(); }
 
  private:
-  static constexpr size_t kShards = 16;
-  // Each thread remembers the entries it interned last, by slot of their
-  // hash: nearly every text of a build or a reload was seen moments before,
-  // and finding it there takes no lock. Allocated at a thread's first text,
-  // so the host's other threads do not carry it.
-  static constexpr size_t kRecent = 4096;
-  struct RecentEntries {
-    std::array<const PooledText::Entry*, kRecent> by_text{};
-    std::array<const PooledText::Entry*, kRecent> by_utf8{};
-  };
-  static RecentEntries& Recent() {
-    thread_local std::unique_ptr<RecentEntries> recent;
-    if (!recent) recent = std::make_unique<RecentEntries>();
-    return *recent;
+  const Entry* Add(std::wstring text, std::string utf8, uint64_t hash) {
+    auto entry = std::make_unique<Entry>(Entry{std::move(text), std::move(utf8), hash, 0});
+    Entry* added = entry.get();
+    List(added, std::move(entry));
+    return added;
   }
 
-  const PooledText::Entry* InternHashed(std::wstring_view text, uint64_t hash) {
-    Shard& shard = shards_[hash % kShards];
-    std::lock_guard lock(shard.mutex);
-    const auto found = shard.by_text.find({hash, text});
-    return found != shard.by_text.end() ? found->second
-                                        : Add(shard, std::wstring(text), ToUtf8(text), hash);
+  // Lists entry by its text at the next position, owned there unless it is
+  // a lasting one (owned null).
+  void List(Entry* entry, std::unique_ptr<Entry> owned) {
+    entry->position = static_cast<uint32_t>(listed_.size());
+    listed_.push_back(entry);
+    owned_.push_back(std::move(owned));
+    by_text_.Add(HashFold(entry->hash), entry->position);
   }
 
-  const PooledText::Entry* InternUtf8Hashed(std::string_view utf8, uint64_t utf8_hash) {
-    {
-      Shard& shard = shards_[utf8_hash % kShards];
-      std::lock_guard lock(shard.mutex);
-      const auto found = shard.by_utf8.find({utf8_hash, utf8});
-      if (found != shard.by_utf8.end()) return found->second;
-    }
-    // Bytes not read before: look the text up by its wide form, then list
-    // the entry under these bytes in their own shard. Malformed bytes decode
-    // to U+FFFD and keep the corrected bytes, so they are never listed.
-    const PooledText::Entry* entry = Intern(FromUtf8(utf8));
-    Shard& shard = shards_[utf8_hash % kShards];
-    std::lock_guard lock(shard.mutex);
-    if (entry->utf8 == utf8) shard.by_utf8.try_emplace({utf8_hash, entry->utf8}, entry);
-    return entry;
-  }
-
-  const PooledText::Entry* Add(Shard& shard, std::wstring text, std::string utf8, uint64_t hash) {
-    const PooledText::Entry* entry =
-        &shard.entries.emplace_back(PooledText::Entry{std::move(text), std::move(utf8), hash});
-    shard.by_text.try_emplace({hash, entry->text}, entry);
-    return entry;
-  }
-
-  std::array<Shard, kShards> shards_;
+  std::vector<Entry*> listed_;                 // every entry, by position
+  std::vector<std::unique_ptr<Entry>> owned_;  // by position; null for a lasting entry
+  std::vector<std::unique_ptr<Entry>> lasting_;
+  HashIndex by_text_;  // positions by HashFold(HashText(text))
+  HashIndex by_utf8_;  // positions by HashFold(HashUtf8(utf8)), of the entries read by bytes
 };
 
 Pool& ThePool() {
-  // Never destroyed: nodes of static lifetime may still point into it.
+  // Never destroyed: the lasting texts of statics may be read to the end.
   static Pool* pool = new Pool;
   return *pool;
 }
@@ -164,5 +146,13 @@ const PooledText::Entry* PooledText::Intern(std::wstring_view text) {
 PooledText PooledText::FromUtf8(std::string_view utf8) {
   return PooledText(utf8.empty() ? &kEmpty : ThePool().InternUtf8(utf8));
 }
+
+PooledText PooledText::Lasting(std::wstring_view text) {
+  return PooledText(text.empty() ? &kEmpty : ThePool().Lasting(text));
+}
+
+void PooledText::ClearPool() { ThePool().Clear(); }
+
+size_t PooledText::PoolSize() { return ThePool().size(); }
 
 }  // namespace reportdata

@@ -1,15 +1,24 @@
 // Texts of the report trees that repeat across nodes (codes, names, units,
 // kinds, floor texts, descriptions, chapter and partition names), held once.
-// A PooledText is one pointer to its entry in the process's text pool: a
-// tree of a million records keeps a few thousand distinct texts, so a node
-// costs eight bytes per text instead of a string and its allocation, two
-// texts compare by pointer, and each entry keeps its key hash and its UTF-8
-// form for the lookups and the table files.
+// A PooledText is one pointer to its entry in the text pool: a tree of a
+// million records keeps a few thousand distinct texts, so a node costs eight
+// bytes per text instead of a string and its allocation, two texts compare
+// by pointer, and each entry keeps its key hash and its UTF-8 form for the
+// lookups and the table files.
 //
-// The pool only grows: an entry lives as long as the process, so a
-// PooledText may be copied into any node, on any thread, and never dangles.
-// Rebuilding a project adds nothing; a host that opens many projects holds
-// the union of their catalogues. Interning is safe from several threads.
+// The pool holds the texts of the open project. It belongs to the engine's
+// tables: the engine empties it (ClearPool) when it empties them, so a host
+// that opens project after project holds one project's catalogue, not the
+// union of all. Every PooledText made since the last ClearPool dangles
+// after the next one: whatever holds one (a tree, an index, a memo, a
+// deferred read) must be emptied first. The empty text and the lasting texts
+// (Lasting, for a module's statics) are not emptied.
+//
+// Single-threaded: only the engine's calling thread makes or clears texts.
+// The file writer of a write sequence runs on a second thread too, but it
+// only reads entries (text, UTF-8 form, hash), which never move or change
+// while they live, and it has ended before the call that started it
+// returns; the byte prefetcher of a build handles bytes, never texts.
 #ifndef REPORTDATA_MODEL_POOLED_TEXT_H_
 #define REPORTDATA_MODEL_POOLED_TEXT_H_
 
@@ -25,7 +34,8 @@ class PooledText {
   struct Entry {
     std::wstring text;
     std::string utf8;
-    uint64_t hash;  // HashText(text)
+    uint64_t hash = 0;      // HashText(text)
+    uint32_t position = 0;  // in the pool's list, for its lookups
   };
 
   PooledText() : entry_(&kEmpty) {}
@@ -36,6 +46,17 @@ class PooledText {
   // The text of UTF-8 bytes, as the table files hold it; a malformed
   // sequence reads as U+FFFD.
   static PooledText FromUtf8(std::string_view utf8);
+
+  // The text as an entry that outlives every ClearPool, for a static of the
+  // module: equal to the pooled text of the same characters, before and
+  // after a clear. The few lasting texts stay until the process ends.
+  static PooledText Lasting(std::wstring_view text);
+
+  // Frees every entry but the empty and the lasting ones. REQUIRES: nothing
+  // holds a PooledText of those entries any more.
+  static void ClearPool();
+  // The entries ClearPool would free.
+  static size_t PoolSize();
 
   const std::wstring& str() const { return entry_->text; }
   operator const std::wstring&() const { return entry_->text; }  // NOLINT

@@ -64,8 +64,9 @@ const ReportTables::Chapter& ReportTables::QuotaLibraryChapter(const PooledText&
 }
 
 const ReportTables::Chapter& ReportTables::QuotaChapter(const RecordKeys& keys) {
-  static const PooledText kOther(kOtherChapter);
-  static const Chapter kCommonParameters{PooledText(kCommonParameterChapter), PooledText()};
+  static const PooledText kOther = PooledText::Lasting(kOtherChapter);
+  static const Chapter kCommonParameters{PooledText::Lasting(kCommonParameterChapter),
+                                         PooledText()};
   const Chapter& chapter = QuotaLibraryChapter(keys.quota_code);
   if (chapter.name == kOther) {
     for (const std::wstring& name : common_parameter_names_) {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
-#include <vector>
 
 namespace reportdata {
 namespace {
@@ -33,16 +31,24 @@ TEST(PooledTextTest, WideAndUtf8FormsOfATextShareOneEntry) {
   EXPECT_FALSE(PooledText(L"m2") == PooledText(L"m3"));
 }
 
-TEST(PooledTextTest, ThreadsInterningTheSameTextsGetTheSameEntries) {
-  constexpr int kTexts = 2000;
-  std::vector<PooledText> first(kTexts), second(kTexts);
-  auto intern = [](std::vector<PooledText>& out) {
-    for (int i = 0; i < kTexts; ++i) out[i] = PooledText::FromUtf8("第" + std::to_string(i) + "层");
-  };
-  std::thread other(intern, std::ref(second));
-  intern(first);
-  other.join();
-  for (int i = 0; i < kTexts; ++i) ASSERT_TRUE(first[i] == second[i]) << i;
+// Emptying the pool frees the texts of the project, and only those: the
+// empty text and the lasting texts of statics stay equal to the same
+// characters interned or read again.
+TEST(PooledTextTest, ClearingKeepsOnlyTheEmptyAndTheLastingTexts) {
+  PooledText::ClearPool();
+  const PooledText read_before = PooledText::FromUtf8("其他章");
+  const PooledText lasting = PooledText::Lasting(L"其他章");
+  EXPECT_EQ(PooledText::FromUtf8("砖墙").str() + PooledText(L"m2").str(), L"砖墙m2");
+  EXPECT_EQ(PooledText::PoolSize(), 2u);
+  PooledText::ClearPool();
+  EXPECT_EQ(PooledText::PoolSize(), 0u);
+  EXPECT_TRUE(read_before == lasting);
+  EXPECT_TRUE(PooledText(L"其他章") == lasting);
+  EXPECT_TRUE(PooledText::FromUtf8("其他章") == lasting);
+  EXPECT_EQ(lasting.utf8(), "其他章");
+  EXPECT_TRUE(PooledText::FromUtf8("") == PooledText());
+  EXPECT_EQ(PooledText::FromUtf8("砖墙").str(), L"砖墙");
+  EXPECT_EQ(PooledText::PoolSize(), 1u);
 }
 
 }  // namespace

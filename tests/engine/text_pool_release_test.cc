@@ -1,0 +1,98 @@
+// Ending a project empties the text pool: a host that opens project after
+// project holds the texts of the open one only, and nothing the engine keeps
+// across ReleaseAll points into the freed texts (the sanitizer build reads
+// them).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/pooled_text.h"
+#include "reportdata/facades.h"
+#include "reportdata/importer.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
+
+namespace reportdata {
+namespace {
+
+using testing::Texts;
+
+// A project imported into dir and its report data directory.
+CString Imported(const testing::TempDir& dir, const char* name, const char* json) {
+  const std::string project = dir.File(name);
+  const ImportResult imported = ImportProject(json, project);
+  EXPECT_TRUE(imported.ok) << imported.message;
+  std::filesystem::create_directories(project + "/report");
+  return CString(std::filesystem::path(project + "/report").wstring());
+}
+
+// Both builds of a project, each written; then the bill side reloaded.
+void BuildAndReload(const CString& report_dir) {
+  CReportComMethod::ReleaseAll();
+  CString failure;
+  CInterQingDan::InitQdData(report_dir, failure);
+  CInterQingDan::Write_xml(report_dir);
+  ASSERT_TRUE(DeTable1::InitialTable(report_dir, failure)) << failure.str();
+  DeTable1::WriteXML(report_dir);
+  CReportComMethod::ReleaseAll();
+  CInterQingDan::InitDataFromXml(report_dir);
+  DeTable1::InitialTableFromXml(report_dir);
+}
+
+// The chapters of the bill and quota summaries and the first chapter's rows.
+std::vector<std::wstring> KeyCells() {
+  CStringArray out;
+  CInterQingDan::GetTreeItem(out);
+  std::vector<std::wstring> cells = Texts(out);
+  if (!cells.empty()) {
+    CInterQingDan::GetItemData(CString(cells.front()), out);
+    for (std::wstring& cell : Texts(out)) cells.push_back(std::move(cell));
+  }
+  DeTable1::GetTreeItem(out);
+  for (std::wstring& cell : Texts(out)) cells.push_back(std::move(cell));
+  return cells;
+}
+
+// A quota of no library chapter named as a common calculation parameter:
+// its chapter is decided by comparing with texts the intake keeps in statics.
+constexpr char kCommonParameterProject[] = R"({
+  "version": 1,
+  "project": {"name": "余土工程", "floors": ["首层"]},
+  "floors": ["1"],
+  "classified": [
+    {"bill": {"id": 1, "billCode": "010101002", "billName": "挖一般土方", "billUnit": "m3",
+              "quantity": "12", "typePath": "TF\\WTF", "componentName": "WTF1", "floor": "1",
+              "kind": "1"},
+     "quotas": [{"id": 1, "quotaCode": "Z-1", "quotaName": "余土", "quotaUnit": "m3",
+                 "quantity": "12", "typePath": "TF\\WTF", "componentName": "WTF1",
+                 "floor": "1", "kind": "2"}]}
+  ]
+})";
+
+TEST(TextPoolReleaseTest, TheNextProjectHoldsItsOwnTextsOnly) {
+  testing::TempDir dir;
+  dir.Write("first.json", kCommonParameterProject);
+  const CString first = Imported(dir, "first", dir.File("first.json").c_str());
+  const CString second =
+      Imported(dir, "second", REPORTDATA_SOURCE_DIR "/tests/areas/data/tricky_project.json");
+
+  BuildAndReload(first);
+  const size_t alone = PooledText::PoolSize();
+  const std::vector<std::wstring> cells = KeyCells();
+  ASSERT_NE(std::find(cells.begin(), cells.end(), L"常用计算参数"), cells.end());
+
+  BuildAndReload(second);
+  ASSERT_GT(KeyCells().size(), 2u);
+  CReportComMethod::ReleaseAll();
+  EXPECT_EQ(PooledText::PoolSize(), 0u);
+  BuildAndReload(first);
+  EXPECT_EQ(PooledText::PoolSize(), alone);
+  EXPECT_EQ(KeyCells(), cells);
+  CReportComMethod::ReleaseAll();
+}
+
+}  // namespace
+}  // namespace reportdata
