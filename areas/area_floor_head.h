@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 
 namespace reportdata {
 

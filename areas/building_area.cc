@@ -2,7 +2,7 @@
 #include "areas/building_area.h"
 
 #include "areas/sorted_view.h"
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 
 namespace reportdata {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/row_layout.h"
-#include "model/floor_text.h"
-#include "model/number_format.h"
+#include "keys/floor_text.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 namespace {

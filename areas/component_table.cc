@@ -5,9 +5,9 @@
 
 #include "engine/row_layout.h"
 #include "model/find_or_append.h"
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "model/natural_order.h"
-#include "model/number_format.h"
+#include "keys/number_format.h"
 #include "model/tree_order.h"
 
 namespace reportdata {

@@ -12,7 +12,7 @@
 
 #include "areas/area_floor_head.h"
 #include "areas/handle_list.h"
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 #include "model/report_tree.h"
 #include "reportdata/framework.h"
 

@@ -6,9 +6,9 @@
 #include <unordered_map>
 
 #include "model/find_or_append.h"
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "model/natural_order.h"
-#include "model/number_format.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 namespace {

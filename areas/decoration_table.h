@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/hash_index.h"
-#include "model/pooled_text.h"
+#include "keys/hash_index.h"
+#include "keys/pooled_text.h"
 #include "reportdata/records.h"
 #include "reportdata/report_types.h"
 

@@ -6,7 +6,7 @@
 #include "areas/building_area.h"
 #include "model/catalogues.h"
 #include "model/find_or_append.h"
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 
 namespace reportdata {
 namespace {

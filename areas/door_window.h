@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "areas/area_floor_head.h"
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 #include "reportdata/records.h"
 
 namespace reportdata {

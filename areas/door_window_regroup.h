@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "areas/door_window.h"
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 
 namespace reportdata {
 

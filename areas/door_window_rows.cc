@@ -6,7 +6,7 @@
 #include "areas/sorted_view.h"
 #include "engine/row_layout.h"
 #include "model/natural_order.h"
-#include "model/number_format.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 namespace {

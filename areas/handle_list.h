@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 
 namespace reportdata {
 

@@ -4,9 +4,9 @@
 // base unit.
 #include "areas/index_analysis.h"
 
-#include "model/floor_text.h"
-#include "model/hash_index.h"
-#include "model/units.h"
+#include "keys/floor_text.h"
+#include "keys/hash_index.h"
+#include "keys/units.h"
 
 namespace reportdata {
 namespace {

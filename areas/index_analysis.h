@@ -15,8 +15,8 @@
 
 #include "areas/area_floor_head.h"
 #include "areas/building_area.h"
-#include "model/parsed_units.h"
-#include "model/record_keys.h"
+#include "keys/parsed_units.h"
+#include "keys/record_keys.h"
 
 namespace reportdata {
 

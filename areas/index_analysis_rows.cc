@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/row_layout.h"
-#include "model/number_format.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 namespace {

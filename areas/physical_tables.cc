@@ -5,7 +5,7 @@
 
 #include "model/concrete_catalogue.h"
 #include "model/tree_insert.h"
-#include "model/units.h"
+#include "keys/units.h"
 
 namespace reportdata {
 

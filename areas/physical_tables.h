@@ -16,8 +16,8 @@
 #include "areas/decoration_table.h"
 #include "model/component_code_memo.h"
 #include "model/concrete_table.h"
-#include "model/pooled_text.h"
-#include "model/record_keys.h"
+#include "keys/pooled_text.h"
+#include "keys/record_keys.h"
 
 namespace reportdata {
 

@@ -6,7 +6,7 @@
 
 #include "areas/sorted_view.h"
 #include "engine/quota_floor_rows.h"
-#include "model/number_format.h"
+#include "keys/number_format.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
 

@@ -2,7 +2,7 @@
 #include "areas/room_tables.h"
 
 #include "model/find_or_append.h"
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "model/tree_insert.h"
 
 namespace reportdata {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "areas/area_floor_head.h"
-#include "model/hash_index.h"
-#include "model/record_keys.h"
+#include "keys/hash_index.h"
+#include "keys/record_keys.h"
 #include "model/report_tree.h"
 #include "reportdata/records.h"
 

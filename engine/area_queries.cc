@@ -11,7 +11,7 @@
 #include "areas/sorted_view.h"
 #include "engine/analyze.h"
 #include "engine/bill_rows.h"
-#include "model/number_format.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 namespace {

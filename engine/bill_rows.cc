@@ -4,7 +4,7 @@
 
 #include <type_traits>
 
-#include "model/number_format.h"
+#include "keys/number_format.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
 

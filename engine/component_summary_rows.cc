@@ -2,9 +2,9 @@
 #include "engine/component_summary_rows.h"
 
 #include "engine/tree_rows.h"
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "model/natural_order.h"
-#include "model/number_format.h"
+#include "keys/number_format.h"
 #include "model/tree_order.h"
 #include "platform/text.h"
 

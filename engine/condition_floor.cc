@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 
 namespace reportdata {
 

@@ -1,7 +1,7 @@
 // Partition summaries: every item of a chapter tree with its quantity in each
 // partition of the project, numbered across chapters.
 #include "engine/row_selection.h"
-#include "model/number_format.h"
+#include "keys/number_format.h"
 #include "model/report_tables.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"

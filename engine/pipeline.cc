@@ -9,7 +9,7 @@
 
 #include "engine/analyze.h"
 #include "engine/project_settings.h"
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "model/tree_insert.h"
 #include "platform/message_box.h"
 #include "platform/text.h"

@@ -2,7 +2,7 @@
 // database, the attribute proxy made from "\project.ld", the bill and quota
 // libraries, quota prices and the quota category display settings.
 #include "engine/analyze.h"
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/process.h"

@@ -2,8 +2,8 @@
 #include "engine/quota_floor_rows.h"
 
 #include "model/catalogues.h"
-#include "model/floor_text.h"
-#include "model/number_format.h"
+#include "keys/floor_text.h"
+#include "keys/number_format.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
 

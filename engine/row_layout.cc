@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/number_format.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 

@@ -1,7 +1,7 @@
 // Narrowing of a row query by partition, floor list and component names.
 #include "engine/row_selection.h"
 
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 
 namespace reportdata {
 namespace {

@@ -1,7 +1,7 @@
 // Floor, component and record rows of the bill and quota tables.
 #include "engine/tree_rows.h"
 
-#include "model/number_format.h"
+#include "keys/number_format.h"
 #include "model/record_instances.h"
 #include "model/tree_insert.h"
 #include "model/tree_order.h"

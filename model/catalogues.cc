@@ -3,7 +3,7 @@
 
 #include <unordered_map>
 
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 
 namespace reportdata {
 

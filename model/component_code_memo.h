@@ -10,8 +10,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "model/hash_index.h"
-#include "model/pooled_text.h"
+#include "keys/hash_index.h"
+#include "keys/pooled_text.h"
 
 namespace reportdata {
 

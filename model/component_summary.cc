@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "model/record_instances.h"
 #include "model/report_tables.h"
 #include "model/tree_insert.h"

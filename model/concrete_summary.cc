@@ -6,8 +6,8 @@
 #include <unordered_set>
 #include <utility>
 
-#include "model/floor_text.h"
-#include "model/number_format.h"
+#include "keys/floor_text.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 namespace {

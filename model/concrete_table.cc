@@ -6,8 +6,8 @@
 
 #include "model/concrete_catalogue.h"
 #include "model/find_or_append.h"
-#include "model/floor_text.h"
-#include "model/number_format.h"
+#include "keys/floor_text.h"
+#include "keys/number_format.h"
 #include "model/tree_insert.h"
 #include "platform/text.h"
 

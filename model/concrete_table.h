@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "model/component_code_memo.h"
-#include "model/hash_index.h"
-#include "model/record_keys.h"
+#include "keys/hash_index.h"
+#include "keys/record_keys.h"
 #include "model/report_tree.h"
 
 namespace reportdata {

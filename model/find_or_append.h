@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 #include "model/tree_insert.h"
 
 namespace reportdata {

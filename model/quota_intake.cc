@@ -2,7 +2,7 @@
 // and the quota summary by floor and component.
 #include <string>
 
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "model/report_tables.h"
 #include "model/tree_insert.h"
 

@@ -2,7 +2,7 @@
 // quota-library service shared by the bill and quota intakes.
 #include "model/report_tables.h"
 
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 #include "model/tree_order.h"
 #include "reportdata/services.h"
 

@@ -15,7 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/record_keys.h"
+#include "keys/record_keys.h"
 #include "model/report_tree.h"
 #include "reportdata/framework.h"
 #include "reportdata/records.h"

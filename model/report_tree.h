@@ -13,22 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "model/hash_index.h"
-#include "model/pooled_text.h"
+#include "keys/hash_index.h"
+#include "keys/pooled_text.h"
+#include "keys/record_keys.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
-
-// A record's quantity within one partition of the project.
-struct PartitionShare {
-  PooledText name;     // partition name
-  PooledText formula;  // the second text of the entry (formula within the partition)
-  double quantity = 0.0;
-
-  // Equal names, formulas and quantities: a quantity that is not a number
-  // equals nothing, not even itself.
-  bool operator==(const PartitionShare&) const = default;
-};
 
 // Instances that merged into one measurement: equal description (before
 // "||"), equal partition entries and quantities within 1e-7.

@@ -79,12 +79,6 @@ void AppendInstance(SQdRecordNode& node, const RecordKeys& keys) {
 
 uint32_t TextHash(std::wstring_view text) { return HashFold(HashText(text)); }
 
-std::wstring_view CutAtBars(std::wstring_view description) {
-  return description.substr(0, description.find(L"||"));
-}
-
-double ParseQuantity(const CString& text) { return LeadingDouble(text.str()); }
-
 bool SameCategories(std::span<const SNYTJFenLeiVarDescInfo> a,
                     std::span<const SNYTJFenLeiVarDescInfo> b) {
   if (a.size() != b.size()) return false;

@@ -15,18 +15,12 @@
 #include <string_view>
 #include <vector>
 
-#include "model/floor_text.h"
-#include "model/record_keys.h"
+#include "keys/floor_text.h"
+#include "keys/record_keys.h"
 #include "model/report_tree.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
-
-// The record description as records are compared: cut at its first "||".
-std::wstring_view CutAtBars(std::wstring_view description);
-
-// A record's quantity text as a number (0 when it is not one).
-double ParseQuantity(const CString& text);
 
 // Measurement record: joins the record with equal partition entries, equal
 // description before "||" and a quantity within 1e-7 (the earliest in list

@@ -1,8 +1,8 @@
 // Quantities and texts of report tree nodes.
 #include "model/tree_quantity.h"
 
-#include "model/floor_text.h"
-#include "model/number_format.h"
+#include "keys/floor_text.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 

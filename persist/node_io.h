@@ -13,7 +13,7 @@
 #include <variant>
 #include <vector>
 
-#include "model/pooled_text.h"
+#include "keys/pooled_text.h"
 #include "persist/table_file.h"
 #include "persist/xml_reader.h"
 #include "persist/xml_writer.h"

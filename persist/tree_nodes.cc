@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "model/tree_quantity.h"
 
 namespace reportdata {

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/plain_decimal.h"
+#include "keys/plain_decimal.h"
 #include "platform/text.h"
 #include "reportdata/errors.h"
 

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <utility>
 
-#include "model/pooled_text.h"
+#include "keys/pooled_text.h"
 
 namespace reportdata {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "model/number_format.h"
+#include "keys/number_format.h"
 #include "platform/text.h"
 
 namespace reportdata {

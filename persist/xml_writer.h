@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/pooled_text.h"
+#include "keys/pooled_text.h"
 #include "persist/atomic_file.h"
 
 namespace reportdata {

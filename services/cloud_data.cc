@@ -6,8 +6,8 @@
 // found through a hash index, so filing stays linear in the records.
 #include "reportdata/cloud_data.h"
 
-#include "model/floor_text.h"
-#include "model/units.h"
+#include "keys/floor_text.h"
+#include "keys/units.h"
 
 namespace {
 

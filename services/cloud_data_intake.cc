@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/floor_text.h"
-#include "model/hash_index.h"
+#include "keys/floor_text.h"
+#include "keys/hash_index.h"
 
 namespace reportdata {
 

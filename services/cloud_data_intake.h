@@ -16,8 +16,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "model/parsed_units.h"
-#include "model/record_keys.h"
+#include "keys/parsed_units.h"
+#include "keys/record_keys.h"
 #include "reportdata/cloud_data.h"
 
 namespace reportdata {

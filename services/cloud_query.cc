@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/floor_text.h"
-#include "model/units.h"
+#include "keys/floor_text.h"
+#include "keys/units.h"
 #include "reportdata/cloud_data.h"
 
 namespace {

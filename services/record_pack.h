@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/report_tree.h"
+#include "keys/record_keys.h"
 #include "reportdata/records.h"
 
 namespace reportdata {

@@ -1,7 +1,6 @@
 #include "services/record_row.h"
 
-#include "model/floor_text.h"
-#include "model/tree_insert.h"
+#include "keys/floor_text.h"
 #include "platform/text.h"
 #include "services/record_pack.h"
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/record_keys.h"
+#include "keys/record_keys.h"
 #include "reportdata/records.h"
 #include "services/cal_schema.h"
 #include "services/packed_texts.h"

@@ -13,7 +13,7 @@
 #include <set>
 #include <vector>
 
-#include "model/record_keys.h"
+#include "keys/record_keys.h"
 #include "reportdata/records.h"
 
 namespace reportdata {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/pooled_text.h"
+#include "keys/pooled_text.h"
 #include "reportdata/facades.h"
 #include "reportdata/importer.h"
 #include "support/records.h"

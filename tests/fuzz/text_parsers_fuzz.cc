@@ -9,8 +9,8 @@
 #include "engine/condition_floor.h"
 #include "engine/handle_text.h"
 #include "fuzz_input.h"
-#include "model/floor_text.h"
-#include "model/units.h"
+#include "keys/floor_text.h"
+#include "keys/units.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace reportdata;

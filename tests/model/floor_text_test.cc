@@ -1,4 +1,4 @@
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 
 #include <gtest/gtest.h>
 

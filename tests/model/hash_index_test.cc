@@ -1,4 +1,4 @@
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The number texts of the report rows, with printf as the oracle.
-#include "model/number_format.h"
+#include "keys/number_format.h"
 
 #include <gtest/gtest.h>
 

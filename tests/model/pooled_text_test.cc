@@ -1,4 +1,4 @@
-#include "model/pooled_text.h"
+#include "keys/pooled_text.h"
 
 #include <gtest/gtest.h>
 

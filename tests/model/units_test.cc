@@ -1,4 +1,4 @@
-#include "model/units.h"
+#include "keys/units.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 #include "support/records.h"
 
 namespace reportdata {

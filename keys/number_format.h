@@ -2,8 +2,8 @@
 // shows goes through here so that the texts equal what printf gives for the
 // same format ("%f", "%.2f", "%.3f", "%d") without going through a wide
 // printf per cell.
-#ifndef REPORTDATA_MODEL_NUMBER_FORMAT_H_
-#define REPORTDATA_MODEL_NUMBER_FORMAT_H_
+#ifndef REPORTDATA_KEYS_NUMBER_FORMAT_H_
+#define REPORTDATA_KEYS_NUMBER_FORMAT_H_
 
 #include <cstddef>
 #include <string>
@@ -33,4 +33,4 @@ std::wstring FormatInt(long long value);
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_NUMBER_FORMAT_H_
+#endif  // REPORTDATA_KEYS_NUMBER_FORMAT_H_

@@ -2,13 +2,13 @@
 // its own so that it never moves, listed by position, and found through two
 // hash indexes over that list, one keyed by the wide text and one by its
 // UTF-8 bytes as a table file holds them. One thread, no locks.
-#include "model/pooled_text.h"
+#include "keys/pooled_text.h"
 
 #include <cstring>
 #include <memory>
 #include <vector>
 
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 #include "platform/text.h"
 
 namespace reportdata {

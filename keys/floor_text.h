@@ -4,8 +4,8 @@
 // single floors it stands for, and answers whether one floor text covers a
 // single floor, which is how facade decoration counted once per floor group
 // finds its group. Full-width "，" and "／" count as "," and "/" everywhere.
-#ifndef REPORTDATA_MODEL_FLOOR_TEXT_H_
-#define REPORTDATA_MODEL_FLOOR_TEXT_H_
+#ifndef REPORTDATA_KEYS_FLOOR_TEXT_H_
+#define REPORTDATA_KEYS_FLOOR_TEXT_H_
 
 #include <string>
 #include <string_view>
@@ -67,4 +67,4 @@ std::wstring FacadeComponentName(std::wstring_view name, std::wstring_view floor
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_FLOOR_TEXT_H_
+#endif  // REPORTDATA_KEYS_FLOOR_TEXT_H_

@@ -9,8 +9,8 @@
 // sort of the list must call Reset(), after which the next lookup rebuilds
 // it. An index is a plain value: copying a node copies its index, which stays
 // valid for the copied list.
-#ifndef REPORTDATA_MODEL_HASH_INDEX_H_
-#define REPORTDATA_MODEL_HASH_INDEX_H_
+#ifndef REPORTDATA_KEYS_HASH_INDEX_H_
+#define REPORTDATA_KEYS_HASH_INDEX_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/pooled_text.h"
+#include "keys/pooled_text.h"
 
 namespace reportdata {
 
@@ -134,4 +134,4 @@ int FindFirst(const List& list, HashIndex& index, KeyHash&& key_hash, HashOf&& h
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_HASH_INDEX_H_
+#endif  // REPORTDATA_KEYS_HASH_INDEX_H_

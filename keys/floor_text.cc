@@ -1,5 +1,5 @@
 // Floor text parsing and expansion.
-#include "model/floor_text.h"
+#include "keys/floor_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,8 +9,8 @@
 #include <cwctype>
 #include <iterator>
 
-#include "model/number_format.h"
-#include "model/plain_decimal.h"
+#include "keys/number_format.h"
+#include "keys/plain_decimal.h"
 
 namespace reportdata {
 namespace {

@@ -1,11 +1,11 @@
 // Unit table and quantity scaling.
-#include "model/units.h"
+#include "keys/units.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "model/floor_text.h"
-#include "model/number_format.h"
+#include "keys/floor_text.h"
+#include "keys/number_format.h"
 
 namespace reportdata {
 

@@ -19,8 +19,8 @@
 // only reads entries (text, UTF-8 form, hash), which never move or change
 // while they live, and it has ended before the call that started it
 // returns; the byte prefetcher of a build handles bytes, never texts.
-#ifndef REPORTDATA_MODEL_POOLED_TEXT_H_
-#define REPORTDATA_MODEL_POOLED_TEXT_H_
+#ifndef REPORTDATA_KEYS_POOLED_TEXT_H_
+#define REPORTDATA_KEYS_POOLED_TEXT_H_
 
 #include <compare>
 #include <cstdint>
@@ -94,4 +94,4 @@ inline uint64_t HashText(const wchar_t* text) { return HashText(std::wstring_vie
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_POOLED_TEXT_H_
+#endif  // REPORTDATA_KEYS_POOLED_TEXT_H_

@@ -11,8 +11,8 @@
 // calculation item, which the cloud-index data and the index analysis file
 // by. The trees, the tables of the areas and those two read nothing else of a
 // record, so a build files the stored results from their keys alone.
-#ifndef REPORTDATA_MODEL_RECORD_KEYS_H_
-#define REPORTDATA_MODEL_RECORD_KEYS_H_
+#ifndef REPORTDATA_KEYS_RECORD_KEYS_H_
+#define REPORTDATA_KEYS_RECORD_KEYS_H_
 
 #include <cstdint>
 #include <span>
@@ -20,11 +20,27 @@
 #include <string_view>
 #include <vector>
 
-#include "model/pooled_text.h"
-#include "model/report_tree.h"
+#include "keys/pooled_text.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
+
+// A record's quantity within one partition of the project.
+struct PartitionShare {
+  PooledText name;     // partition name
+  PooledText formula;  // the second text of the entry (formula within the partition)
+  double quantity = 0.0;
+
+  // Equal names, formulas and quantities: a quantity that is not a number
+  // equals nothing, not even itself.
+  bool operator==(const PartitionShare&) const = default;
+};
+
+// The record description as records are compared: cut at its first "||".
+std::wstring_view CutAtBars(std::wstring_view description);
+
+// A record's quantity text as a number (0 when it is not one).
+double ParseQuantity(const CString& text);
 
 struct RecordKeys {
   PooledText bill_code;
@@ -97,4 +113,4 @@ EntryKeys KeysOf(const SNYTJQdDeClassResult& entry);
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_RECORD_KEYS_H_
+#endif  // REPORTDATA_KEYS_RECORD_KEYS_H_

@@ -1,13 +1,13 @@
 // The unit texts of a build's records with their base units and factors,
 // each parsed once (ParseUnit): a build measures in a handful of units and
 // asks for one with every record. One per filing, on one thread.
-#ifndef REPORTDATA_MODEL_PARSED_UNITS_H_
-#define REPORTDATA_MODEL_PARSED_UNITS_H_
+#ifndef REPORTDATA_KEYS_PARSED_UNITS_H_
+#define REPORTDATA_KEYS_PARSED_UNITS_H_
 
 #include <string>
 #include <vector>
 
-#include "model/pooled_text.h"
+#include "keys/pooled_text.h"
 
 namespace reportdata {
 
@@ -28,4 +28,4 @@ class ParsedUnits {
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_PARSED_UNITS_H_
+#endif  // REPORTDATA_KEYS_PARSED_UNITS_H_

@@ -1,6 +1,6 @@
-#include "model/parsed_units.h"
+#include "keys/parsed_units.h"
 
-#include "model/units.h"
+#include "keys/units.h"
 
 namespace reportdata {
 

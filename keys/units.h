@@ -2,8 +2,8 @@
 // "m3", "m2" and "m". The report tables show every quantity in its own item's
 // unit; only index analysis works in base units, so a record is converted
 // before it is offered to an index item.
-#ifndef REPORTDATA_MODEL_UNITS_H_
-#define REPORTDATA_MODEL_UNITS_H_
+#ifndef REPORTDATA_KEYS_UNITS_H_
+#define REPORTDATA_KEYS_UNITS_H_
 
 #include <string>
 #include <string_view>
@@ -34,4 +34,4 @@ bool ConvertRecordToBaseUnit(TJQd& record, std::wstring_view item_base);
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_UNITS_H_
+#endif  // REPORTDATA_KEYS_UNITS_H_

@@ -1,5 +1,5 @@
 // Open-addressing table of list positions.
-#include "model/hash_index.h"
+#include "keys/hash_index.h"
 
 namespace reportdata {
 

@@ -3,14 +3,14 @@
 // formatting of the standard library gives printf's digits, correctly
 // rounded as printf rounds them, without its locale machinery; the
 // quantities of the tables take a shorter way to the same digits.
-#include "model/number_format.h"
+#include "keys/number_format.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
 
-#include "model/powers_of_ten.h"
+#include "keys/powers_of_ten.h"
 
 namespace reportdata {
 namespace {

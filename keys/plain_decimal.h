@@ -6,13 +6,13 @@
 // double, so their one quotient is correctly rounded, as strtod and from_chars
 // round. Any other text (an exponent, a hexadecimal "x", more digits, blanks
 // first) is left to the caller's general way.
-#ifndef REPORTDATA_MODEL_PLAIN_DECIMAL_H_
-#define REPORTDATA_MODEL_PLAIN_DECIMAL_H_
+#ifndef REPORTDATA_KEYS_PLAIN_DECIMAL_H_
+#define REPORTDATA_KEYS_PLAIN_DECIMAL_H_
 
 #include <cstdint>
 #include <string_view>
 
-#include "model/powers_of_ten.h"
+#include "keys/powers_of_ten.h"
 
 namespace reportdata {
 
@@ -55,4 +55,4 @@ bool PlainDecimal(std::basic_string_view<Char> text, double& value) {
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_MODEL_PLAIN_DECIMAL_H_
+#endif  // REPORTDATA_KEYS_PLAIN_DECIMAL_H_

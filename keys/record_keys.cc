@@ -1,9 +1,9 @@
-#include "model/record_keys.h"
+#include "keys/record_keys.h"
 
 #include <cstring>
 
-#include "model/hash_index.h"
-#include "model/tree_insert.h"
+#include "keys/floor_text.h"
+#include "keys/hash_index.h"
 #include "platform/text.h"
 
 namespace reportdata {
@@ -17,6 +17,12 @@ uint64_t QuantityBits(double value) {
 }
 
 }  // namespace
+
+std::wstring_view CutAtBars(std::wstring_view description) {
+  return description.substr(0, description.find(L"||"));
+}
+
+double ParseQuantity(const CString& text) { return LeadingDouble(text.str()); }
 
 void PooledShares(const std::vector<SNYTJFenQuInfo>& shares, std::vector<PartitionShare>& out) {
   out.clear();
