@@ -68,7 +68,6 @@ void SummariseQuotaChapters(std::vector<SDeChapterNode>& chapters, HashIndex& in
 
 void ReportTables::GetAllQdInfoForFenQu(const std::set<CString>& partitions, bool from_bills,
                                         CArray<FenQuQdHZInfo>& out) {
-  CompleteBillParts();
   PartitionSummary summary(partitions, out);
   if (!from_bills) {
     SummariseQuotaChapters(consumption_summary_.nodes, consumption_summary_.index, summary);

@@ -42,14 +42,10 @@ void CAnalyze::Write_xml(const CString& report_dir) {
   deferred_.LoadAll();
   if (!bill_failure_.empty()) return;  // the files of the last good build stay
   const std::wstring& dir = report_dir.str();
-  // Asked for here, the bill trees complete their bill parts before the
-  // steps read them on two threads.
-  const std::vector<SQdChapterNode>& summary = tables_.bill_summary();
-  const std::vector<SQdXhlChapterNode>& consumption = tables_.bill_consumption();
   WriteFamily(report_dir, true,
               {
-                  [&] { WriteBillSummary(dir, summary, partition_); },
-                  [&] { WriteBillConsumption(dir, consumption, partition_); },
+                  [&] { WriteBillSummary(dir, tables_.bill_summary(), partition_); },
+                  [&] { WriteBillConsumption(dir, tables_.bill_consumption(), partition_); },
                   [&] { WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_); },
               });
 }

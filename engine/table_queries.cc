@@ -43,7 +43,6 @@ bool ServesLayoutA(int code) {
 }  // namespace
 
 bool ReportTables::GetTreeItem(int code, const QueryState& state, CStringArray& items) {
-  CompleteBillParts();
   switch (code) {
     case 1:
     case 2:
@@ -115,7 +114,6 @@ bool ReportTables::GetSelectedData(int code, const CStringArray& floors, const C
 
 void ReportTables::WriteRows(int code, std::wstring_view name, const RowOptions& options,
                              RowWriter& writer) {
-  CompleteBillParts();
   const ChapterChoice choice{name, std::wstring_view()};
   switch (code) {
     case 1:
@@ -188,7 +186,6 @@ bool ReportTables::GetDataByCondition(int code, CStringArray& a, CStringArray& b
 
 bool ReportTables::Stream(int code, const ChapterChoice& choice, const StreamOptions& options,
                           const FloorSelection* selection, CStringArray& out) {
-  CompleteBillParts();
   switch (code) {
     case 1:
     case 21:

@@ -64,8 +64,9 @@ class ReportTables {
   // Completes the bill parts of the bill consumption table, which the
   // filing of a new bill side leaves to its end (see PendingBillPart);
   // entries filed later go to both tables at once. A build calls it after
-  // its last entry; the queries and the non-const accessors of the bill
-  // trees call it first.
+  // its last entry, on its own thread; until then the bill parts of the
+  // bill consumption table are empty. A table file reader fills both trees
+  // whole and needs no such step.
   void FinishBillEntries();
   void BuildComponentSummaryFromBills();  // code 14
 
@@ -101,14 +102,8 @@ class ReportTables {
   void GetAllDeInfoForFenQu(const std::set<CString>& partitions, CArray<FenQuQdHZInfo>& out);
 
   // The trees, for the table files. Readers append to these lists.
-  std::vector<SQdChapterNode>& bill_summary() {
-    CompleteBillParts();
-    return bill_summary_.nodes;
-  }
-  std::vector<SQdXhlChapterNode>& bill_consumption() {
-    CompleteBillParts();
-    return bill_consumption_.nodes;
-  }
+  std::vector<SQdChapterNode>& bill_summary() { return bill_summary_.nodes; }
+  std::vector<SQdXhlChapterNode>& bill_consumption() { return bill_consumption_.nodes; }
   std::vector<SDeChapterNode>& consumption_summary() { return consumption_summary_.nodes; }
   std::vector<SDeChapterNode>& quota_summary() { return quota_summary_.nodes; }
   std::vector<SDeFloorGroupNode>& quota_by_floor() { return quota_by_floor_.nodes; }
@@ -117,7 +112,6 @@ class ReportTables {
   }
   std::vector<GjhzGroupNode>& component_summary() { return component_summary_.nodes; }
   const std::vector<SQdChapterNode>& bill_summary() const { return bill_summary_.nodes; }
-  // Its bill parts are complete after FinishBillEntries.
   const std::vector<SQdXhlChapterNode>& bill_consumption() const { return bill_consumption_.nodes; }
   const std::vector<SDeChapterNode>& consumption_summary() const {
     return consumption_summary_.nodes;
@@ -153,10 +147,6 @@ class ReportTables {
               const FloorSelection* selection, CStringArray& out);
 
   void AddBillEntry(const EntryKeys& entry);
-  // Before anything reads or changes the bill trees but the filing.
-  void CompleteBillParts() {
-    if (bill_parts_deferred_) FinishBillEntries();
-  }
   void AddToConsumptionSummary(const RecordKeys& record, const PooledText& component_name,
                                const PooledText& bill_code);
 

@@ -66,6 +66,7 @@ TEST_F(PartitionSummaryTest, BillSideSummaries) {
   AddEntry(rec.Bill(L"019900000001", L""));
   const std::set<CString> partitions = {L"1区"};
   CArray<FenQuQdHZInfo> out;
+  tables.FinishBillEntries();
   tables.GetAllQdInfoForFenQu(partitions, true, out);
   EXPECT_EQ(Describe(out), (std::vector<std::wstring>{
                                L"chapter 砌筑工程",

@@ -60,6 +60,7 @@ class RowRoundTripTest : public ::testing::Test {
       built_.AddClassifiedEntry(KeysOf(entry));
       for (const TJQd& quota : entry.quotas) built_.AddQuotaRecord(KeysOf(quota));
     }
+    built_.FinishBillEntries();
   }
 
   void BuildWriteRead(size_t records) {
