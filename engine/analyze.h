@@ -181,10 +181,12 @@ class CAnalyze : public CObject {
   void ReadSharedTables(std::wstring_view dir);
   void HoldPhysicalTables(std::wstring_view dir, bool bill_side);
   // Writes the table files of one family: the partitions, the family's own
-  // tables (own_steps), the shared tables, and the physical tables of the
-  // quota side, with bill_side those of the bill side before them.
-  void WriteFamily(const CString& report_dir, bool bill_side,
-                   std::vector<std::function<void()>> own_steps);
+  // tables, the shared tables, and the physical tables of the quota side,
+  // with bill_side those of the bill side before them.
+  void WriteFamily(const CString& report_dir, bool bill_side);
+  // Reads the table files of one side's tables (table_definitions.h), at
+  // once or held for their first query.
+  void ReadTables(std::wstring_view dir, TableSide side);
   // Holds the table file name of dir for read(), a step of `table`.
   void HoldTableFile(int table, std::wstring_view dir, std::wstring_view name,
                      std::function<void()> read);

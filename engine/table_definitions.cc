@@ -12,6 +12,13 @@ const CodeDefinition* DefinitionOf(int code) {
   return nullptr;
 }
 
+int WidthOf(int code) {
+  for (const CatalogTable& table : TableCatalog()) {
+    if (table.code == code) return table.width;
+  }
+  return 0;
+}
+
 bool AnswerTreeItems(TableContext context, int code, CStringArray& items) {
   const CodeDefinition* definition = DefinitionOf(code);
   if (definition == nullptr || definition->tree_items == nullptr) return false;

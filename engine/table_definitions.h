@@ -16,6 +16,7 @@
 #include "engine/deferred_reads.h"
 #include "model/report_tables.h"
 #include "reportdata/framework.h"
+#include "reportdata/table_catalog.h"
 
 namespace reportdata {
 
@@ -57,6 +58,24 @@ std::span<const CodeDefinition> AreaCodes();
 
 // The definition of a code; null when it has none.
 const CodeDefinition* DefinitionOf(int code);
+
+// The width of the layout A rows of the catalogue entry whose code is
+// `code`, its facade's GetparaNum. REQUIRES: the catalogue has the code.
+int WidthOf(int code);
+
+// How the table of a catalogue entry is written to its file and read back.
+struct FileDefinition {
+  int code;                  // the layout A code of its catalogue entry
+  const wchar_t* file_name;  // "\qd.xml" …, its stem's
+  // A reload holds the file for the first query of its table, else reads
+  // it at once.
+  bool held;
+  void (*write)(TableContext& context, std::wstring_view dir);
+  void (*read)(TableContext& context, std::wstring_view dir);
+};
+
+// The table files in catalogue order.
+std::span<const FileDefinition> TableFiles();
 
 // The row queries by code. Each returns false, leaving its arrays alone,
 // when the code's definition has no such answer. The tree items are cleared
