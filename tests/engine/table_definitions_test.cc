@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "platform/text.h"
@@ -43,6 +45,30 @@ TEST(TableDefinitionsTest, EveryCatalogueTableHasItsCodesFileAndWidth) {
     }
   }
   EXPECT_EQ(TableFiles().size(), TableCatalog().size());
+}
+
+// The list of tables in docs/tables.md is the catalogue's.
+TEST(TableDefinitionsTest, TheDocsListTheCatalogue) {
+  std::string expected = "| Codes | Name | File | Side | Cells |\n|---|---|---|---|---|\n";
+  for (const CatalogTable& table : TableCatalog()) {
+    std::string codes;
+    for (int code : table.codes) codes += (codes.empty() ? "" : ", ") + std::to_string(code);
+    const char* side = table.side == TableSide::kBill    ? "bill"
+                       : table.side == TableSide::kQuota ? "quota"
+                                                         : "both";
+    expected += "| " + codes + " | " + std::string(table.name) + " | " + std::string(table.stem) +
+                ".xml | " + side + " | " + std::to_string(table.width) + " |\n";
+  }
+  std::ifstream in(REPORTDATA_SOURCE_DIR "/docs/tables.md");
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string doc = text.str();
+  const std::string open = "<!-- catalogue -->\n";
+  const size_t begin = doc.find(open);
+  const size_t end = doc.find("<!-- end of catalogue -->");
+  ASSERT_NE(begin, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_EQ(doc.substr(begin + open.size(), end - begin - open.size()), expected);
 }
 
 }  // namespace
