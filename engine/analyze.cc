@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "engine/handle_text.h"
+#include "engine/partition_summary.h"
 #include "engine/row_layout.h"
 #include "model/natural_order.h"
 
@@ -118,13 +119,13 @@ void CAnalyze::GetHandles(CStringArray& row_cells, CString& handles, CString& fl
 void CAnalyze::GetAllQdInfoForFenQu(CArray<FenQuQdHZInfo>& out, bool from_bills) {
   deferred_.LoadAll();
   std::set<CString> partitions(partitions_.begin(), partitions_.end());
-  tables_.GetAllQdInfoForFenQu(partitions, from_bills, out);
+  SummariseBillPartitions(tables_, partitions, from_bills, out);
 }
 
 void CAnalyze::GetAllDeInfoForFenQu(CArray<FenQuQdHZInfo>& out) {
   deferred_.LoadAll();
   std::set<CString> partitions(partitions_.begin(), partitions_.end());
-  tables_.GetAllDeInfoForFenQu(partitions, out);
+  SummariseQuotaPartitions(tables_, partitions, out);
 }
 
 }  // namespace reportdata

@@ -10,7 +10,6 @@
 #ifndef REPORTDATA_MODEL_REPORT_TABLES_H_
 #define REPORTDATA_MODEL_REPORT_TABLES_H_
 
-#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -72,12 +71,6 @@ class ReportTables {
   void ClearBillSide();   // codes 1, 2, 3
   void ClearQuotaSide();  // codes 11, 12, 13
   void ClearComponentSummary();
-
-  // Partition summaries: from_bills picks the bill consumption tree, else the
-  // consumption summary. `out` is cleared first.
-  void GetAllQdInfoForFenQu(const std::set<CString>& partitions, bool from_bills,
-                            CArray<FenQuQdHZInfo>& out);
-  void GetAllDeInfoForFenQu(const std::set<CString>& partitions, CArray<FenQuQdHZInfo>& out);
 
   // The trees with their lookup indexes, for the row writers of the table
   // definitions (engine/table_definitions.h).
