@@ -15,8 +15,9 @@
 namespace reportdata {
 namespace {
 
-// The chapter trees: chapter → item → floor → component → record.
-template <auto kTree, int kWidth>
+// The chapter trees: chapter → item → floor → component → record; each
+// with its layout A writer and its stream.
+template <auto kTree, auto kWrite, auto kStream, int kWidth>
 struct ChapterTree {
   static constexpr int width = kWidth;
   static constexpr bool wide = kWidth == 13;  // the bill consumption's quota text cell
@@ -24,89 +25,54 @@ struct ChapterTree {
     auto& tree = (context.tables.*kTree)();
     ListChapters(tree.nodes, tree.index, context.state.partition, items);
   }
-};
-
-struct BillSummaryTree : ChapterTree<&ReportTables::bill_summary_tree, 12> {
   static void Rows(TableContext& context, const ChapterChoice& choice, const RowOptions& options,
                    RowWriter& writer) {
-    auto& tree = context.tables.bill_summary_tree();
-    WriteBillSummaryRows(tree.nodes, tree.index, choice, options, writer);
+    auto& tree = (context.tables.*kTree)();
+    kWrite(tree.nodes, tree.index, choice, options, writer);
   }
   static void Stream(TableContext& context, const ChapterChoice& choice,
                      const StreamOptions& options, const FloorSelection*, CStringArray& out) {
-    auto& tree = context.tables.bill_summary_tree();
-    StreamBillSummary(out, tree.nodes, tree.index, choice, options);
+    auto& tree = (context.tables.*kTree)();
+    kStream(out, tree.nodes, tree.index, choice, options);
   }
 };
 
-struct BillConsumptionTree : ChapterTree<&ReportTables::bill_consumption_tree, 13> {
-  static void Rows(TableContext& context, const ChapterChoice& choice, const RowOptions& options,
-                   RowWriter& writer) {
-    auto& tree = context.tables.bill_consumption_tree();
-    WriteBillConsumptionRows(tree.nodes, tree.index, choice, options, writer);
-  }
-  static void Stream(TableContext& context, const ChapterChoice& choice,
-                     const StreamOptions& options, const FloorSelection*, CStringArray& out) {
-    auto& tree = context.tables.bill_consumption_tree();
-    StreamBillConsumption(out, tree.nodes, tree.index, choice, options);
-  }
-};
-
+using BillSummaryTree =
+    ChapterTree<&ReportTables::bill_summary_tree, &WriteBillSummaryRows, &StreamBillSummary, 12>;
+using BillConsumptionTree = ChapterTree<&ReportTables::bill_consumption_tree,
+                                        &WriteBillConsumptionRows, &StreamBillConsumption, 13>;
 // The consumption summary and the quota summary share their rows.
-template <auto kTree>
-struct QuotaChapterTree : ChapterTree<kTree, 12> {
-  static void Rows(TableContext& context, const ChapterChoice& choice, const RowOptions& options,
-                   RowWriter& writer) {
-    auto& tree = (context.tables.*kTree)();
-    WriteQuotaChapterRows(tree.nodes, tree.index, choice, options, writer);
-  }
-  static void Stream(TableContext& context, const ChapterChoice& choice,
-                     const StreamOptions& options, const FloorSelection*, CStringArray& out) {
-    auto& tree = (context.tables.*kTree)();
-    StreamQuotaChapters(out, tree.nodes, tree.index, choice, options);
-  }
-};
-using ConsumptionSummaryTree = QuotaChapterTree<&ReportTables::consumption_summary_tree>;
-using QuotaSummaryTree = QuotaChapterTree<&ReportTables::quota_summary_tree>;
+using ConsumptionSummaryTree = ChapterTree<&ReportTables::consumption_summary_tree,
+                                           &WriteQuotaChapterRows, &StreamQuotaChapters, 12>;
+using QuotaSummaryTree = ChapterTree<&ReportTables::quota_summary_tree, &WriteQuotaChapterRows,
+                                     &StreamQuotaChapters, 12>;
 
 // The floor-group trees, whose items are named by floor.
-struct QuotaByFloorTree {
+template <auto kTree, auto kWrite, auto kStream>
+struct FloorGroupTree {
   static constexpr int width = 12;
   static constexpr bool wide = false;
   static void Items(TableContext& context, CStringArray& items) {
-    auto& tree = context.tables.quota_by_floor_tree();
+    auto& tree = (context.tables.*kTree)();
     ListGroups(tree.nodes, tree.index, items);
   }
   static void Rows(TableContext& context, const ChapterChoice& choice, const RowOptions& options,
                    RowWriter& writer) {
-    auto& tree = context.tables.quota_by_floor_tree();
-    WriteQuotaByFloorRows(tree.nodes, tree.index, choice.name, options, writer);
+    auto& tree = (context.tables.*kTree)();
+    kWrite(tree.nodes, tree.index, choice.name, options, writer);
   }
   static void Stream(TableContext& context, const ChapterChoice& choice,
                      const StreamOptions& options, const FloorSelection*, CStringArray& out) {
-    auto& tree = context.tables.quota_by_floor_tree();
-    StreamQuotaByFloor(out, tree.nodes, tree.index, choice.name, options);
+    auto& tree = (context.tables.*kTree)();
+    kStream(out, tree.nodes, tree.index, choice.name, options);
   }
 };
 
-struct QuotaByFloorComponentTree {
-  static constexpr int width = 12;
-  static constexpr bool wide = false;
-  static void Items(TableContext& context, CStringArray& items) {
-    auto& tree = context.tables.quota_by_floor_component_tree();
-    ListGroups(tree.nodes, tree.index, items);
-  }
-  static void Rows(TableContext& context, const ChapterChoice& choice, const RowOptions& options,
-                   RowWriter& writer) {
-    auto& tree = context.tables.quota_by_floor_component_tree();
-    WriteQuotaByFloorComponentRows(tree.nodes, tree.index, choice.name, options, writer);
-  }
-  static void Stream(TableContext& context, const ChapterChoice& choice,
-                     const StreamOptions& options, const FloorSelection*, CStringArray& out) {
-    auto& tree = context.tables.quota_by_floor_component_tree();
-    StreamQuotaByFloorComponent(out, tree.nodes, tree.index, choice.name, options);
-  }
-};
+using QuotaByFloorTree =
+    FloorGroupTree<&ReportTables::quota_by_floor_tree, &WriteQuotaByFloorRows, &StreamQuotaByFloor>;
+using QuotaByFloorComponentTree =
+    FloorGroupTree<&ReportTables::quota_by_floor_component_tree, &WriteQuotaByFloorComponentRows,
+                   &StreamQuotaByFloorComponent>;
 
 // The component summary, filled from the bill summary at its first query
 // when a build or a reload left it empty.
