@@ -45,6 +45,7 @@ void Run(size_t records) {
       tables.AddClassifiedEntry(KeysOf(entry));
       for (const TJQd& quota : entry.quotas) tables.AddQuotaRecord(KeysOf(quota));
     }
+    tables.FinishBillEntries();
   });
   // The generated records are freed by now; let the allocator settle that
   // before the clock runs, or the first file written pays for it.

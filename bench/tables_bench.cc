@@ -136,6 +136,7 @@ void BM_BillBuild(benchmark::State& state) {
       const SNYTJQdDeClassResult entry = generator.Make(i);
       tables.AddClassifiedEntry(KeysOf(entry));
     }
+    tables.FinishBillEntries();
     tables.BuildComponentSummaryFromBills();
     state.counters["heap_mb"] =
         static_cast<double>(mallinfo2().uordblks - heap_before) / (1024.0 * 1024.0);

@@ -1,8 +1,8 @@
-// The named columns of a report table: which cells of a layout A row feed
-// each column at which level of the tree, and the reading of the rows into
-// those columns. The schema of every table is a data table in tables.cc; the
-// JSON and CSV forms, the workbook and the report page all read rows through
-// it, so a table added there shows the same columns everywhere.
+// The reading of a report table's layout A rows into its named columns. The
+// columns of every table come from the module's table catalogue
+// (reportdata/table_catalog.h); the JSON and CSV forms, the workbook and the
+// report page all read rows through it, so every table shows the same
+// columns everywhere.
 #ifndef CLI_COLUMN_SCHEMA_H_
 #define CLI_COLUMN_SCHEMA_H_
 
@@ -11,34 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "reportdata/table_catalog.h"
+
 namespace reportdata::cli {
-
-// How a cell's text gives a column's value. Bill and quota items show one
-// text: "code  name", then the features on the following lines.
-enum class CellPart { kWhole, kCode, kName, kFeatures };
-
-// One cell that may feed a column; depth limits it to rows at that level of
-// the tree (0: top-level items), -1 to none.
-struct CellSource {
-  int cell = -1;
-  CellPart part = CellPart::kWhole;
-  int depth = -1;
-};
-
-enum class ColumnKind { kText, kNumber };
-
-// kLabel columns name the row at its level of the tree (chapter, code, floor,
-// component…): a label that repeats an ancestor's is left out. kValue columns
-// are the readable rest; kProgram columns (drawing handles) go only to JSON.
-enum class ColumnUse { kLabel, kValue, kProgram };
-
-struct NamedColumn {
-  std::string_view key;    // the JSON member name
-  std::string_view title;  // the heading in CSV, the workbook and the report page
-  ColumnKind kind = ColumnKind::kText;
-  ColumnUse use = ColumnUse::kValue;
-  CellSource from[3] = {};  // the first that gives a non-empty value wins
-};
 
 // One row of a layout A answer read into the table's columns: its depth in
 // the tree (0 for a top-level item) and one value per column, as text.

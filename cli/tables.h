@@ -1,7 +1,7 @@
-// The report tables that the tool shows, by their Chinese name and by the
-// stem of their table file, with the facade operations that answer for each
-// and the named columns of its rows. A table is added with one line in
-// kTables and, when its rows have a new shape, one column table.
+// The report tables that the tool shows: each entry of the module's table
+// catalogue (its name, file stem, side and named columns) with the facade
+// operations that answer for it. A table of the catalogue is shown once its
+// facade is bound here by its table type code.
 #ifndef CLI_TABLES_H_
 #define CLI_TABLES_H_
 
@@ -12,15 +12,14 @@
 #include "cli/column_schema.h"
 #include "cli/row_printer.h"
 #include "reportdata/framework.h"
+#include "reportdata/table_catalog.h"
 
 namespace reportdata::cli {
 
-// Which reload reads a table's file back: the bill reload, the quota reload,
-// or either (the area, door and window, room and index analysis files are
-// read by both).
-enum class Side { kBill, kQuota, kEither };
+using Side = TableSide;
 
 struct TableDef {
+  // From the catalogue entry of the table.
   std::string_view name;  // 清单汇总表 …
   std::string_view stem;  // qd …; the file is stem + ".xml"
   Side side;

@@ -1,13 +1,13 @@
-// Engine creation, state and the dispatch of row queries by table type code.
-// The bill and quota trees answer for their own codes, the area tables
-// (area_queries.cc) for theirs; the tables that are not built yet answer as
-// empty tables. Each query first reads the files a reload held for the tables
-// it answers from.
+// Engine creation, state and the row queries by table type code, each
+// answered through the code's table definition (table_definitions.h); the
+// tables that are not built yet answer as empty tables. Each query first
+// reads the files a reload held for the table it answers from.
 #include "engine/analyze.h"
 
 #include <algorithm>
 
 #include "engine/handle_text.h"
+#include "engine/partition_summary.h"
 #include "engine/row_layout.h"
 #include "model/natural_order.h"
 
@@ -77,59 +77,63 @@ void CAnalyze::ReleaseAll() {
   if (live_engines == 1) PooledText::ClearPool();
 }
 
+namespace {
+
+// The held file a query of the code needs read first.
+int HeldTableOf(int code) {
+  const CodeDefinition* definition = DefinitionOf(code);
+  return definition != nullptr ? definition->held : CodeDefinition::kAllHeld;
+}
+
+}  // namespace
+
 void CAnalyze::GetTreeItem(CStringArray& items, int code) {
   items.RemoveAll();
-  deferred_.LoadFor(code);
-  if (tables_.GetTreeItem(code, State(), items)) return;
-  if (IndexTreeItem(code, items)) return;
-  AreaTreeItem(code, items);
+  deferred_.LoadFor(HeldTableOf(code));
+  AnswerTreeItems(Context(), code, items);
 }
 
 void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
-  deferred_.LoadFor(code);
-  if (tables_.GetItemData(code, name.str(), State(), rows)) return;
-  if (AreaItemData(code, name.str(), rows)) return;
-  IndexItemData(code, name.str(), rows);
+  deferred_.LoadFor(HeldTableOf(code));
+  AnswerItemRows(Context(), code, name.str(), rows);
 }
 
 void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(), rows, code); }
 
 void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows,
                            int code) {
-  deferred_.LoadFor(code);
-  if (tables_.GetSelectedData(code, floors, second, State(), rows)) return;
-  AreaSelectedData(code, floors, second, rows);
+  deferred_.LoadFor(HeldTableOf(code));
+  AnswerSelectedRows(Context(), code, floors, second, rows);
 }
 
 void CAnalyze::GetNewItemData(const CString& name, CStringArray& rows, int code) {
-  deferred_.LoadFor(code);
-  if (tables_.GetNewItemData(code, name.str(), State(), rows)) return;
-  if (IndexNewItemData(code, name.str(), rows)) return;
-  AreaNewItemData(code, name.str(), rows);
+  deferred_.LoadFor(HeldTableOf(code));
+  AnswerStream(Context(), code, name.str(), rows);
 }
 
 void CAnalyze::GetDataByCondition(CStringArray& a, CStringArray& b, CStringArray& c, int code,
                                   const CString& condition) {
-  deferred_.LoadFor(code);
-  if (tables_.GetDataByCondition(code, a, b, c, condition.str(), State())) return;
-  AreaDataByCondition(code, a, b, c);
+  deferred_.LoadFor(HeldTableOf(code));
+  AnswerByCondition(Context(), code, a, b, c, condition.str());
 }
 
 void CAnalyze::GetHandles(CStringArray& row_cells, CString& handles, CString& floor,
                           CStringArray& out, CStringArray& /*unused*/, int code) {
-  ParseHandles(code, row_cells, handles, floor, out);
+  const CodeDefinition* definition = DefinitionOf(code);
+  if (definition == nullptr || definition->handle_floor_cell < 0) return;
+  ParseHandles(definition->handle_floor_cell, row_cells, handles, floor, out);
 }
 
 void CAnalyze::GetAllQdInfoForFenQu(CArray<FenQuQdHZInfo>& out, bool from_bills) {
   deferred_.LoadAll();
   std::set<CString> partitions(partitions_.begin(), partitions_.end());
-  tables_.GetAllQdInfoForFenQu(partitions, from_bills, out);
+  SummariseBillPartitions(tables_, partitions, from_bills, out);
 }
 
 void CAnalyze::GetAllDeInfoForFenQu(CArray<FenQuQdHZInfo>& out) {
   deferred_.LoadAll();
   std::set<CString> partitions(partitions_.begin(), partitions_.end());
-  tables_.GetAllDeInfoForFenQu(partitions, out);
+  SummariseQuotaPartitions(tables_, partitions, out);
 }
 
 }  // namespace reportdata

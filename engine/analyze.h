@@ -18,6 +18,7 @@
 #include "areas/physical_tables.h"
 #include "engine/deferred_reads.h"
 #include "engine/row_selection.h"
+#include "engine/table_definitions.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
 #include "reportdata/framework.h"
@@ -127,21 +128,8 @@ class CAnalyze : public CObject {
 
  private:
   QueryState State() const;
-  // Row queries of the area, door and window and room tables; false, leaving
-  // the arrays alone, for a code they do not serve.
-  bool AreaTreeItem(int code, CStringArray& items);
-  bool AreaItemData(int code, std::wstring_view name, CStringArray& rows);
-  bool AreaSelectedData(int code, const CStringArray& floors, const CStringArray& second,
-                        CStringArray& rows);
-  bool AreaNewItemData(int code, std::wstring_view name, CStringArray& rows);
-  bool AreaDataByCondition(int code, CStringArray& a, CStringArray& b, CStringArray& c);
-  // Layout A (cleared first) and layout B of room table 1 (code 6) or 2 (7).
-  void WriteRoomRows(int code, std::wstring_view name, const RowFilter& filter, bool records,
-                     CStringArray& rows);
-  void StreamRooms(int code, std::wstring_view name, const RowFilter& filter, CStringArray& out);
-  // Codes 14 and 15 in the new-style stream: the component table's category
-  // lines and rows.
-  void StreamComponentTable(int code, std::wstring_view category, CStringArray& out);
+  // The trees and state that the table definitions answer from.
+  TableContext Context() { return {tables_, areas_, State()}; }
   // Intake of the building-area table from the calculation database, and the
   // hand-over of its floor areas to the cloud-index data. False when the
   // database could not be read.
@@ -186,10 +174,6 @@ class CAnalyze : public CObject {
   // Replaces the index groups with those of "\AnalyzeComponent.xml" beside
   // the system directory; none when it is missing or unreadable.
   void ReadIndexSettingsFile();
-  // Answers of the index analysis (code 10); false for other codes.
-  bool IndexTreeItem(int code, CStringArray& items);
-  bool IndexItemData(int code, std::wstring_view name, CStringArray& rows);
-  bool IndexNewItemData(int code, std::wstring_view name, CStringArray& rows);
   // Reads the table files of one family after the project directory is set:
   // the small files at once, the others held for their first query.
   void ReadBillFamily(const CString& report_dir);
@@ -197,10 +181,12 @@ class CAnalyze : public CObject {
   void ReadSharedTables(std::wstring_view dir);
   void HoldPhysicalTables(std::wstring_view dir, bool bill_side);
   // Writes the table files of one family: the partitions, the family's own
-  // tables (own_steps), the shared tables, and the physical tables of the
-  // quota side, with bill_side those of the bill side before them.
-  void WriteFamily(const CString& report_dir, bool bill_side,
-                   std::vector<std::function<void()>> own_steps);
+  // tables, the shared tables, and the physical tables of the quota side,
+  // with bill_side those of the bill side before them.
+  void WriteFamily(const CString& report_dir, bool bill_side);
+  // Reads the table files of one side's tables (table_definitions.h), at
+  // once or held for their first query.
+  void ReadTables(std::wstring_view dir, TableSide side);
   // Holds the table file name of dir for read(), a step of `table`.
   void HoldTableFile(int table, std::wstring_view dir, std::wstring_view name,
                      std::function<void()> read);

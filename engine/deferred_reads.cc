@@ -6,38 +6,6 @@
 #include "persist/xml_reader.h"
 
 namespace reportdata {
-namespace {
-
-// The tree a row query reads: its table type code for the bill and quota
-// trees (layout A, layout B with records, prices), else kOther.
-int TableOfCode(int code) {
-  switch (code) {
-    case 1:
-    case 21:
-    case 50:
-      return 1;
-    case 2:
-    case 22:
-      return 2;
-    case 3:
-    case 23:
-      return 3;
-    case 11:
-    case 31:
-      return 11;
-    case 12:
-    case 32:
-      return 12;
-    case 13:
-    case 33:
-      return 13;
-    default:
-      return DeferredReads::kOther;
-  }
-}
-
-}  // namespace
-
 struct DeferredReads::Step {
   int table;
   std::unique_ptr<HeldFile> file;  // null for a step without a file
@@ -57,10 +25,7 @@ void DeferredReads::Then(int table, std::function<void()> step) {
   steps_.push_back(Step{table, nullptr, std::move(step)});
 }
 
-void DeferredReads::LoadFor(int code) {
-  const int table = TableOfCode(code);
-  Load(table == kOther, table);
-}
+void DeferredReads::LoadFor(int table) { Load(table == kOther, table); }
 
 void DeferredReads::LoadAll() { Load(true, kOther); }
 

@@ -18,8 +18,8 @@ class HeldFile;
 
 class DeferredReads {
  public:
-  // The tables read on their own: the bill and quota trees, by their table
-  // type code. Every other table read later is kOther.
+  // The tables read on their own: the bill and quota trees, by the table
+  // type code of their layout A rows. Every other table read later is kOther.
   static constexpr int kOther = 0;
 
   DeferredReads();
@@ -34,9 +34,10 @@ class DeferredReads {
   // A step of `table` without a file, run after the reads held before it.
   void Then(int table, std::function<void()> step);
 
-  // Runs the held reads that the row query of a table type code needs, in
-  // the order they were held. A read that throws is dropped; the others stay.
-  void LoadFor(int code);
+  // Runs the held reads of `table` (every held read for kOther), in the
+  // order they were held; a code's table definition says which table its
+  // queries read. A read that throws is dropped; the others stay.
+  void LoadFor(int table);
   void LoadAll();
   // Forgets every held read, closing the files.
   void Clear();

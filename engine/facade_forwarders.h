@@ -6,10 +6,12 @@
 #define REPORTDATA_ENGINE_FACADE_FORWARDERS_H_
 
 #include "engine/analyze.h"
+#include "engine/table_definitions.h"
 
-// GetparaNum, GetTreeItem, both GetItemData and GetTotalData of Facade.
-#define REPORTDATA_TREE_TABLE_FORWARDERS(Facade, columns, code)                              \
-  int Facade::GetparaNum() { return columns; }                                               \
+// GetparaNum (the width of the table's catalogue entry), GetTreeItem, both
+// GetItemData and GetTotalData of Facade.
+#define REPORTDATA_TREE_TABLE_FORWARDERS(Facade, code)                                       \
+  int Facade::GetparaNum() { return reportdata::WidthOf(code); }                             \
   void Facade::GetTreeItem(CStringArray& items) {                                            \
     reportdata::GetEngine()->GetTreeItem(items, code);                                       \
   }                                                                                          \
@@ -72,7 +74,7 @@
 // code 14 on both sides).
 #define REPORTDATA_CHAPTER_SUMMARY_FORWARDERS(Facade, Stream, StreamJss, code, jss_code,     \
                                               summary_code)                                  \
-  REPORTDATA_TREE_TABLE_FORWARDERS(Facade, 12, code)                                         \
+  REPORTDATA_TREE_TABLE_FORWARDERS(Facade, code)                                             \
   REPORTDATA_STREAM_FORWARDERS(Facade, Stream, GetDataByCondition, StreamJss,                \
                                GetJSSDataByCondition, code, jss_code)                        \
   REPORTDATA_HANDLE_FORWARDER(Facade, code)                                                  \

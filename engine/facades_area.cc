@@ -2,13 +2,14 @@
 // area (4), doors and windows (5, detail rows 40, new tree 15), room tables
 // (6, 7) and index analysis (10).
 #include "engine/analyze.h"
+#include "engine/table_definitions.h"
 #include "reportdata/facades.h"
 
 using reportdata::GetEngine;
 
 CAARInterHuiZong::CAARInterHuiZong() = default;
 CAARInterHuiZong::~CAARInterHuiZong() = default;
-int CAARInterHuiZong::GetparaNum() { return 10; }
+int CAARInterHuiZong::GetparaNum() { return reportdata::WidthOf(4); }
 void CAARInterHuiZong::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 4); }
 void CAARInterHuiZong::GetItemData(CString /*name*/, CStringArray& rows) {
   GetEngine()->GetTotalData(rows, 4);
@@ -25,7 +26,7 @@ void CAARInterHuiZong::GetNewItemData(CStringArray& floors, CStringArray& second
   GetEngine()->GetDataByCondition(floors, second, rows, 4, CString());
 }
 
-int CInterDoorWindow::GetparaNum() { return 11; }
+int CInterDoorWindow::GetparaNum() { return reportdata::WidthOf(5); }
 void CInterDoorWindow::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 5); }
 void CInterDoorWindow::GetNewTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 15); }
 void CInterDoorWindow::GetItemData(CString name, CStringArray& rows) {
@@ -46,7 +47,7 @@ void CInterDoorWindow::GetAllFloorData(CStringArray& floors) {
   GetEngine()->GetDoorWindowFloors(floors);
 }
 
-int RoomTable1::GetparaNum() { return 12; }
+int RoomTable1::GetparaNum() { return reportdata::WidthOf(6); }
 void RoomTable1::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 6); }
 void RoomTable1::GetItemData(CString name, CStringArray& rows) {
   GetEngine()->GetItemData(name, rows, 6);
@@ -66,7 +67,7 @@ void RoomTable1::GetHandles(CStringArray& rowCells, CString& handles, CString& f
   GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 6);
 }
 
-int RoomTable2::GetparaNum() { return 12; }
+int RoomTable2::GetparaNum() { return reportdata::WidthOf(7); }
 void RoomTable2::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 7); }
 void RoomTable2::GetItemData(CString name, CStringArray& rows) {
   GetEngine()->GetItemData(name, rows, 7);
@@ -87,7 +88,7 @@ void RoomTable2::GetHandles(CStringArray& rowCells, CString& handles, CString& f
   GetEngine()->GetHandles(rowCells, handles, floor, out, unused, 7);
 }
 
-int CIZBfFenXi::GetparaNum() { return 10; }
+int CIZBfFenXi::GetparaNum() { return reportdata::WidthOf(10); }
 void CIZBfFenXi::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 10); }
 void CIZBfFenXi::GetItemData(CString name, CStringArray& rows) {
   GetEngine()->GetItemData(name, rows, 10);

@@ -69,12 +69,12 @@ bool CInterQingDan::GetCompIndexByCompDir(const CString& compDir, CString& index
   return GetEngine()->GetCompIndexByCompDir(compDir, index);
 }
 
-REPORTDATA_TREE_TABLE_FORWARDERS(CInterQingDan2, 13, 2)
+REPORTDATA_TREE_TABLE_FORWARDERS(CInterQingDan2, 2)
 REPORTDATA_STREAM_FORWARDERS(CInterQingDan2, GetNewItemData, GetDataByCondition, GetNewItemDataJSS,
                              GetJSSDataByCondition, 2, 22)
 REPORTDATA_HANDLE_FORWARDER(CInterQingDan2, 2)
 
-REPORTDATA_TREE_TABLE_FORWARDERS(CInterHuiZong, 12, 3)
+REPORTDATA_TREE_TABLE_FORWARDERS(CInterHuiZong, 3)
 REPORTDATA_STREAM_FORWARDERS(CInterHuiZong, GetNewItemData, GetXHLConditionData, GetNewItemDataJSS,
                              GetXHLJSSConditionData, 3, 23)
 REPORTDATA_HANDLE_FORWARDER(CInterHuiZong, 3)

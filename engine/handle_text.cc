@@ -21,31 +21,10 @@ std::wstring_view TakeUntil(std::wstring_view& text, wchar_t separator) {
 
 }  // namespace
 
-int HandleFloorCell(int code) {
-  switch (code) {
-    case 1:
-    case 3:
-    case 6:
-    case 11:
-      return 2;
-    case 2:
-      return 3;
-    case 0:
-    case 7:
-    case 12:
-      return 0;
-    default:
-      return -1;
-  }
-}
-
-void ParseHandles(int code, const CStringArray& row_cells, const CString& handles, CString& floor,
-                  CStringArray& out) {
-  const int cell = HandleFloorCell(code);
-  if (cell < 0) return;
-
+void ParseHandles(int floor_cell, const CStringArray& row_cells, const CString& handles,
+                  CString& floor, CStringArray& out) {
   std::wstring_view floor_text;
-  if (cell < row_cells.GetSize()) floor_text = row_cells[cell].str();
+  if (floor_cell < row_cells.GetSize()) floor_text = row_cells[floor_cell].str();
   const size_t floor_end = floor_text.find(L'层');
   floor =
       floor_end == std::wstring_view::npos ? CString() : CString(floor_text.substr(0, floor_end));

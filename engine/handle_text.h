@@ -8,19 +8,15 @@
 
 namespace reportdata {
 
-// The row cell that holds the floor for a table type code: 2 for codes 1, 3,
-// 6 and 11, 3 for code 2, 0 for codes 0, 7 and 12; -1 for codes the handle
-// query does not serve.
-int HandleFloorCell(int code);
-
-// For a served code: sets floor to the floor cell of row_cells cut before its
-// first "层" (empty when the cell has no "层" or the row is too short), then
-// appends to out, for each group of handles, each handle, the group's first
-// text and its second text. handles is a "$"-joined sequence of groups
+// Sets floor to the cell floor_cell of row_cells (the cell that a table's
+// definition names, see table_definitions.h) cut before its first "层"
+// (empty when the cell has no "层" or the row is too short), then appends to
+// out, for each group of handles, each handle, the group's first text and
+// its second text. handles is a "$"-joined sequence of groups
 // "h1$h2$...￥first￥second"; empty handles are skipped, a group without "￥"
-// ends the parse. For other codes floor and out are left unchanged.
-void ParseHandles(int code, const CStringArray& row_cells, const CString& handles, CString& floor,
-                  CStringArray& out);
+// ends the parse. REQUIRES: floor_cell >= 0.
+void ParseHandles(int floor_cell, const CStringArray& row_cells, const CString& handles,
+                  CString& floor, CStringArray& out);
 
 }  // namespace reportdata
 

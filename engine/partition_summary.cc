@@ -1,5 +1,7 @@
 // Partition summaries: every item of a chapter tree with its quantity in each
 // partition of the project, numbered across chapters.
+#include "engine/partition_summary.h"
+
 #include "engine/row_selection.h"
 #include "keys/number_format.h"
 #include "model/report_tables.h"
@@ -66,16 +68,17 @@ void SummariseQuotaChapters(std::vector<SDeChapterNode>& chapters, HashIndex& in
 
 }  // namespace
 
-void ReportTables::GetAllQdInfoForFenQu(const std::set<CString>& partitions, bool from_bills,
-                                        CArray<FenQuQdHZInfo>& out) {
-  CompleteBillParts();
+void SummariseBillPartitions(ReportTables& tables, const std::set<CString>& partitions,
+                             bool from_bills, CArray<FenQuQdHZInfo>& out) {
   PartitionSummary summary(partitions, out);
   if (!from_bills) {
-    SummariseQuotaChapters(consumption_summary_.nodes, consumption_summary_.index, summary);
+    auto& consumption = tables.consumption_summary_tree();
+    SummariseQuotaChapters(consumption.nodes, consumption.index, summary);
     return;
   }
-  SortChapters(bill_consumption_.nodes, bill_consumption_.index);
-  for (SQdXhlChapterNode& chapter : bill_consumption_.nodes) {
+  auto& bills = tables.bill_consumption_tree();
+  SortChapters(bills.nodes, bills.index);
+  for (SQdXhlChapterNode& chapter : bills.nodes) {
     FenQuQdHZInfo& info = summary.StartChapter(chapter.name);
     SortBillItems(chapter);
     for (const SQdXhlItemNode& item : chapter.items) {
@@ -86,10 +89,11 @@ void ReportTables::GetAllQdInfoForFenQu(const std::set<CString>& partitions, boo
   }
 }
 
-void ReportTables::GetAllDeInfoForFenQu(const std::set<CString>& partitions,
-                                        CArray<FenQuQdHZInfo>& out) {
+void SummariseQuotaPartitions(ReportTables& tables, const std::set<CString>& partitions,
+                              CArray<FenQuQdHZInfo>& out) {
   PartitionSummary summary(partitions, out);
-  SummariseQuotaChapters(quota_summary_.nodes, quota_summary_.index, summary);
+  auto& quotas = tables.quota_summary_tree();
+  SummariseQuotaChapters(quotas.nodes, quotas.index, summary);
 }
 
 }  // namespace reportdata

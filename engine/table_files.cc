@@ -20,13 +20,21 @@
 namespace reportdata {
 namespace {
 
-// Tables both families write after their own.
-void WriteSharedTables(std::wstring_view dir, const AreaTables& areas) {
-  WriteBuildingArea(dir, areas.building_area);
-  WriteDoorWindows(dir, areas.doors_windows);
-  WriteRoomTable1(dir, areas.rooms);
-  WriteRoomTable2(dir, areas.rooms);
-  WriteIndexAnalysis(dir, areas.index_analysis);
+TableSide SideOf(const FileDefinition& file) {
+  for (const CatalogTable& table : TableCatalog()) {
+    if (table.code == file.code) return table.side;
+  }
+  return TableSide::kEither;
+}
+
+// The table files of one side, in catalogue order: the bill or the quota
+// side's own, or those both sides write and read (kEither).
+std::vector<const FileDefinition*> FilesOf(TableSide side) {
+  std::vector<const FileDefinition*> files;
+  for (const FileDefinition& file : TableFiles()) {
+    if (SideOf(file) == side) files.push_back(&file);
+  }
+  return files;
 }
 
 // The decoration tables lie in the project directory, the parent of the
@@ -41,40 +49,29 @@ std::wstring DecorationDir(std::wstring_view report_dir) {
 void CAnalyze::Write_xml(const CString& report_dir) {
   deferred_.LoadAll();
   if (!bill_failure_.empty()) return;  // the files of the last good build stay
-  const std::wstring& dir = report_dir.str();
-  // Asked for here, the bill trees complete their bill parts before the
-  // steps read them on two threads.
-  const std::vector<SQdChapterNode>& summary = tables_.bill_summary();
-  const std::vector<SQdXhlChapterNode>& consumption = tables_.bill_consumption();
-  WriteFamily(report_dir, true,
-              {
-                  [&] { WriteBillSummary(dir, summary, partition_); },
-                  [&] { WriteBillConsumption(dir, consumption, partition_); },
-                  [&] { WriteConsumptionSummary(dir, tables_.consumption_summary(), partition_); },
-              });
+  WriteFamily(report_dir, true);
 }
 
 void CAnalyze::WriteXML(const CString& report_dir) {
   deferred_.LoadAll();
   if (!quota_failure_.empty()) return;  // the files of the last good build stay
-  const std::wstring& dir = report_dir.str();
-  WriteFamily(
-      report_dir, false,
-      {
-          [&] { WriteQuotaSummary(dir, tables_.quota_summary(), partition_); },
-          [&] { WriteQuotaByFloor(dir, tables_.quota_by_floor()); },
-          [&] { WriteQuotaByFloorComponent(dir, tables_.quota_by_floor_component(), partition_); },
-      });
+  WriteFamily(report_dir, false);
 }
 
-void CAnalyze::WriteFamily(const CString& report_dir, bool bill_side,
-                           std::vector<std::function<void()>> own_steps) {
+void CAnalyze::WriteFamily(const CString& report_dir, bool bill_side) {
   const std::wstring& dir = report_dir.str();
   const std::wstring decoration = DecorationDir(dir);
+  TableContext context = Context();
   std::vector<std::function<void()>> steps{[&] { WriteGlobalParas(dir, partitions_); }};
-  steps.insert(steps.end(), own_steps.begin(), own_steps.end());
+  for (const FileDefinition* file : FilesOf(bill_side ? TableSide::kBill : TableSide::kQuota)) {
+    steps.push_back([&context, &dir, file] { file->write(context, dir); });
+  }
   steps.insert(steps.end(), {
-                                [&] { WriteSharedTables(dir, areas_); },
+                                // The tables both sides write after their own, in one step.
+                                [&] {
+                                  for (const FileDefinition* file : FilesOf(TableSide::kEither))
+                                    file->write(context, dir);
+                                },
                                 [&] { cloud_.WriteToXmlFile(report_dir); },
                                 [&] { WriteCalFloor(dir, cal_floors_); },
                                 [&] { WriteComponentTable(dir, areas_.component_table); },
@@ -118,18 +115,27 @@ void CAnalyze::HoldTableFile(int table, std::wstring_view dir, std::wstring_view
   deferred_.Hold(table, ResolveFilePath(dir, name), kTableRoot, std::move(read));
 }
 
-// The sequence of the shared tables: the building-area and index files are
-// small and read at once, the others held.
+void CAnalyze::ReadTables(std::wstring_view dir, TableSide side) {
+  const std::wstring held_dir(dir);
+  for (const FileDefinition* file : FilesOf(side)) {
+    if (!file->held) {
+      TableContext context = Context();
+      file->read(context, dir);
+      continue;
+    }
+    const CodeDefinition* definition = DefinitionOf(file->code);
+    const int table = definition != nullptr ? definition->held : DeferredReads::kOther;
+    HoldTableFile(table, dir, file->file_name, [this, held_dir, file] {
+      TableContext context = Context();
+      file->read(context, held_dir);
+    });
+  }
+}
+
+// The sequence of the tables both sides read; the index analysis takes the
+// building area read before it.
 void CAnalyze::ReadSharedTables(std::wstring_view dir) {
-  const std::wstring held(dir);
-  ReadBuildingArea(dir, areas_.building_area);
-  HoldTableFile(DeferredReads::kOther, dir, kDoorWindowFile.file_name,
-                [this, held] { ReadDoorWindows(held, areas_.doors_windows); });
-  HoldTableFile(DeferredReads::kOther, dir, kRoomTable1File.file_name,
-                [this, held] { ReadRoomTable1(held, areas_.rooms); });
-  HoldTableFile(DeferredReads::kOther, dir, kRoomTable2File.file_name,
-                [this, held] { ReadRoomTable2(held, areas_.rooms); });
-  ReadIndexAnalysis(dir, areas_.index_analysis);
+  ReadTables(dir, TableSide::kEither);
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
 }
 
@@ -165,12 +171,7 @@ void CAnalyze::ReadBillFamily(const CString& report_dir) {
   bill_failure_.clear();
   const std::wstring& dir = report_dir.str();
   ReadGlobalParas(dir, partitions_);
-  HoldTableFile(1, dir, kBillSummaryFile.file_name,
-                [this, dir] { ReadBillSummary(dir, tables_.bill_summary()); });
-  HoldTableFile(2, dir, kBillConsumptionFile.file_name,
-                [this, dir] { ReadBillConsumption(dir, tables_.bill_consumption()); });
-  HoldTableFile(3, dir, kConsumptionSummaryFile.file_name,
-                [this, dir] { ReadConsumptionSummary(dir, tables_.consumption_summary()); });
+  ReadTables(dir, TableSide::kBill);
   ReadSharedTables(dir);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);
@@ -181,13 +182,7 @@ void CAnalyze::ReadQuotaFamily(const CString& report_dir) {
   quota_failure_.clear();
   const std::wstring& dir = report_dir.str();
   ReadGlobalParas(dir, partitions_);
-  HoldTableFile(11, dir, kQuotaSummaryFile.file_name,
-                [this, dir] { ReadQuotaSummary(dir, tables_.quota_summary()); });
-  HoldTableFile(12, dir, kQuotaByFloorFile.file_name,
-                [this, dir] { ReadQuotaByFloor(dir, tables_.quota_by_floor()); });
-  HoldTableFile(13, dir, kQuotaByFloorComponentFile.file_name, [this, dir] {
-    ReadQuotaByFloorComponent(dir, tables_.quota_by_floor_component());
-  });
+  ReadTables(dir, TableSide::kQuota);
   ReadSharedTables(dir);
   cloud_.ReadFromXmlFile(report_dir);
   ReadCalFloor(dir, cal_floors_);

@@ -1,15 +1,15 @@
-// The bill and quota tables of a project and the row queries they answer.
+// The bill and quota tables of a project.
 // ReportTables owns, by value, the trees of the bill summary (code 1), the
 // bill consumption table (2), the consumption summary (3), the quota summary
 // (11), the quota summary by floor (12), by floor and component (13) and the
 // component summary (14, 15). The engine owns one ReportTables, files the
-// calculation-result records into it during a build, and forwards the row
-// queries of these codes to it; a table file reader fills the trees through
+// calculation-result records into it during a build, and answers the row
+// queries of these codes from its trees through the table definitions
+// (engine/table_definitions.h); a table file reader fills the trees through
 // the accessors. Intake lives in model/, the row writers in engine/.
 #ifndef REPORTDATA_MODEL_REPORT_TABLES_H_
 #define REPORTDATA_MODEL_REPORT_TABLES_H_
 
-#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,12 +22,6 @@
 #include "reportdata/report_types.h"
 
 namespace reportdata {
-
-class FloorSelection;
-class RowWriter;
-struct ChapterChoice;
-struct RowOptions;
-struct StreamOptions;
 
 // Engine state that the row writers read.
 struct QueryState {
@@ -64,8 +58,9 @@ class ReportTables {
   // Completes the bill parts of the bill consumption table, which the
   // filing of a new bill side leaves to its end (see PendingBillPart);
   // entries filed later go to both tables at once. A build calls it after
-  // its last entry; the queries and the non-const accessors of the bill
-  // trees call it first.
+  // its last entry, on its own thread; until then the bill parts of the
+  // bill consumption table are empty. A table file reader fills both trees
+  // whole and needs no such step.
   void FinishBillEntries();
   void BuildComponentSummaryFromBills();  // code 14
 
@@ -77,38 +72,21 @@ class ReportTables {
   void ClearQuotaSide();  // codes 11, 12, 13
   void ClearComponentSummary();
 
-  // Row queries. Each returns false, leaving its arrays alone, when it does
-  // not serve `code`.
-  // Codes 1, 2, 3, 11, 12, 13, 14; clears `items` first.
-  bool GetTreeItem(int code, const QueryState& state, CStringArray& items);
-  // Layout A of codes 1, 2, 3, 11, 12, 13: clears `rows`, writes the header.
-  bool GetItemData(int code, std::wstring_view name, const QueryState& state, CStringArray& rows);
-  // Layout A narrowed by a floor list and a second (component name) list.
-  bool GetSelectedData(int code, const CStringArray& floors, const CStringArray& second,
-                       const QueryState& state, CStringArray& rows);
-  // Layout B, appended: codes 1, 21, 2, 22, 3, 23, 11, 31, 12, 32, 13, 33, 14, 15, 50.
-  bool GetNewItemData(int code, std::wstring_view name, const QueryState& state,
-                      CStringArray& rows);
-  // Layout B narrowed by lists and condition: codes 1, 21, 2, 22, 3, 23, 11, 31
-  // (output a, floors b, names c) and 12, 32, 13, 33, 14 (floors a, names b,
-  // output c; the condition is not used).
-  bool GetDataByCondition(int code, CStringArray& a, CStringArray& b, CStringArray& c,
-                          std::wstring_view condition, const QueryState& state);
-  // Partition summaries: from_bills picks the bill consumption tree, else the
-  // consumption summary. `out` is cleared first.
-  void GetAllQdInfoForFenQu(const std::set<CString>& partitions, bool from_bills,
-                            CArray<FenQuQdHZInfo>& out);
-  void GetAllDeInfoForFenQu(const std::set<CString>& partitions, CArray<FenQuQdHZInfo>& out);
+  // The trees with their lookup indexes, for the row writers of the table
+  // definitions (engine/table_definitions.h).
+  IndexedList<SQdChapterNode>& bill_summary_tree() { return bill_summary_; }
+  IndexedList<SQdXhlChapterNode>& bill_consumption_tree() { return bill_consumption_; }
+  IndexedList<SDeChapterNode>& consumption_summary_tree() { return consumption_summary_; }
+  IndexedList<SDeChapterNode>& quota_summary_tree() { return quota_summary_; }
+  IndexedList<SDeFloorGroupNode, FloorIndex>& quota_by_floor_tree() { return quota_by_floor_; }
+  IndexedList<SDeFloorCompGroupNode, FloorIndex>& quota_by_floor_component_tree() {
+    return quota_by_floor_component_;
+  }
+  IndexedList<GjhzGroupNode>& component_summary_tree() { return component_summary_; }
 
   // The trees, for the table files. Readers append to these lists.
-  std::vector<SQdChapterNode>& bill_summary() {
-    CompleteBillParts();
-    return bill_summary_.nodes;
-  }
-  std::vector<SQdXhlChapterNode>& bill_consumption() {
-    CompleteBillParts();
-    return bill_consumption_.nodes;
-  }
+  std::vector<SQdChapterNode>& bill_summary() { return bill_summary_.nodes; }
+  std::vector<SQdXhlChapterNode>& bill_consumption() { return bill_consumption_.nodes; }
   std::vector<SDeChapterNode>& consumption_summary() { return consumption_summary_.nodes; }
   std::vector<SDeChapterNode>& quota_summary() { return quota_summary_.nodes; }
   std::vector<SDeFloorGroupNode>& quota_by_floor() { return quota_by_floor_.nodes; }
@@ -117,7 +95,6 @@ class ReportTables {
   }
   std::vector<GjhzGroupNode>& component_summary() { return component_summary_.nodes; }
   const std::vector<SQdChapterNode>& bill_summary() const { return bill_summary_.nodes; }
-  // Its bill parts are complete after FinishBillEntries.
   const std::vector<SQdXhlChapterNode>& bill_consumption() const { return bill_consumption_.nodes; }
   const std::vector<SDeChapterNode>& consumption_summary() const {
     return consumption_summary_.nodes;
@@ -146,17 +123,7 @@ class ReportTables {
   // Quota chapter with the common calculation parameter rule.
   const Chapter& QuotaChapter(const RecordKeys& keys);
 
-  // Layout A rows of one code (GetItemData, GetSelectedData).
-  void WriteRows(int code, std::wstring_view name, const RowOptions& options, RowWriter& writer);
-  // Layout B of one code (GetNewItemData, GetDataByCondition).
-  bool Stream(int code, const ChapterChoice& choice, const StreamOptions& options,
-              const FloorSelection* selection, CStringArray& out);
-
   void AddBillEntry(const EntryKeys& entry);
-  // Before anything reads or changes the bill trees but the filing.
-  void CompleteBillParts() {
-    if (bill_parts_deferred_) FinishBillEntries();
-  }
   void AddToConsumptionSummary(const RecordKeys& record, const PooledText& component_name,
                                const PooledText& bill_code);
 

@@ -135,7 +135,7 @@ TEST_F(BillSummaryRowsTest, MergeOffListsOneRowPerInstance) {
   EXPECT_EQ(rows[5], L"6|5|||||P1|m3|6.000000||2.00*3件|$h1$$h2");
   // The consumption summary does not follow the merge flag.
   CStringArray summary;
-  EXPECT_TRUE(tables.GetNewItemData(23, L"", state, summary));
+  EXPECT_TRUE(AnswerStream(Context(), 23, L"", summary));
   EXPECT_TRUE(summary.IsEmpty());
 }
 
@@ -145,7 +145,7 @@ TEST_F(BillSummaryRowsTest, SelectionNarrowsFloorsAndComponents) {
   AddWall({.floor = L"6", .component = L"Z1", .quantity = L"7", .handle = L"h6"});
   CStringArray rows;
   EXPECT_TRUE(
-      tables.GetSelectedData(1, Array({L"2,5", L"6"}), Array({L"Q1", L"WQM[2,5层]"}), state, rows));
+      AnswerSelectedRows(Context(), 1, Array({L"2,5", L"6"}), Array({L"Q1", L"WQM[2,5层]"}), rows));
   std::vector<std::wstring> got = Rows(rows, 12);
   ASSERT_EQ(got.size(), 11u);
   EXPECT_EQ(got[2], L"3|2||" + kBrick + L"||||m3|50.000000|||");
@@ -153,13 +153,13 @@ TEST_F(BillSummaryRowsTest, SelectionNarrowsFloorsAndComponents) {
   EXPECT_EQ(got[8], L"9|3||" + kBrick + L"|6层|||m3|7.000000|||");
   // A requested floor that a range stands for selects single floors only; a
   // floor 3 request does not select the range 2,5.
-  EXPECT_TRUE(tables.GetSelectedData(1, Array({L"3"}), Array({L"Q1"}), state, rows));
+  EXPECT_TRUE(AnswerSelectedRows(Context(), 1, Array({L"3"}), Array({L"Q1"}), rows));
   EXPECT_EQ(Rows(rows, 12), (std::vector<std::wstring>{L"1|0||||||||||"}));
   // Floor 3 stays for the request 2,5; its facade component carries [3层].
   tables.ClearBillSide();
   AddWall({.floor = L"3", .component = L"Q1", .quantity = L"1", .handle = L"h4"}, L"");
   AddWall(Facade(L"3", L"2", L"h3"), L"");
-  EXPECT_TRUE(tables.GetSelectedData(1, Array({L"2,5"}), Array({L"Q1", L"WQM[3层]"}), state, rows));
+  EXPECT_TRUE(AnswerSelectedRows(Context(), 1, Array({L"2,5"}), Array({L"Q1", L"WQM[3层]"}), rows));
   got = Rows(rows, 12);
   ASSERT_EQ(got.size(), 8u);
   EXPECT_EQ(got[3], L"4|3||" + kPlain + L"|3层|||m3|3.000000|||");
@@ -175,29 +175,31 @@ TEST_F(BillSummaryRowsTest, ConditionQueryNarrowsItemsByText) {
   CStringArray out;
   CStringArray floors = Array({L"1"});
   CStringArray names = Array({L"Q1"});
-  EXPECT_TRUE(tables.GetDataByCondition(1, out, floors, names, L"C3", state));
+  EXPECT_TRUE(AnswerByCondition(Context(), 1, out, floors, names, L"C3"));
   EXPECT_EQ(Joined(Texts(out)),
             L"#ZhangFlag#|混凝土工程|#QDItemFlag#|010502001001|矩形柱|m3|1.000000|C30||"
             L"#FloorFlag#|1层|1.000000||#AttNameFlag#|Q1|1.000000|$h1");
   EXPECT_EQ(Texts(floors), (std::vector<std::wstring>{L"1"}));
   // An empty condition keeps every item; the stream is appended.
-  EXPECT_TRUE(tables.GetDataByCondition(1, out, floors, names, L"", state));
+  EXPECT_TRUE(AnswerByCondition(Context(), 1, out, floors, names, L""));
   EXPECT_EQ(out.GetSize(), 17 + 34);
 }
 
 TEST_F(BillSummaryRowsTest, CodesNotServedLeaveArraysAlone) {
   CStringArray rows = Array({L"kept"});
-  EXPECT_FALSE(tables.GetItemData(4, L"", state, rows));
-  EXPECT_FALSE(tables.GetTreeItem(15, state, rows));
-  EXPECT_FALSE(tables.GetNewItemData(40, L"", state, rows));
-  EXPECT_FALSE(tables.GetSelectedData(10, rows, rows, state, rows));
+  EXPECT_FALSE(AnswerItemRows(Context(), 14, L"", rows));
+  EXPECT_FALSE(AnswerTreeItems(Context(), 40, rows));
+  EXPECT_FALSE(AnswerStream(Context(), 5, L"", rows));
+  EXPECT_FALSE(AnswerSelectedRows(Context(), 10, rows, rows, rows));
+  EXPECT_FALSE(AnswerByCondition(Context(), 7, rows, rows, rows, L""));
+  EXPECT_FALSE(AnswerItemRows(Context(), 99, L"", rows));
   EXPECT_EQ(Texts(rows), (std::vector<std::wstring>{L"kept"}));
   // Layout B appends: asking twice doubles the answer.
   AddFacadeGroup();
   CStringArray stream;
-  tables.GetNewItemData(1, L"", state, stream);
+  AnswerStream(Context(), 1, L"", stream);
   const INT_PTR once = stream.GetSize();
-  tables.GetNewItemData(1, L"", state, stream);
+  AnswerStream(Context(), 1, L"", stream);
   EXPECT_EQ(stream.GetSize(), 2 * once);
 }
 

@@ -46,13 +46,14 @@ TEST_F(BillTablesTest, BillItemsSplitByOwnQuotaFeatures) {
 
 // A named bill item's bill part in the bill consumption table holds what
 // the item holds in the bill summary, whether its records came before the
-// first look at the tables or after it.
-TEST_F(BillTablesTest, BillPartsHoldTheSummarysRecordsBeforeAndAfterTheFirstLook) {
+// end of the filing or after it.
+TEST_F(BillTablesTest, BillPartsHoldTheSummarysRecordsBeforeAndAfterTheEndOfTheFiling) {
   Rec rec{.floor = L"1", .quantity = L"1"};
   const TJQd wall = rec.Bill(L"010401001001", L"砖墙");
   AddEntry(wall);
   AddEntry(rec.Bill(L"010402001001", L""));
   AddEntry(wall);
+  tables.FinishBillEntries();
   const auto pieces = [&](size_t item) {
     const SQdCompNode& component =
         tables.bill_consumption()[0].items[item].bill.floors[0].components[0];

@@ -59,7 +59,7 @@ TEST_F(ComponentSummaryTest, CountsInstancesByCategoryAndFloor) {
   CStringArray floors = Array({L"1"});
   CStringArray names = Array({L"Q1"});
   CStringArray out;
-  EXPECT_TRUE(tables.GetDataByCondition(14, floors, names, out, L"", state));
+  EXPECT_TRUE(AnswerByCondition(Context(), 14, floors, names, out, L""));
   EXPECT_EQ(Joined(Texts(out)), L"#ZhangFlag#|墙|#FloorFlag#|1层|2|#MemFlag#|Q1|240|2|$$h1$$h2");
 }
 

@@ -31,6 +31,7 @@ class DeferredReadsTest : public ::testing::Test {
     CAnalyze built;
     for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(40))
       built.tables().AddClassifiedEntry(KeysOf(entry));
+    built.tables().FinishBillEntries();
     built.Write_xml(dir_.wpath());
     chapters_ = ItemCount(built, kBillSummary);
   }

@@ -1,6 +1,7 @@
 // Partition summaries of the consumption, bill consumption and quota trees.
 #include <gtest/gtest.h>
 
+#include "engine/partition_summary.h"
 #include "support/table_fixture.h"
 
 namespace reportdata::testing {
@@ -41,7 +42,7 @@ TEST_F(PartitionSummaryTest, QuotaSummaryByPartition) {
   const std::set<CString> partitions = {L"1区", L"2区", L"3区"};
   CArray<FenQuQdHZInfo> out;
   out.Add(FenQuQdHZInfo{});  // the answer replaces what the array held
-  tables.GetAllDeInfoForFenQu(partitions, out);
+  SummariseQuotaPartitions(tables, partitions, out);
   EXPECT_EQ(Describe(out), (std::vector<std::wstring>{
                                L"chapter 砌筑",
                                L"1 A4-1 砌砖 m3 [] total=4.000000 1区=3.000000 2区=1.000000 3区=",
@@ -66,20 +67,21 @@ TEST_F(PartitionSummaryTest, BillSideSummaries) {
   AddEntry(rec.Bill(L"019900000001", L""));
   const std::set<CString> partitions = {L"1区"};
   CArray<FenQuQdHZInfo> out;
-  tables.GetAllQdInfoForFenQu(partitions, true, out);
+  tables.FinishBillEntries();
+  SummariseBillPartitions(tables, partitions, true, out);
   EXPECT_EQ(Describe(out), (std::vector<std::wstring>{
                                L"chapter 砌筑工程",
                                L"1 010401001001 砖墙 m3 [M5] total=2.000000 1区=2.000000",
                                L"chapter 空章",
                                L"2 019900000001  m3 [] total= 1区=",
                            }));
-  tables.GetAllQdInfoForFenQu(partitions, false, out);
+  SummariseBillPartitions(tables, partitions, false, out);
   EXPECT_EQ(Describe(out), (std::vector<std::wstring>{
                                L"chapter 砌筑",
                                L"1 A4-1 砌砖 m3 [砂浆:M5] total=0.500000 1区=0.500000",
                            }));
   tables.ClearBillSide();
-  tables.GetAllQdInfoForFenQu(partitions, false, out);
+  SummariseBillPartitions(tables, partitions, false, out);
   EXPECT_TRUE(out.IsEmpty());
 }
 

@@ -105,7 +105,7 @@ TEST_F(QuotaRowsTest, QuotaByFloorComponentRowsAndSelection) {
   AddQuota({.component = L"Q1", .quantity = L"3", .handle = L"h1"}, L"A5-1", L"浇筑", L"1");
   AddQuota({.component = L"Z1", .quantity = L"2", .handle = L"h2"}, L"A5-1", L"浇筑", L"1");
   CStringArray rows;
-  EXPECT_TRUE(tables.GetSelectedData(13, Array({L"1"}), Array({L"Z1"}), state, rows));
+  EXPECT_TRUE(AnswerSelectedRows(Context(), 13, Array({L"1"}), Array({L"Z1"}), rows));
   const std::vector<std::wstring> selected = Rows(rows, 12);
   ASSERT_EQ(selected.size(), 6u);
   EXPECT_EQ(selected[2], L"3|2|Z1|||||||||");
@@ -115,7 +115,7 @@ TEST_F(QuotaRowsTest, QuotaByFloorComponentRowsAndSelection) {
   CStringArray floors = Array({L"1"});
   CStringArray names = Array({L"Q1"});
   CStringArray out;
-  EXPECT_TRUE(tables.GetDataByCondition(13, floors, names, out, L"不用", state));
+  EXPECT_TRUE(AnswerByCondition(Context(), 13, floors, names, out, L"不用"));
   EXPECT_EQ(
       Joined(Texts(out)),
       L"#ZhangFlag#|1层|#MemFlag#|Q1|#CalItemFlag#|实体|#DEItemFlag#|A5-1|浇筑|m3|3.000000||");

@@ -38,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CStringArray cells;
     for (const std::wstring& cell : lines) cells.Add(CString(cell));
-    for (int code : {0, 1, 2, 3, 6, 7, 11, 12}) {
+    for (int floor_cell : {0, 2, 3}) {
       CString floor;
       CStringArray out;
-      ParseHandles(code, cells, CString(text), floor, out);
+      ParseHandles(floor_cell, cells, CString(text), floor, out);
     }
   }
   SortConditionFloor(condition_floors);

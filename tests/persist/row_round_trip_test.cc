@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/table_definitions.h"
 #include "model/report_tables.h"
 #include "persist/report_table_files.h"
 #include "support/records.h"
@@ -60,6 +61,7 @@ class RowRoundTripTest : public ::testing::Test {
       built_.AddClassifiedEntry(KeysOf(entry));
       for (const TJQd& quota : entry.quotas) built_.AddQuotaRecord(KeysOf(quota));
     }
+    built_.FinishBillEntries();
   }
 
   void BuildWriteRead(size_t records) {
@@ -82,15 +84,17 @@ class RowRoundTripTest : public ::testing::Test {
   // each of them the layout A rows and the layout B stream.
   static std::vector<std::wstring> AllRows(ReportTables& tables, int code, int stream_code,
                                            const QueryState& state) {
+    AreaTables areas;
+    const TableContext context{tables, areas, state};
     CStringArray items;
-    EXPECT_TRUE(tables.GetTreeItem(code, state, items));
+    EXPECT_TRUE(AnswerTreeItems(context, code, items));
     std::vector<std::wstring> rows = Texts(items);
     for (const std::wstring& item : Texts(items)) {
       CStringArray table;
-      EXPECT_TRUE(tables.GetItemData(code, item, state, table));
+      EXPECT_TRUE(AnswerItemRows(context, code, item, table));
       for (const std::wstring& cell : Texts(table)) rows.push_back(cell);
       CStringArray stream;
-      EXPECT_TRUE(tables.GetNewItemData(stream_code, item, state, stream));
+      EXPECT_TRUE(AnswerStream(context, stream_code, item, stream));
       for (const std::wstring& cell : Texts(stream)) rows.push_back(cell);
     }
     return rows;

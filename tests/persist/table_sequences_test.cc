@@ -38,6 +38,7 @@ class TableSequencesTest : public ::testing::Test {
       engine_.tables().AddClassifiedEntry(KeysOf(entry));
       for (const TJQd& quota : entry.quotas) engine_.tables().AddQuotaRecord(KeysOf(quota));
     }
+    engine_.tables().FinishBillEntries();
     engine_.mutable_partitions() = {L"一区", L"二区"};
     engine_.cal_floors() = {CString(L"1"), CString(L"2,5")};
   }

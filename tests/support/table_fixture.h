@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/table_definitions.h"
 #include "model/report_tables.h"
 #include "support/records.h"
 #include "support/table_services.h"
@@ -29,15 +30,19 @@ class TableFixture : public ::testing::Test {
     tables.AddClassifiedEntry(KeysOf(entry));
   }
 
+  // The query helpers end the filing first, as a build does before anything
+  // reads its tables.
   std::vector<std::wstring> ItemRows(int code, std::wstring_view name, int columns = 12) {
+    tables.FinishBillEntries();
     CStringArray rows;
-    EXPECT_TRUE(tables.GetItemData(code, name, state, rows));
+    EXPECT_TRUE(AnswerItemRows(Context(), code, name, rows));
     return Rows(rows, columns);
   }
 
   std::vector<std::wstring> Stream(int code, std::wstring_view name = {}) {
+    tables.FinishBillEntries();
     CStringArray rows;
-    EXPECT_TRUE(tables.GetNewItemData(code, name, state, rows));
+    EXPECT_TRUE(AnswerStream(Context(), code, name, rows));
     return Texts(rows);
   }
 
@@ -47,13 +52,17 @@ class TableFixture : public ::testing::Test {
   }
 
   std::vector<std::wstring> TreeItems(int code) {
+    tables.FinishBillEntries();
     CStringArray items;
-    EXPECT_TRUE(tables.GetTreeItem(code, state, items));
+    EXPECT_TRUE(AnswerTreeItems(Context(), code, items));
     return Texts(items);
   }
 
+  TableContext Context() { return {tables, areas, state}; }
+
   TestServices services;
   ReportTables tables;
+  AreaTables areas;  // the area tables, which these tests leave empty
   QueryState state;
 };
 

@@ -1,0 +1,99 @@
+// The definitions of the report tables: for every table type code, which
+// tree answers its row queries and how (tree items, layout A rows of an
+// item or of a floor selection, the layout B stream and its selection), the
+// held table file its queries need read first, and the cell of its rows that
+// holds the floor for the handle query. The engine reaches every table only
+// through these; a code without a definition answers nothing. The tables'
+// names, files and named columns are their catalogue entries
+// (reportdata/table_catalog.h); docs/design.md says how a table is added.
+#ifndef REPORTDATA_ENGINE_TABLE_DEFINITIONS_H_
+#define REPORTDATA_ENGINE_TABLE_DEFINITIONS_H_
+
+#include <span>
+#include <string_view>
+
+#include "areas/area_tables.h"
+#include "engine/deferred_reads.h"
+#include "model/report_tables.h"
+#include "reportdata/framework.h"
+#include "reportdata/table_catalog.h"
+
+namespace reportdata {
+
+// What a query reads and writes through: the engine's trees and its state.
+struct TableContext {
+  ReportTables& tables;
+  AreaTables& areas;
+  QueryState state;
+};
+
+// The answers of one table type code. A null operation answers nothing and
+// leaves its arrays alone.
+struct CodeDefinition {
+  int code;
+  // The bill or quota tree whose held file the queries read first, by its
+  // layout A code; kAllHeld for every held file.
+  int held;
+  static constexpr int kAllHeld = DeferredReads::kOther;
+  int handle_floor_cell = -1;  // -1: the handle query does not serve the code
+  // Appends the tree items (the engine clears `items` first).
+  void (*tree_items)(TableContext& context, CStringArray& items) = nullptr;
+  // Layout A of one item, or of every item when `name` is empty.
+  void (*item_rows)(TableContext& context, std::wstring_view name, CStringArray& rows) = nullptr;
+  // Layout A narrowed by a floor list and a second list.
+  void (*selected_rows)(TableContext& context, const CStringArray& floors,
+                        const CStringArray& second, CStringArray& rows) = nullptr;
+  // Layout B, appended.
+  void (*stream)(TableContext& context, std::wstring_view name, CStringArray& out) = nullptr;
+  // Layout B narrowed by lists and the condition; which array is the output
+  // is the code's own (the bill and quota chapter tables: a, the others: c).
+  void (*by_condition)(TableContext& context, CStringArray& a, CStringArray& b, CStringArray& c,
+                       std::wstring_view condition) = nullptr;
+};
+
+// The definitions of the bill and quota trees' codes (1 to 3, 11 to 14, 21
+// to 23, 31 to 33, 50) and of the area tables' (0, 4 to 7, 10, 15, 40).
+std::span<const CodeDefinition> BillQuotaCodes();
+std::span<const CodeDefinition> AreaCodes();
+
+// The definition of a code; null when it has none.
+const CodeDefinition* DefinitionOf(int code);
+
+// The width of the layout A rows of the catalogue entry whose code is
+// `code`, its facade's GetparaNum. REQUIRES: the catalogue has the code.
+int WidthOf(int code);
+
+// How the table of a catalogue entry is written to its file and read back.
+struct FileDefinition {
+  int code;                  // the layout A code of its catalogue entry
+  const wchar_t* file_name;  // "\qd.xml" …, its stem's
+  // A reload holds the file for the first query of its table, else reads
+  // it at once.
+  bool held;
+  void (*write)(TableContext& context, std::wstring_view dir);
+  void (*read)(TableContext& context, std::wstring_view dir);
+};
+
+// The table files in catalogue order.
+std::span<const FileDefinition> TableFiles();
+
+// The row queries by code. Each returns false, leaving its arrays alone,
+// when the code's definition has no such answer. The tree items are cleared
+// first when answered.
+bool AnswerTreeItems(TableContext context, int code, CStringArray& items);
+bool AnswerItemRows(TableContext context, int code, std::wstring_view name, CStringArray& rows);
+bool AnswerSelectedRows(TableContext context, int code, const CStringArray& floors,
+                        const CStringArray& second, CStringArray& rows);
+bool AnswerStream(TableContext context, int code, std::wstring_view name, CStringArray& out);
+bool AnswerByCondition(TableContext context, int code, CStringArray& a, CStringArray& b,
+                       CStringArray& c, std::wstring_view condition);
+
+// The new-style rows of the component table (codes 14 and 15): a project
+// whose report directory had no component table file fills it from the
+// component summary of the bill side (from_bills) or of the quota side.
+void StreamComponentTable(TableContext& context, bool from_bills, std::wstring_view category,
+                          CStringArray& out);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_ENGINE_TABLE_DEFINITIONS_H_

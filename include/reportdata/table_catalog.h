@@ -1,0 +1,77 @@
+// The catalogue of the report tables, read-only: for each table its table
+// type codes, its Chinese name, the stem of its table file, the build side
+// whose write and read sequences hold that file, the cells of its layout A
+// rows (GetparaNum) and its named columns, each with the cells of those rows
+// that it is read from. The module's own table definitions fill it, so a
+// viewer, an exporter or a comparison of two projects that reads rows
+// through it reads each cell under the title of what the row writer put
+// there. The catalogue is static: its texts and arrays live as long as the
+// process, and nothing in it changes.
+#ifndef REPORTDATA_TABLE_CATALOG_H_
+#define REPORTDATA_TABLE_CATALOG_H_
+
+#include <span>
+#include <string_view>
+
+#include "reportdata/export.h"
+
+namespace reportdata {
+
+// How a cell's text gives a column's value. Bill and quota items show one
+// text: "code  name", then the features on the following lines.
+enum class CellPart { kWhole, kCode, kName, kFeatures };
+
+// One cell that may feed a column; depth limits it to rows at that level of
+// the tree (0: top-level items), -1 to none.
+struct CellSource {
+  int cell = -1;
+  CellPart part = CellPart::kWhole;
+  int depth = -1;
+};
+
+enum class ColumnKind { kText, kNumber };
+
+// kLabel columns name the row at its level of the tree (chapter, code, floor,
+// component…): a row is matched across two projects by its labels, and a
+// label that repeats an ancestor's is left out. kValue columns are the
+// readable rest; a kValue column of kind kNumber is a quantity (see
+// IsQuantity). kProgram columns (drawing handles) are for programs only.
+enum class ColumnUse { kLabel, kValue, kProgram };
+
+struct NamedColumn {
+  std::string_view key;    // the JSON member name
+  std::string_view title;  // the heading in CSV, the workbook and the report page
+  ColumnKind kind = ColumnKind::kText;
+  ColumnUse use = ColumnUse::kValue;
+  CellSource from[3] = {};  // the first that gives a non-empty value wins
+};
+
+// A quantity: a number that adds up over the rows it sums.
+constexpr bool IsQuantity(const NamedColumn& column) {
+  return column.use == ColumnUse::kValue && column.kind == ColumnKind::kNumber;
+}
+
+// Which reload reads a table's file back: the bill reload, the quota reload,
+// or either (the area, door and window, room and index analysis files are
+// written and read by both).
+enum class TableSide { kBill, kQuota, kEither };
+
+struct CatalogTable {
+  int code;                    // the table type code of its layout A rows
+  std::span<const int> codes;  // every table type code that answers from its tree
+  std::string_view name;       // 清单汇总表 …
+  std::string_view stem;       // qd …; the file is stem + ".xml"
+  TableSide side;
+  int width;                             // cells of a layout A row, its facade's GetparaNum
+  std::span<const NamedColumn> columns;  // the named columns of its rows
+};
+
+// Every table in the order the tool lists them.
+REPORTDATA_API std::span<const CatalogTable> TableCatalog();
+
+// The table of that Chinese name or file stem; null when there is none.
+REPORTDATA_API const CatalogTable* FindCatalogTable(std::string_view name_or_stem);
+
+}  // namespace reportdata
+
+#endif  // REPORTDATA_TABLE_CATALOG_H_

@@ -1,0 +1,75 @@
+// The parts of every table agree: its catalogue entry, the definitions of
+// its codes, its file and the width its row writer writes.
+#include "engine/table_definitions.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/text.h"
+
+namespace reportdata {
+namespace {
+
+TEST(TableDefinitionsTest, EveryCatalogueTableHasItsCodesFileAndWidth) {
+  for (const CatalogTable& table : TableCatalog()) {
+    SCOPED_TRACE(std::string(table.stem));
+    EXPECT_EQ(FindCatalogTable(table.name), &table);
+    EXPECT_EQ(FindCatalogTable(table.stem), &table);
+    for (int code : table.codes) EXPECT_NE(DefinitionOf(code), nullptr) << code;
+    const CodeDefinition* own = DefinitionOf(table.code);
+    ASSERT_NE(own, nullptr);
+    EXPECT_NE(own->tree_items, nullptr);
+    int files = 0;
+    for (const FileDefinition& file : TableFiles()) {
+      if (file.code != table.code) continue;
+      ++files;
+      EXPECT_EQ(ToUtf8(file.file_name), "\\" + std::string(table.stem) + ".xml");
+    }
+    EXPECT_EQ(files, 1);
+    // The rows of an empty table have the catalogue's width: the header,
+    // and the building area's total row, whose id follows it.
+    ReportTables tables({});
+    AreaTables areas;
+    CStringArray rows;
+    ASSERT_TRUE(AnswerItemRows({tables, areas, {}}, table.code, L"", rows));
+    ASSERT_GE(rows.GetSize(), table.width);
+    EXPECT_EQ(rows.GetSize() % table.width, 0);
+    if (rows.GetSize() > table.width) {
+      EXPECT_EQ(rows[table.width], L"2");
+    }
+    for (const NamedColumn& column : table.columns) {
+      for (const CellSource& source : column.from) EXPECT_LT(source.cell, table.width);
+    }
+  }
+  EXPECT_EQ(TableFiles().size(), TableCatalog().size());
+}
+
+// The list of tables in docs/tables.md is the catalogue's.
+TEST(TableDefinitionsTest, TheDocsListTheCatalogue) {
+  std::string expected = "| Codes | Name | File | Side | Cells |\n|---|---|---|---|---|\n";
+  for (const CatalogTable& table : TableCatalog()) {
+    std::string codes;
+    for (int code : table.codes) codes += (codes.empty() ? "" : ", ") + std::to_string(code);
+    const char* side = table.side == TableSide::kBill    ? "bill"
+                       : table.side == TableSide::kQuota ? "quota"
+                                                         : "both";
+    expected += "| " + codes + " | " + std::string(table.name) + " | " + std::string(table.stem) +
+                ".xml | " + side + " | " + std::to_string(table.width) + " |\n";
+  }
+  std::ifstream in(REPORTDATA_SOURCE_DIR "/docs/tables.md");
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string doc = text.str();
+  const std::string open = "<!-- catalogue -->\n";
+  const size_t begin = doc.find(open);
+  const size_t end = doc.find("<!-- end of catalogue -->");
+  ASSERT_NE(begin, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_EQ(doc.substr(begin + open.size(), end - begin - open.size()), expected);
+}
+
+}  // namespace
+}  // namespace reportdata
