@@ -254,7 +254,7 @@ std::optional<uint64_t> FindPieceEnd(ByteWindow& window, const ChildTags& tags, 
       if (whole) return kNoPieceEnd;
       // A tag cut by the end of the held bytes is searched again.
       from = std::max(from, window.end() - std::min<uint64_t>(window.end(), tags.closing.size()));
-      if (!window.Reach(window.end() + read_ahead)) return std::nullopt;
+      if (!window.Reach(window.end() + read_ahead + 1)) return std::nullopt;
       continue;
     }
     size_t after = found + tags.closing.size();
@@ -263,7 +263,7 @@ std::optional<uint64_t> FindPieceEnd(ByteWindow& window, const ChildTags& tags, 
     const size_t digit = next + tags.opening.size();
     if (digit >= bytes.size() && !whole) {
       from = window.begin() + found;
-      if (!window.Reach(window.end() + read_ahead)) return std::nullopt;
+      if (!window.Reach(window.end() + read_ahead + 1)) return std::nullopt;
       continue;
     }
     from = window.begin() + found + 1;
