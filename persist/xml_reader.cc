@@ -5,13 +5,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <utility>
-#include <vector>
 
 #include "keys/plain_decimal.h"
 #include "platform/text.h"
@@ -88,28 +89,24 @@ bool ParseWhole(const std::string& path, int fd, pugi::xml_document& doc) {
   return true;
 }
 
-// True when the bytes of fd begin with the start tag of root_name: a
-// well-formed file that begins so has that root element.
-bool OpensWith(int fd, const char* root_name) {
+// True when bytes begin with the start tag of root_name: a well-formed file
+// that begins so has that root element.
+bool OpensWith(std::string_view bytes, const char* root_name) {
   const size_t length = std::strlen(root_name);
-  char head[64];
-  if (length + 2 > sizeof head) return false;
-  const ssize_t got = pread(fd, head, length + 2, 0);
-  if (got != static_cast<ssize_t>(length + 2)) return false;
-  const char after = head[length + 1];
-  return head[0] == '<' && std::memcmp(head + 1, root_name, length) == 0 &&
+  if (bytes.size() < length + 2) return false;
+  const char after = bytes[length + 1];
+  return bytes[0] == '<' && bytes.substr(1, length) == root_name &&
          (IsBlank(after) || after == '/' || after == '>');
 }
 
-// Bytes from pugixml's allocation function, freed with its deallocation
-// function.
-struct ParseBytes {
-  char* data = nullptr;
-  size_t size = 0;
-  ~ParseBytes() {
-    if (data != nullptr) pugi::get_memory_deallocation_function()(data);
-  }
-};
+// True when the bytes of fd begin with the start tag of root_name.
+bool OpensWith(int fd, const char* root_name) {
+  char head[64];
+  const size_t wanted = std::strlen(root_name) + 2;
+  if (wanted > sizeof head) return false;
+  const ssize_t got = pread(fd, head, wanted, 0);
+  return got == static_cast<ssize_t>(wanted) && OpensWith({head, wanted}, root_name);
+}
 
 // The end of the start tag that begins at bytes[0]: the offset after its
 // '>', outside quoted values; 0 when there is none or the element is empty.
@@ -128,43 +125,155 @@ size_t StartTagEnd(std::string_view bytes) {
   return 0;
 }
 
-// Where the pieces of the root's children between body_begin and body_end
-// end, the last at body_end: after the end tag of a child that the start
-// tag of the next follows at once, as the module writes its children
-// ("</Chapter3><Chapter4"), the first such place past each piece's size.
-// Empty when the children are not numbered so or the body is one piece.
-std::vector<size_t> PieceEnds(std::string_view bytes, size_t body_begin, size_t body_end,
-                              size_t piece_bytes) {
-  const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
-  std::vector<size_t> ends;
-  size_t name_end = body_begin + 1;
-  while (name_end < body_end && bytes[name_end] != ' ' && bytes[name_end] != '>' &&
-         !is_digit(bytes[name_end])) {
+// The file offset where the root's end tag begins, found in the file's last
+// bytes after trailing blanks; 0 when the file does not end with the end tag
+// of root_name (or with more blanks than a table file ends with).
+uint64_t EndTagBegin(int fd, uint64_t file_size, const std::string& end_tag) {
+  char tail[4096];
+  const size_t wanted = static_cast<size_t>(std::min<uint64_t>(file_size, sizeof tail));
+  const uint64_t tail_begin = file_size - wanted;
+  if (pread(fd, tail, wanted, static_cast<off_t>(tail_begin)) != static_cast<ssize_t>(wanted)) {
+    return 0;
+  }
+  std::string_view bytes(tail, wanted);
+  while (!bytes.empty() && IsBlank(bytes.back())) bytes.remove_suffix(1);
+  if (!bytes.ends_with(end_tag)) return 0;
+  return tail_begin + bytes.size() - end_tag.size();
+}
+
+// Bytes from pugixml's allocation function, as every buffer of a read is:
+// a host that gives pugixml an allocator of its own has it hold them too.
+struct PugiFree {
+  void operator()(char* data) const { pugi::get_memory_deallocation_function()(data); }
+};
+using PugiBytes = std::unique_ptr<char, PugiFree>;
+
+PugiBytes AllocatePugiBytes(size_t size) {
+  return PugiBytes(static_cast<char*>(pugi::get_memory_allocation_function()(size)));
+}
+
+// A run of a file's bytes held in one buffer that a read in pieces reuses:
+// the bytes of a piece once visited are dropped and those after it moved to
+// the front before more are read, so a table file of any size takes about a
+// piece and a half of memory instead of its whole size.
+class ByteWindow {
+ public:
+  ByteWindow(int fd, uint64_t file_size) : fd_(fd), file_size_(file_size) {}
+
+  uint64_t begin() const { return begin_; }
+  uint64_t end() const { return begin_ + held_; }
+  char* data() { return data_.get(); }
+  // The held bytes, at most up to file offset limit.
+  std::string_view Bytes(uint64_t limit) const {
+    return {data_.get(), static_cast<size_t>(std::min(limit, end()) - begin_)};
+  }
+
+  // Reads on until the bytes up to file offset until (or the file's end) are
+  // held, filling the buffer, and growing it when it is too small. False when
+  // there is no memory for them, or the file ends early, cannot be read or
+  // holds a NUL byte: pugixml ends a document there, so a piece would end
+  // without a fault where the whole file does not parse.
+  bool Reach(uint64_t until) {
+    until = std::min(until, file_size_);
+    if (until - begin_ > capacity_) {
+      const size_t grown = std::max(2 * capacity_, static_cast<size_t>(until - begin_));
+      PugiBytes larger = AllocatePugiBytes(grown);
+      if (larger == nullptr) return false;
+      if (held_ > 0) std::memcpy(larger.get(), data_.get(), held_);
+      data_ = std::move(larger);
+      capacity_ = grown;
+    }
+    while (end() < until) {
+      const size_t room =
+          static_cast<size_t>(std::min<uint64_t>(capacity_ - held_, file_size_ - end()));
+      const ssize_t got = pread(fd_, data_.get() + held_, room, static_cast<off_t>(end()));
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) return false;
+      if (std::memchr(data_.get() + held_, '\0', static_cast<size_t>(got)) != nullptr) return false;
+      held_ += static_cast<size_t>(got);
+    }
+    return true;
+  }
+
+  // Drops the bytes before file offset from.
+  void DropBefore(uint64_t from) {
+    const size_t dropped = static_cast<size_t>(from - begin_);
+    std::memmove(data_.get(), data_.get() + dropped, held_ - dropped);
+    held_ -= dropped;
+    begin_ = from;
+  }
+
+ private:
+  int fd_;
+  uint64_t file_size_;
+  PugiBytes data_;
+  size_t capacity_ = 0;  // bytes data_ has room for
+  uint64_t begin_ = 0;   // file offset of data_[0]
+  size_t held_ = 0;      // bytes of the file in data_
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// How the module writes the root's children: numbered names of one prefix
+// ("Chapter0", "Chapter1", ...), each end tag followed at once by the next
+// start tag. A piece ends at such a place.
+struct ChildTags {
+  std::string closing;  // "</Chapter"
+  std::string opening;  // "<Chapter"
+};
+
+// The tags of the children whose first begins at bytes[0]; empty when its
+// name is not a prefix and a number.
+ChildTags ChildTagsAt(std::string_view bytes) {
+  size_t name_end = 1;
+  while (name_end < bytes.size() && bytes[name_end] != ' ' && bytes[name_end] != '>' &&
+         !IsDigit(bytes[name_end])) {
     ++name_end;
   }
-  if (bytes[body_begin] != '<' || name_end == body_begin + 1 || name_end >= body_end ||
-      !is_digit(bytes[name_end])) {
-    return ends;
+  if (bytes.empty() || bytes[0] != '<' || name_end == 1 || name_end >= bytes.size() ||
+      !IsDigit(bytes[name_end])) {
+    return {};
   }
-  const std::string prefix(bytes.substr(body_begin + 1, name_end - body_begin - 1));
-  const std::string closing = "</" + prefix;
-  const std::string opening = "<" + prefix;
-  for (size_t from = body_begin + piece_bytes; from + piece_bytes / 2 < body_end;) {
-    const size_t found = bytes.substr(0, body_end).find(closing, from);
-    if (found == std::string_view::npos) break;
-    size_t after = found + closing.size();
-    while (after < body_end && is_digit(bytes[after])) ++after;
-    from = found + 1;
-    if (after == found + closing.size() || after >= body_end || bytes[after] != '>') continue;
+  const std::string_view prefix = bytes.substr(1, name_end - 1);
+  return {"</" + std::string(prefix), "<" + std::string(prefix)};
+}
+
+constexpr uint64_t kNoPieceEnd = 0;
+
+// Where the piece that is searched from file offset from ends: after the
+// end tag of a child that the start tag of the next follows at once, the
+// first such place at or past from and before body_end. kNoPieceEnd when
+// there is none; nullopt when the bytes cannot be read.
+std::optional<uint64_t> FindPieceEnd(ByteWindow& window, const ChildTags& tags, uint64_t from,
+                                     uint64_t body_end, size_t read_ahead) {
+  for (;;) {
+    const std::string_view bytes = window.Bytes(body_end);
+    const bool whole = window.end() >= body_end;  // bytes run to body_end
+    const size_t found = bytes.find(tags.closing, static_cast<size_t>(from - window.begin()));
+    if (found == std::string_view::npos) {
+      if (whole) return kNoPieceEnd;
+      // A tag cut by the end of the held bytes is searched again.
+      from = std::max(from, window.end() - std::min<uint64_t>(window.end(), tags.closing.size()));
+      if (!window.Reach(window.end() + read_ahead + 1)) return std::nullopt;
+      continue;
+    }
+    size_t after = found + tags.closing.size();
+    while (after < bytes.size() && IsDigit(bytes[after])) ++after;
     const size_t next = after + 1;
-    if (bytes.substr(next, opening.size()) != opening) continue;
-    const size_t digit = next + opening.size();
-    if (digit >= body_end || !is_digit(bytes[digit])) continue;
-    ends.push_back(next);
-    from = next + piece_bytes;
+    const size_t digit = next + tags.opening.size();
+    if (digit >= bytes.size() && !whole) {
+      from = window.begin() + found;
+      if (!window.Reach(window.end() + read_ahead + 1)) return std::nullopt;
+      continue;
+    }
+    from = window.begin() + found + 1;
+    if (after == found + tags.closing.size() || after >= bytes.size() || bytes[after] != '>') {
+      continue;
+    }
+    if (bytes.substr(next, tags.opening.size()) != tags.opening) continue;
+    if (digit >= bytes.size() || !IsDigit(bytes[digit])) continue;
+    return window.begin() + next;
   }
-  if (!ends.empty()) ends.push_back(body_end);
-  return ends;
 }
 
 size_t piece_bytes_of_reads = kXmlPieceBytes;
@@ -220,36 +329,27 @@ bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
   std::unique_ptr<HeldFile> opened;
   const int fd = OpenForRead(path, opened);
   if (fd < 0) return false;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || static_cast<uint64_t>(info.st_size) < 2 * piece_bytes) return false;
+  const uint64_t file_size = static_cast<uint64_t>(info.st_size);
+  // A piece is read while the rest of the one before it is held: a piece and
+  // a half covers the common case, where a child is far smaller than a piece.
+  const size_t read_ahead = piece_bytes / 2;
+  ByteWindow window(fd, file_size);
+  if (!window.Reach(piece_bytes + read_ahead)) return false;
   // The file opens with the root's start tag, with no declaration or byte
   // order mark (so it is UTF-8), and ends with its end tag.
-  struct stat info;
-  if (fstat(fd, &info) != 0 || static_cast<uint64_t>(info.st_size) < 2 * piece_bytes ||
-      !OpensWith(fd, root_name)) {
-    return false;
-  }
-  ParseBytes file;
-  file.data = ReadWhole(path, fd, &file.size);
-  if (file.data == nullptr) return false;
-  // pugixml ends a document at a NUL byte: a piece would end there without
-  // a fault where the whole file does not parse, so such a file is read
-  // whole.
-  if (std::memchr(file.data, '\0', file.size) != nullptr) return false;
-  const std::string_view bytes(file.data, file.size);
-  const std::string_view root(root_name);
-  const size_t body_begin = StartTagEnd(bytes);
-  size_t body_end = bytes.size();
-  while (body_end > 0 && IsBlank(bytes[body_end - 1])) --body_end;
-  const std::string end_tag = "</" + std::string(root) + ">";
-  if (body_begin == 0 || body_end < body_begin + end_tag.size() ||
-      bytes.substr(body_end - end_tag.size(), end_tag.size()) != end_tag) {
-    return false;
-  }
-  body_end -= end_tag.size();
-  const std::vector<size_t> ends = PieceEnds(bytes, body_begin, body_end, piece_bytes);
-  if (ends.empty()) return false;
+  const std::string_view head = window.Bytes(file_size);
+  const std::string end_tag = "</" + std::string(root_name) + ">";
+  const size_t body_begin = OpensWith(head, root_name) ? StartTagEnd(head) : 0;
+  if (body_begin == 0) return false;
+  const uint64_t body_end = EndTagBegin(fd, file_size, end_tag);
+  if (body_end < body_begin) return false;
+  const ChildTags tags = ChildTagsAt(window.Bytes(body_end).substr(body_begin));
+  if (tags.closing.empty()) return false;
   // The start tag must parse as it would in the whole file.
   pugi::xml_document envelope;
-  const std::string empty_root = std::string(bytes.substr(0, body_begin)) + end_tag;
+  const std::string empty_root = std::string(head.substr(0, body_begin)) + end_tag;
   if (!envelope.load_buffer(empty_root.data(), empty_root.size(), kParseFlags,
                             pugi::encoding_utf8)) {
     return false;
@@ -259,20 +359,32 @@ bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
   // A fault in a child is reported once the rest of the file has parsed:
   // a file that does not parse is read whole, and skipped, as before.
   std::string fault;
-  size_t begin = body_begin;
-  for (const size_t end : ends) {
+  pugi::xml_document piece;
+  for (uint64_t begin = body_begin;;) {
+    // A piece runs to the first child boundary past its size, the last one
+    // to the root's end tag once less than half a piece would follow; a file
+    // whose first piece has no boundary is not split.
+    uint64_t end = body_end;
+    const uint64_t from = begin + piece_bytes;
+    if (from + read_ahead < body_end) {
+      const std::optional<uint64_t> found = FindPieceEnd(window, tags, from, body_end, read_ahead);
+      if (!found) return false;
+      if (*found != kNoPieceEnd) end = *found;
+    }
+    if (end == body_end && begin == body_begin) return false;
+    if (!window.Reach(end + 1)) return false;
     // pugixml takes the last byte of a buffer it parses in place for the
     // terminating NUL: a piece is handed over with the byte after it, the
     // '<' of the next child or of the root's end tag, as that NUL, so that
     // none of the piece's own bytes is lost (a stray character before the
     // end tag would be).
-    const char after = std::exchange(file.data[end], '\0');
-    pugi::xml_document piece;
-    if (!piece.load_buffer_inplace(file.data + begin, end - begin + 1,
+    char* const piece_begin = window.data() + (begin - window.begin());
+    char& after_piece = window.data()[end - window.begin()];
+    const char after = std::exchange(after_piece, '\0');
+    if (!piece.load_buffer_inplace(piece_begin, static_cast<size_t>(end - begin + 1),
                                    kParseFlags | pugi::parse_fragment, pugi::encoding_utf8)) {
       return false;
     }
-    begin = end;
     if (fault.empty()) {
       try {
         for (pugi::xml_node child = piece.first_child(); child; child = child.next_sibling()) {
@@ -283,7 +395,10 @@ bool ReadRootChildrenInPieces(const std::string& path, const char* root_name,
         fault = error.what();
       }
     }
-    file.data[end] = after;
+    after_piece = after;
+    if (end == body_end) break;
+    window.DropBefore(end);
+    begin = end;
   }
   if (!fault.empty()) throw TableFileError(path, fault);
   return true;

@@ -83,7 +83,9 @@ void SetXmlPieceBytesForTesting(size_t bytes);
 // and a walk of the root's children would, but a file of two pieces or more
 // a piece at a time: each piece, a run of whole children, is parsed on its
 // own, visit called with its children, and its document freed before the
-// next piece is parsed, whose nodes then take the memory back. Returns false
+// next piece is parsed, whose nodes then take the memory back. The file is
+// never held whole: its bytes pass through one buffer of about a piece and a
+// half, larger only while a child is longer than half a piece. Returns false
 // when the file does not split so (small, not as the module writes its
 // files, or holding a NUL byte) or a piece does not parse, possibly after
 // visiting the children of earlier pieces: the caller then undoes those and

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -295,6 +296,46 @@ TEST(XmlPiecesTest, PiecesGiveWhatTheWholeFileGivesOrDeclineIt) {
       expected.push_back(child.attribute("N").value());
     EXPECT_EQ(read, expected);
   }
+}
+// A large file read in pieces is never held whole: the largest block the
+// read takes from pugixml's allocator (the one a host can give it) is a few
+// pieces however long the file, with a child longer than a piece and a half
+// in it, and the children are those of the whole file.
+size_t largest_block = 0;
+void* AllocateCounted(size_t size) {
+  largest_block = std::max(largest_block, size);
+  return std::malloc(size);
+}
+
+TEST(XmlPiecesTest, ALargeFileIsNeverHeldWhole) {
+  constexpr size_t kPiece = 16 << 10;
+  std::string bytes = "<工程数据 Version=\"10\">";
+  for (int i = 0; bytes.size() < 40 * kPiece; ++i) {
+    const std::string name = "Chapter" + std::to_string(i);
+    bytes += "<" + name + " N=\"c" + std::to_string(i) + "\">";
+    for (int record = 0; record < (i == 100 ? 800 : 10); ++record)
+      bytes += "<R" + std::to_string(record) + " F=\"2*4.200*3.300\" P=\"A/1\" Q=\"1.0\"/>";
+    bytes += "</" + name + ">";
+  }
+  bytes += "</工程数据>\n";
+  TempDir dir;
+  dir.Write("qd.xml", bytes);
+  std::vector<std::string> read;
+  const pugi::allocation_function allocate = pugi::get_memory_allocation_function();
+  const pugi::deallocation_function deallocate = pugi::get_memory_deallocation_function();
+  pugi::set_memory_management_functions(AllocateCounted, std::free);
+  const bool in_pieces = ReadRootChildrenInPieces(
+      dir.File("qd.xml"), "工程数据",
+      [&](pugi::xml_node child) { read.push_back(child.attribute("N").value()); }, kPiece);
+  pugi::set_memory_management_functions(allocate, deallocate);
+  ASSERT_TRUE(in_pieces);
+  EXPECT_LT(largest_block, 8 * kPiece);
+  pugi::xml_document whole;
+  ASSERT_TRUE(LoadXmlFile(dir.File("qd.xml"), whole));
+  std::vector<std::string> expected;
+  for (pugi::xml_node child : whole.document_element().children())
+    expected.push_back(child.attribute("N").value());
+  EXPECT_EQ(read, expected);
 }
 }  // namespace
 }  // namespace reportdata
