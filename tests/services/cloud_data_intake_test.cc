@@ -11,6 +11,7 @@
 namespace reportdata {
 namespace {
 
+using testing::Calc;
 using testing::Rec;
 using testing::Share;
 
@@ -37,12 +38,6 @@ std::wstring Dump(const CCloudDataMng& data) {
     }
   }
   return out;
-}
-
-TJQd Calc(TJQd record, const wchar_t* item, const wchar_t* sub_code = L"1") {
-  record.calcItem = item;
-  record.subCode = sub_code;
-  return record;
 }
 
 TEST(CloudDataIntake, LeavesTheDataAsAddDataDoes) {

@@ -11,13 +11,8 @@
 namespace reportdata {
 namespace {
 
+using testing::Calc;
 using testing::Rec;
-
-TJQd Calc(TJQd record, const wchar_t* item, const wchar_t* sub_code = L"1") {
-  record.calcItem = item;
-  record.subCode = sub_code;
-  return record;
-}
 
 // Walls on floor 1 (2 m3) and on the range 2,3 (1 m3 a storey), a slab's
 // formwork on floor 1, and a quota record of the wall in "10m3".

@@ -78,29 +78,22 @@ TEST(QuotaLibrary, ProjectChapterTablesTakePrecedence) {
   EXPECT_EQ(QuotaChapter(L"A5-5").find(L"混凝土及钢筋混凝土工程|"), 0u);
 }
 
-TEST(QuotaLibrary, ShippedFilesHaveTheirChaptersAndItems) {
-  const std::string dir = std::string(REPORTDATA_SOURCE_DIR) + "/data/system/libraries/";
-  std::ifstream bill_file(dir + "GB50854-2013.json");
-  const nlohmann::json bill = nlohmann::json::parse(bill_file);
-  EXPECT_EQ(bill["kind"], "bill");
-  ASSERT_EQ(bill["chapters"].size(), 17u);
+// Every item the shipped bill library lists has a nine-digit code that
+// falls in one of its chapters.
+TEST(QuotaLibrary, ShippedBillItemsFallInTheirChapters) {
+  std::ifstream file(std::string(REPORTDATA_SOURCE_DIR) +
+                     "/data/system/libraries/GB50854-2013.json");
+  const nlohmann::json bill = nlohmann::json::parse(file);
+  ASSERT_TRUE(IQdChinaDekInfo::InitQdChinaDek(Library(L"GB50854-2013")));
+  EXPECT_GE(bill["items"].size(), 80u);
   for (const auto& item : bill["items"]) {
     const std::string code = item["code"];
-    ASSERT_EQ(code.size(), 9u) << code;
+    EXPECT_EQ(code.size(), 9u) << code;
     SNYTJChapterInfo chapter;
-    ASSERT_TRUE(IQdChinaDekInfo::InitQdChinaDek(Library(L"GB50854-2013")));
     EXPECT_TRUE(IQdChinaDekInfo::GetZhangNameByUserQdIndex(
         CString(std::wstring(code.begin(), code.end())), chapter))
         << code;
   }
-  EXPECT_GE(bill["items"].size(), 80u);
-
-  std::ifstream quota_file(dir + "DE-TJ-2024.json");
-  const nlohmann::json quota = nlohmann::json::parse(quota_file);
-  EXPECT_EQ(quota["kind"], "quota");
-  ASSERT_EQ(quota["chapters"].size(), 16u);
-  EXPECT_GE(quota["items"].size(), 100u);
-  EXPECT_LE(quota["items"].size(), 150u);
 }
 
 }  // namespace

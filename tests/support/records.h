@@ -59,6 +59,13 @@ inline SNYTJFenQuInfo Share(std::wstring name, double quantity, std::wstring tex
   return share;
 }
 
+// A record filed under the cloud-index calculation item and sub-code given.
+inline TJQd Calc(TJQd record, const wchar_t* item, const wchar_t* sub_code = L"1") {
+  record.calcItem = item;
+  record.subCode = sub_code;
+  return record;
+}
+
 // The texts of any list of CString (CStringArray, CArray, std::vector).
 template <typename List>
 std::vector<std::wstring> Texts(const List& list) {
