@@ -9,6 +9,7 @@
 #include "engine/analyze.h"
 #include "engine/compare_sources.h"
 #include "model/row_match.h"
+#include "persist/report_table_files.h"
 #include "persist/table_file.h"
 #include "platform/text.h"
 #include "reportdata/compare.h"
@@ -53,8 +54,9 @@ bool ReadProject(const std::wstring& dir, const CompareSource& source,
   engine.ReleaseAll();
   engine.mutable_partitions().clear();
   try {
-    const bool bill = source.reload == CompareReload::kBill ||
-                      (source.reload == CompareReload::kEither && FileExists(dir, L"\\qd.xml"));
+    const bool bill =
+        source.side == TableSide::kBill ||
+        (source.side == TableSide::kEither && FileExists(dir, kBillSummaryFile.file_name));
     if (bill)
       engine.InitDataFromXml(CString(dir));
     else

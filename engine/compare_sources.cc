@@ -4,93 +4,13 @@
 #include <cwchar>
 #include <map>
 
+#include "engine/analyze.h"
+#include "persist/report_table_files.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
 
 namespace reportdata {
 namespace {
-
-// How a layout A answer of the whole table (GetTotalData) gives the rows: the
-// label of a row at depth d stands in cell 2 + d.
-struct GridCells {
-  int (*width)();
-  void (*total_rows)(CStringArray& rows);
-  int unit_cell;
-  int quantity_cell;
-  int max_depth;  // deeper rows (records, occurrences) are not compared
-};
-
-struct Source {
-  CompareSource about;
-  GridCells grid;  // unused for the concrete summary
-};
-
-const std::vector<Source>& Sources() {
-  static const std::vector<Source> kSources = {
-      {{ComparedTable::kBillSummary,
-        "清单汇总表",
-        "qd",
-        L"\\qd.xml",
-        CompareReload::kBill,
-        true,
-        true,
-        {"章节", "清单项", "楼层", "构件"}},
-       {&CInterQingDan::GetparaNum, &CInterQingDan::GetTotalData, 7, 8, 3}},
-      {{ComparedTable::kQuotaSummary,
-        "定额汇总表",
-        "de1",
-        L"\\de1.xml",
-        CompareReload::kQuota,
-        true,
-        true,
-        {"章节", "定额项", "楼层", "构件"}},
-       {&DeTable1::GetparaNum, &DeTable1::GetTotalData, 7, 8, 3}},
-      {{ComparedTable::kBuildingArea,
-        "建筑面积汇总表",
-        "mj",
-        L"\\mj.xml",
-        CompareReload::kEither,
-        false,
-        true,
-        {"名称", "楼层", "面积项"}},
-       {&CAARInterHuiZong::GetparaNum, &CAARInterHuiZong::GetTotalData, 5, 6, 2}},
-      {{ComparedTable::kDoorsWindows,
-        "门窗汇总表",
-        "mc",
-        L"\\mc.xml",
-        CompareReload::kEither,
-        false,
-        true,
-        {"类别", "类型", "楼层"}},
-       {&CInterDoorWindow::GetparaNum, &CInterDoorWindow::GetTotalData, 6, 7, 2}},
-      {{ComparedTable::kConcrete,
-        "混凝土按楼层",
-        "concrete-floor",
-        L"\\TongTableqd.xml",
-        CompareReload::kBill,
-        false,
-        true,
-        {"楼层", "构件类别", "构件", "砼标号"}},
-       {}},
-      {{ComparedTable::kIndexAnalysis,
-        "指标分析表",
-        "zbfx",
-        L"\\zbfx.xml",
-        CompareReload::kEither,
-        false,
-        false,
-        {"指标组", "指标项", "楼层"}},
-       {&CIZBfFenXi::GetparaNum, &CIZBfFenXi::GetTotalData, 5, 6, 2}},
-  };
-  return kSources;
-}
-
-const Source& Find(ComparedTable table) {
-  for (const Source& source : Sources()) {
-    if (source.about.table == table) return source;
-  }
-  return Sources().front();
-}
 
 // The text without the blanks that line it up in a grid: each line of an
 // item text (code and name, then its features) trimmed, empty lines left out.
@@ -119,27 +39,61 @@ bool ReadQuantity(const std::wstring& cell, double& quantity) {
   return end != cell.c_str();
 }
 
-std::vector<MatchRow> GridRows(const GridCells& grid) {
+// The text of the first of the column's cells that serves a row at this
+// depth and is not empty; a label's cell also not the parent's text, which a
+// row repeats in the cells of its ancestors' labels. Null when none is.
+const std::wstring* ColumnText(const NamedColumn& column, int depth, const CString* row,
+                               const CString* parent) {
+  for (const CellSource& source : column.from) {
+    if (source.cell < 0 || (source.depth >= 0 && source.depth != depth)) continue;
+    const std::wstring& text = row[source.cell].str();
+    if (text.empty()) continue;
+    if (column.use == ColumnUse::kLabel && parent != nullptr && parent[source.cell].str() == text)
+      continue;
+    return &text;
+  }
+  return nullptr;
+}
+
+// The rows of the whole-table layout A answer down to max_depth, each
+// labelled by the first label column that names it: the chapter, the item
+// text (code, name and features in one cell), the floor, the component.
+std::vector<MatchRow> GridRows(const CatalogTable& table, int max_depth) {
   std::vector<MatchRow> rows;
-  const size_t width = static_cast<size_t>(grid.width());
-  std::vector<int> depth_of;  // by row id; the header is row 1
+  const size_t width = static_cast<size_t>(table.width);
+  std::vector<int> depth_of;     // by row id; the header is row 1
+  std::vector<size_t> start_of;  // by row id, its first cell
   CStringArray answer;
-  grid.total_rows(answer);
+  GetEngine()->GetTotalData(answer, table.code);
   const std::vector<CString>& cells = answer.items();
   for (size_t at = width; at + width <= cells.size(); at += width) {
     const size_t id = static_cast<size_t>(std::wcstol(cells[at].str().c_str(), nullptr, 10));
     const size_t parent =
         static_cast<size_t>(std::wcstol(cells[at + 1].str().c_str(), nullptr, 10));
-    if (depth_of.size() <= id) depth_of.resize(id + 1, -1);
-    const int depth = parent < depth_of.size() && depth_of[parent] >= 0 ? depth_of[parent] + 1 : 0;
+    if (depth_of.size() <= id) {
+      depth_of.resize(id + 1, -1);
+      start_of.resize(id + 1);
+    }
+    const bool nested = parent < depth_of.size() && depth_of[parent] >= 0;
+    const int depth = nested ? depth_of[parent] + 1 : 0;
     depth_of[id] = depth;
-    if (depth > grid.max_depth || 2 + static_cast<size_t>(depth) >= width) continue;
+    start_of[id] = at;
+    if (depth > max_depth) continue;
+    const CString* parent_row = nested ? &cells[start_of[parent]] : nullptr;
     MatchRow row;
     row.depth = depth;
-    row.label = Trimmed(cells[at + 2 + static_cast<size_t>(depth)].str());
-    row.unit = Trimmed(cells[at + static_cast<size_t>(grid.unit_cell)].str());
-    row.has_quantity =
-        ReadQuantity(cells[at + static_cast<size_t>(grid.quantity_cell)].str(), row.quantity);
+    for (const NamedColumn& column : table.columns) {
+      const bool label = column.use == ColumnUse::kLabel && row.label.empty();
+      if (!label && !IsUnit(column) && !IsQuantity(column)) continue;
+      const std::wstring* text = ColumnText(column, depth, &cells[at], parent_row);
+      if (text == nullptr) continue;
+      if (label)
+        row.label = Trimmed(*text);
+      else if (IsUnit(column))
+        row.unit = Trimmed(*text);
+      else
+        row.has_quantity = ReadQuantity(*text, row.quantity);
+    }
     rows.push_back(std::move(row));
   }
   return rows;
@@ -194,20 +148,46 @@ std::vector<MatchRow> ConcreteRows(std::wstring_view partition) {
 
 }  // namespace
 
-const CompareSource& SourceOf(ComparedTable table) { return Find(table).about; }
-
 const std::vector<CompareSource>& AllSources() {
-  static const std::vector<CompareSource> kAll = [] {
-    std::vector<CompareSource> all;
-    for (const Source& source : Sources()) all.push_back(source.about);
-    return all;
-  }();
+  // A compared table of the catalogue: its levels, and whether totals per
+  // unit make sense.
+  const auto of_catalog = [](ComparedTable table, std::string_view stem, bool tree_file,
+                             bool totals, std::vector<std::string_view> levels) {
+    const CatalogTable* entry = FindCatalogTable(stem);
+    return CompareSource{
+        table,       entry,     entry->name, entry->stem,      L"\\" + FromUtf8(stem) + L".xml",
+        entry->side, tree_file, totals,      std::move(levels)};
+  };
+  static const std::vector<CompareSource> kAll = {
+      of_catalog(ComparedTable::kBillSummary, "qd", true, true, {"章节", "清单项", "楼层", "构件"}),
+      of_catalog(ComparedTable::kQuotaSummary, "de1", true, true,
+                 {"章节", "定额项", "楼层", "构件"}),
+      of_catalog(ComparedTable::kBuildingArea, "mj", false, true, {"名称", "楼层", "面积项"}),
+      of_catalog(ComparedTable::kDoorsWindows, "mc", false, true, {"类别", "类型", "楼层"}),
+      {ComparedTable::kConcrete,
+       nullptr,
+       "混凝土按楼层",
+       "concrete-floor",
+       kBillQuantityFile.file_name,
+       TableSide::kBill,
+       false,
+       true,
+       {"楼层", "构件类别", "构件", "砼标号"}},
+      of_catalog(ComparedTable::kIndexAnalysis, "zbfx", false, false, {"指标组", "指标项", "楼层"}),
+  };
   return kAll;
 }
 
+const CompareSource& SourceOf(ComparedTable table) {
+  for (const CompareSource& source : AllSources()) {
+    if (source.table == table) return source;
+  }
+  return AllSources().front();
+}
+
 std::vector<MatchRow> CaptureRows(const CompareSource& source, std::wstring_view partition) {
-  if (source.table == ComparedTable::kConcrete) return ConcreteRows(partition);
-  return GridRows(Find(source.table).grid);
+  if (source.catalog == nullptr) return ConcreteRows(partition);
+  return GridRows(*source.catalog, static_cast<int>(source.levels.size()) - 1);
 }
 
 }  // namespace reportdata

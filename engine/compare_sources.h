@@ -1,8 +1,10 @@
-// Where the comparison reads each compared table: which reload holds it,
-// which file, and which cells of its rows are the labels, the unit and the
-// quantity. This is the one place that knows it; it gives way to the table
-// catalogue once that describes every table's columns. The rows come out in
-// the neutral form of model/row_match.h.
+// What the comparison reads of each compared table. A table's name, stem,
+// file, side and the cells of its labels, unit and quantity are those of its
+// catalogue entry (reportdata/table_catalog.h); kept here is only what is the
+// comparison's own: the levels it compares and their titles, whether totals
+// per unit make sense, and the reading of the concrete summary by floor,
+// which has no catalogue entry. The rows come out in the neutral form of
+// model/row_match.h.
 #ifndef REPORTDATA_ENGINE_COMPARE_SOURCES_H_
 #define REPORTDATA_ENGINE_COMPARE_SOURCES_H_
 
@@ -12,25 +14,22 @@
 
 #include "model/row_match.h"
 #include "reportdata/compare.h"
-#include "reportdata/framework.h"
+#include "reportdata/table_catalog.h"
 
 namespace reportdata {
 
-// Which reload reads the table's file back; kEither: the bill reload when
-// the project has a bill summary file, else the quota reload.
-enum class CompareReload { kBill, kQuota, kEither };
-
 struct CompareSource {
   ComparedTable table;
-  std::string_view name;   // 清单汇总表 …
-  std::string_view stem;   // its name in `show`
-  std::wstring_view file;  // the table file checked and read, "\qd.xml" …
-  CompareReload reload;
+  const CatalogTable* catalog;  // null for the concrete summary
+  std::string_view name;        // 清单汇总表 …
+  std::string_view stem;        // its name in `show`
+  std::wstring file;            // the table file checked and read, "\qd.xml" …
+  TableSide side;               // kEither: the bill reload when there is a bill summary file
   // A tree file is large and is checked only when its reload gives no rows;
   // the others are checked before they are read.
   bool tree_file;
   bool totals;                           // sums per unit make sense (not for ratios)
-  std::vector<std::string_view> levels;  // title of each depth compared
+  std::vector<std::string_view> levels;  // title of each depth compared; deeper rows are not
 };
 
 // The source of every compared table.

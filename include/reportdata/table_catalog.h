@@ -51,6 +51,9 @@ constexpr bool IsQuantity(const NamedColumn& column) {
   return column.use == ColumnUse::kValue && column.kind == ColumnKind::kNumber;
 }
 
+// The unit of the row's quantity (m3, 樘 …).
+constexpr bool IsUnit(const NamedColumn& column) { return column.key == "unit"; }
+
 // Which reload reads a table's file back: the bill reload, the quota reload,
 // or either (the area, door and window, room and index analysis files are
 // written and read by both).
