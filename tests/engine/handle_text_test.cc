@@ -25,12 +25,11 @@ std::vector<std::wstring> Parsed(const std::wstring& handles) {
 // the cell the code's table definition names.
 void EngineHandles(int code, const CStringArray& row, const CString& handles, CString& floor,
                    CStringArray& out) {
-  static CAnalyze engine;
   CStringArray cells;
   for (INT_PTR i = 0; i < row.GetSize(); ++i) cells.Add(row[i]);
   CString text = handles;
   CStringArray unused;
-  engine.GetHandles(cells, text, floor, out, unused, code);
+  GetEngine()->GetHandles(cells, text, floor, out, unused, code);
 }
 
 TEST(HandleTextTest, ExpandsEachGroupsHandlesWithItsTexts) {
