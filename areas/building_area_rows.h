@@ -4,8 +4,6 @@
 #ifndef REPORTDATA_AREAS_BUILDING_AREA_ROWS_H_
 #define REPORTDATA_AREAS_BUILDING_AREA_ROWS_H_
 
-#include <string_view>
-
 #include "areas/building_area.h"
 #include "engine/row_layout.h"
 #include "reportdata/framework.h"
