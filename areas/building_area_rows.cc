@@ -10,7 +10,6 @@
 namespace reportdata {
 namespace {
 
-constexpr int kColumns = 10;
 constexpr wchar_t kUnit[] = L"m2";
 constexpr wchar_t kMainName[] = L"主体建筑面积";
 constexpr wchar_t kBalconyName[] = L"阳台建筑面积";
@@ -37,9 +36,7 @@ void WriteItemRows(const std::vector<SAreaItem>& items, const wchar_t* kind, int
 
 }  // namespace
 
-void WriteBuildingAreaRows(const CAreaSummaryTable& table, std::wstring_view condition,
-                           CStringArray& rows) {
-  RowWriter writer(kColumns, condition, rows);
+void WriteBuildingAreaRows(const CAreaSummaryTable& table, RowWriter& writer) {
   const int total = writer.AddRow(0, {table.name(), L"", L"", kUnit, FormatQuantity(table.Area())});
   for (const SAreaFloorItem* floor : table.SortedFloors()) {
     const int row = writer.AddRow(

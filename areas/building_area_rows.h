@@ -4,16 +4,14 @@
 #ifndef REPORTDATA_AREAS_BUILDING_AREA_ROWS_H_
 #define REPORTDATA_AREAS_BUILDING_AREA_ROWS_H_
 
-#include <string_view>
-
 #include "areas/building_area.h"
+#include "engine/row_layout.h"
 #include "reportdata/framework.h"
 
 namespace reportdata {
 
-// Appends the header row and the table's rows of ten cells to rows.
-void WriteBuildingAreaRows(const CAreaSummaryTable& table, std::wstring_view condition,
-                           CStringArray& rows);
+// Writes the table's rows of ten cells below the writer's header.
+void WriteBuildingAreaRows(const CAreaSummaryTable& table, RowWriter& writer);
 
 // Appends the layout B stream of the table to out.
 void StreamBuildingArea(const CAreaSummaryTable& table, CStringArray& out);

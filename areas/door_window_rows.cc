@@ -5,13 +5,12 @@
 
 #include "areas/sorted_view.h"
 #include "engine/row_layout.h"
-#include "model/natural_order.h"
 #include "keys/number_format.h"
+#include "model/natural_order.h"
 
 namespace reportdata {
 namespace {
 
-constexpr int kColumns = 11;
 constexpr wchar_t kPieces[] = L"个";
 
 std::wstring FloorText(const std::wstring& label) { return label + L"层"; }
@@ -39,9 +38,7 @@ std::wstring PiecesText(int count) {
 }  // namespace
 
 void WriteDoorWindowRows(const std::vector<SDoorWindowKind>& kinds,
-                         const DoorWindowRowOptions& options, std::wstring_view condition,
-                         CStringArray& rows) {
-  RowWriter writer(kColumns, condition, rows);
+                         const DoorWindowRowOptions& options, RowWriter& writer) {
   for (const SDoorWindowKind& kind : kinds) {
     if (options.kind != nullptr && kind.kind != *options.kind) continue;
     const int kind_row =

@@ -8,6 +8,7 @@
 
 #include "areas/door_window.h"
 #include "areas/door_window_regroup.h"
+#include "engine/row_layout.h"
 #include "reportdata/framework.h"
 
 namespace reportdata {
@@ -18,10 +19,9 @@ struct DoorWindowRowOptions {
   bool merge = true;                   // occurrence rows of the merged list, else of all
 };
 
-// Appends the header row and the rows of eleven cells of `kinds`.
+// Writes the rows of eleven cells of `kinds` below the writer's header.
 void WriteDoorWindowRows(const std::vector<SDoorWindowKind>& kinds,
-                         const DoorWindowRowOptions& options, std::wstring_view condition,
-                         CStringArray& rows);
+                         const DoorWindowRowOptions& options, RowWriter& writer);
 
 // Appends the stream of the regrouped kinds whose text equals `name` (every
 // kind when it is empty).

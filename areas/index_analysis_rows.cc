@@ -12,8 +12,6 @@
 namespace reportdata {
 namespace {
 
-constexpr int kColumns = 10;
-
 // The ratio of a quantity to an area, or the text said instead of it.
 struct Ratio {
   bool divided = false;
@@ -92,8 +90,7 @@ void PutRatio(CStringArray& out, double quantity, double area) {
 }  // namespace
 
 void WriteIndexAnalysisRows(const IndexAnalysisTable& table, std::wstring_view name,
-                            std::wstring_view condition, CStringArray& rows) {
-  RowWriter writer(kColumns, condition, rows);
+                            RowWriter& writer) {
   for (const SIndexGroup& group : table.groups()) {
     if (!name.empty() && group.name != name) continue;
     const double area = group.building_area;

@@ -8,14 +8,15 @@
 #include <string_view>
 
 #include "areas/index_analysis.h"
+#include "engine/row_layout.h"
 #include "reportdata/framework.h"
 
 namespace reportdata {
 
-// Appends the header row and the rows of the group named name (of every
-// group when name is empty), ten cells each.
+// Writes the rows of the group named name (of every group when name is
+// empty), ten cells each, below the writer's header.
 void WriteIndexAnalysisRows(const IndexAnalysisTable& table, std::wstring_view name,
-                            std::wstring_view condition, CStringArray& rows);
+                            RowWriter& writer);
 
 // Appends the layout B stream of the group named name (every group when empty).
 void StreamIndexAnalysis(const IndexAnalysisTable& table, std::wstring_view name,

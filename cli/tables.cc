@@ -1,6 +1,5 @@
 #include "cli/tables.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "reportdata/facades.h"
@@ -118,11 +117,7 @@ GridLayout GridOf(const TableDef& table) {
 }
 
 std::size_t CountTotalRows(const TableDef& table) {
-  CStringArray rows;
-  table.total_rows(rows);
-  const std::size_t width = static_cast<std::size_t>(std::max(table.para_num(), 1));
-  const std::size_t count = static_cast<std::size_t>(rows.GetSize()) / width;
-  return count > 0 ? count - 1 : 0;
+  return CountTableRows(*FindCatalogTable(table.stem));
 }
 
 std::string_view SideName(Side side) {

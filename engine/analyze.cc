@@ -100,6 +100,11 @@ void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
 
 void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(), rows, code); }
 
+std::size_t CAnalyze::CountTotalRows(int code) {
+  deferred_.LoadFor(HeldTableOf(code));
+  return CountItemRows(Context(), code);
+}
+
 void CAnalyze::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows,
                            int code) {
   deferred_.LoadFor(HeldTableOf(code));

@@ -23,21 +23,20 @@ std::vector<std::wstring> Labels(const CStringArray& floors) {
   return labels;
 }
 
-constexpr int kRoomColumns = 12;
-
 CodeDefinition BuildingArea() {
   CodeDefinition area{4, CodeDefinition::kAllHeld};
   area.tree_items = [](TableContext& context, CStringArray& items) {
     items.Add(CString(context.areas.building_area.name()));
   };
   // Its rows are appended, and a name chooses nothing.
-  area.item_rows = [](TableContext& context, std::wstring_view, CStringArray& rows) {
-    WriteBuildingAreaRows(context.areas.building_area, context.state.condition, rows);
+  area.item_rows = [](TableContext& context, std::wstring_view, RowWriter& writer) {
+    WriteBuildingAreaRows(context.areas.building_area, writer);
   };
+  area.item_rows_append = true;
   area.selected_rows = [](TableContext& context, const CStringArray& floors, const CStringArray&,
                           CStringArray& rows) {
-    WriteBuildingAreaRows(context.areas.building_area.SelectFloors(Labels(floors)),
-                          context.state.condition, rows);
+    RowWriter writer(WidthOf(4), context.state.condition, rows);
+    WriteBuildingAreaRows(context.areas.building_area.SelectFloors(Labels(floors)), writer);
   };
   area.stream = [](TableContext& context, std::wstring_view, CStringArray& out) {
     StreamBuildingArea(context.areas.building_area, out);
@@ -57,22 +56,23 @@ CodeDefinition DoorsWindows() {
     for (const SDoorWindowKind& kind : context.areas.doors_windows.kinds())
       items.Add(CString(kind.kind));
   };
-  doors.item_rows = [](TableContext& context, std::wstring_view name, CStringArray& rows) {
+  doors.item_rows = [](TableContext& context, std::wstring_view name, RowWriter& writer) {
     const std::wstring kind(name);
     DoorWindowRowOptions options;
     options.kind = name.empty() ? nullptr : &kind;
     options.occurrences = !name.empty();
     options.merge = context.state.merge;
-    WriteDoorWindowRows(context.areas.doors_windows.kinds(), options, context.state.condition,
-                        rows);
+    WriteDoorWindowRows(context.areas.doors_windows.kinds(), options, writer);
   };
+  doors.item_rows_append = true;
   doors.selected_rows = [](TableContext& context, const CStringArray& floors,
                            const CStringArray& codes, CStringArray& rows) {
     DoorWindowRowOptions options;
     options.occurrences = true;
     options.merge = context.state.merge;
+    RowWriter writer(WidthOf(5), context.state.condition, rows);
     WriteDoorWindowRows(context.areas.doors_windows.Select(Labels(floors), Labels(codes)), options,
-                        context.state.condition, rows);
+                        writer);
   };
   return doors;
 }
@@ -106,9 +106,7 @@ CodeDefinition QuotaComponentTable() {
 // Room table 1 (room → quota item → floor → component → record) reads its
 // rooms as chapters; room table 2 groups them by floor.
 void WriteRoomRows(TableContext& context, bool by_room, std::wstring_view name,
-                   const FloorSelection* selection, CStringArray& rows) {
-  rows.RemoveAll();
-  RowWriter writer(kRoomColumns, context.state.condition, rows);
+                   const FloorSelection* selection, RowWriter& writer) {
   RowOptions options;
   options.filter = RowFilter{context.state.partition, selection};
   options.records = selection != nullptr || !name.empty();
@@ -145,13 +143,15 @@ CodeDefinition RoomTable(int code, int handle_floor_cell) {
       ListRoomFloors(rooms.by_floor(), items);
     }
   };
-  room.item_rows = [](TableContext& context, std::wstring_view name, CStringArray& rows) {
-    WriteRoomRows(context, kByRoom, name, nullptr, rows);
+  room.item_rows = [](TableContext& context, std::wstring_view name, RowWriter& writer) {
+    WriteRoomRows(context, kByRoom, name, nullptr, writer);
   };
   room.selected_rows = [](TableContext& context, const CStringArray& floors,
                           const CStringArray& second, CStringArray& rows) {
     const FloorSelection selection(floors, second);
-    WriteRoomRows(context, kByRoom, {}, &selection, rows);
+    rows.RemoveAll();
+    RowWriter writer(WidthOf(kByRoom ? 6 : 7), context.state.condition, rows);
+    WriteRoomRows(context, kByRoom, {}, &selection, writer);
   };
   room.stream = [](TableContext& context, std::wstring_view name, CStringArray& out) {
     StreamRooms(context, kByRoom, name, nullptr, out);
@@ -174,9 +174,8 @@ CodeDefinition IndexAnalysis() {
     for (const SIndexGroup& group : context.areas.index_analysis.groups())
       items.Add(CString(group.name));
   };
-  index.item_rows = [](TableContext& context, std::wstring_view name, CStringArray& rows) {
-    rows.RemoveAll();
-    WriteIndexAnalysisRows(context.areas.index_analysis, name, context.state.condition, rows);
+  index.item_rows = [](TableContext& context, std::wstring_view name, RowWriter& writer) {
+    WriteIndexAnalysisRows(context.areas.index_analysis, name, writer);
   };
   index.stream = [](TableContext& context, std::wstring_view name, CStringArray& out) {
     StreamIndexAnalysis(context.areas.index_analysis, name, out);

@@ -100,13 +100,11 @@ bool MergeOf(Merge merge, const TableContext& context) {
   return merge == Merge::kByFlag ? context.state.merge : true;
 }
 
-// Layout A: cleared first, the header written; record rows with a name or a
+// Layout A below the writer's header; record rows with a name or a
 // selection.
 template <class Tree, Merge kMerge>
 void WriteLayoutA(TableContext& context, std::wstring_view name, const FloorSelection* selection,
-                  CStringArray& rows) {
-  rows.RemoveAll();
-  RowWriter writer(Tree::width, context.state.condition, rows);
+                  RowWriter& writer) {
   RowOptions options;
   options.filter = RowFilter{context.state.partition, selection};
   options.merge = MergeOf(kMerge, context);
@@ -116,15 +114,17 @@ void WriteLayoutA(TableContext& context, std::wstring_view name, const FloorSele
 }
 
 template <class Tree, Merge kMerge>
-void ItemRows(TableContext& context, std::wstring_view name, CStringArray& rows) {
-  WriteLayoutA<Tree, kMerge>(context, name, nullptr, rows);
+void ItemRows(TableContext& context, std::wstring_view name, RowWriter& writer) {
+  WriteLayoutA<Tree, kMerge>(context, name, nullptr, writer);
 }
 
 template <class Tree, Merge kMerge>
 void SelectedRows(TableContext& context, const CStringArray& floors, const CStringArray& second,
                   CStringArray& rows) {
   const FloorSelection selection(floors, second);
-  WriteLayoutA<Tree, kMerge>(context, std::wstring_view(), &selection, rows);
+  rows.RemoveAll();
+  RowWriter writer(Tree::width, context.state.condition, rows);
+  WriteLayoutA<Tree, kMerge>(context, std::wstring_view(), &selection, writer);
 }
 
 StreamOptions StreamOptionsOf(const TableContext& context, Merge merge, RecordLine records,

@@ -1,7 +1,9 @@
 // Layout A, the tree grid the host's report viewer reads: rows of a fixed
 // number of cells, the first two being the row id and the parent row id. The
 // first row is always the header row. RowWriter hands out ids in writing
-// order so that every table's row writer numbers rows the same way.
+// order so that every table's row writer numbers rows the same way; its
+// counting form hands out the same ids and makes no cell, so that a table's
+// rows are counted by the very writer that would write them.
 #ifndef REPORTDATA_ENGINE_ROW_LAYOUT_H_
 #define REPORTDATA_ENGINE_ROW_LAYOUT_H_
 
@@ -29,13 +31,16 @@ inline void AppendCell(CStringArray& rows, std::wstring&& cell) {
 // to `columns` cells.
 void AppendHeaderRow(int columns, std::wstring_view condition, CStringArray& rows);
 
-// Writes the rows of one layout A answer into a caller-owned array. The array
-// must outlive the writer.
+// Writes the rows of one layout A answer into a caller-owned array, or
+// counts them. The array must outlive the writer.
 class RowWriter {
  public:
   // Appends the header row to `rows` (which the caller has cleared or not, as
   // the table requires); the next row written gets id 2.
   RowWriter(int columns, std::wstring_view condition, CStringArray& rows);
+
+  // The counting form: ids as above, no header and no cell appended.
+  explicit RowWriter(int columns) : columns_(columns) {}
 
   // Appends one row below `parent` (0 for a top-level row) with the given
   // table cells, padded with empty cells to the column count; returns its id.
@@ -48,6 +53,9 @@ class RowWriter {
 
   int columns() const { return columns_; }
 
+  // The rows added so far, the header not counted.
+  int rows_added() const { return next_id_ - 2; }
+
  private:
   // Appends the id, the parent id and `cells`; returns the id.
   int StartRow(int parent, std::initializer_list<std::wstring_view> cells);
@@ -56,7 +64,7 @@ class RowWriter {
 
   int columns_;
   int next_id_ = 2;
-  CStringArray& rows_;
+  CStringArray* rows_ = nullptr;  // null in the counting form
 };
 
 }  // namespace reportdata

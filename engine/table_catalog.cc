@@ -5,6 +5,8 @@
 // codes listed here.
 #include "reportdata/table_catalog.h"
 
+#include "engine/analyze.h"
+
 namespace reportdata {
 namespace {
 
@@ -178,6 +180,10 @@ const CatalogTable* FindCatalogTable(std::string_view name_or_stem) {
     if (table.name == name_or_stem || table.stem == name_or_stem) return &table;
   }
   return nullptr;
+}
+
+std::size_t CountTableRows(const CatalogTable& table) {
+  return GetEngine()->CountTotalRows(table.code);
 }
 
 }  // namespace reportdata

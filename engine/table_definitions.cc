@@ -30,8 +30,18 @@ bool AnswerTreeItems(TableContext context, int code, CStringArray& items) {
 bool AnswerItemRows(TableContext context, int code, std::wstring_view name, CStringArray& rows) {
   const CodeDefinition* definition = DefinitionOf(code);
   if (definition == nullptr || definition->item_rows == nullptr) return false;
-  definition->item_rows(context, name, rows);
+  if (!definition->item_rows_append) rows.RemoveAll();
+  RowWriter writer(WidthOf(code), context.state.condition, rows);
+  definition->item_rows(context, name, writer);
   return true;
+}
+
+std::size_t CountItemRows(TableContext context, int code) {
+  const CodeDefinition* definition = DefinitionOf(code);
+  if (definition == nullptr || definition->item_rows == nullptr) return 0;
+  RowWriter counter(WidthOf(code));
+  definition->item_rows(context, std::wstring_view(), counter);
+  return static_cast<std::size_t>(counter.rows_added());
 }
 
 bool AnswerSelectedRows(TableContext context, int code, const CStringArray& floors,

@@ -14,6 +14,7 @@
 
 #include "areas/area_tables.h"
 #include "engine/deferred_reads.h"
+#include "engine/row_layout.h"
 #include "model/report_tables.h"
 #include "reportdata/framework.h"
 #include "reportdata/table_catalog.h"
@@ -38,8 +39,13 @@ struct CodeDefinition {
   int handle_floor_cell = -1;  // -1: the handle query does not serve the code
   // Appends the tree items (the engine clears `items` first).
   void (*tree_items)(TableContext& context, CStringArray& items) = nullptr;
-  // Layout A of one item, or of every item when `name` is empty.
-  void (*item_rows)(TableContext& context, std::wstring_view name, CStringArray& rows) = nullptr;
+  // Layout A of one item, or of every item when `name` is empty, below the
+  // header of a writer as wide as the catalogue entry's rows. The answer
+  // and the count of the whole table both run through it.
+  void (*item_rows)(TableContext& context, std::wstring_view name, RowWriter& writer) = nullptr;
+  // The layout A answer is appended to the caller's rows, else they are
+  // cleared first.
+  bool item_rows_append = false;
   // Layout A narrowed by a floor list and a second list.
   void (*selected_rows)(TableContext& context, const CStringArray& floors,
                         const CStringArray& second, CStringArray& rows) = nullptr;
@@ -82,6 +88,9 @@ std::span<const FileDefinition> TableFiles();
 // first when answered.
 bool AnswerTreeItems(TableContext context, int code, CStringArray& items);
 bool AnswerItemRows(TableContext context, int code, std::wstring_view name, CStringArray& rows);
+// The rows AnswerItemRows gives for every item (an empty name), the header
+// not counted, made by no cell; 0 when the code answers none.
+std::size_t CountItemRows(TableContext context, int code);
 bool AnswerSelectedRows(TableContext context, int code, const CStringArray& floors,
                         const CStringArray& second, CStringArray& rows);
 bool AnswerStream(TableContext context, int code, std::wstring_view name, CStringArray& out);

@@ -10,6 +10,7 @@
 #ifndef REPORTDATA_TABLE_CATALOG_H_
 #define REPORTDATA_TABLE_CATALOG_H_
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -74,6 +75,12 @@ REPORTDATA_API std::span<const CatalogTable> TableCatalog();
 
 // The table of that Chinese name or file stem; null when there is none.
 REPORTDATA_API const CatalogTable* FindCatalogTable(std::string_view name_or_stem);
+
+// The rows of the table's whole-table answer (GetTotalData) on the module's
+// current tables, the header not counted, counted by its row writer without
+// making a cell: a whole-table answer of a large project is hundreds of
+// megabytes of texts.
+REPORTDATA_API std::size_t CountTableRows(const CatalogTable& table);
 
 }  // namespace reportdata
 

@@ -95,7 +95,8 @@ TEST(BuildingAreaTest, RowsOfAMultiStoreyFloor) {
       Intake({{L"3,5", L"FL_MainArea", 100}, {L"1", L"FL_YTArea", 20}}, project);
   CStringArray rows;
   rows.Add(CString(L"kept"));
-  WriteBuildingAreaRows(table, L"条件", rows);
+  RowWriter writer(10, L"条件", rows);
+  WriteBuildingAreaRows(table, writer);
   const std::vector<std::wstring> cells = Texts(rows);
   ASSERT_EQ(cells.size(), 1u + 6 * 10);
   EXPECT_EQ(cells[0], L"kept");

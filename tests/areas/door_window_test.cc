@@ -23,7 +23,8 @@ constexpr int kDoor = 52, kWindow = 51, kCornerBay = 54;
 std::vector<std::wstring> Rows(const std::vector<SDoorWindowKind>& kinds,
                                const DoorWindowRowOptions& options) {
   CStringArray array;
-  WriteDoorWindowRows(kinds, options, L"", array);
+  RowWriter writer(11, L"", array);
+  WriteDoorWindowRows(kinds, options, writer);
   EXPECT_EQ(array.GetSize() % 11, 0);
   std::vector<std::wstring> rows = testing::Rows(array, 11);
   rows.erase(rows.begin(), rows.begin() + std::min<size_t>(1, rows.size()));

@@ -41,7 +41,8 @@ CAreaSummaryTable Area(std::vector<std::pair<const wchar_t*, const wchar_t*>> fl
 // The layout A rows after the header.
 std::vector<std::wstring> Rows(const IndexAnalysisTable& table) {
   CStringArray rows;
-  WriteIndexAnalysisRows(table, L"", L"", rows);
+  RowWriter writer(10, L"", rows);
+  WriteIndexAnalysisRows(table, L"", writer);
   const std::vector<std::wstring> all = testing::Rows(rows, 10);
   return {all.begin() + 1, all.end()};
 }
