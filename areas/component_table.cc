@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "engine/row_layout.h"
-#include "model/find_or_append.h"
 #include "keys/floor_text.h"
-#include "model/natural_order.h"
 #include "keys/number_format.h"
+#include "model/find_or_append.h"
+#include "model/natural_order.h"
 #include "model/tree_order.h"
 
 namespace reportdata {

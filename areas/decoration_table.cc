@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "model/find_or_append.h"
 #include "keys/floor_text.h"
-#include "model/natural_order.h"
 #include "keys/number_format.h"
+#include "model/find_or_append.h"
+#include "model/natural_order.h"
 
 namespace reportdata {
 namespace {

@@ -4,9 +4,9 @@
 #include <unordered_set>
 
 #include "areas/building_area.h"
+#include "keys/floor_text.h"
 #include "model/catalogues.h"
 #include "model/find_or_append.h"
-#include "keys/floor_text.h"
 
 namespace reportdata {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "keys/units.h"
 #include "model/concrete_catalogue.h"
 #include "model/tree_insert.h"
-#include "keys/units.h"
 
 namespace reportdata {
 

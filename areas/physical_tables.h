@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "areas/decoration_table.h"
-#include "model/component_code_memo.h"
-#include "model/concrete_table.h"
 #include "keys/pooled_text.h"
 #include "keys/record_keys.h"
+#include "model/component_code_memo.h"
+#include "model/concrete_table.h"
 
 namespace reportdata {
 

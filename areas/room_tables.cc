@@ -1,8 +1,8 @@
 // Filing quota records into the two room tables.
 #include "areas/room_tables.h"
 
-#include "model/find_or_append.h"
 #include "keys/floor_text.h"
+#include "model/find_or_append.h"
 #include "model/tree_insert.h"
 
 namespace reportdata {

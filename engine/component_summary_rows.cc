@@ -3,8 +3,8 @@
 
 #include "engine/tree_rows.h"
 #include "keys/floor_text.h"
-#include "model/natural_order.h"
 #include "keys/number_format.h"
+#include "model/natural_order.h"
 #include "model/tree_order.h"
 #include "platform/text.h"
 

@@ -1,9 +1,9 @@
 // Floor-group tables of the quota side.
 #include "engine/quota_floor_rows.h"
 
-#include "model/catalogues.h"
 #include "keys/floor_text.h"
 #include "keys/number_format.h"
+#include "model/catalogues.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
 

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <span>
 
-#include "model/concrete_catalogue.h"
-#include "model/find_or_append.h"
 #include "keys/floor_text.h"
 #include "keys/number_format.h"
+#include "model/concrete_catalogue.h"
+#include "model/find_or_append.h"
 #include "model/tree_insert.h"
 #include "platform/text.h"
 

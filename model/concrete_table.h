@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/component_code_memo.h"
 #include "keys/hash_index.h"
 #include "keys/record_keys.h"
+#include "model/component_code_memo.h"
 #include "model/report_tree.h"
 
 namespace reportdata {
