@@ -206,7 +206,8 @@ TEST_F(NamedColumnsTest, EveryColumnHoldsTheCellsOfWhatItsTitleSays) {
     }
   }
   // Every table of the tool, every one of its columns.
-  for (const nlohmann::json& table : ToolJson({"tables", "--format", "json"})["tables"]) {
+  const nlohmann::json tables = ToolJson({"tables", "--format", "json"});
+  for (const nlohmann::json& table : tables["tables"]) {
     const std::string stem = table["stem"];
     const nlohmann::json shown = ToolJson({"show", sample_.project, stem, "--format", "json"});
     for (const nlohmann::json& column : shown["columns"]) {

@@ -17,7 +17,13 @@ nlohmann::json Revised(const std::string& project, RevisionCounts& counts) {
   char* text = nullptr;
   size_t size = 0;
   std::FILE* out = open_memstream(&text, &size);
-  counts = ReviseProject(in, "in.json", out);
+  try {
+    counts = ReviseProject(in, "in.json", out);
+  } catch (...) {
+    std::fclose(out);
+    std::free(text);
+    throw;
+  }
   std::fclose(out);
   const std::string written(text, size);
   std::free(text);
