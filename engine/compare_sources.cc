@@ -5,6 +5,7 @@
 #include <map>
 
 #include "engine/analyze.h"
+#include "engine/table_definitions.h"
 #include "persist/report_table_files.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
@@ -146,6 +147,14 @@ std::vector<MatchRow> ConcreteRows(std::wstring_view partition) {
   return rows;
 }
 
+// The table file its definition writes and the reload reads.
+std::wstring FileNameOf(int code) {
+  for (const FileDefinition& file : TableFiles()) {
+    if (file.code == code) return file.file_name;
+  }
+  return {};
+}
+
 }  // namespace
 
 const std::vector<CompareSource>& AllSources() {
@@ -155,7 +164,7 @@ const std::vector<CompareSource>& AllSources() {
                              bool totals, std::vector<std::string_view> levels) {
     const CatalogTable* entry = FindCatalogTable(stem);
     return CompareSource{
-        table,       entry,     entry->name, entry->stem,      L"\\" + FromUtf8(stem) + L".xml",
+        table,       entry,     entry->name, entry->stem,      FileNameOf(entry->code),
         entry->side, tree_file, totals,      std::move(levels)};
   };
   static const std::vector<CompareSource> kAll = {
