@@ -359,17 +359,30 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of
-  // the result and the decoration floors added before it) stands for it.
+  // the result and the decoration floors added before it) stands for it. A
+  // single floor stands only for itself; only the ranges and lists are asked
+  // whether they cover it, so that a tall project's storeys are not each
+  // compared with every other.
   std::vector<std::wstring> calculated = floor_names.names();
-  for (const std::wstring& floor : decoration_floors.names()) {
-    bool covered = false;
-    for (const std::wstring& name : calculated) {
-      if (name == floor || CoversFloor(name, floor)) {
-        covered = true;
-        break;
-      }
+  std::unordered_set<std::wstring_view> singles;
+  std::vector<std::wstring_view> groups;
+  const auto take = [&](std::wstring_view name) {
+    if (IsSingleFloor(name)) {
+      singles.insert(name);
+    } else {
+      groups.push_back(name);
     }
-    if (!covered) calculated.push_back(floor);
+  };
+  // The views are of the two name lists, which stay as they are.
+  for (const std::wstring& name : floor_names.names()) take(name);
+  for (const std::wstring& floor : decoration_floors.names()) {
+    const bool covered =
+        singles.contains(floor) || std::ranges::any_of(groups, [&](std::wstring_view name) {
+          return name == floor || CoversFloor(name, floor);
+        });
+    if (covered) continue;
+    calculated.push_back(floor);
+    take(floor);
   }
   AppendCalculatedFloors(calculated);
   if (!BuildBuildingArea()) return false;
