@@ -4,8 +4,8 @@
 // order so that every table's row writer numbers rows the same way; its
 // counting form hands out the same ids and makes no cell, so that a table's
 // rows are counted by the very writer that would write them.
-#ifndef REPORTDATA_ENGINE_ROW_LAYOUT_H_
-#define REPORTDATA_ENGINE_ROW_LAYOUT_H_
+#ifndef REPORTDATA_ROWS_ROW_LAYOUT_H_
+#define REPORTDATA_ROWS_ROW_LAYOUT_H_
 
 #include <initializer_list>
 #include <string>
@@ -69,4 +69,4 @@ class RowWriter {
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_ENGINE_ROW_LAYOUT_H_
+#endif  // REPORTDATA_ROWS_ROW_LAYOUT_H_
