@@ -1,8 +1,9 @@
 // The component table (构件表): components counted by category, floor,
 // component name, type path and type text, once per drawing handle, so that
 // a wall listed under three quota items counts as one wall. It is filled
-// from the component summary after each build and kept in "\CompTable.xml".
-// The engine owns one table.
+// from the component summary after each build and kept in "\CompTable.xml";
+// its rows are written by rows/component_table_rows.cc. The engine owns one
+// table.
 #ifndef REPORTDATA_AREAS_COMPONENT_TABLE_H_
 #define REPORTDATA_AREAS_COMPONENT_TABLE_H_
 

@@ -1,7 +1,6 @@
 #include "cli/column_schema.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace reportdata::cli {
 namespace {
@@ -25,31 +24,20 @@ std::string_view FirstLinePart(std::string_view text, CellPart part) {
 
 }  // namespace
 
-GridShape ShapeOf(const std::vector<std::string>& flat, int width) {
+GridShape ShapeOf(const std::vector<std::string>& flat, size_t width) {
   GridShape shape;
-  shape.width = static_cast<size_t>(std::max(width, 1));
-  const size_t count = flat.size() / shape.width;
-  std::unordered_map<std::string_view, size_t> by_id;
-  for (size_t r = 0; r < count; ++r) {
-    const std::string* row = &flat[r * shape.width];
-    size_t parent = GridShape::kNone;
-    if (r > 0 && shape.width > 1) {
-      const auto found = by_id.find(row[1]);
-      if (found != by_id.end()) parent = found->second;
-    }
-    shape.parent.push_back(parent);
-    shape.depth.push_back(parent == GridShape::kNone ? 0 : shape.depth[parent] + 1);
-    if (r > 0) by_id[row[0]] = r;
+  width = std::max<size_t>(width, 1);
+  for (size_t at = 0; at + width <= flat.size(); at += width) {
+    shape.Add(flat[at], width > 1 ? std::string_view(flat[at + 1]) : std::string_view());
   }
   return shape;
 }
 
-bool NamesAncestor(const std::vector<std::string>& flat, const GridShape& shape, size_t r,
-                   std::string_view text, std::span<const int> cells) {
-  for (size_t up = shape.parent[r]; up != GridShape::kNone; up = shape.parent[up]) {
+bool NamesAncestor(const std::vector<std::string>& flat, size_t width, const GridShape& shape,
+                   size_t r, std::string_view text, std::span<const int> cells) {
+  for (size_t up = shape.parent(r); up != GridShape::kNone; up = shape.parent(up)) {
     for (int cell : cells) {
-      if (static_cast<size_t>(cell) < shape.width && flat[up * shape.width + cell] == text)
-        return true;
+      if (static_cast<size_t>(cell) < width && flat[up * width + cell] == text) return true;
     }
   }
   return false;
@@ -90,21 +78,23 @@ std::string CellPartOf(std::string_view text, CellPart part) {
 
 std::vector<NamedRow> ReadNamedRows(const std::vector<std::string>& flat, int width,
                                     std::span<const NamedColumn> columns, int max_depth) {
-  const GridShape shape = ShapeOf(flat, width);
+  const size_t cells = static_cast<size_t>(std::max(width, 1));
+  const GridShape shape = ShapeOf(flat, cells);
   const std::vector<int> label_cells = LabelCells(columns);
   std::vector<NamedRow> rows;
   for (size_t r = 1; r < shape.rows(); ++r) {
-    if (max_depth >= 0 && shape.depth[r] > max_depth) continue;
+    if (max_depth >= 0 && shape.depth(r) > max_depth) continue;
     NamedRow out;
-    out.depth = shape.depth[r];
+    out.depth = shape.depth(r);
     for (const NamedColumn& column : columns) {
       std::string value;
       for (const CellSource& source : column.from) {
-        if (source.cell < 0 || static_cast<size_t>(source.cell) >= shape.width) continue;
+        if (source.cell < 0 || static_cast<size_t>(source.cell) >= cells) continue;
         if (source.depth >= 0 && source.depth != out.depth) continue;
-        const std::string& text = flat[r * shape.width + source.cell];
+        const std::string& text = flat[r * cells + source.cell];
         if (text.empty()) continue;
-        if (column.use == ColumnUse::kLabel && NamesAncestor(flat, shape, r, text, label_cells))
+        if (column.use == ColumnUse::kLabel &&
+            NamesAncestor(flat, cells, shape, r, text, label_cells))
           continue;
         value = CellPartOf(text, source.part);
         if (!value.empty()) break;

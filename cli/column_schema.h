@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reportdata/grid_shape.h"
 #include "reportdata/table_catalog.h"
 
 namespace reportdata::cli {
@@ -23,20 +24,13 @@ struct NamedRow {
   int tone = 0;  // > 0: an increase, < 0: a decrease; the workbook and the page colour it
 };
 
-// Depth and parent of every row of a layout A answer of the given width; row
-// 0 is the header. A trailing incomplete row is not counted.
-struct GridShape {
-  size_t width = 1;
-  std::vector<int> depth;
-  std::vector<size_t> parent;  // kNone for a top-level row
-  static constexpr size_t kNone = static_cast<size_t>(-1);
-  size_t rows() const { return depth.size(); }
-};
-GridShape ShapeOf(const std::vector<std::string>& flat, int width);
+// Depth and parent of every row of a layout A answer of the given width
+// (0 read as 1); row 0 is the header. A trailing incomplete row is not counted.
+GridShape ShapeOf(const std::vector<std::string>& flat, size_t width);
 
 // Whether the text stands in one of the given cells of an ancestor of row r.
-bool NamesAncestor(const std::vector<std::string>& flat, const GridShape& shape, size_t r,
-                   std::string_view text, std::span<const int> cells);
+bool NamesAncestor(const std::vector<std::string>& flat, size_t width, const GridShape& shape,
+                   size_t r, std::string_view text, std::span<const int> cells);
 
 // Reads the rows after the header, leaving out rows deeper than max_depth
 // (negative: none).

@@ -112,25 +112,26 @@ std::vector<TreeRow> FoldRows(const std::vector<std::string>& flat, const GridLa
                               int max_depth) {
   std::vector<TreeRow> rows;
   if (grid.width <= 0) return rows;
-  const GridShape shape = ShapeOf(flat, grid.width);
+  const size_t width = static_cast<size_t>(grid.width);
+  const GridShape shape = ShapeOf(flat, width);
   std::vector<int> label_cells;
   for (int cell = std::max(grid.label_first, 0); cell <= grid.label_last; ++cell)
     label_cells.push_back(cell);
   for (size_t r = 1; r < shape.rows(); ++r) {
-    if (max_depth >= 0 && shape.depth[r] > max_depth) continue;
-    const std::string* row = &flat[r * shape.width];
+    if (max_depth >= 0 && shape.depth(r) > max_depth) continue;
+    const std::string* row = &flat[r * width];
     TreeRow out;
-    out.depth = shape.depth[r];
+    out.depth = shape.depth(r);
     for (int cell : label_cells) {
-      if (static_cast<size_t>(cell) >= shape.width) continue;
+      if (static_cast<size_t>(cell) >= width) continue;
       const std::string& text = row[cell];
-      if (text.empty() || NamesAncestor(flat, shape, r, text, label_cells)) continue;
+      if (text.empty() || NamesAncestor(flat, width, shape, r, text, label_cells)) continue;
       if (!out.tree.empty()) out.tree += "  ";
       out.tree += TrimRight(text);
     }
     out.cells.reserve(grid.columns.size());
     for (const ColumnLayout& column : grid.columns) {
-      const bool inside = column.cell >= 0 && static_cast<size_t>(column.cell) < shape.width;
+      const bool inside = column.cell >= 0 && static_cast<size_t>(column.cell) < width;
       out.cells.push_back(inside ? row[column.cell] : std::string());
     }
     rows.push_back(std::move(out));

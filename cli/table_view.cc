@@ -177,12 +177,12 @@ std::vector<std::string> QueryFloor(const TableDef& table, const ShowRequest& re
   if (request.item.empty()) return answer;
   // Keep the header row and the subtrees of the top-level rows of that name.
   const std::vector<std::string> names = ItemNames(request.item);
-  const GridShape shape = ShapeOf(answer, static_cast<int>(width));
+  const GridShape shape = ShapeOf(answer, width);
   std::vector<std::string> kept(answer.begin(), answer.begin() + std::min(width, answer.size()));
   bool keeping = false;
   for (size_t r = 1; r < shape.rows(); ++r) {
     const auto row = answer.begin() + static_cast<std::ptrdiff_t>(r * width);
-    if (shape.depth[r] == 0)
+    if (shape.depth(r) == 0)
       keeping = width > 2 && std::find(names.begin(), names.end(), row[2]) != names.end();
     if (keeping) kept.insert(kept.end(), row, row + static_cast<std::ptrdiff_t>(width));
   }

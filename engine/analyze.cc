@@ -8,8 +8,8 @@
 
 #include "engine/handle_text.h"
 #include "engine/partition_summary.h"
-#include "engine/row_layout.h"
 #include "model/natural_order.h"
+#include "rows/row_layout.h"
 
 namespace reportdata {
 namespace {

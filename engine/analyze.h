@@ -17,7 +17,6 @@
 #include "areas/area_tables.h"
 #include "areas/physical_tables.h"
 #include "engine/deferred_reads.h"
-#include "engine/row_selection.h"
 #include "engine/table_definitions.h"
 #include "model/report_tables.h"
 #include "reportdata/cloud_data.h"
@@ -25,6 +24,7 @@
 #include "reportdata/records.h"
 #include "reportdata/report_types.h"
 #include "reportdata/services.h"
+#include "rows/row_selection.h"
 
 namespace reportdata {
 

@@ -2,16 +2,16 @@
 // area (4), the doors and windows (5, regrouped 40 and 15), the room tables
 // (6, 7), the index analysis (10), the component table's stream of the
 // quota side (15) and the handle query's own code (0).
-#include "areas/building_area_rows.h"
 #include "areas/door_window_regroup.h"
-#include "areas/door_window_rows.h"
-#include "areas/index_analysis_rows.h"
-#include "areas/room_rows.h"
-#include "engine/bill_rows.h"
-#include "engine/row_layout.h"
-#include "engine/row_selection.h"
 #include "engine/table_definitions.h"
-#include "engine/tree_rows.h"
+#include "rows/bill_rows.h"
+#include "rows/building_area_rows.h"
+#include "rows/door_window_rows.h"
+#include "rows/index_analysis_rows.h"
+#include "rows/room_rows.h"
+#include "rows/row_layout.h"
+#include "rows/row_selection.h"
+#include "rows/tree_rows.h"
 
 namespace reportdata {
 namespace {

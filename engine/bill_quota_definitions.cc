@@ -4,13 +4,13 @@
 // 31), by floor (12, 32), by floor and component (13, 33) and the component
 // summary (14). Each tree says once how it lists, writes and streams its
 // rows; each code picks the tree and its options.
-#include "engine/bill_rows.h"
-#include "engine/component_summary_rows.h"
-#include "engine/quota_floor_rows.h"
-#include "engine/row_layout.h"
-#include "engine/row_selection.h"
 #include "engine/table_definitions.h"
-#include "engine/tree_rows.h"
+#include "rows/bill_rows.h"
+#include "rows/component_summary_rows.h"
+#include "rows/quota_floor_rows.h"
+#include "rows/row_layout.h"
+#include "rows/row_selection.h"
+#include "rows/tree_rows.h"
 
 namespace reportdata {
 namespace {

@@ -9,6 +9,7 @@
 #include "persist/report_table_files.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
+#include "reportdata/grid_shape.h"
 
 namespace reportdata {
 namespace {
@@ -62,25 +63,18 @@ const std::wstring* ColumnText(const NamedColumn& column, int depth, const CStri
 std::vector<MatchRow> GridRows(const CatalogTable& table, int max_depth) {
   std::vector<MatchRow> rows;
   const size_t width = static_cast<size_t>(table.width);
-  std::vector<int> depth_of;     // by row id; the header is row 1
-  std::vector<size_t> start_of;  // by row id, its first cell
   CStringArray answer;
   GetEngine()->GetShownRows(answer, table.code);
   const std::vector<CString>& cells = answer.items();
-  for (size_t at = width; at + width <= cells.size(); at += width) {
-    const size_t id = static_cast<size_t>(std::wcstol(cells[at].str().c_str(), nullptr, 10));
-    const size_t parent =
-        static_cast<size_t>(std::wcstol(cells[at + 1].str().c_str(), nullptr, 10));
-    if (depth_of.size() <= id) {
-      depth_of.resize(id + 1, -1);
-      start_of.resize(id + 1);
-    }
-    const bool nested = parent < depth_of.size() && depth_of[parent] >= 0;
-    const int depth = nested ? depth_of[parent] + 1 : 0;
-    depth_of[id] = depth;
-    start_of[id] = at;
+  GridShape shape;
+  for (size_t at = 0; at + width <= cells.size(); at += width) {
+    const size_t r = shape.rows();
+    shape.Add(cells[at].str(), cells[at + 1].str());
+    if (r == 0) continue;  // the header
+    const int depth = shape.depth(r);
     if (depth > max_depth) continue;
-    const CString* parent_row = nested ? &cells[start_of[parent]] : nullptr;
+    const size_t parent = shape.parent(r);
+    const CString* parent_row = parent == GridShape::kNone ? nullptr : &cells[parent * width];
     MatchRow row;
     row.depth = depth;
     for (const NamedColumn& column : table.columns) {

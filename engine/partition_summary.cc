@@ -2,11 +2,11 @@
 // partition of the project, numbered across chapters.
 #include "engine/partition_summary.h"
 
-#include "engine/row_selection.h"
 #include "keys/number_format.h"
 #include "model/report_tables.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
+#include "rows/row_selection.h"
 
 namespace reportdata {
 namespace {

@@ -14,10 +14,10 @@
 
 #include "areas/area_tables.h"
 #include "engine/deferred_reads.h"
-#include "engine/row_layout.h"
 #include "model/report_tables.h"
 #include "reportdata/framework.h"
 #include "reportdata/table_catalog.h"
+#include "rows/row_layout.h"
 
 namespace reportdata {
 

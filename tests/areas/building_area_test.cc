@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "areas/area_intake.h"
-#include "areas/building_area_rows.h"
 #include "persist/area_table_files.h"
 #include "reportdata/errors.h"
+#include "rows/building_area_rows.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 
 #include "areas/door_window.h"
 #include "areas/door_window_regroup.h"
-#include "areas/door_window_rows.h"
+#include "rows/door_window_rows.h"
 #include "support/records.h"
 
 namespace reportdata {

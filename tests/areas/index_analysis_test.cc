@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "areas/index_analysis_rows.h"
 #include "persist/index_table_files.h"
+#include "rows/index_analysis_rows.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
 

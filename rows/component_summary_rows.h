@@ -1,15 +1,15 @@
 // Rows of the component summary (codes 14 and 15): groups by component
 // category in the attribute templates' order, floors by floor order, and the
 // component entries with their instance counts.
-#ifndef REPORTDATA_ENGINE_COMPONENT_SUMMARY_ROWS_H_
-#define REPORTDATA_ENGINE_COMPONENT_SUMMARY_ROWS_H_
+#ifndef REPORTDATA_ROWS_COMPONENT_SUMMARY_ROWS_H_
+#define REPORTDATA_ROWS_COMPONENT_SUMMARY_ROWS_H_
 
 #include <string_view>
 #include <vector>
 
-#include "engine/row_selection.h"
 #include "model/report_tree.h"
 #include "reportdata/framework.h"
+#include "rows/row_selection.h"
 
 namespace reportdata {
 
@@ -25,4 +25,4 @@ void StreamComponentSummary(CStringArray& out, std::vector<GjhzGroupNode>& group
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_ENGINE_COMPONENT_SUMMARY_ROWS_H_
+#endif  // REPORTDATA_ROWS_COMPONENT_SUMMARY_ROWS_H_

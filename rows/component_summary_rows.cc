@@ -1,12 +1,12 @@
 // Component summary rows.
-#include "engine/component_summary_rows.h"
+#include "rows/component_summary_rows.h"
 
-#include "engine/tree_rows.h"
 #include "keys/floor_text.h"
 #include "keys/number_format.h"
 #include "model/natural_order.h"
 #include "model/tree_order.h"
 #include "platform/text.h"
+#include "rows/tree_rows.h"
 
 namespace reportdata {
 namespace {

@@ -3,17 +3,17 @@
 // component (13, 33: floor group, component, calculation item, quota item,
 // record). Quota items there stand for one floor group, so their rows carry
 // the floor formulas with three decimals.
-#ifndef REPORTDATA_ENGINE_QUOTA_FLOOR_ROWS_H_
-#define REPORTDATA_ENGINE_QUOTA_FLOOR_ROWS_H_
+#ifndef REPORTDATA_ROWS_QUOTA_FLOOR_ROWS_H_
+#define REPORTDATA_ROWS_QUOTA_FLOOR_ROWS_H_
 
 #include <string_view>
 #include <vector>
 
-#include "engine/row_layout.h"
-#include "engine/tree_rows.h"
 #include "model/report_tree.h"
 #include "model/tree_order.h"
 #include "reportdata/framework.h"
+#include "rows/row_layout.h"
+#include "rows/tree_rows.h"
 
 namespace reportdata {
 
@@ -47,4 +47,4 @@ void ListGroups(std::vector<Group>& groups, FloorIndex& index, CStringArray& ite
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_ENGINE_QUOTA_FLOOR_ROWS_H_
+#endif  // REPORTDATA_ROWS_QUOTA_FLOOR_ROWS_H_

@@ -1,6 +1,6 @@
 // Chapter-based tables: chapters, bill items and quota items above the
 // shared floor rows.
-#include "engine/bill_rows.h"
+#include "rows/bill_rows.h"
 
 #include <type_traits>
 

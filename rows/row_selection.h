@@ -3,8 +3,8 @@
 // it) and, for the three-array and condition queries, a floor list and a list
 // of component names that narrow each floor entry to the components asked
 // for. Built per query; holds copies of the lists.
-#ifndef REPORTDATA_ENGINE_ROW_SELECTION_H_
-#define REPORTDATA_ENGINE_ROW_SELECTION_H_
+#ifndef REPORTDATA_ROWS_ROW_SELECTION_H_
+#define REPORTDATA_ROWS_ROW_SELECTION_H_
 
 #include <set>
 #include <string>
@@ -81,4 +81,4 @@ ItemSum SumFloors(const std::vector<SQdFloorNode>& floors, const RowFilter& filt
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_ENGINE_ROW_SELECTION_H_
+#endif  // REPORTDATA_ROWS_ROW_SELECTION_H_

@@ -1,17 +1,17 @@
 // The rows of room table 2 (code 7): floor, room, place, quota item and its
 // records, in layout A and in the flagged stream. Room table 1 is shown by
-// the quota chapter writers (engine/bill_rows.h). Only what is visible in the
+// the quota chapter writers (rows/bill_rows.h). Only what is visible in the
 // current partition and kept by a floor selection is written.
-#ifndef REPORTDATA_AREAS_ROOM_ROWS_H_
-#define REPORTDATA_AREAS_ROOM_ROWS_H_
+#ifndef REPORTDATA_ROWS_ROOM_ROWS_H_
+#define REPORTDATA_ROWS_ROOM_ROWS_H_
 
 #include <string_view>
 #include <vector>
 
 #include "areas/room_tables.h"
-#include "engine/row_layout.h"
-#include "engine/tree_rows.h"
 #include "reportdata/framework.h"
+#include "rows/row_layout.h"
+#include "rows/tree_rows.h"
 
 namespace reportdata {
 
@@ -30,4 +30,4 @@ void StreamRoomFloors(CStringArray& out, std::vector<RoomFloor>& floors, std::ws
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_AREAS_ROOM_ROWS_H_
+#endif  // REPORTDATA_ROWS_ROOM_ROWS_H_

@@ -1,13 +1,13 @@
 // Index analysis rows of layouts A and B.
-#include "areas/index_analysis_rows.h"
+#include "rows/index_analysis_rows.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/row_layout.h"
 #include "keys/number_format.h"
+#include "rows/row_layout.h"
 
 namespace reportdata {
 namespace {

@@ -1,5 +1,5 @@
 // Narrowing of a row query by partition, floor list and component names.
-#include "engine/row_selection.h"
+#include "rows/row_selection.h"
 
 #include "keys/floor_text.h"
 

@@ -1,12 +1,12 @@
 // Door and window rows of layouts A and B.
-#include "areas/door_window_rows.h"
+#include "rows/door_window_rows.h"
 
 #include <string>
 
 #include "areas/sorted_view.h"
-#include "engine/row_layout.h"
 #include "keys/number_format.h"
 #include "model/natural_order.h"
+#include "rows/row_layout.h"
 
 namespace reportdata {
 namespace {

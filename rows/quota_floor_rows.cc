@@ -1,5 +1,5 @@
 // Floor-group tables of the quota side.
-#include "engine/quota_floor_rows.h"
+#include "rows/quota_floor_rows.h"
 
 #include "keys/floor_text.h"
 #include "keys/number_format.h"

@@ -1,11 +1,11 @@
 // Building-area rows of layouts A and B.
-#include "areas/building_area_rows.h"
+#include "rows/building_area_rows.h"
 
 #include <string>
 
-#include "engine/row_layout.h"
 #include "keys/floor_text.h"
 #include "keys/number_format.h"
+#include "rows/row_layout.h"
 
 namespace reportdata {
 namespace {

@@ -1,15 +1,15 @@
 // The rows of the door and window table: layout A of the kinds (code 5), and
 // the flagged stream of the regrouped view (code 40).
-#ifndef REPORTDATA_AREAS_DOOR_WINDOW_ROWS_H_
-#define REPORTDATA_AREAS_DOOR_WINDOW_ROWS_H_
+#ifndef REPORTDATA_ROWS_DOOR_WINDOW_ROWS_H_
+#define REPORTDATA_ROWS_DOOR_WINDOW_ROWS_H_
 
 #include <string_view>
 #include <vector>
 
 #include "areas/door_window.h"
 #include "areas/door_window_regroup.h"
-#include "engine/row_layout.h"
 #include "reportdata/framework.h"
+#include "rows/row_layout.h"
 
 namespace reportdata {
 
@@ -30,4 +30,4 @@ void StreamDoorWindows(const std::vector<RegroupedKind>& kinds, std::wstring_vie
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_AREAS_DOOR_WINDOW_ROWS_H_
+#endif  // REPORTDATA_ROWS_DOOR_WINDOW_ROWS_H_

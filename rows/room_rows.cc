@@ -1,14 +1,14 @@
 // Room table 2 rows of layouts A and B.
-#include "areas/room_rows.h"
+#include "rows/room_rows.h"
 
 #include <algorithm>
 #include <string>
 
 #include "areas/sorted_view.h"
-#include "engine/quota_floor_rows.h"
 #include "keys/number_format.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
+#include "rows/quota_floor_rows.h"
 
 namespace reportdata {
 namespace {

@@ -1,12 +1,12 @@
 // The rows of the building-area table: layout A (a total row, floor rows
 // sorted by grade, one item row per area) and the flagged stream of layout B
 // (nine totals, then each floor with its main and balcony area).
-#ifndef REPORTDATA_AREAS_BUILDING_AREA_ROWS_H_
-#define REPORTDATA_AREAS_BUILDING_AREA_ROWS_H_
+#ifndef REPORTDATA_ROWS_BUILDING_AREA_ROWS_H_
+#define REPORTDATA_ROWS_BUILDING_AREA_ROWS_H_
 
 #include "areas/building_area.h"
-#include "engine/row_layout.h"
 #include "reportdata/framework.h"
+#include "rows/row_layout.h"
 
 namespace reportdata {
 
@@ -18,4 +18,4 @@ void StreamBuildingArea(const CAreaSummaryTable& table, CStringArray& out);
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_AREAS_BUILDING_AREA_ROWS_H_
+#endif  // REPORTDATA_ROWS_BUILDING_AREA_ROWS_H_

@@ -1,5 +1,5 @@
 // Layout A header and row numbering.
-#include "engine/row_layout.h"
+#include "rows/row_layout.h"
 
 #include <string>
 

@@ -8,8 +8,8 @@
 // component and record): a host needs them to find the elements in the
 // drawing, a reader never reads them, and they are most of a large table's
 // text.
-#ifndef REPORTDATA_ENGINE_ROW_LAYOUT_H_
-#define REPORTDATA_ENGINE_ROW_LAYOUT_H_
+#ifndef REPORTDATA_ROWS_ROW_LAYOUT_H_
+#define REPORTDATA_ROWS_ROW_LAYOUT_H_
 
 #include <initializer_list>
 #include <string>
@@ -82,4 +82,4 @@ class RowWriter {
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_ENGINE_ROW_LAYOUT_H_
+#endif  // REPORTDATA_ROWS_ROW_LAYOUT_H_

@@ -2,16 +2,16 @@
 // bill consumption table (2, 22) and the two quota chapter tables, the
 // consumption summary (3, 23) and the quota summary (11, 31). The writers
 // sort each level in place, as the rows are produced.
-#ifndef REPORTDATA_ENGINE_BILL_ROWS_H_
-#define REPORTDATA_ENGINE_BILL_ROWS_H_
+#ifndef REPORTDATA_ROWS_BILL_ROWS_H_
+#define REPORTDATA_ROWS_BILL_ROWS_H_
 
 #include <string_view>
 #include <vector>
 
-#include "engine/row_layout.h"
-#include "engine/tree_rows.h"
 #include "model/report_tree.h"
 #include "reportdata/framework.h"
+#include "rows/row_layout.h"
+#include "rows/tree_rows.h"
 
 namespace reportdata {
 
@@ -55,4 +55,4 @@ void ListChapters(std::vector<SDeChapterNode>& chapters, HashIndex& index,
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_ENGINE_BILL_ROWS_H_
+#endif  // REPORTDATA_ROWS_BILL_ROWS_H_

@@ -3,17 +3,17 @@
 // in layout A (tree grid, via RowWriter) and layout B (flagged stream). Each
 // level is sorted in place before it is written and only what is visible and
 // selected is written.
-#ifndef REPORTDATA_ENGINE_TREE_ROWS_H_
-#define REPORTDATA_ENGINE_TREE_ROWS_H_
+#ifndef REPORTDATA_ROWS_TREE_ROWS_H_
+#define REPORTDATA_ROWS_TREE_ROWS_H_
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/row_layout.h"
-#include "engine/row_selection.h"
 #include "model/report_tree.h"
 #include "reportdata/framework.h"
+#include "rows/row_layout.h"
+#include "rows/row_selection.h"
 
 namespace reportdata {
 
@@ -82,4 +82,4 @@ std::wstring FloorText(std::wstring_view floor_text);
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_ENGINE_TREE_ROWS_H_
+#endif  // REPORTDATA_ROWS_TREE_ROWS_H_

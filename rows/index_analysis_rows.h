@@ -2,14 +2,14 @@
 // of ratios per square metre, "%.2f/%.2f" quantity over area) and the flagged
 // stream of layout B (ratios "%.9f"). A building area of 1 m² or less gives
 // "建筑面积小于等于1" or "无建筑面积" instead of a ratio.
-#ifndef REPORTDATA_AREAS_INDEX_ANALYSIS_ROWS_H_
-#define REPORTDATA_AREAS_INDEX_ANALYSIS_ROWS_H_
+#ifndef REPORTDATA_ROWS_INDEX_ANALYSIS_ROWS_H_
+#define REPORTDATA_ROWS_INDEX_ANALYSIS_ROWS_H_
 
 #include <string_view>
 
 #include "areas/index_analysis.h"
-#include "engine/row_layout.h"
 #include "reportdata/framework.h"
+#include "rows/row_layout.h"
 
 namespace reportdata {
 
@@ -24,4 +24,4 @@ void StreamIndexAnalysis(const IndexAnalysisTable& table, std::wstring_view name
 
 }  // namespace reportdata
 
-#endif  // REPORTDATA_AREAS_INDEX_ANALYSIS_ROWS_H_
+#endif  // REPORTDATA_ROWS_INDEX_ANALYSIS_ROWS_H_

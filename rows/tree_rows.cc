@@ -1,5 +1,5 @@
 // Floor, component and record rows of the bill and quota tables.
-#include "engine/tree_rows.h"
+#include "rows/tree_rows.h"
 
 #include "keys/number_format.h"
 #include "model/record_instances.h"
