@@ -352,6 +352,8 @@ TEST_F(AnalyzeTest, ProjectQueries) {
   EXPECT_EQ(index.str(), L"unchanged");
   EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"Q\\TWQ", index));
   EXPECT_EQ(index.str(), L"TWQ");
+  EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"其他项目", index));
+  EXPECT_EQ(index.str(), L"QTXM");
   EXPECT_FALSE(engine_.GetIsPriatedCalResult(L"/proj", false));
   EXPECT_TRUE(engine_.GetIsPriatedCalResult(L"/proj", true));
 
