@@ -265,14 +265,16 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
   } else if (!request.item.empty()) {
     answer = QueryItem(table, request, width);
   } else {
+    // The text layout prints a few cells of each row and never the instance
+    // lists, which are most of a large table's text.
+    const bool text_grid = request.layout == Layout::kA && request.format == Format::kText;
     CStringArray rows;
-    if (request.layout == Layout::kA)
+    if (text_grid)
+      ShownTableRows(*FindCatalogTable(table.stem), rows);
+    else if (request.layout == Layout::kA)
       table.total_rows(rows);
     else
       table.stream(CString(), rows);
-    // The text layout prints a few cells of each row; the instance lists of
-    // a large table are most of its text.
-    const bool text_grid = request.layout == Layout::kA && request.format == Format::kText;
     answer = ToStrings(rows, text_grid ? CellsFoldRowsReads(grid) : std::vector<bool>());
   }
 

@@ -100,6 +100,11 @@ void CAnalyze::GetItemData(const CString& name, CStringArray& rows, int code) {
 
 void CAnalyze::GetTotalData(CStringArray& rows, int code) { GetItemData(CString(), rows, code); }
 
+void CAnalyze::GetShownRows(CStringArray& rows, int code) {
+  deferred_.LoadFor(HeldTableOf(code));
+  AnswerItemRows(Context(), code, std::wstring_view(), rows, InstanceLists::kLeftOut);
+}
+
 std::size_t CAnalyze::CountTotalRows(int code) {
   deferred_.LoadFor(HeldTableOf(code));
   return CountItemRows(Context(), code);

@@ -77,6 +77,8 @@ class CAnalyze : public CObject {
   void GetTreeItem(CStringArray& items, int code);
   void GetItemData(const CString& name, CStringArray& rows, int code);
   void GetTotalData(CStringArray& rows, int code);
+  // GetTotalData's rows without the instance lists, as a reader sees them.
+  void GetShownRows(CStringArray& rows, int code);
   // The rows GetTotalData gives, the header not counted, made by no cell.
   std::size_t CountTotalRows(int code);
   void GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows, int code);

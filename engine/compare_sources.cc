@@ -65,7 +65,7 @@ std::vector<MatchRow> GridRows(const CatalogTable& table, int max_depth) {
   std::vector<int> depth_of;     // by row id; the header is row 1
   std::vector<size_t> start_of;  // by row id, its first cell
   CStringArray answer;
-  GetEngine()->GetTotalData(answer, table.code);
+  GetEngine()->GetShownRows(answer, table.code);
   const std::vector<CString>& cells = answer.items();
   for (size_t at = width; at + width <= cells.size(); at += width) {
     const size_t id = static_cast<size_t>(std::wcstol(cells[at].str().c_str(), nullptr, 10));

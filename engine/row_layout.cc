@@ -14,8 +14,9 @@ void AppendHeaderRow(int columns, std::wstring_view condition, CStringArray& row
   for (int i = 3; i < columns; ++i) rows.items().emplace_back();
 }
 
-RowWriter::RowWriter(int columns, std::wstring_view condition, CStringArray& rows)
-    : columns_(columns), rows_(&rows) {
+RowWriter::RowWriter(int columns, std::wstring_view condition, CStringArray& rows,
+                     InstanceLists lists)
+    : columns_(columns), lists_(lists), rows_(&rows) {
   AppendHeaderRow(columns, condition, rows);
 }
 

@@ -3,7 +3,11 @@
 // first row is always the header row. RowWriter hands out ids in writing
 // order so that every table's row writer numbers rows the same way; its
 // counting form hands out the same ids and makes no cell, so that a table's
-// rows are counted by the very writer that would write them.
+// rows are counted by the very writer that would write them. A reader's view
+// of a table leaves out the instance lists (the drawing handles of each
+// component and record): a host needs them to find the elements in the
+// drawing, a reader never reads them, and they are most of a large table's
+// text.
 #ifndef REPORTDATA_ENGINE_ROW_LAYOUT_H_
 #define REPORTDATA_ENGINE_ROW_LAYOUT_H_
 
@@ -31,16 +35,20 @@ inline void AppendCell(CStringArray& rows, std::wstring&& cell) {
 // to `columns` cells.
 void AppendHeaderRow(int columns, std::wstring_view condition, CStringArray& rows);
 
+// Whether a layout A answer carries the instance lists.
+enum class InstanceLists { kKept, kLeftOut };
+
 // Writes the rows of one layout A answer into a caller-owned array, or
 // counts them. The array must outlive the writer.
 class RowWriter {
  public:
   // Appends the header row to `rows` (which the caller has cleared or not, as
   // the table requires); the next row written gets id 2.
-  RowWriter(int columns, std::wstring_view condition, CStringArray& rows);
+  RowWriter(int columns, std::wstring_view condition, CStringArray& rows,
+            InstanceLists lists = InstanceLists::kKept);
 
   // The counting form: ids as above, no header and no cell appended.
-  explicit RowWriter(int columns) : columns_(columns) {}
+  explicit RowWriter(int columns) : columns_(columns), lists_(InstanceLists::kLeftOut) {}
 
   // Appends one row below `parent` (0 for a top-level row) with the given
   // table cells, padded with empty cells to the column count; returns its id.
@@ -53,6 +61,10 @@ class RowWriter {
 
   int columns() const { return columns_; }
 
+  // Whether the rows carry instance lists; a row writer makes a list only
+  // when they do, and hands an empty one otherwise.
+  bool keeps_lists() const { return lists_ == InstanceLists::kKept; }
+
   // The rows added so far, the header not counted.
   int rows_added() const { return next_id_ - 2; }
 
@@ -63,6 +75,7 @@ class RowWriter {
   void Pad(int written);
 
   int columns_;
+  InstanceLists lists_;
   int next_id_ = 2;
   CStringArray* rows_ = nullptr;  // null in the counting form
 };

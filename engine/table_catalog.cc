@@ -186,4 +186,8 @@ std::size_t CountTableRows(const CatalogTable& table) {
   return GetEngine()->CountTotalRows(table.code);
 }
 
+void ShownTableRows(const CatalogTable& table, CStringArray& rows) {
+  GetEngine()->GetShownRows(rows, table.code);
+}
+
 }  // namespace reportdata

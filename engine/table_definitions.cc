@@ -27,11 +27,12 @@ bool AnswerTreeItems(TableContext context, int code, CStringArray& items) {
   return true;
 }
 
-bool AnswerItemRows(TableContext context, int code, std::wstring_view name, CStringArray& rows) {
+bool AnswerItemRows(TableContext context, int code, std::wstring_view name, CStringArray& rows,
+                    InstanceLists lists) {
   const CodeDefinition* definition = DefinitionOf(code);
   if (definition == nullptr || definition->item_rows == nullptr) return false;
   if (!definition->item_rows_append) rows.RemoveAll();
-  RowWriter writer(WidthOf(code), context.state.condition, rows);
+  RowWriter writer(WidthOf(code), context.state.condition, rows, lists);
   definition->item_rows(context, name, writer);
   return true;
 }

@@ -87,7 +87,8 @@ std::span<const FileDefinition> TableFiles();
 // when the code's definition has no such answer. The tree items are cleared
 // first when answered.
 bool AnswerTreeItems(TableContext context, int code, CStringArray& items);
-bool AnswerItemRows(TableContext context, int code, std::wstring_view name, CStringArray& rows);
+bool AnswerItemRows(TableContext context, int code, std::wstring_view name, CStringArray& rows,
+                    InstanceLists lists = InstanceLists::kKept);
 // The rows AnswerItemRows gives for every item (an empty name), the header
 // not counted, made by no cell; 0 when the code answers none.
 std::size_t CountItemRows(TableContext context, int code);

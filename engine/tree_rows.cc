@@ -60,13 +60,14 @@ void WriteRecordRows(RowWriter& writer, int parent, std::vector<SQdRecordNode>& 
       const std::wstring formula = RecordFormula(record, partition);
       const std::wstring position = FromUtf8(FirstPosition(record.positions));
       const std::wstring_view description = CutAtBars(record.description);
+      std::wstring handles = writer.keeps_lists() ? FromUtf8(record.handles) : std::wstring();
       if (options.wide) {
         writer.AddRow(parent,
                       {L"", L"", L"", L"", L"", position, unit, amount, description, formula},
-                      FromUtf8(record.handles));
+                      std::move(handles));
       } else {
         writer.AddRow(parent, {L"", L"", L"", L"", position, unit, amount, description, formula},
-                      FromUtf8(record.handles));
+                      std::move(handles));
       }
     });
   }
@@ -82,7 +83,8 @@ void WriteComponentRows(RowWriter& writer, int parent, std::vector<SQdCompNode>&
     const ComponentSum sum = SumComponent(component, partition);
     if (!sum.visible) continue;
     const std::wstring amount = FormatQuantity(sum.quantity);
-    std::wstring handles = ComponentHandles(component, partition);
+    std::wstring handles =
+        writer.keeps_lists() ? ComponentHandles(component, partition) : std::wstring();
     int row;
     if (options.wide) {
       row = writer.AddRow(parent, {L"", L"", L"", L"", component.name, L"", unit, amount, L"", L""},

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "reportdata/export.h"
+#include "reportdata/framework.h"
 
 namespace reportdata {
 
@@ -81,6 +82,12 @@ REPORTDATA_API const CatalogTable* FindCatalogTable(std::string_view name_or_ste
 // making a cell: a whole-table answer of a large project is hundreds of
 // megabytes of texts.
 REPORTDATA_API std::size_t CountTableRows(const CatalogTable& table);
+
+// The table's whole-table answer (GetTotalData) with the instance lists left
+// empty: the drawing handles of each component and record, which a host
+// needs to find elements in the drawing and a reader of the table never
+// reads, and which are most of a large table's text.
+REPORTDATA_API void ShownTableRows(const CatalogTable& table, CStringArray& rows);
 
 }  // namespace reportdata
 
