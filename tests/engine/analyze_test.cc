@@ -140,22 +140,31 @@ TEST_F(AnalyzeTest, BillBuildAsksTheServicesInOrder) {
   EXPECT_EQ(type_paths, (std::vector<std::wstring>{L"Q\\TWQ", L"QTXM"}));
 }
 
+// A build that cannot open its inputs asks for no results and keeps the
+// engine's partitions; each failure shows the message box, an interactive
+// rebuild without a project description as well, asking without library keys.
 TEST_F(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
   project_.classified.partitions = {L"1区"};
   engine_.mutable_partitions() = {L"旧分区"};
-
+  std::vector<std::wstring> shown;
+  MessageBoxHandler previous =
+      SetMessageBoxHandler([&](const CString& text, const CString& caption, MessageBoxIcon) {
+        shown.push_back(caption.str() + L": " + text.str());
+      });
   project_.database_opens = false;
   engine_.InitQdData(L"/proj/report");
-  EXPECT_TRUE(project_.params.empty());
   EXPECT_EQ(engine_.partitions().count(L"旧分区"), 1u);
   EXPECT_FALSE(engine_.InitialTable(L"/proj/report"));
-
   project_.database_opens = true;
   project_.project_description_opens = false;
   EXPECT_FALSE(engine_.InitialTable(L"/proj/report"));
   EXPECT_TRUE(project_.params.empty());
+  EXPECT_TRUE(engine_.ShowQdListDialog());
+  SetMessageBoxHandler(previous);
+  EXPECT_EQ(shown, std::vector<std::wstring>(4, L"青禾土建报表: 初始化工程设置数据出错!"));
+  EXPECT_TRUE(project_.params.at(0).billLibKey.IsEmpty());
 
-  // A report directory without a separator keeps the previous project_.
+  // A report directory without a separator keeps the previous project.
   EXPECT_EQ(engine_.project_dir(), L"/proj");
   project_.project_description_opens = true;
   engine_.InitQdData(L"report");
@@ -214,20 +223,6 @@ TEST_F(AnalyzeTest, FailedRebuildsKeepTheTablesAndWriteNothing) {
   EXPECT_TRUE(engine_.InitialTableFromXml(CString(dir.wpath())));
   engine_.WriteXML(rewritten.wpath());
   EXPECT_TRUE(std::filesystem::exists(rewritten.File("de1.xml")));
-}
-
-TEST_F(AnalyzeTest, InteractiveRebuildReportsAFailedProjectDescription) {
-  project_.project_description_opens = false;
-  std::vector<std::wstring> shown;
-  MessageBoxHandler previous =
-      SetMessageBoxHandler([&](const CString& text, const CString& caption, MessageBoxIcon) {
-        shown.push_back(caption.str() + L": " + text.str());
-      });
-  EXPECT_TRUE(engine_.ShowQdListDialog());
-  SetMessageBoxHandler(previous);
-  EXPECT_EQ(shown, std::vector<std::wstring>{L"青禾土建报表: 初始化工程设置数据出错!"});
-  // Without a project description the library keys are empty.
-  EXPECT_TRUE(project_.params.at(0).billLibKey.IsEmpty());
 }
 
 TEST_F(AnalyzeTest, QuotaBuildRequestsAndFloors) {
@@ -352,6 +347,8 @@ TEST_F(AnalyzeTest, ProjectQueries) {
   EXPECT_EQ(index.str(), L"unchanged");
   EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"Q\\TWQ", index));
   EXPECT_EQ(index.str(), L"TWQ");
+  EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"其他项目", index));
+  EXPECT_EQ(index.str(), L"QTXM");
   EXPECT_FALSE(engine_.GetIsPriatedCalResult(L"/proj", false));
   EXPECT_TRUE(engine_.GetIsPriatedCalResult(L"/proj", true));
 

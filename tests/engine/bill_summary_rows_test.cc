@@ -133,10 +133,6 @@ TEST_F(BillSummaryRowsTest, MergeOffListsOneRowPerInstance) {
   const std::vector<std::wstring> rows = ItemRows(1, L"砌筑工程");
   ASSERT_EQ(rows.size(), 6u);
   EXPECT_EQ(rows[5], L"6|5|||||P1|m3|6.000000||2.00*3件|$h1$$h2");
-  // The consumption summary does not follow the merge flag.
-  CStringArray summary;
-  EXPECT_TRUE(AnswerStream(Context(), 23, L"", summary));
-  EXPECT_TRUE(summary.IsEmpty());
 }
 
 TEST_F(BillSummaryRowsTest, SelectionNarrowsFloorsAndComponents) {

@@ -126,16 +126,6 @@ TEST_F(BillTablesTest, LooseQuotasSkipBillKindAndTagFacades) {
   EXPECT_EQ(tables.bill_summary()[0].items[0].floors[0].components[0].name, L"WQM[2,3层]");
 }
 
-TEST_F(BillTablesTest, ChapterLookupsAreAskedOncePerCode) {
-  Rec rec{.floor = L"1", .quantity = L"1"};
-  for (int i = 0; i < 5; ++i) AddEntry(rec.Bill(L"010401001001", L"砖墙"));
-  EXPECT_EQ(services.library->bill_lookups, 1);
-  tables.ClearBillSide();
-  EXPECT_TRUE(tables.bill_summary().empty());
-  AddEntry(rec.Bill(L"010401001001", L"砖墙"));
-  EXPECT_EQ(services.library->bill_lookups, 2);
-}
-
 // Listing sorts the stored lists in place; records filed afterwards still
 // find the items, floors, components and records they merge into, for lists
 // long enough to be looked up by key.

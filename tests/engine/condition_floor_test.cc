@@ -11,44 +11,33 @@
 namespace reportdata {
 namespace {
 
-std::vector<std::wstring> Sorted(const std::vector<std::wstring>& names) {
-  CStringArray floors;
-  for (const std::wstring& name : names) floors.Add(CString(name));
-  SortConditionFloor(floors);
-  return testing::Texts(floors);
-}
-
 TEST(ConditionFloorTest, KeysAreTenTimesTheLeadingFloorNumber) {
-  EXPECT_EQ(ConditionFloorKey(L"3"), 30);
-  EXPECT_EQ(ConditionFloorKey(L"-1"), -10);
-  EXPECT_EQ(ConditionFloorKey(L"2,5"), 20);
-  EXPECT_EQ(ConditionFloorKey(L"2/4/6"), 20);
-  EXPECT_EQ(ConditionFloorKey(L"7，9"), 70);
-  EXPECT_EQ(ConditionFloorKey(L"8／10"), 80);
-  EXPECT_EQ(ConditionFloorKey(L"3/4,5"), 30);  // the "," part comes first
-  EXPECT_EQ(ConditionFloorKey(L"1.5"), 15);
-  EXPECT_EQ(ConditionFloorKey(L"1.57"), 15);   // truncated
-  EXPECT_EQ(ConditionFloorKey(L"-0.55"), -5);  // toward zero
-  EXPECT_EQ(ConditionFloorKey(L"基础"), 0);
-  EXPECT_EQ(ConditionFloorKey(L" 12层"), 120);
-  EXPECT_EQ(ConditionFloorKey(L""), 0);
-  EXPECT_EQ(ConditionFloorKey(L"1e300"), INT_MIN);
+  const std::pair<const wchar_t*, int> cases[] = {
+      {L"3", 30},     {L"-1", -10},    {L"2,5", 20}, {L"2/4/6", 20},     {L"7，9", 70},
+      {L"8／10", 80}, {L"3/4,5", 30},  {L"1.5", 15}, {L"1.57", 15},      {L"-0.55", -5},
+      {L"基础", 0},   {L" 12层", 120}, {L"", 0},     {L"1e300", INT_MIN}};
+  for (const auto& [name, key] : cases) EXPECT_EQ(ConditionFloorKey(name), key) << name;
 }
 
-TEST(ConditionFloorTest, OrdersZeroThenNegativeThenPositiveGroups) {
-  EXPECT_EQ(Sorted({L"10", L"-2", L"3,5", L"-1", L"0", L"2/4/6", L"1.5"}),
-            (std::vector<std::wstring>{L"0", L"-2", L"-1", L"1.5", L"2/4/6", L"3,5", L"10"}));
-  EXPECT_EQ(Sorted({}), std::vector<std::wstring>{});
-}
-
-TEST(ConditionFloorTest, KeepsTheFirstNameOfEachKeyAsWritten) {
-  EXPECT_EQ(Sorted({L"1", L"1,3"}), std::vector<std::wstring>{L"1"});
-  EXPECT_EQ(Sorted({L"1,3", L"1"}), std::vector<std::wstring>{L"1,3"});
-  // Every non-numeric name has key 0: only the first of them stays.
-  EXPECT_EQ(Sorted({L"屋面", L"2", L"基础", L"0"}), (std::vector<std::wstring>{L"屋面", L"2"}));
-  // Full-width separators are read for the key; the name keeps them.
-  EXPECT_EQ(Sorted({L"3／5", L"2，4"}), (std::vector<std::wstring>{L"2，4", L"3／5"}));
-  EXPECT_EQ(Sorted({L"1.51", L"1.55"}), std::vector<std::wstring>{L"1.51"});
+// Zero, then the negative, then the positive keys; the first name of each
+// key stays as written (every non-numeric name has key 0).
+TEST(ConditionFloorTest, OrdersByKeyAndKeepsTheFirstNameOfEachKey) {
+  const std::pair<std::vector<const wchar_t*>, std::vector<std::wstring>> cases[] = {
+      {{L"10", L"-2", L"3,5", L"-1", L"0", L"2/4/6", L"1.5"},
+       {L"0", L"-2", L"-1", L"1.5", L"2/4/6", L"3,5", L"10"}},
+      {{}, {}},
+      {{L"1", L"1,3"}, {L"1"}},
+      {{L"1,3", L"1"}, {L"1,3"}},
+      {{L"屋面", L"2", L"基础", L"0"}, {L"屋面", L"2"}},
+      {{L"3／5", L"2，4"}, {L"2，4", L"3／5"}},
+      {{L"1.51", L"1.55"}, {L"1.51"}},
+  };
+  for (const auto& [names, sorted] : cases) {
+    CStringArray floors;
+    for (const wchar_t* name : names) floors.Add(name);
+    SortConditionFloor(floors);
+    EXPECT_EQ(testing::Texts(floors), sorted);
+  }
 }
 
 }  // namespace

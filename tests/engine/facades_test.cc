@@ -4,13 +4,10 @@
 // shows up as a different answer.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "engine/analyze.h"
 #include "reportdata/facades.h"
-#include "reportdata/importer.h"
+#include "support/imported_project.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
 
 namespace reportdata {
 namespace {
@@ -55,15 +52,11 @@ constexpr Route kRoutes[] = {
 
 TEST(FacadesTest, EveryTableAnswersUnderItsOwnCode) {
   testing::TempDir dir;
-  const std::string project = dir.File("project");
-  ASSERT_TRUE(ImportProject(REPORTDATA_SOURCE_DIR "/data/samples/sample-project.json", project).ok);
-  std::filesystem::create_directories(project + "/report");
-  const CString report(std::filesystem::path(project + "/report").wstring());
+  const CString report = testing::ImportedReport(dir, "project", testing::kSampleProject);
   CReportComMethod::ReleaseAll();
   // A build that cannot read its project puts the reason into the argument;
   // one that can empties it.
-  testing::TempDir none;
-  const CString nowhere(std::filesystem::path(none.File("report")).wstring());
+  const CString nowhere(dir.wpath() + L"/none/report");
   CString failure;
   CInterQingDan::InitQdData(nowhere, failure);
   EXPECT_FALSE(failure.IsEmpty());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "support/temp_dir.h"
@@ -14,98 +15,84 @@ using testing::TempDir;
 
 void* Handle(uintptr_t bits) { return reinterpret_cast<void*>(bits); }
 
-TEST(ProjectSettingsTest, DisplayUnitDefaultsToTrueAndRoundTrips) {
+// The display unit is true for absent or 1; the own-quota merge flag for
+// absent or 0 (text without digits reads as 0). The display-unit write keeps
+// the merge setting.
+TEST(ProjectSettingsTest, DisplayUnitAndOwnQuotaMergeFlag) {
   TempDir dir;
   EXPECT_TRUE(IsUserDeUnitFromFile(dir.wpath()));
-  for (const bool unit : {false, true}) {
-    SetUserDeUnitToFile(dir.wpath(), unit);
-    EXPECT_EQ(dir.Read("ProjInfo.ini"),
-              std::string("[ReportDisPlayUnit]\nDeUnit=") + (unit ? "1" : "0") + "\n");
-    EXPECT_EQ(IsUserDeUnitFromFile(dir.wpath()), unit);
-  }
-  for (const auto& [value, unit] : {std::pair{"2", false}, {"yes", false}, {"1x", true}}) {
-    dir.Write("ProjInfo.ini", std::string("[ReportDisPlayUnit]\nDeUnit=") + value + "\n");
-    EXPECT_EQ(IsUserDeUnitFromFile(dir.wpath()), unit) << value;
-  }
-}
-
-// Text without digits reads as 0; the display-unit write keeps the setting.
-TEST(ProjectSettingsTest, OwnQuotaMergeFlagIsTrueOnlyForZeroOrAbsent) {
-  TempDir dir;
   EXPECT_TRUE(OwnQuotaMergeFlag(dir.wpath()));
-  for (const auto& [value, merge] :
-       {std::pair{"0", true}, {"-1", false}, {"no", true}, {"1", false}}) {
-    dir.Write("ProjInfo.ini", std::string("[QdMergeConfig]\nOwnerDeSame=") + value + "\n");
-    EXPECT_EQ(OwnQuotaMergeFlag(dir.wpath()), merge) << value;
+  const struct {
+    const char* unit;
+    const char* merge;
+    bool user_unit;
+    bool merges;
+  } cases[] = {{"2", "0", false, true},
+               {"yes", "-1", false, false},
+               {"1x", "no", true, true},
+               {"0", "1", false, false}};
+  for (const auto& c : cases) {
+    dir.Write("ProjInfo.ini", std::string("[ReportDisPlayUnit]\nDeUnit=") + c.unit +
+                                  "\n[QdMergeConfig]\nOwnerDeSame=" + c.merge + "\n");
+    EXPECT_EQ(IsUserDeUnitFromFile(dir.wpath()), c.user_unit) << c.unit;
+    EXPECT_EQ(OwnQuotaMergeFlag(dir.wpath()), c.merges) << c.merge;
   }
   SetUserDeUnitToFile(dir.wpath(), true);
+  EXPECT_TRUE(IsUserDeUnitFromFile(dir.wpath()));
   EXPECT_FALSE(OwnQuotaMergeFlag(dir.wpath()));
+  TempDir fresh;
+  SetUserDeUnitToFile(fresh.wpath(), false);
+  EXPECT_EQ(fresh.Read("ProjInfo.ini"), "[ReportDisPlayUnit]\nDeUnit=0\n");
 }
 
+// Eight lower-case hex digits of the low 32 bits, under the kind's section.
 TEST(ProjectSettingsTest, WritesHandlesAsEightLowerCaseHexDigitsPerKind) {
-  TempDir dir;
-  WriteReportHandle(dir.wpath(), 1, Handle(0x1A2B), 0x4D2);
-  EXPECT_EQ(dir.Read("ReportHandle.ini"),
-            "[NewReport]\nReportHandle=00001a2b\nReportPID=000004d2\n");
-
-  TempDir other;
-  WriteReportHandle(other.wpath(), 0, Handle(0xABCDEF12345678), 7);
-  EXPECT_EQ(other.Read("ReportHandle.ini"),
-            "[OldReport]\nReportHandle=12345678\nReportPID=00000007\n");
-  WriteReportHandle(other.wpath(), 2, Handle(0xFFFFFFFF), 0xFFFFFFFF);
-  EXPECT_EQ(other.Read("ReportHandle.ini"),
-            "[OldReport]\nReportHandle=ffffffff\nReportPID=ffffffff\n");
-  EXPECT_STREQ(ReportHandleSection(1), L"NewReport");
-  EXPECT_STREQ(ReportHandleSection(-1), L"OldReport");
+  const struct {
+    int kind;
+    uintptr_t handle;
+    unsigned long pid;
+    const char* bytes;
+  } cases[] = {
+      {1, 0x1A2B, 0x4D2, "[NewReport]\nReportHandle=00001a2b\nReportPID=000004d2\n"},
+      {0, 0xABCDEF12345678, 7, "[OldReport]\nReportHandle=12345678\nReportPID=00000007\n"},
+      {2, 0xFFFFFFFF, 0xFFFFFFFF, "[OldReport]\nReportHandle=ffffffff\nReportPID=ffffffff\n"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    WriteReportHandle(dir.wpath(), c.kind, Handle(c.handle), c.pid);
+    EXPECT_EQ(dir.Read("ReportHandle.ini"), c.bytes);
+  }
 }
 
+// "%x" reads the leading hexadecimal number (an optional "0x", at most 255
+// characters) into the low 32 bits; an absent or non-hex key leaves the
+// caller's value.
 TEST(ProjectSettingsTest, ReadsHandlesBackIntoTheLowBits) {
-  TempDir dir;
-  WriteReportHandle(dir.wpath(), 1, Handle(0x1A2B), 0x4D2);
-  WriteReportHandle(dir.wpath(), 0, Handle(0xBEEF), 99);
-
-  void* handle = nullptr;
-  unsigned long pid = 0;
-  ReadReportHandle(dir.wpath(), 1, handle, pid);
-  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x1A2B), 0x4D2ul));
-  ReadReportHandle(dir.wpath(), 3, handle, pid);
-  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0xBEEF), 99ul));
-
-  // Only the low 32 bits are replaced.
-  handle = Handle(0x7F0000000000FFFF);
-  ReadReportHandle(dir.wpath(), 1, handle, pid);
-  EXPECT_EQ(handle, Handle(0x7F00000000001A2B));
-}
-
-TEST(ProjectSettingsTest, AbsentOrNonHexKeysLeaveTheCallersValues) {
-  TempDir dir;
-  void* handle = Handle(0x55);
-  unsigned long pid = 66;
-  ReadReportHandle(dir.wpath(), 1, handle, pid);  // no file
-  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x55), 66ul));
-
-  dir.Write("ReportHandle.ini", "[NewReport]\nReportHandle=xyz\n[OldReport]\nReportPID=12\n");
-  ReadReportHandle(dir.wpath(), 1, handle, pid);
-  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x55), 66ul));
-  ReadReportHandle(dir.wpath(), 0, handle, pid);
-  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x55), 0x12ul));
-
-  // "%x" reads the leading hexadecimal number, with an optional "0x".
-  dir.Write("ReportHandle.ini",
-            "[NewReport]\nReportHandle= 0x1fZZ\nReportPID=ABCg\n"
-            "[OldReport]\nReportHandle=123456789\nReportPID=0x\n");
-  ReadReportHandle(dir.wpath(), 1, handle, pid);
-  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x1F), 0xABCul));
-  handle = nullptr;
-  ReadReportHandle(dir.wpath(), 0, handle, pid);
-  // The handle wraps to 32 bits; the pid reads the "0" before the "x".
-  EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(0x23456789), 0ul));
-
-  // Characters past the 255th are not read.
-  dir.Write("ReportHandle.ini", "[NewReport]\nReportHandle=" + std::string(255, '0') + "7\n");
-  handle = Handle(0x55);
-  ReadReportHandle(dir.wpath(), 1, handle, pid);
-  EXPECT_EQ(handle, Handle(0));
+  const std::string long_key = "[NewReport]\nReportHandle=" + std::string(255, '0') + "7\n";
+  const struct {
+    const char* file;  // null: no file
+    int kind;
+    uintptr_t handle;
+    unsigned long pid;
+  } cases[] = {
+      {nullptr, 1, 0x7F0000000000FFFF, 66},
+      {"[NewReport]\nReportHandle=1a2b\nReportPID=4d2\n", 1, 0x7F00000000001A2B, 0x4D2},
+      {"[NewReport]\nReportHandle=xyz\n[OldReport]\nReportPID=12\n", 1, 0x7F0000000000FFFF, 66},
+      {"[NewReport]\nReportHandle=xyz\n[OldReport]\nReportPID=12\n", 3, 0x7F0000000000FFFF, 0x12},
+      {"[NewReport]\nReportHandle= 0x1fZZ\nReportPID=ABCg\n", 1, 0x7F0000000000001F, 0xABC},
+      // The handle wraps to 32 bits; the pid reads the "0" before the "x".
+      {"[OldReport]\nReportHandle=123456789\nReportPID=0x\n", 0, 0x7F00000023456789, 0},
+      {long_key.c_str(), 1, 0x7F00000000000000, 66},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    if (c.file != nullptr) dir.Write("ReportHandle.ini", c.file);
+    void* handle = Handle(0x7F0000000000FFFF);
+    unsigned long pid = 66;
+    ReadReportHandle(dir.wpath(), c.kind, handle, pid);
+    EXPECT_EQ(std::pair(handle, pid), std::pair(Handle(c.handle), c.pid))
+        << (c.file ? c.file : "no file");
+  }
 }
 
 }  // namespace

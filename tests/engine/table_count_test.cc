@@ -4,15 +4,14 @@
 // merging on and off and with the whole project or one partition shown.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <set>
 #include <vector>
 
 #include "engine/analyze.h"
 #include "reportdata/facades.h"
-#include "reportdata/importer.h"
 #include "reportdata/table_catalog.h"
-#include "support/temp_dir.h"
+#include "support/imported_project.h"
 
 namespace reportdata {
 namespace {
@@ -90,10 +89,7 @@ void ExpectCountsOfSide(TableSide side) {
 
 TEST(TableCountTest, CountedRowsAreTheWholeTableAnswersRows) {
   testing::TempDir dir;
-  const std::string project = dir.File("project");
-  ASSERT_TRUE(ImportProject(REPORTDATA_SOURCE_DIR "/data/samples/sample-project.json", project).ok);
-  std::filesystem::create_directories(project + "/report");
-  const CString report(std::filesystem::path(project + "/report").wstring());
+  const CString report = testing::ImportedReport(dir, "project", testing::kSampleProject);
   CString failure;
   CReportComMethod::ReleaseAll();
   CInterQingDan::InitQdData(report, failure);

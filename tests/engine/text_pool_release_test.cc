@@ -5,29 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "keys/pooled_text.h"
 #include "reportdata/facades.h"
-#include "reportdata/importer.h"
+#include "support/imported_project.h"
 #include "support/records.h"
-#include "support/temp_dir.h"
 
 namespace reportdata {
 namespace {
 
 using testing::Texts;
-
-// A project imported into dir and its report data directory.
-CString Imported(const testing::TempDir& dir, const char* name, const char* json) {
-  const std::string project = dir.File(name);
-  const ImportResult imported = ImportProject(json, project);
-  EXPECT_TRUE(imported.ok) << imported.message;
-  std::filesystem::create_directories(project + "/report");
-  return CString(std::filesystem::path(project + "/report").wstring());
-}
 
 // Both builds of a project, each written; then the bill side reloaded.
 void BuildAndReload(const CString& report_dir) {
@@ -75,9 +64,9 @@ constexpr char kCommonParameterProject[] = R"({
 TEST(TextPoolReleaseTest, TheNextProjectHoldsItsOwnTextsOnly) {
   testing::TempDir dir;
   dir.Write("first.json", kCommonParameterProject);
-  const CString first = Imported(dir, "first", dir.File("first.json").c_str());
-  const CString second =
-      Imported(dir, "second", REPORTDATA_SOURCE_DIR "/tests/areas/data/tricky_project.json");
+  const CString first = testing::ImportedReport(dir, "first", dir.File("first.json"));
+  const CString second = testing::ImportedReport(
+      dir, "second", REPORTDATA_SOURCE_DIR "/tests/areas/data/tricky_project.json");
 
   BuildAndReload(first);
   const size_t alone = PooledText::PoolSize();

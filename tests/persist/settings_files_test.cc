@@ -10,6 +10,7 @@
 #include "persist/global_files.h"
 #include "persist/report_comp_file.h"
 #include "reportdata/errors.h"
+#include "support/file_error.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
 
@@ -69,13 +70,8 @@ TEST(GlobalParasTest, MissingOrDamagedFileKeepsTheSetAndForeignRootThrows) {
   };
   for (const auto& bad : refused) {
     dir.Write("GlobalParas.xml", bad.file);
-    try {
-      ReadGlobalParas(dir.wpath(), partitions);
-      ADD_FAILURE() << bad.reason << ": accepted";
-    } catch (const TableFileError& error) {
-      EXPECT_EQ(error.path(), dir.File("GlobalParas.xml"));
-      EXPECT_EQ(std::string(error.what()), dir.File("GlobalParas.xml") + ": " + bad.reason);
-    }
+    EXPECT_EQ(testing::FileError([&] { ReadGlobalParas(dir.wpath(), partitions); }),
+              dir.File("GlobalParas.xml") + ": " + bad.reason);
     EXPECT_EQ(partitions, (std::set<std::wstring>{L"一区"}));
   }
 }

@@ -10,6 +10,7 @@
 
 #include "engine/analyze.h"
 #include "reportdata/errors.h"
+#include "support/file_error.h"
 #include "support/table_services.h"
 #include "support/temp_dir.h"
 #include "tests/persist/generated_project.h"
@@ -102,14 +103,8 @@ TEST_F(TableSequencesTest, FailedSaveReplacesNoFileOfTheSequence) {
   dir_.Write("qd.xml", "old bill summary");
   dir_.Write("de.xml", "old consumption summary");
   std::filesystem::create_directory(dir_.File("qdxhl.xml"));
-  try {
-    engine_.Write_xml(dir_.wpath());
-    FAIL() << "the save over a directory succeeded";
-  } catch (const TableFileError& error) {
-    EXPECT_EQ(error.path(), dir_.File("qdxhl.xml"));
-    EXPECT_EQ(std::string(error.what()),
-              dir_.File("qdxhl.xml") + ": cannot replace the file (Is a directory)");
-  }
+  EXPECT_EQ(testing::FileError([&] { engine_.Write_xml(dir_.wpath()); }),
+            dir_.File("qdxhl.xml") + ": cannot replace the file (Is a directory)");
   // Neither the steps before the failure nor those after it replace their
   // files, and no temporary file is left.
   EXPECT_EQ(dir_.Entries(), (std::vector<std::string>{"de.xml", "qd.xml", "qdxhl.xml"}));

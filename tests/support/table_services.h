@@ -22,12 +22,10 @@ class TestQuotaLibrary : public QuotaLibraryService {
  public:
   std::map<std::wstring, SNYTJChapterInfo> bill_chapters;
   std::map<std::wstring, SNYTJChapterInfo> quota_chapters;
-  int bill_lookups = 0;
 
   bool InitBillLibrary(const NS_NYProject::SBillQuotaLibInfo&) override { return true; }
   bool InitQuotaLibrary(const NS_NYProject::SBillQuotaLibInfo&, bool) override { return true; }
   bool BillChapter(const CString& code, SNYTJChapterInfo& chapter) override {
-    ++bill_lookups;
     return Find(bill_chapters, code.str(), chapter);
   }
   bool QuotaChapter(const CString& code, SNYTJChapterInfo& chapter, SearchQuotaMode) override {
