@@ -4,8 +4,7 @@
 // CAARInterHuiZong.
 #include "engine/analyze.h"
 #include "engine/table_definitions.h"
-#include "persist/area_table_files.h"
-#include "persist/report_table_files.h"
+#include "persist/building_area_file.h"
 #include "reportdata/facades.h"
 #include "rows/building_area_rows.h"
 

@@ -8,8 +8,7 @@
 #include "engine/analyze.h"
 #include "engine/facade_forwarders.h"
 #include "engine/table_definitions.h"
-#include "persist/area_table_files.h"
-#include "persist/report_table_files.h"
+#include "persist/door_window_file.h"
 #include "reportdata/facades.h"
 #include "rows/door_window_rows.h"
 

@@ -6,7 +6,6 @@
 #include "engine/facade_forwarders.h"
 #include "engine/table_definitions.h"
 #include "persist/index_table_files.h"
-#include "persist/report_table_files.h"
 #include "reportdata/facades.h"
 #include "rows/index_analysis_rows.h"
 
