@@ -18,6 +18,7 @@
 #include "engine/deferred_reads.h"
 #include "model/report_tables.h"
 #include "reportdata/framework.h"
+#include "reportdata/services.h"
 #include "reportdata/table_catalog.h"
 #include "rows/row_layout.h"
 
@@ -96,6 +97,12 @@ struct TableDefinition {
   CatalogTable catalog;
   std::span<const CodeDefinition> codes;
   FileDefinition file;
+  // For a table read from the calculation database rather than filed from
+  // the records (null for the others): its intake at the end of a build,
+  // which replaces the table with the database's records. No database
+  // leaves it empty; false, the table empty, when the database could not
+  // be read.
+  bool (*read_database)(IDMDatabase* database, AreaTables& areas) = nullptr;
 };
 
 // Every table in catalogue order (engine/table_definitions.cc lists them);

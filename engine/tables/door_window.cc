@@ -4,6 +4,7 @@
 // facade CInterDoorWindow. The regrouped kinds as the tree of code 15 are
 // in engine/area_definitions.cc, beside the quota side's component table
 // that code 15 streams.
+#include "areas/door_window.h"
 #include "areas/door_window_regroup.h"
 #include "engine/analyze.h"
 #include "engine/facade_forwarders.h"
@@ -68,6 +69,16 @@ CodeDefinition RegroupedDoorsWindows() {
   return regrouped;
 }
 
+// The occurrences the calculation database lists, filed after the records.
+bool ReadDoorWindowsFromDatabase(IDMDatabase* database, AreaTables& areas) {
+  areas.doors_windows.Clear();
+  std::vector<SNYDoorWindowRecord> records;
+  if (database == nullptr) return true;
+  if (!database->GetDoorWindows(records)) return false;
+  AddDoorWindows(records, areas.doors_windows);
+  return true;
+}
+
 }  // namespace
 
 const TableDefinition& DoorWindowDefinition() {
@@ -77,9 +88,8 @@ const TableDefinition& DoorWindowDefinition() {
       codes,
       {5, kDoorWindowFile.file_name, true,
        [](TableContext& c, std::wstring_view dir) { WriteDoorWindows(dir, c.areas.doors_windows); },
-       [](TableContext& c, std::wstring_view dir) {
-         ReadDoorWindows(dir, c.areas.doors_windows);
-       }}};
+       [](TableContext& c, std::wstring_view dir) { ReadDoorWindows(dir, c.areas.doors_windows); }},
+      ReadDoorWindowsFromDatabase};
   return table;
 }
 
