@@ -16,7 +16,9 @@
 
 #include "areas/area_intake.h"
 #include "areas/area_tables.h"
-#include "persist/area_table_files.h"
+#include "persist/building_area_file.h"
+#include "persist/door_window_file.h"
+#include "persist/room_table_files.h"
 
 namespace reportdata {
 namespace {

@@ -138,9 +138,11 @@ class CAnalyze : public CObject {
   // hand-over of its floor areas to the cloud-index data. False when the
   // database could not be read.
   bool BuildBuildingArea();
-  // Replaces the door and window table with the calculation database's
-  // records. False, the table empty, when the database could not be read.
-  bool BuildDoorWindows();
+  // Replaces each table read from the calculation database at the end of a
+  // build (the door and window table) with the database's records, in
+  // catalogue order. False when the database could not be read; that
+  // table is left empty.
+  bool ReadDatabaseTables();
   // The last steps of a build that read only its trees: the component
   // summary from the bill trees or the quota trees, the component table from
   // the summary, and the physical tables sorted.

@@ -1,9 +1,11 @@
 // The engine's answers from the area tables outside the row queries (the
 // project areas, the floors of the door and window table) and the intake of
-// the building area and the doors and windows during a build.
+// the building area and of the tables read from the calculation database
+// during a build.
 #include "areas/area_intake.h"
 #include "areas/sorted_view.h"
 #include "engine/analyze.h"
+#include "engine/table_definitions.h"
 #include "keys/number_format.h"
 
 namespace reportdata {
@@ -41,13 +43,12 @@ void CAnalyze::GetDoorWindowFloors(CStringArray& floors) {
   }
 }
 
-bool CAnalyze::BuildDoorWindows() {
-  areas_.doors_windows.Clear();
-  std::vector<SNYDoorWindowRecord> records;
-  if (database_ == nullptr) return true;
-  if (!database_->GetDoorWindows(records)) return false;
-  AddDoorWindows(records, areas_.doors_windows);
-  return true;
+bool CAnalyze::ReadDatabaseTables() {
+  bool read = true;
+  for (const TableDefinition* table : TableDefinitions()) {
+    if (table->read_database != nullptr) read = table->read_database(database_, areas_) && read;
+  }
+  return read;
 }
 
 bool CAnalyze::BuildBuildingArea() {

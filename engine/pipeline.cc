@@ -394,7 +394,7 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   // the door and window table, which nothing filed above reads.
   BuildComponentTables(true);
   tables_.FinishBillEntries();
-  return !with_doors_windows || BuildDoorWindows();
+  return !with_doors_windows || ReadDatabaseTables();
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
@@ -495,7 +495,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   // The end of the build: the component summary and table from the quota
   // trees, then the door and window table.
   BuildComponentTables(false);
-  areas_read = BuildDoorWindows() && areas_read;
+  areas_read = ReadDatabaseTables() && areas_read;
   if (!areas_read) {
     tables_.ClearQuotaSide();
     physical_.ClearQuotaSide();

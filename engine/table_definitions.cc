@@ -1,9 +1,49 @@
-// Finding a table type code's definition and answering a query through it.
+// The list of the report tables, and finding a table type code's
+// definition and answering a query through it.
 #include "engine/table_definitions.h"
 
 namespace reportdata {
 
+// Each table's definition, from the file that defines it (engine/tables/).
+std::span<const TableDefinition> BillQuotaTables();
+const TableDefinition& BuildingAreaDefinition();
+const TableDefinition& DoorWindowDefinition();
+const TableDefinition& RoomTable1Definition();
+const TableDefinition& RoomTable2Definition();
+const TableDefinition& IndexAnalysisDefinition();
+
+std::span<const TableDefinition* const> TableDefinitions() {
+  // The order is the catalogue's: `reportdata tables` lists the tables in
+  // it, and the write and read sequences of each side take their files in
+  // it.
+  static const std::vector<const TableDefinition*> tables = [] {
+    std::vector<const TableDefinition*> list;
+    for (const TableDefinition& table : BillQuotaTables()) list.push_back(&table);
+    for (const TableDefinition* table :
+         {&BuildingAreaDefinition(), &DoorWindowDefinition(), &RoomTable1Definition(),
+          &RoomTable2Definition(), &IndexAnalysisDefinition()}) {
+      list.push_back(table);
+    }
+    return list;
+  }();
+  return tables;
+}
+
+std::span<const FileDefinition> TableFiles() {
+  static const std::vector<FileDefinition> files = [] {
+    std::vector<FileDefinition> list;
+    for (const TableDefinition* table : TableDefinitions()) list.push_back(table->file);
+    return list;
+  }();
+  return files;
+}
+
 const CodeDefinition* DefinitionOf(int code) {
+  for (const TableDefinition* table : TableDefinitions()) {
+    for (const CodeDefinition& definition : table->codes) {
+      if (definition.code == code) return &definition;
+    }
+  }
   for (std::span<const CodeDefinition> codes : {BillQuotaCodes(), AreaCodes()}) {
     for (const CodeDefinition& definition : codes) {
       if (definition.code == code) return &definition;
@@ -17,6 +57,13 @@ int WidthOf(int code) {
     if (table.code == code) return table.width;
   }
   return 0;
+}
+
+std::vector<std::wstring> TextsOf(const CStringArray& list) {
+  std::vector<std::wstring> texts;
+  texts.reserve(list.GetSize());
+  for (INT_PTR i = 0; i < list.GetSize(); ++i) texts.push_back(list[i].str());
+  return texts;
 }
 
 bool AnswerTreeItems(TableContext context, int code, CStringArray& items) {

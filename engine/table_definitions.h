@@ -10,12 +10,15 @@
 #define REPORTDATA_ENGINE_TABLE_DEFINITIONS_H_
 
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "areas/area_tables.h"
 #include "engine/deferred_reads.h"
 #include "model/report_tables.h"
 #include "reportdata/framework.h"
+#include "reportdata/services.h"
 #include "reportdata/table_catalog.h"
 #include "rows/row_layout.h"
 
@@ -58,7 +61,8 @@ struct CodeDefinition {
 };
 
 // The definitions of the bill and quota trees' codes (1 to 3, 11 to 14, 21
-// to 23, 31 to 33, 50) and of the area tables' (0, 4 to 7, 10, 15, 40).
+// to 23, 31 to 33, 50), and of the codes that belong to no catalogue table:
+// the handle query's own (0) and the component table of the quota side (15).
 std::span<const CodeDefinition> BillQuotaCodes();
 std::span<const CodeDefinition> AreaCodes();
 
@@ -82,6 +86,47 @@ struct FileDefinition {
 
 // The table files in catalogue order.
 std::span<const FileDefinition> TableFiles();
+
+// Everything that is one table's own: its catalogue entry and named
+// columns, the definitions of its codes and its file. Each area table is
+// defined in a file of its own under engine/tables/, together with the
+// forwarders of its facade; the bill and quota tables, which share their
+// row writers, in one (their codes are BillQuotaCodes(), so `codes` is
+// empty there).
+struct TableDefinition {
+  CatalogTable catalog;
+  std::span<const CodeDefinition> codes;
+  FileDefinition file;
+  // For a table read from the calculation database rather than filed from
+  // the records (null for the others): its intake at the end of a build,
+  // which replaces the table with the database's records. No database
+  // leaves it empty; false, the table empty, when the database could not
+  // be read.
+  bool (*read_database)(IDMDatabase* database, AreaTables& areas) = nullptr;
+};
+
+// Every table in catalogue order (engine/table_definitions.cc lists them);
+// the catalogue, the file list and the dispatch by code are read from here.
+std::span<const TableDefinition* const> TableDefinitions();
+
+// The texts of a floor or name list of a selection query.
+std::vector<std::wstring> TextsOf(const CStringArray& list);
+
+// Short words for the named columns of the table definitions.
+namespace column_words {
+inline constexpr ColumnKind N = ColumnKind::kNumber;
+inline constexpr ColumnKind T = ColumnKind::kText;
+inline constexpr ColumnUse kLabel = ColumnUse::kLabel;
+inline constexpr ColumnUse kValue = ColumnUse::kValue;
+inline constexpr ColumnUse kProgram = ColumnUse::kProgram;
+inline constexpr CellPart kCode = CellPart::kCode;
+inline constexpr CellPart kName = CellPart::kName;
+inline constexpr CellPart kFeatures = CellPart::kFeatures;
+inline constexpr CellPart kWhole = CellPart::kWhole;
+inline constexpr TableSide kBill = TableSide::kBill;
+inline constexpr TableSide kQuota = TableSide::kQuota;
+inline constexpr TableSide kEither = TableSide::kEither;
+}  // namespace column_words
 
 // The row queries by code. Each returns false, leaving its arrays alone,
 // when the code's definition has no such answer. The tree items are cleared

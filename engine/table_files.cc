@@ -6,7 +6,7 @@
 // replaced. In a reload sequence the tables of the steps before a failed one
 // stay read.
 #include "engine/analyze.h"
-#include "persist/area_table_files.h"
+#include "persist/building_area_file.h"
 #include "persist/component_table_file.h"
 #include "persist/global_files.h"
 #include "persist/index_table_files.h"

@@ -1,6 +1,7 @@
 // "\mj.xml": the building-area table under its single "Chapter" element.
+#include "persist/building_area_file.h"
+
 #include "persist/area_floor_head_attributes.h"
-#include "persist/area_table_files.h"
 #include "persist/report_table_files.h"
 
 namespace reportdata {

@@ -1,6 +1,7 @@
 // "\mc.xml": the door and window table, kind by kind.
+#include "persist/door_window_file.h"
+
 #include "persist/area_floor_head_attributes.h"
-#include "persist/area_table_files.h"
 #include "persist/node_io.h"
 #include "persist/report_table_files.h"
 

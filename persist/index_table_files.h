@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "areas/index_analysis.h"
+#include "persist/table_file.h"
 
 namespace reportdata {
 
 inline constexpr wchar_t kIndexSettingsFile[] = L"\\AnalyzeComponent.xml";
+inline constexpr TableFileLayout kIndexAnalysisFile{L"\\zbfx.xml", "指标分析表", "Chapter"};
 
 // Reads the settings file in dir: root "指标分析表", groups ("Name", "Unit"),
 // items ("Name"), sources ("GJType", "Item"). Comments and other non-element

@@ -16,15 +16,11 @@
 
 namespace reportdata {
 
-// Every table file of the report data directory.
+// The table files of the bill and quota tables, the component table and the
+// physical-quantity tables; each area table's is in its own file's header.
 inline constexpr TableFileLayout kBillSummaryFile{L"\\qd.xml", "清单汇总表", "Chapter"};
 inline constexpr TableFileLayout kBillConsumptionFile{L"\\qdxhl.xml", "清单消耗量表", "Chapter"};
 inline constexpr TableFileLayout kConsumptionSummaryFile{L"\\de.xml", "消耗量汇总表", "Chapter"};
-inline constexpr TableFileLayout kBuildingAreaFile{L"\\mj.xml", "建筑面积汇总表", "Chapter"};
-inline constexpr TableFileLayout kDoorWindowFile{L"\\mc.xml", "门窗汇总表", "Chapter"};
-inline constexpr TableFileLayout kRoomTable1File{L"\\room1.xml", "门窗汇总表", "Chapter"};
-inline constexpr TableFileLayout kRoomTable2File{L"\\room2.xml", "门窗汇总表", "Chapter"};
-inline constexpr TableFileLayout kIndexAnalysisFile{L"\\zbfx.xml", "指标分析表", "Chapter"};
 inline constexpr TableFileLayout kQuotaSummaryFile{L"\\de1.xml", "定额汇总表", "Chapter"};
 inline constexpr TableFileLayout kQuotaByFloorFile{L"\\de2.xml", "分层汇总定额表", "Floor"};
 inline constexpr TableFileLayout kQuotaByFloorComponentFile{L"\\de3.xml", "分层分构件汇总定额表",
@@ -32,8 +28,6 @@ inline constexpr TableFileLayout kQuotaByFloorComponentFile{L"\\de3.xml", "分�
 inline constexpr TableFileLayout kComponentTableFile{L"\\CompTable.xml", "构件表", "Chapter"};
 inline constexpr TableFileLayout kBillQuantityFile{L"\\TongTableqd.xml", "实物量表", "Chapter"};
 inline constexpr TableFileLayout kQuotaQuantityFile{L"\\TongTablede.xml", "实物量表", "Chapter"};
-// The building-area file is read under this spelling.
-inline constexpr wchar_t kBuildingAreaReadName[] = L"\\MJ.xml";
 
 // Bill family.
 void WriteBillSummary(std::wstring_view dir, const std::vector<SQdChapterNode>& chapters,

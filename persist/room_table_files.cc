@@ -1,7 +1,8 @@
 // "\room1.xml" and "\room2.xml": the two room tables.
+#include "persist/room_table_files.h"
+
 #include "model/tree_insert.h"
 #include "persist/area_floor_head_attributes.h"
-#include "persist/area_table_files.h"
 #include "persist/node_io.h"
 #include "persist/report_table_files.h"
 #include "persist/tree_nodes.h"

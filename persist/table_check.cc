@@ -3,8 +3,12 @@
 // "Table_Name" of another, what their first chapter holds.
 #include "reportdata/table_check.h"
 
+#include "persist/building_area_file.h"
+#include "persist/door_window_file.h"
+#include "persist/index_table_files.h"
 #include "persist/physical_table_files.h"
 #include "persist/report_table_files.h"
+#include "persist/room_table_files.h"
 
 namespace reportdata {
 namespace {

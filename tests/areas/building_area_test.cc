@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "areas/area_intake.h"
-#include "persist/area_table_files.h"
+#include "persist/building_area_file.h"
 #include "reportdata/errors.h"
 #include "rows/building_area_rows.h"
 #include "support/records.h"

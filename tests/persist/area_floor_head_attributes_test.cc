@@ -4,9 +4,10 @@
 #include <functional>
 #include <string>
 
-#include "persist/area_table_files.h"
+#include "persist/building_area_file.h"
 #include "persist/component_table_file.h"
 #include "persist/index_table_files.h"
+#include "persist/room_table_files.h"
 #include "support/temp_dir.h"
 
 namespace reportdata {

@@ -6,7 +6,9 @@
 #include <tuple>
 #include <vector>
 
+#include "persist/building_area_file.h"
 #include "persist/report_table_files.h"
+#include "persist/room_table_files.h"
 #include "platform/text.h"
 #include "support/file_error.h"
 #include "support/records.h"

@@ -1,0 +1,111 @@
+// The door and window summary (门窗汇总表): its catalogue entry and
+// columns, the definitions of its codes (layout A of the kinds, 5; the
+// regrouped stream, 40), its file "\mc.xml" and the forwarders of its
+// facade CInterDoorWindow. The regrouped kinds as the tree of code 15 are
+// in engine/area_definitions.cc, beside the quota side's component table
+// that code 15 streams.
+#include "areas/door_window.h"
+#include "areas/door_window_regroup.h"
+#include "engine/analyze.h"
+#include "engine/facade_forwarders.h"
+#include "engine/table_definitions.h"
+#include "persist/door_window_file.h"
+#include "reportdata/facades.h"
+#include "rows/door_window_rows.h"
+
+namespace reportdata {
+namespace {
+
+using namespace column_words;
+
+// Doors and windows: kind → number (M1021 …) → floor → occurrence, whose
+// key is its drawing handle.
+constexpr NamedColumn kDoorWindowColumns[] = {
+    {"kind", "类别", T, kLabel, {{2}}},      {"number", "编号", T, kLabel, {{3}}},
+    {"floor", "楼层", T, kLabel, {{4}}},     {"position", "位置", T, kLabel, {{5}}},
+    {"unit", "单位", T, kValue, {{6}}},      {"quantity", "数量", N, kValue, {{7}}},
+    {"formula", "计算式", T, kValue, {{9}}}, {"handles", "图元", T, kProgram, {{8}}},
+};
+constexpr int kCodes[] = {5, 40};
+
+// Layout A of doors and windows (5), appended; the regrouped stream (40)
+// and tree items (15).
+CodeDefinition DoorsWindows() {
+  CodeDefinition doors{5, CodeDefinition::kAllHeld};
+  doors.tree_items = [](TableContext& context, CStringArray& items) {
+    for (const SDoorWindowKind& kind : context.areas.doors_windows.kinds())
+      items.Add(CString(kind.kind));
+  };
+  doors.item_rows = [](TableContext& context, std::wstring_view name, RowWriter& writer) {
+    const std::wstring kind(name);
+    DoorWindowRowOptions options;
+    options.kind = name.empty() ? nullptr : &kind;
+    options.occurrences = !name.empty();
+    options.merge = context.state.merge;
+    WriteDoorWindowRows(context.areas.doors_windows.kinds(), options, writer);
+  };
+  doors.item_rows_append = true;
+  doors.selected_rows = [](TableContext& context, const CStringArray& floors,
+                           const CStringArray& codes, CStringArray& rows) {
+    DoorWindowRowOptions options;
+    options.occurrences = true;
+    options.merge = context.state.merge;
+    RowWriter writer(WidthOf(5), context.state.condition, rows);
+    WriteDoorWindowRows(context.areas.doors_windows.Select(TextsOf(floors), TextsOf(codes)),
+                        options, writer);
+  };
+  return doors;
+}
+
+CodeDefinition RegroupedDoorsWindows() {
+  CodeDefinition regrouped{40, CodeDefinition::kAllHeld};
+  regrouped.stream = [](TableContext& context, std::wstring_view name, CStringArray& out) {
+    StreamDoorWindows(Regroup(context.areas.doors_windows.kinds()), name, out);
+  };
+  regrouped.by_condition = [](TableContext& context, CStringArray& a, CStringArray& b,
+                              CStringArray& c, std::wstring_view) {
+    StreamDoorWindows(Regroup(context.areas.doors_windows.Select(TextsOf(a), TextsOf(b))), {}, c);
+  };
+  return regrouped;
+}
+
+// The occurrences the calculation database lists, filed after the records.
+bool ReadDoorWindowsFromDatabase(IDMDatabase* database, AreaTables& areas) {
+  areas.doors_windows.Clear();
+  std::vector<SNYDoorWindowRecord> records;
+  if (database == nullptr) return true;
+  if (!database->GetDoorWindows(records)) return false;
+  AddDoorWindows(records, areas.doors_windows);
+  return true;
+}
+
+}  // namespace
+
+const TableDefinition& DoorWindowDefinition() {
+  static const CodeDefinition codes[] = {DoorsWindows(), RegroupedDoorsWindows()};
+  static const TableDefinition table{
+      {5, kCodes, "门窗汇总表", "mc", kEither, 11, kDoorWindowColumns},
+      codes,
+      {5, kDoorWindowFile.file_name, true,
+       [](TableContext& c, std::wstring_view dir) { WriteDoorWindows(dir, c.areas.doors_windows); },
+       [](TableContext& c, std::wstring_view dir) { ReadDoorWindows(dir, c.areas.doors_windows); }},
+      ReadDoorWindowsFromDatabase};
+  return table;
+}
+
+}  // namespace reportdata
+
+using reportdata::GetEngine;
+
+REPORTDATA_TREE_TABLE_FORWARDERS(CInterDoorWindow, 5)
+void CInterDoorWindow::GetNewTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 15); }
+void CInterDoorWindow::GetNewItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 40);
+}
+void CInterDoorWindow::GetNewItemData(CStringArray& floors, CStringArray& codes,
+                                      CStringArray& rows) {
+  GetEngine()->GetDataByCondition(floors, codes, rows, 40, CString());
+}
+void CInterDoorWindow::GetAllFloorData(CStringArray& floors) {
+  GetEngine()->GetDoorWindowFloors(floors);
+}

@@ -1,0 +1,173 @@
+// The two room tables: room table 1 (房间汇总表, code 6: room → quota item →
+// floor → component → record, its rooms read as chapters) and room table 2
+// (分层房间汇总表, code 7: the rooms grouped by floor). For each its
+// catalogue entry and columns, the definition of its code, its file
+// ("\room1.xml", "\room2.xml") and the forwarders of its facade (RoomTable1,
+// RoomTable2). Both are filed from one intake into RoomTables.
+#include "engine/analyze.h"
+#include "engine/facade_forwarders.h"
+#include "engine/table_definitions.h"
+#include "persist/room_table_files.h"
+#include "reportdata/facades.h"
+#include "rows/bill_rows.h"
+#include "rows/room_rows.h"
+#include "rows/row_selection.h"
+#include "rows/tree_rows.h"
+
+namespace reportdata {
+namespace {
+
+using namespace column_words;
+
+// Room table 1: room → quota item → floor → component → record.
+constexpr NamedColumn kRoomColumns[] = {
+    {"room", "房间", T, kLabel, {{2}}},
+    {"code", "编码", T, kLabel, {{3, kCode}}},
+    {"name", "名称", T, kLabel, {{3, kName}}},
+    {"features", "项目特征", T, kLabel, {{3, kFeatures}}},
+    {"floor", "楼层", T, kLabel, {{4}}},
+    {"component", "构件", T, kLabel, {{5}}},
+    {"position", "位置", T, kLabel, {{6}}},
+    {"unit", "单位", T, kValue, {{7}}},
+    {"quantity", "工程量", N, kValue, {{8}}},
+    {"description", "说明", T, kValue, {{9}}},
+    {"formula", "计算式", T, kValue, {{10}}},
+    {"handles", "图元", T, kProgram, {{11}}},
+};
+// Room table 2: floor (cell 2) → room (cell 3) → place (cell 4) → quota
+// item (cell 3) → record.
+constexpr NamedColumn kFloorRoomColumns[] = {
+    {"floor", "楼层", T, kLabel, {{2, kWhole, 0}}},
+    {"room", "房间", T, kLabel, {{3, kWhole, 1}}},
+    {"place", "位置类别", T, kLabel, {{4, kWhole, 2}}},
+    {"code", "编码", T, kLabel, {{3, kCode, 3}}},
+    {"name", "名称", T, kLabel, {{3, kName, 3}}},
+    {"features", "项目特征", T, kLabel, {{3, kFeatures, 3}}},
+    {"position", "位置", T, kLabel, {{6}}},
+    {"unit", "单位", T, kValue, {{7}}},
+    {"quantity", "工程量", N, kValue, {{8}}},
+    {"description", "说明", T, kValue, {{9}}},
+    {"formula", "计算式", T, kValue, {{10}}},
+    {"handles", "图元", T, kProgram, {{11}}},
+};
+constexpr int kRoomTable1Codes[] = {6};
+constexpr int kRoomTable2Codes[] = {7};
+
+// Room table 1 (room → quota item → floor → component → record) reads its
+// rooms as chapters; room table 2 groups them by floor.
+void WriteRoomRows(TableContext& context, bool by_room, std::wstring_view name,
+                   const FloorSelection* selection, RowWriter& writer) {
+  RowOptions options;
+  options.filter = RowFilter{context.state.partition, selection};
+  options.records = selection != nullptr || !name.empty();
+  RoomTables& rooms = context.areas.rooms;
+  if (by_room) {
+    WriteQuotaChapterRows(rooms.by_room(), rooms.by_room_index(), ChapterChoice{name, {}}, options,
+                          writer);
+  } else {
+    WriteRoomFloorRows(rooms.by_floor(), name, options, writer);
+  }
+}
+
+void StreamRooms(TableContext& context, bool by_room, std::wstring_view name,
+                 const FloorSelection* selection, CStringArray& out) {
+  StreamOptions options;
+  options.filter = RowFilter{context.state.partition, selection};
+  RoomTables& rooms = context.areas.rooms;
+  if (by_room) {
+    StreamQuotaChapters(out, rooms.by_room(), rooms.by_room_index(), ChapterChoice{name, {}},
+                        options);
+  } else {
+    StreamRoomFloors(out, rooms.by_floor(), name, options);
+  }
+}
+
+template <bool kByRoom>
+CodeDefinition RoomTable(int code, int handle_floor_cell) {
+  CodeDefinition room{code, CodeDefinition::kAllHeld, handle_floor_cell};
+  room.tree_items = [](TableContext& context, CStringArray& items) {
+    RoomTables& rooms = context.areas.rooms;
+    if (kByRoom) {
+      ListChapters(rooms.by_room(), rooms.by_room_index(), context.state.partition, items);
+    } else {
+      ListRoomFloors(rooms.by_floor(), items);
+    }
+  };
+  room.item_rows = [](TableContext& context, std::wstring_view name, RowWriter& writer) {
+    WriteRoomRows(context, kByRoom, name, nullptr, writer);
+  };
+  room.selected_rows = [](TableContext& context, const CStringArray& floors,
+                          const CStringArray& second, CStringArray& rows) {
+    const FloorSelection selection(floors, second);
+    rows.RemoveAll();
+    RowWriter writer(WidthOf(kByRoom ? 6 : 7), context.state.condition, rows);
+    WriteRoomRows(context, kByRoom, {}, &selection, writer);
+  };
+  room.stream = [](TableContext& context, std::wstring_view name, CStringArray& out) {
+    StreamRooms(context, kByRoom, name, nullptr, out);
+  };
+  // Room table 2 answers no selection of its stream.
+  if (kByRoom) {
+    room.by_condition = [](TableContext& context, CStringArray& a, CStringArray& b, CStringArray& c,
+                           std::wstring_view) {
+      const FloorSelection selection(a, b);
+      StreamRooms(context, kByRoom, {}, &selection, c);
+    };
+  }
+  return room;
+}
+
+}  // namespace
+
+const TableDefinition& RoomTable1Definition() {
+  static const CodeDefinition codes[] = {RoomTable<true>(6, 2)};
+  static const TableDefinition table{
+      {6, kRoomTable1Codes, "房间汇总表", "room1", kEither, 12, kRoomColumns},
+      codes,
+      {6, kRoomTable1File.file_name, true,
+       [](TableContext& c, std::wstring_view dir) { WriteRoomTable1(dir, c.areas.rooms); },
+       [](TableContext& c, std::wstring_view dir) { ReadRoomTable1(dir, c.areas.rooms); }}};
+  return table;
+}
+
+const TableDefinition& RoomTable2Definition() {
+  static const CodeDefinition codes[] = {RoomTable<false>(7, 0)};
+  static const TableDefinition table{
+      {7, kRoomTable2Codes, "分层房间汇总表", "room2", kEither, 12, kFloorRoomColumns},
+      codes,
+      {7, kRoomTable2File.file_name, true,
+       [](TableContext& c, std::wstring_view dir) { WriteRoomTable2(dir, c.areas.rooms); },
+       [](TableContext& c, std::wstring_view dir) { ReadRoomTable2(dir, c.areas.rooms); }}};
+  return table;
+}
+
+}  // namespace reportdata
+
+using reportdata::GetEngine;
+
+REPORTDATA_TREE_TABLE_FORWARDERS(RoomTable1, 6)
+void RoomTable1::GetNewItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 6);
+}
+void RoomTable1::GetNewItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
+  GetEngine()->GetDataByCondition(floors, second, rows, 6, CString());
+}
+REPORTDATA_HANDLE_FORWARDER(RoomTable1, 6)
+
+int RoomTable2::GetparaNum() { return reportdata::WidthOf(7); }
+void RoomTable2::GetTreeItem(CStringArray& items) { GetEngine()->GetTreeItem(items, 7); }
+void RoomTable2::GetItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetItemData(name, rows, 7);
+}
+void RoomTable2::GetTotalData(CStringArray& rows) { GetEngine()->GetItemData(CString(), rows, 7); }
+void RoomTable2::GetItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
+  GetEngine()->GetItemData(floors, second, rows, 7);
+}
+void RoomTable2::GetNewItemData(CString name, CStringArray& rows) {
+  GetEngine()->GetNewItemData(name, rows, 7);
+}
+void RoomTable2::GetNewItemData(CStringArray& floors, CStringArray& second, CStringArray& rows) {
+  // The condition query has no branch for room table 2: nothing is answered.
+  GetEngine()->GetDataByCondition(floors, second, rows, 7, CString());
+}
+REPORTDATA_HANDLE_FORWARDER(RoomTable2, 7)
