@@ -206,51 +206,33 @@ TEST(DamagedFilesTest, ReadingCommandsNameDamagedOrForeignTableFiles) {
   }
 }
 
-// A FIFO or a directory in the place of the project description: the build
-// refuses it at once, saying which file it cannot read.
-TEST(DamagedFilesTest, BuildRefusesAProjectDescriptionThatIsNoFile) {
+// No database, or a FIFO or a directory in the place of the database or of
+// the project description: the build refuses at once, naming the file, and
+// the report keeps the last good build.
+TEST(DamagedFilesTest, BuildRefusesInputsThatAreNoFile) {
   ASSERT_EQ(BuiltSample::Get().build.status, 0);
-  TempDir dir;
-  const std::string project = CopyOfBuiltSample(dir);
-  const std::string description = project + "/project.ld";
-  for (const bool fifo : {true, false}) {
-    std::filesystem::remove_all(description);
-    if (fifo) {
-      ASSERT_EQ(mkfifo(description.c_str(), 0600), 0);
-    } else {
-      std::filesystem::create_directory(description);
-    }
+  const std::pair<std::string, char> cases[] = {{"CalResult.mdb", 'm'},
+                                                {"CalResult.mdb", 'f'},
+                                                {"CalResult.mdb", 'd'},
+                                                {"project.ld", 'f'},
+                                                {"project.ld", 'd'}};
+  for (const auto& [file, kind] : cases) {
+    TempDir dir;
+    const std::string project = CopyOfBuiltSample(dir), path = project + "/" + file;
+    const auto before = Snapshot(project + "/report");
+    std::filesystem::remove_all(path);
+    ASSERT_TRUE(kind != 'f' || mkfifo(path.c_str(), 0600) == 0);
+    if (kind == 'd') std::filesystem::create_directory(path);
     const ToolRun run = RunTool({"build", project});
-    EXPECT_EQ(run.status, 1) << fifo;
-    EXPECT_TRUE(
-        run.err.ends_with("reportdata: bill build failed: cannot read the project "
-                          "description project.ld in " +
-                          project + "\n"))
+    EXPECT_EQ(run.status, 1) << file << " " << kind;
+    EXPECT_TRUE(run.err.ends_with(
+        file == "project.ld"
+            ? "reportdata: bill build failed: cannot read the project description project.ld in " +
+                  project + "\n"
+            : "reportdata: no calculation results in " + project +
+                  ": CalResult.mdb is missing (run `reportdata import` first)\n"))
         << run.err;
-  }
-}
-
-// No database, or a FIFO or a directory in its place: the build refuses at
-// once, naming the file, and the report keeps the last good build.
-TEST(DamagedFilesTest, BuildRefusesADatabaseThatIsNoFile) {
-  ASSERT_EQ(BuiltSample::Get().build.status, 0);
-  TempDir dir;
-  const std::string project = CopyOfBuiltSample(dir);
-  const auto before = Snapshot(project + "/report");
-  const std::string database = project + "/CalResult.mdb";
-  for (const char* kind : {"missing", "fifo", "directory"}) {
-    std::filesystem::remove_all(database);
-    if (kind[0] == 'f') {
-      ASSERT_EQ(mkfifo(database.c_str(), 0600), 0);
-    } else if (kind[0] == 'd') {
-      std::filesystem::create_directory(database);
-    }
-    const ToolRun run = RunTool({"build", project});
-    EXPECT_EQ(run.status, 1) << kind;
-    EXPECT_EQ(run.err, "reportdata: no calculation results in " + project +
-                           ": CalResult.mdb is missing (run `reportdata import` first)\n")
-        << kind;
-    EXPECT_EQ(Snapshot(project + "/report"), before) << kind;
+    EXPECT_EQ(Snapshot(project + "/report"), before) << file << " " << kind;
   }
 }
 

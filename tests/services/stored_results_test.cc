@@ -57,37 +57,6 @@ void ExpectEntryKeysOf(const EntryKeys& got, const SNYTJQdDeClassResult& entry) 
   for (size_t q = 0; q < entry.quotas.size(); ++q) ExpectKeysOf(got.quotas[q], entry.quotas[q]);
 }
 
-TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
-  ImportedProject project("small_project.json");
-  SNYRAQdDeClassResultInfo held;
-  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(project.wdir(), {}, held, true));
-  SNYRADeResultInfo quotas;
-  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(project.wdir(), {}, quotas, true));
-  std::unique_ptr<StoredResults> stored = StoredResults::Open(project.wdir());
-  ASSERT_TRUE(stored);
-
-  size_t count = 0;
-  ASSERT_TRUE(stored->CountEntries(false, count));
-  EXPECT_EQ(count, held.items.size());
-  size_t i = 0;
-  EXPECT_TRUE(stored->EachEntry(false, [&](const EntryKeys& keys) {
-    ASSERT_LT(i, held.items.size());
-    ExpectEntryKeysOf(keys, held.items[i++]);
-  }));
-  EXPECT_EQ(i, held.items.size());
-
-  ASSERT_TRUE(stored->CountQuotaResults(false, count));
-  EXPECT_EQ(count, quotas.quotas.size());
-  i = 0;
-  // As keys with their calculation items; the service read them whole.
-  EXPECT_TRUE(stored->EachQuotaResult(false, [&](const RecordKeys& keys) {
-    ASSERT_LT(i, quotas.quotas.size());
-    ExpectKeysOf(keys, quotas.quotas[i]);
-    EXPECT_EQ(keys.calc_item, quotas.quotas[i++].calcItem.str());
-  }));
-  EXPECT_EQ(i, quotas.quotas.size());
-}
-
 // The counts of a build's progress and reservations follow the rows, also
 // when the counts written with them no longer add up.
 TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
@@ -208,6 +177,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
                       {"handle", "h1"},
                       {"floor", "1"},
                       {"kind", "1"},
+                      {"calcItem", "1"},
                       {"partitions", {part1, part2}},
                       {"quotaFeatures", {{{"code", "A5-5"}}}}};
   Json bill2 = bill1;
@@ -216,6 +186,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   bill2["description"] = "C30";
   bill2["subType"] = "GZ";
   bill2.erase("partitions");
+  bill2.erase("calcItem");
   Json bill3 = bill1;
   bill3["billCode"] = "010503001";
   bill3["partitions"] = {part2, part1};
@@ -223,6 +194,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   const Json qa = {{"quotaCode", "A5-5"},
                    {"quotaName", "现浇混凝土"},
                    {"room", "办公室"},
+                   {"calcItem", "2"},
                    {"categories", {{{"var", "TLX"}, {"name", "砼类型"}, {"value", "商品砼"}}}}};
   const Json qb = {{"quotaCode", "A16-6"}, {"place", "北"}, {"floor", "2"}};
   // A quota record of the bill kind.
@@ -282,6 +254,17 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
     ExpectEntryKeysOf(keys, whole.items[i++]);
   }));
   EXPECT_EQ(i, whole.items.size());
+  // The quota results (here the classified quotas, then the loose ones) as
+  // keys with their calculation items.
+  SNYRADeResultInfo quotas;
+  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(FromUtf8(project), {}, quotas, true));
+  i = 0;
+  EXPECT_TRUE(stored->EachQuotaResult(false, [&](const RecordKeys& keys) {
+    ASSERT_LT(i, quotas.quotas.size());
+    ExpectKeysOf(keys, quotas.quotas[i]);
+    EXPECT_EQ(keys.calc_item, quotas.quotas[i++].calcItem.str());
+  }));
+  EXPECT_EQ(i, quotas.quotas.size());
 }
 
 // Only the layout the importer writes is read. A database of an earlier
