@@ -69,7 +69,7 @@ TEST(CataloguesTest, FindsComponentKindsByTypeNumber) {
   for (int missing : {0, -22, 316}) EXPECT_EQ(FindComponentKind(missing), nullptr) << missing;
 }
 
-TEST(CataloguesTest, CalcItemCatalogueHasItsIdRanges) {
+TEST(CataloguesTest, CalcItemCatalogueHasItsIdRangesAndNamesItemsByIdText) {
   const auto items = CalcItems();
   ASSERT_EQ(items.size(), 163u);
   std::vector<int> expected;
@@ -85,10 +85,7 @@ TEST(CataloguesTest, CalcItemCatalogueHasItsIdRanges) {
     EXPECT_EQ(item.name.empty(), item.id == 70) << item.id;
   }
   EXPECT_EQ(ids, expected);
-}
-
-// The names at the ends of each id range, and the ids between the ranges.
-TEST(CataloguesTest, NamesCalcItemsByIdText) {
+  // The names at the ends of each id range, and the ids between the ranges.
   EXPECT_EQ(CalcItemName(L"1"), L"实体");
   EXPECT_EQ(CalcItemName(L"70"), L"");
   EXPECT_EQ(CalcItemName(L"117"), L"土方支护5");
