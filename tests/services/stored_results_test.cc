@@ -124,41 +124,6 @@ void ChangeRecords(const std::string& path,
   ASSERT_TRUE(db->Exec("COMMIT"));
 }
 
-// Every field of a record against the interchange object it was imported
-// from (a member left out reads as empty).
-void ExpectRecordOf(const TJQd& got, const Json& want, const std::string& where) {
-  SCOPED_TRACE(where);
-  static const std::pair<const char*, CString TJQd::*> kTexts[] = {
-      {"billCode", &TJQd::billCode},   {"billName", &TJQd::billName},
-      {"billUnit", &TJQd::billUnit},   {"description", &TJQd::description},
-      {"quantity", &TJQd::quantity},   {"subType", &TJQd::subType},
-      {"typePath", &TJQd::typePath},   {"componentName", &TJQd::componentName},
-      {"position", &TJQd::position},   {"handle", &TJQd::handle},
-      {"grade", &TJQd::grade},         {"floor", &TJQd::floor},
-      {"kind", &TJQd::kind},           {"subCode", &TJQd::subCode},
-      {"quotaCode", &TJQd::quotaCode}, {"quotaName", &TJQd::quotaName},
-      {"quotaUnit", &TJQd::quotaUnit}, {"room", &TJQd::room},
-      {"place", &TJQd::place},         {"place2", &TJQd::place2},
-      {"feature", &TJQd::feature},     {"extra", &TJQd::extra},
-      {"calcItem", &TJQd::calcItem}};
-  for (const auto& [key, field] : kTexts) {
-    EXPECT_EQ(ToUtf8((got.*field).str()), want.value(key, "")) << key;
-  }
-  const Json none = Json::array();
-  const Json& partitions = want.value("partitions", none);
-  ASSERT_EQ(got.partitions.size(), partitions.size());
-  for (size_t i = 0; i < partitions.size(); ++i) {
-    EXPECT_EQ(ToUtf8(got.partitions[i].name.str()), partitions[i]["name"]);
-    EXPECT_EQ(ToUtf8(got.partitions[i].formula.str()), partitions[i]["formula"]);
-    EXPECT_EQ(got.partitions[i].quantity, partitions[i]["quantity"]);
-  }
-  const Json& features = want.value("quotaFeatures", none);
-  ASSERT_EQ(got.quotaFeatures.size(), features.size());
-  for (size_t i = 0; i < features.size(); ++i)
-    EXPECT_EQ(ToUtf8(got.quotaFeatures[i].code.str()), features[i]["code"]);
-  EXPECT_EQ(got.categories.size(), want.value("categories", none).size());
-}
-
 // A record refilled from row to row keeps nothing of the row before: every
 // text and list that changes, empties or comes back must still arrive, for
 // the bill record and for quota records at every position, also at a
@@ -242,10 +207,11 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
     const SNYTJQdDeClassResult& entry = whole.items[i];
     const Json& want = want_entries[i];
     const std::string where = "entry " + std::to_string(i);
-    ExpectRecordOf(entry.bill, want["bill"], where + " bill");
+    testing::ExpectRecordOf(entry.bill, want["bill"], where + " bill");
     ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
     for (size_t q = 0; q < entry.quotas.size(); ++q) {
-      ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
+      testing::ExpectRecordOf(entry.quotas[q], want["quotas"][q],
+                              where + " quota " + std::to_string(q));
     }
   }
   size_t i = 0;
