@@ -9,7 +9,7 @@
 namespace reportdata {
 namespace {
 
-TEST(CataloguesTest, ComponentKindCatalogueHasItsRowsInOrder) {
+TEST(CataloguesTest, ComponentKindCatalogueHasItsRowsInOrderFoundByTypeNumber) {
   const auto kinds = ComponentKinds();
   ASSERT_EQ(kinds.size(), 108u);
   std::set<int> ids;
@@ -29,10 +29,8 @@ TEST(CataloguesTest, ComponentKindCatalogueHasItsRowsInOrder) {
     EXPECT_NE(kind.path.find(L'\\'), std::wstring_view::npos) << kind.id;
     EXPECT_EQ(kind.layer_names.substr(0, 3), L"NY_") << kind.id;
   }
-}
-
-// nullptr: not looked at. Sub-part rows have neither code nor path nor layers.
-TEST(CataloguesTest, FindsComponentKindsByTypeNumber) {
+  // Found by type number; nullptr: not looked at. Sub-part rows have neither
+  // code nor path nor layers.
   const struct {
     int id;
     const wchar_t* code;
