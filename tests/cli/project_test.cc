@@ -182,7 +182,6 @@ TEST_F(ProjectTest, PartitionsNarrowTheQuantities) {
 // Bad input exits with one, says why in one line, and changes nothing.
 TEST_F(ProjectTest, BadInputExitsWithOneAndChangesNothing) {
   const auto before = Snapshot(project_);
-  const std::string elsewhere = work_->File("elsewhere"), nowhere = work_->File("nowhere");
   fs::create_directory(work_->File("empty"));
   const struct {
     std::vector<std::string> args;
@@ -198,13 +197,9 @@ TEST_F(ProjectTest, BadInputExitsWithOneAndChangesNothing) {
        "no item 'ANYTHING' in 建筑面积汇总表; its items are: 建筑面积\n"},
       {{"export", project_, "-"},
        "export writes a workbook file, not standard output: name OUT.xlsx\n"},
-      {{"build", project_, "--report-dir", elsewhere},
-       "report directory " + elsewhere + " is not a direct child of the project directory " +
-           project_ + "\n"},
       {{"show", project_, "qd", "--report-dir", "other"},
        "no 清单汇总表 in " + project_ +
            "/other: qd.xml is missing (run `reportdata build` first)\n"},
-      {{"build", nowhere}, "project directory not found: " + nowhere + "\n"},
       {{"build", work_->File("empty")},
        "no calculation results in " + work_->File("empty") +
            ": CalResult.mdb is missing (run `reportdata import` first)\n"},
@@ -220,7 +215,6 @@ TEST_F(ProjectTest, BadInputExitsWithOneAndChangesNothing) {
     }
   }
   EXPECT_EQ(Snapshot(project_), before);
-  EXPECT_FALSE(fs::exists(elsewhere) || fs::exists(nowhere));
   EXPECT_TRUE(fs::is_empty(work_->File("empty")));
   EXPECT_FALSE(fs::exists("-"));
   // `-` as the page's name is standard output.
