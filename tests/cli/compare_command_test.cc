@@ -1,6 +1,5 @@
 // `reportdata compare` on projects built from small interchange files whose
-// differences are known by hand, on the shipped sample against itself and
-// against its revision.
+// differences are known by hand, and on the shipped sample against itself.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -98,10 +97,8 @@ TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
   const Case cases[] = {
       {{chapter, column, "2层"}, "row", "", "changed", 0.50},
       {{chapter, column, "1层"}, "row", "", "unchanged", 0},
-      {{chapter, column}, "row", "", "changed", 0.50},
       // 3.30 before; 1.25 + 1.75 + 2.00 after: the beam moved to metres.
       {{chapter, "合计"}, "group-total", "m3", "changed", 1.70},
-      {{chapter, "合计"}, "group-total", "m", "changed", 0.80},
       {{chapter, "010503002  矩形梁"}, "row", "m3", "removed", -0.80},
       {{chapter, "010503002  矩形梁"}, "row", "m", "added", 0.80},
       {{chapter, "010504001  直形墙"}, "row", "", "added", 2.00},
@@ -173,34 +170,6 @@ TEST_F(CompareCommandTest, AProjectComparedWithItselfHasNothingChangedInAnyTable
     EXPECT_EQ(table["summary"]["changed"], 0) << table["table"];
     EXPECT_GT(table["summary"]["unchanged"], 0) << table["table"];
   }
-}
-
-TEST_F(CompareCommandTest, TheRevisedSampleAddsAStoreyChangesAWallAndRemovesDoors) {
-  const BuiltSample& sample = BuiltSample::Get();
-  const std::string revised_json = work_.File("revised.json");
-  ASSERT_EQ(RunTool({"sample", "--revise", kSampleJson, revised_json}).status, 0);
-  const std::string revised = work_.File("revised");
-  ASSERT_EQ(RunTool({"import", revised_json, revised}).status, 0);
-  ASSERT_EQ(RunTool({"build", revised}).status, 0);
-  const nlohmann::json tables = ToolJson({"compare", sample.project, revised, "mj", "mc", "qd",
-                                          "--changed", "--format", "json"})["tables"];
-  // The sample's top storey is 10; the doors of storey 1 are gone; the
-  // infill wall of storey 9 moved from the 100 thick item.
-  ASSERT_NE(FindRow(tables[0]["rows"], {"建筑面积", "11层"}), nullptr);
-  EXPECT_EQ((*FindRow(tables[0]["rows"], {"建筑面积", "11层"}))["status"], "added");
-  bool door_removed = false;
-  for (const nlohmann::json& row : tables[1]["rows"]) {
-    door_removed |= row["path"].size() == 3 && row["path"][0] == "门" && row["path"][2] == "1层" &&
-                    row["status"] == "removed";
-  }
-  bool wall_moved = false;
-  for (const nlohmann::json& row : tables[2]["rows"]) {
-    wall_moved |= row["path"].size() == 3 &&
-                  row["path"][1].get<std::string>().find("填充墙 100厚") != std::string::npos &&
-                  row["path"][2] == "9层" && row["status"] == "removed";
-  }
-  EXPECT_TRUE(wall_moved);
-  EXPECT_TRUE(door_removed);
 }
 
 TEST_F(CompareCommandTest, ExitsWithOneOnAMissingOrDamagedProjectAndTwoOnBadUsage) {

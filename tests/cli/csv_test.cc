@@ -5,22 +5,22 @@
 namespace reportdata::cli {
 namespace {
 
-TEST(CsvTest, QuotesOnlyWhatNeedsIt) {
-  EXPECT_EQ(CsvField("010502001"), "010502001");
-  EXPECT_EQ(CsvField(""), "");
-  EXPECT_EQ(CsvField("现浇混凝土 矩形柱"), "现浇混凝土 矩形柱");
-  EXPECT_EQ(CsvField("2,5层"), "\"2,5层\"");
-  EXPECT_EQ(CsvField("12\"板"), "\"12\"\"板\"");
-  EXPECT_EQ(CsvField("1.混凝土种类\n2.强度"), "\"1.混凝土种类\n2.强度\"");
-  EXPECT_EQ(CsvField("  KZ1"), "\"  KZ1\"");
-  EXPECT_EQ(CsvField("a\rb"), "\"a\rb\"");
-}
-
-TEST(CsvTest, FormulaCellsOpenAsText) {
+// A field is quoted only when it holds a separator, a quote or a line
+// break, or starts or ends with a blank; a cell that a spreadsheet would run as a
+// formula opens as text.
+TEST(CsvTest, QuotesOnlyWhatNeedsItAndFormulaCellsOpenAsText) {
   const struct {
     const char* cell;
     const char* field;
   } cases[] = {
+      {"010502001", "010502001"},
+      {"", ""},
+      {"现浇混凝土 矩形柱", "现浇混凝土 矩形柱"},
+      {"2,5层", "\"2,5层\""},
+      {"12\"板", "\"12\"\"板\""},
+      {"1.混凝土种类\n2.强度", "\"1.混凝土种类\n2.强度\""},
+      {"  KZ1", "\"  KZ1\""},
+      {"a\rb", "\"a\rb\""},
       {"=1+2", "'=1+2"},
       {"@SUM(A1)", "'@SUM(A1)"},
       {"+cmd", "'+cmd"},

@@ -5,7 +5,7 @@
 namespace reportdata::cli {
 namespace {
 
-TEST(DisplayWidthTest, CountsWideAndFullwidthCharactersAsTwoCells) {
+TEST(DisplayWidthTest, CountsAndCutsWideAndFullwidthCharactersAsTwoCells) {
   EXPECT_EQ(DisplayWidth("KZ1"), 3);
   EXPECT_EQ(DisplayWidth("矩形柱"), 6);
   EXPECT_EQ(DisplayWidth("2,5层"), 5);
@@ -20,10 +20,7 @@ TEST(DisplayWidthTest, CountsWideAndFullwidthCharactersAsTwoCells) {
   EXPECT_EQ(DisplayWidth("\U00020000"), 2);
   // A malformed byte counts as one replacement character.
   EXPECT_EQ(DisplayWidth("a\xFF"), 2);
-}
-
-// Padding is seen in every aligned table; cutting only in cells too wide.
-TEST(DisplayWidthTest, CutsByCells) {
+  // Padding is seen in every aligned table; cutting only in cells too wide.
   EXPECT_EQ(Truncate("现浇混凝土 矩形柱", 9), "现浇混凝…");
   EXPECT_EQ(Truncate("现浇混凝土", 10), "现浇混凝土");
   // A wide character that would straddle the limit is left out whole.

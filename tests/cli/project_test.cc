@@ -71,25 +71,6 @@ TEST_F(ProjectTest, TablesListsEveryTableWithTheRowsTheBuildCounted) {
   EXPECT_NE(unbuilt.out.find("qd.xml      bill         -\n"), std::string::npos) << unbuilt.out;
 }
 
-TEST_F(ProjectTest, ShowsTheBillSummaryAsCellsAndText) {
-  const nlohmann::json rows = Cells({"qd"});
-  ASSERT_GT(rows.size(), 10u);
-  EXPECT_EQ(rows[0], nlohmann::json({"1", "0", "", "", "", "", "", "", "", "", "", ""}));
-  std::set<std::string> chapters;
-  for (const auto& row : rows) {
-    ASSERT_EQ(row.size(), 12u);
-    if (row[1] == "0" && row[0] != "1") chapters.insert(row[2].get<std::string>());
-  }
-  EXPECT_TRUE(chapters.contains("混凝土及钢筋混凝土工程")) << rows.dump().substr(0, 2000);
-
-  const ToolRun text = Show({"qd"});
-  ASSERT_EQ(text.status, 0) << text.err;
-  EXPECT_EQ(text.out.rfind("清单汇总表  全部", 0), 0u) << text.out.substr(0, 200);
-  for (const std::string& chapter : chapters) {
-    EXPECT_NE(text.out.find("\n" + chapter + "\n"), std::string::npos) << chapter;
-  }
-}
-
 TEST_F(ProjectTest, ShowsOneItemAndTheStreamLayout) {
   const nlohmann::json rows = Cells({"定额汇总表", "混凝土及钢筋混凝土工程"});
   ASSERT_GT(rows.size(), 2u);
@@ -101,32 +82,30 @@ TEST_F(ProjectTest, ShowsOneItemAndTheStreamLayout) {
   EXPECT_EQ(flat[0], "#ZhangFlag#");
   EXPECT_GT(std::count(flat.begin(), flat.end(), "#DEItemFlag#"), 5);
 
+  EXPECT_EQ(Show({"qd"}).out.rfind("清单汇总表  全部", 0), 0u);
   const ToolRun floor = Show({"de2", "2,5", "--depth", "1"});
   EXPECT_EQ(floor.status, 0) << floor.err;
   EXPECT_NE(floor.out.find("\n2,5层\n  砌筑工程\n  混凝土及钢筋混凝土工程\n"), std::string::npos)
       << floor.out;
 }
 
-TEST_F(ProjectTest, EveryTableAnswersRowsOfItsWidthAndNamesItsColumns) {
-  const std::map<std::string, std::pair<size_t, std::string>> tables = {
-      {"qd", {12, "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
-      {"qdxhl", {13, "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
-      {"de", {12, "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
-      {"de1", {12, "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
-      {"de2", {12, "层级,楼层,章节,编码,名称,项目特征,构件,位置,单位,工程量,说明,计算式"}},
-      {"de3", {12, "层级,楼层,构件,计算项目,编码,名称,项目特征,位置,单位,工程量,说明,计算式"}},
-      {"mj", {10, "层级,名称,楼层,单位,面积,计算式"}},
-      {"mc", {11, "层级,类别,编号,楼层,位置,单位,数量,计算式"}},
-      {"room1", {12, "层级,房间,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"}},
-      {"room2", {12, "层级,楼层,房间,位置类别,编码,名称,项目特征,位置,单位,工程量,说明,计算式"}},
-      {"zbfx", {10, "层级,指标组,指标项,楼层,单位,指标,计算式,说明"}},
+TEST_F(ProjectTest, EveryTableNamesItsColumnsInOrder) {
+  const std::map<std::string, std::string> tables = {
+      {"qd", "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"},
+      {"qdxhl", "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"},
+      {"de", "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"},
+      {"de1", "层级,章节,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"},
+      {"de2", "层级,楼层,章节,编码,名称,项目特征,构件,位置,单位,工程量,说明,计算式"},
+      {"de3", "层级,楼层,构件,计算项目,编码,名称,项目特征,位置,单位,工程量,说明,计算式"},
+      {"mj", "层级,名称,楼层,单位,面积,计算式"},
+      {"mc", "层级,类别,编号,楼层,位置,单位,数量,计算式"},
+      {"room1", "层级,房间,编码,名称,项目特征,楼层,构件,位置,单位,工程量,说明,计算式"},
+      {"room2", "层级,楼层,房间,位置类别,编码,名称,项目特征,位置,单位,工程量,说明,计算式"},
+      {"zbfx", "层级,指标组,指标项,楼层,单位,指标,计算式,说明"},
   };
   for (const auto& [stem, expected] : tables) {
-    const nlohmann::json rows = Cells({stem});
-    ASSERT_FALSE(rows.empty()) << stem;
-    for (const auto& row : rows) EXPECT_EQ(row.size(), expected.first) << stem;
     const ToolRun csv = Show({stem, "--format", "csv"});
-    EXPECT_EQ(csv.out.substr(0, csv.out.find("\r\n")), "\xEF\xBB\xBF" + expected.second) << stem;
+    EXPECT_EQ(csv.out.substr(0, csv.out.find("\r\n")), "\xEF\xBB\xBF" + expected) << stem;
   }
 }
 
@@ -203,7 +182,6 @@ TEST_F(ProjectTest, PartitionsNarrowTheQuantities) {
 // Bad input exits with one, says why in one line, and changes nothing.
 TEST_F(ProjectTest, BadInputExitsWithOneAndChangesNothing) {
   const auto before = Snapshot(project_);
-  const std::string elsewhere = work_->File("elsewhere"), nowhere = work_->File("nowhere");
   fs::create_directory(work_->File("empty"));
   const struct {
     std::vector<std::string> args;
@@ -219,13 +197,9 @@ TEST_F(ProjectTest, BadInputExitsWithOneAndChangesNothing) {
        "no item 'ANYTHING' in 建筑面积汇总表; its items are: 建筑面积\n"},
       {{"export", project_, "-"},
        "export writes a workbook file, not standard output: name OUT.xlsx\n"},
-      {{"build", project_, "--report-dir", elsewhere},
-       "report directory " + elsewhere + " is not a direct child of the project directory " +
-           project_ + "\n"},
       {{"show", project_, "qd", "--report-dir", "other"},
        "no 清单汇总表 in " + project_ +
            "/other: qd.xml is missing (run `reportdata build` first)\n"},
-      {{"build", nowhere}, "project directory not found: " + nowhere + "\n"},
       {{"build", work_->File("empty")},
        "no calculation results in " + work_->File("empty") +
            ": CalResult.mdb is missing (run `reportdata import` first)\n"},
@@ -241,7 +215,6 @@ TEST_F(ProjectTest, BadInputExitsWithOneAndChangesNothing) {
     }
   }
   EXPECT_EQ(Snapshot(project_), before);
-  EXPECT_FALSE(fs::exists(elsewhere) || fs::exists(nowhere));
   EXPECT_TRUE(fs::is_empty(work_->File("empty")));
   EXPECT_FALSE(fs::exists("-"));
   // `-` as the page's name is standard output.

@@ -48,15 +48,7 @@ GridLayout BillGrid() {
 }
 
 TEST(RowPrinterTest, FoldsLayoutARowsIntoATree) {
-  const std::vector<TreeRow> rows = FoldRows(BillRows(), BillGrid());
-  // The floor row repeats the item text; only its floor names it.
-  ASSERT_EQ(Outline(rows),
-            (std::vector<std::string>{"0 混凝土及钢筋混凝土工程", "1 010502001  矩形柱", "2 2,5层",
-                                      "3 KZ1", "2 1层", "0 其他章"}));
-  EXPECT_EQ(rows[2].cells, (std::vector<std::string>{"m3", "2.000000", "", "0.50*4层"}));
-  // Values equal to the parent's stay: the component has the floor's quantity.
-  EXPECT_EQ(rows[3].cells[1], "2.000000");
-
+  // The tree itself is seen in the aligned text below.
   const std::vector<TreeRow> shallow = FoldRows(BillRows(), BillGrid(), 1);
   ASSERT_EQ(shallow.size(), 3u);
   EXPECT_EQ(shallow[2].tree, "其他章");
@@ -84,7 +76,9 @@ TEST(RowPrinterTest, LeavesOutLabelsThatNameAnAncestor) {
 
 TEST(RowPrinterTest, AlignsColumnsCountingChineseAsTwoCells) {
   const std::string text = RenderText(FoldRows(BillRows(), BillGrid()), BillGrid());
-  // The empty 说明 column is left out; 工程量 is right-aligned.
+  // The floor row repeats the item text; only its floor names it. Values
+  // equal to the parent's stay: the component has the floor's quantity. The
+  // empty 说明 column is left out; 工程量 is right-aligned.
   const std::string expected =
       "项目                        单位    工程量  计算式\n"
       "----------------------------------------------------\n"

@@ -9,7 +9,7 @@
 namespace reportdata {
 namespace {
 
-TEST(CataloguesTest, ComponentKindCatalogueHasItsRowsInOrder) {
+TEST(CataloguesTest, ComponentKindCatalogueHasItsRowsInOrderFoundByTypeNumber) {
   const auto kinds = ComponentKinds();
   ASSERT_EQ(kinds.size(), 108u);
   std::set<int> ids;
@@ -29,10 +29,8 @@ TEST(CataloguesTest, ComponentKindCatalogueHasItsRowsInOrder) {
     EXPECT_NE(kind.path.find(L'\\'), std::wstring_view::npos) << kind.id;
     EXPECT_EQ(kind.layer_names.substr(0, 3), L"NY_") << kind.id;
   }
-}
-
-// nullptr: not looked at. Sub-part rows have neither code nor path nor layers.
-TEST(CataloguesTest, FindsComponentKindsByTypeNumber) {
+  // Found by type number; nullptr: not looked at. Sub-part rows have neither
+  // code nor path nor layers.
   const struct {
     int id;
     const wchar_t* code;
@@ -69,7 +67,7 @@ TEST(CataloguesTest, FindsComponentKindsByTypeNumber) {
   for (int missing : {0, -22, 316}) EXPECT_EQ(FindComponentKind(missing), nullptr) << missing;
 }
 
-TEST(CataloguesTest, CalcItemCatalogueHasItsIdRanges) {
+TEST(CataloguesTest, CalcItemCatalogueHasItsIdRangesAndNamesItemsByIdText) {
   const auto items = CalcItems();
   ASSERT_EQ(items.size(), 163u);
   std::vector<int> expected;
@@ -85,10 +83,7 @@ TEST(CataloguesTest, CalcItemCatalogueHasItsIdRanges) {
     EXPECT_EQ(item.name.empty(), item.id == 70) << item.id;
   }
   EXPECT_EQ(ids, expected);
-}
-
-// The names at the ends of each id range, and the ids between the ranges.
-TEST(CataloguesTest, NamesCalcItemsByIdText) {
+  // The names at the ends of each id range, and the ids between the ranges.
   EXPECT_EQ(CalcItemName(L"1"), L"实体");
   EXPECT_EQ(CalcItemName(L"70"), L"");
   EXPECT_EQ(CalcItemName(L"117"), L"土方支护5");

@@ -114,7 +114,7 @@ TEST(TreeInsertTest, PartitionEntriesMatchAsMultisets) {
 
 // An item made from a record's lists matches a record holding equal lists,
 // and no record whose lists differ in an entry.
-TEST(TreeInsertTest, ItemsMatchTheListsTheyWereMadeFrom) {
+TEST(TreeInsertTest, ItemsMatchTheListsTheyWereMadeFromAlsoThroughTheIndex) {
   Rec rec;
   TJQd record = rec.Quota(L"A4-1", L"砖墙");
   record.quotaFeatures.push_back({CString(L"A4-1"), {}, {}, {}});
@@ -133,6 +133,22 @@ TEST(TreeInsertTest, ItemsMatchTheListsTheyWereMadeFrom) {
   EXPECT_FALSE(SameBillItem(bill, other));
   EXPECT_TRUE(SameQuotaItem(quotas[0], keys));
   EXPECT_FALSE(SameQuotaItem(quotas[0], other));
+  // Past a dozen quota items they are found through the index, on code,
+  // name, unit and categories alike.
+  TJQd a = rec.Quota(L"A1", L"n");
+  TJQd b = a;
+  b.categories.push_back({CString(), CString(L"砂浆"), CString(L"M5")});
+  TJQd c = a;
+  c.quotaUnit = L"10m3";
+  for (int round = 0; round < 12; ++round) {
+    FindOrAddQuotaItem(quotas, index, KeysOf(rec.Quota(L"F" + std::to_wstring(round), L"n")),
+                       created);
+    EXPECT_TRUE(created);
+  }
+  for (const TJQd* item : {&a, &b, &c, &a, &b})
+    FindOrAddQuotaItem(quotas, index, KeysOf(*item), created);
+  EXPECT_FALSE(created);
+  EXPECT_EQ(quotas.size(), 16u);
 }
 
 // The indexed lookup of long record lists agrees with the rule applied by a
@@ -225,27 +241,6 @@ TEST(TreeInsertTest, FacadeFloorsMatchCoveredSingleFloorsFirstInListOrder) {
       EXPECT_EQ(FindFloor(floors, index, L"6", true), filler + static_cast<int>(c.floors.size()));
     }
   }
-}
-
-TEST(TreeInsertTest, QuotaItemsMatchOnCodeNameUnitAndCategories) {
-  std::vector<SDeItemNode> items;
-  HashIndex index;
-  Rec rec;
-  TJQd a = rec.Quota(L"A1", L"n");
-  TJQd b = a;
-  b.categories.push_back({CString(), CString(L"砂浆"), CString(L"M5")});
-  TJQd c = a;
-  c.quotaUnit = L"10m3";
-  bool created = false;
-  for (int round = 0; round < 12; ++round) {
-    TJQd filler = rec.Quota(L"F" + std::to_wstring(round), L"n");
-    FindOrAddQuotaItem(items, index, KeysOf(filler), created);
-    EXPECT_TRUE(created);
-  }
-  for (const TJQd* record : {&a, &b, &c, &a, &b})
-    FindOrAddQuotaItem(items, index, KeysOf(*record), created);
-  EXPECT_FALSE(created);
-  EXPECT_EQ(items.size(), 15u);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 namespace reportdata {
 namespace {
 
-TEST(CodePageTest, ConvertsToGbkBytes) {
+TEST(CodePageTest, ConvertsToGbkBytesOrTheDefaultCharacter) {
   EXPECT_EQ(AnsiBytes(L'a'), "a");
   EXPECT_EQ(AnsiBytes(L' '), " ");
   EXPECT_EQ(AnsiBytes(L'一'), "\xD2\xBB");
@@ -14,9 +14,7 @@ TEST(CodePageTest, ConvertsToGbkBytes) {
   EXPECT_EQ(AnsiBytes(L'层'), "\xB2\xE3");
   EXPECT_EQ(AnsiBytes(L'￥'), "\xA3\xA4");
   EXPECT_EQ(AnsiBytes(L'\0'), std::string_view("\0", 1));
-}
-
-TEST(CodePageTest, UnrepresentableCharactersBecomeTheDefaultCharacter) {
+  // Characters GBK lacks become the default character.
   EXPECT_EQ(AnsiBytes(L'\u0E01'), "?");  // Thai
   EXPECT_EQ(AnsiBytes(wchar_t(0xD800)), "?");
   EXPECT_EQ(AnsiBytes(wchar_t(0x1F600)), "?");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <tuple>
 
 #include "reportdata/services.h"
@@ -15,69 +17,39 @@ namespace {
 
 using testing::ImportedProject;
 
+// Every field of every record in its own place, as the fixture file gives
+// it: a column read into the wrong field shows up as a shifted cell.
 TEST(CalResultService, ClassifiedEntriesComeBackAsStored) {
   ImportedProject project("small_project.json");
+  std::ifstream file(testing::FixturePath("small_project.json"));
+  const nlohmann::json fixture = nlohmann::json::parse(file);
+  const auto expect_entries = [](const auto& items, const nlohmann::json& want) {
+    ASSERT_EQ(items.size(), want.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+      const std::string where = "entry " + std::to_string(i);
+      testing::ExpectRecordOf(items[i].bill, want[i]["bill"], where);
+      const nlohmann::json quotas = want[i].value("quotas", nlohmann::json::array());
+      ASSERT_EQ(items[i].quotas.size(), quotas.size()) << where;
+      for (size_t q = 0; q < quotas.size(); ++q)
+        testing::ExpectRecordOf(items[i].quotas[q], quotas[q], where + " quota");
+    }
+  };
 
   SNYRAQdDeClassResultInfo result;
   result.items.resize(5);  // a filled result is replaced, not appended to
   ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(project.wdir(), {}, result, true));
-  ASSERT_EQ(result.items.size(), 2u);
-
-  // Every text field in its own place: a column read into the wrong field
-  // shows up as a shifted cell.
-  const TJQd& bill = result.items[0].bill;
-  EXPECT_EQ(bill.id, 101);
-  EXPECT_EQ(
-      testing::Joined({bill.billCode.str(), bill.billName.str(), bill.billUnit.str(),
-                       bill.description.str(), bill.quantity.str(), bill.typePath.str(),
-                       bill.componentName.str(), bill.position.str(), bill.handle.str(),
-                       bill.grade.str(), bill.floor.str(), bill.kind.str(), bill.subCode.str(),
-                       bill.feature.str(), bill.extra.str(), bill.calcItem.str(),
-                       bill.subType.str()}),
-      L"010502001|矩形柱|m3|KZ1|1.25|Z\\KZ|KZ1|1/A|$$1A2|C30|1|1|1|混凝土强度等级:C30|附加|体积|");
-  ASSERT_EQ(bill.partitions.size(), 1u);
-  EXPECT_EQ(bill.partitions[0].quantity, 1.25);
-  ASSERT_EQ(bill.quotaFeatures.size(), 2u);
-  const SNYTJReportDEFeature& feature = bill.quotaFeatures[0];
-  ASSERT_EQ(feature.categories.size(), 1u);
-  EXPECT_EQ(testing::Joined({bill.partitions[0].name.str(), bill.partitions[0].formula.str(),
-                             feature.code.str(), feature.name.str(), feature.unit.str(),
-                             feature.categories[0].var.str(), feature.categories[0].name.str(),
-                             feature.categories[0].value.str()}),
-            L"1区|0.5*2.5|A5-5|现浇混凝土 矩形柱|10m3|TLX|砼类型|商品砼");
-  EXPECT_EQ(bill.quotaFeatures[1].code, L"A16-6");
-  EXPECT_TRUE(bill.quotaFeatures[1].categories.empty());
-
-  ASSERT_EQ(result.items[0].quotas.size(), 2u);
-  const TJQd& quota = result.items[0].quotas[0];
-  EXPECT_EQ(testing::Joined({quota.quotaCode.str(), quota.quotaUnit.str(), quota.room.str(),
-                             quota.place.str(), quota.place2.str()}),
-            L"A5-5|10m3|办公室|北|东");
-  // An entry whose texts are all empty is kept as an entry.
-  ASSERT_EQ(quota.categories.size(), 2u);
-  EXPECT_EQ(quota.categories[1].var.str() + quota.categories[1].value.str(), L"");
-  EXPECT_EQ(result.items[0].quotas[1].quotaCode, L"A16-6");
-
-  // Control characters of the packing survive inside texts.
-  EXPECT_EQ(result.items[1].bill.description, std::wstring(L"a\x1f"
-                                                           L"b\x1b"
-                                                           L"c"));
-  EXPECT_TRUE(result.items[1].quotas.empty());
-
+  expect_entries(result.items, fixture["classified"]);
+  EXPECT_EQ(result.items[0].bill.id, 101);
   ASSERT_EQ(result.looseQuotas.size(), 2u);
-  EXPECT_EQ(testing::Joined(
-                {result.looseQuotas[0].quotaCode.str(), result.looseQuotas[1].quotaName.str()}),
-            L"A1-1|主体建筑面积");
+  for (size_t i = 0; i < 2; ++i)
+    testing::ExpectRecordOf(result.looseQuotas[i], fixture["looseQuotas"][i], "loose");
   EXPECT_EQ(result.partitions, (std::set<CString>{L"1区", L"2区"}));
   EXPECT_EQ(result.floors, (std::vector<CString>{L"1", L"2"}));
 
   SNYRAQdDeClassResultInfo other;
   ASSERT_TRUE(CNYRADealCalResult::GetQTXMQdDeClassResult(project.wdir(), {}, other));
-  // One item with one quota, no loose quotas, two floors.
-  EXPECT_EQ(std::tuple(other.items.size(), other.looseQuotas.size(), other.floors.size()),
-            std::tuple(1u, 0u, 2u));
-  ASSERT_EQ(other.items.at(0).quotas.size(), 1u);
-  EXPECT_EQ(other.items[0].bill.billName, L"综合脚手架");
+  expect_entries(other.items, fixture["otherItems"]);
+  EXPECT_EQ(std::tuple(other.looseQuotas.size(), other.floors.size()), std::tuple(0u, 2u));
 }
 
 // Without stored quota results the classified quotas come first, then the

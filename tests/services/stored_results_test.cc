@@ -57,37 +57,6 @@ void ExpectEntryKeysOf(const EntryKeys& got, const SNYTJQdDeClassResult& entry) 
   for (size_t q = 0; q < entry.quotas.size(); ++q) ExpectKeysOf(got.quotas[q], entry.quotas[q]);
 }
 
-TEST(StoredResults, RefilledRecordsAreThoseTheServiceHolds) {
-  ImportedProject project("small_project.json");
-  SNYRAQdDeClassResultInfo held;
-  ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(project.wdir(), {}, held, true));
-  SNYRADeResultInfo quotas;
-  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(project.wdir(), {}, quotas, true));
-  std::unique_ptr<StoredResults> stored = StoredResults::Open(project.wdir());
-  ASSERT_TRUE(stored);
-
-  size_t count = 0;
-  ASSERT_TRUE(stored->CountEntries(false, count));
-  EXPECT_EQ(count, held.items.size());
-  size_t i = 0;
-  EXPECT_TRUE(stored->EachEntry(false, [&](const EntryKeys& keys) {
-    ASSERT_LT(i, held.items.size());
-    ExpectEntryKeysOf(keys, held.items[i++]);
-  }));
-  EXPECT_EQ(i, held.items.size());
-
-  ASSERT_TRUE(stored->CountQuotaResults(false, count));
-  EXPECT_EQ(count, quotas.quotas.size());
-  i = 0;
-  // As keys with their calculation items; the service read them whole.
-  EXPECT_TRUE(stored->EachQuotaResult(false, [&](const RecordKeys& keys) {
-    ASSERT_LT(i, quotas.quotas.size());
-    ExpectKeysOf(keys, quotas.quotas[i]);
-    EXPECT_EQ(keys.calc_item, quotas.quotas[i++].calcItem.str());
-  }));
-  EXPECT_EQ(i, quotas.quotas.size());
-}
-
 // The counts of a build's progress and reservations follow the rows, also
 // when the counts written with them no longer add up.
 TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
@@ -155,41 +124,6 @@ void ChangeRecords(const std::string& path,
   ASSERT_TRUE(db->Exec("COMMIT"));
 }
 
-// Every field of a record against the interchange object it was imported
-// from (a member left out reads as empty).
-void ExpectRecordOf(const TJQd& got, const Json& want, const std::string& where) {
-  SCOPED_TRACE(where);
-  static const std::pair<const char*, CString TJQd::*> kTexts[] = {
-      {"billCode", &TJQd::billCode},   {"billName", &TJQd::billName},
-      {"billUnit", &TJQd::billUnit},   {"description", &TJQd::description},
-      {"quantity", &TJQd::quantity},   {"subType", &TJQd::subType},
-      {"typePath", &TJQd::typePath},   {"componentName", &TJQd::componentName},
-      {"position", &TJQd::position},   {"handle", &TJQd::handle},
-      {"grade", &TJQd::grade},         {"floor", &TJQd::floor},
-      {"kind", &TJQd::kind},           {"subCode", &TJQd::subCode},
-      {"quotaCode", &TJQd::quotaCode}, {"quotaName", &TJQd::quotaName},
-      {"quotaUnit", &TJQd::quotaUnit}, {"room", &TJQd::room},
-      {"place", &TJQd::place},         {"place2", &TJQd::place2},
-      {"feature", &TJQd::feature},     {"extra", &TJQd::extra},
-      {"calcItem", &TJQd::calcItem}};
-  for (const auto& [key, field] : kTexts) {
-    EXPECT_EQ(ToUtf8((got.*field).str()), want.value(key, "")) << key;
-  }
-  const Json none = Json::array();
-  const Json& partitions = want.value("partitions", none);
-  ASSERT_EQ(got.partitions.size(), partitions.size());
-  for (size_t i = 0; i < partitions.size(); ++i) {
-    EXPECT_EQ(ToUtf8(got.partitions[i].name.str()), partitions[i]["name"]);
-    EXPECT_EQ(ToUtf8(got.partitions[i].formula.str()), partitions[i]["formula"]);
-    EXPECT_EQ(got.partitions[i].quantity, partitions[i]["quantity"]);
-  }
-  const Json& features = want.value("quotaFeatures", none);
-  ASSERT_EQ(got.quotaFeatures.size(), features.size());
-  for (size_t i = 0; i < features.size(); ++i)
-    EXPECT_EQ(ToUtf8(got.quotaFeatures[i].code.str()), features[i]["code"]);
-  EXPECT_EQ(got.categories.size(), want.value("categories", none).size());
-}
-
 // A record refilled from row to row keeps nothing of the row before: every
 // text and list that changes, empties or comes back must still arrive, for
 // the bill record and for quota records at every position, also at a
@@ -208,6 +142,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
                       {"handle", "h1"},
                       {"floor", "1"},
                       {"kind", "1"},
+                      {"calcItem", "1"},
                       {"partitions", {part1, part2}},
                       {"quotaFeatures", {{{"code", "A5-5"}}}}};
   Json bill2 = bill1;
@@ -216,6 +151,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   bill2["description"] = "C30";
   bill2["subType"] = "GZ";
   bill2.erase("partitions");
+  bill2.erase("calcItem");
   Json bill3 = bill1;
   bill3["billCode"] = "010503001";
   bill3["partitions"] = {part2, part1};
@@ -223,6 +159,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   const Json qa = {{"quotaCode", "A5-5"},
                    {"quotaName", "现浇混凝土"},
                    {"room", "办公室"},
+                   {"calcItem", "2"},
                    {"categories", {{{"var", "TLX"}, {"name", "砼类型"}, {"value", "商品砼"}}}}};
   const Json qb = {{"quotaCode", "A16-6"}, {"place", "北"}, {"floor", "2"}};
   // A quota record of the bill kind.
@@ -270,10 +207,11 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
     const SNYTJQdDeClassResult& entry = whole.items[i];
     const Json& want = want_entries[i];
     const std::string where = "entry " + std::to_string(i);
-    ExpectRecordOf(entry.bill, want["bill"], where + " bill");
+    testing::ExpectRecordOf(entry.bill, want["bill"], where + " bill");
     ASSERT_EQ(entry.quotas.size(), want["quotas"].size()) << where;
     for (size_t q = 0; q < entry.quotas.size(); ++q) {
-      ExpectRecordOf(entry.quotas[q], want["quotas"][q], where + " quota " + std::to_string(q));
+      testing::ExpectRecordOf(entry.quotas[q], want["quotas"][q],
+                              where + " quota " + std::to_string(q));
     }
   }
   size_t i = 0;
@@ -282,27 +220,22 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
     ExpectEntryKeysOf(keys, whole.items[i++]);
   }));
   EXPECT_EQ(i, whole.items.size());
+  // The quota results (here the classified quotas, then the loose ones) as
+  // keys with their calculation items.
+  SNYRADeResultInfo quotas;
+  ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(FromUtf8(project), {}, quotas, true));
+  i = 0;
+  EXPECT_TRUE(stored->EachQuotaResult(false, [&](const RecordKeys& keys) {
+    ASSERT_LT(i, quotas.quotas.size());
+    ExpectKeysOf(keys, quotas.quotas[i]);
+    EXPECT_EQ(keys.calc_item, quotas.quotas[i++].calcItem.str());
+  }));
+  EXPECT_EQ(i, quotas.quotas.size());
 }
 
-// Only the layout the importer writes is read. A database of an earlier
-// layout is refused, with the file and what to do in the reason; a record
-// whose blob holds a text more than the records of its layout (a field
-// added without a new version) is a damaged row.
-TEST(StoredResults, OnlyTheImportersLayoutIsRead) {
-  testing::TempDir dir;
-  for (const int version : {1, 2}) {
-    const std::string path = dir.path() + "/v" + std::to_string(version) + ".mdb";
-    const std::string schema =
-        "PRAGMA application_id = 1380205394; PRAGMA user_version = " + std::to_string(version) +
-        "; CREATE TABLE classified(role INTEGER, id INTEGER, texts BLOB)";
-    ASSERT_TRUE(
-        SqliteDb::Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)->Exec(schema.c_str()));
-    EXPECT_FALSE(CalDatabase::Open(path));
-    EXPECT_EQ(CalDatabase::LastFailure(), path + " is of an earlier layout (version " +
-                                              std::to_string(version) +
-                                              "): import the project again");
-  }
-
+// A record whose blob holds a text more than the records of its layout (a
+// field added without a new version) is a damaged row.
+TEST(StoredResults, ARecordOfMoreTextsThanItsLayoutIsDamaged) {
   ImportedProject project("small_project.json");
   const std::string path = ToUtf8(project.wdir()) + "/CalResult.mdb";
   ChangeRecords(path, [](std::vector<std::string>& texts) { texts.emplace_back(); });

@@ -14,7 +14,7 @@ namespace {
 
 using testing::ScopedEnv;
 
-TEST(SystemData, EnvironmentThenSourceTree) {
+TEST(SystemData, DirectoryFromTheEnvironmentThenTheSourceTreeGivesTheCategoryOrder) {
   {
     ScopedEnv env("REPORTDATA_SYSDIR", "/srv/reportdata/system//");
     EXPECT_EQ(ISysCache::GetNYSysDir(), L"/srv/reportdata/system");
@@ -22,9 +22,8 @@ TEST(SystemData, EnvironmentThenSourceTree) {
   unsetenv("REPORTDATA_SYSDIR");
   const std::string source = std::string(REPORTDATA_SOURCE_DIR) + "/data/system";
   EXPECT_EQ(ISysCache::GetNYSysDir(), CString(std::wstring(source.begin(), source.end())));
-}
 
-TEST(SystemData, CategoryOrderFromTheSystemDirectory) {
+  // The category order is read from the system directory.
   IAttrTemplate* categories = GetAttrTempDirector()->GetTemplate();
   std::vector<int> orders;
   for (const wchar_t* category : {L"墙", L"梁", L"板.楼梯", L"门.窗.洞", L"其他项目", L"不存在"})
