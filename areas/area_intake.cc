@@ -1,62 +1,75 @@
 // Floor-area intake and the resolution of record floors to project labels.
 #include "areas/area_intake.h"
 
+#include <algorithm>
 #include <string>
-#include <unordered_map>
 
 #include "keys/floor_text.h"
+#include "keys/hash_index.h"
 #include "keys/number_format.h"
+#include "model/tree_insert.h"
 
 namespace reportdata {
 namespace {
 
-// The project floor labels by the single floors they stand for. Asked once
-// per distinct record label; a label seen before is answered from memory.
+// The project floor labels by the single floors they stand for: each label
+// is listed under the hash of every floor it stands for, so that resolving a
+// floor looks at the few labels listed under its hash, whatever the number
+// of floors. The labels' texts stay in the project list alone.
 class ProjectFloorIndex {
  public:
   explicit ProjectFloorIndex(std::vector<CString>& labels) : labels_(labels) {
     for (size_t i = 0; i < labels_.size(); ++i) Index(i);
   }
 
-  // The project labels a record label lands on, without repeats, in order of
-  // first appearance.
-  const std::vector<std::wstring>& Resolve(const std::wstring& record_label) {
-    auto [slot, added] = resolved_.try_emplace(record_label);
-    if (!added) return slot->second;
-    std::vector<std::wstring> singles;
-    if (!ExpandFloors(record_label, singles)) singles.push_back(record_label);
-    std::vector<std::wstring>& result = slot->second;
-    for (const std::wstring& single : singles) {
-      auto found = by_floor_.find(single);
-      if (found == by_floor_.end()) {
-        labels_.emplace_back(single);
-        Index(labels_.size() - 1);
-        found = by_floor_.find(single);
-      }
-      const std::wstring& label = labels_[found->second].str();
-      bool repeated = false;
-      for (const std::wstring& taken : result) repeated = repeated || taken == label;
-      if (!repeated) result.push_back(label);
+  // Fills `landed` with the positions of the project labels a record label
+  // lands on, without repeats, in order of first appearance.
+  void Resolve(std::wstring_view record_label, std::vector<size_t>& landed) {
+    landed.clear();
+    singles_.clear();
+    if (!ExpandFloors(record_label, singles_)) {
+      landed.push_back(LabelOf(record_label));
+      return;
     }
-    return result;
+    for (const std::wstring& single : singles_) {
+      const size_t at = LabelOf(single);
+      if (std::ranges::find(landed, at) == landed.end()) landed.push_back(at);
+    }
   }
 
  private:
-  // A single-floor label stands for itself, a range or list for the floors
-  // it expands to; the first label in list order keeps each floor.
+  // The first label in list order equal to a single-floor text or standing
+  // for it; the text appended as a label of its own when none does.
+  size_t LabelOf(std::wstring_view single) {
+    size_t first = labels_.size();
+    by_floor_.ForEach(TextHash(single), [&](size_t at) {
+      if (at < first && StandsFor(labels_[at].str(), single)) first = at;
+    });
+    if (first < labels_.size()) return first;
+    labels_.emplace_back(single);
+    Index(first);
+    return first;
+  }
+
+  static bool StandsFor(std::wstring_view label, std::wstring_view single) {
+    return IsSingleFloor(label) ? label == single : CoversFloor(label, single);
+  }
+
   void Index(size_t position) {
     const std::wstring& label = labels_[position].str();
     expansion_.clear();
     if (!ExpandFloors(label, expansion_)) {
-      by_floor_.try_emplace(label, position);
+      by_floor_.Add(TextHash(label), static_cast<uint32_t>(position));
       return;
     }
-    for (const std::wstring& floor : expansion_) by_floor_.try_emplace(floor, position);
+    for (const std::wstring& floor : expansion_) {
+      by_floor_.Add(TextHash(floor), static_cast<uint32_t>(position));
+    }
   }
 
   std::vector<CString>& labels_;
-  std::unordered_map<std::wstring, size_t> by_floor_;
-  std::unordered_map<std::wstring, std::vector<std::wstring>> resolved_;
+  HashIndex by_floor_;                   // label positions by the floors they stand for
+  std::vector<std::wstring> singles_;    // scratch of Resolve
   std::vector<std::wstring> expansion_;  // scratch of Index
 };
 
@@ -79,13 +92,17 @@ bool KindOf(const CString& code, AreaKind& kind) {
 void AddFloorAreas(const std::vector<SNYFloorAreaRecord>& records,
                    std::vector<CString>& project_floors, CAreaSummaryTable& table) {
   ProjectFloorIndex index(project_floors);
+  std::vector<size_t> landed;
   for (const SNYFloorAreaRecord& record : records) {
     AreaKind kind;
     if (record.value < kSmallestArea || !KindOf(record.kind, kind)) continue;
     SAreaItem item;
     AppendFixed(item.quantity, record.value, 3);
-    for (const std::wstring& label : index.Resolve(record.floor.str())) {
-      table.AddItem(label, kind, item);
+    index.Resolve(record.floor.str(), landed);
+    for (size_t i = 0; i < landed.size(); ++i) {
+      // The last label takes the item itself.
+      table.AddItem(project_floors[landed[i]].str(), kind,
+                    i + 1 < landed.size() ? item : std::move(item));
     }
   }
 }

@@ -3,6 +3,7 @@
 
 #include "areas/sorted_view.h"
 #include "keys/floor_text.h"
+#include "model/tree_insert.h"
 
 namespace reportdata {
 namespace {
@@ -30,21 +31,20 @@ bool SelectsFloor(std::wstring_view label, std::wstring_view wanted) {
 bool IsBelowGround(std::wstring_view label) { return LeadingInt(label) < 1; }
 
 void CAreaSummaryTable::AddItem(std::wstring_view label, AreaKind kind, SAreaItem item) {
-  const std::wstring key(label);
-  auto [slot, added] = by_label_.try_emplace(key, floors_.size());
-  if (added) floors_.push_back(MakeFloor<SAreaFloorItem>(label));
-  SAreaFloorItem& floor = floors_[slot->second];
+  const int found = FindFirst(
+      floors_, by_label_, [&] { return TextHash(label); },
+      [](const SAreaFloorItem& floor) { return TextHash(floor.label); },
+      [&](const SAreaFloorItem& floor) { return floor.label == label; });
+  SAreaFloorItem& floor =
+      found >= 0 ? floors_[found] : floors_.emplace_back(MakeFloor<SAreaFloorItem>(label));
   (kind == AreaKind::kMain ? floor.mainItems : floor.balconyItems).push_back(std::move(item));
 }
 
-void CAreaSummaryTable::AppendFloor(SAreaFloorItem floor) {
-  by_label_.try_emplace(floor.label, floors_.size());
-  floors_.push_back(std::move(floor));
-}
+void CAreaSummaryTable::AppendFloor(SAreaFloorItem floor) { floors_.push_back(std::move(floor)); }
 
 void CAreaSummaryTable::Clear() {
   floors_.clear();
-  by_label_.clear();
+  by_label_.Reset();
 }
 
 double CAreaSummaryTable::Area() const {

@@ -8,10 +8,10 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "areas/area_floor_head.h"
+#include "keys/hash_index.h"
 
 namespace reportdata {
 
@@ -78,7 +78,7 @@ class CAreaSummaryTable {
  private:
   std::wstring name_ = kBuildingAreaName;
   std::vector<SAreaFloorItem> floors_;
-  std::unordered_map<std::wstring, size_t> by_label_;  // first entry of each label
+  HashIndex by_label_;  // floors_ by label; a label's first entry is the one items join
 };
 
 }  // namespace reportdata

@@ -128,14 +128,17 @@ std::vector<SDoorWindowKind> DoorWindowTable::Select(const std::vector<std::wstr
 }
 
 void AddDoorWindows(const std::vector<SNYDoorWindowRecord>& records, DoorWindowTable& table) {
+  // One occurrence whose texts are assigned in place, so that a record
+  // costs no text of its own.
   SDoorWindowRecord occurrence;
   for (const SNYDoorWindowRecord& record : records) {
     const ComponentKind* kind = FindComponentKind(record.type);
-    occurrence.code = kind != nullptr ? std::wstring(kind->code) : std::wstring();
-    occurrence.floor = record.floor.str();
-    occurrence.position = record.position.IsEmpty() ? L"其他位置" : record.position.str();
-    occurrence.type_name = record.typeName.str();
-    occurrence.key = record.key.str();
+    occurrence.code.assign(kind != nullptr ? kind->code : std::wstring_view());
+    occurrence.floor.assign(record.floor.str());
+    occurrence.position.assign(record.position.IsEmpty() ? std::wstring_view(L"其他位置")
+                                                         : std::wstring_view(record.position));
+    occurrence.type_name.assign(record.typeName.str());
+    occurrence.key.assign(record.key.str());
     table.Add(occurrence);
   }
 }

@@ -7,6 +7,7 @@
 #include "keys/floor_text.h"
 #include "keys/hash_index.h"
 #include "keys/units.h"
+#include "model/tree_insert.h"
 
 namespace reportdata {
 namespace {
@@ -25,19 +26,43 @@ double SIndexItem::Quantity() const {
   return total;
 }
 
-void SIndexItem::AddQuantity(const std::wstring& label, double quantity) {
-  if (auto found = floor_index.find(label); found != floor_index.end()) {
-    floors[found->second].quantity += quantity;
+void SIndexItem::AddQuantity(std::wstring_view label, double quantity) {
+  const int found = FindFirst(
+      floors, floor_index, [&] { return TextHash(label); },
+      [](const SIndexFloorQty& floor) { return TextHash(floor.label); },
+      [&](const SIndexFloorQty& floor) { return floor.label == label; });
+  if (found >= 0) {
+    floors[found].quantity += quantity;
     return;
   }
-  SIndexFloorQty floor = MakeFloor<SIndexFloorQty>(label);
+  SIndexFloorQty& floor = floors.emplace_back(MakeFloor<SIndexFloorQty>(label));
   floor.quantity = quantity;
-  AppendFloor(std::move(floor));
 }
 
-void SIndexItem::AppendFloor(SIndexFloorQty floor) {
-  floor_index.emplace(floor.label, floors.size());
-  floors.push_back(std::move(floor));
+void SIndexItem::AppendFloor(SIndexFloorQty floor) { floors.push_back(std::move(floor)); }
+
+StoreyAreas::StoreyAreas(const CAreaSummaryTable& area) {
+  storeys_.reserve(area.floors().size());
+  for (const SAreaFloorItem& floor : area.floors()) {
+    storeys_.push_back({PooledText(floor.label), floor.StoreyArea()});
+  }
+  index_.Sync(storeys_.size(), [&](size_t i) { return TextHash(storeys_[i].label); });
+}
+
+std::optional<double> StoreyAreas::Of(std::wstring_view label) const {
+  std::optional<double> area;
+  size_t first = storeys_.size();
+  index_.ForEach(TextHash(label), [&](size_t at) {
+    if (at < first && storeys_[at].label == label) {
+      first = at;
+      area = storeys_[at].area;
+    }
+  });
+  return area;
+}
+
+std::optional<double> SIndexGroup::StoreyArea(std::wstring_view label) const {
+  return storeys ? storeys->Of(label) : std::nullopt;
 }
 
 double SIndexGroup::RatioQuantity() const {
@@ -114,8 +139,9 @@ bool IndexAnalysisTable::Offer(const RecordKeys& keys) {
 
 void IndexAnalysisTable::SetBuildingArea(const CAreaSummaryTable& area) {
   const double total = area.Area();
+  const auto storeys = std::make_shared<const StoreyAreas>(area);
   for (SIndexGroup& group : groups_) {
-    group.floors = area.floors();
+    group.storeys = storeys;
     group.building_area = total;
   }
 }

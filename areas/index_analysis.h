@@ -7,6 +7,8 @@
 #ifndef REPORTDATA_AREAS_INDEX_ANALYSIS_H_
 #define REPORTDATA_AREAS_INDEX_ANALYSIS_H_
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -15,6 +17,7 @@
 
 #include "areas/area_floor_head.h"
 #include "areas/building_area.h"
+#include "keys/hash_index.h"
 #include "keys/parsed_units.h"
 #include "keys/record_keys.h"
 
@@ -36,26 +39,50 @@ struct SIndexItem {
   std::wstring name;
   std::vector<SIndexSource> sources;
   std::vector<SIndexFloorQty> floors;
-  std::unordered_map<std::wstring, size_t> floor_index;  // position of each label in floors
+  HashIndex floor_index;  // floors by label
 
   // Σ quantity × num of the floor entries.
   double Quantity() const;
   // Adds to the entry of the label, appending it when there is none.
-  void AddQuantity(const std::wstring& label, double quantity);
+  void AddQuantity(std::wstring_view label, double quantity);
   // Appends an entry as a table file holds it.
   void AppendFloor(SIndexFloorQty floor);
+};
+
+// One storey's building area of each floor entry of the area table, as
+// the groups divide their floor quantities by it: one copy for all groups,
+// found by label whatever the number of floors.
+class StoreyAreas {
+ public:
+  explicit StoreyAreas(const CAreaSummaryTable& area);
+  // The storey area of the first entry of the label; none when the area
+  // table has no such floor.
+  std::optional<double> Of(std::wstring_view label) const;
+
+ private:
+  struct Storey {
+    PooledText label;
+    double area;
+  };
+  std::vector<Storey> storeys_;  // in table order
+  HashIndex index_;              // storeys_ by label, complete from construction
 };
 
 struct SIndexGroup {
   std::wstring name;
   std::wstring unit;  // base unit of the group's quantities: "m3", "m2", "m"
   std::vector<SIndexItem> items;
-  std::vector<SAreaFloorItem> floors;  // the area table's floor entries
   double building_area = 0.0;
+  // The area table's storey areas, set with the building area; shared by
+  // the groups (and their copies), never changed.
+  std::shared_ptr<const StoreyAreas> storeys;
 
   // The quantity the group row divides: the item "挖土" alone for
   // "土方工程", "防水卷材" alone for "屋面工程", else every item.
   double RatioQuantity() const;
+  // One storey's building area of the area table's floor of that label;
+  // none when it has no such floor or the area is not set.
+  std::optional<double> StoreyArea(std::wstring_view label) const;
 };
 
 class IndexAnalysisTable {
@@ -69,7 +96,7 @@ class IndexAnalysisTable {
   // Offers a calculation-result record, by its keys with its calculation
   // item, to the groups in order until one takes it; false when none does.
   bool Offer(const RecordKeys& keys);
-  // Gives every group the area table's floor entries and total area.
+  // Gives every group the area table's storey areas and total area.
   void SetBuildingArea(const CAreaSummaryTable& area);
   void Clear();
 

@@ -58,10 +58,7 @@ std::wstring Fixed(double value, int decimals) {
 // none when the area table has no such floor.
 std::optional<double> StoreyArea(const SIndexGroup& group, const std::wstring& label) {
   if (label == L"0") return group.building_area;
-  for (const SAreaFloorItem& floor : group.floors) {
-    if (floor.label == label) return floor.StoreyArea();
-  }
-  return std::nullopt;
+  return group.StoreyArea(label);
 }
 
 std::vector<const SIndexFloorQty*> SortedFloors(const SIndexItem& item) {

@@ -1,62 +1,43 @@
 #include "services/cloud_data_intake.h"
 
-#include <algorithm>
-
 #include "keys/floor_text.h"
-#include "keys/hash_index.h"
 
 namespace reportdata {
 
-size_t CloudDataIntake::MemberKeyHash::operator()(const MemberKey& key) const {
-  uint64_t hash = HashMix(key.kind.hash(), key.unit.hash());
-  hash = HashMix(hash, key.floor.hash());
-  hash = HashMix(hash, key.type_path.hash());
-  return HashMix(hash, key.code.hash());
+uint32_t CloudDataIntake::MemberKey::Hash() const {
+  uint64_t hash = HashMix(kind.hash(), unit.hash());
+  hash = HashMix(hash, floor.hash());
+  hash = HashMix(hash, type_path.hash());
+  return HashFold(HashMix(hash, code.hash()));
 }
 
-size_t CloudDataIntake::ListedHash::operator()(const Listed& listed) const {
-  return HashMix(listed.member, listed.name.hash());
-}
-
-CloudDataIntake::Member& CloudDataIntake::MemberOf(const RecordKeys& keys, bool bill,
-                                                   const ParsedUnits::Unit& unit, size_t& at) {
+const CCloudDataMng::MemberPos& CloudDataIntake::MemberOf(const RecordKeys& keys, bool bill,
+                                                          const ParsedUnits::Unit& unit) {
   const PooledText& code = bill ? keys.bill_code : keys.quota_code;
   const MemberKey key{keys.kind, unit.text, keys.floor, keys.type_path, code};
-  const auto [found, added] = member_index_.try_emplace(key, members_.size());
-  at = found->second;
-  if (!added) return members_[at];
-  Member& member = members_.emplace_back();
-  member.pos = data_.FindOrAddMember(CString(unit.base), CString(keys.floor.str()), bill ? 1 : 2,
-                                     CString(keys.type_path.str()), CString(code.str()));
-  return member;
+  const int found = FindFirst(
+      members_, member_index_, [&] { return key.Hash(); },
+      [](const Member& member) { return member.key.Hash(); },
+      [&](const Member& member) { return member.key == key; });
+  if (found >= 0) return members_[found].pos;
+  return members_
+      .emplace_back(
+          key, data_.FindOrAddMember(unit.base, keys.floor, bill ? 1 : 2, keys.type_path, code))
+      .pos;
 }
 
 void CloudDataIntake::Add(const RecordKeys& keys, const PooledText& component_name) {
   const bool bill = IsBillRecord(keys);
   const ParsedUnits::Unit& unit = units_.Of(bill ? keys.bill_unit : keys.quota_unit);
-  size_t at = 0;
-  Member& member = MemberOf(keys, bill, unit, at);
-  CCloudDataSMem& filed = data_.Member(member.pos);
-
-  const int item_id = LeadingInt(keys.sub_code.str());
-  auto item = std::ranges::find_if(member.items, [&](const Item& known) {
-    return known.id == item_id && known.name == keys.calc_item;
-  });
-  if (item == member.items.end()) {
-    const size_t item_at =
-        CCloudDataMng::FindOrAddItem(filed, item_id, CString(keys.calc_item.str()));
-    item = member.items.insert(member.items.end(), Item{item_id, keys.calc_item, item_at});
-  }
-  filed.items[item->at].AddQuantity(keys.quantity * unit.factor);
-
-  if (!component_name.empty() && listed_.insert(Listed{at, component_name}).second) {
-    data_.KeyOfMember(member.pos);
-    data_.AddComponentName(filed, CString(component_name.str()));
+  const CCloudDataMng::MemberPos pos = MemberOf(keys, bill, unit);
+  CCloudDataSMem& filed = data_.Member(pos);
+  CCloudDataMng::FindOrAddItem(filed, LeadingInt(keys.sub_code.str()), keys.calc_item)
+      .AddQuantity(keys.quantity * unit.factor);
+  if (!component_name.empty()) {
+    data_.AddComponentName(pos, component_name, HashFold(component_name.hash()));
   }
   for (const PartitionShare& share : keys.partitions) {
-    if (std::ranges::find(member.partitions, share.name) != member.partitions.end()) continue;
-    member.partitions.push_back(share.name);
-    CCloudDataMng::AddPartition(filed, CString(share.name.str()));
+    CCloudDataMng::AddPartition(filed, share.name);
   }
 }
 

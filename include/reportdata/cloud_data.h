@@ -8,9 +8,9 @@
 #define REPORTDATA_CLOUD_DATA_H_
 
 #include <cstddef>
-#include <string>
-#include <unordered_map>
-#include <unordered_set>
+#include <cstdint>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 #include "reportdata/export.h"
@@ -123,6 +123,14 @@ class REPORTDATA_API CCloudDataArea {
 class REPORTDATA_API CCloudDataMng {
  public:
   CCloudDataMng();
+  // A copy holds the same lists; it finds its members again at its first
+  // record, as a manager read from a file does.
+  CCloudDataMng(const CCloudDataMng& other);
+  CCloudDataMng& operator=(const CCloudDataMng& other);
+  CCloudDataMng(CCloudDataMng&& other) noexcept;
+  CCloudDataMng& operator=(CCloudDataMng&& other) noexcept;
+  ~CCloudDataMng();
+
   void Clear();
   // A copy of a calculation-result record of the bill or quota build. A
   // record in a unit of 10, 100 or 1000 base units is counted in base units.
@@ -165,35 +173,30 @@ class REPORTDATA_API CCloudDataMng {
   struct MemberPos {
     std::size_t unit, floor, member;
   };
-  // Leaves the member's key in scratch_.
-  MemberPos FindOrAddMember(const CString& unit, const CString& floor, int key,
-                            const CString& typePath, const CString& code);
+  // The lookup of floors, members and component names beside the lists
+  // (cloud_data.cc). It is derived from the lists and follows them lazily:
+  // a cleared, copied or read manager has none until its first record.
+  struct Index;
+  Index& Indexes();
+
+  MemberPos FindOrAddMember(std::wstring_view unit, std::wstring_view floor, int key,
+                            std::wstring_view typePath, std::wstring_view code);
   CCloudDataSMem& Member(const MemberPos& pos) {
     return units_[pos.unit].floors[pos.floor].members[pos.member];
   }
-  // Leaves the key of the member at pos in scratch_.
-  void KeyOfMember(const MemberPos& pos);
-  // The position of the member's item of that id and calculation item,
-  // appended when there is none.
-  static std::size_t FindOrAddItem(CCloudDataSMem& member, int id, const CString& name);
-  // Lists a component name under the member whose key scratch_ holds, once.
-  void AddComponentName(CCloudDataSMem& member, const CString& name);
-  static void AddPartition(CCloudDataSMem& member, const CString& name);
-  // Rebuilds the indexes after the lists were filled from a file.
-  void Reindex();
+  // The member's item of that id and calculation item, appended when there
+  // is none.
+  static CCloudDataCalItem& FindOrAddItem(CCloudDataSMem& member, int id, std::wstring_view name);
+  // Lists a component name under the member at pos, once; hash is
+  // HashFold(HashText(name)).
+  void AddComponentName(const MemberPos& pos, std::wstring_view name, std::uint32_t hash);
+  static void AddPartition(CCloudDataSMem& member, std::wstring_view name);
 
   std::vector<CCloudDataUnit> units_;
   std::vector<CCloudDataArea> areas_;
   std::vector<CString> calFloors_;
   CString version_;
-  // Members by unit, floor, key, type path and code.
-  std::unordered_map<std::wstring, MemberPos> memberIndex_;
-  // Floors by unit and floor name, to their place in the unit's list.
-  std::unordered_map<std::wstring, std::size_t> floorIndex_;
-  // Component names already listed, by member and name.
-  std::unordered_set<std::wstring> nameIndex_;
-  // The key being looked up; its buffer is reused from record to record.
-  std::wstring scratch_;
+  std::unique_ptr<Index> index_;
 };
 
 #endif  // REPORTDATA_CLOUD_DATA_H_

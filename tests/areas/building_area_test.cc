@@ -79,6 +79,15 @@ TEST(BuildingAreaTest, IntakeFilesRecordsOnProjectFloors) {
        {{L"2,3", L"FL_MainArea", 10}, {L"3", L"FL_MainArea", 1}},
        L"2 n1 g20 M[10.000,] B[]; 3 n1 g30 M[10.000,1.000,] B[]",
        {L"2", L"3"}},
+      {"a floor two labels stand for lands on the first",
+       {L"1,3", L"2"},
+       {{L"2", L"FL_MainArea", 4}},
+       L"1,3 n3 g10 M[4.000,] B[]"},
+      {"a range's end written as a range is a floor of its own",
+       {},
+       {{L"1,2,3", L"FL_MainArea", 1}},
+       L"1 n1 g10 M[1.000,] B[]; 2,3 n2 g20 M[1.000,] B[]",
+       {L"1", L"2,3"}},
   };
   for (const Case& c : cases) {
     std::vector<CString> project = c.project;
