@@ -1,7 +1,8 @@
 #!/bin/sh
 # Build time against the number of floors: generates projects of FLOORS and
 # of twice as many floors, one bill record and one quota record on each
-# floor (with its floor area, a door and a room), imports and builds each,
+# floor (with its floor area, a door and a room) and a facade decoration
+# record beside them, imports and builds each,
 # and prints the build times and their ratio. Filing that stays linear in
 # the floors gives a ratio near 2; a floor list searched once per floor
 # gives one near 4.
@@ -31,6 +32,12 @@ for i, floor in enumerate(floors):
     quota = dict(common, **handle, quotaCode="A5-5", quotaName="现浇混凝土 矩形柱",
                  quotaUnit="10m3", quantity="0.125", kind="2")
     classified.append({"bill": bill, "quotas": [quota]})
+    # A facade decoration record, whose floors are checked against the
+    # floors the result already names.
+    facade = {"typePath": "ZS\\LMZS", "handle": "$$F%X" % (i + 1), "id": n + i + 1}
+    classified.append({"bill": dict(bill, **facade, billCode="011407001", billName="墙面装饰",
+                                    billUnit="m2"),
+                       "quotas": [dict(quota, **facade)]})
 json.dump({"version": 1,
            "project": {"name": "floors", "floors": ["第%s层" % f for f in floors]},
            "floors": floors, "classified": classified,
