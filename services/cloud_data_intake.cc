@@ -21,8 +21,8 @@ const CCloudDataMng::MemberPos& CloudDataIntake::MemberOf(const RecordKeys& keys
       [&](const Member& member) { return member.key == key; });
   if (found >= 0) return members_[found].pos;
   return members_
-      .emplace_back(
-          key, data_.FindOrAddMember(unit.base, keys.floor, bill ? 1 : 2, keys.type_path, code))
+      .emplace_back(Member{
+          key, data_.FindOrAddMember(unit.base, keys.floor, bill ? 1 : 2, keys.type_path, code)})
       .pos;
 }
 
