@@ -73,30 +73,46 @@ void WriteRecordRows(RowWriter& writer, int parent, std::vector<SQdRecordNode>& 
   }
 }
 
-void WriteComponentRows(RowWriter& writer, int parent, std::vector<SQdCompNode>& components,
-                        HashIndex& index, const FloorMatch& match, std::wstring_view unit,
-                        const RowOptions& options) {
-  const std::wstring_view partition = options.filter.partition;
+namespace {
+
+// The components a floor row shows, in row order, with their sums: those the
+// floor's match keeps whose records show in the partition. Both layouts list
+// the same components.
+template <typename Visit>
+void ForEachShownComponent(std::vector<SQdCompNode>& components, HashIndex& index,
+                           const FloorMatch& match, std::wstring_view partition, Visit&& visit) {
   SortComponents(components, index);
   for (SQdCompNode& component : components) {
     if (!match.Keeps(component.name, component.type_path)) continue;
     const ComponentSum sum = SumComponent(component, partition);
-    if (!sum.visible) continue;
-    const std::wstring amount = FormatQuantity(sum.quantity);
-    std::wstring handles =
-        writer.keeps_lists() ? ComponentHandles(component, partition) : std::wstring();
-    int row;
-    if (options.wide) {
-      row = writer.AddRow(parent, {L"", L"", L"", L"", component.name, L"", unit, amount, L"", L""},
-                          std::move(handles));
-    } else {
-      row = writer.AddRow(parent, {L"", L"", L"", component.name, L"", unit, amount, L"", L""},
-                          std::move(handles));
-    }
-    if (options.records) {
-      WriteRecordRows(writer, row, component.records, component.record_index, unit, options);
-    }
+    if (sum.visible) visit(component, sum);
   }
+}
+
+}  // namespace
+
+void WriteComponentRows(RowWriter& writer, int parent, std::vector<SQdCompNode>& components,
+                        HashIndex& index, const FloorMatch& match, std::wstring_view unit,
+                        const RowOptions& options) {
+  const std::wstring_view partition = options.filter.partition;
+  ForEachShownComponent(
+      components, index, match, partition, [&](SQdCompNode& component, const ComponentSum& sum) {
+        const std::wstring amount = FormatQuantity(sum.quantity);
+        std::wstring handles =
+            writer.keeps_lists() ? ComponentHandles(component, partition) : std::wstring();
+        int row;
+        if (options.wide) {
+          row = writer.AddRow(parent,
+                              {L"", L"", L"", L"", component.name, L"", unit, amount, L"", L""},
+                              std::move(handles));
+        } else {
+          row = writer.AddRow(parent, {L"", L"", L"", component.name, L"", unit, amount, L"", L""},
+                              std::move(handles));
+        }
+        if (options.records) {
+          WriteRecordRows(writer, row, component.records, component.record_index, unit, options);
+        }
+      });
 }
 
 void WriteFloorRows(RowWriter& writer, int item_row, std::wstring_view item_text,
@@ -143,17 +159,14 @@ void StreamRecords(CStringArray& out, std::vector<SQdRecordNode>& records, HashI
 void StreamComponents(CStringArray& out, std::vector<SQdCompNode>& components, HashIndex& index,
                       const FloorMatch& match, const StreamOptions& options) {
   const std::wstring_view partition = options.filter.partition;
-  SortComponents(components, index);
-  for (SQdCompNode& component : components) {
-    if (!match.Keeps(component.name, component.type_path)) continue;
-    const ComponentSum sum = SumComponent(component, partition);
-    if (!sum.visible) continue;
-    Put(out, L"#AttNameFlag#");
-    Put(out, component.name);
-    Put(out, FormatQuantity(sum.quantity));
-    Put(out, ComponentHandles(component, partition));
-    StreamRecords(out, component.records, component.record_index, options);
-  }
+  ForEachShownComponent(components, index, match, partition,
+                        [&](SQdCompNode& component, const ComponentSum& sum) {
+                          Put(out, L"#AttNameFlag#");
+                          Put(out, component.name);
+                          Put(out, FormatQuantity(sum.quantity));
+                          Put(out, ComponentHandles(component, partition));
+                          StreamRecords(out, component.records, component.record_index, options);
+                        });
 }
 
 void StreamFloors(CStringArray& out, std::vector<SQdFloorNode>& floors, FloorIndex& index,
