@@ -43,21 +43,21 @@ std::string ProjectJson(const std::vector<Bill>& bills,
   return json + "]}";
 }
 
-class CompareCommandTest : public ::testing::Test {
+class CompareCommandTest : public SampleTest {
  protected:
   // Imports and builds a project from the bills; returns its directory.
   std::string Built(const std::string& name, const std::vector<Bill>& bills,
                     const std::vector<std::string>& partitions) {
-    const std::string json = work_.File(name + ".json");
+    const std::string json = dir_.File(name + ".json");
     std::ofstream(json) << ProjectJson(bills, partitions);
-    const std::string project = work_.File(name);
+    const std::string project = dir_.File(name);
     EXPECT_EQ(RunTool({"import", json, project}).status, 0);
     const ToolRun build = RunTool({"build", project});
     EXPECT_EQ(build.status, 0) << build.err;
     return project;
   }
 
-  TempDir work_;
+  TempDir dir_;
 };
 
 // The row of that kind whose path is `path`; null when there is none.
@@ -127,8 +127,8 @@ TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
 
   // The page and the workbook: the grown column's rows are coloured as
   // increases, the removed beam marked.
-  const std::string page = work_.File("compare.html");
-  const std::string book = work_.File("compare.xlsx");
+  const std::string page = dir_.File("compare.html");
+  const std::string book = dir_.File("compare.xlsx");
   ASSERT_EQ(
       RunTool({"compare", old_project, new_project, "--changed", "--html", page, "--xlsx", book})
           .status,
@@ -159,11 +159,9 @@ TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
 }
 
 TEST_F(CompareCommandTest, AProjectComparedWithItselfHasNothingChangedInAnyTable) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0) << sample.build.err;
   const nlohmann::json answer =
-      ToolJson({"compare", sample.project, sample.project, "qd", "de1", "mj", "mc",
-                "concrete-floor", "zbfx", "--changed", "--format", "json"});
+      ToolJson({"compare", project_, project_, "qd", "de1", "mj", "mc", "concrete-floor", "zbfx",
+                "--changed", "--format", "json"});
   ASSERT_EQ(answer["tables"].size(), 6u);
   for (const nlohmann::json& table : answer["tables"]) {
     EXPECT_EQ(table["rows"].size(), 0u) << table["table"];
@@ -173,20 +171,18 @@ TEST_F(CompareCommandTest, AProjectComparedWithItselfHasNothingChangedInAnyTable
 }
 
 TEST_F(CompareCommandTest, ExitsWithOneOnAMissingOrDamagedProjectAndTwoOnBadUsage) {
-  const BuiltSample& sample = BuiltSample::Get();
-  const std::string unbuilt = work_.File("unbuilt");
+  const std::string unbuilt = dir_.File("unbuilt");
   std::filesystem::create_directories(unbuilt + "/report");
-  const ToolRun missing = RunTool({"compare", sample.project, unbuilt});
+  const ToolRun missing = RunTool({"compare", project_, unbuilt});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find(unbuilt + "/report/qd.xml"), std::string::npos) << missing.err;
-  const std::string damaged = work_.File("damaged");
-  std::filesystem::copy(sample.project, damaged, std::filesystem::copy_options::recursive);
+  const std::string damaged = CopyOfSample(dir_);
   std::ofstream(damaged + "/report/mj.xml") << "<工程数据";
-  const ToolRun broken = RunTool({"compare", damaged, sample.project, "mj"});
+  const ToolRun broken = RunTool({"compare", damaged, project_, "mj"});
   EXPECT_EQ(broken.status, 1);
   EXPECT_NE(broken.err.find(damaged + "/report/mj.xml"), std::string::npos) << broken.err;
-  EXPECT_EQ(RunTool({"compare", sample.project, sample.project, "房间汇总表"}).status, 2);
-  EXPECT_EQ(RunTool({"compare", sample.project}).status, 2);
+  EXPECT_EQ(RunTool({"compare", project_, project_, "房间汇总表"}).status, 2);
+  EXPECT_EQ(RunTool({"compare", project_}).status, 2);
 }
 
 }  // namespace

@@ -15,9 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(OutputFilesTest, PlantedLinksLeadNoWriteElsewhere) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0);
+using OutputFilesTest = SampleTest;
+
+TEST_F(OutputFilesTest, PlantedLinksLeadNoWriteElsewhere) {
   TempDir dir;
   const std::string out = dir.File("out");
   const std::string victim = dir.File("victim");
@@ -38,9 +38,9 @@ TEST(OutputFilesTest, PlantedLinksLeadNoWriteElsewhere) {
     std::string target;                // what the links lead to
   };
   const Case cases[] = {
-      {{"html", sample.project, out}, {out + ".partial"}, victim},
-      {{"export", sample.project, out}, {out + ".partial"}, victim},
-      {{"cloud", sample.project, "--xml", out}, {out}, victim},
+      {{"html", project_, out}, {out + ".partial"}, victim},
+      {{"export", project_, out}, {out + ".partial"}, victim},
+      {{"cloud", project_, "--xml", out}, {out}, victim},
       {{"sample", out}, for_next_pids(out + ".part-"), victim},
       {{"demo"}, for_next_pids(dir.File("reportdata-demo-")), victim_dir},
   };
