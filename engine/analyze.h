@@ -28,8 +28,9 @@
 
 namespace reportdata {
 
-struct BillInput;
+class CalculationRecords;
 class CloudDataIntake;
+struct RecordsOutline;
 
 class CAnalyze : public CObject {
  public:
@@ -169,10 +170,12 @@ class CAnalyze : public CObject {
   SNYRAGetResultParam BillResultParam() const;
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
-  // Files the records of input as they come; progress shows how many are
-  // filed. With with_doors_windows, builds the door and window table from
-  // the calculation database too. False when a read of input failed.
-  bool BuildBillTables(BillInput& input, bool with_doors_windows, NyProInterface& progress);
+  // Files the bill side's records as they come, the partitions and floors
+  // of their outline input first; progress shows how many are filed. With
+  // with_doors_windows, builds the door and window table from the
+  // calculation database too. False when a read of the records failed.
+  bool BuildBillTables(CalculationRecords& records, const RecordsOutline& input,
+                       bool with_doors_windows, NyProInterface& progress);
   // Hands a bill record that enters the bill summary, by its keys, to the
   // index analysis and the cloud-index data.
   void AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud);
