@@ -64,7 +64,11 @@ void CAnalyze::FailBuild(std::wstring& failure, std::wstring reason) {
   ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
 }
 
-bool CAnalyze::OpenBuildInputs(bool flag, std::wstring& failure) {
+bool CAnalyze::OpenBuildInputs(const CString& report_dir, bool flag, std::wstring& failure) {
+  deferred_.LoadAll();
+  failure.clear();
+  SetProjectDirFromReportDir(report_dir);
+  FillSystemDir();
   if (!OpenCalDatabase(flag) || !database_->BeginRead()) {
     const std::string& why = CalDatabase::LastFailure();
     FailBuild(failure, L"cannot read the calculation database in " + project_dir_ +
@@ -102,11 +106,7 @@ SNYRAGetResultParam CAnalyze::BillResultParam() const {
 }
 
 void CAnalyze::InitQdData(const CString& report_dir) {
-  deferred_.LoadAll();
-  bill_failure_.clear();
-  SetProjectDirFromReportDir(report_dir);
-  FillSystemDir();
-  if (!OpenBuildInputs(true, bill_failure_)) return;
+  if (!OpenBuildInputs(report_dir, true, bill_failure_)) return;
   const EndReadOnExit end_read(*database_);
   InitLibraries(0);
   NyProInterface progress;
@@ -121,8 +121,6 @@ void CAnalyze::InitQdData(const CString& report_dir) {
     FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
     return;
   }
-  ResetForRebuild();
-  ReadIndexSettingsFile();
   if (BuildBillTables(*records, outline, true, progress)) return;
   // Damage that the count could not see fails the filing half way: no
   // half-built bill tables are left behind.
@@ -164,8 +162,6 @@ bool CAnalyze::ShowQdListDialog() {
   // The outline of the lists as the dialog left them.
   RecordsOutline outline;
   held.ReadOutline(true, outline);
-  ResetForRebuild();
-  ReadIndexSettingsFile();
   const bool built = BuildBillTables(held, outline, false, progress);
   progress.CloseProgressDialog();
   if (!built) {
@@ -190,7 +186,8 @@ void CAnalyze::AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud
 
 bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline& input,
                                bool with_doors_windows, NyProInterface& progress) {
-  partitions_.clear();
+  ResetForRebuild();
+  ReadIndexSettingsFile();
   for (const CString& name : input.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : input.floors) floor_names.Add(floor.str());
@@ -289,11 +286,7 @@ void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
 }
 
 bool CAnalyze::InitialTable(const CString& report_dir) {
-  deferred_.LoadAll();
-  quota_failure_.clear();
-  SetProjectDirFromReportDir(report_dir);
-  FillSystemDir();
-  if (!OpenBuildInputs(false, quota_failure_)) return false;
+  if (!OpenBuildInputs(report_dir, false, quota_failure_)) return false;
   const EndReadOnExit end_read(*database_);
   InitLibraries(1);
   NyProInterface progress;
