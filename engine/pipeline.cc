@@ -93,16 +93,14 @@ void CAnalyze::ResetForRebuild() {
 }
 
 SNYRAGetResultParam CAnalyze::BillResultParam() const {
-  SNYRAGetResultParam param;
-  param.billLibKey = bill_key_;
-  param.quotaLibKey = quota_key_;
-  param.b0 = true;
-  param.b2 = true;
-  param.b3 = true;
-  param.b4 = true;
-  param.b5 = true;
-  param.b7 = OwnQuotaMergeFlag(project_dir_);
-  return param;
+  return {.billLibKey = bill_key_,
+          .quotaLibKey = quota_key_,
+          .b0 = true,
+          .b2 = true,
+          .b3 = true,
+          .b4 = true,
+          .b5 = true,
+          .b7 = OwnQuotaMergeFlag(project_dir_)};
 }
 
 void CAnalyze::InitQdData(const CString& report_dir) {
@@ -146,9 +144,8 @@ bool CAnalyze::ShowQdListDialog() {
       }
       InitLibraries(0);
     }
-    const SNYRAGetResultParam param = BillResultParam();
     progress.SetShowInformation(L"正在初始化编码数据!");
-    const bool read = held.AskBillResults(project_dir_, param);
+    const bool read = held.AskBillResults(project_dir_, BillResultParam());
     progress.CloseProgressDialog();
     if (!read) return false;
   }
@@ -292,12 +289,8 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
-  SNYRAGetResultParam param;
-  param.billLibKey = L"-1";
-  param.quotaLibKey = quota_key_;
-  param.b2 = true;
-  param.b3 = true;
-  param.b4 = true;
+  const SNYRAGetResultParam param{
+      .billLibKey = L"-1", .quotaLibKey = quota_key_, .b2 = true, .b3 = true, .b4 = true};
   // Until the outline is read the engine's partitions and tables stay as
   // they were.
   const std::unique_ptr<CalculationRecords> records = PullRecords(project_dir_, false, param);
