@@ -3,7 +3,7 @@
 // calculation database (StoredResults) or answered whole by a host's
 // calculation-result service (HeldResults). A build reads the outline first,
 // before it changes a table, then files each kind of record in one loop on
-// its own thread, in the order the records are handed out.
+// the calling thread, in the order the records are handed out.
 #ifndef REPORTDATA_SERVICES_CALCULATION_RECORDS_H_
 #define REPORTDATA_SERVICES_CALCULATION_RECORDS_H_
 
