@@ -1,13 +1,12 @@
 // A host program: it sees only include/ and the shared library, and calls
 // operations of every facade on an engine that holds no tables.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "reportdata/reportdata.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -81,10 +80,8 @@ TEST(HostTest, HandleQueriesReadTheFloorOfTheirTable) {
 }
 
 TEST(HostTest, SettingsFilesGoThroughTheProjectDirectory) {
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("reportdata-host-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  CString project(dir.wstring());
+  const reportdata::testing::TempDir dir;
+  CString project(dir.wpath());
   CReportComMethod::SetUserDeUnitToFile(project, false);
   EXPECT_FALSE(CReportComMethod::IsUserDeUnitFromFile(project));
   void* handle = reinterpret_cast<void*>(0x1A2B);
@@ -95,7 +92,6 @@ TEST(HostTest, SettingsFilesGoThroughTheProjectDirectory) {
   EXPECT_TRUE(
       CReportExpComMethod::GetSingle()->GetHandleAndPIdByType(read_handle, read_pid, 1, project));
   EXPECT_EQ(std::pair(read_handle, read_pid), std::pair(handle, pid));
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
