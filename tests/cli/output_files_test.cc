@@ -4,10 +4,10 @@
 // a temporary file of a coming run could take, never leads a write anywhere
 // else.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "support/scoped_env.h"
 #include "tool_runner.h"
 
 namespace reportdata::testing {
@@ -44,14 +44,13 @@ TEST_F(OutputFilesTest, PlantedLinksLeadNoWriteElsewhere) {
       {{"sample", out}, for_next_pids(out + ".part-"), victim},
       {{"demo"}, for_next_pids(dir.File("reportdata-demo-")), victim_dir},
   };
+  // The demo's work directory goes under TMPDIR.
+  const ScopedEnv tmp("TMPDIR", dir.path().c_str());
   for (const Case& c : cases) {
     fs::remove(out);
     std::ofstream(victim, std::ios::trunc) << "kept";
     for (const std::string& name : c.planted) fs::create_symlink(c.target, name);
-    // The demo's work directory goes under TMPDIR.
-    setenv("TMPDIR", dir.path().c_str(), 1);
     const ToolRun run = RunTool(c.args);
-    unsetenv("TMPDIR");
     EXPECT_EQ(run.status, 0) << c.args[0] << ": " << run.err;
     EXPECT_TRUE(ReadFile(victim) == "kept") << c.args[0];  // not its bytes: a whole page
     EXPECT_TRUE(fs::is_empty(victim_dir)) << c.args[0];

@@ -56,11 +56,15 @@ inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& 
   return run;
 }
 
-// What a run of the tool printed, read as JSON; a failed run fails the test.
-inline nlohmann::json ToolJson(const std::vector<std::string>& args) {
+// What a run of the tool printed, as text or read as JSON; a failed run
+// fails the test.
+inline std::string ToolOut(const std::vector<std::string>& args) {
   const ToolRun run = RunTool(args);
   EXPECT_EQ(run.status, 0) << run.err;
-  return nlohmann::json::parse(run.out);
+  return run.out;
+}
+inline nlohmann::json ToolJson(const std::vector<std::string>& args) {
+  return nlohmann::json::parse(ToolOut(args));
 }
 
 inline const std::string kSampleJson =
