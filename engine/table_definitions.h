@@ -103,11 +103,17 @@ struct TableDefinition {
   // leaves it empty; false, the table empty, when the database could not
   // be read.
   bool (*read_database)(IDMDatabase* database, AreaTables& areas) = nullptr;
+  // The code of its layout B rows where it is not its catalogue entry's
+  // (the door and window table streams its kinds regrouped).
+  int stream_code = 0;
 };
 
 // Every table in catalogue order (engine/table_definitions.cc lists them);
 // the catalogue, the file list and the dispatch by code are read from here.
 std::span<const TableDefinition* const> TableDefinitions();
+
+// The table whose catalogue entry's code is `code`; null when there is none.
+const TableDefinition* TableOf(int code);
 
 // The texts of a floor or name list of a selection query.
 std::vector<std::wstring> TextsOf(const CStringArray& list);

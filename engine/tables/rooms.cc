@@ -122,7 +122,7 @@ CodeDefinition RoomTable(int code, int handle_floor_cell) {
 const TableDefinition& RoomTable1Definition() {
   static const CodeDefinition codes[] = {RoomTable<true>(6, 2)};
   static const TableDefinition table{
-      {6, kRoomTable1Codes, "房间汇总表", "room1", kEither, 12, kRoomColumns},
+      {6, kRoomTable1Codes, "房间汇总表", "room1", kEither, 12, kRoomColumns, "component"},
       codes,
       {6, kRoomTable1File.file_name, true,
        [](TableContext& c, std::wstring_view dir) { WriteRoomTable1(dir, c.areas.rooms); },
