@@ -24,6 +24,8 @@
 
 namespace reportdata {
 
+struct TableFileLayout;
+
 // What a query reads and writes through: the engine's trees and its state.
 struct TableContext {
   ReportTables& tables;
@@ -75,8 +77,12 @@ int WidthOf(int code);
 
 // How the table of a catalogue entry is written to its file and read back.
 struct FileDefinition {
-  int code;                  // the layout A code of its catalogue entry
-  const wchar_t* file_name;  // "\qd.xml" …, its stem's
+  int code;                       // the layout A code of its catalogue entry
+  const TableFileLayout* layout;  // its name ("\qd.xml" …, its stem's) and envelope
+  // Where another table's file carries the same "Table_Name" (the door and
+  // window and the room tables share one), the name the elements of its
+  // first chapter begin with, which tells the files apart; else null.
+  const char* inner_prefix;
   // A reload holds the file for the first query of its table, else reads
   // it at once.
   bool held;

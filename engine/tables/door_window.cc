@@ -89,7 +89,7 @@ const TableDefinition& DoorWindowDefinition() {
   static const TableDefinition table{
       {5, kCodes, "门窗汇总表", "mc", kEither, 11, kDoorWindowColumns, {}, kKindCodes},
       codes,
-      {5, kDoorWindowFile.file_name, true,
+      {5, &kDoorWindowFile, "Obj", true,
        [](TableContext& c, std::wstring_view dir) { WriteDoorWindows(dir, c.areas.doors_windows); },
        [](TableContext& c, std::wstring_view dir) { ReadDoorWindows(dir, c.areas.doors_windows); }},
       ReadDoorWindowsFromDatabase,
