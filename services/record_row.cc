@@ -23,10 +23,40 @@ void AssignStored(std::string_view stored, std::wstring& out) {
   }
 }
 
+// Refills out with the entries of shares, keeping its buffers.
+void AssignPartitions(std::span<const PartitionShare> shares, std::vector<SNYTJFenQuInfo>& out) {
+  out.resize(shares.size());
+  for (size_t i = 0; i < shares.size(); ++i) {
+    out[i].name.str().assign(shares[i].name.str());
+    out[i].formula.str().assign(shares[i].formula.str());
+    out[i].quantity = shares[i].quantity;
+  }
+}
+
 }  // namespace
 
-RecordRowReader::RecordRowReader(const std::vector<std::string>& key_texts)
-    : key_texts_(key_texts), numbered_(key_texts.size()) {}
+RecordRowReader::RecordRowReader(const std::vector<std::string>& key_texts,
+                                 const std::vector<std::string>& key_lists)
+    : key_texts_(key_texts),
+      numbered_(key_texts.size()),
+      key_lists_(key_lists),
+      partitions_(key_lists.size()),
+      categories_(key_lists.size()),
+      quota_features_(key_lists.size()) {}
+
+template <typename List, typename Decode>
+const List& RecordRowReader::NumberedList(std::string_view stored,
+                                          std::vector<std::unique_ptr<List>>& lists,
+                                          const Decode& decode) {
+  uint32_t number = 0;
+  if (!ReadWholePackedNumber(stored, number) || number >= lists.size()) throw DamagedRow();
+  std::unique_ptr<List>& list = lists[number];
+  if (!list) {
+    list = std::make_unique<List>();
+    decode(key_lists_[number], *list);
+  }
+  return *list;
+}
 
 const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view stored) {
   uint32_t number = 0;
@@ -80,15 +110,12 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
     utf8.clear();
     AppendUtf8(wide(field), utf8);
   };
-  // A list column, unpacked into the record and copied to the keys, or
-  // into the keys alone.
-  const auto list = [&](auto TJQd::*field, auto& keys_list, auto&& unpack) {
-    if constexpr (kWithRecord) {
-      unpack(row.Text(c++), record->*field);
-      keys_list = record->*field;
-    } else {
-      unpack(row.Text(c++), keys_list);
-    }
+  // A list column: the keys refer to the decoded list, the record gets a
+  // copy.
+  const auto list = [&](auto TJQd::*field, auto& keys_list, auto& lists, auto&& unpack) {
+    const auto& decoded = NumberedList(row.Text(c++), lists, unpack);
+    keys_list = decoded;
+    if constexpr (kWithRecord) record->*field = decoded;
   };
   keys.id = static_cast<int>(row.Int(c++));
   if constexpr (kWithRecord) record->id = keys.id;
@@ -114,13 +141,17 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   key(&TJQd::room, keys.room);
   key(&TJQd::place, keys.place);
   key(&TJQd::place2, keys.place2);
-  const std::string_view partitions = row.Text(c++);
-  UnpackPartitionShares(partitions, keys.partitions);
-  keys.partition_hash = PartitionHash(keys.partitions);
-  if constexpr (kWithRecord) UnpackPartitions(partitions, record->partitions);
+  const Partitions& partitions =
+      NumberedList(row.Text(c++), partitions_, [](std::string_view packed, Partitions& out) {
+        UnpackPartitionShares(packed, out.shares);
+        out.hash = PartitionHash(out.shares);
+      });
+  keys.partitions = partitions.shares;
+  keys.partition_hash = partitions.hash;
+  if constexpr (kWithRecord) AssignPartitions(partitions.shares, record->partitions);
   key(&TJQd::feature, keys.feature);
-  list(&TJQd::categories, keys.categories, UnpackCategories);
-  list(&TJQd::quotaFeatures, keys.quota_features, UnpackQuotaFeatures);
+  list(&TJQd::categories, keys.categories, categories_, UnpackCategories);
+  list(&TJQd::quotaFeatures, keys.quota_features, quota_features_, UnpackQuotaFeatures);
   key(&TJQd::extra, keys.extra);
   if constexpr (kWithCalcItem) {
     keys.calc_item = PooledText::FromUtf8(row.Text(c));
