@@ -77,9 +77,10 @@ inline constexpr int kRecordTextCount = RecordTextsOf(kCalSchemaVersion);
 // Whether a text field is a key text: one of the few codes, names, units,
 // floors, kinds and places that the records of a project repeat, which the
 // report trees are keyed by. They are stored once, in the key_text table,
-// and a record holds their numbers. The quantity, the instance's position
-// and handle are nearly unique to their record, the calculation item is read
-// by the index analysis alone, and the lists are list fields (below).
+// and a record holds their numbers. The calculation items are a handful
+// too, read by the cloud-index data and the index analysis for every bill
+// record. The quantity, the instance's position and handle are nearly unique
+// to their record, and the lists are list fields (below).
 constexpr bool IsKeyField(int field) {
   switch (field) {
     case kFieldId:
@@ -89,7 +90,6 @@ constexpr bool IsKeyField(int field) {
     case kFieldPartitions:
     case kFieldCategories:
     case kFieldQuotaFeatures:
-    case kFieldCalcItem:
       return false;
     default:
       return true;

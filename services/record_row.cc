@@ -1,5 +1,7 @@
 #include "services/record_row.h"
 
+#include <algorithm>
+
 #include "keys/floor_text.h"
 #include "platform/text.h"
 #include "services/record_pack.h"
@@ -13,11 +15,18 @@ bool IsAscii(std::string_view text) {
   return any < 0x80;
 }
 
+// Widens ASCII into out byte by byte, in out's own buffer: assigning a range
+// of another character type would build a temporary text on every record.
+void Widen(std::string_view ascii, std::wstring& out) {
+  out.resize(ascii.size());
+  std::copy(ascii.begin(), ascii.end(), out.begin());
+}
+
 // Decodes stored into out. ASCII, as quantities, axis texts and handles
 // mostly are, is widened byte by byte.
 void AssignStored(std::string_view stored, std::wstring& out) {
   if (IsAscii(stored)) {
-    out.assign(stored.begin(), stored.end());
+    Widen(stored, out);
   } else {
     AssignFromUtf8(stored, out);
   }
@@ -103,7 +112,7 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
     const std::string_view stored = row.Text(c++);
     if (IsAscii(stored)) {
       utf8.assign(stored);
-      if constexpr (kWithRecord) wide(field).assign(stored.begin(), stored.end());
+      if constexpr (kWithRecord) Widen(stored, wide(field));
       return;
     }
     AssignFromUtf8(stored, wide(field));
@@ -153,10 +162,7 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   list(&TJQd::categories, keys.categories, categories_, UnpackCategories);
   list(&TJQd::quotaFeatures, keys.quota_features, quota_features_, UnpackQuotaFeatures);
   key(&TJQd::extra, keys.extra);
-  if constexpr (kWithCalcItem) {
-    keys.calc_item = PooledText::FromUtf8(row.Text(c));
-    assign(&TJQd::calcItem, keys.calc_item.str());
-  }
+  if constexpr (kWithCalcItem) key(&TJQd::calcItem, keys.calc_item);
 }
 
 void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {
