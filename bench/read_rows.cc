@@ -54,15 +54,18 @@ int Run(int argc, char** argv) {
     return 1;
   }
   std::vector<std::string> key_texts;
-  if (!ReadKeyTexts(*db, key_texts)) {
+  std::vector<std::string> key_lists;
+  if (!ReadKeyTexts(*db, kKeyTextTable, key_texts) ||
+      !ReadKeyTexts(*db, kKeyListTable, key_lists)) {
     std::fprintf(stderr, "cannot read the key texts of %s\n", argv[1]);
     return 1;
   }
-  // The text of a key field's column: the key text its number names.
-  const auto key_text = [&](std::string_view number_bytes) -> std::string_view {
+  // The text of a key or list field's column: the text its number names.
+  const auto numbered = [](const std::vector<std::string>& texts,
+                           std::string_view number_bytes) -> std::string_view {
     uint32_t number = 0;
-    if (!ReadWholePackedNumber(number_bytes, number) || number >= key_texts.size()) return {};
-    return key_texts[number];
+    if (!ReadWholePackedNumber(number_bytes, number) || number >= texts.size()) return {};
+    return texts[number];
   };
   std::optional<SqliteStatement> insert;
   if (flat) insert.emplace(flat->Prepare("INSERT INTO bill VALUES(?, ?, ?, ?, ?, ?, ?)"));
@@ -85,7 +88,9 @@ int Run(int argc, char** argv) {
         for (const RecordField field : {kFieldBillCode, kFieldFloor, kFieldComponentName,
                                         kFieldDescription, kFieldPartitions}) {
           const std::string_view stored = row.Text(ColumnOf(field));
-          insert->BindText(parameter++, IsKeyField(field) ? key_text(stored) : stored);
+          insert->BindText(parameter++, IsKeyField(field)    ? numbered(key_texts, stored)
+                                        : IsListField(field) ? numbered(key_lists, stored)
+                                                             : stored);
         }
         // As CAST(quantity AS REAL) reads it.
         insert->BindDouble(

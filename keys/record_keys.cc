@@ -1,6 +1,7 @@
 #include "keys/record_keys.h"
 
 #include <cstring>
+#include <utility>
 
 #include "keys/floor_text.h"
 #include "keys/hash_index.h"
@@ -66,10 +67,15 @@ RecordKeys KeysOf(const TJQd& record) {
   keys.quantity = ParseQuantity(record.quantity);
   keys.position = ToUtf8(record.position.str());
   keys.handle = ToUtf8(record.handle.str());
-  PooledShares(record.partitions, keys.partitions);
+  auto lists = std::make_shared<RecordLists>();
+  PooledShares(record.partitions, lists->partitions);
+  lists->categories = record.categories;
+  lists->quota_features = record.quotaFeatures;
+  keys.partitions = lists->partitions;
   keys.partition_hash = PartitionHash(keys.partitions);
-  keys.categories = record.categories;
-  keys.quota_features = record.quotaFeatures;
+  keys.categories = lists->categories;
+  keys.quota_features = lists->quota_features;
+  keys.held = std::move(lists);
   return keys;
 }
 

@@ -6,7 +6,10 @@
 // and a new node takes the entries as they are. The calculation-result
 // reader interns each key text of the database once and hands the keys out
 // with each record; a record from a host's service is interned
-// field by field (KeysOf). The keys also carry the instance's position and
+// field by field (KeysOf). The keys refer to the record's lists rather than
+// hold them: a reader decodes each distinct list of a database once and
+// hands out the decoded list with every record that names it. The keys
+// also carry the instance's position and
 // handle as UTF-8, the form the merged instance lists keep, and its
 // calculation item, which the cloud-index data and the index analysis file
 // by. The trees, the tables of the areas and those two read nothing else of a
@@ -15,6 +18,7 @@
 #define REPORTDATA_KEYS_RECORD_KEYS_H_
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +38,13 @@ struct PartitionShare {
   // Equal names, formulas and quantities: a quantity that is not a number
   // equals nothing, not even itself.
   bool operator==(const PartitionShare&) const = default;
+};
+
+// The lists of a record, held for keys made from the record itself.
+struct RecordLists {
+  std::vector<PartitionShare> partitions;
+  std::vector<SNYTJFenLeiVarDescInfo> categories;
+  std::vector<SNYTJReportDEFeature> quota_features;
 };
 
 // The record description as records are compared: cut at its first "||".
@@ -72,12 +83,18 @@ struct RecordKeys {
   // measurement record hold them: nearly unique, so not interned.
   std::string position;
   std::string handle;
-  // The partition entries as a measurement record keeps them, and their
-  // PartitionHash.
-  std::vector<PartitionShare> partitions;
+  // The lists, held by the reader that read the keys for as long as it
+  // lives, or by `held` for keys made from a record: the partition entries
+  // as a measurement record keeps them, and their PartitionHash; the
+  // categories and the quota features.
+  std::span<const PartitionShare> partitions;
   uint64_t partition_hash = 0;
-  std::vector<SNYTJFenLeiVarDescInfo> categories;
-  std::vector<SNYTJReportDEFeature> quota_features;
+  std::span<const SNYTJFenLeiVarDescInfo> categories;
+  std::span<const SNYTJReportDEFeature> quota_features;
+  // What the lists refer to when the keys were made from a record (KeysOf),
+  // so that such keys can be copied and outlive their record; null for keys
+  // of a reader.
+  std::shared_ptr<const RecordLists> held;
 };
 
 // The keys of a classified entry: its bill record and each quota record.

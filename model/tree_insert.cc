@@ -13,7 +13,7 @@ constexpr double kSameQuantity = 1e-7;
 
 // Equal as multisets: each entry occurs as often in one list as in the other.
 bool SamePartitions(const std::vector<PartitionShare>& node,
-                    const std::vector<PartitionShare>& record) {
+                    std::span<const PartitionShare> record) {
   if (node.size() != record.size()) return false;
   // Records of one project list their partitions in one order: equal lists
   // are nearly always equal entry by entry.
@@ -129,7 +129,7 @@ void InsertRecord(std::vector<SQdRecordNode>& records, HashIndex& index, const R
     node.handles += '$';
     node.handles += keys.handle;
   }
-  node.partitions = keys.partitions;
+  node.partitions.assign(keys.partitions.begin(), keys.partitions.end());
 }
 
 SQdCompNode& FindOrAddComponent(std::vector<SQdCompNode>& components, HashIndex& index,
@@ -191,7 +191,7 @@ void FillBillItem(SQdItemNode& item, const RecordKeys& keys) {
   item.name = keys.bill_name;
   item.unit = keys.bill_unit;
   item.feature = keys.feature;
-  item.quota_features = keys.quota_features;
+  item.quota_features.assign(keys.quota_features.begin(), keys.quota_features.end());
   item.extra = keys.extra;
 }
 

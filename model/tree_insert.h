@@ -181,7 +181,7 @@ QuotaItem& FindOrAddQuotaItem(std::vector<QuotaItem>& items, HashIndex& index,
   item.code = keys.quota_code;
   item.name = keys.quota_name;
   item.unit = keys.quota_unit;
-  item.categories = keys.categories;
+  item.categories.assign(keys.categories.begin(), keys.categories.end());
   return item;
 }
 

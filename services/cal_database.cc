@@ -62,8 +62,9 @@ std::unique_ptr<SqliteDb> OpenRowSource(const std::string& path) {
 // begins, or at Finish.
 class EntryRows {
  public:
-  EntryRows(bool whole, const std::vector<std::string>& key_texts)
-      : whole_(whole), bill_rows_(key_texts), quota_rows_(key_texts) {}
+  EntryRows(bool whole, const std::vector<std::string>& key_texts,
+            const std::vector<std::string>& key_lists)
+      : whole_(whole), bill_rows_(key_texts, key_lists), quota_rows_(key_texts, key_lists) {}
 
   template <typename Visit>
   void Read(const StoredRow& row, const Visit& visit) {
@@ -148,18 +149,22 @@ std::unique_ptr<CalDatabase> CalDatabase::Open(const std::string& path) {
     open_failure = "its size is not a whole number of pages (the file was cut short)";
     return nullptr;
   }
-  // A few thousand texts at most, read with the file so that every read of
-  // the records has them; a table that cannot be read is a damaged file.
+  // A few thousand texts, and lists of a few bytes for every few records
+  // at most, read with the file so that every read of the records has them;
+  // a table that cannot be read is a damaged file.
   std::vector<std::string> key_texts;
-  if (!ReadKeyTexts(*db, key_texts)) {
+  std::vector<std::string> key_lists;
+  if (!ReadKeyTexts(*db, kKeyTextTable, key_texts) ||
+      !ReadKeyTexts(*db, kKeyListTable, key_lists)) {
     NoteFailure(*db);
     return nullptr;
   }
   MapPages(*db);
   // Opened now, the second connection reads the same file as the first
   // even when a new import is renamed over it later.
-  return std::unique_ptr<CalDatabase>(
-      new CalDatabase(std::move(db), OpenRowSource(path), record_texts, std::move(key_texts)));
+  return std::unique_ptr<CalDatabase>(new CalDatabase(std::move(db), OpenRowSource(path),
+                                                      record_texts, std::move(key_texts),
+                                                      std::move(key_lists)));
 }
 
 const std::string& CalDatabase::LastFailure() { return open_failure; }
@@ -223,7 +228,7 @@ bool CalDatabase::GetDoorWindows(std::vector<SNYDoorWindowRecord>& out) {
 }
 
 bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
-  EntryRows rows(true, key_texts_);
+  EntryRows rows(true, key_texts_, key_lists_);
   // The role and the id are read as integers.
   if (!EachRecordColumns(SelectRecords(table, true), 2,
                          [&](const StoredRow& row) { rows.Read(row, visit); })) {
@@ -235,7 +240,7 @@ bool CalDatabase::EachClassified(RecordTable table, const EntryVisitor& visit) {
 
 bool CalDatabase::FileClassified(RecordTable table, const EntryKeysVisitor& file) {
   const auto file_keys = [&file](SNYTJQdDeClassResult&, const EntryKeys& keys) { file(keys); };
-  EntryRows rows(false, key_texts_);
+  EntryRows rows(false, key_texts_, key_lists_);
   if (!EachRecordColumns(SelectRecords(table, true), 2,
                          [&](const StoredRow& row) { rows.Read(row, file_keys); })) {
     return false;
@@ -278,7 +283,7 @@ CalDatabase::RecordRowVisitor CalDatabase::WholeRecords(const RecordVisitor& fil
     TJQd record;
     RecordKeys keys;
   };
-  auto read = std::make_shared<Read>(Read{RecordRowReader(key_texts_), {}, {}});
+  auto read = std::make_shared<Read>(Read{RecordRowReader(key_texts_, key_lists_), {}, {}});
   return [read, &file](const StoredRow& row) {
     read->reader.Read(row, 0, read->record, read->keys);
     file(read->record, read->keys);
@@ -290,7 +295,7 @@ CalDatabase::RecordRowVisitor CalDatabase::RecordKeysOnly(const KeysVisitor& fil
     RecordRowReader reader;
     RecordKeys keys;
   };
-  auto read = std::make_shared<Read>(Read{RecordRowReader(key_texts_), {}});
+  auto read = std::make_shared<Read>(Read{RecordRowReader(key_texts_, key_lists_), {}});
   return [read, &file](const StoredRow& row) {
     read->reader.ReadKeysAndCalcItem(row, 0, read->keys);
     file(read->keys);

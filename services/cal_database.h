@@ -93,11 +93,12 @@ class CalDatabase : public IDMDatabase {
 
  private:
   CalDatabase(std::unique_ptr<SqliteDb> db, std::unique_ptr<SqliteDb> row_source, int record_texts,
-              std::vector<std::string> key_texts)
+              std::vector<std::string> key_texts, std::vector<std::string> key_lists)
       : db_(std::move(db)),
         row_source_(std::move(row_source)),
         record_texts_(record_texts),
-        key_texts_(std::move(key_texts)) {}
+        key_texts_(std::move(key_texts)),
+        key_lists_(std::move(key_lists)) {}
   // The connection the stored results are counted and stepped on: the
   // second one, or the first when a second cannot serve. REQUIRES: no rows
   // are being stepped on it when it is asked to count.
@@ -132,8 +133,9 @@ class CalDatabase : public IDMDatabase {
   std::unique_ptr<SqliteDb> row_source_;
   // The texts of a record's blob in this database's layout version.
   const int record_texts_;
-  // The key texts the records name by number.
+  // The key texts and the packed lists the records name by number.
   const std::vector<std::string> key_texts_;
+  const std::vector<std::string> key_lists_;
   // The component index table by component directory: index and category
   // path. Read on the first look-up.
   std::unordered_map<std::wstring, std::pair<std::wstring, std::wstring>> comp_index_;

@@ -28,7 +28,7 @@ const char kRecordColumns[] = "id, texts";
 
 const char kCreateSchema[] =
     "PRAGMA application_id = 1380205394;"
-    "PRAGMA user_version = 3;"
+    "PRAGMA user_version = 4;"
     "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);"
     "CREATE TABLE classified(role INTEGER NOT NULL, " REPORTDATA_RECORD_COLUMNS
     ");"
@@ -41,6 +41,7 @@ const char kCreateSchema[] =
     "CREATE TABLE other_quota_result(" REPORTDATA_RECORD_COLUMNS
     ");"
     "CREATE TABLE key_text(id INTEGER PRIMARY KEY, value TEXT NOT NULL);"
+    "CREATE TABLE key_list(id INTEGER PRIMARY KEY, value TEXT NOT NULL);"
     "CREATE TABLE partition_name(name TEXT NOT NULL);"
     "CREATE TABLE calc_floor(name TEXT NOT NULL);"
     "CREATE TABLE door_window(type INTEGER NOT NULL, floor TEXT NOT NULL, "
@@ -60,6 +61,6 @@ const char kCreateSchema[] =
 #undef REPORTDATA_RECORD_COLUMNS
 
 static_assert(kCalApplicationId == 1380205394, "application id in kCreateSchema");
-static_assert(kCalSchemaVersion == 3, "user version in kCreateSchema");
+static_assert(kCalSchemaVersion == 4, "user version in kCreateSchema");
 
 }  // namespace reportdata

@@ -14,11 +14,12 @@ namespace reportdata {
 // this module, so that an unrelated SQLite file is not mistaken for one.
 inline constexpr long long kCalApplicationId = 0x52444352;
 // PRAGMA user_version of the one layout this module writes and reads: a
-// record's texts are one blob (services/packed_texts.h) and its key texts
-// are numbers of the key_text table. The version fixes how many texts a
+// record's texts are one blob (services/packed_texts.h), its key texts are
+// numbers of the key_text table and its lists numbers of the key_list
+// table. The version fixes how many texts a
 // record holds (RecordTextsOf), so a field added to the records makes a new
 // version, and a database of another version is refused, not misread.
-inline constexpr long long kCalSchemaVersion = 3;
+inline constexpr long long kCalSchemaVersion = 4;
 
 // The record tables. Each holds whole calculation-result records, one per
 // row, in the order of their rowids.
@@ -76,9 +77,10 @@ inline constexpr int kRecordTextCount = RecordTextsOf(kCalSchemaVersion);
 // Whether a text field is a key text: one of the few codes, names, units,
 // floors, kinds and places that the records of a project repeat, which the
 // report trees are keyed by. They are stored once, in the key_text table,
-// and a record holds their numbers. The quantity, the
-// instance's position and handle and the lists are nearly unique to their
-// record, and the calculation item is read by the index analysis alone.
+// and a record holds their numbers. The calculation items are a handful
+// too, read by the cloud-index data and the index analysis for every bill
+// record. The quantity, the instance's position and handle are nearly unique
+// to their record, and the lists are list fields (below).
 constexpr bool IsKeyField(int field) {
   switch (field) {
     case kFieldId:
@@ -88,11 +90,18 @@ constexpr bool IsKeyField(int field) {
     case kFieldPartitions:
     case kFieldCategories:
     case kFieldQuotaFeatures:
-    case kFieldCalcItem:
       return false;
     default:
       return true;
   }
+}
+// Whether a text field is a list (services/record_pack.h): the records of a
+// project repeat a few thousand partition lists, a handful of category lists
+// and of quota feature lists. Each distinct packed list is stored once, in
+// the key_list table, and a record holds its number, so that a build decodes
+// each list once instead of on every record.
+constexpr bool IsListField(int field) {
+  return field == kFieldPartitions || field == kFieldCategories || field == kFieldQuotaFeatures;
 }
 // The record columns shared by every record table, after the role column of
 // the classified tables: the id and the blob of the texts.

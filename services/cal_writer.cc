@@ -159,7 +159,10 @@ void CalWriter::Commit() {
     SetMeta(RoleRowsKey(table, kRoleBill), std::to_string(rows[0]));
     SetMeta(RoleRowsKey(table, kRoleQuota), std::to_string(rows[1]));
   }
-  if (!binder_.key_texts().Write(*db_)) throw ImportError(path_ + ": " + db_->ErrorMessage());
+  if (!binder_.key_texts().Write(*db_, kKeyTextTable) ||
+      !binder_.key_lists().Write(*db_, kKeyListTable)) {
+    throw ImportError(path_ + ": " + db_->ErrorMessage());
+  }
   classified_[0].reset();
   classified_[1].reset();
   for (auto& statement : records_) statement.reset();

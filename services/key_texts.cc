@@ -12,8 +12,9 @@ uint32_t KeyTextNumbers::Number(std::string_view text) {
   return number;
 }
 
-bool KeyTextNumbers::Write(SqliteDb& db) const {
-  SqliteStatement insert = db.Prepare("INSERT INTO key_text(id, value) VALUES(?1, ?2)");
+bool KeyTextNumbers::Write(SqliteDb& db, const char* table) const {
+  SqliteStatement insert =
+      db.Prepare(std::string("INSERT INTO ") + table + "(id, value) VALUES(?1, ?2)");
   if (!insert.Ok()) return false;
   for (size_t number = 0; number < texts_.size(); ++number) {
     insert.BindInt(1, static_cast<long long>(number));
@@ -23,9 +24,9 @@ bool KeyTextNumbers::Write(SqliteDb& db) const {
   return true;
 }
 
-bool ReadKeyTexts(SqliteDb& db, std::vector<std::string>& texts) {
+bool ReadKeyTexts(SqliteDb& db, const char* table, std::vector<std::string>& texts) {
   texts.clear();
-  SqliteStatement rows = db.Prepare("SELECT id, value FROM key_text ORDER BY id");
+  SqliteStatement rows = db.Prepare(std::string("SELECT id, value FROM ") + table + " ORDER BY id");
   if (!rows.Ok()) return false;
   while (rows.Step()) {
     if (rows.Int(0) != static_cast<long long>(texts.size())) return false;

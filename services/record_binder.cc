@@ -76,13 +76,16 @@ void RecordBinder::Bind(const Json& record, const Place& place, SqliteStatement&
         break;
     }
   }
-  // A key text stands as its number.
+  // A key text or a list stands as its number.
   for (int field = kFieldId + 1; field < kRecordFieldCount; ++field) {
-    if (!IsKeyField(field)) continue;
+    KeyTextNumbers* numbers = IsKeyField(field)    ? &key_texts_
+                              : IsListField(field) ? &key_lists_
+                                                   : nullptr;
+    if (numbers == nullptr) continue;
     std::string_view& text = texts_[field - 1];
     std::string& number = numbers_[field - 1];
     number.clear();
-    AppendPackedNumber(key_texts_.Number(text), number);
+    AppendPackedNumber(numbers->Number(text), number);
     text = number;
   }
   PackTexts(texts_, blob_);

@@ -1,5 +1,7 @@
 #include "services/record_row.h"
 
+#include <algorithm>
+
 #include "keys/floor_text.h"
 #include "platform/text.h"
 #include "services/record_pack.h"
@@ -13,20 +15,57 @@ bool IsAscii(std::string_view text) {
   return any < 0x80;
 }
 
+// Widens ASCII into out byte by byte, in out's own buffer: assigning a range
+// of another character type would build a temporary text on every record.
+void Widen(std::string_view ascii, std::wstring& out) {
+  out.resize(ascii.size());
+  std::copy(ascii.begin(), ascii.end(), out.begin());
+}
+
 // Decodes stored into out. ASCII, as quantities, axis texts and handles
 // mostly are, is widened byte by byte.
 void AssignStored(std::string_view stored, std::wstring& out) {
   if (IsAscii(stored)) {
-    out.assign(stored.begin(), stored.end());
+    Widen(stored, out);
   } else {
     AssignFromUtf8(stored, out);
   }
 }
 
+// Refills out with the entries of shares, keeping its buffers.
+void AssignPartitions(std::span<const PartitionShare> shares, std::vector<SNYTJFenQuInfo>& out) {
+  out.resize(shares.size());
+  for (size_t i = 0; i < shares.size(); ++i) {
+    out[i].name.str().assign(shares[i].name.str());
+    out[i].formula.str().assign(shares[i].formula.str());
+    out[i].quantity = shares[i].quantity;
+  }
+}
+
 }  // namespace
 
-RecordRowReader::RecordRowReader(const std::vector<std::string>& key_texts)
-    : key_texts_(key_texts), numbered_(key_texts.size()) {}
+RecordRowReader::RecordRowReader(const std::vector<std::string>& key_texts,
+                                 const std::vector<std::string>& key_lists)
+    : key_texts_(key_texts),
+      numbered_(key_texts.size()),
+      key_lists_(key_lists),
+      partitions_(key_lists.size()),
+      categories_(key_lists.size()),
+      quota_features_(key_lists.size()) {}
+
+template <typename List, typename Decode>
+const List& RecordRowReader::NumberedList(std::string_view stored,
+                                          std::vector<std::unique_ptr<List>>& lists,
+                                          const Decode& decode) {
+  uint32_t number = 0;
+  if (!ReadWholePackedNumber(stored, number) || number >= lists.size()) throw DamagedRow();
+  std::unique_ptr<List>& list = lists[number];
+  if (!list) {
+    list = std::make_unique<List>();
+    decode(key_lists_[number], *list);
+  }
+  return *list;
+}
 
 const RecordRowReader::Key& RecordRowReader::FirstNumberedKey(std::string_view stored) {
   uint32_t number = 0;
@@ -73,22 +112,19 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
     const std::string_view stored = row.Text(c++);
     if (IsAscii(stored)) {
       utf8.assign(stored);
-      if constexpr (kWithRecord) wide(field).assign(stored.begin(), stored.end());
+      if constexpr (kWithRecord) Widen(stored, wide(field));
       return;
     }
     AssignFromUtf8(stored, wide(field));
     utf8.clear();
     AppendUtf8(wide(field), utf8);
   };
-  // A list column, unpacked into the record and copied to the keys, or
-  // into the keys alone.
-  const auto list = [&](auto TJQd::*field, auto& keys_list, auto&& unpack) {
-    if constexpr (kWithRecord) {
-      unpack(row.Text(c++), record->*field);
-      keys_list = record->*field;
-    } else {
-      unpack(row.Text(c++), keys_list);
-    }
+  // A list column: the keys refer to the decoded list, the record gets a
+  // copy.
+  const auto list = [&](auto TJQd::*field, auto& keys_list, auto& lists, auto&& unpack) {
+    const auto& decoded = NumberedList(row.Text(c++), lists, unpack);
+    keys_list = decoded;
+    if constexpr (kWithRecord) record->*field = decoded;
   };
   keys.id = static_cast<int>(row.Int(c++));
   if constexpr (kWithRecord) record->id = keys.id;
@@ -114,18 +150,19 @@ void RecordRowReader::ReadColumns(const StoredRow& row, int first, TJQd* record,
   key(&TJQd::room, keys.room);
   key(&TJQd::place, keys.place);
   key(&TJQd::place2, keys.place2);
-  const std::string_view partitions = row.Text(c++);
-  UnpackPartitionShares(partitions, keys.partitions);
-  keys.partition_hash = PartitionHash(keys.partitions);
-  if constexpr (kWithRecord) UnpackPartitions(partitions, record->partitions);
+  const Partitions& partitions =
+      NumberedList(row.Text(c++), partitions_, [](std::string_view packed, Partitions& out) {
+        UnpackPartitionShares(packed, out.shares);
+        out.hash = PartitionHash(out.shares);
+      });
+  keys.partitions = partitions.shares;
+  keys.partition_hash = partitions.hash;
+  if constexpr (kWithRecord) AssignPartitions(partitions.shares, record->partitions);
   key(&TJQd::feature, keys.feature);
-  list(&TJQd::categories, keys.categories, UnpackCategories);
-  list(&TJQd::quotaFeatures, keys.quota_features, UnpackQuotaFeatures);
+  list(&TJQd::categories, keys.categories, categories_, UnpackCategories);
+  list(&TJQd::quotaFeatures, keys.quota_features, quota_features_, UnpackQuotaFeatures);
   key(&TJQd::extra, keys.extra);
-  if constexpr (kWithCalcItem) {
-    keys.calc_item = PooledText::FromUtf8(row.Text(c));
-    assign(&TJQd::calcItem, keys.calc_item.str());
-  }
+  if constexpr (kWithCalcItem) key(&TJQd::calcItem, keys.calc_item);
 }
 
 void RecordRowReader::Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys) {

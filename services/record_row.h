@@ -1,10 +1,12 @@
 // One calculation-result record as a row of a record table: the id, then the
 // texts of the record's blob (services/packed_texts.h) in TJQd field order,
-// its key texts as numbers of the database's key_text table.
+// its key texts as numbers of the database's key_text table and its lists as
+// numbers of its key_list table.
 #ifndef REPORTDATA_SERVICES_RECORD_ROW_H_
 #define REPORTDATA_SERVICES_RECORD_ROW_H_
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,25 +19,29 @@
 
 namespace reportdata {
 
-// A row whose stored record cannot be read: a number of a key text that the
-// database does not hold.
+// A row whose stored record cannot be read: a number of a key text or list
+// that the database does not hold.
 class DamagedRow : public std::exception {
  public:
   const char* what() const noexcept override { return "a damaged record row"; }
 };
 
 // Reads the record rows of one statement. A key text is looked up in the
-// pool the first time a row names its number; from then on a key costs the
-// decoding of its number. The other texts and the lists are decoded on every
+// pool, and a list decoded, the first time a row names its number; from then
+// on a key or a list costs the decoding of its number, and the keys of every
+// row refer to the list decoded then. The other texts are decoded on every
 // row: they are nearly unique to their record.
 class RecordRowReader {
  public:
-  // key_texts: the key texts by number. It must outlive the reader.
-  explicit RecordRowReader(const std::vector<std::string>& key_texts);
+  // key_texts, key_lists: the key texts and the packed lists by number. They
+  // must outlive the reader.
+  RecordRowReader(const std::vector<std::string>& key_texts,
+                  const std::vector<std::string>& key_lists);
 
   // Fills record and its keys from the row's columns first .. first +
-  // kRecordFieldCount - 1, replacing what they held. Throws DamagedRow for a
-  // number that names no key text.
+  // kRecordFieldCount - 1, replacing what they held. The lists of the keys
+  // are held by this reader until it is destroyed. Throws DamagedRow for a
+  // number that names no key text or list.
   void Read(const StoredRow& row, int first, TJQd& record, RecordKeys& keys);
   // The keys alone but the calculation item, all that the report trees file
   // a record by. Throws as Read.
@@ -66,6 +72,12 @@ class RecordRowReader {
   // The same for a number no row of this reader named before.
   const Key& FirstNumberedKey(std::string_view stored);
 
+  // The list of a column holding a number, decoded by decode(packed, list)
+  // into lists the first time a row names it.
+  template <typename List, typename Decode>
+  const List& NumberedList(std::string_view stored, std::vector<std::unique_ptr<List>>& lists,
+                           const Decode& decode);
+
   const std::vector<std::string>& key_texts_;
   // By number: the key of each key text once a row named it.
   struct Numbered {
@@ -73,6 +85,16 @@ class RecordRowReader {
     bool known = false;
   };
   std::vector<Numbered> numbered_;
+  const std::vector<std::string>& key_lists_;
+  // A partition list as pool entries, and its PartitionHash.
+  struct Partitions {
+    std::vector<PartitionShare> shares;
+    uint64_t hash = 0;
+  };
+  // By list number: each kind of list once a row named it.
+  std::vector<std::unique_ptr<Partitions>> partitions_;
+  std::vector<std::unique_ptr<std::vector<SNYTJFenLeiVarDescInfo>>> categories_;
+  std::vector<std::unique_ptr<std::vector<SNYTJReportDEFeature>>> quota_features_;
   // A quantity, position or handle being decoded when no record is filled.
   std::wstring wide_text_;
 };

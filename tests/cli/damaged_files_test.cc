@@ -43,6 +43,11 @@ TEST_F(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
   ASSERT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)
                   ->Exec("DELETE FROM key_text WHERE id = (SELECT max(id) FROM key_text)"));
   const std::string lost_key = ReadFile(copy);
+  // So are the later half of the lists, which bill and quota records name.
+  std::ofstream(copy, std::ios::binary | std::ios::trunc) << good;
+  ASSERT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)
+                  ->Exec("DELETE FROM key_list WHERE id >= (SELECT count(*) FROM key_list) / 2"));
+  const std::string lost_list = ReadFile(copy);
   // The one page of a small table or index, or the root page of a larger
   // one, zeroed.
   const auto zero_page_of = [&](const char* name) {
@@ -57,7 +62,7 @@ TEST_F(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
     return bytes;
   };
   std::string older = good;
-  older[63] = 2;  // a layout whose blob holds the key texts themselves
+  older[63] = 3;  // a layout whose blob holds the lists themselves
   std::string oldest = good;
   oldest[63] = 1;  // a column per text
   struct Damage {
@@ -73,10 +78,11 @@ TEST_F(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
       {"the floor areas", zero_page_of("floor_area")},
       {"the component index", zero_page_of("comp_index")},
       {"part of a page short", good.substr(0, good.size() - 1), "the file was cut short"},
-      {"an earlier layout", older, "CalResult.mdb is of an earlier layout (version 2): import"},
+      {"an earlier layout", older, "CalResult.mdb is of an earlier layout (version 3): import"},
       {"the first layout", oldest, "CalResult.mdb is of an earlier layout (version 1): import"},
       {"a damaged row", damaged_row},
       {"a lost key text", lost_key},
+      {"a lost list", lost_list},
       {"truncated", good.substr(0, good.size() / 2)},
       {"random bytes", noise},
       {"newer layout", newer},
