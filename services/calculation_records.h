@@ -39,8 +39,9 @@ class CalculationRecords {
   virtual ~CalculationRecords() = default;
 
   // The outline of a bill build (bill_side) or a quota build. The stored
-  // records are counted row by row, so that most damage is found here: false
-  // then, or when the partitions or floors cannot be read.
+  // records are counted from the counts written with them, checked against
+  // their tables' rows, so that a cut table is found here: false then, or
+  // when the partitions or floors cannot be read.
   virtual bool ReadOutline(bool bill_side, RecordsOutline& outline) = 0;
 
   // Each hands `file` the keys of every record of its kind, in order, on the
