@@ -41,9 +41,9 @@ fs::path FindSample() {
 }
 
 // The first tree item whose name holds the wanted text, else the first one.
-std::string PickItem(const TableDef& table, const std::string& wanted) {
+std::string PickItem(const CatalogTable& table, const std::string& wanted) {
   CStringArray items;
-  table.tree_items(items);
+  TableTreeItems(table, items);
   if (items.IsEmpty()) return {};
   for (const CString& item : items) {
     const std::string name = ToUtf8(item.str());
@@ -56,7 +56,7 @@ void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), s
 
 // Shows one chapter of a table down to the floor level.
 void ShowChapter(const ProjectDir& dir, std::string_view table_name, const std::string& wanted) {
-  const TableDef& table = *FindTable(table_name);
+  const CatalogTable& table = *FindCatalogTable(table_name);
   ReloadTables(dir, table);
   ShowRequest request;
   request.item = PickItem(table, wanted);

@@ -37,21 +37,21 @@ void AddExportCommand(CLI::App& app) {
       throw InputError("export writes a workbook file, not standard output: name OUT.xlsx");
     }
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
-    std::vector<const TableDef*> chosen;
+    std::vector<const CatalogTable*> chosen;
     for (const std::string& name : options->tables) {
-      const TableDef* table = FindTable(name);
+      const CatalogTable* table = FindCatalogTable(name);
       if (!table) throw InputError("unknown table '" + name + "'; the tables are: " + TableNames());
       chosen.push_back(table);
     }
     const bool every = chosen.empty();
     if (every) {
-      for (const TableDef& table : AllTables()) chosen.push_back(&table);
+      for (const CatalogTable& table : TableCatalog()) chosen.push_back(&table);
     }
     TableReloader reloader(dir);
     NyProInterface progress;
     progress.ShowProgressDialog(L"导出工作簿中...", nullptr);
     Workbook book(options->out, ReadProjectInfo(dir));
-    const TableDef& bill = *FindTable("qd");
+    const CatalogTable& bill = *FindCatalogTable("qd");
     try {
       reloader.Load(bill);
       book.AddBillList(BillList(bill.columns, TopRows(bill, 1)));
@@ -59,7 +59,7 @@ void AddExportCommand(CLI::App& app) {
       // No bill summary built: no bill of quantities either.
     }
     size_t sheets = 0;
-    for (const TableDef* table : chosen) {
+    for (const CatalogTable* table : chosen) {
       progress.SetShowInformation(L"正在导出 " + FromUtf8(table->name));
       try {
         reloader.Load(*table);

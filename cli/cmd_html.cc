@@ -45,7 +45,7 @@ void AddHtmlCommand(CLI::App& app) {
     TableReloader reloader(dir);
     std::vector<PageTable> tables;
     bool any = false;
-    for (const TableDef& table : AllTables()) {
+    for (const CatalogTable& table : TableCatalog()) {
       progress.SetShowInformation(L"正在读取 " + FromUtf8(table.name));
       PageTable page{table.name, table.stem, table.columns, false, {}};
       try {

@@ -117,7 +117,7 @@ void AddShowCommand(CLI::App& app) {
       std::fwrite(text.data(), 1, text.size(), stdout);
       return;
     }
-    const TableDef* table = FindTable(options->table);
+    const CatalogTable* table = FindCatalogTable(options->table);
     if (!table) {
       throw InputError("unknown table '" + options->table + "'; the tables are: " + TableNames() +
                        "; the physical-quantity views: " + PhysicalViewNames() + "; and " +

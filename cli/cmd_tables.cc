@@ -19,10 +19,10 @@ namespace {
 std::vector<std::optional<std::size_t>> CountRows(const ProjectDir& dir) {
   std::vector<std::optional<std::size_t>> counts;
   TableReloader reloader(dir);
-  for (const TableDef& table : AllTables()) {
+  for (const CatalogTable& table : TableCatalog()) {
     try {
       reloader.Load(table);
-      counts.emplace_back(CountTotalRows(table));
+      counts.emplace_back(CountTableRows(table));
     } catch (const InputError&) {
       counts.emplace_back();
     }
@@ -54,7 +54,7 @@ void AddTablesCommand(CLI::App& app) {
       // {"tables": [{"name", "stem", "file", "side", "rows"}]}, rows a number
       // (null when not built) and only given a project.
       nlohmann::ordered_json out = {{"tables", nlohmann::ordered_json::array()}};
-      const std::span<const TableDef> tables = AllTables();
+      const std::span<const CatalogTable> tables = TableCatalog();
       for (size_t t = 0; t < tables.size(); ++t) {
         nlohmann::ordered_json table = {{"name", tables[t].name},
                                         {"stem", tables[t].stem},
@@ -69,9 +69,9 @@ void AddTablesCommand(CLI::App& app) {
     }
     std::string out = PadRight("名称", 22) + PadRight("简称", 8) + PadRight("文件", 12) +
                       (counts.empty() ? "方" : PadRight("方", 7) + "   行数") + "\n";
-    const std::span<const TableDef> tables = AllTables();
+    const std::span<const CatalogTable> tables = TableCatalog();
     for (size_t t = 0; t < tables.size(); ++t) {
-      const TableDef& table = tables[t];
+      const CatalogTable& table = tables[t];
       std::string line = PadRight(table.name, 22) + PadRight(table.stem, 8) +
                          PadRight(std::string(table.stem) + ".xml", 12);
       if (counts.empty()) {

@@ -19,9 +19,9 @@ namespace fs = std::filesystem;
 // Counts the tables that the side just built, the shared ones last so that
 // they show what the later build wrote.
 void CountSide(Side side, bool shared, BuildSummary& summary) {
-  for (const TableDef& table : AllTables()) {
+  for (const CatalogTable& table : TableCatalog()) {
     if (table.side == side || (shared && table.side == Side::kEither))
-      summary.tables.push_back({&table, CountTotalRows(table)});
+      summary.tables.push_back({&table, CountTableRows(table)});
   }
 }
 

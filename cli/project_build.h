@@ -20,7 +20,7 @@ struct BuildOptions {
 
 struct BuildSummary {
   struct Table {
-    const TableDef* table;
+    const CatalogTable* table;
     std::size_t rows;  // layout A rows of the whole table, header not counted
   };
   std::vector<Table> tables;

@@ -73,7 +73,7 @@ void ReloadSideOf(const ProjectDir& dir, bool bill_side, const std::string& file
 // project, is parsed once: when it is not well-formed the reload leaves the
 // tree empty, and a fault inside it ends the query. Other files, and those
 // whose start tag this plain reading cannot settle, are always checked.
-bool OpensAsTree(const ProjectDir& dir, const TableDef& table) {
+bool OpensAsTree(const ProjectDir& dir, const CatalogTable& table) {
   const fs::path path = dir.ReportFile(std::string(table.stem) + ".xml");
   std::error_code error;
   if (table.side == Side::kEither || !fs::is_regular_file(path, error)) return false;
@@ -93,12 +93,12 @@ bool OpensAsTree(const ProjectDir& dir, const TableDef& table) {
 // Checks the file of a reloaded table: every time, or for a tree that opens
 // as one, when it has no items. Asking for them reads a tree's file; what
 // that read throws is told in the check's words.
-void CheckReloaded(const ProjectDir& dir, const TableDef& table) {
+void CheckReloaded(const ProjectDir& dir, const CatalogTable& table) {
   const std::string file = std::string(table.stem) + ".xml";
   if (!OpensAsTree(dir, table)) return RequireIntactTableFile(dir, file);
   CStringArray items;
   try {
-    table.tree_items(items);
+    TableTreeItems(table, items);
   } catch (const TableFileError&) {
     RequireIntactTableFile(dir, file);
     throw;
@@ -119,28 +119,28 @@ std::vector<std::string> ItemNames(const std::string& item) {
   return {item, bare == item ? item + kFloorMark : bare};
 }
 
-std::string NoItem(const TableDef& table, const std::string& item) {
+std::string NoItem(const CatalogTable& table, const std::string& item) {
   CStringArray items;
-  table.tree_items(items);
+  TableTreeItems(table, items);
   return "no item '" + item + "' in " + std::string(table.name) +
          "; its items are: " + JoinNames(ToStrings(items));
 }
 
-std::vector<std::string> QueryItem(const TableDef& table, const ShowRequest& request,
+std::vector<std::string> QueryItem(const CatalogTable& table, const ShowRequest& request,
                                    size_t width) {
   // Some facades answer any name with the whole table (the building area
   // does); only the names the table lists are its items.
   CStringArray items;
-  table.tree_items(items);
+  TableTreeItems(table, items);
   const std::vector<std::string> listed = ToStrings(items);
   for (const std::string& name : ItemNames(request.item)) {
     if (std::find(listed.begin(), listed.end(), name) == listed.end()) continue;
     CStringArray rows;
     if (request.layout == Layout::kA) {
-      table.item_rows(CString(FromUtf8(name)), rows);
+      TableItemRows(table, CString(FromUtf8(name)), rows);
       if (static_cast<size_t>(rows.GetSize()) > width) return ToStrings(rows);
     } else {
-      table.stream(CString(FromUtf8(name)), rows);
+      TableStreamRows(table, CString(FromUtf8(name)), rows);
       if (rows.GetSize() > 0) return ToStrings(rows);
     }
   }
@@ -149,13 +149,13 @@ std::vector<std::string> QueryItem(const TableDef& table, const ShowRequest& req
 
 // The second list of the table's selection: every value of its second
 // column in the whole table, or its fixed texts.
-void SecondList(const TableDef& table, CStringArray& second) {
+void SecondList(const CatalogTable& table, CStringArray& second) {
   for (std::string_view text : table.second_texts) second.Add(CString(FromUtf8(std::string(text))));
   if (table.second_column.empty()) return;
   CStringArray rows;
-  table.total_rows(rows);
+  TableItemRows(table, CString(), rows);
   std::set<std::string> seen;
-  for (const NamedRow& row : ReadNamedRows(ToStrings(rows), table.para_num(), table.columns)) {
+  for (const NamedRow& row : ReadNamedRows(ToStrings(rows), table.width, table.columns)) {
     const std::string value = ValueOf(table.columns, row, table.second_column);
     if (!value.empty() && seen.insert(value).second) second.Add(CString(FromUtf8(value)));
   }
@@ -163,16 +163,16 @@ void SecondList(const TableDef& table, CStringArray& second) {
 
 // The rows of one floor, matched as the three-array query matches floors;
 // with an item named, only that item's rows.
-std::vector<std::string> QueryFloor(const TableDef& table, const ShowRequest& request,
+std::vector<std::string> QueryFloor(const CatalogTable& table, const ShowRequest& request,
                                     size_t width) {
-  if (!table.select_rows)
+  if (!SelectsFloors(table))
     throw InputError(std::string(table.name) + " answers no selection by floor");
   CStringArray floors;
   floors.Add(CString(FromUtf8(WithoutFloorMark(request.floor))));
   CStringArray second;
   SecondList(table, second);
   CStringArray rows;
-  table.select_rows(floors, second, rows);
+  TableFloorRows(table, floors, second, rows);
   std::vector<std::string> answer = ToStrings(rows);
   if (request.item.empty()) return answer;
   // Keep the header row and the subtrees of the top-level rows of that name.
@@ -200,7 +200,7 @@ void CheckPartition(const std::string& partition) {
     throw InputError("unknown partition '" + partition + "'; the project has: " + JoinNames(names));
 }
 
-std::string Title(const TableDef& table, const ShowRequest& request, size_t rows) {
+std::string Title(const CatalogTable& table, const ShowRequest& request, size_t rows) {
   std::string title(table.name);
   title += "  " + (request.item.empty() ? std::string("全部") : request.item);
   if (!request.partition.empty()) title += "  [分区: " + request.partition + "]";
@@ -224,7 +224,7 @@ void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
   ReloadSideOf(dir, bill_side, file, what);
 }
 
-void ReloadTables(const ProjectDir& dir, const TableDef& table) {
+void ReloadTables(const ProjectDir& dir, const CatalogTable& table) {
   const std::string file = std::string(table.stem) + ".xml";
   const bool bill =
       table.side == Side::kBill || (table.side == Side::kEither && HasFile(dir.report, "qd.xml"));
@@ -236,7 +236,7 @@ void ReloadTables(const ProjectDir& dir, const TableDef& table) {
   if (tree) CheckReloaded(dir, table);
 }
 
-void TableReloader::Load(const TableDef& table) {
+void TableReloader::Load(const CatalogTable& table) {
   if (loaded_ && (side_ == table.side || table.side == Side::kEither)) {
     // The side's reload read whatever files it found; this table's own may
     // be the one missing.
@@ -250,7 +250,7 @@ void TableReloader::Load(const TableDef& table) {
   side_ = table.side;
 }
 
-std::string ShowTable(const TableDef& table, const ShowRequest& request) {
+std::string ShowTable(const CatalogTable& table, const ShowRequest& request) {
   CheckPartition(request.partition);
   CInterQingDan::SetCurrentPartition(CString(FromUtf8(request.partition)));
   CReportComMethod::SetCondition(CString(FromUtf8(request.condition)));
@@ -270,11 +270,11 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
     const bool text_grid = request.layout == Layout::kA && request.format == Format::kText;
     CStringArray rows;
     if (text_grid)
-      ShownTableRows(*FindCatalogTable(table.stem), rows);
+      ShownTableRows(table, rows);
     else if (request.layout == Layout::kA)
-      table.total_rows(rows);
+      TableItemRows(table, CString(), rows);
     else
-      table.stream(CString(), rows);
+      TableStreamRows(table, CString(), rows);
     answer = ToStrings(rows, text_grid ? CellsFoldRowsReads(grid) : std::vector<bool>());
   }
 
@@ -314,27 +314,27 @@ std::string ShowTable(const TableDef& table, const ShowRequest& request) {
   return Title(table, request, rows.size()) + RenderText(rows, grid);
 }
 
-void ForEachItemRows(const TableDef& table,
+void ForEachItemRows(const CatalogTable& table,
                      const std::function<void(const std::string&, std::vector<NamedRow>)>& take) {
   CStringArray items;
-  table.tree_items(items);
+  TableTreeItems(table, items);
   std::set<std::string> seen;
   for (const std::string& item : ToStrings(items)) {
     if (!seen.insert(item).second) continue;
     std::vector<std::string> cells;
     {
       CStringArray rows;  // the facade's answer goes before its rows are read
-      table.item_rows(CString(FromUtf8(item)), rows);
+      TableItemRows(table, CString(FromUtf8(item)), rows);
       cells = ToStrings(rows);
     }
-    take(item, ReadNamedRows(cells, table.para_num(), table.columns));
+    take(item, ReadNamedRows(cells, table.width, table.columns));
   }
 }
 
-std::vector<NamedRow> TopRows(const TableDef& table, int max_depth) {
+std::vector<NamedRow> TopRows(const CatalogTable& table, int max_depth) {
   CStringArray rows;
-  table.total_rows(rows);
-  return ReadNamedRows(ToStrings(rows), table.para_num(), table.columns, max_depth);
+  TableItemRows(table, CString(), rows);
+  return ReadNamedRows(ToStrings(rows), table.width, table.columns, max_depth);
 }
 
 }  // namespace reportdata::cli

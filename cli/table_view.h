@@ -40,7 +40,7 @@ void RequireIntactTableFile(const ProjectDir& dir, const std::string& file);
 // Empties the engine and reads back the table files of the side that holds
 // the table. Throws InputError when the table's file is missing, and
 // TableFileError (RequireIntactTableFile) when it is damaged.
-void ReloadTables(const ProjectDir& dir, const TableDef& table);
+void ReloadTables(const ProjectDir& dir, const CatalogTable& table);
 
 // Empties the engine and reads back the table files by the bill reload or
 // the quota reload. Throws InputError, naming `what`, when `file` (the file
@@ -55,7 +55,7 @@ class TableReloader {
  public:
   explicit TableReloader(ProjectDir dir) : dir_(std::move(dir)) {}
   // Throws as ReloadTables does, also when the side was read back already.
-  void Load(const TableDef& table);
+  void Load(const CatalogTable& table);
 
  private:
   ProjectDir dir_;
@@ -66,18 +66,18 @@ class TableReloader {
 // Queries the reloaded table and prints it in the requested form. Throws
 // InputError for an unknown partition, an item the table does not have, or a
 // floor for a table that answers no floor selection.
-std::string ShowTable(const TableDef& table, const ShowRequest& request);
+std::string ShowTable(const CatalogTable& table, const ShowRequest& request);
 
 // Every row of the reloaded table down to the records: `take` is given the
 // rows of each of its items in turn, as the viewer shows them when the item
 // is opened, so that no more than one item's rows are held at a time.
 void ForEachItemRows(
-    const TableDef& table,
+    const CatalogTable& table,
     const std::function<void(const std::string& item, std::vector<NamedRow>)>& take);
 
 // The rows of the reloaded table's whole-table answer (GetTotalData) down to
 // max_depth.
-std::vector<NamedRow> TopRows(const TableDef& table, int max_depth);
+std::vector<NamedRow> TopRows(const CatalogTable& table, int max_depth);
 
 }  // namespace reportdata::cli
 

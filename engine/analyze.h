@@ -28,8 +28,9 @@
 
 namespace reportdata {
 
-struct BillInput;
+class CalculationRecords;
 class CloudDataIntake;
+struct RecordsOutline;
 
 class CAnalyze : public CObject {
  public:
@@ -157,8 +158,11 @@ class CAnalyze : public CObject {
   void FillSystemDir();
   bool OpenCalDatabase(bool flag);
   bool OpenAttrProxy();
-  // Opens both for a build; on failure records the reason in failure.
-  bool OpenBuildInputs(bool flag, std::wstring& failure);
+  // Begins a build of report_dir: reads the files a reload still holds,
+  // empties failure, sets the project and system directories and opens
+  // both, the database for reading; on failure records the reason in
+  // failure.
+  bool OpenBuildInputs(const CString& report_dir, bool flag, std::wstring& failure);
   // Records why a build failed and shows the settings error message.
   void FailBuild(std::wstring& failure, std::wstring reason);
   // The library step: fills the bill and quota library keys; flag 1 reads
@@ -169,10 +173,13 @@ class CAnalyze : public CObject {
   SNYRAGetResultParam BillResultParam() const;
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
-  // Files the records of input as they come; progress shows how many are
-  // filed. With with_doors_windows, builds the door and window table from
-  // the calculation database too. False when a read of input failed.
-  bool BuildBillTables(BillInput& input, bool with_doors_windows, NyProInterface& progress);
+  // Runs the rebuild reset, reads the index settings, then files the bill
+  // side's records as they come, the partitions and floors of their outline
+  // input first; progress shows how many are filed. With
+  // with_doors_windows, builds the door and window table from the
+  // calculation database too. False when a read of the records failed.
+  bool BuildBillTables(CalculationRecords& records, const RecordsOutline& input,
+                       bool with_doors_windows, NyProInterface& progress);
   // Hands a bill record that enters the bill summary, by its keys, to the
   // index analysis and the cloud-index data.
   void AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud);

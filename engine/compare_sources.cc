@@ -144,7 +144,7 @@ std::vector<MatchRow> ConcreteRows(std::wstring_view partition) {
 // The table file its definition writes and the reload reads.
 std::wstring FileNameOf(int code) {
   for (const FileDefinition& file : TableFiles()) {
-    if (file.code == code) return file.file_name;
+    if (file.code == code) return file.layout->file_name;
   }
   return {};
 }

@@ -1,8 +1,8 @@
 // The build pipelines: the silent bill build, the interactive bill rebuild
-// and the silent quota build. Each asks the outside services for the
-// project's calculation results and files every record into the engine's
-// trees, in the order the host's reports rely on.
-#include <functional>
+// and the silent quota build. Each pulls the project's calculation results
+// one record at a time (services/calculation_records.h) and files every
+// record into the engine's trees on the calling thread, in the order the
+// host's reports rely on: one filing loop per side.
 #include <string>
 
 #include "engine/analyze.h"
@@ -15,23 +15,9 @@
 #include "platform/text.h"
 #include "services/cal_database.h"
 #include "services/cloud_data_intake.h"
-#include "services/stored_results.h"
+#include "services/held_results.h"
 
 namespace reportdata {
-
-// The records of a bill build: the project's partitions and floors, then
-// the classified entries, the loose quota records and the other items, each
-// step handing its records to the filing one at a time; a step is false when
-// its read failed. The entry steps hand the filing each entry's keys, its
-// bill record's calculation item included.
-struct BillInput {
-  std::set<CString> partitions;
-  std::vector<CString> floors;
-  size_t entries = 0;  // classified entries, for the progress count
-  std::function<bool(const EntryKeysVisitor&)> each_entry;
-  std::function<bool(const KeysVisitor&)> each_loose_quota;
-  std::function<bool(const EntryKeysVisitor&)> each_other_item;
-};
 
 namespace {
 
@@ -57,89 +43,6 @@ class EndReadOnExit {
   IDMDatabase& database_;
 };
 
-// A host service's records are interned field by field as they are handed out.
-bool EachHeldEntry(SNYRAQdDeClassResultInfo& result, const EntryKeysVisitor& file) {
-  EntryKeys keys;
-  for (SNYTJQdDeClassResult& entry : result.items) {
-    KeysOf(entry, keys);
-    file(keys);
-  }
-  return true;
-}
-
-bool EachHeldRecord(const std::vector<TJQd>& records, const KeysVisitor& file) {
-  for (const TJQd& record : records) file(KeysOf(record));
-  return true;
-}
-
-// Hands out the answers of the calculation-result service, held whole.
-BillInput HeldBillInput(SNYRAQdDeClassResultInfo& result, SNYRAQdDeClassResultInfo& other_items) {
-  BillInput input;
-  input.partitions = result.partitions;
-  input.floors = result.floors;
-  input.entries = result.items.size();
-  input.each_entry = [&result](const EntryKeysVisitor& file) {
-    return EachHeldEntry(result, file);
-  };
-  input.each_loose_quota = [&result](const KeysVisitor& file) {
-    return EachHeldRecord(result.looseQuotas, file);
-  };
-  input.each_other_item = [&other_items](const EntryKeysVisitor& file) {
-    return EachHeldEntry(other_items, file);
-  };
-  return input;
-}
-
-// Hands out the stored results row by row. False when the partitions or
-// floors cannot be read. The count of the entries is taken before (see
-// InitQdData).
-bool StoredBillInput(StoredResults& stored, BillInput& input) {
-  input.each_entry = [&stored](const EntryKeysVisitor& file) {
-    return stored.EachEntry(false, file);
-  };
-  input.each_loose_quota = [&stored](const KeysVisitor& file) {
-    return stored.EachLooseQuota(file);
-  };
-  input.each_other_item = [&stored](const EntryKeysVisitor& file) {
-    return stored.EachEntry(true, file);
-  };
-  return stored.ReadPartitionsAndFloors(input.partitions, input.floors);
-}
-
-// The records of a quota build, handed out as those of a bill build are.
-struct QuotaInput {
-  std::set<CString> partitions;
-  std::vector<CString> floors;
-  size_t quotas = 0;  // for the progress count
-  std::function<bool(const KeysVisitor&)> each_quota;
-  std::function<bool(const KeysVisitor&)> each_other_quota;
-};
-
-QuotaInput HeldQuotaInput(SNYRADeResultInfo& result, SNYRADeResultInfo& other_items) {
-  QuotaInput input;
-  input.partitions = result.partitions;
-  input.floors = result.floors;
-  input.quotas = result.quotas.size();
-  input.each_quota = [&result](const KeysVisitor& file) {
-    return EachHeldRecord(result.quotas, file);
-  };
-  input.each_other_quota = [&other_items](const KeysVisitor& file) {
-    return EachHeldRecord(other_items.quotas, file);
-  };
-  return input;
-}
-
-bool StoredQuotaInput(StoredResults& stored, QuotaInput& input) {
-  input.each_quota = [&stored](const KeysVisitor& file) {
-    return stored.EachQuotaResult(false, file);
-  };
-  input.each_other_quota = [&stored](const KeysVisitor& file) {
-    return stored.EachQuotaResult(true, file);
-  };
-  return stored.ReadPartitionsAndFloors(input.partitions, input.floors) &&
-         stored.CountQuotaResults(false, input.quotas);
-}
-
 }  // namespace
 
 void CAnalyze::FailBuild(std::wstring& failure, std::wstring reason) {
@@ -147,7 +50,11 @@ void CAnalyze::FailBuild(std::wstring& failure, std::wstring reason) {
   ShowMessageBox(kSettingsErrorText, kMessageBoxCaption, MessageBoxIcon::kExclamation);
 }
 
-bool CAnalyze::OpenBuildInputs(bool flag, std::wstring& failure) {
+bool CAnalyze::OpenBuildInputs(const CString& report_dir, bool flag, std::wstring& failure) {
+  deferred_.LoadAll();
+  failure.clear();
+  SetProjectDirFromReportDir(report_dir);
+  FillSystemDir();
   if (!OpenCalDatabase(flag) || !database_->BeginRead()) {
     const std::string& why = CalDatabase::LastFailure();
     FailBuild(failure, L"cannot read the calculation database in " + project_dir_ +
@@ -172,60 +79,33 @@ void CAnalyze::ResetForRebuild() {
 }
 
 SNYRAGetResultParam CAnalyze::BillResultParam() const {
-  SNYRAGetResultParam param;
-  param.billLibKey = bill_key_;
-  param.quotaLibKey = quota_key_;
-  param.b0 = true;
-  param.b2 = true;
-  param.b3 = true;
-  param.b4 = true;
-  param.b5 = true;
-  param.b7 = OwnQuotaMergeFlag(project_dir_);
-  return param;
+  return {.billLibKey = bill_key_,
+          .quotaLibKey = quota_key_,
+          .b0 = true,
+          .b2 = true,
+          .b3 = true,
+          .b4 = true,
+          .b5 = true,
+          .b7 = OwnQuotaMergeFlag(project_dir_)};
 }
 
 void CAnalyze::InitQdData(const CString& report_dir) {
-  deferred_.LoadAll();
-  bill_failure_.clear();
-  SetProjectDirFromReportDir(report_dir);
-  FillSystemDir();
-  if (!OpenBuildInputs(true, bill_failure_)) return;
+  if (!OpenBuildInputs(report_dir, true, bill_failure_)) return;
   const EndReadOnExit end_read(*database_);
-  const std::set<std::wstring> old_partitions = partitions_;
-  partitions_.clear();
-  // The stored results are filed while their rows are read; a host's
-  // calculation-result service answers with its vectors, held whole.
-  const std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
-  BillInput input;
-  // Counting the stored entries reads every row once, so that most damage
-  // is found before the tables change.
-  const bool counted = !stored || stored->CountEntries(false, input.entries);
   InitLibraries(0);
-
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
-  SNYRAQdDeClassResultInfo result;
-  SNYRAQdDeClassResultInfo other_items;
-  bool read = false;
-  if (stored) {
-    read = counted && StoredBillInput(*stored, input);
-  } else {
-    SNYRAGetResultParam param = BillResultParam();
-    read = CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true);
-    param.b4 = false;
-    read = read && CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
-    input = HeldBillInput(result, other_items);
-  }
-  if (!read) {
-    partitions_ = old_partitions;
+  // Until the outline is read the engine's partitions and tables stay as
+  // they were.
+  const std::unique_ptr<CalculationRecords> records =
+      PullRecords(project_dir_, true, BillResultParam());
+  RecordsOutline outline;
+  if (!records || !records->ReadOutline(true, outline)) {
     FailBuild(bill_failure_, L"cannot read the bill results of " + project_dir_);
     return;
   }
-
-  ResetForRebuild();
-  ReadIndexSettingsFile();
-  if (BuildBillTables(input, true, progress)) return;
+  if (BuildBillTables(*records, outline, true, progress)) return;
   // Damage that the count could not see fails the filing half way: no
   // half-built bill tables are left behind.
   ResetForRebuild();
@@ -235,8 +115,7 @@ void CAnalyze::InitQdData(const CString& report_dir) {
 
 bool CAnalyze::ShowQdListDialog() {
   deferred_.LoadAll();
-  SNYRAQdDeClassResultInfo result;
-  SNYRAQdDeClassResultInfo other_items;
+  HeldResults held;
   {
     NyProInterface progress;
     progress.ShowProgressDialog(L"处理清单编码中...", nullptr);
@@ -251,28 +130,22 @@ bool CAnalyze::ShowQdListDialog() {
       }
       InitLibraries(0);
     }
-    SNYRAGetResultParam param = BillResultParam();
     progress.SetShowInformation(L"正在初始化编码数据!");
-    if (!CNYRADealCalResult::GetQdDeClassResultData(project_dir_, param, result, true)) {
-      progress.CloseProgressDialog();
-      return false;
-    }
-    param.b4 = false;
-    const bool read = CNYRADealCalResult::GetQTXMQdDeClassResult(project_dir_, param, other_items);
+    const bool read = held.AskBillResults(project_dir_, BillResultParam());
     progress.CloseProgressDialog();
     if (!read) return false;
   }
-  if (!CNYRADealCalResult::ShowQdListDialog(project_dir_, bill_key_, quota_key_, result.items,
-                                            other_items.items)) {
+  if (!CNYRADealCalResult::ShowQdListDialog(project_dir_, bill_key_, quota_key_, held.entries(),
+                                            held.other_items())) {
     return false;
   }
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理报表数据中...", nullptr);
   progress.SetShowInformation(L"正在重新加载报表数据!");
-  ResetForRebuild();
-  ReadIndexSettingsFile();
-  BillInput input = HeldBillInput(result, other_items);
-  const bool built = BuildBillTables(input, false, progress);
+  // The outline of the lists as the dialog left them.
+  RecordsOutline outline;
+  held.ReadOutline(true, outline);
+  const bool built = BuildBillTables(held, outline, false, progress);
   progress.CloseProgressDialog();
   if (!built) {
     ResetForRebuild();
@@ -294,9 +167,10 @@ void CAnalyze::AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud
   cloud.Add(bill, FiledComponentName(bill, IsFacadeTypePath(bill.type_path)));
 }
 
-bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
-                               NyProInterface& progress) {
-  partitions_.clear();
+bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline& input,
+                               bool with_doors_windows, NyProInterface& progress) {
+  ResetForRebuild();
+  ReadIndexSettingsFile();
   for (const CString& name : input.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : input.floors) floor_names.Add(std::wstring_view(floor.str()));
@@ -310,8 +184,8 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   // bill kind.
   CloudDataIntake cloud(cloud_);
   size_t done = 0;
-  const bool entries_read = input.each_entry([&](const EntryKeys& keys) {
-    ShowFilingCount(progress, ++done, input.entries);
+  const bool entries_read = records.EachEntry([&](const EntryKeys& keys) {
+    ShowFilingCount(progress, ++done, input.count);
     tables_.AddClassifiedEntry(keys);
     AddBillToCloudData(keys.bill, cloud);
     if (IsFacadeTypePath(keys.bill.type_path)) {
@@ -328,7 +202,7 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
   });
   if (!entries_read) return false;
   physical_.FinishDecoration();
-  const bool read = input.each_loose_quota([&](const RecordKeys& keys) {
+  const bool loose_read = records.EachLooseQuota([&](const RecordKeys& keys) {
     if (IsBillRecord(keys)) return;
     if (IsFacadeTypePath(keys.type_path)) {
       decoration_floors.Add(keys.floor);
@@ -336,12 +210,12 @@ bool CAnalyze::BuildBillTables(BillInput& input, bool with_doors_windows,
       areas_.rooms.Add(keys);
     }
     tables_.AddLooseQuota(keys);
-  }) &&
-                    // Other items are filed like classified entries, the cloud-index data included.
-                    input.each_other_item([&](const EntryKeys& keys) {
-                      tables_.AddOtherItem(keys);
-                      AddBillToCloudData(keys.bill, cloud);
-                    });
+  });
+  // Other items are filed like classified entries, the cloud-index data included.
+  const bool read = loose_read && records.EachOtherItem([&](const EntryKeys& keys) {
+    tables_.AddOtherItem(keys);
+    AddBillToCloudData(keys.bill, cloud);
+  });
   if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of
@@ -377,39 +251,19 @@ void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
 }
 
 bool CAnalyze::InitialTable(const CString& report_dir) {
-  deferred_.LoadAll();
-  quota_failure_.clear();
-  SetProjectDirFromReportDir(report_dir);
-  FillSystemDir();
-  if (!OpenBuildInputs(false, quota_failure_)) return false;
+  if (!OpenBuildInputs(report_dir, false, quota_failure_)) return false;
   const EndReadOnExit end_read(*database_);
-  const std::set<std::wstring> old_partitions = partitions_;
-  partitions_.clear();
   InitLibraries(1);
   NyProInterface progress;
   progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
   progress.SetShowInformation(L"正在读取计算结果!");
-
-  const std::unique_ptr<StoredResults> stored = StoredResults::Open(project_dir_);
-  SNYRADeResultInfo result;
-  SNYRADeResultInfo other_items;
-  QuotaInput input;
-  bool read = false;
-  if (stored) {
-    read = StoredQuotaInput(*stored, input);
-  } else {
-    SNYRAGetResultParam param;
-    param.billLibKey = L"-1";
-    param.quotaLibKey = quota_key_;
-    param.b2 = true;
-    param.b3 = true;
-    param.b4 = true;
-    read = CNYRADealCalResult::GetDeResultData(project_dir_, param, result, true) &&
-           CNYRADealCalResult::GetQTXMDeResult(project_dir_, param, other_items);
-    input = HeldQuotaInput(result, other_items);
-  }
-  if (!read) {
-    partitions_ = old_partitions;
+  const SNYRAGetResultParam param{
+      .billLibKey = L"-1", .quotaLibKey = quota_key_, .b2 = true, .b3 = true, .b4 = true};
+  // Until the outline is read the engine's partitions and tables stay as
+  // they were.
+  const std::unique_ptr<CalculationRecords> records = PullRecords(project_dir_, false, param);
+  RecordsOutline outline;
+  if (!records || !records->ReadOutline(false, outline)) {
     FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
     return false;
   }
@@ -418,15 +272,24 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   tables_.ClearQuotaSide();
   physical_.ClearQuotaSide();
   ReadIndexSettingsFile();
-  for (const CString& name : input.partitions) partitions_.insert(name.str());
+  partitions_.clear();
+  for (const CString& name : outline.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
-  for (const CString& floor : input.floors) floor_names.Add(std::wstring_view(floor.str()));
+  for (const CString& floor : outline.floors) floor_names.Add(std::wstring_view(floor.str()));
   areas_.rooms.Clear();
+  // A build that fails part way leaves no half-built quota tables behind.
+  const auto fail = [&] {
+    tables_.ClearQuotaSide();
+    physical_.ClearQuotaSide();
+    areas_.rooms.Clear();
+    FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
+    return false;
+  };
 
   size_t done = 0;
   CloudDataIntake cloud(cloud_);
-  const bool quotas_read = input.each_quota([&](const RecordKeys& keys) {
-    ShowFilingCount(progress, ++done, input.quotas);
+  const bool quotas_read = records->EachQuota([&](const RecordKeys& keys) {
+    ShowFilingCount(progress, ++done, outline.count);
     tables_.AddQuotaRecord(keys);
     areas_.index_analysis.Offer(keys);
     const bool facade = IsFacadeTypePath(keys.type_path);
@@ -438,18 +301,13 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     }
   });
   if (quotas_read) physical_.FinishDecoration();
-  if (!quotas_read || !input.each_other_quota([&](const RecordKeys& keys) {
+  if (!quotas_read || !records->EachOtherQuota([&](const RecordKeys& keys) {
         tables_.AddQuotaRecord(keys);
         areas_.index_analysis.Offer(keys);
         floor_names.Add(keys.floor);
         cloud.Add(keys, keys.component_name);
       })) {
-    // A read that fails half way leaves no half-built quota tables behind.
-    tables_.ClearQuotaSide();
-    physical_.ClearQuotaSide();
-    areas_.rooms.Clear();
-    FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
-    return false;
+    return fail();
   }
 
   // The building area lands on the project's floors, so they are known
@@ -457,22 +315,15 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   // data with the others.
   AppendCalculatedFloors(floor_names.Texts());
   areas_.building_area.Clear();
-  bool areas_read = BuildBuildingArea();
+  const bool areas_read = BuildBuildingArea();
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
   // The end of the build: the component summary and table from the quota
   // trees, then the door and window table.
   BuildComponentTables(false);
-  areas_read = ReadDatabaseTables() && areas_read;
-  if (!areas_read) {
-    tables_.ClearQuotaSide();
-    physical_.ClearQuotaSide();
-    areas_.rooms.Clear();
-    areas_.building_area.Clear();
-    FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
-    return false;
-  }
-  return true;
+  if (ReadDatabaseTables() && areas_read) return true;
+  areas_.building_area.Clear();
+  return fail();
 }
 
 void CAnalyze::BuildComponentTables(bool from_bills) {

@@ -25,6 +25,31 @@ const CatalogTable* FindCatalogTable(std::string_view name_or_stem) {
   return nullptr;
 }
 
+void TableTreeItems(const CatalogTable& table, CStringArray& items) {
+  GetEngine()->GetTreeItem(items, table.code);
+}
+
+void TableItemRows(const CatalogTable& table, const CString& name, CStringArray& rows) {
+  GetEngine()->GetItemData(name, rows, table.code);
+}
+
+void TableStreamRows(const CatalogTable& table, const CString& name, CStringArray& rows) {
+  const TableDefinition* definition = TableOf(table.code);
+  const int code =
+      definition != nullptr && definition->stream_code != 0 ? definition->stream_code : table.code;
+  GetEngine()->GetNewItemData(name, rows, code);
+}
+
+bool SelectsFloors(const CatalogTable& table) {
+  const CodeDefinition* definition = DefinitionOf(table.code);
+  return definition != nullptr && definition->selected_rows != nullptr;
+}
+
+void TableFloorRows(const CatalogTable& table, CStringArray& floors, CStringArray& second,
+                    CStringArray& rows) {
+  GetEngine()->GetItemData(floors, second, rows, table.code);
+}
+
 std::size_t CountTableRows(const CatalogTable& table) {
   return GetEngine()->CountTotalRows(table.code);
 }

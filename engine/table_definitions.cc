@@ -52,6 +52,13 @@ const CodeDefinition* DefinitionOf(int code) {
   return nullptr;
 }
 
+const TableDefinition* TableOf(int code) {
+  for (const TableDefinition* table : TableDefinitions()) {
+    if (table->catalog.code == code) return table;
+  }
+  return nullptr;
+}
+
 int WidthOf(int code) {
   for (const CatalogTable& table : TableCatalog()) {
     if (table.code == code) return table.width;

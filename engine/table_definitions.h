@@ -24,6 +24,8 @@
 
 namespace reportdata {
 
+struct TableFileLayout;
+
 // What a query reads and writes through: the engine's trees and its state.
 struct TableContext {
   ReportTables& tables;
@@ -75,8 +77,12 @@ int WidthOf(int code);
 
 // How the table of a catalogue entry is written to its file and read back.
 struct FileDefinition {
-  int code;                  // the layout A code of its catalogue entry
-  const wchar_t* file_name;  // "\qd.xml" …, its stem's
+  int code;                       // the layout A code of its catalogue entry
+  const TableFileLayout* layout;  // its name ("\qd.xml" …, its stem's) and envelope
+  // Where another table's file carries the same "Table_Name" (the door and
+  // window and the room tables share one), the name the elements of its
+  // first chapter begin with, which tells the files apart; else null.
+  const char* inner_prefix;
   // A reload holds the file for the first query of its table, else reads
   // it at once.
   bool held;
@@ -103,11 +109,17 @@ struct TableDefinition {
   // leaves it empty; false, the table empty, when the database could not
   // be read.
   bool (*read_database)(IDMDatabase* database, AreaTables& areas) = nullptr;
+  // The code of its layout B rows where it is not its catalogue entry's
+  // (the door and window table streams its kinds regrouped).
+  int stream_code = 0;
 };
 
 // Every table in catalogue order (engine/table_definitions.cc lists them);
 // the catalogue, the file list and the dispatch by code are read from here.
 std::span<const TableDefinition* const> TableDefinitions();
+
+// The table whose catalogue entry's code is `code`; null when there is none.
+const TableDefinition* TableOf(int code);
 
 // The texts of a floor or name list of a selection query.
 std::vector<std::wstring> TextsOf(const CStringArray& list);

@@ -125,7 +125,7 @@ void CAnalyze::ReadTables(std::wstring_view dir, TableSide side) {
     }
     const CodeDefinition* definition = DefinitionOf(file->code);
     const int table = definition != nullptr ? definition->held : DeferredReads::kOther;
-    HoldTableFile(table, dir, file->file_name, [this, held_dir, file] {
+    HoldTableFile(table, dir, file->layout->file_name, [this, held_dir, file] {
       TableContext context = Context();
       file->read(context, held_dir);
     });

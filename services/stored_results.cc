@@ -13,29 +13,30 @@ std::unique_ptr<StoredResults> StoredResults::Open(const CString& dir) {
   return std::unique_ptr<StoredResults>(new StoredResults(*db));
 }
 
-bool StoredResults::ReadPartitionsAndFloors(std::set<CString>& partitions,
-                                            std::vector<CString>& floors) {
-  return db_.ReadPartitions(partitions) && db_.ReadFloors(floors);
+bool StoredResults::ReadOutline(bool bill_side, RecordsOutline& outline) {
+  return db_.ReadPartitions(outline.partitions) && db_.ReadFloors(outline.floors) &&
+         (bill_side ? db_.CountEntries(RecordTable::kClassified, outline.count)
+                    : db_.CountQuotaResults(false, outline.count));
 }
 
-bool StoredResults::CountEntries(bool other_items, std::size_t& count) {
-  return db_.CountEntries(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, count);
-}
-
-bool StoredResults::EachEntry(bool other_items, const EntryKeysVisitor& file) {
-  return db_.FileClassified(other_items ? RecordTable::kOtherItem : RecordTable::kClassified, file);
+bool StoredResults::EachEntry(const EntryKeysVisitor& file) {
+  return db_.FileClassified(RecordTable::kClassified, file);
 }
 
 bool StoredResults::EachLooseQuota(const KeysVisitor& file) {
   return db_.EachRecordKeys(RecordTable::kLooseQuota, file);
 }
 
-bool StoredResults::CountQuotaResults(bool other_items, std::size_t& count) {
-  return db_.CountQuotaResults(other_items, count);
+bool StoredResults::EachOtherItem(const EntryKeysVisitor& file) {
+  return db_.FileClassified(RecordTable::kOtherItem, file);
 }
 
-bool StoredResults::EachQuotaResult(bool other_items, const KeysVisitor& file) {
-  return db_.EachQuotaResultKeys(other_items, file);
+bool StoredResults::EachQuota(const KeysVisitor& file) {
+  return db_.EachQuotaResultKeys(false, file);
+}
+
+bool StoredResults::EachOtherQuota(const KeysVisitor& file) {
+  return db_.EachQuotaResultKeys(true, file);
 }
 
 }  // namespace reportdata

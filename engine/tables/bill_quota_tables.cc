@@ -75,6 +75,8 @@ constexpr NamedColumn kFloorComponentQuotaColumns[] = {
     {"formula", "计算式", T, kValue, {{10}}},
     {"handles", "图元", T, kProgram, {{11}}},
 };
+// A floor selection of these tables names the components it keeps.
+constexpr std::string_view kComponents = "component";
 constexpr int kBillSummaryCodes[] = {1, 21, 50};
 constexpr int kBillConsumptionCodes[] = {2, 22};
 constexpr int kConsumptionSummaryCodes[] = {3, 23};
@@ -83,45 +85,46 @@ constexpr int kQuotaByFloorCodes[] = {12, 32};
 constexpr int kQuotaByFloorComponentCodes[] = {13, 33};
 
 const TableDefinition kTables[] = {
-    {{1, kBillSummaryCodes, "清单汇总表", "qd", kBill, 12, kBillColumns},
+    {{1, kBillSummaryCodes, "清单汇总表", "qd", kBill, 12, kBillColumns, kComponents},
      {},
-     {1, kBillSummaryFile.file_name, true,
+     {1, &kBillSummaryFile, nullptr, true,
       [](TableContext& c, Dir dir) {
         WriteBillSummary(dir, c.tables.bill_summary(), c.state.partition);
       },
       [](TableContext& c, Dir dir) { ReadBillSummary(dir, c.tables.bill_summary()); }}},
-    {{2, kBillConsumptionCodes, "清单消耗量表", "qdxhl", kBill, 13, kConsumptionColumns},
+    {{2, kBillConsumptionCodes, "清单消耗量表", "qdxhl", kBill, 13, kConsumptionColumns,
+      kComponents},
      {},
-     {2, kBillConsumptionFile.file_name, true,
+     {2, &kBillConsumptionFile, nullptr, true,
       [](TableContext& c, Dir dir) {
         WriteBillConsumption(dir, c.tables.bill_consumption(), c.state.partition);
       },
       [](TableContext& c, Dir dir) { ReadBillConsumption(dir, c.tables.bill_consumption()); }}},
-    {{3, kConsumptionSummaryCodes, "消耗量汇总表", "de", kBill, 12, kBillColumns},
+    {{3, kConsumptionSummaryCodes, "消耗量汇总表", "de", kBill, 12, kBillColumns, kComponents},
      {},
-     {3, kConsumptionSummaryFile.file_name, true,
+     {3, &kConsumptionSummaryFile, nullptr, true,
       [](TableContext& c, Dir dir) {
         WriteConsumptionSummary(dir, c.tables.consumption_summary(), c.state.partition);
       },
       [](TableContext& c, Dir dir) {
         ReadConsumptionSummary(dir, c.tables.consumption_summary());
       }}},
-    {{11, kQuotaSummaryCodes, "定额汇总表", "de1", kQuota, 12, kBillColumns},
+    {{11, kQuotaSummaryCodes, "定额汇总表", "de1", kQuota, 12, kBillColumns, kComponents},
      {},
-     {11, kQuotaSummaryFile.file_name, true,
+     {11, &kQuotaSummaryFile, nullptr, true,
       [](TableContext& c, Dir dir) {
         WriteQuotaSummary(dir, c.tables.quota_summary(), c.state.partition);
       },
       [](TableContext& c, Dir dir) { ReadQuotaSummary(dir, c.tables.quota_summary()); }}},
-    {{12, kQuotaByFloorCodes, "分层汇总定额表", "de2", kQuota, 12, kFloorQuotaColumns},
+    {{12, kQuotaByFloorCodes, "分层汇总定额表", "de2", kQuota, 12, kFloorQuotaColumns, kComponents},
      {},
-     {12, kQuotaByFloorFile.file_name, true,
+     {12, &kQuotaByFloorFile, nullptr, true,
       [](TableContext& c, Dir dir) { WriteQuotaByFloor(dir, c.tables.quota_by_floor()); },
       [](TableContext& c, Dir dir) { ReadQuotaByFloor(dir, c.tables.quota_by_floor()); }}},
     {{13, kQuotaByFloorComponentCodes, "分层分构件汇总定额表", "de3", kQuota, 12,
-      kFloorComponentQuotaColumns},
+      kFloorComponentQuotaColumns, kComponents},
      {},
-     {13, kQuotaByFloorComponentFile.file_name, true,
+     {13, &kQuotaByFloorComponentFile, nullptr, true,
       [](TableContext& c, Dir dir) {
         WriteQuotaByFloorComponent(dir, c.tables.quota_by_floor_component(), c.state.partition);
       },

@@ -56,7 +56,7 @@ const TableDefinition& BuildingAreaDefinition() {
   static const CodeDefinition codes[] = {BuildingArea()};
   static const TableDefinition table{{4, kCodes, "建筑面积汇总表", "mj", kEither, 10, kAreaColumns},
                                      codes,
-                                     {4, kBuildingAreaFile.file_name, false,
+                                     {4, &kBuildingAreaFile, nullptr, false,
                                       [](TableContext& c, std::wstring_view dir) {
                                         WriteBuildingArea(dir, c.areas.building_area);
                                       },

@@ -27,6 +27,9 @@ constexpr NamedColumn kDoorWindowColumns[] = {
     {"formula", "计算式", T, kValue, {{9}}}, {"handles", "图元", T, kProgram, {{8}}},
 };
 constexpr int kCodes[] = {5, 40};
+// The component codes of its kinds, which a floor selection maps to them.
+constexpr std::string_view kKindCodes[] = {"MCD\\M",   "MCD\\C",   "MCD\\PC", "MCD\\QD",
+                                           "MCD\\ZPC", "MCD\\LHC", "MCD\\DXC"};
 
 // Layout A of doors and windows (5), appended; the regrouped stream (40)
 // and tree items (15).
@@ -84,12 +87,13 @@ bool ReadDoorWindowsFromDatabase(IDMDatabase* database, AreaTables& areas) {
 const TableDefinition& DoorWindowDefinition() {
   static const CodeDefinition codes[] = {DoorsWindows(), RegroupedDoorsWindows()};
   static const TableDefinition table{
-      {5, kCodes, "门窗汇总表", "mc", kEither, 11, kDoorWindowColumns},
+      {5, kCodes, "门窗汇总表", "mc", kEither, 11, kDoorWindowColumns, {}, kKindCodes},
       codes,
-      {5, kDoorWindowFile.file_name, true,
+      {5, &kDoorWindowFile, "Obj", true,
        [](TableContext& c, std::wstring_view dir) { WriteDoorWindows(dir, c.areas.doors_windows); },
        [](TableContext& c, std::wstring_view dir) { ReadDoorWindows(dir, c.areas.doors_windows); }},
-      ReadDoorWindowsFromDatabase};
+      ReadDoorWindowsFromDatabase,
+      40};
   return table;
 }
 

@@ -45,7 +45,7 @@ const TableDefinition& IndexAnalysisDefinition() {
   static const CodeDefinition codes[] = {IndexAnalysis()};
   static const TableDefinition table{{10, kCodes, "指标分析表", "zbfx", kEither, 10, kIndexColumns},
                                      codes,
-                                     {10, kIndexAnalysisFile.file_name, false,
+                                     {10, &kIndexAnalysisFile, nullptr, false,
                                       [](TableContext& c, std::wstring_view dir) {
                                         WriteIndexAnalysis(dir, c.areas.index_analysis);
                                       },

@@ -122,9 +122,9 @@ CodeDefinition RoomTable(int code, int handle_floor_cell) {
 const TableDefinition& RoomTable1Definition() {
   static const CodeDefinition codes[] = {RoomTable<true>(6, 2)};
   static const TableDefinition table{
-      {6, kRoomTable1Codes, "房间汇总表", "room1", kEither, 12, kRoomColumns},
+      {6, kRoomTable1Codes, "房间汇总表", "room1", kEither, 12, kRoomColumns, "component"},
       codes,
-      {6, kRoomTable1File.file_name, true,
+      {6, &kRoomTable1File, "Type", true,
        [](TableContext& c, std::wstring_view dir) { WriteRoomTable1(dir, c.areas.rooms); },
        [](TableContext& c, std::wstring_view dir) { ReadRoomTable1(dir, c.areas.rooms); }}};
   return table;
@@ -135,7 +135,7 @@ const TableDefinition& RoomTable2Definition() {
   static const TableDefinition table{
       {7, kRoomTable2Codes, "分层房间汇总表", "room2", kEither, 12, kFloorRoomColumns},
       codes,
-      {7, kRoomTable2File.file_name, true,
+      {7, &kRoomTable2File, "Floor", true,
        [](TableContext& c, std::wstring_view dir) { WriteRoomTable2(dir, c.areas.rooms); },
        [](TableContext& c, std::wstring_view dir) { ReadRoomTable2(dir, c.areas.rooms); }}};
   return table;

@@ -69,6 +69,13 @@ struct CatalogTable {
   TableSide side;
   int width;                             // cells of a layout A row, its facade's GetparaNum
   std::span<const NamedColumn> columns;  // the named columns of its rows
+  // The second list of a floor selection that keeps every row of the
+  // floors: these texts, then each value of this named column in the whole
+  // table (none when empty). The bill and quota tables and room table 1
+  // take their components, the door and window table its kinds' component
+  // codes, the building area, which selects by floor only, nothing.
+  std::string_view second_column = {};
+  std::span<const std::string_view> second_texts = {};
 };
 
 // Every table in the order the tool lists them.
@@ -82,6 +89,29 @@ REPORTDATA_API const CatalogTable* FindCatalogTable(std::string_view name_or_ste
 // making a cell: a whole-table answer of a large project is hundreds of
 // megabytes of texts.
 REPORTDATA_API std::size_t CountTableRows(const CatalogTable& table);
+
+// The row queries of the table's facade, answered from the module's current
+// tables. Its tree items (GetTreeItem).
+REPORTDATA_API void TableTreeItems(const CatalogTable& table, CStringArray& items);
+
+// Layout A of one item (GetItemData), or of the whole table (GetTotalData)
+// when `name` is empty.
+REPORTDATA_API void TableItemRows(const CatalogTable& table, const CString& name,
+                                  CStringArray& rows);
+
+// Layout B of one item, or of every item when `name` is empty (the
+// facade's GetNewItemData; the bill summary's GetNewQdHz).
+REPORTDATA_API void TableStreamRows(const CatalogTable& table, const CString& name,
+                                    CStringArray& rows);
+
+// Whether the table answers a floor selection (the three-array
+// GetItemData); the index analysis does not.
+REPORTDATA_API bool SelectsFloors(const CatalogTable& table);
+
+// Layout A of the floors' rows that the second list keeps (see
+// CatalogTable::second_column); nothing when the table selects no floors.
+REPORTDATA_API void TableFloorRows(const CatalogTable& table, CStringArray& floors,
+                                   CStringArray& second, CStringArray& rows);
 
 // The table's whole-table answer (GetTotalData) with the instance lists left
 // empty: the drawing handles of each component and record, which a host

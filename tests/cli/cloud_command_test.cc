@@ -11,12 +11,7 @@
 namespace reportdata::testing {
 namespace {
 
-class CloudCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_EQ(BuiltSample::Get().build.status, 0); }
-  const TempDir* work_ = &BuiltSample::Get().work;
-  const std::string& project_ = BuiltSample::Get().project;
-};
+using CloudCommandTest = SampleTest;
 
 TEST_F(CloudCommandTest, IndexAnalysisShowsRatiosOfEveryFedGroup) {
   std::set<std::string> fed;

@@ -6,58 +6,26 @@
 #include <string>
 #include <vector>
 
+#include "support/project_json.h"
 #include "tool_runner.h"
 
 namespace reportdata::testing {
 namespace {
 
-// One bill record of a hand-made project: all in the concrete chapter.
-struct Bill {
-  const char* code;
-  const char* name;
-  const char* unit;
-  const char* floor;
-  const char* component;
-  const char* quantity;
-};
-
-std::string ProjectJson(const std::vector<Bill>& bills,
-                        const std::vector<std::string>& partitions) {
-  std::string json = R"j({"project": {"name": "比较", "floors": ["1", "2"],
-    "billLibrary": ["房屋建筑与装饰工程工程量计算规范", "GB50854-2013", "全国", "2013"],
-    "quotaLibrary": ["土建工程消耗量定额(示例)", "DE-TJ-2024", "示例", "2024"]},
-    "partitions": [)j";
-  for (size_t i = 0; i < partitions.size(); ++i) json += (i ? ", \"" : "\"") + partitions[i] + "\"";
-  json += R"(], "floors": ["1", "2"], "classified": [)";
-  int id = 0;
-  for (const Bill& bill : bills) {
-    const std::string number = std::to_string(++id);
-    json += std::string(id > 1 ? "," : "") + R"({"bill": {"id": )" + number + R"(, "billCode": ")" +
-            bill.code + R"(", "billName": ")" + bill.name + R"(", "billUnit": ")" + bill.unit +
-            R"(", "quantity": ")" + bill.quantity +
-            R"(", "typePath": "Z\\KZ", "componentName": ")" + bill.component + R"(", "floor": ")" +
-            bill.floor + R"(", "kind": "1", "handle": "$$)" + std::to_string(id) +
-            R"(", "partitions": [{"name": ")" + partitions.front() + R"(", "formula": ")" +
-            bill.quantity + R"(", "quantity": )" + bill.quantity + "}]}}";
-  }
-  return json + "]}";
-}
-
-class CompareCommandTest : public ::testing::Test {
+class CompareCommandTest : public SampleTest {
  protected:
   // Imports and builds a project from the bills; returns its directory.
-  std::string Built(const std::string& name, const std::vector<Bill>& bills,
+  std::string Built(const std::string& name, const std::vector<JsonEntry>& bills,
                     const std::vector<std::string>& partitions) {
-    const std::string json = work_.File(name + ".json");
-    std::ofstream(json) << ProjectJson(bills, partitions);
-    const std::string project = work_.File(name);
+    const std::string json = dir_.File(name + ".json");
+    dir_.Write(name + ".json", ProjectJson(bills, partitions));
+    const std::string project = dir_.File(name);
     EXPECT_EQ(RunTool({"import", json, project}).status, 0);
-    const ToolRun build = RunTool({"build", project});
-    EXPECT_EQ(build.status, 0) << build.err;
+    ToolOut({"build", project});
     return project;
   }
 
-  TempDir work_;
+  TempDir dir_;
 };
 
 // The row of that kind whose path is `path`; null when there is none.
@@ -72,15 +40,15 @@ const nlohmann::json* FindRow(const nlohmann::json& rows, const std::vector<std:
 
 TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
   const std::string old_project = Built("old",
-                                        {{"010502001", "矩形柱", "m3", "1", "KZ1", "1.25"},
-                                         {"010502001", "矩形柱", "m3", "2", "KZ1", "1.25"},
-                                         {"010503002", "矩形梁", "m3", "1", "KL1", "0.80"}},
+                                        {{{"010502001", "矩形柱", "m3", "1", "KZ1", "1.25"}},
+                                         {{"010502001", "矩形柱", "m3", "2", "KZ1", "1.25"}},
+                                         {{"010503002", "矩形梁", "m3", "1", "KL1", "0.80"}}},
                                         {"1区", "2区"});
   const std::string new_project = Built("new",
-                                        {{"010502001", "矩形柱", "m3", "1", "KZ1", "1.25"},
-                                         {"010502001", "矩形柱", "m3", "2", "KZ1", "1.75"},
-                                         {"010503002", "矩形梁", "m", "1", "KL1", "0.80"},
-                                         {"010504001", "直形墙", "m3", "2", "Q1", "2.00"}},
+                                        {{{"010502001", "矩形柱", "m3", "1", "KZ1", "1.25"}},
+                                         {{"010502001", "矩形柱", "m3", "2", "KZ1", "1.75"}},
+                                         {{"010503002", "矩形梁", "m", "1", "KL1", "0.80"}},
+                                         {{"010504001", "直形墙", "m3", "2", "Q1", "2.00"}}},
                                         {"1区"});
   const nlohmann::json answer =
       ToolJson({"compare", old_project, new_project, "--format", "json"})["tables"][0];
@@ -127,8 +95,8 @@ TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
 
   // The page and the workbook: the grown column's rows are coloured as
   // increases, the removed beam marked.
-  const std::string page = work_.File("compare.html");
-  const std::string book = work_.File("compare.xlsx");
+  const std::string page = dir_.File("compare.html");
+  const std::string book = dir_.File("compare.xlsx");
   ASSERT_EQ(
       RunTool({"compare", old_project, new_project, "--changed", "--html", page, "--xlsx", book})
           .status,
@@ -142,15 +110,14 @@ TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
 
   // CSV in named columns, numbers as numbers; the one partition both
   // projects share holds every record.
-  const ToolRun csv = RunTool(
+  const std::string csv = ToolOut(
       {"compare", old_project, new_project, "--partition", "1区", "--changed", "--format", "csv"});
-  EXPECT_EQ(csv.status, 0) << csv.err;
-  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n') + 1),
+  EXPECT_EQ(csv.substr(0, csv.find('\n') + 1),
             "\xEF\xBB\xBF表,层级,行类别,项目,上级,单位,旧工程量,新工程量,差值,变化率,状态\r\n");
-  EXPECT_NE(csv.out.find("清单汇总表,2,,2层,混凝土及钢筋混凝土工程 / 010502001  矩形柱,m3,"
-                         "1.250000,1.750000,0.500000,0.400000,增加\r\n"),
+  EXPECT_NE(csv.find("清单汇总表,2,,2层,混凝土及钢筋混凝土工程 / 010502001  矩形柱,m3,"
+                     "1.250000,1.750000,0.500000,0.400000,增加\r\n"),
             std::string::npos)
-      << csv.out;
+      << csv;
 
   const ToolRun partition = RunTool({"compare", old_project, new_project, "--partition", "2区"});
   EXPECT_EQ(partition.status, 1);
@@ -159,11 +126,9 @@ TEST_F(CompareCommandTest, MatchesRowsByWhatTheyStandFor) {
 }
 
 TEST_F(CompareCommandTest, AProjectComparedWithItselfHasNothingChangedInAnyTable) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0) << sample.build.err;
   const nlohmann::json answer =
-      ToolJson({"compare", sample.project, sample.project, "qd", "de1", "mj", "mc",
-                "concrete-floor", "zbfx", "--changed", "--format", "json"});
+      ToolJson({"compare", project_, project_, "qd", "de1", "mj", "mc", "concrete-floor", "zbfx",
+                "--changed", "--format", "json"});
   ASSERT_EQ(answer["tables"].size(), 6u);
   for (const nlohmann::json& table : answer["tables"]) {
     EXPECT_EQ(table["rows"].size(), 0u) << table["table"];
@@ -173,20 +138,18 @@ TEST_F(CompareCommandTest, AProjectComparedWithItselfHasNothingChangedInAnyTable
 }
 
 TEST_F(CompareCommandTest, ExitsWithOneOnAMissingOrDamagedProjectAndTwoOnBadUsage) {
-  const BuiltSample& sample = BuiltSample::Get();
-  const std::string unbuilt = work_.File("unbuilt");
+  const std::string unbuilt = dir_.File("unbuilt");
   std::filesystem::create_directories(unbuilt + "/report");
-  const ToolRun missing = RunTool({"compare", sample.project, unbuilt});
+  const ToolRun missing = RunTool({"compare", project_, unbuilt});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find(unbuilt + "/report/qd.xml"), std::string::npos) << missing.err;
-  const std::string damaged = work_.File("damaged");
-  std::filesystem::copy(sample.project, damaged, std::filesystem::copy_options::recursive);
+  const std::string damaged = CopyOfSample(dir_);
   std::ofstream(damaged + "/report/mj.xml") << "<工程数据";
-  const ToolRun broken = RunTool({"compare", damaged, sample.project, "mj"});
+  const ToolRun broken = RunTool({"compare", damaged, project_, "mj"});
   EXPECT_EQ(broken.status, 1);
   EXPECT_NE(broken.err.find(damaged + "/report/mj.xml"), std::string::npos) << broken.err;
-  EXPECT_EQ(RunTool({"compare", sample.project, sample.project, "房间汇总表"}).status, 2);
-  EXPECT_EQ(RunTool({"compare", sample.project}).status, 2);
+  EXPECT_EQ(RunTool({"compare", project_, project_, "房间汇总表"}).status, 2);
+  EXPECT_EQ(RunTool({"compare", project_}).status, 2);
 }
 
 }  // namespace

@@ -16,19 +16,11 @@
 namespace reportdata::testing {
 namespace {
 
-// A copy of the built sample project in dir, for a test to damage.
-std::string CopyOfBuiltSample(const TempDir& dir) {
-  const std::string project = dir.File("project");
-  std::filesystem::copy(BuiltSample::Get().project, project,
-                        std::filesystem::copy_options::recursive);
-  return project;
-}
+using DamagedFilesTest = SampleTest;
 
-TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
+TEST_F(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
   TempDir dir;
-  const std::string project = dir.File("project");
-  ASSERT_EQ(RunTool({"import", kSampleJson, project}).status, 0);
-  ASSERT_EQ(RunTool({"build", project}).status, 0);
+  const std::string project = CopyOfSample(dir);
   const std::string database = project + "/CalResult.mdb";
   const std::string good = ReadFile(database);
   const auto before = Snapshot(project + "/report");
@@ -106,10 +98,9 @@ TEST(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
 
 // A writer that holds the database longer than a build waits: the build
 // says so rather than calling the file damaged.
-TEST(DamagedFilesTest, BuildOverABusyDatabaseSaysItIsBusy) {
-  ASSERT_EQ(BuiltSample::Get().build.status, 0);
+TEST_F(DamagedFilesTest, BuildOverABusyDatabaseSaysItIsBusy) {
   TempDir dir;
-  const std::string project = CopyOfBuiltSample(dir);
+  const std::string project = CopyOfSample(dir);
   const auto before = Snapshot(project + "/report");
   const std::unique_ptr<SqliteDb> writer =
       SqliteDb::Open(project + "/CalResult.mdb", SQLITE_OPEN_READWRITE);
@@ -127,10 +118,9 @@ TEST(DamagedFilesTest, BuildOverABusyDatabaseSaysItIsBusy) {
 // Every command that reads tables back names a table file it shows, lists or
 // exports that is damaged, another table's, or no regular file, instead of
 // taking it for an empty table or waiting on it.
-TEST(DamagedFilesTest, ReadingCommandsNameDamagedOrForeignTableFiles) {
-  ASSERT_EQ(BuiltSample::Get().build.status, 0);
+TEST_F(DamagedFilesTest, ReadingCommandsNameDamagedOrForeignTableFiles) {
   TempDir dir;
-  const std::string project = CopyOfBuiltSample(dir);
+  const std::string project = CopyOfSample(dir);
   const std::string report = project + "/report/";
   const auto bytes_of = [&](const char* file) { return ReadFile(report + file); };
   const std::string out = dir.File("out");
@@ -203,8 +193,7 @@ TEST(DamagedFilesTest, ReadingCommandsNameDamagedOrForeignTableFiles) {
 // No database, or a FIFO or a directory in the place of the database or of
 // the project description: the build refuses at once, naming the file, and
 // the report keeps the last good build.
-TEST(DamagedFilesTest, BuildRefusesInputsThatAreNoFile) {
-  ASSERT_EQ(BuiltSample::Get().build.status, 0);
+TEST_F(DamagedFilesTest, BuildRefusesInputsThatAreNoFile) {
   const std::pair<std::string, char> cases[] = {{"CalResult.mdb", 'm'},
                                                 {"CalResult.mdb", 'f'},
                                                 {"CalResult.mdb", 'd'},
@@ -212,7 +201,7 @@ TEST(DamagedFilesTest, BuildRefusesInputsThatAreNoFile) {
                                                 {"project.ld", 'd'}};
   for (const auto& [file, kind] : cases) {
     TempDir dir;
-    const std::string project = CopyOfBuiltSample(dir), path = project + "/" + file;
+    const std::string project = CopyOfSample(dir), path = project + "/" + file;
     const auto before = Snapshot(project + "/report");
     std::filesystem::remove_all(path);
     ASSERT_TRUE(kind != 'f' || mkfifo(path.c_str(), 0600) == 0);
@@ -233,8 +222,7 @@ TEST(DamagedFilesTest, BuildRefusesInputsThatAreNoFile) {
 // A side whose summary file is missing is a side not built: show says so,
 // tables lists "-", the page marks it not built and the workbook leaves it
 // out, rather than showing an empty table.
-TEST(DamagedFilesTest, AMissingSummaryFileIsATableNotBuilt) {
-  ASSERT_EQ(BuiltSample::Get().build.status, 0);
+TEST_F(DamagedFilesTest, AMissingSummaryFileIsATableNotBuilt) {
   const struct {
     const char* file;
     const char* name;
@@ -244,7 +232,7 @@ TEST(DamagedFilesTest, AMissingSummaryFileIsATableNotBuilt) {
                {"room2.xml", "分层房间汇总表"}};
   for (const auto& [file, name] : cases) {
     TempDir dir;
-    const std::string project = CopyOfBuiltSample(dir);
+    const std::string project = CopyOfSample(dir);
     std::filesystem::remove(project + "/report/" + file);
     const std::string stem = std::string(file).substr(0, std::string(file).find('.'));
     const ToolRun show = RunTool({"show", project, stem});

@@ -4,10 +4,10 @@
 // a temporary file of a coming run could take, never leads a write anywhere
 // else.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "support/scoped_env.h"
 #include "tool_runner.h"
 
 namespace reportdata::testing {
@@ -15,9 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(OutputFilesTest, PlantedLinksLeadNoWriteElsewhere) {
-  const BuiltSample& sample = BuiltSample::Get();
-  ASSERT_EQ(sample.build.status, 0);
+using OutputFilesTest = SampleTest;
+
+TEST_F(OutputFilesTest, PlantedLinksLeadNoWriteElsewhere) {
   TempDir dir;
   const std::string out = dir.File("out");
   const std::string victim = dir.File("victim");
@@ -38,20 +38,19 @@ TEST(OutputFilesTest, PlantedLinksLeadNoWriteElsewhere) {
     std::string target;                // what the links lead to
   };
   const Case cases[] = {
-      {{"html", sample.project, out}, {out + ".partial"}, victim},
-      {{"export", sample.project, out}, {out + ".partial"}, victim},
-      {{"cloud", sample.project, "--xml", out}, {out}, victim},
+      {{"html", project_, out}, {out + ".partial"}, victim},
+      {{"export", project_, out}, {out + ".partial"}, victim},
+      {{"cloud", project_, "--xml", out}, {out}, victim},
       {{"sample", out}, for_next_pids(out + ".part-"), victim},
       {{"demo"}, for_next_pids(dir.File("reportdata-demo-")), victim_dir},
   };
+  // The demo's work directory goes under TMPDIR.
+  const ScopedEnv tmp("TMPDIR", dir.path().c_str());
   for (const Case& c : cases) {
     fs::remove(out);
     std::ofstream(victim, std::ios::trunc) << "kept";
     for (const std::string& name : c.planted) fs::create_symlink(c.target, name);
-    // The demo's work directory goes under TMPDIR.
-    setenv("TMPDIR", dir.path().c_str(), 1);
     const ToolRun run = RunTool(c.args);
-    unsetenv("TMPDIR");
     EXPECT_EQ(run.status, 0) << c.args[0] << ": " << run.err;
     EXPECT_TRUE(ReadFile(victim) == "kept") << c.args[0];  // not its bytes: a whole page
     EXPECT_TRUE(fs::is_empty(victim_dir)) << c.args[0];

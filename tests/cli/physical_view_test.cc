@@ -8,33 +8,32 @@
 namespace reportdata::testing {
 namespace {
 
-TEST(PhysicalViewTest, SampleAnswersEveryViewOnBothSides) {
-  const std::string& project = BuiltSample::Get().project;
-  ASSERT_EQ(BuiltSample::Get().build.status, 0);
+using PhysicalViewTest = SampleTest;
 
+TEST_F(PhysicalViewTest, SampleAnswersEveryViewOnBothSides) {
   for (const char* side : {"bill", "quota"}) {
     const nlohmann::json view =
-        ToolJson({"show", project, "concrete-floor", "--side", side, "--format", "json"});
+        ToolJson({"show", project_, "concrete-floor", "--side", side, "--format", "json"});
     // The secondary beams' "c30" is the grade C30.
     EXPECT_EQ(view["grades"], nlohmann::json({"C25", "C30", "C35", "C40"})) << side;
     EXPECT_GT(view["rows"].back()["entries"].back()["quantity"].get<double>(), 100.0);
 
     for (const char* other : {"concrete-floor-partition", "concrete-partition-floor"}) {
-      const ToolRun csv = RunTool({"show", project, other, "--side", side, "--format", "csv"});
+      const ToolRun csv = RunTool({"show", project_, other, "--side", side, "--format", "csv"});
       EXPECT_NE(csv.out.find("\r\n合计,,构件合计,,,"), std::string::npos) << other;
     }
-    const ToolRun decoration = RunTool({"show", project, "decoration", "--side", side});
+    const ToolRun decoration = RunTool({"show", project_, "decoration", "--side", side});
     EXPECT_NE(decoration.out.find("无房间"), std::string::npos) << side;
     EXPECT_NE(decoration.out.find("楼层小计(m2)"), std::string::npos) << side;
   }
   // One floor of the range "2,5" shows a quarter of the range's row.
   const nlohmann::json range =
-      ToolJson({"show", project, "concrete-floor", "--floor", "2,5", "--format", "json"});
+      ToolJson({"show", project_, "concrete-floor", "--floor", "2,5", "--format", "json"});
   const nlohmann::json single =
-      ToolJson({"show", project, "concrete-floor", "--floor", "3", "--format", "json"});
+      ToolJson({"show", project_, "concrete-floor", "--floor", "3", "--format", "json"});
   EXPECT_NEAR(range["rows"][0]["entries"].back()["quantity"].get<double>(),
               4 * single["rows"][0]["entries"].back()["quantity"].get<double>(), 1e-5);
-  EXPECT_EQ(RunTool({"show", project, "concrete-floor", "--side", "both"}).status, 2);
+  EXPECT_EQ(RunTool({"show", project_, "concrete-floor", "--side", "both"}).status, 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -14,20 +15,10 @@ namespace {
 
 nlohmann::json Revised(const std::string& project, RevisionCounts& counts) {
   std::istringstream in(project);
-  char* text = nullptr;
-  size_t size = 0;
-  std::FILE* out = open_memstream(&text, &size);
-  try {
-    counts = ReviseProject(in, "in.json", out);
-  } catch (...) {
-    std::fclose(out);
-    std::free(text);
-    throw;
-  }
-  std::fclose(out);
-  const std::string written(text, size);
-  std::free(text);
-  return nlohmann::json::parse(written);
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
+  counts = ReviseProject(in, "in.json", out.get());
+  std::rewind(out.get());
+  return nlohmann::json::parse(out.get());
 }
 
 TEST(SampleReviseTest, AddsAStoreyChangesTheWallsBelowAndRemovesTheDoorsOfStoreyOne) {

@@ -1,7 +1,7 @@
 // Runs the reportdata tool as a separate process, as a user does, and
 // collects its exit status and what it wrote to standard output and error,
 // or reads what it printed as JSON; and the sample project built by it that
-// several tests share.
+// several tests share, with the fixture of the tests that read it.
 #ifndef REPORTDATA_TESTS_CLI_TOOL_RUNNER_H_
 #define REPORTDATA_TESTS_CLI_TOOL_RUNNER_H_
 
@@ -56,11 +56,15 @@ inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& 
   return run;
 }
 
-// What a run of the tool printed, read as JSON; a failed run fails the test.
-inline nlohmann::json ToolJson(const std::vector<std::string>& args) {
+// What a run of the tool printed, as text or read as JSON; a failed run
+// fails the test.
+inline std::string ToolOut(const std::vector<std::string>& args) {
   const ToolRun run = RunTool(args);
   EXPECT_EQ(run.status, 0) << run.err;
-  return nlohmann::json::parse(run.out);
+  return run.out;
+}
+inline nlohmann::json ToolJson(const std::vector<std::string>& args) {
+  return nlohmann::json::parse(ToolOut(args));
 }
 
 inline const std::string kSampleJson =
@@ -81,6 +85,25 @@ class BuiltSample {
 
  private:
   BuiltSample() = default;
+};
+
+// A test of the shared sample: fails at once when its import or build did.
+class SampleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(sample_.import.status, 0) << sample_.import.err;
+    ASSERT_EQ(sample_.build.status, 0) << sample_.build.err;
+  }
+  // A copy of the built sample project in dir, for a test to damage.
+  std::string CopyOfSample(const TempDir& dir) const {
+    const std::string project = dir.File("project");
+    std::filesystem::copy(project_, project, std::filesystem::copy_options::recursive);
+    return project;
+  }
+
+  const BuiltSample& sample_ = BuiltSample::Get();
+  const TempDir* work_ = &sample_.work;
+  const std::string& project_ = sample_.project;
 };
 
 }  // namespace reportdata::testing

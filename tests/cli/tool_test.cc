@@ -20,9 +20,7 @@ TEST(ToolTest, SampleWritesWhatItsOptionsSay) {
   ASSERT_EQ(RunTool({"sample", dir.File("a.json")}).status, 0);
   EXPECT_EQ(dir.Read("a.json"), ReadFile(kSampleJson))
       << "regenerate with: reportdata sample data/samples/sample-project.json";
-  const ToolRun other = RunTool({"sample", "-", "--seed", "8"});
-  EXPECT_EQ(other.status, 0);
-  EXPECT_NE(other.out, dir.Read("a.json"));
+  EXPECT_NE(ToolOut({"sample", "-", "--seed", "8"}), dir.Read("a.json"));
   EXPECT_EQ(RunTool({"sample", "-", "--compact"}).out.find('\n'), std::string::npos);
   const ToolRun revised = RunTool({"sample", "--revise", kSampleJson, dir.File("b.json")});
   EXPECT_EQ(revised.out, "wrote " + dir.File("b.json") +
@@ -53,9 +51,7 @@ TEST(ToolTest, BadUsageExitsWithTwoAndOneShortLine) {
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
     EXPECT_LT(run.err.size(), 160u) << run.err;
   }
-  const ToolRun help = RunTool({"sample", "--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("--seed"), std::string::npos);
+  EXPECT_NE(ToolOut({"sample", "--help"}).find("--seed"), std::string::npos);
 }
 
 TEST(ToolTest, UnwritableOutputExitsWithOne) {

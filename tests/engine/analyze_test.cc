@@ -240,6 +240,11 @@ TEST_F(AnalyzeTest, QuotaBuildRequestsAndFloors) {
   EXPECT_TRUE(!quota.b0 && !quota.b1 && quota.b2 && quota.b3 && quota.b4 && !quota.b5 &&
               !quota.b6 && !quota.b7);
 
+  // The partitions are those of the quota results, not of a classification.
+  std::vector<CString> partitions;
+  engine_.GetEngPatitions(partitions);
+  EXPECT_EQ(Texts(partitions), (std::vector<std::wstring>{L"2区", L"未分区"}));
+
   // The facade record's floor is not a calculated floor of its own.
   CArray<CString> floors;
   engine_.GetCalFloorMsg(floors);

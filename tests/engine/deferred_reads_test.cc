@@ -30,9 +30,7 @@ class DeferredReadsTest : public ::testing::Test {
  protected:
   DeferredReadsTest() {
     CAnalyze built;
-    for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(40))
-      built.tables().AddClassifiedEntry(KeysOf(entry));
-    built.tables().FinishBillEntries();
+    testing::FileGenerated(built.tables(), 40, false);
     built.Write_xml(dir_.wpath());
     chapters_ = ItemCount(built, kBillSummary);
   }

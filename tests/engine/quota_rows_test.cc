@@ -104,9 +104,7 @@ TEST_F(QuotaRowsTest, QuotaSummaryJssInPartition) {
 TEST_F(QuotaRowsTest, QuotaByFloorComponentRowsAndSelection) {
   AddQuota({.component = L"Q1", .quantity = L"3", .handle = L"h1"}, L"A5-1", L"浇筑", L"1");
   AddQuota({.component = L"Z1", .quantity = L"2", .handle = L"h2"}, L"A5-1", L"浇筑", L"1");
-  CStringArray rows;
-  EXPECT_TRUE(AnswerSelectedRows(Context(), 13, Array({L"1"}), Array({L"Z1"}), rows));
-  const std::vector<std::wstring> selected = Rows(rows, 12);
+  const std::vector<std::wstring> selected = SelectedRows(13, Array({L"1"}), Array({L"Z1"}));
   ASSERT_EQ(selected.size(), 6u);
   EXPECT_EQ(selected[2], L"3|2|Z1|||||||||");
   EXPECT_EQ(selected[3], L"4|3||实体||||||||");

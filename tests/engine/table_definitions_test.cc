@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "persist/table_file.h"
 #include "platform/text.h"
 
 namespace reportdata {
@@ -26,7 +27,7 @@ TEST(TableDefinitionsTest, EveryCatalogueTableHasItsCodesFileAndWidth) {
     for (const FileDefinition& file : TableFiles()) {
       if (file.code != table.code) continue;
       ++files;
-      EXPECT_EQ(ToUtf8(file.file_name), "\\" + std::string(table.stem) + ".xml");
+      EXPECT_EQ(ToUtf8(file.layout->file_name), "\\" + std::string(table.stem) + ".xml");
     }
     EXPECT_EQ(files, 1);
     for (const NamedColumn& column : table.columns) {
@@ -34,6 +35,17 @@ TEST(TableDefinitionsTest, EveryCatalogueTableHasItsCodesFileAndWidth) {
     }
   }
   EXPECT_EQ(TableFiles().size(), TableCatalog().size());
+  // The file check tells apart the files that carry one "Table_Name" only
+  // by what their first chapter holds.
+  for (const FileDefinition& a : TableFiles()) {
+    for (const FileDefinition& b : TableFiles()) {
+      if (&a == &b || std::string(a.layout->table_name) != b.layout->table_name) continue;
+      SCOPED_TRACE(ToUtf8(a.layout->file_name) + " " + ToUtf8(b.layout->file_name));
+      ASSERT_NE(a.inner_prefix, nullptr);
+      ASSERT_NE(b.inner_prefix, nullptr);
+      EXPECT_NE(std::string(a.inner_prefix), b.inner_prefix);
+    }
+  }
 }
 
 // The list of tables in docs/tables.md is the catalogue's.

@@ -11,6 +11,7 @@
 #include "keys/pooled_text.h"
 #include "reportdata/facades.h"
 #include "support/imported_project.h"
+#include "support/project_json.h"
 #include "support/records.h"
 
 namespace reportdata {
@@ -45,25 +46,16 @@ std::vector<std::wstring> KeyCells() {
   return cells;
 }
 
-// A quota of no library chapter named as a common calculation parameter:
-// its chapter is decided by comparing with texts the intake keeps in statics.
-constexpr char kCommonParameterProject[] = R"({
-  "version": 1,
-  "project": {"name": "余土工程", "floors": ["首层"]},
-  "floors": ["1"],
-  "classified": [
-    {"bill": {"id": 1, "billCode": "010101002", "billName": "挖一般土方", "billUnit": "m3",
-              "quantity": "12", "typePath": "TF\\WTF", "componentName": "WTF1", "floor": "1",
-              "kind": "1"},
-     "quotas": [{"id": 1, "quotaCode": "Z-1", "quotaName": "余土", "quotaUnit": "m3",
-                 "quantity": "12", "typePath": "TF\\WTF", "componentName": "WTF1",
-                 "floor": "1", "kind": "2"}]}
-  ]
-})";
-
 TEST(TextPoolReleaseTest, TheNextProjectHoldsItsOwnTextsOnly) {
   testing::TempDir dir;
-  dir.Write("first.json", kCommonParameterProject);
+  // A quota of no library chapter named as a common calculation parameter:
+  // its chapter is decided by comparing with texts the intake keeps in
+  // statics.
+  const testing::JsonRecord earth{"010101002", "挖一般土方", "m3", "1", "WTF1", "12", "TF\\WTF"};
+  testing::JsonRecord rest = earth;
+  rest.code = "Z-1";
+  rest.name = "余土";
+  dir.Write("first.json", testing::ProjectJson({{earth, {rest}}}));
   const CString first = testing::ImportedReport(dir, "first", dir.File("first.json"));
   const CString second = testing::ImportedReport(
       dir, "second", REPORTDATA_SOURCE_DIR "/tests/areas/data/tricky_project.json");

@@ -1,21 +1,18 @@
-// A host program: it sees only include/ and the shared library, and calls
-// operations of every facade on an engine that holds no tables.
+// A host program: it sees only include/ (and the tests' helpers) and the
+// shared library, and calls operations of every facade on an engine that
+// holds no tables.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "reportdata/reportdata.h"
+#include "support/records.h"
+#include "support/temp_dir.h"
 
 namespace {
 
-std::vector<std::wstring> Strings(const CStringArray& array) {
-  std::vector<std::wstring> out;
-  for (const CString& text : array) out.push_back(text.str());
-  return out;
-}
+using reportdata::testing::Texts;
 
 TEST(HostTest, EmptyTablesAnswerTheHeaderRowOnly) {
   CReportComMethod::SetCondition(L"外墙");
@@ -47,7 +44,7 @@ TEST(HostTest, EmptyTablesAnswerTheHeaderRowOnly) {
     CStringArray rows;
     rows.Add(L"kept");
     table.total(rows);
-    EXPECT_EQ(Strings(rows), header);
+    EXPECT_EQ(Texts(rows), header);
   }
   CReportComMethod::SetCondition(CString());
 
@@ -61,7 +58,7 @@ TEST(HostTest, EmptyTablesAnswerTheHeaderRowOnly) {
   DeTable3::GetTreeItem(appended);
   EXPECT_EQ(appended.GetSize(), 0);
   CAARInterHuiZong::GetTreeItem(appended);
-  EXPECT_EQ(Strings(appended), std::vector<std::wstring>{L"建筑面积"});
+  EXPECT_EQ(Texts(appended), std::vector<std::wstring>{L"建筑面积"});
 }
 
 // The bill summary reads the floor from cell 2; both floor-based quota
@@ -76,15 +73,13 @@ TEST(HostTest, HandleQueriesReadTheFloorOfTheirTable) {
   DeTable2::GetHandles(cells, handles, floor2, from_table2, unused);
   DeTable3::GetHandles(cells, handles, floor3, from_table3, unused);
   EXPECT_EQ(floor.str() + L"|" + floor2.str() + L"|" + floor3.str(), L"3|2,5|2,5");
-  EXPECT_EQ(Strings(out), (std::vector<std::wstring>{L"A", L"x", L"y", L"B", L"x", L"y"}));
-  EXPECT_EQ(Strings(from_table3), Strings(out));
+  EXPECT_EQ(Texts(out), (std::vector<std::wstring>{L"A", L"x", L"y", L"B", L"x", L"y"}));
+  EXPECT_EQ(Texts(from_table3), Texts(out));
 }
 
 TEST(HostTest, SettingsFilesGoThroughTheProjectDirectory) {
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("reportdata-host-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  CString project(dir.wstring());
+  const reportdata::testing::TempDir dir;
+  CString project(dir.wpath());
   CReportComMethod::SetUserDeUnitToFile(project, false);
   EXPECT_FALSE(CReportComMethod::IsUserDeUnitFromFile(project));
   void* handle = reinterpret_cast<void*>(0x1A2B);
@@ -95,7 +90,6 @@ TEST(HostTest, SettingsFilesGoThroughTheProjectDirectory) {
   EXPECT_TRUE(
       CReportExpComMethod::GetSingle()->GetHandleAndPIdByType(read_handle, read_pid, 1, project));
   EXPECT_EQ(std::pair(read_handle, read_pid), std::pair(handle, pid));
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

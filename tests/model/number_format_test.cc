@@ -19,18 +19,11 @@ std::wstring Printf(const char* format, auto... values) {
 }
 
 TEST(NumberFormatTest, FixedAndIntegerTextsArePrintfs) {
-  std::vector<double> values = {0.0,
-                                -0.0,
-                                0.125,
-                                0.0005,
-                                2.675,
-                                -1.0000005,
-                                1e22,
-                                std::numeric_limits<double>::max(),
-                                std::numeric_limits<double>::denorm_min(),
-                                INFINITY,
-                                -INFINITY,
-                                NAN,
+  using limits = std::numeric_limits<double>;
+  std::vector<double> values = {0.0,      -0.0,          0.125,
+                                0.0005,   2.675,         -1.0000005,
+                                1e22,     limits::max(), limits::denorm_min(),
+                                INFINITY, -INFINITY,     NAN,
                                 -NAN};
   std::mt19937_64 random(12);
   for (int i = 0; i < 5000; ++i) {

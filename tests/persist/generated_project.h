@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/report_tables.h"
 #include "reportdata/records.h"
 
 namespace reportdata::testing {
@@ -84,6 +85,18 @@ inline std::vector<SNYTJQdDeClassResult> GeneratedEntries(size_t count) {
     entry.quotas = GeneratedQuotas(entry.bill, i);
   }
   return entries;
+}
+
+// Files count generated entries, with their quota records on the quota
+// side when asked, and ends the filing as a build does.
+inline void FileGenerated(ReportTables& tables, size_t count, bool quota_side = true) {
+  for (const SNYTJQdDeClassResult& entry : GeneratedEntries(count)) {
+    tables.AddClassifiedEntry(KeysOf(entry));
+    for (const TJQd& quota : entry.quotas) {
+      if (quota_side) tables.AddQuotaRecord(KeysOf(quota));
+    }
+  }
+  tables.FinishBillEntries();
 }
 
 }  // namespace reportdata::testing

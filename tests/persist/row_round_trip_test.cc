@@ -56,16 +56,8 @@ class RowRoundTripTest : public ::testing::Test {
     services_.library->quota_chapters[L"A2"] = {L"混凝土", L"5"};
   }
 
-  void Build(size_t records) {
-    for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(records)) {
-      built_.AddClassifiedEntry(KeysOf(entry));
-      for (const TJQd& quota : entry.quotas) built_.AddQuotaRecord(KeysOf(quota));
-    }
-    built_.FinishBillEntries();
-  }
-
   void BuildWriteRead(size_t records) {
-    Build(records);
+    testing::FileGenerated(built_, records);
     WriteBillSummary(dir_.wpath(), built_.bill_summary(), L"");
     WriteBillConsumption(dir_.wpath(), built_.bill_consumption(), L"");
     WriteConsumptionSummary(dir_.wpath(), built_.consumption_summary(), L"");
@@ -117,7 +109,7 @@ class RowRoundTripTest : public ::testing::Test {
 };
 
 TEST_F(RowRoundTripTest, EveryTableFileComesBackByteForByte) {
-  Build(3000);
+  testing::FileGenerated(built_, 3000);
   const ReportTables& built = built_;
   // The project holds what the files must carry: merged records, facade
   // decoration, floor ranges, partition shares and own quotas.

@@ -35,11 +35,7 @@ std::vector<size_t> Sizes(CAnalyze& engine, bool bill_side, bool quota_side) {
 class TableSequencesTest : public ::testing::Test {
  protected:
   TableSequencesTest() {
-    for (const SNYTJQdDeClassResult& entry : reportdata::testing::GeneratedEntries(200)) {
-      engine_.tables().AddClassifiedEntry(KeysOf(entry));
-      for (const TJQd& quota : entry.quotas) engine_.tables().AddQuotaRecord(KeysOf(quota));
-    }
-    engine_.tables().FinishBillEntries();
+    testing::FileGenerated(engine_.tables(), 200);
     engine_.mutable_partitions() = {L"一区", L"二区"};
     engine_.cal_floors() = {CString(L"1"), CString(L"2,5")};
   }

@@ -84,11 +84,11 @@ TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
     db.reset();
     std::unique_ptr<StoredResults> stored = StoredResults::Open(FromUtf8(dir.path() + "/p"));
     ASSERT_TRUE(stored);
-    size_t count = 0;
-    ASSERT_TRUE(stored->CountEntries(false, count));
-    EXPECT_EQ(count, static_cast<size_t>(bills)) << change;
-    ASSERT_TRUE(stored->CountQuotaResults(false, count));
-    EXPECT_EQ(count, static_cast<size_t>(quotas)) << change;
+    RecordsOutline bill_side, quota_side;
+    ASSERT_TRUE(stored->ReadOutline(true, bill_side));
+    EXPECT_EQ(bill_side.count, static_cast<size_t>(bills)) << change;
+    ASSERT_TRUE(stored->ReadOutline(false, quota_side));
+    EXPECT_EQ(quota_side.count, static_cast<size_t>(quotas)) << change;
   }
 }
 
@@ -215,7 +215,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
     }
   }
   size_t i = 0;
-  EXPECT_TRUE(stored->EachEntry(false, [&](const EntryKeys& keys) {
+  EXPECT_TRUE(stored->EachEntry([&](const EntryKeys& keys) {
     ASSERT_LT(i, whole.items.size());
     ExpectEntryKeysOf(keys, whole.items[i++]);
   }));
@@ -225,7 +225,7 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
   SNYRADeResultInfo quotas;
   ASSERT_TRUE(CNYRADealCalResult::GetDeResultData(FromUtf8(project), {}, quotas, true));
   i = 0;
-  EXPECT_TRUE(stored->EachQuotaResult(false, [&](const RecordKeys& keys) {
+  EXPECT_TRUE(stored->EachQuota([&](const RecordKeys& keys) {
     ASSERT_LT(i, quotas.quotas.size());
     ExpectKeysOf(keys, quotas.quotas[i]);
     EXPECT_EQ(keys.calc_item, quotas.quotas[i++].calcItem.str());

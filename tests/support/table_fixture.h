@@ -39,6 +39,15 @@ class TableFixture : public ::testing::Test {
     return Rows(rows, columns);
   }
 
+  // The layout A rows of the floors and components selected, asked of the
+  // tables as they stand.
+  std::vector<std::wstring> SelectedRows(int code, const CStringArray& floors,
+                                         const CStringArray& names) {
+    CStringArray rows;
+    EXPECT_TRUE(AnswerSelectedRows(Context(), code, floors, names, rows));
+    return Rows(rows, 12);
+  }
+
   std::vector<std::wstring> Stream(int code, std::wstring_view name = {}) {
     tables.FinishBillEntries();
     CStringArray rows;
