@@ -25,12 +25,12 @@ int SDoorWindowFloor::Count() const {
 }
 
 void SDoorWindowFloor::AddOccurrence(std::wstring_view position, std::wstring_view key) {
-  all.push_back({std::wstring(position), std::wstring(key), 1});
+  const SDoorWindowPos& occurrence = all.emplace_back(SDoorWindowPos{position, key, 1});
   SDoorWindowPos& entry = FindOrAppend(
-      merged, merged_index, key,
-      [](const SDoorWindowPos& pos) -> const std::wstring& { return pos.key; },
+      merged, merged_index, occurrence.key,
+      [](const SDoorWindowPos& pos) -> const PooledText& { return pos.key; },
       [&] {
-        return SDoorWindowPos{std::wstring(position), std::wstring(key), 0};
+        return SDoorWindowPos{occurrence.position, occurrence.key, 0};
       });
   ++entry.count;
 }

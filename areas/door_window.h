@@ -12,6 +12,7 @@
 
 #include "areas/area_floor_head.h"
 #include "keys/hash_index.h"
+#include "keys/pooled_text.h"
 #include "reportdata/records.h"
 
 namespace reportdata {
@@ -25,9 +26,11 @@ struct SDoorWindowRecord {
   std::wstring key;  // identifies the occurrence
 };
 
+// Positions and occurrence keys repeat from floor to floor, so they are
+// pooled: an occurrence costs its list entry alone.
 struct SDoorWindowPos {
-  std::wstring position;
-  std::wstring key;
+  PooledText position;
+  PooledText key;
   int count = 1;  // pieces
 };
 

@@ -37,8 +37,8 @@ void RoomTables::Add(const RecordKeys& record) {
       [&] {
         RoomPlace made;
         made.name = record.place.empty() ? kCustomPlace : record.place.str();
-        made.room = room;
-        made.type_path = record.type_path.str();
+        made.room = record.room;
+        made.type_path = record.type_path;
         made.second = record.place2.str();
         made.lookup = lookup;
         return made;

@@ -24,11 +24,11 @@ inline constexpr wchar_t kCustomPlace[] = L"自定义位置";
 // A place within a room: the two place texts of its records, the room and
 // the component kind.
 struct RoomPlace : CalcQuotaList {
-  std::wstring name;       // the first place text, "自定义位置" when it is empty
-  std::wstring room;       // the room text
-  std::wstring type_path;  // component kind code of the first record
-  std::wstring second;     // the second place text
-  std::wstring lookup;     // first place text, U+001F, second: the index key
+  std::wstring name;     // the first place text, "自定义位置" when it is empty
+  PooledText room;       // the room text
+  PooledText type_path;  // component kind code of the first record
+  std::wstring second;   // the second place text
+  std::wstring lookup;   // first place text, U+001F, second: the index key
 };
 
 struct RoomGroup {

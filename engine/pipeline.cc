@@ -3,13 +3,13 @@
 // one record at a time (services/calculation_records.h) and files every
 // record into the engine's trees on the calling thread, in the order the
 // host's reports rely on: one filing loop per side.
-#include <algorithm>
 #include <string>
-#include <unordered_set>
 
 #include "engine/analyze.h"
+#include "engine/floor_names.h"
 #include "engine/project_settings.h"
 #include "keys/floor_text.h"
+#include "keys/hash_index.h"
 #include "model/tree_insert.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
@@ -20,20 +20,6 @@
 namespace reportdata {
 
 namespace {
-
-// Floor names in order of first arrival, each once; asked once per record,
-// so membership is looked up rather than scanned.
-class FloorNames {
- public:
-  void Add(const std::wstring& floor) {
-    if (seen_.insert(floor).second) names_.push_back(floor);
-  }
-  const std::vector<std::wstring>& names() const { return names_; }
-
- private:
-  std::vector<std::wstring> names_;
-  std::unordered_set<std::wstring> seen_;
-};
 
 // The silent builds report through the progress-dialog service too: a build
 // of a large project takes a while. The count is shown every few thousand
@@ -187,7 +173,7 @@ bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline
   ReadIndexSettingsFile();
   for (const CString& name : input.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
-  for (const CString& floor : input.floors) floor_names.Add(floor.str());
+  for (const CString& floor : input.floors) floor_names.Add(std::wstring_view(floor.str()));
   FloorNames decoration_floors;
   physical_.Clear();
 
@@ -233,32 +219,9 @@ bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline
   if (!read) return false;
 
   // A decoration floor stands on its own only when no floor name (those of
-  // the result and the decoration floors added before it) stands for it. A
-  // single floor stands only for itself; only the ranges and lists are asked
-  // whether they cover it, so that a tall project's storeys are not each
-  // compared with every other.
-  std::vector<std::wstring> calculated = floor_names.names();
-  std::unordered_set<std::wstring_view> singles;
-  std::vector<std::wstring_view> groups;
-  const auto take = [&](std::wstring_view name) {
-    if (IsSingleFloor(name)) {
-      singles.insert(name);
-    } else {
-      groups.push_back(name);
-    }
-  };
-  // The views are of the two name lists, which stay as they are.
-  for (const std::wstring& name : floor_names.names()) take(name);
-  for (const std::wstring& floor : decoration_floors.names()) {
-    const bool covered =
-        singles.contains(floor) || std::ranges::any_of(groups, [&](std::wstring_view name) {
-          return name == floor || CoversFloor(name, floor);
-        });
-    if (covered) continue;
-    calculated.push_back(floor);
-    take(floor);
-  }
-  AppendCalculatedFloors(calculated);
+  // the result and the decoration floors added before it) stands for it.
+  floor_names.AddUncovered(decoration_floors);
+  AppendCalculatedFloors(floor_names.Texts());
   if (!BuildBuildingArea()) return false;
   areas_.index_analysis.SetBuildingArea(areas_.building_area);
   cloud_.InitDifCalArea(cal_floors_);
@@ -272,13 +235,18 @@ bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline
 }
 
 void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
-  // Looked up through a set, so that a project of many floors does not
-  // compare each new floor with all before it.
-  std::unordered_set<std::wstring> listed;
-  listed.reserve(cal_floors_.size() + floors.size());
-  for (const CString& floor : cal_floors_) listed.insert(floor.str());
+  // Looked up through an index over the list itself, so that a project of
+  // many floors neither compares each new floor with all before it nor
+  // copies every name into a set.
+  HashIndex listed;
+  const auto hash_of = [](std::wstring_view floor) { return HashFold(HashText(floor)); };
+  cal_floors_.reserve(cal_floors_.size() + floors.size());
   for (const std::wstring& floor : floors) {
-    if (listed.insert(floor).second) cal_floors_.emplace_back(floor);
+    const int at = FindFirst(
+        cal_floors_, listed, [&] { return hash_of(floor); },
+        [&](const CString& listed_floor) { return hash_of(listed_floor.str()); },
+        [&](const CString& listed_floor) { return listed_floor.str() == floor; });
+    if (at < 0) cal_floors_.emplace_back(floor);
   }
 }
 
@@ -307,7 +275,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   partitions_.clear();
   for (const CString& name : outline.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
-  for (const CString& floor : outline.floors) floor_names.Add(floor.str());
+  for (const CString& floor : outline.floors) floor_names.Add(std::wstring_view(floor.str()));
   areas_.rooms.Clear();
   // A build that fails part way leaves no half-built quota tables behind.
   const auto fail = [&] {
@@ -327,7 +295,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
     const bool facade = IsFacadeTypePath(keys.type_path);
     cloud.Add(keys, FiledComponentName(keys, facade));
     if (!facade) {
-      floor_names.Add(keys.floor.str());
+      floor_names.Add(keys.floor);
       physical_.Add(keys);
       areas_.rooms.Add(keys);
     }
@@ -336,7 +304,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   if (!quotas_read || !records->EachOtherQuota([&](const RecordKeys& keys) {
         tables_.AddQuotaRecord(keys);
         areas_.index_analysis.Offer(keys);
-        floor_names.Add(keys.floor.str());
+        floor_names.Add(keys.floor);
         cloud.Add(keys, keys.component_name);
       })) {
     return fail();
@@ -345,7 +313,7 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   // The building area lands on the project's floors, so they are known
   // before its records are resolved; floors it adds reach the cloud-index
   // data with the others.
-  AppendCalculatedFloors(floor_names.names());
+  AppendCalculatedFloors(floor_names.Texts());
   areas_.building_area.Clear();
   const bool areas_read = BuildBuildingArea();
   areas_.index_analysis.SetBuildingArea(areas_.building_area);

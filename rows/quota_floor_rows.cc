@@ -137,6 +137,11 @@ void WalkFloorItems(SDeFloorGroupNode& group, const FloorMatch& match, std::wstr
 
 // The visible quota items of a by-floor-and-component group below their
 // components and calculation items, each of which is opened first.
+// The floor text of a floor group's rows; the counting form makes none.
+std::wstring FloorTextFor(const RowWriter& writer, std::wstring_view floor_text) {
+  return writer.counting() ? std::wstring() : FloorText(floor_text);
+}
+
 template <typename OpenComponent, typename OpenCalcItem, typename Visit>
 void WalkCalcQuotas(SDeFloorCompGroupNode& group, const FloorMatch& match,
                     std::wstring_view partition, OpenComponent&& open_component,
@@ -166,25 +171,28 @@ void WalkCalcQuotas(SDeFloorCompGroupNode& group, const FloorMatch& match,
 
 void WriteQuotaByFloorRows(std::vector<SDeFloorGroupNode>& groups, FloorIndex& index,
                            std::wstring_view name, const RowOptions& options, RowWriter& writer) {
-  WalkGroups(groups, index, name, options.filter,
-             [&](SDeFloorGroupNode& group, const FloorMatch& match) {
-               const std::wstring floor_text = FloorText(group.floor_text);
-               const int group_row = writer.AddRow(0, {floor_text});
-               int chapter_row = 0;
-               WalkFloorItems(
-                   group, match, options.filter.partition,
-                   [&](const SDeFloorChapterNode& chapter) {
-                     chapter_row = writer.AddRow(group_row, {chapter.name});
-                   },
-                   [&](SDeFloorItemNode& item, const FloorSum& sum) {
-                     const int item_row = WriteFloorLevelRow(
-                         writer, chapter_row, false,
-                         QuotaItemText(item.code, item.name, item.categories), floor_text,
-                         item.unit, sum.Total(group.count), QuotaByFloorFormula(group.count, sum));
-                     WriteComponentRows(writer, item_row, item.components, item.component_index,
-                                        match, item.unit, options);
-                   });
-             });
+  WalkGroups(
+      groups, index, name, options.filter, [&](SDeFloorGroupNode& group, const FloorMatch& match) {
+        const std::wstring floor_text = FloorTextFor(writer, group.floor_text);
+        const int group_row = writer.AddRow(0, {floor_text});
+        int chapter_row = 0;
+        WalkFloorItems(
+            group, match, options.filter.partition,
+            [&](const SDeFloorChapterNode& chapter) {
+              chapter_row = writer.AddRow(group_row, {chapter.name});
+            },
+            [&](SDeFloorItemNode& item, const FloorSum& sum) {
+              const int item_row =
+                  writer.counting()
+                      ? writer.AddRow(chapter_row, {})
+                      : WriteFloorLevelRow(writer, chapter_row, false,
+                                           QuotaItemText(item.code, item.name, item.categories),
+                                           floor_text, item.unit, sum.Total(group.count),
+                                           QuotaByFloorFormula(group.count, sum));
+              WriteComponentRows(writer, item_row, item.components, item.component_index, match,
+                                 item.unit, options);
+            });
+      });
 }
 
 void WriteQuotaByFloorComponentRows(std::vector<SDeFloorCompGroupNode>& groups, FloorIndex& index,
@@ -193,7 +201,7 @@ void WriteQuotaByFloorComponentRows(std::vector<SDeFloorCompGroupNode>& groups, 
   WalkGroups(
       groups, index, name, options.filter,
       [&](SDeFloorCompGroupNode& group, const FloorMatch& match) {
-        const std::wstring floor_text = FloorText(group.floor_text);
+        const std::wstring floor_text = FloorTextFor(writer, group.floor_text);
         const int group_row = writer.AddRow(0, {floor_text});
         int component_row = 0;
         int calc_row = 0;
@@ -206,9 +214,13 @@ void WriteQuotaByFloorComponentRows(std::vector<SDeFloorCompGroupNode>& groups, 
               calc_row = writer.AddRow(component_row, {L"", CalcItemName(calc_item.sub_code)});
             },
             [&](SDeCalcQuotaNode& quota, const CalcQuotaRow& figures) {
-              const int quota_row = WriteFloorLevelRow(
-                  writer, calc_row, false, QuotaItemText(quota.code, quota.name, quota.categories),
-                  floor_text, quota.unit, figures.quantity, figures.formula);
+              const int quota_row =
+                  writer.counting()
+                      ? writer.AddRow(calc_row, {})
+                      : WriteFloorLevelRow(writer, calc_row, false,
+                                           QuotaItemText(quota.code, quota.name, quota.categories),
+                                           floor_text, quota.unit, figures.quantity,
+                                           figures.formula);
               if (options.records) {
                 WriteRecordRows(writer, quota_row, quota.records, quota.record_index, quota.unit,
                                 options);

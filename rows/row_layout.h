@@ -65,6 +65,10 @@ class RowWriter {
   // when they do, and hands an empty one otherwise.
   bool keeps_lists() const { return lists_ == InstanceLists::kKept; }
 
+  // Whether this is the counting form: a row writer then makes no cell text
+  // (amounts, formulas, floor texts), since none would be kept.
+  bool counting() const { return rows_ == nullptr; }
+
   // The rows added so far, the header not counted.
   int rows_added() const { return next_id_ - 2; }
 

@@ -56,6 +56,10 @@ void WriteRecordRows(RowWriter& writer, int parent, std::vector<SQdRecordNode>& 
   for (const SQdRecordNode& stored : records) {
     if (!RecordVisible(stored, partition)) continue;
     ForEachRecordRow(stored, options.merge, [&](const SQdRecordNode& record) {
+      if (writer.counting()) {
+        writer.AddRow(parent, {});
+        return;
+      }
       const std::wstring amount = FormatQuantity(RecordQuantity(record, partition));
       const std::wstring formula = RecordFormula(record, partition);
       const std::wstring position = FromUtf8(FirstPosition(record.positions));
@@ -74,6 +78,13 @@ void WriteRecordRows(RowWriter& writer, int parent, std::vector<SQdRecordNode>& 
 }
 
 namespace {
+
+// The instance list of a component row: only a writer that keeps the lists
+// makes one.
+std::wstring ComponentHandlesFor(const RowWriter& writer, const SQdCompNode& component,
+                                 std::wstring_view partition) {
+  return writer.keeps_lists() ? ComponentHandles(component, partition) : std::wstring();
+}
 
 // The components a floor row shows, in row order, with their sums: those the
 // floor's match keeps whose records show in the partition. Both layouts list
@@ -97,17 +108,19 @@ void WriteComponentRows(RowWriter& writer, int parent, std::vector<SQdCompNode>&
   const std::wstring_view partition = options.filter.partition;
   ForEachShownComponent(
       components, index, match, partition, [&](SQdCompNode& component, const ComponentSum& sum) {
-        const std::wstring amount = FormatQuantity(sum.quantity);
-        std::wstring handles =
-            writer.keeps_lists() ? ComponentHandles(component, partition) : std::wstring();
         int row;
-        if (options.wide) {
+        if (writer.counting()) {
+          row = writer.AddRow(parent, {});
+        } else if (options.wide) {
           row = writer.AddRow(parent,
-                              {L"", L"", L"", L"", component.name, L"", unit, amount, L"", L""},
-                              std::move(handles));
+                              {L"", L"", L"", L"", component.name, L"", unit,
+                               FormatQuantity(sum.quantity), L"", L""},
+                              ComponentHandlesFor(writer, component, partition));
         } else {
-          row = writer.AddRow(parent, {L"", L"", L"", component.name, L"", unit, amount, L"", L""},
-                              std::move(handles));
+          row = writer.AddRow(
+              parent,
+              {L"", L"", L"", component.name, L"", unit, FormatQuantity(sum.quantity), L"", L""},
+              ComponentHandlesFor(writer, component, partition));
         }
         if (options.records) {
           WriteRecordRows(writer, row, component.records, component.record_index, unit, options);
@@ -123,9 +136,11 @@ void WriteFloorRows(RowWriter& writer, int item_row, std::wstring_view item_text
     const FloorMatch match(options.filter, floor.floor_text);
     const FloorSum sum = SumFloor(floor, match, options.filter.partition);
     if (!sum.visible) continue;
-    const int row =
-        WriteFloorLevelRow(writer, item_row, options.wide, item_text, FloorText(floor.floor_text),
-                           floor.unit, sum.Total(floor.count), BillFloorFormula(floor.count, sum));
+    const int row = writer.counting() ? writer.AddRow(item_row, {})
+                                      : WriteFloorLevelRow(writer, item_row, options.wide,
+                                                           item_text, FloorText(floor.floor_text),
+                                                           floor.unit, sum.Total(floor.count),
+                                                           BillFloorFormula(floor.count, sum));
     WriteComponentRows(writer, row, floor.components, floor.component_index, match, floor.unit,
                        options);
   }
