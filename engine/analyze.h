@@ -183,7 +183,7 @@ class CAnalyze : public CObject {
   // Hands a bill record that enters the bill summary, by its keys, to the
   // index analysis and the cloud-index data.
   void AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud);
-  void AppendCalculatedFloors(const std::vector<std::wstring>& floors);
+  void AppendCalculatedFloors(const std::vector<std::wstring_view>& floors);
   // Replaces the index groups with those of "\AnalyzeComponent.xml" beside
   // the system directory; none when it is missing or unreadable.
   void ReadIndexSettingsFile();

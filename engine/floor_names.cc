@@ -37,8 +37,8 @@ void FloorNames::AddUncovered(const FloorNames& decoration) {
   }
 }
 
-std::vector<std::wstring> FloorNames::Texts() const {
-  std::vector<std::wstring> texts;
+std::vector<std::wstring_view> FloorNames::Texts() const {
+  std::vector<std::wstring_view> texts;
   texts.reserve(names_.size());
   for (const Name& name : names_) texts.emplace_back(name.text);
   return texts;

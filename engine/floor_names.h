@@ -10,7 +10,6 @@
 #define REPORTDATA_ENGINE_FLOOR_NAMES_H_
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,8 +29,8 @@ class FloorNames {
   // covers. Floors appended before count for the later ones.
   void AddUncovered(const FloorNames& decoration);
 
-  // The names, in order, as texts of their own.
-  std::vector<std::wstring> Texts() const;
+  // The names, in order, as views of the texts that hold them.
+  std::vector<std::wstring_view> Texts() const;
 
  private:
   struct Name {

@@ -234,14 +234,14 @@ bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline
   return !with_doors_windows || ReadDatabaseTables();
 }
 
-void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring>& floors) {
+void CAnalyze::AppendCalculatedFloors(const std::vector<std::wstring_view>& floors) {
   // Looked up through an index over the list itself, so that a project of
   // many floors neither compares each new floor with all before it nor
   // copies every name into a set.
   HashIndex listed;
   const auto hash_of = [](std::wstring_view floor) { return HashFold(HashText(floor)); };
   cal_floors_.reserve(cal_floors_.size() + floors.size());
-  for (const std::wstring& floor : floors) {
+  for (const std::wstring_view floor : floors) {
     const int at = FindFirst(
         cal_floors_, listed, [&] { return hash_of(floor); },
         [&](const CString& listed_floor) { return hash_of(listed_floor.str()); },
