@@ -175,10 +175,10 @@ class CAnalyze : public CObject {
   void ResetForRebuild();
   // Runs the rebuild reset, reads the index settings, then files the bill
   // side's records as they come, the partitions and floors of their outline
-  // input first; progress shows how many are filed. With
+  // first; progress shows how many are filed. With
   // with_doors_windows, builds the door and window table from the
   // calculation database too. False when a read of the records failed.
-  bool BuildBillTables(CalculationRecords& records, const RecordsOutline& input,
+  bool BuildBillTables(CalculationRecords& records, const RecordsOutline& outline,
                        bool with_doors_windows, NyProInterface& progress);
   // Hands a bill record that enters the bill summary, by its keys, to the
   // index analysis and the cloud-index data.

@@ -167,13 +167,13 @@ void CAnalyze::AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud
   cloud.Add(bill, FiledComponentName(bill, IsFacadeTypePath(bill.type_path)));
 }
 
-bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline& input,
+bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline& outline,
                                bool with_doors_windows, NyProInterface& progress) {
   ResetForRebuild();
   ReadIndexSettingsFile();
-  for (const CString& name : input.partitions) partitions_.insert(name.str());
+  for (const CString& name : outline.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
-  for (const CString& floor : input.floors) floor_names.Add(std::wstring_view(floor.str()));
+  for (const CString& floor : outline.floors) floor_names.Add(std::wstring_view(floor.str()));
   FloorNames decoration_floors;
   physical_.Clear();
 
@@ -185,7 +185,7 @@ bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline
   CloudDataIntake cloud(cloud_);
   size_t done = 0;
   const bool entries_read = records.EachEntry([&](const EntryKeys& keys) {
-    ShowFilingCount(progress, ++done, input.count);
+    ShowFilingCount(progress, ++done, outline.count);
     tables_.AddClassifiedEntry(keys);
     AddBillToCloudData(keys.bill, cloud);
     if (IsFacadeTypePath(keys.bill.type_path)) {
