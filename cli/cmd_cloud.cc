@@ -126,8 +126,7 @@ void AddCloudCommand(CLI::App& app) {
   command->add_option("--format", options->format, "text, json or csv (default: text)")
       ->check(CLI::IsMember({"text", "json", "csv"}));
   command->add_option("--xml", options->xml, "also save the report document to this file");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  AddReportDirOption(command, options->report_dir);
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
     if (!fs::exists(dir.ReportFile(kCloudDataFile))) {
@@ -163,7 +162,7 @@ void AddCloudCommand(CLI::App& app) {
     } else {
       text = Utf8(templates.name) + "\n\n" + RenderText(TreeRows(rows), ReportGrid());
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    Print(text);
   });
 }
 

@@ -11,7 +11,6 @@
 #include "cli/compare_view.h"
 #include "cli/input_error.h"
 #include "cli/project_dir.h"
-#include "platform/text.h"
 
 namespace reportdata::cli {
 namespace {
@@ -75,8 +74,7 @@ void AddCompareCommand(CLI::App& app) {
                       "also write a workbook: the summary, then a sheet per table");
   command->add_option("--html", options->html,
                       "also write a report page: the summary, then every table as a tree");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of each project (default: report)");
+  AddReportDirOption(command, options->report_dir, "each project");
   command->callback([options] {
     const ProjectDir old_dir = ResolveProjectDir(options->old_project, options->report_dir);
     const ProjectDir new_dir = ResolveProjectDir(options->new_project, options->report_dir);
@@ -106,7 +104,7 @@ void AddCompareCommand(CLI::App& app) {
     if (options->format == "json") return WriteComparisonJson(stdout, heading, tables);
     const std::string text = options->format == "csv" ? RenderComparisonCsv(tables)
                                                       : RenderComparisonText(heading, tables);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    Print(text);
   });
 }
 

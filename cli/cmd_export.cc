@@ -30,8 +30,7 @@ void AddExportCommand(CLI::App& app) {
   command->add_option("OUT", options->out, "the workbook to write (.xlsx)")->required();
   command->add_option("TABLE", options->tables,
                       "tables by name or file stem (default: every table that was built)");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  AddReportDirOption(command, options->report_dir);
   command->callback([options] {
     if (options->out == "-") {
       throw InputError("export writes a workbook file, not standard output: name OUT.xlsx");

@@ -42,8 +42,7 @@ void AddTablesCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "tables", "List the report tables; with a project, the rows each holds (- when not built).");
   command->add_option("PROJECT_DIR", options->project, "a built project directory");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  AddReportDirOption(command, options->report_dir);
   command->add_option("--format", options->format, "text or json (default: text)")
       ->check(CLI::IsMember({"text", "json"}));
   command->callback([options] {

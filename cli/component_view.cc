@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "cli/flat_table.h"
-#include "cli/json_writer.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
 
@@ -45,29 +44,6 @@ std::vector<ComponentLine> FoldStream(const CStringArray& stream) {
   return lines;
 }
 
-void PrintJson(const std::vector<ComponentLine>& lines) {
-  JsonWriter json(stdout, true);
-  json.BeginObject();
-  json.Field("view", "CompTable");
-  json.Key("rows");
-  json.BeginArray();
-  for (const ComponentLine& line : lines) {
-    json.BeginObject(true);
-    json.Field("category", line.category);
-    json.Field("floor", line.floor);
-    json.Field("component", line.name);
-    json.Field("type", line.type);
-    json.Field("storeys", line.storeys);
-    json.Key("pieces");
-    json.Number(line.pieces);
-    json.EndObject();
-  }
-  json.EndArray();
-  json.EndObject();
-  json.Flush();
-  std::fputs("\n", stdout);
-}
-
 }  // namespace
 
 bool IsComponentView(std::string_view name) { return name == "构件表" || name == "CompTable"; }
@@ -82,14 +58,15 @@ std::string ShowComponentTable(const ProjectDir& dir, bool bill_side, const std:
   } else {
     DeTable1::GetGJHZ(wanted, stream);
   }
-  const std::vector<ComponentLine> lines = FoldStream(stream);
-  if (format == Format::kJson) {
-    PrintJson(lines);
-    return "";
-  }
   FlatTable table = {{"构件类别", "楼层", "构件", "规格", "计算式", "数量"}};
-  for (const ComponentLine& line : lines) {
+  for (const ComponentLine& line : FoldStream(stream)) {
     table.push_back({line.category, line.floor, line.name, line.type, line.storeys, line.pieces});
+  }
+  if (format == Format::kJson) {
+    static constexpr std::string_view kKeys[] = {"category", "floor",   "component",
+                                                 "type",     "storeys", "pieces"};
+    WriteFlatJson(stdout, "CompTable", kKeys, table);
+    return "";
   }
   if (format == Format::kCsv) return RenderFlatCsv(table);
   return RenderFlatText("构件表", table);

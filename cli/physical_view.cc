@@ -119,25 +119,8 @@ std::string RenderDecoration(const PhysicalView& view, const CArray<SWLReportDec
   }
   if (format == Format::kCsv) return RenderFlatCsv(table);
   if (format == Format::kText) return RenderFlatText(std::string(view.name), table);
-  JsonWriter json(stdout, true);
-  json.BeginObject();
-  json.Field("view", view.stem);
-  json.Key("rows");
-  json.BeginArray();
-  for (const SWLReportDecSmallInfo& row : rows) {
-    json.BeginObject(true);
-    json.Field("kind", U8(row.kind));
-    json.Field("floor", U8(row.floor));
-    json.Field("attribute", U8(row.attribute));
-    json.Field("room", U8(row.room));
-    json.Key("quantity");
-    json.Number(U8(row.quantity));
-    json.EndObject();
-  }
-  json.EndArray();
-  json.EndObject();
-  json.Flush();
-  std::fputs("\n", stdout);
+  static constexpr std::string_view kKeys[] = {"kind", "floor", "attribute", "room", "quantity"};
+  WriteFlatJson(stdout, view.stem, kKeys, table);
   return "";
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli/display_width.h"
 #include "cli/input_error.h"
+#include "cli/quantity_format.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
 #include "reportdata/services.h"
@@ -26,12 +27,8 @@ void CountSide(Side side, bool shared, BuildSummary& summary) {
 }
 
 std::string Size(std::uintmax_t bytes) {
-  char text[32];
-  if (bytes >= 1024 * 1024)
-    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
-  else
-    std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024.0);
-  return text;
+  const double kb = static_cast<double>(bytes) / 1024.0;
+  return bytes >= 1024 * 1024 ? Fixed(kb / 1024.0, 1) + " MB" : Fixed(kb, 1) + " KB";
 }
 
 }  // namespace

@@ -28,6 +28,10 @@ inline int DecimalsFor(int choice, std::string_view unit) {
 // The quantity text as a number; nothing when it is empty or not a number.
 std::optional<double> ParseQuantity(std::string_view text);
 
+// The value with that many decimals, and a sign before it when `sign` is
+// set ("+1.50").
+std::string Fixed(double value, int decimals, bool sign = false);
+
 // The quantity with that many decimals; the text unchanged when decimals is
 // negative or the text is not a number.
 std::string FormatQuantity(const std::string& text, int decimals);

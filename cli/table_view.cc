@@ -279,29 +279,16 @@ std::string ShowTable(const CatalogTable& table, const ShowRequest& request) {
   }
 
   if (request.layout == Layout::kB) {
-    switch (request.format) {
-      case Format::kJson:
-      case Format::kCells:
-        return RenderStreamJson(answer);
-      case Format::kCsv:
-        return RenderStreamCsv(answer);
-      case Format::kText:
-        return RenderStreamText(answer);
-    }
+    if (request.format == Format::kCsv) return RenderStreamCsv(answer);
+    return request.format == Format::kText ? RenderStreamText(answer) : RenderStreamJson(answer);
   }
-  switch (request.format) {
-    case Format::kCells:
-      return RenderRowsJson(answer, grid.width);
-    case Format::kJson:
-      return RenderNamedJson(table.name, table.columns,
-                             ReadNamedRows(answer, grid.width, table.columns, request.depth),
-                             request.decimals);
-    case Format::kCsv:
-      return RenderNamedCsv(table.columns,
-                            ReadNamedRows(answer, grid.width, table.columns, request.depth),
-                            request.decimals);
-    case Format::kText:
-      break;
+  if (request.format == Format::kCells) return RenderRowsJson(answer, grid.width);
+  if (request.format != Format::kText) {
+    const std::vector<NamedRow> rows =
+        ReadNamedRows(answer, grid.width, table.columns, request.depth);
+    return request.format == Format::kCsv
+               ? RenderNamedCsv(table.columns, rows, request.decimals)
+               : RenderNamedJson(table.name, table.columns, rows, request.decimals);
   }
   std::vector<TreeRow> rows = FoldRows(answer, grid, request.depth);
   for (TreeRow& row : rows) {

@@ -30,15 +30,8 @@ GridLayout GridOf(const CatalogTable& table) {
 }
 
 std::string_view SideName(Side side) {
-  switch (side) {
-    case Side::kBill:
-      return "bill";
-    case Side::kQuota:
-      return "quota";
-    case Side::kEither:
-      break;
-  }
-  return "area";
+  static constexpr std::string_view kNames[] = {"bill", "quota", "area"};  // by Side
+  return kNames[static_cast<size_t>(side)];
 }
 
 }  // namespace reportdata::cli

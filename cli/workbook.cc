@@ -40,22 +40,17 @@ lxw_row_t SheetRows() {
 // Width in cells of the widest line of the text.
 int WidestLine(std::string_view text) {
   int widest = 0;
-  for (size_t start = 0; start <= text.size();) {
-    const size_t end = std::min(text.find('\n', start), text.size());
-    widest = std::max(widest, DisplayWidth(text.substr(start, end - start)));
-    start = end + 1;
-  }
+  ForEachLine(text,
+              [&](std::string_view line, bool) { widest = std::max(widest, DisplayWidth(line)); });
   return widest;
 }
 
 // Lines the text takes in a wrapped column that many cells wide.
 int WrappedLines(std::string_view text, int width) {
   int lines = 0;
-  for (size_t start = 0; start <= text.size();) {
-    const size_t end = std::min(text.find('\n', start), text.size());
-    lines += std::max(1, (DisplayWidth(text.substr(start, end - start)) + width - 1) / width);
-    start = end + 1;
-  }
+  ForEachLine(text, [&](std::string_view line, bool) {
+    lines += std::max(1, (DisplayWidth(line) + width - 1) / width);
+  });
   return lines;
 }
 
@@ -143,9 +138,13 @@ struct Workbook::State {
     worksheet_gridlines(added, LXW_SHOW_ALL_GRIDLINES);
     worksheet_repeat_rows(added, 0, 0);
     worksheet_freeze_panes(added, 1, 0);
-    worksheet_set_header(added, ("&L" + HeaderText(project) + "&R" + HeaderText(name)).c_str());
+    SetHeader(added, name);
     worksheet_set_footer(added, "&C第 &P 页 共 &N 页");
     return added;
+  }
+  // The project on the left of the page header, the sheet on the right.
+  void SetHeader(lxw_worksheet* on, const std::string& right) {
+    worksheet_set_header(on, ("&L" + HeaderText(project) + "&R" + HeaderText(right)).c_str());
   }
   void Heading(const std::vector<std::string>& titles) {
     widths.clear();
@@ -173,13 +172,8 @@ struct Workbook::State {
   // The next sheet of the table: the first one, or one that goes on from a
   // full one.
   void NextTableSheet() {
-    const std::string first = table;
-    const std::string name = part == 0 ? first : first + " (" + std::to_string(part + 1) + ")";
-    if (sheet) {
-      worksheet_set_header(sheet, ("&L" + HeaderText(project) + "&R" + HeaderText(sheet->name) +
-                                   " (续见 " + HeaderText(name) + ")")
-                                      .c_str());
-    }
+    const std::string name = part == 0 ? table : table + " (" + std::to_string(part + 1) + ")";
+    if (sheet) SetHeader(sheet, std::string(sheet->name) + " (续见 " + name + ")");
     FinishSheet();
     sheet = AddSheet(name);
     ++part;
@@ -188,8 +182,7 @@ struct Workbook::State {
     std::vector<std::string> titles = {"层级"};
     for (size_t c : shown) titles.emplace_back(columns[c].title);
     if (part > 1)
-      titles.push_back("接上表 " + std::string(table) + "，本表为第 " + std::to_string(part) +
-                       " 张");
+      titles.push_back("接上表 " + table + "，本表为第 " + std::to_string(part) + " 张");
     Heading(titles);
   }
 };
