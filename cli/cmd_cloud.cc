@@ -51,15 +51,15 @@ const GridLayout& ReportGrid() {
   return grid;
 }
 
+// Each row at its level (the dots of its id), id and name as the tree text.
 std::vector<TreeRow> TreeRows(const CArray<SCloudNormDispData>& rows) {
   std::vector<TreeRow> tree;
   for (const SCloudNormDispData& row : rows) {
     const std::string id = Utf8(row.id);
-    TreeRow& line = tree.emplace_back();
-    line.depth = static_cast<int>(std::count(id.begin(), id.end(), '.'));
-    line.tree = id + " " + Utf8(row.name);
-    line.cells = {Utf8(row.unit), Utf8(row.quantity), Utf8(row.perArea),
-                  Utf8(row.rate), Utf8(row.scope),    Utf8(row.area)};
+    tree.push_back({static_cast<int>(std::count(id.begin(), id.end(), '.')),
+                    id + " " + Utf8(row.name),
+                    {Utf8(row.unit), Utf8(row.quantity), Utf8(row.perArea), Utf8(row.rate),
+                     Utf8(row.scope), Utf8(row.area)}});
   }
   return tree;
 }
@@ -70,11 +70,12 @@ std::string RenderCsv(const CArray<SCloudNormDispData>& rows) {
   std::vector<std::string> titles = {"层级", "编号", "指标"};
   for (const ColumnLayout& column : ReportGrid().columns) titles.emplace_back(column.title);
   std::string csv = std::string(kUtf8Bom) + CsvLine(titles);
-  for (const SCloudNormDispData& row : rows) {
-    const std::string id = Utf8(row.id);
-    csv += CsvLine({std::to_string(std::count(id.begin(), id.end(), '.')), id, Utf8(row.name),
-                    Utf8(row.unit), Utf8(row.quantity), Utf8(row.perArea), Utf8(row.rate),
-                    Utf8(row.scope), Utf8(row.area)});
+  const std::vector<TreeRow> tree = TreeRows(rows);
+  for (size_t r = 0; r < tree.size(); ++r) {
+    std::vector<std::string> fields = {std::to_string(tree[r].depth), Utf8(rows[r].id),
+                                       Utf8(rows[r].name)};
+    fields.insert(fields.end(), tree[r].cells.begin(), tree[r].cells.end());
+    csv += CsvLine(fields);
   }
   return csv;
 }

@@ -77,19 +77,13 @@ std::string RenderRows(const CompareResult& result) {
 void WriteRowJson(JsonWriter& json, const ComparedRow& row) {
   json.BeginObject(true);
   json.Field("kind", kKindNames[static_cast<size_t>(row.kind)]);
-  json.Key("depth");
-  json.Int(row.depth);
-  json.Key("path");
-  json.BeginArray(true);
+  json.Key("depth").Int(row.depth);
+  json.Key("path").BeginArray(true);
   for (const std::string& label : row.path) json.String(label);
   json.EndArray();
   json.Field("unit", row.unit);
   const auto number = [&](const char* key, bool present, double value) {
-    json.Key(key);
-    if (present)
-      json.Number(Fixed(value, 6));
-    else
-      json.Number("null");
+    json.Key(key).Number(present ? Fixed(value, 6) : "null");
   };
   number("old", HasOld(row), row.old_quantity);
   number("new", HasNew(row), row.new_quantity);
@@ -164,34 +158,26 @@ void WriteComparisonJson(std::FILE* out, const ComparisonHeading& heading,
   json.Field("old", heading.old_project);
   json.Field("new", heading.new_project);
   json.Field("partition", heading.partition);
-  json.Key("tables");
-  json.BeginArray();
+  json.Key("tables").BeginArray();
   for (const TableComparison& table : tables) {
     const CompareResult& result = table.result;
     json.BeginObject();
     json.Field("table", ComparedTableName(table.table));
     json.Field("stem", ComparedTableStem(table.table));
-    json.Key("levels");
-    json.BeginArray(true);
+    json.Key("levels").BeginArray(true);
     for (const std::string& level : result.levels) json.String(level);
     json.EndArray();
-    json.Key("summary");
-    json.BeginObject();
-    const auto count = [&](const char* key, size_t value) {
-      json.Key(key);
-      json.Int(static_cast<long long>(value));
-    };
-    count("changed", result.summary.changed);
-    count("added", result.summary.added);
-    count("removed", result.summary.removed);
-    count("unchanged", result.summary.unchanged);
-    json.Key("largest");
-    json.BeginArray();
+    json.Key("summary").BeginObject();
+    const CompareSummary& counts = result.summary;
+    json.Key("changed").Int(static_cast<long long>(counts.changed));
+    json.Key("added").Int(static_cast<long long>(counts.added));
+    json.Key("removed").Int(static_cast<long long>(counts.removed));
+    json.Key("unchanged").Int(static_cast<long long>(counts.unchanged));
+    json.Key("largest").BeginArray();
     for (const ComparedRow& row : result.summary.largest) WriteRowJson(json, row);
     json.EndArray();
     json.EndObject();
-    json.Key("rows");
-    json.BeginArray();
+    json.Key("rows").BeginArray();
     for (const ComparedRow& row : result.rows) WriteRowJson(json, row);
     json.EndArray();
     json.EndObject();

@@ -38,13 +38,11 @@ void WriteFlatJson(std::FILE* out, std::string_view view, std::span<const std::s
   JsonWriter json(out, true);
   json.BeginObject();
   json.Field("view", view);
-  json.Key("rows");
-  json.BeginArray();
+  json.Key("rows").BeginArray();
   for (size_t r = 1; r < table.size(); ++r) {
     json.BeginObject(true);
     for (size_t c = 0; c + 1 < keys.size(); ++c) json.Field(keys[c], table[r][c]);
-    json.Key(keys.back());
-    json.Number(table[r].back());
+    json.Key(keys.back()).Number(table[r].back());
     json.EndObject();
   }
   json.EndArray();
