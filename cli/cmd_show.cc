@@ -1,10 +1,8 @@
 // reportdata show PROJECT_DIR TABLE [ITEM] [--partition P] [--condition C]
 //   [--no-merge] [--layout a|b] [--format text|json|cells|csv] [--depth N]
 //   [--floor F]... [--decimals N] [--side bill|quota] [--type-path P]...
-#include <cstdio>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cli/commands.h"

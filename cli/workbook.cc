@@ -73,7 +73,6 @@ struct Workbook::State {
   lxw_format* top = nullptr;                           // the top-level rows
   lxw_format* wrapped = nullptr;                       // features
   std::map<std::pair<int, int>, lxw_format*> numbers;  // by decimals and tone
-  lxw_format* toned[2] = {};                           // text of decreases, increases
   const lxw_row_t sheet_rows = SheetRows();
 
   // The table being written.
@@ -91,26 +90,16 @@ struct Workbook::State {
     if (!border_only) format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
     return format;
   }
-  // Increases in red and decreases in green, as a quantity surveyor marks
-  // them; tone 0 in the usual colour.
-  static void SetTone(lxw_format* format, int tone) {
-    if (tone != 0) format_set_font_color(format, tone > 0 ? 0xC00000 : 0x007A33);
-  }
+  // Numbers with that many decimals (-1: text), increases in red and
+  // decreases in green as a quantity surveyor marks them (tone 0: the usual
+  // colour).
   lxw_format* Number(int decimals, int tone = 0) {
     lxw_format*& format = numbers[{decimals, tone}];
     if (!format) {
       format = Format(false);
       const std::string pattern = decimals > 0 ? "0." + std::string(decimals, '0') : "0";
-      format_set_num_format(format, pattern.c_str());
-      SetTone(format, tone);
-    }
-    return format;
-  }
-  lxw_format* Toned(int tone) {
-    lxw_format*& format = toned[tone > 0];
-    if (!format) {
-      format = Format(false);
-      SetTone(format, tone);
+      if (decimals >= 0) format_set_num_format(format, pattern.c_str());
+      if (tone != 0) format_set_font_color(format, tone > 0 ? 0xC00000 : 0x007A33);
     }
     return format;
   }
@@ -308,7 +297,7 @@ void Workbook::AddRows(const std::vector<NamedRow>& rows) {
     outline.level = static_cast<uint8_t>(std::min<int>(row.depth, kDeepestOutline));
     worksheet_set_row_opt(s.sheet, line, LXW_DEF_ROW_HEIGHT * height, nullptr, &outline);
     const int tone = (row.tone > 0) - (row.tone < 0);
-    lxw_format* text = row.depth == 0 ? s.top : tone != 0 ? s.Toned(tone) : s.plain;
+    lxw_format* text = row.depth == 0 ? s.top : tone != 0 ? s.Number(-1, tone) : s.plain;
     s.Check(worksheet_write_number(s.sheet, line, 0, row.depth, text), line, 0);
     for (size_t i = 0; i < s.shown.size(); ++i) {
       const NamedColumn& column = s.columns[s.shown[i]];
