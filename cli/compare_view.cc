@@ -78,9 +78,7 @@ void WriteRowJson(JsonWriter& json, const ComparedRow& row) {
   json.BeginObject(true);
   json.Field("kind", kKindNames[static_cast<size_t>(row.kind)]);
   json.Key("depth").Int(row.depth);
-  json.Key("path").BeginArray(true);
-  for (const std::string& label : row.path) json.String(label);
-  json.EndArray();
+  json.Key("path").Strings(row.path);
   json.Field("unit", row.unit);
   const auto number = [&](const char* key, bool present, double value) {
     json.Key(key).Number(present ? Fixed(value, 6) : "null");
@@ -164,9 +162,7 @@ void WriteComparisonJson(std::FILE* out, const ComparisonHeading& heading,
     json.BeginObject();
     json.Field("table", ComparedTableName(table.table));
     json.Field("stem", ComparedTableStem(table.table));
-    json.Key("levels").BeginArray(true);
-    for (const std::string& level : result.levels) json.String(level);
-    json.EndArray();
+    json.Key("levels").Strings(result.levels);
     json.Key("summary").BeginObject();
     const CompareSummary& counts = result.summary;
     json.Key("changed").Int(static_cast<long long>(counts.changed));

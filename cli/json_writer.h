@@ -34,6 +34,13 @@ class JsonWriter {
   // A number given as its JSON text, such as "12.345" or "-3".
   void Number(std::string_view text);
   void Int(long long value);
+  // A one-line array of the texts.
+  template <typename Texts>
+  void Strings(const Texts& texts) {
+    BeginArray(true);
+    for (const auto& text : texts) String(text);
+    EndArray();
+  }
   // Key and string value in one call.
   void Field(std::string_view key, std::string_view text) {
     Key(key);

@@ -75,15 +75,16 @@ void WriteRecord(JsonWriter& json, const SampleRecord& r) {
   json.EndObject();
 }
 
-// A library as its four texts: name, key, region, version.
-void WriteLibrary(JsonWriter& json, std::string_view name, std::string_view key,
-                  std::string_view region, std::string_view version) {
-  json.BeginArray(true);
-  json.String(name);
-  json.String(key);
-  json.String(region);
-  json.String(version);
-  json.EndArray();
+// The libraries as their four texts: name, key, region, version.
+constexpr std::string_view kBillLibrary[] = {"房屋建筑与装饰工程工程量计算规范", "GB50854-2013",
+                                             "全国", "2013"};
+constexpr std::string_view kQuotaLibrary[] = {"土建工程消耗量定额(示例)", "DE-TJ-2024", "示例",
+                                              "2024"};
+
+std::vector<std::string_view> FloorLabels(const SampleBuilding& building) {
+  std::vector<std::string_view> labels;
+  for (const SampleFloor& floor : building.floors()) labels.push_back(floor.label);
+  return labels;
 }
 
 void WriteProject(JsonWriter& json, const SampleBuilding& building) {
@@ -94,12 +95,9 @@ void WriteProject(JsonWriter& json, const SampleBuilding& building) {
   const int above = building.above_ground();
   json.Key("project").BeginObject();
   json.Field("name", "滨河花园3#住宅楼");
-  json.Key("floors").BeginArray(true);
-  for (const SampleFloor& floor : building.floors()) json.String(floor.label);
-  json.EndArray();
-  WriteLibrary(json.Key("billLibrary"), "房屋建筑与装饰工程工程量计算规范", "GB50854-2013", "全国",
-               "2013");
-  WriteLibrary(json.Key("quotaLibrary"), "土建工程消耗量定额(示例)", "DE-TJ-2024", "示例", "2024");
+  json.Key("floors").Strings(FloorLabels(building));
+  json.Key("billLibrary").Strings(kBillLibrary);
+  json.Key("quotaLibrary").Strings(kQuotaLibrary);
   json.Key("summary").BeginArray();
   const std::pair<std::string_view, std::string> summary[] = {
       {"工程名称", "滨河花园3#住宅楼"},    {"结构类型", "框架-剪力墙结构"},
@@ -138,12 +136,8 @@ bool WriteSampleProject(const SampleOptions& options, bool pretty, std::FILE* ou
   JsonWriter json(out, pretty);
   json.BeginObject();
   WriteProject(json, building);
-  json.Key("partitions").BeginArray(true);
-  for (const std::string& name : building.partitions()) json.String(name);
-  json.EndArray();
-  json.Key("floors").BeginArray(true);
-  for (const SampleFloor& floor : building.floors()) json.String(floor.label);
-  json.EndArray();
+  json.Key("partitions").Strings(building.partitions());
+  json.Key("floors").Strings(FloorLabels(building));
 
   const auto write_entry = [&](const SampleRecord& bill, std::span<const SampleRecord> quotas) {
     json.BeginObject();
