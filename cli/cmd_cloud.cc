@@ -130,7 +130,7 @@ void AddCloudCommand(CLI::App& app) {
   AddReportDirOption(command, options->report_dir);
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
-    if (!fs::exists(dir.ReportFile(kCloudDataFile))) {
+    if (!fs::exists(dir.report / kCloudDataFile)) {
       throw InputError("no cloud-index data in " + dir.report.string() +
                        "; run 'reportdata build " + options->project + "' first");
     }

@@ -47,9 +47,7 @@ void AddHtmlCommand(CLI::App& app) {
     for (const CatalogTable& table : TableCatalog()) {
       progress.SetShowInformation(L"正在读取 " + FromUtf8(table.name));
       PageTable page{table.name, table.stem, table.columns, false, {}};
-      try {
-        reloader.Load(table);
-      } catch (const InputError&) {
+      if (!reloader.Load(table, false)) {
         tables.push_back(std::move(page));  // listed as not built
         continue;
       }

@@ -7,7 +7,6 @@
 
 #include "cli/commands.h"
 #include "cli/display_width.h"
-#include "cli/input_error.h"
 #include "cli/table_view.h"
 
 namespace reportdata::cli {
@@ -19,12 +18,8 @@ std::vector<std::optional<std::size_t>> CountRows(const ProjectDir& dir) {
   std::vector<std::optional<std::size_t>> counts;
   TableReloader reloader(dir);
   for (const CatalogTable& table : TableCatalog()) {
-    try {
-      reloader.Load(table);
-      counts.emplace_back(CountTableRows(table));
-    } catch (const InputError&) {
-      counts.emplace_back();
-    }
+    counts.push_back(reloader.Load(table, false) ? std::optional(CountTableRows(table))
+                                                 : std::nullopt);
   }
   return counts;
 }

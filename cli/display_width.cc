@@ -56,14 +56,15 @@ bool InRanges(const Range (&ranges)[N], char32_t cp) {
   return hit != ranges && cp <= std::prev(hit)->last;
 }
 
-}  // namespace
-
+// Cells taken by one code point: 0, 1 or 2.
 int CodePointWidth(char32_t cp) {
   if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) return 0;
   if (cp < 0x300) return 1;
   if (InRanges(kZero, cp)) return 0;
   return InRanges(kWide, cp) ? 2 : 1;
 }
+
+}  // namespace
 
 int DisplayWidth(std::string_view text) {
   // The names and numbers of a table are mostly ASCII: those bytes are

@@ -10,9 +10,6 @@
 
 namespace reportdata::cli {
 
-// Cells taken by one code point: 0, 1 or 2.
-int CodePointWidth(char32_t cp);
-
 // Cells taken by UTF-8 text.
 int DisplayWidth(std::string_view text);
 

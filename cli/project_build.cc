@@ -19,9 +19,9 @@ namespace fs = std::filesystem;
 
 // Counts the tables that the side just built, the shared ones last so that
 // they show what the later build wrote.
-void CountSide(Side side, bool shared, BuildSummary& summary) {
+void CountSide(TableSide side, bool shared, BuildSummary& summary) {
   for (const CatalogTable& table : TableCatalog()) {
-    if (table.side == side || (shared && table.side == Side::kEither))
+    if (table.side == side || (shared && table.side == TableSide::kEither))
       summary.tables.push_back({&table, CountTableRows(table)});
   }
 }
@@ -49,7 +49,7 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
     progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
     progress.SetShowInformation(L"正在写入报表文件!");
     CInterQingDan::Write_xml(report);
-    CountSide(Side::kBill, !options.quota, summary);
+    CountSide(TableSide::kBill, !options.quota, summary);
   }
   if (options.quota) {
     CString failure;
@@ -63,7 +63,7 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
     progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
     progress.SetShowInformation(L"正在写入报表文件!");
     DeTable1::WriteXML(report);
-    CountSide(Side::kQuota, true, summary);
+    CountSide(TableSide::kQuota, true, summary);
   }
   summary.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   for (const fs::directory_entry& entry : fs::directory_iterator(dir.report, error)) {

@@ -13,9 +13,6 @@
 
 namespace reportdata::cli {
 
-// Decimals shown for quantities in the unit (model/unit_decimals.h).
-using reportdata::UnitDecimals;
-
 // A choice of decimals is a count from 0, or one of these.
 constexpr int kDecimalsAsWritten = -1;  // the module's text, six decimals
 constexpr int kDecimalsOfUnit = -2;     // UnitDecimals of the row's unit

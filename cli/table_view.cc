@@ -74,9 +74,9 @@ void ReloadSideOf(const ProjectDir& dir, bool bill_side, const std::string& file
 // tree empty, and a fault inside it ends the query. Other files, and those
 // whose start tag this plain reading cannot settle, are always checked.
 bool OpensAsTree(const ProjectDir& dir, const CatalogTable& table) {
-  const fs::path path = dir.ReportFile(std::string(table.stem) + ".xml");
+  const fs::path path = dir.report / (std::string(table.stem) + ".xml");
   std::error_code error;
-  if (table.side == Side::kEither || !fs::is_regular_file(path, error)) return false;
+  if (table.side == TableSide::kEither || !fs::is_regular_file(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
   char bytes[512];
   in.read(bytes, sizeof bytes);
@@ -215,7 +215,7 @@ std::string Title(const CatalogTable& table, const ShowRequest& request, size_t 
 void RequireIntactTableFile(const ProjectDir& dir, const std::string& file) {
   if (!HasFile(dir.report, file)) return;
   const std::string damage = CheckTableFile(dir.ReportArgument().str(), L"\\" + FromUtf8(file));
-  if (!damage.empty()) throw TableFileError(dir.ReportFile(file).string(), damage);
+  if (!damage.empty()) throw TableFileError((dir.report / file).string(), damage);
 }
 
 void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
@@ -226,8 +226,8 @@ void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
 
 void ReloadTables(const ProjectDir& dir, const CatalogTable& table) {
   const std::string file = std::string(table.stem) + ".xml";
-  const bool bill =
-      table.side == Side::kBill || (table.side == Side::kEither && HasFile(dir.report, "qd.xml"));
+  const bool bill = table.side == TableSide::kBill ||
+                    (table.side == TableSide::kEither && HasFile(dir.report, "qd.xml"));
   // Checked before the reload, whose own words for a file it refuses are
   // fewer.
   const bool tree = OpensAsTree(dir, table);
@@ -236,18 +236,21 @@ void ReloadTables(const ProjectDir& dir, const CatalogTable& table) {
   if (tree) CheckReloaded(dir, table);
 }
 
-void TableReloader::Load(const CatalogTable& table) {
-  if (loaded_ && (side_ == table.side || table.side == Side::kEither)) {
+bool TableReloader::Load(const CatalogTable& table, bool required) {
+  const std::string file = std::string(table.stem) + ".xml";
+  if (!required && !HasFile(dir_.report, file)) return false;
+  if (loaded_ && (side_ == table.side || table.side == TableSide::kEither)) {
     // The side's reload read whatever files it found; this table's own may
     // be the one missing.
-    RequireTableFile(dir_, std::string(table.stem) + ".xml", std::string(table.name));
+    RequireTableFile(dir_, file, std::string(table.name));
     CheckReloaded(dir_, table);
-    return;
+    return true;
   }
   loaded_ = false;
   ReloadTables(dir_, table);
   loaded_ = true;
   side_ = table.side;
+  return true;
 }
 
 std::string ShowTable(const CatalogTable& table, const ShowRequest& request) {

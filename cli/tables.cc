@@ -29,8 +29,8 @@ GridLayout GridOf(const CatalogTable& table) {
   return grid;
 }
 
-std::string_view SideName(Side side) {
-  static constexpr std::string_view kNames[] = {"bill", "quota", "area"};  // by Side
+std::string_view SideName(TableSide side) {
+  static constexpr std::string_view kNames[] = {"bill", "quota", "area"};  // by TableSide
   return kNames[static_cast<size_t>(side)];
 }
 
