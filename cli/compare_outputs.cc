@@ -89,18 +89,16 @@ void WriteComparisonWorkbook(const std::filesystem::path& path, const ProjectInf
 
 std::string RenderComparisonPage(const ProjectInfo& project,
                                  const std::vector<TableComparison>& tables) {
-  std::vector<std::string> stems;  // outlive the page tables that point at them
-  for (const TableComparison& table : tables)
+  std::vector<std::string> stems, names;  // outlive the page tables that point at them
+  for (const TableComparison& table : tables) {
     stems.push_back("compare-" + std::string(ComparedTableStem(table.table)));
-  std::vector<std::string> names;
-  for (const TableComparison& table : tables) names.push_back(SheetName(table));
+    names.push_back(SheetName(table));
+  }
   std::vector<PageTable> page;
   page.push_back({"比较摘要", "compare-summary", kComparedColumns, true, SummaryRows(tables), 0});
   for (size_t i = 0; i < tables.size(); ++i)
     page.push_back({names[i], stems[i], kComparedColumns, true, RowsOf(tables[i].result), 0});
-  PageCharts charts;
-  charts.shown = false;
-  return RenderReportPage(project, page, charts);
+  return RenderReportPage(project, page, {{}, {}, false});  // no charts
 }
 
 }  // namespace reportdata::cli

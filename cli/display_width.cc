@@ -64,6 +64,11 @@ int CodePointWidth(char32_t cp) {
   return InRanges(kWide, cp) ? 2 : 1;
 }
 
+// Blanks for the cells that the text leaves of width.
+std::string Blanks(std::string_view text, int width) {
+  return std::string(static_cast<size_t>(std::max(width - DisplayWidth(text), 0)), ' ');
+}
+
 }  // namespace
 
 int DisplayWidth(std::string_view text) {
@@ -81,17 +86,11 @@ int DisplayWidth(std::string_view text) {
 }
 
 std::string PadRight(std::string_view text, int width) {
-  std::string out(text);
-  const int missing = width - DisplayWidth(text);
-  if (missing > 0) out.append(static_cast<size_t>(missing), ' ');
-  return out;
+  return std::string(text) + Blanks(text, width);
 }
 
 std::string PadLeft(std::string_view text, int width) {
-  const int missing = width - DisplayWidth(text);
-  std::string out(missing > 0 ? static_cast<size_t>(missing) : 0, ' ');
-  out.append(text);
-  return out;
+  return Blanks(text, width) + std::string(text);
 }
 
 std::string Truncate(std::string_view text, int width) {
