@@ -242,13 +242,11 @@ void Workbook::AddBillList(const std::vector<BillListLine>& lines) {
   for (const BillListLine& line : lines) {
     const lxw_row_t row = s.line++;
     if (line.chapter) {
-      s.String(row, 0, "", s.top);
-      s.String(row, 1, line.name, s.top);
-      for (size_t c = 2; c < 6; ++c) s.String(row, c, "", s.top);
+      for (size_t c = 0; c < 6; ++c) s.String(row, c, c == 1 ? line.name : "", s.top);
       continue;
     }
-    const int height = WrappedLines(line.features, kWidestFeatures);
-    worksheet_set_row(s.sheet, row, LXW_DEF_ROW_HEIGHT * std::max(height, 1), nullptr);
+    worksheet_set_row(s.sheet, row,
+                      LXW_DEF_ROW_HEIGHT * WrappedLines(line.features, kWidestFeatures), nullptr);
     s.Check(worksheet_write_number(s.sheet, row, 0, std::stod(line.number), s.plain), row, 0);
     s.String(row, 1, line.code, s.plain);
     s.String(row, 2, line.name, s.plain);
