@@ -15,7 +15,6 @@
 #include "cli/project_build.h"
 #include "cli/project_import.h"
 #include "cli/table_view.h"
-#include "platform/text.h"
 
 namespace reportdata::cli {
 namespace {
@@ -39,14 +38,11 @@ fs::path FindSample() {
 
 // The first tree item whose name holds the wanted text, else the first one.
 std::string PickItem(const CatalogTable& table, const std::string& wanted) {
-  CStringArray items;
-  TableTreeItems(table, items);
-  if (items.IsEmpty()) return {};
-  for (const CString& item : items) {
-    const std::string name = ToUtf8(item.str());
-    if (name.find(wanted) != std::string::npos) return name;
+  const std::vector<std::string> items = TreeItems(table);
+  for (const std::string& item : items) {
+    if (item.find(wanted) != std::string::npos) return item;
   }
-  return ToUtf8(items[0].str());
+  return items.empty() ? "" : items[0];
 }
 
 // Shows one chapter of a table down to the floor level.

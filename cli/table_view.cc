@@ -96,14 +96,14 @@ bool OpensAsTree(const ProjectDir& dir, const CatalogTable& table) {
 void CheckReloaded(const ProjectDir& dir, const CatalogTable& table) {
   const std::string file = std::string(table.stem) + ".xml";
   if (!OpensAsTree(dir, table)) return RequireIntactTableFile(dir, file);
-  CStringArray items;
+  bool empty = false;
   try {
-    TableTreeItems(table, items);
+    empty = TreeItems(table).empty();
   } catch (const TableFileError&) {
     RequireIntactTableFile(dir, file);
     throw;
   }
-  if (items.GetSize() == 0) RequireIntactTableFile(dir, file);
+  if (empty) RequireIntactTableFile(dir, file);
 }
 
 const std::string kFloorMark = "层";
@@ -120,19 +120,15 @@ std::vector<std::string> ItemNames(const std::string& item) {
 }
 
 std::string NoItem(const CatalogTable& table, const std::string& item) {
-  CStringArray items;
-  TableTreeItems(table, items);
   return "no item '" + item + "' in " + std::string(table.name) +
-         "; its items are: " + JoinNames(ToStrings(items));
+         "; its items are: " + JoinNames(TreeItems(table));
 }
 
 std::vector<std::string> QueryItem(const CatalogTable& table, const ShowRequest& request,
                                    size_t width) {
   // Some facades answer any name with the whole table (the building area
   // does); only the names the table lists are its items.
-  CStringArray items;
-  TableTreeItems(table, items);
-  const std::vector<std::string> listed = ToStrings(items);
+  const std::vector<std::string> listed = TreeItems(table);
   for (const std::string& name : ItemNames(request.item)) {
     if (std::find(listed.begin(), listed.end(), name) == listed.end()) continue;
     CStringArray rows;
@@ -211,6 +207,12 @@ std::string Title(const CatalogTable& table, const ShowRequest& request, size_t 
 }
 
 }  // namespace
+
+std::vector<std::string> TreeItems(const CatalogTable& table) {
+  CStringArray items;
+  TableTreeItems(table, items);
+  return ToStrings(items);
+}
 
 void RequireIntactTableFile(const ProjectDir& dir, const std::string& file) {
   if (!HasFile(dir.report, file)) return;
@@ -306,10 +308,8 @@ std::string ShowTable(const CatalogTable& table, const ShowRequest& request) {
 
 void ForEachItemRows(const CatalogTable& table,
                      const std::function<void(const std::string&, std::vector<NamedRow>)>& take) {
-  CStringArray items;
-  TableTreeItems(table, items);
   std::set<std::string> seen;
-  for (const std::string& item : ToStrings(items)) {
+  for (const std::string& item : TreeItems(table)) {
     if (!seen.insert(item).second) continue;
     std::vector<std::string> cells;
     {

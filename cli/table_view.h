@@ -70,6 +70,9 @@ class TableReloader {
 // floor for a table that answers no floor selection.
 std::string ShowTable(const CatalogTable& table, const ShowRequest& request);
 
+// The tree items of the reloaded table, in its order.
+std::vector<std::string> TreeItems(const CatalogTable& table);
+
 // Every row of the reloaded table down to the records: `take` is given the
 // rows of each of its items in turn, as the viewer shows them when the item
 // is opened, so that no more than one item's rows are held at a time.
