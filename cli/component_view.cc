@@ -1,7 +1,6 @@
 #include "cli/component_view.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "cli/flat_table.h"
 #include "platform/text.h"
@@ -10,20 +9,12 @@
 namespace reportdata::cli {
 namespace {
 
-// One line of the component rows: a floor line (empty name) or a component.
-struct ComponentLine {
-  std::string category;
-  std::string floor;
-  std::string name;
-  std::string pieces;
-  std::string type;
-  std::string storeys;  // "%d×%d" when the floor stands for several storeys
-};
-
-// Folds the flagged stream: "#ZhangFlag#" category; "#FloorFlag#" floor,
-// pieces, storeys; "#RecordFlag#" name, pieces, type, storeys.
-std::vector<ComponentLine> FoldStream(const CStringArray& stream) {
-  std::vector<ComponentLine> lines;
+// The flat table of the flagged stream: "#ZhangFlag#" category;
+// "#FloorFlag#" floor, pieces, storeys; "#RecordFlag#" name, pieces, type,
+// storeys ("%d×%d" when the floor stands for several storeys). A floor line
+// has no component.
+FlatTable FoldStream(const CStringArray& stream) {
+  FlatTable table = {{"构件类别", "楼层", "构件", "规格", "计算式", "数量"}};
   std::string category;
   std::string floor;
   const INT_PTR size = stream.GetSize();
@@ -34,14 +25,14 @@ std::vector<ComponentLine> FoldStream(const CStringArray& stream) {
       category = cell(++i);
     } else if (flag == L"#FloorFlag#") {
       floor = cell(i + 1);
-      lines.push_back({category, floor, "", cell(i + 2), "", cell(i + 3)});
+      table.push_back({category, floor, "", "", cell(i + 3), cell(i + 2)});
       i += 3;
     } else if (flag == L"#RecordFlag#") {
-      lines.push_back({category, floor, cell(i + 1), cell(i + 2), cell(i + 3), cell(i + 4)});
+      table.push_back({category, floor, cell(i + 1), cell(i + 3), cell(i + 4), cell(i + 2)});
       i += 4;
     }
   }
-  return lines;
+  return table;
 }
 
 }  // namespace
@@ -58,10 +49,7 @@ std::string ShowComponentTable(const ProjectDir& dir, bool bill_side, const std:
   } else {
     DeTable1::GetGJHZ(wanted, stream);
   }
-  FlatTable table = {{"构件类别", "楼层", "构件", "规格", "计算式", "数量"}};
-  for (const ComponentLine& line : FoldStream(stream)) {
-    table.push_back({line.category, line.floor, line.name, line.type, line.storeys, line.pieces});
-  }
+  const FlatTable table = FoldStream(stream);
   if (format == Format::kJson) {
     static constexpr std::string_view kKeys[] = {"category", "floor",   "component",
                                                  "type",     "storeys", "pieces"};
