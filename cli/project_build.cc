@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 
 #include "cli/display_width.h"
@@ -84,10 +83,8 @@ std::string FormatBuildSummary(const ProjectDir& dir, const BuildSummary& summar
            PadRight(std::string(t.table->stem) + ".xml", 10) + "  " +
            PadLeft(std::to_string(t.rows), 8) + " rows\n";
   }
-  char tail[96];
-  std::snprintf(tail, sizeof tail, "%zu files, %s, %.2f s\n", summary.files,
-                Size(summary.bytes).c_str(), summary.seconds);
-  return out + tail;
+  return out + std::to_string(summary.files) + " files, " + Size(summary.bytes) + ", " +
+         Fixed(summary.seconds, 2) + " s\n";
 }
 
 }  // namespace reportdata::cli
