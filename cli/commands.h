@@ -1,6 +1,8 @@
 // The commands of the reportdata tool. Each adds its subcommand, with its
 // options and the callback that runs it, to the application. A callback
 // throws InputError for bad input; the parser's own errors are bad usage.
+// The options, the printing and the sample files that several commands
+// share are here too, so that they read and write alike.
 #ifndef CLI_COMMANDS_H_
 #define CLI_COMMANDS_H_
 

@@ -1,6 +1,6 @@
 // Flat tables of the tool's views that are not tree grids (the physical
 // quantities, the component table): a header line and its rows, printed as
-// aligned text or as CSV.
+// aligned text, as CSV or as JSON.
 #ifndef CLI_FLAT_TABLE_H_
 #define CLI_FLAT_TABLE_H_
 
