@@ -25,13 +25,8 @@ void AddBuildCommand(CLI::App& app) {
       ->required();
   command->add_flag("--bill", options->bill, "run the bill (清单) build");
   command->add_flag("--quota", options->quota, "run the quota (定额) build");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
-  command
-      ->add_option("--wait", options->wait,
-                   "seconds to wait for an import or build of the project by another process "
-                   "(default: 60)")
-      ->check(CLI::NonNegativeNumber);
+  AddReportDirOption(command, options->report_dir);
+  AddWaitOption(command, options->wait);
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
     const ProjectLock lock(dir.project, options->wait);

@@ -51,15 +51,15 @@ const GridLayout& ReportGrid() {
   return grid;
 }
 
+// Each row at its level (the dots of its id), id and name as the tree text.
 std::vector<TreeRow> TreeRows(const CArray<SCloudNormDispData>& rows) {
   std::vector<TreeRow> tree;
   for (const SCloudNormDispData& row : rows) {
     const std::string id = Utf8(row.id);
-    TreeRow& line = tree.emplace_back();
-    line.depth = static_cast<int>(std::count(id.begin(), id.end(), '.'));
-    line.tree = id + " " + Utf8(row.name);
-    line.cells = {Utf8(row.unit), Utf8(row.quantity), Utf8(row.perArea),
-                  Utf8(row.rate), Utf8(row.scope),    Utf8(row.area)};
+    tree.push_back({static_cast<int>(std::count(id.begin(), id.end(), '.')),
+                    id + " " + Utf8(row.name),
+                    {Utf8(row.unit), Utf8(row.quantity), Utf8(row.perArea), Utf8(row.rate),
+                     Utf8(row.scope), Utf8(row.area)}});
   }
   return tree;
 }
@@ -70,11 +70,12 @@ std::string RenderCsv(const CArray<SCloudNormDispData>& rows) {
   std::vector<std::string> titles = {"层级", "编号", "指标"};
   for (const ColumnLayout& column : ReportGrid().columns) titles.emplace_back(column.title);
   std::string csv = std::string(kUtf8Bom) + CsvLine(titles);
-  for (const SCloudNormDispData& row : rows) {
-    const std::string id = Utf8(row.id);
-    csv += CsvLine({std::to_string(std::count(id.begin(), id.end(), '.')), id, Utf8(row.name),
-                    Utf8(row.unit), Utf8(row.quantity), Utf8(row.perArea), Utf8(row.rate),
-                    Utf8(row.scope), Utf8(row.area)});
+  const std::vector<TreeRow> tree = TreeRows(rows);
+  for (size_t r = 0; r < tree.size(); ++r) {
+    std::vector<std::string> fields = {std::to_string(tree[r].depth), Utf8(rows[r].id),
+                                       Utf8(rows[r].name)};
+    fields.insert(fields.end(), tree[r].cells.begin(), tree[r].cells.end());
+    csv += CsvLine(fields);
   }
   return csv;
 }
@@ -126,11 +127,10 @@ void AddCloudCommand(CLI::App& app) {
   command->add_option("--format", options->format, "text, json or csv (default: text)")
       ->check(CLI::IsMember({"text", "json", "csv"}));
   command->add_option("--xml", options->xml, "also save the report document to this file");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  AddReportDirOption(command, options->report_dir);
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
-    if (!fs::exists(dir.ReportFile(kCloudDataFile))) {
+    if (!fs::exists(dir.report / kCloudDataFile)) {
       throw InputError("no cloud-index data in " + dir.report.string() +
                        "; run 'reportdata build " + options->project + "' first");
     }
@@ -163,7 +163,7 @@ void AddCloudCommand(CLI::App& app) {
     } else {
       text = Utf8(templates.name) + "\n\n" + RenderText(TreeRows(rows), ReportGrid());
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    Print(text);
   });
 }
 

@@ -11,7 +11,6 @@
 #include "cli/compare_view.h"
 #include "cli/input_error.h"
 #include "cli/project_dir.h"
-#include "platform/text.h"
 
 namespace reportdata::cli {
 namespace {
@@ -34,9 +33,7 @@ void AddCompareCommand(CLI::App& app) {
     std::string new_project;
     std::vector<std::string> tables;
     std::string report_dir;
-    std::string partition;
-    bool changed = false;
-    double tolerance = 0;
+    CompareOptions compare;  // all but the table, which each TABLE names
     std::string format = "text";
     std::string xlsx;
     std::string html;
@@ -60,12 +57,12 @@ void AddCompareCommand(CLI::App& app) {
                        : "unknown table '" + name + "'; the tables are: " + ComparedTableNames();
           },
           "TABLE"));
-  command->add_option("--partition", options->partition,
+  command->add_option("--partition", options->compare.partition,
                       "compare within this partition of both projects");
-  command->add_flag("--changed", options->changed,
+  command->add_flag("--changed", options->compare.changed_only,
                     "leave out unchanged rows (their parents stay when something below changed)");
   command
-      ->add_option("--tolerance", options->tolerance,
+      ->add_option("--tolerance", options->compare.tolerance,
                    "a difference of at most this much counts as none (default: 0, rounding at "
                    "the unit's decimals)")
       ->check(CLI::NonNegativeNumber);
@@ -75,16 +72,12 @@ void AddCompareCommand(CLI::App& app) {
                       "also write a workbook: the summary, then a sheet per table");
   command->add_option("--html", options->html,
                       "also write a report page: the summary, then every table as a tree");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of each project (default: report)");
+  AddReportDirOption(command, options->report_dir, "each project");
   command->callback([options] {
     const ProjectDir old_dir = ResolveProjectDir(options->old_project, options->report_dir);
     const ProjectDir new_dir = ResolveProjectDir(options->new_project, options->report_dir);
     if (options->tables.empty()) options->tables.push_back("qd");
-    CompareOptions compare;
-    compare.partition = options->partition;
-    compare.tolerance = options->tolerance;
-    compare.changed_only = options->changed;
+    CompareOptions& compare = options->compare;
     std::vector<TableComparison> tables;
     for (const std::string& name : options->tables) {
       compare.table = *FindComparedTable(name);
@@ -102,11 +95,11 @@ void AddCompareCommand(CLI::App& app) {
       if (!out.flush()) throw InputError("cannot write " + options->html);
     }
     const ComparisonHeading heading{old_dir.project.string(), new_dir.project.string(),
-                                    options->partition};
+                                    compare.partition};
     if (options->format == "json") return WriteComparisonJson(stdout, heading, tables);
     const std::string text = options->format == "csv" ? RenderComparisonCsv(tables)
                                                       : RenderComparisonText(heading, tables);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    Print(text);
   });
 }
 

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "cli/commands.h"
@@ -15,10 +14,7 @@
 #include "cli/input_error.h"
 #include "cli/project_build.h"
 #include "cli/project_import.h"
-#include "cli/sample_project.h"
-#include "cli/sample_revise.h"
 #include "cli/table_view.h"
-#include "platform/text.h"
 
 namespace reportdata::cli {
 namespace {
@@ -42,17 +38,12 @@ fs::path FindSample() {
 
 // The first tree item whose name holds the wanted text, else the first one.
 std::string PickItem(const CatalogTable& table, const std::string& wanted) {
-  CStringArray items;
-  TableTreeItems(table, items);
-  if (items.IsEmpty()) return {};
-  for (const CString& item : items) {
-    const std::string name = ToUtf8(item.str());
-    if (name.find(wanted) != std::string::npos) return name;
+  const std::vector<std::string> items = TreeItems(table);
+  for (const std::string& item : items) {
+    if (item.find(wanted) != std::string::npos) return item;
   }
-  return ToUtf8(items[0].str());
+  return items.empty() ? "" : items[0];
 }
-
-void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 // Shows one chapter of a table down to the floor level.
 void ShowChapter(const ProjectDir& dir, std::string_view table_name, const std::string& wanted) {
@@ -69,14 +60,7 @@ void ShowChapter(const ProjectDir& dir, std::string_view table_name, const std::
 // building area and the doors and windows.
 void ShowDesignChange(const fs::path& sample, const fs::path& work, const ProjectDir& before) {
   const fs::path json = work / "revised.json";
-  std::ifstream in(sample, std::ios::binary);
-  std::FILE* out = std::fopen(json.c_str(), "wb");
-  if (!in || !out) {
-    if (out) std::fclose(out);
-    throw InputError("cannot revise " + sample.string() + " into " + json.string());
-  }
-  const RevisionCounts counts = ReviseProject(in, sample.string(), out);
-  if (std::fclose(out) != 0) throw InputError("cannot write " + json.string());
+  const RevisionCounts counts = ReviseFile(sample.string(), json.string());
   const fs::path project = work / "revised";
   ImportResults(json.string(), project.string());
   const ProjectDir after = ResolveProjectDir(project.string(), "");
@@ -98,38 +82,33 @@ void ShowDesignChange(const fs::path& sample, const fs::path& work, const Projec
   Print("\n" + RenderComparisonText({before.project.string(), after.project.string(), ""}, tables));
 }
 
-// Removes the work directory at the end unless it was asked for.
-class WorkDir {
- public:
-  explicit WorkDir(const std::string& wanted) : keep_(!wanted.empty()) {
-    if (keep_) {
-      path_ = wanted;
-      std::error_code error;
-      fs::create_directories(path_, error);
-      if (error) throw InputError("cannot create " + path_.string() + ": " + error.message());
-      return;
-    }
-    // A new directory of a name nobody could plant beforehand, since the
-    // whole of it is removed at the end.
-    std::string name = (fs::temp_directory_path() / "reportdata-demo-XXXXXX").string();
-    if (mkdtemp(name.data()) == nullptr) {
-      throw InputError("cannot create a directory in " + fs::temp_directory_path().string() + ": " +
-                       std::strerror(errno));
-    }
-    path_ = name;
-  }
+// The directory the demo works in: the one asked for, kept, or a new one
+// that is removed at the end.
+struct WorkDir {
+  fs::path path;
+  bool keep = false;
   ~WorkDir() {
     std::error_code ignored;
-    if (!keep_) fs::remove_all(path_, ignored);
+    if (!keep) fs::remove_all(path, ignored);
   }
-  WorkDir(const WorkDir&) = delete;
-  WorkDir& operator=(const WorkDir&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-  bool keep_;
 };
+
+WorkDir MakeWorkDir(const std::string& wanted) {
+  if (!wanted.empty()) {
+    std::error_code error;
+    fs::create_directories(wanted, error);
+    if (error) throw InputError("cannot create " + wanted + ": " + error.message());
+    return {wanted, true};
+  }
+  // A new directory of a name nobody could plant beforehand, since the
+  // whole of it is removed at the end.
+  std::string name = (fs::temp_directory_path() / "reportdata-demo-XXXXXX").string();
+  if (mkdtemp(name.data()) == nullptr) {
+    throw InputError("cannot create a directory in " + fs::temp_directory_path().string() + ": " +
+                     std::strerror(errno));
+  }
+  return {name, false};
+}
 
 }  // namespace
 
@@ -145,17 +124,13 @@ void AddDemoCommand(CLI::App& app) {
                       "work in this directory and keep it (default: a temporary directory that "
                       "is removed afterwards)");
   command->callback([wanted] {
-    const WorkDir work(*wanted);
+    const WorkDir work = MakeWorkDir(*wanted);
     fs::path sample = FindSample();
     if (sample.empty()) {
-      sample = work.path() / kSampleName;
-      std::FILE* out = std::fopen(sample.c_str(), "wb");
-      SampleCounts counts;
-      const bool written = out && WriteSampleProject(SampleOptions{}, true, out, counts);
-      if (out) std::fclose(out);
-      if (!written) throw InputError("cannot write " + sample.string());
+      sample = work.path / kSampleName;
+      WriteSampleFile(SampleOptions{}, true, sample.string());
     }
-    const fs::path project = work.path() / "project";
+    const fs::path project = work.path / "project";
     std::printf("sample project %s\n", sample.c_str());
     const std::size_t records = ImportResults(sample.string(), project.string());
     std::printf("imported %zu calculation records into %s\n\n", records, project.c_str());
@@ -164,7 +139,7 @@ void AddDemoCommand(CLI::App& app) {
     ShowChapter(dir, "清单汇总表", "混凝土");
     ShowChapter(dir, "定额汇总表", "混凝土");
     ShowChapter(dir, "建筑面积汇总表", "");
-    ShowDesignChange(sample, work.path(), dir);
+    ShowDesignChange(sample, work.path, dir);
     std::fflush(stdout);
   });
 }

@@ -30,8 +30,7 @@ void AddExportCommand(CLI::App& app) {
   command->add_option("OUT", options->out, "the workbook to write (.xlsx)")->required();
   command->add_option("TABLE", options->tables,
                       "tables by name or file stem (default: every table that was built)");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  AddReportDirOption(command, options->report_dir);
   command->callback([options] {
     if (options->out == "-") {
       throw InputError("export writes a workbook file, not standard output: name OUT.xlsx");
@@ -61,12 +60,7 @@ void AddExportCommand(CLI::App& app) {
     size_t sheets = 0;
     for (const CatalogTable* table : chosen) {
       progress.SetShowInformation(L"正在导出 " + FromUtf8(table->name));
-      try {
-        reloader.Load(*table);
-      } catch (const InputError&) {
-        if (every) continue;  // not built: left out of the whole-project workbook
-        throw;
-      }
+      if (!reloader.Load(*table, !every)) continue;  // left out of the whole-project workbook
       book.StartTable(table->name, table->columns);
       ForEachItemRows(*table,
                       [&](const std::string&, std::vector<NamedRow> rows) { book.AddRows(rows); });

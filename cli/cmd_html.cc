@@ -34,8 +34,7 @@ void AddHtmlCommand(CLI::App& app) {
                     "list every record (the drawings' places) below the components");
   command->add_option("--records-of", options->records_of,
                       "list the records of this top-level item only (a chapter, a floor…)");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  AddReportDirOption(command, options->report_dir);
   command->callback([options] {
     const ProjectDir dir = ResolveProjectDir(options->project, options->report_dir);
     NyProInterface progress;
@@ -48,9 +47,7 @@ void AddHtmlCommand(CLI::App& app) {
     for (const CatalogTable& table : TableCatalog()) {
       progress.SetShowInformation(L"正在读取 " + FromUtf8(table.name));
       PageTable page{table.name, table.stem, table.columns, false, {}};
-      try {
-        reloader.Load(table);
-      } catch (const InputError&) {
+      if (!reloader.Load(table, false)) {
         tables.push_back(std::move(page));  // listed as not built
         continue;
       }
@@ -75,8 +72,7 @@ void AddHtmlCommand(CLI::App& app) {
     const std::string text = RenderReportPage(ReadProjectInfo(dir), tables, charts);
     progress.CloseProgressDialog();
     if (options->out == "-") {
-      std::fwrite(text.data(), 1, text.size(), stdout);  // the tool checks it before it exits
-      return;
+      return Print(text);
     }
     // A failure leaves an existing page as it was.
     ReplacingFile page(options->out);

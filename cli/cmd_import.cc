@@ -1,12 +1,8 @@
 // reportdata import RESULTS.json PROJECT_DIR [--wait SECONDS]
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/input_error.h"
 #include "cli/project_dir.h"
 #include "cli/project_import.h"
 
@@ -26,11 +22,7 @@ void AddImportCommand(CLI::App& app) {
   command->add_option("RESULTS", options->json, "JSON interchange file")->required();
   command->add_option("PROJECT_DIR", options->project, "project directory, created when missing")
       ->required();
-  command
-      ->add_option("--wait", options->wait,
-                   "seconds to wait for an import or build of the project by another process "
-                   "(default: 60)")
-      ->check(CLI::NonNegativeNumber);
+  AddWaitOption(command, options->wait);
   command->callback([options] {
     const std::size_t records = ImportResults(options->json, options->project, options->wait);
     std::printf("imported %zu calculation records into %s\n", records, options->project.c_str());

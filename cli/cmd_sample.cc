@@ -8,48 +8,49 @@
 
 #include "cli/commands.h"
 #include "cli/input_error.h"
-#include "cli/sample_project.h"
-#include "cli/sample_revise.h"
 #include "reportdata/replacing_file.h"
 
 namespace reportdata::cli {
 namespace {
 
-// Writes the project to path through a temporary file beside it, so that a
-// failed run leaves an existing file as it was.
-SampleCounts WriteToFile(const SampleOptions& sample, bool pretty, const std::string& path) {
+// Writes path through a temporary file beside it, so that a failed run
+// leaves an existing file as it was; `write` returns false on a write error.
+template <typename Write>
+void WriteThrough(const std::string& path, Write&& write) {
   ReplacingFile file(path);
   std::FILE* out = std::fopen(file.WritablePath().c_str(), "wb");
   if (!out) throw InputError("cannot write " + path + ": " + std::strerror(errno));
-  SampleCounts counts;
-  const bool written = WriteSampleProject(sample, pretty, out, counts);
-  const bool closed = std::fclose(out) == 0;
-  if (!written || !closed) throw InputError("cannot write " + path + ": " + std::strerror(errno));
-  file.Commit();
-  return counts;
-}
-
-// Writes the revision of the project in old_path to path, as WriteToFile.
-RevisionCounts ReviseToFile(const std::string& old_path, const std::string& path) {
-  std::ifstream in(old_path, std::ios::binary);
-  if (!in) throw InputError("cannot read " + old_path + ": " + std::strerror(errno));
-  ReplacingFile file(path);
-  std::FILE* out = std::fopen(file.WritablePath().c_str(), "wb");
-  if (!out) throw InputError("cannot write " + path + ": " + std::strerror(errno));
-  RevisionCounts counts;
+  bool written = false;
   try {
-    counts = ReviseProject(in, old_path, out);
+    written = write(out);
   } catch (...) {
     std::fclose(out);
     throw;
   }
-  if (std::ferror(out) || std::fclose(out) != 0)
+  if (std::fclose(out) != 0 || !written)
     throw InputError("cannot write " + path + ": " + std::strerror(errno));
   file.Commit();
-  return counts;
 }
 
 }  // namespace
+
+SampleCounts WriteSampleFile(const SampleOptions& sample, bool pretty, const std::string& path) {
+  SampleCounts counts;
+  WriteThrough(path,
+               [&](std::FILE* out) { return WriteSampleProject(sample, pretty, out, counts); });
+  return counts;
+}
+
+RevisionCounts ReviseFile(const std::string& old_path, const std::string& path) {
+  std::ifstream in(old_path, std::ios::binary);
+  if (!in) throw InputError("cannot read " + old_path + ": " + std::strerror(errno));
+  RevisionCounts counts;
+  WriteThrough(path, [&](std::FILE* out) {
+    counts = ReviseProject(in, old_path, out);
+    return !std::ferror(out);
+  });
+  return counts;
+}
 
 void AddSampleCommand(CLI::App& app) {
   struct Options {
@@ -84,7 +85,7 @@ void AddSampleCommand(CLI::App& app) {
   command->callback([options] {
     if (!options->revise.empty()) {
       if (options->out == "-") throw InputError("--revise writes a file, not standard output");
-      const RevisionCounts counts = ReviseToFile(options->revise, options->out);
+      const RevisionCounts counts = ReviseFile(options->revise, options->out);
       std::printf(
           "wrote %s: storey %s added (%lld records), walls of storey %s changed (%lld "
           "records), %lld doors removed\n",
@@ -100,7 +101,7 @@ void AddSampleCommand(CLI::App& app) {
         throw InputError(std::string("cannot write standard output: ") + std::strerror(errno));
       return;
     }
-    const SampleCounts counts = WriteToFile(options->sample, pretty, options->out);
+    const SampleCounts counts = WriteSampleFile(options->sample, pretty, options->out);
     std::printf("wrote %lld calculation records (%lld classified entries) to %s\n", counts.records,
                 counts.entries, options->out.c_str());
   });

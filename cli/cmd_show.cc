@@ -1,10 +1,8 @@
 // reportdata show PROJECT_DIR TABLE [ITEM] [--partition P] [--condition C]
 //   [--no-merge] [--layout a|b] [--format text|json|cells|csv] [--depth N]
 //   [--floor F]... [--decimals N] [--side bill|quota] [--type-path P]...
-#include <cstdio>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cli/commands.h"
@@ -12,7 +10,6 @@
 #include "cli/input_error.h"
 #include "cli/physical_view.h"
 #include "cli/table_view.h"
-#include "platform/text.h"
 #include "reportdata/errors.h"
 
 namespace reportdata::cli {
@@ -89,8 +86,7 @@ void AddShowCommand(CLI::App& app) {
       ->add_flag("--as-written", options->as_written,
                  "text: quantities as the module wrote them, with six decimals")
       ->excludes(decimals);
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  AddReportDirOption(command, options->report_dir);
   command
       ->add_option("--side", options->side,
                    "physical-quantity views and 构件表: bill or quota side (default: bill)")
@@ -107,15 +103,11 @@ void AddShowCommand(CLI::App& app) {
       options->physical.floors = options->floors;
       options->physical.bill_side = options->side == "bill";
       options->physical.format = FormatOf(options->format);
-      const std::string text = ShowPhysicalView(dir, *view, options->physical);
-      std::fwrite(text.data(), 1, text.size(), stdout);
-      return;
+      return Print(ShowPhysicalView(dir, *view, options->physical));
     }
     if (IsComponentView(options->table)) {
-      const std::string text = ShowComponentTable(dir, options->side == "bill",
-                                                  options->request.item, FormatOf(options->format));
-      std::fwrite(text.data(), 1, text.size(), stdout);
-      return;
+      return Print(ShowComponentTable(dir, options->side == "bill", options->request.item,
+                                      FormatOf(options->format)));
     }
     const CatalogTable* table = FindCatalogTable(options->table);
     if (!table) {
@@ -136,15 +128,13 @@ void AddShowCommand(CLI::App& app) {
                                       ? kDecimalsAsWritten
                                       : kDecimalsOfUnit;
     }
-    std::string text;
     try {
-      text = ShowTable(*table, options->request);
+      Print(ShowTable(*table, options->request));
     } catch (const TableFileError&) {
       // The check's words for what it finds.
       RequireIntactTableFile(dir, std::string(table->stem) + ".xml");
       throw;
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
   });
 }
 

@@ -1,14 +1,12 @@
 // reportdata tables [PROJECT_DIR] [--format text|json] [--report-dir DIR]:
 // every report table with its Chinese name, short name, file and side, and
 // with a project its rows.
-#include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
 
 #include "cli/commands.h"
 #include "cli/display_width.h"
-#include "cli/input_error.h"
 #include "cli/table_view.h"
 
 namespace reportdata::cli {
@@ -20,12 +18,8 @@ std::vector<std::optional<std::size_t>> CountRows(const ProjectDir& dir) {
   std::vector<std::optional<std::size_t>> counts;
   TableReloader reloader(dir);
   for (const CatalogTable& table : TableCatalog()) {
-    try {
-      reloader.Load(table);
-      counts.emplace_back(CountTableRows(table));
-    } catch (const InputError&) {
-      counts.emplace_back();
-    }
+    counts.push_back(reloader.Load(table, false) ? std::optional(CountTableRows(table))
+                                                 : std::nullopt);
   }
   return counts;
 }
@@ -42,19 +36,18 @@ void AddTablesCommand(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "tables", "List the report tables; with a project, the rows each holds (- when not built).");
   command->add_option("PROJECT_DIR", options->project, "a built project directory");
-  command->add_option("--report-dir", options->report_dir,
-                      "report data directory, a direct child of PROJECT_DIR (default: report)");
+  AddReportDirOption(command, options->report_dir);
   command->add_option("--format", options->format, "text or json (default: text)")
       ->check(CLI::IsMember({"text", "json"}));
   command->callback([options] {
     std::vector<std::optional<std::size_t>> counts;
     if (!options->project.empty())
       counts = CountRows(ResolveProjectDir(options->project, options->report_dir));
+    const std::span<const CatalogTable> tables = TableCatalog();
     if (options->format == "json") {
       // {"tables": [{"name", "stem", "file", "side", "rows"}]}, rows a number
       // (null when not built) and only given a project.
       nlohmann::ordered_json out = {{"tables", nlohmann::ordered_json::array()}};
-      const std::span<const CatalogTable> tables = TableCatalog();
       for (size_t t = 0; t < tables.size(); ++t) {
         nlohmann::ordered_json table = {{"name", tables[t].name},
                                         {"stem", tables[t].stem},
@@ -64,25 +57,20 @@ void AddTablesCommand(CLI::App& app) {
           table["rows"] = counts[t] ? nlohmann::ordered_json(*counts[t]) : nullptr;
         out["tables"].push_back(std::move(table));
       }
-      std::fputs((out.dump(1) + "\n").c_str(), stdout);
-      return;
+      return Print(out.dump(1) + "\n");
     }
     std::string out = PadRight("名称", 22) + PadRight("简称", 8) + PadRight("文件", 12) +
                       (counts.empty() ? "方" : PadRight("方", 7) + "   行数") + "\n";
-    const std::span<const CatalogTable> tables = TableCatalog();
     for (size_t t = 0; t < tables.size(); ++t) {
-      const CatalogTable& table = tables[t];
-      std::string line = PadRight(table.name, 22) + PadRight(table.stem, 8) +
-                         PadRight(std::string(table.stem) + ".xml", 12);
-      if (counts.empty()) {
-        line += SideName(table.side);
-      } else {
-        line += PadRight(SideName(table.side), 7) +
-                PadLeft(counts[t] ? std::to_string(*counts[t]) : "-", 7);
-      }
-      out += line + "\n";
+      const std::string_view side = SideName(tables[t].side);
+      out += PadRight(tables[t].name, 22) + PadRight(tables[t].stem, 8) +
+             PadRight(std::string(tables[t].stem) + ".xml", 12) +
+             (counts.empty()
+                  ? std::string(side)
+                  : PadRight(side, 7) + PadLeft(counts[t] ? std::to_string(*counts[t]) : "-", 7)) +
+             "\n";
     }
-    std::fputs(out.c_str(), stdout);
+    Print(out);
   });
 }
 

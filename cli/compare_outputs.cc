@@ -1,8 +1,8 @@
 #include "cli/compare_outputs.h"
 
-#include <cstdio>
 #include <string>
 
+#include "cli/quantity_format.h"
 #include "cli/report_page.h"
 #include "cli/workbook.h"
 
@@ -22,33 +22,20 @@ constexpr NamedColumn kComparedColumns[] = {
     {"relative", "变化率", T, kValue, {}}, {"mark", "标记", T, kValue, {}},
 };
 
-std::string Number(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.6f", value);
-  return text;
-}
-
 // The label's first line names the row; an item's features follow it.
 NamedRow NamedRowOf(const ComparedRow& row, const std::string& label) {
   const size_t line = label.find('\n');
-  const bool has_old = row.has_quantity && row.status != RowStatus::kAdded;
-  const bool has_new = row.has_quantity && row.status != RowStatus::kRemoved;
-  std::string relative;
-  if (row.relative && row.status == RowStatus::kChanged) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%+.1f%%", *row.relative * 100);
-    relative = text;
-  }
+  const bool relative = row.relative && row.status == RowStatus::kChanged;
   NamedRow named;
   named.depth = row.depth;
   named.values = {
       label.substr(0, line),
       line == std::string::npos ? "" : label.substr(line + 1),
       row.has_quantity ? row.unit : "",
-      has_old ? Number(row.old_quantity) : "",
-      has_new ? Number(row.new_quantity) : "",
-      row.has_quantity && row.status != RowStatus::kUnchanged ? Number(row.difference) : "",
-      relative,
+      HasOld(row) ? Fixed(row.old_quantity, 6) : "",
+      HasNew(row) ? Fixed(row.new_quantity, 6) : "",
+      row.has_quantity && row.status != RowStatus::kUnchanged ? Fixed(row.difference, 6) : "",
+      relative ? Fixed(*row.relative * 100, 1, true) + "%" : "",
       MarkOf(row)};
   if (row.has_quantity && row.status != RowStatus::kUnchanged)
     named.tone = row.difference > 0 ? 1 : row.difference < 0 ? -1 : 0;
@@ -67,19 +54,14 @@ std::vector<NamedRow> SummaryRows(const std::vector<TableComparison>& tables) {
   std::vector<NamedRow> rows;
   for (const TableComparison& table : tables) {
     const CompareSummary& s = table.result.summary;
-    NamedRow head;
+    NamedRow& head = rows.emplace_back();
     head.values.assign(std::size(kComparedColumns), "");
     const std::vector<std::string>& levels = table.result.levels;
     head.values[0] = std::string(ComparedTableName(table.table)) + "  " +
-                     (levels.size() > 1 ? levels[1] : "") + ": 变化 " + std::to_string(s.changed) +
-                     "  新增 " + std::to_string(s.added) + "  删除 " + std::to_string(s.removed) +
-                     "  未变 " + std::to_string(s.unchanged);
-    rows.push_back(std::move(head));
+                     (levels.size() > 1 ? levels[1] : "") + ": " + CountsText(s);
     for (const ComparedRow& row : s.largest) {
-      std::string path;
-      for (size_t i = 0; i + 1 < row.path.size(); ++i)
-        path += row.path[i].substr(0, row.path[i].find('\n')) + " / ";
-      NamedRow named = NamedRowOf(row, path + row.path.back());
+      const std::string path = PathText(row, row.path.size() - 1);
+      NamedRow named = NamedRowOf(row, path + (row.path.size() > 1 ? " / " : "") + row.path.back());
       named.depth = 1;
       rows.push_back(std::move(named));
     }
@@ -107,18 +89,16 @@ void WriteComparisonWorkbook(const std::filesystem::path& path, const ProjectInf
 
 std::string RenderComparisonPage(const ProjectInfo& project,
                                  const std::vector<TableComparison>& tables) {
-  std::vector<std::string> stems;  // outlive the page tables that point at them
-  for (const TableComparison& table : tables)
+  std::vector<std::string> stems, names;  // outlive the page tables that point at them
+  for (const TableComparison& table : tables) {
     stems.push_back("compare-" + std::string(ComparedTableStem(table.table)));
-  std::vector<std::string> names;
-  for (const TableComparison& table : tables) names.push_back(SheetName(table));
+    names.push_back(SheetName(table));
+  }
   std::vector<PageTable> page;
   page.push_back({"比较摘要", "compare-summary", kComparedColumns, true, SummaryRows(tables), 0});
   for (size_t i = 0; i < tables.size(); ++i)
     page.push_back({names[i], stems[i], kComparedColumns, true, RowsOf(tables[i].result), 0});
-  PageCharts charts;
-  charts.shown = false;
-  return RenderReportPage(project, page, charts);
+  return RenderReportPage(project, page, {{}, {}, false});  // no charts
 }
 
 }  // namespace reportdata::cli

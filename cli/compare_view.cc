@@ -6,6 +6,7 @@
 #include "cli/csv.h"
 #include "cli/display_width.h"
 #include "cli/json_writer.h"
+#include "cli/quantity_format.h"
 
 namespace reportdata::cli {
 namespace {
@@ -13,17 +14,8 @@ namespace {
 constexpr int kLabelWidthLimit = 60;
 constexpr int kNumberWidth = 14;
 
-std::string Fixed(double value, int decimals, bool sign = false) {
-  char text[64];
-  std::snprintf(text, sizeof text, sign ? "%+.*f" : "%.*f", decimals, value);
-  return text;
-}
-
 std::string Relative(const ComparedRow& row) {
-  if (!row.relative) return "";
-  char text[64];
-  std::snprintf(text, sizeof text, "%+.1f%%", *row.relative * 100);
-  return text;
+  return row.relative ? Fixed(*row.relative * 100, 1, true) + "%" : "";
 }
 
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
@@ -40,54 +32,14 @@ std::vector<std::string> LinesAfterFirst(const std::string& text) {
 
 const std::string& LabelOf(const ComparedRow& row) { return row.path.back(); }
 
-// The labels of the row's first `count` levels, one line each, with the
-// whole text of the last (an item's features tell items of one code apart).
-std::string PathText(const ComparedRow& row, size_t count) {
-  std::string text;
-  for (size_t i = 0; i < count && i < row.path.size(); ++i) {
-    if (i > 0) text += " / ";
-    if (i + 1 < row.path.size()) {
-      text += FirstLine(row.path[i]);
-      continue;
-    }
-    std::string last = row.path[i];
-    std::replace(last.begin(), last.end(), '\n', ' ');
-    text += last;
-  }
-  return text;
-}
-
-std::string_view KindName(RowKind kind) {
-  switch (kind) {
-    case RowKind::kRow:
-      break;
-    case RowKind::kGroupTotal:
-      return "group-total";
-    case RowKind::kTableTotal:
-      return "table-total";
-  }
-  return "row";
-}
-
-std::string_view StatusName(RowStatus status) {
-  switch (status) {
-    case RowStatus::kUnchanged:
-      break;
-    case RowStatus::kChanged:
-      return "changed";
-    case RowStatus::kAdded:
-      return "added";
-    case RowStatus::kRemoved:
-      return "removed";
-  }
-  return "unchanged";
-}
+// By RowKind and RowStatus.
+constexpr std::string_view kKindNames[] = {"row", "group-total", "table-total"};
+constexpr std::string_view kKindTitles[] = {"", "合计", "总计"};
+constexpr std::string_view kStatusNames[] = {"unchanged", "changed", "added", "removed"};
 
 std::string SummaryLine(const CompareResult& result) {
-  const CompareSummary& s = result.summary;
-  const std::string level = result.levels.size() > 1 ? result.levels[1] : "行";
-  return level + ": 变化 " + std::to_string(s.changed) + "  新增 " + std::to_string(s.added) +
-         "  删除 " + std::to_string(s.removed) + "  未变 " + std::to_string(s.unchanged) + "\n";
+  return (result.levels.size() > 1 ? result.levels[1] : "行") + ": " + CountsText(result.summary) +
+         "\n";
 }
 
 std::string RenderRows(const CompareResult& result) {
@@ -102,13 +54,11 @@ std::string RenderRows(const CompareResult& result) {
   text += std::string(static_cast<size_t>(label_width + 10 + 3 * kNumberWidth + 16), '-') + "\n";
   for (const ComparedRow& row : result.rows) {
     const std::string indent(2 * static_cast<size_t>(row.depth), ' ');
-    const bool has_old = row.has_quantity && row.status != RowStatus::kAdded;
-    const bool has_new = row.has_quantity && row.status != RowStatus::kRemoved;
     std::string line =
         PadRight(Truncate(indent + FirstLine(LabelOf(row)), label_width), label_width);
     line += "  " + PadRight(row.has_quantity ? row.unit : "", 8);
-    line += PadLeft(has_old ? Fixed(row.old_quantity, row.decimals) : "", kNumberWidth);
-    line += PadLeft(has_new ? Fixed(row.new_quantity, row.decimals) : "", kNumberWidth);
+    line += PadLeft(HasOld(row) ? Fixed(row.old_quantity, row.decimals) : "", kNumberWidth);
+    line += PadLeft(HasNew(row) ? Fixed(row.new_quantity, row.decimals) : "", kNumberWidth);
     line += PadLeft(row.has_quantity && row.status != RowStatus::kUnchanged
                         ? Fixed(row.difference, row.decimals, true)
                         : "",
@@ -126,26 +76,18 @@ std::string RenderRows(const CompareResult& result) {
 
 void WriteRowJson(JsonWriter& json, const ComparedRow& row) {
   json.BeginObject(true);
-  json.Field("kind", KindName(row.kind));
-  json.Key("depth");
-  json.Int(row.depth);
-  json.Key("path");
-  json.BeginArray(true);
-  for (const std::string& label : row.path) json.String(label);
-  json.EndArray();
+  json.Field("kind", kKindNames[static_cast<size_t>(row.kind)]);
+  json.Key("depth").Int(row.depth);
+  json.Key("path").Strings(row.path);
   json.Field("unit", row.unit);
   const auto number = [&](const char* key, bool present, double value) {
-    json.Key(key);
-    if (present)
-      json.Number(Fixed(value, 6));
-    else
-      json.Number("null");
+    json.Key(key).Number(present ? Fixed(value, 6) : "null");
   };
-  number("old", row.has_quantity && row.status != RowStatus::kAdded, row.old_quantity);
-  number("new", row.has_quantity && row.status != RowStatus::kRemoved, row.new_quantity);
+  number("old", HasOld(row), row.old_quantity);
+  number("new", HasNew(row), row.new_quantity);
   number("difference", row.has_quantity, row.difference);
   number("relative", row.relative.has_value(), row.relative.value_or(0));
-  json.Field("status", StatusName(row.status));
+  json.Field("status", kStatusNames[static_cast<size_t>(row.status)]);
   json.Field("mark", MarkOf(row));
   json.EndObject();
 }
@@ -153,18 +95,34 @@ void WriteRowJson(JsonWriter& json, const ComparedRow& row) {
 }  // namespace
 
 std::string MarkOf(const ComparedRow& row) {
-  switch (row.status) {
-    case RowStatus::kUnchanged:
-      return "";
-    case RowStatus::kAdded:
-      return "新增";
-    case RowStatus::kRemoved:
-      return "删除";
-    case RowStatus::kChanged:
-      break;
-  }
+  // By RowStatus; a changed row is marked by its difference.
+  static constexpr std::string_view kMarks[] = {"", "", "新增", "删除"};
+  if (row.status != RowStatus::kChanged)
+    return std::string(kMarks[static_cast<size_t>(row.status)]);
   if (!row.has_quantity) return "变化";  // a chapter with changes below it
   return row.difference > 0 ? "增加" : "减少";
+}
+
+std::string CountsText(const CompareSummary& s) {
+  return "变化 " + std::to_string(s.changed) + "  新增 " + std::to_string(s.added) + "  删除 " +
+         std::to_string(s.removed) + "  未变 " + std::to_string(s.unchanged);
+}
+
+// The labels of the row's first `count` levels, one line each, with the
+// whole text of the last (an item's features tell items of one code apart).
+std::string PathText(const ComparedRow& row, size_t count) {
+  std::string text;
+  for (size_t i = 0; i < count && i < row.path.size(); ++i) {
+    if (i > 0) text += " / ";
+    if (i + 1 < row.path.size()) {
+      text += FirstLine(row.path[i]);
+      continue;
+    }
+    std::string last = row.path[i];
+    std::replace(last.begin(), last.end(), '\n', ' ');
+    text += last;
+  }
+  return text;
 }
 
 std::string RenderComparisonText(const ComparisonHeading& heading,
@@ -198,34 +156,24 @@ void WriteComparisonJson(std::FILE* out, const ComparisonHeading& heading,
   json.Field("old", heading.old_project);
   json.Field("new", heading.new_project);
   json.Field("partition", heading.partition);
-  json.Key("tables");
-  json.BeginArray();
+  json.Key("tables").BeginArray();
   for (const TableComparison& table : tables) {
     const CompareResult& result = table.result;
     json.BeginObject();
     json.Field("table", ComparedTableName(table.table));
     json.Field("stem", ComparedTableStem(table.table));
-    json.Key("levels");
-    json.BeginArray(true);
-    for (const std::string& level : result.levels) json.String(level);
-    json.EndArray();
-    json.Key("summary");
-    json.BeginObject();
-    const auto count = [&](const char* key, size_t value) {
-      json.Key(key);
-      json.Int(static_cast<long long>(value));
-    };
-    count("changed", result.summary.changed);
-    count("added", result.summary.added);
-    count("removed", result.summary.removed);
-    count("unchanged", result.summary.unchanged);
-    json.Key("largest");
-    json.BeginArray();
+    json.Key("levels").Strings(result.levels);
+    json.Key("summary").BeginObject();
+    const CompareSummary& counts = result.summary;
+    json.Key("changed").Int(static_cast<long long>(counts.changed));
+    json.Key("added").Int(static_cast<long long>(counts.added));
+    json.Key("removed").Int(static_cast<long long>(counts.removed));
+    json.Key("unchanged").Int(static_cast<long long>(counts.unchanged));
+    json.Key("largest").BeginArray();
     for (const ComparedRow& row : result.summary.largest) WriteRowJson(json, row);
     json.EndArray();
     json.EndObject();
-    json.Key("rows");
-    json.BeginArray();
+    json.Key("rows").BeginArray();
     for (const ComparedRow& row : result.rows) WriteRowJson(json, row);
     json.EndArray();
     json.EndObject();
@@ -242,15 +190,11 @@ std::string RenderComparisonCsv(const std::vector<TableComparison>& tables) {
                    "变化率", "状态"});
   for (const TableComparison& table : tables) {
     for (const ComparedRow& row : table.result.rows) {
-      const bool has_old = row.has_quantity && row.status != RowStatus::kAdded;
-      const bool has_new = row.has_quantity && row.status != RowStatus::kRemoved;
       text += CsvLine({std::string(ComparedTableName(table.table)), std::to_string(row.depth),
-                       row.kind == RowKind::kRow          ? ""
-                       : row.kind == RowKind::kGroupTotal ? "合计"
-                                                          : "总计",
-                       LabelOf(row), PathText(row, row.path.size() - 1),
-                       row.has_quantity ? row.unit : "", has_old ? Fixed(row.old_quantity, 6) : "",
-                       has_new ? Fixed(row.new_quantity, 6) : "",
+                       std::string(kKindTitles[static_cast<size_t>(row.kind)]), LabelOf(row),
+                       PathText(row, row.path.size() - 1), row.has_quantity ? row.unit : "",
+                       HasOld(row) ? Fixed(row.old_quantity, 6) : "",
+                       HasNew(row) ? Fixed(row.new_quantity, 6) : "",
                        row.has_quantity ? Fixed(row.difference, 6) : "",
                        row.relative ? Fixed(*row.relative, 6) : "",
                        row.status == RowStatus::kUnchanged ? "未变" : MarkOf(row)});

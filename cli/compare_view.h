@@ -29,6 +29,22 @@ struct ComparisonHeading {
 // or empty when unchanged.
 std::string MarkOf(const ComparedRow& row);
 
+// Whether the row has a quantity in the old build, and in the new one.
+inline bool HasOld(const ComparedRow& row) {
+  return row.has_quantity && row.status != RowStatus::kAdded;
+}
+inline bool HasNew(const ComparedRow& row) {
+  return row.has_quantity && row.status != RowStatus::kRemoved;
+}
+
+// "变化 3  新增 1  删除 0  未变 40".
+std::string CountsText(const CompareSummary& summary);
+
+// The labels of the row's first `count` levels, " / " apart: the first line
+// of each, and the whole text of the row's own label, its line breaks as
+// blanks.
+std::string PathText(const ComparedRow& row, size_t count);
+
 std::string RenderComparisonText(const ComparisonHeading& heading,
                                  const std::vector<TableComparison>& tables);
 // JSON is written straight to out as it goes.

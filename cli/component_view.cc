@@ -1,30 +1,20 @@
 #include "cli/component_view.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "cli/flat_table.h"
-#include "cli/json_writer.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
 
 namespace reportdata::cli {
 namespace {
 
-// One line of the component rows: a floor line (empty name) or a component.
-struct ComponentLine {
-  std::string category;
-  std::string floor;
-  std::string name;
-  std::string pieces;
-  std::string type;
-  std::string storeys;  // "%d×%d" when the floor stands for several storeys
-};
-
-// Folds the flagged stream: "#ZhangFlag#" category; "#FloorFlag#" floor,
-// pieces, storeys; "#RecordFlag#" name, pieces, type, storeys.
-std::vector<ComponentLine> FoldStream(const CStringArray& stream) {
-  std::vector<ComponentLine> lines;
+// The flat table of the flagged stream: "#ZhangFlag#" category;
+// "#FloorFlag#" floor, pieces, storeys; "#RecordFlag#" name, pieces, type,
+// storeys ("%d×%d" when the floor stands for several storeys). A floor line
+// has no component.
+FlatTable FoldStream(const CStringArray& stream) {
+  FlatTable table = {{"构件类别", "楼层", "构件", "规格", "计算式", "数量"}};
   std::string category;
   std::string floor;
   const INT_PTR size = stream.GetSize();
@@ -35,37 +25,14 @@ std::vector<ComponentLine> FoldStream(const CStringArray& stream) {
       category = cell(++i);
     } else if (flag == L"#FloorFlag#") {
       floor = cell(i + 1);
-      lines.push_back({category, floor, "", cell(i + 2), "", cell(i + 3)});
+      table.push_back({category, floor, "", "", cell(i + 3), cell(i + 2)});
       i += 3;
     } else if (flag == L"#RecordFlag#") {
-      lines.push_back({category, floor, cell(i + 1), cell(i + 2), cell(i + 3), cell(i + 4)});
+      table.push_back({category, floor, cell(i + 1), cell(i + 3), cell(i + 4), cell(i + 2)});
       i += 4;
     }
   }
-  return lines;
-}
-
-void PrintJson(const std::vector<ComponentLine>& lines) {
-  JsonWriter json(stdout, true);
-  json.BeginObject();
-  json.Field("view", "CompTable");
-  json.Key("rows");
-  json.BeginArray();
-  for (const ComponentLine& line : lines) {
-    json.BeginObject(true);
-    json.Field("category", line.category);
-    json.Field("floor", line.floor);
-    json.Field("component", line.name);
-    json.Field("type", line.type);
-    json.Field("storeys", line.storeys);
-    json.Key("pieces");
-    json.Number(line.pieces);
-    json.EndObject();
-  }
-  json.EndArray();
-  json.EndObject();
-  json.Flush();
-  std::fputs("\n", stdout);
+  return table;
 }
 
 }  // namespace
@@ -82,14 +49,12 @@ std::string ShowComponentTable(const ProjectDir& dir, bool bill_side, const std:
   } else {
     DeTable1::GetGJHZ(wanted, stream);
   }
-  const std::vector<ComponentLine> lines = FoldStream(stream);
+  const FlatTable table = FoldStream(stream);
   if (format == Format::kJson) {
-    PrintJson(lines);
+    static constexpr std::string_view kKeys[] = {"category", "floor",   "component",
+                                                 "type",     "storeys", "pieces"};
+    WriteFlatJson(stdout, "CompTable", kKeys, table);
     return "";
-  }
-  FlatTable table = {{"构件类别", "楼层", "构件", "规格", "计算式", "数量"}};
-  for (const ComponentLine& line : lines) {
-    table.push_back({line.category, line.floor, line.name, line.type, line.storeys, line.pieces});
   }
   if (format == Format::kCsv) return RenderFlatCsv(table);
   return RenderFlatText("构件表", table);

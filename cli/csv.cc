@@ -10,18 +10,9 @@ namespace {
 // skip before one) and is not simply a signed number.
 bool RunsAsFormula(std::string_view text) {
   if (text.empty()) return false;
-  switch (text.front()) {
-    case '=':
-    case '@':
-    case '\t':
-    case '\r':
-      return true;
-    case '+':
-    case '-':
-      return !IsDecimalNumber(text);  // a signed number such as -1.5
-    default:
-      return false;
-  }
+  if (text.front() == '+' || text.front() == '-')
+    return !IsDecimalNumber(text);  // -1.5 is a number
+  return std::string_view("=@\t\r").find(text.front()) != std::string_view::npos;
 }
 
 }  // namespace

@@ -56,14 +56,20 @@ bool InRanges(const Range (&ranges)[N], char32_t cp) {
   return hit != ranges && cp <= std::prev(hit)->last;
 }
 
-}  // namespace
-
+// Cells taken by one code point: 0, 1 or 2.
 int CodePointWidth(char32_t cp) {
   if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) return 0;
   if (cp < 0x300) return 1;
   if (InRanges(kZero, cp)) return 0;
   return InRanges(kWide, cp) ? 2 : 1;
 }
+
+// Blanks for the cells that the text leaves of width.
+std::string Blanks(std::string_view text, int width) {
+  return std::string(static_cast<size_t>(std::max(width - DisplayWidth(text), 0)), ' ');
+}
+
+}  // namespace
 
 int DisplayWidth(std::string_view text) {
   // The names and numbers of a table are mostly ASCII: those bytes are
@@ -80,17 +86,11 @@ int DisplayWidth(std::string_view text) {
 }
 
 std::string PadRight(std::string_view text, int width) {
-  std::string out(text);
-  const int missing = width - DisplayWidth(text);
-  if (missing > 0) out.append(static_cast<size_t>(missing), ' ');
-  return out;
+  return std::string(text) + Blanks(text, width);
 }
 
 std::string PadLeft(std::string_view text, int width) {
-  const int missing = width - DisplayWidth(text);
-  std::string out(missing > 0 ? static_cast<size_t>(missing) : 0, ' ');
-  out.append(text);
-  return out;
+  return Blanks(text, width) + std::string(text);
 }
 
 std::string Truncate(std::string_view text, int width) {

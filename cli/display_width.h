@@ -10,9 +10,6 @@
 
 namespace reportdata::cli {
 
-// Cells taken by one code point: 0, 1 or 2.
-int CodePointWidth(char32_t cp);
-
 // Cells taken by UTF-8 text.
 int DisplayWidth(std::string_view text);
 
@@ -21,6 +18,20 @@ std::string PadRight(std::string_view text, int width);
 
 // Blanks up to width cells, then the text (for right-aligned numbers).
 std::string PadLeft(std::string_view text, int width);
+
+// Calls visit(line, first) for each line of the text, without its line break
+// ("\n" or "\r\n"); first is true for the first line only.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit&& visit) {
+  for (size_t start = 0;;) {
+    const size_t end = text.find('\n', start);
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    visit(line, start == 0);
+    if (end == std::string_view::npos) return;
+    start = end + 1;
+  }
+}
 
 // The longest prefix of the text that fits in width cells, ending in "…" when
 // something was cut.

@@ -4,6 +4,7 @@
 
 #include "cli/csv.h"
 #include "cli/display_width.h"
+#include "cli/json_writer.h"
 
 namespace reportdata::cli {
 
@@ -30,6 +31,24 @@ std::string RenderFlatCsv(const FlatTable& table) {
   std::string out(kUtf8Bom);
   for (const auto& line : table) out += CsvLine(line);
   return out;
+}
+
+void WriteFlatJson(std::FILE* out, std::string_view view, std::span<const std::string_view> keys,
+                   const FlatTable& table) {
+  JsonWriter json(out, true);
+  json.BeginObject();
+  json.Field("view", view);
+  json.Key("rows").BeginArray();
+  for (size_t r = 1; r < table.size(); ++r) {
+    json.BeginObject(true);
+    for (size_t c = 0; c + 1 < keys.size(); ++c) json.Field(keys[c], table[r][c]);
+    json.Key(keys.back()).Number(table[r].back());
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  json.Flush();
+  std::fputs("\n", out);
 }
 
 }  // namespace reportdata::cli

@@ -67,11 +67,12 @@ void JsonWriter::EndObject() { Close('}'); }
 void JsonWriter::BeginArray(bool one_line) { Open('[', one_line); }
 void JsonWriter::EndArray() { Close(']'); }
 
-void JsonWriter::Key(std::string_view key) {
+JsonWriter& JsonWriter::Key(std::string_view key) {
   BeforeValue();
   Quote(key);
   buffer_ += pretty_ ? ": " : ":";
   after_key_ = true;
+  return *this;
 }
 
 void JsonWriter::String(std::string_view text) {

@@ -27,12 +27,20 @@ class JsonWriter {
   void EndObject();
   void BeginArray(bool one_line = false);
   void EndArray();
-  // The key of the next value; only inside an object.
-  void Key(std::string_view key);
+  // The key of the next value; only inside an object. Returns the writer,
+  // so that the value follows on: json.Key("rows").BeginArray().
+  JsonWriter& Key(std::string_view key);
   void String(std::string_view text);
   // A number given as its JSON text, such as "12.345" or "-3".
   void Number(std::string_view text);
   void Int(long long value);
+  // A one-line array of the texts.
+  template <typename Texts>
+  void Strings(const Texts& texts) {
+    BeginArray(true);
+    for (const auto& text : texts) String(text);
+    EndArray();
+  }
   // Key and string value in one call.
   void Field(std::string_view key, std::string_view text) {
     Key(key);

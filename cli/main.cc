@@ -69,19 +69,13 @@ int main(int argc, char** argv) {
   }
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& help) {
-    app.exit(help);
-    return CheckOutputWritten();
-  } catch (const CLI::CallForAllHelp& help) {
-    app.exit(help);
-    return CheckOutputWritten();
-  } catch (const CLI::CallForVersion& version) {
-    app.exit(version);
+  } catch (const CLI::Success& help_or_version) {
+    app.exit(help_or_version);
     return CheckOutputWritten();
   } catch (const CLI::ParseError& error) {
     if (argc < 2)
       return UsageError("a command is required; the commands are: " + CommandNames(app));
-    const std::string command = argc >= 2 && argv[1][0] != '-' ? std::string(argv[1]) + " " : "";
+    const std::string command = argv[1][0] != '-' ? std::string(argv[1]) + " " : "";
     return UsageError(std::string(error.what()) + " (reportdata " + command + "--help)");
   } catch (const std::exception& error) {
     std::fflush(stdout);

@@ -52,22 +52,17 @@ void WriteEntries(JsonWriter& json, const std::vector<SWLReportEntryInfo>& entri
   for (const SWLReportEntryInfo& entry : entries) {
     json.BeginObject();
     json.Field("name", U8(entry.name));
-    json.Key("quantity");
-    json.Number(U8(entry.quantity));
-    json.Key("order");
-    json.Int(entry.order);
+    json.Key("quantity").Number(U8(entry.quantity));
+    json.Key("order").Int(entry.order);
     if (!entry.items.empty()) {
-      json.Key("items");
-      WriteEntries(json, entry.items);
+      WriteEntries(json.Key("items"), entry.items);
     }
     if (!entry.grades.empty()) {
-      json.Key("grades");
-      json.BeginArray();
+      json.Key("grades").BeginArray();
       for (const SWLReportGradeInfo& grade : entry.grades) {
         json.BeginObject(true);
         json.Field("grade", U8(grade.grade));
-        json.Key("quantity");
-        json.Number(U8(grade.quantity));
+        json.Key("quantity").Number(U8(grade.quantity));
         json.EndObject();
       }
       json.EndArray();
@@ -77,72 +72,9 @@ void WriteEntries(JsonWriter& json, const std::vector<SWLReportEntryInfo>& entri
   json.EndArray();
 }
 
-// JSON is written straight to standard output; the returned text is empty.
-std::string RenderSummary(const PhysicalView& view, const std::vector<SummaryRow>& rows,
-                          const std::map<CString, CString>& grades, const char* scope_key,
-                          const char* scope_title, Format format) {
-  if (format == Format::kJson) {
-    JsonWriter json(stdout, true);
-    json.BeginObject();
-    json.Field("view", view.stem);
-    json.Key("grades");
-    json.BeginArray(true);
-    for (const auto& grade : grades) json.String(U8(grade.first));
-    json.EndArray();
-    json.Key("rows");
-    json.BeginArray();
-    for (const SummaryRow& row : rows) {
-      json.BeginObject();
-      json.Field("name", row.name);
-      json.Field(scope_key, row.scope);
-      json.Key("entries");
-      WriteEntries(json, *row.entries);
-      json.EndObject();
-    }
-    json.EndArray();
-    json.EndObject();
-    json.Flush();
-    std::fputs("\n", stdout);
-    return "";
-  }
-  const FlatTable table = FlattenSummary(rows, scope_title);
-  if (format == Format::kCsv) return RenderFlatCsv(table);
-  return RenderFlatText(std::string(view.name), table);
-}
-
-std::string RenderDecoration(const PhysicalView& view, const CArray<SWLReportDecSmallInfo>& rows,
-                             Format format) {
-  FlatTable table = {{"类别", "楼层", "做法", "房间", "工程量(m2)"}};
-  for (const SWLReportDecSmallInfo& row : rows) {
-    table.push_back(
-        {U8(row.kind), U8(row.floor), U8(row.attribute), U8(row.room), U8(row.quantity)});
-  }
-  if (format == Format::kCsv) return RenderFlatCsv(table);
-  if (format == Format::kText) return RenderFlatText(std::string(view.name), table);
-  JsonWriter json(stdout, true);
-  json.BeginObject();
-  json.Field("view", view.stem);
-  json.Key("rows");
-  json.BeginArray();
-  for (const SWLReportDecSmallInfo& row : rows) {
-    json.BeginObject(true);
-    json.Field("kind", U8(row.kind));
-    json.Field("floor", U8(row.floor));
-    json.Field("attribute", U8(row.attribute));
-    json.Field("room", U8(row.room));
-    json.Key("quantity");
-    json.Number(U8(row.quantity));
-    json.EndObject();
-  }
-  json.EndArray();
-  json.EndObject();
-  json.Flush();
-  std::fputs("\n", stdout);
-  return "";
-}
-
 // Asks one concrete summary and renders its rows; Scope is the field that
-// names the floor or partition a row belongs to.
+// names the floor or partition a row belongs to. JSON is written straight
+// to standard output; the returned text is empty.
 template <typename Row, CString Row::*Scope>
 std::string ShowSummary(void (*query)(CArray<Row>&, std::map<CString, CString>&,
                                       const SWLReportInputInfo&),
@@ -153,16 +85,37 @@ std::string ShowSummary(void (*query)(CArray<Row>&, std::map<CString, CString>&,
   query(answer, grades, input);
   std::vector<SummaryRow> rows;
   for (const Row& row : answer) rows.push_back({U8(row.name), U8(row.*Scope), &row.entries});
-  return RenderSummary(view, rows, grades, scope_key, scope_title, format);
+  if (format != Format::kJson) {
+    const FlatTable table = FlattenSummary(rows, scope_title);
+    return format == Format::kCsv ? RenderFlatCsv(table)
+                                  : RenderFlatText(std::string(view.name), table);
+  }
+  JsonWriter json(stdout, true);
+  json.BeginObject();
+  json.Field("view", view.stem);
+  json.Key("grades").BeginArray(true);
+  for (const auto& grade : grades) json.String(U8(grade.first));
+  json.EndArray();
+  json.Key("rows").BeginArray();
+  for (const SummaryRow& row : rows) {
+    json.BeginObject();
+    json.Field("name", row.name);
+    json.Field(scope_key, row.scope);
+    WriteEntries(json.Key("entries"), *row.entries);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  json.Flush();
+  std::fputs("\n", stdout);
+  return "";
 }
 
 SWLReportInputInfo InputOf(const PhysicalRequest& request) {
   SWLReportInputInfo input;
   input.fromBill = request.bill_side;
   for (const std::string& floor : request.floors) input.floors.Add(CString(FromUtf8(floor)));
-  for (const std::string& path : request.type_paths) {
-    input.typePaths.Add(CString(FromUtf8(path)));
-  }
+  for (const std::string& path : request.type_paths) input.typePaths.Add(CString(FromUtf8(path)));
   return input;
 }
 
@@ -201,13 +154,21 @@ std::string ShowPhysicalView(const ProjectDir& dir, const PhysicalView& view,
     case PhysicalKind::kByPartitionFloor:
       return ShowSummary<SWLReportFenQuFloorInfo, &SWLReportFenQuFloorInfo::partition>(
           &CInterQingDan::GetSWLInfoByFenQufloor, view, input, "partition", "分区", request.format);
-    case PhysicalKind::kDecoration: {
-      CArray<SWLReportDecSmallInfo> answer;
-      std::map<int, CString> kinds;
-      CInterQingDan::GetSWLInfoByDec(answer, kinds, input);
-      return RenderDecoration(view, answer, request.format);
-    }
+    case PhysicalKind::kDecoration:
+      break;
   }
+  CArray<SWLReportDecSmallInfo> answer;
+  std::map<int, CString> kinds;
+  CInterQingDan::GetSWLInfoByDec(answer, kinds, input);
+  FlatTable table = {{"类别", "楼层", "做法", "房间", "工程量(m2)"}};
+  for (const SWLReportDecSmallInfo& row : answer) {
+    table.push_back(
+        {U8(row.kind), U8(row.floor), U8(row.attribute), U8(row.room), U8(row.quantity)});
+  }
+  if (request.format == Format::kCsv) return RenderFlatCsv(table);
+  if (request.format == Format::kText) return RenderFlatText(std::string(view.name), table);
+  static constexpr std::string_view kKeys[] = {"kind", "floor", "attribute", "room", "quantity"};
+  WriteFlatJson(stdout, view.stem, kKeys, table);
   return "";
 }
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 
 #include "cli/display_width.h"
 #include "cli/input_error.h"
+#include "cli/quantity_format.h"
 #include "platform/text.h"
 #include "reportdata/facades.h"
 #include "reportdata/services.h"
@@ -18,20 +18,16 @@ namespace fs = std::filesystem;
 
 // Counts the tables that the side just built, the shared ones last so that
 // they show what the later build wrote.
-void CountSide(Side side, bool shared, BuildSummary& summary) {
+void CountSide(TableSide side, bool shared, BuildSummary& summary) {
   for (const CatalogTable& table : TableCatalog()) {
-    if (table.side == side || (shared && table.side == Side::kEither))
+    if (table.side == side || (shared && table.side == TableSide::kEither))
       summary.tables.push_back({&table, CountTableRows(table)});
   }
 }
 
 std::string Size(std::uintmax_t bytes) {
-  char text[32];
-  if (bytes >= 1024 * 1024)
-    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
-  else
-    std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024.0);
-  return text;
+  const double kb = static_cast<double>(bytes) / 1024.0;
+  return bytes >= 1024 * 1024 ? Fixed(kb / 1024.0, 1) + " MB" : Fixed(kb, 1) + " KB";
 }
 
 }  // namespace
@@ -52,7 +48,7 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
     progress.ShowProgressDialog(L"处理清单报表中...", nullptr);
     progress.SetShowInformation(L"正在写入报表文件!");
     CInterQingDan::Write_xml(report);
-    CountSide(Side::kBill, !options.quota, summary);
+    CountSide(TableSide::kBill, !options.quota, summary);
   }
   if (options.quota) {
     CString failure;
@@ -66,7 +62,7 @@ BuildSummary BuildProject(const ProjectDir& dir, const BuildOptions& options) {
     progress.ShowProgressDialog(L"处理定额报表中...", nullptr);
     progress.SetShowInformation(L"正在写入报表文件!");
     DeTable1::WriteXML(report);
-    CountSide(Side::kQuota, true, summary);
+    CountSide(TableSide::kQuota, true, summary);
   }
   summary.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   for (const fs::directory_entry& entry : fs::directory_iterator(dir.report, error)) {
@@ -87,10 +83,8 @@ std::string FormatBuildSummary(const ProjectDir& dir, const BuildSummary& summar
            PadRight(std::string(t.table->stem) + ".xml", 10) + "  " +
            PadLeft(std::to_string(t.rows), 8) + " rows\n";
   }
-  char tail[96];
-  std::snprintf(tail, sizeof tail, "%zu files, %s, %.2f s\n", summary.files,
-                Size(summary.bytes).c_str(), summary.seconds);
-  return out + tail;
+  return out + std::to_string(summary.files) + " files, " + Size(summary.bytes) + ", " +
+         Fixed(summary.seconds, 2) + " s\n";
 }
 
 }  // namespace reportdata::cli

@@ -19,8 +19,6 @@ namespace fs = std::filesystem;
 
 CString ProjectDir::ReportArgument() const { return CString(FromUtf8(report.string())); }
 
-fs::path ProjectDir::ReportFile(const std::string& file) const { return report / file; }
-
 ProjectDir ResolveProjectDir(const std::string& project_dir, const std::string& report_dir) {
   std::error_code error;
   if (!fs::is_directory(project_dir, error))

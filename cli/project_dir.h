@@ -17,8 +17,6 @@ struct ProjectDir {
 
   // The report directory as the engine's entries take it.
   CString ReportArgument() const;
-  // report / file.
-  std::filesystem::path ReportFile(const std::string& file) const;
 };
 
 // Resolves PROJECT_DIR and the --report-dir option (empty: "report"; a

@@ -13,12 +13,15 @@ std::optional<double> ParseQuantity(std::string_view text) {
   return value;
 }
 
+std::string Fixed(double value, int decimals, bool sign) {
+  char out[64];
+  std::snprintf(out, sizeof out, sign ? "%+.*f" : "%.*f", decimals, value);
+  return out;
+}
+
 std::string FormatQuantity(const std::string& text, int decimals) {
   const std::optional<double> value = decimals >= 0 ? ParseQuantity(text) : std::nullopt;
-  if (!value) return text;
-  char out[64];
-  std::snprintf(out, sizeof out, "%.*f", decimals, *value);
-  return out;
+  return value ? Fixed(*value, decimals) : text;
 }
 
 }  // namespace reportdata::cli

@@ -13,9 +13,6 @@
 
 namespace reportdata::cli {
 
-// Decimals shown for quantities in the unit (model/unit_decimals.h).
-using reportdata::UnitDecimals;
-
 // A choice of decimals is a count from 0, or one of these.
 constexpr int kDecimalsAsWritten = -1;  // the module's text, six decimals
 constexpr int kDecimalsOfUnit = -2;     // UnitDecimals of the row's unit
@@ -27,6 +24,10 @@ inline int DecimalsFor(int choice, std::string_view unit) {
 
 // The quantity text as a number; nothing when it is empty or not a number.
 std::optional<double> ParseQuantity(std::string_view text);
+
+// The value with that many decimals, and a sign before it when `sign` is
+// set ("+1.50").
+std::string Fixed(double value, int decimals, bool sign = false);
 
 // The quantity with that many decimals; the text unchanged when decimals is
 // negative or the text is not a number.

@@ -1,7 +1,6 @@
 #include "cli/report_page.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "cli/quantity_format.h"
 
@@ -66,30 +65,13 @@ document.addEventListener('click', e => {
 std::string Escape(std::string_view text) {
   std::string out;
   for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
+    out += c == '&'   ? "&amp;"
+           : c == '<' ? "&lt;"
+           : c == '>' ? "&gt;"
+           : c == '"' ? "&quot;"
+                      : std::string(1, c);
   }
   return out;
-}
-
-std::string Number(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
 }
 
 // A horizontal bar chart; a note instead when there is nothing to draw.
@@ -116,9 +98,9 @@ std::string BarChart(std::string_view id, std::string_view title, std::string_vi
            std::to_string(kLabel) + "\" y=\"" + std::to_string(y + 3) + "\" width=\"" +
            std::to_string(std::max(length, 1)) + "\" height=\"" + std::to_string(kHeight - 6) +
            "\" fill=\"#4a7bb7\"><title>" + Escape(bars[i].first) + ": " +
-           Number(bars[i].second, UnitDecimals(unit)) + "</title></rect><text x=\"" +
+           Fixed(bars[i].second, UnitDecimals(unit)) + "</title></rect><text x=\"" +
            std::to_string(kLabel + length + 6) + "\" y=\"" + std::to_string(y + 14) + "\">" +
-           Number(bars[i].second, UnitDecimals(unit)) + "</text>\n";
+           Fixed(bars[i].second, UnitDecimals(unit)) + "</text>\n";
   }
   return out + "</svg></figure>\n";
 }

@@ -16,20 +16,6 @@ constexpr int kCellCap = 48;  // widest other cell shown before cutting
 
 std::string Indent(int depth) { return std::string(static_cast<size_t>(depth) * 2, ' '); }
 
-// Calls visit(line, first) for each line of text, without its line break
-// ("\n" or "\r\n"); first is true for the first line only.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit&& visit) {
-  for (size_t start = 0;;) {
-    const size_t end = text.find('\n', start);
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    visit(line, start == 0);
-    if (end == std::string_view::npos) return;
-    start = end + 1;
-  }
-}
-
 std::string_view TrimLeft(std::string_view text) {
   return text.substr(std::min(text.find_first_not_of(' '), text.size()));
 }

@@ -66,10 +66,13 @@ SampleBuilding::SampleBuilding(const SampleOptions& options)
   partitions_.emplace_back(kRest);
 }
 
-std::string SampleBuilding::NextHandle() {
-  char text[24];
-  std::snprintf(text, sizeof text, "%llX", 0x3A0 + next_id_);
-  return text;
+SampleBuilding::Instance SampleBuilding::NextInstance() {
+  Instance in;
+  char handle[24];
+  std::snprintf(handle, sizeof handle, "%llX", 0x3A0 + next_id_);
+  in.handle = handle;
+  in.id = next_id_++;
+  return in;
 }
 
 long long SampleBuilding::MainArea(const SampleFloor& floor) const {

@@ -151,7 +151,8 @@ class SampleBuilding {
             std::span<const SampleItem> items, const SampleFloor& floor, const EntrySink& sink);
   std::vector<SampleShare> Shares(int first_axis, int last_axis, int spread, long long milli,
                                   int factor) const;
-  std::string NextHandle();
+  // A new instance with the next id and drawing handle.
+  Instance NextInstance();
 
   SampleOptions options_;
   SampleRandom random_;

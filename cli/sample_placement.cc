@@ -74,10 +74,7 @@ void SampleBuilding::PlaceComponent(const SampleComponent& component, const Samp
       pair_axis = 1 + random_.Below(12);
     }
     const SampleVariant& variant = *pair_variant;
-    Instance in;
-    in.id = next_id_;
-    in.handle = NextHandle();
-    ++next_id_;
+    Instance in = NextInstance();
     in.name = pair_name;
     in.grade = component.concrete ? Grade(component, floor) : std::string_view();
     const int x = pair_x;
@@ -232,10 +229,7 @@ void SampleBuilding::PlaceRooms(const SampleFloor& floor, const EntrySink& sink)
       const std::string position =
           Row(row) + "-" + Row(row + 1) + "/" + std::to_string(x) + "-" + std::to_string(x + 1);
       for (const Finish& finish : kFinishes) {
-        Instance in;
-        in.id = next_id_;
-        in.handle = NextHandle();
-        ++next_id_;
+        Instance in = NextInstance();
         in.name = std::string(room.wet ? finish.wet_name : finish.dry_name);
         in.position = position;
         in.first_axis = x;
@@ -257,10 +251,7 @@ void SampleBuilding::PlaceRooms(const SampleFloor& floor, const EntrySink& sink)
       }
     }
     // The corridor floor of each unit belongs to no room.
-    Instance corridor;
-    corridor.id = next_id_;
-    corridor.handle = NextHandle();
-    ++next_id_;
+    Instance corridor = NextInstance();
     corridor.name = "楼地面1";
     corridor.position = "C-D/1-12";
     corridor.first_axis = 1;

@@ -25,8 +25,7 @@ void Optional(JsonWriter& json, std::string_view key, std::string_view text) {
 
 void WriteRecord(JsonWriter& json, const SampleRecord& r) {
   json.BeginObject();
-  json.Key("id");
-  json.Int(r.id);
+  json.Key("id").Int(r.id);
   Optional(json, "billCode", r.bill_code);
   Optional(json, "billName", r.bill_name);
   Optional(json, "billUnit", r.bill_unit);
@@ -47,32 +46,27 @@ void WriteRecord(JsonWriter& json, const SampleRecord& r) {
   Optional(json, "room", r.room);
   Optional(json, "place", r.place);
   Optional(json, "place2", r.place2);
-  json.Key("partitions");
-  json.BeginArray();
+  json.Key("partitions").BeginArray();
   for (const SampleShare& share : r.partitions) {
     json.BeginObject(true);
     json.Field("name", share.name);
     json.Field("formula", share.quantity);
-    json.Key("quantity");
-    json.Number(share.quantity);
+    json.Key("quantity").Number(share.quantity);
     json.EndObject();
   }
   json.EndArray();
   Optional(json, "feature", r.feature);
   if (!r.category_grade.empty()) {
-    json.Key("categories");
-    WriteCategories(json, r.category_grade);
+    WriteCategories(json.Key("categories"), r.category_grade);
   }
   if (!r.quota_features.empty()) {
-    json.Key("quotaFeatures");
-    json.BeginArray();
+    json.Key("quotaFeatures").BeginArray();
     for (const SampleQuota& quota : r.quota_features) {
       json.BeginObject(true);
       json.Field("code", quota.code);
       json.Field("name", quota.name);
       json.Field("unit", quota.unit);
-      json.Key("categories");
-      WriteCategories(json, quota.graded ? r.features_grade : std::string_view());
+      WriteCategories(json.Key("categories"), quota.graded ? r.features_grade : std::string_view());
       json.EndObject();
     }
     json.EndArray();
@@ -81,15 +75,16 @@ void WriteRecord(JsonWriter& json, const SampleRecord& r) {
   json.EndObject();
 }
 
-// A library as its four texts: name, key, region, version.
-void WriteLibrary(JsonWriter& json, std::string_view name, std::string_view key,
-                  std::string_view region, std::string_view version) {
-  json.BeginArray(true);
-  json.String(name);
-  json.String(key);
-  json.String(region);
-  json.String(version);
-  json.EndArray();
+// The libraries as their four texts: name, key, region, version.
+constexpr std::string_view kBillLibrary[] = {"房屋建筑与装饰工程工程量计算规范", "GB50854-2013",
+                                             "全国", "2013"};
+constexpr std::string_view kQuotaLibrary[] = {"土建工程消耗量定额(示例)", "DE-TJ-2024", "示例",
+                                              "2024"};
+
+std::vector<std::string_view> FloorLabels(const SampleBuilding& building) {
+  std::vector<std::string_view> labels;
+  for (const SampleFloor& floor : building.floors()) labels.push_back(floor.label);
+  return labels;
 }
 
 void WriteProject(JsonWriter& json, const SampleBuilding& building) {
@@ -98,19 +93,12 @@ void WriteProject(JsonWriter& json, const SampleBuilding& building) {
   int below = 0;
   for (const SampleFloor& floor : building.floors()) below += floor.number < 0 ? 1 : 0;
   const int above = building.above_ground();
-  json.Key("project");
-  json.BeginObject();
+  json.Key("project").BeginObject();
   json.Field("name", "滨河花园3#住宅楼");
-  json.Key("floors");
-  json.BeginArray(true);
-  for (const SampleFloor& floor : building.floors()) json.String(floor.label);
-  json.EndArray();
-  json.Key("billLibrary");
-  WriteLibrary(json, "房屋建筑与装饰工程工程量计算规范", "GB50854-2013", "全国", "2013");
-  json.Key("quotaLibrary");
-  WriteLibrary(json, "土建工程消耗量定额(示例)", "DE-TJ-2024", "示例", "2024");
-  json.Key("summary");
-  json.BeginArray();
+  json.Key("floors").Strings(FloorLabels(building));
+  json.Key("billLibrary").Strings(kBillLibrary);
+  json.Key("quotaLibrary").Strings(kQuotaLibrary);
+  json.Key("summary").BeginArray();
   const std::pair<std::string_view, std::string> summary[] = {
       {"工程名称", "滨河花园3#住宅楼"},    {"结构类型", "框架-剪力墙结构"},
       {"建筑面积", QuantityText(area)},    {"地上层数", std::to_string(above)},
@@ -124,14 +112,12 @@ void WriteProject(JsonWriter& json, const SampleBuilding& building) {
   }
   json.EndArray();
   json.Field("outdoorDesignLevel", "-0.450");
-  json.Key("floorBase");
-  json.BeginArray();
+  json.Key("floorBase").BeginArray();
   for (const SampleFloor& floor : building.floors()) {
     json.BeginObject(true);
     json.Field("name", floor.label);
     json.Field("label", floor.label);
-    json.Key("number");
-    json.Int(floor.number);
+    json.Key("number").Int(floor.number);
     json.Field("kind", floor.kind);
     json.Field("remark", floor.count > 1 ? std::to_string(floor.count) + "个标准层" : "");
     json.Field("height", M(floor.height));
@@ -150,49 +136,36 @@ bool WriteSampleProject(const SampleOptions& options, bool pretty, std::FILE* ou
   JsonWriter json(out, pretty);
   json.BeginObject();
   WriteProject(json, building);
-  json.Key("partitions");
-  json.BeginArray(true);
-  for (const std::string& name : building.partitions()) json.String(name);
-  json.EndArray();
-  json.Key("floors");
-  json.BeginArray(true);
-  for (const SampleFloor& floor : building.floors()) json.String(floor.label);
-  json.EndArray();
+  json.Key("partitions").Strings(building.partitions());
+  json.Key("floors").Strings(FloorLabels(building));
 
   const auto write_entry = [&](const SampleRecord& bill, std::span<const SampleRecord> quotas) {
     json.BeginObject();
-    json.Key("bill");
-    WriteRecord(json, bill);
-    json.Key("quotas");
-    json.BeginArray();
+    WriteRecord(json.Key("bill"), bill);
+    json.Key("quotas").BeginArray();
     for (const SampleRecord& quota : quotas) WriteRecord(json, quota);
     json.EndArray();
     json.EndObject();
     ++counts.entries;
     counts.records += 1 + static_cast<long long>(quotas.size());
   };
-  json.Key("classified");
-  json.BeginArray();
+  json.Key("classified").BeginArray();
   building.WalkClassified(write_entry);
   json.EndArray();
-  json.Key("looseQuotas");
-  json.BeginArray();
+  json.Key("looseQuotas").BeginArray();
   building.WalkLooseQuotas([&](const SampleRecord& record) {
     WriteRecord(json, record);
     ++counts.records;
   });
   json.EndArray();
-  json.Key("otherItems");
-  json.BeginArray();
+  json.Key("otherItems").BeginArray();
   building.WalkOtherItems(write_entry);
   json.EndArray();
 
-  json.Key("doorsWindows");
-  json.BeginArray();
+  json.Key("doorsWindows").BeginArray();
   for (const SampleDoorWindow& dw : building.doors_windows()) {
     json.BeginObject(true);
-    json.Key("type");
-    json.Int(dw.type);
+    json.Key("type").Int(dw.type);
     json.Field("floor", dw.floor);
     json.Field("typeName", dw.type_name);
     json.Field("position", dw.position);
@@ -200,8 +173,7 @@ bool WriteSampleProject(const SampleOptions& options, bool pretty, std::FILE* ou
     json.EndObject();
   }
   json.EndArray();
-  json.Key("floorAreas");
-  json.BeginArray();
+  json.Key("floorAreas").BeginArray();
   for (const SampleFloor& floor : building.floors()) {
     const std::pair<std::string_view, long long> areas[] = {
         {"FL_MainArea", building.MainArea(floor)}, {"FL_YTArea", building.BalconyArea(floor)}};
@@ -210,14 +182,12 @@ bool WriteSampleProject(const SampleOptions& options, bool pretty, std::FILE* ou
       json.BeginObject(true);
       json.Field("floor", floor.label);
       json.Field("kind", kind);
-      json.Key("value");
-      json.Number(QuantityText(value));
+      json.Key("value").Number(QuantityText(value));
       json.EndObject();
     }
   }
   json.EndArray();
-  json.Key("componentIndex");
-  json.BeginArray();
+  json.Key("componentIndex").BeginArray();
   for (const SampleIndexEntry& entry : SampleComponentIndex()) {
     json.BeginObject(true);
     json.Field("compDir", entry.comp_dir);

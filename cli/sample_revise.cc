@@ -6,6 +6,7 @@
 #include <set>
 
 #include "cli/input_error.h"
+#include "cli/quantity_format.h"
 
 namespace reportdata::cli {
 namespace {
@@ -119,9 +120,7 @@ class Reviser {
         added["number"] = top + 1;
         const double bottom = std::atof(TextOf(base, "bottomElevation").c_str()) +
                               std::atof(TextOf(base, "height").c_str());
-        char text[32];
-        std::snprintf(text, sizeof text, "%.3f", bottom);
-        added["bottomElevation"] = text;
+        added["bottomElevation"] = Fixed(bottom, 3);
         bases.push_back(added);
         break;
       }

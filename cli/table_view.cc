@@ -74,9 +74,9 @@ void ReloadSideOf(const ProjectDir& dir, bool bill_side, const std::string& file
 // tree empty, and a fault inside it ends the query. Other files, and those
 // whose start tag this plain reading cannot settle, are always checked.
 bool OpensAsTree(const ProjectDir& dir, const CatalogTable& table) {
-  const fs::path path = dir.ReportFile(std::string(table.stem) + ".xml");
+  const fs::path path = dir.report / (std::string(table.stem) + ".xml");
   std::error_code error;
-  if (table.side == Side::kEither || !fs::is_regular_file(path, error)) return false;
+  if (table.side == TableSide::kEither || !fs::is_regular_file(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
   char bytes[512];
   in.read(bytes, sizeof bytes);
@@ -96,14 +96,14 @@ bool OpensAsTree(const ProjectDir& dir, const CatalogTable& table) {
 void CheckReloaded(const ProjectDir& dir, const CatalogTable& table) {
   const std::string file = std::string(table.stem) + ".xml";
   if (!OpensAsTree(dir, table)) return RequireIntactTableFile(dir, file);
-  CStringArray items;
+  bool empty = false;
   try {
-    TableTreeItems(table, items);
+    empty = TreeItems(table).empty();
   } catch (const TableFileError&) {
     RequireIntactTableFile(dir, file);
     throw;
   }
-  if (items.GetSize() == 0) RequireIntactTableFile(dir, file);
+  if (empty) RequireIntactTableFile(dir, file);
 }
 
 const std::string kFloorMark = "层";
@@ -120,19 +120,15 @@ std::vector<std::string> ItemNames(const std::string& item) {
 }
 
 std::string NoItem(const CatalogTable& table, const std::string& item) {
-  CStringArray items;
-  TableTreeItems(table, items);
   return "no item '" + item + "' in " + std::string(table.name) +
-         "; its items are: " + JoinNames(ToStrings(items));
+         "; its items are: " + JoinNames(TreeItems(table));
 }
 
 std::vector<std::string> QueryItem(const CatalogTable& table, const ShowRequest& request,
                                    size_t width) {
   // Some facades answer any name with the whole table (the building area
   // does); only the names the table lists are its items.
-  CStringArray items;
-  TableTreeItems(table, items);
-  const std::vector<std::string> listed = ToStrings(items);
+  const std::vector<std::string> listed = TreeItems(table);
   for (const std::string& name : ItemNames(request.item)) {
     if (std::find(listed.begin(), listed.end(), name) == listed.end()) continue;
     CStringArray rows;
@@ -212,10 +208,16 @@ std::string Title(const CatalogTable& table, const ShowRequest& request, size_t 
 
 }  // namespace
 
+std::vector<std::string> TreeItems(const CatalogTable& table) {
+  CStringArray items;
+  TableTreeItems(table, items);
+  return ToStrings(items);
+}
+
 void RequireIntactTableFile(const ProjectDir& dir, const std::string& file) {
   if (!HasFile(dir.report, file)) return;
   const std::string damage = CheckTableFile(dir.ReportArgument().str(), L"\\" + FromUtf8(file));
-  if (!damage.empty()) throw TableFileError(dir.ReportFile(file).string(), damage);
+  if (!damage.empty()) throw TableFileError((dir.report / file).string(), damage);
 }
 
 void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
@@ -226,8 +228,8 @@ void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
 
 void ReloadTables(const ProjectDir& dir, const CatalogTable& table) {
   const std::string file = std::string(table.stem) + ".xml";
-  const bool bill =
-      table.side == Side::kBill || (table.side == Side::kEither && HasFile(dir.report, "qd.xml"));
+  const bool bill = table.side == TableSide::kBill ||
+                    (table.side == TableSide::kEither && HasFile(dir.report, "qd.xml"));
   // Checked before the reload, whose own words for a file it refuses are
   // fewer.
   const bool tree = OpensAsTree(dir, table);
@@ -236,18 +238,21 @@ void ReloadTables(const ProjectDir& dir, const CatalogTable& table) {
   if (tree) CheckReloaded(dir, table);
 }
 
-void TableReloader::Load(const CatalogTable& table) {
-  if (loaded_ && (side_ == table.side || table.side == Side::kEither)) {
+bool TableReloader::Load(const CatalogTable& table, bool required) {
+  const std::string file = std::string(table.stem) + ".xml";
+  if (!required && !HasFile(dir_.report, file)) return false;
+  if (loaded_ && (side_ == table.side || table.side == TableSide::kEither)) {
     // The side's reload read whatever files it found; this table's own may
     // be the one missing.
-    RequireTableFile(dir_, std::string(table.stem) + ".xml", std::string(table.name));
+    RequireTableFile(dir_, file, std::string(table.name));
     CheckReloaded(dir_, table);
-    return;
+    return true;
   }
   loaded_ = false;
   ReloadTables(dir_, table);
   loaded_ = true;
   side_ = table.side;
+  return true;
 }
 
 std::string ShowTable(const CatalogTable& table, const ShowRequest& request) {
@@ -279,29 +284,16 @@ std::string ShowTable(const CatalogTable& table, const ShowRequest& request) {
   }
 
   if (request.layout == Layout::kB) {
-    switch (request.format) {
-      case Format::kJson:
-      case Format::kCells:
-        return RenderStreamJson(answer);
-      case Format::kCsv:
-        return RenderStreamCsv(answer);
-      case Format::kText:
-        return RenderStreamText(answer);
-    }
+    if (request.format == Format::kCsv) return RenderStreamCsv(answer);
+    return request.format == Format::kText ? RenderStreamText(answer) : RenderStreamJson(answer);
   }
-  switch (request.format) {
-    case Format::kCells:
-      return RenderRowsJson(answer, grid.width);
-    case Format::kJson:
-      return RenderNamedJson(table.name, table.columns,
-                             ReadNamedRows(answer, grid.width, table.columns, request.depth),
-                             request.decimals);
-    case Format::kCsv:
-      return RenderNamedCsv(table.columns,
-                            ReadNamedRows(answer, grid.width, table.columns, request.depth),
-                            request.decimals);
-    case Format::kText:
-      break;
+  if (request.format == Format::kCells) return RenderRowsJson(answer, grid.width);
+  if (request.format != Format::kText) {
+    const std::vector<NamedRow> rows =
+        ReadNamedRows(answer, grid.width, table.columns, request.depth);
+    return request.format == Format::kCsv
+               ? RenderNamedCsv(table.columns, rows, request.decimals)
+               : RenderNamedJson(table.name, table.columns, rows, request.decimals);
   }
   std::vector<TreeRow> rows = FoldRows(answer, grid, request.depth);
   for (TreeRow& row : rows) {
@@ -316,10 +308,8 @@ std::string ShowTable(const CatalogTable& table, const ShowRequest& request) {
 
 void ForEachItemRows(const CatalogTable& table,
                      const std::function<void(const std::string&, std::vector<NamedRow>)>& take) {
-  CStringArray items;
-  TableTreeItems(table, items);
   std::set<std::string> seen;
-  for (const std::string& item : ToStrings(items)) {
+  for (const std::string& item : TreeItems(table)) {
     if (!seen.insert(item).second) continue;
     std::vector<std::string> cells;
     {

@@ -54,19 +54,24 @@ void ReloadSide(const ProjectDir& dir, bool bill_side, const std::string& file,
 class TableReloader {
  public:
   explicit TableReloader(ProjectDir dir) : dir_(std::move(dir)) {}
-  // Throws as ReloadTables does, also when the side was read back already.
-  void Load(const CatalogTable& table);
+  // Throws as ReloadTables does, also when the side was read back already;
+  // unless required, returns false instead for a table whose file is
+  // missing (one that was never built).
+  bool Load(const CatalogTable& table, bool required = true);
 
  private:
   ProjectDir dir_;
   bool loaded_ = false;
-  Side side_ = Side::kEither;
+  TableSide side_ = TableSide::kEither;
 };
 
 // Queries the reloaded table and prints it in the requested form. Throws
 // InputError for an unknown partition, an item the table does not have, or a
 // floor for a table that answers no floor selection.
 std::string ShowTable(const CatalogTable& table, const ShowRequest& request);
+
+// The tree items of the reloaded table, in its order.
+std::vector<std::string> TreeItems(const CatalogTable& table);
 
 // Every row of the reloaded table down to the records: `take` is given the
 // rows of each of its items in turn, as the viewer shows them when the item

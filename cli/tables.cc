@@ -29,16 +29,9 @@ GridLayout GridOf(const CatalogTable& table) {
   return grid;
 }
 
-std::string_view SideName(Side side) {
-  switch (side) {
-    case Side::kBill:
-      return "bill";
-    case Side::kQuota:
-      return "quota";
-    case Side::kEither:
-      break;
-  }
-  return "area";
+std::string_view SideName(TableSide side) {
+  static constexpr std::string_view kNames[] = {"bill", "quota", "area"};  // by TableSide
+  return kNames[static_cast<size_t>(side)];
 }
 
 }  // namespace reportdata::cli

@@ -14,8 +14,6 @@
 
 namespace reportdata::cli {
 
-using Side = TableSide;
-
 // "清单汇总表 (qd), 清单消耗量表 (qdxhl), …" for messages.
 std::string TableNames();
 
@@ -24,7 +22,7 @@ std::string TableNames();
 GridLayout GridOf(const CatalogTable& table);
 
 // "bill", "quota", or "area" for the tables that either reload reads.
-std::string_view SideName(Side side);
+std::string_view SideName(TableSide side);
 
 }  // namespace reportdata::cli
 

@@ -40,22 +40,17 @@ lxw_row_t SheetRows() {
 // Width in cells of the widest line of the text.
 int WidestLine(std::string_view text) {
   int widest = 0;
-  for (size_t start = 0; start <= text.size();) {
-    const size_t end = std::min(text.find('\n', start), text.size());
-    widest = std::max(widest, DisplayWidth(text.substr(start, end - start)));
-    start = end + 1;
-  }
+  ForEachLine(text,
+              [&](std::string_view line, bool) { widest = std::max(widest, DisplayWidth(line)); });
   return widest;
 }
 
 // Lines the text takes in a wrapped column that many cells wide.
 int WrappedLines(std::string_view text, int width) {
   int lines = 0;
-  for (size_t start = 0; start <= text.size();) {
-    const size_t end = std::min(text.find('\n', start), text.size());
-    lines += std::max(1, (DisplayWidth(text.substr(start, end - start)) + width - 1) / width);
-    start = end + 1;
-  }
+  ForEachLine(text, [&](std::string_view line, bool) {
+    lines += std::max(1, (DisplayWidth(line) + width - 1) / width);
+  });
   return lines;
 }
 
@@ -78,7 +73,6 @@ struct Workbook::State {
   lxw_format* top = nullptr;                           // the top-level rows
   lxw_format* wrapped = nullptr;                       // features
   std::map<std::pair<int, int>, lxw_format*> numbers;  // by decimals and tone
-  lxw_format* toned[2] = {};                           // text of decreases, increases
   const lxw_row_t sheet_rows = SheetRows();
 
   // The table being written.
@@ -96,26 +90,16 @@ struct Workbook::State {
     if (!border_only) format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
     return format;
   }
-  // Increases in red and decreases in green, as a quantity surveyor marks
-  // them; tone 0 in the usual colour.
-  static void SetTone(lxw_format* format, int tone) {
-    if (tone != 0) format_set_font_color(format, tone > 0 ? 0xC00000 : 0x007A33);
-  }
+  // Numbers with that many decimals (-1: text), increases in red and
+  // decreases in green as a quantity surveyor marks them (tone 0: the usual
+  // colour).
   lxw_format* Number(int decimals, int tone = 0) {
     lxw_format*& format = numbers[{decimals, tone}];
     if (!format) {
       format = Format(false);
       const std::string pattern = decimals > 0 ? "0." + std::string(decimals, '0') : "0";
-      format_set_num_format(format, pattern.c_str());
-      SetTone(format, tone);
-    }
-    return format;
-  }
-  lxw_format* Toned(int tone) {
-    lxw_format*& format = toned[tone > 0];
-    if (!format) {
-      format = Format(false);
-      SetTone(format, tone);
+      if (decimals >= 0) format_set_num_format(format, pattern.c_str());
+      if (tone != 0) format_set_font_color(format, tone > 0 ? 0xC00000 : 0x007A33);
     }
     return format;
   }
@@ -143,9 +127,13 @@ struct Workbook::State {
     worksheet_gridlines(added, LXW_SHOW_ALL_GRIDLINES);
     worksheet_repeat_rows(added, 0, 0);
     worksheet_freeze_panes(added, 1, 0);
-    worksheet_set_header(added, ("&L" + HeaderText(project) + "&R" + HeaderText(name)).c_str());
+    SetHeader(added, name);
     worksheet_set_footer(added, "&C第 &P 页 共 &N 页");
     return added;
+  }
+  // The project on the left of the page header, the sheet on the right.
+  void SetHeader(lxw_worksheet* on, const std::string& right) {
+    worksheet_set_header(on, ("&L" + HeaderText(project) + "&R" + HeaderText(right)).c_str());
   }
   void Heading(const std::vector<std::string>& titles) {
     widths.clear();
@@ -173,13 +161,8 @@ struct Workbook::State {
   // The next sheet of the table: the first one, or one that goes on from a
   // full one.
   void NextTableSheet() {
-    const std::string first = table;
-    const std::string name = part == 0 ? first : first + " (" + std::to_string(part + 1) + ")";
-    if (sheet) {
-      worksheet_set_header(sheet, ("&L" + HeaderText(project) + "&R" + HeaderText(sheet->name) +
-                                   " (续见 " + HeaderText(name) + ")")
-                                      .c_str());
-    }
+    const std::string name = part == 0 ? table : table + " (" + std::to_string(part + 1) + ")";
+    if (sheet) SetHeader(sheet, std::string(sheet->name) + " (续见 " + name + ")");
     FinishSheet();
     sheet = AddSheet(name);
     ++part;
@@ -188,8 +171,7 @@ struct Workbook::State {
     std::vector<std::string> titles = {"层级"};
     for (size_t c : shown) titles.emplace_back(columns[c].title);
     if (part > 1)
-      titles.push_back("接上表 " + std::string(table) + "，本表为第 " + std::to_string(part) +
-                       " 张");
+      titles.push_back("接上表 " + table + "，本表为第 " + std::to_string(part) + " 张");
     Heading(titles);
   }
 };
@@ -260,13 +242,11 @@ void Workbook::AddBillList(const std::vector<BillListLine>& lines) {
   for (const BillListLine& line : lines) {
     const lxw_row_t row = s.line++;
     if (line.chapter) {
-      s.String(row, 0, "", s.top);
-      s.String(row, 1, line.name, s.top);
-      for (size_t c = 2; c < 6; ++c) s.String(row, c, "", s.top);
+      for (size_t c = 0; c < 6; ++c) s.String(row, c, c == 1 ? line.name : "", s.top);
       continue;
     }
-    const int height = WrappedLines(line.features, kWidestFeatures);
-    worksheet_set_row(s.sheet, row, LXW_DEF_ROW_HEIGHT * std::max(height, 1), nullptr);
+    worksheet_set_row(s.sheet, row,
+                      LXW_DEF_ROW_HEIGHT * WrappedLines(line.features, kWidestFeatures), nullptr);
     s.Check(worksheet_write_number(s.sheet, row, 0, std::stod(line.number), s.plain), row, 0);
     s.String(row, 1, line.code, s.plain);
     s.String(row, 2, line.name, s.plain);
@@ -315,7 +295,7 @@ void Workbook::AddRows(const std::vector<NamedRow>& rows) {
     outline.level = static_cast<uint8_t>(std::min<int>(row.depth, kDeepestOutline));
     worksheet_set_row_opt(s.sheet, line, LXW_DEF_ROW_HEIGHT * height, nullptr, &outline);
     const int tone = (row.tone > 0) - (row.tone < 0);
-    lxw_format* text = row.depth == 0 ? s.top : tone != 0 ? s.Toned(tone) : s.plain;
+    lxw_format* text = row.depth == 0 ? s.top : tone != 0 ? s.Number(-1, tone) : s.plain;
     s.Check(worksheet_write_number(s.sheet, line, 0, row.depth, text), line, 0);
     for (size_t i = 0; i < s.shown.size(); ++i) {
       const NamedColumn& column = s.columns[s.shown[i]];
