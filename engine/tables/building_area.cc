@@ -50,22 +50,18 @@ CodeDefinition BuildingArea() {
   return area;
 }
 
+const CodeDefinition kCodeDefinitions[] = {BuildingArea()};
+const TableDefinition kTables[] = {
+    {{4, kCodes, "建筑面积汇总表", "mj", kEither, 10, kAreaColumns},
+     kCodeDefinitions,
+     {4, &kBuildingAreaFile, nullptr, false,
+      [](TableContext& c, std::wstring_view dir) { WriteBuildingArea(dir, c.areas.building_area); },
+      [](TableContext& c, std::wstring_view dir) {
+        ReadBuildingArea(dir, c.areas.building_area);
+      }}}};
+const TableRegistration kRegistered{kTables};
+
 }  // namespace
-
-const TableDefinition& BuildingAreaDefinition() {
-  static const CodeDefinition codes[] = {BuildingArea()};
-  static const TableDefinition table{{4, kCodes, "建筑面积汇总表", "mj", kEither, 10, kAreaColumns},
-                                     codes,
-                                     {4, &kBuildingAreaFile, nullptr, false,
-                                      [](TableContext& c, std::wstring_view dir) {
-                                        WriteBuildingArea(dir, c.areas.building_area);
-                                      },
-                                      [](TableContext& c, std::wstring_view dir) {
-                                        ReadBuildingArea(dir, c.areas.building_area);
-                                      }}};
-  return table;
-}
-
 }  // namespace reportdata
 
 using reportdata::GetEngine;

@@ -82,21 +82,18 @@ bool ReadDoorWindowsFromDatabase(IDMDatabase* database, AreaTables& areas) {
   return true;
 }
 
+const CodeDefinition kCodeDefinitions[] = {DoorsWindows(), RegroupedDoorsWindows()};
+const TableDefinition kTables[] = {
+    {{5, kCodes, "门窗汇总表", "mc", kEither, 11, kDoorWindowColumns, {}, kKindCodes},
+     kCodeDefinitions,
+     {5, &kDoorWindowFile, "Obj", true,
+      [](TableContext& c, std::wstring_view dir) { WriteDoorWindows(dir, c.areas.doors_windows); },
+      [](TableContext& c, std::wstring_view dir) { ReadDoorWindows(dir, c.areas.doors_windows); }},
+     ReadDoorWindowsFromDatabase,
+     40}};
+const TableRegistration kRegistered{kTables};
+
 }  // namespace
-
-const TableDefinition& DoorWindowDefinition() {
-  static const CodeDefinition codes[] = {DoorsWindows(), RegroupedDoorsWindows()};
-  static const TableDefinition table{
-      {5, kCodes, "门窗汇总表", "mc", kEither, 11, kDoorWindowColumns, {}, kKindCodes},
-      codes,
-      {5, &kDoorWindowFile, "Obj", true,
-       [](TableContext& c, std::wstring_view dir) { WriteDoorWindows(dir, c.areas.doors_windows); },
-       [](TableContext& c, std::wstring_view dir) { ReadDoorWindows(dir, c.areas.doors_windows); }},
-      ReadDoorWindowsFromDatabase,
-      40};
-  return table;
-}
-
 }  // namespace reportdata
 
 using reportdata::GetEngine;

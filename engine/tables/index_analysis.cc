@@ -39,22 +39,19 @@ CodeDefinition IndexAnalysis() {
   return index;
 }
 
+const CodeDefinition kCodeDefinitions[] = {IndexAnalysis()};
+const TableDefinition kTables[] = {{{10, kCodes, "指标分析表", "zbfx", kEither, 10, kIndexColumns},
+                                    kCodeDefinitions,
+                                    {10, &kIndexAnalysisFile, nullptr, false,
+                                     [](TableContext& c, std::wstring_view dir) {
+                                       WriteIndexAnalysis(dir, c.areas.index_analysis);
+                                     },
+                                     [](TableContext& c, std::wstring_view dir) {
+                                       ReadIndexAnalysis(dir, c.areas.index_analysis);
+                                     }}}};
+const TableRegistration kRegistered{kTables};
+
 }  // namespace
-
-const TableDefinition& IndexAnalysisDefinition() {
-  static const CodeDefinition codes[] = {IndexAnalysis()};
-  static const TableDefinition table{{10, kCodes, "指标分析表", "zbfx", kEither, 10, kIndexColumns},
-                                     codes,
-                                     {10, &kIndexAnalysisFile, nullptr, false,
-                                      [](TableContext& c, std::wstring_view dir) {
-                                        WriteIndexAnalysis(dir, c.areas.index_analysis);
-                                      },
-                                      [](TableContext& c, std::wstring_view dir) {
-                                        ReadIndexAnalysis(dir, c.areas.index_analysis);
-                                      }}};
-  return table;
-}
-
 }  // namespace reportdata
 
 using reportdata::GetEngine;

@@ -117,30 +117,23 @@ CodeDefinition RoomTable(int code, int handle_floor_cell) {
   return room;
 }
 
+const CodeDefinition kRoomTable1Definitions[] = {RoomTable<true>(6, 2)};
+const CodeDefinition kRoomTable2Definitions[] = {RoomTable<false>(7, 0)};
+const TableDefinition kTables[] = {
+    {{6, kRoomTable1Codes, "房间汇总表", "room1", kEither, 12, kRoomColumns, "component"},
+     kRoomTable1Definitions,
+     {6, &kRoomTable1File, "Type", true,
+      [](TableContext& c, std::wstring_view dir) { WriteRoomTable1(dir, c.areas.rooms); },
+      [](TableContext& c, std::wstring_view dir) { ReadRoomTable1(dir, c.areas.rooms); }}},
+    {{7, kRoomTable2Codes, "分层房间汇总表", "room2", kEither, 12, kFloorRoomColumns},
+     kRoomTable2Definitions,
+     {7, &kRoomTable2File, "Floor", true,
+      [](TableContext& c, std::wstring_view dir) { WriteRoomTable2(dir, c.areas.rooms); },
+      [](TableContext& c, std::wstring_view dir) { ReadRoomTable2(dir, c.areas.rooms); }}},
+};
+const TableRegistration kRegistered{kTables};
+
 }  // namespace
-
-const TableDefinition& RoomTable1Definition() {
-  static const CodeDefinition codes[] = {RoomTable<true>(6, 2)};
-  static const TableDefinition table{
-      {6, kRoomTable1Codes, "房间汇总表", "room1", kEither, 12, kRoomColumns, "component"},
-      codes,
-      {6, &kRoomTable1File, "Type", true,
-       [](TableContext& c, std::wstring_view dir) { WriteRoomTable1(dir, c.areas.rooms); },
-       [](TableContext& c, std::wstring_view dir) { ReadRoomTable1(dir, c.areas.rooms); }}};
-  return table;
-}
-
-const TableDefinition& RoomTable2Definition() {
-  static const CodeDefinition codes[] = {RoomTable<false>(7, 0)};
-  static const TableDefinition table{
-      {7, kRoomTable2Codes, "分层房间汇总表", "room2", kEither, 12, kFloorRoomColumns},
-      codes,
-      {7, &kRoomTable2File, "Floor", true,
-       [](TableContext& c, std::wstring_view dir) { WriteRoomTable2(dir, c.areas.rooms); },
-       [](TableContext& c, std::wstring_view dir) { ReadRoomTable2(dir, c.areas.rooms); }}};
-  return table;
-}
-
 }  // namespace reportdata
 
 using reportdata::GetEngine;
