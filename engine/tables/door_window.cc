@@ -1,11 +1,13 @@
 // The door and window summary (门窗汇总表): its catalogue entry and
 // columns, the definitions of its codes (layout A of the kinds, 5; the
 // regrouped stream, 40), its file "\mc.xml" and the forwarders of its
-// facade CInterDoorWindow. The regrouped kinds as the tree of code 15 are
-// in engine/area_definitions.cc, beside the quota side's component table
-// that code 15 streams.
+// facade CInterDoorWindow. Its tree is kept among the engine's owned trees.
+// The regrouped kinds as the tree of code 15 are in
+// engine/area_definitions.cc, beside the quota side's component table that
+// code 15 streams.
 #include "areas/door_window.h"
 #include "areas/door_window_regroup.h"
+#include "areas/sorted_view.h"
 #include "engine/analyze.h"
 #include "engine/facade_forwarders.h"
 #include "engine/table_definitions.h"
@@ -27,6 +29,9 @@ constexpr NamedColumn kDoorWindowColumns[] = {
     {"formula", "计算式", T, kValue, {{9}}}, {"handles", "图元", T, kProgram, {{8}}},
 };
 constexpr int kCodes[] = {5, 40};
+
+// The table's tree, which the engine keeps among its owned trees.
+DoorWindowTable& DoorWindowTree(AreaTables& areas) { return areas.owned.Of<DoorWindowTable>(); }
 // The component codes of its kinds, which a floor selection maps to them.
 constexpr std::string_view kKindCodes[] = {"MCD\\M",   "MCD\\C",   "MCD\\PC", "MCD\\QD",
                                            "MCD\\ZPC", "MCD\\LHC", "MCD\\DXC"};
@@ -36,7 +41,7 @@ constexpr std::string_view kKindCodes[] = {"MCD\\M",   "MCD\\C",   "MCD\\PC", "M
 CodeDefinition DoorsWindows() {
   CodeDefinition doors{5, CodeDefinition::kAllHeld};
   doors.tree_items = [](TableContext& context, CStringArray& items) {
-    for (const SDoorWindowKind& kind : context.areas.doors_windows.kinds())
+    for (const SDoorWindowKind& kind : DoorWindowTree(context.areas).kinds())
       items.Add(CString(kind.kind));
   };
   doors.item_rows = [](TableContext& context, std::wstring_view name, RowWriter& writer) {
@@ -45,7 +50,7 @@ CodeDefinition DoorsWindows() {
     options.kind = name.empty() ? nullptr : &kind;
     options.occurrences = !name.empty();
     options.merge = context.state.merge;
-    WriteDoorWindowRows(context.areas.doors_windows.kinds(), options, writer);
+    WriteDoorWindowRows(DoorWindowTree(context.areas).kinds(), options, writer);
   };
   doors.item_rows_append = true;
   doors.selected_rows = [](TableContext& context, const CStringArray& floors,
@@ -54,7 +59,7 @@ CodeDefinition DoorsWindows() {
     options.occurrences = true;
     options.merge = context.state.merge;
     RowWriter writer(WidthOf(5), context.state.condition, rows);
-    WriteDoorWindowRows(context.areas.doors_windows.Select(TextsOf(floors), TextsOf(codes)),
+    WriteDoorWindowRows(DoorWindowTree(context.areas).Select(TextsOf(floors), TextsOf(codes)),
                         options, writer);
   };
   return doors;
@@ -63,22 +68,32 @@ CodeDefinition DoorsWindows() {
 CodeDefinition RegroupedDoorsWindows() {
   CodeDefinition regrouped{40, CodeDefinition::kAllHeld};
   regrouped.stream = [](TableContext& context, std::wstring_view name, CStringArray& out) {
-    StreamDoorWindows(Regroup(context.areas.doors_windows.kinds()), name, out);
+    StreamDoorWindows(Regroup(DoorWindowTree(context.areas).kinds()), name, out);
   };
   regrouped.by_condition = [](TableContext& context, CStringArray& a, CStringArray& b,
                               CStringArray& c, std::wstring_view) {
-    StreamDoorWindows(Regroup(context.areas.doors_windows.Select(TextsOf(a), TextsOf(b))), {}, c);
+    StreamDoorWindows(Regroup(DoorWindowTree(context.areas).Select(TextsOf(a), TextsOf(b))), {}, c);
   };
   return regrouped;
 }
 
+// The floors of the table by floor order, each followed by "层".
+void FloorsInOrder(AreaTables& areas, CStringArray& floors) {
+  floors.RemoveAll();
+  std::vector<SDoorWindowFloor> labelled;
+  for (const std::wstring& label : DoorWindowTree(areas).FloorLabels()) {
+    labelled.push_back(MakeDoorWindowFloor(label));
+  }
+  for (const SDoorWindowFloor* floor : ByGrade(labelled)) floors.Add(CString(floor->label + L"层"));
+}
+
 // The occurrences the calculation database lists, filed after the records.
 bool ReadDoorWindowsFromDatabase(IDMDatabase* database, AreaTables& areas) {
-  areas.doors_windows.Clear();
+  DoorWindowTree(areas).Clear();
   std::vector<SNYDoorWindowRecord> records;
   if (database == nullptr) return true;
   if (!database->GetDoorWindows(records)) return false;
-  AddDoorWindows(records, areas.doors_windows);
+  AddDoorWindows(records, DoorWindowTree(areas));
   return true;
 }
 
@@ -87,8 +102,12 @@ const TableDefinition kTables[] = {
     {{5, kCodes, "门窗汇总表", "mc", kEither, 11, kDoorWindowColumns, {}, kKindCodes},
      kCodeDefinitions,
      {5, &kDoorWindowFile, "Obj", true,
-      [](TableContext& c, std::wstring_view dir) { WriteDoorWindows(dir, c.areas.doors_windows); },
-      [](TableContext& c, std::wstring_view dir) { ReadDoorWindows(dir, c.areas.doors_windows); }},
+      [](TableContext& c, std::wstring_view dir) {
+        WriteDoorWindows(dir, DoorWindowTree(c.areas));
+      },
+      [](TableContext& c, std::wstring_view dir) {
+        ReadDoorWindows(dir, DoorWindowTree(c.areas));
+      }},
      ReadDoorWindowsFromDatabase,
      40}};
 const TableRegistration kRegistered{kTables};
@@ -108,5 +127,5 @@ void CInterDoorWindow::GetNewItemData(CStringArray& floors, CStringArray& codes,
   GetEngine()->GetDataByCondition(floors, codes, rows, 40, CString());
 }
 void CInterDoorWindow::GetAllFloorData(CStringArray& floors) {
-  GetEngine()->GetDoorWindowFloors(floors);
+  reportdata::FloorsInOrder(GetEngine()->area_tables(), floors);
 }
