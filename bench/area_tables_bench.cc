@@ -81,7 +81,7 @@ void Run(long records) {
   Report("building area intake", records,
          Seconds([&] { AddFloorAreas(areas, project_floors, tables.building_area); }));
   Report("door and window intake", records,
-         Seconds([&] { AddDoorWindows(openings, tables.doors_windows); }));
+         Seconds([&] { AddDoorWindows(openings, tables.owned.Of<DoorWindowTable>()); }));
   Report("room intake", records, Seconds([&] {
            for (const TJQd& quota : quotas) tables.rooms.Add(KeysOf(quota));
          }));
@@ -93,14 +93,14 @@ void Run(long records) {
   const std::wstring wdir = dir.wstring();
   Report("write four files", records, Seconds([&] {
            WriteBuildingArea(wdir, tables.building_area);
-           WriteDoorWindows(wdir, tables.doors_windows);
+           WriteDoorWindows(wdir, tables.owned.Of<DoorWindowTable>());
            WriteRoomTable1(wdir, tables.rooms);
            WriteRoomTable2(wdir, tables.rooms);
          }));
   AreaTables read;
   Report("read four files", records, Seconds([&] {
            ReadBuildingArea(wdir, read.building_area);
-           ReadDoorWindows(wdir, read.doors_windows);
+           ReadDoorWindows(wdir, read.owned.Of<DoorWindowTable>());
            ReadRoomTable1(wdir, read.rooms);
            ReadRoomTable2(wdir, read.rooms);
          }));

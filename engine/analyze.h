@@ -116,8 +116,6 @@ class CAnalyze : public CObject {
   // Answers of the area tables.
   void GetProjectArea(CString& total, CString& above_ground, CString& below_ground,
                       CString& first_floor);
-  // Floors of the door and window table, by floor order, each followed by "层".
-  void GetDoorWindowFloors(CStringArray& floors);
 
   // Services reached through the engine's open objects.
   bool GetIsPriatedCalResult(const CString& dir, bool flag);

@@ -3,6 +3,7 @@
 // regrouped door and window kinds as tree items and the component table of
 // the quota side as new-style rows. Each catalogue table defines its own
 // codes (engine/tables/).
+#include "areas/door_window.h"
 #include "areas/door_window_regroup.h"
 #include "engine/table_definitions.h"
 
@@ -14,7 +15,7 @@ namespace {
 CodeDefinition QuotaComponentTable() {
   CodeDefinition table{15, CodeDefinition::kAllHeld};
   table.tree_items = [](TableContext& context, CStringArray& items) {
-    for (const RegroupedKind& kind : Regroup(context.areas.doors_windows.kinds()))
+    for (const RegroupedKind& kind : Regroup(context.areas.owned.Of<DoorWindowTable>().kinds()))
       items.Add(CString(kind.kind));
   };
   table.stream = [](TableContext& context, std::wstring_view name, CStringArray& out) {

@@ -1,9 +1,8 @@
 // The engine's answers from the area tables outside the row queries (the
-// project areas, the floors of the door and window table) and the intake of
+// project areas) and the intake of
 // the building area and of the tables read from the calculation database
 // during a build.
 #include "areas/area_intake.h"
-#include "areas/sorted_view.h"
 #include "engine/analyze.h"
 #include "engine/table_definitions.h"
 #include "keys/number_format.h"
@@ -29,18 +28,6 @@ void CAnalyze::GetProjectArea(CString& total, CString& above_ground, CString& be
   above_ground = AreaText(areas.above_ground);
   below_ground = AreaText(areas.below_ground);
   first_floor = AreaText(areas.first_floor);
-}
-
-void CAnalyze::GetDoorWindowFloors(CStringArray& floors) {
-  deferred_.LoadAll();
-  floors.RemoveAll();
-  std::vector<SDoorWindowFloor> labelled;
-  for (const std::wstring& label : areas_.doors_windows.FloorLabels()) {
-    labelled.push_back(MakeDoorWindowFloor(label));
-  }
-  for (const SDoorWindowFloor* floor : ByGrade(labelled)) {
-    floors.Add(CString(floor->label + L"层"));
-  }
 }
 
 bool CAnalyze::ReadDatabaseTables() {

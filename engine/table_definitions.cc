@@ -1,33 +1,36 @@
-// The list of the report tables, and finding a table type code's
-// definition and answering a query through it.
+// The list of the report tables, which each table's file enters its own
+// into, and finding a table type code's definition and answering a query
+// through it.
 #include "engine/table_definitions.h"
+
+#include <algorithm>
 
 namespace reportdata {
 
-// Each table's definition, from the file that defines it (engine/tables/).
-std::span<const TableDefinition> BillQuotaTables();
-const TableDefinition& BuildingAreaDefinition();
-const TableDefinition& DoorWindowDefinition();
-const TableDefinition& RoomTable1Definition();
-const TableDefinition& RoomTable2Definition();
-const TableDefinition& IndexAnalysisDefinition();
+namespace {
 
-std::span<const TableDefinition* const> TableDefinitions() {
-  // The order is the catalogue's: `reportdata tables` lists the tables in
-  // it, and the write and read sequences of each side take their files in
-  // it.
-  static const std::vector<const TableDefinition*> tables = [] {
-    std::vector<const TableDefinition*> list;
-    for (const TableDefinition& table : BillQuotaTables()) list.push_back(&table);
-    for (const TableDefinition* table :
-         {&BuildingAreaDefinition(), &DoorWindowDefinition(), &RoomTable1Definition(),
-          &RoomTable2Definition(), &IndexAnalysisDefinition()}) {
-      list.push_back(table);
-    }
-    return list;
-  }();
+// The place of a table in the catalogue: sides in the order of TableSide,
+// each by code.
+bool ComesBefore(const TableDefinition* a, const TableDefinition* b) {
+  if (a->catalog.side != b->catalog.side) return a->catalog.side < b->catalog.side;
+  return a->catalog.code < b->catalog.code;
+}
+
+std::vector<const TableDefinition*>& Registered() {
+  static std::vector<const TableDefinition*> tables;
   return tables;
 }
+
+}  // namespace
+
+TableRegistration::TableRegistration(std::span<const TableDefinition> tables) {
+  std::vector<const TableDefinition*>& list = Registered();
+  for (const TableDefinition& table : tables) {
+    list.insert(std::upper_bound(list.begin(), list.end(), &table, ComesBefore), &table);
+  }
+}
+
+std::span<const TableDefinition* const> TableDefinitions() { return Registered(); }
 
 std::span<const FileDefinition> TableFiles() {
   static const std::vector<FileDefinition> files = [] {

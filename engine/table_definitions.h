@@ -114,9 +114,21 @@ struct TableDefinition {
   int stream_code = 0;
 };
 
-// Every table in catalogue order (engine/table_definitions.cc lists them);
-// the catalogue, the file list and the dispatch by code are read from here.
+// Every table in catalogue order: the bill side's tables, the quota side's,
+// then those of either side, each side by table type code. The catalogue,
+// the file list and the dispatch by code are read from here.
 std::span<const TableDefinition* const> TableDefinitions();
+
+// Enters tables into TableDefinitions(). Each file of engine/tables/ holds
+// one registration, at namespace scope, of the tables it defines:
+//   const TableDefinition kTables[] = {...};
+//   const TableRegistration kRegistered{kTables};
+// The list takes each table into its catalogue place, so the order in which
+// the files are initialised does not matter; nothing reads the list before
+// main() runs.
+struct TableRegistration {
+  explicit TableRegistration(std::span<const TableDefinition> tables);
+};
 
 // The table whose catalogue entry's code is `code`; null when there is none.
 const TableDefinition* TableOf(int code);

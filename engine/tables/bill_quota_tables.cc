@@ -133,8 +133,7 @@ const TableDefinition kTables[] = {
       }}},
 };
 
+const TableRegistration kRegistered{kTables};
+
 }  // namespace
-
-std::span<const TableDefinition> BillQuotaTables() { return kTables; }
-
 }  // namespace reportdata

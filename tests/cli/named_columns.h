@@ -1,7 +1,7 @@
 // The check of a table's named columns on the built sample project: a value
 // the sample puts in a column's cells stands under that column, under its
 // title, and under no other column of the same rows. Each table's test
-// (tests/cli/tables/) lists what the sample puts under every column of it.
+// (tests/tables/) lists what the sample puts under every column of it.
 #ifndef REPORTDATA_TESTS_CLI_NAMED_COLUMNS_H_
 #define REPORTDATA_TESTS_CLI_NAMED_COLUMNS_H_
 

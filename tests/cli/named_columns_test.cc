@@ -1,5 +1,5 @@
-// Every report table of the tool has its named columns checked by a test of
-// that table (tests/cli/tables/, through cli/named_columns.h), which fails
+// Every report table of the tool has its named columns checked by the test
+// of that table (tests/tables/, through cli/named_columns.h), which fails
 // until each of its columns is.
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 TEST(NamedColumnsTest, EveryTableHasItsColumnsChecked) {
   std::string tests;
   for (const auto& entry :
-       std::filesystem::directory_iterator(REPORTDATA_SOURCE_DIR "/tests/cli/tables")) {
+       std::filesystem::directory_iterator(REPORTDATA_SOURCE_DIR "/tests/tables")) {
     tests += ReadFile(entry.path().string());
   }
   const nlohmann::json tables = ToolJson({"tables", "--format", "json"});

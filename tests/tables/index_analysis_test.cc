@@ -1,13 +1,14 @@
 // The index analysis: intake by source and unit, ratios over the building
 // area in both layouts, the texts for small areas, and its files.
-#include "areas/index_analysis.h"
-
+// The cells the sample fills under each of its named columns close the file.
 #include <gtest/gtest.h>
 
+#include "areas/index_analysis.h"
+#include "cli/named_columns.h"
 #include "persist/index_table_files.h"
-#include "rows/index_analysis_rows.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
+#include "tables/area_answers.h"
 
 namespace reportdata {
 namespace {
@@ -38,12 +39,16 @@ CAreaSummaryTable Area(std::vector<std::pair<const wchar_t*, const wchar_t*>> fl
   return area;
 }
 
+// The table's code asked over `table`.
+testing::AreaAnswers Answers(const IndexAnalysisTable& table) {
+  testing::AreaAnswers answers;
+  answers.areas.index_analysis = table;
+  return answers;
+}
+
 // The layout A rows after the header.
 std::vector<std::wstring> Rows(const IndexAnalysisTable& table) {
-  CStringArray rows;
-  RowWriter writer(10, L"", rows);
-  WriteIndexAnalysisRows(table, L"", writer);
-  const std::vector<std::wstring> all = testing::Rows(rows, 10);
+  const std::vector<std::wstring> all = Answers(table).ItemRows(10);
   return {all.begin() + 1, all.end()};
 }
 
@@ -64,8 +69,7 @@ TEST(IndexAnalysis, EarthworkRatiosUseTheExcavationAlone) {
                              L"6|5||保温||m3/m2|0.007000|7.00/1000.00||",
                              L"7|6|||0层|m3/m2|0.007000|7.00/1000.00||",
                          }));
-  CStringArray stream;
-  StreamIndexAnalysis(table, L"土方工程", stream);
+  const std::vector<std::wstring> stream = Answers(table).Stream(10, L"土方工程");
   const std::vector<std::wstring> expected = {
       L"#ZhangFlag#",   L"土方工程", L"m3/m2",      L"500.000000",  L"0.500000000",
       L"#AttNameFlag#", L"挖土",     L"500.000000", L"0.500000000", L"m3/m2",
@@ -142,3 +146,23 @@ TEST(IndexAnalysis, FilesRoundTrip) {
 
 }  // namespace
 }  // namespace reportdata
+
+namespace reportdata::testing {
+namespace {
+
+TEST(IndexAnalysisColumnsTest, EachTitleStandsOverItsCells) {
+  // clang-format off
+  ExpectNamedColumns("zbfx", {
+      {"土方工程", "group", "指标组", "土方工程"},
+      {"土方工程", "item", "指标项", "挖土"},
+      {"混凝土工程", "floor", "楼层", "-2层"},
+      {"土方工程", "unit", "单位", "m3/m2"},
+      {"土方工程", "quantity", "指标", "1.799344"},
+      {"土方工程", "formula", "计算式", "13035.60/7244.64"},
+      {"混凝土工程", "description", "说明", "单层"},
+  });
+  // clang-format on
+}
+
+}  // namespace
+}  // namespace reportdata::testing

@@ -1,15 +1,17 @@
 // Building-area intake, floor selection, rows, project areas and "\mj.xml".
+// The cells the sample fills under each of its named columns close the file.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "areas/area_intake.h"
+#include "cli/named_columns.h"
 #include "persist/building_area_file.h"
 #include "reportdata/errors.h"
-#include "rows/building_area_rows.h"
 #include "support/records.h"
 #include "support/temp_dir.h"
+#include "tables/area_answers.h"
 
 namespace reportdata {
 namespace {
@@ -100,12 +102,13 @@ TEST(BuildingAreaTest, IntakeFilesRecordsOnProjectFloors) {
 
 TEST(BuildingAreaTest, RowsOfAMultiStoreyFloor) {
   std::vector<CString> project = {L"3,5", L"1"};
-  const CAreaSummaryTable table =
+  testing::AreaAnswers answers;
+  answers.areas.building_area =
       Intake({{L"3,5", L"FL_MainArea", 100}, {L"1", L"FL_YTArea", 20}}, project);
+  answers.state.condition = L"条件";
   CStringArray rows;
   rows.Add(CString(L"kept"));
-  RowWriter writer(10, L"条件", rows);
-  WriteBuildingAreaRows(table, writer);
+  ASSERT_TRUE(AnswerItemRows(answers.Context(), 4, L"", rows));
   const std::vector<std::wstring> cells = Texts(rows);
   ASSERT_EQ(cells.size(), 1u + 6 * 10);
   EXPECT_EQ(cells[0], L"kept");
@@ -120,9 +123,7 @@ TEST(BuildingAreaTest, RowsOfAMultiStoreyFloor) {
   EXPECT_EQ(item, (std::vector<std::wstring>{L"6", L"5", L"", L"", L"主体建筑面积", L"m2",
                                              L"300.000000", L"", L"100.000000*3层", L""}));
 
-  CStringArray stream;
-  StreamBuildingArea(table, stream);
-  const std::vector<std::wstring> flat = Texts(stream);
+  const std::vector<std::wstring> flat = answers.Stream(4);
   ASSERT_EQ(flat.size(), 2u + 9 + 2 * 7);
   // The total, above ground, the above-ground balcony, floor 1's formula (one
   // storey) and floor 3,5's.
@@ -197,3 +198,21 @@ TEST(BuildingAreaTest, FileKeepsNumAndGradeAndSkipsForeignShapes) {
 
 }  // namespace
 }  // namespace reportdata
+
+namespace reportdata::testing {
+namespace {
+
+TEST(BuildingAreaColumnsTest, EachTitleStandsOverItsCells) {
+  // clang-format off
+  ExpectNamedColumns("mj", {
+      {"建筑面积", "name", "名称", "主体建筑面积"},
+      {"建筑面积", "floor", "楼层", "1层"},
+      {"建筑面积", "unit", "单位", "m2"},
+      {"建筑面积", "quantity", "面积", "606.96"},
+      {"建筑面积", "formula", "计算式", "594.000000*4层"},
+  });
+  // clang-format on
+}
+
+}  // namespace
+}  // namespace reportdata::testing
