@@ -4,9 +4,9 @@
 // tables (codes 6 and 7) and the index analysis (code 10). The engine owns
 // one AreaTables by value; the builds fill it, the table files restore it,
 // and ReleaseAll empties it. The trees that other parts of the engine name
-// (the builds file them, or another table reads them) are its members; the
-// others are kept among its owned trees (areas/owned_trees.h), reached by
-// their own table alone.
+// (a build fills them beside the filing of records, or another table reads
+// them) are its members; the others are kept among its owned trees
+// (areas/owned_trees.h), reached by their own tables alone.
 #ifndef REPORTDATA_AREAS_AREA_TABLES_H_
 #define REPORTDATA_AREAS_AREA_TABLES_H_
 
@@ -14,20 +14,17 @@
 #include "areas/component_table.h"
 #include "areas/index_analysis.h"
 #include "areas/owned_trees.h"
-#include "areas/room_tables.h"
 
 namespace reportdata {
 
 struct AreaTables {
   CAreaSummaryTable building_area;
-  RoomTables rooms;
   IndexAnalysisTable index_analysis;
   ComponentTable component_table;
-  OwnedTrees owned;  // the door and window table's, and those of its kind
+  OwnedTrees owned;  // the door and window table's, the rooms, and those of their kind
 
   void Clear() {
     building_area.Clear();
-    rooms.Clear();
     index_analysis.Clear();
     component_table.Clear();
     owned.Clear();

@@ -1,5 +1,5 @@
-// The trees of the tables that no code outside their own table names (the
-// door and window table's): the engine's AreaTables keeps one tree of each
+// The trees of the tables that no code outside their own tables names (the
+// door and window table's, the rooms): the engine's AreaTables keeps one tree of each
 // such type, made empty at its first use and dropped by Clear, so a table of
 // this kind adds no member to AreaTables. A tree's type is its key; the
 // tables that share a tree share its type.

@@ -16,6 +16,7 @@
 
 #include "areas/area_intake.h"
 #include "areas/area_tables.h"
+#include "areas/room_tables.h"
 #include "persist/building_area_file.h"
 #include "persist/door_window_file.h"
 #include "persist/room_table_files.h"
@@ -83,7 +84,7 @@ void Run(long records) {
   Report("door and window intake", records,
          Seconds([&] { AddDoorWindows(openings, tables.owned.Of<DoorWindowTable>()); }));
   Report("room intake", records, Seconds([&] {
-           for (const TJQd& quota : quotas) tables.rooms.Add(KeysOf(quota));
+           for (const TJQd& quota : quotas) tables.owned.Of<RoomTables>().Add(KeysOf(quota));
          }));
   std::printf("  tables hold %.1f MB\n", HeapMegabytes() - heap_before);
 
@@ -94,15 +95,15 @@ void Run(long records) {
   Report("write four files", records, Seconds([&] {
            WriteBuildingArea(wdir, tables.building_area);
            WriteDoorWindows(wdir, tables.owned.Of<DoorWindowTable>());
-           WriteRoomTable1(wdir, tables.rooms);
-           WriteRoomTable2(wdir, tables.rooms);
+           WriteRoomTable1(wdir, tables.owned.Of<RoomTables>());
+           WriteRoomTable2(wdir, tables.owned.Of<RoomTables>());
          }));
   AreaTables read;
   Report("read four files", records, Seconds([&] {
            ReadBuildingArea(wdir, read.building_area);
            ReadDoorWindows(wdir, read.owned.Of<DoorWindowTable>());
-           ReadRoomTable1(wdir, read.rooms);
-           ReadRoomTable2(wdir, read.rooms);
+           ReadRoomTable1(wdir, read.owned.Of<RoomTables>());
+           ReadRoomTable2(wdir, read.owned.Of<RoomTables>());
          }));
   std::filesystem::remove_all(dir);
 }

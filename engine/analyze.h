@@ -171,6 +171,10 @@ class CAnalyze : public CObject {
   SNYRAGetResultParam BillResultParam() const;
   // The rebuild reset of the build pipeline.
   void ResetForRebuild();
+  // Empties the tables filed from the records (RecordFiling::start), and
+  // hands one record to each of them.
+  void StartFilingTables();
+  void FileRecord(const RecordKeys& record, FiledRecord as);
   // Runs the rebuild reset, reads the index settings, then files the bill
   // side's records as they come, the partitions and floors of their outline
   // first; progress shows how many are filed. With

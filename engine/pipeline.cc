@@ -74,8 +74,18 @@ void CAnalyze::ResetForRebuild() {
   partitions_.clear();
   tables_.ClearBillSide();
   cloud_.Clear();
-  areas_.rooms.Clear();
+  StartFilingTables();
   areas_.building_area.Clear();
+}
+
+void CAnalyze::StartFilingTables() {
+  for (const TableDefinition* table : RecordFiledTables()) {
+    if (table->filing.start != nullptr) table->filing.start(areas_);
+  }
+}
+
+void CAnalyze::FileRecord(const RecordKeys& record, FiledRecord as) {
+  for (const TableDefinition* table : RecordFiledTables()) table->filing.file(areas_, record, as);
 }
 
 SNYRAGetResultParam CAnalyze::BillResultParam() const {
@@ -163,7 +173,7 @@ void CAnalyze::AddBillToCloudData(const RecordKeys& bill, CloudDataIntake& cloud
   // Bill records without a name stay out of the bill summary and so out of
   // the cloud-index data.
   if (bill.bill_name.empty()) return;
-  areas_.index_analysis.Offer(bill);
+  FileRecord(bill, FiledRecord::kBill);
   cloud.Add(bill, FiledComponentName(bill, IsFacadeTypePath(bill.type_path)));
 }
 
@@ -197,7 +207,7 @@ bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline
     for (const RecordKeys& quota : keys.quotas) {
       if (IsBillRecord(quota)) physical_.AddToSide(true, quota);
       physical_.AddToSide(false, quota);
-      areas_.rooms.Add(quota);
+      FileRecord(quota, FiledRecord::kEntryQuota);
     }
   });
   if (!entries_read) return false;
@@ -207,7 +217,7 @@ bool CAnalyze::BuildBillTables(CalculationRecords& records, const RecordsOutline
     if (IsFacadeTypePath(keys.type_path)) {
       decoration_floors.Add(keys.floor);
     } else {
-      areas_.rooms.Add(keys);
+      FileRecord(keys, FiledRecord::kLooseQuota);
     }
     tables_.AddLooseQuota(keys);
   });
@@ -276,12 +286,12 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   for (const CString& name : outline.partitions) partitions_.insert(name.str());
   FloorNames floor_names;
   for (const CString& floor : outline.floors) floor_names.Add(std::wstring_view(floor.str()));
-  areas_.rooms.Clear();
+  StartFilingTables();
   // A build that fails part way leaves no half-built quota tables behind.
   const auto fail = [&] {
     tables_.ClearQuotaSide();
     physical_.ClearQuotaSide();
-    areas_.rooms.Clear();
+    StartFilingTables();
     FailBuild(quota_failure_, L"cannot read the quota results of " + project_dir_);
     return false;
   };
@@ -291,19 +301,18 @@ bool CAnalyze::InitialTable(const CString& report_dir) {
   const bool quotas_read = records->EachQuota([&](const RecordKeys& keys) {
     ShowFilingCount(progress, ++done, outline.count);
     tables_.AddQuotaRecord(keys);
-    areas_.index_analysis.Offer(keys);
+    FileRecord(keys, FiledRecord::kQuota);
     const bool facade = IsFacadeTypePath(keys.type_path);
     cloud.Add(keys, FiledComponentName(keys, facade));
     if (!facade) {
       floor_names.Add(keys.floor);
       physical_.Add(keys);
-      areas_.rooms.Add(keys);
     }
   });
   if (quotas_read) physical_.FinishDecoration();
   if (!quotas_read || !records->EachOtherQuota([&](const RecordKeys& keys) {
         tables_.AddQuotaRecord(keys);
-        areas_.index_analysis.Offer(keys);
+        FileRecord(keys, FiledRecord::kOtherQuota);
         floor_names.Add(keys.floor);
         cloud.Add(keys, keys.component_name);
       })) {

@@ -32,6 +32,17 @@ TableRegistration::TableRegistration(std::span<const TableDefinition> tables) {
 
 std::span<const TableDefinition* const> TableDefinitions() { return Registered(); }
 
+std::span<const TableDefinition* const> RecordFiledTables() {
+  static const std::vector<const TableDefinition*> tables = [] {
+    std::vector<const TableDefinition*> list;
+    for (const TableDefinition* table : TableDefinitions()) {
+      if (table->filing.file != nullptr) list.push_back(table);
+    }
+    return list;
+  }();
+  return tables;
+}
+
 std::span<const FileDefinition> TableFiles() {
   static const std::vector<FileDefinition> files = [] {
     std::vector<FileDefinition> list;

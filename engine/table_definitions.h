@@ -16,6 +16,7 @@
 
 #include "areas/area_tables.h"
 #include "engine/deferred_reads.h"
+#include "keys/record_keys.h"
 #include "model/report_tables.h"
 #include "reportdata/framework.h"
 #include "reportdata/services.h"
@@ -93,6 +94,26 @@ struct FileDefinition {
 // The table files in catalogue order.
 std::span<const FileDefinition> TableFiles();
 
+// A record as a build hands it to the tables filed from the records: which
+// build reads it, and where.
+enum class FiledRecord {
+  kBill,        // bill build: the bill record of an entry or other item that has a name
+  kEntryQuota,  // bill build: a quota record of an entry that is not a facade's
+  kLooseQuota,  // bill build: a loose quota record of the quota kind, not a facade's
+  kQuota,       // quota build: a quota result
+  kOtherQuota,  // quota build: a quota result of an other item
+};
+
+// How a table filed from the records takes them. Its tree is one of the
+// engine's area tables, or one of their owned trees.
+struct RecordFiling {
+  // Empties the tree at the start of each build, and when a quota build
+  // fails part way; null when the tree keeps what earlier builds filed.
+  void (*start)(AreaTables& areas) = nullptr;
+  // Files one record.
+  void (*file)(AreaTables& areas, const RecordKeys& record, FiledRecord as) = nullptr;
+};
+
 // Everything that is one table's own: its catalogue entry and named
 // columns, the definitions of its codes and its file. Each area table is
 // defined in a file of its own under engine/tables/, together with the
@@ -112,7 +133,13 @@ struct TableDefinition {
   // The code of its layout B rows where it is not its catalogue entry's
   // (the door and window table streams its kinds regrouped).
   int stream_code = 0;
+  // For a table filed from the calculation records, as they stream in (null
+  // for the others): what its tree takes of each build.
+  RecordFiling filing = {};
 };
+
+// The tables filed from the records, in catalogue order.
+std::span<const TableDefinition* const> RecordFiledTables();
 
 // Every table in catalogue order: the bill side's tables, the quota side's,
 // then those of either side, each side by table type code. The catalogue,

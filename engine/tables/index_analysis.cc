@@ -196,6 +196,14 @@ CodeDefinition IndexAnalysis() {
 }
 
 const CodeDefinition kCodeDefinitions[] = {IndexAnalysis()};
+// The index analysis is offered the named bill records of the bill build
+// and every quota result of the quota build.
+const RecordFiling kIndexFiling{
+    nullptr, [](AreaTables& areas, const RecordKeys& record, FiledRecord as) {
+      if (as == FiledRecord::kBill || as == FiledRecord::kQuota || as == FiledRecord::kOtherQuota)
+        areas.index_analysis.Offer(record);
+    }};
+
 const TableDefinition kTables[] = {{{10, kCodes, "指标分析表", "zbfx", kEither, 10, kIndexColumns},
                                     kCodeDefinitions,
                                     {10, &kIndexAnalysisFile, nullptr, false,
@@ -204,7 +212,10 @@ const TableDefinition kTables[] = {{{10, kCodes, "指标分析表", "zbfx", kEit
                                      },
                                      [](TableContext& c, std::wstring_view dir) {
                                        ReadIndexAnalysis(dir, c.areas.index_analysis);
-                                     }}}};
+                                     }},
+                                    nullptr,
+                                    0,
+                                    kIndexFiling}};
 const TableRegistration kRegistered{kTables};
 
 }  // namespace

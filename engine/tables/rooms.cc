@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <string>
 
+#include "areas/room_tables.h"
 #include "areas/sorted_view.h"
 #include "engine/analyze.h"
 #include "engine/facade_forwarders.h"
 #include "engine/table_definitions.h"
+#include "keys/floor_text.h"
 #include "keys/number_format.h"
 #include "model/tree_order.h"
 #include "model/tree_quantity.h"
@@ -190,6 +192,21 @@ constexpr NamedColumn kFloorRoomColumns[] = {
 constexpr int kRoomTable1Codes[] = {6};
 constexpr int kRoomTable2Codes[] = {7};
 
+// The rooms both tables read, kept among the engine's owned trees.
+RoomTables& RoomsOf(AreaTables& areas) { return areas.owned.Of<RoomTables>(); }
+
+// The rooms take the quota records of the entries and the loose quota
+// records of the bill build, and the quota results of the quota build, a
+// facade's excepted; each build starts them empty.
+const RecordFiling kRoomFiling{
+    [](AreaTables& areas) { RoomsOf(areas).Clear(); },
+    [](AreaTables& areas, const RecordKeys& record, FiledRecord as) {
+      if (as == FiledRecord::kEntryQuota || as == FiledRecord::kLooseQuota ||
+          (as == FiledRecord::kQuota && !IsFacadeTypePath(record.type_path))) {
+        RoomsOf(areas).Add(record);
+      }
+    }};
+
 // Room table 1 (room → quota item → floor → component → record) reads its
 // rooms as chapters; room table 2 groups them by floor.
 void WriteRoomRows(TableContext& context, bool by_room, std::wstring_view name,
@@ -197,7 +214,7 @@ void WriteRoomRows(TableContext& context, bool by_room, std::wstring_view name,
   RowOptions options;
   options.filter = RowFilter{context.state.partition, selection};
   options.records = selection != nullptr || !name.empty();
-  RoomTables& rooms = context.areas.rooms;
+  RoomTables& rooms = RoomsOf(context.areas);
   if (by_room) {
     WriteQuotaChapterRows(rooms.by_room(), rooms.by_room_index(), ChapterChoice{name, {}}, options,
                           writer);
@@ -210,7 +227,7 @@ void StreamRooms(TableContext& context, bool by_room, std::wstring_view name,
                  const FloorSelection* selection, CStringArray& out) {
   StreamOptions options;
   options.filter = RowFilter{context.state.partition, selection};
-  RoomTables& rooms = context.areas.rooms;
+  RoomTables& rooms = RoomsOf(context.areas);
   if (by_room) {
     StreamQuotaChapters(out, rooms.by_room(), rooms.by_room_index(), ChapterChoice{name, {}},
                         options);
@@ -223,7 +240,7 @@ template <bool kByRoom>
 CodeDefinition RoomTable(int code, int handle_floor_cell) {
   CodeDefinition room{code, CodeDefinition::kAllHeld, handle_floor_cell};
   room.tree_items = [](TableContext& context, CStringArray& items) {
-    RoomTables& rooms = context.areas.rooms;
+    RoomTables& rooms = RoomsOf(context.areas);
     if (kByRoom) {
       ListChapters(rooms.by_room(), rooms.by_room_index(), context.state.partition, items);
     } else {
@@ -260,13 +277,16 @@ const TableDefinition kTables[] = {
     {{6, kRoomTable1Codes, "房间汇总表", "room1", kEither, 12, kRoomColumns, "component"},
      kRoomTable1Definitions,
      {6, &kRoomTable1File, "Type", true,
-      [](TableContext& c, std::wstring_view dir) { WriteRoomTable1(dir, c.areas.rooms); },
-      [](TableContext& c, std::wstring_view dir) { ReadRoomTable1(dir, c.areas.rooms); }}},
+      [](TableContext& c, std::wstring_view dir) { WriteRoomTable1(dir, RoomsOf(c.areas)); },
+      [](TableContext& c, std::wstring_view dir) { ReadRoomTable1(dir, RoomsOf(c.areas)); }},
+     nullptr,
+     0,
+     kRoomFiling},
     {{7, kRoomTable2Codes, "分层房间汇总表", "room2", kEither, 12, kFloorRoomColumns},
      kRoomTable2Definitions,
      {7, &kRoomTable2File, "Floor", true,
-      [](TableContext& c, std::wstring_view dir) { WriteRoomTable2(dir, c.areas.rooms); },
-      [](TableContext& c, std::wstring_view dir) { ReadRoomTable2(dir, c.areas.rooms); }}},
+      [](TableContext& c, std::wstring_view dir) { WriteRoomTable2(dir, RoomsOf(c.areas)); },
+      [](TableContext& c, std::wstring_view dir) { ReadRoomTable2(dir, RoomsOf(c.areas)); }}},
 };
 const TableRegistration kRegistered{kTables};
 

@@ -305,6 +305,29 @@ TEST_F(AnalyzeTest, RecordsFileIntoThePhysicalSideOfTheirKind) {
   EXPECT_EQ(PhysicalTotal(engine_, false), L"33.000000");
 }
 
+// The rooms take, of the bill build, the quota records of the entries that
+// are not a facade's and the loose quota records of the quota kind that are
+// not a facade's.
+TEST_F(AnalyzeTest, RoomsTakeTheQuotaRecordsOfTheBillBuild) {
+  const auto in_room = [](TJQd record, const wchar_t* room) {
+    record.room = room;
+    return record;
+  };
+  SNYTJQdDeClassResult wall = Entry(Record(L"1", L"1", L"3"));
+  wall.quotas[0].room = L"客厅";
+  SNYTJQdDeClassResult facade = Entry(Record(L"1", L"1", L"2", L"ZS\\LMZS", L"立面"));
+  facade.quotas[0].room = L"阳台";
+  project_.classified.items = {wall, facade};
+  project_.classified.looseQuotas = {
+      in_room(Record(L"2", L"1", L"1"), L"卧室"),
+      in_room(Record(L"2", L"1", L"1", L"ZS\\LMZS", L"立面"), L"厨房"),
+      in_room(Record(L"1", L"1", L"1"), L"书房")};
+  engine_.InitQdData(L"/proj/report");
+  CStringArray rooms;
+  engine_.GetTreeItem(rooms, 6);
+  EXPECT_EQ(Texts(rooms), (std::vector<std::wstring>{L"客厅", L"卧室"}));
+}
+
 TEST_F(AnalyzeTest, ProjectQueries) {
   project_.floor_names = {L"1", L"2"};
   project_.summary = {{L"工程名称", L"示例楼"}};
