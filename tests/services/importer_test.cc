@@ -200,10 +200,8 @@ TEST(Importer, LargeListsKeepTheirOrder) {
             R"("}, "quotas": [{"quotaCode": "Q)" + std::to_string(i) + R"("}]})";
   }
   json += "]}";
-  TempDir input;
-  input.Write("large.json", json);
   TempDir project;
-  const ImportResult result = ImportProject(input.File("large.json"), project.path());
+  const ImportResult result = testing::ImportJson(json, project.path());
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_EQ(result.records, 2u * kEntries);
 
@@ -231,10 +229,8 @@ TEST(Importer, StoresEachDistinctListOnce) {
       {"bill": {"id": 3, "partitions": [{"name": "2区", "formula": "b", "quantity": 2}],
                 "quotaFeatures": [{"code": "Q", "name": "q", "unit": "m",
                                    "categories": [{"var": "w", "name": "n", "value": "y"}]}]}}]})";
-  TempDir input;
-  input.Write("lists.json", json);
   TempDir project;
-  ASSERT_TRUE(ImportProject(input.File("lists.json"), project.path()).ok);
+  ASSERT_TRUE(testing::ImportJson(json, project.path()).ok);
   // Two partition lists, one category list, one quota feature list, and the
   // empty list.
   EXPECT_EQ(SqliteDb::Open(project.File("CalResult.mdb"), SQLITE_OPEN_READONLY)
