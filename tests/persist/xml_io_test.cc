@@ -75,7 +75,9 @@ TEST(XmlWriterTest, WritesWhatADomSavedRawWouldWrite) {
   EXPECT_EQ(sink.bytes(), expected.str());
 }
 
-// Out of range integers clamp; a real that is not finite is no number.
+// Out of range integers clamp; a real that is not finite is no number. (A
+// plain decimal is read in one pass, the same reading the floor and
+// quantity texts use and check against wcstod.)
 TEST(XmlReaderTest, TakesLeadingNumbersAsTheRuntimeDoes) {
   const std::pair<const char*, int> ints[] = {{"42", 42},
                                               {"  -7层", -7},
