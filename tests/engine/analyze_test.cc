@@ -44,7 +44,8 @@ SNYTJQdDeClassResult Wall(const wchar_t* floor) {
 }
 
 // The totals of the bill side's and the quota side's physical quantities by
-// floor, "bill|quota"; a side without any has an empty total.
+// floor, "bill|quota"; a side without any has an empty total, but still its
+// totals row.
 std::wstring PhysicalTotals(CAnalyze& engine) {
   std::wstring totals;
   for (const bool bill_side : {true, false}) {
@@ -53,6 +54,7 @@ std::wstring PhysicalTotals(CAnalyze& engine) {
     std::map<CString, CString> grades;
     CArray<SWLReportFloorInfo> rows;
     SummarizeByFloor(engine.physical().concrete(bill_side), input, grades, rows);
+    if (rows.IsEmpty()) return L"no totals row";
     const SWLReportFloorInfo& total = rows[rows.GetUpperBound()];
     totals += (bill_side ? L"" : L"|") +
               (total.entries.empty() ? L"" : total.entries.back().quantity.str());
