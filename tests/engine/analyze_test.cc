@@ -43,40 +43,49 @@ SNYTJQdDeClassResult Wall(const wchar_t* floor) {
   return entry;
 }
 
-// The total of one side's physical quantities by floor; empty when the side
-// has none.
-std::wstring PhysicalTotal(CAnalyze& engine, bool bill_side) {
-  SWLReportInputInfo input;
-  input.fromBill = bill_side;
-  std::map<CString, CString> grades;
-  CArray<SWLReportFloorInfo> rows;
-  SummarizeByFloor(engine.physical().concrete(bill_side), input, grades, rows);
-  const SWLReportFloorInfo& total = rows[rows.GetUpperBound()];
-  return total.entries.empty() ? L"" : total.entries.back().quantity.str();
+// The totals of the bill side's and the quota side's physical quantities by
+// floor, "bill|quota"; a side without any has an empty total, but still its
+// totals row.
+std::wstring PhysicalTotals(CAnalyze& engine) {
+  std::wstring totals;
+  for (const bool bill_side : {true, false}) {
+    SWLReportInputInfo input;
+    input.fromBill = bill_side;
+    std::map<CString, CString> grades;
+    CArray<SWLReportFloorInfo> rows;
+    SummarizeByFloor(engine.physical().concrete(bill_side), input, grades, rows);
+    if (rows.IsEmpty()) return L"no totals row";
+    const SWLReportFloorInfo& total = rows[rows.GetUpperBound()];
+    totals += (bill_side ? L"" : L"|") +
+              (total.entries.empty() ? L"" : total.entries.back().quantity.str());
+  }
+  return totals;
 }
 
 // An engine over fake services answering from project_.
 class AnalyzeTest : public ::testing::Test {
  protected:
+  // The engine's partitions, as the host lists them into a used list.
+  std::vector<std::wstring> Partitions() {
+    std::vector<CString> partitions = {L"stale"};
+    engine_.GetEngPatitions(partitions);
+    return Texts(partitions);
+  }
+
   FakeProject project_;
   FakeServices services_{project_};
   CAnalyze engine_;
 };
 
 TEST_F(AnalyzeTest, PartitionsComeInNaturalOrderFollowedByTheUnpartitionedRest) {
-  std::vector<CString> partitions;
-  engine_.GetEngPatitions(partitions);
-  EXPECT_EQ(Texts(partitions), std::vector<std::wstring>{L"未分区"});
-
+  EXPECT_EQ(Partitions(), std::vector<std::wstring>{L"未分区"});
   engine_.mutable_partitions() = {L"10区", L"2区", L"未分区", L"1区"};
-  engine_.GetEngPatitions(partitions);
-  EXPECT_EQ(Texts(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"10区", L"未分区"}));
-
+  const std::vector<std::wstring> ordered = {L"1区", L"2区", L"10区", L"未分区"};
+  EXPECT_EQ(Partitions(), ordered);
   // Neither ReleaseAll nor the current partition touches the partition set.
   engine_.SetCurrentPartition(L"2区");
   engine_.ReleaseAll();
-  engine_.GetEngPatitions(partitions);
-  EXPECT_EQ(partitions.size(), 4u);
+  EXPECT_EQ(Partitions(), ordered);
   EXPECT_EQ(engine_.GetCurrentPartitionName().str(), L"2区");
 }
 
@@ -126,9 +135,7 @@ TEST_F(AnalyzeTest, BillBuildAsksTheServicesInOrder) {
               bill.b7);
   EXPECT_TRUE(project_.params[1].b0 && !project_.params[1].b4);
 
-  std::vector<CString> partitions;
-  engine_.GetEngPatitions(partitions);
-  EXPECT_EQ(Texts(partitions), (std::vector<std::wstring>{L"1区", L"2区", L"未分区"}));
+  EXPECT_EQ(Partitions(), (std::vector<std::wstring>{L"1区", L"2区", L"未分区"}));
 
   std::vector<std::wstring> type_paths;
   for (const CCloudDataUnit& unit : engine_.GetCloudDataMnd()->GetUnits()) {
@@ -241,9 +248,7 @@ TEST_F(AnalyzeTest, QuotaBuildRequestsAndFloors) {
               !quota.b6 && !quota.b7);
 
   // The partitions are those of the quota results, not of a classification.
-  std::vector<CString> partitions;
-  engine_.GetEngPatitions(partitions);
-  EXPECT_EQ(Texts(partitions), (std::vector<std::wstring>{L"2区", L"未分区"}));
+  EXPECT_EQ(Partitions(), (std::vector<std::wstring>{L"2区", L"未分区"}));
 
   // The facade record's floor is not a calculated floor of its own.
   CArray<CString> floors;
@@ -266,24 +271,20 @@ TEST_F(AnalyzeTest, PhysicalTablesOfTheBuildsAreWrittenAndReloaded) {
   TempDir dir("report");
   engine_.InitQdData(CString(dir.wpath()));
   // Floor 1 once and "2,5" four times, in cubic metres on both sides.
-  EXPECT_EQ(PhysicalTotal(engine_, true), L"15.000000");
-  EXPECT_EQ(PhysicalTotal(engine_, false), L"15.000000");
+  EXPECT_EQ(PhysicalTotals(engine_), L"15.000000|15.000000");
   engine_.Write_xml(CString(dir.wpath()));
 
   CAnalyze reloaded;
   reloaded.InitDataFromXml(CString(dir.wpath()));
-  EXPECT_EQ(PhysicalTotal(reloaded, true), L"15.000000");
-  EXPECT_EQ(PhysicalTotal(reloaded, false), L"15.000000");
+  EXPECT_EQ(PhysicalTotals(reloaded), L"15.000000|15.000000");
 
   // The quota build replaces the quota side only; its reload reads that side.
   ASSERT_TRUE(engine_.InitialTable(CString(dir.wpath())));
-  EXPECT_EQ(PhysicalTotal(engine_, false), L"3.000000");
-  EXPECT_EQ(PhysicalTotal(engine_, true), L"15.000000");
+  EXPECT_EQ(PhysicalTotals(engine_), L"15.000000|3.000000");
   engine_.WriteXML(CString(dir.wpath()));
   CAnalyze quota;
   EXPECT_TRUE(quota.InitialTableFromXml(CString(dir.wpath())));
-  EXPECT_EQ(PhysicalTotal(quota, false), L"3.000000");
-  EXPECT_EQ(PhysicalTotal(quota, true), L"");
+  EXPECT_EQ(PhysicalTotals(quota), L"|3.000000");
 }
 
 // A record files into the physical side of its kind, whatever its place in
@@ -299,10 +300,10 @@ TEST_F(AnalyzeTest, RecordsFileIntoThePhysicalSideOfTheirKind) {
   bill_of_quota_kind.bill.handle = L"2F";
   project_.classified.items = {quota_of_bill_kind, bill_of_quota_kind};
   engine_.InitQdData(L"/proj/report");
-  // The first entry's bill (3 m3) and quota (0.3, in the bill unit m3).
-  EXPECT_EQ(PhysicalTotal(engine_, true), L"3.300000");
-  // The second entry's bill (3) and quota (0.3), both in the quota unit 10m3.
-  EXPECT_EQ(PhysicalTotal(engine_, false), L"33.000000");
+  // The bill side: the first entry's bill (3 m3) and quota (0.3, in the bill
+  // unit m3); the quota side: the second entry's bill (3) and quota (0.3),
+  // both in the quota unit 10m3.
+  EXPECT_EQ(PhysicalTotals(engine_), L"3.300000|33.000000");
 }
 
 // The rooms take, of the bill build, the quota records of the entries that

@@ -159,14 +159,5 @@ TEST(ConcreteSummaryTest, PartitionRowsSplitTheWholeQuantity) {
   EXPECT_EQ(WallQuantity(by_partition, kTotalsRow), L"7.000000");
 }
 
-TEST(ConcreteSummaryTest, EmptyTableGivesTheBareTotalsRow) {
-  std::map<CString, CString> grades;
-  CArray<SWLReportFloorInfo> rows;
-  SummarizeByFloor(STongTable(), Input(), grades, rows);
-  ASSERT_EQ(rows.GetSize(), 1);
-  EXPECT_EQ(rows[0].name, kTotalsRow);
-  EXPECT_TRUE(rows[0].entries.empty());
-}
-
 }  // namespace
 }  // namespace reportdata

@@ -67,8 +67,6 @@ TEST(TreeQuantityTest, ItemTextsIndentEveryLineBreak) {
                           {{CString(), CString(L"砂浆"), CString(L"M5")},
                            {CString(), CString(L"高度"), CString(L"3.6")}}),
             L"A4-1  砌砖" + indent + L"砂浆:M5;高度:3.6");
-  EXPECT_EQ(FirstPosition("A/1$B/2"), "A/1");
-  EXPECT_EQ(FirstPosition(""), "");
 }
 
 }  // namespace

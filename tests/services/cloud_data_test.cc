@@ -33,7 +33,7 @@ CCloudDataMng SampleData() {
 
 TEST(CloudData, GathersByUnitFloorAndMember) {
   const CCloudDataMng data = SampleData();
-  EXPECT_EQ(data.GetVertion(), L"1.0.0");
+  EXPECT_EQ(data.GetVertion(), L"1.0.0");  // the version its file is written with
   const auto& units = data.GetUnits();
   ASSERT_EQ(units.size(), 2u);
   EXPECT_EQ(units[0].name.str() + units[1].name.str(), L"m3m2");

@@ -2,32 +2,15 @@
 // orders: checked over every pair and triple of a set of near-equal values.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 #include "reportdata/services.h"
+#include "support/total_order.h"
 
 namespace reportdata {
 namespace {
 
-template <typename T>
-void ExpectTotalOrder(const std::vector<T>& values,
-                      const std::function<int(const T&, const T&)>& compare,
-                      const std::function<bool(const T&, const T&)>& equal) {
-  for (const T& a : values) {
-    for (const T& b : values) {
-      const int ab = compare(a, b);
-      EXPECT_TRUE(ab == -1 || ab == 0 || ab == 1);
-      EXPECT_EQ(ab, -compare(b, a));
-      EXPECT_EQ(ab == 0, equal(a, b));
-      for (const T& c : values) {
-        if (ab < 0 && compare(b, c) < 0) {
-          EXPECT_LT(compare(a, c), 0);
-        }
-      }
-    }
-  }
-}
+using testing::ExpectTotalOrder;
 
 bool SameCategories(const std::vector<SNYTJFenLeiVarDescInfo>& a,
                     const std::vector<SNYTJFenLeiVarDescInfo>& b) {
@@ -44,9 +27,10 @@ TEST(Compare, UnitsByCodePoints) {
   EXPECT_EQ(CNYRACompareMethod::CompareTwoUnits(L"10m3", L"m"), -1);
   EXPECT_EQ(CNYRACompareMethod::CompareTwoUnits(L"m", L"m3"), -1);  // a prefix first
   EXPECT_EQ(CNYRACompareMethod::CompareTwoUnits(L"樘", L"t"), 1);
-  ExpectTotalOrder<CString>({L"", L"m", L"m2", L"m3", L"10m3", L"100m2", L"樘", L"t", L"M"},
-                            CNYRACompareMethod::CompareTwoUnits,
-                            [](const CString& a, const CString& b) { return a == b; });
+  ExpectTotalOrder<CString>(
+      {L"", L"m", L"m2", L"m3", L"10m3", L"100m2", L"樘", L"t", L"M"},
+      CNYRACompareMethod::CompareTwoUnits,
+      [](const CString& a, const CString& b) { return a == b; }, true);
 }
 
 TEST(Compare, CategoryListsElementWiseThenLength) {
@@ -63,7 +47,7 @@ TEST(Compare, CategoryListsElementWiseThenLength) {
   EXPECT_EQ(CNyQdDeDataAssistor::IsDeFenLeiSet1LargeThan2(a_other_value, a), 1);
   EXPECT_EQ(CNyQdDeDataAssistor::IsDeFenLeiSet1LargeThan2(a, List(a)), 0);
   ExpectTotalOrder<List>({empty, a, a_other_value, a_other_name, b, a_then_b, {b[0], a[0]}},
-                         CNyQdDeDataAssistor::IsDeFenLeiSet1LargeThan2, SameCategories);
+                         CNyQdDeDataAssistor::IsDeFenLeiSet1LargeThan2, SameCategories, true);
 }
 
 TEST(Compare, FeaturesByCodeNameUnitThenCategories) {
@@ -83,7 +67,8 @@ TEST(Compare, FeaturesByCodeNameUnitThenCategories) {
       [](const SNYTJReportDEFeature& a, const SNYTJReportDEFeature& b) {
         return a.code == b.code && a.name == b.name && a.unit == b.unit &&
                SameCategories(a.categories, b.categories);
-      });
+      },
+      true);
 }
 
 }  // namespace

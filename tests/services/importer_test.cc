@@ -200,10 +200,8 @@ TEST(Importer, LargeListsKeepTheirOrder) {
             R"("}, "quotas": [{"quotaCode": "Q)" + std::to_string(i) + R"("}]})";
   }
   json += "]}";
-  TempDir input;
-  input.Write("large.json", json);
   TempDir project;
-  const ImportResult result = ImportProject(input.File("large.json"), project.path());
+  const ImportResult result = testing::ImportJson(json, project.path());
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_EQ(result.records, 2u * kEntries);
 
@@ -223,17 +221,16 @@ TEST(Importer, LargeListsKeepTheirOrder) {
 }
 
 TEST(Importer, StoresEachDistinctListOnce) {
-  TempDir input;
-  input.Write("lists.json", R"({"project": {}, "classified": [
+  const std::string json = R"({"project": {}, "classified": [
       {"bill": {"id": 1, "partitions": [{"name": "1区", "formula": "a", "quantity": 1.5}],
                 "categories": [{"var": "v", "name": "n", "value": "x"}]}},
       {"bill": {"id": 2, "partitions": [{"name": "1区", "formula": "a", "quantity": 1.5}],
                 "categories": [{"var": "v", "name": "n", "value": "x"}]}},
       {"bill": {"id": 3, "partitions": [{"name": "2区", "formula": "b", "quantity": 2}],
                 "quotaFeatures": [{"code": "Q", "name": "q", "unit": "m",
-                                   "categories": [{"var": "w", "name": "n", "value": "y"}]}]}}]})");
+                                   "categories": [{"var": "w", "name": "n", "value": "y"}]}]}}]})";
   TempDir project;
-  ASSERT_TRUE(ImportProject(input.File("lists.json"), project.path()).ok);
+  ASSERT_TRUE(testing::ImportJson(json, project.path()).ok);
   // Two partition lists, one category list, one quota feature list, and the
   // empty list.
   EXPECT_EQ(SqliteDb::Open(project.File("CalResult.mdb"), SQLITE_OPEN_READONLY)
@@ -242,25 +239,10 @@ TEST(Importer, StoresEachDistinctListOnce) {
 
   SNYRAQdDeClassResultInfo classified;
   ASSERT_TRUE(CNYRADealCalResult::GetQdDeClassResultData(project.wpath(), {}, classified, true));
-  ASSERT_EQ(classified.items.size(), 3u);
-  struct Read {
-    std::wstring partition;
-    double quantity;
-    size_t categories;
-    std::wstring feature_category;
-  };
-  const Read expected[] = {{L"1区", 1.5, 1, L""}, {L"1区", 1.5, 1, L""}, {L"2区", 2, 0, L"y"}};
-  for (size_t i = 0; i < 3; ++i) {
-    const TJQd& bill = classified.items[i].bill;
-    ASSERT_EQ(bill.partitions.size(), 1u) << i;
-    const std::vector<SNYTJReportDEFeature>& features = bill.quotaFeatures;
-    EXPECT_EQ(std::tuple(bill.partitions[0].name.str(), bill.partitions[0].quantity,
-                         bill.categories.size(),
-                         features.empty() ? L"" : features[0].categories[0].value.str()),
-              std::tuple(expected[i].partition, expected[i].quantity, expected[i].categories,
-                         expected[i].feature_category))
-        << i;
-  }
+  const nlohmann::json entries = nlohmann::json::parse(json)["classified"];
+  ASSERT_EQ(classified.items.size(), entries.size());
+  for (size_t i = 0; i < entries.size(); ++i)
+    testing::ExpectRecordOf(classified.items[i].bill, entries[i]["bill"], std::to_string(i));
 }
 
 }  // namespace

@@ -28,6 +28,13 @@ inline std::string FixturePath(const std::string& name) {
   return std::string(REPORTDATA_SOURCE_DIR) + "/tests/services/data/" + name;
 }
 
+// Imports the interchange text json into the project directory dir.
+inline ImportResult ImportJson(const std::string& json, const std::string& dir) {
+  TempDir input;
+  input.Write("project.json", json);
+  return ImportProject(input.File("project.json"), dir);
+}
+
 // A temporary project directory holding the import of a fixture file.
 class ImportedProject {
  public:

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <tuple>
 
@@ -65,9 +64,8 @@ TEST(StoredResults, CountsFollowTheRowsWhateverTheWrittenCounts) {
        {"quotas", {{{"quotaCode", "A5-5"}}, {{"quotaCode", "A1-1"}}, {{"quotaCode", "A1-2"}}}}},
       {{"bill", {{"billCode", "010503001"}}}, {"quotas", Json::array()}}};
   testing::TempDir dir;
-  const std::string file = dir.path() + "/counts.json";
-  std::ofstream(file) << Json{{"project", {{"name", "counts"}}}, {"classified", classified}};
-  ASSERT_TRUE(ImportProject(file, dir.path() + "/p").ok);
+  const Json json = {{"project", {{"name", "counts"}}}, {"classified", classified}};
+  ASSERT_TRUE(testing::ImportJson(json.dump(), dir.path() + "/p").ok);
   const char* const changes[] = {
       "",
       "DELETE FROM classified WHERE rowid = (SELECT max(rowid) FROM classified WHERE role = 1)",
@@ -182,10 +180,9 @@ TEST(StoredResults, RefilledFieldsFollowEveryChange) {
     want_entries[want_entries.size() - 4]["bill"]["handle"] = "h\uFFFD2";
   }
   testing::TempDir dir;
-  const std::string file = dir.path() + "/refill.json";
-  std::ofstream(file) << Json{{"project", {{"name", "refill"}}}, {"classified", classified}};
   const std::string project = dir.path() + "/p";
-  ASSERT_TRUE(ImportProject(file, project).ok);
+  const Json json = {{"project", {{"name", "refill"}}}, {"classified", classified}};
+  ASSERT_TRUE(testing::ImportJson(json.dump(), project).ok);
   // A damaged handle: its malformed byte reads as U+FFFD, in the record
   // and in the UTF-8 its instance lists get.
   ChangeRecords(project + "/CalResult.mdb", [](std::vector<std::string>& texts) {
