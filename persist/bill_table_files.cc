@@ -80,8 +80,4 @@ void ReadConsumptionSummary(std::wstring_view dir, std::vector<SDeChapterNode>& 
   ReadQuotaSummaryFile(dir, kConsumptionSummaryFile, kConsumptionSummaryQuotaNames, chapters);
 }
 
-void WriteEmptyTable(std::wstring_view dir, const TableFileLayout& layout) {
-  WriteTableFile(dir, layout, std::vector<int>(), [](XmlWriter&, int) {});
-}
-
 }  // namespace reportdata

@@ -51,9 +51,6 @@ void WriteQuotaByFloorComponent(std::wstring_view dir,
                                 std::wstring_view partition);
 void ReadQuotaByFloorComponent(std::wstring_view dir, std::vector<SDeFloorCompGroupNode>& floors);
 
-// A table without data yet: the envelope alone.
-void WriteEmptyTable(std::wstring_view dir, const TableFileLayout& layout);
-
 // The export file of the bill consumption table at path (native UTF-8):
 // root "工程数据" with "Type", "Version" = "6.0", "Table_Name" = "清单定额",
 // chapters numbered from 0, their bill items ("ListCode%d" from 0) and the
