@@ -19,9 +19,9 @@ class OwnedTrees {
     for (Slot& slot : slots_) {
       if (slot.type == &kTypeKey<Tree>) return *static_cast<Tree*>(slot.tree.get());
     }
-    Slot& slot = slots_.emplace_back(
-        &kTypeKey<Tree>, Owned(new Tree(), [](void* tree) { delete static_cast<Tree*>(tree); }));
-    return *static_cast<Tree*>(slot.tree.get());
+    slots_.push_back(Slot{&kTypeKey<Tree>,
+                          Owned(new Tree(), [](void* tree) { delete static_cast<Tree*>(tree); })});
+    return *static_cast<Tree*>(slots_.back().tree.get());
   }
 
   void Clear() { slots_.clear(); }
