@@ -54,7 +54,7 @@ PY
 
 seconds() {
   start=$(date +%s.%N)
-  REPORTDATA_QUIET=1 "$tool" build "$1" > /dev/null
+  REPORTDATA_QUIET=1 "$tool" build "$1" > /dev/null || exit 1
   end=$(date +%s.%N)
   echo "$end - $start" | bc
 }
@@ -76,8 +76,11 @@ single=
 double=
 run=0
 while [ "$run" -lt "$runs" ]; do
-  single=$(shorter "$single" "$(seconds "$data/p$floors")")
-  double=$(shorter "$double" "$(seconds "$data/p$((floors * 2))")")
+  # A failed build ends the run here rather than timing nothing.
+  seconds=$(seconds "$data/p$floors")
+  single=$(shorter "$single" "$seconds")
+  seconds=$(seconds "$data/p$((floors * 2))")
+  double=$(shorter "$double" "$seconds")
   run=$((run + 1))
 done
 echo "$floors floors: $single s"
