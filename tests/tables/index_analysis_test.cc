@@ -144,15 +144,9 @@ TEST(IndexAnalysis, FilesRoundTrip) {
   }
 }
 
-}  // namespace
-}  // namespace reportdata
-
-namespace reportdata::testing {
-namespace {
-
 TEST(IndexAnalysisColumnsTest, EachTitleStandsOverItsCells) {
   // clang-format off
-  ExpectNamedColumns("zbfx", {
+  testing::ExpectNamedColumns("zbfx", {
       {"土方工程", "group", "指标组", "土方工程"},
       {"土方工程", "item", "指标项", "挖土"},
       {"混凝土工程", "floor", "楼层", "-2层"},
@@ -165,4 +159,4 @@ TEST(IndexAnalysisColumnsTest, EachTitleStandsOverItsCells) {
 }
 
 }  // namespace
-}  // namespace reportdata::testing
+}  // namespace reportdata
