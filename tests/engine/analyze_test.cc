@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <tuple>
 
 #include "engine/fake_services.h"
@@ -18,8 +19,9 @@ namespace reportdata {
 namespace {
 
 using testing::FakeProject;
-using testing::FakeServices;
+using testing::Fakes;
 using testing::Record;
+using testing::ScopedService;
 using testing::TempDir;
 using testing::Texts;
 
@@ -73,7 +75,12 @@ class AnalyzeTest : public ::testing::Test {
   }
 
   FakeProject project_;
-  FakeServices services_{project_};
+  // The fakes stand in for every outside service for the length of a test.
+  std::shared_ptr<Fakes> fakes_ = std::make_shared<Fakes>(project_);
+  ScopedService<CalResultService> results_{fakes_};
+  ScopedService<IDMDirector> director_{fakes_};
+  ScopedService<AttrProxyService> proxy_{fakes_};
+  ScopedService<QuotaLibraryService> library_{std::make_shared<testing::TestQuotaLibrary>()};
   CAnalyze engine_;
 };
 

@@ -69,12 +69,10 @@ TEST(IndexAnalysis, EarthworkRatiosUseTheExcavationAlone) {
                              L"6|5||保温||m3/m2|0.007000|7.00/1000.00||",
                              L"7|6|||0层|m3/m2|0.007000|7.00/1000.00||",
                          }));
-  const std::vector<std::wstring> stream = Answers(table).Stream(10, L"土方工程");
-  const std::vector<std::wstring> expected = {
-      L"#ZhangFlag#",   L"土方工程", L"m3/m2",      L"500.000000",  L"0.500000000",
-      L"#AttNameFlag#", L"挖土",     L"500.000000", L"0.500000000", L"m3/m2",
-      L"#FloorFlag#",   L"0层",      L"500.000000", L"0.500000000", L""};
-  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(stream[i], expected[i]) << i;
+  EXPECT_EQ(testing::Joined(Answers(table).Stream(10, L"土方工程")),
+            L"#ZhangFlag#|土方工程|m3/m2|500.000000|0.500000000|#AttNameFlag#|挖土|500.000000|"
+            L"0.500000000|m3/m2|#FloorFlag#|0层|500.000000|0.500000000||#AttNameFlag#|回填|"
+            L"300.000000|0.300000000|m3/m2|#FloorFlag#|0层|300.000000|0.300000000|");
 }
 
 TEST(IndexAnalysis, FloorRowsDivideByOneStorey) {
