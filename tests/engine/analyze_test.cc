@@ -378,13 +378,13 @@ TEST_F(AnalyzeTest, ProjectQueries) {
   EXPECT_TRUE(engine_.ReadDeCategoryShowConfig(config));
   EXPECT_EQ(config, written);
 
+  // A directory the dictionary lacks leaves the index as it was.
   CString index = L"unchanged";
-  EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"Q\\TNQ", index));
-  EXPECT_EQ(index.str(), L"unchanged");
-  EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"Q\\TWQ", index));
-  EXPECT_EQ(index.str(), L"TWQ");
-  EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"其他项目", index));
-  EXPECT_EQ(index.str(), L"QTXM");
+  for (const auto& [dir, expected] :
+       {std::pair{L"Q\\TNQ", L"unchanged"}, {L"Q\\TWQ", L"TWQ"}, {L"其他项目", L"QTXM"}}) {
+    EXPECT_TRUE(engine_.GetCompIndexByCompDir(dir, index));
+    EXPECT_EQ(index.str(), expected) << dir;
+  }
   EXPECT_FALSE(engine_.GetIsPriatedCalResult(L"/proj", false));
   EXPECT_TRUE(engine_.GetIsPriatedCalResult(L"/proj", true));
 

@@ -38,7 +38,6 @@ TEST(TableDefinitionsTest, EachTableHasItsOwnCodesFileAndWidth) {
         for (const CodeDefinition& other : others) EXPECT_NE(other.code, code.code);
       }
     }
-    EXPECT_EQ(definition.file.code, table.code);
     EXPECT_EQ(TableFiles()[i].code, table.code);
     EXPECT_EQ(ToUtf8(TableFiles()[i].layout->file_name), "\\" + std::string(table.stem) + ".xml");
     for (const NamedColumn& column : table.columns) {
