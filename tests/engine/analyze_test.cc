@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <tuple>
 
 #include "engine/fake_services.h"
@@ -18,8 +19,9 @@ namespace reportdata {
 namespace {
 
 using testing::FakeProject;
-using testing::FakeServices;
+using testing::Fakes;
 using testing::Record;
+using testing::ScopedService;
 using testing::TempDir;
 using testing::Texts;
 
@@ -65,6 +67,8 @@ std::wstring PhysicalTotals(CAnalyze& engine) {
 // An engine over fake services answering from project_.
 class AnalyzeTest : public ::testing::Test {
  protected:
+  ~AnalyzeTest() override { SetMessageBoxHandler(previous_handler_); }
+
   // The engine's partitions, as the host lists them into a used list.
   std::vector<std::wstring> Partitions() {
     std::vector<CString> partitions = {L"stale"};
@@ -73,8 +77,19 @@ class AnalyzeTest : public ::testing::Test {
   }
 
   FakeProject project_;
-  FakeServices services_{project_};
+  // The fakes stand in for every outside service for the length of a test.
+  std::shared_ptr<Fakes> fakes_ = std::make_shared<Fakes>(project_);
+  ScopedService<CalResultService> results_{fakes_};
+  ScopedService<IDMDirector> director_{fakes_};
+  ScopedService<AttrProxyService> proxy_{fakes_};
+  ScopedService<QuotaLibraryService> library_{std::make_shared<testing::TestQuotaLibrary>()};
   CAnalyze engine_;
+  // The message boxes shown, "caption: text".
+  std::vector<std::wstring> shown_;
+  MessageBoxHandler previous_handler_ =
+      SetMessageBoxHandler([this](const CString& text, const CString& caption, MessageBoxIcon) {
+        shown_.push_back(caption.str() + L": " + text.str());
+      });
 };
 
 TEST_F(AnalyzeTest, PartitionsComeInNaturalOrderFollowedByTheUnpartitionedRest) {
@@ -153,11 +168,6 @@ TEST_F(AnalyzeTest, BillBuildAsksTheServicesInOrder) {
 TEST_F(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
   project_.classified.partitions = {L"1区"};
   engine_.mutable_partitions() = {L"旧分区"};
-  std::vector<std::wstring> shown;
-  MessageBoxHandler previous =
-      SetMessageBoxHandler([&](const CString& text, const CString& caption, MessageBoxIcon) {
-        shown.push_back(caption.str() + L": " + text.str());
-      });
   project_.database_opens = false;
   engine_.InitQdData(L"/proj/report");
   EXPECT_EQ(engine_.partitions().count(L"旧分区"), 1u);
@@ -167,8 +177,7 @@ TEST_F(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
   EXPECT_FALSE(engine_.InitialTable(L"/proj/report"));
   EXPECT_TRUE(project_.params.empty());
   EXPECT_TRUE(engine_.ShowQdListDialog());
-  SetMessageBoxHandler(previous);
-  EXPECT_EQ(shown, std::vector<std::wstring>(4, L"青禾土建报表: 初始化工程设置数据出错!"));
+  EXPECT_EQ(shown_, std::vector<std::wstring>(4, L"青禾土建报表: 初始化工程设置数据出错!"));
   EXPECT_TRUE(project_.params.at(0).billLibKey.IsEmpty());
 
   // A report directory without a separator keeps the previous project.
@@ -183,9 +192,6 @@ TEST_F(AnalyzeTest, FailedOpensLeaveTheEngineAsItWas) {
 // leaves the files of the last good build.
 TEST_F(AnalyzeTest, FailedRebuildsKeepTheTablesAndWriteNothing) {
   project_.classified.items.push_back(Entry(Record(L"1", L"1", L"3")));
-  int shown = 0;
-  MessageBoxHandler previous =
-      SetMessageBoxHandler([&](const CString&, const CString&, MessageBoxIcon) { ++shown; });
   engine_.InitQdData(L"/proj/report");
   ASSERT_TRUE(engine_.bill_build_failure().empty());
   CStringArray before, after;
@@ -206,8 +212,7 @@ TEST_F(AnalyzeTest, FailedRebuildsKeepTheTablesAndWriteNothing) {
   project_.database_opens = false;
   EXPECT_FALSE(engine_.InitialTable(L"/proj/report"));
   EXPECT_FALSE(engine_.quota_build_failure().empty());
-  SetMessageBoxHandler(previous);
-  EXPECT_EQ(shown, 2);
+  EXPECT_EQ(shown_.size(), 2u);
   TempDir dir;
   engine_.Write_xml(dir.wpath());
   engine_.WriteXML(dir.wpath());
@@ -371,13 +376,13 @@ TEST_F(AnalyzeTest, ProjectQueries) {
   EXPECT_TRUE(engine_.ReadDeCategoryShowConfig(config));
   EXPECT_EQ(config, written);
 
+  // A directory the dictionary lacks leaves the index as it was.
   CString index = L"unchanged";
-  EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"Q\\TNQ", index));
-  EXPECT_EQ(index.str(), L"unchanged");
-  EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"Q\\TWQ", index));
-  EXPECT_EQ(index.str(), L"TWQ");
-  EXPECT_TRUE(engine_.GetCompIndexByCompDir(L"其他项目", index));
-  EXPECT_EQ(index.str(), L"QTXM");
+  for (const auto& [dir, expected] :
+       {std::pair{L"Q\\TNQ", L"unchanged"}, {L"Q\\TWQ", L"TWQ"}, {L"其他项目", L"QTXM"}}) {
+    EXPECT_TRUE(engine_.GetCompIndexByCompDir(dir, index));
+    EXPECT_EQ(index.str(), expected) << dir;
+  }
   EXPECT_FALSE(engine_.GetIsPriatedCalResult(L"/proj", false));
   EXPECT_TRUE(engine_.GetIsPriatedCalResult(L"/proj", true));
 

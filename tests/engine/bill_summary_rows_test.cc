@@ -35,7 +35,7 @@ class BillSummaryRowsTest : public TableFixture {
 const std::wstring kBrick = ItemText(L"010401001001", L"砖墙", L"M5混合砂浆");
 const std::wstring kPlain = ItemText(L"010401001001", L"砖墙", L"");
 
-TEST_F(BillSummaryRowsTest, FacadeCountsOncePerFloorGroup) {
+TEST_F(BillSummaryRowsTest, FacadeCountsOncePerFloorGroupItCovers) {
   AddFacadeGroup();
   state.condition = L"条件";
   // The chapter, the floor row's sum and formula, the facade under its floors.
@@ -50,10 +50,7 @@ TEST_F(BillSummaryRowsTest, FacadeCountsOncePerFloorGroup) {
   ASSERT_EQ(all.size(), 6u);
   EXPECT_EQ(all[5], L"6|4||||WQM[2,5层]||m3|3.000000|||$h2");
   EXPECT_EQ(ItemRows(1, L"没有这章"), (std::vector<std::wstring>{L"1|0|条件|||||||||"}));
-}
-
-TEST_F(BillSummaryRowsTest, FacadeOnSingleFloorJoinsTheRangeItCovers) {
-  AddFacadeGroup();
+  // A facade on a single floor joins the range it covers.
   AddWall(Facade(L"3", L"2", L"h3", L"ZS\\LMDK"));
   // An ordinary component on floor 3 opens a floor of its own.
   AddWall({.floor = L"3", .component = L"Q1", .quantity = L"1", .handle = L"h4"});

@@ -30,6 +30,14 @@ constexpr Route RouteOf(int code, int stream_code,
           stream};
 }
 
+// What an operation puts into an empty array.
+template <class Operation>
+std::vector<std::wstring> Answer(Operation operation) {
+  CStringArray out;
+  operation(out);
+  return Texts(out);
+}
+
 constexpr Route kRoutes[] = {
     RouteOf<CInterQingDan>(1, 1, &CInterQingDan::GetNewQdHz),
     RouteOf<CInterQingDan>(1, 21, &CInterQingDan::GetNewQdHzJSS),
@@ -70,29 +78,20 @@ TEST(FacadesTest, EveryTableAnswersUnderItsOwnCode) {
   CAnalyze* engine = GetEngine();
   for (const Route& route : kRoutes) {
     SCOPED_TRACE(route.stream_code);
-    CStringArray expected;
-    CStringArray actual;
-    engine->GetTreeItem(expected, route.code);
-    route.tree(actual);
-    ASSERT_FALSE(Texts(actual).empty());
-    EXPECT_EQ(Texts(actual), Texts(expected));
-    const CString first = actual[0];
-
-    expected.RemoveAll(), actual.RemoveAll();
-    engine->GetTotalData(expected, route.code);
-    route.total(actual);
-    EXPECT_EQ(Texts(actual), Texts(expected));
-
-    expected.RemoveAll(), actual.RemoveAll();
-    engine->GetItemData(first, expected, route.code);
-    route.item(first, actual);
-    EXPECT_EQ(Texts(actual), Texts(expected));
-
-    expected.RemoveAll(), actual.RemoveAll();
-    engine->GetNewItemData(first, expected, route.stream_code);
-    route.stream(first, actual);
-    EXPECT_FALSE(Texts(actual).empty());
-    EXPECT_EQ(Texts(actual), Texts(expected));
+    const std::vector<std::wstring> tree = Answer(route.tree);
+    ASSERT_FALSE(tree.empty());
+    EXPECT_EQ(tree, Answer([&](CStringArray& out) { engine->GetTreeItem(out, route.code); }));
+    EXPECT_EQ(Answer(route.total),
+              Answer([&](CStringArray& out) { engine->GetTotalData(out, route.code); }));
+    const CString first(tree[0]);
+    EXPECT_EQ(Answer([&](CStringArray& out) { route.item(first, out); }),
+              Answer([&](CStringArray& out) { engine->GetItemData(first, out, route.code); }));
+    const std::vector<std::wstring> stream =
+        Answer([&](CStringArray& out) { route.stream(first, out); });
+    EXPECT_FALSE(stream.empty());
+    EXPECT_EQ(stream, Answer([&](CStringArray& out) {
+                engine->GetNewItemData(first, out, route.stream_code);
+              }));
   }
 }
 

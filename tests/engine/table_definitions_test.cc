@@ -1,10 +1,13 @@
 // The parts of every table agree: its catalogue entry, the definitions of
-// its codes, its file and the cells its named columns read.
+// its codes, its file and the cells its named columns read; each table's
+// definition owns its codes and its file, and the catalogue and the file list
+// keep the order of the list of tables.
 #include "engine/table_definitions.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -14,27 +17,33 @@
 namespace reportdata {
 namespace {
 
-TEST(TableDefinitionsTest, EveryCatalogueTableHasItsCodesFileAndWidth) {
-  for (const CatalogTable& table : TableCatalog()) {
+TEST(TableDefinitionsTest, EachTableHasItsOwnCodesFileAndWidth) {
+  ASSERT_EQ(TableCatalog().size(), TableDefinitions().size());
+  ASSERT_EQ(TableFiles().size(), TableDefinitions().size());
+  for (size_t i = 0; i < TableDefinitions().size(); ++i) {
+    const TableDefinition& definition = *TableDefinitions()[i];
+    const CatalogTable& table = TableCatalog()[i];
     SCOPED_TRACE(std::string(table.stem));
+    EXPECT_EQ(table.code, definition.catalog.code);
     EXPECT_EQ(FindCatalogTable(table.name), &table);
     EXPECT_EQ(FindCatalogTable(table.stem), &table);
     for (int code : table.codes) EXPECT_NE(DefinitionOf(code), nullptr) << code;
     const CodeDefinition* own = DefinitionOf(table.code);
     ASSERT_NE(own, nullptr);
     EXPECT_NE(own->tree_items, nullptr);
-    int files = 0;
-    for (const FileDefinition& file : TableFiles()) {
-      if (file.code != table.code) continue;
-      ++files;
-      EXPECT_EQ(ToUtf8(file.layout->file_name), "\\" + std::string(table.stem) + ".xml");
+    // No definition elsewhere answers a code of the table's own in its place.
+    for (const CodeDefinition& code : definition.codes) {
+      EXPECT_EQ(DefinitionOf(code.code), &code) << code.code;
+      for (std::span<const CodeDefinition> others : {BillQuotaCodes(), AreaCodes()}) {
+        for (const CodeDefinition& other : others) EXPECT_NE(other.code, code.code);
+      }
     }
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(TableFiles()[i].code, table.code);
+    EXPECT_EQ(ToUtf8(TableFiles()[i].layout->file_name), "\\" + std::string(table.stem) + ".xml");
     for (const NamedColumn& column : table.columns) {
       for (const CellSource& source : column.from) EXPECT_LT(source.cell, table.width);
     }
   }
-  EXPECT_EQ(TableFiles().size(), TableCatalog().size());
   // The file check tells apart the files that carry one "Table_Name" only
   // by what their first chapter holds.
   for (const FileDefinition& a : TableFiles()) {

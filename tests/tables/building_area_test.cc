@@ -196,15 +196,9 @@ TEST(BuildingAreaTest, FileKeepsNumAndGradeAndSkipsForeignShapes) {
   }
 }
 
-}  // namespace
-}  // namespace reportdata
-
-namespace reportdata::testing {
-namespace {
-
 TEST(BuildingAreaColumnsTest, EachTitleStandsOverItsCells) {
   // clang-format off
-  ExpectNamedColumns("mj", {
+  testing::ExpectNamedColumns("mj", {
       {"建筑面积", "name", "名称", "主体建筑面积"},
       {"建筑面积", "floor", "楼层", "1层"},
       {"建筑面积", "unit", "单位", "m2"},
@@ -215,4 +209,4 @@ TEST(BuildingAreaColumnsTest, EachTitleStandsOverItsCells) {
 }
 
 }  // namespace
-}  // namespace reportdata::testing
+}  // namespace reportdata

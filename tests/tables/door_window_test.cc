@@ -108,15 +108,9 @@ TEST(DoorWindowTest, RegroupedStreamCountsEachKeyPerFloor) {
   EXPECT_TRUE(doors.TreeItems(5).empty());
 }
 
-}  // namespace
-}  // namespace reportdata
-
-namespace reportdata::testing {
-namespace {
-
 TEST(DoorWindowColumnsTest, EachTitleStandsOverItsCells) {
   // clang-format off
-  ExpectNamedColumns("mc", {
+  testing::ExpectNamedColumns("mc", {
       {"门", "kind", "类别", "门"},
       {"门", "number", "编号", "FM1221"},
       {"门", "floor", "楼层", "-2层"},
@@ -130,4 +124,4 @@ TEST(DoorWindowColumnsTest, EachTitleStandsOverItsCells) {
 }
 
 }  // namespace
-}  // namespace reportdata::testing
+}  // namespace reportdata

@@ -55,15 +55,9 @@ TEST(RoomTablesTest, RecordsFileByRoomAndByFloorRoomAndPlace) {
   EXPECT_EQ(rooms.by_floor()[1].rooms[0].places[0].name, L"自定义位置");
 }
 
-}  // namespace
-}  // namespace reportdata
-
-namespace reportdata::testing {
-namespace {
-
 TEST(RoomsColumnsTest, EachTitleStandsOverItsCells) {
   // clang-format off
-  ExpectNamedColumns("room1", {
+  testing::ExpectNamedColumns("room1", {
       {"厨房", "room", "房间", "厨房"},
       {"厨房", "code", "编码", "A9-8"},
       {"厨房", "name", "名称", "楼地面聚合物水泥防水涂料"},
@@ -77,7 +71,7 @@ TEST(RoomsColumnsTest, EachTitleStandsOverItsCells) {
       {"厨房", "formula", "计算式", "0.06*4层"},
       {"厨房", "handles", "图元", "$3D4"},
   });
-  ExpectNamedColumns("room2", {
+  testing::ExpectNamedColumns("room2", {
       {"1层", "floor", "楼层", "1层"},
       {"1层", "room", "房间", "客厅"},
       {"1层", "place", "位置类别", "楼地面"},
@@ -95,4 +89,4 @@ TEST(RoomsColumnsTest, EachTitleStandsOverItsCells) {
 }
 
 }  // namespace
-}  // namespace reportdata::testing
+}  // namespace reportdata
