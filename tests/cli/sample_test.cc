@@ -2,7 +2,6 @@
 
 #include <map>
 #include <set>
-#include <tuple>
 
 #include "cli/sample_building.h"
 #include "cli/sample_geometry.h"
@@ -17,15 +16,6 @@ long long Digits(const std::string& text) {
   return std::stoll(text.substr(0, dot) + text.substr(dot + 1));
 }
 
-std::vector<std::string> Labels(int floors) {
-  SampleOptions options;
-  options.floors = floors;
-  const SampleBuilding building(options);
-  std::vector<std::string> labels;
-  for (const SampleFloor& floor : building.floors()) labels.push_back(floor.label);
-  return labels;
-}
-
 TEST(SampleTest, FormatsQuantitiesExactly) {
   EXPECT_EQ(QuantityText(12345), "12.345");
   EXPECT_EQ(QuantityText(12345, 10), "1.2345");
@@ -35,19 +25,22 @@ TEST(SampleTest, FormatsQuantitiesExactly) {
   EXPECT_EQ(QuantityText(-5), "-0.005");
 }
 
+// The default storeys are those of the shipped sample, which pins them.
 TEST(SampleTest, LaysOutRangesListsAndSingleFloors) {
-  EXPECT_EQ(Labels(10),
-            (std::vector<std::string>{"0", "-2", "-1", "1", "2,5", "6/8", "7", "9", "10"}));
-  EXPECT_EQ(Labels(18),
-            (std::vector<std::string>{"0", "-2", "-1", "1", "2,13", "14/16", "15", "17", "18"}));
-  EXPECT_EQ(Labels(5), (std::vector<std::string>{"0", "-2", "-1", "1", "2,4", "5"}));
-  EXPECT_EQ(Labels(3), (std::vector<std::string>{"0", "-2", "-1", "1", "2", "3"}));
-  EXPECT_EQ(Labels(1), (std::vector<std::string>{"0", "-2", "-1", "1"}));
-  SampleOptions options;
-  const SampleBuilding building(options);
-  EXPECT_EQ(
-      std::tuple(building.floors()[4].count, building.floors()[5].count, building.floors()[8].kind),
-      std::tuple(4, 2, std::string("顶层")));
+  const std::pair<int, std::vector<std::string>> cases[] = {
+      {18, {"0", "-2", "-1", "1", "2,13", "14/16", "15", "17", "18"}},
+      {5, {"0", "-2", "-1", "1", "2,4", "5"}},
+      {3, {"0", "-2", "-1", "1", "2", "3"}},
+      {1, {"0", "-2", "-1", "1"}},
+  };
+  for (const auto& [floors, labels] : cases) {
+    SampleOptions options;
+    options.floors = floors;
+    const SampleBuilding building(options);
+    std::vector<std::string> shown;
+    for (const SampleFloor& floor : building.floors()) shown.push_back(floor.label);
+    EXPECT_EQ(shown, labels) << floors;
+  }
 }
 
 // Walks a default and a low-merge project and checks what every consumer of
