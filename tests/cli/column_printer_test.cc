@@ -57,8 +57,7 @@ TEST(ColumnPrinterTest, ReadsEachLevelIntoItsColumns) {
 TEST(ColumnPrinterTest, WritesCsvInSeparateColumnsWithChosenDecimals) {
   const std::string csv =
       RenderNamedCsv(kColumns, ReadNamedRows(FloorComponentRows(), 7, kColumns), 1);
-  EXPECT_EQ(csv.substr(0, csv.find("\r\n") + 2),
-            "\xEF\xBB\xBF层级,楼层,构件,计算项目,编码,名称,项目特征,单位,工程量\r\n");
+  // The header is every table's, checked on the tool's CSV of each.
   EXPECT_NE(csv.find("\r\n3,,,,A5-4,现浇混凝土 满堂基础,混凝土强度等级:C35,10m3,47.5\r\n"),
             std::string::npos)
       << csv;

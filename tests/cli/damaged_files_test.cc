@@ -25,29 +25,22 @@ TEST_F(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
   const std::string good = ReadFile(database);
   const auto before = Snapshot(project + "/report");
 
-  std::string newer = good;
-  newer[63] = 9;  // the layout version, big-endian at offset 60 of the header
+  // The layout version, big-endian at offset 60 of the header, set to n.
+  const auto of_layout = [&](char n) {
+    std::string bytes = good;
+    bytes[63] = n;
+    return bytes;
+  };
   std::string noise(good.size(), '\0');
   unsigned state = 12345;
   for (char& byte : noise) byte = static_cast<char>((state = state * 1103515245u + 12345u) >> 16);
-  // The last record's blob of texts one byte short: the build fails after
-  // filing every other record.
-  const std::string copy = dir.File("copy.mdb");
-  std::ofstream(copy, std::ios::binary) << good;
-  ASSERT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)
-                  ->Exec("UPDATE classified SET texts = substr(texts, 1, length(texts) - 1) "
-                         "WHERE rowid = (SELECT max(rowid) FROM classified)"));
-  const std::string damaged_row = ReadFile(copy);
-  // A key text the records name by number is gone.
-  std::ofstream(copy, std::ios::binary | std::ios::trunc) << good;
-  ASSERT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)
-                  ->Exec("DELETE FROM key_text WHERE id = (SELECT max(id) FROM key_text)"));
-  const std::string lost_key = ReadFile(copy);
-  // So are the later half of the lists, which bill and quota records name.
-  std::ofstream(copy, std::ios::binary | std::ios::trunc) << good;
-  ASSERT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)
-                  ->Exec("DELETE FROM key_list WHERE id >= (SELECT count(*) FROM key_list) / 2"));
-  const std::string lost_list = ReadFile(copy);
+  // The database after a statement that damages it.
+  const auto after = [&](const char* sql) {
+    const std::string copy = dir.File("copy.mdb");
+    std::ofstream(copy, std::ios::binary | std::ios::trunc) << good;
+    EXPECT_TRUE(SqliteDb::Open(copy, SQLITE_OPEN_READWRITE)->Exec(sql)) << sql;
+    return ReadFile(copy);
+  };
   // The one page of a small table or index, or the root page of a larger
   // one, zeroed.
   const auto zero_page_of = [&](const char* name) {
@@ -61,10 +54,6 @@ TEST_F(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
     bytes.replace((page - 1) * size, size, std::string(size, '\0'));
     return bytes;
   };
-  std::string older = good;
-  older[63] = 3;  // a layout whose blob holds the lists themselves
-  std::string oldest = good;
-  oldest[63] = 1;  // a column per text
   struct Damage {
     const char* what;
     std::string bytes;
@@ -78,14 +67,23 @@ TEST_F(DamagedFilesTest, BuildOverADamagedDatabaseWritesNothing) {
       {"the floor areas", zero_page_of("floor_area")},
       {"the component index", zero_page_of("comp_index")},
       {"part of a page short", good.substr(0, good.size() - 1), "the file was cut short"},
-      {"an earlier layout", older, "CalResult.mdb is of an earlier layout (version 3): import"},
-      {"the first layout", oldest, "CalResult.mdb is of an earlier layout (version 1): import"},
-      {"a damaged row", damaged_row},
-      {"a lost key text", lost_key},
-      {"a lost list", lost_list},
+      // A layout whose blob holds the lists themselves; a column per text.
+      {"an earlier layout", of_layout(3),
+       "CalResult.mdb is of an earlier layout (version 3): import"},
+      {"the first layout", of_layout(1),
+       "CalResult.mdb is of an earlier layout (version 1): import"},
+      // The last record's blob of texts one byte short: the build fails
+      // after filing every other record.
+      {"a damaged row", after("UPDATE classified SET texts = substr(texts, 1, length(texts) - 1) "
+                              "WHERE rowid = (SELECT max(rowid) FROM classified)")},
+      // A key text the records name by number is gone; so are the later
+      // half of the lists, which bill and quota records name.
+      {"a lost key text", after("DELETE FROM key_text WHERE id = (SELECT max(id) FROM key_text)")},
+      {"a lost list",
+       after("DELETE FROM key_list WHERE id >= (SELECT count(*) FROM key_list) / 2")},
       {"truncated", good.substr(0, good.size() / 2)},
       {"random bytes", noise},
-      {"newer layout", newer},
+      {"newer layout", of_layout(9)},
       {"empty", ""},
   };
   const std::vector<std::string> builds[] = {

@@ -47,17 +47,6 @@ GridLayout BillGrid() {
   return grid;
 }
 
-TEST(RowPrinterTest, FoldsLayoutARowsIntoATree) {
-  // The tree itself is seen in the aligned text below.
-  const std::vector<TreeRow> shallow = FoldRows(BillRows(), BillGrid(), 1);
-  ASSERT_EQ(shallow.size(), 3u);
-  EXPECT_EQ(shallow[2].tree, "其他章");
-  // A trailing incomplete row is not a row.
-  std::vector<std::string> cut = BillRows();
-  cut.resize(cut.size() - 1);
-  EXPECT_EQ(FoldRows(cut, BillGrid()).size(), 5u);
-}
-
 TEST(RowPrinterTest, LeavesOutLabelsThatNameAnAncestor) {
   // Quota summary by floor: the floor group's name comes back on each item,
   // and a quota item without classification variables ends in a bare break.
@@ -90,6 +79,13 @@ TEST(RowPrinterTest, AlignsColumnsCountingChineseAsTwoCells) {
       "    1层                     m3    1.500000\n"
       "其他章\n";
   EXPECT_EQ(text, expected);
+  // A depth leaves out the deeper rows; a trailing incomplete row is not a row.
+  EXPECT_EQ(
+      Outline(FoldRows(BillRows(), BillGrid(), 1)),
+      (std::vector<std::string>{"0 混凝土及钢筋混凝土工程", "1 010502001  矩形柱", "0 其他章"}));
+  std::vector<std::string> cut = BillRows();
+  cut.resize(cut.size() - 1);
+  EXPECT_EQ(FoldRows(cut, BillGrid()).size(), 5u);
 }
 
 TEST(RowPrinterTest, IndentsStreamRecordsByTheFlagsOpenAboveThem) {

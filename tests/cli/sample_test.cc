@@ -2,7 +2,6 @@
 
 #include <map>
 #include <set>
-#include <tuple>
 
 #include "cli/sample_building.h"
 #include "cli/sample_geometry.h"
@@ -17,15 +16,6 @@ long long Digits(const std::string& text) {
   return std::stoll(text.substr(0, dot) + text.substr(dot + 1));
 }
 
-std::vector<std::string> Labels(int floors) {
-  SampleOptions options;
-  options.floors = floors;
-  const SampleBuilding building(options);
-  std::vector<std::string> labels;
-  for (const SampleFloor& floor : building.floors()) labels.push_back(floor.label);
-  return labels;
-}
-
 TEST(SampleTest, FormatsQuantitiesExactly) {
   EXPECT_EQ(QuantityText(12345), "12.345");
   EXPECT_EQ(QuantityText(12345, 10), "1.2345");
@@ -35,25 +25,30 @@ TEST(SampleTest, FormatsQuantitiesExactly) {
   EXPECT_EQ(QuantityText(-5), "-0.005");
 }
 
+// The default storeys are those of the shipped sample, which pins them.
 TEST(SampleTest, LaysOutRangesListsAndSingleFloors) {
-  EXPECT_EQ(Labels(10),
-            (std::vector<std::string>{"0", "-2", "-1", "1", "2,5", "6/8", "7", "9", "10"}));
-  EXPECT_EQ(Labels(18),
-            (std::vector<std::string>{"0", "-2", "-1", "1", "2,13", "14/16", "15", "17", "18"}));
-  EXPECT_EQ(Labels(5), (std::vector<std::string>{"0", "-2", "-1", "1", "2,4", "5"}));
-  EXPECT_EQ(Labels(3), (std::vector<std::string>{"0", "-2", "-1", "1", "2", "3"}));
-  EXPECT_EQ(Labels(1), (std::vector<std::string>{"0", "-2", "-1", "1"}));
-  SampleOptions options;
-  const SampleBuilding building(options);
-  EXPECT_EQ(
-      std::tuple(building.floors()[4].count, building.floors()[5].count, building.floors()[8].kind),
-      std::tuple(4, 2, std::string("顶层")));
+  const std::pair<int, std::vector<std::string>> cases[] = {
+      {18, {"0", "-2", "-1", "1", "2,13", "14/16", "15", "17", "18"}},
+      {5, {"0", "-2", "-1", "1", "2,4", "5"}},
+      {3, {"0", "-2", "-1", "1", "2", "3"}},
+      {1, {"0", "-2", "-1", "1"}},
+  };
+  for (const auto& [floors, labels] : cases) {
+    SampleOptions options;
+    options.floors = floors;
+    const SampleBuilding building(options);
+    std::vector<std::string> shown;
+    for (const SampleFloor& floor : building.floors()) shown.push_back(floor.label);
+    EXPECT_EQ(shown, labels) << floors;
+  }
 }
 
-// Walks a default and a low-merge project and checks what every consumer of
-// the records relies on. The low-merge shape splits most records over two or
-// three partitions and leaves almost no two records of one item, floor and
-// component alike; the default shape merges many.
+// Walks a default and a low-merge project larger than the shipped sample and
+// checks what every consumer of the records relies on where size and shape
+// matter; the kinds, codes and features of the records are those of the
+// shipped sample, which pins them. The low-merge shape splits most records
+// over two or three partitions and leaves almost no two records of one item,
+// floor and component alike; the default shape merges many.
 TEST(SampleTest, RecordsAreConsistentInEitherShape) {
   struct Case {
     bool low_merge;
@@ -74,12 +69,11 @@ TEST(SampleTest, RecordsAreConsistentInEitherShape) {
     SampleBuilding building(options);
     EXPECT_EQ(building.partitions(), (std::vector<std::string>{"1区", "2区", "未分区"}));
     std::map<long long, std::string> handle_of;
-    std::set<std::string> handles, kinds, facade_floors, seen, wall_names;
+    std::set<std::string> handles, seen, wall_names;
     long long records = 0, split = 0, alike = 0;
     bool has_rest = false;
     const auto check = [&](const SampleRecord& r) {
       ++records;
-      kinds.insert(std::string(r.type_path));
       if (r.partitions.size() == 2 || r.partitions.size() == 3) ++split;
       std::string key = std::string(r.bill_code) + "|" + std::string(r.quota_code) + "|" +
                         std::string(r.floor) + "|" + r.component_name + "|" + r.quantity;
@@ -102,17 +96,8 @@ TEST(SampleTest, RecordsAreConsistentInEitherShape) {
       }
     };
     building.WalkClassified([&](const SampleRecord& bill, std::span<const SampleRecord> quotas) {
-      EXPECT_EQ(bill.kind, "1");
       check(bill);
-      EXPECT_EQ(bill.quota_features.size(), quotas.size());
-      for (size_t q = 0; q < quotas.size(); ++q) {
-        EXPECT_EQ(quotas[q].kind, "2");
-        EXPECT_EQ(quotas[q].quota_code, bill.quota_features[q].code);
-        check(quotas[q]);
-      }
-      if (bill.type_path == "ZS\\LMZS") facade_floors.insert(std::string(bill.floor));
-      EXPECT_EQ(bill.grade.empty(), bill.feature.find("混凝土强度等级") == std::string::npos)
-          << bill.bill_code;
+      for (const SampleRecord& quota : quotas) check(quota);
     });
     const double split_share = static_cast<double>(split) / static_cast<double>(records);
     const double alike_share = static_cast<double>(alike) / static_cast<double>(records);
@@ -123,13 +108,6 @@ TEST(SampleTest, RecordsAreConsistentInEitherShape) {
     EXPECT_GE(wall_names.size(), c.min_names);
     building.WalkLooseQuotas([&](const SampleRecord& r) { check(r); });
     EXPECT_TRUE(has_rest);
-    EXPECT_TRUE(facade_floors.contains("2,5"));
-    EXPECT_TRUE(facade_floors.contains("6/8"));
-    for (const char* kind : {"Q\\TWQ", "Q\\TNQ", "Q\\TCQ", "Z\\KZ", "Z\\GZ", "L\\KL", "L\\CL",
-                             "B\\XB", "B\\LTB", "MCD\\M", "MCD\\C", "ZS\\DMS", "ZS\\TPS", "ZS\\NQS",
-                             "ZS\\LMZS", "ZS\\LMDK", "J\\TF", "LX\\HJD", "LX\\JZMJ"}) {
-      EXPECT_TRUE(kinds.contains(kind)) << kind;
-    }
     // Every door and window instance is listed once with its handle as key;
     // bay windows (53, 54) are occurrences only and share their block's key.
     size_t openings = 0;

@@ -54,26 +54,6 @@ TEST(ToolTest, BadUsageExitsWithTwoAndOneShortLine) {
   EXPECT_NE(ToolOut({"sample", "--help"}).find("--seed"), std::string::npos);
 }
 
-TEST(ToolTest, UnwritableOutputExitsWithOne) {
-  TempDir dir;
-  const ToolRun run = RunTool({"sample", dir.File("missing/out.json")});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "reportdata: " + dir.File("missing/out.json") +
-                         ": cannot create a temporary file beside it (No such file or "
-                         "directory)\n");
-  EXPECT_TRUE(run.out.empty());
-}
-
-// The importer's own messages and the project left alone are its tests; the
-// tool adds its prefix and exit status.
-TEST(ToolTest, ImportOfADirectoryExitsWithOne) {
-  TempDir dir;
-  std::filesystem::create_directory(dir.File("proj"));
-  const ToolRun directory = RunTool({"import", dir.File("proj"), dir.File("other")});
-  EXPECT_EQ(directory.status, 1);
-  EXPECT_EQ(directory.err, "reportdata: " + dir.File("proj") + ": cannot read: Is a directory\n");
-}
-
 // An import or build waits for the other to finish with the project, and a
 // build clears what killed imports left.
 TEST(ToolTest, BuildAndImportTakeTheProjectLock) {
