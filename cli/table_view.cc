@@ -1,7 +1,6 @@
 #include "cli/table_view.h"
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 #include <vector>
 
@@ -74,20 +73,9 @@ void ReloadSideOf(const ProjectDir& dir, bool bill_side, const std::string& file
 // tree empty, and a fault inside it ends the query. Other files, and those
 // whose start tag this plain reading cannot settle, are always checked.
 bool OpensAsTree(const ProjectDir& dir, const CatalogTable& table) {
-  const fs::path path = dir.report / (std::string(table.stem) + ".xml");
-  std::error_code error;
-  if (table.side == TableSide::kEither || !fs::is_regular_file(path, error)) return false;
-  std::ifstream in(path, std::ios::binary);
-  char bytes[512];
-  in.read(bytes, sizeof bytes);
-  const std::string head(bytes, static_cast<size_t>(in.gcount()));
-  const std::string_view start_tag = std::string_view(head).substr(0, head.find('>'));
-  if (start_tag.size() == head.size() || !start_tag.starts_with("<工程数据 ") ||
-      start_tag.find('\'') != std::string_view::npos) {
-    return false;
-  }
-  return start_tag.find(" Table_Name=\"" + std::string(table.name) + "\"") !=
-         std::string_view::npos;
+  return table.side != TableSide::kEither &&
+         TableFileNamesItsTable(dir.ReportArgument().str(),
+                                L"\\" + FromUtf8(std::string(table.stem) + ".xml"));
 }
 
 // Checks the file of a reloaded table: every time, or for a tree that opens

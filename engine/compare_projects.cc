@@ -45,7 +45,11 @@ bool ReadProject(const std::wstring& dir, const CompareSource& source,
                  const std::wstring& partition, std::vector<MatchRow>& rows,
                  CompareResult& result) {
   result.error = CompareError::kProject;
-  if (!FileExists(dir, source.file) || !source.tree_file) {
+  // A reload takes a damaged file as an empty table and another table's
+  // file as garbled rows. A tree file, the largest of a project, that opens
+  // naming its table is checked whole only when it gives no rows.
+  const bool named_tree = source.tree_file && TableFileNamesItsTable(dir, source.file);
+  if (!named_tree) {
     result.message = DamageOf(dir, source.file);
     if (!result.message.empty()) return false;
   }
@@ -70,12 +74,13 @@ bool ReadProject(const std::wstring& dir, const CompareSource& source,
           "the project " + ToUtf8(dir) + " has no partition '" + ToUtf8(partition) + "'";
     }
   } catch (const TableFileError& error) {
-    result.message = error.what();
+    // Told in the check's words where it has some.
+    result.message = DamageOf(dir, source.file);
+    if (result.message.empty()) result.message = error.what();
   }
   engine.SetCurrentPartition(kept_partition);
   engine.ReleaseAll();
-  // An unreadable tree file reloads as an empty tree.
-  if (result.message.empty() && rows.empty() && source.tree_file)
+  if (result.message.empty() && rows.empty() && named_tree)
     result.message = DamageOf(dir, source.file);
   if (!result.message.empty()) return false;
   result.error = CompareError::kNone;

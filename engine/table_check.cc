@@ -4,6 +4,11 @@
 // catalogue's tables are their definitions' (engine/table_definitions.h).
 #include "reportdata/table_check.h"
 
+#include <sys/stat.h>
+
+#include <fstream>
+#include <string_view>
+
 #include "engine/table_definitions.h"
 #include "persist/physical_table_files.h"
 #include "persist/report_table_files.h"
@@ -25,9 +30,7 @@ constexpr CheckedFile kOtherFiles[] = {{&kComponentTableFile, nullptr},
                                        {&kBillDecorationFile, "Att"},
                                        {&kQuotaDecorationFile, "Att"}};
 
-}  // namespace
-
-std::string CheckTableFile(const std::wstring& reportDir, const std::wstring& fileName) {
+CheckedFile CheckedFileOf(const std::wstring& fileName) {
   CheckedFile checked{nullptr, nullptr};
   for (const FileDefinition& file : TableFiles()) {
     if (fileName == file.layout->file_name) checked = {file.layout, file.inner_prefix};
@@ -35,9 +38,41 @@ std::string CheckTableFile(const std::wstring& reportDir, const std::wstring& fi
   for (const CheckedFile& file : kOtherFiles) {
     if (fileName == file.layout->file_name) checked = file;
   }
+  return checked;
+}
+
+}  // namespace
+
+std::string CheckTableFile(const std::wstring& reportDir, const std::wstring& fileName) {
+  const CheckedFile checked = CheckedFileOf(fileName);
   return DescribeDamage(ResolveFilePath(reportDir, fileName), kTableRoot,
                         checked.layout ? checked.layout->table_name : nullptr,
                         checked.inner_prefix);
+}
+
+bool TableFileNamesItsTable(const std::wstring& reportDir, const std::wstring& fileName) {
+  const CheckedFile checked = CheckedFileOf(fileName);
+  if (checked.layout == nullptr || checked.layout->table_name == nullptr ||
+      checked.inner_prefix != nullptr) {
+    return false;
+  }
+  const std::string path = ResolveFilePath(reportDir, fileName);
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  std::ifstream in(path, std::ios::binary);
+  char bytes[512];
+  in.read(bytes, sizeof bytes);
+  const std::string head(bytes, static_cast<size_t>(in.gcount()));
+  const std::string_view start_tag = std::string_view(head).substr(0, head.find('>'));
+  // A start tag longer than the bytes read, or quoting with apostrophes, is
+  // left to the whole check.
+  if (start_tag.size() == head.size() ||
+      !start_tag.starts_with(std::string("<") + kTableRoot + " ") ||
+      start_tag.find('\'') != std::string_view::npos) {
+    return false;
+  }
+  return start_tag.find(std::string(" Table_Name=\"") + checked.layout->table_name + "\"") !=
+         std::string_view::npos;
 }
 
 }  // namespace reportdata

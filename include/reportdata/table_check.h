@@ -19,6 +19,15 @@ namespace reportdata {
 REPORTDATA_API std::string CheckTableFile(const std::wstring& reportDir,
                                           const std::wstring& fileName);
 
+// True when the table file fileName of reportDir is a regular file whose
+// start tag is the table envelope naming its table by "Table_Name": what a
+// reader of a large tree file settles without parsing it, checking it
+// whole (CheckTableFile) only when the reload gives no rows. False for a
+// file it cannot settle so, and for the tables whose files share one
+// "Table_Name", which only CheckTableFile tells apart.
+REPORTDATA_API bool TableFileNamesItsTable(const std::wstring& reportDir,
+                                           const std::wstring& fileName);
+
 }  // namespace reportdata
 
 #endif  // REPORTDATA_TABLE_CHECK_H_
