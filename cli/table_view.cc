@@ -73,8 +73,7 @@ void ReloadSideOf(const ProjectDir& dir, bool bill_side, const std::string& file
 // tree empty, and a fault inside it ends the query. Other files, and those
 // whose start tag this plain reading cannot settle, are always checked.
 bool OpensAsTree(const ProjectDir& dir, const CatalogTable& table) {
-  return table.side != TableSide::kEither &&
-         TableFileNamesItsTable(dir.ReportArgument().str(),
+  return TableFileNamesItsTable(dir.ReportArgument().str(),
                                 L"\\" + FromUtf8(std::string(table.stem) + ".xml"));
 }
 

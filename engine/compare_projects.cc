@@ -48,7 +48,7 @@ bool ReadProject(const std::wstring& dir, const CompareSource& source,
   // A reload takes a damaged file as an empty table and another table's
   // file as garbled rows. A tree file, the largest of a project, that opens
   // naming its table is checked whole only when it gives no rows.
-  const bool named_tree = source.tree_file && TableFileNamesItsTable(dir, source.file);
+  const bool named_tree = TableFileNamesItsTable(dir, source.file);
   if (!named_tree) {
     result.message = DamageOf(dir, source.file);
     if (!result.message.empty()) return false;

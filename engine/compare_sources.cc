@@ -154,29 +154,27 @@ std::wstring FileNameOf(int code) {
 const std::vector<CompareSource>& AllSources() {
   // A compared table of the catalogue: its levels, and whether totals per
   // unit make sense.
-  const auto of_catalog = [](ComparedTable table, std::string_view stem, bool tree_file,
-                             bool totals, std::vector<std::string_view> levels) {
+  const auto of_catalog = [](ComparedTable table, std::string_view stem, bool totals,
+                             std::vector<std::string_view> levels) {
     const CatalogTable* entry = FindCatalogTable(stem);
     return CompareSource{
-        table,       entry,     entry->name, entry->stem,      FileNameOf(entry->code),
-        entry->side, tree_file, totals,      std::move(levels)};
+        table,       entry,  entry->name,      entry->stem, FileNameOf(entry->code),
+        entry->side, totals, std::move(levels)};
   };
   static const std::vector<CompareSource> kAll = {
-      of_catalog(ComparedTable::kBillSummary, "qd", true, true, {"章节", "清单项", "楼层", "构件"}),
-      of_catalog(ComparedTable::kQuotaSummary, "de1", true, true,
-                 {"章节", "定额项", "楼层", "构件"}),
-      of_catalog(ComparedTable::kBuildingArea, "mj", false, true, {"名称", "楼层", "面积项"}),
-      of_catalog(ComparedTable::kDoorsWindows, "mc", false, true, {"类别", "类型", "楼层"}),
+      of_catalog(ComparedTable::kBillSummary, "qd", true, {"章节", "清单项", "楼层", "构件"}),
+      of_catalog(ComparedTable::kQuotaSummary, "de1", true, {"章节", "定额项", "楼层", "构件"}),
+      of_catalog(ComparedTable::kBuildingArea, "mj", true, {"名称", "楼层", "面积项"}),
+      of_catalog(ComparedTable::kDoorsWindows, "mc", true, {"类别", "类型", "楼层"}),
       {ComparedTable::kConcrete,
        nullptr,
        "混凝土按楼层",
        "concrete-floor",
        kBillQuantityFile.file_name,
        TableSide::kBill,
-       false,
        true,
        {"楼层", "构件类别", "构件", "砼标号"}},
-      of_catalog(ComparedTable::kIndexAnalysis, "zbfx", false, false, {"指标组", "指标项", "楼层"}),
+      of_catalog(ComparedTable::kIndexAnalysis, "zbfx", false, {"指标组", "指标项", "楼层"}),
   };
   return kAll;
 }

@@ -25,10 +25,7 @@ struct CompareSource {
   std::string_view stem;        // its name in `show`
   std::wstring file;            // the table file checked and read, "\qd.xml" …
   TableSide side;               // kEither: the bill reload when there is a bill summary file
-  // A tree file is large and is checked only when its reload gives no rows;
-  // the others are checked before they are read.
-  bool tree_file;
-  bool totals;                           // sums per unit make sense (not for ratios)
+  bool totals;                  // sums per unit make sense (not for ratios)
   std::vector<std::string_view> levels;  // title of each depth compared; deeper rows are not
 };
 

@@ -23,6 +23,7 @@ namespace {
 struct CheckedFile {
   const TableFileLayout* layout;
   const char* inner_prefix;
+  bool tree = false;  // the file of a bill or quota tree, the largest of a project
 };
 constexpr CheckedFile kOtherFiles[] = {{&kComponentTableFile, nullptr},
                                        {&kBillQuantityFile, "Big"},
@@ -31,14 +32,15 @@ constexpr CheckedFile kOtherFiles[] = {{&kComponentTableFile, nullptr},
                                        {&kQuotaDecorationFile, "Att"}};
 
 CheckedFile CheckedFileOf(const std::wstring& fileName) {
-  CheckedFile checked{nullptr, nullptr};
-  for (const FileDefinition& file : TableFiles()) {
-    if (fileName == file.layout->file_name) checked = {file.layout, file.inner_prefix};
+  for (const TableDefinition* table : TableDefinitions()) {
+    const FileDefinition& file = table->file;
+    if (fileName == file.layout->file_name)
+      return {file.layout, file.inner_prefix, table->catalog.side != TableSide::kEither};
   }
   for (const CheckedFile& file : kOtherFiles) {
-    if (fileName == file.layout->file_name) checked = file;
+    if (fileName == file.layout->file_name) return file;
   }
-  return checked;
+  return {nullptr, nullptr};
 }
 
 }  // namespace
@@ -52,10 +54,7 @@ std::string CheckTableFile(const std::wstring& reportDir, const std::wstring& fi
 
 bool TableFileNamesItsTable(const std::wstring& reportDir, const std::wstring& fileName) {
   const CheckedFile checked = CheckedFileOf(fileName);
-  if (checked.layout == nullptr || checked.layout->table_name == nullptr ||
-      checked.inner_prefix != nullptr) {
-    return false;
-  }
+  if (!checked.tree) return false;
   const std::string path = ResolveFilePath(reportDir, fileName);
   struct stat info {};
   if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;

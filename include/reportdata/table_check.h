@@ -19,12 +19,12 @@ namespace reportdata {
 REPORTDATA_API std::string CheckTableFile(const std::wstring& reportDir,
                                           const std::wstring& fileName);
 
-// True when the table file fileName of reportDir is a regular file whose
-// start tag is the table envelope naming its table by "Table_Name": what a
-// reader of a large tree file settles without parsing it, checking it
-// whole (CheckTableFile) only when the reload gives no rows. False for a
-// file it cannot settle so, and for the tables whose files share one
-// "Table_Name", which only CheckTableFile tells apart.
+// True when fileName is the file of a bill or quota tree (the largest files
+// of a project) and, in reportDir, a regular file whose start tag is the
+// table envelope naming its table by "Table_Name": what a reader settles
+// without parsing it, checking it whole (CheckTableFile) only when the
+// reload gives no rows. False for every other file, and for one it cannot
+// settle so: those are checked whole before they are read.
 REPORTDATA_API bool TableFileNamesItsTable(const std::wstring& reportDir,
                                            const std::wstring& fileName);
 
